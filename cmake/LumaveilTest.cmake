@@ -1,0 +1,20 @@
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+# lumaveil_add_test(NAME SOURCES a.cpp b.cpp LIBS lib... [LABELS l...] [TIMEOUT s])
+# One GoogleTest executable, its cases registered with CTest.
+function(lumaveil_add_test name)
+  cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+  target_compile_definitions(${name} PRIVATE
+    LUMAVEIL_BIN_DIR="${PROJECT_BINARY_DIR}/bin"
+    LUMAVEIL_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/tests)
+  lumaveil_warnings(${name})
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 300)
+  endif()
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+    PROPERTIES TIMEOUT ${T_TIMEOUT} LABELS "${T_LABELS}")
+endfunction()
