@@ -1,0 +1,290 @@
+// CGraphique: the image library's operations on pictures, and the one
+// object that carries the pattern bank of borders and backgrounds.
+//
+// Conventions shared by every operation:
+// - A picture is a talvik::Bitmap (HBITMAP): a shared, reference-counted
+//   handle on 32-bit pixels. Every bitmap is 32 bits per pixel.
+// - An operation that returns a bitmap returns a new one unless its
+//   comment says otherwise; the caller's handle keeps it alive. Inputs are
+//   never changed, except by RemplieImage and the second form of
+//   RedimensionneImage, which say so.
+// - Device contexts: the designed operations took a DC that was only a
+//   reference for creating memory contexts. There are no device contexts
+//   here, so that argument is dropped everywhere.
+// - Colours are COLORREF values 0x00BBGGRR. Where a fill colour is taken,
+//   0xFFFFFFFF (kCouleurCoinHautGauche) stands for the colour of the
+//   picture's top-left pixel.
+// - Failures are results: a null bitmap, or 0 where an int is returned.
+//   A null input bitmap, or a size of zero or less, gives null. Nothing
+//   throws.
+// - Messages for the user go through the message hook of base/message.h.
+//
+// Who implements what (the class is split over several files):
+// - picture model, files (BMP, JPEG, PNG, TIFF, dispatch), geometry and
+//   colour adjustment: graphique.cpp, picture/, codec/{bmp,jpeg,png,tiff}*,
+//   geometry/, colour/;
+// - GIF files: codec/gif*;
+// - text overlay: text/;
+// - borders, backgrounds and the pattern bank: pattern/.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "base/bitmap.h"
+#include "base/mfctypes.h"
+#include "base/wintypes.h"
+
+namespace talvik {
+
+// One text overlay; defined by the text overlay module (text/texte.h).
+struct T_TEXTE;
+
+// A packed DIB: a 40-byte BITMAPINFOHEADER directly followed by the pixel
+// rows (24-bit blue-green-red, rows padded to 4 bytes, bottom row first).
+// Empty means no DIB.
+using PackedDib = std::vector<std::uint8_t>;
+
+// Number of pattern slots: 0-49 built in, 50-99 added by the user.
+inline constexpr int kNombreMotifs = 100;
+inline constexpr int kPremierMotifUtilisateur = 50;
+inline constexpr int kMaxMotifsUtilisateur = 50;
+
+class CGraphique {
+ public:
+  // Builds the pattern bank (the built-in patterns, then the user
+  // patterns listed in the settings store); sets the current pen to solid,
+  // width 5, 0x00FF0000 and the current brush to solid 0x0000FFFF.
+  CGraphique();
+  // Writes the user-pattern list back to the settings store; every bitmap
+  // of the bank goes with the object.
+  virtual ~CGraphique();
+  CGraphique(const CGraphique&) = delete;
+  CGraphique& operator=(const CGraphique&) = delete;
+
+  // ---- Picture files -------------------------------------------------
+
+  // Loads a picture file, the format chosen by the last three characters
+  // of the path, in upper case: BMP; JPG, PEG, JPE (JPEG); GIF; PNG; TIF,
+  // IFF (TIFF). Only a GIF writes *pTransparence (1 when the file marks a
+  // transparent colour, else 0) and *pCouleurTransparente; the pointers
+  // may be null. An unknown extension or a failed load gives null and,
+  // when bAfficheMessage is nonzero, the message "Unable to load file"
+  // (caption "Error", error icon).
+  static HBITMAP ChargeImage(const CString& chemin, int bAfficheMessage,
+                             int* pTransparence = nullptr,
+                             COLORREF* pCouleurTransparente = nullptr);
+  // Saves a picture, the format chosen as by ChargeImage. The JPEG saver
+  // takes the quality (0-100), the GIF saver the transparency flag and
+  // colour. 1 on success; 0 on failure or for an unknown extension (no
+  // file is then created).
+  static int SauveImage(const CString& chemin, const HBITMAP& image, int qualiteJPEG,
+                        int bTransparence, COLORREF couleurTransparente);
+
+  // BMP: any uncompressed or bit-field BMP of 1, 4, 8, 16, 24 or 32 bits.
+  // Every size of the headers is checked against the file; a file that
+  // does not hold what its headers claim gives null.
+  static HBITMAP ChargeImageBMP(const CString& chemin);
+  // Writes a 24-bit bottom-up BMP (rows padded to 4 bytes; size field
+  // 54 + pixel data size). 1 when every write succeeded.
+  static int SauveImageBMP(const CString& chemin, const HBITMAP& image);
+
+  // GIF: the first image of the file; the two out-parameters receive the
+  // transparency flag and the transparent colour only when the load
+  // succeeds (they may not be null).
+  static HBITMAP ChargeImageGIF(const CString& chemin, int* pTransparence,
+                                COLORREF* pCouleurTransparente);
+  // Writes an 8-bit GIF87a on the halftone palette; with bTransparence the
+  // palette entry nearest the colour is marked transparent. 1 on success.
+  static int SauveImageGIF(const CString& chemin, const HBITMAP& image, int bTransparence,
+                           COLORREF couleurTransparente);
+
+  // JPEG through libjpeg; greyscale files load as grey pictures. Damaged
+  // files give null.
+  static HBITMAP ChargeImageJPEG(const CString& chemin);
+  // Baseline JPEG of the given quality. Quality outside 0-100, an empty
+  // path or a null picture give 0 and write no file.
+  static int SauveImageJPEG(const CString& chemin, const HBITMAP& image, int qualite);
+
+  // PNG through libpng: 16-bit samples become 8; palette, low-depth and
+  // grey pictures are expanded to RGB; a bKGD chunk composites the picture
+  // over that colour and becomes the module's PNG background colour;
+  // without one the alpha channel is ignored. Damaged files give null.
+  static HBITMAP ChargeImagePNG(const CString& chemin);
+  // 8-bit RGB PNG, no interlace. 1 on success.
+  static int SauveImagePNG(const CString& chemin, const HBITMAP& image);
+  // The last bKGD colour read by ChargeImagePNG (black at start).
+  static COLORREF CouleurFondPNG();
+
+  // TIFF through libtiff: 8-bit RGB (3 samples) and 8-bit palette files.
+  // Other layouts and damaged files give null.
+  static HBITMAP ChargeImageTIFF(const CString& chemin);
+  // Uncompressed 8-bit RGB TIFF, one row per strip. 1 on success.
+  static int SauveImageTIFF(const CString& chemin, const HBITMAP& image);
+
+  // The picture as a packed 24-bit DIB. compression must be 0 (BI_RGB):
+  // any other value, or a null picture, gives an empty result.
+  static PackedDib LocalDDBToDIB(const HBITMAP& image, unsigned long compression);
+
+  // ---- Screen utilities ----------------------------------------------
+
+  // Width and height of the picture in taille; *pBits (when given) gets
+  // its bits per pixel. A null picture gives 0 x 0 and 0 bits.
+  static void RecupereInfosImage(const HBITMAP& image, CSize& taille, long* pBits = nullptr);
+
+  // Answers the size and colour depth of the primary screen: returns false
+  // when it cannot tell. The GUI installs one; without it, or when it
+  // answers false, the screen is taken as 1024 x 768, 32 bits.
+  using RequeteEcran = std::function<bool(int& largeur, int& hauteur, int& bitsParPixel)>;
+  // Installs the screen query; an empty function restores the default.
+  // Returns the previous one.
+  static RequeteEcran InstalleRequeteEcran(RequeteEcran requete);
+  // Size of the screen; *pBits (when given) gets its bits per pixel.
+  static CSize RetourneTailleEcran(int* pBits = nullptr);
+  // When the screen has fewer bits per pixel than nMinimum, shows the
+  // warning (caption "Erreur", error icon) with the minimum and the current
+  // value and returns 1; else returns 0 and shows nothing.
+  static int MessageResolutionEcran(int nMinimum);
+
+  // ---- Resizing, cropping, rotation, merging --------------------------
+
+  // A new picture of the given size holding the whole picture stretched:
+  // nearest sampling when bRapide is nonzero, area average when it is 0.
+  static HBITMAP RedimensionneImage(const HBITMAP& image, CSize taille, int bRapide);
+  // Replaces *pCible by the source stretched to the size with nearest
+  // sampling (the pattern thumbnails). A null source or a bad size leaves
+  // *pCible null.
+  static void RedimensionneImage(HBITMAP* pCible, const HBITMAP& source, CSize taille);
+  // Fits the picture into a frame of the target size without enlarging
+  // it: shrunk to fit one side (truncating the other), centred at
+  // ((cx - w) / 2, (cy - h) / 2) on a frame of the fill colour, a side that
+  // still overflows being cut symmetrically. When the (resized) picture is
+  // exactly the target size it is returned without a frame: the input
+  // handle itself when no resize was needed.
+  static HBITMAP RedimensionneImageProportionnee(const HBITMAP& image, CSize cible,
+                                                 COLORREF couleur, int bRapide);
+  // A size with the proportions of image set against cadre: for a picture
+  // taller than wide the height of the frame, else its width; the other
+  // side computed in floating point and truncated.
+  static CSize ConservationProportion(CSize image, CSize cadre);
+  // Percent mode (bPourcentage nonzero): (W x pct / 100, H x pct / 100),
+  // integer arithmetic. Else (largeur, hauteur) as given, and
+  // *pPourcentage (when given) = largeur / W x 100 truncated.
+  static CSize CalculTailleRedimensionne(const HBITMAP& image, int bPourcentage,
+                                         int nPourcentage, int nLargeur, int nHauteur,
+                                         int* pPourcentage = nullptr);
+  // The picture reduced by 15, 30, 50 or 100 percent by its size.
+  static CSize CalculTailleOptimale(const HBITMAP& image);
+  // The size after RotationImage: swapped for exactly 180 and -180.
+  static CSize CalculTailleRotation(CSize taille, int nAngle);
+  // A picture of the given size holding the rectangle at origine of the
+  // picture; parts outside the picture keep the fill colour.
+  static HBITMAP RecoupeImage(const HBITMAP& image, CPoint origine, CSize taille,
+                              COLORREF couleur);
+  // Turns the picture by nAngle half degrees, clockwise for a positive
+  // angle; 180 and -180 are quarter turns, 360 a half turn, all three exact
+  // pixel permutations. Other angles sample the nearest source pixel and
+  // paint white (0x00FFFFFF) outside the source.
+  static HBITMAP RotationImage(const HBITMAP& image, int nAngle);
+  // A copy of fond with devant drawn at position (cut at the edges); with
+  // bTransparent the pixels of the key colour of devant are not drawn.
+  static HBITMAP FusionneImage(const HBITMAP& fond, const HBITMAP& devant, CPoint position,
+                               int bTransparent, COLORREF cle);
+  // The same, drawn at position - origine.
+  static HBITMAP FusionneImage(const HBITMAP& fond, const HBITMAP& devant, CPoint origine,
+                               CPoint position, int bTransparent, COLORREF cle);
+  // An independent copy of the picture.
+  static HBITMAP DedoubleImage(const HBITMAP& image);
+  // A new picture of the given size filled with the colour (0xFFFFFFFF:
+  // the model's top-left pixel).
+  static HBITMAP CreationImageRemplie(const HBITMAP& modele, CSize taille, COLORREF couleur);
+  // Fills the given picture itself with the colour. Every handle sharing
+  // these pixels sees the change.
+  static void RemplieImage(HBITMAP& image, COLORREF couleur);
+  // A copy of the picture with the outline of the rectangle drawn with a
+  // pen of the style (raster::PS_*), width and colour. Width 0 gives null.
+  static HBITMAP RectangleImage(const HBITMAP& image, CRect rectangle, int nStyle,
+                                int nLargeur, COLORREF couleur);
+
+  // ---- Colour adjustment ----------------------------------------------
+
+  // Light, contrast and intensity, 50 neutral for each (0-100 from the
+  // editor; other values are applied as they are). (50, 50, 50) gives an
+  // exact copy.
+  static HBITMAP ReglageImage(const HBITMAP& image, int nLumiere, int nContraste,
+                              int nIntensite);
+  // RGB <-> HSV, every component on a 0-255 scale (a sixth of the hue
+  // circle is 42.5).
+  static void fp_rgb_to_hsv(double r, double g, double b, double* h, double* s, double* v);
+  static void fp_hsv_to_rgb(double h, double s, double v, double* r, double* g, double* b);
+
+  // ---- Text overlay ---------------------------------------------------
+
+  // Where a text is drawn: automatic placement from the margins, or the
+  // absolute position.
+  static CPoint CalculePositionTexte(T_TEXTE texte, CSize taille);
+  // A copy of the picture with the text drawn on one line at position
+  // (nVertical 1: position is the bottom edge; nHorizontal 1: the right
+  // edge, 2: centred). The font is given as its LOGFONT; the library finds
+  // and keeps the face itself.
+  static HBITMAP EcritureTexteDansImage(const HBITMAP& image, const CString& texte,
+                                        CPoint position, int nVertical, int nHorizontal,
+                                        COLORREF encre, COLORREF fond, int bTransparent,
+                                        const LOGFONT& police);
+
+  // ---- Borders, backgrounds, pattern bank -----------------------------
+
+  HBITMAP CadreImage(const HBITMAP& image, int bMotif, int nMotif, COLORREF couleur,
+                     int nEpaisseur, int bTrait, COLORREF couleurTrait, int bEtendre);
+  HBITMAP CadreMotifImage(const HBITMAP& image, int bMotif, int nMotif, COLORREF couleur,
+                          int nEpaisseur, int bTrait, COLORREF couleurTrait, int bEtendre);
+  // image may be null (background only).
+  HBITMAP FondImage(CSize taille, int nBitsParPixel, const HBITMAP& image, int bMotif,
+                    int nMotif, COLORREF couleur, int bTransparent, COLORREF cle);
+  HBITMAP FondMotifImage(CSize taille, int nBitsParPixel, const HBITMAP& image, int bMotif,
+                         int nMotif, COLORREF couleur, int bTransparent, COLORREF cle);
+  // 1 when the picture file was added as the next user pattern.
+  int AjoutImageFondUtilisateur(const CString& chemin);
+  // 1 when user pattern nMotif (50 and up) was removed; the later ones
+  // move down by one.
+  int EffaceImageFondUtilisateur(int nMotif);
+
+  // The bank, read-only: full-size pattern n and its 40 x 40 thumbnail
+  // (null for an empty slot or a number outside 0-99), the number of user
+  // patterns, and the file path of user pattern 50 + i.
+  const HBITMAP& Motif(int n) const;
+  const HBITMAP& VignetteMotif(int n) const;
+  int NombreMotifsUtilisateur() const { return m_nNombreMotifsUtilisateur; }
+  const std::vector<CString>& CheminsMotifsUtilisateur() const { return m_strCheminsMotifs; }
+
+  // Current pen and brush of the border and background drawing.
+  struct Plume {
+    int nStyle;
+    int nLargeur;
+    COLORREF crCouleur;
+  };
+  struct Pinceau {
+    COLORREF crCouleur;
+  };
+  const Plume& PlumeCourante() const { return m_Plume; }
+  const Pinceau& PinceauCourant() const { return m_Pinceau; }
+
+ protected:
+  // Fills the bank: built-in patterns and thumbnails, then the user
+  // patterns of the settings store (pattern/).
+  void ChargeBanqueMotifs();
+  // Writes the user-pattern list to the settings store (pattern/).
+  void SauveBanqueMotifs() const;
+
+  HBITMAP m_Motifs[kNombreMotifs];     // full-size patterns
+  HBITMAP m_Vignettes[kNombreMotifs];  // their 40 x 40 thumbnails
+  int m_nNombreMotifsUtilisateur = 0;  // 0-50
+  std::vector<CString> m_strCheminsMotifs;  // path of user pattern 50 + i
+  Pinceau m_Pinceau{RGB(255, 255, 0)};
+  Plume m_Plume{0, 5, RGB(0, 0, 255)};
+  HBITMAP m_BitmapMotifBase;  // the first built-in pattern
+  HBITMAP m_hBitmap;          // spare handle, null after construction
+};
+
+}  // namespace talvik
