@@ -1,0 +1,73 @@
+// JPEG decoding of one screen record with libjpeg, and the conversion of the
+// decoded rows into the 24-bit bottom-up rows a device-independent bitmap
+// takes.
+#pragma once
+
+#include <cstdint>
+#include <istream>
+#include <string>
+#include <vector>
+
+namespace lmvengine {
+
+// Decoded picture: width x height pixels, rows top-down, each row width * 3
+// bytes without padding, bytes red, green, blue.
+struct DecodedImage {
+  int width = 0;
+  int height = 0;
+  std::vector<unsigned char> rgb;  // width * height * 3 bytes
+  bool Empty() const { return rgb.empty(); }
+};
+
+// Why a decode produced no pixels.
+enum class DecodeStatus {
+  kOk,
+  kFatal,        // the decoder gave up: damaged, truncated or not a JPEG
+  kOutOfMemory,  // the output buffer could not be had
+};
+
+struct DecodeResult {
+  DecodeStatus status = DecodeStatus::kFatal;
+  std::string message;  // the decoder's own text for kFatal
+};
+
+// Largest picture decoded, in pixels; a larger one is treated as out of memory.
+inline constexpr int64_t kMaxDecodedPixels = int64_t{1} << 28;
+
+// Decodes the JPEG held in the next `length` bytes of `in` (from its current
+// read position) into `out`. Never reads more than `length` bytes; if the
+// data ends early the decoder sees an end marker there, as with a truncated
+// file. Colour (3 components) is copied as is, greyscale (1 component)
+// gives grey pixels, any other component count leaves the rows zero. On
+// failure `out` is left empty. The stream position afterwards is
+// unspecified: the caller repositions it from the record's imageLength.
+DecodeResult DecodeJpeg(std::istream& in, int64_t length, DecodedImage& out);
+
+// Same, from memory.
+DecodeResult DecodeJpegMemory(const unsigned char* data, size_t length, DecodedImage& out);
+
+// Message texts and captions of the decoding failures.
+inline constexpr const char* kCaptionJpegFatal = "JPEG Fatal Error";
+inline constexpr const char* kMessageJpegOutOfMemory = "JpegFile :\nOut of memory";
+inline constexpr const char* kCaptionJpegOutOfMemory = "Error JPEG";
+
+// Bytes per row of 24-bit device-independent rows: width * 3 rounded up to
+// a multiple of 4 (641 -> 1924, 640 -> 1920).
+int DeviceRowStride(int width);
+
+// Device-independent rows: blue, green, red per pixel, rows bottom-up (the
+// picture's last row first), each row padded to DeviceRowStride(width);
+// padding bytes are zero.
+struct DeviceRows {
+  int width = 0;
+  int height = 0;
+  int stride = 0;
+  std::vector<unsigned char> bits;  // stride * height bytes
+};
+
+// Swaps red and blue, flips the rows (row i with row height-1-i; the middle
+// row of an odd height stays) and pads them. Returns false and leaves `out`
+// empty when `image` is empty or the buffer cannot be had.
+bool ToDeviceRows(const DecodedImage& image, DeviceRows& out);
+
+}  // namespace lmvengine

@@ -1,0 +1,68 @@
+// Writing a screen package: the engine copied byte for byte, then the
+// records one at a time, then the trailer. A record that cannot be finished
+// is cut off again, so the file only ever holds complete records.
+//
+// Library lmv_package: used by lmvpack and by the maker's generation.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "package_format.h"
+
+namespace lmvengine {
+
+class PackageWriter {
+ public:
+  PackageWriter() = default;
+  ~PackageWriter();  // an unfinished package is removed
+  PackageWriter(const PackageWriter&) = delete;
+  PackageWriter& operator=(const PackageWriter&) = delete;
+
+  // Creates `out` (replacing it) and copies the engine file into it. The
+  // engine's length becomes dataOffset; it must be 1 .. 2^31 - 1 bytes.
+  // Returns false (and removes `out`) on failure; Error() says why.
+  bool Begin(const std::filesystem::path& out, const std::filesystem::path& engine);
+
+  // Starts a record: writes duration, effect and a zero imageLength.
+  bool BeginRecord(int32_t duration, int32_t effect);
+  // Appends JPEG bytes to the record begun.
+  bool WriteImage(const void* data, size_t length);
+  // Completes the record: its imageLength is patched and it is counted.
+  // Fails when the record would pass 2^31 - 1 bytes from the file start.
+  bool EndRecord();
+  // Cuts the file back to the start of the record begun, as if it had never
+  // been started.
+  bool AbandonRecord();
+
+  // One whole record from a JPEG file; on a read failure the record is
+  // abandoned and false returned.
+  bool AppendRecordFile(int32_t duration, int32_t effect, const std::filesystem::path& jpeg);
+
+  // Writes the trailer (width, height, the records completed, dataOffset)
+  // and closes the file. Fails when no record was completed.
+  bool Finish(int32_t width, int32_t height);
+
+  // Closes and removes the file being written.
+  void Discard();
+
+  int RecordCount() const { return count_; }
+  int32_t DataOffset() const { return dataOffset_; }
+  const std::string& Error() const { return error_; }
+
+ private:
+  bool Fail(const std::string& why);
+
+  std::filesystem::path path_;
+  std::fstream file_;
+  int64_t recordStart_ = -1;  // offset of the record begun, -1 when none
+  int64_t imageBytes_ = 0;    // bytes written into it so far
+  int32_t dataOffset_ = 0;
+  int count_ = 0;
+  bool finished_ = false;
+  std::string error_;
+};
+
+}  // namespace lmvengine

@@ -1,0 +1,58 @@
+// What the player core asks of its back-end: a calendar clock, a way to
+// pause, a drawing surface and somewhere to show messages. The Win32 and X11
+// players implement these over their window systems; the virtual display and
+// the tests implement them in memory.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "effects.h"
+#include "jpeg_decoder.h"
+
+namespace lmvengine {
+
+// Calendar time in whole seconds (time(nullptr) on a real machine).
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  virtual int64_t NowSeconds() = 0;
+};
+
+// Blocking pause between the steps of a transition.
+class Sleeper {
+ public:
+  virtual ~Sleeper() = default;
+  virtual void SleepMilliseconds(int milliseconds) = 0;
+};
+
+// The window the screens are drawn on, with one picture slot: the next
+// screen, decoded in advance.
+class Surface {
+ public:
+  virtual ~Surface() = default;
+  // Makes the picture slot's native bitmap from decoded rows (packed RGB,
+  // top-down). The core frees the rows afterwards. Returns false when no
+  // bitmap could be made; the slot is then empty and nothing is drawn from it.
+  virtual bool SetPicture(const DecodedImage& image) = 0;
+  // Releases the picture slot (the bitmap just shown).
+  virtual void DropPicture() = 0;
+  // Bracket the blits of one screen (device contexts, stretch mode, ...).
+  virtual void BeginDraw() {}
+  virtual void EndDraw() {}
+  // One blit from the picture slot onto the window, as planned by
+  // PlanEffectStep(). Source pixels outside the picture are not drawn.
+  virtual void Blit(const BlitStep& step) = 0;
+};
+
+enum class MessageIcon { kError, kWarning, kInformation };
+
+// Shows a message to the user (a message box, standard error, ...). Returns
+// when the user has dismissed it.
+class MessageSink {
+ public:
+  virtual ~MessageSink() = default;
+  virtual void Show(const std::string& text, const std::string& caption, MessageIcon icon) = 0;
+};
+
+}  // namespace lmvengine

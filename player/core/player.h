@@ -1,0 +1,90 @@
+// The portable LmvEngine player core.
+//
+// How a back-end drives it:
+//   1. Parse the command line (command_line.h). About mode never touches
+//      the core further.
+//   2. Find its own program file, take the screen size (display, or the
+//      preview parent's client size) and call OpenPlayer(). On false the
+//      designed message has already gone to the MessageSink: end, exit 0.
+//   3. Create the window at player.geometry's screen, implementing Clock,
+//      Sleeper, Surface and MessageSink (platform.h).
+//   4. On every paint and every timer expiry call Tick(). It draws through
+//      Surface::BeginDraw/Blit/EndDraw, pauses through Sleeper, and returns
+//      what to do next: arm the single timer for TickResult::timerMs, or,
+//      when end is set (no record of the package decodes), close the window.
+//   5. On window destruction call ClosePlayer() (or just drop the Player).
+// Nothing here blocks except the Sleeper pauses of a transition (10 x 50 ms).
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+
+#include "effects.h"
+#include "geometry.h"
+#include "package_reader.h"
+#include "platform.h"
+#include "random.h"
+
+namespace lmvengine {
+
+// All the player's state, one instance per run.
+struct Player {
+  PackageReader package;     // the open package, read position on the next record
+  Geometry geometry;         // where the pictures go in the window
+  int screenWidth = 0;       // window width, pixels
+  int screenHeight = 0;      // window height, pixels
+  bool first = true;         // no screen drawn yet
+  RecordHeader next;         // header of the record read in advance
+  int nextRecord = 0;        // its 1-based number in the package
+  bool nextReady = false;    // the Surface holds its picture
+  int32_t currentDuration = 0;  // seconds the screen on display stays
+  int32_t currentEffect = 0;    // effect of the screen on display, Random resolved
+  int64_t shownAt = 0;       // calendar seconds when it finished drawing
+  Random random;             // effect 7's choices
+  bool decodeFailureShown = false;  // the "JPEG Fatal Error" box was shown once
+};
+
+// What the back-end does after a tick.
+struct TickResult {
+  bool end = false;       // nothing to play: close the window (exit code 0)
+  int timerMs = 0;        // otherwise arm the timer for this many milliseconds
+  bool drew = false;      // a screen was drawn by this tick:
+  int record = 0;         //   its 1-based record number
+  int32_t effect = 0;     //   the effect drawn (Random resolved, unknown codes as 0)
+  int32_t duration = 0;   //   its duration, seconds
+  int64_t drawnAt = 0;    //   calendar seconds when drawing finished
+};
+
+// Opens the package at `path` and checks its trailer; shows "LmvEngine can't
+// open file" or "LmvEngine bad data" (caption "Error") through `messages`
+// and returns false on failure. On success computes the geometry for a
+// screen of screenWidth x screenHeight and places the read position on the
+// first record.
+bool OpenPlayer(Player& player, const std::filesystem::path& path, int screenWidth,
+                int screenHeight, MessageSink& messages);
+
+// What the tick works with; all owned by the back-end.
+struct PlayerContext {
+  Clock& clock;
+  Sleeper& sleeper;
+  Surface& surface;
+  MessageSink& messages;
+};
+
+// The player's heartbeat, run on every paint and timer expiry:
+// - first call: reads record 1 and draws it without effect;
+// - later calls: if fewer whole seconds than the current duration have
+//   passed since the screen was shown, returns timerMs for the missing
+//   seconds and draws nothing; otherwise draws the screen read in advance
+//   with its effect (7 resolved through the generator);
+// - after drawing: timerMs = duration * 1000, and the following record is
+//   read and decoded in advance (wrapping after the last). Records that do
+//   not decode are skipped; the first decoding failure of the run is shown
+//   through `messages`. When no record of the package decodes, end is set.
+// Durations below zero count as zero; timerMs never overflows.
+TickResult Tick(Player& player, const PlayerContext& context);
+
+// Closes the package stream.
+void ClosePlayer(Player& player);
+
+}  // namespace lmvengine

@@ -1,0 +1,21 @@
+# Source files of the portable player core, shared by the Linux build and
+# the mingw-w64 build of LmvEngine.exe. Keep the list plain: no globbing.
+set(LMVENGINE_CORE_DIR ${CMAKE_CURRENT_LIST_DIR})
+set(LMVENGINE_CORE_SOURCES
+  ${LMVENGINE_CORE_DIR}/command_line.cpp
+  ${LMVENGINE_CORE_DIR}/effects.cpp
+  ${LMVENGINE_CORE_DIR}/geometry.cpp
+  ${LMVENGINE_CORE_DIR}/jpeg_decoder.cpp
+  ${LMVENGINE_CORE_DIR}/device_rows.cpp
+  ${LMVENGINE_CORE_DIR}/package_format.cpp
+  ${LMVENGINE_CORE_DIR}/package_reader.cpp
+  ${LMVENGINE_CORE_DIR}/player.cpp
+  ${LMVENGINE_CORE_DIR}/random.cpp
+  ${LMVENGINE_CORE_DIR}/soft_raster.cpp
+  ${LMVENGINE_CORE_DIR}/virtual_display.cpp
+)
+# The package writer (lmv_package): no libjpeg.
+set(LMV_PACKAGE_SOURCES
+  ${LMVENGINE_CORE_DIR}/package_format.cpp
+  ${LMVENGINE_CORE_DIR}/package_writer.cpp
+)
