@@ -1,0 +1,90 @@
+#include "soft_raster.h"
+
+#include <cstdio>
+#include <fstream>
+#include <new>
+
+namespace lmvengine {
+
+Raster MakeRaster(int width, int height, uint32_t colour) {
+  Raster r;
+  if (width < 1 || height < 1 || int64_t{width} * height > kMaxDecodedPixels) return r;
+  try {
+    r.pixels.assign(static_cast<size_t>(width) * height, colour);
+  } catch (const std::bad_alloc&) {
+    return Raster{};
+  }
+  r.width = width;
+  r.height = height;
+  return r;
+}
+
+Raster RasterFromImage(const DecodedImage& image) {
+  Raster r = MakeRaster(image.width, image.height, 0);
+  if (r.pixels.empty() || image.rgb.size() < r.pixels.size() * 3) return Raster{};
+  const unsigned char* p = image.rgb.data();
+  for (uint32_t& pixel : r.pixels) {
+    pixel = (uint32_t{p[0]} << 16) | (uint32_t{p[1]} << 8) | p[2];
+    p += 3;
+  }
+  return r;
+}
+
+namespace {
+
+// Source coordinate of destination offset d when `sourceSize` pixels are
+// spread over `destSize` pixels, sampling each destination pixel's centre.
+int Sample(int d, int sourceSize, int destSize) {
+  return static_cast<int>(((2 * int64_t{d} + 1) * sourceSize) / (2 * int64_t{destSize}));
+}
+
+}  // namespace
+
+void BlitRaster(const Raster& picture, const BlitStep& step, Raster& target) {
+  const Rect& d = step.dest;
+  const Rect& s = step.source;
+  if (d.w <= 0 || d.h <= 0 || picture.pixels.empty() || target.pixels.empty()) return;
+  if (step.stretch && (s.w <= 0 || s.h <= 0)) return;
+  // Destination span clipped to the target.
+  const int x0 = d.x < 0 ? -d.x : 0;
+  const int y0 = d.y < 0 ? -d.y : 0;
+  const int x1 = (d.x + int64_t{d.w} > target.width) ? target.width - d.x : d.w;
+  const int y1 = (d.y + int64_t{d.h} > target.height) ? target.height - d.y : d.h;
+  if (x0 >= x1 || y0 >= y1) return;
+  std::vector<int> columns(static_cast<size_t>(x1 - x0));
+  for (int dx = x0; dx < x1; ++dx) {
+    columns[dx - x0] = s.x + (step.stretch ? Sample(dx, s.w, d.w) : dx);
+  }
+  for (int dy = y0; dy < y1; ++dy) {
+    const int sy = s.y + (step.stretch ? Sample(dy, s.h, d.h) : dy);
+    if (sy < 0 || sy >= picture.height) continue;
+    const uint32_t* from = picture.pixels.data() + static_cast<size_t>(sy) * picture.width;
+    uint32_t* to = target.pixels.data() + static_cast<size_t>(d.y + dy) * target.width + d.x;
+    for (int dx = x0; dx < x1; ++dx) {
+      const int sx = columns[dx - x0];
+      if (sx >= 0 && sx < picture.width) to[dx] = from[sx];
+    }
+  }
+}
+
+bool WritePpm(const Raster& raster, const std::filesystem::path& path) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  if (!out) return false;
+  char header[64];
+  int n = std::snprintf(header, sizeof header, "P6\n%d %d\n255\n", raster.width, raster.height);
+  out.write(header, n);
+  std::vector<char> row(static_cast<size_t>(raster.width) * 3);
+  for (int y = 0; y < raster.height; ++y) {
+    for (int x = 0; x < raster.width; ++x) {
+      const uint32_t p = raster.At(x, y);
+      row[3 * x] = static_cast<char>(p >> 16);
+      row[3 * x + 1] = static_cast<char>(p >> 8);
+      row[3 * x + 2] = static_cast<char>(p);
+    }
+    out.write(row.data(), static_cast<std::streamsize>(row.size()));
+  }
+  out.close();
+  return static_cast<bool>(out);
+}
+
+}  // namespace lmvengine
