@@ -233,6 +233,10 @@ Base LitTexte(const std::string& texte) {
       if (!ligne.empty() && ligne.back() == '\r') ligne.pop_back();
       lignes.push_back(ligne);
     }
+    // Every line the store writes ends with a line feed: a last line
+    // without one was cut short, and even a list of whole bytes in it may
+    // be missing some.
+    if (!texte.empty() && texte.back() != '\n' && !lignes.empty()) lignes.pop_back();
   }
   std::size_t i = 0;
   // Header: the first non-blank line.

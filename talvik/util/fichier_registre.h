@@ -43,8 +43,9 @@ bool MemeNom(const std::string& a, const std::string& b);
 
 // Reads REGEDIT4 text (also accepts the "Windows Registry Editor Version
 // 5.00" header). Reading stops at the first line that is not valid, so a
-// damaged or truncated text gives what came before the damage; a text
-// without the header gives an empty base. Never fails.
+// damaged or truncated text gives what came before the damage (a last line
+// without its line feed counts as cut and is not read); a text without the
+// header gives an empty base. Never fails.
 Base LitTexte(const std::string& texte);
 
 // Writes the base as REGEDIT4 text. Texts that a quoted string cannot hold

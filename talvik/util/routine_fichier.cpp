@@ -1,0 +1,131 @@
+// CRoutine: file names, file copy, gzip compression and file information.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <zlib.h>
+
+#include <climits>
+#include <cstdio>
+#include <ctime>
+#include <memory>
+
+#include "base/message.h"
+#include "chaines.h"
+#include "routine.h"
+
+namespace talvik {
+
+namespace {
+
+struct FermeFichier {
+  void operator()(std::FILE* f) const {
+    if (f) std::fclose(f);
+  }
+};
+using Fichier = std::unique_ptr<std::FILE, FermeFichier>;
+
+void ErreurCopie(unsigned id) {
+  AfficheMessage(ChargeChaine(id), ChargeChaine(IDS_ERREUR), IconeMessage::Erreur);
+}
+
+}  // namespace
+
+CString CRoutine::FormateNomFichier(const CString& chemin, const CString& prefixe,
+                                    const CString& suffixe) {
+  CString r = chemin;
+  if (std::size_t p = r.rfind('.'); p != CString::npos) r.insert(p, suffixe);
+  if (std::size_t p = r.rfind('\\'); p != CString::npos) r.insert(p + 1, prefixe);
+  if (std::size_t p = r.rfind('/'); p != CString::npos) r.insert(p + 1, prefixe);
+  return r;
+}
+
+void CRoutine::SepareNomFichier(const CString& chemin, CString& repertoire, CString& nom,
+                                CString& extension) {
+  CString travail = chemin;
+  if (std::size_t p = travail.rfind('.'); p != CString::npos) {
+    extension = travail.substr(p);
+    travail.erase(p);
+  }
+  std::size_t sep = travail.rfind('\\');
+  if (sep == CString::npos) sep = travail.rfind('/');
+  if (sep == CString::npos) return;
+  repertoire = travail.substr(0, sep);
+  nom = travail.substr(sep + 1);
+}
+
+int CRoutine::RecopieFichier(const CString& source, const CString& destination) {
+  Fichier src(std::fopen(source.c_str(), "rb"));
+  struct stat st {};
+  if (!src || ::fstat(::fileno(src.get()), &st) != 0 || S_ISDIR(st.st_mode)) {
+    ErreurCopie(IDS_COPIE_SOURCE);
+    return 0;
+  }
+  Fichier dst(std::fopen(destination.c_str(), "wb"));
+  if (!dst) {
+    ErreurCopie(IDS_COPIE_DESTINATION);
+    return 0;
+  }
+  const long long longueur = static_cast<long long>(st.st_size);
+  long long total = 0;
+  bool ecritureOk = true;
+  char bloc[4096];
+  std::size_t lus = 0;
+  do {
+    lus = std::fread(bloc, 1, sizeof bloc, src.get());
+    if (lus > 0 && std::fwrite(bloc, 1, lus, dst.get()) != lus) ecritureOk = false;
+    total += static_cast<long long>(lus);
+  } while (lus == sizeof bloc && ecritureOk);
+  // Closing flushes the last block: a failure there is a write failure too.
+  if (std::fclose(dst.release()) != 0) ecritureOk = false;
+  if (ecritureOk && total == longueur && !std::ferror(src.get())) return 1;
+  ErreurCopie(IDS_COPIE_ECRITURE);
+  return 0;
+}
+
+int CRoutine::CompressionGZIP(const CString& source, const CString& destination) {
+  Fichier src(std::fopen(source.c_str(), "rb"));
+  if (!src) return 0;
+  gzFile gz = ::gzopen(destination.c_str(), "wb6 ");
+  if (!gz) return 0;
+  int resultat = 0;
+  static thread_local char bloc[16384];
+  while (!std::ferror(src.get())) {
+    std::size_t lus = std::fread(bloc, 1, sizeof bloc, src.get());
+    if (lus == 0) {
+      resultat = std::ferror(src.get()) ? 0 : 1;
+      break;
+    }
+    if (::gzwrite(gz, bloc, static_cast<unsigned>(lus)) != static_cast<int>(lus)) {
+      resultat = 0;
+      break;
+    }
+  }
+  // A stream that cannot be finished is not a valid gzip file.
+  if (::gzclose(gz) != Z_OK) resultat = 0;
+  return resultat;
+}
+
+void CRoutine::RecupereInfosFichier(const CString& chemin, long* taille, SYSTEMTIME* creation) {
+  struct statx sx {};
+  if (::statx(AT_FDCWD, chemin.c_str(), 0, STATX_SIZE | STATX_BTIME | STATX_MTIME, &sx) != 0)
+    return;
+  if (taille) {
+    unsigned long long t = sx.stx_size;
+    *taille = t > static_cast<unsigned long long>(LONG_MAX) ? LONG_MAX : static_cast<long>(t);
+  }
+  if (!creation) return;
+  const struct statx_timestamp& ts = (sx.stx_mask & STATX_BTIME) ? sx.stx_btime : sx.stx_mtime;
+  std::time_t secondes = static_cast<std::time_t>(ts.tv_sec);
+  std::tm tm {};
+  if (!::gmtime_r(&secondes, &tm)) return;
+  creation->wYear = static_cast<WORD>(tm.tm_year + 1900);
+  creation->wMonth = static_cast<WORD>(tm.tm_mon + 1);
+  creation->wDayOfWeek = static_cast<WORD>(tm.tm_wday);
+  creation->wDay = static_cast<WORD>(tm.tm_mday);
+  creation->wHour = static_cast<WORD>(tm.tm_hour);
+  creation->wMinute = static_cast<WORD>(tm.tm_min);
+  creation->wSecond = static_cast<WORD>(tm.tm_sec);
+  creation->wMilliseconds = static_cast<WORD>(ts.tv_nsec / 1000000);
+}
+
+}  // namespace talvik
