@@ -1,0 +1,43 @@
+// The player window: class "LMVENGINE", full screen or as a child of the
+// preview parent, and the messages that drive the player core's tick and
+// end the saver.
+#pragma once
+
+#include <windows.h>
+
+#include "gdi_surface.h"
+#include "player.h"
+#include "win32_services.h"
+
+namespace lmvengine::win32 {
+
+inline constexpr UINT_PTR kTickTimer = 1;  // the single window timer
+
+// Everything one run of the player keeps; lives in WinMain for the whole
+// run and is reached from the window procedure through GWLP_USERDATA.
+struct EngineState {
+  HINSTANCE instance = nullptr;
+  bool preview = false;           // preview: cursor shown, input never ends the saver
+  POINT firstMouse{-1, -1};       // first mouse position seen; (-1, -1) = none yet
+  Player player;                  // the portable core's state
+  GdiSurface surface;
+  SystemClock clock;
+  SystemSleeper sleeper;
+  MessageBoxSink messages;
+  bool inTick = false;            // a tick is running (a message box may pump messages)
+  bool closeAfterTick = false;    // the window went away during the tick
+};
+
+// Registers the window class `className`: CS_HREDRAW | CS_VREDRAW |
+// CS_BYTEALIGNCLIENT, icons 107 and 108, the arrow cursor, the COLOR_WINDOW
+// background, no menu. Returns false when registration fails.
+bool RegisterEngineClass(HINSTANCE instance, const wchar_t* className);
+
+// Preview: a WS_CHILD | WS_VISIBLE window over the parent's client
+// rectangle `area` (left, top as position; right, bottom as size). Full
+// screen: WS_POPUP | WS_MAXIMIZE at (0, 0), area.right x area.bottom, no
+// parent. No title, extended style 0. Null when creation fails.
+HWND CreateEngineWindow(EngineState& state, const wchar_t* className, HWND parent,
+                        const RECT& area);
+
+}  // namespace lmvengine::win32

@@ -1,0 +1,82 @@
+// LmvEngine.exe: the Windows screen saver player. Windows starts a saver
+// with "/c" (about box), "/p <window>" (preview inside the settings dialog)
+// or anything else (full screen); the screens come from the program's own
+// file, read and played by the portable player core.
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "about_box.h"
+#include "command_line.h"
+#include "engine_window.h"
+#include "resource.h"
+
+namespace lmvengine::win32 {
+namespace {
+
+// Screen size for the geometry: the preview parent's client rectangle, or
+// the display's resolution. A handle that is no window leaves it empty.
+RECT ScreenArea(bool preview, HWND parent) {
+  RECT area{0, 0, 0, 0};
+  if (preview && parent) {
+    GetClientRect(parent, &area);
+    return area;
+  }
+  HDC screen = GetDC(nullptr);
+  if (screen) {
+    area.right = GetDeviceCaps(screen, HORZRES);
+    area.bottom = GetDeviceCaps(screen, VERTRES);
+    ReleaseDC(nullptr, screen);
+  }
+  return area;
+}
+
+int Run(HINSTANCE instance, const std::wstring& commandLine, int showCommand) {
+  const std::filesystem::path modulePath = ModulePath();
+  wchar_t className[100] = L"";
+  LoadStringW(instance, IDC_LMVENGINE, className, 100);
+  RegisterEngineClass(instance, className);
+
+  const CommandLine command = ParseCommandLine(Narrow(commandLine));
+  if (command.mode == PlayerMode::kAbout) {
+    ShowAboutBox(instance, nullptr);
+    return 0;
+  }
+
+  EngineState state;
+  state.instance = instance;
+  state.preview = command.mode == PlayerMode::kPreview;
+  HWND parent = reinterpret_cast<HWND>(static_cast<intptr_t>(command.parent));
+  const RECT area = ScreenArea(state.preview, parent);
+
+  if (!OpenPlayer(state.player, modulePath, area.right - area.left, area.bottom - area.top,
+                  state.messages)) {
+    return 0;
+  }
+
+  HWND window = CreateEngineWindow(state, className, state.preview ? parent : nullptr, area);
+  if (!window) return 0;
+  if (!state.preview) ShowCursor(FALSE);
+  ShowWindow(window, showCommand);
+  UpdateWindow(window);
+
+  HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDC_LMVENGINE));
+  MSG message;
+  BOOL got;
+  while ((got = GetMessageW(&message, nullptr, 0, 0)) != 0) {
+    if (got == -1) return 0;
+    if (!TranslateAcceleratorW(message.hwnd, accelerators, &message)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+  }
+  return static_cast<int>(message.wParam);
+}
+
+}  // namespace
+}  // namespace lmvengine::win32
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int showCommand) {
+  return lmvengine::win32::Run(instance, commandLine ? commandLine : L"", showCommand);
+}
