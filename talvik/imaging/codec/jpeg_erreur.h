@@ -1,0 +1,27 @@
+// libjpeg's error manager turned into results: a fatal error jumps back to
+// the operation that set the return point, which then cleans up and fails.
+#pragma once
+
+#include <csetjmp>
+#include <cstdio>
+
+#include <jpeglib.h>
+
+namespace talvik::jpeg {
+
+struct Erreurs {
+  jpeg_error_mgr pub;  // first: libjpeg sees a jpeg_error_mgr*
+  std::jmp_buf retour;
+  bool montreMessages = true;  // show the fatal error and the first warning
+  bool finPrematuree = false;  // the data ended before the image did
+  void (*emetOrigine)(j_common_ptr, int) = nullptr;
+};
+
+// Installs the manager on a compressor or decompressor (before its create
+// call). With montreMessages, fatal errors show "JPEG Fatal Error" and the
+// first warning "JPEG Error" through the message hook; without, nothing is
+// shown. The caller must setjmp(e.retour) before the first libjpeg call
+// that may fail.
+jpeg_error_mgr* Installe(Erreurs& e, bool montreMessages);
+
+}  // namespace talvik::jpeg

@@ -1,0 +1,59 @@
+// Loading and saving by file extension.
+#include <cctype>
+
+#include "base/message.h"
+#include "graphique.h"
+#include "picture/format.h"
+
+namespace talvik {
+
+FormatImage FormatDuChemin(const std::string& chemin) {
+  std::string fin = chemin.size() > 3 ? chemin.substr(chemin.size() - 3) : chemin;
+  for (char& c : fin) c = char(std::toupper(static_cast<unsigned char>(c)));
+  if (fin == "BMP") return FormatImage::BMP;
+  if (fin == "JPG" || fin == "PEG" || fin == "JPE") return FormatImage::JPEG;
+  if (fin == "GIF") return FormatImage::GIF;
+  if (fin == "PNG") return FormatImage::PNG;
+  if (fin == "TIF" || fin == "IFF") return FormatImage::TIFF;
+  return FormatImage::Inconnu;
+}
+
+HBITMAP CGraphique::ChargeImage(const CString& chemin, int bAfficheMessage, int* pTransparence,
+                                COLORREF* pCouleurTransparente) {
+  HBITMAP image;
+  switch (FormatDuChemin(chemin)) {
+    case FormatImage::BMP: image = ChargeImageBMP(chemin); break;
+    case FormatImage::JPEG: image = ChargeImageJPEG(chemin); break;
+    case FormatImage::GIF: {
+      // The GIF loader always writes its out-parameters; the caller's may be null.
+      int transparence = 0;
+      COLORREF couleur = 0;
+      image = ChargeImageGIF(chemin, &transparence, &couleur);
+      if (image) {
+        if (pTransparence) *pTransparence = transparence;
+        if (pCouleurTransparente) *pCouleurTransparente = couleur;
+      }
+      break;
+    }
+    case FormatImage::PNG: image = ChargeImagePNG(chemin); break;
+    case FormatImage::TIFF: image = ChargeImageTIFF(chemin); break;
+    case FormatImage::Inconnu: break;
+  }
+  if (!image && bAfficheMessage) AfficheMessage("Unable to load file", "Error", IconeMessage::Erreur);
+  return image;
+}
+
+int CGraphique::SauveImage(const CString& chemin, const HBITMAP& image, int qualiteJPEG,
+                           int bTransparence, COLORREF couleurTransparente) {
+  switch (FormatDuChemin(chemin)) {
+    case FormatImage::BMP: return SauveImageBMP(chemin, image);
+    case FormatImage::JPEG: return SauveImageJPEG(chemin, image, qualiteJPEG);
+    case FormatImage::GIF: return SauveImageGIF(chemin, image, bTransparence, couleurTransparente);
+    case FormatImage::PNG: return SauveImagePNG(chemin, image);
+    case FormatImage::TIFF: return SauveImageTIFF(chemin, image);
+    case FormatImage::Inconnu: break;
+  }
+  return 0;
+}
+
+}  // namespace talvik
