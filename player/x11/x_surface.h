@@ -1,0 +1,44 @@
+// The player's Surface on an X11 window: the picture slot is kept as
+// pixels, each blit is done in a mirror of the window's contents and the
+// changed rectangle is sent with XPutImage.
+#pragma once
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include "platform.h"
+#include "soft_raster.h"
+
+namespace lmvx11 {
+
+class XSurface : public lmvengine::Surface {
+ public:
+  // Draws on `window` of width x height pixels (the window's own size).
+  XSurface(Display* display, Window window, int width, int height);
+  ~XSurface() override;
+  XSurface(const XSurface&) = delete;
+  XSurface& operator=(const XSurface&) = delete;
+
+  // False when the window's mirror or image could not be made.
+  bool Ok() const { return image_ != nullptr; }
+
+  bool SetPicture(const lmvengine::DecodedImage& image) override;
+  void DropPicture() override;
+  void Blit(const lmvengine::BlitStep& step) override;
+  void EndDraw() override;
+
+ private:
+  // Copies rectangle (x, y, w, h) of the mirror into the XImage and sends it.
+  void Send(int x, int y, int w, int h);
+
+  Display* display_;
+  Window window_;
+  GC gc_ = nullptr;
+  XImage* image_ = nullptr;        // the window's size, in the visual's format
+  bool directPixels_ = false;      // 32-bit 0x00RRGGBB in host byte order
+  unsigned long redMask_ = 0, greenMask_ = 0, blueMask_ = 0;
+  lmvengine::Raster mirror_;       // what the window shows, as drawn by us
+  lmvengine::Raster picture_;      // the picture slot
+};
+
+}  // namespace lmvx11

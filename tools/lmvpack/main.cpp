@@ -1,0 +1,201 @@
+// lmvpack OUT ENGINE WxH [--duration D] [--effect E] PICTURE...
+//
+// Makes a screen package from finished JPEG pictures: ENGINE copied byte for
+// byte, one record per PICTURE, then the trailer. A PICTURE is a JPEG file,
+// or D:E:file.jpg with its own duration and effect. Every input is checked
+// before anything is written; on any error nothing is left at OUT and the
+// exit code is 1.
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "jpeg_decoder.h"
+#include "package_format.h"
+#include "package_writer.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using lmvengine::PackageWriter;
+
+constexpr int kDefaultDuration = 3;
+constexpr int kMinDuration = 1;
+constexpr int kMaxDuration = 180;
+
+struct Picture {
+  int duration;
+  int effect;
+  fs::path file;
+};
+
+void Usage() {
+  std::cerr << "usage: lmvpack OUT ENGINE WxH [--duration D] [--effect E] PICTURE...\n"
+               "  PICTURE: a JPEG file, or D:E:file.jpg with its own duration and effect\n"
+               "  D: seconds 1..180 (default 3); E: effect 0..7 (default 0)\n";
+}
+
+// A whole decimal integer, optionally signed.
+bool ParseInt(const std::string& text, int& value) {
+  if (text.empty()) return false;
+  char* end = nullptr;
+  errno = 0;
+  long v = std::strtol(text.c_str(), &end, 10);
+  if (*end != '\0' || errno != 0 || v < -2147483647L || v > 2147483647L) return false;
+  value = static_cast<int>(v);
+  return true;
+}
+
+bool ParseSize(const std::string& text, int& width, int& height) {
+  size_t x = text.find_first_of("xX");
+  return x != std::string::npos && ParseInt(text.substr(0, x), width) &&
+         ParseInt(text.substr(x + 1), height);
+}
+
+bool DurationOk(int d) { return d >= kMinDuration && d <= kMaxDuration; }
+bool EffectOk(int e) { return e >= 0 && e <= 7; }
+
+// "D:E:file" when the first two fields are numbers; otherwise a plain file.
+Picture ParsePicture(const std::string& arg, int duration, int effect) {
+  size_t a = arg.find(':');
+  if (a != std::string::npos) {
+    size_t b = arg.find(':', a + 1);
+    int d = 0, e = 0;
+    if (b != std::string::npos && b + 1 < arg.size() && ParseInt(arg.substr(0, a), d) &&
+        ParseInt(arg.substr(a + 1, b - a - 1), e)) {
+      return Picture{d, e, arg.substr(b + 1)};
+    }
+  }
+  return Picture{duration, effect, arg};
+}
+
+bool ReadFile(const fs::path& path, std::vector<unsigned char>& bytes) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return !in.bad();
+}
+
+// The picture must be a JPEG that the player decodes, at the package's size.
+bool CheckPicture(const Picture& p, int width, int height) {
+  if (!DurationOk(p.duration)) {
+    std::cerr << "lmvpack: " << p.file.string() << ": duration " << p.duration
+              << " is not 1..180\n";
+    return false;
+  }
+  if (!EffectOk(p.effect)) {
+    std::cerr << "lmvpack: " << p.file.string() << ": effect " << p.effect << " is not 0..7\n";
+    return false;
+  }
+  std::vector<unsigned char> bytes;
+  if (!fs::is_regular_file(p.file) || !ReadFile(p.file, bytes)) {
+    std::cerr << "lmvpack: cannot read " << p.file.string() << "\n";
+    return false;
+  }
+  if (bytes.size() < 2 || bytes[0] != 0xFF || bytes[1] != 0xD8) {
+    std::cerr << "lmvpack: " << p.file.string() << " is not a JPEG file\n";
+    return false;
+  }
+  if (bytes.size() > 0x7FFFFFFF) {
+    std::cerr << "lmvpack: " << p.file.string() << " is too large\n";
+    return false;
+  }
+  lmvengine::DecodedImage image;
+  lmvengine::DecodeResult r = lmvengine::DecodeJpegMemory(bytes.data(), bytes.size(), image);
+  if (r.status != lmvengine::DecodeStatus::kOk) {
+    std::cerr << "lmvpack: " << p.file.string() << " does not decode: " << r.message << "\n";
+    return false;
+  }
+  if (image.width != width || image.height != height) {
+    std::cerr << "lmvpack: " << p.file.string() << " is " << image.width << "x" << image.height
+              << ", not " << width << "x" << height << "\n";
+    return false;
+  }
+  return true;
+}
+
+int Run(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.size() < 4) {
+    Usage();
+    return 1;
+  }
+  const fs::path out = args[0];
+  const fs::path engine = args[1];
+  int width = 0, height = 0;
+  if (!ParseSize(args[2], width, height)) {
+    std::cerr << "lmvpack: size \"" << args[2] << "\" is not WxH\n";
+    return 1;
+  }
+  if (width < lmvengine::kMinWidth || width > lmvengine::kMaxWidth ||
+      height < lmvengine::kMinHeight || height > lmvengine::kMaxWidth) {
+    std::cerr << "lmvpack: size " << width << "x" << height << " is out of range (width "
+              << lmvengine::kMinWidth << ".." << lmvengine::kMaxWidth << ", height "
+              << lmvengine::kMinHeight << ".." << lmvengine::kMaxWidth << ")\n";
+    return 1;
+  }
+  int duration = kDefaultDuration, effect = 0;
+  std::vector<Picture> pictures;
+  for (size_t i = 3; i < args.size(); ++i) {
+    if (args[i] == "--duration" || args[i] == "--effect") {
+      int v = 0;
+      if (i + 1 >= args.size() || !ParseInt(args[i + 1], v)) {
+        std::cerr << "lmvpack: " << args[i] << " needs a number\n";
+        return 1;
+      }
+      if (args[i] == "--duration" ? !DurationOk(v) : !EffectOk(v)) {
+        std::cerr << "lmvpack: " << args[i] << " " << v << " is out of range\n";
+        return 1;
+      }
+      (args[i] == "--duration" ? duration : effect) = v;
+      ++i;
+    } else {
+      pictures.push_back(ParsePicture(args[i], duration, effect));
+    }
+  }
+  if (pictures.empty()) {
+    std::cerr << "lmvpack: no picture\n";
+    return 1;
+  }
+  if (pictures.size() > static_cast<size_t>(lmvengine::kMaxScreenCount)) {
+    std::cerr << "lmvpack: more than " << lmvengine::kMaxScreenCount << " pictures\n";
+    return 1;
+  }
+  if (!fs::is_regular_file(engine)) {
+    std::cerr << "lmvpack: cannot read the engine " << engine.string() << "\n";
+    return 1;
+  }
+  for (const Picture& p : pictures) {
+    if (!CheckPicture(p, width, height)) return 1;
+  }
+
+  PackageWriter writer;
+  if (!writer.Begin(out, engine)) {
+    std::cerr << "lmvpack: " << writer.Error() << "\n";
+    return 1;
+  }
+  for (const Picture& p : pictures) {
+    if (!writer.AppendRecordFile(p.duration, p.effect, p.file)) {
+      std::cerr << "lmvpack: " << writer.Error() << "\n";
+      writer.Discard();
+      return 1;
+    }
+  }
+  if (!writer.Finish(width, height)) {
+    std::cerr << "lmvpack: " << writer.Error() << "\n";
+    return 1;
+  }
+  // The package runs as a program when the engine does.
+  std::error_code ec;
+  fs::permissions(out, fs::status(engine, ec).permissions(), fs::perm_options::replace, ec);
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) { return Run(argc, argv); }
