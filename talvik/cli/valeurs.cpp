@@ -1,0 +1,42 @@
+#include "valeurs.h"
+
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+
+namespace talvik::cli {
+
+bool LitEntier(const std::string& texte, int& valeur) {
+  if (texte.empty()) return false;
+  char* fin = nullptr;
+  errno = 0;
+  const long v = std::strtol(texte.c_str(), &fin, 10);
+  if (errno != 0 || *fin != '\0' || v < -2147483647L - 1 || v > 2147483647L) return false;
+  valeur = int(v);
+  return true;
+}
+
+bool LitCouleur(const std::string& texte, COLORREF& couleur) {
+  std::string t = texte;
+  if (t.size() > 2 && t[0] == '0' && (t[1] == 'x' || t[1] == 'X')) t = t.substr(2);
+  if (t.empty() || t.size() > 8) return false;
+  for (char c : t)
+    if (!std::isxdigit(static_cast<unsigned char>(c))) return false;
+  couleur = COLORREF(std::strtoul(t.c_str(), nullptr, 16));
+  return true;
+}
+
+bool LitTaille(const std::string& texte, int& largeur, int& hauteur) {
+  const auto x = texte.find_first_of("xX");
+  if (x == std::string::npos) return false;
+  return LitEntier(texte.substr(0, x), largeur) && LitEntier(texte.substr(x + 1), hauteur) &&
+         largeur > 0 && hauteur > 0;
+}
+
+int Echec(const std::string& message) {
+  std::fprintf(stderr, "talvik: %s\n", message.c_str());
+  return 1;
+}
+
+}  // namespace talvik::cli
