@@ -1,0 +1,97 @@
+#include "projet.h"
+
+#include <cstdio>
+#include <utility>
+
+namespace lumaveil {
+
+CProjet::CProjet() { ResolutionCible = TailleEcranCourante(); }
+
+void CProjet::Nouveau() {
+  SupprimeTout();
+  ResolutionCible = TailleEcranCourante();
+  CEcran defaut;
+  ModeleEcran.CopieParametres(defaut);
+  ModeleEcran.SupprimeImages();
+  ModeleEcran.Vignette.Reset();
+  NomModele.clear();
+  ModeleCharge = 0;
+  ModeleSauve = 0;
+  CheminEcranDeVeille.clear();
+}
+
+std::unique_ptr<CEcran> CProjet::NouvelEcranDepuisModele() const {
+  return NouvelEcran(ModeleEcran, ResolutionCible);
+}
+
+int CProjet::InsereApresSelection(std::unique_ptr<CEcran> ecran) {
+  if (!ecran) return -1;
+  int place = selection_ < 0 ? NombreEcrans() : selection_ + 1;
+  ecrans_.insert(ecrans_.begin() + place, std::move(ecran));
+  selection_ = place;
+  return place;
+}
+
+int CProjet::Ajoute(std::unique_ptr<CEcran> ecran) {
+  if (!ecran) return -1;
+  ecrans_.push_back(std::move(ecran));
+  return NombreEcrans() - 1;
+}
+
+int CProjet::Supprime(int index) {
+  if (index < 0 || index >= NombreEcrans()) return 0;
+  ecrans_.erase(ecrans_.begin() + index);
+  if (selection_ >= NombreEcrans()) selection_ = NombreEcrans() - 1;
+  else if (selection_ > index) --selection_;
+  return 1;
+}
+
+int CProjet::Deplace(int de, int vers) {
+  if (de < 0 || de >= NombreEcrans() || vers < 0 || vers >= NombreEcrans()) return 0;
+  std::unique_ptr<CEcran> e = std::move(ecrans_[std::size_t(de)]);
+  ecrans_.erase(ecrans_.begin() + de);
+  ecrans_.insert(ecrans_.begin() + vers, std::move(e));
+  if (selection_ == de) {
+    selection_ = vers;
+  } else if (selection_ >= 0) {
+    if (de < selection_ && vers >= selection_) --selection_;
+    else if (de > selection_ && vers <= selection_) ++selection_;
+  }
+  return 1;
+}
+
+void CProjet::SupprimeTout() {
+  while (!ecrans_.empty()) ecrans_.pop_back();
+  selection_ = -1;
+}
+
+int CProjet::Selectionne(int index) {
+  if (index < -1 || index >= NombreEcrans()) return 0;
+  selection_ = index;
+  return 1;
+}
+
+std::string CProjet::Libelle(int index) {
+  char tampon[16];
+  std::snprintf(tampon, sizeof tampon, "%3d", index + 1);
+  std::string s = tampon;
+  for (char& c : s)
+    if (c == ' ') c = '0';
+  return s;
+}
+
+void CProjet::Echange(CProjet& autre) {
+  std::swap(ecrans_, autre.ecrans_);
+  std::swap(selection_, autre.selection_);
+  std::swap(ResolutionCible, autre.ResolutionCible);
+  CEcran t;
+  t.CopieParametres(ModeleEcran);
+  ModeleEcran.CopieParametres(autre.ModeleEcran);
+  autre.ModeleEcran.CopieParametres(t);
+  std::swap(NomModele, autre.NomModele);
+  std::swap(ModeleCharge, autre.ModeleCharge);
+  std::swap(ModeleSauve, autre.ModeleSauve);
+  std::swap(CheminEcranDeVeille, autre.CheminEcranDeVeille);
+}
+
+}  // namespace lumaveil

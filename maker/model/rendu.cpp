@@ -1,0 +1,150 @@
+// Rendering a screen: the picture passes through rotation, colour
+// adjustment, crop, resize and border, is laid on the background canvas at
+// TailleCible and receives its texts. Rotation and colour adjustment are
+// cached on the screen; the other stages are recomputed every time.
+// Bitmaps are shared handles: an intermediate picture goes away with its
+// last handle, and a cache returned to the caller stays the screen's.
+#include <utility>
+
+#include "attente.h"
+#include "ecran.h"
+#include "graphique.h"
+
+namespace lumaveil {
+
+using talvik::CGraphique;
+using talvik::CPoint;
+using talvik::CSize;
+
+namespace {
+// Wanted sizes above this, on either axis, fall back to the current size.
+constexpr talvik::LONG kTailleMaxRedimension = 2000;
+// Backdrop of a thumbnail when the caller gives none.
+constexpr COLORREF kFondVignetteDefaut = 0x00F0F0F0;
+}  // namespace
+
+HBITMAP CEcran::CalculeImageFinale(CGraphique& graphique, int niveau, int rotation,
+                                   int reglage, int recoupe, int redimension, int cadre,
+                                   int textes, int fond, SIZE* taille, int rapide) {
+  CCurseurAttente attente;
+  if (niveau == 0 || niveau == 1) {
+    ImageTournee.Reset();
+    ImageReglee.Reset();
+  } else if (niveau == 2) {
+    ImageReglee.Reset();
+  }
+
+  HBITMAP b = ImageSource;
+  talvik::LONG w = TailleImage.cx;
+  talvik::LONG h = TailleImage.cy;
+
+  if (ImageSource) {
+    if (rotation && RotationUtilisation) {
+      if (!ImageTournee) ImageTournee = CGraphique::RotationImage(b, RotationAngle);
+      b = ImageTournee;
+      if (RotationAngle == 180 || RotationAngle == -180) {
+        w = TailleImage.cy;
+        h = TailleImage.cx;
+      }
+    }
+    if (reglage && ReglageUtilisation) {
+      if (!ImageReglee)
+        ImageReglee =
+            CGraphique::ReglageImage(b, ReglageLumiere, ReglageContraste, ReglageIntensite);
+      b = ImageReglee;
+    }
+    if (recoupe && RecoupeUtilisation) {
+      CSize t(RecoupeRectangle.right - RecoupeRectangle.left,
+              RecoupeRectangle.bottom - RecoupeRectangle.top);
+      b = CGraphique::RecoupeImage(b, CPoint(RecoupeRectangle.left, RecoupeRectangle.top), t,
+                                   0);
+      w = t.cx;
+      h = t.cy;
+    }
+    if (redimension && RedimensionUtilisation) {
+      CSize voulue = CGraphique::CalculTailleRedimensionne(
+          b, RedimensionPourcentageUtilisation, RedimensionPourcentageValeur,
+          RedimensionTailleX, RedimensionTailleY, nullptr);
+      if (voulue.cx > kTailleMaxRedimension || voulue.cy > kTailleMaxRedimension)
+        voulue = CSize(w, h);
+      CSize t = RedimensionConservationProportion
+                    ? CGraphique::ConservationProportion(CSize(w, h), voulue)
+                    : voulue;
+      w = t.cx;
+      h = t.cy;
+      b = CGraphique::RedimensionneImage(b, t, rapide);
+    }
+    if (cadre && CadreUtilisation) {
+      b = graphique.CadreImage(b, CadreMotifUtilisation, CadreMotif, CadreCouleur, CadreTaille,
+                               CadreBordureUtilisation, CadreCouleurBordure, 1);
+      CSize t;
+      CGraphique::RecupereInfosImage(b, t);
+      w = t.cx;
+      h = t.cy;
+    }
+  }
+
+  if (fond && FondUtilisation) {
+    int bits = 32;
+    CGraphique::RetourneTailleEcran(&bits);
+    b = graphique.FondImage(CSize(TailleCible), bits, b, FondMotifUtilisation, FondMotif,
+                            FondCouleur, TransparenceUtilisation, CouleurTransparente);
+    w = TailleCible.cx;
+    h = TailleCible.cy;
+  }
+
+  if (textes && fond && FondUtilisation) {
+    for (const T_TEXTE& t : Textes) {
+      if (!t.Utilisation) continue;
+      talvik::POINT p = PositionTexte(t, SIZE{w, h});
+      b = CGraphique::EcritureTexteDansImage(b, t.Libelle, CPoint(p), t.PositionAutomatiqueVerticale,
+                                             t.PositionAutomatiqueHorizontale, t.CouleurEncre,
+                                             t.CouleurFond, t.FondTransparent, t.Fonte);
+    }
+  }
+
+  if (rotation && reglage && recoupe && redimension && cadre && textes && fond) {
+    ImageFinale = b;
+    TailleFinale = SIZE{w, h};
+  }
+  if (taille) *taille = SIZE{w, h};
+  return b;
+}
+
+void CEcran::CreeVignette(CGraphique& graphique, const HBITMAP* rendu,
+                          const HBITMAP* fondVignette, int rapide) {
+  Vignette.Reset();
+  HBITMAP image;
+  CSize taille;
+  bool charge = false;
+  if (rendu && *rendu) {
+    image = *rendu;
+    CGraphique::RecupereInfosImage(image, taille);
+  } else {
+    ChargeImage(CheminImage);
+    SIZE t{};
+    image = CalculeImageFinale(graphique, 0, 1, 1, 1, 1, 1, 1, 1, &t, rapide);
+    taille = CSize(t);
+    charge = true;
+  }
+
+  HBITMAP fondV = (fondVignette && *fondVignette)
+                      ? *fondVignette
+                      : HBITMAP::Create(kVignetteLargeur, kVignetteHauteur, kFondVignetteDefaut);
+  HBITMAP fusion = fondV;
+  if (image) {
+    HBITMAP reduite = image;
+    if (taille.cx > kVignetteLargeur || taille.cy > kVignetteHauteur) {
+      taille = CGraphique::ConservationProportion(taille,
+                                                  CSize(kVignetteLargeur, kVignetteHauteur));
+      reduite = CGraphique::RedimensionneImage(image, taille, 1);
+    }
+    fusion = CGraphique::FusionneImage(
+        fondV, reduite,
+        CPoint((kVignetteLargeur - taille.cx) / 2, (kVignetteHauteur - taille.cy) / 2), 0, 0);
+  }
+  Vignette = graphique.CadreImage(fusion, 0, 0, 0x00C0C0C0, 5, 0, 0, 1);
+  if (charge) SupprimeImages();
+}
+
+}  // namespace lumaveil

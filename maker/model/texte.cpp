@@ -1,0 +1,58 @@
+#include "texte.h"
+
+#include <cstring>
+#include <mutex>
+
+namespace lumaveil {
+
+talvik::POINT PositionTexte(const T_TEXTE& texte, talvik::SIZE canvas) {
+  talvik::POINT p;
+  if (texte.PositionAutomatique) {
+    p.y = texte.PositionAutomatiqueVerticale ? canvas.cy - texte.DeltaY : texte.DeltaY;
+    if (texte.PositionAutomatiqueHorizontale == 0)
+      p.x = texte.DeltaX;
+    else if (texte.PositionAutomatiqueHorizontale == 1)
+      p.x = canvas.cx - texte.DeltaX;
+    else
+      p.x = 0;
+  } else {
+    p.x = texte.AbsolueX;
+    p.y = texte.AbsolueY;
+  }
+  return p;
+}
+
+LOGFONT PoliceComicSans(int points, int dpi) {
+  LOGFONT f;
+  // -MulDiv(points, dpi, 72): rounded to the nearest pixel.
+  long long n = static_cast<long long>(points) * dpi;
+  f.lfHeight = -static_cast<talvik::LONG>((n + 36) / 72);
+  f.lfWeight = 400;
+  f.lfOutPrecision = 3;   // OUT_STROKE_PRECIS
+  f.lfClipPrecision = 2;  // CLIP_STROKE_PRECIS
+  f.lfQuality = 1;        // DRAFT_QUALITY
+  f.lfPitchAndFamily = 34;  // VARIABLE_PITCH | FF_SWISS
+  std::strncpy(f.lfFaceName, "Comic Sans MS", talvik::LF_FACESIZE - 1);
+  return f;
+}
+
+namespace {
+std::mutex g_police_mutex;
+bool g_police_fixee = false;
+LOGFONT g_police{};
+}  // namespace
+
+LOGFONT PoliceDefaut() {
+  std::lock_guard<std::mutex> verrou(g_police_mutex);
+  if (!g_police_fixee) return PoliceComicSans(20, 96);
+  return g_police;
+}
+
+void FixePoliceDefaut(const LOGFONT& police) {
+  std::lock_guard<std::mutex> verrou(g_police_mutex);
+  g_police = police;
+  g_police.lfFaceName[talvik::LF_FACESIZE - 1] = '\0';
+  g_police_fixee = true;
+}
+
+}  // namespace lumaveil
