@@ -7,9 +7,9 @@ namespace {
 const HBITMAP kAucuneImage;
 }
 
-CGraphique::CGraphique() = default;
+CGraphique::CGraphique() { ChargeBanqueMotifs(); }
 
-CGraphique::~CGraphique() = default;
+CGraphique::~CGraphique() { SauveBanqueMotifs(); }
 
 const HBITMAP& CGraphique::Motif(int n) const {
   if (n < 0 || n >= kNombreMotifs) return kAucuneImage;

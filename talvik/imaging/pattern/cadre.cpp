@@ -1,0 +1,73 @@
+// Borders: CadreImage (a colour with an optional outline) and
+// CadreMotifImage (bands of a tiled pattern).
+#include "graphique.h"
+#include "raster/raster.h"
+
+namespace talvik {
+
+// With bEtendre 1 the result grows by the border on every side and holds
+// the whole picture at (T, T); with 0 it keeps the picture's size and the
+// border covers the picture's outer T pixels. T is the thickness plus the
+// outline's width (1 up to thickness 10, 5 above; 0 without outline). The
+// outline is drawn as GDI draws a rectangle one pixel larger than the
+// result, pen centred on its edges, so only part of it shows on the right
+// and bottom. Replaces the object's pen and brush. Null for a null picture,
+// a negative thickness or a size that cannot be created.
+HBITMAP CGraphique::CadreImage(const HBITMAP& image, int bMotif, int nMotif, COLORREF couleur,
+                               int nEpaisseur, int bTrait, COLORREF couleurTrait, int bEtendre) {
+  if (bMotif)
+    return CadreMotifImage(image, bMotif, nMotif, couleur, nEpaisseur, bTrait, couleurTrait,
+                           bEtendre);
+  if (!image || nEpaisseur < 0) return {};
+  const int W = image.Width(), H = image.Height();
+  const int e = bEtendre ? 1 : 0;
+  const int lw = bTrait ? (nEpaisseur <= 10 ? 1 : 5) : 0;
+  const int T = nEpaisseur + lw;
+  HBITMAP cadre = Bitmap::Create(W + 2 * e * T, H + 2 * e * T);
+  if (!cadre) return {};
+
+  m_Pinceau = Pinceau{couleur};
+  m_Plume = bTrait ? Plume{raster::PS_SOLID, lw, couleurTrait} : Plume{raster::PS_NULL, 0, couleurTrait};
+  const int R = e * (2 * T + (bTrait ? 0 : 1)) + 1;
+  raster::Rectangle(cadre, 0, 0, R + W, R + H,
+                    raster::Pen{m_Plume.nStyle, m_Plume.nLargeur, m_Plume.crCouleur},
+                    raster::Brush{false, m_Pinceau.crCouleur});
+  if (e) raster::BitBlt(cadre, T, T, W, H, image, 0, 0);
+  else raster::BitBlt(cadre, T, T, W - 2 * T, H - 2 * T, image, T, T);
+  return cadre;
+}
+
+// Bands of pattern nMotif, t pixels wide (the outline settings are not
+// used): the whole pattern is copied along the top and bottom from x = 0
+// every pattern width, then along the left and right from y = 0 every
+// pattern height, then the picture goes on top as in CadreImage. A border
+// wider than the pattern leaves the rest of the band black, as does a
+// pattern number with no pattern.
+HBITMAP CGraphique::CadreMotifImage(const HBITMAP& image, int /*bMotif*/, int nMotif,
+                                    COLORREF /*couleur*/, int nEpaisseur, int /*bTrait*/,
+                                    COLORREF /*couleurTrait*/, int bEtendre) {
+  if (!image || nEpaisseur < 0) return {};
+  const int W = image.Width(), H = image.Height();
+  const int e = bEtendre ? 1 : 0;
+  const int t = nEpaisseur;
+  HBITMAP cadre = Bitmap::Create(W + 2 * e * t, H + 2 * e * t);
+  if (!cadre) return {};
+  const int Bw = cadre.Width(), Bh = cadre.Height();
+  const HBITMAP& motif = Motif(nMotif);
+  if (motif) {
+    const int pw = motif.Width(), ph = motif.Height();
+    for (int i = 0; i < (Bw + pw - 1) / pw; ++i) {
+      raster::BitBlt(cadre, i * pw, 0, pw, ph, motif, 0, 0);
+      raster::BitBlt(cadre, i * pw, Bh - t, pw, ph, motif, 0, 0);
+    }
+    for (int i = 0; i < (Bh + ph - 1) / ph; ++i) {
+      raster::BitBlt(cadre, 0, i * ph, pw, ph, motif, 0, 0);
+      raster::BitBlt(cadre, Bw - t, i * ph, pw, ph, motif, 0, 0);
+    }
+  }
+  if (e) raster::BitBlt(cadre, t, t, W, H, image, 0, 0);
+  else raster::BitBlt(cadre, t, t, W - 2 * t, H - 2 * t, image, t, t);
+  return cadre;
+}
+
+}  // namespace talvik
