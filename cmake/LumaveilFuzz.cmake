@@ -1,0 +1,10 @@
+# Instrumentation of a fuzzing build (clang only, LUMAVEIL_FUZZ_INSTRUMENT
+# ON, as scripts/fuzz configures it): every library the fuzz targets link is
+# compiled with coverage feedback, AddressSanitizer and UndefinedBehavior-
+# Sanitizer; any undefined behaviour stops the run.
+option(LUMAVEIL_FUZZ_INSTRUMENT "Instrument every target for libFuzzer (clang fuzzing builds)" OFF)
+if(LUMAVEIL_FUZZERS AND LUMAVEIL_FUZZ_INSTRUMENT AND CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined
+    -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
