@@ -1,0 +1,147 @@
+// Decoding a record's JPEG and turning it into device-independent rows.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "jpeg_decoder.h"
+#include "jpeg_encoder.h"
+#include "package_fixture.h"
+
+namespace {
+
+using lmvengine::DecodedImage;
+using lmvengine::DecodeStatus;
+
+std::string AsString(const std::vector<unsigned char>& bytes) {
+  return std::string(bytes.begin(), bytes.end());
+}
+
+TEST(JpegDecoder, ColourPictureDecodesAtItsOwnSizeAsRgb) {
+  const auto jpeg = lmvtest::SolidJpeg(320, 200, 0xC02040);
+  std::istringstream in(AsString(jpeg));
+  DecodedImage image;
+  auto r = lmvengine::DecodeJpeg(in, static_cast<int64_t>(jpeg.size()), image);
+  ASSERT_EQ(r.status, DecodeStatus::kOk);
+  EXPECT_EQ(image.width, 320);
+  EXPECT_EQ(image.height, 200);
+  EXPECT_EQ(image.rgb.size(), 320u * 200u * 3u);
+  EXPECT_TRUE(lmvtest::CloseColour(lmvtest::MeanColour(image), 0xC02040));
+}
+
+TEST(JpegDecoder, GreyscalePictureGivesGreyPixels) {
+  const auto jpeg = lmvtest::SolidJpeg(240, 240, 0x909090, /*grey=*/true);
+  DecodedImage image;
+  ASSERT_EQ(lmvengine::DecodeJpegMemory(jpeg.data(), jpeg.size(), image).status, DecodeStatus::kOk);
+  for (size_t i = 0; i < image.rgb.size(); i += 3) {
+    ASSERT_EQ(image.rgb[i], image.rgb[i + 1]);
+    ASSERT_EQ(image.rgb[i], image.rgb[i + 2]);
+  }
+  EXPECT_TRUE(lmvtest::CloseColour(lmvtest::MeanColour(image), 0x909090, 3));
+}
+
+TEST(JpegDecoder, RowsKeepTheirPlaceTopToBottom) {
+  // Top half red, bottom half blue.
+  std::vector<unsigned char> rgb = lmvtest::SolidRgb(64, 64, 0xFF0000);
+  auto blue = lmvtest::SolidRgb(64, 32, 0x0000FF);
+  std::copy(blue.begin(), blue.end(), rgb.begin() + 64 * 32 * 3);
+  auto jpeg = lmvtools::EncodeJpeg(rgb, 64, 64, 3, 95);
+  DecodedImage image;
+  ASSERT_EQ(lmvengine::DecodeJpegMemory(jpeg.data(), jpeg.size(), image).status, DecodeStatus::kOk);
+  const unsigned char* top = &image.rgb[(5 * 64 + 5) * 3];
+  const unsigned char* bottom = &image.rgb[(58 * 64 + 5) * 3];
+  EXPECT_GT(top[0], 200);
+  EXPECT_LT(top[2], 60);
+  EXPECT_GT(bottom[2], 200);
+  EXPECT_LT(bottom[0], 60);
+}
+
+TEST(JpegDecoder, NotAJpegIsFatalWithTheDecodersMessageAndNoPixels) {
+  std::vector<unsigned char> junk(500, 0x33);
+  DecodedImage image;
+  auto r = lmvengine::DecodeJpegMemory(junk.data(), junk.size(), image);
+  EXPECT_EQ(r.status, DecodeStatus::kFatal);
+  EXPECT_NE(r.message.find("JPEG"), std::string::npos) << r.message;
+  EXPECT_TRUE(image.Empty());
+
+  auto empty = lmvengine::DecodeJpegMemory(nullptr, 0, image);
+  EXPECT_EQ(empty.status, DecodeStatus::kFatal);
+}
+
+TEST(JpegDecoder, HeaderOnlyJpegFailsAndLaterDecodesStillWork) {
+  const auto jpeg = lmvtest::SolidJpeg(240, 240, 0x445566);
+  DecodedImage image;
+  // Cut inside the header: the decoder meets the end before any scan.
+  EXPECT_EQ(lmvengine::DecodeJpegMemory(jpeg.data(), 40, image).status, DecodeStatus::kFatal);
+  EXPECT_TRUE(image.Empty());
+  EXPECT_EQ(lmvengine::DecodeJpegMemory(jpeg.data(), jpeg.size(), image).status, DecodeStatus::kOk);
+}
+
+TEST(JpegDecoder, NeverReadsPastTheGivenLength) {
+  const auto jpeg = lmvtest::SolidJpeg(240, 240, 0x445566);
+  std::string data = AsString(jpeg) + std::string(10000, 'Z');
+  std::istringstream in(data);
+  DecodedImage image;
+  ASSERT_EQ(lmvengine::DecodeJpeg(in, static_cast<int64_t>(jpeg.size()), image).status,
+            DecodeStatus::kOk);
+  in.clear();
+  EXPECT_LE(static_cast<size_t>(in.tellg()), jpeg.size());
+}
+
+TEST(DeviceRows, StrideIsRowBytesRoundedUpToFour) {
+  EXPECT_EQ(lmvengine::DeviceRowStride(641), 1924);
+  EXPECT_EQ(lmvengine::DeviceRowStride(640), 1920);
+  EXPECT_EQ(lmvengine::DeviceRowStride(1), 4);
+  EXPECT_EQ(lmvengine::DeviceRowStride(3), 12);
+  for (int w = 1; w < 50; ++w) {
+    const int s = lmvengine::DeviceRowStride(w);
+    EXPECT_EQ(s % 4, 0);
+    EXPECT_GE(s, w * 3);
+    EXPECT_LT(s, w * 3 + 4);
+  }
+}
+
+// A picture whose every pixel tells its own row and column.
+DecodedImage Numbered(int width, int height) {
+  DecodedImage image;
+  image.width = width;
+  image.height = height;
+  image.rgb.resize(static_cast<size_t>(width) * height * 3);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      unsigned char* p = &image.rgb[(static_cast<size_t>(y) * width + x) * 3];
+      p[0] = static_cast<unsigned char>(y);        // red: row
+      p[1] = static_cast<unsigned char>(x);        // green: column
+      p[2] = static_cast<unsigned char>(y ^ 0x5A); // blue
+    }
+  }
+  return image;
+}
+
+TEST(DeviceRows, OddHeightFlipsAroundTheMiddleRowAndSwapsRedAndBlue) {
+  const DecodedImage image = Numbered(641, 241);
+  lmvengine::DeviceRows rows;
+  ASSERT_TRUE(lmvengine::ToDeviceRows(image, rows));
+  EXPECT_EQ(rows.stride, 1924);
+  ASSERT_EQ(rows.bits.size(), 1924u * 241u);
+  for (int i = 0; i < 241; ++i) {
+    const int pictureRow = 240 - i;  // bottom-up
+    for (int x : {0, 1, 320, 640}) {
+      const unsigned char* p = &rows.bits[static_cast<size_t>(i) * 1924 + x * 3];
+      ASSERT_EQ(p[0], static_cast<unsigned char>(pictureRow ^ 0x5A)) << i;  // blue first
+      ASSERT_EQ(p[1], static_cast<unsigned char>(x));
+      ASSERT_EQ(p[2], static_cast<unsigned char>(pictureRow));
+    }
+    // Padding stays zero.
+    ASSERT_EQ(rows.bits[static_cast<size_t>(i) * 1924 + 1923], 0);
+  }
+  // The middle row (120) stays in place.
+  EXPECT_EQ(rows.bits[static_cast<size_t>(120) * 1924 + 2], 120);
+}
+
+TEST(DeviceRows, EmptyPictureFails) {
+  lmvengine::DeviceRows rows;
+  EXPECT_FALSE(lmvengine::ToDeviceRows(DecodedImage{}, rows));
+  EXPECT_TRUE(rows.bits.empty());
+}
+
+}  // namespace
