@@ -1,33 +1,20 @@
-// One text overlay of a screen (T_TEXTE) and the default font that new
-// texts receive.
+// The texts of a screen: their placement rule and the default font that
+// new texts receive.
 #pragma once
 
 #include <string>
 
 #include "base/wintypes.h"
+#include "text/texte.h"
 
 namespace lumaveil {
 
 using talvik::COLORREF;
 using talvik::LOGFONT;
 
-// One caption drawn on the screen canvas. Flags are 0 (off) or any other
-// value (on). Texts are UTF-8 in memory.
-struct T_TEXTE {
-  int Utilisation = 0;                     // text is drawn
-  std::string Libelle;                     // the text; may hold line breaks
-  LOGFONT Fonte{};                         // font (copy of PoliceDefaut)
-  int PositionAutomatique = 1;             // 1: from the margins; 0: at (AbsolueX, AbsolueY)
-  int PositionAutomatiqueVerticale = 0;    // 0: DeltaY from the top; 1: from the bottom
-  int PositionAutomatiqueHorizontale = 0;  // 0: DeltaX from the left; 1: from the right; 2: centred
-  talvik::LONG DeltaX = 50;                // horizontal margin, pixels
-  talvik::LONG DeltaY = 50;                // vertical margin, pixels
-  talvik::LONG AbsolueX = 0;               // absolute x, pixels
-  talvik::LONG AbsolueY = 0;               // absolute y, pixels
-  COLORREF CouleurEncre = 0;               // ink
-  COLORREF CouleurFond = 0;                // colour behind the text
-  int FondTransparent = 1;                 // 1: nothing behind the text
-};
+// One caption drawn on the screen canvas (shared with the image library
+// and the text editor).
+using talvik::T_TEXTE;
 
 // Number of texts on every screen.
 inline constexpr int kNombreTextes = 5;

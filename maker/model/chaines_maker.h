@@ -1,0 +1,30 @@
+// The maker's own string table, looked up before the library's.
+#pragma once
+
+#include <string>
+
+namespace lumaveil {
+
+enum : unsigned {
+  IDS_ATTENTION = 61218,                // "Warning"
+  IDS_INFORMATION = 61236,              // "Information"
+  IDS_ERREUR = 61238,                   // "Error"
+  IDS_DEUX_ECRANS = 61239,              // at least 2 screens
+  IDS_MOTEUR_IMPOSSIBLE = 61240,        // the engine cannot be copied
+  IDS_TRAITEMENT_ECRAN = 61241,         // progress line, %d = screen number
+  IDS_INTERROMPRE = 61242,              // "Break the sequence ?"
+  IDS_QUESTION = 61243,                 // "Question"
+  IDS_COPIE_SYSTEME = 61244,            // copy into the system directory?
+  IDS_ERREUR_ECRAN = 61245,             // a screen could not be saved; continue?
+  IDS_COPIE_REUSSIE = 61246,            // the copy succeeded
+  IDS_OUVERTURE_ECRITURE = 61247,       // the package cannot be created
+};
+
+// Text of one of the maker's ids ("" for an id it does not own).
+std::string ChaineMaker(unsigned id);
+
+// Makes the library's string lookup (CRoutine::Message) find the maker's
+// texts first. Idempotent.
+void InstalleChainesMaker();
+
+}  // namespace lumaveil

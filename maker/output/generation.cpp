@@ -1,0 +1,140 @@
+#include "generation.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+
+#include "chaines_maker.h"
+#include "graphique.h"
+#include "package_writer.h"
+#include "rendu_avance.h"
+
+namespace lumaveil {
+
+namespace {
+
+std::string Format(unsigned id, int n) {
+  std::string modele = ChaineMaker(id);
+  char tampon[256];
+  std::snprintf(tampon, sizeof tampon, modele.c_str(), n);
+  return tampon;
+}
+
+std::string RepertoireTemporaire(const OptionsGeneration& o) {
+  if (!o.repertoireTemporaire.empty()) return o.repertoireTemporaire;
+  const char* t = std::getenv("TMPDIR");
+  return (t && *t) ? t : "/tmp";
+}
+
+// A fresh, empty file made with mkstemp from `modele` (which ends in
+// XXXXXX and a suffix of `suffixe` characters); "" on failure.
+std::string CreeFichierUnique(std::string modele, int suffixe) {
+  int fd = mkstemps(modele.data(), suffixe);
+  if (fd < 0) return {};
+  close(fd);
+  return modele;
+}
+
+// Removes a file when it goes out of scope.
+struct CFichierJetable {
+  std::string chemin;
+  ~CFichierJetable() {
+    if (!chemin.empty()) unlink(chemin.c_str());
+  }
+};
+
+bool MoteurLisible(const std::string& chemin) {
+  std::ifstream f(chemin, std::ios::binary | std::ios::ate);
+  return f && f.tellg() > 0;
+}
+
+// Gives the finished package the permissions of a new program file and
+// its final name.
+bool RenommePaquet(const std::string& temporaire, const std::string& cible) {
+  mode_t masque = umask(0);
+  umask(masque);
+  chmod(temporaire.c_str(), 0777 & ~masque);
+  return std::rename(temporaire.c_str(), cible.c_str()) == 0;
+}
+
+}  // namespace
+
+std::string NomPropose(const std::string& titre) {
+  return titre.substr(0, titre.find('.'));
+}
+
+BilanGeneration GenereEcranDeVeille(CProjet& projet, talvik::CGraphique& graphique,
+                                    const OptionsGeneration& options, IDialogue& dialogue,
+                                    IProgression& progression) {
+  BilanGeneration bilan;
+  const std::string titreErreur = ChaineMaker(IDS_ERREUR);
+  const std::string titreQuestion = ChaineMaker(IDS_QUESTION);
+  if (projet.NombreEcrans() < 2) {
+    dialogue.Message(ChaineMaker(IDS_DEUX_ECRANS), ChaineMaker(IDS_ATTENTION),
+                     IconeMessage::Attention);
+    return bilan;
+  }
+  const int n = projet.NombreEcrans();
+
+  // The package is made under a temporary name beside its target.
+  CFichierJetable paquet{CreeFichierUnique(options.sortie + ".XXXXXX", 0)};
+  if (paquet.chemin.empty()) {
+    dialogue.Message(ChaineMaker(IDS_OUVERTURE_ECRITURE), titreErreur, IconeMessage::Erreur);
+    return bilan;
+  }
+  CFichierJetable jpeg{CreeFichierUnique(RepertoireTemporaire(options) + "/LMV-XXXXXX.TMP", 4)};
+  lmvengine::PackageWriter ecrivain;
+  if (!MoteurLisible(options.moteur) || !ecrivain.Begin(paquet.chemin, options.moteur)) {
+    dialogue.Message(ChaineMaker(IDS_MOTEUR_IMPOSSIBLE), titreErreur, IconeMessage::Erreur);
+    return bilan;
+  }
+
+  progression.Debut(unsigned(n));
+  bool interrompu = false;
+  {
+    CRenduEnAvance rendus(projet, graphique, options.fils > 1);
+    for (int j = 0; j < n && !interrompu; ++j) {
+      if (progression.AfficheEtTeste(unsigned(j + 1), unsigned(n), options.sortie,
+                                     Format(IDS_TRAITEMENT_ECRAN, j + 1)) &&
+          dialogue.Question(ChaineMaker(IDS_INTERROMPRE), titreQuestion)) {
+        interrompu = true;
+        break;
+      }
+      const CEcran& ecran = projet.Ecran(j);
+      bool ecrit = false;
+      {
+        HBITMAP rendu = rendus.Prend(j);
+        ecrit = !jpeg.chemin.empty() &&
+                talvik::CGraphique::SauveImageJPEG(jpeg.chemin, rendu, options.qualiteJPEG) &&
+                ecrivain.AppendRecordFile(ecran.DureeAffichage, ecran.EffetTransition,
+                                          jpeg.chemin);
+      }
+      if (!ecrit && !dialogue.Question(ChaineMaker(IDS_ERREUR_ECRAN), titreQuestion))
+        interrompu = true;
+    }
+  }
+
+  bilan.resultat = interrompu ? ResultatGeneration::Interrompu : ResultatGeneration::Termine;
+  if (ecrivain.RecordCount() == 0 || (interrompu && !options.garderSiInterrompu)) {
+    // Nothing to play, or nothing wanted: no package is kept.
+    ecrivain.Discard();
+    if (!interrompu) bilan.resultat = ResultatGeneration::Echec;
+  } else if (ecrivain.Finish(projet.ResolutionCible.cx, projet.ResolutionCible.cy) &&
+             RenommePaquet(paquet.chemin, options.sortie)) {
+    paquet.chemin.clear();
+    bilan.paquetEcrit = true;
+    bilan.enregistrements = ecrivain.RecordCount();
+    projet.CheminEcranDeVeille = options.sortie;
+  } else {
+    ecrivain.Discard();
+    dialogue.Message(ChaineMaker(IDS_OUVERTURE_ECRITURE), titreErreur, IconeMessage::Erreur);
+    bilan.resultat = ResultatGeneration::Echec;
+  }
+  progression.Fin();
+  return bilan;
+}
+
+}  // namespace lumaveil

@@ -1,0 +1,66 @@
+// Generating a screen saver: the engine copied byte for byte, one record
+// per screen (duration, effect, JPEG length, the screen rendered at its
+// target size and encoded as JPEG), then the trailer (ResolutionCible,
+// number of complete records, engine length).
+//
+// Records are streamed: each screen is rendered from a fresh copy of its
+// settings, encoded and appended before the next one is taken. With two
+// threads the next screen is rendered while the current one is encoded and
+// written; memory then holds at most two rendered screens, and the file is
+// byte for byte the one a single thread writes.
+//
+// The package is written beside its target under a temporary name and
+// renamed over the target once its trailer is written: a failed or
+// stopped run never leaves a half-written package, and an old saver of
+// the same name stays until the new one is whole.
+#pragma once
+
+#include <string>
+
+#include "dialogue.h"
+#include "progression.h"
+#include "projet.h"
+
+namespace talvik {
+class CGraphique;
+}
+
+namespace lumaveil {
+
+struct OptionsGeneration {
+  std::string sortie;               // package to write
+  std::string moteur;               // engine file copied at its start
+  int qualiteJPEG = 75;             // JPEG quality of every screen
+  int fils = 2;                     // 1: one thread; 2: render ahead on a second thread
+  std::string repertoireTemporaire;  // for the JPEG of each screen; "": TMPDIR or /tmp
+  bool garderSiInterrompu = true;   // keep the records done when the run is stopped
+};
+
+enum class ResultatGeneration {
+  Termine,     // every screen was processed (some may have been skipped)
+  Interrompu,  // the user stopped, or chose not to go on after a failed screen
+  Echec,       // nothing was generated (fewer than 2 screens, no file, no engine)
+};
+
+struct BilanGeneration {
+  ResultatGeneration resultat = ResultatGeneration::Echec;
+  int enregistrements = 0;   // complete records in the package
+  bool paquetEcrit = false;  // the package exists at options.sortie
+};
+
+// Generates the package for the screens of `projet` in list order.
+// `graphique` holds the pattern bank. Messages and questions (61239,
+// 61240, 61242, 61245, 61247) go through `dialogue`, progress and Stop
+// through `progression`, whose AfficheEtTeste is called before each screen
+// on the calling thread. A stopped run keeps the records completed before
+// the stop. When a package was written, projet.CheminEcranDeVeille is set
+// to it. A package with no complete record is not kept.
+BilanGeneration GenereEcranDeVeille(CProjet& projet, talvik::CGraphique& graphique,
+                                    const OptionsGeneration& options, IDialogue& dialogue,
+                                    IProgression& progression);
+
+// The file name proposed for a saver: the project's title cut before its
+// first "." (the whole title without one).
+std::string NomPropose(const std::string& titre);
+
+}  // namespace lumaveil

@@ -1,0 +1,69 @@
+#include "rendu_avance.h"
+
+#include "graphique.h"
+
+namespace lumaveil {
+
+HBITMAP RendPourGeneration(const CProjet& projet, int index, talvik::CGraphique& graphique) {
+  std::unique_ptr<CEcran> e = NouvelEcran(projet.ModeleEcran, projet.ResolutionCible);
+  e->CopieParametres(projet.Ecran(index));
+  e->ChargeImage(e->CheminImage);
+  // Generation resizes with area averaging (flag 0).
+  e->CalculeImageFinale(graphique, 0, 1, 1, 1, 1, 1, 1, 1, nullptr, 0);
+  HBITMAP rendu = e->ImageFinale;
+  return rendu;  // the screen and its other pictures go here
+}
+
+CRenduEnAvance::CRenduEnAvance(const CProjet& projet, talvik::CGraphique& graphique,
+                               bool enAvance)
+    : projet_(projet), graphique_(graphique) {
+  if (enAvance && projet_.NombreEcrans() > 0) fil_ = std::thread(&CRenduEnAvance::Boucle, this);
+}
+
+CRenduEnAvance::~CRenduEnAvance() {
+  {
+    std::lock_guard<std::mutex> verrou(mutex_);
+    arret_ = true;
+  }
+  cv_.notify_all();
+  if (fil_.joinable()) fil_.join();
+}
+
+void CRenduEnAvance::Boucle() {
+  for (int i = 0; i < projet_.NombreEcrans(); ++i) {
+    {
+      // The next screen starts only when the caller has taken the last one.
+      std::unique_lock<std::mutex> verrou(mutex_);
+      cv_.wait(verrou, [this] { return arret_ || !pret_; });
+      if (arret_) return;
+    }
+    HBITMAP rendu = RendPourGeneration(projet_, i, graphique_);
+    {
+      std::lock_guard<std::mutex> verrou(mutex_);
+      if (arret_) return;
+      slot_ = std::move(rendu);
+      indexSlot_ = i;
+      pret_ = true;
+    }
+    cv_.notify_all();
+  }
+}
+
+HBITMAP CRenduEnAvance::Prend(int index) {
+  if (index < 0 || index >= projet_.NombreEcrans()) return {};
+  if (!fil_.joinable()) return RendPourGeneration(projet_, index, graphique_);
+  HBITMAP rendu;
+  {
+    std::unique_lock<std::mutex> verrou(mutex_);
+    cv_.wait(verrou, [this] { return pret_; });
+    // Screens come in order; a request out of order is a caller's error
+    // and gets a null screen.
+    if (indexSlot_ == index) rendu = std::move(slot_);
+    slot_.Reset();
+    pret_ = false;
+  }
+  cv_.notify_all();
+  return rendu;
+}
+
+}  // namespace lumaveil

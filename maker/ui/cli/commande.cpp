@@ -1,0 +1,240 @@
+#include "commande.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "chaines_maker.h"
+#include "fichier_modele.h"
+#include "fichier_projet.h"
+#include "generation.h"
+#include "graphique.h"
+#include "installation.h"
+
+namespace lumaveil {
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: lumaveil --new PROJECT.lmv [--resolution WxH] [--template FILE.mod] [PICTURE...]\n"
+    "       lumaveil --render PROJECT.lmv --screen N --output FILE [--quality Q]\n"
+    "       lumaveil --generate PROJECT.lmv --output FILE [--quality Q]\n"
+    "                [--platform windows|linux] [--install]\n"
+    "       lumaveil --save-template PROJECT.lmv --output FILE.mod\n";
+
+// Messages on standard error; questions answered by the options.
+class CDialogueConsole : public IDialogue {
+ public:
+  explicit CDialogueConsole(bool installer) : installer_(installer) {}
+  void Message(const std::string& texte, const std::string&, IconeMessage) override {
+    std::fprintf(stderr, "%s\n", texte.c_str());
+  }
+  int Question(const std::string& texte, const std::string&) override {
+    if (texte == kQuestionXscreensaver) return installer_ ? 1 : 0;
+    std::fprintf(stderr, "%s\nNo\n", texte.c_str());
+    return 0;
+  }
+
+ private:
+  bool installer_;
+};
+
+// One line per screen on standard error; there is no Stop.
+class CProgressionConsole : public IProgression {
+ public:
+  int AfficheEtTeste(unsigned courant, unsigned total, const std::string& fichier,
+                     const std::string& operation) override {
+    std::fprintf(stderr, "(%u / %u) %s %s\n", courant, total, fichier.c_str(), operation.c_str());
+    return 0;
+  }
+};
+
+struct Options {
+  std::string commande;  // new, render, generate, save-template
+  std::string projet;
+  std::string sortie;
+  std::string modele;
+  std::optional<SIZE> resolution;
+  int ecran = 0;
+  int qualite = 75;
+  Plateforme plateforme = Plateforme::Windows;
+  bool installer = false;
+  std::vector<std::string> images;
+};
+
+bool LitEntier(const std::string& s, int& v) {
+  if (s.empty()) return false;
+  char* fin = nullptr;
+  long x = std::strtol(s.c_str(), &fin, 10);
+  if (*fin != '\0' || x < -2147483647L || x > 2147483647L) return false;
+  v = int(x);
+  return true;
+}
+
+bool LitTaille(const std::string& s, SIZE& t) {
+  std::size_t x = s.find_first_of("xX");
+  int w, h;
+  if (x == std::string::npos || !LitEntier(s.substr(0, x), w) || !LitEntier(s.substr(x + 1), h) ||
+      w <= 0 || h <= 0)
+    return false;
+  t = SIZE{w, h};
+  return true;
+}
+
+// Reads the command line; the error text when it cannot be understood.
+std::optional<std::string> Analyse(int argc, char** argv, Options& o) {
+  for (int i = 1; i < argc; ++i) {
+    std::string a = argv[i];
+    auto valeur = [&](std::string& cible) -> bool {
+      if (i + 1 >= argc) return false;
+      cible = argv[++i];
+      return true;
+    };
+    std::string v;
+    if (a == "--new" || a == "--render" || a == "--generate" || a == "--save-template") {
+      if (!o.commande.empty()) return "only one command at a time";
+      o.commande = a.substr(2);
+      if (!valeur(o.projet)) return a + " needs a project file";
+    } else if (a == "--output") {
+      if (!valeur(o.sortie)) return "--output needs a file";
+    } else if (a == "--template") {
+      if (!valeur(o.modele)) return "--template needs a file";
+    } else if (a == "--resolution") {
+      SIZE t;
+      if (!valeur(v) || !LitTaille(v, t)) return "--resolution needs WxH";
+      o.resolution = t;
+    } else if (a == "--screen") {
+      if (!valeur(v) || !LitEntier(v, o.ecran)) return "--screen needs a number";
+    } else if (a == "--quality") {
+      if (!valeur(v) || !LitEntier(v, o.qualite) || o.qualite < 0 || o.qualite > 100)
+        return "--quality needs a number from 0 to 100";
+    } else if (a == "--platform") {
+      if (!valeur(v)) return "--platform needs windows or linux";
+      if (v == "windows") o.plateforme = Plateforme::Windows;
+      else if (v == "linux") o.plateforme = Plateforme::Linux;
+      else return "--platform needs windows or linux";
+    } else if (a == "--install") {
+      o.installer = true;
+    } else if (a.size() > 1 && a[0] == '-' && a != "-") {
+      return "unknown option " + a;
+    } else {
+      o.images.push_back(a);
+    }
+  }
+  if (o.commande.empty()) return "no command given";
+  if (o.commande != "new" && !o.images.empty()) return "unexpected argument " + o.images[0];
+  if (o.commande != "new" && o.sortie.empty()) return "--" + o.commande + " needs --output";
+  if (o.commande == "render" && o.ecran == 0) return "--render needs --screen N";
+  return std::nullopt;
+}
+
+int Nouveau(const Options& o, IDialogue& d) {
+  CProjet p;
+  if (o.resolution) p.ResolutionCible = *o.resolution;
+  if (!o.modele.empty()) {
+    if (!ChargeModele(o.modele, p.ModeleEcran, d)) return 1;
+    p.NomModele = o.modele;
+    p.ModeleCharge = 1;
+  }
+  // As files dropped on the list: one screen per file, its path set, no
+  // type checked. With no file, one blank screen.
+  for (const std::string& image : o.images) {
+    auto e = p.NouvelEcranDepuisModele();
+    std::error_code ec;
+    std::filesystem::path absolu = std::filesystem::absolute(image, ec);
+    e->CheminImage = ec ? image : absolu.lexically_normal().string();
+    p.InsereApresSelection(std::move(e));
+  }
+  if (o.images.empty()) p.InsereApresSelection(p.NouvelEcranDepuisModele());
+  return SauveProjet(p, o.projet, d) ? 0 : 1;
+}
+
+int Rendu(const Options& o, IDialogue& d) {
+  CProjet p;
+  if (!ChargeProjet(p, o.projet, d)) return 1;
+  if (o.ecran < 1 || o.ecran > p.NombreEcrans()) {
+    std::fprintf(stderr, "Screen %d does not exist: the project has %d screens.\n", o.ecran,
+                 p.NombreEcrans());
+    return 1;
+  }
+  talvik::CGraphique graphique;
+  CEcran& e = p.Ecran(o.ecran - 1);
+  e.ChargeImage(e.CheminImage);
+  // Rendered as generation renders it.
+  HBITMAP image = e.CalculeImageFinale(graphique, 0, 1, 1, 1, 1, 1, 1, 1, nullptr, 0);
+  if (!image) {
+    std::fprintf(stderr, "Screen %d has no picture and no background: nothing to render.\n",
+                 o.ecran);
+    return 1;
+  }
+  // Written under a temporary name (with the target's extension, which
+  // picks the format) and renamed once whole.
+  std::filesystem::path cible(o.sortie);
+  std::filesystem::path temporaire =
+      cible.parent_path() / (".lumaveil-" + std::to_string(::getpid()) + "-" +
+                             cible.filename().string());
+  if (!talvik::CGraphique::SauveImage(temporaire.string(), image, o.qualite, 0, 0)) {
+    std::error_code ec;
+    std::filesystem::remove(temporaire, ec);
+    std::fprintf(stderr, "Unable to save %s\n", o.sortie.c_str());
+    return 1;
+  }
+  std::error_code ec;
+  std::filesystem::rename(temporaire, cible, ec);
+  if (ec) {
+    std::filesystem::remove(temporaire, ec);
+    std::fprintf(stderr, "Unable to save %s\n", o.sortie.c_str());
+    return 1;
+  }
+  return 0;
+}
+
+int Genere(const Options& o, IDialogue& d) {
+  CProjet p;
+  if (!ChargeProjet(p, o.projet, d)) return 1;
+  talvik::CGraphique graphique;
+  OptionsGeneration g;
+  g.sortie = o.sortie;
+  g.moteur = CheminMoteur(o.plateforme);
+  g.qualiteJPEG = o.qualite;
+  g.garderSiInterrompu = false;
+  CProgressionConsole progression;
+  BilanGeneration bilan = GenereEcranDeVeille(p, graphique, g, d, progression);
+  if (bilan.resultat != ResultatGeneration::Termine || !bilan.paquetEcrit) return 1;
+  const char* maison = std::getenv("HOME");
+  if (o.installer) {
+    if (o.plateforme != Plateforme::Linux) {
+      std::fprintf(stderr, "--install applies to Linux screen savers only.\n");
+      return 1;
+    }
+    if (!ProposeInstallation(o.sortie, o.plateforme, d, maison ? maison : "")) return 1;
+  }
+  return 0;
+}
+
+int SauveGabarit(const Options& o, IDialogue& d) {
+  CProjet p;
+  if (!ChargeProjet(p, o.projet, d)) return 1;
+  return SauveModele(o.sortie, p.ModeleEcran, d) ? 0 : 1;
+}
+
+}  // namespace
+
+int ExecuteLigneCommande(int argc, char** argv) {
+  InstalleChainesMaker();
+  Options o;
+  if (auto erreur = Analyse(argc, argv, o)) {
+    std::fprintf(stderr, "lumaveil: %s\n%s", erreur->c_str(), kUsage);
+    return 1;
+  }
+  CDialogueConsole dialogue(o.installer);
+  if (o.commande == "new") return Nouveau(o, dialogue);
+  if (o.commande == "render") return Rendu(o, dialogue);
+  if (o.commande == "generate") return Genere(o, dialogue);
+  return SauveGabarit(o, dialogue);
+}
+
+}  // namespace lumaveil
