@@ -11,7 +11,13 @@ thread_local const char* g_last_create_error = "";
 
 const char* Bitmap::LastCreateError() { return g_last_create_error; }
 
-Bitmap Bitmap::Create(int width, int height) {
+Bitmap Bitmap::Create(int width, int height) { return Allocate(width, height, true); }
+
+Bitmap Bitmap::CreateUninitialized(int width, int height) {
+  return Allocate(width, height, false);
+}
+
+Bitmap Bitmap::Allocate(int width, int height, bool zero) {
   g_last_create_error = "";
   if (width <= 0 || height <= 0) {
     g_last_create_error = "Invalid picture size";
@@ -25,7 +31,9 @@ Bitmap Bitmap::Create(int width, int height) {
   auto data = std::make_shared<Data>();
   data->width = width;
   data->height = height;
-  data->pixels.reset(new (std::nothrow) std::uint32_t[std::size_t(width) * std::size_t(height)]());
+  const std::size_t n = std::size_t(width) * std::size_t(height);
+  data->pixels.reset(zero ? new (std::nothrow) std::uint32_t[n]()
+                          : new (std::nothrow) std::uint32_t[n]);
   if (!data->pixels) {
     g_last_create_error = "Out of memory";
     return {};
@@ -35,7 +43,7 @@ Bitmap Bitmap::Create(int width, int height) {
 }
 
 Bitmap Bitmap::Create(int width, int height, COLORREF fill) {
-  Bitmap b = Create(width, height);
+  Bitmap b = Allocate(width, height, false);
   if (b) std::fill_n(b.Pixels(), b.PixelCount(), PixelFromColor(fill));
   return b;
 }
@@ -52,7 +60,7 @@ void Bitmap::SetPixel(int x, int y, COLORREF c) {
 
 Bitmap Bitmap::Clone() const {
   if (!data_) return {};
-  Bitmap b = Create(Width(), Height());
+  Bitmap b = Allocate(Width(), Height(), false);
   if (b) std::copy_n(Pixels(), PixelCount(), b.Pixels());
   return b;
 }

@@ -35,6 +35,9 @@ class Bitmap {
   static Bitmap Create(int width, int height);
   // A new bitmap filled with one colour.
   static Bitmap Create(int width, int height, COLORREF fill);
+  // As Create, but the pixels are left unset: for operations that write
+  // every pixel of their result right away (saves one pass over memory).
+  static Bitmap CreateUninitialized(int width, int height);
 
   explicit operator bool() const { return data_ != nullptr; }
   bool IsNull() const { return data_ == nullptr; }
@@ -69,6 +72,7 @@ class Bitmap {
   static const char* LastCreateError();
 
  private:
+  static Bitmap Allocate(int width, int height, bool zero);
   struct Data {
     int width = 0;
     int height = 0;

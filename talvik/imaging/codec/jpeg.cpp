@@ -13,7 +13,7 @@ HBITMAP CGraphique::ChargeImageJPEG(const CString& chemin) {
   unsigned w = 0, h = 0;
   TamponOctets rgb = JpegFile::JpegFileToRGB(chemin, &w, &h);
   if (!rgb) return {};
-  HBITMAP image = Bitmap::Create(int(w), int(h));
+  HBITMAP image = Bitmap::CreateUninitialized(int(w), int(h));
   if (!image) return {};
   std::uint32_t* d = image.Pixels();
   const std::uint8_t* s = rgb.get();

@@ -76,7 +76,7 @@ bool Decode(Lecture& l, std::FILE* f, Bitmap& image, std::vector<png_bytep>& lig
   png_read_update_info(l.png, l.info);
   if (png_get_rowbytes(l.png, l.info) != png_size_t(w) * 4) return false;
 
-  image = Bitmap::Create(int(w), int(h));
+  image = Bitmap::CreateUninitialized(int(w), int(h));
   if (!image) return false;
   lignes.resize(h);
   for (png_uint_32 y = 0; y < h; ++y)

@@ -7,7 +7,7 @@ namespace talvik {
 
 HBITMAP CGraphique::RedimensionneImage(const HBITMAP& image, CSize taille, int bRapide) {
   if (!image) return {};
-  HBITMAP resultat = Bitmap::Create(taille.cx, taille.cy);
+  HBITMAP resultat = Bitmap::CreateUninitialized(taille.cx, taille.cy);
   if (!resultat) return {};
   raster::StretchBlt(resultat, 0, 0, taille.cx, taille.cy, image, 0, 0, image.Width(),
                      image.Height(), bRapide ? raster::COLORONCOLOR : raster::HALFTONE);

@@ -90,7 +90,7 @@ Bitmap VersImage(const BITMAPINFOHEADER& e, const std::uint8_t* couleurs,
   // The last row needs only its pixels, not its padding.
   const std::size_t dernier = std::size_t((w * bpp + 7) / 8);
   if (!bits || pas * std::size_t(h - 1) + dernier > tailleBits) return {};
-  Bitmap image = Bitmap::Create(int(w), int(h));
+  Bitmap image = Bitmap::CreateUninitialized(int(w), int(h));
   if (!image) return {};
 
   std::uint32_t palette[256] = {};
