@@ -38,6 +38,9 @@ HBITMAP CGraphique::ChargeImageBMP(const CString& chemin) {
     if (e.biSize == dib::kTailleEntete) {
       if (apresEntete + 12 > taille) return {};
       masquesSeparees = true;
+    } else if (e.biSize < dib::kTailleEntete + 12) {
+      // A longer header too short to hold the three masks.
+      return {};
     }
     for (int i = 0; i < 3; ++i) masques[i] = dib::Lit32(m + 4 * i);
   }
