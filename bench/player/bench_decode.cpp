@@ -1,0 +1,90 @@
+// Decoding one screen record: the demo's Mandelbrot picture (fine detail,
+// a hard case for JPEG) at 1280x960 and 1920x1080, from memory and from a
+// package file through the reader. The peer is ImageMagick's convert
+// decoding the same JPEG to PPM (its time includes starting the process).
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "demo_pictures.h"
+#include "jpeg_decoder.h"
+#include "jpeg_encoder.h"
+#include "package_reader.h"
+#include "package_writer.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<unsigned char> RecordJpeg(int width, int height) {
+  lmvtools::DemoPicture p = lmvtools::DrawDemoPicture(4, width, height);
+  return lmvtools::EncodeJpeg(p.rgb, width, height, 3, 90);
+}
+
+void BM_DecodeRecord(benchmark::State& state) {
+  const int w = static_cast<int>(state.range(0)), h = static_cast<int>(state.range(1));
+  const auto jpeg = RecordJpeg(w, h);
+  lmvengine::DecodedImage image;
+  for (auto _ : state) {
+    auto r = lmvengine::DecodeJpegMemory(jpeg.data(), jpeg.size(), image);
+    benchmark::DoNotOptimize(r.status);
+    benchmark::DoNotOptimize(image.rgb.data());
+  }
+  state.counters["jpeg_kB"] = static_cast<double>(jpeg.size()) / 1024.0;
+  state.SetItemsProcessed(state.iterations() * int64_t{w} * h);
+}
+BENCHMARK(BM_DecodeRecord)->Args({1280, 960})->Args({1920, 1080})->Unit(benchmark::kMillisecond);
+
+// Header read, decode from the stream, reposition: what the tick does.
+void BM_ReadRecordFromPackage(benchmark::State& state) {
+  const int w = static_cast<int>(state.range(0)), h = static_cast<int>(state.range(1));
+  const fs::path dir = fs::temp_directory_path() / ("lmv-bench-" + std::to_string(w));
+  fs::create_directories(dir);
+  lmvtools::WriteFileBytes(dir / "engine", std::vector<unsigned char>(100000, 0x90));
+  lmvtools::WriteFileBytes(dir / "a.jpg", RecordJpeg(w, h));
+  lmvengine::PackageWriter writer;
+  writer.Begin(dir / "p.scr", dir / "engine");
+  writer.AppendRecordFile(3, 0, dir / "a.jpg");
+  writer.Finish(w, h);
+  lmvengine::PackageReader reader;
+  if (reader.Open(dir / "p.scr") != lmvengine::OpenStatus::kOk) {
+    state.SkipWithError("package did not open");
+    return;
+  }
+  lmvengine::DecodedImage image;
+  for (auto _ : state) {
+    auto r = reader.ReadRecord(image);
+    benchmark::DoNotOptimize(r.status);
+  }
+  reader.Close();
+  fs::remove_all(dir);
+}
+BENCHMARK(BM_ReadRecordFromPackage)->Args({1280, 960})->Args({1920, 1080})->Unit(benchmark::kMillisecond);
+
+void BM_PeerImageMagickDecode(benchmark::State& state) {
+  const int w = static_cast<int>(state.range(0)), h = static_cast<int>(state.range(1));
+  const fs::path file = fs::temp_directory_path() / ("lmv-bench-peer-" + std::to_string(w) + ".jpg");
+  lmvtools::WriteFileBytes(file, RecordJpeg(w, h));
+  const std::string command = "convert '" + file.string() + "' ppm:- >/dev/null 2>&1";
+  if (std::system(command.c_str()) != 0) {
+    state.SkipWithError("ImageMagick convert is not available");
+    return;
+  }
+  for (auto _ : state) benchmark::DoNotOptimize(std::system(command.c_str()));
+  fs::remove(file);
+}
+BENCHMARK(BM_PeerImageMagickDecode)->Args({1280, 960})->Args({1920, 1080})->Unit(benchmark::kMillisecond);
+
+// Conversion to device rows (the Windows back-end's path).
+void BM_DeviceRows(benchmark::State& state) {
+  const auto jpeg = RecordJpeg(1920, 1080);
+  lmvengine::DecodedImage image;
+  lmvengine::DecodeJpegMemory(jpeg.data(), jpeg.size(), image);
+  lmvengine::DeviceRows rows;
+  for (auto _ : state) benchmark::DoNotOptimize(lmvengine::ToDeviceRows(image, rows));
+}
+BENCHMARK(BM_DeviceRows)->Unit(benchmark::kMillisecond);
+
+}  // namespace
