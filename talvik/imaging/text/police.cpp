@@ -128,8 +128,16 @@ std::unique_ptr<Face, FermeFace> ChargeFace(const Choix& choix, const LOGFONT& p
                        72) != 0)
     return nullptr;
   const double echelle = em / unites;
-  f->ascent = int(std::ceil(haut * echelle - 0.01));
-  f->descent = int(std::ceil(bas * echelle - 0.01));
+  if (police.lfHeight > 0 && em < kEmMaximum) {
+    // The cell is exactly the height asked for.
+    f->ascent = int(Arrondi(haut * echelle));
+    f->descent = std::max(0, int(police.lfHeight) - f->ascent);
+  } else {
+    // As GDI sizes a cell for a character height: ascent rounded up,
+    // descent to the nearest pixel.
+    f->ascent = int(std::ceil(haut * echelle - 0.01));
+    f->descent = int(Arrondi(bas * echelle));
+  }
   f->emboldir = choix.emboldir;
   f->incliner = choix.incliner;
   f->epaisseurSoulignement = std::max(1, int(Arrondi(ft->underline_thickness * echelle)));
