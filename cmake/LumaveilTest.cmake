@@ -1,10 +1,12 @@
 find_package(GTest REQUIRED)
 include(GoogleTest)
 
-# lumaveil_add_test(NAME SOURCES a.cpp b.cpp LIBS lib... [LABELS l...] [TIMEOUT s])
-# One GoogleTest executable, its cases registered with CTest.
+# lumaveil_add_test(NAME SOURCES a.cpp b.cpp LIBS lib... [LABELS l...] [TIMEOUT s]
+#                   [PROPERTIES name value...])
+# One GoogleTest executable, its cases registered with CTest; PROPERTIES are
+# extra CTest properties of every case (fixtures, resource locks, ...).
 function(lumaveil_add_test name)
-  cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS;LABELS;PROPERTIES" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
   target_compile_definitions(${name} PRIVATE
@@ -16,5 +18,5 @@ function(lumaveil_add_test name)
     set(T_TIMEOUT 300)
   endif()
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-    PROPERTIES TIMEOUT ${T_TIMEOUT} LABELS "${T_LABELS}")
+    PROPERTIES TIMEOUT ${T_TIMEOUT} LABELS "${T_LABELS}" ${T_PROPERTIES})
 endfunction()
