@@ -1,0 +1,61 @@
+// Pictures for the end-to-end tests: made by code, read back from BMP and
+// from the player's PPM frames, compared within JPEG tolerance.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "base/bitmap.h"
+
+namespace lumaveil::testing {
+
+// A w x h picture in four quadrants of the given colours (top-left,
+// top-right, bottom-left, bottom-right), so that order and orientation show.
+inline talvik::Bitmap Quadrants(int w, int h, const talvik::COLORREF c[4]) {
+  talvik::Bitmap b = talvik::Bitmap::Create(w, h);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) b.SetPixel(x, y, c[(y >= h / 2 ? 2 : 0) + (x >= w / 2 ? 1 : 0)]);
+  return b;
+}
+
+// A binary PPM (P6) as the player writes its frames; null when unreadable.
+inline talvik::Bitmap LitPpm(const std::string& chemin) {
+  std::FILE* f = std::fopen(chemin.c_str(), "rb");
+  if (!f) return {};
+  int w = 0, h = 0, max = 0;
+  talvik::Bitmap b;
+  if (std::fscanf(f, "P6 %d %d %d", &w, &h, &max) == 3 && std::fgetc(f) != EOF && max == 255) {
+    b = talvik::Bitmap::Create(w, h);
+    for (int y = 0; b && y < h; ++y)
+      for (int x = 0; x < w; ++x) {
+        int r = std::fgetc(f), g = std::fgetc(f), bl = std::fgetc(f);
+        if (bl == EOF) {
+          b.Reset();
+          break;
+        }
+        b.SetPixel(x, y, talvik::RGB(talvik::BYTE(r), talvik::BYTE(g), talvik::BYTE(bl)));
+      }
+  }
+  std::fclose(f);
+  return b;
+}
+
+// Mean absolute difference per channel of `a` and the part of `b` at
+// (x0, y0); -1 when `a` does not fit there.
+inline double EcartMoyen(const talvik::Bitmap& a, const talvik::Bitmap& b, int x0 = 0,
+                         int y0 = 0) {
+  if (!a || !b || x0 + a.Width() > b.Width() || y0 + a.Height() > b.Height()) return -1;
+  double somme = 0;
+  for (int y = 0; y < a.Height(); ++y)
+    for (int x = 0; x < a.Width(); ++x) {
+      talvik::COLORREF p = a.GetPixel(x, y), q = b.GetPixel(x0 + x, y0 + y);
+      somme += std::abs(talvik::GetRValue(p) - talvik::GetRValue(q)) +
+               std::abs(talvik::GetGValue(p) - talvik::GetGValue(q)) +
+               std::abs(talvik::GetBValue(p) - talvik::GetBValue(q));
+    }
+  return somme / (3.0 * a.Width() * a.Height());
+}
+
+}  // namespace lumaveil::testing
