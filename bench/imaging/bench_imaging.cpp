@@ -50,7 +50,7 @@ void BM_RedimensionneHalftone4000x3000Vers1280x960(benchmark::State& etat) {
     benchmark::DoNotOptimize(r.Pixels());
   }
 }
-BENCHMARK(BM_RedimensionneHalftone4000x3000Vers1280x960)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_RedimensionneHalftone4000x3000Vers1280x960)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 
 void BM_ReglageImage1280x960(benchmark::State& etat) {
   const Bitmap& source = Ecran();
@@ -59,7 +59,7 @@ void BM_ReglageImage1280x960(benchmark::State& etat) {
     benchmark::DoNotOptimize(r.Pixels());
   }
 }
-BENCHMARK(BM_ReglageImage1280x960)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ReglageImage1280x960)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 
 void BM_RotationQuartDeTour4000x3000(benchmark::State& etat) {
   const Bitmap& source = Grande();
@@ -68,7 +68,7 @@ void BM_RotationQuartDeTour4000x3000(benchmark::State& etat) {
     benchmark::DoNotOptimize(r.Pixels());
   }
 }
-BENCHMARK(BM_RotationQuartDeTour4000x3000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_RotationQuartDeTour4000x3000)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 
 void BM_SauveImageJPEG1280x960Qualite75(benchmark::State& etat) {
   const Bitmap& source = Ecran();
@@ -79,7 +79,7 @@ void BM_SauveImageJPEG1280x960Qualite75(benchmark::State& etat) {
   }
   std::remove(chemin.c_str());
 }
-BENCHMARK(BM_SauveImageJPEG1280x960Qualite75)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SauveImageJPEG1280x960Qualite75)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 
 }  // namespace
 

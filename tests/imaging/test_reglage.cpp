@@ -59,6 +59,55 @@ TEST(Reglage, NeutralSettingGivesAnExactCopyNotTheSameHandle) {
   EXPECT_TRUE(std::equal(p.Pixels(), p.Pixels() + p.PixelCount(), r.Pixels()));
 }
 
+namespace {
+
+// The adjustment of one pixel, step by step as designed.
+COLORREF Reference(COLORREF c, int l, int co, int in) {
+  const int offset = int((l - 50) * 2.55);
+  const double gain = co * 0.02;
+  const double k = (in * 0.4 - 20) * 0.25 / 255;
+  double x[3] = {talvik::GetRValue(c) * gain + k + offset, talvik::GetGValue(c) * gain + k + offset,
+                 talvik::GetBValue(c) * gain + k + offset};
+  if (in != 50) {
+    double h, s, v;
+    CGraphique::fp_rgb_to_hsv(x[0], x[1], x[2], &h, &s, &v);
+    if (v >= 128) v = v * (1 + (v - 128) * k);
+    CGraphique::fp_hsv_to_rgb(h, s, v, &x[0], &x[1], &x[2]);
+  }
+  talvik::BYTE o[3];
+  for (int i = 0; i < 3; ++i) o[i] = x[i] >= 255 ? 255 : x[i] < 0 ? 0 : talvik::BYTE(int(x[i]));
+  return RGB(o[0], o[1], o[2]);
+}
+
+}  // namespace
+
+TEST(Reglage, EveryPixelMatchesTheStepByStepFormula) {
+  // Random colours, near-greys (saturation below 1 after a low contrast)
+  // and every grey level, over settings that reach each branch.
+  Bitmap p = Bitmap::Create(256, 96);
+  std::mt19937 alea(5);
+  for (int y = 0; y < 96; ++y)
+    for (int x = 0; x < 256; ++x) {
+      COLORREF c;
+      if (y == 0) c = RGB(talvik::BYTE(x), talvik::BYTE(x), talvik::BYTE(x));
+      else if (y < 32) c = RGB(talvik::BYTE(x), talvik::BYTE(x > 0 ? x - 1 : 0), talvik::BYTE(x));
+      else c = alea() & 0xFFFFFF;
+      p.SetPixel(x, y, c);
+    }
+  const int reglages[][3] = {{50, 50, 100}, {50, 50, 0},  {90, 10, 60},  {100, 5, 49},
+                             {0, 100, 51},  {20, 70, 80}, {65, 35, 30},  {50, 0, 99},
+                             {75, 20, 1},   {10, 90, 65}, {50, 50, 120}, {50, 50, -20}};
+  for (const auto& r : reglages) {
+    Bitmap a = CGraphique::ReglageImage(p, r[0], r[1], r[2]);
+    ASSERT_TRUE(a);
+    int ecarts = 0;
+    for (int y = 0; y < 96; ++y)
+      for (int x = 0; x < 256; ++x)
+        ecarts += a.GetPixel(x, y) != Reference(p.GetPixel(x, y), r[0], r[1], r[2]);
+    EXPECT_EQ(ecarts, 0) << r[0] << " " << r[1] << " " << r[2];
+  }
+}
+
 TEST(Reglage, LargePictureMatchesThePixelByPixelResult) {
   // The split over cores and the tables must give what one pixel at a time gives.
   Bitmap p = Bitmap::Create(700, 500);

@@ -73,10 +73,15 @@ class Bitmap {
 
  private:
   static Bitmap Allocate(int width, int height, bool zero);
+  // Releases pixel memory from AllouePixels (bitmap.cpp).
+  struct LiberePixels {
+    std::size_t octets;
+    void operator()(std::uint32_t* p) const;
+  };
   struct Data {
     int width = 0;
     int height = 0;
-    std::unique_ptr<std::uint32_t[]> pixels;
+    std::unique_ptr<std::uint32_t[], LiberePixels> pixels;
   };
   std::shared_ptr<Data> data_;
 };

@@ -9,6 +9,11 @@
 #include <cmath>
 #include <cstdint>
 
+#ifdef __SSE2__
+#include <xmmintrin.h>
+#include <emmintrin.h>
+#endif
+
 #include "graphique.h"
 #include "raster/parallel.h"
 
@@ -21,7 +26,32 @@ constexpr int kBloc = 64;
 
 // Quarter turn; clockwise: result (X, Y) = source (Y, h - 1 - X);
 // anticlockwise: result (X, Y) = source (w - 1 - Y, X). Done by square
-// blocks so that the strided side of the copy stays in cache.
+// blocks so that the strided side of the copy stays in cache, and inside
+// them by 4 x 4 tiles transposed in registers.
+inline std::uint32_t Source(const std::uint32_t* s, std::size_t ws, int w, int h, bool horaire,
+                            int X, int Y) {
+  return horaire ? s[std::size_t(h - 1 - X) * ws + std::size_t(Y)]
+                 : s[std::size_t(X) * ws + std::size_t(w - 1 - Y)];
+}
+
+#ifdef __SSE2__
+// The 4 x 4 tile of the result at (X, Y).
+inline void Tuile(const std::uint32_t* s, std::uint32_t* d, std::size_t ws, std::size_t hs, int w,
+                  int h, bool horaire, int X, int Y) {
+  __m128 r[4];
+  for (int k = 0; k < 4; ++k) {
+    const std::uint32_t* ligne = horaire ? s + std::size_t(h - 1 - X - k) * ws + std::size_t(Y)
+                                         : s + std::size_t(X + k) * ws + std::size_t(w - 4 - Y);
+    r[k] = _mm_castsi128_ps(_mm_loadu_si128(reinterpret_cast<const __m128i*>(ligne)));
+  }
+  _MM_TRANSPOSE4_PS(r[0], r[1], r[2], r[3]);
+  for (int j = 0; j < 4; ++j) {
+    std::uint32_t* dest = d + std::size_t(Y + j) * hs + std::size_t(X);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(dest), _mm_castps_si128(r[horaire ? j : 3 - j]));
+  }
+}
+#endif
+
 void QuartDeTour(const Bitmap& src, Bitmap& dst, bool horaire) {
   const int w = src.Width(), h = src.Height();  // result is h x w
   const std::uint32_t* const s = src.Pixels();
@@ -33,16 +63,18 @@ void QuartDeTour(const Bitmap& src, Bitmap& dst, bool horaire) {
       const int yFin = std::min(w, by + kBloc);
       for (int bx = 0; bx < h; bx += kBloc) {
         const int xFin = std::min(h, bx + kBloc);
-        for (int X = bx; X < xFin; ++X) {
-          // One source row (clockwise) or column (anticlockwise) per result column.
-          if (horaire) {
-            const std::uint32_t* ligne = s + std::size_t(h - 1 - X) * ws;
-            for (int Y = by; Y < yFin; ++Y) d[std::size_t(Y) * hs + std::size_t(X)] = ligne[Y];
-          } else {
-            const std::uint32_t* ligne = s + std::size_t(X) * ws;
-            for (int Y = by; Y < yFin; ++Y)
-              d[std::size_t(Y) * hs + std::size_t(X)] = ligne[ws - 1 - std::size_t(Y)];
-          }
+        int xTuiles = bx, yTuiles = by;
+#ifdef __SSE2__
+        xTuiles = bx + (xFin - bx) / 4 * 4;
+        yTuiles = by + (yFin - by) / 4 * 4;
+        for (int Y = by; Y < yTuiles; Y += 4)
+          for (int X = bx; X < xTuiles; X += 4) Tuile(s, d, ws, hs, w, h, horaire, X, Y);
+#endif
+        // What the tiles leave: the last rows and columns of the block.
+        for (int Y = by; Y < yFin; ++Y) {
+          const int x0 = Y < yTuiles ? xTuiles : bx;
+          for (int X = x0; X < xFin; ++X)
+            d[std::size_t(Y) * hs + std::size_t(X)] = Source(s, ws, w, h, horaire, X, Y);
         }
       }
     }
