@@ -237,3 +237,36 @@ TEST(GifWrite, UnwritablePathGivesOne) {
   EXPECT_EQ(g.GIF_Create("/nonexistent/dir/x.gif", 1, 1, 256, 8), 1);
   EXPECT_EQ(g.GIF_CompressImage(0, 0, -1, -1), 2);
 }
+
+TEST(GifHalftone, NearestIndexIsTheClosestEntryLowestIndexFirst) {
+  // A palette with repeated entries and the halftone one, against a plain
+  // search over every entry.
+  std::vector<talvik::PALETTEENTRY> entries;
+  std::uint32_t s = 7;
+  for (int i = 0; i < 200; ++i) {
+    s = s * 1664525u + 1013904223u;
+    entries.push_back({std::uint8_t(s >> 24), std::uint8_t(s >> 16), std::uint8_t(s >> 8), 0});
+  }
+  entries.push_back(entries[3]);
+  entries.push_back(entries[150]);
+  const GifPalette own(entries.data(), int(entries.size()));
+  const GifPalette halftone = GifPalette::Halftone();
+  for (const GifPalette* pal : {&own, &halftone}) {
+    for (int n = 0; n < 20000; ++n) {
+      s = s * 1664525u + 1013904223u;
+      const talvik::COLORREF c = s & 0xFFFFFF;
+      int best = 0, best_d = 1 << 30;
+      for (int i = 0; i < pal->Count(); ++i) {
+        const int dr = talvik::GetRValue(c) - pal->Entry(i).peRed;
+        const int dg = talvik::GetGValue(c) - pal->Entry(i).peGreen;
+        const int db = talvik::GetBValue(c) - pal->Entry(i).peBlue;
+        if (dr * dr + dg * dg + db * db < best_d) {
+          best_d = dr * dr + dg * dg + db * db;
+          best = i;
+        }
+      }
+      ASSERT_EQ(pal->NearestIndex(c), best) << std::hex << c;
+      ASSERT_EQ(pal->NearestIndex(c), best) << "cached answer";
+    }
+  }
+}

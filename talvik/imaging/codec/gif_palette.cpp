@@ -1,5 +1,7 @@
 #include "codec/gif_palette.h"
 
+#include <algorithm>
+
 namespace talvik {
 
 namespace {
@@ -20,6 +22,14 @@ GifPalette::GifPalette(const PALETTEENTRY* entries, int count) {
   if (count > 256) count = 256;
   for (int i = 0; i < count; ++i) entries_[std::size_t(i)] = entries[i];
   count_ = count;
+  SortByRed();
+}
+
+void GifPalette::SortByRed() {
+  for (int i = 0; i < 256; ++i) by_red_[std::size_t(i)] = std::uint8_t(i);
+  std::stable_sort(by_red_.begin(), by_red_.begin() + count_, [this](std::uint8_t a, std::uint8_t b) {
+    return entries_[a].peRed < entries_[b].peRed;
+  });
 }
 
 GifPalette GifPalette::Halftone() {
@@ -37,6 +47,7 @@ GifPalette GifPalette::Halftone() {
   for (int k = 1; k <= 20; ++k) put(255 * k / 21, 255 * k / 21, 255 * k / 21);
   for (const auto& c : kSystemHigh) put(c[0], c[1], c[2]);
   p.count_ = n;  // 256
+  p.SortByRed();
   return p;
 }
 
@@ -47,17 +58,35 @@ int GifPalette::NearestIndex(COLORREF colour) const {
                             std::uint32_t(b);
   const std::size_t slot = ((key * 2654435761u) >> 20) & 0xFFF;
   if (cache_key_[slot] == key) return cache_index_[slot];
+  // Start at the first entry whose red is not below the colour's and walk
+  // both ways; an entry whose red alone is farther than the best distance
+  // ends that direction. Ties go to the lowest index.
   int best = 0;
   int best_d = 1 << 30;
-  for (int i = 0; i < count_; ++i) {
+  auto consider = [&](int i) {
     const PALETTEENTRY& e = entries_[std::size_t(i)];
     const int dr = r - e.peRed, dg = g - e.peGreen, db = b - e.peBlue;
     const int d = dr * dr + dg * dg + db * db;
-    if (d < best_d) {
+    if (d < best_d || (d == best_d && i < best)) {
       best_d = d;
       best = i;
-      if (d == 0) break;
     }
+  };
+  const auto* first = by_red_.data();
+  const auto* last = by_red_.data() + count_;
+  const auto* start = std::lower_bound(first, last, r, [this](std::uint8_t i, int red) {
+    return entries_[i].peRed < red;
+  });
+  for (const auto* up = start; up != last; ++up) {
+    const int dr = entries_[*up].peRed - r;
+    if (dr * dr > best_d) break;
+    consider(*up);
+  }
+  for (const auto* down = start; down != first;) {
+    --down;
+    const int dr = r - entries_[*down].peRed;
+    if (dr * dr > best_d) break;
+    consider(*down);
   }
   cache_key_[slot] = key;
   cache_index_[slot] = std::uint8_t(best);

@@ -35,8 +35,13 @@ class GifPalette {
   int NearestIndex(COLORREF colour) const;
 
  private:
+  void SortByRed();
+
   std::array<PALETTEENTRY, 256> entries_{};
   int count_ = 0;
+  // Entry indices ordered by red (then by index), for a search that starts
+  // at the colour's red and stops once red alone is farther than the best.
+  std::array<std::uint8_t, 256> by_red_{};
   // Direct-mapped cache of answers: key 0x01RRGGBB (0 = empty), index.
   mutable std::array<std::uint32_t, 4096> cache_key_{};
   mutable std::array<std::uint8_t, 4096> cache_index_{};
