@@ -61,11 +61,13 @@ Bitmap Parquet(int w, int h) {
     int bx = int(float(x) / bloc), by = int(float(y) / blocY);
     bool travers = (bx + by) % 2 == 0;
     float u = travers ? float(y) - float(by) * blocY : float(x) - float(bx) * bloc;
-    float le = travers ? float(x) : float(y);
     float lame = travers ? blocY / 5.f : bloc / 5.f;
     int n = int(u / lame);
     float dans = u - float(n) * lame;
-    float grain = Veinage(le + 13.f * float(n), 50.f, 2.f, t(x, y) + Hasard(std::uint32_t(bx * 5 + n), std::uint32_t(by), 132u));
+    // The grain runs along the strip: it changes across it, bent slowly.
+    float grain = std::pow(Frac(1.4f * dans / lame + 0.9f * t(x, y) +
+                                Hasard(std::uint32_t(bx * 5 + n), std::uint32_t(by), 132u)),
+                           3.f);
     COLORREF c = Rampe(RampeBois(), 0.8f * grain + 0.2f * Hasard(std::uint32_t(bx), std::uint32_t(by * 5 + n), 133u));
     if (dans < 1.f) return Eclaire(c, 0.6f);
     return c;
