@@ -1,0 +1,241 @@
+// Generating a screen saver from 12-megapixel photos, beside an ImageMagick
+// pipeline doing the same per-screen chain (resize to fit, border, centre
+// on a background, one caption, JPEG quality 75), at 1280x960 and
+// 1920x1080. Then the peak memory of a whole generation of 20 and of 200
+// screens, each in a child process of its own.
+//
+//   bench_generation [--screens N] [--memory-screens A,B] [benchmark flags]
+#include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "chaines_maker.h"
+#include "generation.h"
+#include "graphique.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using lumaveil::CProjet;
+using talvik::RGB;
+
+constexpr int kLargeurPhoto = 4000;
+constexpr int kHauteurPhoto = 3000;
+constexpr int kCadre = 8;
+constexpr const char* kLegende = "Lumaveil";
+
+int g_ecrans = 20;
+std::vector<int> g_memoire = {20, 200};
+std::string g_dir;
+std::vector<std::string> g_photos;
+std::map<std::string, double> g_secondes;  // name -> seconds per run
+
+class CSilence : public lumaveil::IDialogue {
+ public:
+  void Message(const std::string& t, const std::string&, lumaveil::IconeMessage) override {
+    std::fprintf(stderr, "%s\n", t.c_str());
+  }
+  int Question(const std::string&, const std::string&) override { return 0; }
+};
+class CSansProgression : public lumaveil::IProgression {
+ public:
+  int AfficheEtTeste(unsigned, unsigned, const std::string&, const std::string&) override {
+    return 0;
+  }
+};
+
+// A photo-like 12-megapixel JPEG: smooth gradients with fine texture, so
+// that it compresses like a real photograph.
+std::string FabriquePhoto(int n) {
+  std::string chemin = g_dir + "/photo" + std::to_string(n) + ".jpg";
+  talvik::Bitmap b = talvik::Bitmap::Create(kLargeurPhoto, kHauteurPhoto);
+  std::uint32_t s = 12345u + unsigned(n) * 7919u;
+  for (int y = 0; y < kHauteurPhoto; ++y) {
+    std::uint32_t* ligne = b.Row(y);
+    for (int x = 0; x < kLargeurPhoto; ++x) {
+      s = s * 1664525u + 1013904223u;
+      int bruit = int((s >> 24) & 15) - 8;
+      int r = int(128 + 100 * std::sin(0.0013 * x + n)) + bruit;
+      int g = int(128 + 100 * std::sin(0.0017 * y + 2 * n)) + bruit;
+      int bl = int(128 + 100 * std::sin(0.0009 * (x + y) + 3 * n)) + bruit;
+      auto c = [](int v) { return std::uint32_t(v < 0 ? 0 : v > 255 ? 255 : v); };
+      ligne[x] = (c(r) << 16) | (c(g) << 8) | c(bl);
+    }
+  }
+  talvik::CGraphique::SauveImageJPEG(chemin, b, 90);
+  return chemin;
+}
+
+// The project: one screen per photo, resized to fit inside the border,
+// framed, centred on a white background, one caption.
+void Projet(CProjet& p, int ecrans, int largeur, int hauteur) {
+  p.ResolutionCible = {largeur, hauteur};
+  for (int i = 0; i < ecrans; ++i) {
+    auto e = p.NouvelEcranDepuisModele();
+    e->CheminImage = g_photos[std::size_t(i) % g_photos.size()];
+    e->RedimensionUtilisation = 1;
+    e->RedimensionPourcentageUtilisation = 0;
+    e->RedimensionConservationProportion = 1;
+    e->RedimensionTailleX = largeur - 2 * kCadre;
+    e->RedimensionTailleY = hauteur - 2 * kCadre;
+    e->CadreUtilisation = 1;
+    e->CadreTaille = kCadre;
+    e->CadreCouleur = RGB(40, 40, 40);
+    e->FondCouleur = RGB(255, 255, 255);
+    e->Textes[0].Utilisation = 1;
+    e->Textes[0].Libelle = kLegende;
+    e->Textes[0].CouleurEncre = RGB(255, 255, 255);
+    p.Ajoute(std::move(e));
+  }
+}
+
+// The pattern bank, made once in main() and gone before the temporary
+// directory (where its settings file lives) is removed.
+talvik::CGraphique* g_graphique = nullptr;
+
+bool Genere(int ecrans, int largeur, int hauteur, int fils, const std::string& sortie) {
+  talvik::CGraphique& graphique = *g_graphique;
+  CProjet p;
+  Projet(p, ecrans, largeur, hauteur);
+  lumaveil::OptionsGeneration o;
+  o.sortie = sortie;
+  o.moteur = std::string(LUMAVEIL_BIN_DIR) + "/LmvEngine";
+  o.fils = fils;
+  o.repertoireTemporaire = g_dir;
+  CSilence d;
+  CSansProgression pr;
+  return lumaveil::GenereEcranDeVeille(p, graphique, o, d, pr).enregistrements == ecrans;
+}
+
+void Lumaveil(benchmark::State& state, std::string cle, int largeur, int hauteur, int fils) {
+  for (auto _ : state) {
+    auto t0 = std::chrono::steady_clock::now();
+    if (!Genere(g_ecrans, largeur, hauteur, fils, g_dir + "/bench.scr")) {
+      state.SkipWithError("generation failed");
+      return;
+    }
+    g_secondes[cle] =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+  }
+  state.counters["ms_per_screen"] = g_secondes[cle] * 1000.0 / g_ecrans;
+}
+
+// The same chain with ImageMagick, one convert per screen, then the JPEGs
+// appended to the engine as the package does.
+void ImageMagick(benchmark::State& state, std::string cle, int largeur, int hauteur) {
+  char taille[32], interieur[32];
+  std::snprintf(taille, sizeof taille, "%dx%d", largeur, hauteur);
+  std::snprintf(interieur, sizeof interieur, "%dx%d", largeur - 2 * kCadre, hauteur - 2 * kCadre);
+  for (auto _ : state) {
+    auto t0 = std::chrono::steady_clock::now();
+    std::string script = "set -e; cp '" + std::string(LUMAVEIL_BIN_DIR) + "/LmvEngine' '" +
+                         g_dir + "/im.scr'; ";
+    for (int i = 0; i < g_ecrans; ++i) {
+      script += "convert '" + g_photos[std::size_t(i) % g_photos.size()] + "' -resize " +
+                interieur + " -bordercolor '#282828' -border " + std::to_string(kCadre) +
+                " -background white -gravity center -extent " + taille +
+                " -gravity northwest -font /usr/share/fonts/opentype/comic-neue/"
+                "ComicNeue-Regular.otf -pointsize 27 -fill white -annotate +50+50 '" +
+                kLegende + "' -quality 75 '" + g_dir + "/im.jpg'; cat '" + g_dir +
+                "/im.jpg' >> '" + g_dir + "/im.scr'; ";
+    }
+    if (std::system(("bash -c \"" + script + "\"").c_str()) != 0) {
+      state.SkipWithError("convert failed");
+      return;
+    }
+    g_secondes[cle] =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+  }
+  state.counters["ms_per_screen"] = g_secondes[cle] * 1000.0 / g_ecrans;
+}
+
+// Peak resident memory (MiB) of a child process that generates `ecrans`
+// screens at 1920x1080.
+double MemoireCrete(int ecrans) {
+  pid_t pid = fork();
+  if (pid == 0) {
+    bool ok = Genere(ecrans, 1920, 1080, 2, g_dir + "/mem.scr");
+    _exit(ok ? 0 : 1);
+  }
+  int statut = 0;
+  struct rusage ru {};
+  if (pid < 0 || wait4(pid, &statut, 0, &ru) != pid || !WIFEXITED(statut) ||
+      WEXITSTATUS(statut) != 0)
+    return -1;
+  return double(ru.ru_maxrss) / 1024.0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<char*> args;
+  for (int i = 0; i < argc; ++i) {
+    std::string a = argv[i];
+    if (a == "--screens" && i + 1 < argc) {
+      g_ecrans = std::atoi(argv[++i]);
+    } else if (a == "--memory-screens" && i + 1 < argc) {
+      g_memoire.clear();
+      std::string liste = argv[++i];
+      for (std::size_t p = 0; p < liste.size();) {
+        std::size_t v = liste.find(',', p);
+        if (v == std::string::npos) v = liste.size();
+        g_memoire.push_back(std::atoi(liste.substr(p, v - p).c_str()));
+        p = v + 1;
+      }
+    } else {
+      args.push_back(argv[i]);
+    }
+  }
+  int n = int(args.size());
+  benchmark::Initialize(&n, args.data());
+
+  char modele[] = "/tmp/lumaveil-bench-XXXXXX";
+  if (!mkdtemp(modele)) return 1;
+  g_dir = modele;
+  setenv("LUMAVEIL_REGISTRY", (g_dir + "/registry.reg").c_str(), 1);
+  lumaveil::InstalleChainesMaker();
+  auto graphique = std::make_unique<talvik::CGraphique>();
+  g_graphique = graphique.get();
+  std::fprintf(stderr, "Making %d photos of %dx%d...\n", g_ecrans, kLargeurPhoto, kHauteurPhoto);
+  for (int i = 0; i < g_ecrans; ++i) g_photos.push_back(FabriquePhoto(i));
+
+  for (auto [l, h] : {std::pair{1280, 960}, std::pair{1920, 1080}}) {
+    std::string s = std::to_string(l) + "x" + std::to_string(h);
+    benchmark::RegisterBenchmark(("Lumaveil/two_threads/" + s).c_str(), Lumaveil,
+                                 "Lumaveil/two_threads/" + s, l, h, 2)
+        ->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+    benchmark::RegisterBenchmark(("Lumaveil/one_thread/" + s).c_str(), Lumaveil,
+                                 "Lumaveil/one_thread/" + s, l, h, 1)
+        ->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+    benchmark::RegisterBenchmark(("ImageMagick/convert/" + s).c_str(), ImageMagick,
+                                 "ImageMagick/convert/" + s, l, h)
+        ->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+  }
+  benchmark::RunSpecifiedBenchmarks();
+
+  for (const char* s : {"1280x960", "1920x1080"}) {
+    auto l = g_secondes.find(std::string("Lumaveil/two_threads/") + s);
+    auto m = g_secondes.find(std::string("ImageMagick/convert/") + s);
+    if (l != g_secondes.end() && m != g_secondes.end())
+      std::printf("%s: %d screens, Lumaveil %.2f s, ImageMagick %.2f s, %.1f times faster\n", s,
+                  g_ecrans, l->second, m->second, m->second / l->second);
+  }
+  for (int e : g_memoire)
+    std::printf("peak memory, %d screens at 1920x1080: %.1f MiB\n", e, MemoireCrete(e));
+  graphique.reset();
+  std::error_code ec;
+  fs::remove_all(g_dir, ec);
+  return 0;
+}
