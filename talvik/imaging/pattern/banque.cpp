@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
+#include <exception>
 #include <thread>
 #include <vector>
 
@@ -39,7 +40,13 @@ void CGraphique::ChargeBanqueMotifs() {
   };
   unsigned coeurs = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
   std::vector<std::thread> fils;
-  for (unsigned i = 1; i < coeurs; ++i) fils.emplace_back(travail);
+  for (unsigned i = 1; i < coeurs; ++i) {
+    try {
+      fils.emplace_back(travail);
+    } catch (const std::exception&) {
+      break;  // fewer threads: the calling thread does the rest
+    }
+  }
   travail();
   for (std::thread& f : fils) f.join();
   m_BitmapMotifBase = m_Motifs[0];
