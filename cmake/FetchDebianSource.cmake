@@ -42,7 +42,8 @@ execute_process(
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "FetchDebianSource: `apt-get source ${PACKAGE}` failed (${rc}):\n"
                       "${out}${err}\nRun scripts/setup, which enables Debian source "
-                      "packages and refreshes the package lists.")
+                      "packages and refreshes the package lists (or `apt-get update` "
+                      "if the source entries are already there).")
 endif()
 
 file(GLOB trees LIST_DIRECTORIES true "${work}/${PACKAGE}-*")

@@ -85,7 +85,7 @@ std::vector<std::string> WineEnvironment(const std::string& display, const std::
   env.push_back("WINEPREFIX=" + SuitePrefix());
   if (!display.empty()) env.push_back("DISPLAY=" + display);
   env.push_back("WINEDEBUG=" + debug);
-  env.push_back("WINEDLLOVERRIDES=mscoree,mshtml=");
+  env.push_back("WINEDLLOVERRIDES=mscoree,mshtml=;winemenubuilder.exe=d");
   return env;
 }
 
