@@ -275,12 +275,27 @@ TEST(GifRead, SubBlockClaimingMoreThanTheDataDoesNotOverrun) {
   CGif g;
   ASSERT_EQ(g.LoadMemory(b.data(), b.size()), 1);
   EXPECT_FALSE(g.FirstImage());
-  // Image data whose sub-block says 200 bytes: decodes what is there.
+  // Image data whose sub-block says 200 bytes with one left.
   Bytes c = GifBuilder("GIF89a", 4, 4, table)
                 .Raw({0x2C, 0, 0, 0, 0, 4, 0, 4, 0, 0, 2, 200, 0x4C})
                 .Data();
   ASSERT_EQ(g.LoadMemory(c.data(), c.size()), 1);
+  EXPECT_FALSE(g.FirstImage());
+  EXPECT_FALSE(g.NextImage());
+}
+
+TEST(GifRead, DataEndingBeforeTheEndCodeKeepsWhatCame) {
+  // Clear, index 1, then the terminator: one pixel decoded, the rest index 0.
+  auto table = Ramp(4);
+  Bytes b = GifBuilder("GIF89a", 4, 4, table)
+                .Raw({0x2C, 0, 0, 0, 0, 4, 0, 4, 0, 0, 2, 1, 0x0C, 0})
+                .Trailer();
+  CGif g;
+  ASSERT_EQ(g.LoadMemory(b.data(), b.size()), 1);
   HBITMAP p = g.FirstImage();
   ASSERT_TRUE(p);
-  EXPECT_EQ(p.Width(), 4);
+  EXPECT_EQ(p.GetPixel(0, 0), talvik::RGB(table[1].r, table[1].g, table[1].b));
+  EXPECT_EQ(p.GetPixel(1, 0), talvik::RGB(table[0].r, table[0].g, table[0].b));
+  // The walk goes on after the image: the trailer, then the image again.
+  EXPECT_TRUE(g.NextImage());
 }

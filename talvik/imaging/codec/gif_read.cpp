@@ -1,4 +1,5 @@
 // CGif reading: the block walk, the LZW decoder and the pixel layout.
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -12,6 +13,7 @@ struct CGif::Decode {
   // Sub-block reader.
   std::size_t block_left = 0;  // bytes left in the current data sub-block
   bool ended = false;          // the data ended (zero-length block or end of buffer)
+  bool overrun = false;        // a sub-block ran past the end of the buffer
   // Bit reader.
   std::uint32_t bits = 0;
   int bit_count = 0;
@@ -199,6 +201,8 @@ HBITMAP CGif::TakeIt() {
     SkipSubBlocks();
     return {};
   }
+  // Pixels the data never reaches keep index 0.
+  if (s.colours[0] != 0) std::fill_n(s.picture.Pixels(), s.picture.PixelCount(), s.colours[0]);
   s.width = width;
   s.height = height;
   s.interlaced = (flags & 0x40) != 0;
@@ -263,13 +267,14 @@ HBITMAP CGif::TakeIt() {
     pos_ += s.block_left;
     if (!SkipSubBlocks()) pos_ = data_.size();
   }
-  if (!ok) return {};
+  if (!ok || s.overrun) return {};
   return std::move(s.picture);
 }
 
 // Next data byte of the image, moving to the next sub-block when one is
 // used up; -1 when the data ends (a zero-length block or the end of the
-// buffer), without moving.
+// buffer), without moving, or when a sub-block claims more bytes than the
+// buffer holds (the image then fails).
 int CGif::GetByte() {
   Decode& s = *dec_;
   if (s.ended) return -1;
@@ -281,12 +286,11 @@ int CGif::GetByte() {
     }
     s.block_left = data_[pos_++];
     if (data_.size() - pos_ < s.block_left) {
-      // A sub-block that claims more than there is: read what there is.
-      s.block_left = data_.size() - pos_;
-      if (s.block_left == 0) {
-        s.ended = true;
-        return -1;
-      }
+      // A sub-block that claims more than there is fails the image.
+      s.overrun = true;
+      s.ended = true;
+      pos_ = data_.size();
+      return -1;
     }
   }
   --s.block_left;
