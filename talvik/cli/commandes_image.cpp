@@ -17,8 +17,11 @@ struct Entree {
   COLORREF couleur = 0;
 };
 
+// On failure the library has shown "Unable to load file"; a picture refused
+// for its size also says so.
 bool Charge(const std::string& chemin, Entree& e) {
   e.image = CGraphique::ChargeImage(chemin, 1, &e.transparence, &e.couleur);
+  if (!e.image && *Bitmap::LastCreateError()) Echec(chemin + ": " + Bitmap::LastCreateError());
   return bool(e.image);
 }
 

@@ -87,6 +87,21 @@ TEST(TalvikCli, FailuresExitOneWithAMessage) {
   EXPECT_EQ(Talvik(d, "convert " + in + " " + d.File("a.jpg") + " --quality 101").code, 1);
 }
 
+TEST(TalvikCli, PictureAboveTheLimitIsRefusedWithAClearMessage) {
+  TempDir d;
+  // A BMP header claiming 20000 x 20000 pixels.
+  Bitmap petit = Bitmap::Create(2, 2);
+  ASSERT_EQ(CGraphique::SauveImageBMP(d.File("g.bmp"), petit), 1);
+  std::fstream f(d.File("g.bmp"), std::ios::in | std::ios::out | std::ios::binary);
+  const unsigned char taille[8] = {0x20, 0x4E, 0, 0, 0x20, 0x4E, 0, 0};
+  f.seekp(18);
+  f.write(reinterpret_cast<const char*>(taille), 8);
+  f.close();
+  const Resultat r = Talvik(d, "info " + d.File("g.bmp"));
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.erreurs.find("too large"), std::string::npos) << r.erreurs;
+}
+
 TEST(TalvikCli, ConvertPicksTheFormatByExtension) {
   TempDir d;
   const std::string in = Picture(d, "in.bmp");

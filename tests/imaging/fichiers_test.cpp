@@ -92,6 +92,23 @@ void EcritPng(const std::string& chemin, int w, int h, int type, int profondeur,
   std::fclose(f);
 }
 
+void EcritEntetePng(const std::string& chemin, int w, int h) {
+  std::FILE* f = std::fopen(chemin.c_str(), "wb");
+  if (!f) return;
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png_create_info_struct(png);
+  png_init_io(png, f);
+  png_set_IHDR(png, info, png_uint_32(w), png_uint_32(h), 8, PNG_COLOR_TYPE_GRAY,
+               PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  png_write_info(png, info);
+  png_write_flush(png);
+  // Empty IDAT: length 0, type, CRC of the type.
+  const unsigned char idat[12] = {0, 0, 0, 0, 'I', 'D', 'A', 'T', 0x35, 0xAF, 0x06, 0x1E};
+  std::fwrite(idat, 1, sizeof idat, f);
+  png_destroy_write_struct(&png, &info);
+  std::fclose(f);
+}
+
 Messages::Messages() {
   talvik::InstalleMessageHook(
       [this](const std::string& t, const std::string& ti, talvik::IconeMessage i) {

@@ -28,6 +28,10 @@ bool Existe(const std::string& chemin);
 // red = fond, green = 0, blue = 255 - fond).
 void EcritPng(const std::string& chemin, int w, int h, int type, int profondeur, int fond = -1);
 
+// A PNG whose header claims w x h (8-bit grey) followed by an empty IDAT
+// chunk: enough for a reader to learn the size, no pixels.
+void EcritEntetePng(const std::string& chemin, int w, int h);
+
 // Records the messages shown through the library's hook while alive.
 class Messages {
  public:

@@ -81,6 +81,15 @@ TEST(Png, DamagedFilesGiveNull) {
   EXPECT_FALSE(CGraphique::ChargeImagePNG(d.File("missing.png")));
 }
 
+TEST(Png, PictureAboveTheLimitIsRefusedWithAReason) {
+  TempDir d;
+  essais::EcritEntetePng(d.File("g.png"), 20000, 20000);
+  EXPECT_FALSE(CGraphique::ChargeImagePNG(d.File("g.png")));
+  EXPECT_NE(std::string(Bitmap::LastCreateError()).find("too large"), std::string::npos);
+  essais::EcritEntetePng(d.File("s.png"), 20, 20);  // same file, small: fails for lack of data
+  EXPECT_FALSE(CGraphique::ChargeImagePNG(d.File("s.png")));
+}
+
 TEST(Tiff, RoundTripIsUncompressedRgbOneRowPerStrip) {
   TempDir d;
   const Bitmap p = essais::Motif(45, 31);

@@ -4,6 +4,7 @@
 #include <new>
 #include <utility>
 
+#include "base/bitmap.h"
 #include "base/message.h"
 #include "codec/jpeg_erreur.h"
 #include "picture/fichier.h"
@@ -38,8 +39,8 @@ bool Decode(Decodage& d) {
   jpeg_start_decompress(&d.cinfo);
   const unsigned w = d.cinfo.output_width, h = d.cinfo.output_height;
   const int composantes = d.cinfo.output_components;
-  if ((composantes != 1 && composantes != 3) ||
-      std::uint64_t(w) * h > std::uint64_t(1) << 28) {
+  if (std::int64_t(w) * h > kMaxPixels) Bitmap::Create(int(w), int(h));  // records why
+  if ((composantes != 1 && composantes != 3) || std::int64_t(w) * h > kMaxPixels) {
     jpeg_destroy_decompress(&d.cinfo);
     return false;
   }
