@@ -24,6 +24,14 @@ struct FermeFichier {
 };
 using Fichier = std::unique_ptr<std::FILE, FermeFichier>;
 
+// True when the path names the file that is open as f (same device and
+// inode): writing to it would first truncate what is being read.
+bool MemeFichier(std::FILE* f, const CString& chemin) {
+  struct stat a {}, b {};
+  return ::fstat(::fileno(f), &a) == 0 && ::stat(chemin.c_str(), &b) == 0 && a.st_dev == b.st_dev &&
+         a.st_ino == b.st_ino;
+}
+
 void ErreurCopie(unsigned id) {
   AfficheMessage(ChargeChaine(id), ChargeChaine(IDS_ERREUR), IconeMessage::Erreur);
 }
@@ -60,6 +68,9 @@ int CRoutine::RecopieFichier(const CString& source, const CString& destination) 
     ErreurCopie(IDS_COPIE_SOURCE);
     return 0;
   }
+  // A file copied onto itself already holds what the copy would write;
+  // opening it for writing would empty it.
+  if (MemeFichier(src.get(), destination)) return 1;
   Fichier dst(std::fopen(destination.c_str(), "wb"));
   if (!dst) {
     ErreurCopie(IDS_COPIE_DESTINATION);
@@ -84,7 +95,7 @@ int CRoutine::RecopieFichier(const CString& source, const CString& destination) 
 
 int CRoutine::CompressionGZIP(const CString& source, const CString& destination) {
   Fichier src(std::fopen(source.c_str(), "rb"));
-  if (!src) return 0;
+  if (!src || MemeFichier(src.get(), destination)) return 0;
   gzFile gz = ::gzopen(destination.c_str(), "wb6 ");
   if (!gz) return 0;
   int resultat = 0;

@@ -88,6 +88,18 @@ TEST(RecopieFichier, CopiesEveryByteWhateverTheSize) {
   EXPECT_TRUE(m.vus.empty());
 }
 
+TEST(RecopieFichier, CopyingAFileOntoItselfKeepsIt) {
+  lumaveil::testing::TempDir dir;
+  Messages m;
+  Ecrit(dir.File("f"), "contenu precieux");
+  EXPECT_EQ(CRoutine::RecopieFichier(dir.File("f"), dir.File("f")), 1);
+  EXPECT_EQ(CRoutine::RecopieFichier(dir.File("f"), dir.Path() + "/./f"), 1);
+  EXPECT_EQ(Lit(dir.File("f")), "contenu precieux");
+  EXPECT_EQ(CRoutine::CompressionGZIP(dir.File("f"), dir.File("f")), 0);
+  EXPECT_EQ(Lit(dir.File("f")), "contenu precieux");
+  EXPECT_TRUE(m.vus.empty());
+}
+
 TEST(RecopieFichier, FailuresShowTheirErrorBoxAndGiveZero) {
   lumaveil::testing::TempDir dir;
   Messages m;
