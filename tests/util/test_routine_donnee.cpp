@@ -110,5 +110,22 @@ TEST(ChargeUneDonnee, FontFormCutsLongFacesAndSurvivesShortLines) {
   EXPECT_STREQ(f.lfFaceName, "");
 }
 
+TEST(ChargeUneDonnee, FontFormReadsEveryCutOfALineWithoutOverrunning) {
+  const CString ligne = "[F] -13 0 0 0 400 0 0 0 0 3 2 1 34 Comic Sans MS";
+  for (std::size_t n = 4; n <= ligne.size(); ++n) {
+    LOGFONTA f;
+    std::memset(f.lfFaceName, 'x', sizeof f.lfFaceName);  // no terminator before the read
+    ASSERT_EQ(CRoutine::ChargeUneDonnee(ligne.substr(0, n), "[F] ", &f), 1) << n;
+    EXPECT_LT(std::strlen(f.lfFaceName), std::size_t(LF_FACESIZE));
+    // What the cut line holds is read; the face name only once complete.
+    if (n == ligne.size()) {
+      EXPECT_STREQ(f.lfFaceName, "Comic Sans MS");
+    }
+    if (n >= 8) {
+      EXPECT_EQ(f.lfHeight, -13) << n;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace talvik
