@@ -17,6 +17,7 @@
 #include "ecran.h"
 #include "fichier_modele.h"
 #include "fichier_projet.h"
+#include "fichier_registre.h"
 #include "gif_builder.h"
 #include "graphique.h"
 #include "projet.h"
@@ -125,6 +126,19 @@ void ProjectSeeds(const fs::path& projet, const fs::path& modele) {
   WriteFile(modele / "default.mod", Bytes(m.begin(), m.end()));
 }
 
+void RegistrySeed(const fs::path& dir) {
+  using namespace talvik::registre;
+  Base base;
+  Cle& cle = base.Cree("HKEY_LOCAL_MACHINE\\Software\\Vermalune\\Lumaveil\\Configuration");
+  cle.Fixe(Valeur{"Qualite", REG_DWORD, std::string("\x4b\0\0\0", 4)});
+  cle.Fixe(Valeur{"Repertoire", REG_SZ, std::string("/home/x\0", 8)});
+  cle.Fixe(Valeur{"Donnees", REG_BINARY, std::string("\x01\x02\xff", 3)});
+  base.Cree("HKEY_CURRENT_USER\\Software\\Vermalune\\Talvik\\Motifs")
+      .Fixe(Valeur{"Motif0", REG_SZ, std::string("a\tb\0", 4)});
+  const std::string t = EcritTexte(base);
+  WriteFile(dir / "settings.reg", Bytes(t.begin(), t.end()));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -135,7 +149,7 @@ int main(int argc, char** argv) {
   const fs::path out = argv[1];
   const fs::path scratch = out / ".scratch";
   for (const char* t : {"bmp", "depth", "gif", "jpeg", "png", "tiff", "package", "projet",
-                        "modele"})
+                        "modele", "registre"})
     fs::create_directories(out / t);
   fs::create_directories(scratch);
 
@@ -153,6 +167,7 @@ int main(int argc, char** argv) {
   CGraphique::SauveImageTIFF((out / "tiff" / "one.tif").string(), Picture(1, 1, 1));
   PackageSeed(out / "package", scratch);
   ProjectSeeds(out / "projet", out / "modele");
+  RegistrySeed(out / "registre");
   fs::remove_all(scratch);
 
   // Every target needs at least one seed.
