@@ -170,7 +170,9 @@ TEST_F(BoutEnBout, EffectsAndDurationsOfEachScreenArePlayed) {
     EXPECT_EQ(std::stoi(m[2]), i == 0 ? 0 : ecran + 1);
     EXPECT_EQ(std::stoi(m[3]), 5 - ecran);
     int a = std::stoi(m[4]);
-    if (avant >= 0) EXPECT_GE(a - avant, dureeAvant) << tirages[std::size_t(i)];
+    if (avant >= 0) {
+      EXPECT_GE(a - avant, dureeAvant) << tirages[std::size_t(i)];
+    }
     avant = a;
     dureeAvant = 5 - ecran;
   }
