@@ -17,6 +17,11 @@ function(lumaveil_add_test name)
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 300)
   endif()
+  # Tests never touch the user's own settings file: each program gets a
+  # settings store of its own in the build tree.
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-    PROPERTIES TIMEOUT ${T_TIMEOUT} LABELS "${T_LABELS}" ${T_PROPERTIES})
+    PROPERTIES TIMEOUT ${T_TIMEOUT} LABELS "${T_LABELS}"
+      ENVIRONMENT_MODIFICATION
+        "LUMAVEIL_REGISTRY=set:${PROJECT_BINARY_DIR}/tests/registry-${name}.reg"
+      ${T_PROPERTIES})
 endfunction()
