@@ -254,6 +254,9 @@ int ChargeProjet(CProjet& projet, const std::string& chemin, IDialogue& dialogue
   projet.ModeleCharge = 0;
   projet.ModeleSauve = 0;
   projet.CheminEcranDeVeille.clear();
+  // The last screen becomes the current one; a file without screens opens
+  // as a new project does, with one blank screen.
+  if (projet.NombreEcrans() == 0) projet.InsereApresSelection(projet.NouvelEcranDepuisModele());
   projet.Selectionne(projet.NombreEcrans() - 1);
   return 1;
 }

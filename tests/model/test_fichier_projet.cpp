@@ -279,6 +279,22 @@ TEST(FichierProjet, SaveThenLoadKeepsEveryFieldAndTheOrder) {
   EXPECT_EQ(LitFichier(dir.File("p.lmv")), EcritProjet(q));
 }
 
+TEST(FichierProjet, FileWithoutScreensOpensWithOneBlankScreen) {
+  Octets f;
+  f.i32(175).i32(800).i32(600).i32(0).ecran("", 11, "t");
+  lumaveil::testing::TempDir dir;
+  std::ofstream(dir.File("e.lmv"), std::ios::binary)
+      .write(reinterpret_cast<const char*>(f.v.data()), std::streamsize(f.v.size()));
+  CProjet p;
+  CDialogueTest d;
+  ASSERT_EQ(ChargeProjet(p, dir.File("e.lmv"), d), 1);
+  ASSERT_EQ(p.NombreEcrans(), 1);
+  EXPECT_EQ(p.Selection(), 0);
+  EXPECT_EQ(p.Ecran(0).DureeAffichage, 11);  // from the file's template
+  EXPECT_EQ(p.Ecran(0).TailleCible.cx, 800);
+  EXPECT_EQ(p.Ecran(0).CheminImage, "");
+}
+
 TEST(FichierProjet, WrongMagicLeavesTheOpenProjectAsItWas) {
   Octets f;
   f.i32(176).i32(640).i32(480).i32(0).ecran("", 3, "");

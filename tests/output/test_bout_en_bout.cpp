@@ -240,10 +240,12 @@ TEST_F(BoutEnBout, FailuresExitWithOneAndLeaveNothingBehind) {
   EXPECT_EQ(s.code, 1);
   EXPECT_NE(s.erreur.find("This file isn't correct."), std::string::npos);
   EXPECT_EQ(Lance("--render").code, 1);
+  EXPECT_EQ(Lance("--new small.lmv --resolution 200x300").code, 1);
+  EXPECT_EQ(Lance("--new wide.lmv --resolution 20000x300").code, 1);
   EXPECT_EQ(Lance("--generate one.lmv --output y --platform beos").code, 1);
   std::ofstream(dir_.File("t2.mod")) << "";
   EXPECT_EQ(Lance("--new z.lmv --template absent.mod").code, 1);
-  for (const char* f : {"one.scr", "x.bmp", "m.scr", "y", "z.lmv"})
+  for (const char* f : {"one.scr", "x.bmp", "m.scr", "y", "z.lmv", "small.lmv", "wide.lmv"})
     EXPECT_FALSE(fs::exists(dir_.File(f))) << f;
   // Nothing temporary left beside the outputs.
   for (const auto& e : fs::directory_iterator(dir_.Path()))

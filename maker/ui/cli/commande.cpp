@@ -104,7 +104,9 @@ std::optional<std::string> Analyse(int argc, char** argv, Options& o) {
       if (!valeur(o.modele)) return "--template needs a file";
     } else if (a == "--resolution") {
       SIZE t;
-      if (!valeur(v) || !LitTaille(v, t)) return "--resolution needs WxH";
+      // The players show widths of 240 to 16384 and heights from 240.
+      if (!valeur(v) || !LitTaille(v, t) || t.cx < 240 || t.cx > 16384 || t.cy < 240)
+        return "--resolution needs WxH, a width of 240 to 16384 and a height of 240 or more";
       o.resolution = t;
     } else if (a == "--screen") {
       if (!valeur(v) || !LitEntier(v, o.ecran)) return "--screen needs a number";
