@@ -21,12 +21,27 @@ constexpr int kScreenHeight = 768;
 constexpr uint32_t kBlue = 0x2050C0;
 constexpr uint32_t kRed = 0xC03020;
 constexpr uint32_t kWindowColour = 0xFFFFFF;  // COLOR_WINDOW of Wine's default scheme
-constexpr int kStartMs = 30000;                // generous: the first start of a session is slow
+constexpr int kStartMs = 45000;                // generous: a loaded machine starts Wine slowly
 constexpr int kJpegTolerance = 24;
 
 std::string Hex(uint32_t colour) {
   char text[8];
   std::snprintf(text, sizeof text, "%06X", colour);
+  return text;
+}
+
+// What the display showed, for a failure message.
+std::string Describe(const Screenshot& shot, const std::string& display) {
+  std::string text;
+  if (shot.pixels.empty()) {
+    text = "no screenshot";
+  } else {
+    text = "(192,144)=#" + Hex(shot.At(192, 144)) + " (512,384)=#" + Hex(shot.At(512, 384));
+  }
+  for (const auto& w : VisibleWindows(display)) {
+    text += "; window " + w.id + " \"" + w.name + "\" " + w.className + " " +
+            std::to_string(w.width) + "x" + std::to_string(w.height);
+  }
   return text;
 }
 
@@ -97,7 +112,8 @@ TEST_F(LmvEngineUnderWine, FullScreenDrawsFirstScreenCentredAndEndsOnKey) {
                ColoursNear(shot.At(831, 623), kBlue, kJpegTolerance);
       },
       kStartMs);
-  ASSERT_TRUE(drawn) << "first screen not drawn at (192, 144)-(831, 623)\n" << player.Log();
+  ASSERT_TRUE(drawn) << "first screen not drawn at (192, 144)-(831, 623); "
+                     << Describe(shot, xvfb_.Display()) << "\n" << player.Log();
   // Just outside the picture, on every side, the class background shows.
   for (auto [x, y] : {std::pair{191, 300}, {832, 300}, {500, 143}, {500, 624}, {0, 0},
                       {1023, 767}}) {
