@@ -112,7 +112,7 @@ class X11Player : public ::testing::Test {
                                  const std::string& program = "") {
     std::vector<std::string> argv{program.empty() ? package_ : program};
     argv.insert(argv.end(), args.begin(), args.end());
-    return std::make_unique<Process>(xvfb_.Display(), argv, dir_.File("stderr.txt"));
+    return std::make_unique<Process>(xvfb_.Display(), argv, dir_.File("player-stderr.txt"));
   }
 
   // Colour of one screen pixel, 0x00RRGGBB.
@@ -149,7 +149,7 @@ class X11Player : public ::testing::Test {
     return n;
   }
   std::string Stderr() {
-    auto bytes = lmvtest::ReadBytes(dir_.File("stderr.txt"));
+    auto bytes = lmvtest::ReadBytes(dir_.File("player-stderr.txt"));
     return std::string(bytes.begin(), bytes.end());
   }
 
@@ -214,6 +214,15 @@ TEST_F(X11Player, AltSlashShowsTheAboutBoxOverTheRunningSaver) {
   EXPECT_TRUE(player->Running());
   Xdotool("key Escape");
   ASSERT_TRUE(player->WaitExit(3000ms));
+}
+
+TEST_F(X11Player, SlashCShowsOnlyTheAboutBoxAndEndsWhenItCloses) {
+  auto player = Start({"/c:4242"});
+  ASSERT_TRUE(WaitFor([&] { return WindowsNamed("LMVENGINE", "--class") == 1; }, 3000ms));
+  EXPECT_EQ(Pixel(5, 5), 0u);  // no saver window behind it
+  Xdotool("search --class LMVENGINE windowfocus --sync key Return");
+  ASSERT_TRUE(player->WaitExit(3000ms));
+  EXPECT_EQ(player->ExitCode(), 0);
 }
 
 // A plain top-level window of the test, as a preview parent.
