@@ -48,10 +48,10 @@ void Append32(std::vector<unsigned char>& out, int32_t v) {
 }  // namespace
 
 std::vector<unsigned char> PackageBytes(const std::vector<unsigned char>& engine,
-                                        const std::vector<RecordSpec>& records,
+                                        const std::vector<RecordData>& records,
                                         const lmvengine::PackageTrailer& trailer) {
   std::vector<unsigned char> out = engine;
-  for (const RecordSpec& r : records) {
+  for (const RecordData& r : records) {
     Append32(out, r.duration);
     Append32(out, r.effect);
     Append32(out, static_cast<int32_t>(r.image.size()));

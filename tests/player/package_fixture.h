@@ -23,7 +23,7 @@ std::filesystem::path WriteBytes(const std::filesystem::path& path,
                                  const std::vector<unsigned char>& bytes);
 std::vector<unsigned char> ReadBytes(const std::filesystem::path& path);
 
-struct RecordSpec {
+struct RecordData {
   int32_t duration = 3;
   int32_t effect = 0;
   std::vector<unsigned char> image;  // the record's image bytes, as written
@@ -32,7 +32,7 @@ struct RecordSpec {
 // A package: `engine` bytes, the records, the trailer. The trailer is
 // written as given (not checked), so tests can make damaged packages.
 std::vector<unsigned char> PackageBytes(const std::vector<unsigned char>& engine,
-                                        const std::vector<RecordSpec>& records,
+                                        const std::vector<RecordData>& records,
                                         const lmvengine::PackageTrailer& trailer);
 
 // A well-formed trailer for `records` after `engine`.

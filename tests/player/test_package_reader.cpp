@@ -13,7 +13,7 @@ using lmvengine::PackageReader;
 using lmvengine::PackageTrailer;
 using lmvengine::RecordStatus;
 using lmvengine::TrailerCheck;
-using lmvtest::RecordSpec;
+using lmvtest::RecordData;
 
 const std::vector<unsigned char> kEngine(1000, 0x5A);
 
@@ -87,7 +87,7 @@ TEST_F(PackageFile, BareEngineAndShortFileAreBadDataMissingFileCantOpen) {
 }
 
 TEST_F(PackageFile, TwoRecordsPlayInOrderAndWrapToTheFirst) {
-  std::vector<RecordSpec> records = {{5, 1, lmvtest::SolidJpeg(240, 240, 0xFF0000)},
+  std::vector<RecordData> records = {{5, 1, lmvtest::SolidJpeg(240, 240, 0xFF0000)},
                                      {7, 4, lmvtest::SolidJpeg(240, 240, 0x0000FF)}};
   PackageReader reader;
   ASSERT_EQ(reader.Open(Write(lmvtest::PackageBytes(kEngine, records,
@@ -110,7 +110,7 @@ TEST_F(PackageFile, TwoRecordsPlayInOrderAndWrapToTheFirst) {
 TEST_F(PackageFile, BytesAfterTheJpegEndMarkerDoNotDisturbTheNextRecord) {
   auto padded = lmvtest::SolidJpeg(240, 240, 0x00FF00);
   padded.insert(padded.end(), 5000, 0xFF);  // junk counted in imageLength
-  std::vector<RecordSpec> records = {{3, 0, padded}, {4, 2, lmvtest::SolidJpeg(240, 240, 0xFFFF00)}};
+  std::vector<RecordData> records = {{3, 0, padded}, {4, 2, lmvtest::SolidJpeg(240, 240, 0xFFFF00)}};
   PackageReader reader;
   ASSERT_EQ(reader.Open(Write(lmvtest::PackageBytes(kEngine, records,
                                                     lmvtest::TrailerFor(kEngine, 240, 240, 2)))),
@@ -124,7 +124,7 @@ TEST_F(PackageFile, BytesAfterTheJpegEndMarkerDoNotDisturbTheNextRecord) {
 }
 
 TEST_F(PackageFile, UndecodableRecordIsSkippedAndTheNextOneReads) {
-  std::vector<RecordSpec> records = {{3, 0, std::vector<unsigned char>(300, 0x42)},
+  std::vector<RecordData> records = {{3, 0, std::vector<unsigned char>(300, 0x42)},
                                      {6, 5, lmvtest::SolidJpeg(240, 240, 0x808080)}};
   PackageReader reader;
   ASSERT_EQ(reader.Open(Write(lmvtest::PackageBytes(kEngine, records,

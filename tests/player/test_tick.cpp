@@ -13,7 +13,7 @@ namespace {
 
 using lmvengine::BlitStep;
 using lmvengine::TickResult;
-using lmvtest::RecordSpec;
+using lmvtest::RecordData;
 
 // Time in milliseconds that moves only when told; the pauses move it.
 class FakeTime : public lmvengine::Clock, public lmvengine::Sleeper {
@@ -57,7 +57,7 @@ class RecordingSink : public lmvengine::MessageSink {
 
 class TickTest : public ::testing::Test {
  protected:
-  bool Open(const std::vector<RecordSpec>& records, int w = 640, int h = 480, int sw = 1024,
+  bool Open(const std::vector<RecordData>& records, int w = 640, int h = 480, int sw = 1024,
             int sh = 768, int screenCount = -1) {
     const std::vector<unsigned char> engine(777, 0x11);
     auto trailer = lmvtest::TrailerFor(engine, w, h, records.size());
@@ -147,7 +147,7 @@ TEST_F(TickTest, EffectsOneAndFourAlternateAfterAPlainFirstScreen) {
 }
 
 TEST_F(TickTest, RandomNeverDrawsSevenAndRepeatsAcrossRuns) {
-  std::vector<RecordSpec> records = {{1, 7, Jpeg(0x101010)}, {1, 7, Jpeg(0x202020)}};
+  std::vector<RecordData> records = {{1, 7, Jpeg(0x101010)}, {1, 7, Jpeg(0x202020)}};
   auto run = [&] {
     lmvengine::Player fresh;
     std::swap(player_, fresh);
