@@ -235,13 +235,23 @@ class CGraphique {
 
   // ---- Borders, backgrounds, pattern bank -----------------------------
 
+  // A border of nEpaisseur pixels (plus the line when bTrait is set: 1
+  // pixel up to thickness 10, 5 above) in the colour, or of pattern nMotif
+  // when bMotif is set. With bEtendre the result grows by the border on
+  // every side; without it keeps the picture's size and the border covers
+  // the picture's outer pixels. Replaces the current pen and brush.
   HBITMAP CadreImage(const HBITMAP& image, int bMotif, int nMotif, COLORREF couleur,
                      int nEpaisseur, int bTrait, COLORREF couleurTrait, int bEtendre);
+  // The pattern form of CadreImage: the pattern tiled along the four bands.
   HBITMAP CadreMotifImage(const HBITMAP& image, int bMotif, int nMotif, COLORREF couleur,
                           int nEpaisseur, int bTrait, COLORREF couleurTrait, int bEtendre);
-  // image may be null (background only).
+  // A background of the given size in the colour (or pattern nMotif tiled
+  // from the top-left corner when bMotif is set), with the picture, when not
+  // null, centred at ((Sw - pw) / 2, (Sh - ph) / 2) unscaled and cut at the
+  // edges; with bTransparent its pixels of the key colour are not drawn.
   HBITMAP FondImage(CSize taille, int nBitsParPixel, const HBITMAP& image, int bMotif,
                     int nMotif, COLORREF couleur, int bTransparent, COLORREF cle);
+  // The pattern form of FondImage.
   HBITMAP FondMotifImage(CSize taille, int nBitsParPixel, const HBITMAP& image, int bMotif,
                          int nMotif, COLORREF couleur, int bTransparent, COLORREF cle);
   // 1 when the picture file was added as the next user pattern.
