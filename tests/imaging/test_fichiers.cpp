@@ -180,6 +180,40 @@ TEST(Bmp, SixteenBitsAndBitFieldsLoad) {
   EXPECT_EQ(b.GetPixel(0, 0), RGB(0, 255, 0));
 }
 
+TEST(Bmp, RunLengthEncodedPicturesLoad) {
+  TempDir d;
+  const std::vector<std::uint8_t> couleurs = {0, 0, 0, 0, 0, 0, 255, 0, 255, 0, 0, 0};  // black, red, blue
+  // 8 bits, 5 x 3: bottom row 3 red + 2 blue; next row absolute 1 2 1;
+  // then a delta of (1, 1) and one red; end of picture.
+  auto e = Entete(5, 3, 8);
+  e.biCompression = talvik::dib::BI_RLE8;
+  e.biClrUsed = 3;
+  essais::Ecrit(d.File("r8.bmp"), Bmp(e, couleurs,
+                                      {3, 1, 2, 2, 0, 0, 0, 3, 1, 2, 1, 0, 0, 2, 1, 1, 1, 1, 0, 1}));
+  Bitmap b = CGraphique::ChargeImageBMP(d.File("r8.bmp"));
+  ASSERT_TRUE(b);
+  EXPECT_EQ(b.GetPixel(0, 2), RGB(255, 0, 0));
+  EXPECT_EQ(b.GetPixel(3, 2), RGB(0, 0, 255));
+  EXPECT_EQ(b.GetPixel(1, 1), RGB(0, 0, 255));
+  EXPECT_EQ(b.GetPixel(2, 1), RGB(255, 0, 0));
+  EXPECT_EQ(b.GetPixel(3, 1), RGB(0, 0, 0));  // skipped by the end of line
+  EXPECT_EQ(b.GetPixel(4, 0), RGB(255, 0, 0));  // after the delta from (3, 1)
+  EXPECT_EQ(b.GetPixel(0, 0), RGB(0, 0, 0));
+  // 4 bits: a run alternating two indices, then runs past the width are cut.
+  auto q = Entete(4, 1, 4);
+  q.biCompression = talvik::dib::BI_RLE4;
+  q.biClrUsed = 3;
+  essais::Ecrit(d.File("r4.bmp"), Bmp(q, couleurs, {4, 0x12, 9, 0x22, 0, 1}));
+  Bitmap c = CGraphique::ChargeImageBMP(d.File("r4.bmp"));
+  ASSERT_TRUE(c);
+  EXPECT_EQ(c.GetPixel(0, 0), RGB(255, 0, 0));
+  EXPECT_EQ(c.GetPixel(1, 0), RGB(0, 0, 255));
+  EXPECT_EQ(c.GetPixel(2, 0), RGB(255, 0, 0));
+  // Codes running past the data or the picture stay inside both.
+  essais::Ecrit(d.File("rx.bmp"), Bmp(e, couleurs, {0, 2, 250, 250, 200, 1, 0, 200, 1}));
+  EXPECT_TRUE(CGraphique::ChargeImageBMP(d.File("rx.bmp")));
+}
+
 TEST(Bmp, MalformedFilesGiveNull) {
   TempDir d;
   const std::string chemin = d.File("m.bmp");

@@ -69,6 +69,49 @@ struct Canal {
   }
 };
 
+// Run-length encoded rows (BI_RLE8 with 8 bits, BI_RLE4 with 4 bits),
+// bottom row first. Pixels the code skips keep index 0; codes that point
+// outside the picture are cut; the decoding stops at the end of the data.
+Bitmap DepuisRle(const BITMAPINFOHEADER& e, const std::uint32_t* palette, const std::uint8_t* bits,
+                 std::size_t taille) {
+  const bool quatre = e.biCompression == BI_RLE4;
+  const int w = e.biWidth, h = e.biHeight;
+  Bitmap image = Bitmap::CreateUninitialized(w, h);
+  if (!image) return {};
+  std::fill_n(image.Pixels(), image.PixelCount(), palette[0]);
+  int x = 0, y = 0;  // y counts rows from the bottom
+  auto pose = [&](std::uint8_t i) {
+    if (x < w && y < h) image.Row(h - 1 - y)[x] = palette[i];
+    ++x;
+  };
+  std::size_t p = 0;
+  while (p + 1 < taille && y < h) {
+    const std::uint8_t n = bits[p], c = bits[p + 1];
+    p += 2;
+    if (n > 0) {
+      for (int k = 0; k < n && x < w; ++k) pose(quatre ? ((k & 1) ? c & 0xF : c >> 4) : c);
+    } else if (c == 0) {
+      x = 0;
+      ++y;
+    } else if (c == 1) {
+      break;
+    } else if (c == 2) {
+      if (p + 1 >= taille) break;
+      x += bits[p];
+      y += bits[p + 1];
+      p += 2;
+    } else {
+      const std::size_t octets = quatre ? (std::size_t(c) + 1) / 2 : c;
+      if (p + octets > taille) break;
+      for (int k = 0; k < c; ++k)
+        pose(quatre ? ((k & 1) ? bits[p + std::size_t(k / 2)] & 0xF : bits[p + std::size_t(k / 2)] >> 4)
+                    : bits[p + std::size_t(k)]);
+      p += (octets + 1) / 2 * 2;
+    }
+  }
+  return image;
+}
+
 }  // namespace
 
 Bitmap VersImage(const BITMAPINFOHEADER& e, const std::uint8_t* couleurs,
@@ -77,8 +120,11 @@ Bitmap VersImage(const BITMAPINFOHEADER& e, const std::uint8_t* couleurs,
   const int bpp = e.biBitCount;
   if (e.biWidth <= 0 || e.biHeight == 0 || e.biHeight == INT32_MIN) return {};
   if (!(bpp == 1 || bpp == 4 || bpp == 8 || bpp == 16 || bpp == 24 || bpp == 32)) return {};
-  if (e.biCompression != BI_RGB && !(e.biCompression == BI_BITFIELDS && (bpp == 16 || bpp == 32)))
+  const bool rle = (e.biCompression == BI_RLE8 && bpp == 8) || (e.biCompression == BI_RLE4 && bpp == 4);
+  if (e.biCompression != BI_RGB && !rle &&
+      !(e.biCompression == BI_BITFIELDS && (bpp == 16 || bpp == 32)))
     return {};
+  if (rle && e.biHeight < 0) return {};  // compressed rows are always bottom-up
   if (e.biCompression == BI_BITFIELDS && !masques) return {};
   const std::int64_t w = e.biWidth;
   const std::int64_t h = e.biHeight < 0 ? -std::int64_t(e.biHeight) : e.biHeight;
@@ -86,6 +132,14 @@ Bitmap VersImage(const BITMAPINFOHEADER& e, const std::uint8_t* couleurs,
     Bitmap::Create(int(std::min<std::int64_t>(w, INT32_MAX)), int(std::min<std::int64_t>(h, INT32_MAX)));
     return {};
   }
+  std::uint32_t palette[256] = {};
+  const std::size_t n = std::min<std::size_t>(nCouleurs, 256);
+  for (std::size_t i = 0; i < n && couleurs; ++i) {
+    const std::uint8_t* q = couleurs + 4 * i;
+    palette[i] = (std::uint32_t(q[2]) << 16) | (std::uint32_t(q[1]) << 8) | q[0];
+  }
+  if (rle) return bits ? DepuisRle(e, palette, bits, tailleBits) : Bitmap();
+
   const std::size_t pas = Pas(w, bpp);
   // The last row needs only its pixels, not its padding.
   const std::size_t dernier = std::size_t((w * bpp + 7) / 8);
@@ -93,12 +147,6 @@ Bitmap VersImage(const BITMAPINFOHEADER& e, const std::uint8_t* couleurs,
   Bitmap image = Bitmap::CreateUninitialized(int(w), int(h));
   if (!image) return {};
 
-  std::uint32_t palette[256] = {};
-  const std::size_t n = std::min<std::size_t>(nCouleurs, 256);
-  for (std::size_t i = 0; i < n && couleurs; ++i) {
-    const std::uint8_t* q = couleurs + 4 * i;
-    palette[i] = (std::uint32_t(q[2]) << 16) | (std::uint32_t(q[1]) << 8) | q[0];
-  }
   std::uint32_t mr = 0x7C00, mg = 0x03E0, mb = 0x001F;
   if (bpp == 32) mr = 0x00FF0000, mg = 0x0000FF00, mb = 0x000000FF;
   if (e.biCompression == BI_BITFIELDS) mr = masques[0], mg = masques[1], mb = masques[2];

@@ -12,6 +12,8 @@
 namespace talvik::dib {
 
 inline constexpr std::uint32_t BI_RGB = 0;
+inline constexpr std::uint32_t BI_RLE8 = 1;
+inline constexpr std::uint32_t BI_RLE4 = 2;
 inline constexpr std::uint32_t BI_BITFIELDS = 3;
 inline constexpr std::size_t kTailleEntete = 40;
 
@@ -52,8 +54,9 @@ std::size_t Pas(std::int64_t largeur, int bits);
 
 // Builds a picture from DIB rows, as CreateDIBitmap does. Bit counts 1, 4,
 // 8 (through the colour table: nCouleurs entries of blue, green, red,
-// reserved), 16 (5-5-5, or the three masks with BI_BITFIELDS), 24 and 32
-// (blue, green, red, unused; or the masks). Gives null when the header is
+// reserved; 4 and 8 bits also run-length encoded, BI_RLE4 / BI_RLE8), 16
+// (5-5-5, or the three masks with BI_BITFIELDS), 24 and 32 (blue, green,
+// red, unused; or the masks). Gives null when the header is
 // not one of these, when the picture exceeds kMaxPixels, when the rows
 // need more than tailleBits bytes. An index past the colour table gives a
 // black pixel.
