@@ -82,7 +82,8 @@ class CGraphique {
   static int SauveImage(const CString& chemin, const HBITMAP& image, int qualiteJPEG,
                         int bTransparence, COLORREF couleurTransparente);
 
-  // BMP: any uncompressed or bit-field BMP of 1, 4, 8, 16, 24 or 32 bits.
+  // BMP: any uncompressed or bit-field BMP of 1, 4, 8, 16, 24 or 32 bits,
+  // and run-length encoded 4- and 8-bit ones.
   // Every size of the headers is checked against the file; a file that
   // does not hold what its headers claim gives null.
   static HBITMAP ChargeImageBMP(const CString& chemin);

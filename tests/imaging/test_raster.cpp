@@ -154,3 +154,16 @@ TEST(Raster, NullBitmapsAndBadSizesDoNothing) {
   EXPECT_EQ(Compte(b, RGB(5, 5, 5)), 9);
   EXPECT_EQ(raster::GetPixel(b, 3, 0), 0xFFFFFFFFu);
 }
+
+TEST(StretchHalftone, ExtremeShrinkAveragesThousandsOfRows) {
+  // 1024 rows holding 0..255 four times each shrink to one row: their mean.
+  Bitmap src = Bitmap::Create(7, 1024);
+  for (int y = 0; y < 1024; ++y)
+    for (int x = 0; x < 7; ++x) src.SetPixel(x, y, RGB(talvik::BYTE(y / 4), 0, 255));
+  Bitmap dst = Bitmap::Create(3, 1);
+  raster::StretchBlt(dst, 0, 0, 3, 1, src, 0, 0, 7, 1024, raster::HALFTONE);
+  for (int x = 0; x < 3; ++x) {
+    EXPECT_NEAR(talvik::GetRValue(dst.GetPixel(x, 0)), 127.5, 0.6);
+    EXPECT_EQ(talvik::GetBValue(dst.GetPixel(x, 0)), 255);
+  }
+}

@@ -102,8 +102,9 @@ void StretchMoyenne(Bitmap& dst, int dx, int dy, int dw, int dh, const Bitmap& s
 
   ParLignes(y1 - y0, operations, [&](int debut, int fin) {
     // Horizontally filtered source rows, three 8.8 fixed-point channels per
-    // destination column, kept while consecutive output rows share them.
-    const int places = pv.maxNombre + 1;
+    // destination column. Two are kept: consecutive output rows share at
+    // most their edge rows, and memory stays two rows whatever the scale.
+    const int places = 2;
     std::vector<std::vector<std::uint16_t>> lignes(std::size_t(places),
                                                    std::vector<std::uint16_t>(std::size_t(largeur) * 3));
     std::vector<int> numeros(std::size_t(places), -1);
