@@ -4,7 +4,9 @@
 // 1920x1080. Then the peak memory of a whole generation of 20 and of 200
 // screens, each in a child process of its own.
 //
-//   bench_generation [--screens N] [--memory-screens A,B] [benchmark flags]
+//   bench_generation [--screens N] [--repetitions R] [--memory-screens A,B]
+//                    [benchmark flags]
+// The summary compares the fastest of the R runs of each side.
 #include <benchmark/benchmark.h>
 
 #include <sys/resource.h>
@@ -40,7 +42,15 @@ int g_ecrans = 20;
 std::vector<int> g_memoire = {20, 200};
 std::string g_dir;
 std::vector<std::string> g_photos;
-std::map<std::string, double> g_secondes;  // name -> seconds per run
+std::map<std::string, double> g_secondes;  // name -> fastest run, seconds
+int g_repetitions = 2;
+
+// Keeps the fastest of the repetitions: the machine may be busy with
+// other work during some of them.
+void Note(const std::string& cle, double secondes) {
+  auto it = g_secondes.find(cle);
+  if (it == g_secondes.end() || secondes < it->second) g_secondes[cle] = secondes;
+}
 
 class CSilence : public lumaveil::IDialogue {
  public:
@@ -126,10 +136,11 @@ void Lumaveil(benchmark::State& state, std::string cle, int largeur, int hauteur
       state.SkipWithError("generation failed");
       return;
     }
-    g_secondes[cle] =
+    double secondes =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    Note(cle, secondes);
+    state.counters["ms_per_screen"] = secondes * 1000.0 / g_ecrans;
   }
-  state.counters["ms_per_screen"] = g_secondes[cle] * 1000.0 / g_ecrans;
 }
 
 // The same chain with ImageMagick, one convert per screen, then the JPEGs
@@ -155,10 +166,11 @@ void ImageMagick(benchmark::State& state, std::string cle, int largeur, int haut
       state.SkipWithError("convert failed");
       return;
     }
-    g_secondes[cle] =
+    double secondes =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    Note(cle, secondes);
+    state.counters["ms_per_screen"] = secondes * 1000.0 / g_ecrans;
   }
-  state.counters["ms_per_screen"] = g_secondes[cle] * 1000.0 / g_ecrans;
 }
 
 // Peak resident memory (MiB) of a child process that generates `ecrans`
@@ -183,7 +195,9 @@ int main(int argc, char** argv) {
   std::vector<char*> args;
   for (int i = 0; i < argc; ++i) {
     std::string a = argv[i];
-    if (a == "--screens" && i + 1 < argc) {
+    if (a == "--repetitions" && i + 1 < argc) {
+      g_repetitions = std::atoi(argv[++i]);
+    } else if (a == "--screens" && i + 1 < argc) {
       g_ecrans = std::atoi(argv[++i]);
     } else if (a == "--memory-screens" && i + 1 < argc) {
       g_memoire.clear();
@@ -215,13 +229,22 @@ int main(int argc, char** argv) {
     std::string s = std::to_string(l) + "x" + std::to_string(h);
     benchmark::RegisterBenchmark(("Lumaveil/two_threads/" + s).c_str(), Lumaveil,
                                  "Lumaveil/two_threads/" + s, l, h, 2)
-        ->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+        ->Iterations(1)
+        ->Repetitions(g_repetitions)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
     benchmark::RegisterBenchmark(("Lumaveil/one_thread/" + s).c_str(), Lumaveil,
                                  "Lumaveil/one_thread/" + s, l, h, 1)
-        ->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+        ->Iterations(1)
+        ->Repetitions(g_repetitions)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
     benchmark::RegisterBenchmark(("ImageMagick/convert/" + s).c_str(), ImageMagick,
                                  "ImageMagick/convert/" + s, l, h)
-        ->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+        ->Iterations(1)
+        ->Repetitions(g_repetitions)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
   }
   benchmark::RunSpecifiedBenchmarks();
 
@@ -229,7 +252,10 @@ int main(int argc, char** argv) {
     auto l = g_secondes.find(std::string("Lumaveil/two_threads/") + s);
     auto m = g_secondes.find(std::string("ImageMagick/convert/") + s);
     if (l != g_secondes.end() && m != g_secondes.end())
-      std::printf("%s: %d screens, Lumaveil %.2f s, ImageMagick %.2f s, %.1f times faster\n", s,
+      std::printf(
+          "%s: %d screens, Lumaveil %.2f s, ImageMagick %.2f s (fastest runs), %.1f times "
+          "faster\n",
+          s,
                   g_ecrans, l->second, m->second, m->second / l->second);
   }
   for (int e : g_memoire)

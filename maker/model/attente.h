@@ -7,7 +7,9 @@
 
 namespace lumaveil {
 
-// Called with true when work starts and with false when it ends.
+// Called with true when work starts and with false when it ends, on the
+// thread doing the work (generation renders on a thread of its own: a hook
+// acts only for its own thread).
 using HookAttente = std::function<void(bool debut)>;
 
 // Installs the hook (an empty function removes it); returns the previous one.

@@ -9,8 +9,10 @@ SIZE TailleEcranCourante() {
   return SIZE{t.cx, t.cy};
 }
 
-CEcran::CEcran() {
-  TailleCible = TailleEcranCourante();
+CEcran::CEcran() : CEcran(TailleEcranCourante()) {}
+
+CEcran::CEcran(SIZE tailleCible) {
+  TailleCible = tailleCible;
   LOGFONT police = PoliceDefaut();
   for (T_TEXTE& t : Textes) t.Fonte = police;
 }
@@ -64,7 +66,7 @@ void CEcran::SupprimeImages() {
 }
 
 std::unique_ptr<CEcran> NouvelEcran(const CEcran& modele, SIZE resolution) {
-  auto e = std::make_unique<CEcran>();
+  auto e = std::make_unique<CEcran>(resolution);
   e->CopieParametres(modele);
   e->TailleCible = resolution;
   return e;

@@ -32,6 +32,9 @@ class CEcran {
   // Every field at its default; TailleCible is the current screen size and
   // each text's font a copy of PoliceDefaut().
   CEcran();
+  // The same with TailleCible given: the display is not asked (threads
+  // other than the user interface's use this one).
+  explicit CEcran(SIZE tailleCible);
   virtual ~CEcran();
   CEcran(const CEcran&) = delete;
   CEcran& operator=(const CEcran&) = delete;
@@ -66,6 +69,11 @@ class CEcran {
   HBITMAP CalculeImageFinale(talvik::CGraphique& graphique, int niveau, int rotation,
                              int reglage, int recoupe, int redimension, int cadre,
                              int textes, int fond, SIZE* taille = nullptr, int rapide = 1);
+
+  // Colour depth that the background stage gives FondImage on the calling
+  // thread: `bits` > 0 fixes it for this thread, 0 goes back to asking the
+  // display. Render threads fix it so that they never query the display.
+  static void FixeProfondeurFil(int bits);
 
   // Makes Vignette (150 x 110): `rendu` when given (non-null), otherwise a
   // complete rendering from the picture at CheminImage whose pictures are

@@ -21,7 +21,18 @@ namespace {
 constexpr talvik::LONG kTailleMaxRedimension = 2000;
 // Backdrop of a thumbnail when the caller gives none.
 constexpr COLORREF kFondVignetteDefaut = 0x00F0F0F0;
+// Depth fixed for this thread by FixeProfondeurFil, 0 when not fixed.
+thread_local int t_profondeur = 0;
+
+int ProfondeurEcran() {
+  if (t_profondeur > 0) return t_profondeur;
+  int bits = 32;
+  CGraphique::RetourneTailleEcran(&bits);
+  return bits;
+}
 }  // namespace
+
+void CEcran::FixeProfondeurFil(int bits) { t_profondeur = bits > 0 ? bits : 0; }
 
 HBITMAP CEcran::CalculeImageFinale(CGraphique& graphique, int niveau, int rotation,
                                    int reglage, int recoupe, int redimension, int cadre,
@@ -85,9 +96,7 @@ HBITMAP CEcran::CalculeImageFinale(CGraphique& graphique, int niveau, int rotati
   }
 
   if (fond && FondUtilisation) {
-    int bits = 32;
-    CGraphique::RetourneTailleEcran(&bits);
-    b = graphique.FondImage(CSize(TailleCible), bits, b, FondMotifUtilisation, FondMotif,
+    b = graphique.FondImage(CSize(TailleCible), ProfondeurEcran(), b, FondMotifUtilisation, FondMotif,
                             FondCouleur, TransparenceUtilisation, CouleurTransparente);
     w = TailleCible.cx;
     h = TailleCible.cy;

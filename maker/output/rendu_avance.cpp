@@ -4,20 +4,33 @@
 
 namespace lumaveil {
 
-HBITMAP RendPourGeneration(const CProjet& projet, int index, talvik::CGraphique& graphique) {
+std::unique_ptr<CEcran> PrepareEcran(const CProjet& projet, int index) {
   std::unique_ptr<CEcran> e = NouvelEcran(projet.ModeleEcran, projet.ResolutionCible);
   e->CopieParametres(projet.Ecran(index));
   e->ChargeImage(e->CheminImage);
+  return e;
+}
+
+HBITMAP RendEcranPrepare(std::unique_ptr<CEcran> ecran, talvik::CGraphique& graphique) {
   // Generation resizes with area averaging (flag 0).
-  e->CalculeImageFinale(graphique, 0, 1, 1, 1, 1, 1, 1, 1, nullptr, 0);
-  HBITMAP rendu = e->ImageFinale;
-  return rendu;  // the screen and its other pictures go here
+  ecran->CalculeImageFinale(graphique, 0, 1, 1, 1, 1, 1, 1, 1, nullptr, 0);
+  return ecran->ImageFinale;  // the screen and its other pictures go here
+}
+
+HBITMAP RendPourGeneration(const CProjet& projet, int index, talvik::CGraphique& graphique) {
+  return RendEcranPrepare(PrepareEcran(projet, index), graphique);
 }
 
 CRenduEnAvance::CRenduEnAvance(const CProjet& projet, talvik::CGraphique& graphique,
                                bool enAvance)
     : projet_(projet), graphique_(graphique) {
-  if (enAvance && projet_.NombreEcrans() > 0) fil_ = std::thread(&CRenduEnAvance::Boucle, this);
+  if (!enAvance || projet_.NombreEcrans() == 0) return;
+  talvik::CGraphique::RetourneTailleEcran(&profondeur_);
+  try {
+    fil_ = std::thread(&CRenduEnAvance::Boucle, this);
+  } catch (...) {
+    // No second thread: every screen is rendered when it is asked for.
+  }
 }
 
 CRenduEnAvance::~CRenduEnAvance() {
@@ -30,36 +43,60 @@ CRenduEnAvance::~CRenduEnAvance() {
 }
 
 void CRenduEnAvance::Boucle() {
+  // This thread never asks the display anything.
+  CEcran::FixeProfondeurFil(profondeur_);
   for (int i = 0; i < projet_.NombreEcrans(); ++i) {
+    std::unique_ptr<CEcran> ecran;
     {
-      // The next screen starts only when the caller has taken the last one.
+      // Screen i is started once it is prepared and the caller has taken
+      // screen i - 1.
       std::unique_lock<std::mutex> verrou(mutex_);
-      cv_.wait(verrou, [this] { return arret_ || !pret_; });
+      cv_.wait(verrou, [this, i] { return arret_ || (indexSource_ == i && !pret_); });
       if (arret_) return;
+      ecran = std::move(source_);
+      indexSource_ = -1;
     }
-    HBITMAP rendu = RendPourGeneration(projet_, i, graphique_);
+    cv_.notify_all();
+    HBITMAP rendu = RendEcranPrepare(std::move(ecran), graphique_);
     {
       std::lock_guard<std::mutex> verrou(mutex_);
       if (arret_) return;
-      slot_ = std::move(rendu);
-      indexSlot_ = i;
+      rendu_ = std::move(rendu);
+      indexRendu_ = i;
       pret_ = true;
     }
     cv_.notify_all();
   }
 }
 
+void CRenduEnAvance::Fournit(int index) {
+  if (index <= fourni_ || index >= projet_.NombreEcrans()) return;
+  std::unique_ptr<CEcran> ecran = PrepareEcran(projet_, index);
+  {
+    std::unique_lock<std::mutex> verrou(mutex_);
+    cv_.wait(verrou, [this] { return arret_ || indexSource_ < 0; });
+    source_ = std::move(ecran);
+    indexSource_ = index;
+  }
+  fourni_ = index;
+  cv_.notify_all();
+}
+
 HBITMAP CRenduEnAvance::Prend(int index) {
   if (index < 0 || index >= projet_.NombreEcrans()) return {};
   if (!fil_.joinable()) return RendPourGeneration(projet_, index, graphique_);
+  // The picture of this screen (first call only), then the next one's,
+  // loaded here while the second thread renders this one.
+  Fournit(index);
+  Fournit(index + 1);
   HBITMAP rendu;
   {
     std::unique_lock<std::mutex> verrou(mutex_);
     cv_.wait(verrou, [this] { return pret_; });
     // Screens come in order; a request out of order is a caller's error
     // and gets a null screen.
-    if (indexSlot_ == index) rendu = std::move(slot_);
-    slot_.Reset();
+    if (indexRendu_ == index) rendu = std::move(rendu_);
+    rendu_.Reset();
     pret_ = false;
   }
   cv_.notify_all();
