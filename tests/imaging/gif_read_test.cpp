@@ -284,18 +284,41 @@ TEST(GifRead, SubBlockClaimingMoreThanTheDataDoesNotOverrun) {
   EXPECT_FALSE(g.NextImage());
 }
 
-TEST(GifRead, DataEndingBeforeTheEndCodeKeepsWhatCame) {
-  // Clear, index 1, then the terminator: one pixel decoded, the rest index 0.
-  auto table = Ramp(4);
+TEST(GifRead, DataEndingBeforeThePictureIsCompleteGivesNull) {
+  // Clear, index 1, then the terminator: one pixel of 16.
+  const auto table = Ramp(4);
   Bytes b = GifBuilder("GIF89a", 4, 4, table)
                 .Raw({0x2C, 0, 0, 0, 0, 4, 0, 4, 0, 0, 2, 1, 0x0C, 0})
                 .Trailer();
   CGif g;
   ASSERT_EQ(g.LoadMemory(b.data(), b.size()), 1);
+  EXPECT_FALSE(g.FirstImage());
+  // 1 x 1: clear and index 1 complete the picture; no end code is needed.
+  Bytes c = GifBuilder("GIF89a", 1, 1, table)
+                .Raw({0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 1, 0x0C, 0})
+                .Trailer();
+  ASSERT_EQ(g.LoadMemory(c.data(), c.size()), 1);
   HBITMAP p = g.FirstImage();
   ASSERT_TRUE(p);
   EXPECT_EQ(p.GetPixel(0, 0), talvik::RGB(table[1].r, table[1].g, table[1].b));
-  EXPECT_EQ(p.GetPixel(1, 0), talvik::RGB(table[0].r, table[0].g, table[0].b));
-  // The walk goes on after the image: the trailer, then the image again.
-  EXPECT_TRUE(g.NextImage());
+}
+
+TEST(GifRead, EndCodeBeforeTheLastPixelLeavesIndexZero) {
+  // Clear, index 1, end (3-bit codes 4, 1, 5): the other 15 pixels take
+  // entry 0, interlaced or not.
+  const auto table = Ramp(4);
+  for (std::uint8_t flags : {0x00, 0x40}) {
+    Bytes b = GifBuilder("GIF89a", 4, 4, table)
+                  .Raw({0x2C, 0, 0, 0, 0, 4, 0, 4, 0, flags, 2, 2, 0x4C, 0x01, 0})
+                  .Trailer();
+    CGif g;
+    ASSERT_EQ(g.LoadMemory(b.data(), b.size()), 1);
+    HBITMAP p = g.FirstImage();
+    ASSERT_TRUE(p);
+    EXPECT_EQ(p.GetPixel(0, 0), talvik::RGB(table[1].r, table[1].g, table[1].b));
+    for (int i = 1; i < 16; ++i)
+      EXPECT_EQ(p.GetPixel(i % 4, i / 4), talvik::RGB(table[0].r, table[0].g, table[0].b)) << i;
+    // The walk goes on after the image: the trailer, then the image again.
+    EXPECT_TRUE(g.NextImage());
+  }
 }

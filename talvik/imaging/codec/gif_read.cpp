@@ -1,5 +1,4 @@
 // CGif reading: the block walk, the LZW decoder and the pixel layout.
-#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -24,7 +23,8 @@ struct CGif::Decode {
   int height = 0;
   int column = 0;
   int row = 0;
-  int pass = 0;  // interlace pass 0..3, 4 when every row is done
+  int pass = 0;  // interlace pass 0..3
+  std::int64_t placed = 0;  // pixels written so far
   bool interlaced = false;
   // LZW tables.
   std::uint8_t suffix[4096];
@@ -201,8 +201,6 @@ HBITMAP CGif::TakeIt() {
     SkipSubBlocks();
     return {};
   }
-  // Pixels the data never reaches keep index 0.
-  if (s.colours[0] != 0) std::fill_n(s.picture.Pixels(), s.picture.PixelCount(), s.colours[0]);
   s.width = width;
   s.height = height;
   s.interlaced = (flags & 0x40) != 0;
@@ -217,7 +215,12 @@ HBITMAP CGif::TakeIt() {
   bool ok = true;
   for (;;) {
     const int code = GetCode(size);
-    if (code < 0) break;  // the data ended without an end code: keep what came
+    if (code < 0) {
+      // The data ended without an end code: a picture already complete is
+      // kept, a cut one fails.
+      ok = s.placed == std::int64_t(width) * height;
+      break;
+    }
     if (code == clear) {
       size = min_size + 1;
       next = clear + 2;
@@ -268,6 +271,10 @@ HBITMAP CGif::TakeIt() {
     if (!SkipSubBlocks()) pos_ = data_.size();
   }
   if (!ok || s.overrun) return {};
+  // An end code before the last pixel: the pixels not reached take index 0.
+  dec_ = &s;
+  while (s.placed < std::int64_t(width) * height) Output(0);
+  dec_ = nullptr;
   return std::move(s.picture);
 }
 
@@ -320,6 +327,7 @@ void CGif::Output(std::uint8_t index) {
   Decode& s = *dec_;
   if (s.row >= s.height) return;
   s.picture.Row(s.row)[s.column] = s.colours[index];
+  ++s.placed;
   if (++s.column < s.width) return;
   s.column = 0;
   if (!s.interlaced) {
