@@ -124,11 +124,10 @@ int LitTexte(CArchiveLecture& ar, T_TEXTE& t) {
   // The name is NUL-terminated in memory whatever the file holds; its
   // UTF-8 form is cut on a character boundary to fit.
   std::string face = Cp1252VersUtf8(std::string(nom, strnlen(nom, talvik::LF_FACESIZE)));
-  while (face.size() > std::size_t(talvik::LF_FACESIZE - 1)) {
-    face.pop_back();
-    while (!face.empty() && (static_cast<unsigned char>(face.back()) & 0xC0) == 0x80)
-      face.pop_back();
-    if (!face.empty() && static_cast<unsigned char>(face.back()) >= 0xC0) face.pop_back();
+  if (face.size() > std::size_t(talvik::LF_FACESIZE - 1)) {
+    std::size_t n = talvik::LF_FACESIZE - 1;
+    while (n > 0 && (static_cast<unsigned char>(face[n]) & 0xC0) == 0x80) --n;
+    face.resize(n);
   }
   std::fill(std::begin(f.lfFaceName), std::end(f.lfFaceName), '\0');
   face.copy(f.lfFaceName, talvik::LF_FACESIZE - 1);

@@ -371,6 +371,21 @@ TEST(FichierProjet, SaveReplacesTheOldFileWholeAndLeavesNoTemporaryFile) {
   EXPECT_EQ(lumaveil::testing::RunAndCapture("ls -A " + dir.Path()), "p.lmv\n");
 }
 
+TEST(FichierProjet, LongAccentedFaceNameIsCutOnACharacterBoundary) {
+  CProjet p;
+  p.ModeleEcran.Textes[0].Fonte.lfFaceName[0] = 'x';
+  std::vector<std::uint8_t> o = EcritProjet(p);
+  // The face name of text 1 of the template: 31 bytes of "é" in the file.
+  std::size_t face = 16 + 1 + 96 + 4 + 1 + 40 + 28;
+  ASSERT_EQ(o[face], 'x');
+  for (int i = 0; i < 31; ++i) o[face + std::size_t(i)] = 0xE9;
+  CProjet q;
+  ASSERT_EQ(LitProjet(o.data(), o.size(), q, nullptr), 1);
+  std::string attendu;
+  for (int i = 0; i < 15; ++i) attendu += "é";
+  EXPECT_EQ(std::string(q.ModeleEcran.Textes[0].Fonte.lfFaceName), attendu);
+}
+
 TEST(FichierProjet, CharactersOutsideWindows1252SurviveInTheUnicodeForm) {
   CProjet p;
   p.ModeleEcran.CheminImage = "/photos/東京/夜.jpg";
