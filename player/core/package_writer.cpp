@@ -33,6 +33,11 @@ bool PackageWriter::Begin(const std::filesystem::path& out, const std::filesyste
     error_ = "cannot open the engine " + engine.string();
     return false;
   }
+  std::error_code ec;
+  if (std::filesystem::equivalent(out, engine, ec)) {
+    error_ = "the package would overwrite its own engine " + engine.string();
+    return false;
+  }
   path_ = out;
   file_.open(out, std::ios::binary | std::ios::in | std::ios::out | std::ios::trunc);
   if (!file_) return Fail("cannot create " + out.string());

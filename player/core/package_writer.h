@@ -23,7 +23,8 @@ class PackageWriter {
 
   // Creates `out` (replacing it) and copies the engine file into it. The
   // engine's length becomes dataOffset; it must be 1 .. 2^31 - 1 bytes.
-  // Returns false (and removes `out`) on failure; Error() says why.
+  // `out` must not be the engine itself. Returns false (and removes `out`
+  // when it was created) on failure; Error() says why.
   bool Begin(const std::filesystem::path& out, const std::filesystem::path& engine);
 
   // Starts a record: writes duration, effect and a zero imageLength.

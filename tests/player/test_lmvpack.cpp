@@ -89,6 +89,22 @@ TEST_F(Lmvpack, BadInputIsAnErrorAndLeavesNoFile) {
   }
 }
 
+TEST_F(Lmvpack, OutputThatIsAnInputIsRefusedAndKept) {
+  const auto before = lmvtest::ReadBytes(red_);
+  auto r = RunCommand(Quote(BinPath("lmvpack")) + " " + Quote(red_) + " " +
+                          Quote(BinPath("LmvEngine")) + " 640x480 " + Quote(red_),
+                      scratch_);
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(lmvtest::ReadBytes(red_), before);
+  const std::string engineCopy = dir_.File("engine-copy");
+  fs::copy_file(BinPath("LmvEngine"), engineCopy);
+  auto s = RunCommand(Quote(BinPath("lmvpack")) + " " + Quote(engineCopy) + " " +
+                          Quote(engineCopy) + " 640x480 " + Quote(red_),
+                      scratch_);
+  EXPECT_EQ(s.exitCode, 1);
+  EXPECT_EQ(lmvtest::ReadBytes(engineCopy), lmvtest::ReadBytes(BinPath("LmvEngine")));
+}
+
 TEST_F(Lmvpack, PackageRunsItselfOnTheVirtualDisplay) {
   ASSERT_EQ(Pack("640x480 3:1:" + red_ + " 3:4:" + blue_).exitCode, 0);
   const std::string frames = dir_.File("frames");

@@ -82,4 +82,10 @@ TEST_F(PackageWriterTest, MissingOrEmptyEngineIsRefused) {
   EXPECT_FALSE(w.Error().empty());
 }
 
+TEST_F(PackageWriterTest, PackageNeverOverwritesItsOwnEngine) {
+  PackageWriter w;
+  EXPECT_FALSE(w.Begin(enginePath_, enginePath_));
+  EXPECT_EQ(lmvtest::ReadBytes(enginePath_), engine_);
+}
+
 }  // namespace

@@ -172,6 +172,11 @@ int Run(int argc, char** argv) {
   }
   for (const Picture& p : pictures) {
     if (!CheckPicture(p, width, height)) return 1;
+    std::error_code same;
+    if (fs::equivalent(out, p.file, same)) {
+      std::cerr << "lmvpack: the package would overwrite its picture " << p.file.string() << "\n";
+      return 1;
+    }
   }
 
   PackageWriter writer;
