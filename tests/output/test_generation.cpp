@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "chaines_maker.h"
+#include "commande_generation.h"
 #include "dialogue_test.h"
 #include "generation.h"
 #include "graphique.h"
@@ -308,6 +309,55 @@ TEST_F(Generation, FailedScreenLeavesNoBytesWhenSkippedAndStopsOnNo) {
   p = LitPaquet(dir_.File("abort.scr"));
   ASSERT_TRUE(p.lu);
   EXPECT_EQ(p.nombre, 1);
+}
+
+// Answers the chooser with a fixed path (nothing: cancel) and records what
+// it was offered.
+class CChoixTest : public IChoixFichier {
+ public:
+  std::optional<std::string> reponse;
+  std::vector<std::string> offerts;
+  std::optional<std::string> ChoisitFichierSauvegarde(const std::string& nom,
+                                                      const std::string& extension,
+                                                      const std::string& filtre) override {
+    offerts = {nom, extension, filtre};
+    return reponse;
+  }
+};
+
+TEST_F(Generation, CommandChecksScreensThenAsksForTheFileThenOffersTheInstall) {
+  CChoixTest choix;
+  ParametresCommandeGeneration params;
+  params.titreProjet = "summer.2004.lmv";
+  params.moteur = moteur_;
+  params.maison = dir_.Path();
+  Ajoute(Image("c1.bmp", RGB(1, 1, 1)), 3, 0);
+  CommandeGeneration(projet_, *graphique_, params, choix, dialogue_, progression_);
+  EXPECT_TRUE(choix.offerts.empty());  // fewer than 2 screens: no chooser
+  ASSERT_EQ(dialogue_.messages.size(), 1u);
+
+  Ajoute(Image("c2.bmp", RGB(2, 2, 2)), 3, 0);
+  BilanGeneration b = CommandeGeneration(projet_, *graphique_, params, choix, dialogue_,
+                                         progression_);  // cancelled
+  EXPECT_FALSE(b.paquetEcrit);
+  EXPECT_EQ(choix.offerts,
+            (std::vector<std::string>{"summer", "*.scr", "Ecran de veille (*.scr)|*.scr||"}));
+  EXPECT_TRUE(progression_.vus.empty());
+
+  choix.reponse = dir_.File("summer.scr");
+  b = CommandeGeneration(projet_, *graphique_, params, choix, dialogue_, progression_);
+  EXPECT_TRUE(b.paquetEcrit);
+  EXPECT_TRUE(dialogue_.questions.empty());  // a Windows saver: no install offer here
+  EXPECT_EQ(LitPaquet(dir_.File("summer.scr")).nombre, 2);
+
+  params.plateforme = Plateforme::Linux;
+  choix.reponse = dir_.File("summer");
+  dialogue_.reponses = {1};
+  b = CommandeGeneration(projet_, *graphique_, params, choix, dialogue_, progression_);
+  EXPECT_TRUE(b.paquetEcrit);
+  ASSERT_EQ(dialogue_.questions.size(), 1u);
+  EXPECT_TRUE(std::filesystem::exists(dir_.Path() + "/.local/share/lumaveil/savers/summer"));
+  EXPECT_TRUE(std::filesystem::exists(dir_.File(".xscreensaver")));
 }
 
 TEST(NomPropose, IsTheTitleCutAtItsFirstDot) {

@@ -1,0 +1,32 @@
+// The "save" action of the generation dialog, whole: at least two screens,
+// the target chosen by the user, the package written, and the offer to
+// install it. The GUI calls this with its own chooser, message boxes and
+// progress window.
+#pragma once
+
+#include <string>
+
+#include "choix_fichier.h"
+#include "generation.h"
+#include "plateforme.h"
+
+namespace lumaveil {
+
+struct ParametresCommandeGeneration {
+  std::string titreProjet;          // document title; the proposed name is cut at its first "."
+  Plateforme plateforme = Plateforme::Windows;
+  int qualiteJPEG = 75;             // the application's JPEGQuality
+  std::string maison;               // the user's home directory (Linux install)
+  std::string moteur;               // engine file; "": the one beside the program
+};
+
+// Fewer than 2 screens: message 61239 and nothing else. Otherwise the
+// chooser proposes the name (".scr" and "Ecran de veille (*.scr)|*.scr||"
+// for a Windows saver); a cancel stops. After a complete run the install offer follows (Linux savers only
+// here). Returns the generation's result.
+BilanGeneration CommandeGeneration(CProjet& projet, talvik::CGraphique& graphique,
+                                   const ParametresCommandeGeneration& parametres,
+                                   IChoixFichier& choix, IDialogue& dialogue,
+                                   IProgression& progression);
+
+}  // namespace lumaveil
