@@ -4,21 +4,13 @@
 
 namespace lumaveil {
 
-std::unique_ptr<CEcran> PrepareEcran(const CProjet& projet, int index) {
+HBITMAP RendPourGeneration(const CProjet& projet, int index, talvik::CGraphique& graphique) {
   std::unique_ptr<CEcran> e = NouvelEcran(projet.ModeleEcran, projet.ResolutionCible);
   e->CopieParametres(projet.Ecran(index));
   e->ChargeImage(e->CheminImage);
-  return e;
-}
-
-HBITMAP RendEcranPrepare(std::unique_ptr<CEcran> ecran, talvik::CGraphique& graphique) {
   // Generation resizes with area averaging (flag 0).
-  ecran->CalculeImageFinale(graphique, 0, 1, 1, 1, 1, 1, 1, 1, nullptr, 0);
-  return ecran->ImageFinale;  // the screen and its other pictures go here
-}
-
-HBITMAP RendPourGeneration(const CProjet& projet, int index, talvik::CGraphique& graphique) {
-  return RendEcranPrepare(PrepareEcran(projet, index), graphique);
+  e->CalculeImageFinale(graphique, 0, 1, 1, 1, 1, 1, 1, 1, nullptr, 0);
+  return e->ImageFinale;  // the screen and its other pictures go here
 }
 
 CRenduEnAvance::CRenduEnAvance(const CProjet& projet, talvik::CGraphique& graphique,
@@ -46,57 +38,35 @@ void CRenduEnAvance::Boucle() {
   // This thread never asks the display anything.
   CEcran::FixeProfondeurFil(profondeur_);
   for (int i = 0; i < projet_.NombreEcrans(); ++i) {
-    std::unique_ptr<CEcran> ecran;
     {
-      // Screen i is started once it is prepared and the caller has taken
-      // screen i - 1.
+      // The next screen starts only when the caller has taken the last one.
       std::unique_lock<std::mutex> verrou(mutex_);
-      cv_.wait(verrou, [this, i] { return arret_ || (indexSource_ == i && !pret_); });
+      cv_.wait(verrou, [this] { return arret_ || !pret_; });
       if (arret_) return;
-      ecran = std::move(source_);
-      indexSource_ = -1;
     }
-    cv_.notify_all();
-    HBITMAP rendu = RendEcranPrepare(std::move(ecran), graphique_);
+    HBITMAP rendu = RendPourGeneration(projet_, i, graphique_);
     {
       std::lock_guard<std::mutex> verrou(mutex_);
       if (arret_) return;
-      rendu_ = std::move(rendu);
-      indexRendu_ = i;
+      slot_ = std::move(rendu);
+      indexSlot_ = i;
       pret_ = true;
     }
     cv_.notify_all();
   }
 }
 
-void CRenduEnAvance::Fournit(int index) {
-  if (index <= fourni_ || index >= projet_.NombreEcrans()) return;
-  std::unique_ptr<CEcran> ecran = PrepareEcran(projet_, index);
-  {
-    std::unique_lock<std::mutex> verrou(mutex_);
-    cv_.wait(verrou, [this] { return arret_ || indexSource_ < 0; });
-    source_ = std::move(ecran);
-    indexSource_ = index;
-  }
-  fourni_ = index;
-  cv_.notify_all();
-}
-
 HBITMAP CRenduEnAvance::Prend(int index) {
   if (index < 0 || index >= projet_.NombreEcrans()) return {};
   if (!fil_.joinable()) return RendPourGeneration(projet_, index, graphique_);
-  // The picture of this screen (first call only), then the next one's,
-  // loaded here while the second thread renders this one.
-  Fournit(index);
-  Fournit(index + 1);
   HBITMAP rendu;
   {
     std::unique_lock<std::mutex> verrou(mutex_);
     cv_.wait(verrou, [this] { return pret_; });
     // Screens come in order; a request out of order is a caller's error
     // and gets a null screen.
-    if (indexRendu_ == index) rendu = std::move(rendu_);
-    rendu_.Reset();
+    if (indexSlot_ == index) rendu = std::move(slot_);
+    slot_.Reset();
     pret_ = false;
   }
   cv_.notify_all();
