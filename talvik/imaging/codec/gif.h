@@ -99,6 +99,8 @@ class CGif {
   int GetCode(int bits);
   int GetByte();
   void Output(std::uint8_t index);
+  struct Decode;
+  static void NextRow(Decode& s);
   bool SkipSubBlocks();
 
   // File output.
@@ -151,7 +153,6 @@ class CGif {
   COLORREF transparent_color_ = 0;
 
   // Decoder positions for the image being decoded.
-  struct Decode;
   Decode* dec_ = nullptr;
 
   // Writing state.

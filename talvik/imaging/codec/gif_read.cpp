@@ -1,4 +1,5 @@
 // CGif reading: the block walk, the LZW decoder and the pixel layout.
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -271,10 +272,16 @@ HBITMAP CGif::TakeIt() {
     if (!SkipSubBlocks()) pos_ = data_.size();
   }
   if (!ok || s.overrun) return {};
-  // An end code before the last pixel: the pixels not reached take index 0.
-  dec_ = &s;
-  while (s.placed < std::int64_t(width) * height) Output(0);
-  dec_ = nullptr;
+  // An end code before the last pixel: the pixels not reached take index 0
+  // (a new bitmap is black already).
+  if (s.colours[0] != 0) {
+    while (s.row < s.height) {
+      std::uint32_t* line = s.picture.Row(s.row);
+      std::fill(line + s.column, line + s.width, s.colours[0]);
+      s.column = 0;
+      NextRow(s);
+    }
+  }
   return std::move(s.picture);
 }
 
@@ -330,6 +337,12 @@ void CGif::Output(std::uint8_t index) {
   ++s.placed;
   if (++s.column < s.width) return;
   s.column = 0;
+  NextRow(s);
+}
+
+// The row after the current one, in the order the image stores them; the
+// row count once every row is done.
+void CGif::NextRow(Decode& s) {
   if (!s.interlaced) {
     ++s.row;
     return;
