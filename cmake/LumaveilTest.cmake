@@ -19,9 +19,13 @@ function(lumaveil_add_test name)
   endif()
   # Tests never touch the user's own settings file: each program gets a
   # settings store of its own in the build tree.
+  set(labels)
+  if(T_LABELS)
+    set(labels LABELS "${T_LABELS}")
+  endif()
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-    PROPERTIES TIMEOUT ${T_TIMEOUT} LABELS "${T_LABELS}"
+    PROPERTIES TIMEOUT ${T_TIMEOUT}
       ENVIRONMENT_MODIFICATION
         "LUMAVEIL_REGISTRY=set:${PROJECT_BINARY_DIR}/tests/registry-${name}.reg"
-      ${T_PROPERTIES})
+      ${labels} ${T_PROPERTIES})
 endfunction()
