@@ -223,7 +223,7 @@ int LitProjet(const std::uint8_t* octets, std::size_t taille, CProjet& nouveau,
 
 int SauveProjet(const CProjet& projet, const std::string& chemin, IDialogue& dialogue) {
   std::vector<std::uint8_t> octets = EcritProjet(projet);
-  if (EcritFichierAtomique(chemin, octets.data(), octets.size())) return 1;
+  if (talvik::EcritFichierAtomique(chemin, octets.data(), octets.size())) return 1;
   dialogue.Message("Unable to write file " + chemin, "Error", IconeMessage::Erreur);
   return 0;
 }

@@ -119,7 +119,7 @@ int InstalleHackXscreensaver(const std::string& paquet, const std::string& maiso
   }
   std::string nouveau = AjouteProgrammeXscreensaver(contenu, entree, commande);
   if (nouveau != contenu &&
-      !EcritFichierAtomique(config.string(), reinterpret_cast<const std::uint8_t*>(nouveau.data()),
+      !talvik::EcritFichierAtomique(config.string(), reinterpret_cast<const std::uint8_t*>(nouveau.data()),
                             nouveau.size()))
     return 0;
   if (nom) *nom = affiche;

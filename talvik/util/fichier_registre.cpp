@@ -1,5 +1,7 @@
 #include "fichier_registre.h"
 
+#include "fichier_atomique.h"
+
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -368,23 +370,10 @@ bool RepertoireInscriptible(const std::string& chemin) {
 
 bool SauveFichier(const std::string& chemin, const Base& base) {
   if (!CreeRepertoires(RepertoireDe(chemin))) return false;
-  std::string modele = chemin + ".XXXXXX";
-  int fd = ::mkstemp(modele.data());
-  if (fd < 0) return false;
-  bool ok = ::fchmod(fd, 0600) == 0;
+  // The store holds the FTP password: owner-only, whatever it was before.
   const std::string texte = EcritTexte(base);
-  std::size_t ecrit = 0;
-  while (ok && ecrit < texte.size()) {
-    ssize_t n = ::write(fd, texte.data() + ecrit, texte.size() - ecrit);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) ok = false;
-    else ecrit += std::size_t(n);
-  }
-  if (ok) ok = ::fsync(fd) == 0;
-  if (::close(fd) != 0) ok = false;
-  if (ok) ok = ::rename(modele.c_str(), chemin.c_str()) == 0;
-  if (!ok) ::unlink(modele.c_str());
-  return ok;
+  return EcritFichierAtomique(chemin, reinterpret_cast<const std::uint8_t*>(texte.data()),
+                              texte.size(), 0600) == 1;
 }
 
 }  // namespace talvik::registre

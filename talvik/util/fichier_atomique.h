@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <string>
 
-namespace lumaveil {
+namespace talvik {
 
 class CFichierAtomique {
  public:
@@ -24,11 +24,12 @@ class CFichierAtomique {
   std::FILE* Flux() const { return flux_; }
   const std::string& CheminTemporaire() const { return temporaire_; }
 
-  // Flushes, gives the file the target's permissions (those of the old
-  // file, else the default ones) and renames it over the target. 1 on
-  // success; on failure the temporary file is removed and the target is
-  // left as it was.
-  int Valide();
+  // Flushes, gives the file its permissions and renames it over the
+  // target. `mode` < 0 keeps those of the old file, else the default ones
+  // for a new file; the temporary file is only ever readable by its owner
+  // until then. 1 on success; on failure the temporary file is removed and
+  // the target is left as it was.
+  int Valide(int mode = -1);
   // Removes the temporary file; the target is left as it was.
   void Abandonne();
 
@@ -38,8 +39,9 @@ class CFichierAtomique {
   std::string temporaire_;
 };
 
-// Writes `taille` bytes to `cible` through a CFichierAtomique. 1 on success.
+// Writes `taille` bytes to `cible` through a CFichierAtomique, with the
+// permissions `mode` (< 0: as Valide). 1 on success.
 int EcritFichierAtomique(const std::string& cible, const std::uint8_t* donnees,
-                         std::size_t taille);
+                         std::size_t taille, int mode = -1);
 
-}  // namespace lumaveil
+}  // namespace talvik

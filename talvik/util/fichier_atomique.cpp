@@ -5,7 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace lumaveil {
+namespace talvik {
 
 CFichierAtomique::~CFichierAtomique() { Abandonne(); }
 
@@ -26,14 +26,16 @@ int CFichierAtomique::Ouvre(const std::string& cible) {
   return 1;
 }
 
-int CFichierAtomique::Valide() {
+int CFichierAtomique::Valide(int mode_demande) {
   if (!flux_) return 0;
   bool ok = std::fflush(flux_) == 0;
   int fd = fileno(flux_);
   if (ok) {
     mode_t mode;
     struct stat ancien;
-    if (stat(cible_.c_str(), &ancien) == 0) {
+    if (mode_demande >= 0) {
+      mode = mode_t(mode_demande) & 07777;
+    } else if (stat(cible_.c_str(), &ancien) == 0) {
       mode = ancien.st_mode & 07777;
     } else {
       mode_t masque = umask(0);
@@ -62,11 +64,11 @@ void CFichierAtomique::Abandonne() {
 }
 
 int EcritFichierAtomique(const std::string& cible, const std::uint8_t* donnees,
-                         std::size_t taille) {
+                         std::size_t taille, int mode) {
   CFichierAtomique f;
   if (!f.Ouvre(cible)) return 0;
   if (taille && std::fwrite(donnees, 1, taille, f.Flux()) != taille) return 0;
-  return f.Valide();
+  return f.Valide(mode);
 }
 
-}  // namespace lumaveil
+}  // namespace talvik
