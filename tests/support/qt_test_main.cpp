@@ -1,0 +1,14 @@
+// main() of the tests of windows and dialogs: a QApplication on the
+// offscreen platform (unless the caller chose one), then every GoogleTest
+// case. QTest's input functions drive the real controls.
+#include <QApplication>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  testing::InitGoogleTest(&argc, argv);
+  QApplication app(argc, argv);
+  return RUN_ALL_TESTS();
+}
