@@ -5,6 +5,7 @@
 
 #include <jpeglib.h>
 
+#include "codec/jpeg_codage.h"
 #include "codec/jpegfile.h"
 #include "fichiers_test.h"
 #include "graphique.h"
@@ -71,6 +72,29 @@ TEST(Jpeg, QualityOutsideZeroToHundredWritesNoFile) {
   EXPECT_EQ(CGraphique::SauveImageJPEG(d.File("d.jpg"), p, 0), 1);
   EXPECT_EQ(CGraphique::SauveImageJPEG(d.File("e.jpg"), p, 100), 1);
   EXPECT_EQ(CGraphique::SauveImageJPEG(d.File("no/such/dir.jpg"), p, 75), 0);
+}
+
+TEST(Jpeg, MemoryAndFileEncodingGiveTheSameBytes) {
+  // A noisy picture compresses badly: its JPEG spans several output blocks.
+  const unsigned w = 512, h = 384;
+  std::vector<std::uint8_t> rgb(w * h * 3);
+  std::uint32_t graine = 12345;
+  for (auto& o : rgb) {
+    graine = graine * 1103515245u + 12345u;
+    o = std::uint8_t(graine >> 24);
+  }
+  talvik::jpeg::Lignes l;
+  l.premiere = rgb.data();
+  l.pas = w * 3;
+  l.largeur = w;
+  l.hauteur = h;
+  const std::vector<std::uint8_t> memoire = talvik::jpeg::CodeEnMemoire(l, 95);
+  ASSERT_GT(memoire.size(), 65536u * 2);
+  TempDir d;
+  ASSERT_EQ(JpegFile::RGBToJpegFile(d.File("f.jpg"), rgb.data(), w, h, 1, 95), 1);
+  EXPECT_EQ(essais::Lit(d.File("f.jpg")), memoire);
+  l.hauteur = 0;
+  EXPECT_TRUE(talvik::jpeg::CodeEnMemoire(l, 95).empty());
 }
 
 TEST(Jpeg, GreyscaleFileIsOneComponentAndLoadsGrey) {

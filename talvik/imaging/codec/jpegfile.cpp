@@ -6,6 +6,7 @@
 
 #include "base/bitmap.h"
 #include "base/message.h"
+#include "codec/jpeg_codage.h"
 #include "codec/jpeg_erreur.h"
 #include "picture/fichier.h"
 
@@ -72,32 +73,6 @@ bool Decode(Decodage& d) {
   return true;
 }
 
-struct Codage {
-  jpeg_compress_struct cinfo;
-  jpeg::Erreurs erreurs;
-  std::FILE* fichier = nullptr;
-};
-
-bool Code(Codage& c, const std::uint8_t* donnees, unsigned w, unsigned h, bool couleur,
-          int qualite) {
-  c.cinfo.image_width = w;
-  c.cinfo.image_height = h;
-  c.cinfo.input_components = couleur ? 3 : 1;
-  c.cinfo.in_color_space = couleur ? JCS_RGB : JCS_GRAYSCALE;
-  if (setjmp(c.erreurs.retour)) return false;
-  jpeg_stdio_dest(&c.cinfo, c.fichier);
-  jpeg_set_defaults(&c.cinfo);
-  jpeg_set_quality(&c.cinfo, qualite, TRUE);
-  jpeg_start_compress(&c.cinfo, TRUE);
-  const std::size_t pas = std::size_t(w) * (couleur ? 3 : 1);
-  while (c.cinfo.next_scanline < h) {
-    JSAMPROW ligne = const_cast<JSAMPROW>(donnees + c.cinfo.next_scanline * pas);
-    jpeg_write_scanlines(&c.cinfo, &ligne, 1);
-  }
-  jpeg_finish_compress(&c.cinfo);
-  return true;
-}
-
 }  // namespace
 
 TamponOctets JpegFile::JpegFileToRGB(const std::string& chemin, unsigned* largeur,
@@ -151,19 +126,18 @@ int JpegFile::RGBToJpegFile(const std::string& chemin, const std::uint8_t* tampo
       gris[i] = std::uint8_t(0.299 * p[0] + 0.587 * p[1] + 0.114 * p[2]);
     }
   }
-  auto c = std::make_unique<Codage>();
-  c->cinfo.err = jpeg::Installe(c->erreurs, true);
-  if (setjmp(c->erreurs.retour)) return 0;
-  jpeg_create_compress(&c->cinfo);
   fichier::Fichier f = fichier::Ouvre(chemin, "wb");
   if (!f) {
-    jpeg_destroy_compress(&c->cinfo);
     AfficheMessage("JpegFile :\nCan't open " + chemin + "\n", kTitre, IconeMessage::Erreur);
     return 0;
   }
-  c->fichier = f.get();
-  const bool ok = Code(*c, bCouleur ? tampon : gris.get(), largeur, hauteur, bCouleur != 0, qualite);
-  jpeg_destroy_compress(&c->cinfo);
+  jpeg::Lignes lignes;
+  lignes.premiere = bCouleur ? tampon : gris.get();
+  lignes.pas = std::size_t(largeur) * (bCouleur ? 3 : 1);
+  lignes.largeur = largeur;
+  lignes.hauteur = hauteur;
+  lignes.format = bCouleur ? jpeg::FormatPixels::RGB : jpeg::FormatPixels::Gris;
+  const bool ok = jpeg::CodeVersFichier(lignes, qualite, f.get(), true);
   if (std::fclose(f.release()) != 0) return 0;
   return ok ? 1 : 0;
 }
