@@ -11,7 +11,7 @@
 #include "base/bitmap.h"
 #include "base/wintypes.h"
 #include "routine.h"
-#include "texte.h"
+#include "textes_ecran.h"
 
 namespace talvik {
 class CGraphique;

@@ -2,7 +2,7 @@
 // OUT's extension picks the format as SauveImage does.
 #include <cstdio>
 
-#include "commande.h"
+#include "table_commandes.h"
 #include "graphique.h"
 #include "valeurs.h"
 

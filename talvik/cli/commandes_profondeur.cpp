@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "commande.h"
+#include "table_commandes.h"
 #include "depth/bitmaplib.h"
 #include "valeurs.h"
 

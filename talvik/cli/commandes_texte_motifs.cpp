@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "commande.h"
+#include "table_commandes.h"
 #include "graphique.h"
 #include "text/texte.h"
 #include "valeurs.h"

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "commande.h"
+#include "table_commandes.h"
 
 namespace {
 

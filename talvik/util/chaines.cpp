@@ -19,7 +19,7 @@ TableChaines InstalleTableApplication(TableChaines table) {
 
 std::string ChaineLibrairie(unsigned id) {
   switch (id) {
-    case IDS_ERREUR: return "Error";
+    case IDS_ERREUR_LIBRAIRIE: return "Error";
     case IDS_ITALIQUE: return "\nItalic";
     case IDS_SOULIGNE: return "\nUnderline";
     case IDS_BARRE: return "\nBarred";

@@ -10,7 +10,7 @@ namespace talvik {
 
 // Ids of the library's string table.
 enum : unsigned {
-  IDS_ERREUR = 4,
+  IDS_ERREUR_LIBRAIRIE = 4,
   IDS_ITALIQUE = 5,
   IDS_SOULIGNE = 6,
   IDS_BARRE = 7,

@@ -33,7 +33,7 @@ bool MemeFichier(std::FILE* f, const CString& chemin) {
 }
 
 void ErreurCopie(unsigned id) {
-  AfficheMessage(ChargeChaine(id), ChargeChaine(IDS_ERREUR), IconeMessage::Erreur);
+  AfficheMessage(ChargeChaine(id), ChargeChaine(IDS_ERREUR_LIBRAIRIE), IconeMessage::Erreur);
 }
 
 }  // namespace

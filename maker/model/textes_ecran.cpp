@@ -1,4 +1,4 @@
-#include "texte.h"
+#include "textes_ecran.h"
 
 #include <cstring>
 #include <mutex>

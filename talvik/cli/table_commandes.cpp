@@ -1,4 +1,4 @@
-#include "commande.h"
+#include "table_commandes.h"
 
 #include <utility>
 

@@ -1,0 +1,16 @@
+# Runs the graph check on a graph with one breach of each rule and fails
+# unless the check fails and names every breach.
+execute_process(
+  COMMAND ${CMAKE_COMMAND} -DGRAPH=${FAULTY} -P ${CHECK}
+  RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(result EQUAL 0)
+  message(FATAL_ERROR "the check passed a graph with breaches:\n${out}${err}")
+endif()
+foreach(expected
+    "cycle: talvik_util -> talvik_imaging -> talvik_util"
+    "lumaveil_model links Qt \\(Qt6::Core\\)"
+    "player target LmvEngine links talvik_base \\(talvik/base\\)")
+  if(NOT err MATCHES "${expected}")
+    message(FATAL_ERROR "the check did not report \"${expected}\":\n${err}")
+  endif()
+endforeach()
