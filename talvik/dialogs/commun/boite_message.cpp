@@ -54,7 +54,7 @@ int MessageSurFilGraphique(const std::string& texte, const std::string& titre,
                            IconeMessage icone) {
   const BoutonsMessage boutons =
       icone == IconeMessage::Question ? BoutonsMessage::OuiNon : BoutonsMessage::Ok;
-  const int reponse = BoiteMessage(QApplication::activeWindow(), texte, titre, icone, boutons);
+  const int reponse = BoiteMessage(nullptr, texte, titre, icone, boutons);
   return (reponse == IDOK || reponse == IDYES) ? 1 : 0;
 }
 
@@ -75,7 +75,8 @@ int BoiteMessage(QWidget* parent, const std::string& texte, const std::string& t
   const std::string legende = titre.empty() ? std::string(TitreMessage(icone)) : titre;
   if (HookBoite()) return HookBoite()(texte, legende, icone, boutons);
   QMessageBox boite(IconeQt(icone), QString::fromStdString(legende),
-                    QString::fromStdString(texte), BoutonsQt(boutons), parent);
+                    QString::fromStdString(texte), BoutonsQt(boutons),
+                    parent ? parent : QApplication::activeWindow());
   boite.setAccessibleName(QString::fromStdString(legende));
   return Reponse(boite.exec(), boutons);
 }

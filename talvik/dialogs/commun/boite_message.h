@@ -30,7 +30,8 @@ enum ReponseMessage : int { IDOK = 1, IDCANCEL = 2, IDYES = 6, IDNO = 7 };
 // Shows a modal box with the text, caption, icon (error, exclamation,
 // question or information) and buttons; returns the button pressed
 // (IDCANCEL when the box is closed otherwise, IDNO for a Yes/No box).
-// Must be called on the GUI thread. An empty caption takes the icon's.
+// Must be called on the GUI thread. An empty caption takes the icon's; a
+// null parent means the active window.
 int BoiteMessage(QWidget* parent, const std::string& texte, const std::string& titre,
                  IconeMessage icone, BoutonsMessage boutons = BoutonsMessage::Ok);
 
