@@ -1,0 +1,196 @@
+#include "dialogs/recoupe/recoupe_dlg.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cstdio>
+
+#include "dialogs/apercu/plein_ecran.h"
+#include "dialogs/apercu/spin_edition.h"
+#include "dialogs/apercu/zone_apercu.h"
+#include "graphique.h"
+#include "raster/raster.h"
+
+namespace talvik {
+
+namespace {
+constexpr COLORREF kRougeContour = 0x000000FF;
+}  // namespace
+
+CRecoupeDlg::CRecoupeDlg(QWidget* parent)
+    : CDialogueEditeur(
+          parent, QStringLiteral("Cutting a picture"), 1014,
+          QStringLiteral("To cut a picture allows to keep only a special piece of it."),
+          QStringLiteral("Modify up-left point (X1,Y1) and down-right point (X2,Y2) from picture "
+                         "to cut it.\nClick on picture to display it on full screen.")) {
+  auto* valeurs = new QGridLayout;
+  const char* noms[4] = {"X1", "Y1", "X2", "Y2"};
+  for (int i = 0; i < 4; ++i) {
+    auto* etiquette = new QLabel(QString::fromLatin1(noms[i]), this);
+    m_pEdition[i] = new CSpinEdition(this);
+    m_pEdition[i]->setAccessibleName(etiquette->text());
+    etiquette->setBuddy(m_pEdition[i]);
+    const int ligne = i % 2, colonne = (i / 2) * 2;
+    valeurs->addWidget(etiquette, ligne, colonne);
+    valeurs->addWidget(m_pEdition[i], ligne, colonne + 1);
+    connect(m_pEdition[i], &QSpinBox::valueChanged, this, &CRecoupeDlg::OnChangeValeurs);
+  }
+  valeurs->setColumnStretch(4, 1);
+  Corps()->addLayout(valeurs);
+
+  auto* apercus = new QHBoxLayout;
+  const CSize taille = TailleZoneApercu();
+  const char* titres[2] = {"Before", "After"};
+  for (int i = 0; i < 2; ++i) {
+    auto* colonne = new QVBoxLayout;
+    auto* titre = new QLabel(QString::fromLatin1(titres[i]), this);
+    m_pZone[i] = new CZoneApercu(taille, this);
+    m_pZone[i]->setAccessibleName(titre->text());
+    titre->setBuddy(m_pZone[i]);
+    colonne->addWidget(titre);
+    colonne->addWidget(m_pZone[i]);
+    apercus->addLayout(colonne);
+  }
+  Corps()->addLayout(apercus);
+
+  m_timerAffichage.setSingleShot(true);
+  m_timerAffichage.setInterval(0);
+  connect(&m_timerAffichage, &QTimer::timeout, this, [this] {
+    AfficheImage(0);
+    AfficheImage(1);
+  });
+  connect(m_pZone[0], &CZoneApercu::clique, this, &CRecoupeDlg::OnPleinEcranAvant);
+  connect(m_pZone[1], &CZoneApercu::clique, this, &CRecoupeDlg::OnPleinEcranApres);
+}
+
+CRecoupeDlg::~CRecoupeDlg() = default;
+
+void CRecoupeDlg::InitInstance(CGraphique* pGraphique) { m_pGraphique = pGraphique; }
+
+int CRecoupeDlg::ControleValeurs() const {
+  return m_rectRecoupe.left < m_rectRecoupe.right && m_rectRecoupe.top < m_rectRecoupe.bottom
+             ? 1
+             : 0;
+}
+
+void CRecoupeDlg::showEvent(QShowEvent* event) {
+  if (!m_bInitialise) {
+    m_bInitialise = true;
+    OnInitDialog();
+  }
+  CDialogueEditeur::showEvent(event);
+}
+
+void CRecoupeDlg::OnInitDialog() {
+  m_pZone[0]->Prepare(m_hImage);
+  m_pZone[1]->Prepare(m_hImage);
+  m_pEdition[0]->FixePlage(0, m_nLargeur);
+  m_pEdition[1]->FixePlage(0, m_nHauteur);
+  m_pEdition[2]->FixePlage(0, m_nLargeur);
+  m_pEdition[3]->FixePlage(0, m_nHauteur);
+  EcritValeurs();
+  m_bPret = 1;
+  AfficheImage(0);
+  AfficheImage(1);
+}
+
+void CRecoupeDlg::EcritValeurs() {
+  m_bPret = 0;
+  m_pEdition[0]->setValue(m_rectRecoupe.left);
+  m_pEdition[1]->setValue(m_rectRecoupe.top);
+  m_pEdition[2]->setValue(m_rectRecoupe.right);
+  m_pEdition[3]->setValue(m_rectRecoupe.bottom);
+  m_bPret = 1;
+}
+
+void CRecoupeDlg::DemandeAffichage() { m_timerAffichage.start(); }
+
+void CRecoupeDlg::OnChangeValeurs() {
+  if (!m_bPret) return;
+  m_rectRecoupe.left = m_pEdition[0]->value();
+  m_rectRecoupe.top = m_pEdition[1]->value();
+  m_rectRecoupe.right = m_pEdition[2]->value();
+  m_rectRecoupe.bottom = m_pEdition[3]->value();
+  DemandeAffichage();
+}
+
+RECT CRecoupeDlg::RectangleApercu(int i) const {
+  const CSize taille = m_pZone[i]->TailleSource();
+  const double fx = m_nLargeur > 0 ? double(taille.cx) / m_nLargeur : 0.0;
+  const double fy = m_nHauteur > 0 ? double(taille.cy) / m_nHauteur : 0.0;
+  RECT r;
+  r.left = LONG(fx * m_rectRecoupe.left);
+  r.top = LONG(fy * m_rectRecoupe.top);
+  r.right = LONG(fx * m_rectRecoupe.right);
+  r.bottom = LONG(fy * m_rectRecoupe.bottom);
+  return r;
+}
+
+void CRecoupeDlg::AfficheImage(int i) {
+  if (!ControleValeurs()) return;
+  const HBITMAP& source = m_pZone[i]->Source();
+  if (!source) return;
+  const RECT r = RectangleApercu(i);
+  if (i == 0) {
+    m_pZone[0]->Affiche(CGraphique::RectangleImage(source, CRect(r), raster::PS_SOLID, 1,
+                                                   kRougeContour));
+    return;
+  }
+  // A crop narrower than one preview pixel still shows one pixel.
+  const LONG cw = std::max<LONG>(1, r.right - r.left), ch = std::max<LONG>(1, r.bottom - r.top);
+  // Centred on the area, a crop larger than the area is cut by its edges:
+  // only the part that shows is made.
+  const CSize zone = m_pZone[1]->Taille();
+  const LONG px = (zone.cx - cw) / 2, py = (zone.cy - ch) / 2;
+  const CPoint origine(r.left + std::max<LONG>(0, -px), r.top + std::max<LONG>(0, -py));
+  const CSize visible(std::min(cw, zone.cx), std::min(ch, zone.cy));
+  m_pZone[1]->Affiche(CGraphique::RecoupeImage(source, origine, visible, 0));
+}
+
+void CRecoupeDlg::OnReset() {
+  m_rectRecoupe = RECT{0, 0, m_nLargeur, m_nHauteur};
+  EcritValeurs();
+  AfficheImage(0);
+  AfficheImage(1);
+}
+
+void CRecoupeDlg::OnPleinEcranAvant() {
+  if (!ControleValeurs()) {
+    BipAttention();
+    return;
+  }
+  HBITMAP image = CGraphique::RectangleImage(m_hImage, CRect(m_rectRecoupe), raster::PS_SOLID,
+                                             1, kRougeContour);
+  if (!image) return;
+  char taille[64];
+  std::snprintf(taille, sizeof taille, "(%dx%d)", m_nLargeur, m_nHauteur);
+  OuvrePleinEcran(this, m_pGraphique, image, taille);
+}
+
+void CRecoupeDlg::OnPleinEcranApres() {
+  if (!ControleValeurs()) {
+    BipAttention();
+    return;
+  }
+  const CRect r(m_rectRecoupe);
+  HBITMAP image =
+      CGraphique::RecoupeImage(m_hImage, CPoint(r.left, r.top), CSize(r.Width(), r.Height()), 0);
+  if (!image) return;
+  char taille[96];
+  std::snprintf(taille, sizeof taille, "(%dx%d) -> (%dx%d)", m_nLargeur, m_nHauteur,
+                int(r.Width()), int(r.Height()));
+  OuvrePleinEcran(this, m_pGraphique, image, taille);
+}
+
+void CRecoupeDlg::OnOK() {
+  if (!ControleValeurs()) {
+    m_rectRecoupe = RECT{0, 0, m_nLargeur, m_nHauteur};
+    EcritValeurs();
+    MessageValidationImpossible();
+  }
+  accept();
+}
+
+}  // namespace talvik
