@@ -81,7 +81,7 @@ int CDialogueEditeur::DoModal() { return exec() == QDialog::Accepted ? IDOK : ID
 void CDialogueEditeur::BipAttention() { QApplication::beep(); }
 
 void CDialogueEditeur::MessageValidationImpossible() {
-  AfficheMessage(ChargeChaine(IDS_VALIDATION_IMPOSSIBLE), ChargeChaine(IDS_ERREUR),
+  AfficheMessage(ChargeChaine(IDS_VALIDATION_IMPOSSIBLE), ChargeChaine(IDS_ERREUR_LIBRAIRIE),
                  IconeMessage::Erreur);
 }
 
