@@ -27,6 +27,44 @@ using talvik::SIZE;
 inline constexpr int kVignetteLargeur = 140;
 inline constexpr int kVignetteHauteur = 100;
 
+// The stages of a rendering, in the order the pipeline runs them.
+enum class Etape : unsigned {
+  Rotation = 1u << 0,
+  Reglage = 1u << 1,      // colour adjustment
+  Recoupe = 1u << 2,      // crop
+  Redimension = 1u << 3,  // resize
+  Cadre = 1u << 4,        // border
+  Fond = 1u << 5,         // background canvas at TailleCible
+  Textes = 1u << 6,       // texts, drawn on the background only
+};
+
+// The stages a rendering is asked for.
+class Etapes {
+ public:
+  constexpr Etapes() = default;  // none: the loaded picture itself
+  constexpr Etapes(Etape e) : bits_(unsigned(e)) {}
+  // Every stage: the screen as generation shows it.
+  static constexpr Etapes Toutes() { return Etapes(0x7Fu); }
+  // The stages that run before `e`: the picture the editor of `e` starts
+  // from (Avant(Etape::Textes) is every stage but the texts).
+  static constexpr Etapes Avant(Etape e) { return Etapes(unsigned(e) - 1u); }
+  constexpr Etapes operator|(Etapes autres) const { return Etapes(bits_ | autres.bits_); }
+  constexpr Etapes Sans(Etape e) const { return Etapes(bits_ & ~unsigned(e)); }
+  constexpr bool Contient(Etape e) const { return (bits_ & unsigned(e)) != 0; }
+  constexpr bool SontToutes() const { return bits_ == Toutes().bits_; }
+
+ private:
+  explicit constexpr Etapes(unsigned bits) : bits_(bits) {}
+  unsigned bits_ = 0;
+};
+constexpr Etapes operator|(Etape a, Etape b) { return Etapes(a) | b; }
+
+// How the resize stage samples (the flag RedimensionneImage takes).
+enum class Echantillonnage {
+  Moyenne = 0,  // area averaging: generation
+  Rapide = 1,   // nearest sampling: interactive work
+};
+
 class CEcran {
  public:
   // Every field at its default; TailleCible is the current screen size and
@@ -39,9 +77,8 @@ class CEcran {
   CEcran(const CEcran&) = delete;
   CEcran& operator=(const CEcran&) = delete;
 
-  // Copies the settings of another screen: TailleCible, CheminImage, file
-  // size and date, TailleImage, the transparency fields and every edit
-  // setting from RedimensionUtilisation to DureeAffichage with the five
+  // Copies the settings of another screen: every field of the field table
+  // (champs_ecran.h), from TailleCible to DureeAffichage with the five
   // texts. The picture, the caches, TailleFinale and Vignette are not
   // copied: the copy loads its picture again.
   void CopieParametres(const CEcran& source);
@@ -59,21 +96,15 @@ class CEcran {
 
   // Renders the screen (see rendu.cpp for the stages). Levels 0 and 1 drop
   // both caches first, 2 drops the colour-adjustment cache, any other level
-  // keeps both. A stage runs when it is requested and its use flag is on.
-  // `graphique` is the object holding the pattern bank; `rapide` is the
-  // resize flag given to RedimensionneImage (non-zero: nearest sampling,
-  // 0: area averaging, which generation uses). The result may be null (no
-  // picture and no background). When every stage is requested it becomes
+  // keeps both. A stage runs when it is in `etapes` and its use flag is on.
+  // `graphique` is the object holding the pattern bank; `echantillonnage`
+  // is how the resize stage samples. The result may be null (no picture
+  // and no background). When every stage is asked for it becomes
   // ImageFinale and its size TailleFinale. `taille`, when given, receives
   // the result's size.
-  HBITMAP CalculeImageFinale(talvik::CGraphique& graphique, int niveau, int rotation,
-                             int reglage, int recoupe, int redimension, int cadre,
-                             int textes, int fond, SIZE* taille = nullptr, int rapide = 1);
-
-  // Colour depth that the background stage gives FondImage on the calling
-  // thread: `bits` > 0 fixes it for this thread, 0 goes back to asking the
-  // display. Render threads fix it so that they never query the display.
-  static void FixeProfondeurFil(int bits);
+  HBITMAP CalculeImageFinale(talvik::CGraphique& graphique, int niveau, Etapes etapes,
+                             SIZE* taille = nullptr,
+                             Echantillonnage echantillonnage = Echantillonnage::Rapide);
 
   // Makes Vignette (150 x 110): `rendu` when given (non-null), otherwise a
   // complete rendering from the picture at CheminImage whose pictures are
@@ -81,49 +112,52 @@ class CEcran {
   // `fondVignette` (a 140 x 100 backdrop; a light grey one when null) and
   // framed with a 5-pixel 0x00C0C0C0 border.
   void CreeVignette(talvik::CGraphique& graphique, const HBITMAP* rendu = nullptr,
-                    const HBITMAP* fondVignette = nullptr, int rapide = 1);
+                    const HBITMAP* fondVignette = nullptr,
+                    Echantillonnage echantillonnage = Echantillonnage::Rapide);
 
   // --- fields, in their designed order ---------------------------------
+  // Zero here; the defaults, file places and template keys are in the
+  // field table (champs_ecran.h), which the constructors apply.
   SIZE TailleCible{};                       // display size the screen is rendered for
-  std::string CheminImage;                  // picture file, UTF-8; empty: no picture
-  int TailleFichier = 0;                    // picture file size, bytes
+  std::string CheminImage{};                // picture file, UTF-8; empty: no picture
+  int TailleFichier{};                      // picture file size, bytes
   talvik::SYSTEMTIME DateFichier{};         // picture file creation time (UTC)
   HBITMAP ImageSource;                      // loaded picture
   SIZE TailleImage{};                       // size of ImageSource
-  int TransparenceUtilisation = 0;          // the loader reported a transparent colour
-  COLORREF CouleurTransparente = 0;         // that colour
+  int TransparenceUtilisation{};            // the loader reported a transparent colour
+  COLORREF CouleurTransparente{};           // that colour
   HBITMAP ImageTournee;                     // cache: picture after rotation
   HBITMAP ImageReglee;                      // cache: picture after colour adjustment
   HBITMAP ImageFinale;                      // cache: last complete rendering
   SIZE TailleFinale{};                      // size of ImageFinale
-  int RedimensionUtilisation = 0;           // resize step on
-  talvik::LONG RedimensionTailleX = 0;      // wanted width, pixels
-  talvik::LONG RedimensionTailleY = 0;      // wanted height, pixels
-  int RedimensionPourcentageValeur = 100;   // percentage
-  int RedimensionPourcentageUtilisation = 1;  // 1: by percentage; 0: by size
-  int RedimensionConservationProportion = 1;  // keep the aspect ratio
-  int RecoupeUtilisation = 0;               // crop step on
+  int RedimensionUtilisation{};             // resize step on
+  talvik::LONG RedimensionTailleX{};        // wanted width, pixels
+  talvik::LONG RedimensionTailleY{};        // wanted height, pixels
+  int RedimensionPourcentageValeur{};       // percentage
+  int RedimensionPourcentageUtilisation{};  // 1: by percentage; 0: by size
+  int RedimensionConservationProportion{};  // keep the aspect ratio
+  int RecoupeUtilisation{};                 // crop step on
   RECT RecoupeRectangle{};                  // crop rectangle, picture pixels
-  int RotationUtilisation = 0;              // rotation step on (may hold the angle)
-  int RotationAngle = 0;                    // half degrees: 180, -180, 360
-  int ReglageUtilisation = 0;               // colour adjustment step on
-  int ReglageContraste = 50;                // 0..100, 50 neutral
-  int ReglageLumiere = 50;                  // 0..100, 50 neutral
-  int ReglageIntensite = 50;                // 0..100, 50 neutral
-  int CadreUtilisation = 0;                 // border step on
-  int CadreTaille = 5;                      // border width, pixels
-  int CadreMotifUtilisation = 0;            // border drawn with a pattern
-  int CadreMotif = 25;                      // pattern number
-  COLORREF CadreCouleur = 0;                // border colour
-  int CadreBordureUtilisation = 0;          // thin line around the border
-  COLORREF CadreCouleurBordure = 0;         // colour of that line
-  T_TEXTE Textes[kNombreTextes];            // texts 1..5
-  int FondUtilisation = 1;                  // background step on
-  int FondMotifUtilisation = 0;             // background drawn with a pattern
-  int FondMotif = 25;                       // pattern number
-  COLORREF FondCouleur = 0x00FFFFFF;        // background colour
-  int EffetTransition = 0;                  // transition effect code 0..7
-  int DureeAffichage = 3;                   // display time, seconds (not clamped)
+  int RotationUtilisation{};                // rotation step on (may hold the angle)
+  int RotationAngle{};                      // half degrees: 180, -180, 360
+  int ReglageUtilisation{};                 // colour adjustment step on
+  int ReglageContraste{};                   // 0..100, 50 neutral
+  int ReglageLumiere{};                     // 0..100, 50 neutral
+  int ReglageIntensite{};                   // 0..100, 50 neutral
+  int CadreUtilisation{};                   // border step on
+  int CadreTaille{};                        // border width, pixels
+  int CadreMotifUtilisation{};              // border drawn with a pattern
+  int CadreMotif{};                         // pattern number
+  COLORREF CadreCouleur{};                  // border colour
+  int CadreBordureUtilisation{};            // thin line around the border
+  COLORREF CadreCouleurBordure{};           // colour of that line
+  T_TEXTE Textes[kNombreTextes]{};          // texts 1..5
+  int FondUtilisation{};                    // background step on
+  int FondMotifUtilisation{};               // background drawn with a pattern
+  int FondMotif{};                          // pattern number
+  COLORREF FondCouleur{};                   // background colour
+  int EffetTransition{};                    // transition effect code 0..7
+  int DureeAffichage{};                     // display time, seconds (not clamped)
   HBITMAP Vignette;                         // thumbnail for the screen list
 };
 

@@ -4,7 +4,9 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <vector>
 
+#include "champs_ecran.h"
 #include "encodage.h"
 #include "routine.h"
 
@@ -16,33 +18,94 @@ namespace {
 
 constexpr const char* kNomApplication = "Lumaveil";
 
-// One formatted line (UTF-8 in memory, CR LF added when the file is made).
-template <typename... A>
-std::string Ligne(const char* format, A... valeurs) {
-  char tampon[256];
-  std::snprintf(tampon, sizeof tampon, format, valeurs...);
+// One value after its key, as the file writes it.
+std::string Valeur(TypeChamp type, std::int64_t v) {
+  char tampon[32];
+  if (type == TypeChamp::Entier)
+    std::snprintf(tampon, sizeof tampon, "%d", int(v));
+  else
+    std::snprintf(tampon, sizeof tampon, "%ld", long(v));
   return tampon;
 }
 
-std::string CleTexte(int n, const char* nom) {
-  return "[Texte n°" + std::to_string(n) + " " + nom + "] ";
+std::string Valeur(const LOGFONT& f) {
+  char tampon[160];
+  std::snprintf(tampon, sizeof tampon, "%ld %ld %ld %ld %ld %d %d %d %d %d %d %d %d ",
+                long(f.lfHeight), long(f.lfWidth), long(f.lfEscapement), long(f.lfOrientation),
+                long(f.lfWeight), int(f.lfItalic), int(f.lfUnderline), int(f.lfStrikeOut),
+                int(f.lfCharSet), int(f.lfOutPrecision), int(f.lfClipPrecision),
+                int(f.lfQuality), int(f.lfPitchAndFamily));
+  return tampon + std::string(f.lfFaceName, strnlen(f.lfFaceName, talvik::LF_FACESIZE));
 }
 
-// The keys of a text, in the order of the file.
-constexpr const char* kClesTexte[13] = {
-    "Utilisation",
-    "Libelle",
-    "Position Automatique",
-    "Position Automatique Verticale",
-    "Position Automatique Horizontale",
-    "Position Automatique DeltaX",
-    "Position Automatique DeltaY",
-    "Position AbsolueX",
-    "Position AbsolueY",
-    "Couleur Encre",
-    "Couleur Fond",
-    "Fond Transparent",
-    "Fonte"};
+// The value of a field of a text (an int, a colour, the text or the font).
+std::string Valeur(TypeChamp type, int v) { return Valeur(type, std::int64_t(v)); }
+std::string Valeur(TypeChamp type, COLORREF v) { return Valeur(type, std::int64_t(v)); }
+std::string Valeur(TypeChamp, const std::string& v) { return v; }
+std::string Valeur(TypeChamp, const LOGFONT& v) { return Valeur(v); }
+
+// Reads the value after `cle` into a field of the type given; 0 when the
+// line does not hold the key. Integers as atoi reads them; longs and
+// colours as atol does.
+int Lit(const std::string& ligne, const std::string& cle, TypeChamp type, int& cible) {
+  if (type == TypeChamp::Entier) return CRoutine::ChargeUneDonnee(ligne, cle, &cible);
+  long v = 0;
+  if (!CRoutine::ChargeUneDonnee(ligne, cle, &v)) return 0;
+  cible = static_cast<int>(v);
+  return 1;
+}
+int Lit(const std::string& ligne, const std::string& cle, TypeChamp, COLORREF& cible) {
+  long v = 0;
+  if (!CRoutine::ChargeUneDonnee(ligne, cle, &v)) return 0;
+  cible = static_cast<COLORREF>(v);
+  return 1;
+}
+int Lit(const std::string& ligne, const std::string& cle, TypeChamp, std::string& cible) {
+  return CRoutine::ChargeUneDonnee(ligne, cle, &cible);
+}
+int Lit(const std::string& ligne, const std::string& cle, TypeChamp, LOGFONT& cible) {
+  return CRoutine::ChargeUneDonnee(ligne, cle, &cible);
+}
+
+// The keys of the five texts, in the order of the file, made once.
+const std::vector<std::string>& ClesTextes() {
+  static const std::vector<std::string> cles = [] {
+    std::vector<std::string> v;
+    for (int n = 1; n <= kNombreTextes; ++n)
+      for (const ChampTexte& c : kChampsTexte) v.push_back(CleModeleTexte(n, c));
+    return v;
+  }();
+  return cles;
+}
+
+// Texts: the first key found, of any text, ends the whole group.
+void LitTextes(const std::string& l, T_TEXTE (&textes)[kNombreTextes]) {
+  const std::vector<std::string>& cles = ClesTextes();
+  std::size_t k = 0;
+  for (T_TEXTE& t : textes)
+    for (const ChampTexte& c : kChampsTexte)
+      if (std::visit([&](auto m) { return Lit(l, cles[k++], c.type, t.*m); }, c.membre)) return;
+}
+
+// Offers a line to each group in turn; in a group the first key found sets
+// its field and ends the group.
+void AppliqueLigne(const std::string& l, CEcran& m) {
+  GroupeModele groupeFait = GroupeModele::Aucun;
+  for (std::size_t i : kOrdreModele) {
+    const ChampEcran& c = kChampsEcran[i];
+    if (c.groupe == groupeFait) continue;
+    int lu = 0;
+    if (c.type == TypeChamp::Textes) {
+      LitTextes(l, m.Textes);
+      lu = 1;
+    } else if (c.type == TypeChamp::Couleur) {
+      lu = Lit(l, c.cleModele, c.type, m.*std::get<COLORREF CEcran::*>(c.membre));
+    } else {
+      lu = Lit(l, c.cleModele, c.type, m.*std::get<int CEcran::*>(c.membre));
+    }
+    if (lu) groupeFait = c.groupe;
+  }
+}
 
 }  // namespace
 
@@ -60,128 +123,24 @@ std::string EcritModele(const CEcran& m) {
   };
   ajoute(std::string("Fichier modèle de : ") + kNomApplication);
   ajoute("");
-  ajoute(Ligne("[Redimension Utilisation] %d", m.RedimensionUtilisation));
-  ajoute(Ligne("[Redimension TailleX] %ld", long(m.RedimensionTailleX)));
-  ajoute(Ligne("[Redimension TailleY] %ld", long(m.RedimensionTailleY)));
-  ajoute(Ligne("[Redimension Pourcentage Valeur] %d", m.RedimensionPourcentageValeur));
-  ajoute(Ligne("[Redimension Pourcentage Utilisation] %d", m.RedimensionPourcentageUtilisation));
-  ajoute(Ligne("[Redimension Conservation Proportion] %d", m.RedimensionConservationProportion));
-  for (int i = 0; i < kNombreTextes; ++i) {
-    const T_TEXTE& t = m.Textes[i];
-    int n = i + 1;
-    ajoute(Ligne("[Texte n°%d Utilisation] %d", n, t.Utilisation));
-    ajoute(Ligne("[Texte n°%d Libelle] ", n) + t.Libelle);
-    ajoute(Ligne("[Texte n°%d Position Automatique] %d", n, t.PositionAutomatique));
-    ajoute(Ligne("[Texte n°%d Position Automatique Verticale] %d", n,
-                 t.PositionAutomatiqueVerticale));
-    ajoute(Ligne("[Texte n°%d Position Automatique Horizontale] %d", n,
-                 t.PositionAutomatiqueHorizontale));
-    ajoute(Ligne("[Texte n°%d Position Automatique DeltaX] %ld", n, long(t.DeltaX)));
-    ajoute(Ligne("[Texte n°%d Position Automatique DeltaY] %ld", n, long(t.DeltaY)));
-    ajoute(Ligne("[Texte n°%d Position AbsolueX] %ld", n, long(t.AbsolueX)));
-    ajoute(Ligne("[Texte n°%d Position AbsolueY] %ld", n, long(t.AbsolueY)));
-    ajoute(Ligne("[Texte n°%d Couleur Encre] %ld", n, long(t.CouleurEncre)));
-    ajoute(Ligne("[Texte n°%d Couleur Fond] %ld", n, long(t.CouleurFond)));
-    ajoute(Ligne("[Texte n°%d Fond Transparent] %d", n, t.FondTransparent));
-    const LOGFONT& f = t.Fonte;
-    std::string face(f.lfFaceName, strnlen(f.lfFaceName, talvik::LF_FACESIZE));
-    ajoute(Ligne("[Texte n°%d Fonte] %ld %ld %ld %ld %ld %d %d %d %d %d %d %d %d ", n,
-                 long(f.lfHeight), long(f.lfWidth), long(f.lfEscapement), long(f.lfOrientation),
-                 long(f.lfWeight), int(f.lfItalic), int(f.lfUnderline), int(f.lfStrikeOut),
-                 int(f.lfCharSet), int(f.lfOutPrecision), int(f.lfClipPrecision),
-                 int(f.lfQuality), int(f.lfPitchAndFamily)) +
-           face);
+  for (std::size_t i : kOrdreModele) {
+    const ChampEcran& c = kChampsEcran[i];
+    if (c.type == TypeChamp::Textes) {
+      for (int n = 1; n <= kNombreTextes; ++n)
+        for (const ChampTexte& ct : kChampsTexte)
+          std::visit(
+              [&](auto membre) {
+                ajoute(CleModeleTexte(n, ct) + Valeur(ct.type, m.Textes[n - 1].*membre));
+              },
+              ct.membre);
+    } else if (c.type == TypeChamp::Couleur) {
+      ajoute(c.cleModele + Valeur(c.type, m.*std::get<COLORREF CEcran::*>(c.membre)));
+    } else {
+      ajoute(c.cleModele + Valeur(c.type, m.*std::get<int CEcran::*>(c.membre)));
+    }
   }
-  ajoute(Ligne("[Cadre Utilisation] %d", m.CadreUtilisation));
-  ajoute(Ligne("[Cadre Taille] %d", m.CadreTaille));
-  ajoute(Ligne("[Cadre Motif Utilisation] %d", m.CadreMotifUtilisation));
-  ajoute(Ligne("[Cadre Motif] %d", m.CadreMotif));
-  ajoute(Ligne("[Cadre Couleur] %ld", long(m.CadreCouleur)));
-  ajoute(Ligne("[Cadre Bordure Utilisation] %d", m.CadreBordureUtilisation));
-  ajoute(Ligne("[Cadre Couleur Bordure] %ld", long(m.CadreCouleurBordure)));
-  ajoute(Ligne("[Fond Utilisation] %d", m.FondUtilisation));
-  ajoute(Ligne("[Fond Motif Utilisation] %d", m.FondMotifUtilisation));
-  ajoute(Ligne("[Fond Motif] %d", m.FondMotif));
-  ajoute(Ligne("[Fond Couleur] %ld", long(m.FondCouleur)));
-  ajoute(Ligne("[Effet Transition] %d", m.EffetTransition));
-  ajoute(Ligne("[Duree Affichage] %d", m.DureeAffichage));
   return Utf8VersCp1252(s);
 }
-
-namespace {
-
-// Reads a colour written with "%ld".
-int LitCouleur(const std::string& ligne, const std::string& cle, COLORREF& c) {
-  long v = 0;
-  if (!CRoutine::ChargeUneDonnee(ligne, cle, &v)) return 0;
-  c = static_cast<COLORREF>(v);
-  return 1;
-}
-
-int LitLong(const std::string& ligne, const std::string& cle, talvik::LONG& cible) {
-  long v = 0;
-  if (!CRoutine::ChargeUneDonnee(ligne, cle, &v)) return 0;
-  cible = static_cast<talvik::LONG>(v);
-  return 1;
-}
-
-int LitEntier(const std::string& ligne, const std::string& cle, int& cible) {
-  return CRoutine::ChargeUneDonnee(ligne, cle, &cible);
-}
-
-int LitChampTexte(const std::string& ligne, int n, int k, T_TEXTE& t) {
-  std::string cle = CleTexte(n, kClesTexte[k]);
-  switch (k) {
-    case 0: return LitEntier(ligne, cle, t.Utilisation);
-    case 1: return CRoutine::ChargeUneDonnee(ligne, cle, &t.Libelle);
-    case 2: return LitEntier(ligne, cle, t.PositionAutomatique);
-    case 3: return LitEntier(ligne, cle, t.PositionAutomatiqueVerticale);
-    case 4: return LitEntier(ligne, cle, t.PositionAutomatiqueHorizontale);
-    case 5: return LitLong(ligne, cle, t.DeltaX);
-    case 6: return LitLong(ligne, cle, t.DeltaY);
-    case 7: return LitLong(ligne, cle, t.AbsolueX);
-    case 8: return LitLong(ligne, cle, t.AbsolueY);
-    case 9: return LitCouleur(ligne, cle, t.CouleurEncre);
-    case 10: return LitCouleur(ligne, cle, t.CouleurFond);
-    case 11: return LitEntier(ligne, cle, t.FondTransparent);
-    default: return CRoutine::ChargeUneDonnee(ligne, cle, &t.Fonte);
-  }
-}
-
-void AppliqueLigne(const std::string& l, CEcran& m) {
-  // Resize.
-  LitEntier(l, "[Redimension Utilisation] ", m.RedimensionUtilisation) ||
-      LitLong(l, "[Redimension TailleX] ", m.RedimensionTailleX) ||
-      LitLong(l, "[Redimension TailleY] ", m.RedimensionTailleY) ||
-      LitEntier(l, "[Redimension Pourcentage Valeur] ", m.RedimensionPourcentageValeur) ||
-      LitEntier(l, "[Redimension Pourcentage Utilisation] ",
-                m.RedimensionPourcentageUtilisation) ||
-      LitEntier(l, "[Redimension Conservation Proportion] ",
-                m.RedimensionConservationProportion);
-  // Texts: the first key found ends the whole group.
-  [&] {
-    for (int n = 1; n <= kNombreTextes; ++n)
-      for (int k = 0; k < 13; ++k)
-        if (LitChampTexte(l, n, k, m.Textes[n - 1])) return;
-  }();
-  // Border.
-  LitEntier(l, "[Cadre Utilisation] ", m.CadreUtilisation) ||
-      LitEntier(l, "[Cadre Taille] ", m.CadreTaille) ||
-      LitEntier(l, "[Cadre Motif Utilisation] ", m.CadreMotifUtilisation) ||
-      LitEntier(l, "[Cadre Motif] ", m.CadreMotif) ||
-      LitCouleur(l, "[Cadre Couleur] ", m.CadreCouleur) ||
-      LitEntier(l, "[Cadre Bordure Utilisation] ", m.CadreBordureUtilisation) ||
-      LitCouleur(l, "[Cadre Couleur Bordure] ", m.CadreCouleurBordure);
-  // Background.
-  LitEntier(l, "[Fond Utilisation] ", m.FondUtilisation) ||
-      LitEntier(l, "[Fond Motif Utilisation] ", m.FondMotifUtilisation) ||
-      LitEntier(l, "[Fond Motif] ", m.FondMotif) ||
-      LitCouleur(l, "[Fond Couleur] ", m.FondCouleur);
-  LitEntier(l, "[Effet Transition] ", m.EffetTransition);
-  LitEntier(l, "[Duree Affichage] ", m.DureeAffichage);
-}
-
-}  // namespace
 
 void LitModele(const std::string& octets, CEcran& modele) {
   std::size_t debut = 0;

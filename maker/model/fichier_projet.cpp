@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "archive.h"
+#include "champs_ecran.h"
 #include "encodage.h"
 #include "fichier_atomique.h"
 
@@ -14,22 +15,9 @@ namespace lumaveil {
 
 namespace {
 
-void EcritTexte(CArchiveEcriture& ar, const T_TEXTE& t) {
-  ar.EcritEntier(t.Utilisation);
-  ar.EcritChaine(t.Libelle);
-  ar.EcritEntier(t.PositionAutomatique);
-  ar.EcritEntier(t.PositionAutomatiqueVerticale);
-  ar.EcritEntier(t.PositionAutomatiqueHorizontale);
-  ar.EcritEntier(t.DeltaX);
-  ar.EcritEntier(t.DeltaY);
-  ar.EcritEntier(t.AbsolueX);
-  ar.EcritEntier(t.AbsolueY);
-  ar.EcritEntier(static_cast<std::int32_t>(t.CouleurEncre));
-  ar.EcritEntier(static_cast<std::int32_t>(t.CouleurFond));
-  ar.EcritEntier(t.FondTransparent);
-  // The 60 bytes of the font record, little-endian numbers; the face name
-  // in Windows-1252, NUL-padded.
-  const LOGFONT& f = t.Fonte;
+// The 60 bytes of the font record, little-endian numbers; the face name in
+// Windows-1252, NUL-padded.
+void EcritPolice(CArchiveEcriture& ar, const LOGFONT& f) {
   ar.EcritEntier(f.lfHeight);
   ar.EcritEntier(f.lfWidth);
   ar.EcritEntier(f.lfEscapement);
@@ -46,69 +34,12 @@ void EcritTexte(CArchiveEcriture& ar, const T_TEXTE& t) {
   ar.EcritOctets(nom, talvik::LF_FACESIZE);
 }
 
-void EcritEcran(CArchiveEcriture& ar, const CEcran& e) {
-  ar.EcritChaine(e.CheminImage);
-  ar.EcritEntier(e.RedimensionUtilisation);
-  ar.EcritEntier(e.RedimensionTailleX);
-  ar.EcritEntier(e.RedimensionTailleY);
-  ar.EcritEntier(e.RedimensionPourcentageValeur);
-  ar.EcritEntier(e.RedimensionPourcentageUtilisation);
-  ar.EcritEntier(e.RedimensionConservationProportion);
-  ar.EcritEntier(e.RecoupeUtilisation);
-  ar.EcritEntier(e.RecoupeRectangle.left);
-  ar.EcritEntier(e.RecoupeRectangle.top);
-  ar.EcritEntier(e.RecoupeRectangle.right);
-  ar.EcritEntier(e.RecoupeRectangle.bottom);
-  ar.EcritEntier(e.RotationUtilisation);
-  ar.EcritEntier(e.RotationAngle);
-  ar.EcritEntier(e.ReglageUtilisation);
-  ar.EcritEntier(e.ReglageContraste);
-  ar.EcritEntier(e.ReglageLumiere);
-  ar.EcritEntier(e.ReglageIntensite);
-  ar.EcritEntier(e.CadreUtilisation);
-  ar.EcritEntier(e.CadreTaille);
-  ar.EcritEntier(e.CadreMotifUtilisation);
-  ar.EcritEntier(e.CadreMotif);
-  ar.EcritEntier(static_cast<std::int32_t>(e.CadreCouleur));
-  ar.EcritEntier(e.CadreBordureUtilisation);
-  ar.EcritEntier(static_cast<std::int32_t>(e.CadreCouleurBordure));
-  for (const T_TEXTE& t : e.Textes) EcritTexte(ar, t);
-  ar.EcritEntier(e.FondUtilisation);
-  ar.EcritEntier(e.FondMotifUtilisation);
-  ar.EcritEntier(e.FondMotif);
-  ar.EcritEntier(static_cast<std::int32_t>(e.FondCouleur));
-  ar.EcritEntier(e.EffetTransition);
-  ar.EcritEntier(e.DureeAffichage);
-}
-
-// Reads into a signed 32-bit field.
-int Lit(CArchiveLecture& ar, std::int32_t& v) { return ar.LitEntier(v); }
-int Lit(CArchiveLecture& ar, COLORREF& v) {
-  std::int32_t x;
-  if (!ar.LitEntier(x)) return 0;
-  v = static_cast<COLORREF>(x);
-  return 1;
-}
-
-int LitTexte(CArchiveLecture& ar, T_TEXTE& t) {
-  Lit(ar, t.Utilisation);
-  ar.LitChaine(t.Libelle);
-  Lit(ar, t.PositionAutomatique);
-  Lit(ar, t.PositionAutomatiqueVerticale);
-  Lit(ar, t.PositionAutomatiqueHorizontale);
-  Lit(ar, t.DeltaX);
-  Lit(ar, t.DeltaY);
-  Lit(ar, t.AbsolueX);
-  Lit(ar, t.AbsolueY);
-  Lit(ar, t.CouleurEncre);
-  Lit(ar, t.CouleurFond);
-  Lit(ar, t.FondTransparent);
-  LOGFONT& f = t.Fonte;
-  Lit(ar, f.lfHeight);
-  Lit(ar, f.lfWidth);
-  Lit(ar, f.lfEscapement);
-  Lit(ar, f.lfOrientation);
-  Lit(ar, f.lfWeight);
+void LitPolice(CArchiveLecture& ar, LOGFONT& f) {
+  ar.LitEntier(f.lfHeight);
+  ar.LitEntier(f.lfWidth);
+  ar.LitEntier(f.lfEscapement);
+  ar.LitEntier(f.lfOrientation);
+  ar.LitEntier(f.lfWeight);
   talvik::BYTE octets[8] = {};
   ar.LitOctets(octets, 8);
   f.lfItalic = octets[0];
@@ -131,42 +62,56 @@ int LitTexte(CArchiveLecture& ar, T_TEXTE& t) {
   }
   std::fill(std::begin(f.lfFaceName), std::end(f.lfFaceName), '\0');
   face.copy(f.lfFaceName, talvik::LF_FACESIZE - 1);
-  return ar.Echec() ? 0 : 1;
+}
+
+// One value of a record, written or read by its type. Integers, longs and
+// colours are 32-bit; strings take the archive's string form.
+void Ecrit(CArchiveEcriture& ar, std::int32_t v) { ar.EcritEntier(v); }
+void Ecrit(CArchiveEcriture& ar, COLORREF v) { ar.EcritEntier(static_cast<std::int32_t>(v)); }
+void Ecrit(CArchiveEcriture& ar, const std::string& v) { ar.EcritChaine(v); }
+void Ecrit(CArchiveEcriture& ar, const LOGFONT& v) { EcritPolice(ar, v); }
+void Ecrit(CArchiveEcriture& ar, const RECT& r) {
+  for (std::int32_t v : {r.left, r.top, r.right, r.bottom}) ar.EcritEntier(v);
+}
+void Ecrit(CArchiveEcriture& ar, const T_TEXTE& t) {
+  for (const ChampTexte& c : kChampsTexte) std::visit([&](auto m) { Ecrit(ar, t.*m); }, c.membre);
+}
+void Ecrit(CArchiveEcriture& ar, const T_TEXTE (&textes)[kNombreTextes]) {
+  for (const T_TEXTE& t : textes) Ecrit(ar, t);
+}
+// Sizes and dates are never written (the table gives them no place).
+void Ecrit(CArchiveEcriture&, const SIZE&) {}
+void Ecrit(CArchiveEcriture&, const talvik::SYSTEMTIME&) {}
+
+void Lit(CArchiveLecture& ar, std::int32_t& v) { ar.LitEntier(v); }
+void Lit(CArchiveLecture& ar, COLORREF& v) {
+  std::int32_t x;
+  if (ar.LitEntier(x)) v = static_cast<COLORREF>(x);
+}
+void Lit(CArchiveLecture& ar, std::string& v) { ar.LitChaine(v); }
+void Lit(CArchiveLecture& ar, LOGFONT& v) { LitPolice(ar, v); }
+void Lit(CArchiveLecture& ar, RECT& r) {
+  for (std::int32_t* v : {&r.left, &r.top, &r.right, &r.bottom}) ar.LitEntier(*v);
+}
+void Lit(CArchiveLecture& ar, T_TEXTE& t) {
+  for (const ChampTexte& c : kChampsTexte) std::visit([&](auto m) { Lit(ar, t.*m); }, c.membre);
+}
+void Lit(CArchiveLecture& ar, T_TEXTE (&textes)[kNombreTextes]) {
+  for (T_TEXTE& t : textes) Lit(ar, t);
+}
+void Lit(CArchiveLecture&, SIZE&) {}
+void Lit(CArchiveLecture&, talvik::SYSTEMTIME&) {}
+
+// A screen record: the fields of the table that have a place in the
+// project file, in that order.
+void EcritEcran(CArchiveEcriture& ar, const CEcran& e) {
+  for (const ChampEcran& c : kChampsEcran)
+    if (c.positionProjet > 0) std::visit([&](auto m) { Ecrit(ar, e.*m); }, c.membre);
 }
 
 int LitEcran(CArchiveLecture& ar, CEcran& e) {
-  ar.LitChaine(e.CheminImage);
-  Lit(ar, e.RedimensionUtilisation);
-  Lit(ar, e.RedimensionTailleX);
-  Lit(ar, e.RedimensionTailleY);
-  Lit(ar, e.RedimensionPourcentageValeur);
-  Lit(ar, e.RedimensionPourcentageUtilisation);
-  Lit(ar, e.RedimensionConservationProportion);
-  Lit(ar, e.RecoupeUtilisation);
-  Lit(ar, e.RecoupeRectangle.left);
-  Lit(ar, e.RecoupeRectangle.top);
-  Lit(ar, e.RecoupeRectangle.right);
-  Lit(ar, e.RecoupeRectangle.bottom);
-  Lit(ar, e.RotationUtilisation);
-  Lit(ar, e.RotationAngle);
-  Lit(ar, e.ReglageUtilisation);
-  Lit(ar, e.ReglageContraste);
-  Lit(ar, e.ReglageLumiere);
-  Lit(ar, e.ReglageIntensite);
-  Lit(ar, e.CadreUtilisation);
-  Lit(ar, e.CadreTaille);
-  Lit(ar, e.CadreMotifUtilisation);
-  Lit(ar, e.CadreMotif);
-  Lit(ar, e.CadreCouleur);
-  Lit(ar, e.CadreBordureUtilisation);
-  Lit(ar, e.CadreCouleurBordure);
-  for (T_TEXTE& t : e.Textes) LitTexte(ar, t);
-  Lit(ar, e.FondUtilisation);
-  Lit(ar, e.FondMotifUtilisation);
-  Lit(ar, e.FondMotif);
-  Lit(ar, e.FondCouleur);
-  Lit(ar, e.EffetTransition);
-  Lit(ar, e.DureeAffichage);
+  for (const ChampEcran& c : kChampsEcran)
+    if (c.positionProjet > 0) std::visit([&](auto m) { Lit(ar, e.*m); }, c.membre);
   return ar.Echec() ? 0 : 1;
 }
 

@@ -21,22 +21,12 @@ namespace {
 constexpr talvik::LONG kTailleMaxRedimension = 2000;
 // Backdrop of a thumbnail when the caller gives none.
 constexpr COLORREF kFondVignetteDefaut = 0x00F0F0F0;
-// Depth fixed for this thread by FixeProfondeurFil, 0 when not fixed.
-thread_local int t_profondeur = 0;
-
-int ProfondeurEcran() {
-  if (t_profondeur > 0) return t_profondeur;
-  int bits = 32;
-  CGraphique::RetourneTailleEcran(&bits);
-  return bits;
-}
+// Depth handed to FondImage: pictures are 32-bit whatever the display.
+constexpr int kBitsParPixel = 32;
 }  // namespace
 
-void CEcran::FixeProfondeurFil(int bits) { t_profondeur = bits > 0 ? bits : 0; }
-
-HBITMAP CEcran::CalculeImageFinale(CGraphique& graphique, int niveau, int rotation,
-                                   int reglage, int recoupe, int redimension, int cadre,
-                                   int textes, int fond, SIZE* taille, int rapide) {
+HBITMAP CEcran::CalculeImageFinale(CGraphique& graphique, int niveau, Etapes etapes,
+                                   SIZE* taille, Echantillonnage echantillonnage) {
   CCurseurAttente attente;
   if (niveau == 0 || niveau == 1) {
     ImageTournee.Reset();
@@ -50,7 +40,7 @@ HBITMAP CEcran::CalculeImageFinale(CGraphique& graphique, int niveau, int rotati
   talvik::LONG h = TailleImage.cy;
 
   if (ImageSource) {
-    if (rotation && RotationUtilisation) {
+    if (etapes.Contient(Etape::Rotation) && RotationUtilisation) {
       if (!ImageTournee) ImageTournee = CGraphique::RotationImage(b, RotationAngle);
       b = ImageTournee;
       if (RotationAngle == 180 || RotationAngle == -180) {
@@ -58,13 +48,13 @@ HBITMAP CEcran::CalculeImageFinale(CGraphique& graphique, int niveau, int rotati
         h = TailleImage.cx;
       }
     }
-    if (reglage && ReglageUtilisation) {
+    if (etapes.Contient(Etape::Reglage) && ReglageUtilisation) {
       if (!ImageReglee)
         ImageReglee =
             CGraphique::ReglageImage(b, ReglageLumiere, ReglageContraste, ReglageIntensite);
       b = ImageReglee;
     }
-    if (recoupe && RecoupeUtilisation) {
+    if (etapes.Contient(Etape::Recoupe) && RecoupeUtilisation) {
       CSize t(RecoupeRectangle.right - RecoupeRectangle.left,
               RecoupeRectangle.bottom - RecoupeRectangle.top);
       b = CGraphique::RecoupeImage(b, CPoint(RecoupeRectangle.left, RecoupeRectangle.top), t,
@@ -72,7 +62,7 @@ HBITMAP CEcran::CalculeImageFinale(CGraphique& graphique, int niveau, int rotati
       w = t.cx;
       h = t.cy;
     }
-    if (redimension && RedimensionUtilisation) {
+    if (etapes.Contient(Etape::Redimension) && RedimensionUtilisation) {
       CSize voulue = CGraphique::CalculTailleRedimensionne(
           b, RedimensionPourcentageUtilisation, RedimensionPourcentageValeur,
           RedimensionTailleX, RedimensionTailleY, nullptr);
@@ -83,9 +73,9 @@ HBITMAP CEcran::CalculeImageFinale(CGraphique& graphique, int niveau, int rotati
                     : voulue;
       w = t.cx;
       h = t.cy;
-      b = CGraphique::RedimensionneImage(b, t, rapide);
+      b = CGraphique::RedimensionneImage(b, t, int(echantillonnage));
     }
-    if (cadre && CadreUtilisation) {
+    if (etapes.Contient(Etape::Cadre) && CadreUtilisation) {
       b = graphique.CadreImage(b, CadreMotifUtilisation, CadreMotif, CadreCouleur, CadreTaille,
                                CadreBordureUtilisation, CadreCouleurBordure, 1);
       CSize t;
@@ -95,14 +85,14 @@ HBITMAP CEcran::CalculeImageFinale(CGraphique& graphique, int niveau, int rotati
     }
   }
 
-  if (fond && FondUtilisation) {
-    b = graphique.FondImage(CSize(TailleCible), ProfondeurEcran(), b, FondMotifUtilisation, FondMotif,
+  if (etapes.Contient(Etape::Fond) && FondUtilisation) {
+    b = graphique.FondImage(CSize(TailleCible), kBitsParPixel, b, FondMotifUtilisation, FondMotif,
                             FondCouleur, TransparenceUtilisation, CouleurTransparente);
     w = TailleCible.cx;
     h = TailleCible.cy;
   }
 
-  if (textes && fond && FondUtilisation) {
+  if (etapes.Contient(Etape::Textes) && etapes.Contient(Etape::Fond) && FondUtilisation) {
     for (const T_TEXTE& t : Textes) {
       if (!t.Utilisation) continue;
       talvik::POINT p = PositionTexte(t, SIZE{w, h});
@@ -112,7 +102,7 @@ HBITMAP CEcran::CalculeImageFinale(CGraphique& graphique, int niveau, int rotati
     }
   }
 
-  if (rotation && reglage && recoupe && redimension && cadre && textes && fond) {
+  if (etapes.SontToutes()) {
     ImageFinale = b;
     TailleFinale = SIZE{w, h};
   }
@@ -121,7 +111,7 @@ HBITMAP CEcran::CalculeImageFinale(CGraphique& graphique, int niveau, int rotati
 }
 
 void CEcran::CreeVignette(CGraphique& graphique, const HBITMAP* rendu,
-                          const HBITMAP* fondVignette, int rapide) {
+                          const HBITMAP* fondVignette, Echantillonnage echantillonnage) {
   Vignette.Reset();
   HBITMAP image;
   CSize taille;
@@ -132,7 +122,7 @@ void CEcran::CreeVignette(CGraphique& graphique, const HBITMAP* rendu,
   } else {
     ChargeImage(CheminImage);
     SIZE t{};
-    image = CalculeImageFinale(graphique, 0, 1, 1, 1, 1, 1, 1, 1, &t, rapide);
+    image = CalculeImageFinale(graphique, 0, Etapes::Toutes(), &t, echantillonnage);
     taille = CSize(t);
     charge = true;
   }

@@ -8,8 +8,7 @@ HBITMAP RendPourGeneration(const CProjet& projet, int index, talvik::CGraphique&
   std::unique_ptr<CEcran> e = NouvelEcran(projet.ModeleEcran, projet.ResolutionCible);
   e->CopieParametres(projet.Ecran(index));
   e->ChargeImage(e->CheminImage);
-  // Generation resizes with area averaging (flag 0).
-  e->CalculeImageFinale(graphique, 0, 1, 1, 1, 1, 1, 1, 1, nullptr, 0);
+  e->CalculeImageFinale(graphique, 0, Etapes::Toutes(), nullptr, Echantillonnage::Moyenne);
   return e->ImageFinale;  // the screen and its other pictures go here
 }
 
@@ -17,7 +16,6 @@ CRenduEnAvance::CRenduEnAvance(const CProjet& projet, talvik::CGraphique& graphi
                                bool enAvance)
     : projet_(projet), graphique_(graphique) {
   if (!enAvance || projet_.NombreEcrans() == 0) return;
-  talvik::CGraphique::RetourneTailleEcran(&profondeur_);
   try {
     fil_ = std::thread(&CRenduEnAvance::Boucle, this);
   } catch (...) {
@@ -35,8 +33,6 @@ CRenduEnAvance::~CRenduEnAvance() {
 }
 
 void CRenduEnAvance::Boucle() {
-  // This thread never asks the display anything.
-  CEcran::FixeProfondeurFil(profondeur_);
   for (int i = 0; i < projet_.NombreEcrans(); ++i) {
     {
       // The next screen starts only when the caller has taken the last one.

@@ -55,7 +55,6 @@ class CRenduEnAvance {
   bool arret_ = false;
   int indexSlot_ = -1;
   HBITMAP slot_;
-  int profondeur_ = 32;  // display depth, taken on the caller's thread
   std::thread fil_;
 };
 

@@ -28,7 +28,7 @@ class Rendu : public ::testing::Test {
     e_.TailleImage = {w, h};
   }
   HBITMAP Tout(SIZE* t = nullptr, int niveau = 3) {
-    return e_.CalculeImageFinale(*graphique_, niveau, 1, 1, 1, 1, 1, 1, 1, t);
+    return e_.CalculeImageFinale(*graphique_, niveau, Etapes::Toutes(), t);
   }
 
   static talvik::CGraphique* graphique_;
@@ -80,7 +80,7 @@ TEST_F(Rendu, BackgroundOffGivesNothingWithoutPictureAndNoTexts) {
     for (int x = 0; x < 40; ++x) ASSERT_EQ(b.GetPixel(x, y), RGB(200, 0, 0));
   // With the background stage not requested, texts are not drawn either.
   e_.FondUtilisation = 1;
-  HBITMAP partiel = e_.CalculeImageFinale(*graphique_, 3, 1, 1, 1, 1, 1, 1, 0, nullptr);
+  HBITMAP partiel = e_.CalculeImageFinale(*graphique_, 3, Etapes::Toutes().Sans(Etape::Fond));
   EXPECT_TRUE(partiel.SameAs(e_.ImageSource));
 }
 
@@ -145,7 +145,7 @@ TEST_F(Rendu, RotationAndAdjustmentAreCachedUntilTheirLevel) {
   EXPECT_FALSE(e_.ImageTournee.SameAs(tournee));
   EXPECT_FALSE(e_.ImageReglee.SameAs(reglee));
   // A rendering that ends with rotation returns the cache itself.
-  HBITMAP r = e_.CalculeImageFinale(*graphique_, 3, 1, 0, 0, 0, 0, 0, 0, nullptr);
+  HBITMAP r = e_.CalculeImageFinale(*graphique_, 3, Etape::Rotation);
   EXPECT_TRUE(r.SameAs(e_.ImageTournee));
   // Dropping the pictures empties every cache.
   e_.SupprimeImages();
@@ -157,7 +157,7 @@ TEST_F(Rendu, PartialRenderingDoesNotReplaceTheFinalImage) {
   e_.TailleCible = {320, 240};
   HBITMAP complet = Tout();
   e_.CadreUtilisation = 1;
-  HBITMAP partiel = e_.CalculeImageFinale(*graphique_, 3, 1, 1, 1, 1, 1, 0, 1, nullptr);
+  HBITMAP partiel = e_.CalculeImageFinale(*graphique_, 3, Etapes::Avant(Etape::Textes));
   EXPECT_FALSE(partiel.SameAs(complet));
   EXPECT_TRUE(e_.ImageFinale.SameAs(complet));
 }

@@ -166,7 +166,8 @@ int Rendu(const Options& o, IDialogue& d) {
   CEcran& e = p.Ecran(o.ecran - 1);
   e.ChargeImage(e.CheminImage);
   // Rendered as generation renders it.
-  HBITMAP image = e.CalculeImageFinale(graphique, 0, 1, 1, 1, 1, 1, 1, 1, nullptr, 0);
+  HBITMAP image =
+      e.CalculeImageFinale(graphique, 0, Etapes::Toutes(), nullptr, Echantillonnage::Moyenne);
   if (!image) {
     std::fprintf(stderr, "Screen %d has no picture and no background: nothing to render.\n",
                  o.ecran);
