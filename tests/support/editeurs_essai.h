@@ -13,9 +13,11 @@
 #include <vector>
 
 #include "base/bitmap.h"
-#include "base/message.h"
 #include "dialogs/apercu/plein_ecran.h"
+#include "dialogs/commun/boite_message.h"
+#include "dialogs/commun/image_qt.h"
 #include "graphique.h"
+#include "photo_test.h"
 
 namespace lumaveil::testing {
 
@@ -35,20 +37,16 @@ inline talvik::HBITMAP ImageQuadrants(int w, int h) {
 }
 
 // A real photograph (Grace Hopper, 512 x 600, from the plotting library's
-// sample data); a smooth gradient of the same size when it is missing.
+// sample data); a drawn landscape of the same size when it is missing.
 inline talvik::HBITMAP PhotoReelle() {
   talvik::HBITMAP photo = talvik::CGraphique::ChargeImage(
       "/usr/share/matplotlib/mpl-data/sample_data/grace_hopper.jpg", 0);
   if (photo) return photo;
-  photo = talvik::Bitmap::Create(512, 600);
-  for (int y = 0; y < 600; ++y)
-    for (int x = 0; x < 512; ++x)
-      photo.SetPixel(x, y, talvik::RGB(talvik::BYTE(x / 2), talvik::BYTE(y * 255 / 600), 128));
-  return photo;
+  return talvik::BitmapDepuisImageQt(PhotoDeTest(512, 600));
 }
 
-// Records the messages shown through the library's message hook while it
-// lives.
+// Records the message boxes and beeps while it lives, instead of showing
+// them.
 class EnregistreurMessages {
  public:
   struct Message {
@@ -56,18 +54,26 @@ class EnregistreurMessages {
     talvik::IconeMessage icone;
   };
   EnregistreurMessages() {
-    precedent_ = talvik::InstalleMessageHook(
-        [this](const std::string& texte, const std::string& titre, talvik::IconeMessage icone) {
+    precedent_ = talvik::InstalleHookBoiteMessage(
+        [this](const std::string& texte, const std::string& titre, talvik::IconeMessage icone,
+               talvik::BoutonsMessage) {
           messages_.push_back({texte, titre, icone});
-          return 1;
+          return int(talvik::IDOK);
         });
+    bipPrecedent_ = talvik::InstalleHookBip([this] { ++bips_; });
   }
-  ~EnregistreurMessages() { talvik::InstalleMessageHook(std::move(precedent_)); }
+  ~EnregistreurMessages() {
+    talvik::InstalleHookBoiteMessage(std::move(precedent_));
+    talvik::InstalleHookBip(std::move(bipPrecedent_));
+  }
   const std::vector<Message>& Messages() const { return messages_; }
+  int Bips() const { return bips_; }
 
  private:
-  talvik::MessageHook precedent_;
+  talvik::HookBoiteMessage precedent_;
+  talvik::HookBip bipPrecedent_;
   std::vector<Message> messages_;
+  int bips_ = 0;
 };
 
 // Records the full-screen views the editors open, instead of showing them.

@@ -1,13 +1,11 @@
 #include "dialogs/apercu/dialogue_editeur.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "base/message.h"
 #include "chaines.h"
 
 // Resources of a static library are registered by name, outside any
@@ -78,11 +76,11 @@ CDialogueEditeur::CDialogueEditeur(QWidget* parent, const QString& titre, int nI
 
 int CDialogueEditeur::DoModal() { return exec() == QDialog::Accepted ? IDOK : IDCANCEL; }
 
-void CDialogueEditeur::BipAttention() { QApplication::beep(); }
+void CDialogueEditeur::BipAttention() { Bip(); }
 
 void CDialogueEditeur::MessageValidationImpossible() {
-  AfficheMessage(ChargeChaine(IDS_VALIDATION_IMPOSSIBLE), ChargeChaine(IDS_ERREUR_LIBRAIRIE),
-                 IconeMessage::Erreur);
+  BoiteMessage(this, ChargeChaine(IDS_VALIDATION_IMPOSSIBLE), ChargeChaine(IDS_ERREUR_LIBRAIRIE),
+               IconeMessage::Erreur);
 }
 
 }  // namespace talvik

@@ -5,16 +5,14 @@
 
 #include <QDialog>
 
+#include "dialogs/commun/boite_message.h"
+
 class QPushButton;
 class QVBoxLayout;
 
 namespace talvik {
 
 class CGraphique;
-
-// Results of DoModal.
-inline constexpr int IDOK = 1;
-inline constexpr int IDCANCEL = 2;
 
 // The editor icons (48 x 48) and the rotation buttons' icons, by resource id.
 QIcon IconeEditeur(int nId);
@@ -23,7 +21,7 @@ class CDialogueEditeur : public QDialog {
   Q_OBJECT
 
  public:
-  // Runs the dialog modally: IDOK or IDCANCEL.
+  // Runs the dialog modally: IDOK or IDCANCEL (boite_message.h).
   int DoModal();
 
   QPushButton* BoutonReset() const { return m_pReset; }
@@ -46,7 +44,7 @@ class CDialogueEditeur : public QDialog {
   // The warning beep of a refused request.
   static void BipAttention();
   // "Unable to validate data." with the caption "Error" and the error icon.
-  static void MessageValidationImpossible();
+  void MessageValidationImpossible();
 
  private:
   QVBoxLayout* m_pCorps = nullptr;

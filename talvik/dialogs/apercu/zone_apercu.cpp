@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "dialogs/apercu/fond_apercu.h"
-#include "dialogs/apercu/image_qt.h"
+#include "dialogs/commun/image_qt.h"
 #include "graphique.h"
 
 namespace talvik {

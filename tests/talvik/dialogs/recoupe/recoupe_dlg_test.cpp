@@ -121,9 +121,12 @@ TEST_F(CRecoupeDlgTest, FullScreenViewsCarryTheirSizesAndNeedAValidRectangle) {
   EXPECT_EQ(vues.Vues()[1].image.GetPixel(350, 50), RGB(255, 0, 0));
   EXPECT_EQ(vues.Vues()[1].image.GetPixel(350, 51), RGB(0, 255, 0));
   Tape(dlg.Edition(0), "400");
+  EnregistreurMessages bips;
   QTest::mouseClick(dlg.Zone(1), Qt::LeftButton);
   QTest::mouseClick(dlg.Zone(0), Qt::LeftButton);
   EXPECT_EQ(vues.Vues().size(), 2u);
+  EXPECT_EQ(bips.Bips(), 2);
+  EXPECT_TRUE(bips.Messages().empty());
 }
 
 TEST_F(CRecoupeDlgTest, ResetTakesTheWholePicture) {

@@ -129,8 +129,10 @@ TEST_F(CRedimensionDlgTest, FullScreenShowsTheResizedPictureWithBothSizes) {
   EXPECT_EQ(vues.Vues()[0].largeur, 320);
   EXPECT_EQ(vues.Vues()[0].hauteur, 240);
   Tape(dlg.EditionPourcentage(), "0");
+  EnregistreurMessages bips;
   QTest::mouseClick(dlg.Zone(), Qt::LeftButton);
   EXPECT_EQ(vues.Vues().size(), 1u);
+  EXPECT_EQ(bips.Bips(), 1);
 }
 
 TEST_F(CRedimensionDlgTest, ResetGoesBackToTheWholePictureByPercentage) {
