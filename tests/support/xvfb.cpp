@@ -4,7 +4,6 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/wait.h>
@@ -70,29 +69,6 @@ Xvfb::~Xvfb() {
     }
     kill(pid_, SIGKILL);
     waitpid(pid_, &status, 0);
-  }
-}
-
-std::string RunAndCapture(const std::string& command) {
-  std::string out;
-  FILE* f = popen(command.c_str(), "r");
-  if (!f) return out;
-  char buf[4096];
-  size_t n;
-  while ((n = fread(buf, 1, sizeof buf, f)) > 0) out.append(buf, n);
-  pclose(f);
-  return out;
-}
-
-TempDir::TempDir() {
-  std::string tmpl = (std::filesystem::temp_directory_path() / "lumaveil-test-XXXXXX").string();
-  if (mkdtemp(tmpl.data())) path_ = tmpl;
-}
-
-TempDir::~TempDir() {
-  if (!path_.empty()) {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
   }
 }
 

@@ -8,7 +8,7 @@
 #include <set>
 #include <string>
 
-#include "xvfb.h"
+#include "run_and_capture.h"
 
 namespace {
 

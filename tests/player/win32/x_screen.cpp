@@ -6,7 +6,7 @@
 #include <sstream>
 #include <thread>
 
-#include "xvfb.h"
+#include "run_and_capture.h"
 
 namespace lumaveil::testing {
 namespace {

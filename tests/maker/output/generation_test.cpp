@@ -1,0 +1,369 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "chaines_maker.h"
+#include "commande_generation.h"
+#include "dialogue_enregistreur.h"
+#include "generation.h"
+#include "graphique.h"
+#include "lecture_paquet.h"
+#include "temp_dir.h"
+
+namespace lumaveil {
+namespace {
+
+using testing::CDialogueTest;
+using testing::LitPaquet;
+using talvik::BYTE;
+using talvik::RGB;
+
+// Stops at one screen (1-based), once.
+class CProgressionTest : public IProgression {
+ public:
+  int arretA = 0;
+  std::vector<unsigned> vus;
+  std::vector<std::string> operations;
+  bool debut = false, fin = false;
+  void Debut(unsigned) override { debut = true; }
+  void Fin() override { fin = true; }
+  int AfficheEtTeste(unsigned courant, unsigned, const std::string&,
+                     const std::string& operation) override {
+    vus.push_back(courant);
+    operations.push_back(operation);
+    return int(courant) == arretA ? 1 : 0;
+  }
+};
+
+class Generation : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    registre_ = new lumaveil::testing::TempDir;
+    setenv("LUMAVEIL_REGISTRY", (registre_->Path() + "/registry.reg").c_str(), 1);
+    graphique_ = new talvik::CGraphique;
+    InstalleChainesMaker();
+  }
+  static void TearDownTestSuite() {
+    delete graphique_;
+    delete registre_;
+  }
+
+  void SetUp() override {
+    // Any file serves as the engine: generation copies it byte for byte.
+    moteur_ = dir_.File("engine");
+    std::ofstream f(moteur_, std::ios::binary);
+    for (int i = 0; i < 5000; ++i) f.put(char(i * 7));
+    projet_.ResolutionCible = {320, 240};
+  }
+
+  // A picture of one colour, saved in the format of its extension.
+  std::string Image(const std::string& nom, COLORREF couleur, int w = 200, int h = 150) {
+    std::string chemin = dir_.File(nom);
+    HBITMAP b = HBITMAP::Create(w, h, couleur);
+    EXPECT_EQ(talvik::CGraphique::SauveImage(chemin, b, 90, 0, 0), 1) << nom;
+    return chemin;
+  }
+
+  CEcran& Ajoute(const std::string& chemin, int duree, int effet) {
+    auto e = projet_.NouvelEcranDepuisModele();
+    e->CheminImage = chemin;
+    e->DureeAffichage = duree;
+    e->EffetTransition = effet;
+    return projet_.Ecran(projet_.Ajoute(std::move(e)));
+  }
+
+  OptionsGeneration Options(const std::string& sortie, int fils = 2) {
+    OptionsGeneration o;
+    o.sortie = dir_.File(sortie);
+    o.moteur = moteur_;
+    o.fils = fils;
+    o.repertoireTemporaire = dir_.Path();
+    return o;
+  }
+
+  // Colour of the centre of a record's picture.
+  COLORREF Centre(const std::vector<std::uint8_t>& jpeg, int* w = nullptr, int* h = nullptr) {
+    std::string chemin = dir_.File("record.jpg");
+    std::ofstream(chemin, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(jpeg.data()), std::streamsize(jpeg.size()));
+    HBITMAP b = talvik::CGraphique::ChargeImageJPEG(chemin);
+    if (w) *w = b.Width();
+    if (h) *h = b.Height();
+    return b.GetPixel(b.Width() / 2, b.Height() / 2);
+  }
+
+  static bool Proche(COLORREF a, COLORREF b, int tolerance = 12) {
+    return std::abs(talvik::GetRValue(a) - talvik::GetRValue(b)) <= tolerance &&
+           std::abs(talvik::GetGValue(a) - talvik::GetGValue(b)) <= tolerance &&
+           std::abs(talvik::GetBValue(a) - talvik::GetBValue(b)) <= tolerance;
+  }
+
+  static talvik::CGraphique* graphique_;
+  static lumaveil::testing::TempDir* registre_;
+  lumaveil::testing::TempDir dir_;
+  std::string moteur_;
+  CProjet projet_;
+  CDialogueTest dialogue_;
+  CProgressionTest progression_;
+};
+
+talvik::CGraphique* Generation::graphique_ = nullptr;
+lumaveil::testing::TempDir* Generation::registre_ = nullptr;
+
+TEST_F(Generation, PackageIsEngineThenOneRecordPerScreenThenTrailer) {
+  const COLORREF couleurs[3] = {RGB(200, 30, 30), RGB(30, 200, 30), RGB(30, 30, 200)};
+  Ajoute(Image("a.bmp", couleurs[0]), 5, 1);
+  Ajoute(Image("b.png", couleurs[1]), 180, 7);
+  Ajoute(Image("c.jpg", couleurs[2]), 1, 4);
+  BilanGeneration b = GenereEcranDeVeille(projet_, *graphique_, Options("s.scr"), dialogue_,
+                                          progression_);
+  EXPECT_EQ(b.resultat, ResultatGeneration::Termine);
+  EXPECT_TRUE(b.paquetEcrit);
+  EXPECT_EQ(b.enregistrements, 3);
+  EXPECT_TRUE(dialogue_.messages.empty());
+  EXPECT_TRUE(dialogue_.questions.empty());
+  EXPECT_EQ(projet_.CheminEcranDeVeille, dir_.File("s.scr"));
+  EXPECT_TRUE(progression_.debut && progression_.fin);
+  EXPECT_EQ(progression_.vus, (std::vector<unsigned>{1, 2, 3}));
+  EXPECT_EQ(progression_.operations[1], "*** Treatment of screen n°2 ***");
+
+  testing::Paquet p = LitPaquet(dir_.File("s.scr"));
+  ASSERT_TRUE(p.lu);
+  std::vector<std::uint8_t> moteur = testing::Contenu(moteur_);
+  EXPECT_EQ(p.debut, std::int32_t(moteur.size()));
+  EXPECT_TRUE(std::equal(moteur.begin(), moteur.end(), p.octets.begin()));
+  EXPECT_EQ(p.largeur, 320);
+  EXPECT_EQ(p.hauteur, 240);
+  ASSERT_EQ(p.nombre, 3);
+  std::size_t attendu = moteur.size() + 16;
+  for (const auto& e : p.enregistrements) attendu += 12 + e.jpeg.size();
+  EXPECT_EQ(p.octets.size(), attendu);
+  const int durees[3] = {5, 180, 1}, effets[3] = {1, 7, 4};
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(p.enregistrements[i].duree, durees[i]);
+    EXPECT_EQ(p.enregistrements[i].effet, effets[i]);
+    int w = 0, h = 0;
+    COLORREF c = Centre(p.enregistrements[i].jpeg, &w, &h);
+    EXPECT_EQ(w, 320);
+    EXPECT_EQ(h, 240);
+    EXPECT_TRUE(Proche(c, couleurs[i])) << i << " " << std::hex << c;
+  }
+  // The project's screens were not touched.
+  EXPECT_FALSE(projet_.Ecran(0).ImageSource);
+  EXPECT_FALSE(projet_.Ecran(0).ImageFinale);
+}
+
+TEST_F(Generation, TwoThreadsWriteTheSameBytesAsOne) {
+  for (int i = 0; i < 5; ++i) {
+    CEcran& e = Ajoute(Image("p" + std::to_string(i) + ".png",
+                             RGB(BYTE(40 * i), BYTE(255 - 40 * i), 90), 300 + 37 * i, 180),
+                       i + 1, i);
+    e.Textes[0].Utilisation = 1;
+    e.Textes[0].Libelle = "Écran " + std::to_string(i + 1);
+    e.CadreUtilisation = 1;
+    e.RedimensionUtilisation = 1;
+    e.RedimensionPourcentageValeur = 60;
+    e.RotationUtilisation = 180;
+    e.RotationAngle = i % 2 ? 180 : 360;
+  }
+  ASSERT_EQ(GenereEcranDeVeille(projet_, *graphique_, Options("un.scr", 1), dialogue_,
+                                progression_)
+                .enregistrements,
+            5);
+  ASSERT_EQ(GenereEcranDeVeille(projet_, *graphique_, Options("deux.scr", 2), dialogue_,
+                                progression_)
+                .enregistrements,
+            5);
+  EXPECT_EQ(testing::Contenu(dir_.File("un.scr")), testing::Contenu(dir_.File("deux.scr")));
+}
+
+TEST_F(Generation, StopAtTheThirdOfFiveKeepsTwoRecords) {
+  for (int i = 0; i < 5; ++i) Ajoute(Image("s" + std::to_string(i) + ".bmp", RGB(9, 9, 9)), 2, 0);
+  progression_.arretA = 3;
+  dialogue_.reponses = {1};  // "Break the sequence ?" Yes
+  BilanGeneration b = GenereEcranDeVeille(projet_, *graphique_, Options("stop.scr"), dialogue_,
+                                          progression_);
+  EXPECT_EQ(b.resultat, ResultatGeneration::Interrompu);
+  ASSERT_EQ(dialogue_.questions.size(), 1u);
+  EXPECT_EQ(dialogue_.questions[0].texte, "Break the sequence ?");
+  EXPECT_EQ(dialogue_.questions[0].titre, "Question");
+  testing::Paquet p = LitPaquet(dir_.File("stop.scr"));
+  ASSERT_TRUE(p.lu);
+  EXPECT_EQ(p.nombre, 2);
+  EXPECT_EQ(p.enregistrements.size(), 2u);
+  EXPECT_EQ(progression_.vus, (std::vector<unsigned>{1, 2, 3}));
+}
+
+TEST_F(Generation, AnsweringNoToTheStopGoesOnWithTheSameScreen) {
+  for (int i = 0; i < 4; ++i) Ajoute(Image("n" + std::to_string(i) + ".bmp", RGB(9, 9, 9)), 2, 0);
+  progression_.arretA = 2;
+  dialogue_.reponses = {0};
+  BilanGeneration b = GenereEcranDeVeille(projet_, *graphique_, Options("go.scr"), dialogue_,
+                                          progression_);
+  EXPECT_EQ(b.resultat, ResultatGeneration::Termine);
+  EXPECT_EQ(LitPaquet(dir_.File("go.scr")).nombre, 4);
+}
+
+TEST_F(Generation, FewerThanTwoScreensWritesNothing) {
+  Ajoute(Image("seul.bmp", RGB(1, 2, 3)), 3, 0);
+  BilanGeneration b = GenereEcranDeVeille(projet_, *graphique_, Options("one.scr"), dialogue_,
+                                          progression_);
+  EXPECT_EQ(b.resultat, ResultatGeneration::Echec);
+  ASSERT_EQ(dialogue_.messages.size(), 1u);
+  EXPECT_EQ(dialogue_.messages[0].texte,
+            "You must create at least 2 screens before generating a screen saver !");
+  EXPECT_EQ(dialogue_.messages[0].titre, "Warning");
+  EXPECT_EQ(dialogue_.messages[0].icone, IconeMessage::Attention);
+  EXPECT_FALSE(std::filesystem::exists(dir_.File("one.scr")));
+}
+
+TEST_F(Generation, MissingEngineLeavesTheOldFileAndNoNewOne) {
+  Ajoute("", 3, 0);
+  Ajoute("", 3, 0);
+  std::ofstream(dir_.File("old.scr")) << "previous saver";
+  OptionsGeneration o = Options("old.scr");
+  o.moteur = dir_.File("no-engine");
+  BilanGeneration b = GenereEcranDeVeille(projet_, *graphique_, o, dialogue_, progression_);
+  EXPECT_EQ(b.resultat, ResultatGeneration::Echec);
+  ASSERT_EQ(dialogue_.messages.size(), 1u);
+  EXPECT_EQ(dialogue_.messages[0].texte, "Unable to put software engine !");
+  EXPECT_EQ(dialogue_.messages[0].titre, "Error");
+  std::ifstream f(dir_.File("old.scr"));
+  std::string contenu((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(contenu, "previous saver");
+  // Nothing else is left in the directory: no temporary package, no JPEG.
+  int fichiers = 0;
+  for (auto& e : std::filesystem::directory_iterator(dir_.Path())) {
+    (void)e;
+    ++fichiers;
+  }
+  EXPECT_EQ(fichiers, 2);  // the engine stand-in and old.scr
+}
+
+TEST_F(Generation, UnwritablePlaceShowsTheWriteOpenMessage) {
+  Ajoute("", 3, 0);
+  Ajoute("", 3, 0);
+  OptionsGeneration o = Options("missing/dir/x.scr");
+  BilanGeneration b = GenereEcranDeVeille(projet_, *graphique_, o, dialogue_, progression_);
+  EXPECT_EQ(b.resultat, ResultatGeneration::Echec);
+  ASSERT_EQ(dialogue_.messages.size(), 1u);
+  EXPECT_EQ(dialogue_.messages[0].texte, "Unable to write-open file");
+}
+
+TEST_F(Generation, ScreenWhosePictureIsGoneIsRenderedWithBackgroundAndTexts) {
+  Ajoute(Image("ok.bmp", RGB(0, 0, 0)), 3, 0);
+  CEcran& e = Ajoute(dir_.File("gone.jpg"), 3, 0);
+  e.FondCouleur = RGB(250, 20, 20);
+  e.Textes[0].Utilisation = 1;
+  e.Textes[0].Libelle = "MMMMMMMM";
+  e.Textes[0].CouleurEncre = RGB(0, 0, 255);
+  e.Textes[0].DeltaX = 10;
+  e.Textes[0].DeltaY = 10;
+  BilanGeneration b = GenereEcranDeVeille(projet_, *graphique_, Options("gone.scr"), dialogue_,
+                                          progression_);
+  EXPECT_EQ(b.resultat, ResultatGeneration::Termine);
+  EXPECT_TRUE(dialogue_.questions.empty());
+  testing::Paquet p = LitPaquet(dir_.File("gone.scr"));
+  ASSERT_EQ(p.nombre, 2);
+  EXPECT_TRUE(Proche(Centre(p.enregistrements[1].jpeg), RGB(250, 20, 20)));
+  // Blue ink where the text stands.
+  std::string chemin = dir_.File("gone-record.jpg");
+  std::ofstream(chemin, std::ios::binary)
+      .write(reinterpret_cast<const char*>(p.enregistrements[1].jpeg.data()),
+             std::streamsize(p.enregistrements[1].jpeg.size()));
+  HBITMAP image = talvik::CGraphique::ChargeImageJPEG(chemin);
+  int bleus = 0;
+  for (int y = 10; y < 50; ++y)
+    for (int x = 10; x < 200; ++x) {
+      COLORREF c = image.GetPixel(x, y);
+      if (talvik::GetBValue(c) > 150 && talvik::GetRValue(c) < 100) ++bleus;
+    }
+  EXPECT_GT(bleus, 50);
+}
+
+TEST_F(Generation, FailedScreenLeavesNoBytesWhenSkippedAndStopsOnNo) {
+  Ajoute(Image("x.bmp", RGB(5, 5, 5)), 3, 0);
+  CEcran& vide = Ajoute("", 3, 0);  // no picture and no background: nothing to encode
+  vide.FondUtilisation = 0;
+  Ajoute(Image("y.bmp", RGB(5, 5, 5)), 4, 0);
+  dialogue_.reponses = {1};  // continue
+  BilanGeneration b = GenereEcranDeVeille(projet_, *graphique_, Options("skip.scr"), dialogue_,
+                                          progression_);
+  EXPECT_EQ(b.resultat, ResultatGeneration::Termine);
+  ASSERT_EQ(dialogue_.questions.size(), 1u);
+  EXPECT_EQ(dialogue_.questions[0].texte,
+            "Error during saving of this screen !\nDo you want to continue ?");
+  testing::Paquet p = LitPaquet(dir_.File("skip.scr"));
+  ASSERT_TRUE(p.lu);
+  ASSERT_EQ(p.nombre, 2);
+  EXPECT_EQ(p.enregistrements[1].duree, 4);
+
+  CDialogueTest non;
+  CProgressionTest progression;
+  b = GenereEcranDeVeille(projet_, *graphique_, Options("abort.scr"), non, progression);
+  EXPECT_EQ(b.resultat, ResultatGeneration::Interrompu);
+  EXPECT_EQ(progression.vus, (std::vector<unsigned>{1, 2}));
+  p = LitPaquet(dir_.File("abort.scr"));
+  ASSERT_TRUE(p.lu);
+  EXPECT_EQ(p.nombre, 1);
+}
+
+// Answers the chooser with a fixed path (nothing: cancel) and records what
+// it was offered.
+class CChoixTest : public IChoixFichier {
+ public:
+  std::optional<std::string> reponse;
+  std::vector<std::string> offerts;
+  std::optional<std::string> ChoisitFichierSauvegarde(const std::string& nom,
+                                                      const std::string& extension,
+                                                      const std::string& filtre) override {
+    offerts = {nom, extension, filtre};
+    return reponse;
+  }
+};
+
+TEST_F(Generation, CommandChecksScreensThenAsksForTheFileThenOffersTheInstall) {
+  CChoixTest choix;
+  ParametresCommandeGeneration params;
+  params.titreProjet = "summer.2004.lmv";
+  params.moteur = moteur_;
+  params.maison = dir_.Path();
+  Ajoute(Image("c1.bmp", RGB(1, 1, 1)), 3, 0);
+  CommandeGeneration(projet_, *graphique_, params, choix, dialogue_, progression_);
+  EXPECT_TRUE(choix.offerts.empty());  // fewer than 2 screens: no chooser
+  ASSERT_EQ(dialogue_.messages.size(), 1u);
+
+  Ajoute(Image("c2.bmp", RGB(2, 2, 2)), 3, 0);
+  BilanGeneration b = CommandeGeneration(projet_, *graphique_, params, choix, dialogue_,
+                                         progression_);  // cancelled
+  EXPECT_FALSE(b.paquetEcrit);
+  EXPECT_EQ(choix.offerts,
+            (std::vector<std::string>{"summer", "*.scr", "Ecran de veille (*.scr)|*.scr||"}));
+  EXPECT_TRUE(progression_.vus.empty());
+
+  choix.reponse = dir_.File("summer.scr");
+  b = CommandeGeneration(projet_, *graphique_, params, choix, dialogue_, progression_);
+  EXPECT_TRUE(b.paquetEcrit);
+  EXPECT_TRUE(dialogue_.questions.empty());  // a Windows saver: no install offer here
+  EXPECT_EQ(LitPaquet(dir_.File("summer.scr")).nombre, 2);
+
+  params.plateforme = Plateforme::Linux;
+  choix.reponse = dir_.File("summer");
+  dialogue_.reponses = {1};
+  b = CommandeGeneration(projet_, *graphique_, params, choix, dialogue_, progression_);
+  EXPECT_TRUE(b.paquetEcrit);
+  ASSERT_EQ(dialogue_.questions.size(), 1u);
+  EXPECT_TRUE(std::filesystem::exists(dir_.Path() + "/.local/share/lumaveil/savers/summer"));
+  EXPECT_TRUE(std::filesystem::exists(dir_.File(".xscreensaver")));
+}
+
+TEST(NomPropose, IsTheTitleCutAtItsFirstDot) {
+  EXPECT_EQ(NomPropose("summer.2004.lmv"), "summer");
+  EXPECT_EQ(NomPropose("Noname"), "Noname");
+}
+
+}  // namespace
+}  // namespace lumaveil

@@ -1,0 +1,260 @@
+// The maker's command line end to end: pictures made here in every format
+// become a project, screens rendered one by one, and screen savers for
+// both platforms; the Linux saver is played on the player's virtual
+// display and must show every rendered screen, in order, with its effect
+// and duration.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+
+#include "dialogue_enregistreur.h"
+#include "fichier_modele.h"
+#include "fichier_projet.h"
+#include "graphique.h"
+#include "images_comparees.h"
+#include "lecture_paquet.h"
+#include "run_and_capture.h"
+#include "temp_dir.h"
+
+namespace lumaveil {
+namespace {
+
+using talvik::RGB;
+namespace fs = std::filesystem;
+
+const std::string kBin = LUMAVEIL_BIN_DIR;
+
+struct Sortie {
+  int code = -1;
+  std::string erreur;
+};
+
+class BoutEnBout : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    setenv("LUMAVEIL_REGISTRY", dir_.File("registry.reg").c_str(), 1);
+    // Pictures in the five formats, each with its own four colours (values
+    // the GIF palette holds exactly).
+    const COLORREF couleurs[5][4] = {
+        {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(255, 255, 0)},
+        {RGB(0, 255, 255), RGB(255, 0, 255), RGB(0, 0, 0), RGB(255, 255, 255)},
+        {RGB(204, 102, 0), RGB(0, 102, 204), RGB(102, 204, 0), RGB(51, 51, 51)},
+        {RGB(153, 0, 153), RGB(255, 204, 153), RGB(0, 153, 102), RGB(102, 0, 0)},
+        {RGB(255, 255, 0), RGB(0, 0, 255), RGB(255, 0, 0), RGB(0, 255, 0)},
+    };
+    const char* noms[5] = {"a.bmp", "b.png", "c.jpg", "d.tif", "e.gif"};
+    const int tailles[5][2] = {{400, 300}, {300, 400}, {800, 200}, {640, 480}, {200, 200}};
+    for (int i = 0; i < 5; ++i) {
+      images_.push_back(dir_.File(noms[i]));
+      ASSERT_EQ(talvik::CGraphique::SauveImage(
+                    images_.back(),
+                    testing::Quadrants(tailles[i][0], tailles[i][1], couleurs[i]), 95, 0, 0),
+                1)
+          << noms[i];
+    }
+    // A template: effect 0, 2 seconds, a caption at the bottom right, a
+    // border of 4 pixels.
+    std::ofstream(dir_.File("t.mod"), std::ios::binary)
+        << "Fichier mod\xE8le de : Lumaveil\r\n\r\n"
+           "[Texte n\xB0" "1 Utilisation] 1\r\n"
+           "[Texte n\xB0" "1 Libelle] Lumaveil\r\n"
+           "[Texte n\xB0" "1 Position Automatique Verticale] 1\r\n"
+           "[Texte n\xB0" "1 Position Automatique Horizontale] 1\r\n"
+           "[Texte n\xB0" "1 Couleur Encre] 16777215\r\n"
+           "[Cadre Utilisation] 1\r\n[Cadre Taille] 4\r\n[Fond Couleur] 8421504\r\n"
+           "[Effet Transition] 0\r\n[Duree Affichage] 2\r\n";
+  }
+
+  Sortie Lance(const std::string& arguments) {
+    std::string erreur = dir_.File("stderr.txt");
+    std::string commande = "cd '" + dir_.Path() + "' && " + kBin + "/lumaveil " + arguments +
+                           " 2>'" + erreur + "'; echo $?";
+    Sortie s;
+    s.code = std::atoi(lumaveil::testing::RunAndCapture(commande).c_str());
+    std::ifstream f(erreur);
+    s.erreur.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+    return s;
+  }
+
+  std::string Nouveau(const std::string& projet) {
+    std::string args = "--new " + projet + " --resolution 640x480 --template t.mod";
+    for (const auto& i : images_) args += " " + fs::path(i).filename().string();
+    Sortie s = Lance(args);
+    EXPECT_EQ(s.code, 0) << s.erreur;
+    return dir_.File(projet);
+  }
+
+  // Draw lines of the player on the virtual display.
+  std::vector<std::string> Joue(const std::string& paquet, int tirages,
+                                const std::string& images) {
+    fs::create_directories(images);
+    std::string sortie = lumaveil::testing::RunAndCapture(
+        "'" + paquet + "' --virtual 640x480 --frames '" + images + "' --draws " +
+        std::to_string(tirages) + " 2>&1");
+    std::vector<std::string> lignes;
+    std::istringstream flux(sortie);
+    for (std::string l; std::getline(flux, l);)
+      if (l.rfind("draw ", 0) == 0) lignes.push_back(l);
+    return lignes;
+  }
+
+  lumaveil::testing::TempDir dir_;
+  std::vector<std::string> images_;
+};
+
+TEST_F(BoutEnBout, LinuxSaverShowsEveryRenderedScreenInOrder) {
+  Nouveau("p.lmv");
+  for (int k = 1; k <= 5; ++k) {
+    Sortie s = Lance("--render p.lmv --screen " + std::to_string(k) + " --output r" +
+                     std::to_string(k) + ".bmp");
+    ASSERT_EQ(s.code, 0) << s.erreur;
+  }
+  Sortie g = Lance("--generate p.lmv --output saver --platform linux");
+  ASSERT_EQ(g.code, 0) << g.erreur;
+  EXPECT_NE(g.erreur.find("(5 / 5)"), std::string::npos) << g.erreur;
+  EXPECT_NE(g.erreur.find("*** Treatment of screen n°3 ***"), std::string::npos);
+
+  std::vector<std::string> tirages = Joue(dir_.File("saver"), 6, dir_.File("frames"));
+  ASSERT_EQ(tirages.size(), 6u);
+  for (int k = 0; k < 6; ++k) {
+    EXPECT_EQ(tirages[std::size_t(k)], "draw record=" + std::to_string(k % 5 + 1) +
+                                           " effect=0 duration=2 at=" + std::to_string(2 * k));
+  }
+  for (int k = 1; k <= 5; ++k) {
+    char nom[32];
+    std::snprintf(nom, sizeof nom, "/frame-%04d.ppm", k);
+    talvik::Bitmap image = testing::LitPpm(dir_.File("frames") + nom);
+    talvik::Bitmap rendu =
+        talvik::CGraphique::ChargeImage(dir_.File("r" + std::to_string(k) + ".bmp"), 0);
+    ASSERT_TRUE(image) << nom;
+    ASSERT_TRUE(rendu);
+    EXPECT_EQ(rendu.Width(), 640);
+    // The frame shows the whole screen: same size, so the mean difference
+    // below compares every pixel (it is -1 for pictures that do not fit).
+    ASSERT_EQ(image.Width(), rendu.Width()) << nom;
+    ASSERT_EQ(image.Height(), rendu.Height()) << nom;
+    double ecart = testing::EcartMoyen(rendu, image);
+    EXPECT_LT(ecart, 4.0) << "screen " << k;
+    // Each frame is its own screen, not the one before it.
+    if (k > 1) {
+      talvik::Bitmap autre =
+          talvik::CGraphique::ChargeImage(dir_.File("r" + std::to_string(k - 1) + ".bmp"), 0);
+      EXPECT_GT(testing::EcartMoyen(autre, image), 10.0) << "screen " << k;
+    }
+  }
+}
+
+TEST_F(BoutEnBout, EffectsAndDurationsOfEachScreenArePlayed) {
+  std::string p = Nouveau("p.lmv");
+  CProjet projet;
+  testing::CDialogueTest d;
+  ASSERT_EQ(ChargeProjet(projet, p, d), 1);
+  ASSERT_EQ(projet.NombreEcrans(), 5);
+  for (int i = 0; i < 5; ++i) {
+    projet.Ecran(i).EffetTransition = i + 1;  // 1 to 5
+    projet.Ecran(i).DureeAffichage = 5 - i;
+  }
+  ASSERT_EQ(SauveProjet(projet, dir_.File("q.lmv"), d), 1);
+  Sortie g = Lance("--generate q.lmv --output q --platform linux");
+  ASSERT_EQ(g.code, 0) << g.erreur;
+  std::vector<std::string> tirages = Joue(dir_.File("q"), 400, dir_.File("qframes"));
+  ASSERT_GE(tirages.size(), 6u);
+  // The player draws the very first screen without an effect; a screen
+  // stays at least its duration (the transition itself takes time too).
+  std::regex forme(R"(draw record=(\d+) effect=(\d+) duration=(\d+) at=(\d+))");
+  int avant = -1, dureeAvant = 0;
+  for (int i = 0; i < 6; ++i) {
+    std::smatch m;
+    ASSERT_TRUE(std::regex_match(tirages[std::size_t(i)], m, forme)) << tirages[std::size_t(i)];
+    int ecran = i % 5;
+    EXPECT_EQ(std::stoi(m[1]), ecran + 1);
+    EXPECT_EQ(std::stoi(m[2]), i == 0 ? 0 : ecran + 1);
+    EXPECT_EQ(std::stoi(m[3]), 5 - ecran);
+    int a = std::stoi(m[4]);
+    if (avant >= 0) {
+      EXPECT_GE(a - avant, dureeAvant) << tirages[std::size_t(i)];
+    }
+    avant = a;
+    dureeAvant = 5 - ecran;
+  }
+}
+
+TEST_F(BoutEnBout, WindowsSaverIsTheWindowsEngineWithTheSameRecords) {
+  if (!fs::exists(kBin + "/LmvEngine.exe")) GTEST_SKIP() << "LmvEngine.exe is not built";
+  Nouveau("p.lmv");
+  ASSERT_EQ(Lance("--generate p.lmv --output w.scr").code, 0);
+  ASSERT_EQ(Lance("--generate p.lmv --output l --platform linux").code, 0);
+  testing::Paquet w = testing::LitPaquet(dir_.File("w.scr"));
+  testing::Paquet l = testing::LitPaquet(dir_.File("l"));
+  ASSERT_TRUE(w.lu);
+  ASSERT_TRUE(l.lu);
+  std::vector<std::uint8_t> exe = testing::Contenu(kBin + "/LmvEngine.exe");
+  ASSERT_EQ(std::size_t(w.debut), exe.size());
+  EXPECT_TRUE(std::equal(exe.begin(), exe.end(), w.octets.begin()));
+  EXPECT_EQ(w.octets[0], 'M');
+  EXPECT_EQ(w.octets[1], 'Z');
+  EXPECT_EQ(w.largeur, 640);
+  EXPECT_EQ(w.hauteur, 480);
+  EXPECT_EQ(w.nombre, 5);
+  // Same screens whatever the engine.
+  EXPECT_TRUE(std::equal(w.octets.begin() + w.debut, w.octets.end() - 16,
+                         l.octets.begin() + l.debut, l.octets.end() - 16));
+}
+
+TEST_F(BoutEnBout, TemplateSavedFromAProjectIsTheProjectsTemplate) {
+  std::string p = Nouveau("p.lmv");
+  ASSERT_EQ(Lance("--save-template p.lmv --output back.mod").code, 0);
+  CProjet projet;
+  testing::CDialogueTest d;
+  ASSERT_EQ(ChargeProjet(projet, p, d), 1);
+  std::vector<std::uint8_t> fichier = testing::Contenu(dir_.File("back.mod"));
+  EXPECT_EQ(std::string(fichier.begin(), fichier.end()), EcritModele(projet.ModeleEcran));
+  EXPECT_EQ(projet.ModeleEcran.Textes[0].Libelle, "Lumaveil");
+  EXPECT_EQ(projet.ModeleEcran.CadreTaille, 4);
+}
+
+TEST_F(BoutEnBout, NewProjectWithoutPicturesHasOneBlankScreenAtTheDisplaySize) {
+  ASSERT_EQ(Lance("--new blank.lmv").code, 0);
+  CProjet projet;
+  testing::CDialogueTest d;
+  ASSERT_EQ(ChargeProjet(projet, dir_.File("blank.lmv"), d), 1);
+  ASSERT_EQ(projet.NombreEcrans(), 1);
+  EXPECT_EQ(projet.Ecran(0).CheminImage, "");
+  EXPECT_EQ(projet.ResolutionCible.cx, 1024);
+  EXPECT_EQ(projet.ResolutionCible.cy, 768);
+}
+
+TEST_F(BoutEnBout, FailuresExitWithOneAndLeaveNothingBehind) {
+  ASSERT_EQ(Lance("--new one.lmv a.bmp").code, 0);
+  Sortie s = Lance("--generate one.lmv --output one.scr --platform linux");
+  EXPECT_EQ(s.code, 1);
+  EXPECT_NE(s.erreur.find("You must create at least 2 screens before generating a screen saver !"),
+            std::string::npos)
+      << s.erreur;
+  s = Lance("--render one.lmv --screen 2 --output x.bmp");
+  EXPECT_EQ(s.code, 1);
+  s = Lance("--generate missing.lmv --output m.scr");
+  EXPECT_EQ(s.code, 1);
+  EXPECT_FALSE(s.erreur.empty());
+  std::ofstream(dir_.File("bad.lmv")) << "not a project";
+  s = Lance("--render bad.lmv --screen 1 --output x.bmp");
+  EXPECT_EQ(s.code, 1);
+  EXPECT_NE(s.erreur.find("This file isn't correct."), std::string::npos);
+  EXPECT_EQ(Lance("--render").code, 1);
+  EXPECT_EQ(Lance("--new small.lmv --resolution 200x300").code, 1);
+  EXPECT_EQ(Lance("--new wide.lmv --resolution 20000x300").code, 1);
+  EXPECT_EQ(Lance("--generate one.lmv --output y --platform beos").code, 1);
+  std::ofstream(dir_.File("t2.mod")) << "";
+  EXPECT_EQ(Lance("--new z.lmv --template absent.mod").code, 1);
+  for (const char* f : {"one.scr", "x.bmp", "m.scr", "y", "z.lmv", "small.lmv", "wide.lmv"})
+    EXPECT_FALSE(fs::exists(dir_.File(f))) << f;
+  // Nothing temporary left beside the outputs.
+  for (const auto& e : fs::directory_iterator(dir_.Path()))
+    EXPECT_EQ(e.path().filename().string().find(".lmv."), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lumaveil

@@ -1,0 +1,191 @@
+// Package reading: trailer ranges in their order, record sequence and
+// wrap-around, and damaged packages that must never be read outside.
+#include <gtest/gtest.h>
+
+#include "package_fixture.h"
+#include "package_reader.h"
+#include "temp_dir.h"
+
+namespace {
+
+using lmvengine::OpenStatus;
+using lmvengine::PackageReader;
+using lmvengine::PackageTrailer;
+using lmvengine::RecordStatus;
+using lmvengine::TrailerCheck;
+using lmvtest::RecordData;
+
+const std::vector<unsigned char> kEngine(1000, 0x5A);
+
+PackageTrailer Trailer(int32_t w, int32_t h, int32_t count, int32_t offset) {
+  return PackageTrailer{w, h, count, offset};
+}
+
+TEST(TrailerCheck, WidthRangeIs240To16384) {
+  EXPECT_EQ(lmvengine::CheckTrailer(Trailer(1280, 960, 1, 10)), TrailerCheck::kOk);
+  EXPECT_EQ(lmvengine::CheckTrailer(Trailer(1281, 960, 1, 10)), TrailerCheck::kOk);
+  EXPECT_EQ(lmvengine::CheckTrailer(Trailer(1920, 1080, 1, 10)), TrailerCheck::kOk);
+  EXPECT_EQ(lmvengine::CheckTrailer(Trailer(16384, 960, 1, 10)), TrailerCheck::kOk);
+  EXPECT_EQ(lmvengine::CheckTrailer(Trailer(16385, 960, 1, 10)), TrailerCheck::kBadWidth);
+  EXPECT_EQ(lmvengine::CheckTrailer(Trailer(239, 960, 1, 10)), TrailerCheck::kBadWidth);
+  EXPECT_EQ(lmvengine::CheckTrailer(Trailer(240, 320, 1, 10)), TrailerCheck::kOk);
+  EXPECT_EQ(lmvengine::CheckTrailer(Trailer(-1280, 960, 1, 10)), TrailerCheck::kBadWidth);
+}
+
+TEST(TrailerCheck, HeightHasOnlyALowerBound) {
+  EXPECT_EQ(lmvengine::CheckTrailer(Trailer(640, 239, 1, 10)), TrailerCheck::kBadHeight);
+  EXPECT_EQ(lmvengine::CheckTrailer(Trailer(640, 240, 1, 10)), TrailerCheck::kOk);
+  EXPECT_EQ(lmvengine::CheckTrailer(Trailer(640, 2000000000, 1, 10)), TrailerCheck::kOk);
+}
+
+TEST(TrailerCheck, ScreenCountIs1To31999AndDataOffsetNonZero) {
+  EXPECT_EQ(lmvengine::CheckTrailer(Trailer(640, 480, 31999, 10)), TrailerCheck::kOk);
+  EXPECT_EQ(lmvengine::CheckTrailer(Trailer(640, 480, 32000, 10)), TrailerCheck::kBadScreenCount);
+  EXPECT_EQ(lmvengine::CheckTrailer(Trailer(640, 480, 0, 10)), TrailerCheck::kBadScreenCount);
+  EXPECT_EQ(lmvengine::CheckTrailer(Trailer(640, 480, -5, 10)), TrailerCheck::kBadScreenCount);
+  EXPECT_EQ(lmvengine::CheckTrailer(Trailer(640, 480, 1, 0)), TrailerCheck::kBadDataOffset);
+  EXPECT_EQ(lmvengine::CheckTrailer(Trailer(640, 480, 1, -7)), TrailerCheck::kOk);
+}
+
+TEST(TrailerCheck, FirstFailureInDesignedOrderIsReported) {
+  EXPECT_EQ(lmvengine::CheckTrailer(Trailer(0, 0, 0, 0)), TrailerCheck::kBadWidth);
+  EXPECT_EQ(lmvengine::CheckTrailer(Trailer(640, 0, 0, 0)), TrailerCheck::kBadHeight);
+  EXPECT_EQ(lmvengine::CheckTrailer(Trailer(640, 480, 0, 0)), TrailerCheck::kBadScreenCount);
+}
+
+class PackageFile : public ::testing::Test {
+ protected:
+  std::filesystem::path Write(const std::vector<unsigned char>& bytes) {
+    return lmvtest::WriteBytes(dir_.File("package.scr"), bytes);
+  }
+  lumaveil::testing::TempDir dir_;
+};
+
+TEST_F(PackageFile, OpenAcceptsAWideTrailerAndRejectsOutOfRangeValues) {
+  const auto jpeg = lmvtest::SolidJpeg(240, 240, 0x336699);
+  PackageReader reader;
+  EXPECT_EQ(reader.Open(Write(lmvtest::PackageBytes(kEngine, {{3, 0, jpeg}},
+                                                    Trailer(1281, 960, 1, 1000)))),
+            OpenStatus::kOk);
+  for (PackageTrailer bad : {Trailer(239, 960, 1, 1000), Trailer(640, 239, 1, 1000),
+                             Trailer(640, 480, 32000, 1000), Trailer(640, 480, 0, 1000),
+                             Trailer(640, 480, 1, 0), Trailer(32000, 480, 1, 1000)}) {
+    EXPECT_EQ(reader.Open(Write(lmvtest::PackageBytes(kEngine, {{3, 0, jpeg}}, bad))),
+              OpenStatus::kBadData)
+        << bad.width << "x" << bad.height << " n=" << bad.screenCount;
+  }
+}
+
+TEST_F(PackageFile, BareEngineAndShortFileAreBadDataMissingFileCantOpen) {
+  PackageReader reader;
+  std::vector<unsigned char> bare(5000, 0);
+  EXPECT_EQ(reader.Open(Write(bare)), OpenStatus::kBadData);
+  EXPECT_EQ(reader.Open(Write({1, 2, 3})), OpenStatus::kBadData);
+  EXPECT_EQ(reader.Open(dir_.File("missing.scr")), OpenStatus::kCantOpen);
+  EXPECT_STREQ(lmvengine::OpenStatusMessage(OpenStatus::kBadData), "LmvEngine bad data");
+  EXPECT_STREQ(lmvengine::OpenStatusMessage(OpenStatus::kCantOpen), "LmvEngine can't open file");
+}
+
+TEST_F(PackageFile, TwoRecordsPlayInOrderAndWrapToTheFirst) {
+  std::vector<RecordData> records = {{5, 1, lmvtest::SolidJpeg(240, 240, 0xFF0000)},
+                                     {7, 4, lmvtest::SolidJpeg(240, 240, 0x0000FF)}};
+  PackageReader reader;
+  ASSERT_EQ(reader.Open(Write(lmvtest::PackageBytes(kEngine, records,
+                                                    lmvtest::TrailerFor(kEngine, 240, 240, 2)))),
+            OpenStatus::kOk);
+  lmvengine::DecodedImage image;
+  for (int round = 0; round < 3; ++round) {
+    for (int i = 0; i < 2; ++i) {
+      auto read = reader.ReadRecord(image);
+      ASSERT_EQ(read.status, RecordStatus::kDecoded);
+      EXPECT_EQ(read.number, i + 1);
+      EXPECT_EQ(read.header.duration, records[i].duration);
+      EXPECT_EQ(read.header.effect, records[i].effect);
+      EXPECT_TRUE(lmvtest::CloseColour(lmvtest::MeanColour(image), i == 0 ? 0xFF0000 : 0x0000FF));
+    }
+    EXPECT_EQ(reader.RecordCounter(), 0);  // back at dataOffset after the second
+  }
+}
+
+TEST_F(PackageFile, BytesAfterTheJpegEndMarkerDoNotDisturbTheNextRecord) {
+  auto padded = lmvtest::SolidJpeg(240, 240, 0x00FF00);
+  padded.insert(padded.end(), 5000, 0xFF);  // junk counted in imageLength
+  std::vector<RecordData> records = {{3, 0, padded}, {4, 2, lmvtest::SolidJpeg(240, 240, 0xFFFF00)}};
+  PackageReader reader;
+  ASSERT_EQ(reader.Open(Write(lmvtest::PackageBytes(kEngine, records,
+                                                    lmvtest::TrailerFor(kEngine, 240, 240, 2)))),
+            OpenStatus::kOk);
+  lmvengine::DecodedImage image;
+  EXPECT_EQ(reader.ReadRecord(image).status, RecordStatus::kDecoded);
+  auto second = reader.ReadRecord(image);
+  ASSERT_EQ(second.status, RecordStatus::kDecoded);
+  EXPECT_EQ(second.header.duration, 4);
+  EXPECT_TRUE(lmvtest::CloseColour(lmvtest::MeanColour(image), 0xFFFF00));
+}
+
+TEST_F(PackageFile, UndecodableRecordIsSkippedAndTheNextOneReads) {
+  std::vector<RecordData> records = {{3, 0, std::vector<unsigned char>(300, 0x42)},
+                                     {6, 5, lmvtest::SolidJpeg(240, 240, 0x808080)}};
+  PackageReader reader;
+  ASSERT_EQ(reader.Open(Write(lmvtest::PackageBytes(kEngine, records,
+                                                    lmvtest::TrailerFor(kEngine, 240, 240, 2)))),
+            OpenStatus::kOk);
+  lmvengine::DecodedImage image;
+  auto bad = reader.ReadRecord(image);
+  EXPECT_EQ(bad.status, RecordStatus::kSkipped);
+  EXPECT_TRUE(image.Empty());
+  EXPECT_FALSE(bad.decode.message.empty());
+  auto good = reader.ReadRecord(image);
+  EXPECT_EQ(good.status, RecordStatus::kDecoded);
+  EXPECT_EQ(good.header.duration, 6);
+}
+
+TEST_F(PackageFile, ImageLengthRunningPastTheFileIsNeverReadAndWraps) {
+  auto jpeg = lmvtest::SolidJpeg(240, 240, 0x123456);
+  auto bytes = lmvtest::PackageBytes(kEngine, {{3, 0, jpeg}, {3, 0, jpeg}},
+                                     lmvtest::TrailerFor(kEngine, 240, 240, 2));
+  // Second record claims a huge image.
+  const size_t second = kEngine.size() + 12 + jpeg.size();
+  lmvengine::WriteLe32(&bytes[second + 8], 0x7FFFFF00);
+  PackageReader reader;
+  ASSERT_EQ(reader.Open(Write(bytes)), OpenStatus::kOk);
+  lmvengine::DecodedImage image;
+  EXPECT_EQ(reader.ReadRecord(image).status, RecordStatus::kDecoded);
+  auto past = reader.ReadRecord(image);
+  EXPECT_EQ(past.status, RecordStatus::kOutside);
+  EXPECT_EQ(reader.RecordCounter(), 0);
+  auto again = reader.ReadRecord(image);  // the first record again
+  EXPECT_EQ(again.status, RecordStatus::kDecoded);
+  EXPECT_EQ(again.number, 1);
+}
+
+TEST_F(PackageFile, NegativeImageLengthAndMoreScreensThanRecordsWrap) {
+  auto jpeg = lmvtest::SolidJpeg(240, 240, 0x654321);
+  auto bytes = lmvtest::PackageBytes(kEngine, {{3, 0, jpeg}}, Trailer(240, 240, 5, 1000));
+  PackageReader reader;
+  ASSERT_EQ(reader.Open(Write(bytes)), OpenStatus::kOk);
+  lmvengine::DecodedImage image;
+  EXPECT_EQ(reader.ReadRecord(image).status, RecordStatus::kDecoded);
+  // The second "record" would start where the trailer is.
+  EXPECT_EQ(reader.ReadRecord(image).status, RecordStatus::kOutside);
+  EXPECT_EQ(reader.ReadRecord(image).number, 1);
+
+  lmvengine::WriteLe32(&bytes[1000 + 8], -20);
+  ASSERT_EQ(reader.Open(Write(bytes)), OpenStatus::kOk);
+  EXPECT_EQ(reader.ReadRecord(image).status, RecordStatus::kOutside);
+}
+
+TEST_F(PackageFile, DataOffsetOutsideTheFileReadsNothing) {
+  auto jpeg = lmvtest::SolidJpeg(240, 240, 0x654321);
+  for (int32_t offset : {-1000, 999999, 2147483647}) {
+    PackageReader reader;
+    ASSERT_EQ(reader.Open(Write(lmvtest::PackageBytes(kEngine, {{3, 0, jpeg}},
+                                                      Trailer(240, 240, 1, offset)))),
+              OpenStatus::kOk);
+    lmvengine::DecodedImage image;
+    EXPECT_EQ(reader.ReadRecord(image).status, RecordStatus::kOutside) << offset;
+    EXPECT_TRUE(image.Empty());
+  }
+}
+
+}  // namespace

@@ -1,0 +1,91 @@
+// The package writer: engine copy, whole records only, trailer.
+#include <gtest/gtest.h>
+
+#include "package_fixture.h"
+#include "package_reader.h"
+#include "package_writer.h"
+#include "temp_dir.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using lmvengine::PackageWriter;
+
+class PackageWriterTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    engine_ = std::vector<unsigned char>(4321);
+    for (size_t i = 0; i < engine_.size(); ++i) engine_[i] = static_cast<unsigned char>(i * 7);
+    enginePath_ = lmvtest::WriteBytes(dir_.File("engine"), engine_);
+    jpeg_ = lmvtest::SolidJpeg(320, 240, 0x2040A0);
+    jpegPath_ = lmvtest::WriteBytes(dir_.File("a.jpg"), jpeg_);
+  }
+  lumaveil::testing::TempDir dir_;
+  std::vector<unsigned char> engine_, jpeg_;
+  fs::path enginePath_, jpegPath_;
+};
+
+TEST_F(PackageWriterTest, PackageIsEngineThenRecordsThenTrailer) {
+  PackageWriter w;
+  ASSERT_TRUE(w.Begin(dir_.File("out.scr"), enginePath_));
+  ASSERT_TRUE(w.AppendRecordFile(5, 1, jpegPath_));
+  ASSERT_TRUE(w.AppendRecordFile(180, 7, jpegPath_));
+  ASSERT_TRUE(w.Finish(320, 240));
+  auto bytes = lmvtest::ReadBytes(dir_.File("out.scr"));
+  ASSERT_EQ(bytes.size(), engine_.size() + 2 * (12 + jpeg_.size()) + 16);
+  EXPECT_TRUE(std::equal(engine_.begin(), engine_.end(), bytes.begin()));
+  EXPECT_EQ(bytes, lmvtest::PackageBytes(engine_, {{5, 1, jpeg_}, {180, 7, jpeg_}},
+                                         lmvtest::TrailerFor(engine_, 320, 240, 2)));
+  lmvengine::PackageReader reader;
+  EXPECT_EQ(reader.Open(dir_.File("out.scr")), lmvengine::OpenStatus::kOk);
+  EXPECT_EQ(reader.Trailer().dataOffset, 4321);
+}
+
+TEST_F(PackageWriterTest, AbandonedRecordLeavesNoBytes) {
+  PackageWriter w;
+  ASSERT_TRUE(w.Begin(dir_.File("out.scr"), enginePath_));
+  ASSERT_TRUE(w.AppendRecordFile(3, 0, jpegPath_));
+  ASSERT_TRUE(w.BeginRecord(9, 9));
+  ASSERT_TRUE(w.WriteImage(jpeg_.data(), 1000));
+  ASSERT_TRUE(w.AbandonRecord());
+  EXPECT_FALSE(w.AppendRecordFile(3, 0, dir_.File("missing.jpg")));
+  ASSERT_TRUE(w.BeginRecord(4, 2));
+  ASSERT_TRUE(w.WriteImage(jpeg_.data(), jpeg_.size()));
+  ASSERT_TRUE(w.EndRecord());
+  ASSERT_TRUE(w.Finish(320, 240));
+  EXPECT_EQ(w.RecordCount(), 2);
+  EXPECT_EQ(lmvtest::ReadBytes(dir_.File("out.scr")),
+            lmvtest::PackageBytes(engine_, {{3, 0, jpeg_}, {4, 2, jpeg_}},
+                                  lmvtest::TrailerFor(engine_, 320, 240, 2)));
+}
+
+TEST_F(PackageWriterTest, UnfinishedOrEmptyPackageIsRemoved) {
+  {
+    PackageWriter w;
+    ASSERT_TRUE(w.Begin(dir_.File("gone.scr"), enginePath_));
+    ASSERT_TRUE(w.AppendRecordFile(3, 0, jpegPath_));
+  }
+  EXPECT_FALSE(fs::exists(dir_.File("gone.scr")));
+  PackageWriter w;
+  ASSERT_TRUE(w.Begin(dir_.File("empty.scr"), enginePath_));
+  EXPECT_FALSE(w.Finish(320, 240));
+  EXPECT_FALSE(fs::exists(dir_.File("empty.scr")));
+}
+
+TEST_F(PackageWriterTest, MissingOrEmptyEngineIsRefused) {
+  PackageWriter w;
+  EXPECT_FALSE(w.Begin(dir_.File("x.scr"), dir_.File("no-engine")));
+  EXPECT_FALSE(fs::exists(dir_.File("x.scr")));
+  lmvtest::WriteBytes(dir_.File("empty-engine"), {});
+  EXPECT_FALSE(w.Begin(dir_.File("x.scr"), dir_.File("empty-engine")));
+  EXPECT_FALSE(fs::exists(dir_.File("x.scr")));
+  EXPECT_FALSE(w.Error().empty());
+}
+
+TEST_F(PackageWriterTest, PackageNeverOverwritesItsOwnEngine) {
+  PackageWriter w;
+  EXPECT_FALSE(w.Begin(enginePath_, enginePath_));
+  EXPECT_EQ(lmvtest::ReadBytes(enginePath_), engine_);
+}
+
+}  // namespace

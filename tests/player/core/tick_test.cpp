@@ -1,0 +1,254 @@
+// The tick: first screen, timing in whole seconds, order of effects,
+// Random, skipping damaged records, and ending when nothing decodes.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "package_fixture.h"
+#include "player.h"
+#include "random.h"
+#include "temp_dir.h"
+
+namespace {
+
+using lmvengine::BlitStep;
+using lmvengine::TickResult;
+using lmvtest::RecordData;
+
+// Time in milliseconds that moves only when told; the pauses move it.
+class FakeTime : public lmvengine::Clock, public lmvengine::Sleeper {
+ public:
+  int64_t NowSeconds() override { return ms / 1000; }
+  void SleepMilliseconds(int pause) override {
+    ms += pause;
+    ++sleeps;
+  }
+  int64_t ms = 1'700'000'000'000;  // a calendar time
+  int sleeps = 0;
+};
+
+class FakeSurface : public lmvengine::Surface {
+ public:
+  bool SetPicture(const lmvengine::DecodedImage& image) override {
+    holding = !image.Empty();
+    lastPictureColour = lmvtest::MeanColour(image);
+    return holding && !refuse;
+  }
+  void DropPicture() override { holding = false; }
+  void BeginDraw() override { ++draws; }
+  void Blit(const BlitStep& step) override {
+    EXPECT_TRUE(holding) << "blit without a picture";
+    blits.push_back(step);
+  }
+  bool holding = false;
+  bool refuse = false;
+  uint32_t lastPictureColour = 0;
+  int draws = 0;
+  std::vector<BlitStep> blits;
+};
+
+class RecordingSink : public lmvengine::MessageSink {
+ public:
+  void Show(const std::string& text, const std::string& caption, lmvengine::MessageIcon) override {
+    shown.emplace_back(caption, text);
+  }
+  std::vector<std::pair<std::string, std::string>> shown;
+};
+
+class TickTest : public ::testing::Test {
+ protected:
+  bool Open(const std::vector<RecordData>& records, int w = 640, int h = 480, int sw = 1024,
+            int sh = 768, int screenCount = -1) {
+    const std::vector<unsigned char> engine(777, 0x11);
+    auto trailer = lmvtest::TrailerFor(engine, w, h, records.size());
+    if (screenCount >= 0) trailer.screenCount = screenCount;
+    auto path = lmvtest::WriteBytes(dir_.File("p.scr"),
+                                    lmvtest::PackageBytes(engine, records, trailer));
+    return lmvengine::OpenPlayer(player_, path, sw, sh, sink_);
+  }
+  TickResult Tick() { return lmvengine::Tick(player_, context_); }
+  // Ticks as a timer would: waits the returned delay, then ticks again,
+  // until a screen is drawn.
+  TickResult NextDraw() {
+    for (int i = 0; i < 1000; ++i) {
+      TickResult r = Tick();
+      if (r.drew || r.end) return r;
+      time_.ms += r.timerMs;
+    }
+    ADD_FAILURE() << "no screen drawn";
+    return {};
+  }
+
+  lumaveil::testing::TempDir dir_;
+  FakeTime time_;
+  FakeSurface surface_;
+  RecordingSink sink_;
+  lmvengine::Player player_;
+  lmvengine::PlayerContext context_{time_, time_, surface_, sink_};
+};
+
+std::vector<unsigned char> Jpeg(uint32_t colour) { return lmvtest::SolidJpeg(640, 480, colour); }
+
+TEST_F(TickTest, FirstScreenIsDrawnWithoutEffectAndTheNextIsReadAhead) {
+  ASSERT_TRUE(Open({{5, 6, Jpeg(0xFF0000)}, {5, 1, Jpeg(0x00FF00)}}));
+  TickResult r = Tick();
+  EXPECT_TRUE(r.drew);
+  EXPECT_EQ(r.record, 1);
+  EXPECT_EQ(r.effect, 0);
+  EXPECT_EQ(r.timerMs, 5000);
+  ASSERT_EQ(surface_.blits.size(), 1u);
+  EXPECT_EQ(time_.sleeps, 0);
+  EXPECT_EQ(surface_.blits[0].dest, (lmvengine::Rect{192, 144, 640, 480}));
+  // Record 2 is already decoded and waiting.
+  EXPECT_TRUE(surface_.holding);
+  EXPECT_TRUE(lmvtest::CloseColour(surface_.lastPictureColour, 0x00FF00));
+}
+
+TEST_F(TickTest, EarlyTimerReArmsForTheMissingWholeSeconds) {
+  ASSERT_TRUE(Open({{5, 0, Jpeg(0xFF0000)}, {5, 0, Jpeg(0x00FF00)}}));
+  time_.ms = 1'700'000'000'900;  // 0.9 s into a second
+  ASSERT_TRUE(Tick().drew);
+  time_.ms += 4000;  // 4 whole seconds have passed
+  TickResult early = Tick();
+  EXPECT_FALSE(early.drew);
+  EXPECT_EQ(early.timerMs, 1000);
+  time_.ms += 1000;
+  EXPECT_TRUE(Tick().drew);
+}
+
+TEST_F(TickTest, ScreenStaysBetweenItsDurationAndOneSecondMore) {
+  ASSERT_TRUE(Open({{5, 0, Jpeg(0xFF0000)}, {5, 0, Jpeg(0x00FF00)}}));
+  for (int64_t start : {int64_t{0}, int64_t{1}, int64_t{500}, int64_t{999}}) {
+    lmvengine::Player fresh;
+    std::swap(player_, fresh);
+    ASSERT_TRUE(Open({{5, 0, Jpeg(0xFF0000)}, {5, 0, Jpeg(0x00FF00)}}));
+    time_.ms = 1'700'000'000'000 + start;
+    const int64_t drawnAt = time_.ms;
+    ASSERT_TRUE(Tick().drew);
+    TickResult next = NextDraw();
+    ASSERT_TRUE(next.drew);
+    const int64_t shown = time_.ms - drawnAt;
+    EXPECT_GE(shown, 5000) << start;
+    EXPECT_LE(shown, 6000) << start;
+  }
+}
+
+TEST_F(TickTest, EffectsOneAndFourAlternateAfterAPlainFirstScreen) {
+  ASSERT_TRUE(Open({{3, 1, Jpeg(0xFF0000)}, {3, 4, Jpeg(0x0000FF)}}));
+  std::vector<std::pair<int, int>> seen;
+  for (int i = 0; i < 5; ++i) {
+    TickResult r = NextDraw();
+    seen.emplace_back(r.record, r.effect);
+  }
+  EXPECT_EQ(seen, (std::vector<std::pair<int, int>>{{1, 0}, {2, 4}, {1, 1}, {2, 4}, {1, 1}}));
+  // 1 blit, then 10 per stepped transition, each followed by a 50 ms pause.
+  EXPECT_EQ(surface_.blits.size(), 41u);
+  EXPECT_EQ(time_.sleeps, 40);
+}
+
+TEST_F(TickTest, RandomNeverDrawsSevenAndRepeatsAcrossRuns) {
+  std::vector<RecordData> records = {{1, 7, Jpeg(0x101010)}, {1, 7, Jpeg(0x202020)}};
+  auto run = [&] {
+    lmvengine::Player fresh;
+    std::swap(player_, fresh);
+    EXPECT_TRUE(Open(records));
+    std::vector<int> effects;
+    NextDraw();
+    for (int i = 0; i < 60; ++i) effects.push_back(NextDraw().effect);
+    return effects;
+  };
+  std::vector<int> first = run();
+  std::vector<int> second = run();
+  EXPECT_EQ(first, second);
+  std::map<int, int> counts;
+  for (int e : first) {
+    EXPECT_GE(e, 0);
+    EXPECT_LE(e, 6);
+    ++counts[e];
+  }
+  EXPECT_GE(counts.size(), 5u);  // spread over the codes, 0 among them over time
+}
+
+TEST(Random, FollowsTheUnseededLinearCongruentialSequence) {
+  lmvengine::Random r;
+  // The first values of this generator from state 1.
+  EXPECT_EQ(r.Next(), 41);
+  EXPECT_EQ(r.Next(), 18467);
+  EXPECT_EQ(r.Next(), 6334);
+  EXPECT_EQ(r.Next(), 26500);
+  for (int i = 0; i < 10000; ++i) {
+    int v = r.Next();
+    ASSERT_GE(v, 0);
+    ASSERT_LE(v, 32767);
+  }
+  lmvengine::Random q;
+  EXPECT_EQ(lmvengine::ResolveRandomEffect(7, q), 41 % 7);
+  EXPECT_EQ(lmvengine::ResolveRandomEffect(3, q), 3);
+  EXPECT_EQ(q.state, 214013u + 2531011u);  // only 7 draws a value
+}
+
+TEST_F(TickTest, ScaledPictureUsesTheTrailerSizeAsSource) {
+  ASSERT_TRUE(Open({{3, 0, lmvtest::SolidJpeg(1280, 960, 0x00AA00)},
+                    {3, 1, lmvtest::SolidJpeg(1280, 960, 0xAA0000)}},
+                   1280, 960));
+  Tick();
+  EXPECT_EQ(surface_.blits[0].dest, (lmvengine::Rect{0, 0, 1024, 768}));
+  EXPECT_EQ(surface_.blits[0].source, (lmvengine::Rect{0, 0, 1280, 960}));
+  EXPECT_TRUE(surface_.blits[0].stretch);
+  NextDraw();
+  EXPECT_EQ(surface_.blits[3].dest, (lmvengine::Rect{0, 0, 1024, 228}));
+  EXPECT_EQ(surface_.blits[3].source, (lmvengine::Rect{0, 0, 1280, 288}));
+}
+
+TEST_F(TickTest, UndecodableRecordIsSkippedAndShownOnce) {
+  ASSERT_TRUE(Open({{3, 0, Jpeg(0xFF0000)}, {3, 0, std::vector<unsigned char>(99, 7)},
+                    {4, 0, Jpeg(0x0000FF)}}));
+  std::vector<int> records;
+  for (int i = 0; i < 5; ++i) records.push_back(NextDraw().record);
+  EXPECT_EQ(records, (std::vector<int>{1, 3, 1, 3, 1}));
+  ASSERT_EQ(sink_.shown.size(), 1u);
+  EXPECT_EQ(sink_.shown[0].first, "JPEG Fatal Error");
+}
+
+TEST_F(TickTest, PackageWhereNothingDecodesEndsWithoutDrawing) {
+  ASSERT_TRUE(Open({{3, 0, std::vector<unsigned char>(50, 1)}, {3, 0, {}}}));
+  TickResult r = Tick();
+  EXPECT_TRUE(r.end);
+  EXPECT_FALSE(r.drew);
+  EXPECT_TRUE(surface_.blits.empty());
+}
+
+TEST_F(TickTest, DataOffsetOutsideTheFileEndsCleanly) {
+  const std::vector<unsigned char> engine(100, 0);
+  auto bytes = lmvtest::PackageBytes(engine, {{3, 0, Jpeg(0xFF0000)}},
+                                     lmvengine::PackageTrailer{640, 480, 31999, 50'000'000});
+  auto path = lmvtest::WriteBytes(dir_.File("far.scr"), bytes);
+  ASSERT_TRUE(lmvengine::OpenPlayer(player_, path, 1024, 768, sink_));
+  EXPECT_TRUE(Tick().end);
+  EXPECT_TRUE(surface_.blits.empty());
+}
+
+TEST_F(TickTest, BadTrailerShowsBadDataAndDoesNotOpen) {
+  EXPECT_FALSE(Open({{3, 0, Jpeg(0xFF0000)}}, 239, 480));
+  ASSERT_EQ(sink_.shown.size(), 1u);
+  EXPECT_EQ(sink_.shown[0], (std::pair<std::string, std::string>{"Error", "LmvEngine bad data"}));
+}
+
+TEST_F(TickTest, SurfaceThatCannotMakeABitmapIsNeverDrawnFrom) {
+  ASSERT_TRUE(Open({{3, 0, Jpeg(0xFF0000)}}));
+  surface_.refuse = true;
+  EXPECT_TRUE(Tick().end);
+  EXPECT_TRUE(surface_.blits.empty());
+}
+
+TEST_F(TickTest, DamagedDurationsNeitherGoNegativeNorOverflow) {
+  ASSERT_TRUE(Open({{-5, 0, Jpeg(0xFF0000)}, {2147483647, 0, Jpeg(0x00FF00)}}));
+  TickResult first = Tick();
+  EXPECT_EQ(first.timerMs, 0);
+  TickResult second = Tick();
+  EXPECT_TRUE(second.drew);
+  EXPECT_GT(second.timerMs, 0);
+  EXPECT_EQ(second.timerMs, 2147483647);
+}
+
+}  // namespace

@@ -1,0 +1,289 @@
+// The real X11 player on a private Xvfb: full screen, input rules, the
+// about box, preview inside a parent window, the xscreensaver window mode
+// and the error box of a bare engine.
+#include <gtest/gtest.h>
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstring>
+#include <filesystem>
+#include <functional>
+#include <thread>
+
+#include "package_fixture.h"
+#include "run_command.h"
+#include "temp_dir.h"
+#include "xvfb.h"
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+using lmvtest::Quote;
+
+constexpr uint32_t kRed = 0xFF0000;
+constexpr uint32_t kBlue = 0x0000FF;
+
+// A child process with DISPLAY set, its standard error kept in a file.
+class Process {
+ public:
+  Process(const std::string& display, const std::vector<std::string>& argv,
+          const std::string& errFile) {
+    std::vector<std::string> env;
+    for (char** e = environ; *e; ++e) {
+      if (std::strncmp(*e, "DISPLAY=", 8) != 0 && std::strncmp(*e, "XSCREENSAVER_WINDOW=", 20) != 0) {
+        env.emplace_back(*e);
+      }
+    }
+    env.push_back("DISPLAY=" + display);
+    std::vector<char*> envp, args;
+    for (auto& s : env) envp.push_back(s.data());
+    envp.push_back(nullptr);
+    std::vector<std::string> argCopy = argv;
+    for (auto& s : argCopy) args.push_back(s.data());
+    args.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 2, errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    if (posix_spawn(&pid_, args[0], &actions, nullptr, args.data(), envp.data()) != 0) pid_ = -1;
+    posix_spawn_file_actions_destroy(&actions);
+  }
+  ~Process() {
+    if (pid_ > 0 && !exited_) {
+      kill(pid_, SIGKILL);
+      waitpid(pid_, nullptr, 0);
+    }
+  }
+  bool Started() const { return pid_ > 0; }
+  // Waits up to `limit` for the exit; true when it exited.
+  bool WaitExit(std::chrono::milliseconds limit) {
+    auto end = std::chrono::steady_clock::now() + limit;
+    while (!exited_) {
+      int status = 0;
+      if (waitpid(pid_, &status, WNOHANG) == pid_) {
+        exited_ = true;
+        code_ = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        break;
+      }
+      if (std::chrono::steady_clock::now() > end) break;
+      std::this_thread::sleep_for(20ms);
+    }
+    return exited_;
+  }
+  bool Running() { return !WaitExit(0ms); }
+  int ExitCode() const { return code_; }
+  void Signal(int sig) { kill(pid_, sig); }
+
+ private:
+  pid_t pid_ = -1;
+  bool exited_ = false;
+  int code_ = -1;
+};
+
+class X11Player : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!xvfb_.Ok()) GTEST_SKIP() << "Xvfb could not start";
+    display_ = XOpenDisplay(xvfb_.Display().c_str());
+    ASSERT_NE(display_, nullptr);
+    const std::string red = lmvtest::WriteBytes(dir_.File("red.jpg"), lmvtest::SolidJpeg(640, 480, kRed)).string();
+    const std::string blue = lmvtest::WriteBytes(dir_.File("blue.jpg"), lmvtest::SolidJpeg(640, 480, kBlue)).string();
+    package_ = dir_.File("saver");
+    auto r = lmvtest::RunCommand(Quote(lmvtest::BinPath("lmvpack")) + " " + Quote(package_) + " " +
+                                     Quote(lmvtest::BinPath("LmvEngine")) + " 640x480 2:0:" + red +
+                                     " 2:4:" + blue,
+                                 dir_.Path());
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+  }
+  void TearDown() override {
+    if (display_) XCloseDisplay(display_);
+  }
+
+  std::unique_ptr<Process> Start(const std::vector<std::string>& args,
+                                 const std::string& program = "") {
+    std::vector<std::string> argv{program.empty() ? package_ : program};
+    argv.insert(argv.end(), args.begin(), args.end());
+    return std::make_unique<Process>(xvfb_.Display(), argv, dir_.File("player-stderr.txt"));
+  }
+
+  // Colour of one screen pixel, 0x00RRGGBB.
+  uint32_t Pixel(int x, int y) {
+    XImage* image = XGetImage(display_, DefaultRootWindow(display_), x, y, 1, 1, AllPlanes, ZPixmap);
+    if (!image) return 0xFFFFFFFF;
+    unsigned long p = XGetPixel(image, 0, 0);
+    XDestroyImage(image);
+    return static_cast<uint32_t>(p & 0xFFFFFF);
+  }
+
+  // Waits until `condition` holds, up to `limit`.
+  static bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds limit) {
+    auto end = std::chrono::steady_clock::now() + limit;
+    while (std::chrono::steady_clock::now() < end) {
+      if (condition()) return true;
+      std::this_thread::sleep_for(30ms);
+    }
+    return condition();
+  }
+  bool WaitForColour(int x, int y, uint32_t colour) {
+    return WaitFor([&] { return lmvtest::CloseColour(Pixel(x, y), colour, 10); }, 5000ms);
+  }
+
+  void Xdotool(const std::string& args) {
+    lmvtest::RunCommand("DISPLAY=" + xvfb_.Display() + " xdotool " + args, dir_.Path());
+  }
+  int WindowsNamed(const std::string& pattern, const std::string& kind = "--name") {
+    auto r = lmvtest::RunCommand("DISPLAY=" + xvfb_.Display() + " xdotool search --onlyvisible " +
+                                     kind + " " + Quote(pattern),
+                                 dir_.Path());
+    int n = 0;
+    for (char c : r.out) n += c == '\n';
+    return n;
+  }
+  std::string Stderr() {
+    auto bytes = lmvtest::ReadBytes(dir_.File("player-stderr.txt"));
+    return std::string(bytes.begin(), bytes.end());
+  }
+
+  lumaveil::testing::Xvfb xvfb_{1024, 768};
+  lumaveil::testing::TempDir dir_;
+  Display* display_ = nullptr;
+  std::string package_;
+};
+
+TEST_F(X11Player, FullScreenShowsTheFirstScreenCentredAndAKeyEndsIt) {
+  auto player = Start({"/s"});
+  ASSERT_TRUE(player->Started());
+  ASSERT_TRUE(WaitForColour(500, 400, kRed)) << std::hex << Pixel(500, 400);
+  EXPECT_EQ(Pixel(100, 100), 0xFFFFFFu);  // the class background around it
+  EXPECT_TRUE(lmvtest::CloseColour(Pixel(192, 144), kRed, 10));
+  EXPECT_EQ(Pixel(191, 144), 0xFFFFFFu);
+  Xdotool("key space");
+  ASSERT_TRUE(player->WaitExit(3000ms));
+  EXPECT_EQ(player->ExitCode(), 0);
+}
+
+TEST_F(X11Player, SecondScreenComesUpFromTheBottom) {
+  auto player = Start({});
+  ASSERT_TRUE(WaitForColour(500, 400, kRed));
+  // After its 2 seconds the blue screen comes on with Down/Up.
+  ASSERT_TRUE(WaitFor([&] { return lmvtest::CloseColour(Pixel(500, 600), kBlue, 10); }, 5000ms));
+  ASSERT_TRUE(WaitForColour(500, 150, kBlue));
+  EXPECT_TRUE(player->Running());
+}
+
+TEST_F(X11Player, RightClickKeepsItLeftClickEndsIt) {
+  auto player = Start({"/s"});
+  ASSERT_TRUE(WaitForColour(500, 400, kRed));
+  Xdotool("click 3");
+  std::this_thread::sleep_for(400ms);
+  EXPECT_TRUE(player->Running());
+  Xdotool("click 1");
+  ASSERT_TRUE(player->WaitExit(3000ms));
+  EXPECT_EQ(player->ExitCode(), 0);
+}
+
+TEST_F(X11Player, FirstMouseMoveOnlyRecordsTheNextOneEnds) {
+  auto player = Start({"/s"});
+  ASSERT_TRUE(WaitForColour(500, 400, kRed));
+  Xdotool("mousemove 20 20");
+  std::this_thread::sleep_for(400ms);
+  EXPECT_TRUE(player->Running());
+  Xdotool("mousemove 300 300");
+  ASSERT_TRUE(player->WaitExit(3000ms));
+  EXPECT_EQ(player->ExitCode(), 0);
+}
+
+TEST_F(X11Player, AltSlashShowsTheAboutBoxOverTheRunningSaver) {
+  auto player = Start({"/s"});
+  ASSERT_TRUE(WaitForColour(500, 400, kRed));
+  const int before = WindowsNamed("LMVENGINE", "--class");
+  Xdotool("key alt+slash");
+  EXPECT_TRUE(WaitFor([&] { return WindowsNamed("LMVENGINE", "--class") == before + 1; }, 3000ms));
+  EXPECT_TRUE(player->Running());  // neither Alt nor Alt+/ end the saver
+  Xdotool("key Return");
+  EXPECT_TRUE(WaitFor([&] { return WindowsNamed("LMVENGINE", "--class") == before; }, 3000ms));
+  EXPECT_TRUE(player->Running());
+  Xdotool("key Escape");
+  ASSERT_TRUE(player->WaitExit(3000ms));
+}
+
+TEST_F(X11Player, SlashCShowsOnlyTheAboutBoxAndEndsWhenItCloses) {
+  auto player = Start({"/c:4242"});
+  ASSERT_TRUE(WaitFor([&] { return WindowsNamed("LMVENGINE", "--class") == 1; }, 3000ms));
+  EXPECT_EQ(Pixel(5, 5), 0u);  // no saver window behind it
+  Xdotool("search --class LMVENGINE windowfocus --sync key Return");
+  ASSERT_TRUE(player->WaitExit(3000ms));
+  EXPECT_EQ(player->ExitCode(), 0);
+}
+
+// A plain top-level window of the test, as a preview parent.
+Window MakeParent(Display* display, int x, int y, int w, int h) {
+  const int screen = DefaultScreen(display);
+  Window parent = XCreateSimpleWindow(display, RootWindow(display, screen), x, y,
+                                      static_cast<unsigned>(w), static_cast<unsigned>(h), 0,
+                                      BlackPixel(display, screen), BlackPixel(display, screen));
+  XMapWindow(display, parent);
+  XSync(display, False);
+  return parent;
+}
+
+TEST_F(X11Player, PreviewDrawsScaledInsideItsParentAndIgnoresInput) {
+  Window parent = MakeParent(display_, 100, 100, 320, 240);
+  auto player = Start({"/p", std::to_string(parent)});
+  // 640 wide on a 320 wide parent: scaled into the whole parent.
+  ASSERT_TRUE(WaitForColour(105, 105, kRed));
+  EXPECT_TRUE(lmvtest::CloseColour(Pixel(415, 335), kRed, 10));
+  EXPECT_EQ(Pixel(421, 341), 0u);  // the root outside stays black
+  Xdotool("mousemove 200 200 key space click 1");
+  Xdotool("mousemove 250 220");
+  std::this_thread::sleep_for(400ms);
+  EXPECT_TRUE(player->Running());
+  // Closing the parent ends the preview.
+  XDestroyWindow(display_, parent);
+  XSync(display_, False);
+  ASSERT_TRUE(player->WaitExit(3000ms));
+  EXPECT_EQ(player->ExitCode(), 0);
+}
+
+TEST_F(X11Player, PreviewOfSomethingThatIsNotAWindowEndsSilently) {
+  auto player = Start({"/p", "12345"});
+  ASSERT_TRUE(player->WaitExit(3000ms));
+  EXPECT_EQ(player->ExitCode(), 0);
+  EXPECT_EQ(Stderr(), "");
+}
+
+TEST_F(X11Player, XscreensaverWindowIsDrawnIntoUntilSigterm) {
+  Window target = MakeParent(display_, 0, 0, 640, 480);
+  char hex[32];
+  std::snprintf(hex, sizeof hex, "0x%lx", static_cast<unsigned long>(target));
+  auto player = Start({"-window-id", hex});
+  ASSERT_TRUE(WaitForColour(320, 240, kRed));
+  Xdotool("key space");
+  std::this_thread::sleep_for(300ms);
+  EXPECT_TRUE(player->Running());
+  player->Signal(SIGTERM);
+  ASSERT_TRUE(player->WaitExit(3000ms));
+  EXPECT_EQ(player->ExitCode(), 0);
+}
+
+TEST_F(X11Player, BareEngineShowsTheBadDataBoxAndEndsWhenItIsDismissed) {
+  auto player = Start({"/s"}, lmvtest::BinPath("LmvEngine"));
+  ASSERT_TRUE(WaitFor([&] { return WindowsNamed("^Error$") == 1; }, 5000ms));
+  EXPECT_NE(Stderr().find("LmvEngine bad data"), std::string::npos);
+  EXPECT_TRUE(player->Running());
+  Xdotool("search --name '^Error$' windowfocus --sync key Return");
+  ASSERT_TRUE(player->WaitExit(3000ms));
+  EXPECT_EQ(player->ExitCode(), 0);
+}
+
+}  // namespace

@@ -1,0 +1,183 @@
+// lmvpack and the player run as a package on the virtual display.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+
+#include "package_fixture.h"
+#include "package_reader.h"
+#include "run_command.h"
+#include "soft_raster.h"
+#include "temp_dir.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using lmvtest::BinPath;
+using lmvtest::Quote;
+using lmvtest::RunCommand;
+
+class Lmvpack : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    scratch_ = dir_.File("scratch");
+    fs::create_directories(scratch_);
+    red_ = lmvtest::WriteBytes(dir_.File("red.jpg"), lmvtest::SolidJpeg(640, 480, 0xFF0000)).string();
+    blue_ = lmvtest::WriteBytes(dir_.File("blue.jpg"), lmvtest::SolidJpeg(640, 480, 0x0000FF)).string();
+    out_ = dir_.File("saver");
+  }
+  lmvtest::CommandResult Pack(const std::string& args) {
+    return RunCommand(Quote(BinPath("lmvpack")) + " " + Quote(out_) + " " +
+                          Quote(BinPath("LmvEngine")) + " " + args,
+                      scratch_);
+  }
+  lmvtest::CommandResult Play(const std::string& package, const std::string& size,
+                              const std::string& frames, int draws) {
+    return RunCommand(Quote(package) + " --virtual " + size + " --frames " + Quote(frames) +
+                          " --draws " + std::to_string(draws),
+                      scratch_);
+  }
+
+  lumaveil::testing::TempDir dir_;
+  std::string scratch_, red_, blue_, out_;
+};
+
+// One PPM frame back as a raster.
+lmvengine::Raster ReadPpm(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::string magic;
+  int w = 0, h = 0, max = 0;
+  in >> magic >> w >> h >> max;
+  in.get();
+  lmvengine::Raster r = lmvengine::MakeRaster(w, h, 0);
+  for (uint32_t& p : r.pixels) {
+    unsigned char c[3];
+    in.read(reinterpret_cast<char*>(c), 3);
+    p = uint32_t(c[0]) << 16 | uint32_t(c[1]) << 8 | c[2];
+  }
+  return r;
+}
+
+TEST_F(Lmvpack, WritesEngineRecordsAndTrailerWithPerPictureSettings) {
+  auto r = Pack("640x480 --duration 4 --effect 1 " + Quote(red_) + " 9:7:" + blue_);
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const auto engine = lmvtest::ReadBytes(BinPath("LmvEngine"));
+  const auto redBytes = lmvtest::ReadBytes(red_), blueBytes = lmvtest::ReadBytes(blue_);
+  EXPECT_EQ(lmvtest::ReadBytes(out_),
+            lmvtest::PackageBytes(engine, {{4, 1, redBytes}, {9, 7, blueBytes}},
+                                  lmvtest::TrailerFor(engine, 640, 480, 2)));
+  EXPECT_TRUE((fs::status(out_).permissions() & fs::perms::owner_exec) != fs::perms::none);
+}
+
+TEST_F(Lmvpack, BadInputIsAnErrorAndLeavesNoFile) {
+  const std::string text = dir_.File("text.jpg");
+  std::ofstream(text) << "not a picture";
+  const std::string small =
+      lmvtest::WriteBytes(dir_.File("small.jpg"), lmvtest::SolidJpeg(320, 240, 0)).string();
+  for (const std::string& args :
+       {"640x480 " + Quote(dir_.File("missing.jpg")), "640x480 " + Quote(text),
+        "239x480 " + Quote(red_), "640x239 " + Quote(red_), "16385x480 " + Quote(red_),
+        "640x480 " + Quote(small), "640x480 --duration 0 " + Quote(red_),
+        "640x480 --effect 8 " + Quote(red_), "640x480 181:1:" + red_, "640by480 " + Quote(red_),
+        std::string("640x480")}) {
+    auto r = Pack(args);
+    EXPECT_EQ(r.exitCode, 1) << args;
+    EXPECT_FALSE(r.err.empty()) << args;
+    EXPECT_FALSE(fs::exists(out_)) << args;
+  }
+}
+
+TEST_F(Lmvpack, OutputThatIsAnInputIsRefusedAndKept) {
+  const auto before = lmvtest::ReadBytes(red_);
+  auto r = RunCommand(Quote(BinPath("lmvpack")) + " " + Quote(red_) + " " +
+                          Quote(BinPath("LmvEngine")) + " 640x480 " + Quote(red_),
+                      scratch_);
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(lmvtest::ReadBytes(red_), before);
+  const std::string engineCopy = dir_.File("engine-copy");
+  fs::copy_file(BinPath("LmvEngine"), engineCopy);
+  auto s = RunCommand(Quote(BinPath("lmvpack")) + " " + Quote(engineCopy) + " " +
+                          Quote(engineCopy) + " 640x480 " + Quote(red_),
+                      scratch_);
+  EXPECT_EQ(s.exitCode, 1);
+  EXPECT_EQ(lmvtest::ReadBytes(engineCopy), lmvtest::ReadBytes(BinPath("LmvEngine")));
+}
+
+TEST_F(Lmvpack, PackageRunsItselfOnTheVirtualDisplay) {
+  ASSERT_EQ(Pack("640x480 3:1:" + red_ + " 3:4:" + blue_).exitCode, 0);
+  const std::string frames = dir_.File("frames");
+  auto r = Play(out_, "1024x768", frames, 21);
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.out,
+            "draw record=1 effect=0 duration=3 at=0\n"
+            "draw record=2 effect=4 duration=3 at=3\n"
+            "draw record=1 effect=1 duration=3 at=7\n");
+  // 1 + 10 + 10 blits.
+  EXPECT_TRUE(fs::exists(frames + "/frame-0021.ppm"));
+  EXPECT_FALSE(fs::exists(frames + "/frame-0022.ppm"));
+  // First screen: 640x480 at (192, 144) on the white class background.
+  lmvengine::Raster first = ReadPpm(frames + "/frame-0001.ppm");
+  ASSERT_EQ(first.width, 1024);
+  ASSERT_EQ(first.height, 768);
+  EXPECT_EQ(first.At(191, 400), lmvengine::kClassBackground);
+  EXPECT_EQ(first.At(100, 100), lmvengine::kClassBackground);
+  EXPECT_TRUE(lmvtest::CloseColour(first.At(192, 144), 0xFF0000, 8));
+  EXPECT_TRUE(lmvtest::CloseColour(first.At(831, 623), 0xFF0000, 8));
+  EXPECT_EQ(first.At(832, 623), lmvengine::kClassBackground);
+  // Step 3 of Down/Up: the bottom 144 rows of the place are blue already.
+  lmvengine::Raster step3 = ReadPpm(frames + "/frame-0004.ppm");
+  EXPECT_TRUE(lmvtest::CloseColour(step3.At(500, 623), 0x0000FF, 8));
+  EXPECT_TRUE(lmvtest::CloseColour(step3.At(500, 624 - 144), 0x0000FF, 8));
+  EXPECT_TRUE(lmvtest::CloseColour(step3.At(500, 623 - 144), 0xFF0000, 8));
+}
+
+TEST_F(Lmvpack, WidePackageIsScaledDownOnTheVirtualDisplay) {
+  const std::string wide =
+      lmvtest::WriteBytes(dir_.File("wide.jpg"), lmvtest::SolidJpeg(1920, 1080, 0x00C000)).string();
+  ASSERT_EQ(Pack("1920x1080 " + Quote(wide)).exitCode, 0);
+  auto r = Play(out_, "1024x768", dir_.File("frames"), 1);
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.out, "draw record=1 effect=0 duration=3 at=0\n");
+  lmvengine::Raster frame = ReadPpm(dir_.File("frames") + "/frame-0001.ppm");
+  for (auto [x, y] : {std::pair{0, 0}, std::pair{1023, 767}, std::pair{512, 384}}) {
+    EXPECT_TRUE(lmvtest::CloseColour(frame.At(x, y), 0x00C000, 8)) << x << "," << y;
+  }
+}
+
+TEST_F(Lmvpack, BareEngineSaysBadDataAndExitsZero) {
+  auto r = Play(BinPath("LmvEngine"), "640x480", dir_.File("frames"), 5);
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_NE(r.err.find("LmvEngine bad data"), std::string::npos) << r.err;
+  EXPECT_TRUE(r.out.empty());
+  EXPECT_FALSE(fs::exists(dir_.File("frames") + "/frame-0001.ppm"));
+}
+
+TEST_F(Lmvpack, RandomEffectsRepeatFromRunToRun) {
+  ASSERT_EQ(Pack("640x480 --duration 1 --effect 7 " + Quote(red_) + " " + Quote(blue_)).exitCode, 0);
+  auto a = Play(out_, "640x480", dir_.File("a"), 200);
+  auto b = Play(out_, "640x480", dir_.File("b"), 200);
+  ASSERT_EQ(a.exitCode, 0);
+  EXPECT_EQ(a.out, b.out);
+  std::regex line("draw record=[12] effect=([0-6]) duration=1 at=[0-9]+");
+  std::istringstream lines(a.out);
+  std::string l;
+  int count = 0;
+  while (std::getline(lines, l)) {
+    EXPECT_TRUE(std::regex_match(l, line)) << l;
+    ++count;
+  }
+  EXPECT_GE(count, 18);
+}
+
+TEST_F(Lmvpack, VirtualOptionsMustBeComplete) {
+  ASSERT_EQ(Pack("640x480 " + Quote(red_)).exitCode, 0);
+  auto r = RunCommand(Quote(out_) + " --virtual 640x480", scratch_);
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_NE(r.err.find("--frames"), std::string::npos);
+  auto s = RunCommand(Quote(out_) + " --virtual 640 --frames " + Quote(dir_.File("f")), scratch_);
+  EXPECT_EQ(s.exitCode, 1);
+}
+
+}  // namespace
