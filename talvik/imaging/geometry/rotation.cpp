@@ -56,10 +56,10 @@ inline void Tuile(const std::uint32_t* s, std::uint32_t* d, std::size_t ws, std:
 }
 #endif
 
-void QuartDeTour(const Bitmap& src, Bitmap& dst, bool horaire) {
-  const int w = src.Width(), h = src.Height();  // result is h x w
-  const std::uint32_t* const s = src.Pixels();
-  std::uint32_t* const d = dst.Pixels();
+void QuartDeTour(const Bitmap& source, Bitmap& cible, bool horaire) {
+  const int w = source.Width(), h = source.Height();  // the target is h x w
+  const std::uint32_t* const s = source.Pixels();
+  std::uint32_t* const d = cible.Pixels();
   const std::size_t ws = std::size_t(w), hs = std::size_t(h);
   const int blocsLignes = (w + kBloc - 1) / kBloc;
 #ifdef __SSE2__
@@ -91,12 +91,12 @@ void QuartDeTour(const Bitmap& src, Bitmap& dst, bool horaire) {
   });
 }
 
-void DemiTour(const Bitmap& src, Bitmap& dst) {
-  const int w = src.Width(), h = src.Height();
+void DemiTour(const Bitmap& source, Bitmap& cible) {
+  const int w = source.Width(), h = source.Height();
   raster::ParLignes(h, std::int64_t(w) * h, [&](int debut, int fin) {
     for (int Y = debut; Y < fin; ++Y) {
-      const std::uint32_t* s = src.Row(h - 1 - Y);
-      std::uint32_t* d = dst.Row(Y);
+      const std::uint32_t* s = source.Row(h - 1 - Y);
+      std::uint32_t* d = cible.Row(Y);
       std::reverse_copy(s, s + w, d);
     }
   });

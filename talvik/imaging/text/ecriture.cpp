@@ -67,12 +67,12 @@ long LargeurAvance(const Face& f, const std::vector<char32_t>& cps) {
   return (total + 32) >> 6;
 }
 
-inline std::uint32_t Mixe(std::uint32_t dst, std::uint32_t src, unsigned a) {
-  if (a == 0) return dst;
-  if (a >= 255) return src;
+inline std::uint32_t Mixe(std::uint32_t fond, std::uint32_t encre, unsigned a) {
+  if (a == 0) return fond;
+  if (a >= 255) return encre;
   std::uint32_t r = 0;
   for (int decal = 0; decal <= 16; decal += 8) {
-    unsigned d = (dst >> decal) & 0xFF, s = (src >> decal) & 0xFF;
+    unsigned d = (fond >> decal) & 0xFF, s = (encre >> decal) & 0xFF;
     r |= std::uint32_t((s * a + d * (255 - a) + 127) / 255) << decal;
   }
   return r;
