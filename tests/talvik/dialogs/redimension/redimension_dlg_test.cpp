@@ -80,13 +80,18 @@ TEST_F(CRedimensionDlgTest, KeepingProportionFollowsTheOtherSide) {
   EXPECT_EQ(dlg.m_nTailleY, 100);
   EXPECT_EQ(dlg.m_nTailleX, 133);
   EXPECT_EQ(dlg.EditionX()->value(), 133);
+  // Truncated, not rounded: 101 x 4 / 3 = 134.67, 101 x 3 / 4 = 75.75.
+  Tape(dlg.EditionY(), "101");
+  EXPECT_EQ(dlg.m_nTailleX, 134);
+  Tape(dlg.EditionX(), "101");
+  EXPECT_EQ(dlg.m_nTailleY, 75);
 
   // Without "KP" the sides are free; checking it again takes the height
   // from the width.
   QTest::mouseClick(dlg.CaseProportion(), Qt::LeftButton);
   EXPECT_EQ(dlg.m_bConservationProportion, 0);
   Tape(dlg.EditionX(), "400");
-  EXPECT_EQ(dlg.m_nTailleY, 100);
+  EXPECT_EQ(dlg.m_nTailleY, 75);
   QTest::mouseClick(dlg.CaseProportion(), Qt::LeftButton);
   EXPECT_EQ(dlg.m_bConservationProportion, 1);
   EXPECT_EQ(dlg.m_nTailleY, 300);
