@@ -1,10 +1,12 @@
 #include "dialogs/recoupe/recoupe_dlg.h"
 
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "capture_ecran.h"
 #include "dialogs/apercu/spin_edition.h"
 #include "dialogs/apercu/zone_apercu.h"
+#include "dialogs/commun/plein_ecran_dlg.h"
 #include "editeurs_essai.h"
 
 namespace {
@@ -146,6 +148,18 @@ TEST(CRecoupeDlgCapture, WithAPhotograph) {
   dlg.m_rectRecoupe = RECT{120, 60, 400, 360};
   dlg.InitInstance(&graphique);
   EXPECT_FALSE(lumaveil::testing::CaptureWidget(&dlg, "recoupe_dlg").isEmpty());
+  // The real viewer on the kept part, with its size label.
+  QString vue;
+  QTimer::singleShot(0, [&vue] {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (auto* plein = qobject_cast<CPleinEcranDlg*>(w); plein && plein->isVisible()) {
+        vue = lumaveil::testing::CaptureWidget(plein, "recoupe_dlg_plein_ecran");
+        plein->accept();
+      }
+    }
+  });
+  QTest::mouseClick(dlg.Zone(1), Qt::LeftButton);
+  EXPECT_FALSE(vue.isEmpty());
 }
 
 }  // namespace
