@@ -1,0 +1,128 @@
+#include "document/doc.h"
+
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QRegularExpression>
+
+#include "liste/ks_file_dialog.h"
+
+namespace lumaveil {
+
+CDoc::CDoc(IVuesDocument& vues, QObject* parent) : QObject(parent), vues_(vues) {
+  Question = [this](const QString& texte) {
+    QMessageBox boite(QMessageBox::Question, QString::fromUtf8(kTitreFenetre), texte,
+                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                      vues_.FenetreDocument());
+    boite.setAccessibleName(QString::fromUtf8(kTitreFenetre));
+    switch (boite.exec()) {
+      case QMessageBox::Yes:
+        return ReponseSauvegarde::Oui;
+      case QMessageBox::No:
+        return ReponseSauvegarde::Non;
+      default:
+        return ReponseSauvegarde::Annuler;
+    }
+  };
+  ChoixOuverture = [this]() {
+    CKSFileDialog choix(true, QString::fromUtf8(kExtension), QString(), OFN_FILEMUSTEXIST,
+                        FiltreProjets(), vues_.FenetreDocument());
+    return choix.DoModal() == IDOK ? choix.GetPathName() : QString();
+  };
+  ChoixSauvegarde = [this](const QString& nomPropose) {
+    CKSFileDialog choix(false, QString::fromUtf8(kExtension), nomPropose, OFN_OVERWRITEPROMPT,
+                        FiltreProjets(), vues_.FenetreDocument());
+    return choix.DoModal() == IDOK ? choix.GetPathName() : QString();
+  };
+}
+
+QString CDoc::Titre() const {
+  return chemin_.isEmpty() ? QString::fromUtf8(kNomParDefaut) : QFileInfo(chemin_).fileName();
+}
+
+void CDoc::FixeModifie(bool modifie) {
+  if (modifie_ == modifie) return;
+  modifie_ = modifie;
+  emit etatChange();
+}
+
+void CDoc::FixeChemin(const QString& chemin) {
+  chemin_ = chemin;
+  emit etatChange();
+}
+
+QString CDoc::NomPropose(const QString& titre) {
+  QString nom = titre;
+  const int coupure = nom.indexOf(QRegularExpression(QStringLiteral("[ #%;/\\\\]")));
+  if (coupure >= 0) nom.truncate(coupure);
+  return nom + QString::fromUtf8(kExtension);
+}
+
+QString CDoc::FiltreProjets() {
+  return QString::asprintf("%s|*%s", kFiltre, kExtension) + "||";
+}
+
+bool CDoc::SauveModifications() {
+  if (!modifie_) return true;
+  switch (Question(QStringLiteral("Save changes to %1?").arg(Titre()))) {
+    case ReponseSauvegarde::Oui:
+      return Sauve();
+    case ReponseSauvegarde::Non:
+      return true;
+    case ReponseSauvegarde::Annuler:
+      break;
+  }
+  return false;
+}
+
+bool CDoc::Nouveau() {
+  if (!SauveModifications()) return false;
+  chemin_.clear();
+  modifie_ = false;
+  vues_.NouveauProjet();
+  modifie_ = false;
+  emit etatChange();
+  return true;
+}
+
+bool CDoc::Ouvre() {
+  if (!SauveModifications()) return false;
+  const QString chemin = ChoixOuverture();
+  if (chemin.isEmpty()) return false;
+  return Lit(chemin);
+}
+
+bool CDoc::OuvreFichier(const QString& chemin) {
+  if (!SauveModifications()) return false;
+  return Lit(chemin);
+}
+
+bool CDoc::Lit(const QString& chemin) {
+  if (!vues_.LitProjet(chemin)) return false;
+  chemin_ = QFileInfo(chemin).absoluteFilePath();
+  modifie_ = false;
+  emit etatChange();
+  emit fichierUtilise(chemin_);
+  return true;
+}
+
+bool CDoc::Sauve() {
+  if (chemin_.isEmpty()) return SauveSous();
+  return Enregistre(chemin_);
+}
+
+bool CDoc::SauveSous() {
+  const QString chemin = ChoixSauvegarde(NomPropose(Titre()));
+  if (chemin.isEmpty()) return false;
+  return Enregistre(chemin);
+}
+
+bool CDoc::Enregistre(const QString& chemin) {
+  if (!vues_.EcritProjet(chemin)) return false;
+  chemin_ = QFileInfo(chemin).absoluteFilePath();
+  modifie_ = false;
+  emit etatChange();
+  emit fichierUtilise(chemin_);
+  return true;
+}
+
+}  // namespace lumaveil

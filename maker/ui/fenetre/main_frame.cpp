@@ -1,0 +1,297 @@
+#include "fenetre/main_frame.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QShortcut>
+#include <QSplitter>
+#include <QTimer>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "app/dialogue_qt.h"
+#include "app/travail.h"
+#include "fenetre/information_dialog.h"
+#include "fenetre/outil_dialog.h"
+#include "fichier_projet.h"
+#include "icones/ressources.h"
+#include "liste/liste_view.h"
+#include "principale/principale_view.h"
+
+namespace lumaveil {
+
+namespace {
+
+constexpr int kLargeurListe = 190;
+
+// The about picture: a borderless box that a click closes, or a timer.
+class CBoiteImage : public QDialog {
+ public:
+  CBoiteImage(QWidget* parent, int secondes)
+      : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+    setObjectName("CAproposdeDlg");
+    setAccessibleName(QStringLiteral("About Lumaveil"));
+    auto* disposition = new QVBoxLayout(this);
+    disposition->setContentsMargins(0, 0, 0, 0);
+    auto* image = new QLabel(this);
+    image->setPixmap(QIcon(QStringLiteral(":/icones/apropos.svg")).pixmap(QSize(480, 300)));
+    image->setAccessibleName(QStringLiteral("About Lumaveil"));
+    disposition->addWidget(image);
+    if (secondes > 0) QTimer::singleShot(secondes * 1000, this, &QDialog::accept);
+  }
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent*) override { accept(); }
+};
+
+}  // namespace
+
+QString CheminAide() {
+  return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("aide.html"));
+}
+
+CMainFrame::CMainFrame(CContexte& contexte, QWidget* parent)
+    : QMainWindow(parent), contexte_(contexte) {
+  InitialiseIcones();
+  setObjectName("CMainFrame");
+  setWindowIcon(QIcon(QStringLiteral(":/icones/logo.svg")));
+  if (!contexte_.Graphique) contexte_.Graphique = std::make_unique<talvik::CGraphique>();
+  dialogue_ = std::make_unique<CDialogueQt>(this);
+
+  CreeActions();
+
+  auto* centre = new QWidget(this);
+  auto* disposition = new QVBoxLayout(centre);
+  disposition->setContentsMargins(0, 0, 0, 0);
+  disposition->setSpacing(0);
+  outils_ = new COutilDialog([this](Commande c) { return Action(c); }, centre);
+  disposition->addWidget(outils_);
+  auto* trait = new QFrame(centre);
+  trait->setFrameShape(QFrame::HLine);
+  trait->setFrameShadow(QFrame::Sunken);
+  disposition->addWidget(trait);
+
+  separateur_ = new QSplitter(Qt::Horizontal, centre);
+  separateur_->setObjectName("Separateur");
+  separateur_->setChildrenCollapsible(false);
+  liste_ = new CListeView(contexte_.Projet, *contexte_.Graphique, separateur_);
+  principale_ = new CPrincipaleView(separateur_);
+  separateur_->addWidget(liste_);
+  separateur_->addWidget(principale_);
+  separateur_->setStretchFactor(0, 0);
+  separateur_->setStretchFactor(1, 1);
+  liste_->setMinimumWidth(120);
+  separateur_->setSizes({kLargeurListe, 800});
+  disposition->addWidget(separateur_, 1);
+
+  auto* trait2 = new QFrame(centre);
+  trait2->setFrameShape(QFrame::HLine);
+  trait2->setFrameShadow(QFrame::Sunken);
+  disposition->addWidget(trait2);
+  informations_ = new CInformationDialog(centre);
+  disposition->addWidget(informations_);
+  setCentralWidget(centre);
+
+  travail_ = new CTravail(contexte_, *liste_, this);
+  doc_ = new CDoc(*this, this);
+  CreeMenus();
+  RouteCommandes();
+
+  // F6 and Shift+F6 move the focus between the two panes.
+  auto* f6 = new QShortcut(QKeySequence(Qt::Key_F6), this);
+  auto* shiftF6 = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6), this);
+  auto bascule = [this] {
+    if (liste_->hasFocus()) principale_->setFocus();
+    else liste_->setFocus();
+  };
+  connect(f6, &QShortcut::activated, this, bascule);
+  connect(shiftF6, &QShortcut::activated, this, bascule);
+
+  recents_.Lit();
+  MetAJourRecents();
+  MetAJourTitre();
+  resize(1000, 720);
+}
+
+CMainFrame::~CMainFrame() = default;
+
+IDialogue& CMainFrame::Dialogue() { return *dialogue_; }
+
+QMenu* CMainFrame::Menu(const QString& titre) const {
+  for (QAction* a : menuBar()->actions()) {
+    if (a->menu() && TexteSansMnemonique(a->text().toUtf8().constData()) == titre) return a->menu();
+  }
+  return nullptr;
+}
+
+void CMainFrame::CreeActions() {
+  for (const DefinitionCommande& d : TableCommandes()) {
+    auto* action = new QAction(QString::fromUtf8(d.texte).section('\t', 0, 0), this);
+    if (d.raccourci) {
+      action->setShortcut(QKeySequence(QString::fromUtf8(d.raccourci)));
+      action->setShortcutContext(Qt::WindowShortcut);
+    }
+    if (d.icone) action->setIcon(QIcon(QString::fromUtf8(d.icone)));
+    if (d.bulle) action->setToolTip(QString::fromUtf8(d.bulle));
+    else action->setToolTip(TexteSansMnemonique(d.texte));
+    actions_[std::size_t(d.commande)] = action;
+    addAction(action);
+  }
+}
+
+void CMainFrame::CreeMenus() {
+  QString courant;
+  QMenu* menu = nullptr;
+  for (const DefinitionCommande& d : TableCommandes()) {
+    if (!d.menu) continue;
+    if (courant != QString::fromUtf8(d.menu)) {
+      courant = QString::fromUtf8(d.menu);
+      const QString titre = courant == "File"       ? QStringLiteral("&File")
+                            : courant == "Screen"   ? QStringLiteral("&Screen")
+                            : courant == "Generate" ? QStringLiteral("&Generate")
+                            : courant == "Setup"    ? QStringLiteral("Se&tup")
+                                                    : QStringLiteral("&?");
+      menu = menuBar()->addMenu(titre);
+      menu->setAccessibleName(courant);
+      if (courant == "File") menuFichier_ = menu;
+    }
+    if (d.separateurAvant) {
+      QAction* s = menu->addSeparator();
+      if (d.commande == Commande::Quitter) avantQuitter_ = s;
+    }
+    menu->addAction(Action(d.commande));
+  }
+}
+
+void CMainFrame::RouteCommandes() {
+  connect(Action(Commande::Nouveau), &QAction::triggered, this, [this] { doc_->Nouveau(); });
+  connect(Action(Commande::Ouvrir), &QAction::triggered, this, [this] { doc_->Ouvre(); });
+  connect(Action(Commande::Enregistrer), &QAction::triggered, this, [this] { doc_->Sauve(); });
+  connect(Action(Commande::EnregistrerSous), &QAction::triggered, this,
+          [this] { doc_->SauveSous(); });
+  connect(Action(Commande::Quitter), &QAction::triggered, this, &QWidget::close);
+
+  connect(Action(Commande::EcranNouveau), &QAction::triggered, travail_, &CTravail::NouvelEcran);
+  connect(Action(Commande::EcranSupprime), &QAction::triggered, travail_,
+          &CTravail::SupprimeEcran);
+  connect(Action(Commande::EcranPrecedent), &QAction::triggered, travail_, &CTravail::Precedent);
+  connect(Action(Commande::EcranSuivant), &QAction::triggered, travail_, &CTravail::Suivant);
+  connect(liste_, &CListeView::suppressionDemandee, travail_, &CTravail::SupprimeEcran);
+  connect(liste_, &CListeView::precedentDemande, travail_, &CTravail::Precedent);
+  connect(liste_, &CListeView::suivantDemande, travail_, &CTravail::Suivant);
+  connect(liste_, &CListeView::ecranChoisi, travail_, &CTravail::RendCourant);
+  connect(travail_, &CTravail::modifie, this, [this] { doc_->FixeModifie(true); });
+
+  connect(Action(Commande::Aide), &QAction::triggered, this,
+          [this] { OuvreAvecBureau(QUrl::fromLocalFile(CheminAide())); });
+  connect(Action(Commande::Web), &QAction::triggered, this, [this] { OuvreAvecBureau(SiteWeb()); });
+  connect(informations_, &CInformationDialog::lienClique, this,
+          [this] { OuvreAvecBureau(SiteWeb()); });
+  connect(Action(Commande::Presentation), &QAction::triggered, this, [this] {
+    OuvreAvecBureau(QUrl::fromLocalFile(QDir::current().absoluteFilePath("presentation.scr")));
+  });
+  connect(Action(Commande::APropos), &QAction::triggered, this, [this] { MontreAPropos(0); });
+
+  connect(doc_, &CDoc::etatChange, this, &CMainFrame::MetAJourTitre);
+  connect(doc_, &CDoc::fichierUtilise, this, [this](const QString& chemin) {
+    recents_.Ajoute(chemin.toStdString());
+    MetAJourRecents();
+  });
+}
+
+void CMainFrame::OuvreAvecBureau(const QUrl& url) {
+  // A failure is not reported.
+  QDesktopServices::openUrl(url);
+}
+
+void CMainFrame::MontreAPropos(int secondes) {
+  CBoiteImage boite(this, secondes);
+  boite.exec();
+}
+
+void CMainFrame::MetAJourTitre() {
+  setWindowTitle(doc_->Titre() + QStringLiteral("[*] - ") + QString::fromUtf8(CDoc::kTitreFenetre));
+  setWindowModified(doc_->EstModifie());
+}
+
+void CMainFrame::MetAJourRecents() {
+  for (QAction* a : actionsRecents_) {
+    menuFichier_->removeAction(a);
+    a->deleteLater();
+  }
+  actionsRecents_.clear();
+  const auto& liste = recents_.Liste();
+  for (int i = 0; i < int(liste.size()); ++i) {
+    const QString chemin = QString::fromStdString(liste[std::size_t(i)]);
+    auto* a = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(chemin).fileName()),
+                          menuFichier_);
+    a->setToolTip(chemin);
+    connect(a, &QAction::triggered, this, [this, chemin] {
+      if (doc_->OuvreFichier(chemin)) return;
+      // A file that could not be opened leaves the list.
+      const auto& l = recents_.Liste();
+      for (int j = 0; j < int(l.size()); ++j)
+        if (QString::fromStdString(l[std::size_t(j)]) == chemin) recents_.Retire(j);
+      MetAJourRecents();
+    });
+    menuFichier_->insertAction(avantQuitter_, a);
+    actionsRecents_.push_back(a);
+  }
+  if (!liste.empty()) {
+    QAction* s = new QAction(menuFichier_);
+    s->setSeparator(true);
+    menuFichier_->insertAction(avantQuitter_, s);
+    actionsRecents_.push_back(s);
+  }
+}
+
+// ---- the document's views -------------------------------------------------
+
+void CMainFrame::NouveauProjet() {
+  CProjet& projet = contexte_.Projet;
+  liste_->SupprimeTout();
+  projet.CheminEcranDeVeille.clear();
+  contexte_.EcranCourant.reset();
+  CEcran defaut;
+  projet.ModeleEcran.CopieParametres(defaut);
+  projet.NomModele.clear();
+  projet.ModeleCharge = 0;
+  projet.ModeleSauve = 0;
+  if (contexte_.Parametres.StartWizard && Assistant) Assistant();
+  travail_->PremierEcran();
+}
+
+int CMainFrame::LitProjet(const QString& chemin) {
+  if (principale_->DemarrageEnCours) return 1;
+  repaint();
+  if (!ChargeProjet(contexte_.Projet, chemin.toStdString(), *dialogue_)) return 0;
+  liste_->Recharge();
+  travail_->PremierEcran();
+  return 1;
+}
+
+int CMainFrame::EcritProjet(const QString& chemin) {
+  if (principale_->DemarrageEnCours) return 1;
+  return SauveProjet(contexte_.Projet, chemin.toStdString(), *dialogue_);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* evenement) {
+  if (!doc_->SauveModifications()) {
+    evenement->ignore();
+    return;
+  }
+  recents_.Ecrit();
+  evenement->accept();
+}
+
+}  // namespace lumaveil

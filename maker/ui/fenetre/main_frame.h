@@ -1,0 +1,99 @@
+// CMainFrame: the maker's main window. It assembles the top bar
+// (COutilDialog), the splitter with the screen list (CListeView, 190 pixels
+// wide at first) and the form view (CPrincipaleView), and the bottom bar
+// (CInformationDialog); it creates one action per command of the command
+// table, shared by the menus, the buttons and the accelerators, and routes
+// the File, screen-list and help commands. Other commands are connected by
+// whoever does their work, through Action().
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <memory>
+
+#include "app/contexte.h"
+#include "app/fichiers_recents.h"
+#include "dialogue.h"
+#include "document/doc.h"
+#include "fenetre/commandes.h"
+
+class QAction;
+class QMenu;
+class QSplitter;
+
+namespace lumaveil {
+
+class CDialogueQt;
+class CInformationDialog;
+class CListeView;
+class COutilDialog;
+class CPrincipaleView;
+class CTravail;
+
+class CMainFrame : public QMainWindow, public IVuesDocument {
+  Q_OBJECT
+ public:
+  // Creates the image-operations object of `contexte` when it has none.
+  explicit CMainFrame(CContexte& contexte, QWidget* parent = nullptr);
+  ~CMainFrame() override;
+
+  QAction* Action(Commande commande) const { return actions_[std::size_t(commande)]; }
+  QMenu* Menu(const QString& titre) const;
+
+  CDoc& Doc() { return *doc_; }
+  CTravail& Travail() { return *travail_; }
+  CListeView* ListeView() const { return liste_; }
+  CPrincipaleView* PrincipaleView() const { return principale_; }
+  COutilDialog* OutilDialog() const { return outils_; }
+  CInformationDialog* InformationDialog() const { return informations_; }
+  QSplitter* Separateur() const { return separateur_; }
+  CContexte& Contexte() { return contexte_; }
+  CFichiersRecents& FichiersRecents() { return recents_; }
+  IDialogue& Dialogue();
+
+  // Shows the large picture, closing by itself after `secondes` (0: only a
+  // click closes it).
+  void MontreAPropos(int secondes);
+
+  // IVuesDocument
+  void NouveauProjet() override;
+  int LitProjet(const QString& chemin) override;
+  int EcritProjet(const QString& chemin) override;
+  QWidget* FenetreDocument() override { return this; }
+
+  // Runs the creation wizard at New when the settings ask for it; empty
+  // until the wizard exists.
+  std::function<void()> Assistant;
+
+ protected:
+  void closeEvent(QCloseEvent* evenement) override;
+
+ private:
+  void CreeActions();
+  void CreeMenus();
+  void RouteCommandes();
+  void MetAJourTitre();
+  void MetAJourRecents();
+  void OuvreAvecBureau(const QUrl& url);
+
+  CContexte& contexte_;
+  std::array<QAction*, kNombreCommandes> actions_{};
+  std::unique_ptr<CDialogueQt> dialogue_;
+  CDoc* doc_ = nullptr;
+  CTravail* travail_ = nullptr;
+  COutilDialog* outils_ = nullptr;
+  CInformationDialog* informations_ = nullptr;
+  QSplitter* separateur_ = nullptr;
+  CListeView* liste_ = nullptr;
+  CPrincipaleView* principale_ = nullptr;
+  QMenu* menuFichier_ = nullptr;
+  QAction* avantQuitter_ = nullptr;
+  std::vector<QAction*> actionsRecents_;
+  CFichiersRecents recents_;
+};
+
+// File of the help manual, beside the program.
+QString CheminAide();
+
+}  // namespace lumaveil

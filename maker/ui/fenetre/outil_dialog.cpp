@@ -1,0 +1,51 @@
+#include "fenetre/outil_dialog.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QHBoxLayout>
+
+namespace lumaveil {
+
+const std::array<Commande, 9>& COutilDialog::CommandesBoutons() {
+  static const std::array<Commande, 9> kBoutons{
+      Commande::Nouveau,       Commande::Ouvrir,         Commande::Enregistrer,
+      Commande::EcranNouveau,  Commande::EcranSupprime,  Commande::EcranPrecedent,
+      Commande::EcranSuivant,  Commande::Generation,     Commande::Aide};
+  return kBoutons;
+}
+
+COutilDialog::COutilDialog(const std::function<QAction*(Commande)>& action, QWidget* parent)
+    : QWidget(parent) {
+  std::array<QAction*, 9> actions{};
+  for (std::size_t i = 0; i < actions.size(); ++i) actions[i] = action(CommandesBoutons()[i]);
+  setObjectName("COutilDialog");
+  setAccessibleName("Tools");
+  auto* disposition = new QHBoxLayout(this);
+  disposition->setContentsMargins(6, 4, 6, 4);
+  disposition->setSpacing(2);
+  for (std::size_t i = 0; i < actions.size(); ++i) {
+    // Groups: the document, the screens, generation and help.
+    if (i == 3 || i == 7) {
+      auto* trait = new QFrame(this);
+      trait->setFrameShape(QFrame::VLine);
+      trait->setFrameShadow(QFrame::Sunken);
+      disposition->addSpacing(4);
+      disposition->addWidget(trait);
+      disposition->addSpacing(4);
+    }
+    auto* bouton = new QToolButton(this);
+    bouton->setDefaultAction(actions[i]);
+    bouton->setAutoRaise(true);
+    bouton->setIconSize(QSize(32, 32));
+    bouton->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    const char* bulle = Definition(CommandesBoutons()[i]).bulle;
+    bouton->setToolTip(QString::fromUtf8(bulle));
+    bouton->setAccessibleName(QString::fromUtf8(bulle));
+    bouton->setFocusPolicy(Qt::TabFocus);
+    boutons_[i] = bouton;
+    disposition->addWidget(bouton);
+  }
+  disposition->addStretch(1);
+}
+
+}  // namespace lumaveil

@@ -1,0 +1,109 @@
+#include "liste/fabrique_vignettes.h"
+
+#include <QMetaObject>
+
+#include "graphique.h"
+
+namespace lumaveil {
+
+CFabriqueVignettes::CFabriqueVignettes(QObject* parent) : QObject(parent) {
+  fil_ = std::thread([this] { Boucle(); });
+}
+
+CFabriqueVignettes::~CFabriqueVignettes() {
+  {
+    std::lock_guard<std::mutex> garde(mutex_);
+    arret_ = true;
+    file_.clear();
+  }
+  cv_.notify_all();
+  if (fil_.joinable()) fil_.join();
+}
+
+void CFabriqueVignettes::FixeFond(const talvik::HBITMAP& fond) {
+  std::lock_guard<std::mutex> garde(mutex_);
+  fond_ = fond;
+}
+
+void CFabriqueVignettes::Demande(std::uint64_t jeton, const CEcran& ecran) {
+  auto copie = std::make_unique<CEcran>(ecran.TailleCible);
+  copie->CopieParametres(ecran);
+  {
+    std::lock_guard<std::mutex> garde(mutex_);
+    file_.push_back({jeton, std::move(copie), serie_});
+  }
+  cv_.notify_one();
+}
+
+void CFabriqueVignettes::AnnuleTout() {
+  bool vide;
+  {
+    std::lock_guard<std::mutex> garde(mutex_);
+    file_.clear();
+    ++serie_;
+    vide = enCours_ == 0;
+  }
+  if (vide) emit termine();
+}
+
+int CFabriqueVignettes::EnAttente() const {
+  std::lock_guard<std::mutex> garde(mutex_);
+  return int(file_.size()) + enCours_;
+}
+
+talvik::HBITMAP CFabriqueVignettes::Fabrique(talvik::CGraphique& graphique, CEcran& ecran,
+                                             const talvik::HBITMAP& fond) {
+  if (!ecran.CheminImage.empty() && !ecran.ChargeImage(ecran.CheminImage)) {
+    return graphique.CadreImage(fond, 0, 0, 0x00C0C0C0, 5, 0, 0, 1);
+  }
+  SIZE taille{};
+  talvik::HBITMAP rendu =
+      ecran.CalculeImageFinale(graphique, 0, 1, 1, 1, 1, 1, 1, 1, &taille, 1);
+  ecran.SupprimeImages();
+  ecran.CreeVignette(graphique, &rendu, &fond);
+  // A screen with nothing to show (no picture, no background) still gets
+  // its framed backdrop.
+  return ecran.Vignette ? ecran.Vignette
+                        : graphique.CadreImage(fond, 0, 0, 0x00C0C0C0, 5, 0, 0, 1);
+}
+
+void CFabriqueVignettes::Boucle() {
+  CEcran::FixeProfondeurFil(32);
+  std::unique_ptr<talvik::CGraphique> graphique;
+  for (;;) {
+    Travail travail;
+    talvik::HBITMAP fond;
+    {
+      std::unique_lock<std::mutex> verrou(mutex_);
+      cv_.wait(verrou, [this] { return arret_ || !file_.empty(); });
+      if (arret_) return;
+      travail = std::move(file_.front());
+      file_.pop_front();
+      ++enCours_;
+      fond = fond_;
+    }
+    if (!fond) fond = talvik::HBITMAP::Create(kVignetteLargeur, kVignetteHauteur, 0x00E0E0E0);
+    if (!graphique) graphique = std::make_unique<talvik::CGraphique>();
+    talvik::HBITMAP vignette = Fabrique(*graphique, *travail.ecran, fond);
+    travail.ecran.reset();
+    const std::uint64_t jeton = travail.jeton, serie = travail.serie;
+    QMetaObject::invokeMethod(
+        this, [this, jeton, serie, vignette] { Livre(jeton, serie, vignette); },
+        Qt::QueuedConnection);
+  }
+}
+
+void CFabriqueVignettes::Livre(std::uint64_t jeton, std::uint64_t serie,
+                               talvik::HBITMAP vignette) {
+  bool actuel, fini;
+  {
+    std::lock_guard<std::mutex> garde(mutex_);
+    --enCours_;
+    actuel = serie == serie_;
+    fini = enCours_ == 0 && file_.empty();
+  }
+  if (actuel && reception_) reception_(jeton, vignette);
+  if (fini) emit termine();
+}
+
+}  // namespace lumaveil

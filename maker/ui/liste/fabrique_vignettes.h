@@ -1,0 +1,74 @@
+// The thumbnail worker of the screen list: one thread that builds the
+// 150 x 110 thumbnails of screens whose picture must be loaded from its
+// file, so that the window answers while a large project fills in. Each
+// request carries a copy of the screen's settings taken when it is made;
+// the thumbnails come back on the user-interface thread, in the order of
+// the requests.
+#pragma once
+
+#include <QObject>
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+#include "ecran.h"
+
+namespace lumaveil {
+
+class CFabriqueVignettes : public QObject {
+  Q_OBJECT
+ public:
+  // Receives a finished thumbnail on the user-interface thread.
+  using Reception = std::function<void(std::uint64_t jeton, talvik::HBITMAP vignette)>;
+
+  explicit CFabriqueVignettes(QObject* parent = nullptr);
+  // Stops after the thumbnail in progress; pending requests are dropped.
+  ~CFabriqueVignettes() override;
+
+  void FixeReception(Reception reception) { reception_ = std::move(reception); }
+  // The 140 x 100 backdrop under each thumbnail (shared, read only).
+  void FixeFond(const talvik::HBITMAP& fond);
+
+  // Queues the thumbnail of `ecran` (settings copied now) under `jeton`.
+  void Demande(std::uint64_t jeton, const CEcran& ecran);
+  // Drops every request not yet started; a thumbnail being built is not
+  // delivered.
+  void AnnuleTout();
+  // Requests not yet delivered (queued, being built or on their way).
+  int EnAttente() const;
+
+  // The thumbnail of one screen as the worker makes it: the picture loaded
+  // from CheminImage, rendered completely, fitted on the backdrop and
+  // framed; a picture that cannot be loaded gives the framed backdrop.
+  static talvik::HBITMAP Fabrique(talvik::CGraphique& graphique, CEcran& ecran,
+                                  const talvik::HBITMAP& fond);
+
+ signals:
+  // Every request made so far has been delivered (or dropped).
+  void termine();
+
+ private:
+  struct Travail {
+    std::uint64_t jeton;
+    std::unique_ptr<CEcran> ecran;
+    std::uint64_t serie;
+  };
+  void Boucle();
+  void Livre(std::uint64_t jeton, std::uint64_t serie, talvik::HBITMAP vignette);
+
+  Reception reception_;
+  mutable std::mutex mutex_;
+  std::condition_variable cv_;
+  std::deque<Travail> file_;
+  talvik::HBITMAP fond_;
+  bool arret_ = false;
+  std::uint64_t serie_ = 0;  // bumped by AnnuleTout: older results are dropped
+  int enCours_ = 0;          // requests taken by the worker, not yet delivered
+  std::thread fil_;
+};
+
+}  // namespace lumaveil

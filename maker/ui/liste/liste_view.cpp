@@ -1,0 +1,358 @@
+#include "liste/liste_view.h"
+
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QUrl>
+
+#include "app/conversion_image.h"
+#include "graphique.h"
+#include "icones/ressources.h"
+
+namespace lumaveil {
+
+namespace {
+
+constexpr int kRoleJeton = Qt::UserRole + 1;
+constexpr QSize kTailleImage(150, 110);
+
+talvik::HBITMAP FondDepuisRessource() {
+  QImage image(kVignetteLargeur, kVignetteHauteur, QImage::Format_RGB32);
+  image.fill(QColor(0xE8, 0xE8, 0xE8));
+  QPainter peintre(&image);
+  QSvgRenderer rendu(QStringLiteral(":/icones/fond_vignette.svg"));
+  if (rendu.isValid()) rendu.render(&peintre, QRectF(0, 0, kVignetteLargeur, kVignetteHauteur));
+  peintre.end();
+  return BitmapDepuisQt(image);
+}
+
+}  // namespace
+
+QString LibelleItem(int index) {
+  return QString::asprintf("%3d", index + 1).replace(' ', '0');
+}
+
+CListeView::CListeView(CProjet& projet, talvik::CGraphique& graphique, QWidget* parent)
+    : QListWidget(parent), projet_(projet), graphique_(graphique) {
+  InitialiseIcones();
+  setObjectName("CListeView");
+  setAccessibleName("Screens");
+  setViewMode(QListView::IconMode);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setMovement(QListView::Static);
+  setResizeMode(QListView::Adjust);
+  setWrapping(true);
+  setUniformItemSizes(true);
+  setIconSize(kTailleImage);
+  setGridSize(QSize(kTailleImage.width() + 12, kTailleImage.height() + 28));
+  setSpacing(0);
+  setFrameShape(QFrame::StyledPanel);
+  setDragEnabled(false);
+  setAcceptDrops(true);
+  viewport()->setAcceptDrops(true);
+  setDropIndicatorShown(false);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+  fond_ = FondDepuisRessource();
+  pixmapFond_ = QPixmap::fromImage(
+      ImageQt(graphique_.CadreImage(fond_, 0, 0, 0x00C0C0C0, 5, 0, 0, 1)));
+  fabrique_ = new CFabriqueVignettes(this);
+  fabrique_->FixeFond(fond_);
+  fabrique_->FixeReception(
+      [this](std::uint64_t jeton, talvik::HBITMAP vignette) { Recoit(jeton, vignette); });
+}
+
+CListeView::~CListeView() {
+  FinGlissement();
+  fabrique_->AnnuleTout();
+}
+
+QListWidgetItem* CListeView::NouvelItem(int index) {
+  auto* item = new QListWidgetItem;
+  const QString libelle = LibelleItem(index);
+  item->setText(libelle);
+  item->setData(Qt::AccessibleTextRole, libelle);
+  item->setIcon(QIcon(pixmapFond_));
+  item->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  item->setData(kRoleJeton, QVariant::fromValue<qulonglong>(0));
+  return item;
+}
+
+void CListeView::Renumerote(int depuis) {
+  for (int i = std::max(depuis, 0); i < count(); ++i) {
+    const QString libelle = LibelleItem(i);
+    QListWidgetItem* it = item(i);
+    if (it->text() != libelle) {
+      it->setText(libelle);
+      it->setData(Qt::AccessibleTextRole, libelle);
+    }
+  }
+}
+
+void CListeView::MontreVignette(int index, const talvik::HBITMAP& vignette) {
+  QListWidgetItem* it = item(index);
+  if (!it) return;
+  it->setData(kRoleJeton, QVariant::fromValue<qulonglong>(0));
+  if (vignette) {
+    projet_.Ecran(index).Vignette = vignette;
+    it->setIcon(QIcon(QPixmap::fromImage(ImageQt(vignette))));
+  } else {
+    it->setIcon(QIcon(pixmapFond_));
+  }
+}
+
+void CListeView::DemandeVignette(int index, const CEcran& source) {
+  if (source.ImageFinale) {
+    CEcran& cible = projet_.Ecran(index);
+    cible.CreeVignette(graphique_, &source.ImageFinale, &fond_);
+    MontreVignette(index, cible.Vignette);
+    return;
+  }
+  const std::uint64_t jeton = prochainJeton_++;
+  QListWidgetItem* it = item(index);
+  it->setIcon(QIcon(pixmapFond_));
+  it->setData(kRoleJeton, QVariant::fromValue<qulonglong>(jeton));
+  fabrique_->Demande(jeton, projet_.Ecran(index));
+}
+
+void CListeView::Recoit(std::uint64_t jeton, const talvik::HBITMAP& vignette) {
+  for (int i = 0; i < count(); ++i) {
+    if (item(i)->data(kRoleJeton).toULongLong() == jeton) {
+      MontreVignette(i, vignette);
+      emit vignetteAffichee(i);
+      return;
+    }
+  }
+}
+
+void CListeView::SelectionneItem(int index) {
+  QListWidgetItem* it = item(index);
+  if (!it) {
+    clearSelection();
+    return;
+  }
+  scrollToItem(it);
+  setCurrentItem(it, QItemSelectionModel::ClearAndSelect);
+}
+
+int CListeView::InsereEcran(const CEcran& ecran, bool redessine, bool apres) {
+  int position = projet_.Selection() + (apres ? 1 : 0);
+  position = std::clamp(position, 0, projet_.NombreEcrans());
+  auto copie = std::make_unique<CEcran>(ecran.TailleCible);
+  copie->CopieParametres(ecran);
+  const int fin = projet_.Ajoute(std::move(copie));
+  projet_.Deplace(fin, position);
+  projet_.Selectionne(position);
+  insertItem(position, NouvelItem(position));
+  Renumerote(position + 1);
+  DemandeVignette(position, ecran);
+  SelectionneItem(position);
+  if (redessine) viewport()->repaint();
+  return position;
+}
+
+void CListeView::RemplaceSelection(const CEcran& ecran) {
+  const int i = projet_.Selection();
+  if (i < 0 || i >= projet_.NombreEcrans()) return;
+  CEcran& cible = projet_.Ecran(i);
+  cible.SupprimeImages();
+  cible.Vignette.Reset();
+  cible.CopieParametres(ecran);
+  DemandeVignette(i, ecran);
+}
+
+int CListeView::SupprimeEcran(int index) {
+  if (index == -1) index = projet_.Selection();
+  if (index < 0 || index >= projet_.NombreEcrans()) return 0;
+  const int selection = projet_.Selection();
+  projet_.Supprime(index);
+  delete takeItem(index);
+  Renumerote(index);
+  // The selection keeps its index, or becomes -1 past the end.
+  projet_.Selectionne(selection < projet_.NombreEcrans() ? selection : -1);
+  if (projet_.Selection() >= 0) SelectionneItem(projet_.Selection());
+  else clearSelection();
+  return 1;
+}
+
+void CListeView::SupprimeTout() {
+  fabrique_->AnnuleTout();
+  while (projet_.NombreEcrans() > 0) projet_.Supprime(projet_.NombreEcrans() - 1);
+  projet_.Selectionne(-1);
+  clear();
+}
+
+CEcran* CListeView::Selectionne(int index) {
+  if (index < 0 || index >= projet_.NombreEcrans()) return nullptr;
+  projet_.Selectionne(index);
+  SelectionneItem(index);
+  setFocus();
+  return &projet_.Ecran(index);
+}
+
+void CListeView::Recharge() {
+  fabrique_->AnnuleTout();
+  clear();
+  for (int i = 0; i < projet_.NombreEcrans(); ++i) {
+    addItem(NouvelItem(i));
+  }
+  for (int i = 0; i < projet_.NombreEcrans(); ++i) DemandeVignette(i, projet_.Ecran(i));
+  if (projet_.Selection() >= 0) SelectionneItem(projet_.Selection());
+}
+
+// ---- keyboard -----------------------------------------------------------
+
+void CListeView::keyPressEvent(QKeyEvent* evenement) {
+  switch (evenement->key()) {
+    case Qt::Key_Delete:
+      emit suppressionDemandee();
+      return;
+    case Qt::Key_Up:
+      emit precedentDemande();
+      return;
+    case Qt::Key_Down:
+      emit suivantDemande();
+      return;
+    default:
+      break;
+  }
+  QListWidget::keyPressEvent(evenement);
+  // Other keys that move the selection choose that screen.
+  const int ligne = currentRow();
+  if (ligne >= 0 && ligne != projet_.Selection() && item(ligne)->isSelected()) emit ecranChoisi(ligne);
+}
+
+// ---- mouse: selection and reordering ------------------------------------
+
+void CListeView::mousePressEvent(QMouseEvent* evenement) {
+  if (glissement_) return;
+  QListWidget::mousePressEvent(evenement);
+  if (evenement->button() == Qt::LeftButton) {
+    boutonEnfonce_ = true;
+    pointAppui_ = evenement->position().toPoint();
+    QListWidgetItem* it = itemAt(pointAppui_);
+    itemAppui_ = it ? row(it) : -1;
+  }
+}
+
+void CListeView::mouseMoveEvent(QMouseEvent* evenement) {
+  const QPoint position = evenement->position().toPoint();
+  if (!glissement_) {
+    if (boutonEnfonce_ && itemAppui_ >= 0 &&
+        (position - pointAppui_).manhattanLength() >= QApplication::startDragDistance()) {
+      DebutGlissement(itemAppui_, position);
+    }
+    return;
+  }
+  if (imageGlissement_) imageGlissement_->move(mapToGlobal(position) - QPoint(24, 24));
+  QListWidgetItem* survol = itemAt(position);
+  if (!survol) return;
+  const int c = row(survol);
+  if (c == cible_) return;
+  // Show the neighbour in the direction of the drag.
+  const int voisin = cible_ < c ? c + 1 : c - 1;
+  if (item(voisin)) scrollToItem(item(voisin));
+  setCurrentItem(survol, QItemSelectionModel::ClearAndSelect);
+  viewport()->update();
+  cible_ = c;
+}
+
+void CListeView::mouseReleaseEvent(QMouseEvent* evenement) {
+  if (evenement->button() != Qt::LeftButton) {
+    QListWidget::mouseReleaseEvent(evenement);
+    return;
+  }
+  boutonEnfonce_ = false;
+  if (glissement_) {
+    const int source = source_, cible = cible_;
+    FinGlissement();
+    if (source != cible) {
+      projet_.Deplace(source, cible);
+      QListWidgetItem* it = takeItem(source);
+      insertItem(cible, it);
+      Renumerote(std::min(source, cible));
+      projet_.Selectionne(cible);
+      SelectionneItem(cible);
+      emit ecranDeplace(source, cible);
+    } else {
+      SelectionneItem(projet_.Selection());
+    }
+    return;
+  }
+  QListWidget::mouseReleaseEvent(evenement);
+  // A click: the first selected item becomes current; a click on empty
+  // space selects the current item again.
+  const QList<QListWidgetItem*> choisis = selectedItems();
+  if (choisis.isEmpty()) {
+    if (projet_.Selection() >= 0) SelectionneItem(projet_.Selection());
+    return;
+  }
+  const int ligne = row(choisis.front());
+  if (ligne != projet_.Selection()) emit ecranChoisi(ligne);
+}
+
+void CListeView::DebutGlissement(int index, const QPoint& position) {
+  if (index != projet_.Selection()) emit ecranChoisi(index);
+  glissement_ = true;
+  source_ = cible_ = index;
+  QApplication::setOverrideCursor(Qt::DragMoveCursor);
+  auto* image = new QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint);
+  image->setAttribute(Qt::WA_TransparentForMouseEvents);
+  image->setAttribute(Qt::WA_DeleteOnClose);
+  image->setPixmap(QIcon(QStringLiteral(":/icones/logo.svg")).pixmap(QSize(48, 48)));
+  image->resize(48, 48);
+  image->move(mapToGlobal(position) - QPoint(24, 24));
+  image->show();
+  imageGlissement_ = image;
+  grabMouse();
+}
+
+void CListeView::FinGlissement() {
+  if (!glissement_) return;
+  glissement_ = false;
+  if (imageGlissement_) imageGlissement_->close();
+  QApplication::restoreOverrideCursor();
+  releaseMouse();
+}
+
+// ---- files dropped from the desktop -------------------------------------
+
+void CListeView::dragEnterEvent(QDragEnterEvent* evenement) {
+  if (evenement->mimeData()->hasUrls()) evenement->acceptProposedAction();
+  else evenement->ignore();
+}
+
+void CListeView::dragMoveEvent(QDragMoveEvent* evenement) {
+  if (evenement->mimeData()->hasUrls()) evenement->acceptProposedAction();
+  else evenement->ignore();
+}
+
+void CListeView::dropEvent(QDropEvent* evenement) {
+  if (!evenement->mimeData()->hasUrls()) {
+    evenement->ignore();
+    return;
+  }
+  int nombre = 0;
+  for (const QUrl& url : evenement->mimeData()->urls()) {
+    if (!url.isLocalFile()) continue;
+    // No type check: a file that is not a picture gives a screen without one.
+    std::unique_ptr<CEcran> ecran = projet_.NouvelEcranDepuisModele();
+    ecran->CheminImage = url.toLocalFile().toStdString();
+    InsereEcran(*ecran, true, true);
+    ++nombre;
+  }
+  evenement->acceptProposedAction();
+  if (nombre == 0) return;
+  emit ecranChoisi(projet_.NombreEcrans() - 1);
+  QApplication::beep();
+  emit fichiersDeposes(nombre);
+}
+
+}  // namespace lumaveil

@@ -1,0 +1,122 @@
+// CListeView: the left pane of the main window, one 150 x 110 thumbnail
+// per screen in playing order, labelled "001", "002", ... It shows the
+// project's screen list (CProjet) and keeps its items in step with it: the
+// item at position i is screen i, with screen i's thumbnail.
+//
+// Thumbnails of screens that have a rendered picture are made at once;
+// the others are made by the thumbnail worker and appear when ready, the
+// plain backdrop showing meanwhile.
+//
+// What the user does here that concerns the working screen is reported by
+// signals; the main frame acts on them (make current, delete, previous,
+// next).
+#pragma once
+
+#include <QCursor>
+#include <QListWidget>
+#include <QPointer>
+#include <cstdint>
+
+#include "liste/fabrique_vignettes.h"
+#include "projet.h"
+
+class QLabel;
+
+namespace lumaveil {
+
+class CListeView : public QListWidget {
+  Q_OBJECT
+ public:
+  explicit CListeView(CProjet& projet, talvik::CGraphique& graphique, QWidget* parent = nullptr);
+  ~CListeView() override;
+
+  // Inserts a copy of `ecran`'s settings as a new screen: at selection + 1
+  // with `apres`, else at the selection's place. Its thumbnail comes from
+  // `ecran`'s rendered picture when it has one, else from the worker. The
+  // following labels are renumbered, the new item is scrolled into view and
+  // becomes the selection. Returns its index.
+  int InsereEcran(const CEcran& ecran, bool redessine, bool apres);
+  // Replaces the selected screen by a copy of `ecran` with a new thumbnail;
+  // nothing else moves. Nothing without a selection.
+  void RemplaceSelection(const CEcran& ecran);
+  // Deletes screen `index` (-1: the selection) and renumbers the following
+  // items; when the selection is then not below the number of screens it
+  // becomes -1. Returns 0 for a bad index.
+  int SupprimeEcran(int index);
+  // Deletes every screen, last to first; pending thumbnails are dropped.
+  void SupprimeTout();
+  // Selects screen `index` (scrolled into view, focused) and returns it;
+  // null, and nothing changes, for -1 or an index beyond the list.
+  CEcran* Selectionne(int index);
+  // Rebuilds every item from the project (after a project was read): labels
+  // and backdrops at once, thumbnails from the worker in list order.
+  void Recharge();
+
+  int Selection() const { return projet_.Selection(); }
+  int NombreEcrans() const { return projet_.NombreEcrans(); }
+  CEcran& Ecran(int i) { return projet_.Ecran(i); }
+  SIZE ResolutionCible() const { return projet_.ResolutionCible; }
+  void FixeResolutionCible(SIZE taille) { projet_.ResolutionCible = taille; }
+
+  // The 140 x 100 backdrop of the thumbnails.
+  const talvik::HBITMAP& FondVignette() const { return fond_; }
+  CFabriqueVignettes& Fabrique() { return *fabrique_; }
+  // Thumbnails asked of the worker and not yet shown.
+  int VignettesEnAttente() const { return fabrique_->EnAttente(); }
+  bool GlissementEnCours() const { return glissement_; }
+
+ signals:
+  // The user chose screen `index` (click, keys other than Delete/Up/Down,
+  // start of a drag, end of a file drop): make it current.
+  void ecranChoisi(int index);
+  // Delete, Up and Down in the list: delete, previous, next.
+  void suppressionDemandee();
+  void precedentDemande();
+  void suivantDemande();
+  // A thumbnail from the worker is now shown on item `index`.
+  void vignetteAffichee(int index);
+  // Files were dropped and became screens (the last one was made current).
+  void fichiersDeposes(int nombre);
+  // A drag moved screen `de` to position `vers`.
+  void ecranDeplace(int de, int vers);
+
+ protected:
+  void keyPressEvent(QKeyEvent* evenement) override;
+  void mousePressEvent(QMouseEvent* evenement) override;
+  void mouseMoveEvent(QMouseEvent* evenement) override;
+  void mouseReleaseEvent(QMouseEvent* evenement) override;
+  void dragEnterEvent(QDragEnterEvent* evenement) override;
+  void dragMoveEvent(QDragMoveEvent* evenement) override;
+  void dropEvent(QDropEvent* evenement) override;
+
+ private:
+  QListWidgetItem* NouvelItem(int index);
+  void Renumerote(int depuis);
+  void MontreVignette(int index, const talvik::HBITMAP& vignette);
+  void DemandeVignette(int index, const CEcran& source);
+  void Recoit(std::uint64_t jeton, const talvik::HBITMAP& vignette);
+  void SelectionneItem(int index);
+  void DebutGlissement(int index, const QPoint& position);
+  void FinGlissement();
+
+  CProjet& projet_;
+  talvik::CGraphique& graphique_;
+  talvik::HBITMAP fond_;           // 140 x 100 backdrop
+  QPixmap pixmapFond_;             // the framed backdrop shown while a thumbnail is made
+  CFabriqueVignettes* fabrique_;
+  std::uint64_t prochainJeton_ = 1;
+
+  // Reordering by drag.
+  bool boutonEnfonce_ = false;
+  QPoint pointAppui_;
+  int itemAppui_ = -1;
+  bool glissement_ = false;
+  int source_ = -1;
+  int cible_ = -1;
+  QPointer<QLabel> imageGlissement_;
+};
+
+// Label of the item at `index`: "%3d" of index + 1 with spaces as "0".
+QString LibelleItem(int index);
+
+}  // namespace lumaveil
