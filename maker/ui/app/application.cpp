@@ -8,7 +8,7 @@
 #include <QScreen>
 #include <QStandardPaths>
 
-#include "app/dialogue_qt.h"
+#include "dialogs/commun/boite_message.h"
 #include "chaines_maker.h"
 #include "fenetre/main_frame.h"
 #include "liste/liste_view.h"
@@ -38,7 +38,7 @@ bool CLumaveilApp::InitInstance(const QString& projet, int secondesImage) {
 
   // 3. The network layer.
   if (curl_global_init(CURL_GLOBAL_DEFAULT) != CURLE_OK) {
-    BoiteMessage(nullptr, kEchecSockets, "Lumaveil", IconeMessage::Erreur);
+    talvik::BoiteMessage(nullptr, kEchecSockets, talvik::kTitreErreur, IconeMessage::Erreur);
     return false;
   }
   reseau_ = true;
@@ -59,7 +59,7 @@ bool CLumaveilApp::InitInstance(const QString& projet, int secondesImage) {
   }
   contexte_.Projet.ResolutionCible = TailleEcranCourante();
   InstalleChainesMaker();
-  InstalleMessagesQt();
+  talvik::InstalleMessagesQt();
 
   // 5.-7. The profile with its recent files, the main window with its
   // document, the command line. A project named there must exist; it is
@@ -69,7 +69,7 @@ bool CLumaveilApp::InitInstance(const QString& projet, int secondesImage) {
   CPrincipaleView* vue = fenetre_->PrincipaleView();
   if (!projet.isEmpty()) {
     if (!QFileInfo(projet).isFile()) {
-      BoiteMessage(nullptr, "Unable to open file " + projet.toStdString(), "Error",
+      talvik::BoiteMessage(nullptr, "Unable to open file " + projet.toStdString(), talvik::kTitreErreur,
                    IconeMessage::Erreur);
       return false;
     }
@@ -98,7 +98,6 @@ bool CLumaveilApp::InitInstance(const QString& projet, int secondesImage) {
 int CLumaveilApp::ExitInstance(int code) {
   fenetre_.reset();
   EcritParametres(contexte_.Parametres);
-  RestaureMessagesQt();
   return code;
 }
 

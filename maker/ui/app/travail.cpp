@@ -1,6 +1,6 @@
 #include "app/travail.h"
 
-#include <QApplication>
+#include "dialogs/commun/boite_message.h"
 
 #include "liste/liste_view.h"
 
@@ -15,8 +15,9 @@ void CTravail::NouveauDepuisModele() {
 
 void CTravail::Rend(int niveau) {
   if (!contexte_.EcranCourant) return;
-  contexte_.EcranCourant->CalculeImageFinale(*contexte_.Graphique, niveau, 1, 1, 1, 1, 1, 1, 1,
-                                             nullptr, contexte_.QualiteRedimension);
+  contexte_.EcranCourant->CalculeImageFinale(
+      *contexte_.Graphique, niveau, Etapes::Toutes(), nullptr,
+      contexte_.QualiteRedimension ? Echantillonnage::Rapide : Echantillonnage::Moyenne);
 }
 
 void CTravail::RendCourant(int index) {
@@ -69,13 +70,13 @@ void CTravail::SupprimeEcran() {
 void CTravail::Precedent() {
   const int index = liste_.Selection();
   if (index > 0) RendCourant(index - 1);
-  else QApplication::beep();
+  else talvik::Bip();
 }
 
 void CTravail::Suivant() {
   const int index = liste_.Selection();
   if (index + 1 < liste_.NombreEcrans()) RendCourant(index + 1);
-  else QApplication::beep();
+  else talvik::Bip();
 }
 
 void CTravail::PremierEcran() {

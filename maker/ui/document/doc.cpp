@@ -1,23 +1,21 @@
 #include "document/doc.h"
 
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QRegularExpression>
 
+#include "dialogs/commun/boite_message.h"
 #include "liste/ks_file_dialog.h"
 
 namespace lumaveil {
 
 CDoc::CDoc(IVuesDocument& vues, QObject* parent) : QObject(parent), vues_(vues) {
   Question = [this](const QString& texte) {
-    QMessageBox boite(QMessageBox::Question, QString::fromUtf8(kTitreFenetre), texte,
-                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                      vues_.FenetreDocument());
-    boite.setAccessibleName(QString::fromUtf8(kTitreFenetre));
-    switch (boite.exec()) {
-      case QMessageBox::Yes:
+    switch (talvik::BoiteMessage(vues_.FenetreDocument(), texte.toStdString(), kTitreFenetre,
+                                 talvik::IconeMessage::Question,
+                                 talvik::BoutonsMessage::OuiNonAnnuler)) {
+      case talvik::IDYES:
         return ReponseSauvegarde::Oui;
-      case QMessageBox::No:
+      case talvik::IDNO:
         return ReponseSauvegarde::Non;
       default:
         return ReponseSauvegarde::Annuler;

@@ -5,21 +5,22 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMouseEvent>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QShortcut>
 #include <QSplitter>
-#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
 #include "app/dialogue_qt.h"
+#include "dialogs/commun/apropos_dlg.h"
+#include "dialogs/commun/image_qt.h"
 #include "app/travail.h"
 #include "fenetre/information_dialog.h"
 #include "fenetre/outil_dialog.h"
@@ -34,25 +35,15 @@ namespace {
 
 constexpr int kLargeurListe = 190;
 
-// The about picture: a borderless box that a click closes, or a timer.
-class CBoiteImage : public QDialog {
- public:
-  CBoiteImage(QWidget* parent, int secondes)
-      : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
-    setObjectName("CAproposdeDlg");
-    setAccessibleName(QStringLiteral("About Lumaveil"));
-    auto* disposition = new QVBoxLayout(this);
-    disposition->setContentsMargins(0, 0, 0, 0);
-    auto* image = new QLabel(this);
-    image->setPixmap(QIcon(QStringLiteral(":/icones/apropos.svg")).pixmap(QSize(480, 300)));
-    image->setAccessibleName(QStringLiteral("About Lumaveil"));
-    disposition->addWidget(image);
-    if (secondes > 0) QTimer::singleShot(secondes * 1000, this, &QDialog::accept);
-  }
-
- protected:
-  void mouseReleaseEvent(QMouseEvent*) override { accept(); }
-};
+// The large picture of the start-up and about boxes.
+talvik::HBITMAP ImageAPropos() {
+  QImage image(480, 300, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter peintre(&image);
+  QSvgRenderer(QStringLiteral(":/icones/apropos.svg")).render(&peintre);
+  peintre.end();
+  return talvik::BitmapDepuisImageQt(image);
+}
 
 }  // namespace
 
@@ -215,7 +206,11 @@ void CMainFrame::OuvreAvecBureau(const QUrl& url) {
 }
 
 void CMainFrame::MontreAPropos(int secondes) {
-  CBoiteImage boite(this, secondes);
+  talvik::CAproposdeDlg boite(this);
+  boite.setObjectName("CAproposdeDlg");
+  boite.m_hImage = ImageAPropos();
+  boite.m_strTitre = "About Lumaveil";
+  boite.m_nSecondes = secondes;
   boite.exec();
 }
 

@@ -58,7 +58,7 @@ talvik::HBITMAP CFabriqueVignettes::Fabrique(talvik::CGraphique& graphique, CEcr
   }
   SIZE taille{};
   talvik::HBITMAP rendu =
-      ecran.CalculeImageFinale(graphique, 0, 1, 1, 1, 1, 1, 1, 1, &taille, 1);
+      ecran.CalculeImageFinale(graphique, 0, Etapes::Toutes(), &taille);
   ecran.SupprimeImages();
   ecran.CreeVignette(graphique, &rendu, &fond);
   // A screen with nothing to show (no picture, no background) still gets
@@ -68,7 +68,6 @@ talvik::HBITMAP CFabriqueVignettes::Fabrique(talvik::CGraphique& graphique, CEcr
 }
 
 void CFabriqueVignettes::Boucle() {
-  CEcran::FixeProfondeurFil(32);
   std::unique_ptr<talvik::CGraphique> graphique;
   for (;;) {
     Travail travail;

@@ -12,7 +12,8 @@
 #include <QSvgRenderer>
 #include <QUrl>
 
-#include "app/conversion_image.h"
+#include "dialogs/commun/boite_message.h"
+#include "dialogs/commun/image_qt.h"
 #include "graphique.h"
 #include "icones/ressources.h"
 
@@ -30,7 +31,7 @@ talvik::HBITMAP FondDepuisRessource() {
   QSvgRenderer rendu(QStringLiteral(":/icones/fond_vignette.svg"));
   if (rendu.isValid()) rendu.render(&peintre, QRectF(0, 0, kVignetteLargeur, kVignetteHauteur));
   peintre.end();
-  return BitmapDepuisQt(image);
+  return talvik::BitmapDepuisImageQt(image);
 }
 
 }  // namespace
@@ -62,7 +63,7 @@ CListeView::CListeView(CProjet& projet, talvik::CGraphique& graphique, QWidget* 
 
   fond_ = FondDepuisRessource();
   pixmapFond_ = QPixmap::fromImage(
-      ImageQt(graphique_.CadreImage(fond_, 0, 0, 0x00C0C0C0, 5, 0, 0, 1)));
+      talvik::ImageQt(graphique_.CadreImage(fond_, 0, 0, 0x00C0C0C0, 5, 0, 0, 1)));
   fabrique_ = new CFabriqueVignettes(this);
   fabrique_->FixeFond(fond_);
   fabrique_->FixeReception(
@@ -102,7 +103,7 @@ void CListeView::MontreVignette(int index, const talvik::HBITMAP& vignette) {
   it->setData(kRoleJeton, QVariant::fromValue<qulonglong>(0));
   if (vignette) {
     projet_.Ecran(index).Vignette = vignette;
-    it->setIcon(QIcon(QPixmap::fromImage(ImageQt(vignette))));
+    it->setIcon(QIcon(talvik::PixmapQt(vignette)));
   } else {
     it->setIcon(QIcon(pixmapFond_));
   }
@@ -351,7 +352,7 @@ void CListeView::dropEvent(QDropEvent* evenement) {
   evenement->acceptProposedAction();
   if (nombre == 0) return;
   emit ecranChoisi(projet_.NombreEcrans() - 1);
-  QApplication::beep();
+  talvik::Bip();
   emit fichiersDeposes(nombre);
 }
 

@@ -19,7 +19,7 @@ inline std::unique_ptr<CEcran> EcranCouleur(COLORREF couleur, bool rendu,
                                             talvik::CGraphique& graphique) {
   auto e = std::make_unique<CEcran>(kPetitCanevas);
   e->FondCouleur = couleur;
-  if (rendu) e->CalculeImageFinale(graphique, 0, 1, 1, 1, 1, 1, 1, 1);
+  if (rendu) e->CalculeImageFinale(graphique, 0, Etapes::Toutes());
   return e;
 }
 
