@@ -79,6 +79,17 @@ void CTravail::Suivant() {
   else talvik::Bip();
 }
 
+void CTravail::InsereImages(const QStringList& chemins) {
+  for (const QString& chemin : chemins) {
+    NouveauDepuisModele();
+    CEcran& courant = *contexte_.EcranCourant;
+    courant.ChargeImage(chemin.toStdString());
+    Rend(0);
+    liste_.InsereEcran(courant, true, true);
+  }
+  if (!chemins.isEmpty()) emit ecranCourantChange();
+}
+
 void CTravail::PremierEcran() {
   if (liste_.NombreEcrans() > 0) {
     RendCourant(liste_.NombreEcrans() - 1);

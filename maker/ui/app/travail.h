@@ -9,6 +9,7 @@
 #pragma once
 
 #include <QObject>
+#include <QStringList>
 #include <functional>
 
 #include "app/contexte.h"
@@ -54,6 +55,12 @@ class CTravail : public QObject {
   // current, or, for an empty list, a blank screen from the template is
   // inserted as the only screen.
   void PremierEcran();
+
+  // Pictures chosen in the multi-selection chooser, in order: for each, the
+  // working screen becomes a new one from the template with that picture
+  // loaded and rendered, and a copy goes in after the selection (which
+  // moves to it).
+  void InsereImages(const QStringList& chemins);
 
  signals:
   void ecranCourantChange();

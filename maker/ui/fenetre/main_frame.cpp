@@ -26,6 +26,7 @@
 #include "fenetre/outil_dialog.h"
 #include "fichier_projet.h"
 #include "icones/ressources.h"
+#include "liste/ks_file_dialog.h"
 #include "liste/liste_view.h"
 #include "principale/principale_view.h"
 
@@ -212,6 +213,15 @@ void CMainFrame::MontreAPropos(int secondes) {
   boite.m_strTitre = "About Lumaveil";
   boite.m_nSecondes = secondes;
   boite.exec();
+}
+
+int CMainFrame::ChoisitImages() {
+  CKSFileDialog choix(true, QStringLiteral(".jpg"), QString(),
+                      OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST, FiltreImages(), this);
+  choix.FixeTitre(QString::fromUtf8(kTitreChoixImages));
+  if (choix.DoModal() != IDOK) return IDCANCEL;
+  travail_->InsereImages(choix.Chemins());
+  return IDOK;
 }
 
 void CMainFrame::MetAJourTitre() {

@@ -62,6 +62,10 @@ class CMainFrame : public QMainWindow, public IVuesDocument {
   int EcritProjet(const QString& chemin) override;
   QWidget* FenetreDocument() override { return this; }
 
+  // The multi-selection picture chooser: the chosen pictures become screens
+  // after the selection (CTravail::InsereImages). IDOK or IDCANCEL.
+  int ChoisitImages();
+
   // Runs the creation wizard at New when the settings ask for it; empty
   // until the wizard exists.
   std::function<void()> Assistant;
