@@ -17,6 +17,8 @@
 #include "registre.h"
 #include "liste/liste_view.h"
 #include "principale/principale_view.h"
+#include "run_and_capture.h"
+#include "temp_dir.h"
 #include "xvfb.h"
 
 namespace lumaveil {

@@ -12,6 +12,8 @@
 #include "capture_ecran.h"
 #include "ecrans_test.h"
 #include "liste/liste_view.h"
+#include "run_and_capture.h"
+#include "temp_dir.h"
 #include "xvfb.h"
 
 namespace lumaveil {

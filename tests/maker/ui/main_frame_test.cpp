@@ -24,6 +24,8 @@
 #include "fichier_projet.h"
 #include "liste/liste_view.h"
 #include "principale/principale_view.h"
+#include "run_and_capture.h"
+#include "temp_dir.h"
 #include "xvfb.h"
 
 namespace lumaveil {

@@ -1,0 +1,152 @@
+// The real maker on a private X server: started with a project, a screen
+// added with the top-bar button, one deleted with the Delete key in the
+// list, saved with Ctrl+S, quit through the File menu; the saved project
+// and the ten settings written at exit are checked.
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+#include "fichier_projet.h"
+#include "fichier_registre.h"
+#include "graphique.h"
+#include "run_and_capture.h"
+#include "temp_dir.h"
+#include "xvfb.h"
+
+namespace lumaveil {
+namespace {
+
+namespace reg = talvik::registre;
+using namespace std::chrono_literals;
+
+const std::string kBin = LUMAVEIL_BIN_DIR;
+
+class Silence : public IDialogue {
+ public:
+  void Message(const std::string&, const std::string&, IconeMessage) override {}
+  int Question(const std::string&, const std::string&) override { return 0; }
+};
+
+class FenetreBoutEnBout : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(xvfb_.Ok());
+    registre_ = dir_.File("registry.reg");
+    const COLORREF couleurs[2] = {talvik::RGB(200, 40, 40), talvik::RGB(40, 40, 200)};
+    for (int i = 0; i < 2; ++i) {
+      images_.push_back(dir_.File(i == 0 ? "a.bmp" : "b.bmp"));
+      ASSERT_EQ(talvik::CGraphique::SauveImage(
+                    images_.back(), talvik::HBITMAP::Create(320, 240, couleurs[i]), 90, 0, 0),
+                1);
+    }
+    projet_ = dir_.File("projet.lmv");
+    ASSERT_EQ(std::system(("LUMAVEIL_REGISTRY='" + registre_ + "' " + kBin + "/lumaveil --new '" +
+                           projet_ + "' '" + images_[0] + "' '" + images_[1] + "'")
+                              .c_str()),
+              0);
+  }
+  void TearDown() override {
+    if (pid_ > 0) {
+      kill(pid_, SIGKILL);
+      waitpid(pid_, nullptr, 0);
+    }
+  }
+
+  std::string Xdotool(const std::string& arguments) {
+    return testing::RunAndCapture("DISPLAY=" + xvfb_.Display() + " xdotool " + arguments +
+                                  " 2>/dev/null");
+  }
+  // The first window whose name matches, or "" after `secondes`.
+  std::string AttendFenetre(const std::string& nom, int secondes) {
+    for (int i = 0; i < secondes * 10; ++i) {
+      std::string id = Xdotool("search --onlyvisible --name '" + nom + "'");
+      if (!id.empty()) return id.substr(0, id.find('\n'));
+      std::this_thread::sleep_for(100ms);
+    }
+    return "";
+  }
+  bool AttendFin(int secondes, int* statut) {
+    for (int i = 0; i < secondes * 10; ++i) {
+      if (waitpid(pid_, statut, WNOHANG) == pid_) {
+        pid_ = -1;
+        return true;
+      }
+      std::this_thread::sleep_for(100ms);
+    }
+    return false;
+  }
+
+  testing::Xvfb xvfb_;
+  testing::TempDir dir_;
+  std::string registre_, projet_;
+  std::vector<std::string> images_;
+  pid_t pid_ = -1;
+};
+
+TEST_F(FenetreBoutEnBout, AddDeleteSaveQuitWritesTheProjectAndTheTenSettings) {
+  pid_ = fork();
+  ASSERT_GE(pid_, 0);
+  if (pid_ == 0) {
+    setenv("DISPLAY", xvfb_.Display().c_str(), 1);
+    setenv("LUMAVEIL_REGISTRY", registre_.c_str(), 1);
+    unsetenv("QT_QPA_PLATFORM");
+    const std::string journal = dir_.File("lumaveil.log");
+    freopen(journal.c_str(), "w", stderr);
+    execl((kBin + "/lumaveil").c_str(), "lumaveil", projet_.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  const std::string fenetre = AttendFenetre("projet.lmv.*Lumaveil", 30);
+  ASSERT_FALSE(fenetre.empty()) << "the main window did not show";
+  // The start-up picture shows for 3 seconds; the project is read after it.
+  ASSERT_FALSE(AttendFenetre("About Lumaveil", 10).empty());
+  for (int i = 0; i < 100 && !Xdotool("search --onlyvisible --name 'About Lumaveil'").empty(); ++i)
+    std::this_thread::sleep_for(100ms);
+  std::this_thread::sleep_for(1500ms);
+
+  // "Create a new screen", the fourth button of the top bar: after the
+  // selected (last) screen.
+  Xdotool("mousemove --window " + fenetre + " 165 42 click 1");
+  std::this_thread::sleep_for(800ms);
+  // The first thumbnail of the list, then Delete.
+  Xdotool("mousemove --window " + fenetre + " 82 120 click 1");
+  std::this_thread::sleep_for(800ms);
+  Xdotool("key --window " + fenetre + " Delete");
+  std::this_thread::sleep_for(800ms);
+  Xdotool("key --window " + fenetre + " ctrl+s");
+  std::this_thread::sleep_for(1000ms);
+  Xdotool("key --window " + fenetre + " alt+f");
+  std::this_thread::sleep_for(500ms);
+  Xdotool("key q");
+  int statut = -1;
+  ASSERT_TRUE(AttendFin(20, &statut)) << "the maker did not quit";
+  EXPECT_TRUE(WIFEXITED(statut) && WEXITSTATUS(statut) == 0);
+
+  CProjet lu;
+  Silence silence;
+  ASSERT_EQ(ChargeProjet(lu, projet_, silence), 1);
+  ASSERT_EQ(lu.NombreEcrans(), 2);
+  EXPECT_EQ(lu.Ecran(0).CheminImage, images_[1]);
+  EXPECT_EQ(lu.Ecran(1).CheminImage, "");
+
+  reg::Base base;
+  ASSERT_TRUE(reg::ChargeFichier(registre_, base));
+  const reg::Cle* cle = base.Trouve("HKEY_LOCAL_MACHINE\\Software\\Vermalune\\Lumaveil");
+  ASSERT_NE(cle, nullptr);
+  for (const char* nom : {"ServerName", "PortNumber", "PassiveMode", "UserName", "Password",
+                          "ServerDirectory", "WebPageCreating", "JPEGQuality", "MailCompression",
+                          "StartWizard"})
+    EXPECT_NE(cle->Trouve(nom), nullptr) << nom;
+  const reg::Cle* recents = base.Trouve(
+      "HKEY_CURRENT_USER\\Software\\Local AppWizard-Generated Applications\\Lumaveil\\Recent File "
+      "List");
+  ASSERT_NE(recents, nullptr);
+  ASSERT_NE(recents->Trouve("File1"), nullptr);
+}
+
+}  // namespace
+}  // namespace lumaveil
