@@ -1,0 +1,133 @@
+// Opening a project of 12-megapixel photos in the maker's window: the time
+// until the window is usable again (the project read, the last screen made
+// current), the time until the last thumbnail shows, and the longest time
+// the user-interface thread was busy meanwhile (what a click would wait).
+//
+//   bench_vignettes [--screens N] [--photos P] [benchmark flags]
+// N screens (default 200) cycle through P distinct photos (default 8) of
+// 4000 x 3000. Runs on the offscreen platform unless QT_QPA_PLATFORM says
+// otherwise.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPainter>
+#include <unistd.h>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "dialogs/commun/image_qt.h"
+#include "fenetre/main_frame.h"
+#include "fichier_projet.h"
+#include "graphique.h"
+#include "liste/liste_view.h"
+#include "photo_test.h"
+#include "principale/principale_view.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace lumaveil;
+
+int g_ecrans = 200;
+int g_photos = 8;
+std::string g_projet;
+
+class Silence : public IDialogue {
+ public:
+  void Message(const std::string&, const std::string&, IconeMessage) override {}
+  int Question(const std::string&, const std::string&) override { return 0; }
+};
+
+void Prepare(const std::string& dossier) {
+  std::vector<std::string> photos;
+  std::fprintf(stderr, "Making %d photos of 4000x3000...\n", g_photos);
+  for (int i = 0; i < g_photos; ++i) {
+    QImage image = testing::PhotoDeTest(4000, 3000);
+    // Each photo its own: a band of colour moves across them.
+    QPainter(&image).fillRect(i * 4000 / g_photos, 0, 4000 / g_photos, 200,
+                              QColor::fromHsv(i * 360 / g_photos, 200, 220));
+    photos.push_back(dossier + "/photo" + std::to_string(i) + ".jpg");
+    talvik::CGraphique::SauveImage(photos.back(), talvik::BitmapDepuisImageQt(image), 90, 0, 0);
+  }
+  CProjet projet;
+  projet.ResolutionCible = {1280, 960};
+  projet.ModeleEcran.TailleCible = projet.ResolutionCible;
+  for (int i = 0; i < g_ecrans; ++i) {
+    auto e = projet.NouvelEcranDepuisModele();
+    e->CheminImage = photos[std::size_t(i % g_photos)];
+    projet.Ajoute(std::move(e));
+  }
+  Silence silence;
+  g_projet = dossier + "/photos.lmv";
+  SauveProjet(projet, g_projet, silence);
+}
+
+void BM_OuvertureProjet(benchmark::State& state) {
+  for (auto _ : state) {
+    CContexte contexte;
+    contexte.Parametres.StartWizard = 0;
+    CMainFrame fenetre(contexte);
+    fenetre.PrincipaleView()->DemarrageEnCours = false;
+    fenetre.show();
+    QApplication::processEvents();
+
+    // The longest gap between two ticks of a 5 ms timer, less the 5 ms:
+    // how long the user-interface thread was busy at a stretch.
+    QElapsedTimer horloge;
+    qint64 dernier = 0, plusLongue = 0;
+    QTimer battement;
+    battement.setInterval(5);
+    QObject::connect(&battement, &QTimer::timeout, [&] {
+      const qint64 t = horloge.nsecsElapsed();
+      if (dernier) plusLongue = std::max(plusLongue, t - dernier - 5'000'000);
+      dernier = t;
+    });
+
+    horloge.start();
+    fenetre.Doc().OuvreFichier(QString::fromStdString(g_projet));
+    const double ouverture = double(horloge.nsecsElapsed()) / 1e9;
+    battement.start();
+    CListeView* liste = fenetre.ListeView();
+    while (liste->VignettesEnAttente() > 0) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    const double derniere = double(horloge.nsecsElapsed()) / 1e9;
+    battement.stop();
+
+    state.SetIterationTime(derniere);
+    state.counters["window_usable_s"] = ouverture;
+    state.counters["last_thumbnail_s"] = derniere;
+    state.counters["longest_busy_ms"] = double(plusLongue) / 1e6;
+    state.counters["screens"] = liste->NombreEcrans();
+  }
+}
+BENCHMARK(BM_OuvertureProjet)->UseManualTime()->Iterations(1)->Unit(benchmark::kSecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  std::vector<char*> restants{argv[0]};
+  for (int i = 1; i < argc; ++i) {
+    if (!std::strcmp(argv[i], "--screens") && i + 1 < argc) g_ecrans = std::atoi(argv[++i]);
+    else if (!std::strcmp(argv[i], "--photos") && i + 1 < argc) g_photos = std::atoi(argv[++i]);
+    else restants.push_back(argv[i]);
+  }
+  int n = int(restants.size());
+  QApplication application(n, restants.data());
+  const fs::path dossier = fs::temp_directory_path() / ("bench_vignettes_" + std::to_string(getpid()));
+  fs::create_directories(dossier);
+  // The settings stay in the benchmark's folder.
+  setenv("LUMAVEIL_REGISTRY", (dossier / "registry.reg").c_str(), 1);
+  Prepare(dossier.string());
+  benchmark::Initialize(&n, restants.data());
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  std::error_code ec;
+  fs::remove_all(dossier, ec);
+  return 0;
+}
