@@ -8,6 +8,7 @@
 
 #include "champs_ecran.h"
 #include "encodage.h"
+#include "fichier_atomique.h"
 #include "routine.h"
 
 namespace lumaveil {
@@ -155,14 +156,9 @@ void LitModele(const std::string& octets, CEcran& modele) {
 }
 
 int SauveModele(const std::string& chemin, const CEcran& modele, IDialogue& dialogue) {
-  std::string octets = EcritModele(modele);
-  std::FILE* f = std::fopen(chemin.c_str(), "wb");
-  bool ok = f != nullptr;
-  if (ok) {
-    ok = std::fwrite(octets.data(), 1, octets.size(), f) == octets.size();
-    ok = (std::fclose(f) == 0) && ok;
-  }
-  if (!ok) {
+  const std::string octets = EcritModele(modele);
+  if (!talvik::EcritFichierAtomique(chemin, reinterpret_cast<const std::uint8_t*>(octets.data()),
+                                    octets.size())) {
     dialogue.Message(kModeleEcritureImpossible, "Erreur", IconeMessage::Erreur);
     return 0;
   }

@@ -1,6 +1,5 @@
 #include "generation.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -8,6 +7,7 @@
 #include <fstream>
 
 #include "chaines_maker.h"
+#include "fichier_atomique.h"
 #include "graphique.h"
 #include "package_writer.h"
 #include "rendu_avance.h"
@@ -51,15 +51,6 @@ bool MoteurLisible(const std::string& chemin) {
   return f && f.tellg() > 0;
 }
 
-// Gives the finished package the permissions of a new program file and
-// its final name.
-bool RenommePaquet(const std::string& temporaire, const std::string& cible) {
-  mode_t masque = umask(0);
-  umask(masque);
-  chmod(temporaire.c_str(), 0777 & ~masque);
-  return std::rename(temporaire.c_str(), cible.c_str()) == 0;
-}
-
 }  // namespace
 
 std::string NomPropose(const std::string& titre) {
@@ -80,14 +71,14 @@ BilanGeneration GenereEcranDeVeille(CProjet& projet, talvik::CGraphique& graphiq
   const int n = projet.NombreEcrans();
 
   // The package is made under a temporary name beside its target.
-  CFichierJetable paquet{CreeFichierUnique(options.sortie + ".XXXXXX", 0)};
-  if (paquet.chemin.empty()) {
+  talvik::CFichierAtomique paquet;
+  if (!paquet.Ouvre(options.sortie) || !paquet.LibereFlux()) {
     dialogue.Message(ChaineMaker(IDS_OUVERTURE_ECRITURE), titreErreur, IconeMessage::Erreur);
     return bilan;
   }
   CFichierJetable jpeg{CreeFichierUnique(RepertoireTemporaire(options) + "/LMV-XXXXXX.TMP", 4)};
   lmvengine::PackageWriter ecrivain;
-  if (!MoteurLisible(options.moteur) || !ecrivain.Begin(paquet.chemin, options.moteur)) {
+  if (!MoteurLisible(options.moteur) || !ecrivain.Begin(paquet.CheminTemporaire(), options.moteur)) {
     dialogue.Message(ChaineMaker(IDS_MOTEUR_IMPOSSIBLE), titreErreur, IconeMessage::Erreur);
     return bilan;
   }
@@ -123,8 +114,7 @@ BilanGeneration GenereEcranDeVeille(CProjet& projet, talvik::CGraphique& graphiq
     ecrivain.Discard();
     if (!interrompu) bilan.resultat = ResultatGeneration::Echec;
   } else if (ecrivain.Finish(projet.ResolutionCible.cx, projet.ResolutionCible.cy) &&
-             RenommePaquet(paquet.chemin, options.sortie)) {
-    paquet.chemin.clear();
+             paquet.Valide(talvik::kModeProgramme)) {
     bilan.paquetEcrit = true;
     bilan.enregistrements = ecrivain.RecordCount();
     projet.CheminEcranDeVeille = options.sortie;

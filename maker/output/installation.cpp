@@ -104,9 +104,15 @@ int InstalleHackXscreensaver(const std::string& paquet, const std::string& maiso
   fs::create_directories(repertoire, ec);
   if (ec) return 0;
   fs::path cible = repertoire / fichier;
-  if (!fs::copy_file(source, cible, fs::copy_options::overwrite_existing, ec) || ec) return 0;
-  fs::permissions(cible, fs::perms(0755), ec);
-  if (ec) return 0;
+  // xscreensaver may be running the old copy: the new one replaces it whole.
+  const bool copie = talvik::EcritFichierAtomique(
+      cible.string(),
+      [&source](const std::string& temporaire) {
+        std::error_code e;
+        return fs::copy_file(source, temporaire, fs::copy_options::overwrite_existing, e) && !e;
+      },
+      0755);
+  if (!copie) return 0;
 
   std::string affiche = "Lumaveil: " + source.stem().string();
   std::string commande = Cite(cible.string()) + " -root";

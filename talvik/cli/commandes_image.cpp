@@ -26,13 +26,7 @@ bool Charge(const std::string& chemin, Entree& e) {
 }
 
 int Sauve(const std::string& chemin, const HBITMAP& image, const Entree& e, int qualite = 75) {
-  if (!image) {
-    const char* pourquoi = Bitmap::LastCreateError();
-    return Echec(*pourquoi ? pourquoi : "the operation failed");
-  }
-  if (!CGraphique::SauveImage(chemin, image, qualite, e.transparence, e.couleur))
-    return Echec("cannot write " + chemin);
-  return 0;
+  return SauveResultat(chemin, image, qualite, e.transparence, e.couleur);
 }
 
 int Info(const Arguments& a) {

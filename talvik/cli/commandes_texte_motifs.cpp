@@ -36,15 +36,6 @@ bool OptionCouleur(const Arguments& a, const std::string& option, COLORREF& coul
   return !a.A(option) || LitCouleur(a.Valeur(option), couleur);
 }
 
-int SauveResultat(const std::string& chemin, const HBITMAP& image) {
-  if (!image) {
-    const char* pourquoi = Bitmap::LastCreateError();
-    return Echec(*pourquoi ? pourquoi : "the operation failed");
-  }
-  if (!CGraphique::SauveImage(chemin, image, 90, 0, 0)) return Echec("cannot write " + chemin);
-  return 0;
-}
-
 // The pattern number of --pattern, checked against the bank.
 bool LitMotif(const Arguments& a, const CGraphique& g, int& n) {
   if (!LitEntier(a.Valeur("--pattern"), n)) {
@@ -167,8 +158,7 @@ int Motifs(const Arguments& a) {
     if (!a.A("--export")) continue;
     char nom[32];
     std::snprintf(nom, sizeof nom, "/pattern%02d.png", n);
-    if (!CGraphique::SauveImage(repertoire + nom, m, 90, 0, 0))
-      return Echec("cannot write " + repertoire + nom);
+    if (SauveResultat(repertoire + nom, m) != 0) return 1;
   }
   return 0;
 }

@@ -5,6 +5,9 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "fichier_atomique.h"
+#include "graphique.h"
+
 namespace talvik::cli {
 
 bool LitEntier(const std::string& texte, int& valeur) {
@@ -37,6 +40,18 @@ bool LitTaille(const std::string& texte, int& largeur, int& hauteur) {
 int Echec(const std::string& message) {
   std::fprintf(stderr, "talvik: %s\n", message.c_str());
   return 1;
+}
+
+int SauveResultat(const std::string& chemin, const HBITMAP& image, int qualite,
+                  int transparence, COLORREF couleur) {
+  if (!image) {
+    const char* pourquoi = Bitmap::LastCreateError();
+    return Echec(*pourquoi ? pourquoi : "the operation failed");
+  }
+  const bool ecrit = EcritFichierAtomique(chemin, [&](const std::string& temporaire) {
+    return CGraphique::SauveImage(temporaire, image, qualite, transparence, couleur) != 0;
+  });
+  return ecrit ? 0 : Echec("cannot write " + chemin);
 }
 
 }  // namespace talvik::cli

@@ -7,14 +7,51 @@
 
 namespace talvik {
 
+namespace {
+
+// The extension of the file name at the end of `chemin` (".png"), or "".
+std::string Extension(const std::string& chemin) {
+  const std::size_t barre = chemin.find_last_of('/');
+  const std::size_t point = chemin.find_last_of('.');
+  if (point == std::string::npos || (barre != std::string::npos && point < barre)) return {};
+  if (point == (barre == std::string::npos ? 0 : barre + 1)) return {};  // ".hidden"
+  return chemin.substr(point);
+}
+
+mode_t ModeNouveau(mode_t base) {
+  mode_t masque = umask(0);
+  umask(masque);
+  return base & ~masque;
+}
+
+}  // namespace
+
 CFichierAtomique::~CFichierAtomique() { Abandonne(); }
 
 int CFichierAtomique::Ouvre(const std::string& cible) {
   Abandonne();
   if (cible.empty()) return 0;
   cible_ = cible;
-  std::string modele = cible + ".XXXXXX";
-  int fd = mkstemp(modele.data());
+  // A link is written through: the file it names is replaced, the link
+  // stays.
+  if (char* reel = realpath(cible.c_str(), nullptr)) {
+    cible_ = reel;
+    std::free(reel);
+  }
+  // A device or a pipe cannot be replaced: it is written in place.
+  struct stat st;
+  if (stat(cible_.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+    flux_ = std::fopen(cible_.c_str(), "wb");
+    if (!flux_) return 0;
+    direct_ = true;
+    fluxEnErreur_ = false;
+    temporaire_ = cible_;
+    return 1;
+  }
+  const std::string extension = Extension(cible_);
+  std::string modele =
+      cible_.substr(0, cible_.size() - extension.size()) + ".XXXXXX" + extension;
+  int fd = mkstemps(modele.data(), int(extension.size()));
   if (fd < 0) return 0;
   flux_ = fdopen(fd, "wb");
   if (!flux_) {
@@ -22,30 +59,42 @@ int CFichierAtomique::Ouvre(const std::string& cible) {
     unlink(modele.c_str());
     return 0;
   }
+  direct_ = false;
+  fluxEnErreur_ = false;
   temporaire_ = modele;
   return 1;
 }
 
-int CFichierAtomique::Valide(int mode_demande) {
+int CFichierAtomique::LibereFlux() {
   if (!flux_) return 0;
-  bool ok = std::fflush(flux_) == 0;
-  int fd = fileno(flux_);
+  fluxEnErreur_ = std::fclose(flux_) != 0;
+  flux_ = nullptr;
+  return fluxEnErreur_ ? 0 : 1;
+}
+
+int CFichierAtomique::Valide(int mode_demande) {
+  if (temporaire_.empty()) return 0;
+  bool ok = !fluxEnErreur_;
+  if (flux_) ok = LibereFlux() && ok;
+  if (direct_) {
+    temporaire_.clear();
+    return ok ? 1 : 0;
+  }
   if (ok) {
     mode_t mode;
     struct stat ancien;
-    if (mode_demande >= 0) {
+    if (mode_demande >= 0)
       mode = mode_t(mode_demande) & 07777;
-    } else if (stat(cible_.c_str(), &ancien) == 0) {
+    else if (mode_demande == kModeProgramme)
+      mode = ModeNouveau(0777);
+    else if (stat(cible_.c_str(), &ancien) == 0)
       mode = ancien.st_mode & 07777;
-    } else {
-      mode_t masque = umask(0);
-      umask(masque);
-      mode = 0666 & ~masque;
-    }
-    ok = fchmod(fd, mode) == 0 && fsync(fd) == 0;
+    else
+      mode = ModeNouveau(0666);
+    const int fd = open(temporaire_.c_str(), O_RDONLY | O_CLOEXEC);
+    ok = fd >= 0 && fchmod(fd, mode) == 0 && fsync(fd) == 0;
+    if (fd >= 0) ok = (close(fd) == 0) && ok;
   }
-  ok = (std::fclose(flux_) == 0) && ok;
-  flux_ = nullptr;
   if (ok) ok = std::rename(temporaire_.c_str(), cible_.c_str()) == 0;
   if (!ok) unlink(temporaire_.c_str());
   temporaire_.clear();
@@ -58,7 +107,7 @@ void CFichierAtomique::Abandonne() {
     flux_ = nullptr;
   }
   if (!temporaire_.empty()) {
-    unlink(temporaire_.c_str());
+    if (!direct_) unlink(temporaire_.c_str());
     temporaire_.clear();
   }
 }
@@ -68,6 +117,14 @@ int EcritFichierAtomique(const std::string& cible, const std::uint8_t* donnees,
   CFichierAtomique f;
   if (!f.Ouvre(cible)) return 0;
   if (taille && std::fwrite(donnees, 1, taille, f.Flux()) != taille) return 0;
+  return f.Valide(mode);
+}
+
+int EcritFichierAtomique(const std::string& cible,
+                         const std::function<bool(const std::string& chemin)>& ecrit, int mode) {
+  CFichierAtomique f;
+  if (!f.Ouvre(cible) || !f.LibereFlux()) return 0;
+  if (!ecrit(f.CheminTemporaire())) return 0;
   return f.Valide(mode);
 }
 

@@ -65,13 +65,16 @@ class CRoutine {
 
   // Copies the file in blocks of 4096 bytes. Failures show "Error" boxes
   // (source, destination or write error) through the message hook and
-  // give 0; 1 when every byte of the source was written. A destination
-  // that is the source file itself is left untouched and gives 1.
+  // give 0; 1 when every byte of the source was written. The destination
+  // is replaced only by a whole copy (an old file is left as it was on
+  // failure). A destination that is the source file itself is left
+  // untouched and gives 1.
   static int RecopieFichier(const CString& source, const CString& destination);
 
   // Writes a gzip (level 6) copy of the source. 1 on success; 0 on any
-  // failure, silently, leaving whatever part of the destination was
-  // written. An empty source gives a valid, empty gzip stream. A
+  // failure, silently, leaving the destination as it was (it is replaced
+  // only by a whole stream). An empty source gives a valid, empty gzip
+  // stream. A
   // destination that is the source file itself gives 0 and leaves it as it is.
   static int CompressionGZIP(const CString& source, const CString& destination);
 

@@ -11,6 +11,7 @@
 
 #include "base/message.h"
 #include "chaines.h"
+#include "fichier_atomique.h"
 #include "routine.h"
 
 namespace talvik {
@@ -71,8 +72,9 @@ int CRoutine::RecopieFichier(const CString& source, const CString& destination) 
   // A file copied onto itself already holds what the copy would write;
   // opening it for writing would empty it.
   if (MemeFichier(src.get(), destination)) return 1;
-  Fichier dst(std::fopen(destination.c_str(), "wb"));
-  if (!dst) {
+  // The copy replaces the destination only once it is whole.
+  CFichierAtomique dst;
+  if (!dst.Ouvre(destination)) {
     ErreurCopie(IDS_COPIE_DESTINATION);
     return 0;
   }
@@ -83,12 +85,11 @@ int CRoutine::RecopieFichier(const CString& source, const CString& destination) 
   std::size_t lus = 0;
   do {
     lus = std::fread(bloc, 1, sizeof bloc, src.get());
-    if (lus > 0 && std::fwrite(bloc, 1, lus, dst.get()) != lus) ecritureOk = false;
+    if (lus > 0 && std::fwrite(bloc, 1, lus, dst.Flux()) != lus) ecritureOk = false;
     total += static_cast<long long>(lus);
   } while (lus == sizeof bloc && ecritureOk);
-  // Closing flushes the last block: a failure there is a write failure too.
-  if (std::fclose(dst.release()) != 0) ecritureOk = false;
-  if (ecritureOk && total == longueur && !std::ferror(src.get())) return 1;
+  if (ecritureOk && total == longueur && !std::ferror(src.get()) && dst.Valide())
+    return 1;
   ErreurCopie(IDS_COPIE_ECRITURE);
   return 0;
 }
@@ -96,24 +97,24 @@ int CRoutine::RecopieFichier(const CString& source, const CString& destination) 
 int CRoutine::CompressionGZIP(const CString& source, const CString& destination) {
   Fichier src(std::fopen(source.c_str(), "rb"));
   if (!src || MemeFichier(src.get(), destination)) return 0;
-  gzFile gz = ::gzopen(destination.c_str(), "wb6 ");
-  if (!gz) return 0;
-  int resultat = 0;
-  static thread_local char bloc[16384];
-  while (!std::ferror(src.get())) {
-    std::size_t lus = std::fread(bloc, 1, sizeof bloc, src.get());
-    if (lus == 0) {
-      resultat = std::ferror(src.get()) ? 0 : 1;
-      break;
+  // The compressed file replaces the destination only once it is whole.
+  return EcritFichierAtomique(destination, [&src](const std::string& temporaire) {
+    gzFile gz = ::gzopen(temporaire.c_str(), "wb6 ");
+    if (!gz) return false;
+    bool resultat = false;
+    static thread_local char bloc[16384];
+    while (!std::ferror(src.get())) {
+      std::size_t lus = std::fread(bloc, 1, sizeof bloc, src.get());
+      if (lus == 0) {
+        resultat = !std::ferror(src.get());
+        break;
+      }
+      if (::gzwrite(gz, bloc, static_cast<unsigned>(lus)) != static_cast<int>(lus)) break;
     }
-    if (::gzwrite(gz, bloc, static_cast<unsigned>(lus)) != static_cast<int>(lus)) {
-      resultat = 0;
-      break;
-    }
-  }
-  // A stream that cannot be finished is not a valid gzip file.
-  if (::gzclose(gz) != Z_OK) resultat = 0;
-  return resultat;
+    // A stream that cannot be finished is not a valid gzip file.
+    if (::gzclose(gz) != Z_OK) resultat = false;
+    return resultat;
+  });
 }
 
 void CRoutine::RecupereInfosFichier(const CString& chemin, long* taille, SYSTEMTIME* creation) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "chaines_maker.h"
+#include "fichier_atomique.h"
 #include "fichier_modele.h"
 #include "fichier_projet.h"
 #include "generation.h"
@@ -173,22 +174,12 @@ int Rendu(const Options& o, IDialogue& d) {
                  o.ecran);
     return 1;
   }
-  // Written under a temporary name (with the target's extension, which
-  // picks the format) and renamed once whole.
-  std::filesystem::path cible(o.sortie);
-  std::filesystem::path temporaire =
-      cible.parent_path() / (".lumaveil-" + std::to_string(::getpid()) + "-" +
-                             cible.filename().string());
-  if (!talvik::CGraphique::SauveImage(temporaire.string(), image, o.qualite, 0, 0)) {
-    std::error_code ec;
-    std::filesystem::remove(temporaire, ec);
-    std::fprintf(stderr, "Unable to save %s\n", o.sortie.c_str());
-    return 1;
-  }
-  std::error_code ec;
-  std::filesystem::rename(temporaire, cible, ec);
-  if (ec) {
-    std::filesystem::remove(temporaire, ec);
+  // Written under a temporary name with the target's extension, which picks
+  // the format, and renamed once whole.
+  const bool ecrit = talvik::EcritFichierAtomique(o.sortie, [&](const std::string& chemin) {
+    return talvik::CGraphique::SauveImage(chemin, image, o.qualite, 0, 0) != 0;
+  });
+  if (!ecrit) {
     std::fprintf(stderr, "Unable to save %s\n", o.sortie.c_str());
     return 1;
   }
