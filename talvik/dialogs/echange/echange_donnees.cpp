@@ -1,0 +1,48 @@
+#include "dialogs/echange/echange_donnees.h"
+
+#include <QGuiApplication>
+#include <QLineEdit>
+
+#include "dialogs/apercu/spin_edition.h"
+#include "dialogs/commun/boite_message.h"
+
+namespace talvik {
+
+namespace {
+
+void Signale(CSpinEdition& champ, const QString& texte) {
+  BoiteMessage(champ.window(), texte.toStdString(),
+               QGuiApplication::applicationDisplayName().toStdString(), IconeMessage::Attention);
+  champ.setFocus(Qt::OtherFocusReason);
+  champ.selectAll();
+}
+
+}  // namespace
+
+void SurChangement(CSpinEdition& champ, QObject* contexte, std::function<void()> action) {
+  // The spin box itself reports only texts that read as numbers: its edit
+  // reports every change.
+  if (QLineEdit* edition = champ.findChild<QLineEdit*>())
+    QObject::connect(edition, &QLineEdit::textChanged, contexte, [action] { action(); });
+}
+
+bool EchangeEntier(CSpinEdition& champ, int& valeur) {
+  bool ok = false;
+  const int lu = champ.cleanText().trimmed().toInt(&ok, 10);
+  if (!ok) {
+    Signale(champ, QStringLiteral("Please enter an integer."));
+    return false;
+  }
+  valeur = lu;
+  return true;
+}
+
+bool VerifieEntier(CSpinEdition& champ, int valeur, int minimum, int maximum) {
+  if (valeur >= minimum && valeur <= maximum) return true;
+  Signale(champ, QStringLiteral("Please enter an integer between %1 and %2.")
+                     .arg(minimum)
+                     .arg(maximum));
+  return false;
+}
+
+}  // namespace talvik

@@ -1,0 +1,143 @@
+#include "dialogs/fond/fond_dlg.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "dialogs/commun/couleur_dlg.h"
+#include "dialogs/motifs/controles_nommes.h"
+#include "dialogs/motifs/icones_decor.h"
+#include "dialogs/motifs/liste_motifs.h"
+#include "graphique.h"
+
+namespace talvik {
+
+CFondDlg::CFondDlg(QWidget* parent)
+    : CDialogueMotifs(parent, QStringLiteral("Background definitiion"), IconeDecor(kIconeFond),
+                      QStringLiteral("To add a background to a picture allows to give some "
+                                     "relief to it."),
+                      QStringLiteral("Select background typ : pattern ord color.\nClick on "
+                                     "picture to display it on full screen.")) {
+  m_sizeEcran = CGraphique::RetourneTailleEcran(&m_nBits);
+
+  auto* corps = new QHBoxLayout;
+  auto* gauche = new QVBoxLayout;
+
+  auto* cadreType = CadreNomme(QStringLiteral("Background typ"), this);
+  m_pAucun = RadioNomme(QStringLiteral("Motif"), cadreType);
+  m_pAucun->hide();
+  m_pMotif = RadioNomme(QStringLiteral("Background with pattern"), cadreType);
+  m_pCouleur = RadioNomme(QStringLiteral("Background with color"), cadreType);
+  auto* groupe = new QButtonGroup(this);
+  groupe->addButton(m_pAucun, ID_AUCUN);
+  groupe->addButton(m_pMotif, ID_MOTIF);
+  groupe->addButton(m_pCouleur, ID_COULEUR);
+  auto* types = new QVBoxLayout(cadreType);
+  types->addWidget(m_pAucun);
+  types->addWidget(m_pMotif);
+  types->addWidget(m_pCouleur);
+  gauche->addWidget(cadreType);
+
+  auto* cadreMotif = CadreNomme(QStringLiteral("Pattern"), this);
+  (new QVBoxLayout(cadreMotif))->addWidget(m_pListe);
+  gauche->addWidget(cadreMotif, 1);
+
+  m_pCadreCouleur = CadreNomme(QStringLiteral("Color"), this);
+  m_pChoixCouleur = new CCouleurDlg(m_pCadreCouleur);
+  (new QVBoxLayout(m_pCadreCouleur))->addWidget(m_pChoixCouleur, 0, Qt::AlignLeft);
+  gauche->addWidget(m_pCadreCouleur);
+  corps->addLayout(gauche, 1);
+  corps->addLayout(ColonneApercu());
+  Corps()->addLayout(corps);
+
+  connect(groupe, &QButtonGroup::idClicked, this,
+          [this](int id) { OnChangeAcces(unsigned(id)); });
+  connect(m_pChoixCouleur, &CCouleurDlg::ChangementCouleur, this,
+          &CFondDlg::PriseEnCompteChangementCouleur, Qt::QueuedConnection);
+}
+
+CFondDlg::~CFondDlg() = default;
+
+void CFondDlg::DesInitInstance() {
+  AttendApercu();
+  m_pListe->clear();
+  delete m_pChoixCouleur;
+  m_pChoixCouleur = nullptr;
+}
+
+void CFondDlg::OnInitDialog() {
+  if (m_nMotif != -1) SelectionneMotif();
+  if (m_pChoixCouleur) {
+    m_pChoixCouleur->m_crCouleur = m_crCouleur;
+    m_pChoixCouleur->InitInstance(this, m_pGraphique, CCouleurDlg::MODE_SANS_TRANSPARENT);
+  }
+  m_pAucun->setChecked(m_bAucun != 0);
+  m_pMotif->setChecked(m_bMotif != 0);
+  m_pCouleur->setChecked(m_bCouleur != 0);
+  RestrictionAcces();
+  AfficheImage();
+  m_bPret = 1;
+}
+
+void CFondDlg::RestrictionAcces() {
+  const bool aucun = m_pAucun->isChecked();
+  m_pListe->setEnabled(!aucun && m_pMotif->isChecked());
+  m_pCadreCouleur->setEnabled(!aucun && m_pCouleur->isChecked());
+}
+
+COLORREF CFondDlg::CouleurChoisie() const {
+  return m_pChoixCouleur ? m_pChoixCouleur->m_crCouleur : m_crCouleur;
+}
+
+HBITMAP CFondDlg::Resultat() {
+  if (m_pAucun->isChecked() || !m_pGraphique) return m_hImage;
+  return m_pGraphique->FondImage(m_sizeEcran, m_nBits, m_hImage, m_pMotif->isChecked() ? 1 : 0,
+                                 m_nMotif, CouleurChoisie(), 0, 0);
+}
+
+void CFondDlg::AfficheImage() {
+  if (!m_pGraphique) return;
+  DemandeApercu([graphique = m_pGraphique, image = m_hImage, taille = m_sizeEcran,
+                 bits = m_nBits, aucun = m_pAucun->isChecked(),
+                 motif = m_pMotif->isChecked() ? 1 : 0, nMotif = m_nMotif,
+                 couleur = CouleurChoisie()] {
+    return aucun ? image
+                 : graphique->FondImage(taille, bits, image, motif, nMotif, couleur, 0, 0);
+  });
+}
+
+void CFondDlg::OnChangeAcces(unsigned) {
+  if (!m_bPret) return;
+  RestrictionAcces();
+  AfficheImage();
+}
+
+void CFondDlg::PriseEnCompteChangementCouleur() {
+  if (!m_bPret || !m_pChoixCouleur) return;
+  m_crCouleur = m_pChoixCouleur->m_crCouleur;
+  AfficheImage();
+}
+
+void CFondDlg::OnReset() {
+  m_pAucun->setChecked(false);
+  m_pMotif->setChecked(false);
+  m_pCouleur->setChecked(true);
+  if (m_pChoixCouleur) {
+    m_pChoixCouleur->ValeurDefaut();
+    m_pChoixCouleur->OnCouleurBase(CCouleurDlg::ID_HEX);
+    m_crCouleur = m_pChoixCouleur->m_crCouleur;
+  }
+  AfficheImage();
+}
+
+void CFondDlg::OnOK() {
+  m_bAucun = m_pAucun->isChecked() ? 1 : 0;
+  m_bMotif = m_pMotif->isChecked() ? 1 : 0;
+  m_bCouleur = m_pCouleur->isChecked() ? 1 : 0;
+  m_crCouleur = CouleurChoisie();
+  accept();
+}
+
+}  // namespace talvik

@@ -1,0 +1,312 @@
+#include "dialogs/texte/mini_texte_dlg.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFontDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include <initializer_list>
+#include <utility>
+
+#include "dialogs/apercu/spin_edition.h"
+#include "dialogs/commun/couleur_dlg.h"
+#include "dialogs/commun/edit_color.h"
+#include "dialogs/echange/echange_donnees.h"
+#include "dialogs/motifs/controles_nommes.h"
+#include "dialogs/texte/police_qt.h"
+
+namespace talvik {
+
+namespace {
+
+// Background of the text field when the text's background is transparent.
+const QColor kFondTransparent(0x9A, 0x9A, 0x9A);
+
+// A number field with its label ("X = ") in front.
+CSpinEdition* ChampNumero(const QString& libelle, QGridLayout* grille, int ligne, int colonne,
+                    QWidget* parent) {
+  auto* etiquette = new QLabel(libelle, parent);
+  auto* champ = new CSpinEdition(parent);
+  champ->setAccessibleName(libelle.trimmed());
+  etiquette->setBuddy(champ);
+  grille->addWidget(etiquette, ligne, colonne, Qt::AlignRight);
+  grille->addWidget(champ, ligne, colonne + 1);
+  return champ;
+}
+
+}  // namespace
+
+CMiniTexteDlg::CMiniTexteDlg(QWidget* parent) : QWidget(parent) {
+  auto* grille = new QGridLayout(this);
+
+  auto* cadreTexte = CadreNomme(QStringLiteral("Text"), this);
+  m_pEditTexte = new QPlainTextEdit(cadreTexte);
+  m_pEditTexte->setAccessibleName(QStringLiteral("Text"));
+  m_pEditTexte->setTabChangesFocus(true);
+  m_pEditTexte->setMinimumHeight(70);
+  (new QVBoxLayout(cadreTexte))->addWidget(m_pEditTexte);
+  grille->addWidget(cadreTexte, 0, 0);
+
+  auto* cadrePolice = CadreNomme(QStringLiteral("Font"), this);
+  m_pBoutonPolice = BoutonNomme(QStringLiteral("Font"), cadrePolice);
+  m_pBoutonPolice->setMinimumHeight(64);
+  (new QVBoxLayout(cadrePolice))->addWidget(m_pBoutonPolice);
+  grille->addWidget(cadrePolice, 1, 0);
+
+  auto* cadrePosition = CadreNomme(QStringLiteral("Position"), this);
+  auto* position = new QGridLayout(cadrePosition);
+  m_pAbsolue = RadioNomme(QStringLiteral("Absolute"), cadrePosition);
+  m_pAutomatique = RadioNomme(QStringLiteral("Automatic"), cadrePosition);
+  m_pHaut = RadioNomme(QStringLiteral("Up"), cadrePosition);
+  m_pBas = RadioNomme(QStringLiteral("Down"), cadrePosition);
+  m_pDroite = RadioNomme(QStringLiteral("Right"), cadrePosition);
+  m_pGauche = RadioNomme(QStringLiteral("Left"), cadrePosition);
+  m_pCentre = RadioNomme(QStringLiteral("Center"), cadrePosition);
+  position->addWidget(m_pAbsolue, 0, 0);
+  m_pChampX = ChampNumero(QStringLiteral("X = "), position, 0, 1, cadrePosition);
+  m_pChampY = ChampNumero(QStringLiteral("Y = "), position, 0, 3, cadrePosition);
+  position->addWidget(m_pAutomatique, 1, 0);
+  auto* ancres = new QHBoxLayout;
+  auto* verticales = new QVBoxLayout;
+  verticales->addWidget(m_pHaut);
+  verticales->addWidget(m_pBas);
+  auto* horizontales = new QVBoxLayout;
+  horizontales->addWidget(m_pGauche);
+  horizontales->addWidget(m_pCentre);
+  horizontales->addWidget(m_pDroite);
+  ancres->addSpacing(20);
+  ancres->addLayout(verticales);
+  ancres->addLayout(horizontales);
+  position->addLayout(ancres, 2, 0);
+  m_pChampDx = ChampNumero(QStringLiteral("Dx = "), position, 2, 1, cadrePosition);
+  m_pChampDy = ChampNumero(QStringLiteral("Dy = "), position, 2, 3, cadrePosition);
+  position->setRowStretch(3, 1);
+  grille->addWidget(cadrePosition, 0, 1, 2, 1);
+
+  auto* cadreEncre = CadreNomme(QStringLiteral("Ink color"), this);
+  m_pCouleurEncre = new CCouleurDlg(cadreEncre);
+  (new QVBoxLayout(cadreEncre))->addWidget(m_pCouleurEncre, 0, Qt::AlignLeft);
+  grille->addWidget(cadreEncre, 2, 0);
+  auto* cadreFond = CadreNomme(QStringLiteral("Background color"), this);
+  m_pCouleurFond = new CCouleurDlg(cadreFond);
+  (new QVBoxLayout(cadreFond))->addWidget(m_pCouleurFond, 0, Qt::AlignLeft);
+  grille->addWidget(cadreFond, 2, 1);
+
+  auto* placement = new QButtonGroup(this);
+  placement->addButton(m_pAbsolue, ID_ABSOLUE);
+  placement->addButton(m_pAutomatique, ID_AUTOMATIQUE);
+  auto* verticale = new QButtonGroup(this);
+  verticale->addButton(m_pHaut, ID_HAUT);
+  verticale->addButton(m_pBas, ID_BAS);
+  auto* horizontale = new QButtonGroup(this);
+  horizontale->addButton(m_pDroite, ID_DROITE);
+  horizontale->addButton(m_pGauche, ID_GAUCHE);
+  horizontale->addButton(m_pCentre, ID_CENTRE);
+
+  connect(m_pEditTexte, &QPlainTextEdit::textChanged, this, &CMiniTexteDlg::OnTexteChange);
+  connect(m_pBoutonPolice, &QPushButton::clicked, this, &CMiniTexteDlg::OnPoliceSelecteur);
+  connect(placement, &QButtonGroup::idClicked, this,
+          [this](int id) { OnPositionChange(unsigned(id)); });
+  for (QButtonGroup* ancre : {verticale, horizontale})
+    connect(ancre, &QButtonGroup::idClicked, this,
+            [this](int id) { OnPositionAutomatiqueXChange(unsigned(id)); });
+  const std::pair<CSpinEdition*, unsigned> champs[] = {
+      {m_pChampX, ID_X}, {m_pChampY, ID_Y}, {m_pChampDy, ID_DY}, {m_pChampDx, ID_DX}};
+  for (const auto& [champ, id] : champs)
+    SurChangement(*champ, this, [this, id = id] {
+      if (!m_bEcriture) OnPositionAbsolueXChange(id);
+    });
+  for (CCouleurDlg* choix : {m_pCouleurEncre, m_pCouleurFond})
+    connect(choix, &CCouleurDlg::ChangementCouleur, this,
+            &CMiniTexteDlg::PriseEnCompteChangementCouleur, Qt::QueuedConnection);
+
+  // The page's own opening: the text field's font is the default one.
+  m_lfPolice = LogFontDe(m_pEditTexte->font(), PointsParPouceEcran());
+  m_lfDefaut = m_lfPolice;
+  ValeurDefaut();
+  m_bPret = 1;
+}
+
+CMiniTexteDlg::~CMiniTexteDlg() = default;
+
+CSpinEdition* CMiniTexteDlg::Champ(unsigned id) const {
+  switch (id) {
+    case ID_X: return m_pChampX;
+    case ID_Y: return m_pChampY;
+    case ID_DX: return m_pChampDx;
+    case ID_DY: return m_pChampDy;
+    default: return nullptr;
+  }
+}
+
+void CMiniTexteDlg::ValeurDefaut() {
+  m_strTexte.clear();
+  m_lfPolice = m_lfDefaut;
+  m_pAutomatique->setChecked(true);
+  m_pBas->setChecked(true);
+  m_pDroite->setChecked(true);
+  m_nAbsolueX = m_nAbsolueY = 0;
+  m_nDeltaX = m_nDeltaY = 5;
+  for (CCouleurDlg* choix : {m_pCouleurEncre, m_pCouleurFond})
+    if (choix) choix->ValeurDefaut();
+  UpdateData(false);
+}
+
+void CMiniTexteDlg::InitInstance(QWidget* parent, CGraphique* graphique, int premier) {
+  m_pParent = parent;
+  m_pGraphique = graphique;
+  if (m_pCouleurEncre) m_pCouleurEncre->InitInstance(this, graphique, CCouleurDlg::MODE_SANS_TRANSPARENT);
+  if (m_pCouleurFond) m_pCouleurFond->InitInstance(this, graphique, CCouleurDlg::MODE_AVEC_TRANSPARENT);
+  AffichageGlobal();
+  m_pChampDx->FixePlage(0, m_nLargeur);
+  m_pChampX->FixePlage(0, m_nLargeur);
+  m_pChampDy->FixePlage(0, m_nHauteur);
+  m_pChampY->FixePlage(0, m_nHauteur);
+  UpdateData(false);
+  m_bModifie = 0;
+  if (premier) m_pEditTexte->setFocus(Qt::OtherFocusReason);
+}
+
+void CMiniTexteDlg::DesInitInstance() {
+  m_pPolice.reset();
+  delete m_pCouleurEncre;
+  m_pCouleurEncre = nullptr;
+  delete m_pCouleurFond;
+  m_pCouleurFond = nullptr;
+}
+
+void CMiniTexteDlg::AffichageGlobal() {
+  AffichePolice();
+  FormateLeTexte();
+  for (CCouleurDlg* choix : {m_pCouleurEncre, m_pCouleurFond})
+    if (choix) choix->OnCouleurBase(choix->Hexadecimal() ? CCouleurDlg::ID_HEX : CCouleurDlg::ID_DEC);
+  PositionChange(m_pAutomatique->isChecked() ? ID_AUTOMATIQUE : ID_ABSOLUE);
+}
+
+void CMiniTexteDlg::AffichePolice() {
+  m_pBoutonPolice->setText(DescriptionPolice(m_lfPolice, PointsParPouceEcran()));
+}
+
+QColor CMiniTexteDlg::CouleurTexteAffichee() const {
+  return m_pEditTexte->palette().color(QPalette::Text);
+}
+
+QColor CMiniTexteDlg::CouleurFondAffichee() const {
+  return m_pEditTexte->palette().color(QPalette::Base);
+}
+
+void CMiniTexteDlg::FormateLeTexte() {
+  auto police = std::make_unique<QFont>(PoliceQt(m_lfPolice));
+  m_pEditTexte->setFont(*police);
+  m_pPolice = std::move(police);
+  // The field is a sample of the text: ink on the background colour, or,
+  // when the background is transparent, on a neutral grey on which dark
+  // and light inks both show.
+  QPalette palette = m_pEditTexte->style()->standardPalette();
+  if (m_pCouleurEncre) palette.setColor(QPalette::Text, CouleurQt(m_pCouleurEncre->m_crCouleur));
+  const bool transparent = !m_pCouleurFond || m_pCouleurFond->m_pTransparent->isChecked();
+  palette.setColor(QPalette::Base, transparent ? kFondTransparent
+                                               : CouleurQt(m_pCouleurFond->m_crCouleur));
+  m_pEditTexte->setPalette(palette);
+  m_pEditTexte->viewport()->update();
+}
+
+void CMiniTexteDlg::PositionChange(unsigned id) {
+  const bool automatique = id == ID_AUTOMATIQUE;
+  for (QWidget* controle : std::initializer_list<QWidget*>{
+           m_pHaut, m_pBas, m_pDroite, m_pGauche, m_pCentre, m_pChampDx, m_pChampDy})
+    controle->setEnabled(automatique);
+  m_pChampX->setEnabled(!automatique);
+  m_pChampY->setEnabled(!automatique);
+}
+
+bool CMiniTexteDlg::UpdateData(bool bSauve) {
+  if (!bSauve) {
+    m_bEcriture = true;
+    const QString texte = QString::fromStdString(m_strTexte);
+    if (m_pEditTexte->toPlainText() != texte) m_pEditTexte->setPlainText(texte);
+    const std::pair<CSpinEdition*, int> valeurs[] = {
+        {m_pChampX, m_nAbsolueX}, {m_pChampY, m_nAbsolueY},
+        {m_pChampDy, m_nDeltaY}, {m_pChampDx, m_nDeltaX}};
+    for (const auto& [champ, valeur] : valeurs) {
+      if (champ->cleanText() == QString::number(valeur)) continue;
+      // A field left empty keeps its old value: set another one first so
+      // that the text is written again.
+      champ->setValue(valeur + 1);
+      champ->setValue(valeur);
+    }
+    m_bEcriture = false;
+    return true;
+  }
+  m_strTexte = m_pEditTexte->toPlainText().toStdString();
+  if (!EchangeEntier(*m_pChampX, m_nAbsolueX) || !EchangeEntier(*m_pChampY, m_nAbsolueY) ||
+      !EchangeEntier(*m_pChampDy, m_nDeltaY) || !EchangeEntier(*m_pChampDx, m_nDeltaX))
+    return false;
+  return VerifieEntier(*m_pChampDx, m_nDeltaX, 0, m_nLargeur) &&
+         VerifieEntier(*m_pChampX, m_nAbsolueX, 0, m_nLargeur) &&
+         VerifieEntier(*m_pChampDy, m_nDeltaY, 0, m_nHauteur) &&
+         VerifieEntier(*m_pChampY, m_nAbsolueY, 0, m_nHauteur);
+}
+
+void CMiniTexteDlg::OnTexteChange() {
+  if (!m_bPret || m_bEcriture) return;
+  UpdateData(true);
+  m_bModifie = 1;
+  m_pEditTexte->viewport()->update();
+  emit ChangementTexte();
+}
+
+void CMiniTexteDlg::OnPoliceSelecteur() {
+  if (!m_bPret) return;
+  QFontDialog choix(PoliceQt(m_lfPolice), this);
+  choix.setWindowTitle(QStringLiteral("Font"));
+  if (choix.exec() != QDialog::Accepted) return;
+  m_lfPolice = LogFontDe(choix.selectedFont(), PointsParPouceEcran());
+  m_bModifie = 1;
+  AffichePolice();
+  FormateLeTexte();
+  emit ChangementTexte();
+}
+
+void CMiniTexteDlg::OnPositionChange(unsigned id) {
+  if (!m_bPret) return;
+  m_bModifie = 1;
+  PositionChange(id);
+  emit ChangementTexte();
+}
+
+void CMiniTexteDlg::OnPositionAutomatiqueXChange(unsigned) {
+  if (!m_bPret) return;
+  m_bModifie = 1;
+  UpdateData(true);
+  emit ChangementTexte();
+}
+
+void CMiniTexteDlg::OnPositionAbsolueXChange(unsigned id) { OnPositionAutomatiqueXChange(id); }
+
+void CMiniTexteDlg::PriseEnCompteChangementCouleur() {
+  if (!m_bPret || !m_pCouleurEncre || !m_pCouleurFond) return;
+  if (m_pCouleurEncre->m_bChange || m_pCouleurFond->m_bChange) {
+    m_bModifie = 1;
+    m_pCouleurEncre->m_bChange = 0;
+    m_pCouleurFond->m_bChange = 0;
+  }
+  FormateLeTexte();
+  emit ChangementTexte();
+}
+
+void CMiniTexteDlg::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // A page that is shown puts the focus into its text.
+  if (m_bPret && isVisible()) m_pEditTexte->setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace talvik

@@ -1,0 +1,86 @@
+// CTexteDlg: the text editor. Five tabs, one page (CMiniTexteDlg) per text
+// overlay of a screen, beside a preview of the picture with every used
+// text drawn on it at the picture's real size, then reduced to fit. Each
+// change on a page reads all pages back into the records and redraws the
+// preview.
+//
+// Calling pattern: construct, set m_nLargeur, m_nHauteur, m_hImage and
+// the five records, InitInstance(), DoModal(), always DesInitInstance();
+// on IDOK copy the five records back.
+#pragma once
+
+#include "base/bitmap.h"
+#include "base/mfctypes.h"
+#include "dialogs/apercu/dialogue_editeur.h"
+#include "text/texte.h"
+
+class QTabWidget;
+
+namespace talvik {
+
+class CMiniTexteDlg;
+class CZoneApercu;
+class RenduDiffere;
+
+class CTexteDlg : public CDialogueEditeur {
+  Q_OBJECT
+
+ public:
+  static constexpr int kNombreTextes = 5;
+  // Controls of the dialog.
+  enum : unsigned { ID_APERCU = 2238, ID_RESET = 2239, ID_ONGLETS = 2240 };
+
+  explicit CTexteDlg(QWidget* parent = nullptr);
+  ~CTexteDlg() override;
+
+  int m_nLargeur = 0;                // picture width, pixels
+  int m_nHauteur = 0;                // picture height, pixels
+  HBITMAP m_hImage;                  // the picture before the text step (caller's)
+  T_TEXTE m_Textes[kNombreTextes];   // the texts being edited
+
+  void InitInstance(CGraphique* pGraphique);
+  // Destroys the five pages (their fonts and colour choosers with them).
+  void DesInitInstance();
+
+  // Every record: not used, empty, the dialog's font, absolute at (0, 0),
+  // left anchor, margins 20, black ink and background, transparent; the
+  // vertical anchor is kept.
+  void ValeurDefaut();
+  // Records to pages and pages to records.
+  void AfficheValeurs();
+  void LectureValeurs();
+  // Redraws the preview (on a worker thread; see AttendApercu).
+  void AfficheImage();
+  // Where a text is drawn on a picture of the given size.
+  CPoint CalculePositionTexte(const T_TEXTE& texte, CSize taille) const;
+
+  void OnTexteSelection();
+  void OnPleinEcran();
+  void PriseEnCompteChangementTexte();
+
+  // The picture with every used text drawn on it, at its real size.
+  HBITMAP Resultat() const;
+  // Waits for the preview under way and shows it.
+  void AttendApercu();
+
+  CMiniTexteDlg* Page(int i) const;
+  QTabWidget* Onglets() const { return m_pOnglets; }
+  CZoneApercu* Apercu() const { return m_pZone; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void OnReset() override;
+  void OnOK() override;
+
+ private:
+  void OnInitDialog();
+
+  CGraphique* m_pGraphique = nullptr;
+  CZoneApercu* m_pZone = nullptr;
+  CMiniTexteDlg* m_pPages[kNombreTextes] = {};
+  QTabWidget* m_pOnglets = nullptr;
+  RenduDiffere* m_pRendu = nullptr;
+  bool m_bInitialise = false;
+};
+
+}  // namespace talvik
