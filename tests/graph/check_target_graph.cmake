@@ -3,7 +3,8 @@
 #  - the targets of the base types, the imaging core, the model and the
 #    player core link no Qt, directly or through anything they link;
 #  - the player's targets link nothing of the library (talvik/) or of the
-#    maker (maker/).
+#    maker (maker/);
+#  - the base types (talvik/base) link no target of the project.
 # Targets are told apart by their source directory, so a renamed or new
 # target of those directories is checked too.
 # Prints every breach and fails when there is one.
@@ -47,6 +48,7 @@ endfunction()
 set(no_qt_dirs "^(talvik/base|talvik/imaging|maker/model|player/core)(/|$)")
 set(player_dirs "^player(/|$)")
 set(library_or_maker_dirs "^(talvik|maker)(/|$)")
+set(base_dirs "^talvik/base(/|$)")
 
 foreach(t IN LISTS TARGETS)
   set(cycle_found 0)
@@ -58,6 +60,13 @@ foreach(t IN LISTS TARGETS)
     foreach(dep IN LISTS reached)
       if(dep MATCHES "(^|[/:])(lib)?Qt[0-9]*(::|Core|Gui|Widgets)")
         breach("${t} links Qt (${dep})")
+      endif()
+    endforeach()
+  endif()
+  if(DIR_${t} MATCHES "${base_dirs}")
+    foreach(dep IN LISTS LINKS_${t})
+      if(dep IN_LIST TARGETS)
+        breach("${t} links ${dep}: the base types link nothing of the project")
       endif()
     endforeach()
   endif()

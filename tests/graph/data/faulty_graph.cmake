@@ -1,7 +1,9 @@
 # A link graph with one breach of each rule, for the checker's own test.
-set(TARGETS "talvik_base;talvik_util;talvik_imaging;lumaveil_model;lmvengine_core;LmvEngine")
+set(TARGETS "lmv_package;talvik_base;talvik_util;talvik_imaging;lumaveil_model;lmvengine_core;LmvEngine")
 set(DIR_talvik_base "talvik/base")
-set(LINKS_talvik_base "")
+set(LINKS_talvik_base "lmv_package")
+set(DIR_lmv_package "player/core")
+set(LINKS_lmv_package "")
 set(DIR_talvik_util "talvik/util")
 set(LINKS_talvik_util "talvik_base;talvik_imaging")
 set(DIR_talvik_imaging "talvik/imaging")
