@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <QMessageBox>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QTimer>
 #include <fstream>
@@ -22,6 +23,7 @@
 #include "fenetre/main_frame.h"
 #include "fenetre/outil_dialog.h"
 #include "fichier_projet.h"
+#include "liste/ks_file_dialog.h"
 #include "liste/liste_view.h"
 #include "principale/principale_view.h"
 #include "run_and_capture.h"
@@ -303,6 +305,49 @@ TEST_F(MainFrame, FormIsCentredAsOneBlockAndNotOffsetWhereTheViewIsSmaller) {
   EXPECT_EQ(forme->x(), 0);
   EXPECT_EQ(forme->y(), 0);
   EXPECT_GT(vue->horizontalScrollBar()->maximum(), 0);
+}
+
+}  // namespace
+}  // namespace lumaveil
+
+namespace lumaveil {
+namespace {
+
+TEST_F(MainFrame, PictureChooserTakesSeveralPicturesInOrderAfterTheSelection) {
+  testing::TempDir dossier;
+  std::vector<std::string> photos;
+  const COLORREF couleurs[2] = {talvik::RGB(250, 0, 0), talvik::RGB(0, 0, 250)};
+  for (int i = 0; i < 2; ++i) {
+    photos.push_back(dossier.File(i == 0 ? "un.png" : "deux.bmp"));
+    ASSERT_EQ(talvik::CGraphique::SauveImage(photos.back(),
+                                             talvik::HBITMAP::Create(80, 60, couleurs[i]), 90, 0, 0),
+              1);
+  }
+  Clique(Commande::EcranNouveau);
+  Liste().Selectionne(0);
+  QString titre;
+  QStringList filtres;
+  QTimer::singleShot(0, [&] {
+    auto* choix = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(choix, nullptr);
+    titre = choix->windowTitle();
+    filtres = choix->nameFilters();
+    EXPECT_EQ(choix->fileMode(), QFileDialog::ExistingFiles);
+    choix->setDirectory(QString::fromStdString(dossier.Path()));
+    choix->selectFile("\"un.png\" \"deux.bmp\"");
+    QMetaObject::invokeMethod(choix, "accept");
+  });
+  ASSERT_EQ(frame_->ChoisitImages(), IDOK);
+  EXPECT_EQ(titre, "Select images to load (use 'CTRL' for multiple selection)");
+  ASSERT_EQ(filtres.size(), 6);
+  EXPECT_TRUE(filtres.front().startsWith("Jpeg (*.jpg;*.jpeg;*.jpe)"));
+  EXPECT_TRUE(filtres.back().startsWith("All files (*.*)"));
+  ASSERT_EQ(Liste().NombreEcrans(), 4);
+  EXPECT_EQ(Liste().Ecran(1).CheminImage, photos[0]);
+  EXPECT_EQ(Liste().Ecran(2).CheminImage, photos[1]);
+  EXPECT_EQ(Liste().Selection(), 2);
+  EXPECT_EQ(testing::CouleurVignette(Liste().item(2)), couleurs[1]);
+  EXPECT_EQ(contexte_.EcranCourant->CheminImage, photos[1]);
 }
 
 }  // namespace
