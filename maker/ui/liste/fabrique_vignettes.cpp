@@ -2,6 +2,9 @@
 
 #include <QMetaObject>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include "graphique.h"
 
 namespace lumaveil {
@@ -68,6 +71,9 @@ talvik::HBITMAP CFabriqueVignettes::Fabrique(talvik::CGraphique& graphique, CEcr
 }
 
 void CFabriqueVignettes::Boucle() {
+  // Below the user-interface thread: on a busy machine a click is served
+  // before the next thumbnail.
+  setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
   std::unique_ptr<talvik::CGraphique> graphique;
   for (;;) {
     Travail travail;
