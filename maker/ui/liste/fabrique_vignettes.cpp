@@ -3,6 +3,8 @@
 #include <QMetaObject>
 
 #include <sys/resource.h>
+
+#include <algorithm>
 #include <unistd.h>
 
 #include "graphique.h"
@@ -73,7 +75,8 @@ talvik::HBITMAP CFabriqueVignettes::Fabrique(talvik::CGraphique& graphique, CEcr
 void CFabriqueVignettes::Boucle() {
   // Below the user-interface thread: on a busy machine a click is served
   // before the next thumbnail.
-  setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
+  const id_t fil = static_cast<id_t>(gettid());
+  setpriority(PRIO_PROCESS, fil, std::min(getpriority(PRIO_PROCESS, fil) + 5, 19));
   std::unique_ptr<talvik::CGraphique> graphique;
   for (;;) {
     Travail travail;
