@@ -11,6 +11,7 @@ set(LMVENGINE_CORE_SOURCES
   ${LMVENGINE_CORE_DIR}/package_reader.cpp
   ${LMVENGINE_CORE_DIR}/player.cpp
   ${LMVENGINE_CORE_DIR}/random.cpp
+  ${LMVENGINE_CORE_DIR}/size_text.cpp
   ${LMVENGINE_CORE_DIR}/soft_raster.cpp
   ${LMVENGINE_CORE_DIR}/virtual_display.cpp
 )
@@ -18,4 +19,5 @@ set(LMVENGINE_CORE_SOURCES
 set(LMV_PACKAGE_SOURCES
   ${LMVENGINE_CORE_DIR}/package_format.cpp
   ${LMVENGINE_CORE_DIR}/package_writer.cpp
+  ${LMVENGINE_CORE_DIR}/size_text.cpp
 )

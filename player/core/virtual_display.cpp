@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "player.h"
+#include "size_text.h"
 #include "soft_raster.h"
 
 namespace lmvengine {
@@ -57,13 +58,10 @@ class FrameSurface : public Surface {
   bool failed_ = false;
 };
 
-bool ParseSize(const std::string& text, int& width, int& height) {
+// A size the virtual display can hold.
+bool ParseDisplaySize(const std::string& text, int& width, int& height) {
   int w = 0, h = 0;
-  char x = 0, extra = 0;
-  if (std::sscanf(text.c_str(), "%d%c%d%c", &w, &x, &h, &extra) != 3) return false;
-  if ((x != 'x' && x != 'X') || w < 1 || h < 1 || int64_t{w} * h > kMaxDecodedPixels) {
-    return false;
-  }
+  if (!ParseSize(text, w, h) || int64_t{w} * h > kMaxDecodedPixels) return false;
   width = w;
   height = h;
   return true;
@@ -81,7 +79,7 @@ bool ParseVirtualOptions(const std::vector<std::string>& args, VirtualOptions& o
     const bool hasValue = i + 1 < args.size();
     if (a == "--virtual") {
       present = true;
-      if (!hasValue || !ParseSize(args[++i], options.width, options.height)) {
+      if (!hasValue || !ParseDisplaySize(args[++i], options.width, options.height)) {
         error = "--virtual needs a size WxH";
       }
     } else if (a == "--frames") {

@@ -7,6 +7,7 @@
 
 #include "fichier_atomique.h"
 #include "graphique.h"
+#include "size_text.h"
 
 namespace talvik::cli {
 
@@ -31,10 +32,7 @@ bool LitCouleur(const std::string& texte, COLORREF& couleur) {
 }
 
 bool LitTaille(const std::string& texte, int& largeur, int& hauteur) {
-  const auto x = texte.find_first_of("xX");
-  if (x == std::string::npos) return false;
-  return LitEntier(texte.substr(0, x), largeur) && LitEntier(texte.substr(x + 1), hauteur) &&
-         largeur > 0 && hauteur > 0;
+  return lmvengine::ParseSize(texte, largeur, hauteur);
 }
 
 int Echec(const std::string& message) {

@@ -12,7 +12,7 @@ namespace talvik::cli {
 bool LitEntier(const std::string& texte, int& valeur);
 // A COLORREF in hex, with or without 0x (0x00BBGGRR, or 0xFFFFFFFF).
 bool LitCouleur(const std::string& texte, COLORREF& couleur);
-// "WxH" with both sides positive.
+// "WxH" with both sides positive (the programs' one size reader).
 bool LitTaille(const std::string& texte, int& largeur, int& hauteur);
 
 // Writes "talvik: <message>" on standard error and returns 1.

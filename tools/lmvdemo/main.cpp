@@ -12,6 +12,7 @@
 
 #include "demo_pictures.h"
 #include "jpeg_encoder.h"
+#include "size_text.h"
 
 int main(int argc, char** argv) {
   namespace fs = std::filesystem;
@@ -21,9 +22,8 @@ int main(int argc, char** argv) {
   }
   int width = 1024, height = 768;
   if (argc == 3) {
-    char x = 0, extra = 0;
-    if (std::sscanf(argv[2], "%d%c%d%c", &width, &x, &height, &extra) != 3 || x != 'x' ||
-        width < 16 || height < 16 || width > 16384 || height > 16384) {
+    if (!lmvengine::ParseSize(argv[2], width, height) || width < 16 || height < 16 ||
+        width > 16384 || height > 16384) {
       std::cerr << "lmvdemo: size \"" << argv[2] << "\" is not WxH (16..16384)\n";
       return 1;
     }

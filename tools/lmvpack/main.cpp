@@ -18,6 +18,7 @@
 #include "jpeg_decoder.h"
 #include "package_format.h"
 #include "package_writer.h"
+#include "size_text.h"
 
 namespace {
 
@@ -49,12 +50,6 @@ bool ParseInt(const std::string& text, int& value) {
   if (*end != '\0' || errno != 0 || v < -2147483647L || v > 2147483647L) return false;
   value = static_cast<int>(v);
   return true;
-}
-
-bool ParseSize(const std::string& text, int& width, int& height) {
-  size_t x = text.find_first_of("xX");
-  return x != std::string::npos && ParseInt(text.substr(0, x), width) &&
-         ParseInt(text.substr(x + 1), height);
 }
 
 bool DurationOk(int d) { return d >= kMinDuration && d <= kMaxDuration; }
@@ -128,7 +123,7 @@ int Run(int argc, char** argv) {
   const fs::path out = args[0];
   const fs::path engine = args[1];
   int width = 0, height = 0;
-  if (!ParseSize(args[2], width, height)) {
+  if (!lmvengine::ParseSize(args[2], width, height)) {
     std::cerr << "lmvpack: size \"" << args[2] << "\" is not WxH\n";
     return 1;
   }

@@ -14,6 +14,7 @@
 #include "generation.h"
 #include "graphique.h"
 #include "installation.h"
+#include "size_text.h"
 
 namespace lumaveil {
 
@@ -76,11 +77,8 @@ bool LitEntier(const std::string& s, int& v) {
 }
 
 bool LitTaille(const std::string& s, SIZE& t) {
-  std::size_t x = s.find_first_of("xX");
-  int w, h;
-  if (x == std::string::npos || !LitEntier(s.substr(0, x), w) || !LitEntier(s.substr(x + 1), h) ||
-      w <= 0 || h <= 0)
-    return false;
+  int w = 0, h = 0;
+  if (!lmvengine::ParseSize(s, w, h)) return false;
   t = SIZE{w, h};
   return true;
 }
