@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 
+#include <memory>
+
 #include "dialogs/apercu/spin_edition.h"
 #include "dialogs/commun/boite_message.h"
 
@@ -20,10 +22,19 @@ void Signale(CSpinEdition& champ, const QString& texte) {
 }  // namespace
 
 void SurChangement(CSpinEdition& champ, QObject* contexte, std::function<void()> action) {
-  // The spin box itself reports only texts that read as numbers: its edit
-  // reports every change.
-  if (QLineEdit* edition = champ.findChild<QLineEdit*>())
-    QObject::connect(edition, &QLineEdit::textChanged, contexte, [action] { action(); });
+  // The spin box reports the numbers it writes itself (arrows, setValue),
+  // its edit every text typed, empty or not a number included; a change
+  // reported by both runs the action once.
+  QLineEdit* edition = champ.findChild<QLineEdit*>();
+  if (!edition) return;
+  auto dernier = std::make_shared<QString>(edition->text());
+  auto reagit = [edition, dernier, action = std::move(action)] {
+    if (edition->text() == *dernier) return;
+    *dernier = edition->text();
+    action();
+  };
+  QObject::connect(edition, &QLineEdit::textChanged, contexte, reagit);
+  QObject::connect(&champ, &QSpinBox::textChanged, contexte, reagit);
 }
 
 bool EchangeEntier(CSpinEdition& champ, int& valeur) {

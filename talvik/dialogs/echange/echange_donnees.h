@@ -13,9 +13,9 @@ namespace talvik {
 
 class CSpinEdition;
 
-// Runs action (in the context of contexte) each time the field's text
-// changes, typed or written, also when it becomes empty or holds no
-// number.
+// Runs action (in the context of contexte) once each time the field's
+// text changes: typed, stepped by the arrows or written, also when it
+// becomes empty or holds no number.
 void SurChangement(CSpinEdition& champ, QObject* contexte, std::function<void()> action);
 
 // The field's number into valeur; an empty field (or one that holds only

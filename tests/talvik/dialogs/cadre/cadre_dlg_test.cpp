@@ -231,7 +231,8 @@ TEST_F(CCadreDlgTest, OkStoresTheTypeLineThicknessAndColours) {
   Ouvre();
   Clique(Radio("Border with color"));
   Clique(dlg.m_pBordure);
-  Remplace(dlg.Epaisseur(), "12");
+  Remplace(dlg.Epaisseur(), "11");
+  QTest::keyClick(dlg.Epaisseur(), Qt::Key_Up);  // the arrows step it too
   QLineEdit* rouge = dlg.ChoixCouleur()->EditComposante(0);
   rouge->selectAll();
   QTest::keyClicks(rouge, "ff");

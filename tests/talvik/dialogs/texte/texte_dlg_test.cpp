@@ -138,6 +138,11 @@ TEST_F(CTexteDlgTest, AutomaticPlacementCountsTheMarginsFromTheChosenCorner) {
   EXPECT_LE(dessin.bottom, 460);
   EXPECT_GT(dessin.bottom, 440);
 
+  // The arrows step the margin as typing does.
+  QTest::keyClick(page->Champ(CMiniTexteDlg::ID_DY), Qt::Key_Up);
+  Suit();
+  EXPECT_EQ(dlg.m_Textes[0].DeltaY, 21);
+
   Clique(page->m_pCentre);
   Suit();
   EXPECT_EQ(dlg.m_Textes[0].PositionAutomatiqueHorizontale, 2);
