@@ -1,27 +1,16 @@
-// JPEG pictures: loading through JpegFile, saving straight from the
-// picture's pixels.
+// JPEG pictures: loading straight into the picture's rows, saving
+// straight from them.
 #include <cstring>
 
 #include "codec/jpeg_codage.h"
+#include "codec/jpeg_lecture.h"
 #include "codec/jpegfile.h"
 #include "graphique.h"
 #include "picture/fichier.h"
 
 namespace talvik {
 
-HBITMAP CGraphique::ChargeImageJPEG(const CString& chemin) {
-  unsigned w = 0, h = 0;
-  TamponOctets rgb = JpegFile::JpegFileToRGB(chemin, &w, &h);
-  if (!rgb) return {};
-  HBITMAP image = Bitmap::CreateUninitialized(int(w), int(h));
-  if (!image) return {};
-  std::uint32_t* d = image.Pixels();
-  const std::uint8_t* s = rgb.get();
-  const std::size_t n = image.PixelCount();
-  for (std::size_t i = 0; i < n; ++i, s += 3)
-    d[i] = (std::uint32_t(s[0]) << 16) | (std::uint32_t(s[1]) << 8) | s[2];
-  return image;
-}
+HBITMAP CGraphique::ChargeImageJPEG(const CString& chemin) { return DecodeJPEG(chemin).image; }
 
 int CGraphique::SauveImageJPEG(const CString& chemin, const HBITMAP& image, int qualite) {
   if (qualite < 0 || qualite > 100 || !image || chemin.empty()) return 0;

@@ -6,6 +6,7 @@
 #include <jpeglib.h>
 
 #include "codec/jpeg_codage.h"
+#include "codec/jpeg_lecture.h"
 #include "codec/jpegfile.h"
 #include "fichiers_images.h"
 #include "graphique.h"
@@ -57,6 +58,44 @@ TEST(Jpeg, SavedPictureLoadsBackCloseAtGoodQuality) {
   EXPECT_EQ(JpegFile::GetJPGDimensions(d.File("a.jpg"), &w, &h), 1);
   EXPECT_EQ(w, 160u);
   EXPECT_EQ(h, 120u);
+}
+
+TEST(Jpeg, ReducedDecodingGivesTheShrunkPicture) {
+  TempDir d;
+  const Bitmap p = Degrade(203, 101);  // not a multiple of the block size
+  ASSERT_EQ(CGraphique::SauveImageJPEG(d.File("a.jpg"), p, 95), 1);
+  const Bitmap complet = CGraphique::ChargeImageJPEG(d.File("a.jpg"));
+  ASSERT_TRUE(complet);
+  for (int r : {1, 2, 4, 8}) {
+    talvik::ImageJPEG lu = talvik::DecodeJPEG(d.File("a.jpg"), r);
+    ASSERT_TRUE(lu.image) << r;
+    EXPECT_EQ(lu.reduction, r);
+    EXPECT_EQ(lu.largeurFichier, 203);
+    EXPECT_EQ(lu.hauteurFichier, 101);
+    EXPECT_EQ(lu.image.Width(), (203 + r - 1) / r);
+    EXPECT_EQ(lu.image.Height(), (101 + r - 1) / r);
+    // Each reduced pixel is the mean of the r x r block it stands for, and
+    // the unused byte stays 0.
+    for (int y = 0; y + 1 < lu.image.Height(); y += 3)
+      for (int x = 0; x + 1 < lu.image.Width(); x += 3) {
+        ASSERT_EQ(lu.image.Row(y)[x] >> 24, 0u);
+        int somme[3] = {0, 0, 0};
+        for (int j = 0; j < r; ++j)
+          for (int i = 0; i < r; ++i)
+            for (int k = 0; k < 3; ++k) somme[k] += int((complet.Row(y * r + j)[x * r + i] >> (8 * k)) & 0xFF);
+        for (int k = 0; k < 3; ++k)
+          ASSERT_NEAR(int((lu.image.Row(y)[x] >> (8 * k)) & 0xFF), somme[k] / (r * r), 6)
+              << "reduction " << r << " at " << x << "," << y;
+      }
+  }
+  // Any other factor decodes whole; the header alone gives the size.
+  EXPECT_EQ(talvik::DecodeJPEG(d.File("a.jpg"), 3).image.Width(), 203);
+  int w = 0, h = 0;
+  EXPECT_TRUE(talvik::TailleJPEG(d.File("a.jpg"), &w, &h));
+  EXPECT_EQ(w, 203);
+  EXPECT_EQ(h, 101);
+  EXPECT_FALSE(talvik::TailleJPEG(d.File("absent.jpg"), &w, &h));
+  EXPECT_FALSE(talvik::DecodeJPEG(d.File("absent.jpg"), 2).image);
 }
 
 TEST(Jpeg, QualityOutsideZeroToHundredWritesNoFile) {
