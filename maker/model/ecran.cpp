@@ -23,6 +23,7 @@ void CEcran::SupprimeImages() {
   ImageTournee.Reset();
   ImageReglee.Reset();
   ImageSource.Reset();
+  ReductionSource = 1;
 }
 
 std::unique_ptr<CEcran> NouvelEcran(const CEcran& modele, SIZE resolution) {

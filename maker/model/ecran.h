@@ -91,10 +91,22 @@ class CEcran {
   // `message` is non-zero.
   int ChargeImage(const std::string& chemin, int message = 0);
 
+  // Loads the picture as ChargeImage does, but a JPEG file comes reduced
+  // `reduction` times (2, 4 or 8) in the DCT domain: ImageSource is then
+  // ceil(W / reduction) x ceil(H / reduction) while TailleImage keeps the
+  // file's size, and ReductionSource says the factor. Other formats load at
+  // full size (ReductionSource 1). Meant for renderings that shrink the
+  // picture anyway (see ReductionPossible); the caches made from such a
+  // picture are reduced too.
+  int ChargeImageReduite(const std::string& chemin, int reduction);
+
   // Drops the loaded picture and the three caches.
   void SupprimeImages();
 
-  // Renders the screen (see rendu.cpp for the stages). Levels 0 and 1 drop
+  // Renders the screen (see rendu.cpp for the stages). With a reduced
+  // ImageSource the crop rectangle and the sizes stay in the file's
+  // pixels: the resize stage (or, without one, a final enlargement) brings
+  // the picture to the size the full one would have. Levels 0 and 1 drop
   // both caches first, 2 drops the colour-adjustment cache, any other level
   // keeps both. A stage runs when it is in `etapes` and its use flag is on.
   // `graphique` is the object holding the pattern bank; `echantillonnage`
@@ -123,7 +135,8 @@ class CEcran {
   int TailleFichier{};                      // picture file size, bytes
   talvik::SYSTEMTIME DateFichier{};         // picture file creation time (UTC)
   HBITMAP ImageSource;                      // loaded picture
-  SIZE TailleImage{};                       // size of ImageSource
+  SIZE TailleImage{};                       // size of the picture in its file
+  int ReductionSource = 1;                  // ImageSource is the picture reduced this many times
   int TransparenceUtilisation{};            // the loader reported a transparent colour
   COLORREF CouleurTransparente{};           // that colour
   HBITMAP ImageTournee;                     // cache: picture after rotation
@@ -164,6 +177,17 @@ class CEcran {
 // A new screen from the template: a default screen with the template's
 // settings and TailleCible = `resolution`.
 std::unique_ptr<CEcran> NouvelEcran(const CEcran& modele, SIZE resolution);
+
+// The largest reduction (8, 4 or 2; 1 for none) with which a picture of
+// `tailleFichier` pixels can be loaded for a complete rendering of `ecran`
+// whose result is then scaled by `echelle` (1 for the screen itself, less
+// for a thumbnail), without changing what the rendering shows: the resize
+// stage must run and still shrink (or keep) the reduced picture, and only
+// quarter and half turns may be on. For the screen itself (`echelle` 1)
+// the picture's size and a crop rectangle must also fall on whole reduced
+// pixels, and no rotation or colour adjustment may be on; a thumbnail
+// does not show the fraction of a pixel these change.
+int ReductionPossible(const CEcran& ecran, SIZE tailleFichier, double echelle = 1.0);
 
 // Size of the display the maker runs on (1024 x 768 without a display).
 SIZE TailleEcranCourante();

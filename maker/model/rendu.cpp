@@ -4,6 +4,7 @@
 // cached on the screen; the other stages are recomputed every time.
 // Bitmaps are shared handles: an intermediate picture goes away with its
 // last handle, and a cache returned to the caller stays the screen's.
+#include <cstdint>
 #include <utility>
 
 #include "attente.h"
@@ -54,18 +55,26 @@ HBITMAP CEcran::CalculeImageFinale(CGraphique& graphique, int niveau, Etapes eta
             CGraphique::ReglageImage(b, ReglageLumiere, ReglageContraste, ReglageIntensite);
       b = ImageReglee;
     }
+    // A reduced picture: coordinates and sizes stay in the file's pixels.
+    const int r = ReductionSource > 1 ? ReductionSource : 1;
+    bool reduite = r > 1;
     if (etapes.Contient(Etape::Recoupe) && RecoupeUtilisation) {
       CSize t(RecoupeRectangle.right - RecoupeRectangle.left,
               RecoupeRectangle.bottom - RecoupeRectangle.top);
-      b = CGraphique::RecoupeImage(b, CPoint(RecoupeRectangle.left, RecoupeRectangle.top), t,
-                                   0);
+      b = CGraphique::RecoupeImage(b, CPoint(RecoupeRectangle.left / r, RecoupeRectangle.top / r),
+                                   reduite ? CSize(t.cx / r, t.cy / r) : t, 0);
       w = t.cx;
       h = t.cy;
     }
     if (etapes.Contient(Etape::Redimension) && RedimensionUtilisation) {
-      CSize voulue = CGraphique::CalculTailleRedimensionne(
-          b, RedimensionPourcentageUtilisation, RedimensionPourcentageValeur,
-          RedimensionTailleX, RedimensionTailleY, nullptr);
+      CSize voulue =
+          !reduite ? CGraphique::CalculTailleRedimensionne(
+                         b, RedimensionPourcentageUtilisation, RedimensionPourcentageValeur,
+                         RedimensionTailleX, RedimensionTailleY, nullptr)
+          : RedimensionPourcentageUtilisation
+              ? CSize(talvik::LONG(std::int64_t(w) * RedimensionPourcentageValeur / 100),
+                      talvik::LONG(std::int64_t(h) * RedimensionPourcentageValeur / 100))
+              : CSize(RedimensionTailleX, RedimensionTailleY);
       if (voulue.cx > kTailleMaxRedimension || voulue.cy > kTailleMaxRedimension)
         voulue = CSize(w, h);
       CSize t = RedimensionConservationProportion
@@ -74,7 +83,10 @@ HBITMAP CEcran::CalculeImageFinale(CGraphique& graphique, int niveau, Etapes eta
       w = t.cx;
       h = t.cy;
       b = CGraphique::RedimensionneImage(b, t, int(echantillonnage));
+      reduite = false;
     }
+    // No resize stage: the reduced picture is brought back to its size.
+    if (reduite && b) b = CGraphique::RedimensionneImage(b, CSize(w, h), int(echantillonnage));
     if (etapes.Contient(Etape::Cadre) && CadreUtilisation) {
       b = graphique.CadreImage(b, CadreMotifUtilisation, CadreMotif, CadreCouleur, CadreTaille,
                                CadreBordureUtilisation, CadreCouleurBordure, 1);

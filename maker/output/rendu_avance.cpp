@@ -1,5 +1,6 @@
 #include "rendu_avance.h"
 
+#include "codec/jpeg_lecture.h"
 #include "graphique.h"
 
 namespace lumaveil {
@@ -7,7 +8,13 @@ namespace lumaveil {
 HBITMAP RendPourGeneration(const CProjet& projet, int index, talvik::CGraphique& graphique) {
   std::unique_ptr<CEcran> e = NouvelEcran(projet.ModeleEcran, projet.ResolutionCible);
   e->CopieParametres(projet.Ecran(index));
-  e->ChargeImage(e->CheminImage);
+  // A JPEG that the screen shrinks by half or more is decoded reduced in
+  // the DCT domain: the same screen for a fraction of the decoding.
+  int largeur = 0, hauteur = 0;
+  int reduction = 1;
+  if (talvik::TailleJPEG(e->CheminImage, &largeur, &hauteur))
+    reduction = ReductionPossible(*e, SIZE{largeur, hauteur});
+  e->ChargeImageReduite(e->CheminImage, reduction);
   e->CalculeImageFinale(graphique, 0, Etapes::Toutes(), nullptr, Echantillonnage::Moyenne);
   return e->ImageFinale;  // the screen and its other pictures go here
 }

@@ -23,7 +23,8 @@ namespace lumaveil {
 
 // Renders screen `index` of the project as generation does: a new screen
 // from the template, the settings of the list item (with its TailleCible),
-// the picture loaded, every stage, caches dropped. Null when nothing could
+// the picture loaded (a JPEG that the screen shrinks by half or more comes
+// reduced in the DCT domain), every stage, caches dropped. Null when nothing could
 // be rendered (no picture and no background).
 HBITMAP RendPourGeneration(const CProjet& projet, int index, talvik::CGraphique& graphique);
 

@@ -1,0 +1,64 @@
+// Which reduction a picture can be loaded with for a complete rendering
+// that shrinks it anyway: the sizes of the chain are worked out on the
+// file's pixels, as the rendering does them.
+#include <cstdint>
+#include <utility>
+
+#include "ecran.h"
+#include "graphique.h"
+
+namespace lumaveil {
+
+namespace {
+constexpr talvik::LONG kTailleMaxRedimension = 2000;  // as the resize stage
+}
+
+int ReductionPossible(const CEcran& e, SIZE tailleFichier, double echelle) {
+  if (!e.RedimensionUtilisation || tailleFichier.cx <= 0 || tailleFichier.cy <= 0) return 1;
+  if (!(echelle > 0.0) || echelle > 1.0) echelle = 1.0;
+  const int angle = e.RotationUtilisation ? e.RotationAngle : 0;
+  if (angle != 0 && angle != 180 && angle != -180 && angle != 360) return 1;
+  // The screen itself must come out as from the full picture. A turn of
+  // the reduced picture lands up to a reduced pixel away from the turned
+  // full one, and the colour adjustment clips before the shrink instead
+  // of after it: both would show on edges. A thumbnail does not mind.
+  const bool reglage = e.ReglageUtilisation && (e.ReglageLumiere != 50 ||
+                                                e.ReglageContraste != 50 ||
+                                                e.ReglageIntensite != 50);
+  const bool exact = echelle == 1.0;
+  if (exact && (angle != 0 || reglage)) return 1;
+  std::int64_t w = tailleFichier.cx, h = tailleFichier.cy;
+  if (angle == 180 || angle == -180) std::swap(w, h);
+  const RECT& c = e.RecoupeRectangle;
+  if (e.RecoupeUtilisation) {
+    w = std::int64_t(c.right) - c.left;
+    h = std::int64_t(c.bottom) - c.top;
+    if (w <= 0 || h <= 0) return 1;
+  }
+  talvik::CSize voulue = e.RedimensionPourcentageUtilisation
+                             ? talvik::CSize(talvik::LONG(w * e.RedimensionPourcentageValeur / 100),
+                                             talvik::LONG(h * e.RedimensionPourcentageValeur / 100))
+                             : talvik::CSize(e.RedimensionTailleX, e.RedimensionTailleY);
+  if (voulue.cx > kTailleMaxRedimension || voulue.cy > kTailleMaxRedimension)
+    voulue = talvik::CSize(talvik::LONG(w), talvik::LONG(h));
+  const talvik::CSize t =
+      e.RedimensionConservationProportion
+          ? talvik::CGraphique::ConservationProportion(
+                talvik::CSize(talvik::LONG(w), talvik::LONG(h)), voulue)
+          : voulue;
+  if (t.cx <= 0 || t.cy <= 0) return 1;
+  const double besoinX = double(t.cx) * echelle, besoinY = double(t.cy) * echelle;
+  for (int r : {8, 4, 2}) {
+    if (double(w / r) < besoinX || double(h / r) < besoinY) continue;
+    // For the screen itself, a size or a crop that is not whole reduced
+    // pixels would move the picture by a fraction of a pixel.
+    if (exact && (tailleFichier.cx % r != 0 || tailleFichier.cy % r != 0)) continue;
+    if (exact && e.RecoupeUtilisation &&
+        (c.left % r != 0 || c.top % r != 0 || c.right % r != 0 || c.bottom % r != 0))
+      continue;
+    return r;
+  }
+  return 1;
+}
+
+}  // namespace lumaveil
