@@ -13,11 +13,13 @@ CGraphique::~CGraphique() { SauveBanqueMotifs(); }
 
 const HBITMAP& CGraphique::Motif(int n) const {
   if (n < 0 || n >= kNombreMotifs) return kAucuneImage;
+  AssureMotifIntegre(n);
   return m_Motifs[n];
 }
 
 const HBITMAP& CGraphique::VignetteMotif(int n) const {
   if (n < 0 || n >= kNombreMotifs) return kAucuneImage;
+  AssureMotifIntegre(n);
   return m_Vignettes[n];
 }
 

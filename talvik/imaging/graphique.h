@@ -30,6 +30,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <mutex>
 #include <vector>
 
 #include "base/bitmap.h"
@@ -263,7 +264,9 @@ class CGraphique {
 
   // The bank, read-only: full-size pattern n and its 40 x 40 thumbnail
   // (null for an empty slot or a number outside 0-99), the number of user
-  // patterns, and the file path of user pattern 50 + i.
+  // patterns, and the file path of user pattern 50 + i. A built-in pattern
+  // is drawn the first time it is asked for (safe from any thread); the
+  // reference stays valid as long as the object.
   const HBITMAP& Motif(int n) const;
   const HBITMAP& VignetteMotif(int n) const;
   int NombreMotifsUtilisateur() const { return m_nNombreMotifsUtilisateur; }
@@ -288,13 +291,18 @@ class CGraphique {
   // Writes the user-pattern list to the settings store (pattern/).
   void SauveBanqueMotifs() const;
 
-  HBITMAP m_Motifs[kNombreMotifs];     // full-size patterns
-  HBITMAP m_Vignettes[kNombreMotifs];  // their 40 x 40 thumbnails
+  // Draws built-in pattern n (0-49) and its thumbnail, once.
+  void AssureMotifIntegre(int n) const;
+
+  mutable HBITMAP m_Motifs[kNombreMotifs];     // full-size patterns
+  mutable HBITMAP m_Vignettes[kNombreMotifs];  // their 40 x 40 thumbnails
+  mutable std::once_flag m_MotifDessine[kPremierMotifUtilisateur];  // built-in pattern drawn
+  std::mutex m_VerrouTrait;                    // guards m_Pinceau and m_Plume
   int m_nNombreMotifsUtilisateur = 0;  // 0-50
   std::vector<CString> m_strCheminsMotifs;  // path of user pattern 50 + i
   Pinceau m_Pinceau{RGB(255, 255, 0)};
   Plume m_Plume{0, 5, RGB(0, 0, 255)};
-  HBITMAP m_BitmapMotifBase;  // the first built-in pattern
+  mutable HBITMAP m_BitmapMotifBase;  // the first built-in pattern, once drawn
   HBITMAP m_hBitmap;          // spare handle, null after construction
 };
 

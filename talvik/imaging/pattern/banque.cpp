@@ -1,10 +1,7 @@
 // The pattern bank of CGraphique: the built-in patterns with their
 // thumbnails, and the user patterns kept in the settings store.
 #include <algorithm>
-#include <atomic>
 #include <cstdio>
-#include <exception>
-#include <thread>
 #include <vector>
 
 #include "graphique.h"
@@ -29,28 +26,18 @@ std::string NomValeurImage(int i) {
 
 }  // namespace
 
-void CGraphique::ChargeBanqueMotifs() {
-  // The built-in patterns are independent: they are drawn on every core.
-  std::atomic<int> suivant{0};
-  auto travail = [this, &suivant] {
-    for (int n = suivant++; n < kNombreMotifsIntegres; n = suivant++) {
-      m_Motifs[n] = GenereMotifIntegre(n);
-      RedimensionneImage(&m_Vignettes[n], m_Motifs[n], CSize(kTailleVignette, kTailleVignette));
-    }
-  };
-  unsigned coeurs = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
-  std::vector<std::thread> fils;
-  for (unsigned i = 1; i < coeurs; ++i) {
-    try {
-      fils.emplace_back(travail);
-    } catch (const std::exception&) {
-      break;  // fewer threads: the calling thread does the rest
-    }
-  }
-  travail();
-  for (std::thread& f : fils) f.join();
-  m_BitmapMotifBase = m_Motifs[0];
+void CGraphique::AssureMotifIntegre(int n) const {
+  if (n < 0 || n >= kNombreMotifsIntegres) return;
+  std::call_once(m_MotifDessine[n], [this, n] {
+    m_Motifs[n] = GenereMotifIntegre(n);
+    RedimensionneImage(&m_Vignettes[n], m_Motifs[n], CSize(kTailleVignette, kTailleVignette));
+    if (n == 0) m_BitmapMotifBase = m_Motifs[0];
+  });
+}
 
+void CGraphique::ChargeBanqueMotifs() {
+  // The built-in patterns are drawn when first used (AssureMotifIntegre):
+  // a run that uses two of them draws two.
   CBaseRegistre registre;
   if (registre.OuvreLecture(kApplication, "")) {
     int nombre = 0;

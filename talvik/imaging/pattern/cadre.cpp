@@ -26,12 +26,16 @@ HBITMAP CGraphique::CadreImage(const HBITMAP& image, int bMotif, int nMotif, COL
   HBITMAP cadre = Bitmap::Create(W + 2 * e * T, H + 2 * e * T);
   if (!cadre) return {};
 
-  m_Pinceau = Pinceau{couleur};
-  m_Plume = bTrait ? Plume{raster::PS_SOLID, lw, couleurTrait} : Plume{raster::PS_NULL, 0, couleurTrait};
+  const Plume plume =
+      bTrait ? Plume{raster::PS_SOLID, lw, couleurTrait} : Plume{raster::PS_NULL, 0, couleurTrait};
+  {
+    std::lock_guard<std::mutex> verrou(m_VerrouTrait);
+    m_Pinceau = Pinceau{couleur};
+    m_Plume = plume;
+  }
   const int R = e * (2 * T + (bTrait ? 0 : 1)) + 1;
-  raster::Rectangle(cadre, 0, 0, R + W, R + H,
-                    raster::Pen{m_Plume.nStyle, m_Plume.nLargeur, m_Plume.crCouleur},
-                    raster::Brush{false, m_Pinceau.crCouleur});
+  raster::Rectangle(cadre, 0, 0, R + W, R + H, raster::Pen{plume.nStyle, plume.nLargeur, plume.crCouleur},
+                    raster::Brush{false, couleur});
   if (e) raster::BitBlt(cadre, T, T, W, H, image, 0, 0);
   else raster::BitBlt(cadre, T, T, W - 2 * T, H - 2 * T, image, T, T);
   return cadre;

@@ -31,8 +31,11 @@ HBITMAP CGraphique::FondImage(CSize taille, int nBitsParPixel, const HBITMAP& im
                           cle);
   HBITMAP fond = Bitmap::Create(taille.cx, taille.cy);
   if (!fond) return {};
-  m_Pinceau = Pinceau{couleur};
-  m_Plume = Plume{raster::PS_NULL, 0, m_Plume.crCouleur};
+  {
+    std::lock_guard<std::mutex> verrou(m_VerrouTrait);
+    m_Pinceau = Pinceau{couleur};
+    m_Plume = Plume{raster::PS_NULL, 0, m_Plume.crCouleur};
+  }
   raster::Rectangle(fond, 0, 0, taille.cx + 1, taille.cy + 1, raster::Pen{raster::PS_NULL, 0, 0},
                     raster::Brush{false, couleur});
   CentreImage(fond, image, bTransparent, cle);

@@ -1,0 +1,53 @@
+#include "vignette.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "codec/jpeg_lecture.h"
+#include "graphique.h"
+#include "picture/format.h"
+
+namespace lumaveil {
+
+namespace {
+
+// Scale from the rendered screen to the thumbnail area (1 when the screen
+// fits it already). The larger of the two axis scales: the fitting rule
+// may let one side overflow, never shrink more than this.
+double EchelleVignette(const CEcran& e) {
+  const double ex = double(kVignetteLargeur) / double(std::max<talvik::LONG>(1, e.TailleCible.cx));
+  const double ey = double(kVignetteHauteur) / double(std::max<talvik::LONG>(1, e.TailleCible.cy));
+  return std::min(1.0, std::max(ex, ey));
+}
+
+}  // namespace
+
+HBITMAP VignetteEcran(const CEcran& ecran, talvik::CGraphique& graphique, const HBITMAP& fond) {
+  auto e = std::make_unique<CEcran>(ecran.TailleCible);
+  e->CopieParametres(ecran);
+  int largeur = 0, hauteur = 0, reduction = 1;
+  if (talvik::FormatDuChemin(e->CheminImage) == talvik::FormatImage::JPEG &&
+      talvik::TailleJPEG(e->CheminImage, &largeur, &hauteur)) {
+    // Without a background the rendered screen is the resized picture:
+    // the canvas size then overstates the shrink, which only costs speed.
+    reduction = ReductionPossible(*e, SIZE{largeur, hauteur}, EchelleVignette(*e));
+  }
+  e->ChargeImageReduite(e->CheminImage, reduction);
+  SIZE taille{};
+  HBITMAP rendu = e->CalculeImageFinale(graphique, 0, Etapes::Toutes(), &taille);
+  e->SupprimeImages();
+  // Nothing rendered (no picture, no background): the backdrop alone,
+  // without a second attempt at loading.
+  if (!rendu) e->CheminImage.clear();
+  e->CreeVignette(graphique, &rendu, fond ? &fond : nullptr);
+  return e->Vignette;
+}
+
+HBITMAP VignetteImage(const std::string& chemin, const CEcran& modele, SIZE resolution,
+                      talvik::CGraphique& graphique, const HBITMAP& fond) {
+  std::unique_ptr<CEcran> e = NouvelEcran(modele, resolution);
+  e->CheminImage = chemin;
+  return VignetteEcran(*e, graphique, fond);
+}
+
+}  // namespace lumaveil
