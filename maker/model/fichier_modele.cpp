@@ -81,6 +81,8 @@ const std::vector<std::string>& ClesTextes() {
 
 // Texts: the first key found, of any text, ends the whole group.
 void LitTextes(const std::string& l, T_TEXTE (&textes)[kNombreTextes]) {
+  // The 65 keys are only looked for on a line that holds their common start.
+  if (l.find("[Texte n") == std::string::npos) return;
   const std::vector<std::string>& cles = ClesTextes();
   std::size_t k = 0;
   for (T_TEXTE& t : textes)
@@ -148,9 +150,16 @@ void LitModele(const std::string& octets, CEcran& modele) {
   while (debut < octets.size()) {
     std::size_t fin = octets.find('\n', debut);
     if (fin == std::string::npos) fin = octets.size();
-    std::string ligne = octets.substr(debut, fin - debut);
-    while (!ligne.empty() && ligne.back() == '\r') ligne.pop_back();
-    AppliqueLigne(Cp1252VersUtf8(ligne), modele);
+    // Every key starts with "[" (the same byte in both encodings): a line
+    // without one is not converted or searched, so that a file of many
+    // lines reads in time proportional to its size.
+    const char* crochet = static_cast<const char*>(
+        std::memchr(octets.data() + debut, '[', fin - debut));
+    if (crochet) {
+      std::string ligne = octets.substr(debut, fin - debut);
+      while (!ligne.empty() && ligne.back() == '\r') ligne.pop_back();
+      AppliqueLigne(Cp1252VersUtf8(ligne), modele);
+    }
     debut = fin + 1;
   }
 }
