@@ -1,8 +1,13 @@
 // Generating a screen saver from 12-megapixel photos, beside an ImageMagick
 // pipeline doing the same per-screen chain (resize to fit, border, centre
-// on a background, one caption, JPEG quality 75), at 1280x960 and
-// 1920x1080. Then the peak memory of a whole generation of 20 and of 200
-// screens, each in a child process of its own.
+// on a background, one caption, JPEG quality 75) and a libvips pipeline
+// (vips thumbnail + vips gravity: resize and centre, no border or
+// caption), at 1280x960 and 1920x1080. Lumaveil is measured as the whole
+// `lumaveil --generate` command (as the peers are whole commands) and as
+// the library call, which gives the CPU time per screen. Then the fixed
+// cost of the command (a project of two tiny screens) and the peak memory
+// of a whole generation of 20 and of 200 screens, each in a child process
+// of its own. Lines starting with "TABLE" feed scripts/bench.
 //
 //   bench_generation [--screens N] [--repetitions R] [--memory-screens A,B]
 //                    [benchmark flags]
@@ -24,6 +29,8 @@
 #include <vector>
 
 #include "chaines_maker.h"
+#include "dialogue.h"
+#include "fichier_projet.h"
 #include "generation.h"
 #include "graphique.h"
 
@@ -194,6 +201,117 @@ void ImageMagick(benchmark::State& state, std::string cle, int largeur, int haut
   }
 }
 
+// Runs a shell script; false when it fails.
+bool Shell(const std::string& script) {
+  return std::system(("bash -c \"" + script + "\" >/dev/null 2>&1").c_str()) == 0;
+}
+
+// The project written as a .lmv file for the command.
+std::string FichierProjet(int ecrans, int largeur, int hauteur, const std::string& nom) {
+  CProjet p;
+  Projet(p, ecrans, largeur, hauteur);
+  CSilence d;
+  const std::string chemin = g_dir + "/" + nom;
+  return lumaveil::SauveProjet(p, chemin, d) ? chemin : std::string();
+}
+
+std::string Commande(const std::string& projet, const std::string& sortie) {
+  return "'" + std::string(LUMAVEIL_BIN_DIR) + "/lumaveil' --generate '" + projet +
+         "' --output '" + sortie + "' --platform linux";
+}
+
+// The whole `lumaveil --generate` command, as a user runs it.
+void LumaveilCommande(benchmark::State& state, std::string cle, int largeur, int hauteur) {
+  const std::string projet = FichierProjet(g_ecrans, largeur, hauteur, "bench.lmv");
+  for (auto _ : state) {
+    auto t0 = std::chrono::steady_clock::now();
+    double c0 = Cpu(RUSAGE_CHILDREN);
+    if (projet.empty() || !Shell(Commande(projet, g_dir + "/cmd.scr"))) {
+      state.SkipWithError("lumaveil --generate failed");
+      return;
+    }
+    double secondes =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    Note(cle, secondes);
+    NoteCpu(cle, Cpu(RUSAGE_CHILDREN) - c0);
+    state.counters["ms_per_screen"] = secondes * 1000.0 / g_ecrans;
+    state.counters["cpu_ms_per_screen"] = (Cpu(RUSAGE_CHILDREN) - c0) * 1000.0 / g_ecrans;
+  }
+}
+
+// libvips: shrink-on-load thumbnail to the inner size, centred on a white
+// canvas of the screen size, saved at quality 75, appended to the engine.
+void Vips(benchmark::State& state, std::string cle, int largeur, int hauteur) {
+  std::string script = "set -e; cp '" + std::string(LUMAVEIL_BIN_DIR) + "/LmvEngine' '" + g_dir +
+                       "/vips.scr'; ";
+  for (int i = 0; i < g_ecrans; ++i) {
+    script += "vips thumbnail '" + g_photos[std::size_t(i) % g_photos.size()] + "' '" + g_dir +
+              "/t.v' " + std::to_string(largeur - 2 * kCadre) + " --height " +
+              std::to_string(hauteur - 2 * kCadre) + "; vips gravity '" + g_dir + "/t.v' '" +
+              g_dir + "/vips.jpg[Q=75]' centre " + std::to_string(largeur) + " " +
+              std::to_string(hauteur) + " --extend background --background 255; cat '" + g_dir +
+              "/vips.jpg' >> '" + g_dir + "/vips.scr'; ";
+  }
+  for (auto _ : state) {
+    auto t0 = std::chrono::steady_clock::now();
+    double c0 = Cpu(RUSAGE_CHILDREN);
+    if (!Shell(script)) {
+      state.SkipWithError("vips failed (is libvips-tools installed?)");
+      return;
+    }
+    double secondes =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    Note(cle, secondes);
+    NoteCpu(cle, Cpu(RUSAGE_CHILDREN) - c0);
+    state.counters["ms_per_screen"] = secondes * 1000.0 / g_ecrans;
+    state.counters["cpu_ms_per_screen"] = (Cpu(RUSAGE_CHILDREN) - c0) * 1000.0 / g_ecrans;
+  }
+}
+
+// Fixed cost of the command: a project of two 16x16 screens at 64x48 is
+// all process start, fonts and pattern bank. Fastest of `fois` runs, ms.
+double CoutFixe(int fois) {
+  CProjet p;
+  p.ResolutionCible = {64, 48};
+  talvik::Bitmap petite = talvik::Bitmap::Create(16, 16, RGB(10, 200, 30));
+  const std::string image = g_dir + "/petite.jpg";
+  if (!talvik::CGraphique::SauveImageJPEG(image, petite, 75)) return -1;
+  for (int i = 0; i < 2; ++i) {
+    auto e = p.NouvelEcranDepuisModele();
+    e->CheminImage = image;
+    e->CadreUtilisation = 1;
+    e->Textes[0].Utilisation = 1;
+    e->Textes[0].Libelle = kLegende;
+    p.Ajoute(std::move(e));
+  }
+  CSilence d;
+  const std::string projet = g_dir + "/petit.lmv";
+  if (!lumaveil::SauveProjet(p, projet, d)) return -1;
+  double meilleur = -1;
+  for (int i = 0; i < fois; ++i) {
+    auto t0 = std::chrono::steady_clock::now();
+    if (!Shell(Commande(projet, g_dir + "/petit.scr"))) return -1;
+    double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
+    if (meilleur < 0 || ms < meilleur) meilleur = ms;
+  }
+  return meilleur;
+}
+
+// One line of the summary table: work, Lumaveil's figure, the peer and its
+// figure, the ratio, the target and whether it is met.
+void Table(const std::string& travail, const std::string& nous, const std::string& pair,
+           const std::string& sien, double ratio, const std::string& cible, bool atteint) {
+  std::printf("TABLE\t%s\t%s\t%s\t%s\t%s\t%s\t%s\n", travail.c_str(), nous.c_str(),
+              pair.c_str(), sien.c_str(), ratio > 0 ? (std::to_string(ratio).substr(0, 4) + "x").c_str() : "-",
+              cible.c_str(), atteint ? "yes" : "NO");
+}
+
+std::string Secondes(double s) {
+  char t[32];
+  std::snprintf(t, sizeof t, "%.2f s", s);
+  return t;
+}
+
 // Peak resident memory (MiB) of a child process that generates `ecrans`
 // screens at 1920x1080.
 double MemoireCrete(int ecrans) {
@@ -246,45 +364,60 @@ int main(int argc, char** argv) {
   std::fprintf(stderr, "Making %d photos of %dx%d...\n", g_ecrans, kLargeurPhoto, kHauteurPhoto);
   for (int i = 0; i < g_ecrans; ++i) g_photos.push_back(FabriquePhoto(i));
 
+  auto enregistre = [](const std::string& nom, auto fonction, auto... arguments) {
+    benchmark::RegisterBenchmark(nom.c_str(), fonction, nom, arguments...)
+        ->Iterations(1)
+        ->Repetitions(g_repetitions)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+  };
   for (auto [l, h] : {std::pair{1280, 960}, std::pair{1920, 1080}}) {
     std::string s = std::to_string(l) + "x" + std::to_string(h);
-    benchmark::RegisterBenchmark(("Lumaveil/two_threads/" + s).c_str(), Lumaveil,
-                                 "Lumaveil/two_threads/" + s, l, h, 2)
-        ->Iterations(1)
-        ->Repetitions(g_repetitions)
-        ->Unit(benchmark::kMillisecond)
-        ->UseRealTime();
-    benchmark::RegisterBenchmark(("Lumaveil/one_thread/" + s).c_str(), Lumaveil,
-                                 "Lumaveil/one_thread/" + s, l, h, 1)
-        ->Iterations(1)
-        ->Repetitions(g_repetitions)
-        ->Unit(benchmark::kMillisecond)
-        ->UseRealTime();
-    benchmark::RegisterBenchmark(("ImageMagick/convert/" + s).c_str(), ImageMagick,
-                                 "ImageMagick/convert/" + s, l, h)
-        ->Iterations(1)
-        ->Repetitions(g_repetitions)
-        ->Unit(benchmark::kMillisecond)
-        ->UseRealTime();
+    enregistre("Lumaveil/command/" + s, LumaveilCommande, l, h);
+    enregistre("Lumaveil/two_threads/" + s, Lumaveil, l, h, 2);
+    enregistre("Lumaveil/one_thread/" + s, Lumaveil, l, h, 1);
+    enregistre("ImageMagick/convert/" + s, ImageMagick, l, h);
+    enregistre("libvips/thumbnail+gravity/" + s, Vips, l, h);
   }
   benchmark::RunSpecifiedBenchmarks();
 
+  auto trouve = [](const std::map<std::string, double>& m, const std::string& cle) {
+    auto it = m.find(cle);
+    return it == m.end() ? -1.0 : it->second;
+  };
   for (const char* s : {"1280x960", "1920x1080"}) {
-    auto l = g_secondes.find(std::string("Lumaveil/two_threads/") + s);
-    auto m = g_secondes.find(std::string("ImageMagick/convert/") + s);
-    if (l != g_secondes.end() && m != g_secondes.end())
-      std::printf(
-          "%s: %d screens, Lumaveil %.2f s, ImageMagick %.2f s (fastest runs), %.1f times "
-          "faster\n",
-          s, g_ecrans, l->second, m->second, m->second / l->second);
-    auto lc = g_cpu.find(std::string("Lumaveil/two_threads/") + s);
-    auto mc = g_cpu.find(std::string("ImageMagick/convert/") + s);
-    if (lc != g_cpu.end() && mc != g_cpu.end())
-      std::printf("%s: CPU time, Lumaveil %.2f s, ImageMagick %.2f s, %.1f times less\n", s,
-                  lc->second, mc->second, mc->second / lc->second);
+    const std::string taille = s;
+    const double commande = trouve(g_secondes, "Lumaveil/command/" + taille);
+    const double im = trouve(g_secondes, "ImageMagick/convert/" + taille);
+    const double vips = trouve(g_secondes, "libvips/thumbnail+gravity/" + taille);
+    const std::string travail = std::to_string(g_ecrans) + " screens at " + taille;
+    if (commande > 0 && im > 0)
+      Table("Generate " + travail, Secondes(commande), "ImageMagick convert", Secondes(im),
+            im / commande, ">= 8x", im / commande >= 8.0);
+    if (commande > 0 && vips > 0)
+      Table("Generate " + travail, Secondes(commande), "libvips thumbnail+gravity",
+            Secondes(vips), vips / commande, ">= 2x", vips / commande >= 2.0);
+    const double cpu = trouve(g_cpu, "Lumaveil/one_thread/" + taille);
+    if (cpu > 0) {
+      char t[32];
+      std::snprintf(t, sizeof t, "%.0f ms", cpu * 1000.0 / g_ecrans);
+      Table("CPU time per screen at " + taille, t, "-", "-", -1, "<= 60 ms",
+            cpu * 1000.0 / g_ecrans <= 60.0);
+    }
   }
-  for (int e : g_memoire)
-    std::printf("peak memory, %d screens at 1920x1080: %.1f MiB\n", e, MemoireCrete(e));
+  const double fixe = CoutFixe(5);
+  if (fixe > 0) {
+    char t[32];
+    std::snprintf(t, sizeof t, "%.0f ms", fixe);
+    Table("Fixed cost of lumaveil --generate", t, "-", "-", -1, "<= 60 ms", fixe <= 60.0);
+  }
+  for (int e : g_memoire) {
+    const double mio = MemoireCrete(e);
+    char t[32];
+    std::snprintf(t, sizeof t, "%.0f MiB", mio);
+    Table("Peak memory, " + std::to_string(e) + " screens at 1920x1080", t, "-", "-", -1,
+          "<= 100 MiB", mio > 0 && mio <= 100.0);
+  }
   graphique.reset();
   std::error_code ec;
   fs::remove_all(g_dir, ec);

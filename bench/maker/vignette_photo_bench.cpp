@@ -1,0 +1,202 @@
+// The screen list's thumbnail (150 x 110) of a screen made from a
+// 12-megapixel JPEG: one thumbnail on one thread, and the thumbnails of a
+// project of 200 photos on two worker threads, as the list makes them.
+// Beside it, in the same run, libvips (`vipsthumbnail`, shrink-on-load)
+// and ImageMagick (`convert -thumbnail`, with the JPEG size hint) making a
+// 140 x 100 thumbnail of the same photo; their times include starting the
+// process. Lines starting with "TABLE" feed scripts/bench.
+//
+//   bench_vignette_photo [--photos N] [benchmark flags]
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "ecran.h"
+#include "graphique.h"
+#include "vignette.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using talvik::RGB;
+
+constexpr int kLargeurPhoto = 4000;
+constexpr int kHauteurPhoto = 3000;
+constexpr int kProjet = 200;
+
+std::string g_dir;
+std::vector<std::string> g_photos;
+std::map<std::string, double> g_ms;  // name -> fastest time, ms
+talvik::CGraphique* g_graphique = nullptr;
+
+void Note(const std::string& cle, double ms) {
+  auto it = g_ms.find(cle);
+  if (it == g_ms.end() || ms < it->second) g_ms[cle] = ms;
+}
+
+// A photo-like 12-megapixel JPEG (quality 90): shading and fine grain.
+std::string FabriquePhoto(int n) {
+  std::string chemin = g_dir + "/photo" + std::to_string(n) + ".jpg";
+  talvik::Bitmap b = talvik::Bitmap::Create(kLargeurPhoto, kHauteurPhoto);
+  std::uint32_t s = 4242u + unsigned(n) * 7919u;
+  for (int y = 0; y < kHauteurPhoto; ++y) {
+    std::uint32_t* ligne = b.Row(y);
+    for (int x = 0; x < kLargeurPhoto; ++x) {
+      s = s * 1664525u + 1013904223u;
+      int bruit = int((s >> 24) & 15) - 8;
+      int r = int(128 + 100 * std::sin(0.0013 * x + n)) + bruit;
+      int g = int(128 + 100 * std::sin(0.0017 * y + 2 * n)) + bruit;
+      int bl = int(128 + 100 * std::sin(0.0009 * (x + y) + 3 * n)) + bruit;
+      auto c = [](int v) { return std::uint32_t(v < 0 ? 0 : v > 255 ? 255 : v); };
+      ligne[x] = (c(r) << 16) | (c(g) << 8) | c(bl);
+    }
+  }
+  talvik::CGraphique::SauveImageJPEG(chemin, b, 90);
+  return chemin;
+}
+
+// The screen of the generation benchmark: resized to fit 1280 x 960 inside
+// an 8-pixel border, on a white background, one caption.
+std::unique_ptr<lumaveil::CEcran> Ecran(const std::string& photo) {
+  auto e = std::make_unique<lumaveil::CEcran>(lumaveil::SIZE{1280, 960});
+  e->CheminImage = photo;
+  e->RedimensionUtilisation = 1;
+  e->RedimensionPourcentageUtilisation = 0;
+  e->RedimensionTailleX = 1264;
+  e->RedimensionTailleY = 944;
+  e->CadreUtilisation = 1;
+  e->CadreTaille = 8;
+  e->CadreCouleur = RGB(40, 40, 40);
+  e->Textes[0].Utilisation = 1;
+  e->Textes[0].Libelle = "Lumaveil";
+  return e;
+}
+
+void UneVignette(benchmark::State& state) {
+  auto e = Ecran(g_photos[0]);
+  for (auto _ : state) {
+    auto t0 = std::chrono::steady_clock::now();
+    lumaveil::HBITMAP v = lumaveil::VignetteEcran(*e, *g_graphique);
+    if (!v) {
+      state.SkipWithError("no thumbnail");
+      return;
+    }
+    Note("one", std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+  }
+}
+
+// The list's worker threads: each takes the next screen until all 200 have
+// their thumbnail.
+void ProjetDeuxFils(benchmark::State& state) {
+  std::vector<std::unique_ptr<lumaveil::CEcran>> ecrans;
+  for (int i = 0; i < kProjet; ++i) ecrans.push_back(Ecran(g_photos[std::size_t(i) % g_photos.size()]));
+  for (auto _ : state) {
+    auto t0 = std::chrono::steady_clock::now();
+    std::atomic<int> suivant{0};
+    std::atomic<int> faites{0};
+    auto travail = [&] {
+      for (int i = suivant++; i < kProjet; i = suivant++)
+        if (lumaveil::VignetteEcran(*ecrans[std::size_t(i)], *g_graphique)) ++faites;
+    };
+    std::thread autre(travail);
+    travail();
+    autre.join();
+    if (faites != kProjet) {
+      state.SkipWithError("missing thumbnails");
+      return;
+    }
+    Note("project", std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+  }
+}
+
+void Commande(benchmark::State& state, std::string cle, std::string commande) {
+  for (auto _ : state) {
+    auto t0 = std::chrono::steady_clock::now();
+    if (std::system((commande + " >/dev/null 2>&1").c_str()) != 0) {
+      state.SkipWithError(("failed: " + commande).c_str());
+      return;
+    }
+    Note(cle, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+  }
+}
+
+void Table(const std::string& travail, const std::string& nous, const std::string& pair,
+           const std::string& sien, double ratio, const std::string& cible, bool atteint) {
+  char r[32] = "-";
+  if (ratio > 0) std::snprintf(r, sizeof r, "%.1fx", ratio);
+  std::printf("TABLE\t%s\t%s\t%s\t%s\t%s\t%s\t%s\n", travail.c_str(), nous.c_str(), pair.c_str(),
+              sien.c_str(), r, cible.c_str(), atteint ? "yes" : "NO");
+}
+
+std::string Ms(double ms) {
+  char t[32];
+  std::snprintf(t, sizeof t, ms >= 1000 ? "%.2f s" : "%.1f ms", ms >= 1000 ? ms / 1000 : ms);
+  return t;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  int photos = 20;
+  std::vector<char*> args;
+  for (int i = 0; i < argc; ++i) {
+    std::string a = argv[i];
+    if (a == "--photos" && i + 1 < argc) photos = std::max(1, std::atoi(argv[++i]));
+    else args.push_back(argv[i]);
+  }
+  int n = int(args.size());
+  benchmark::Initialize(&n, args.data());
+
+  char modele[] = "/tmp/lumaveil-vignette-XXXXXX";
+  if (!mkdtemp(modele)) return 1;
+  g_dir = modele;
+  setenv("LUMAVEIL_REGISTRY", (g_dir + "/registry.reg").c_str(), 1);
+  auto graphique = std::make_unique<talvik::CGraphique>();
+  g_graphique = graphique.get();
+  std::fprintf(stderr, "Making %d photos of %dx%d...\n", photos, kLargeurPhoto, kHauteurPhoto);
+  for (int i = 0; i < photos; ++i) g_photos.push_back(FabriquePhoto(i));
+
+  const std::string photo = "'" + g_photos[0] + "'";
+  benchmark::RegisterBenchmark("Lumaveil/thumbnail_12MP", UneVignette)
+      ->Iterations(10)->Repetitions(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+  benchmark::RegisterBenchmark("Lumaveil/thumbnails_200_two_threads", ProjetDeuxFils)
+      ->Iterations(1)->Repetitions(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+  benchmark::RegisterBenchmark("libvips/vipsthumbnail_12MP", Commande, "vips",
+                               "vipsthumbnail " + photo + " -s 140x100 -o '" + g_dir + "/v.jpg'")
+      ->Iterations(5)->Repetitions(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+  benchmark::RegisterBenchmark("ImageMagick/convert_thumbnail_12MP", Commande, "im",
+                               "convert -define jpeg:size=280x200 " + photo +
+                                   " -thumbnail 140x100 '" + g_dir + "/m.jpg'")
+      ->Iterations(5)->Repetitions(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+  benchmark::RunSpecifiedBenchmarks();
+
+  auto trouve = [](const char* cle) {
+    auto it = g_ms.find(cle);
+    return it == g_ms.end() ? -1.0 : it->second;
+  };
+  const double une = trouve("one"), projet = trouve("project"), vips = trouve("vips"),
+               im = trouve("im");
+  if (une > 0) {
+    Table("150x110 thumbnail of a 12 MP JPEG", Ms(une), "vipsthumbnail (process)", Ms(vips),
+          vips > 0 ? vips / une : -1, "<= 15 ms", une <= 15.0);
+    Table("150x110 thumbnail of a 12 MP JPEG", Ms(une), "convert -thumbnail (process)", Ms(im),
+          im > 0 ? im / une : -1, "<= 15 ms", une <= 15.0);
+  }
+  if (projet > 0)
+    Table("Thumbnails of 200 photos, 2 threads", Ms(projet), "-", "-", -1, "<= 3 s",
+          projet <= 3000.0);
+  graphique.reset();
+  std::error_code ec;
+  fs::remove_all(g_dir, ec);
+  return 0;
+}
