@@ -107,8 +107,8 @@ HBITMAP CEcran::CalculeImageFinale(CGraphique& graphique, int niveau, Etapes eta
   if (etapes.Contient(Etape::Textes) && etapes.Contient(Etape::Fond) && FondUtilisation) {
     for (const T_TEXTE& t : Textes) {
       if (!t.Utilisation) continue;
-      talvik::POINT p = PositionTexte(t, SIZE{w, h});
-      b = CGraphique::EcritureTexteDansImage(b, t.Libelle, CPoint(p), t.PositionAutomatiqueVerticale,
+      const CPoint p = CGraphique::CalculePositionTexte(t, CSize(w, h));
+      b = CGraphique::EcritureTexteDansImage(b, t.Libelle, p, t.PositionAutomatiqueVerticale,
                                              t.PositionAutomatiqueHorizontale, t.CouleurEncre,
                                              t.CouleurFond, t.FondTransparent, t.Fonte);
     }

@@ -5,23 +5,6 @@
 
 namespace lumaveil {
 
-talvik::POINT PositionTexte(const T_TEXTE& texte, talvik::SIZE canvas) {
-  talvik::POINT p;
-  if (texte.PositionAutomatique) {
-    p.y = texte.PositionAutomatiqueVerticale ? canvas.cy - texte.DeltaY : texte.DeltaY;
-    if (texte.PositionAutomatiqueHorizontale == 0)
-      p.x = texte.DeltaX;
-    else if (texte.PositionAutomatiqueHorizontale == 1)
-      p.x = canvas.cx - texte.DeltaX;
-    else
-      p.x = 0;
-  } else {
-    p.x = texte.AbsolueX;
-    p.y = texte.AbsolueY;
-  }
-  return p;
-}
-
 LOGFONT PoliceComicSans(int points, int dpi) {
   LOGFONT f;
   // -MulDiv(points, dpi, 72): rounded to the nearest pixel.

@@ -1,4 +1,4 @@
-// The texts of a screen: their placement rule and the default font that
+// The texts of a screen: their count and the default font that
 // new texts receive.
 #pragma once
 
@@ -18,12 +18,6 @@ using talvik::T_TEXTE;
 
 // Number of texts on every screen.
 inline constexpr int kNombreTextes = 5;
-
-// Position of a text on a canvas of cx x cy: automatic placement gives
-// y = DeltaY (top) or cy - DeltaY (bottom), x = DeltaX (left), cx - DeltaX
-// (right) or 0 (centred: the drawing centres it); otherwise (AbsolueX,
-// AbsolueY).
-talvik::POINT PositionTexte(const T_TEXTE& texte, talvik::SIZE canvas);
 
 // The font given to new texts. Until the application sets one, it is
 // "Comic Sans MS" at 20 points for the screen's dpi (96 without a display):

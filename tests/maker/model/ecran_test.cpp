@@ -104,24 +104,6 @@ TEST(Ecran, LoadingAMissingPictureKeepsThePreviousPath) {
   EXPECT_EQ(e.ChargeImage(""), 0);
 }
 
-TEST(PositionTexte, FollowsTheMarginsOrTheAbsolutePlace) {
-  T_TEXTE t;
-  SIZE canvas{800, 600};
-  t.PositionAutomatiqueVerticale = 1;
-  t.PositionAutomatiqueHorizontale = 1;
-  talvik::POINT p = PositionTexte(t, canvas);
-  EXPECT_EQ(p.x, 750);
-  EXPECT_EQ(p.y, 550);
-  t.PositionAutomatiqueHorizontale = 2;  // centred when drawn
-  EXPECT_EQ(PositionTexte(t, canvas).x, 0);
-  t.PositionAutomatique = 0;
-  t.AbsolueX = 10;
-  t.AbsolueY = 20;
-  p = PositionTexte(t, canvas);
-  EXPECT_EQ(p.x, 10);
-  EXPECT_EQ(p.y, 20);
-}
-
 TEST(Projet, InsertsAfterTheSelectionAndKeepsTheSelectionOnItsScreen) {
   CProjet p;
   auto marque = [&](int n) {
