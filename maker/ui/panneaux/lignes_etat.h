@@ -1,0 +1,34 @@
+// The status lines of the three edit panels (and of the template dialog,
+// which shows the same texts), made from a screen's settings.
+#pragma once
+
+#include <string>
+
+#include "ecran.h"
+
+namespace lumaveil {
+
+// CRetoucheDialog: the picture's name, file and format lines (empty name,
+// "*** No loaded picture ***" and an empty format without a loaded
+// picture), then the cutting, rotating and colour adjustment lines.
+struct LignesRetouche {
+  std::string nom;
+  std::string fichier;
+  std::string format;
+  std::string recoupe;
+  std::string rotation;
+  std::string reglage;
+};
+LignesRetouche LignesEtatRetouche(const CEcran& ecran);
+
+// CDecorDialog.
+std::string LigneRedimension(const CEcran& ecran);
+std::string LigneTextes(const CEcran& ecran);
+std::string LigneCadre(const CEcran& ecran);
+std::string LigneFond(const CEcran& ecran);
+
+// CTransitionDialog.
+std::string LigneEffet(const CEcran& ecran);
+std::string LigneDuree(const CEcran& ecran);
+
+}  // namespace lumaveil

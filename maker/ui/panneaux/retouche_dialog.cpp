@@ -1,0 +1,189 @@
+#include "panneaux/retouche_dialog.h"
+
+#include <QCheckBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMimeData>
+#include <QPainter>
+#include <QRadialGradient>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <cstdio>
+
+#include "dialogs/commun/boite_message.h"
+#include "dialogs/commun/image_qt.h"
+#include "dialogs/commun/plein_ecran_dlg.h"
+#include "graphique.h"
+#include "panneaux/bouton_image.h"
+
+namespace lumaveil {
+
+namespace {
+
+// A dark, softly lit backdrop behind the picture in the box.
+talvik::HBITMAP FondBoite(int largeur, int hauteur) {
+  QImage fond(largeur, hauteur, QImage::Format_RGB32);
+  QPainter peintre(&fond);
+  QRadialGradient lumiere(largeur / 2.0, hauteur / 2.0, largeur * 0.7);
+  lumiere.setColorAt(0, QColor(92, 100, 112));
+  lumiere.setColorAt(1, QColor(38, 42, 50));
+  peintre.fillRect(fond.rect(), lumiere);
+  peintre.setPen(QColor(255, 255, 255, 18));
+  for (int x = -hauteur; x < largeur; x += 8) peintre.drawLine(x, hauteur, x + hauteur, 0);
+  peintre.end();
+  return talvik::BitmapDepuisImageQt(fond);
+}
+
+QLabel* Ligne(QWidget* parent, const QString& nom) {
+  auto* ligne = new QLabel(parent);
+  ligne->setObjectName(nom);
+  ligne->setMinimumWidth(parent->fontMetrics().horizontalAdvance("No color adjustment defined.  "));
+  return ligne;
+}
+
+}  // namespace
+
+CRetoucheDialog::CRetoucheDialog(QWidget* parent)
+    : QWidget(parent), m_sizeBoite(kLargeurBoite, kHauteurBoite) {
+  setAcceptDrops(true);
+  m_hFond = FondBoite(kLargeurBoite, kHauteurBoite);
+
+  m_pBoite = new QLabel(this);
+  m_pBoite->setFixedSize(kLargeurBoite, kHauteurBoite);
+  m_pBoite->setFrameShape(QFrame::StyledPanel);
+  m_pBoite->setCursor(Qt::PointingHandCursor);
+  m_pBoite->setToolTip("Click to display on full screen");
+  m_pBoite->setAccessibleName("Picture");
+  m_pBoite->installEventFilter(this);
+
+  m_pAjuste = new QCheckBox("Full screen", this);
+  m_pAjuste->setAccessibleName("Full screen");
+  m_pAjuste->setChecked(m_bAjuste != 0);
+
+  m_pChargement = BoutonImage(this, "chargement", "Picture loading");
+  m_pRotation = BoutonImage(this, "rotation", "Rotating");
+  m_pReglage = BoutonImage(this, "reglage", "Color Adjustment");
+  m_pRecoupe = BoutonImage(this, "recoupe", "Cutting");
+
+  const char* const noms[6] = {"nom", "fichier", "format", "recoupe", "rotation", "reglage"};
+  for (int i = 0; i < 6; ++i) m_pLignes[i] = Ligne(this, noms[i]);
+
+  auto* image = new QVBoxLayout;
+  image->addWidget(m_pBoite);
+  image->addWidget(m_pAjuste, 0, Qt::AlignLeft);
+  image->addStretch();
+
+  auto* fichier = new QVBoxLayout;
+  fichier->setSpacing(0);
+  for (int i = 0; i < 3; ++i) fichier->addWidget(m_pLignes[i]);
+  auto* commandes = new QGridLayout;
+  commandes->addWidget(m_pChargement, 0, 0);
+  commandes->addLayout(fichier, 0, 1);
+  commandes->addWidget(m_pRotation, 1, 0);
+  commandes->addWidget(m_pLignes[4], 1, 1);
+  commandes->addWidget(m_pReglage, 2, 0);
+  commandes->addWidget(m_pLignes[5], 2, 1);
+  commandes->addWidget(m_pRecoupe, 3, 0);
+  commandes->addWidget(m_pLignes[3], 3, 1);
+  commandes->setRowStretch(4, 1);
+
+  auto* tout = new QHBoxLayout(this);
+  tout->addLayout(image);
+  tout->addLayout(commandes, 1);
+
+  connect(m_pAjuste, &QCheckBox::clicked, this, &CRetoucheDialog::OnAjustement);
+  connect(m_pChargement, &QToolButton::clicked, this, &CRetoucheDialog::chargement);
+  connect(m_pRotation, &QToolButton::clicked, this, &CRetoucheDialog::rotation);
+  connect(m_pReglage, &QToolButton::clicked, this, &CRetoucheDialog::reglage);
+  connect(m_pRecoupe, &QToolButton::clicked, this, &CRetoucheDialog::recoupe);
+  AfficheImage();
+}
+
+CRetoucheDialog::~CRetoucheDialog() = default;
+
+void CRetoucheDialog::Rafraichit(const CEcran& ecran) {
+  m_hRendu = ecran.ImageFinale;
+  m_sizeFinale = ecran.TailleFinale;
+  AfficheImage();
+  const LignesRetouche lignes = LignesEtatRetouche(ecran);
+  const std::string* textes[6] = {&lignes.nom,     &lignes.fichier,  &lignes.format,
+                                  &lignes.recoupe, &lignes.rotation, &lignes.reglage};
+  for (int i = 0; i < 6; ++i) {
+    const QString texte = QString::fromStdString(*textes[i]);
+    m_pLignes[i]->setText(texte);
+    m_pLignes[i]->setAccessibleName(texte);
+  }
+}
+
+LignesRetouche CRetoucheDialog::Lignes() const {
+  auto texte = [this](int i) { return m_pLignes[i]->text().toStdString(); };
+  return LignesRetouche{texte(0), texte(1), texte(2), texte(3), texte(4), texte(5)};
+}
+
+void CRetoucheDialog::AfficheImage() {
+  if (m_hRendu.IsNull()) {
+    m_hBoite.Reset();
+    m_pBoite->clear();
+    return;
+  }
+  talvik::HBITMAP montre = m_hRendu;
+  if (m_bAjuste) {
+    const talvik::CSize taille = talvik::CGraphique::ConservationProportion(
+        talvik::CSize(m_hRendu.Width(), m_hRendu.Height()), m_sizeBoite);
+    montre = talvik::CGraphique::RedimensionneImage(m_hRendu, taille, 1);
+  }
+  if (montre.IsNull()) {
+    m_hBoite.Reset();
+    m_pBoite->clear();
+    return;
+  }
+  const talvik::CPoint position((m_sizeBoite.cx - montre.Width()) / 2,
+                                (m_sizeBoite.cy - montre.Height()) / 2);
+  m_hBoite = talvik::CGraphique::FusionneImage(m_hFond, montre, position, 0, 0);
+  m_pBoite->setPixmap(talvik::PixmapQt(m_hBoite));
+}
+
+void CRetoucheDialog::OnAjustement() {
+  m_bAjuste = m_pAjuste->isChecked() ? 1 : 0;
+  AfficheImage();
+}
+
+void CRetoucheDialog::OnImage() {
+  if (m_hRendu.IsNull()) {
+    talvik::Bip();
+    return;
+  }
+  char taille[64];
+  std::snprintf(taille, sizeof taille, "(%dx%d)", int(m_sizeFinale.cx), int(m_sizeFinale.cy));
+  talvik::CPleinEcranDlg vue(window());
+  vue.m_hImage = m_hRendu;
+  vue.m_strTaille = taille;
+  vue.InitInstance(nullptr);
+  vue.exec();
+}
+
+void CRetoucheDialog::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void CRetoucheDialog::dropEvent(QDropEvent* event) {
+  QStringList fichiers;
+  for (const QUrl& url : event->mimeData()->urls())
+    if (url.isLocalFile()) fichiers << url.toLocalFile();
+  if (fichiers.isEmpty()) return;
+  event->acceptProposedAction();
+  emit fichiersDeposes(fichiers);
+}
+
+bool CRetoucheDialog::eventFilter(QObject* objet, QEvent* event) {
+  if (objet == m_pBoite && event->type() == QEvent::MouseButtonRelease) {
+    OnImage();
+    return true;
+  }
+  return QWidget::eventFilter(objet, event);
+}
+
+}  // namespace lumaveil

@@ -1,0 +1,83 @@
+// CRetoucheDialog: the "Picture" panel. The rendered working screen in the
+// picture box (fitted to the box, or at its own size, over a backdrop);
+// the buttons Picture loading, Rotating, Color Adjustment and Cutting; the
+// "Full screen" check box (fit); the status lines. A click on the picture
+// opens the full-screen viewer; files dropped here are handed on.
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+#include "base/bitmap.h"
+#include "base/mfctypes.h"
+#include "panneaux/lignes_etat.h"
+
+class QCheckBox;
+class QLabel;
+class QToolButton;
+
+namespace lumaveil {
+
+class CRetoucheDialog : public QWidget {
+  Q_OBJECT
+
+ public:
+  // The picture box, in pixels.
+  static constexpr int kLargeurBoite = 240;
+  static constexpr int kHauteurBoite = 180;
+
+  explicit CRetoucheDialog(QWidget* parent = nullptr);
+  ~CRetoucheDialog() override;
+
+  // Shows the screen's rendered picture and its status lines.
+  void Rafraichit(const CEcran& ecran);
+  // The "Full screen" box clicked: the fit flag follows it, the picture is shown again.
+  void OnAjustement();
+  // The picture box clicked: the viewer on the rendered picture, labelled
+  // "(%dx%d)" with its size; only the warning beep without a rendered picture.
+  void OnImage();
+
+  talvik::CSize m_sizeBoite;  // size of the picture box
+  talvik::HBITMAP m_hFond;    // backdrop, at the box size
+  int m_bAjuste = 1;          // fit the picture into the box
+
+  // Controls, for the window and the tests.
+  QLabel* Boite() const { return m_pBoite; }
+  QCheckBox* CaseAjustement() const { return m_pAjuste; }
+  QToolButton* BoutonChargement() const { return m_pChargement; }
+  QToolButton* BoutonRotation() const { return m_pRotation; }
+  QToolButton* BoutonReglage() const { return m_pReglage; }
+  QToolButton* BoutonRecoupe() const { return m_pRecoupe; }
+  // The six lines as shown: name, file, format, cutting, rotating, colour.
+  LignesRetouche Lignes() const;
+  // The picture the box shows.
+  const talvik::HBITMAP& ImageBoite() const { return m_hBoite; }
+
+ signals:
+  void chargement();
+  void rotation();
+  void reglage();
+  void recoupe();
+  void fichiersDeposes(const QStringList& fichiers);
+
+ protected:
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  bool eventFilter(QObject* objet, QEvent* event) override;
+
+ private:
+  void AfficheImage();
+
+  talvik::HBITMAP m_hRendu;     // the screen's rendered picture (shared)
+  talvik::SIZE m_sizeFinale{};  // its size
+  talvik::HBITMAP m_hBoite;     // what the box shows
+  QLabel* m_pBoite = nullptr;
+  QCheckBox* m_pAjuste = nullptr;
+  QToolButton* m_pChargement = nullptr;
+  QToolButton* m_pRotation = nullptr;
+  QToolButton* m_pReglage = nullptr;
+  QToolButton* m_pRecoupe = nullptr;
+  QLabel* m_pLignes[6] = {};
+};
+
+}  // namespace lumaveil

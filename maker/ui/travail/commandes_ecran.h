@@ -1,0 +1,91 @@
+// The per-screen commands of the menus and of the edit panels. Each works
+// on the working screen: a command that needs a picture only beeps when
+// none is loaded; otherwise it renders the preview its editor needs, opens
+// the editor with the screen's values, and on OK stores the values with
+// their use flags and commits at its level. Cancel changes nothing.
+//
+// | command         | picture | preview steps                      | commit |
+// | ChargementImage | no      | none (the file chooser)            | 0      |
+// | DechargementImage | no    | none                               | 0      |
+// | Rotation        | yes     | the picture itself                 | 1      |
+// | Reglage         | yes     | rotation                           | 2      |
+// | Recoupe         | yes     | rotation, colour                   | 3      |
+// | Redimension     | yes     | rotation, colour, crop             | 3      |
+// | Texte           | no      | all but the texts                  | 3      |
+// | Cadre           | yes     | rotation, colour, crop, resize     | 3      |
+// | Fond            | no      | ... and the border                 | 3      |
+// | Effet, Duree    | no      | none                               | 3      |
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "travail/editeurs_ecran.h"
+#include "travail/travail_ecran.h"
+
+namespace lumaveil {
+
+// The message of several files dropped on the picture panel.
+inline constexpr char kMessageDepotMultiple[] =
+    "Drag&drop all pictures on list to create screens !";
+
+class CCommandesEcran {
+ public:
+  CCommandesEcran(ITravailEcran& travail, IEditeursEcran& editeurs);
+
+  void ChargementImage();
+  void DechargementImage();
+  void Rotation();
+  void Reglage();
+  void Recoupe();
+  void Redimension();
+  void Texte();
+  void Cadre();
+  void Fond();
+  void Effet();
+  void Duree();
+
+  // Files dropped on the picture panel: one file becomes the screen's
+  // picture (the crop, rotation and colour flags are kept) and is
+  // committed at level 0; several give the warning kMessageDepotMultiple
+  // and change nothing. A beep ends both cases.
+  void DepotFichiers(const std::vector<std::string>& fichiers);
+
+ private:
+  // 1 when the working screen has a loaded picture, else the warning beep.
+  bool ImageChargee();
+  // The working screen rendered with only the steps given (no cache kept).
+  HBITMAP Apercu(int niveau, int rotation, int reglage, int recoupe, int redimension, int cadre,
+                 int fond, SIZE& taille);
+
+  ITravailEcran& travail_;
+  IEditeursEcran& editeurs_;
+};
+
+// What a confirmed editor does to the screen's values and use flags.
+// New picture: the picture replaced, crop, rotation and colour flags
+// cleared (their values kept); 1 when the picture loaded.
+int AppliqueChargement(CEcran& ecran, const std::string& chemin);
+// Angle and RotationUtilisation both take the angle (0 turns the step
+// off); the crop is turned off.
+void AppliqueRotation(CEcran& ecran, int angle);
+// The three values; RotationUtilisation set from RotationAngle; the step
+// is off when all three are 50.
+void AppliqueReglage(CEcran& ecran, const ValeursReglage& valeurs);
+// The rectangle; the step is off when it is the whole preview (0, 0, w, h).
+void AppliqueRecoupe(CEcran& ecran, const RECT& rectangle, SIZE apercu);
+// The five values; the step is on for a percentage other than 100 or, by
+// size, for a size other than the preview's.
+void AppliqueRedimension(CEcran& ecran, const ValeursRedimension& valeurs, SIZE apercu);
+void AppliqueCadre(CEcran& ecran, const ValeursCadre& valeurs);
+// Pattern, colour and pattern flag; the background step is on.
+void AppliqueFond(CEcran& ecran, const ValeursFond& valeurs);
+
+// The values each editor starts from.
+ValeursReglage ValeursReglageEcran(const CEcran& ecran);
+RECT RectangleRecoupeEcran(const CEcran& ecran, SIZE apercu);
+ValeursRedimension ValeursRedimensionEcran(const CEcran& ecran, SIZE apercu);
+ValeursCadre ValeursCadreEcran(const CEcran& ecran);
+ValeursFond ValeursFondEcran(const CEcran& ecran);
+
+}  // namespace lumaveil

@@ -1,0 +1,35 @@
+// What the per-screen commands need from the working screen: the screen
+// itself, the image-operations object, and the commit at an invalidation
+// level (render again, copy over the selected list item, mark the project
+// modified, forget the last generated screen saver).
+#pragma once
+
+#include "ecran.h"
+
+namespace talvik {
+class CGraphique;
+}
+
+namespace lumaveil {
+
+// Invalidation levels of a commit.
+enum NiveauValidation : int {
+  kNiveauImage = 0,     // the picture changed
+  kNiveauRotation = 1,  // the rotation changed
+  kNiveauReglage = 2,   // the colour adjustment changed
+  kNiveauSuite = 3,     // any later step (crop, resize, texts, border, background, effect, duration)
+};
+
+class ITravailEcran {
+ public:
+  virtual ~ITravailEcran() = default;
+  // The working screen EcranCourant.
+  virtual CEcran& EcranCourant() = 0;
+  virtual talvik::CGraphique& Graphique() = 0;
+  // The resize flag of renderings (1: fast nearest sampling).
+  virtual int QualiteRedimension() const { return 1; }
+  // Commits EcranCourant at the level.
+  virtual void Valide(int niveau) = 0;
+};
+
+}  // namespace lumaveil
