@@ -16,12 +16,11 @@ bool CCommandesEcran::ImageChargee() {
   return false;
 }
 
-HBITMAP CCommandesEcran::Apercu(int niveau, int rotation, int reglage, int recoupe,
-                                int redimension, int cadre, int fond, SIZE& taille) {
+HBITMAP CCommandesEcran::Apercu(int niveau, Etape etape, SIZE& taille) {
   taille = SIZE{};
-  return travail_.EcranCourant().CalculeImageFinale(travail_.Graphique(), niveau, rotation,
-                                                    reglage, recoupe, redimension, cadre, 0,
-                                                    fond, &taille, travail_.QualiteRedimension());
+  return travail_.EcranCourant().CalculeImageFinale(travail_.Graphique(), niveau,
+                                                    Etapes::Avant(etape), &taille,
+                                                    travail_.Echantillonnage());
 }
 
 void CCommandesEcran::ChargementImage() {
@@ -51,7 +50,7 @@ void CCommandesEcran::Rotation() {
 void CCommandesEcran::Reglage() {
   if (!ImageChargee()) return;
   SIZE taille;
-  const HBITMAP apercu = Apercu(kNiveauReglage, 1, 0, 0, 0, 0, 0, taille);
+  const HBITMAP apercu = Apercu(kNiveauReglage, Etape::Reglage, taille);
   CEcran& ecran = travail_.EcranCourant();
   ValeursReglage valeurs = ValeursReglageEcran(ecran);
   if (!editeurs_.EditeReglage(apercu, taille, valeurs)) return;
@@ -62,7 +61,7 @@ void CCommandesEcran::Reglage() {
 void CCommandesEcran::Recoupe() {
   if (!ImageChargee()) return;
   SIZE taille;
-  const HBITMAP apercu = Apercu(kNiveauSuite, 1, 1, 0, 0, 0, 0, taille);
+  const HBITMAP apercu = Apercu(kNiveauSuite, Etape::Recoupe, taille);
   CEcran& ecran = travail_.EcranCourant();
   RECT rectangle = RectangleRecoupeEcran(ecran, taille);
   if (!editeurs_.EditeRecoupe(apercu, taille, rectangle)) return;
@@ -73,7 +72,7 @@ void CCommandesEcran::Recoupe() {
 void CCommandesEcran::Redimension() {
   if (!ImageChargee()) return;
   SIZE taille;
-  const HBITMAP apercu = Apercu(kNiveauSuite, 1, 1, 1, 0, 0, 0, taille);
+  const HBITMAP apercu = Apercu(kNiveauSuite, Etape::Redimension, taille);
   CEcran& ecran = travail_.EcranCourant();
   ValeursRedimension valeurs = ValeursRedimensionEcran(ecran, taille);
   if (!editeurs_.EditeRedimension(apercu, taille, valeurs)) return;
@@ -83,7 +82,7 @@ void CCommandesEcran::Redimension() {
 
 void CCommandesEcran::Texte() {
   SIZE taille;
-  const HBITMAP apercu = Apercu(kNiveauSuite, 1, 1, 1, 1, 1, 1, taille);
+  const HBITMAP apercu = Apercu(kNiveauSuite, Etape::Textes, taille);
   CEcran& ecran = travail_.EcranCourant();
   T_TEXTE textes[kNombreTextes];
   std::copy(std::begin(ecran.Textes), std::end(ecran.Textes), std::begin(textes));
@@ -95,7 +94,7 @@ void CCommandesEcran::Texte() {
 void CCommandesEcran::Cadre() {
   if (!ImageChargee()) return;
   SIZE taille;
-  const HBITMAP apercu = Apercu(kNiveauSuite, 1, 1, 1, 1, 0, 0, taille);
+  const HBITMAP apercu = Apercu(kNiveauSuite, Etape::Cadre, taille);
   CEcran& ecran = travail_.EcranCourant();
   ValeursCadre valeurs = ValeursCadreEcran(ecran);
   if (!editeurs_.EditeCadre(apercu, taille, valeurs)) return;
@@ -105,7 +104,7 @@ void CCommandesEcran::Cadre() {
 
 void CCommandesEcran::Fond() {
   SIZE taille;
-  const HBITMAP apercu = Apercu(kNiveauSuite, 1, 1, 1, 1, 1, 0, taille);
+  const HBITMAP apercu = Apercu(kNiveauSuite, Etape::Fond, taille);
   CEcran& ecran = travail_.EcranCourant();
   ValeursFond valeurs = ValeursFondEcran(ecran);
   if (!editeurs_.EditeFond(apercu, taille, valeurs)) return;

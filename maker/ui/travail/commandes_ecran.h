@@ -54,9 +54,9 @@ class CCommandesEcran {
  private:
   // 1 when the working screen has a loaded picture, else the warning beep.
   bool ImageChargee();
-  // The working screen rendered with only the steps given (no cache kept).
-  HBITMAP Apercu(int niveau, int rotation, int reglage, int recoupe, int redimension, int cadre,
-                 int fond, SIZE& taille);
+  // The working screen rendered with the steps before `etape` only (the
+  // preview of its editor); its size in taille.
+  HBITMAP Apercu(int niveau, Etape etape, SIZE& taille);
 
   ITravailEcran& travail_;
   IEditeursEcran& editeurs_;

@@ -26,8 +26,10 @@ class ITravailEcran {
   // The working screen EcranCourant.
   virtual CEcran& EcranCourant() = 0;
   virtual talvik::CGraphique& Graphique() = 0;
-  // The resize flag of renderings (1: fast nearest sampling).
-  virtual int QualiteRedimension() const { return 1; }
+  // How renderings resize (the application's resize quality).
+  virtual lumaveil::Echantillonnage Echantillonnage() const {
+    return lumaveil::Echantillonnage::Rapide;
+  }
   // Commits EcranCourant at the level.
   virtual void Valide(int niveau) = 0;
 };

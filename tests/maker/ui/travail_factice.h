@@ -26,7 +26,7 @@ class TravailFactice : public ITravailEcran {
   CEcran& EcranCourant() override { return ecran_; }
   talvik::CGraphique& Graphique() override { return graphique_; }
   void Valide(int niveau) override {
-    ecran_.CalculeImageFinale(graphique_, niveau, 1, 1, 1, 1, 1, 1, 1);
+    ecran_.CalculeImageFinale(graphique_, niveau, Etapes::Toutes());
     niveaux.push_back(niveau);
     if (apresValidation) apresValidation();
   }
