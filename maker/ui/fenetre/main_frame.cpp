@@ -29,6 +29,9 @@
 #include "liste/ks_file_dialog.h"
 #include "liste/liste_view.h"
 #include "principale/principale_view.h"
+#include "travail/commandes_ecran.h"
+#include "travail/editeurs_qt.h"
+#include "travail/travail_fenetre.h"
 
 namespace lumaveil {
 
@@ -95,6 +98,17 @@ CMainFrame::CMainFrame(CContexte& contexte, QWidget* parent)
   setCentralWidget(centre);
 
   travail_ = new CTravail(contexte_, *liste_, this);
+  // The working screen's panels and per-screen commands.
+  panneaux_.retouche = new CRetoucheDialog;
+  panneaux_.decor = new CDecorDialog;
+  panneaux_.transition = new CTransitionDialog;
+  CPrincipaleView::PlacePanneau(principale_->GroupeRetouche(), panneaux_.retouche);
+  CPrincipaleView::PlacePanneau(principale_->GroupeDecor(), panneaux_.decor);
+  CPrincipaleView::PlacePanneau(principale_->GroupeTransition(), panneaux_.transition);
+  ecranTravail_ = std::make_unique<CTravailFenetre>(contexte_, *travail_);
+  editeurs_ = std::make_unique<CEditeursQt>(this, *contexte_.Graphique);
+  commandes_ = std::make_unique<CCommandesEcran>(*ecranTravail_, *editeurs_);
+  RelieCommandes(panneaux_, *commandes_);
   doc_ = new CDoc(*this, this);
   CreeMenus();
   RouteCommandes();
@@ -183,6 +197,26 @@ void CMainFrame::RouteCommandes() {
   connect(liste_, &CListeView::suivantDemande, travail_, &CTravail::Suivant);
   connect(liste_, &CListeView::ecranChoisi, travail_, &CTravail::RendCourant);
   connect(travail_, &CTravail::modifie, this, [this] { doc_->FixeModifie(true); });
+  connect(travail_, &CTravail::ecranCourantChange, this, [this] {
+    if (travail_->AUnEcranCourant()) RafraichitPanneaux(panneaux_, travail_->EcranCourant());
+  });
+  const std::pair<Commande, void (CCommandesEcran::*)()> parEcran[] = {
+      {Commande::ChargementImage, &CCommandesEcran::ChargementImage},
+      {Commande::DechargementImage, &CCommandesEcran::DechargementImage},
+      {Commande::Rotation, &CCommandesEcran::Rotation},
+      {Commande::Recoupe, &CCommandesEcran::Recoupe},
+      {Commande::Reglage, &CCommandesEcran::Reglage},
+      {Commande::Redimension, &CCommandesEcran::Redimension},
+      {Commande::Texte, &CCommandesEcran::Texte},
+      {Commande::Cadre, &CCommandesEcran::Cadre},
+      {Commande::Fond, &CCommandesEcran::Fond},
+      {Commande::Effet, &CCommandesEcran::Effet},
+      {Commande::Duree, &CCommandesEcran::Duree},
+  };
+  for (const auto& [commande, methode] : parEcran) {
+    connect(Action(commande), &QAction::triggered, this,
+            [this, m = methode] { (commandes_.get()->*m)(); });
+  }
 
   connect(Action(Commande::Aide), &QAction::triggered, this,
           [this] { OuvreAvecBureau(QUrl::fromLocalFile(CheminAide())); });

@@ -17,6 +17,7 @@
 #include "dialogue.h"
 #include "document/doc.h"
 #include "fenetre/commandes.h"
+#include "panneaux/panneaux.h"
 
 class QAction;
 class QMenu;
@@ -30,6 +31,9 @@ class CListeView;
 class COutilDialog;
 class CPrincipaleView;
 class CTravail;
+class CTravailFenetre;
+class CEditeursQt;
+class CCommandesEcran;
 
 class CMainFrame : public QMainWindow, public IVuesDocument {
   Q_OBJECT
@@ -86,6 +90,10 @@ class CMainFrame : public QMainWindow, public IVuesDocument {
   std::unique_ptr<CDialogueQt> dialogue_;
   CDoc* doc_ = nullptr;
   CTravail* travail_ = nullptr;
+  std::unique_ptr<CTravailFenetre> ecranTravail_;
+  std::unique_ptr<CEditeursQt> editeurs_;
+  std::unique_ptr<CCommandesEcran> commandes_;
+  Panneaux panneaux_;
   COutilDialog* outils_ = nullptr;
   CInformationDialog* informations_ = nullptr;
   QSplitter* separateur_ = nullptr;

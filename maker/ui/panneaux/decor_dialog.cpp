@@ -17,7 +17,6 @@ CDecorDialog::CDecorDialog(QWidget* parent) : QWidget(parent) {
   for (int i = 0; i < 4; ++i) {
     m_pBoutons[i] = BoutonImage(this, icones[i], noms[i]);
     m_pLignes[i] = new QLabel(this);
-    m_pLignes[i]->setMinimumWidth(fontMetrics().horizontalAdvance("Defined white color background.  "));
     grille->addWidget(m_pBoutons[i], i, 0);
     grille->addWidget(m_pLignes[i], i, 1);
   }

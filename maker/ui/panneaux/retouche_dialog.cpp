@@ -40,7 +40,6 @@ talvik::HBITMAP FondBoite(int largeur, int hauteur) {
 QLabel* Ligne(QWidget* parent, const QString& nom) {
   auto* ligne = new QLabel(parent);
   ligne->setObjectName(nom);
-  ligne->setMinimumWidth(parent->fontMetrics().horizontalAdvance("No color adjustment defined.  "));
   return ligne;
 }
 

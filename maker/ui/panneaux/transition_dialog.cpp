@@ -16,7 +16,6 @@ CTransitionDialog::CTransitionDialog(QWidget* parent) : QWidget(parent) {
   for (int i = 0; i < 2; ++i) {
     m_pBoutons[i] = BoutonImage(this, icones[i], noms[i]);
     m_pLignes[i] = new QLabel(this);
-    m_pLignes[i]->setMinimumWidth(fontMetrics().horizontalAdvance("Defined duration to 180 second(s)  "));
     grille->addWidget(m_pBoutons[i], i, 0);
     grille->addWidget(m_pLignes[i], i, 1);
   }

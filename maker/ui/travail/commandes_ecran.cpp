@@ -24,6 +24,7 @@ HBITMAP CCommandesEcran::Apercu(int niveau, Etape etape, SIZE& taille) {
 }
 
 void CCommandesEcran::ChargementImage() {
+  if (!travail_.AUnEcranCourant()) return;
   std::string chemin = travail_.EcranCourant().CheminImage;
   if (!editeurs_.ChoixImage(chemin)) return;
   AppliqueChargement(travail_.EcranCourant(), chemin);
@@ -31,6 +32,7 @@ void CCommandesEcran::ChargementImage() {
 }
 
 void CCommandesEcran::DechargementImage() {
+  if (!travail_.AUnEcranCourant()) return;
   CEcran& ecran = travail_.EcranCourant();
   ecran.SupprimeImages();
   ecran.CheminImage.clear();
@@ -38,6 +40,7 @@ void CCommandesEcran::DechargementImage() {
 }
 
 void CCommandesEcran::Rotation() {
+  if (!travail_.AUnEcranCourant()) return;
   if (!ImageChargee()) return;
   CEcran& ecran = travail_.EcranCourant();
   int angle = ecran.RotationAngle;
@@ -48,6 +51,7 @@ void CCommandesEcran::Rotation() {
 }
 
 void CCommandesEcran::Reglage() {
+  if (!travail_.AUnEcranCourant()) return;
   if (!ImageChargee()) return;
   SIZE taille;
   const HBITMAP apercu = Apercu(kNiveauReglage, Etape::Reglage, taille);
@@ -59,6 +63,7 @@ void CCommandesEcran::Reglage() {
 }
 
 void CCommandesEcran::Recoupe() {
+  if (!travail_.AUnEcranCourant()) return;
   if (!ImageChargee()) return;
   SIZE taille;
   const HBITMAP apercu = Apercu(kNiveauSuite, Etape::Recoupe, taille);
@@ -70,6 +75,7 @@ void CCommandesEcran::Recoupe() {
 }
 
 void CCommandesEcran::Redimension() {
+  if (!travail_.AUnEcranCourant()) return;
   if (!ImageChargee()) return;
   SIZE taille;
   const HBITMAP apercu = Apercu(kNiveauSuite, Etape::Redimension, taille);
@@ -81,6 +87,7 @@ void CCommandesEcran::Redimension() {
 }
 
 void CCommandesEcran::Texte() {
+  if (!travail_.AUnEcranCourant()) return;
   SIZE taille;
   const HBITMAP apercu = Apercu(kNiveauSuite, Etape::Textes, taille);
   CEcran& ecran = travail_.EcranCourant();
@@ -92,6 +99,7 @@ void CCommandesEcran::Texte() {
 }
 
 void CCommandesEcran::Cadre() {
+  if (!travail_.AUnEcranCourant()) return;
   if (!ImageChargee()) return;
   SIZE taille;
   const HBITMAP apercu = Apercu(kNiveauSuite, Etape::Cadre, taille);
@@ -103,6 +111,7 @@ void CCommandesEcran::Cadre() {
 }
 
 void CCommandesEcran::Fond() {
+  if (!travail_.AUnEcranCourant()) return;
   SIZE taille;
   const HBITMAP apercu = Apercu(kNiveauSuite, Etape::Fond, taille);
   CEcran& ecran = travail_.EcranCourant();
@@ -113,6 +122,7 @@ void CCommandesEcran::Fond() {
 }
 
 void CCommandesEcran::Effet() {
+  if (!travail_.AUnEcranCourant()) return;
   CEcran& ecran = travail_.EcranCourant();
   int effet = ecran.EffetTransition;
   if (!editeurs_.EditeEffet(effet)) return;
@@ -121,6 +131,7 @@ void CCommandesEcran::Effet() {
 }
 
 void CCommandesEcran::Duree() {
+  if (!travail_.AUnEcranCourant()) return;
   CEcran& ecran = travail_.EcranCourant();
   int duree = ecran.DureeAffichage;
   if (!editeurs_.EditeDuree(duree)) return;
@@ -129,7 +140,7 @@ void CCommandesEcran::Duree() {
 }
 
 void CCommandesEcran::DepotFichiers(const std::vector<std::string>& fichiers) {
-  if (fichiers.empty()) return;
+  if (fichiers.empty() || !travail_.AUnEcranCourant()) return;
   if (fichiers.size() == 1) {
     CEcran& ecran = travail_.EcranCourant();
     ecran.SupprimeImages();

@@ -23,6 +23,9 @@ enum NiveauValidation : int {
 class ITravailEcran {
  public:
   virtual ~ITravailEcran() = default;
+  // False before the application has made its first working screen: the
+  // commands then do nothing.
+  virtual bool AUnEcranCourant() const { return true; }
   // The working screen EcranCourant.
   virtual CEcran& EcranCourant() = 0;
   virtual talvik::CGraphique& Graphique() = 0;

@@ -1,0 +1,22 @@
+#include "travail/travail_fenetre.h"
+
+#include "app/travail.h"
+
+namespace lumaveil {
+
+CTravailFenetre::CTravailFenetre(CContexte& contexte, CTravail& travail)
+    : contexte_(contexte), travail_(travail) {}
+
+bool CTravailFenetre::AUnEcranCourant() const { return travail_.AUnEcranCourant(); }
+
+CEcran& CTravailFenetre::EcranCourant() { return travail_.EcranCourant(); }
+
+talvik::CGraphique& CTravailFenetre::Graphique() { return *contexte_.Graphique; }
+
+Echantillonnage CTravailFenetre::Echantillonnage() const {
+  return contexte_.QualiteRedimension ? Echantillonnage::Rapide : Echantillonnage::Moyenne;
+}
+
+void CTravailFenetre::Valide(int niveau) { travail_.Valide(niveau); }
+
+}  // namespace lumaveil
