@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/parametres.h"
 #include "chaines_maker.h"
 #include "fichier_atomique.h"
 #include "fichier_modele.h"
@@ -25,7 +26,10 @@ constexpr const char* kUsage =
     "       lumaveil --render PROJECT.lmv --screen N --output FILE [--quality Q]\n"
     "       lumaveil --generate PROJECT.lmv --output FILE [--quality Q]\n"
     "                [--platform windows|linux] [--install]\n"
-    "       lumaveil --save-template PROJECT.lmv --output FILE.mod\n";
+    "       lumaveil --save-template PROJECT.lmv --output FILE.mod\n"
+    "       lumaveil --help\n"
+    "Without --quality, pictures are written at the JPEG quality set in the\n"
+    "window's Configuration dialog (75 until it is changed); --quality overrides it.\n";
 
 // Messages on standard error; questions answered by the options.
 class CDialogueConsole : public IDialogue {
@@ -61,7 +65,7 @@ struct Options {
   std::string modele;
   std::optional<SIZE> resolution;
   int ecran = 0;
-  int qualite = 75;
+  std::optional<int> qualite;  // --quality; else the stored JPEGQuality
   Plateforme plateforme = Plateforme::Windows;
   bool installer = false;
   std::vector<std::string> images;
@@ -81,6 +85,15 @@ bool LitTaille(const std::string& s, SIZE& t) {
   if (!lmvengine::ParseSize(s, w, h)) return false;
   t = SIZE{w, h};
   return true;
+}
+
+// The JPEG quality: the command line's, else the one the window stores
+// (its settings are read, never written, here).
+int Qualite(const Options& o) {
+  if (o.qualite) return *o.qualite;
+  ParametresApplication parametres;
+  LitParametres(parametres);
+  return parametres.JPEGQuality;
 }
 
 // Reads the command line; the error text when it cannot be understood.
@@ -109,9 +122,14 @@ std::optional<std::string> Analyse(int argc, char** argv, Options& o) {
       o.resolution = t;
     } else if (a == "--screen") {
       if (!valeur(v) || !LitEntier(v, o.ecran)) return "--screen needs a number";
+    } else if (a == "--help") {
+      o.commande = "help";
+      return std::nullopt;
     } else if (a == "--quality") {
-      if (!valeur(v) || !LitEntier(v, o.qualite) || o.qualite < 0 || o.qualite > 100)
+      int q = 0;
+      if (!valeur(v) || !LitEntier(v, q) || q < 0 || q > 100)
         return "--quality needs a number from 0 to 100";
+      o.qualite = q;
     } else if (a == "--platform") {
       if (!valeur(v)) return "--platform needs windows or linux";
       if (v == "windows") o.plateforme = Plateforme::Windows;
@@ -175,7 +193,7 @@ int Rendu(const Options& o, IDialogue& d) {
   // Written under a temporary name with the target's extension, which picks
   // the format, and renamed once whole.
   const bool ecrit = talvik::EcritFichierAtomique(o.sortie, [&](const std::string& chemin) {
-    return talvik::CGraphique::SauveImage(chemin, image, o.qualite, 0, 0) != 0;
+    return talvik::CGraphique::SauveImage(chemin, image, Qualite(o), 0, 0) != 0;
   });
   if (!ecrit) {
     std::fprintf(stderr, "Unable to save %s\n", o.sortie.c_str());
@@ -191,7 +209,7 @@ int Genere(const Options& o, IDialogue& d) {
   OptionsGeneration g;
   g.sortie = o.sortie;
   g.moteur = CheminMoteur(o.plateforme);
-  g.qualiteJPEG = o.qualite;
+  g.qualiteJPEG = Qualite(o);
   g.garderSiInterrompu = false;
   CProgressionConsole progression;
   BilanGeneration bilan = GenereEcranDeVeille(p, graphique, g, d, progression);
@@ -221,6 +239,10 @@ int ExecuteLigneCommande(int argc, char** argv) {
   if (auto erreur = Analyse(argc, argv, o)) {
     std::fprintf(stderr, "lumaveil: %s\n%s", erreur->c_str(), kUsage);
     return 1;
+  }
+  if (o.commande == "help") {
+    std::fputs(kUsage, stdout);
+    return 0;
   }
   CDialogueConsole dialogue(o.installer);
   if (o.commande == "new") return Nouveau(o, dialogue);

@@ -22,6 +22,7 @@
 #include "dialogs/commun/apropos_dlg.h"
 #include "dialogs/commun/image_qt.h"
 #include "app/travail.h"
+#include "configuration/configuration_dialog.h"
 #include "fenetre/information_dialog.h"
 #include "fenetre/outil_dialog.h"
 #include "fichier_projet.h"
@@ -227,6 +228,10 @@ void CMainFrame::RouteCommandes() {
     OuvreAvecBureau(QUrl::fromLocalFile(QDir::current().absoluteFilePath("presentation.scr")));
   });
   connect(Action(Commande::APropos), &QAction::triggered, this, [this] { MontreAPropos(0); });
+  connect(Action(Commande::Configuration), &QAction::triggered, this, [this] {
+    CConfigurationDlg dlg(contexte_.Parametres, this);
+    dlg.exec();
+  });
 
   connect(doc_, &CDoc::etatChange, this, &CMainFrame::MetAJourTitre);
   connect(doc_, &CDoc::fichierUtilise, this, [this](const QString& chemin) {

@@ -17,6 +17,7 @@
 #include "images_comparees.h"
 #include "lecture_paquet.h"
 #include "run_and_capture.h"
+#include "registre.h"
 #include "temp_dir.h"
 
 namespace lumaveil {
@@ -225,6 +226,29 @@ TEST_F(BoutEnBout, NewProjectWithoutPicturesHasOneBlankScreenAtTheDisplaySize) {
   EXPECT_EQ(projet.Ecran(0).CheminImage, "");
   EXPECT_EQ(projet.ResolutionCible.cx, 1024);
   EXPECT_EQ(projet.ResolutionCible.cy, 768);
+}
+
+// The stored JPEGQuality of the window's Configuration dialog is the
+// quality of the command line too, unless --quality is given.
+TEST_F(BoutEnBout, RenderUsesTheStoredQualityUnlessTheOptionGivesOne) {
+  ASSERT_EQ(Lance("--new one.lmv d.tif").code, 0);
+  {
+    talvik::CBaseRegistre registre;
+    ASSERT_TRUE(registre.OuvreEcriture("Lumaveil", ""));
+    registre.Ecriture("JPEGQuality", 5);
+    ASSERT_TRUE(registre.Ferme());
+  }
+  ASSERT_EQ(Lance("--render one.lmv --screen 1 --output stored.jpg").code, 0);
+  ASSERT_EQ(Lance("--render one.lmv --screen 1 --output q5.jpg --quality 5").code, 0);
+  ASSERT_EQ(Lance("--render one.lmv --screen 1 --output q95.jpg --quality 95").code, 0);
+  const auto stockee = fs::file_size(dir_.File("stored.jpg"));
+  EXPECT_EQ(stockee, fs::file_size(dir_.File("q5.jpg")));
+  EXPECT_LT(stockee, fs::file_size(dir_.File("q95.jpg")));
+
+  ASSERT_EQ(Lance("--help >help.txt").code, 0);
+  std::ifstream f(dir_.File("help.txt"));
+  const std::string aide((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+  EXPECT_NE(aide.find("--quality overrides it"), std::string::npos) << aide;
 }
 
 TEST_F(BoutEnBout, FailuresExitWithOneAndLeaveNothingBehind) {

@@ -1,0 +1,59 @@
+#include "duree/duree_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "commun/champ_nombre.h"
+
+namespace lumaveil {
+
+CDureeDlg::CDureeDlg(int duree, QWidget* parent) : QDialog(parent), duree_(duree) {
+  setWindowTitle(QStringLiteral("Displaying duration definition"));
+  auto* libelle = new QLabel(QStringLiteral("Duration"), this);
+  champ_ = new CChampNombre(1, 180, libelle->text(), this);
+  champ_->SetValeur(duree);
+  libelle->setBuddy(champ_->Edit());
+  auto* unite = new QLabel(QStringLiteral("second(s)"), this);
+  auto* aide = new QLabel(QStringLiteral("Select a duration between 1 to 180 seconds"), this);
+  aide->setAccessibleName(aide->text());
+
+  auto* ligne = new QHBoxLayout;
+  ligne->addWidget(libelle);
+  ligne->addWidget(champ_);
+  ligne->addWidget(unite);
+  ligne->addStretch(1);
+
+  auto* barre = new QDialogButtonBox(this);
+  ok_ = barre->addButton(QDialogButtonBox::Ok);
+  ok_->setAccessibleName(QStringLiteral("OK"));
+  QPushButton* annuler = barre->addButton(QDialogButtonBox::Cancel);
+  annuler->setAccessibleName(QStringLiteral("Cancel"));
+  reset_ = barre->addButton(QStringLiteral("Reset"), QDialogButtonBox::ResetRole);
+  reset_->setAccessibleName(QStringLiteral("Reset"));
+  connect(barre, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(barre, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  connect(reset_, &QPushButton::clicked, this, [this] { champ_->SetValeur(kDureeDefaut); });
+
+  auto* colonne = new QVBoxLayout(this);
+  colonne->addLayout(ligne);
+  colonne->addWidget(aide);
+  colonne->addWidget(barre);
+}
+
+void CDureeDlg::accept() {
+  duree_ = champ_->Valeur();
+  QDialog::accept();
+}
+
+int EditeDuree(QWidget* parent, int& duree) {
+  CDureeDlg dlg(duree, parent);
+  if (dlg.exec() != QDialog::Accepted) return 0;
+  duree = dlg.Duree();
+  return 1;
+}
+
+}  // namespace lumaveil
