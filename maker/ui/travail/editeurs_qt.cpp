@@ -1,5 +1,7 @@
 #include "travail/editeurs_qt.h"
 
+#include "duree/duree_dialog.h"
+#include "effet/effet_dialog.h"
 #include "liste/ks_file_dialog.h"
 
 namespace lumaveil {
@@ -15,12 +17,8 @@ int CEditeursQt::ChoixImage(std::string& chemin) {
   return 1;
 }
 
-int CEditeursQt::EditeEffet(int&) {
-  return 0;
-}
+int CEditeursQt::EditeEffet(int& effet) { return lumaveil::EditeEffet(fenetre_, effet); }
 
-int CEditeursQt::EditeDuree(int&) {
-  return 0;
-}
+int CEditeursQt::EditeDuree(int& duree) { return lumaveil::EditeDuree(fenetre_, duree); }
 
 }  // namespace lumaveil
