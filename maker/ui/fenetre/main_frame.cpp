@@ -23,6 +23,7 @@
 #include "dialogs/commun/image_qt.h"
 #include "app/travail.h"
 #include "configuration/configuration_dialog.h"
+#include "proprietes/applique_proprietes.h"
 #include "fenetre/information_dialog.h"
 #include "fenetre/outil_dialog.h"
 #include "fichier_projet.h"
@@ -228,6 +229,8 @@ void CMainFrame::RouteCommandes() {
     OuvreAvecBureau(QUrl::fromLocalFile(QDir::current().absoluteFilePath("presentation.scr")));
   });
   connect(Action(Commande::APropos), &QAction::triggered, this, [this] { MontreAPropos(0); });
+  connect(Action(Commande::Propriete), &QAction::triggered, this,
+          [this] { CommandePropriete(contexte_, *liste_, *travail_, this); });
   connect(Action(Commande::Configuration), &QAction::triggered, this, [this] {
     CConfigurationDlg dlg(contexte_.Parametres, this);
     dlg.exec();
