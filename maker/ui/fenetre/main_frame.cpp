@@ -128,7 +128,8 @@ CMainFrame::CMainFrame(CContexte& contexte, QWidget* parent)
   recents_.Lit();
   MetAJourRecents();
   MetAJourTitre();
-  resize(1000, 720);
+  // Wide enough for the list and the whole form without a sideways scroll.
+  resize(1120, 760);
 }
 
 CMainFrame::~CMainFrame() = default;
