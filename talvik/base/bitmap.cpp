@@ -86,6 +86,8 @@ void Bitmap::SetPixel(int x, int y, COLORREF c) {
   Row(y)[x] = PixelFromColor(c);
 }
 
+void Bitmap::Detache() { *this = Clone(); }
+
 Bitmap Bitmap::Clone() const {
   if (!data_) return {};
   Bitmap b = Allocate(Width(), Height(), false);

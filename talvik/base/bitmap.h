@@ -3,6 +3,14 @@
 // value 0x00RRGGBB). Copying the handle shares the pixels, so returning
 // "the input itself" never leads to a double release; the pixels go away
 // with the last handle.
+//
+// Shared pixels are read-only: writing through a handle (the non-const
+// Pixels, Row and SetPixel) first gives that handle its own copy when any
+// other handle holds the same pixels (copy on write). So a picture that a
+// screen keeps in its cache, or that the pattern bank holds, cannot be
+// painted over by whoever received a handle on it; a bitmap that only one
+// handle holds is written in place, at no cost. Take the pointer from the
+// non-const Pixels or Row after the last copy of the handle has been made.
 #pragma once
 
 #include <cstddef>
@@ -47,7 +55,12 @@ class Bitmap {
   // Bits per pixel as the screen reports them: always 32.
   int BitsPixel() const { return data_ ? 32 : 0; }
 
-  std::uint32_t* Pixels() { return data_ ? data_->pixels.get() : nullptr; }
+  // Writable pixels: the handle's own copy when the pixels were shared (a
+  // handle whose copy cannot be allocated becomes null: nullptr).
+  std::uint32_t* Pixels() {
+    if (data_ && data_.use_count() > 1) Detache();
+    return data_ ? data_->pixels.get() : nullptr;
+  }
   const std::uint32_t* Pixels() const { return data_ ? data_->pixels.get() : nullptr; }
   std::uint32_t* Row(int y) { return Pixels() + std::size_t(y) * std::size_t(Width()); }
   const std::uint32_t* Row(int y) const {
@@ -63,7 +76,8 @@ class Bitmap {
   // A new bitmap with a copy of the pixels (not a shared handle).
   Bitmap Clone() const;
 
-  // Same handle (same pixels), not same content.
+  // Same pixels (handles that have not been written to since one was
+  // copied from the other), not same content.
   bool SameAs(const Bitmap& other) const { return data_ == other.data_; }
   long UseCount() const { return data_.use_count(); }
   void Reset() { data_.reset(); }
@@ -73,6 +87,8 @@ class Bitmap {
 
  private:
   static Bitmap Allocate(int width, int height, bool zero);
+  // Replaces the shared pixels by a copy that this handle alone holds.
+  void Detache();
   // Releases pixel memory from AllouePixels (bitmap.cpp).
   struct LiberePixels {
     std::size_t octets;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "ecran.h"
@@ -160,6 +161,35 @@ TEST_F(Rendu, PartialRenderingDoesNotReplaceTheFinalImage) {
   HBITMAP partiel = e_.CalculeImageFinale(*graphique_, 3, Etapes::Avant(Etape::Textes));
   EXPECT_FALSE(partiel.SameAs(complet));
   EXPECT_TRUE(e_.ImageFinale.SameAs(complet));
+}
+
+// An editor paints on the picture it was given: the screen's caches and
+// its next renderings keep their pixels.
+TEST_F(Rendu, PaintingOnARenderedPictureLeavesTheScreenAlone) {
+  Image(40, 30, RGB(0, 0, 200));
+  e_.RotationUtilisation = 1;
+  e_.RotationAngle = 180;
+  e_.TailleCible = {320, 240};
+  e_.FondCouleur = RGB(0, 128, 0);
+  HBITMAP complet = Tout(nullptr, 0);
+  const HBITMAP copieComplet = complet.Clone();
+  HBITMAP tournee = e_.CalculeImageFinale(*graphique_, 3, 1, 0, 0, 0, 0, 0, 0, nullptr);
+  ASSERT_TRUE(tournee.SameAs(e_.ImageTournee));  // the cache handed out, as designed
+  talvik::CGraphique::RemplieImage(complet, RGB(255, 0, 255));
+  talvik::CGraphique::RemplieImage(tournee, RGB(255, 0, 255));
+  tournee.SetPixel(0, 0, RGB(1, 1, 1));
+  EXPECT_EQ(complet.GetPixel(0, 0), RGB(255, 0, 255));
+  EXPECT_EQ(tournee.GetPixel(1, 1), RGB(255, 0, 255));
+
+  auto identiques = [](const HBITMAP& a, const HBITMAP& b) {
+    return a.Width() == b.Width() && a.Height() == b.Height() &&
+           std::equal(a.Pixels(), a.Pixels() + a.PixelCount(), b.Pixels());
+  };
+  EXPECT_TRUE(identiques(e_.ImageFinale, copieComplet));
+  EXPECT_EQ(e_.ImageTournee.GetPixel(0, 0), RGB(0, 0, 200));
+  EXPECT_EQ(e_.ImageTournee.GetPixel(29, 39), RGB(0, 0, 200));
+  // The next rendering reuses the rotation cache and gives the same picture.
+  EXPECT_TRUE(identiques(Tout(nullptr, 3), copieComplet));
 }
 
 TEST_F(Rendu, CropAndBorderCarryTheirSizeToTheBackground) {

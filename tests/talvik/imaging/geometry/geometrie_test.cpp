@@ -208,15 +208,19 @@ TEST(Fusionne, TransparentKeyShowsTheBackAndEdgesAreCut) {
   EXPECT_EQ(r.GetPixel(8, 8), RGB(0, 0, 255));
 }
 
-TEST(Remplissage, CreationTakesTopLeftForAllOnesAndRemplieFillsInPlace) {
+TEST(Remplissage, CreationTakesTopLeftForAllOnesAndRemplieFillsOnlyTheGivenHandle) {
   Bitmap m = Bitmap::Create(3, 3, RGB(1, 1, 1));
   m.SetPixel(0, 0, RGB(4, 5, 6));
   Bitmap c = CGraphique::CreationImageRemplie(m, CSize(7, 2), 0xFFFFFFFF);
   ASSERT_TRUE(c);
   EXPECT_TRUE(BlocA(c, 0, 0, 7, 2, RGB(4, 5, 6)));
+  // The handle given is filled; a picture held elsewhere is not.
   Bitmap partage = m;
   CGraphique::RemplieImage(m, RGB(8, 8, 8));
-  EXPECT_EQ(partage.GetPixel(2, 2), RGB(8, 8, 8));
+  EXPECT_EQ(m.GetPixel(2, 2), RGB(8, 8, 8));
+  EXPECT_EQ(m.GetPixel(0, 0), RGB(8, 8, 8));
+  EXPECT_EQ(partage.GetPixel(2, 2), RGB(1, 1, 1));
+  EXPECT_EQ(partage.GetPixel(0, 0), RGB(4, 5, 6));
 }
 
 TEST(RectangleImage, WidthZeroGivesNullAndOnlyTheOutlineIsDrawn) {
