@@ -76,10 +76,10 @@ void Note(const std::string& cle, double secondes) {
 
 class CSilence : public lumaveil::IDialogue {
  public:
-  void Message(const std::string& t, const std::string&, lumaveil::IconeMessage) override {
-    std::fprintf(stderr, "%s\n", t.c_str());
+  void Message(const lumaveil::MessageUtilisateur& m) override {
+    std::fprintf(stderr, "%s\n", m.Ligne().c_str());
   }
-  int Question(const std::string&, const std::string&) override { return 0; }
+  int Question(const lumaveil::MessageUtilisateur&) override { return 0; }
 };
 class CSansProgression : public lumaveil::IProgression {
  public:

@@ -1,6 +1,7 @@
 #include "attente.h"
 
 #include <mutex>
+#include <thread>
 #include <utility>
 
 namespace lumaveil {
@@ -8,13 +9,14 @@ namespace lumaveil {
 namespace {
 std::mutex g_mutex;
 HookAttente g_hook;
-thread_local int t_profondeur = 0;
+std::thread::id g_fil;  // the thread that installed the hook
+thread_local int t_imbrication = 0;
 
 void Appelle(bool debut) {
   HookAttente h;
   {
     std::lock_guard<std::mutex> verrou(g_mutex);
-    h = g_hook;
+    if (g_fil == std::this_thread::get_id()) h = g_hook;
   }
   if (h) h(debut);
 }
@@ -22,15 +24,16 @@ void Appelle(bool debut) {
 
 HookAttente InstalleHookAttente(HookAttente hook) {
   std::lock_guard<std::mutex> verrou(g_mutex);
+  g_fil = std::this_thread::get_id();
   return std::exchange(g_hook, std::move(hook));
 }
 
 CCurseurAttente::CCurseurAttente() {
-  if (t_profondeur++ == 0) Appelle(true);
+  if (t_imbrication++ == 0) Appelle(true);
 }
 
 CCurseurAttente::~CCurseurAttente() {
-  if (--t_profondeur == 0) Appelle(false);
+  if (--t_imbrication == 0) Appelle(false);
 }
 
 }  // namespace lumaveil

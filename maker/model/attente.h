@@ -7,12 +7,13 @@
 
 namespace lumaveil {
 
-// Called with true when work starts and with false when it ends, on the
-// thread doing the work (generation renders on a thread of its own: a hook
-// acts only for its own thread).
+// Called with true when work starts and with false when it ends, only on
+// the thread that installed the hook (the user interface's): work done on
+// other threads, such as generation's rendering, shows no cursor.
 using HookAttente = std::function<void(bool debut)>;
 
-// Installs the hook (an empty function removes it); returns the previous one.
+// Installs the hook (an empty function removes it) for the calling thread;
+// returns the previous one.
 HookAttente InstalleHookAttente(HookAttente hook);
 
 // Shows the wait cursor for its lifetime. Nested objects show it once.

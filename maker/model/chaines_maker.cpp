@@ -30,6 +30,11 @@ constexpr Entree kTable[] = {
      "Now, under 'Displaying properties' , select 'screen saver'.\nChoice your new artistic "
      "creation."},
     {IDS_OUVERTURE_ECRITURE, "Unable to write-open file"},
+    {IDS_INSTALLATION_XSCREENSAVER,
+     "To use this screen saver with xscreensaver,\nit must be installed as an xscreensaver "
+     "hack.\n\nInstall screen saver ?"},
+    {IDS_INSTALLATION_REUSSIE,
+     "Now, in xscreensaver's settings, select '%s'.\nChoice your new artistic creation."},
 };
 
 std::optional<std::string> Cherche(unsigned id) {
@@ -41,6 +46,10 @@ std::optional<std::string> Cherche(unsigned id) {
 }  // namespace
 
 std::string ChaineMaker(unsigned id) { return Cherche(id).value_or(std::string()); }
+
+talvik::MessageUtilisateur MessageMaker(unsigned id, unsigned idTitre, talvik::IconeMessage icone) {
+  return talvik::MessageUtilisateur{id, ChaineMaker(id), ChaineMaker(idTitre), icone, {}};
+}
 
 void InstalleChainesMaker() { talvik::InstalleTableApplication(&Cherche); }
 

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "base/message.h"
+
 namespace lumaveil {
 
 enum : unsigned {
@@ -18,10 +20,16 @@ enum : unsigned {
   IDS_ERREUR_ECRAN = 61245,             // a screen could not be saved; continue?
   IDS_COPIE_REUSSIE = 61246,            // the copy succeeded
   IDS_OUVERTURE_ECRITURE = 61247,       // the package cannot be created
+  // The Linux counterparts of 61244 and 61246 (install as an xscreensaver hack).
+  IDS_INSTALLATION_XSCREENSAVER = 61300,
+  IDS_INSTALLATION_REUSSIE = 61301,     // %s = the name in xscreensaver's list
 };
 
 // Text of one of the maker's ids ("" for an id it does not own).
 std::string ChaineMaker(unsigned id);
+
+// The message of id `id` with the caption of id `idTitre`.
+talvik::MessageUtilisateur MessageMaker(unsigned id, unsigned idTitre, talvik::IconeMessage icone);
 
 // Makes the library's string lookup (CRoutine::Message) find the maker's
 // texts first. Idempotent.

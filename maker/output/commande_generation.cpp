@@ -10,8 +10,7 @@ BilanGeneration CommandeGeneration(CProjet& projet, talvik::CGraphique& graphiqu
                                    IChoixFichier& choix, IDialogue& dialogue,
                                    IProgression& progression) {
   if (projet.NombreEcrans() < 2) {
-    dialogue.Message(ChaineMaker(IDS_DEUX_ECRANS), ChaineMaker(IDS_ATTENTION),
-                     IconeMessage::Attention);
+    dialogue.Message(MessageMaker(IDS_DEUX_ECRANS, IDS_ATTENTION, IconeMessage::Attention));
     return {};
   }
   const bool windows = parametres.plateforme == Plateforme::Windows;

@@ -4,7 +4,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <vector>
 
 #include "chaines_maker.h"
 #include "fichier_atomique.h"
@@ -53,6 +55,21 @@ bool MoteurLisible(const std::string& chemin) {
 
 }  // namespace
 
+bool SortieEcraseProjet(const CProjet& projet, const std::string& fichierProjet,
+                        const std::string& sortie) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  if (sortie.empty() || !fs::exists(sortie, ec)) return false;
+  auto meme = [&](const std::string& chemin) {
+    std::error_code e;
+    return !chemin.empty() && fs::equivalent(sortie, chemin, e) && !e;
+  };
+  if (meme(fichierProjet) || meme(projet.ModeleEcran.CheminImage)) return true;
+  for (int i = 0; i < projet.NombreEcrans(); ++i)
+    if (meme(projet.Ecran(i).CheminImage)) return true;
+  return false;
+}
+
 std::string NomPropose(const std::string& titre) {
   return titre.substr(0, titre.find('.'));
 }
@@ -61,49 +78,67 @@ BilanGeneration GenereEcranDeVeille(CProjet& projet, talvik::CGraphique& graphiq
                                     const OptionsGeneration& options, IDialogue& dialogue,
                                     IProgression& progression) {
   BilanGeneration bilan;
-  const std::string titreErreur = ChaineMaker(IDS_ERREUR);
-  const std::string titreQuestion = ChaineMaker(IDS_QUESTION);
+  const MessageUtilisateur ouvertureImpossible = [&] {
+    MessageUtilisateur m = MessageMaker(IDS_OUVERTURE_ECRITURE, IDS_ERREUR, IconeMessage::Erreur);
+    m.fichier = options.sortie;
+    return m;
+  }();
   if (projet.NombreEcrans() < 2) {
-    dialogue.Message(ChaineMaker(IDS_DEUX_ECRANS), ChaineMaker(IDS_ATTENTION),
-                     IconeMessage::Attention);
+    dialogue.Message(MessageMaker(IDS_DEUX_ECRANS, IDS_ATTENTION, IconeMessage::Attention));
     return bilan;
   }
   const int n = projet.NombreEcrans();
+  if (SortieEcraseProjet(projet, options.fichierProjet, options.sortie)) {
+    dialogue.Message(ouvertureImpossible);
+    return bilan;
+  }
 
   // The package is made under a temporary name beside its target.
   talvik::CFichierAtomique paquet;
   if (!paquet.Ouvre(options.sortie) || !paquet.LibereFlux()) {
-    dialogue.Message(ChaineMaker(IDS_OUVERTURE_ECRITURE), titreErreur, IconeMessage::Erreur);
+    dialogue.Message(ouvertureImpossible);
     return bilan;
   }
   CFichierJetable jpeg{CreeFichierUnique(RepertoireTemporaire(options) + "/LMV-XXXXXX.TMP", 4)};
   lmvengine::PackageWriter ecrivain;
   if (!MoteurLisible(options.moteur) || !ecrivain.Begin(paquet.CheminTemporaire(), options.moteur)) {
-    dialogue.Message(ChaineMaker(IDS_MOTEUR_IMPOSSIBLE), titreErreur, IconeMessage::Erreur);
+    dialogue.Message(MessageMaker(IDS_MOTEUR_IMPOSSIBLE, IDS_ERREUR, IconeMessage::Erreur));
     return bilan;
   }
 
   progression.Debut(unsigned(n));
   bool interrompu = false;
   {
-    CRenduEnAvance rendus(projet, graphique, options.fils > 1);
+    CRenduEnAvance rendus(projet, graphique, options.fils > 1, options.messageChargement);
     for (int j = 0; j < n && !interrompu; ++j) {
       if (progression.AfficheEtTeste(unsigned(j + 1), unsigned(n), options.sortie,
                                      Format(IDS_TRAITEMENT_ECRAN, j + 1)) &&
-          dialogue.Question(ChaineMaker(IDS_INTERROMPRE), titreQuestion)) {
+          dialogue.Question(MessageMaker(IDS_INTERROMPRE, IDS_QUESTION, IconeMessage::Question))) {
         interrompu = true;
         break;
       }
       const CEcran& ecran = projet.Ecran(j);
       bool ecrit = false;
       {
-        HBITMAP rendu = rendus.Prend(j);
-        ecrit = !jpeg.chemin.empty() &&
-                talvik::CGraphique::SauveImageJPEG(jpeg.chemin, rendu, options.qualiteJPEG) &&
-                ecrivain.AppendRecordFile(ecran.DureeAffichage, ecran.EffetTransition,
-                                          jpeg.chemin);
+        EcranRendu rendu = rendus.Prend(j);
+        // The messages of the picture's loading and rendering, whatever
+        // thread did the work, and those of the encoder go to the dialogue,
+        // here, on the caller's thread.
+        for (const MessageUtilisateur& m : rendu.messages) dialogue.Message(m);
+        std::vector<MessageUtilisateur> messagesCodage;
+        {
+          talvik::CMessagesRetenus retenus;
+          ecrit = !jpeg.chemin.empty() &&
+                  talvik::CGraphique::SauveImageJPEG(jpeg.chemin, rendu.image,
+                                                     options.qualiteJPEG) &&
+                  ecrivain.AppendRecordFile(ecran.DureeAffichage, ecran.EffetTransition,
+                                            jpeg.chemin);
+          messagesCodage = retenus.Prend();
+        }
+        for (const MessageUtilisateur& m : messagesCodage) dialogue.Message(m);
       }
-      if (!ecrit && !dialogue.Question(ChaineMaker(IDS_ERREUR_ECRAN), titreQuestion))
+      if (!ecrit &&
+          !dialogue.Question(MessageMaker(IDS_ERREUR_ECRAN, IDS_QUESTION, IconeMessage::Question)))
         interrompu = true;
     }
   }
@@ -120,7 +155,7 @@ BilanGeneration GenereEcranDeVeille(CProjet& projet, talvik::CGraphique& graphiq
     projet.CheminEcranDeVeille = options.sortie;
   } else {
     ecrivain.Discard();
-    dialogue.Message(ChaineMaker(IDS_OUVERTURE_ECRITURE), titreErreur, IconeMessage::Erreur);
+    dialogue.Message(ouvertureImpossible);
     bilan.resultat = ResultatGeneration::Echec;
   }
   progression.Fin();

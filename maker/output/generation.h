@@ -34,6 +34,9 @@ struct OptionsGeneration {
   int fils = 2;                     // 1: one thread; 2: render ahead on a second thread
   std::string repertoireTemporaire;  // for the JPEG of each screen; "": TMPDIR or /tmp
   bool garderSiInterrompu = true;   // keep the records done when the run is stopped
+  std::string fichierProjet;        // the project's own file ("" when it has none)
+  int messageChargement = 0;        // non-zero: a picture that cannot be loaded is
+                                    // reported ("Unable to load file", naming it)
 };
 
 enum class ResultatGeneration {
@@ -52,12 +55,25 @@ struct BilanGeneration {
 // `graphique` holds the pattern bank. Messages and questions (61239,
 // 61240, 61242, 61245, 61247) go through `dialogue`, progress and Stop
 // through `progression`, whose AfficheEtTeste is called before each screen
-// on the calling thread. A stopped run keeps the records completed before
-// the stop. When a package was written, projet.CheminEcranDeVeille is set
-// to it. A package with no complete record is not kept.
+// on the calling thread. Every message, those of the pictures' loaders and
+// of the rendering included, reaches `dialogue` on the calling thread,
+// once, in order: a screen's own messages come before its record is
+// written. A stopped run keeps the records completed before the stop. When
+// a package was written, projet.CheminEcranDeVeille is set to it. A package
+// with no complete record is not kept.
+// An output that is the project's file or the picture of one of its
+// screens (SortieEcraseProjet) is refused with 61247 naming it; nothing is
+// written.
 BilanGeneration GenereEcranDeVeille(CProjet& projet, talvik::CGraphique& graphique,
                                     const OptionsGeneration& options, IDialogue& dialogue,
                                     IProgression& progression);
+
+// True when `sortie` is an existing file that is also `fichierProjet` or
+// the picture of a screen or of the template of `projet` (the same file
+// under any name: links and relative paths are seen through). Writing
+// there would destroy what the user made.
+bool SortieEcraseProjet(const CProjet& projet, const std::string& fichierProjet,
+                        const std::string& sortie);
 
 // The file name proposed for a saver: the project's title cut before its
 // first "." (the whole title without one).

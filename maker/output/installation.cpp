@@ -135,15 +135,18 @@ int InstalleHackXscreensaver(const std::string& paquet, const std::string& maiso
 int ProposeInstallation(const std::string& paquet, Plateforme plateforme, IDialogue& dialogue,
                         const std::string& maison) {
   if (plateforme != Plateforme::Linux) return 0;
-  if (!dialogue.Question(kQuestionXscreensaver, ChaineMaker(IDS_QUESTION))) return 0;
+  if (!dialogue.Question(
+          MessageMaker(IDS_INSTALLATION_XSCREENSAVER, IDS_QUESTION, IconeMessage::Question)))
+    return 0;
   std::string nom;
   if (!InstalleHackXscreensaver(paquet, maison, &nom)) {
     dialogue.Message(kCopieImpossible, kTitreCopieImpossible, IconeMessage::Erreur);
     return 0;
   }
   char texte[512];
-  std::snprintf(texte, sizeof texte, kInstallationReussie, nom.c_str());
-  dialogue.Message(texte, ChaineMaker(IDS_INFORMATION), IconeMessage::Information);
+  std::snprintf(texte, sizeof texte, ChaineMaker(IDS_INSTALLATION_REUSSIE).c_str(), nom.c_str());
+  dialogue.Message(MessageUtilisateur{IDS_INSTALLATION_REUSSIE, texte, ChaineMaker(IDS_INFORMATION),
+                                      IconeMessage::Information, {}});
   return 1;
 }
 

@@ -13,16 +13,11 @@
 
 namespace lumaveil {
 
-inline constexpr const char* kQuestionXscreensaver =
-    "To use this screen saver with xscreensaver,\nit must be installed as an xscreensaver "
-    "hack.\n\nInstall screen saver ?";
-inline constexpr const char* kInstallationReussie =
-    "Now, in xscreensaver's settings, select '%s'.\nChoice your new artistic creation.";
 inline constexpr const char* kCopieImpossible = "Impossible de recopier le fichier !";
 inline constexpr const char* kTitreCopieImpossible = "Erreur";
 
-// Asks whether to install the saver (Linux savers only) and installs it
-// on Yes, showing the result. `maison` is the user's home directory.
+// Asks whether to install the saver (question IDS_INSTALLATION_XSCREENSAVER,
+// Linux savers only) and installs it on Yes, showing the result. `maison` is the user's home directory.
 // Returns 1 when the saver was installed.
 int ProposeInstallation(const std::string& paquet, Plateforme plateforme, IDialogue& dialogue,
                         const std::string& maison);

@@ -5,7 +5,9 @@
 
 namespace lumaveil {
 
-HBITMAP RendPourGeneration(const CProjet& projet, int index, talvik::CGraphique& graphique) {
+EcranRendu RendPourGeneration(const CProjet& projet, int index, talvik::CGraphique& graphique,
+                              int messageChargement) {
+  talvik::CMessagesRetenus retenus;
   std::unique_ptr<CEcran> e = NouvelEcran(projet.ModeleEcran, projet.ResolutionCible);
   e->CopieParametres(projet.Ecran(index));
   // A JPEG that the screen shrinks by half or more is decoded reduced in
@@ -14,14 +16,18 @@ HBITMAP RendPourGeneration(const CProjet& projet, int index, talvik::CGraphique&
   int reduction = 1;
   if (talvik::TailleJPEG(e->CheminImage, &largeur, &hauteur))
     reduction = ReductionPossible(*e, SIZE{largeur, hauteur});
-  e->ChargeImageReduite(e->CheminImage, reduction);
+  if (!e->ChargeImageReduite(e->CheminImage, reduction) && messageChargement &&
+      !e->CheminImage.empty())
+    talvik::AfficheMessage(talvik::MessageUtilisateur{
+        11, "Unable to load file", "Error", talvik::IconeMessage::Erreur, e->CheminImage});
   e->CalculeImageFinale(graphique, 0, Etapes::Toutes(), nullptr, Echantillonnage::Moyenne);
-  return e->ImageFinale;  // the screen and its other pictures go here
+  // The screen and its other pictures go here.
+  return EcranRendu{e->ImageFinale, retenus.Prend()};
 }
 
 CRenduEnAvance::CRenduEnAvance(const CProjet& projet, talvik::CGraphique& graphique,
-                               bool enAvance)
-    : projet_(projet), graphique_(graphique) {
+                               bool enAvance, int messageChargement)
+    : projet_(projet), graphique_(graphique), messageChargement_(messageChargement) {
   if (!enAvance || projet_.NombreEcrans() == 0) return;
   try {
     fil_ = std::thread(&CRenduEnAvance::Boucle, this);
@@ -47,7 +53,7 @@ void CRenduEnAvance::Boucle() {
       cv_.wait(verrou, [this] { return arret_ || !pret_; });
       if (arret_) return;
     }
-    HBITMAP rendu = RendPourGeneration(projet_, i, graphique_);
+    EcranRendu rendu = RendPourGeneration(projet_, i, graphique_, messageChargement_);
     {
       std::lock_guard<std::mutex> verrou(mutex_);
       if (arret_) return;
@@ -59,17 +65,17 @@ void CRenduEnAvance::Boucle() {
   }
 }
 
-HBITMAP CRenduEnAvance::Prend(int index) {
+EcranRendu CRenduEnAvance::Prend(int index) {
   if (index < 0 || index >= projet_.NombreEcrans()) return {};
-  if (!fil_.joinable()) return RendPourGeneration(projet_, index, graphique_);
-  HBITMAP rendu;
+  if (!fil_.joinable()) return RendPourGeneration(projet_, index, graphique_, messageChargement_);
+  EcranRendu rendu;
   {
     std::unique_lock<std::mutex> verrou(mutex_);
     cv_.wait(verrou, [this] { return pret_; });
     // Screens come in order; a request out of order is a caller's error
     // and gets a null screen.
     if (indexSlot_ == index) rendu = std::move(slot_);
-    slot_.Reset();
+    slot_ = {};
     pret_ = false;
   }
   cv_.notify_all();

@@ -12,7 +12,9 @@
 #include <condition_variable>
 #include <mutex>
 #include <thread>
+#include <vector>
 
+#include "base/message.h"
 #include "projet.h"
 
 namespace talvik {
@@ -21,29 +23,44 @@ class CGraphique;
 
 namespace lumaveil {
 
+// A screen rendered for generation, with the messages that loading and
+// rendering it raised, in order: they were kept on the thread that did the
+// work and are shown by the caller, on its own thread.
+struct EcranRendu {
+  HBITMAP image;  // null when nothing could be rendered
+  std::vector<talvik::MessageUtilisateur> messages;
+};
+
 // Renders screen `index` of the project as generation does: a new screen
 // from the template, the settings of the list item (with its TailleCible),
 // the picture loaded (a JPEG that the screen shrinks by half or more comes
-// reduced in the DCT domain), every stage, caches dropped. Null when nothing could
-// be rendered (no picture and no background).
-HBITMAP RendPourGeneration(const CProjet& projet, int index, talvik::CGraphique& graphique);
+// reduced in the DCT domain; `messageChargement` non-zero reports a
+// picture that cannot be loaded with "Unable to load file" naming it),
+// every stage, caches dropped. The image is null when nothing could be
+// rendered (no picture and no background). Nothing is shown: every
+// message comes back in the result.
+EcranRendu RendPourGeneration(const CProjet& projet, int index, talvik::CGraphique& graphique,
+                              int messageChargement = 0);
 
 class CRenduEnAvance {
  public:
   // With `enAvance`, a second thread starts rendering screen 0 at once
   // (falls back to the caller's thread when no thread can be started).
-  CRenduEnAvance(const CProjet& projet, talvik::CGraphique& graphique, bool enAvance);
+  // `messageChargement` as for RendPourGeneration.
+  CRenduEnAvance(const CProjet& projet, talvik::CGraphique& graphique, bool enAvance,
+                 int messageChargement = 0);
   // Stops the second thread (after the screen it is rendering) and waits
   // for it.
   ~CRenduEnAvance();
   CRenduEnAvance(const CRenduEnAvance&) = delete;
   CRenduEnAvance& operator=(const CRenduEnAvance&) = delete;
 
-  // Screen `index`, rendered; null for an index outside the list. Indexes
-  // must be asked for in order 0, 1, 2...
+  // Screen `index`, rendered, with its messages; a null image and no
+  // message for an index outside the list. Indexes must be asked for in
+  // order 0, 1, 2...
   // The caller drops its previous screen before asking for the next one to
   // keep memory at two screens.
-  HBITMAP Prend(int index);
+  EcranRendu Prend(int index);
 
  private:
   void Boucle();
@@ -55,7 +72,8 @@ class CRenduEnAvance {
   bool pret_ = false;     // slot_ holds screen indexSlot_
   bool arret_ = false;
   int indexSlot_ = -1;
-  HBITMAP slot_;
+  EcranRendu slot_;
+  int messageChargement_ = 0;
   std::thread fil_;
 };
 

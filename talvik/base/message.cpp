@@ -1,29 +1,70 @@
 #include "base/message.h"
 
 #include <cstdio>
+#include <mutex>
+#include <thread>
 #include <utility>
 
 namespace talvik {
 
 namespace {
 
-int MessageSurErreurStandard(const std::string& texte, const std::string& titre, IconeMessage) {
-  std::fprintf(stderr, "%s: %s\n", titre.c_str(), texte.c_str());
-  return 1;
+struct Hook {
+  std::mutex mutex;
+  MessageHook fonction;
+  std::thread::id fil;  // the thread that installed it
+};
+
+Hook& LeHook() {
+  static Hook hook;
+  return hook;
 }
 
-MessageHook& Hook() {
-  static MessageHook hook;
-  return hook;
+thread_local CMessagesRetenus* t_retenus = nullptr;
+
+int SurErreurStandard(const MessageUtilisateur& m) {
+  std::fprintf(stderr, "%s\n", m.Ligne().c_str());
+  return 1;
 }
 
 }  // namespace
 
-MessageHook InstalleMessageHook(MessageHook hook) { return std::exchange(Hook(), std::move(hook)); }
+std::string MessageUtilisateur::Ligne() const {
+  std::string ligne = titre + ": " + texte;
+  if (!fichier.empty()) ligne += ": " + fichier;
+  return ligne;
+}
+
+MessageHook InstalleMessageHook(MessageHook hook) {
+  Hook& h = LeHook();
+  std::lock_guard<std::mutex> verrou(h.mutex);
+  h.fil = std::this_thread::get_id();
+  return std::exchange(h.fonction, std::move(hook));
+}
+
+int AfficheMessage(const MessageUtilisateur& message) {
+  if (t_retenus) {
+    t_retenus->messages_.push_back(message);
+    return 1;
+  }
+  MessageHook fonction;
+  {
+    Hook& h = LeHook();
+    std::lock_guard<std::mutex> verrou(h.mutex);
+    if (h.fonction && h.fil == std::this_thread::get_id()) fonction = h.fonction;
+  }
+  if (fonction) return fonction(message.texte, message.titre, message.icone);
+  return SurErreurStandard(message);
+}
 
 int AfficheMessage(const std::string& texte, const std::string& titre, IconeMessage icone) {
-  if (Hook()) return Hook()(texte, titre, icone);
-  return MessageSurErreurStandard(texte, titre, icone);
+  return AfficheMessage(MessageUtilisateur{0, texte, titre, icone, {}});
 }
+
+CMessagesRetenus::CMessagesRetenus() : englobant_(t_retenus) { t_retenus = this; }
+
+CMessagesRetenus::~CMessagesRetenus() { t_retenus = englobant_; }
+
+std::vector<MessageUtilisateur> CMessagesRetenus::Prend() { return std::exchange(messages_, {}); }
 
 }  // namespace talvik

@@ -7,6 +7,7 @@
 
 #include "table_commandes.h"
 #include "graphique.h"
+#include "motifs_utilisateur.h"
 #include "text/texte.h"
 #include "valeurs.h"
 
@@ -114,7 +115,8 @@ int Cadre(const Arguments& a) {
   if (!OptionCouleur(a, "--line", trait)) return Echec("bad colour " + a.Valeur("--line"));
   HBITMAP image = CGraphique::ChargeImage(a.positionnels[0], 1);
   if (!image) return 1;
-  CGraphique g;
+  // The user patterns are read, never written back.
+  CGraphique g(LitMotifsUtilisateur());
   int motif = 0;
   if (a.A("--pattern") && !LitMotif(a, g, motif)) return 1;
   return SauveResultat(a.positionnels[1],
@@ -134,7 +136,7 @@ int Fond(const Arguments& a) {
     image = CGraphique::ChargeImage(a.Valeur("--picture"), 1);
     if (!image) return 1;
   }
-  CGraphique g;
+  CGraphique g(LitMotifsUtilisateur());
   int motif = 0;
   if (a.A("--pattern") && !LitMotif(a, g, motif)) return 1;
   return SauveResultat(a.positionnels[0],
@@ -150,7 +152,7 @@ int Motifs(const Arguments& a) {
     if (::stat(repertoire.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
       return Echec("cannot make directory " + repertoire);
   }
-  CGraphique g;
+  CGraphique g(LitMotifsUtilisateur());
   const int fin = kPremierMotifUtilisateur + g.NombreMotifsUtilisateur();
   for (int n = 0; n < fin; ++n) {
     const HBITMAP& m = g.Motif(n);

@@ -7,9 +7,11 @@ namespace {
 const HBITMAP kAucuneImage;
 }
 
-CGraphique::CGraphique() { ChargeBanqueMotifs(); }
+CGraphique::CGraphique(const std::vector<CString>& motifsUtilisateur) {
+  ChargeBanqueMotifs(motifsUtilisateur);
+}
 
-CGraphique::~CGraphique() { SauveBanqueMotifs(); }
+CGraphique::~CGraphique() = default;
 
 const HBITMAP& CGraphique::Motif(int n) const {
   if (n < 0 || n >= kNombreMotifs) return kAucuneImage;

@@ -31,6 +31,7 @@
 #include <cstdint>
 #include <functional>
 #include <mutex>
+#include <utility>
 #include <vector>
 
 #include "base/bitmap.h"
@@ -54,12 +55,16 @@ inline constexpr int kMaxMotifsUtilisateur = 50;
 
 class CGraphique {
  public:
-  // Builds the pattern bank (the built-in patterns, then the user
-  // patterns listed in the settings store); sets the current pen to solid,
-  // width 5, 0x00FF0000 and the current brush to solid 0x0000FFFF.
-  CGraphique();
-  // Writes the user-pattern list back to the settings store; every bitmap
-  // of the bank goes with the object.
+  // Builds the pattern bank: the built-in patterns, then the user patterns
+  // of `motifsUtilisateur` in order, each added as AjoutImageFondUtilisateur
+  // adds it (a file that no longer loads is skipped with "Unable to load
+  // file" and the numbering closes up; entries past the fiftieth are
+  // ignored). Sets the current pen to solid, width 5, 0x00FF0000 and the
+  // current brush to solid 0x0000FFFF.
+  // The object never reads or writes the settings store: its owner reads
+  // the list (talvik/util/motifs_utilisateur.h) and stores it.
+  explicit CGraphique(const std::vector<CString>& motifsUtilisateur = {});
+  // Every bitmap of the bank goes with the object; nothing is written.
   virtual ~CGraphique();
   CGraphique(const CGraphique&) = delete;
   CGraphique& operator=(const CGraphique&) = delete;
@@ -201,8 +206,8 @@ class CGraphique {
   // A new picture of the given size filled with the colour (0xFFFFFFFF:
   // the model's top-left pixel).
   static HBITMAP CreationImageRemplie(const HBITMAP& modele, CSize taille, COLORREF couleur);
-  // Fills the given picture itself with the colour. Every handle sharing
-  // these pixels sees the change.
+  // Fills the given picture itself with the colour. Other handles that
+  // shared its pixels keep theirs: the handle gets its own copy first.
   static void RemplieImage(HBITMAP& image, COLORREF couleur);
   // A copy of the picture with the outline of the rectangle drawn with a
   // pen of the style (raster::PS_*), width and colour. Width 0 gives null.
@@ -261,6 +266,12 @@ class CGraphique {
   // 1 when user pattern nMotif (50 and up) was removed; the later ones
   // move down by one.
   int EffaceImageFondUtilisateur(int nMotif);
+  // Called with the new user-pattern list after each add or removal that
+  // succeeded, so that the owner can store it at once (the maker installs
+  // SauveMotifsUtilisateur). None by default: the list then changes only
+  // in this object. Not called for the patterns of the constructor.
+  using SauvegardeMotifs = std::function<void(const std::vector<CString>& chemins)>;
+  void FixeSauvegardeMotifs(SauvegardeMotifs sauvegarde) { m_Sauvegarde = std::move(sauvegarde); }
 
   // The bank, read-only: full-size pattern n and its 40 x 40 thumbnail
   // (null for an empty slot or a number outside 0-99), the number of user
@@ -285,11 +296,9 @@ class CGraphique {
   const Pinceau& PinceauCourant() const { return m_Pinceau; }
 
  protected:
-  // Fills the bank: built-in patterns and thumbnails, then the user
-  // patterns of the settings store (pattern/).
-  void ChargeBanqueMotifs();
-  // Writes the user-pattern list to the settings store (pattern/).
-  void SauveBanqueMotifs() const;
+  // Fills the bank: built-in patterns and thumbnails, then the given user
+  // patterns (pattern/).
+  void ChargeBanqueMotifs(const std::vector<CString>& motifsUtilisateur);
 
   // Draws built-in pattern n (0-49) and its thumbnail, once.
   void AssureMotifIntegre(int n) const;
@@ -304,6 +313,7 @@ class CGraphique {
   Plume m_Plume{0, 5, RGB(0, 0, 255)};
   mutable HBITMAP m_BitmapMotifBase;  // the first built-in pattern, once drawn
   HBITMAP m_hBitmap;          // spare handle, null after construction
+  SauvegardeMotifs m_Sauvegarde;  // the owner's store of the user-pattern list
 };
 
 }  // namespace talvik

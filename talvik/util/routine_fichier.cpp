@@ -34,7 +34,8 @@ bool MemeFichier(std::FILE* f, const CString& chemin) {
 }
 
 void ErreurCopie(unsigned id) {
-  AfficheMessage(ChargeChaine(id), ChargeChaine(IDS_ERREUR_LIBRAIRIE), IconeMessage::Erreur);
+  AfficheMessage(MessageUtilisateur{id, ChargeChaine(id), ChargeChaine(IDS_ERREUR_LIBRAIRIE),
+                                    IconeMessage::Erreur, {}});
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "generation.h"
 #include "graphique.h"
 #include "installation.h"
+#include "motifs_utilisateur.h"
 #include "size_text.h"
 
 namespace lumaveil {
@@ -35,12 +36,15 @@ constexpr const char* kUsage =
 class CDialogueConsole : public IDialogue {
  public:
   explicit CDialogueConsole(bool installer) : installer_(installer) {}
-  void Message(const std::string& texte, const std::string&, IconeMessage) override {
-    std::fprintf(stderr, "%s\n", texte.c_str());
+  using IDialogue::Message;
+  // The text, and the file it is about on the same line when there is one.
+  void Message(const MessageUtilisateur& m) override {
+    if (m.fichier.empty()) std::fprintf(stderr, "%s\n", m.texte.c_str());
+    else std::fprintf(stderr, "%s: %s\n", m.texte.c_str(), m.fichier.c_str());
   }
-  int Question(const std::string& texte, const std::string&) override {
-    if (texte == kQuestionXscreensaver) return installer_ ? 1 : 0;
-    std::fprintf(stderr, "%s\nNo\n", texte.c_str());
+  int Question(const MessageUtilisateur& q) override {
+    if (q.id == IDS_INSTALLATION_XSCREENSAVER) return installer_ ? 1 : 0;
+    std::fprintf(stderr, "%s\nNo\n", q.texte.c_str());
     return 0;
   }
 
@@ -150,6 +154,31 @@ std::optional<std::string> Analyse(int argc, char** argv, Options& o) {
   return std::nullopt;
 }
 
+// Loads the screen's picture; when it does not load, "Unable to load file"
+// naming it goes to the dialogue (the screen goes on without picture).
+void ChargeImageEcran(CEcran& e, IDialogue& d) {
+  talvik::CMessagesRetenus retenus;
+  e.ChargeImage(e.CheminImage, 1);
+  for (const MessageUtilisateur& m : retenus.Prend()) d.Message(m);
+}
+
+// The same check for a picture that only gets its path set: the screen is
+// left as it is.
+void SignaleImageIllisible(const std::string& chemin, IDialogue& d) {
+  talvik::CMessagesRetenus retenus;
+  talvik::CGraphique::ChargeImage(chemin, 1);
+  for (const MessageUtilisateur& m : retenus.Prend()) d.Message(m);
+}
+
+// The output must not be the project or one of its pictures.
+bool SortieAcceptee(const CProjet& p, const Options& o, IDialogue& d) {
+  if (!SortieEcraseProjet(p, o.projet, o.sortie)) return true;
+  MessageUtilisateur m = MessageMaker(IDS_OUVERTURE_ECRITURE, IDS_ERREUR, IconeMessage::Erreur);
+  m.fichier = o.sortie;
+  d.Message(m);
+  return false;
+}
+
 int Nouveau(const Options& o, IDialogue& d) {
   CProjet p;
   if (o.resolution) p.ResolutionCible = *o.resolution;
@@ -159,12 +188,15 @@ int Nouveau(const Options& o, IDialogue& d) {
     p.ModeleCharge = 1;
   }
   // As files dropped on the list: one screen per file, its path set, no
-  // type checked. With no file, one blank screen.
+  // type checked. With no file, one blank screen. A file that does not
+  // load still makes its screen (without picture), and is named on
+  // standard error.
   for (const std::string& image : o.images) {
     auto e = p.NouvelEcranDepuisModele();
     std::error_code ec;
     std::filesystem::path absolu = std::filesystem::absolute(image, ec);
     e->CheminImage = ec ? image : absolu.lexically_normal().string();
+    SignaleImageIllisible(e->CheminImage, d);
     p.InsereApresSelection(std::move(e));
   }
   if (o.images.empty()) p.InsereApresSelection(p.NouvelEcranDepuisModele());
@@ -179,9 +211,11 @@ int Rendu(const Options& o, IDialogue& d) {
                  p.NombreEcrans());
     return 1;
   }
-  talvik::CGraphique graphique;
+  // The user patterns are read; the command line never writes the settings.
+  if (!SortieAcceptee(p, o, d)) return 1;
+  talvik::CGraphique graphique(talvik::LitMotifsUtilisateur());
   CEcran& e = p.Ecran(o.ecran - 1);
-  e.ChargeImage(e.CheminImage);
+  ChargeImageEcran(e, d);
   // Rendered as generation renders it.
   HBITMAP image =
       e.CalculeImageFinale(graphique, 0, Etapes::Toutes(), nullptr, Echantillonnage::Moyenne);
@@ -205,12 +239,14 @@ int Rendu(const Options& o, IDialogue& d) {
 int Genere(const Options& o, IDialogue& d) {
   CProjet p;
   if (!ChargeProjet(p, o.projet, d)) return 1;
-  talvik::CGraphique graphique;
+  talvik::CGraphique graphique(talvik::LitMotifsUtilisateur());
   OptionsGeneration g;
   g.sortie = o.sortie;
   g.moteur = CheminMoteur(o.plateforme);
   g.qualiteJPEG = Qualite(o);
   g.garderSiInterrompu = false;
+  g.fichierProjet = o.projet;
+  g.messageChargement = 1;
   CProgressionConsole progression;
   BilanGeneration bilan = GenereEcranDeVeille(p, graphique, g, d, progression);
   if (bilan.resultat != ResultatGeneration::Termine || !bilan.paquetEcrit) return 1;

@@ -1,28 +1,16 @@
 // The pattern bank of CGraphique: the built-in patterns with their
-// thumbnails, and the user patterns kept in the settings store.
+// thumbnails, and the user patterns its owner lists.
 #include <algorithm>
-#include <cstdio>
 #include <vector>
 
 #include "graphique.h"
 #include "pattern/motifs_integres.h"
-#include "registre.h"
 
 namespace talvik {
 
 namespace {
 
-// The application key under which the user-pattern list is kept.
-constexpr const char* kApplication = "Lumaveil";
 constexpr int kTailleVignette = 40;
-// A damaged store may claim any count: no more entries than this are read.
-constexpr int kMaxEntreesLues = 1000;
-
-std::string NomValeurImage(int i) {
-  char nom[32];
-  std::snprintf(nom, sizeof nom, "UserImage%d", i);
-  return nom;
-}
 
 }  // namespace
 
@@ -35,29 +23,13 @@ void CGraphique::AssureMotifIntegre(int n) const {
   });
 }
 
-void CGraphique::ChargeBanqueMotifs() {
+void CGraphique::ChargeBanqueMotifs(const std::vector<CString>& motifsUtilisateur) {
   // The built-in patterns are drawn when first used (AssureMotifIntegre):
   // a run that uses two of them draws two.
-  CBaseRegistre registre;
-  if (registre.OuvreLecture(kApplication, "")) {
-    int nombre = 0;
-    registre.Lecture("UserNumberImage", nombre);
-    nombre = std::min(nombre, kMaxEntreesLues);
-    for (int i = 1; i <= nombre && m_nNombreMotifsUtilisateur < kMaxMotifsUtilisateur; ++i) {
-      CString chemin;
-      if (registre.Lecture(NomValeurImage(i), chemin)) AjoutImageFondUtilisateur(chemin);
-    }
-    registre.Ferme();
+  for (const CString& chemin : motifsUtilisateur) {
+    if (m_nNombreMotifsUtilisateur >= kMaxMotifsUtilisateur) break;
+    AjoutImageFondUtilisateur(chemin);
   }
-}
-
-void CGraphique::SauveBanqueMotifs() const {
-  CBaseRegistre registre;
-  if (!registre.OuvreEcriture(kApplication, "")) return;
-  registre.Ecriture("UserNumberImage", m_nNombreMotifsUtilisateur);
-  for (int i = 1; i <= m_nNombreMotifsUtilisateur; ++i)
-    registre.Ecriture(NomValeurImage(i), m_strCheminsMotifs[std::size_t(i - 1)]);
-  registre.Ferme();
 }
 
 int CGraphique::AjoutImageFondUtilisateur(const CString& chemin) {
@@ -72,6 +44,7 @@ int CGraphique::AjoutImageFondUtilisateur(const CString& chemin) {
   m_Vignettes[n] = vignette;
   m_strCheminsMotifs.push_back(chemin);
   ++m_nNombreMotifsUtilisateur;
+  if (m_Sauvegarde) m_Sauvegarde(m_strCheminsMotifs);
   return 1;
 }
 
@@ -86,6 +59,7 @@ int CGraphique::EffaceImageFondUtilisateur(int nMotif) {
   m_Vignettes[fin - 1].Reset();
   m_strCheminsMotifs.erase(m_strCheminsMotifs.begin() + (nMotif - kPremierMotifUtilisateur));
   --m_nNombreMotifsUtilisateur;
+  if (m_Sauvegarde) m_Sauvegarde(m_strCheminsMotifs);
   return 1;
 }
 

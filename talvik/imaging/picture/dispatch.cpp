@@ -18,6 +18,9 @@ FormatImage FormatDuChemin(const std::string& chemin) {
   return FormatImage::Inconnu;
 }
 
+// Id of "Unable to load file" in the library's string table.
+constexpr unsigned kIdChargementImpossible = 11;
+
 HBITMAP CGraphique::ChargeImage(const CString& chemin, int bAfficheMessage, int* pTransparence,
                                 COLORREF* pCouleurTransparente) {
   HBITMAP image;
@@ -39,7 +42,9 @@ HBITMAP CGraphique::ChargeImage(const CString& chemin, int bAfficheMessage, int*
     case FormatImage::TIFF: image = ChargeImageTIFF(chemin); break;
     case FormatImage::Inconnu: break;
   }
-  if (!image && bAfficheMessage) AfficheMessage("Unable to load file", "Error", IconeMessage::Erreur);
+  if (!image && bAfficheMessage)
+    AfficheMessage(MessageUtilisateur{kIdChargementImpossible, "Unable to load file", "Error",
+                                      IconeMessage::Erreur, chemin});
   return image;
 }
 

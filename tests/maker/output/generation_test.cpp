@@ -4,7 +4,11 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <thread>
+#include <utility>
+#include <vector>
 
+#include "attente.h"
 #include "chaines_maker.h"
 #include "commande_generation.h"
 #include "dialogue_enregistreur.h"
@@ -324,6 +328,89 @@ class CChoixTest : public IChoixFichier {
     return reponse;
   }
 };
+
+// Pictures that cannot be loaded (damaged, gone) raise messages while the
+// screens are rendered, on the render thread when there is one. Each
+// message reaches the dialogue on the caller's thread, once, in the order
+// of the screens; nothing reaches the library's hook or the wait cursor
+// from another thread.
+TEST_F(Generation, EveryMessageArrivesOnTheCallersThreadOnceInOrder) {
+  const std::string abime1 = dir_.File("abime1.jpg"), abime2 = dir_.File("abime2.jpg");
+  std::ofstream(abime1, std::ios::binary) << "not a JPEG at all";
+  std::ofstream(abime2, std::ios::binary) << "neither is this one";
+  const std::string parti = dir_.File("parti.png");
+  Ajoute(abime1, 3, 0);
+  Ajoute(parti, 3, 0);
+  Ajoute(Image("bon.bmp", RGB(0, 0, 200)), 3, 0);
+  Ajoute(abime2, 3, 0);
+  const std::thread::id appelant = std::this_thread::get_id();
+  std::vector<std::thread::id> hook, curseur;
+  talvik::MessageHook ancienHook = talvik::InstalleMessageHook(
+      [&](const std::string&, const std::string&, IconeMessage) {
+        hook.push_back(std::this_thread::get_id());
+        return 1;
+      });
+  HookAttente ancienCurseur =
+      InstalleHookAttente([&](bool) { curseur.push_back(std::this_thread::get_id()); });
+
+  std::vector<std::vector<MessageUtilisateur>> recus;
+  for (int fils : {2, 1}) {
+    CDialogueTest d;
+    OptionsGeneration o = Options("m" + std::to_string(fils), fils);
+    o.messageChargement = 1;
+    BilanGeneration b = GenereEcranDeVeille(projet_, *graphique_, o, d, progression_);
+    EXPECT_EQ(b.resultat, ResultatGeneration::Termine);
+    EXPECT_EQ(b.enregistrements, 4);  // blank screens still have their background
+    for (std::thread::id f : d.fils) EXPECT_EQ(f, appelant);
+    std::vector<std::pair<std::string, std::string>> vus;
+    for (const MessageUtilisateur& m : d.messages) vus.emplace_back(m.titre, m.fichier);
+    EXPECT_EQ(vus, (std::vector<std::pair<std::string, std::string>>{{"JPEG Fatal Error", ""},
+                                                                     {"Error", abime1},
+                                                                     {"Error", parti},
+                                                                     {"JPEG Fatal Error", ""},
+                                                                     {"Error", abime2}}));
+    ASSERT_EQ(d.messages.size(), 5u);
+    EXPECT_EQ(d.messages[2].id, 11u);
+    EXPECT_EQ(d.messages[2].texte, "Unable to load file");
+    recus.push_back(d.messages);
+  }
+  EXPECT_EQ(recus[0], recus[1]);  // one thread or two: the same messages
+  talvik::InstalleMessageHook(ancienHook);
+  InstalleHookAttente(ancienCurseur);
+  EXPECT_TRUE(hook.empty());
+  for (std::thread::id f : curseur) EXPECT_EQ(f, appelant);
+}
+
+// Generation never writes over what the user made: the project's file or
+// one of its pictures, under whatever name, is refused as a target.
+TEST_F(Generation, AnOutputThatIsTheProjectOrOneOfItsPicturesIsRefused) {
+  const std::string a = Image("a.bmp", RGB(10, 10, 10));
+  Ajoute(a, 3, 0);
+  Ajoute(Image("b.bmp", RGB(20, 20, 20)), 3, 0);
+  const std::string fichierProjet = dir_.File("p.lmv");
+  std::ofstream(fichierProjet, std::ios::binary) << "the user's project";
+  std::filesystem::create_symlink(a, dir_.File("lien.bmp"));
+  std::vector<std::uint8_t> imageAvant = testing::Contenu(a);
+  for (const std::string& sortie :
+       {fichierProjet, dir_.Path() + "/./a.bmp", dir_.File("lien.bmp")}) {
+    CDialogueTest d;
+    OptionsGeneration o = Options("x");
+    o.sortie = sortie;
+    o.fichierProjet = fichierProjet;
+    BilanGeneration b = GenereEcranDeVeille(projet_, *graphique_, o, d, progression_);
+    EXPECT_EQ(b.resultat, ResultatGeneration::Echec) << sortie;
+    EXPECT_FALSE(b.paquetEcrit);
+    ASSERT_EQ(d.messages.size(), 1u);
+    EXPECT_EQ(d.messages[0].id, unsigned(IDS_OUVERTURE_ECRITURE));
+    EXPECT_EQ(d.messages[0].texte, "Unable to write-open file");
+    EXPECT_EQ(d.messages[0].fichier, sortie);
+  }
+  EXPECT_EQ(testing::Contenu(fichierProjet),
+            (std::vector<std::uint8_t>{'t', 'h', 'e', ' ', 'u', 's', 'e', 'r', '\'', 's', ' ',
+                                       'p', 'r', 'o', 'j', 'e', 'c', 't'}));
+  EXPECT_EQ(testing::Contenu(a), imageAvant);
+  EXPECT_TRUE(projet_.CheminEcranDeVeille.empty());
+}
 
 TEST_F(Generation, CommandChecksScreensThenAsksForTheFileThenOffersTheInstall) {
   CChoixTest choix;

@@ -5,17 +5,20 @@
 // and duration.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <regex>
 #include <sstream>
 
 #include "dialogue_enregistreur.h"
+#include "empreinte_fichier.h"
 #include "fichier_modele.h"
 #include "fichier_projet.h"
 #include "graphique.h"
 #include "images_comparees.h"
 #include "lecture_paquet.h"
+#include "motifs_utilisateur.h"
 #include "run_and_capture.h"
 #include "registre.h"
 #include "temp_dir.h"
@@ -249,6 +252,93 @@ TEST_F(BoutEnBout, RenderUsesTheStoredQualityUnlessTheOptionGivesOne) {
   std::ifstream f(dir_.File("help.txt"));
   const std::string aide((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
   EXPECT_NE(aide.find("--quality overrides it"), std::string::npos) << aide;
+}
+
+// The command line uses the user patterns of the settings store and
+// leaves the store as it found it: a maker open beside it keeps its list.
+TEST_F(BoutEnBout, RenderAndGenerateReadTheUserPatternsAndNeverWriteTheSettings) {
+  std::string p = Nouveau("p.lmv");
+  const COLORREF couleurMotif = RGB(10, 200, 30);
+  ASSERT_EQ(talvik::CGraphique::SauveImageBMP(dir_.File("motif.bmp"),
+                                              talvik::Bitmap::Create(8, 8, couleurMotif)),
+            1);
+  ASSERT_EQ(talvik::SauveMotifsUtilisateur({dir_.File("motif.bmp")}), 1);
+  {
+    CProjet projet;
+    testing::CDialogueTest d;
+    ASSERT_EQ(ChargeProjet(projet, p, d), 1);
+    projet.Ecran(0).CadreMotifUtilisation = 1;
+    projet.Ecran(0).CadreMotif = 50;
+    ASSERT_EQ(SauveProjet(projet, p, d), 1);
+  }
+  const std::string store = dir_.File("registry.reg");
+  ASSERT_TRUE(testing::EmpreinteFichier::Vieillit(store));
+  const testing::EmpreinteFichier avant = testing::EmpreinteFichier::De(store);
+
+  Sortie s = Lance("--render p.lmv --screen 1 --output r.bmp");
+  ASSERT_EQ(s.code, 0) << s.erreur;
+  talvik::Bitmap rendu = talvik::CGraphique::ChargeImage(dir_.File("r.bmp"), 0);
+  ASSERT_TRUE(rendu);
+  EXPECT_NE(std::count(rendu.Pixels(), rendu.Pixels() + rendu.PixelCount(),
+                       talvik::PixelFromColor(couleurMotif)),
+            0);
+  EXPECT_TRUE(testing::EmpreinteFichier::De(store) == avant);
+  s = Lance("--generate p.lmv --output saver --platform linux");
+  ASSERT_EQ(s.code, 0) << s.erreur;
+  EXPECT_TRUE(testing::EmpreinteFichier::De(store) == avant);
+}
+
+// Nothing the user made is overwritten: the project and its pictures are
+// refused as outputs, and left as they were.
+TEST_F(BoutEnBout, TheProjectAndItsPicturesAreNeverOverwritten) {
+  std::string p = Nouveau("p.lmv");
+  const std::vector<std::uint8_t> projet = testing::Contenu(p);
+  const std::vector<std::uint8_t> image = testing::Contenu(images_[0]);
+  for (const std::string& commande :
+       {std::string("--generate p.lmv --output p.lmv --platform linux"),
+        std::string("--generate p.lmv --output ./a.bmp"),
+        std::string("--render p.lmv --screen 2 --output a.bmp"),
+        std::string("--render p.lmv --screen 1 --output ../") +
+            fs::path(dir_.Path()).filename().string() + "/p.lmv"}) {
+    Sortie s = Lance(commande);
+    EXPECT_EQ(s.code, 1) << commande;
+    EXPECT_NE(s.erreur.find("Unable to write-open file"), std::string::npos) << s.erreur;
+  }
+  EXPECT_EQ(testing::Contenu(p), projet);
+  EXPECT_EQ(testing::Contenu(images_[0]), image);
+}
+
+// A picture that cannot be loaded any more (gone, damaged) is named on
+// standard error with the designed message, once per use, and the run goes
+// on: its screen is the background alone.
+TEST_F(BoutEnBout, APictureThatCannotBeLoadedIsNamedAndTheRunGoesOn) {
+  fs::remove(dir_.File("c.jpg"));
+  std::ofstream(dir_.File("d.tif"), std::ios::binary | std::ios::trunc) << "damaged";
+  const std::string parti = "Unable to load file: " + dir_.File("c.jpg");
+  const std::string abime = "Unable to load file: " + dir_.File("d.tif");
+  auto fois = [](const std::string& texte, const std::string& quoi) {
+    int n = 0;
+    for (std::size_t i = texte.find(quoi); i != std::string::npos; i = texte.find(quoi, i + 1))
+      ++n;
+    return n;
+  };
+  Sortie s = Lance("--new p.lmv --resolution 640x480 a.bmp c.jpg d.tif");
+  EXPECT_EQ(s.code, 0);
+  EXPECT_EQ(fois(s.erreur, parti), 1) << s.erreur;
+  EXPECT_EQ(fois(s.erreur, abime), 1) << s.erreur;
+  s = Lance("--render p.lmv --screen 2 --output r.bmp");
+  EXPECT_EQ(s.code, 0);
+  EXPECT_EQ(fois(s.erreur, parti), 1) << s.erreur;
+  talvik::Bitmap rendu = talvik::CGraphique::ChargeImage(dir_.File("r.bmp"), 0);
+  ASSERT_TRUE(rendu);
+  EXPECT_EQ(rendu.GetPixel(320, 240), rendu.GetPixel(0, 0));  // the background alone
+  s = Lance("--generate p.lmv --output saver --platform linux");
+  EXPECT_EQ(s.code, 0);
+  EXPECT_EQ(fois(s.erreur, parti), 1) << s.erreur;
+  EXPECT_EQ(fois(s.erreur, abime), 1) << s.erreur;
+  EXPECT_EQ(testing::LitPaquet(dir_.File("saver")).nombre, 3);
+  // The order of the screens: the gone picture before the damaged one.
+  EXPECT_LT(s.erreur.find(parti), s.erreur.find(abime));
 }
 
 TEST_F(BoutEnBout, FailuresExitWithOneAndLeaveNothingBehind) {

@@ -3,12 +3,15 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <fstream>
 #include <set>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "base/message.h"
 #include "graphique.h"
+#include "motifs_utilisateur.h"
 #include "pattern/motifs_integres.h"
 #include "registre.h"
 #include "temp_dir.h"
@@ -172,13 +175,21 @@ TEST_F(Banque, RemovingMovesTheLaterPatternsDown) {
   EXPECT_TRUE(g.Motif(0));  // built-in patterns stay
 }
 
+// The bank as the maker holds it: the list read at start, each change
+// stored at once.
+std::unique_ptr<CGraphique> BanqueDuMaker() {
+  auto g = std::make_unique<CGraphique>(LitMotifsUtilisateur());
+  g->FixeSauvegardeMotifs(&SauveMotifsUtilisateur);
+  return g;
+}
+
 TEST_F(Banque, UserPatternsPersistAcrossTwoRuns) {
   std::string a = Image("a.bmp", 10, 10, RGB(255, 0, 0));
   std::string b = Image("b b.bmp", 11, 7, RGB(0, 255, 0));
   {
-    CGraphique premier;
-    ASSERT_EQ(premier.AjoutImageFondUtilisateur(a), 1);
-    ASSERT_EQ(premier.AjoutImageFondUtilisateur(b), 1);
+    auto premier = BanqueDuMaker();
+    ASSERT_EQ(premier->AjoutImageFondUtilisateur(a), 1);
+    ASSERT_EQ(premier->AjoutImageFondUtilisateur(b), 1);
   }
   {
     CBaseRegistre r;
@@ -193,10 +204,30 @@ TEST_F(Banque, UserPatternsPersistAcrossTwoRuns) {
     EXPECT_EQ(p2, b);
     r.Ferme();
   }
-  CGraphique second;
+  CGraphique second(LitMotifsUtilisateur());
   EXPECT_EQ(second.NombreMotifsUtilisateur(), 2);
   EXPECT_EQ(second.Motif(51).Width(), 11);
   EXPECT_EQ(second.Motif(51).Height(), 7);
+  // Removing a pattern is stored at once too.
+  auto troisieme = BanqueDuMaker();
+  ASSERT_EQ(troisieme->EffaceImageFondUtilisateur(50), 1);
+  EXPECT_EQ(LitMotifsUtilisateur(), std::vector<std::string>{b});
+}
+
+// A bank whose owner installs no store (the command-line tools) changes
+// nothing on disk, whatever is added or removed, and reading the list
+// creates no file.
+TEST_F(Banque, ABankWithoutAStoreWritesNothing) {
+  std::string a = Image("a.bmp", 10, 10, RGB(255, 0, 0));
+  const std::string fichier = dir_.File("registry.reg");
+  EXPECT_TRUE(LitMotifsUtilisateur().empty());
+  {
+    CGraphique g(LitMotifsUtilisateur());
+    ASSERT_EQ(g.AjoutImageFondUtilisateur(a), 1);
+    ASSERT_EQ(g.EffaceImageFondUtilisateur(50), 1);
+    ASSERT_EQ(g.AjoutImageFondUtilisateur(a), 1);
+  }
+  EXPECT_FALSE(std::ifstream(fichier).good());
 }
 
 TEST_F(Banque, AListedFileThatIsGoneIsSkippedAndTheNumberingClosesUp) {
@@ -204,18 +235,20 @@ TEST_F(Banque, AListedFileThatIsGoneIsSkippedAndTheNumberingClosesUp) {
   std::string b = Image("b.bmp", 11, 11, RGB(0, 255, 0));
   std::string c = Image("c.bmp", 12, 12, RGB(0, 0, 255));
   {
-    CGraphique premier;
-    premier.AjoutImageFondUtilisateur(a);
-    premier.AjoutImageFondUtilisateur(b);
-    premier.AjoutImageFondUtilisateur(c);
+    auto premier = BanqueDuMaker();
+    premier->AjoutImageFondUtilisateur(a);
+    premier->AjoutImageFondUtilisateur(b);
+    premier->AjoutImageFondUtilisateur(c);
   }
   std::remove(b.c_str());
   {
-    CGraphique second;
+    CGraphique second(LitMotifsUtilisateur());
     EXPECT_EQ(second.NombreMotifsUtilisateur(), 2);
     EXPECT_EQ(second.Motif(50).Width(), 10);
     EXPECT_EQ(second.Motif(51).Width(), 12);
     EXPECT_EQ(messages_.size(), 1u);
+    // The maker writes the list back at exit.
+    ASSERT_EQ(SauveMotifsUtilisateur(second.CheminsMotifsUtilisateur()), 1);
   }
   // The store now lists two, and the third entry of the earlier run stays.
   CBaseRegistre r;
@@ -238,7 +271,7 @@ TEST_F(Banque, ADamagedCountDoesNotHangTheStart) {
     w.Ecriture("UserImage1", Image("a.bmp", 5, 5, 0));
     w.Ferme();
   }
-  CGraphique g;
+  CGraphique g(LitMotifsUtilisateur());
   EXPECT_EQ(g.NombreMotifsUtilisateur(), 1);
 }
 

@@ -4,14 +4,19 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
+#include <vector>
 
+#include "empreinte_fichier.h"
 #include "graphique.h"
+#include "motifs_utilisateur.h"
 #include "temp_dir.h"
 
 namespace talvik {
 namespace {
 
+using lumaveil::testing::EmpreinteFichier;
 using lumaveil::testing::TempDir;
 
 // Runs talvik with a private settings store; the exit code and standard
@@ -80,6 +85,36 @@ TEST(PatternCli, BackgroundBorderAndTextChain) {
   EXPECT_EQ(texte.GetPixel(662 - 21, 502 - 21), RGB(255, 255, 0));
   EXPECT_NE(texte.GetPixel(662 - 20, 502 - 21), RGB(255, 255, 0));
   EXPECT_NE(texte.GetPixel(662 - 21, 502 - 20), RGB(255, 255, 0));
+}
+
+// The tool uses the user patterns of the settings store and never writes
+// the store: a maker open beside it keeps its own list.
+TEST(PatternCli, BorderWithAUserPatternLeavesTheSettingsFileAlone) {
+  TempDir d;
+  const std::string store = d.File("registry.reg");
+  std::vector<std::string> motifs;
+  for (int i = 0; i < 6; ++i) {
+    motifs.push_back(d.File("motif" + std::to_string(i) + ".bmp"));
+    ASSERT_EQ(CGraphique::SauveImageBMP(motifs.back(), Bitmap::Create(8, 8, RGB(0, 0, 40 * i))), 1);
+  }
+  ::setenv("LUMAVEIL_REGISTRY", store.c_str(), 1);
+  ASSERT_EQ(SauveMotifsUtilisateur(motifs), 1);
+  ::unsetenv("LUMAVEIL_REGISTRY");
+  ASSERT_TRUE(EmpreinteFichier::Vieillit(store));
+  const EmpreinteFichier avant = EmpreinteFichier::De(store);
+  ASSERT_TRUE(avant.existe);
+
+  ASSERT_EQ(CGraphique::SauveImageBMP(d.File("p.bmp"), Bitmap::Create(20, 20, RGB(9, 9, 9))), 1);
+  ASSERT_EQ(Talvik(d, "border " + d.File("p.bmp") + " " + d.File("o.bmp") +
+                          " --thickness 4 --pattern 55"),
+            0);
+  HBITMAP cadre = CGraphique::ChargeImage(d.File("o.bmp"), 0);
+  ASSERT_TRUE(cadre);
+  EXPECT_EQ(cadre.GetPixel(0, 0), RGB(0, 0, 200));  // user pattern 55 is the sixth file
+  EXPECT_TRUE(EmpreinteFichier::De(store) == avant);
+
+  ASSERT_EQ(Talvik(d, "patterns"), 0);
+  EXPECT_TRUE(EmpreinteFichier::De(store) == avant);
 }
 
 TEST(PatternCli, WrongArgumentsFail) {
