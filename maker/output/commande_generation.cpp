@@ -24,6 +24,7 @@ BilanGeneration CommandeGeneration(CProjet& projet, talvik::CGraphique& graphiqu
   options.moteur =
       parametres.moteur.empty() ? CheminMoteur(parametres.plateforme) : parametres.moteur;
   options.qualiteJPEG = parametres.qualiteJPEG;
+  options.fichierProjet = parametres.fichierProjet;
   BilanGeneration bilan = GenereEcranDeVeille(projet, graphique, options, dialogue, progression);
   if (bilan.resultat == ResultatGeneration::Termine && bilan.paquetEcrit)
     ProposeInstallation(*cible, parametres.plateforme, dialogue, parametres.maison);

@@ -18,6 +18,7 @@ struct ParametresCommandeGeneration {
   int qualiteJPEG = 75;             // the application's JPEGQuality
   std::string maison;               // the user's home directory (Linux install)
   std::string moteur;               // engine file; "": the one beside the program
+  std::string fichierProjet;        // the project's file, never accepted as the target
 };
 
 // Fewer than 2 screens: message 61239 and nothing else. Otherwise the

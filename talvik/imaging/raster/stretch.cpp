@@ -94,6 +94,9 @@ void StretchMoyenne(Bitmap& dst, int dx, int dy, int dw, int dh, const Bitmap& s
   Coupe(dx, dw, dst.Width(), i0, i1);
   Coupe(dy, dh, dst.Height(), y0, y1);
   if (i0 >= i1 || y0 >= y1) return;
+  // A shared destination gets its own pixels here, before the rows are
+  // shared out between threads.
+  if (!dst.Pixels()) return;
   const Prises ph = CalculePrises(dw, sx, sw, src.Width());
   const Prises pv = CalculePrises(dh, sy, sh, src.Height());
   const int largeur = i1 - i0;
@@ -166,6 +169,9 @@ void StretchProche(Bitmap& dst, int dx, int dy, int dw, int dh, const Bitmap& sr
   Coupe(dx, dw, dst.Width(), i0, i1);
   Coupe(dy, dh, dst.Height(), y0, y1);
   if (i0 >= i1 || y0 >= y1) return;
+  // A shared destination gets its own pixels here, before the rows are
+  // shared out between threads.
+  if (!dst.Pixels()) return;
   std::vector<int> colonnes(std::size_t(i1 - i0));
   for (int i = i0; i < i1; ++i) colonnes[std::size_t(i - i0)] = Plus_Proche(i, sx, sw, dw);
   const int W = src.Width(), H = src.Height();
