@@ -211,8 +211,8 @@ int Rendu(const Options& o, IDialogue& d) {
                  p.NombreEcrans());
     return 1;
   }
-  // The user patterns are read; the command line never writes the settings.
   if (!SortieAcceptee(p, o, d)) return 1;
+  // The user patterns are read; the command line never writes the settings.
   talvik::CGraphique graphique(talvik::LitMotifsUtilisateur());
   CEcran& e = p.Ecran(o.ecran - 1);
   ChargeImageEcran(e, d);

@@ -173,7 +173,7 @@ TEST_F(Rendu, PaintingOnARenderedPictureLeavesTheScreenAlone) {
   e_.FondCouleur = RGB(0, 128, 0);
   HBITMAP complet = Tout(nullptr, 0);
   const HBITMAP copieComplet = complet.Clone();
-  HBITMAP tournee = e_.CalculeImageFinale(*graphique_, 3, 1, 0, 0, 0, 0, 0, 0, nullptr);
+  HBITMAP tournee = e_.CalculeImageFinale(*graphique_, 3, Etape::Rotation);
   ASSERT_TRUE(tournee.SameAs(e_.ImageTournee));  // the cache handed out, as designed
   talvik::CGraphique::RemplieImage(complet, RGB(255, 0, 255));
   talvik::CGraphique::RemplieImage(tournee, RGB(255, 0, 255));
