@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <mutex>
-#include <thread>
 #include <utility>
 
 namespace talvik {
@@ -12,7 +11,6 @@ namespace {
 struct Hook {
   std::mutex mutex;
   MessageHook fonction;
-  std::thread::id fil;  // the thread that installed it
 };
 
 Hook& LeHook() {
@@ -38,7 +36,6 @@ std::string MessageUtilisateur::Ligne() const {
 MessageHook InstalleMessageHook(MessageHook hook) {
   Hook& h = LeHook();
   std::lock_guard<std::mutex> verrou(h.mutex);
-  h.fil = std::this_thread::get_id();
   return std::exchange(h.fonction, std::move(hook));
 }
 
@@ -51,7 +48,7 @@ int AfficheMessage(const MessageUtilisateur& message) {
   {
     Hook& h = LeHook();
     std::lock_guard<std::mutex> verrou(h.mutex);
-    if (h.fonction && h.fil == std::this_thread::get_id()) fonction = h.fonction;
+    fonction = h.fonction;
   }
   if (fonction) return fonction(message.texte, message.titre, message.icone);
   return SurErreurStandard(message);

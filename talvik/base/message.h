@@ -1,17 +1,17 @@
 // Messages the library shows to the user (load failures, codec errors).
 //
 // A message is a value (MessageUtilisateur) that carries its designed
-// string id. It is shown through one hook, and only on the thread that
-// owns the user interface: the GUI installs a hook that shows a message
-// box, from its own thread; command-line programs keep the default, which
-// writes to standard error.
+// string id. It is shown through one hook: the GUI installs one that shows
+// a message box on its own thread (a message sent from another thread
+// waits there until the GUI thread has shown it); command-line programs
+// keep the default, which writes to standard error.
 //
-// Work that runs on another thread (generation renders on a thread of its
-// own) holds a CMessagesRetenus while it works: the messages raised there
-// are kept, in order, handed over with the work's result, and shown by the
-// owner on its thread (for generation, through IDialogue). A message
-// raised on another thread without one never reaches the hook: it is
-// written to standard error.
+// Work that runs on another thread while the user interface's thread waits
+// for it (generation renders on a thread of its own) holds a
+// CMessagesRetenus while it works: the messages raised there are kept, in
+// order, handed over with the work's result, and shown by the owner on its
+// thread (for generation, through IDialogue). Such a thread never waits
+// on the user interface, so the two cannot block each other.
 #pragma once
 
 #include <functional>
@@ -39,13 +39,14 @@ struct MessageUtilisateur {
 using MessageHook =
     std::function<int(const std::string& texte, const std::string& titre, IconeMessage icone)>;
 
-// Installs a hook; an empty function restores the default. The calling
-// thread becomes the one the hook is called on. Returns the previous hook.
+// Installs a hook; an empty function restores the default. Returns the
+// previous one. The hook may be called from any thread that holds no
+// CMessagesRetenus: it takes the message to its user interface's thread.
 MessageHook InstalleMessageHook(MessageHook hook);
 
 // Shows a message: kept by the innermost CMessagesRetenus of the calling
-// thread when there is one (returns 1); else through the hook when called
-// on the hook's thread; else on standard error (returns 1).
+// thread when there is one (returns 1); else through the hook; else on
+// standard error (returns 1).
 int AfficheMessage(const MessageUtilisateur& message);
 // The same for a text without a designed id.
 int AfficheMessage(const std::string& texte, const std::string& titre,
