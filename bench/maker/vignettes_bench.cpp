@@ -40,8 +40,8 @@ std::string g_projet;
 
 class Silence : public IDialogue {
  public:
-  void Message(const std::string&, const std::string&, IconeMessage) override {}
-  int Question(const std::string&, const std::string&) override { return 0; }
+  void Message(const MessageUtilisateur&) override {}
+  int Question(const MessageUtilisateur&) override { return 0; }
 };
 
 void Prepare(const std::string& dossier) {

@@ -4,13 +4,12 @@
 
 namespace lumaveil {
 
-void CDialogueQt::Message(const std::string& texte, const std::string& titre,
-                          IconeMessage icone) {
-  talvik::BoiteMessage(parent_, texte, titre, icone);
+void CDialogueQt::Message(const MessageUtilisateur& message) {
+  talvik::BoiteMessage(parent_, message.texte, message.titre, message.icone);
 }
 
-int CDialogueQt::Question(const std::string& texte, const std::string& titre) {
-  return talvik::BoiteMessage(parent_, texte, titre, IconeMessage::Question,
+int CDialogueQt::Question(const MessageUtilisateur& question) {
+  return talvik::BoiteMessage(parent_, question.texte, question.titre, IconeMessage::Question,
                               talvik::BoutonsMessage::OuiNon) == talvik::IDYES
              ? 1
              : 0;

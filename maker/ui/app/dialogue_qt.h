@@ -12,9 +12,10 @@ namespace lumaveil {
 class CDialogueQt : public IDialogue {
  public:
   explicit CDialogueQt(QWidget* parent = nullptr) : parent_(parent) {}
-  void Message(const std::string& texte, const std::string& titre, IconeMessage icone) override;
+  using IDialogue::Message;
+  void Message(const MessageUtilisateur& message) override;
   // Yes/No with the question icon: 1 for Yes.
-  int Question(const std::string& texte, const std::string& titre) override;
+  int Question(const MessageUtilisateur& question) override;
 
  private:
   QPointer<QWidget> parent_;

@@ -34,6 +34,7 @@
 #include "travail/commandes_ecran.h"
 #include "travail/editeurs_qt.h"
 #include "travail/travail_fenetre.h"
+#include "motifs_utilisateur.h"
 
 namespace lumaveil {
 
@@ -62,7 +63,11 @@ CMainFrame::CMainFrame(CContexte& contexte, QWidget* parent)
   InitialiseIcones();
   setObjectName("CMainFrame");
   setWindowIcon(QIcon(QStringLiteral(":/icones/logo.svg")));
-  if (!contexte_.Graphique) contexte_.Graphique = std::make_unique<talvik::CGraphique>();
+  if (!contexte_.Graphique) {
+    // The user patterns of the settings store; each add or removal is stored.
+    contexte_.Graphique = std::make_unique<talvik::CGraphique>(talvik::LitMotifsUtilisateur());
+    contexte_.Graphique->FixeSauvegardeMotifs(&talvik::SauveMotifsUtilisateur);
+  }
   dialogue_ = std::make_unique<CDialogueQt>(this);
 
   CreeActions();

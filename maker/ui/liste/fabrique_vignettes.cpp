@@ -9,6 +9,7 @@
 
 #include "graphique.h"
 #include "vignette.h"
+#include "motifs_utilisateur.h"
 
 namespace lumaveil {
 
@@ -83,7 +84,8 @@ void CFabriqueVignettes::Boucle() {
       fond = fond_;
     }
     if (!fond) fond = talvik::HBITMAP::Create(kVignetteLargeur, kVignetteHauteur, 0x00E0E0E0);
-    if (!graphique) graphique = std::make_unique<talvik::CGraphique>();
+    if (!graphique)
+      graphique = std::make_unique<talvik::CGraphique>(talvik::LitMotifsUtilisateur());
     talvik::HBITMAP vignette = Fabrique(*graphique, *travail.ecran, fond);
     travail.ecran.reset();
     const std::uint64_t jeton = travail.jeton, serie = travail.serie;

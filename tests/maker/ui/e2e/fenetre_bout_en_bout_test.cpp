@@ -28,8 +28,8 @@ const std::string kBin = LUMAVEIL_BIN_DIR;
 
 class Silence : public IDialogue {
  public:
-  void Message(const std::string&, const std::string&, IconeMessage) override {}
-  int Question(const std::string&, const std::string&) override { return 0; }
+  void Message(const MessageUtilisateur&) override {}
+  int Question(const MessageUtilisateur&) override { return 0; }
 };
 
 class FenetreBoutEnBout : public ::testing::Test {
