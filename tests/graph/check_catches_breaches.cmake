@@ -12,6 +12,7 @@ foreach(expected
     "cycle: talvik_util -> talvik_imaging -> talvik_util"
     "lumaveil_model links Qt \\(Qt6::Core\\)"
     "player target LmvEngine links talvik_base \\(talvik/base\\)"
+    "imaging target talvik_imaging links talvik_util \\(talvik/util\\)"
     "talvik_base links lmv_package: the base types link nothing")
   if(NOT err MATCHES "${expected}")
     message(FATAL_ERROR "the check did not report \"${expected}\":\n${err}")

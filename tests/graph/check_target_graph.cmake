@@ -4,7 +4,9 @@
 #    player core link no Qt, directly or through anything they link;
 #  - the player's targets link nothing of the library (talvik/) or of the
 #    maker (maker/);
-#  - the base types (talvik/base) link no target of the project.
+#  - the base types (talvik/base) link no target of the project;
+#  - the imaging core (talvik/imaging) reaches nothing of the utilities
+#    (talvik/util: settings, files, commands) or of the maker.
 # Targets are told apart by their source directory, so a renamed or new
 # target of those directories is checked too.
 # Prints every breach and fails when there is one.
@@ -49,6 +51,8 @@ set(no_qt_dirs "^(talvik/base|talvik/imaging|maker/model|player/core)(/|$)")
 set(player_dirs "^player(/|$)")
 set(library_or_maker_dirs "^(talvik|maker)(/|$)")
 set(base_dirs "^talvik/base(/|$)")
+set(imaging_dirs "^talvik/imaging(/|$)")
+set(util_or_maker_dirs "^(talvik/util|maker)(/|$)")
 
 foreach(t IN LISTS TARGETS)
   set(cycle_found 0)
@@ -67,6 +71,13 @@ foreach(t IN LISTS TARGETS)
     foreach(dep IN LISTS LINKS_${t})
       if(dep IN_LIST TARGETS)
         breach("${t} links ${dep}: the base types link nothing of the project")
+      endif()
+    endforeach()
+  endif()
+  if(DIR_${t} MATCHES "${imaging_dirs}")
+    foreach(dep IN LISTS reached)
+      if(dep IN_LIST TARGETS AND DIR_${dep} MATCHES "${util_or_maker_dirs}")
+        breach("imaging target ${t} links ${dep} (${DIR_${dep}})")
       endif()
     endforeach()
   endif()
