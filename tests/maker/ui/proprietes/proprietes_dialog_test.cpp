@@ -12,6 +12,7 @@
 #include "app/travail.h"
 #include "capture_ecran.h"
 #include "dialogs/commun/boite_message.h"
+#include "dialogs/commun/progression_dlg.h"
 #include "ecrans_test.h"
 #include "fenetre/main_frame.h"
 #include "liste/liste_view.h"
@@ -123,6 +124,29 @@ TEST_F(CommandePropriete, YesRebuildsEveryScreenAtTheNewSizeAndKeepsTheTemplate)
   EXPECT_EQ(contexte_.Projet.ModeleEcran.TailleCible.cx, modele.cx);
   EXPECT_EQ(contexte_.EcranCourant->TailleCible.cx, 640);
   EXPECT_TRUE(frame_->Doc().EstModifie());
+}
+
+TEST_F(CommandePropriete, StopDuringTheRebuildPutsTheProjectBackAsItWas) {
+  // Stop is pressed while the worker waits for the list to take the first
+  // rebuilt screen: the worker sees it before the second screen.
+  bool premierRefait = false;
+  auto* modele = frame_->ListeView()->model();
+  QObject::connect(modele, &QAbstractItemModel::dataChanged, frame_.get(), [&] {
+    auto* fenetre = qobject_cast<talvik::CProgressionDlg*>(QApplication::activeModalWidget());
+    if (!fenetre || premierRefait || contexte_.Projet.Ecran(0).TailleCible.cx != 640) return;
+    premierRefait = true;
+    QTest::mouseClick(fenetre->BoutonArret(), Qt::LeftButton);
+  });
+  EXPECT_EQ(Change(talvik::IDYES), 1);
+  EXPECT_TRUE(premierRefait);
+  EXPECT_EQ(contexte_.Projet.ResolutionCible.cx, 320);
+  ASSERT_EQ(contexte_.Projet.NombreEcrans(), 3);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(contexte_.Projet.Ecran(i).TailleCible.cx, 320) << i;
+    EXPECT_EQ(contexte_.Projet.Ecran(i).TailleCible.cy, 240) << i;
+  }
+  EXPECT_EQ(contexte_.EcranCourant->TailleCible.cx, 320);
+  EXPECT_FALSE(frame_->Doc().EstModifie());
 }
 
 }  // namespace
