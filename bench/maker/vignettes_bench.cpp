@@ -2,6 +2,9 @@
 // until the window is usable again (the project read, the last screen made
 // current), the time until the last thumbnail shows, and the longest time
 // the user-interface thread was busy meanwhile (what a click would wait).
+// Then clicks on the screens of a project of P such photos: how long the
+// click keeps the user-interface thread (the item selected, the panels
+// updated) and how long until the working screen has its picture rendered.
 //
 //   bench_vignettes [--screens N] [--photos P] [benchmark flags]
 // N screens (default 200) cycle through P distinct photos (default 8) of
@@ -13,6 +16,7 @@
 #include <QElapsedTimer>
 #include <QPainter>
 #include <unistd.h>
+#include <QTest>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -22,6 +26,7 @@
 #include <vector>
 
 #include "dialogs/commun/image_qt.h"
+#include "app/travail.h"
 #include "fenetre/main_frame.h"
 #include "fichier_projet.h"
 #include "graphique.h"
@@ -37,6 +42,7 @@ using namespace lumaveil;
 int g_ecrans = 200;
 int g_photos = 8;
 std::string g_projet;
+std::string g_projetClics;
 
 class Silence : public IDialogue {
  public:
@@ -66,6 +72,17 @@ void Prepare(const std::string& dossier) {
   Silence silence;
   g_projet = dossier + "/photos.lmv";
   SauveProjet(projet, g_projet, silence);
+
+  CProjet clics;
+  clics.ResolutionCible = {1920, 1080};
+  clics.ModeleEcran.TailleCible = clics.ResolutionCible;
+  for (const std::string& photo : photos) {
+    auto e = clics.NouvelEcranDepuisModele();
+    e->CheminImage = photo;
+    clics.Ajoute(std::move(e));
+  }
+  g_projetClics = dossier + "/clics.lmv";
+  SauveProjet(clics, g_projetClics, silence);
 }
 
 void BM_OuvertureProjet(benchmark::State& state) {
@@ -106,6 +123,65 @@ void BM_OuvertureProjet(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_OuvertureProjet)->UseManualTime()->Iterations(1)->Unit(benchmark::kSecond);
+
+// One iteration: a click on each screen of the project in turn (the
+// thumbnails made first). The iteration time is the mean time the click
+// kept the user-interface thread; the counters give the longest click, the
+// mean time until the clicked screen is rendered, and the longest stall of
+// the user-interface thread while it loads.
+void BM_ClicEcran(benchmark::State& state) {
+  CContexte contexte;
+  contexte.Parametres.StartWizard = 0;
+  CMainFrame fenetre(contexte);
+  fenetre.PrincipaleView()->DemarrageEnCours = false;
+  fenetre.show();
+  fenetre.Doc().OuvreFichier(QString::fromStdString(g_projetClics));
+  CListeView* liste = fenetre.ListeView();
+  CTravail& travail = fenetre.Travail();
+  while (liste->VignettesEnAttente() > 0 || travail.ChargementEnCours())
+    QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+
+  QElapsedTimer horloge;
+  qint64 dernier = 0, plusLongue = 0;
+  QTimer battement;
+  battement.setInterval(5);
+  QObject::connect(&battement, &QTimer::timeout, [&] {
+    const qint64 t = horloge.nsecsElapsed();
+    if (dernier) plusLongue = std::max(plusLongue, t - dernier - 5'000'000);
+    dernier = t;
+  });
+  double clicMax = 0, totalClic = 0, totalPret = 0;
+  int clics = 0;
+  for (auto _ : state) {
+    totalClic = totalPret = 0;
+    clics = 0;
+    for (int i = 0; i < liste->NombreEcrans(); ++i) {
+      liste->scrollToItem(liste->item(i));
+      QApplication::processEvents();
+      const QPoint centre = liste->visualItemRect(liste->item(i)).center();
+      horloge.start();
+      QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, centre);
+      const double clic = double(horloge.nsecsElapsed()) / 1e6;
+      dernier = 0;
+      battement.start();
+      while (travail.ChargementEnCours())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+      const double pret = double(horloge.nsecsElapsed()) / 1e6;
+      battement.stop();
+      if (liste->Selection() != i || contexte.EcranCourant->ImageFinale.IsNull())
+        state.SkipWithError("the clicked screen was not made current");
+      clicMax = std::max(clicMax, clic);
+      totalClic += clic;
+      totalPret += pret;
+      ++clics;
+    }
+    state.SetIterationTime(totalClic / 1e3 / std::max(clics, 1));
+  }
+  state.counters["click_max_ms"] = clicMax;
+  state.counters["rendered_mean_ms"] = totalPret / std::max(clics, 1);
+  state.counters["longest_busy_ms"] = double(plusLongue) / 1e6;
+}
+BENCHMARK(BM_ClicEcran)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -1,5 +1,6 @@
 #include "app/travail.h"
 
+#include "app/chargement_ecran.h"
 #include "dialogs/commun/boite_message.h"
 
 #include "liste/liste_view.h"
@@ -7,17 +8,44 @@
 namespace lumaveil {
 
 CTravail::CTravail(CContexte& contexte, CListeView& liste, QObject* parent)
-    : QObject(parent), contexte_(contexte), liste_(liste) {}
+    : QObject(parent),
+      contexte_(contexte),
+      liste_(liste),
+      chargement_(std::make_unique<CChargementEcran>(*contexte.Graphique)) {
+  connect(chargement_.get(), &CChargementEcran::pret, this,
+          [this] { Installe(chargement_->Prend()); });
+}
+
+CTravail::~CTravail() = default;
+
+Echantillonnage CTravail::Qualite() const {
+  return contexte_.QualiteRedimension ? Echantillonnage::Rapide : Echantillonnage::Moyenne;
+}
 
 void CTravail::NouveauDepuisModele() {
+  chargement_->Annule();
   contexte_.EcranCourant = contexte_.Projet.NouvelEcranDepuisModele();
 }
 
+bool CTravail::ChargementEnCours() const { return chargement_->EnCours(); }
+
+CEcran& CTravail::EcranPret() {
+  if (chargement_->EnCours()) Installe(chargement_->Attend());
+  else chargement_->Attend();  // a superseded load still rendering
+  return *contexte_.EcranCourant;
+}
+
+void CTravail::Installe(std::unique_ptr<CEcran> charge) {
+  if (!charge || !contexte_.EcranCourant) return;
+  TransfereImages(*charge, *contexte_.EcranCourant);
+  emit ecranCourantChange();
+}
+
 void CTravail::Rend(int niveau) {
+  chargement_->Annule();
   if (!contexte_.EcranCourant) return;
-  contexte_.EcranCourant->CalculeImageFinale(
-      *contexte_.Graphique, niveau, Etapes::Toutes(), nullptr,
-      contexte_.QualiteRedimension ? Echantillonnage::Rapide : Echantillonnage::Moyenne);
+  contexte_.EcranCourant->CalculeImageFinale(*contexte_.Graphique, niveau, Etapes::Toutes(),
+                                             nullptr, Qualite());
 }
 
 void CTravail::RendCourant(int index) {
@@ -26,13 +54,13 @@ void CTravail::RendCourant(int index) {
   CEcran* ecran = liste_.Selectionne(index);
   CEcran& courant = *contexte_.EcranCourant;
   courant.CopieParametres(*ecran);
-  courant.ChargeImage(courant.CheminImage);
-  Rend(0);
+  chargement_->Demande(courant, Qualite());
   emit ecranCourantChange();
 }
 
 void CTravail::Valide(int niveau) {
   if (!contexte_.EcranCourant) return;
+  EcranPret();
   Rend(niveau);
   emit ecranCourantChange();
   liste_.RemplaceSelection(*contexte_.EcranCourant);
@@ -56,8 +84,7 @@ void CTravail::SupprimeEcran() {
   CEcran& courant = *contexte_.EcranCourant;
   if (liste_.NombreEcrans() > 0) {
     courant.CopieParametres(*liste_.Selectionne(index));
-    courant.ChargeImage(courant.CheminImage);
-    Rend(0);
+    chargement_->Demande(courant, Qualite());
   } else {
     Rend(0);
     liste_.InsereEcran(courant, true, true);

@@ -206,7 +206,8 @@ void CMainFrame::RouteCommandes() {
   connect(liste_, &CListeView::ecranChoisi, travail_, &CTravail::RendCourant);
   connect(travail_, &CTravail::modifie, this, [this] { doc_->FixeModifie(true); });
   connect(travail_, &CTravail::ecranCourantChange, this, [this] {
-    if (travail_->AUnEcranCourant()) RafraichitPanneaux(panneaux_, travail_->EcranCourant());
+    if (travail_->AUnEcranCourant())
+      RafraichitPanneaux(panneaux_, travail_->EcranCourant(), travail_->ChargementEnCours());
   });
   const std::pair<Commande, void (CCommandesEcran::*)()> parEcran[] = {
       {Commande::ChargementImage, &CCommandesEcran::ChargementImage},

@@ -21,9 +21,11 @@ std::string NomFichier(const std::string& chemin) {
 
 }  // namespace
 
-LignesRetouche LignesEtatRetouche(const CEcran& ecran) {
+LignesRetouche LignesEtatRetouche(const CEcran& ecran, bool enChargement) {
   LignesRetouche lignes;
-  if (!ecran.ImageSource.IsNull()) {
+  if (ecran.ImageSource.IsNull() && enChargement) {
+    lignes.nom = NomFichier(ecran.CheminImage);
+  } else if (!ecran.ImageSource.IsNull()) {
     lignes.nom = NomFichier(ecran.CheminImage);
     lignes.fichier = Formate("File %ld kb   %2d/%2d/%4d", long(ecran.TailleFichier / 1024),
                              int(ecran.DateFichier.wMonth), int(ecran.DateFichier.wDay),

@@ -10,7 +10,8 @@ namespace lumaveil {
 
 // CRetoucheDialog: the picture's name, file and format lines (empty name,
 // "*** No loaded picture ***" and an empty format without a loaded
-// picture), then the cutting, rotating and colour adjustment lines.
+// picture; while the picture is `enChargement`, its name and two empty
+// lines), then the cutting, rotating and colour adjustment lines.
 struct LignesRetouche {
   std::string nom;
   std::string fichier;
@@ -19,7 +20,7 @@ struct LignesRetouche {
   std::string rotation;
   std::string reglage;
 };
-LignesRetouche LignesEtatRetouche(const CEcran& ecran);
+LignesRetouche LignesEtatRetouche(const CEcran& ecran, bool enChargement = false);
 
 // CDecorDialog.
 std::string LigneRedimension(const CEcran& ecran);

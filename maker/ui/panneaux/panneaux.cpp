@@ -29,8 +29,8 @@ void RelieCommandes(const Panneaux& panneaux, CCommandesEcran& commandes) {
   }
 }
 
-void RafraichitPanneaux(const Panneaux& panneaux, const CEcran& ecran) {
-  if (panneaux.retouche) panneaux.retouche->Rafraichit(ecran);
+void RafraichitPanneaux(const Panneaux& panneaux, const CEcran& ecran, bool enChargement) {
+  if (panneaux.retouche) panneaux.retouche->Rafraichit(ecran, enChargement);
   if (panneaux.decor) panneaux.decor->Rafraichit(ecran);
   if (panneaux.transition) panneaux.transition->Rafraichit(ecran);
 }

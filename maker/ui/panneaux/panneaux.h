@@ -20,7 +20,8 @@ struct Panneaux {
 // CCommandesEcran::DepotFichiers. The commands object outlives the panels.
 void RelieCommandes(const Panneaux& panneaux, CCommandesEcran& commandes);
 
-// Every panel shows the screen (after each commit and make-current).
-void RafraichitPanneaux(const Panneaux& panneaux, const CEcran& ecran);
+// Every panel shows the screen (after each commit and make-current);
+// `enChargement`: its picture is still being loaded.
+void RafraichitPanneaux(const Panneaux& panneaux, const CEcran& ecran, bool enChargement = false);
 
 }  // namespace lumaveil

@@ -103,11 +103,11 @@ CRetoucheDialog::CRetoucheDialog(QWidget* parent)
 
 CRetoucheDialog::~CRetoucheDialog() = default;
 
-void CRetoucheDialog::Rafraichit(const CEcran& ecran) {
+void CRetoucheDialog::Rafraichit(const CEcran& ecran, bool enChargement) {
   m_hRendu = ecran.ImageFinale;
   m_sizeFinale = ecran.TailleFinale;
   AfficheImage();
-  const LignesRetouche lignes = LignesEtatRetouche(ecran);
+  const LignesRetouche lignes = LignesEtatRetouche(ecran, enChargement);
   const std::string* textes[6] = {&lignes.nom,     &lignes.fichier,  &lignes.format,
                                   &lignes.recoupe, &lignes.rotation, &lignes.reglage};
   for (int i = 0; i < 6; ++i) {

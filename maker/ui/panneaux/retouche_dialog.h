@@ -29,8 +29,9 @@ class CRetoucheDialog : public QWidget {
   explicit CRetoucheDialog(QWidget* parent = nullptr);
   ~CRetoucheDialog() override;
 
-  // Shows the screen's rendered picture and its status lines.
-  void Rafraichit(const CEcran& ecran);
+  // Shows the screen's rendered picture and its status lines (see
+  // LignesEtatRetouche for a picture still `enChargement`).
+  void Rafraichit(const CEcran& ecran, bool enChargement = false);
   // The "Full screen" box clicked: the fit flag follows it, the picture is shown again.
   void OnAjustement();
   // The picture box clicked: the viewer on the rendered picture, labelled

@@ -9,7 +9,8 @@ CTravailFenetre::CTravailFenetre(CContexte& contexte, CTravail& travail)
 
 bool CTravailFenetre::AUnEcranCourant() const { return travail_.AUnEcranCourant(); }
 
-CEcran& CTravailFenetre::EcranCourant() { return travail_.EcranCourant(); }
+// The commands act on the picture: a load in progress is waited for.
+CEcran& CTravailFenetre::EcranCourant() { return travail_.EcranPret(); }
 
 talvik::CGraphique& CTravailFenetre::Graphique() { return *contexte_.Graphique; }
 
