@@ -23,6 +23,7 @@
 #include "dialogs/commun/image_qt.h"
 #include "app/travail.h"
 #include "configuration/configuration_dialog.h"
+#include "modele/commande_modele.h"
 #include "proprietes/applique_proprietes.h"
 #include "fenetre/information_dialog.h"
 #include "fenetre/outil_dialog.h"
@@ -238,6 +239,9 @@ void CMainFrame::RouteCommandes() {
   connect(Action(Commande::APropos), &QAction::triggered, this, [this] { MontreAPropos(0); });
   connect(Action(Commande::Propriete), &QAction::triggered, this,
           [this] { CommandePropriete(contexte_, *liste_, *travail_, this); });
+  connect(Action(Commande::Modele), &QAction::triggered, this, [this] {
+    CommandeModele(contexte_, *liste_, *travail_, *dialogue_, false, this);
+  });
   connect(Action(Commande::Configuration), &QAction::triggered, this, [this] {
     CConfigurationDlg dlg(contexte_.Parametres, this);
     dlg.exec();
