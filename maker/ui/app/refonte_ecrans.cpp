@@ -19,6 +19,9 @@ constexpr char kOperation[] = "Rebuilding the screen";
 
 int RefaitChaqueEcran(CContexte& contexte, CListeView& liste, CTravail& travail,
                       QWidget* parent, const RefaitEcran& refait) {
+  // The worker renders with the shared image-operations object: the
+  // working screen's own load finishes first.
+  if (travail.AUnEcranCourant()) travail.EcranPret();
   const int selection = liste.Selection();
   const int nombre = liste.NombreEcrans();
   // The worker reads these copies only: the project stays the GUI thread's.

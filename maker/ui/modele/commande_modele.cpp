@@ -2,6 +2,7 @@
 
 #include "app/contexte.h"
 #include "app/refonte_ecrans.h"
+#include "app/travail.h"
 #include "liste/liste_view.h"
 #include "modele/modele_dialog.h"
 #include "modele_pour_tous.h"
@@ -10,6 +11,9 @@ namespace lumaveil {
 
 int CommandeModele(CContexte& contexte, CListeView& liste, CTravail& travail,
                    IDialogue& dialogue, bool assistant, QWidget* parent) {
+  // The dialog's editors may add patterns to the shared image-operations
+  // object: the working screen's load finishes first.
+  if (travail.AUnEcranCourant()) travail.EcranPret();
   int resultat;
   {
     CModeleDlg dlg(contexte.Projet, liste.FondVignette(), *contexte.Graphique, dialogue,
