@@ -7,7 +7,10 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "dialogs/apercu/echantillon.h"
 #include "dialogs/apercu/spin_edition.h"
+#include "dialogs/apercu/zone_apercu.h"
+#include "dialogs/cadre/apercu_cadre.h"
 #include "dialogs/commun/couleur_dlg.h"
 #include "dialogs/echange/echange_donnees.h"
 #include "dialogs/motifs/controles_nommes.h"
@@ -160,14 +163,16 @@ HBITMAP CCadreDlg::Resultat() {
 
 void CCadreDlg::AfficheImage() {
   if (!m_pGraphique) return;
+  const ParametresCadre cadre{m_pMotif->isChecked() ? 1 : 0, m_nMotif, CouleurChoisie(),
+                              m_nEpaisseur, m_pBordure->isChecked() ? 1 : 0,
+                              CouleurTraitChoisie(), m_nExtension};
+  // Reduced as it is made: the border is never drawn around the whole picture.
   DemandeApercu([graphique = m_pGraphique, image = m_hImage, aucun = m_pAucun->isChecked(),
-                 motif = m_pMotif->isChecked() ? 1 : 0, nMotif = m_nMotif,
-                 couleur = CouleurChoisie(), epaisseur = m_nEpaisseur,
-                 trait = m_pBordure->isChecked() ? 1 : 0, couleurTrait = CouleurTraitChoisie(),
-                 extension = m_nExtension] {
-    return aucun ? image
-                 : graphique->CadreImage(image, motif, nMotif, couleur, epaisseur, trait,
-                                         couleurTrait, extension);
+                 cadre, zone = Apercu()->Taille()] {
+    if (!image) return image;
+    const CSize propre(image.Width(), image.Height());
+    if (aucun) return EchantillonneImage(image, TailleReduite(propre, zone));
+    return ApercuCadre(*graphique, image, cadre, TailleReduite(TailleCadre(propre, cadre), zone));
   });
 }
 

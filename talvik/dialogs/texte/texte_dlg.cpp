@@ -17,6 +17,7 @@
 #include "dialogs/commun/couleur_dlg.h"
 #include "dialogs/motifs/controles_nommes.h"
 #include "dialogs/motifs/icones_decor.h"
+#include "dialogs/texte/apercu_textes.h"
 #include "dialogs/texte/mini_texte_dlg.h"
 #include "dialogs/texte/police_qt.h"
 #include "graphique.h"
@@ -171,15 +172,19 @@ CPoint CTexteDlg::CalculePositionTexte(const T_TEXTE& texte, CSize taille) const
 HBITMAP CTexteDlg::Resultat() const { return DessineTextes(m_hImage, m_Textes); }
 
 void CTexteDlg::AfficheImage() {
-  const CSize zone = m_pZone->Taille();
-  m_pRendu->Demande([image = m_hImage, zone, textes = std::to_array(m_Textes)] {
+  // A picture larger than the area: reduced once, and only the texts'
+  // boxes are drawn at full size (see ApercuTextes).
+  if (m_hImage && !m_hImage.SameAs(m_hImageReduite)) {
+    m_hImageReduite = m_hImage;
+    const CSize propre(m_hImage.Width(), m_hImage.Height());
+    const CSize taille = TailleReduite(propre, m_pZone->Taille());
+    m_hReduite = taille == propre ? HBITMAP() : EchantillonneImage(m_hImage, taille);
+  }
+  m_pRendu->Demande([image = m_hImage, reduite = m_hReduite, textes = std::to_array(m_Textes)] {
     T_TEXTE copie[kNombreTextes];
     std::copy(textes.begin(), textes.end(), copie);
-    HBITMAP resultat = DessineTextes(image, copie);
-    if (!resultat) return resultat;
-    const CSize propre(resultat.Width(), resultat.Height());
-    const CSize reduite = TailleReduite(propre, zone);
-    return reduite == propre ? resultat : CGraphique::RedimensionneImage(resultat, reduite, 1);
+    if (!reduite) return DessineTextes(image, copie);
+    return ApercuTextes(image, reduite, copie, kNombreTextes);
   });
 }
 

@@ -1,6 +1,7 @@
 // CTexteDlg: the text editor. Five tabs, one page (CMiniTexteDlg) per text
 // overlay of a screen, beside a preview of the picture with every used
-// text drawn on it at the picture's real size, then reduced to fit. Each
+// text drawn on it at the picture's real size, then reduced to fit (only
+// the texts' boxes are drawn at full size, on a worker thread). Each
 // change on a page reads all pages back into the records and redraws the
 // preview.
 //
@@ -80,6 +81,8 @@ class CTexteDlg : public CDialogueEditeur {
   CMiniTexteDlg* m_pPages[kNombreTextes] = {};
   QTabWidget* m_pOnglets = nullptr;
   RenduDiffere* m_pRendu = nullptr;
+  HBITMAP m_hImageReduite;  // the picture m_hReduite was made from
+  HBITMAP m_hReduite;       // it reduced to the preview area (null when it fits)
   bool m_bInitialise = false;
 };
 
