@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QStandardPaths>
 
+#include "assistant/assistant.h"
 #include "dialogs/commun/boite_message.h"
 #include "chaines_maker.h"
 #include "fenetre/main_frame.h"
@@ -108,6 +109,7 @@ int LanceApplication(int argc, char** argv) {
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/icones/logo.svg")));
   const QStringList arguments = QApplication::arguments();
   CLumaveilApp app;
+  app.Assistant = [&app] { LanceAssistant(*app.Fenetre()); };
   if (!app.InitInstance(arguments.size() > 1 ? arguments.at(1) : QString())) return 1;
   return app.ExitInstance(QApplication::exec());
 }

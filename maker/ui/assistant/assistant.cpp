@@ -1,0 +1,35 @@
+#include "assistant/assistant.h"
+
+#include <QAction>
+
+#include "assistant/assistant_dialog.h"
+#include "fenetre/main_frame.h"
+#include "liste/ks_file_dialog.h"
+#include "modele/commande_modele.h"
+#include "proprietes/proprietes_dialog.h"
+
+namespace lumaveil {
+
+int LanceAssistant(CMainFrame& fenetre) {
+  CContexte& contexte = fenetre.Contexte();
+  {
+    CAssistantDlg accueil(&fenetre);
+    if (accueil.exec() != kSuivant) return 1;
+  }
+  {
+    // Wizard mode: the list is empty, the resolution is taken as it is.
+    CProprietesDlg proprietes(contexte.Projet.ResolutionCible, true, &fenetre);
+    const int resultat = proprietes.exec();
+    if (resultat == kSuivant || resultat == kTerminer)
+      contexte.Projet.ResolutionCible = proprietes.Taille();
+    if (resultat != kSuivant) return 2;
+  }
+  if (CommandeModele(contexte, *fenetre.ListeView(), fenetre.Travail(), fenetre.Dialogue(), true,
+                     &fenetre) != kSuivant)
+    return 3;
+  if (fenetre.ChoisitImages() != IDOK) return 4;
+  fenetre.Action(Commande::Generation)->trigger();
+  return 5;
+}
+
+}  // namespace lumaveil
