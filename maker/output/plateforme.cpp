@@ -4,6 +4,8 @@
 
 #include <climits>
 
+#include "fichiers_livres.h"
+
 namespace lumaveil {
 
 const char* NomMoteur(Plateforme plateforme) {
@@ -21,7 +23,7 @@ std::string RepertoireProgramme() {
 }
 
 std::string CheminMoteur(Plateforme plateforme) {
-  return RepertoireProgramme() + "/" + NomMoteur(plateforme);
+  return CheminLivre(NomMoteur(plateforme));
 }
 
 const char* ExtensionEcranDeVeille(Plateforme plateforme) {

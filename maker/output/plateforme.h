@@ -17,7 +17,8 @@ const char* NomMoteur(Plateforme plateforme);
 // system cannot tell.
 std::string RepertoireProgramme();
 
-// The engine beside the running program.
+// The engine of that platform: in the maker's library directory when it
+// is installed, else beside the running program (see fichiers_livres.h).
 std::string CheminMoteur(Plateforme plateforme);
 
 // File extension proposed for a saver: ".scr" for Windows, none for Linux.

@@ -12,6 +12,7 @@
 #include "fichier_atomique.h"
 #include "fichier_modele.h"
 #include "fichier_projet.h"
+#include "fichiers_livres.h"
 #include "generation.h"
 #include "graphique.h"
 #include "installation.h"
@@ -26,9 +27,9 @@ constexpr const char* kUsage =
     "usage: lumaveil --new PROJECT.lmv [--resolution WxH] [--template FILE.mod] [PICTURE...]\n"
     "       lumaveil --render PROJECT.lmv --screen N --output FILE [--quality Q]\n"
     "       lumaveil --generate PROJECT.lmv --output FILE [--quality Q]\n"
-    "                [--platform windows|linux] [--install]\n"
+    "                [--platform windows|linux] [--engine PLAYER] [--install]\n"
     "       lumaveil --save-template PROJECT.lmv --output FILE.mod\n"
-    "       lumaveil --help\n"
+    "       lumaveil --help | --version\n"
     "Without --quality, pictures are written at the JPEG quality set in the\n"
     "window's Configuration dialog (75 until it is changed); --quality overrides it.\n";
 
@@ -67,6 +68,7 @@ struct Options {
   std::string projet;
   std::string sortie;
   std::string modele;
+  std::string moteur;  // --engine; else the shipped player of the platform
   std::optional<SIZE> resolution;
   int ecran = 0;
   std::optional<int> qualite;  // --quality; else the stored JPEGQuality
@@ -116,6 +118,8 @@ std::optional<std::string> Analyse(int argc, char** argv, Options& o) {
       if (!valeur(o.projet)) return a + " needs a project file";
     } else if (a == "--output") {
       if (!valeur(o.sortie)) return "--output needs a file";
+    } else if (a == "--engine") {
+      if (!valeur(o.moteur)) return "--engine needs a player file";
     } else if (a == "--template") {
       if (!valeur(o.modele)) return "--template needs a file";
     } else if (a == "--resolution") {
@@ -126,8 +130,8 @@ std::optional<std::string> Analyse(int argc, char** argv, Options& o) {
       o.resolution = t;
     } else if (a == "--screen") {
       if (!valeur(v) || !LitEntier(v, o.ecran)) return "--screen needs a number";
-    } else if (a == "--help") {
-      o.commande = "help";
+    } else if (a == "--help" || a == "--version") {
+      o.commande = a.substr(2);
       return std::nullopt;
     } else if (a == "--quality") {
       int q = 0;
@@ -242,7 +246,7 @@ int Genere(const Options& o, IDialogue& d) {
   talvik::CGraphique graphique(talvik::LitMotifsUtilisateur());
   OptionsGeneration g;
   g.sortie = o.sortie;
-  g.moteur = CheminMoteur(o.plateforme);
+  g.moteur = o.moteur.empty() ? CheminMoteur(o.plateforme) : o.moteur;
   g.qualiteJPEG = Qualite(o);
   g.garderSiInterrompu = false;
   g.fichierProjet = o.projet;
@@ -257,6 +261,21 @@ int Genere(const Options& o, IDialogue& d) {
       return 1;
     }
     if (!ProposeInstallation(o.sortie, o.plateforme, d, maison ? maison : "")) return 1;
+  }
+  return 0;
+}
+
+// The version, then each shipped file and where it was found (or where it
+// was expected), so that a broken installation shows itself.
+int Version() {
+  std::printf("lumaveil %s\n", LUMAVEIL_VERSION);
+  const std::string noms[] = {NomMoteur(Plateforme::Windows), NomMoteur(Plateforme::Linux),
+                              kFichierPage, kFichierManuel, kFichierPresentation};
+  for (const std::string& nom : noms) {
+    std::string chemin = CheminLivre(nom);
+    const bool present = std::filesystem::is_regular_file(chemin);
+    std::printf("%-17s %s%s\n", nom.c_str(), present ? "" : "missing, expected at ",
+                chemin.c_str());
   }
   return 0;
 }
@@ -280,6 +299,7 @@ int ExecuteLigneCommande(int argc, char** argv) {
     std::fputs(kUsage, stdout);
     return 0;
   }
+  if (o.commande == "version") return Version();
   CDialogueConsole dialogue(o.installer);
   if (o.commande == "new") return Nouveau(o, dialogue);
   if (o.commande == "render") return Rendu(o, dialogue);

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
+#include <QProcess>
 #include <QSvgRenderer>
 #include <QShortcut>
 #include <QSplitter>
@@ -28,6 +29,7 @@
 #include "fenetre/information_dialog.h"
 #include "fenetre/outil_dialog.h"
 #include "fichier_projet.h"
+#include "fichiers_livres.h"
 #include "icones/ressources.h"
 #include "liste/ks_file_dialog.h"
 #include "liste/liste_view.h"
@@ -55,8 +57,12 @@ talvik::HBITMAP ImageAPropos() {
 
 }  // namespace
 
-QString CheminAide() {
-  return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("aide.html"));
+QString CheminAide() { return QString::fromStdString(CheminLivre(kFichierManuel)); }
+
+QString CheminPresentation() {
+  QString ici = QDir::current().absoluteFilePath(QString::fromLatin1(kFichierPresentation));
+  if (QFileInfo(ici).isFile()) return ici;
+  return QString::fromStdString(CheminLivre(kFichierPresentation));
 }
 
 CMainFrame::CMainFrame(CContexte& contexte, QWidget* parent)
@@ -233,9 +239,9 @@ void CMainFrame::RouteCommandes() {
   connect(Action(Commande::Web), &QAction::triggered, this, [this] { OuvreAvecBureau(SiteWeb()); });
   connect(informations_, &CInformationDialog::lienClique, this,
           [this] { OuvreAvecBureau(SiteWeb()); });
-  connect(Action(Commande::Presentation), &QAction::triggered, this, [this] {
-    OuvreAvecBureau(QUrl::fromLocalFile(QDir::current().absoluteFilePath("presentation.scr")));
-  });
+  // The demo saver here is a Linux saver: it is a program, started as one.
+  connect(Action(Commande::Presentation), &QAction::triggered, this,
+          [] { QProcess::startDetached(CheminPresentation(), {}); });
   connect(Action(Commande::APropos), &QAction::triggered, this, [this] { MontreAPropos(0); });
   connect(Action(Commande::Propriete), &QAction::triggered, this,
           [this] { CommandePropriete(contexte_, *liste_, *travail_, this); });

@@ -105,7 +105,11 @@ class CMainFrame : public QMainWindow, public IVuesDocument {
   CFichiersRecents recents_;
 };
 
-// File of the help manual, beside the program.
+// File of the help manual: the installed one, else the one beside the program.
 QString CheminAide();
+
+// The demo saver "presentation.scr": in the current directory when there is
+// one there, else the one shipped with the maker.
+QString CheminPresentation();
 
 }  // namespace lumaveil
