@@ -117,6 +117,8 @@ CModeleDlg::CModeleDlg(const CProjet& projet, const talvik::HBITMAP& fondVignett
     connect(annuler, &QPushButton::clicked, this, &QDialog::reject);
   }
   for (QAbstractButton* b : barre->buttons()) b->setAccessibleName(b->text().remove('&'));
+  // Return goes on (Next, OK), never to Reset.
+  (suivant_ ? suivant_ : ok_)->setDefault(true);
 
   auto* haut = new QHBoxLayout;
   haut->addWidget(apercu_, 1);

@@ -74,6 +74,8 @@ CProprietesDlg::CProprietesDlg(SIZE taille, bool assistant, QWidget* parent)
     connect(annuler, &QPushButton::clicked, this, &QDialog::reject);
   }
   for (QAbstractButton* b : barre->buttons()) b->setAccessibleName(b->text().remove('&'));
+  // Return goes on (Next, OK), never to Reset.
+  (suivant_ ? suivant_ : ok_)->setDefault(true);
   connect(reset_, &QPushButton::clicked, this, [this] {
     taille_ = ResolutionMachine();
     Coche();

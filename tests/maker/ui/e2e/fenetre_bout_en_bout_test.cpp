@@ -70,6 +70,35 @@ class FenetreBoutEnBout : public ::testing::Test {
     }
     return "";
   }
+  // Keys typed into the window `id` once it has the focus.
+  void Touches(const std::string& id, const std::string& touches) {
+    Xdotool("windowfocus --sync " + id);
+    std::this_thread::sleep_for(200ms);
+    Xdotool("key " + touches);
+  }
+  void Ecrit(const std::string& id, const std::string& texte) {
+    Xdotool("windowfocus --sync " + id);
+    std::this_thread::sleep_for(200ms);
+    Xdotool("type --delay 5 '" + texte + "'");
+  }
+  // Starts the maker on the display with the settings store `registre`
+  // and the arguments `projet` ("" for none).
+  void Lance(const std::string& registre, const std::string& projet) {
+    pid_ = fork();
+    ASSERT_GE(pid_, 0);
+    if (pid_ == 0) {
+      setenv("DISPLAY", xvfb_.Display().c_str(), 1);
+      setenv("LUMAVEIL_REGISTRY", registre.c_str(), 1);
+      unsetenv("QT_QPA_PLATFORM");
+      const std::string journal = dir_.File("lumaveil.log");
+      freopen(journal.c_str(), "w", stderr);
+      if (projet.empty())
+        execl((kBin + "/lumaveil").c_str(), "lumaveil", static_cast<char*>(nullptr));
+      else
+        execl((kBin + "/lumaveil").c_str(), "lumaveil", projet.c_str(), static_cast<char*>(nullptr));
+      _exit(127);
+    }
+  }
   bool AttendFin(int secondes, int* statut) {
     for (int i = 0; i < secondes * 10; ++i) {
       if (waitpid(pid_, statut, WNOHANG) == pid_) {
@@ -89,17 +118,7 @@ class FenetreBoutEnBout : public ::testing::Test {
 };
 
 TEST_F(FenetreBoutEnBout, AddDeleteSaveQuitWritesTheProjectAndTheTenSettings) {
-  pid_ = fork();
-  ASSERT_GE(pid_, 0);
-  if (pid_ == 0) {
-    setenv("DISPLAY", xvfb_.Display().c_str(), 1);
-    setenv("LUMAVEIL_REGISTRY", registre_.c_str(), 1);
-    unsetenv("QT_QPA_PLATFORM");
-    const std::string journal = dir_.File("lumaveil.log");
-    freopen(journal.c_str(), "w", stderr);
-    execl((kBin + "/lumaveil").c_str(), "lumaveil", projet_.c_str(), static_cast<char*>(nullptr));
-    _exit(127);
-  }
+  Lance(registre_, projet_);
   const std::string fenetre = AttendFenetre("projet.lmv.*Lumaveil", 30);
   ASSERT_FALSE(fenetre.empty()) << "the main window did not show";
   // The start-up picture shows for 3 seconds; the project is read after it.
@@ -146,6 +165,64 @@ TEST_F(FenetreBoutEnBout, AddDeleteSaveQuitWritesTheProjectAndTheTenSettings) {
       "List");
   ASSERT_NE(recents, nullptr);
   ASSERT_NE(recents->Trouve("File1"), nullptr);
+}
+
+// A first start (no settings stored, so the wizard is on): the wizard's
+// steps taken with Return, two pictures typed into the chooser, then the
+// new project saved with Ctrl+S and the maker quit.
+TEST_F(FenetreBoutEnBout, FirstStartRunsTheWizardToASavedProjectOfTheChosenPictures) {
+  const std::string registre = dir_.File("premier.reg");
+  Lance(registre, "");
+  // The start-up picture shows for 3 seconds; then New runs the wizard.
+  std::string id = AttendFenetre("Screen saver creation wizard", 40);
+  ASSERT_FALSE(id.empty()) << "the wizard did not show";
+  Touches(id, "Return");
+  id = AttendFenetre("Displaying properties", 10);
+  ASSERT_FALSE(id.empty()) << "no display properties";
+  Touches(id, "Return");
+  id = AttendFenetre("Template definition", 10);
+  ASSERT_FALSE(id.empty()) << "no template dialog";
+  Touches(id, "Return");
+  id = AttendFenetre("Select images to load", 10);
+  ASSERT_FALSE(id.empty()) << "no picture chooser";
+  Ecrit(id, "\"" + images_[0] + "\" \"" + images_[1] + "\"");
+  Touches(id, "Return");
+  // The last step opens the generation dialog, when there is one.
+  id = AttendFenetre("Screen saver Generation", 5);
+  if (!id.empty()) Touches(id, "Escape");
+
+  const std::string fenetre = AttendFenetre(" - Lumaveil$", 10);
+  ASSERT_FALSE(fenetre.empty()) << "the main window did not come back";
+  std::this_thread::sleep_for(1000ms);
+  Touches(fenetre, "ctrl+s");
+  id = AttendFenetre("Save As", 10);
+  ASSERT_FALSE(id.empty()) << "no save chooser";
+  const std::string sauve = dir_.File("assistant.lmv");
+  Ecrit(id, sauve);
+  Touches(id, "Return");
+  std::this_thread::sleep_for(1000ms);
+  Touches(fenetre, "alt+f");
+  std::this_thread::sleep_for(500ms);
+  Xdotool("key q");
+  int statut = -1;
+  ASSERT_TRUE(AttendFin(20, &statut)) << "the maker did not quit";
+  EXPECT_TRUE(WIFEXITED(statut) && WEXITSTATUS(statut) == 0);
+
+  CProjet lu;
+  Silence silence;
+  ASSERT_EQ(ChargeProjet(lu, sauve, silence), 1);
+  ASSERT_EQ(lu.NombreEcrans(), 2);
+  EXPECT_EQ(lu.Ecran(0).CheminImage, images_[0]);
+  EXPECT_EQ(lu.Ecran(1).CheminImage, images_[1]);
+  // The display's own size, kept by the wizard's display properties.
+  EXPECT_EQ(lu.ResolutionCible.cx, 1024);
+  EXPECT_EQ(lu.ResolutionCible.cy, 768);
+  EXPECT_EQ(lu.Ecran(1).TailleCible.cx, 1024);
+  reg::Base base;
+  ASSERT_TRUE(reg::ChargeFichier(registre, base));
+  const reg::Cle* cle = base.Trouve("HKEY_LOCAL_MACHINE\\Software\\Vermalune\\Lumaveil");
+  ASSERT_NE(cle, nullptr);
+  ASSERT_NE(cle->Trouve("StartWizard"), nullptr);
 }
 
 }  // namespace
