@@ -19,6 +19,7 @@
 
 #include "app/dialogue_qt.h"
 #include "app/progression_travail.h"
+#include "capture_ecran.h"
 #include "dialogs/commun/progression_dlg.h"
 #include "dialogue_enregistreur.h"
 
@@ -76,6 +77,7 @@ TEST(ProgressionTravail, StopOrClosingIsSeenOnceAtTheNextCallAndTheWindowClosesA
       compteurVu = fenetre.m_strCompteur;
       fichierVu = fenetre.m_strFichier;
       modale = QApplication::activeModalWidget() == &fenetre;
+      lumaveil::testing::CaptureWidget(&fenetre, "progression_travail");
       QTest::mouseClick(fenetre.BoutonArret(), Qt::LeftButton);
       agi = true;
     });

@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
 
 #include "app/dialogue_qt.h"
+#include "assistant/assistant_dialog.h"
 #include "capture_ecran.h"
 #include "commun/champ_nombre.h"
 #include "dialogs/commun/boite_message.h"
@@ -217,6 +219,26 @@ TEST(ModeleDlg, DemoPictureIsFourFifthsOfTheResolutionAnd800x600For1024x768) {
     EXPECT_EQ(dlg.Modele().TailleCible.cx, resolution.cx);
     EXPECT_EQ(dlg.BoutonOk(), nullptr);
     ASSERT_NE(dlg.BoutonSuivant(), nullptr);
+  }
+}
+
+TEST(ModeleDlg, EveryControlOfTheTemplateAndWizardDialogsHasAName) {
+  talvik::CGraphique graphique;
+  testing::CDialogueTest dialogue;
+  CProjet projet;
+  projet.ResolutionCible = SIZE{320, 240};
+  CModeleDlg normal(projet, talvik::HBITMAP(), graphique, dialogue, false);
+  CModeleDlg assistant(projet, talvik::HBITMAP(), graphique, dialogue, true);
+  CAssistantDlg accueil;
+  for (QDialog* dlg : std::initializer_list<QDialog*>{&normal, &assistant, &accueil}) {
+    dlg->show();
+    QStringList sans;
+    for (QWidget* w : dlg->findChildren<QWidget*>())
+      if ((qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w)) &&
+          w->accessibleName().isEmpty())
+        sans << w->metaObject()->className();
+    EXPECT_TRUE(sans.isEmpty()) << dlg->windowTitle().toStdString() << ": "
+                                << sans.join(", ").toStdString();
   }
 }
 
