@@ -18,6 +18,11 @@
 
 #include "app/travail.h"
 #include "capture_ecran.h"
+#include <QPushButton>
+
+#include "dialogs/fond/fond_dlg.h"
+#include "dialogs/motifs/liste_motifs.h"
+#include "dialogues_essai.h"
 #include "ecrans_test.h"
 #include "fenetre/information_dialog.h"
 #include "fenetre/main_frame.h"
@@ -25,6 +30,7 @@
 #include "fichier_projet.h"
 #include "liste/ks_file_dialog.h"
 #include "liste/liste_view.h"
+#include "motifs_utilisateur.h"
 #include "principale/principale_view.h"
 #include "run_and_capture.h"
 #include "temp_dir.h"
@@ -348,6 +354,51 @@ TEST_F(MainFrame, PictureChooserTakesSeveralPicturesInOrderAfterTheSelection) {
   EXPECT_EQ(Liste().Selection(), 2);
   EXPECT_EQ(testing::CouleurVignette(Liste().item(2)), couleurs[1]);
   EXPECT_EQ(contexte_.EcranCourant->CheminImage, photos[1]);
+}
+
+}  // namespace
+}  // namespace lumaveil
+
+namespace lumaveil {
+namespace {
+
+// A pattern added in the background editor is in the settings store when
+// the editor closes, and the next start's pattern bank has it.
+TEST(MotifsUtilisateur, PatternAddedInTheEditorIsStoredAndThereAtTheNextStart) {
+  talvik::SauveMotifsUtilisateur({});
+  testing::TempDir dossier;
+  const std::string motif = dossier.File("tuile.png");
+  ASSERT_EQ(talvik::CGraphique::SauveImage(motif, talvik::HBITMAP::Create(24, 16, RGB(250, 20, 10)),
+                                           90, 0, 0),
+            1);
+  {
+    CContexte contexte;
+    contexte.Parametres.StartWizard = 0;
+    CMainFrame frame(contexte);
+    frame.PrincipaleView()->DemarrageEnCours = false;
+    frame.NouveauProjet();
+    frame.show();
+    bool ajoute = false;
+    testing::RepondDialogue<talvik::CFondDlg>([&](talvik::CFondDlg& dlg) {
+      testing::ChoisitFichier(QString::fromStdString(motif));
+      testing::Clique(dlg.BoutonAjout());
+      ajoute = dlg.Liste()->count() == 51;
+      testing::Clique(dlg.BoutonOK());
+    });
+    frame.Action(Commande::Fond)->trigger();
+    ASSERT_TRUE(ajoute);
+    // Stored when the editor closed, the window still open.
+    EXPECT_EQ(talvik::LitMotifsUtilisateur(), std::vector<std::string>{motif});
+  }
+  // The next start builds its bank from the store.
+  CContexte suivant;
+  suivant.Parametres.StartWizard = 0;
+  CMainFrame frame(suivant);
+  ASSERT_EQ(suivant.Graphique->NombreMotifsUtilisateur(), 1);
+  const talvik::HBITMAP& lu = suivant.Graphique->Motif(talvik::kPremierMotifUtilisateur);
+  ASSERT_EQ(lu.Width(), 24);
+  EXPECT_EQ(lu.GetPixel(5, 5), RGB(250, 20, 10));
+  talvik::SauveMotifsUtilisateur({});
 }
 
 }  // namespace
