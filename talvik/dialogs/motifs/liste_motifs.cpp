@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QStringList>
+#include <QTimer>
 
 #include "chaines.h"
 #include "dialogs/commun/image_qt.h"
@@ -58,6 +59,17 @@ void ListeMotifs::Selectionne(int n) {
   QListWidgetItem* element = item(n);
   setCurrentItem(element, QItemSelectionModel::ClearAndSelect);
   scrollToItem(element);
+}
+
+void ListeMotifs::showEvent(QShowEvent* event) {
+  QListWidget::showEvent(event);
+  // After the dialog's layout has given the list its size.
+  QTimer::singleShot(0, this, [this] {
+    if (count() == 0) return;
+    doItemsLayout();
+    const int choisi = Selection();
+    scrollToItem(item(choisi == -1 ? 0 : choisi), QAbstractItemView::PositionAtTop);
+  });
 }
 
 int ListeMotifs::Selection() const {

@@ -34,6 +34,11 @@ class ListeMotifs : public QListWidget {
   // Removes item n (just removed from the bank); each later item k then
   // shows label k + 1 and thumbnail k again.
   void RetireMotif(const CGraphique& graphique, int n);
+
+ protected:
+  // Once laid out at its shown size, the list puts the selected item's row
+  // (or the first row) at the top, so that no row is cut by the edge.
+  void showEvent(QShowEvent* event) override;
 };
 
 // Asks for a picture file (filter index kept in nFiltre, 1-based, 0 for

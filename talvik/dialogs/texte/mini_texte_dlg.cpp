@@ -2,7 +2,10 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QEvent>
 #include <QFontDialog>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -13,6 +16,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <initializer_list>
 #include <utility>
 
@@ -52,6 +56,9 @@ CMiniTexteDlg::CMiniTexteDlg(QWidget* parent) : QWidget(parent) {
   m_pEditTexte->setAccessibleName(QStringLiteral("Text"));
   m_pEditTexte->setTabChangesFocus(true);
   m_pEditTexte->setMinimumHeight(70);
+  // The caption is drawn on one line: so is its sample.
+  m_pEditTexte->setLineWrapMode(QPlainTextEdit::NoWrap);
+  m_pEditTexte->viewport()->installEventFilter(this);
   (new QVBoxLayout(cadreTexte))->addWidget(m_pEditTexte);
   grille->addWidget(cadreTexte, 0, 0);
 
@@ -203,10 +210,35 @@ QColor CMiniTexteDlg::CouleurFondAffichee() const {
   return m_pEditTexte->palette().color(QPalette::Base);
 }
 
+bool CMiniTexteDlg::eventFilter(QObject* objet, QEvent* event) {
+  if (objet == m_pEditTexte->viewport() && event->type() == QEvent::Resize) AjustePolice();
+  return QWidget::eventFilter(objet, event);
+}
+
+void CMiniTexteDlg::AjustePolice() {
+  if (!m_pPolice) return;
+  QFont police = *m_pPolice;
+  const QStringList lignes = m_pEditTexte->toPlainText().split(QLatin1Char('\n'));
+  const qreal marge = 2 * m_pEditTexte->document()->documentMargin() + 4;  // and the cursor
+  const qreal largeur = m_pEditTexte->viewport()->width() - marge;
+  const qreal hauteur = m_pEditTexte->viewport()->height() - marge;
+  constexpr int kPlusPetite = 6;  // pixels: still readable
+  for (int essai = 0; essai < 8 && largeur > 0 && hauteur > 0; ++essai) {
+    const QFontMetricsF mesure(police);
+    qreal plusLarge = 0;
+    for (const QString& ligne : lignes) plusLarge = std::max(plusLarge, mesure.horizontalAdvance(ligne));
+    const qreal haut = mesure.lineSpacing() * qreal(lignes.size());
+    const qreal rapport = std::min(largeur / std::max<qreal>(plusLarge, 1), hauteur / haut);
+    const int taille = QFontInfo(police).pixelSize();
+    if (rapport >= 1 || taille <= kPlusPetite) break;
+    police.setPixelSize(std::max(kPlusPetite, std::min(taille - 1, int(taille * rapport))));
+  }
+  if (m_pEditTexte->font() != police) m_pEditTexte->setFont(police);
+}
+
 void CMiniTexteDlg::FormateLeTexte() {
-  auto police = std::make_unique<QFont>(PoliceQt(m_lfPolice));
-  m_pEditTexte->setFont(*police);
-  m_pPolice = std::move(police);
+  m_pPolice = std::make_unique<QFont>(PoliceQt(m_lfPolice));
+  AjustePolice();
   // The field is a sample of the text: ink on the background colour, or,
   // when the background is transparent, on a neutral grey on which dark
   // and light inks both show.
@@ -257,6 +289,7 @@ bool CMiniTexteDlg::UpdateData(bool bSauve) {
 }
 
 void CMiniTexteDlg::OnTexteChange() {
+  AjustePolice();
   if (!m_bPret || m_bEcriture) return;
   UpdateData(true);
   m_bModifie = 1;

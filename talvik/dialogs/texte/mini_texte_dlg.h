@@ -50,7 +50,7 @@ class CMiniTexteDlg : public QWidget {
   int m_bModifie = 0;                  // the user changed something on the page
   CString m_strTexte;                  // the text (UTF-8)
   QPushButton* m_pBoutonPolice;        // shows the font, opens the font chooser
-  std::unique_ptr<QFont> m_pPolice;    // font made from m_lfPolice, shown by the text field
+  std::unique_ptr<QFont> m_pPolice;    // font made from m_lfPolice (the field shows it fitted)
   LOGFONT m_lfPolice;                  // the text's font
   LOGFONT m_lfDefaut;                  // the text field's own font when the page opened
   QRadioButton* m_pAbsolue;            // "Absolute"
@@ -120,8 +120,13 @@ class CMiniTexteDlg : public QWidget {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* objet, QEvent* event) override;
 
  private:
+  // The sample shows the whole caption on one line: the text's font, made
+  // smaller when the caption would not fit in the field.
+  void AjustePolice();
+
   QPlainTextEdit* m_pEditTexte = nullptr;
   CSpinEdition* m_pChampX = nullptr;
   CSpinEdition* m_pChampY = nullptr;

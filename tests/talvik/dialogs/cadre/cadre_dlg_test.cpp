@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -304,6 +305,37 @@ TEST(CCadreDlgCapture, ColourBorderOnAPhotograph) {
   dlg.AttendApercu();
   EXPECT_FALSE(lumaveil::testing::CaptureWidget(&dlg, "cadre_dlg").isEmpty());
   dlg.DesInitInstance();
+}
+
+}  // namespace
+
+namespace {
+
+// The pattern list opens with the selected pattern's row, or the first
+// row, wholly in view: never a row cut by the top edge.
+TEST_F(CCadreDlgTest, PatternListOpensWithTheSelectedRowWhollyInView) {
+  for (int motif : {3, 13, 40}) {
+    CCadreDlg boite;
+    boite.m_bMotif = 1;
+    boite.m_nMotif = motif;
+    boite.m_hImage = Bitmap::Create(64, 48, RGB(9, 9, 9));
+    boite.m_nLargeur = 64;
+    boite.m_nHauteur = 48;
+    boite.InitInstance(&graphique);
+    boite.show();
+    lumaveil::testing::Attend();
+    ListeMotifs* liste = boite.Liste();
+    const QRect vue = liste->viewport()->rect();
+    EXPECT_TRUE(vue.contains(liste->visualItemRect(liste->item(motif)))) << motif;
+    for (int n = 0; n < liste->count(); ++n) {
+      const QRect r = liste->visualItemRect(liste->item(n));
+      if (r.intersects(vue)) {
+        EXPECT_GE(r.top(), 0) << motif << ": item " << n << " cut";
+      }
+    }
+    boite.AttendApercu();
+    boite.DesInitInstance();
+  }
 }
 
 }  // namespace

@@ -347,6 +347,40 @@ TEST_F(CTexteDlgTest, FullScreenShowsTheTextsAtTheRealSize) {
   EXPECT_FALSE(MemesPixels(vues.Vues()[0].image, dlg.m_hImage));
 }
 
+// The sample field shows the whole caption on one line: a large font is
+// made smaller to fit, a small one keeps its size; typing refits it.
+TEST_F(CTexteDlgTest, SampleShowsTheWholeCaptionAtAFittingSize) {
+  dlg.m_Textes[0].Utilisation = 1;
+  dlg.m_Textes[0].Libelle = "Grace Hopper";
+  dlg.m_Textes[0].Fonte = Police(44);
+  dlg.m_Textes[0].Fonte.lfWeight = 700;
+  dlg.m_Textes[1].Utilisation = 1;
+  dlg.m_Textes[1].Libelle = "1984";
+  dlg.m_Textes[1].Fonte = Police(12);
+  Ouvre();
+  Suit();
+  auto entier = [](QPlainTextEdit* champ) {
+    const QFontMetrics mesure(champ->font());
+    const QString texte = champ->toPlainText();
+    return mesure.horizontalAdvance(texte) <= champ->viewport()->width() &&
+           mesure.height() <= champ->viewport()->height();
+  };
+  QPlainTextEdit* grand = dlg.Page(0)->EditTexte();
+  EXPECT_LT(grand->font().pixelSize(), 44);
+  EXPECT_TRUE(entier(grand));
+  EXPECT_EQ(grand->lineWrapMode(), QPlainTextEdit::NoWrap);
+  dlg.Onglets()->setCurrentIndex(1);
+  QPlainTextEdit* petit = dlg.Page(1)->EditTexte();
+  EXPECT_EQ(petit->font().pixelSize(), 12);
+  TapeTexte(1, "Rear Admiral Grace Murray Hopper, 1906 - 1992");
+  Suit();
+  EXPECT_LT(petit->font().pixelSize(), 12);
+  EXPECT_TRUE(entier(petit));
+  // The caption itself keeps its font.
+  EXPECT_EQ(dlg.m_Textes[1].Fonte.lfHeight, -12);
+  EXPECT_EQ(dlg.m_Textes[0].Fonte.lfHeight, -44);
+}
+
 TEST(CTexteDlgCapture, TwoTextsOnAPhotograph) {
   CGraphique graphique;
   CTexteDlg dlg;
