@@ -4,6 +4,7 @@
 // progress window.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "choix_fichier.h"
@@ -29,5 +30,15 @@ BilanGeneration CommandeGeneration(CProjet& projet, talvik::CGraphique& graphiqu
                                    const ParametresCommandeGeneration& parametres,
                                    IChoixFichier& choix, IDialogue& dialogue,
                                    IProgression& progression);
+
+// CommandeGeneration in three parts, for a caller that generates on
+// another thread: PrepareGeneration runs the checks and the chooser and
+// gives the options to generate with (nothing when the command stops
+// there); TermineGeneration makes the install offer after a complete run.
+std::optional<OptionsGeneration> PrepareGeneration(const CProjet& projet,
+                                                   const ParametresCommandeGeneration& parametres,
+                                                   IChoixFichier& choix, IDialogue& dialogue);
+void TermineGeneration(const BilanGeneration& bilan, const OptionsGeneration& options,
+                       const ParametresCommandeGeneration& parametres, IDialogue& dialogue);
 
 }  // namespace lumaveil
