@@ -38,6 +38,7 @@ enum class Commande {
   Affichage,
   Generation,
   SauveWindows,
+  SauveLinux,
   EnvoiMail,
   EnvoiInternet,
   // Setup

@@ -30,6 +30,7 @@
 #include "fenetre/outil_dialog.h"
 #include "fichier_projet.h"
 #include "fichiers_livres.h"
+#include "generation/commandes_generation.h"
 #include "icones/ressources.h"
 #include "liste/ks_file_dialog.h"
 #include "liste/liste_view.h"
@@ -124,6 +125,9 @@ CMainFrame::CMainFrame(CContexte& contexte, QWidget* parent)
   commandes_ = std::make_unique<CCommandesEcran>(*ecranTravail_, *editeurs_);
   RelieCommandes(panneaux_, *commandes_);
   doc_ = new CDoc(*this, this);
+  generation_ = std::make_unique<CCommandesGeneration>(
+      contexte_, this, *dialogue_, [this] { return doc_->Titre(); },
+      [this] { return doc_->CheminFichier(); });
   CreeMenus();
   RouteCommandes();
 
@@ -233,6 +237,19 @@ void CMainFrame::RouteCommandes() {
     connect(Action(commande), &QAction::triggered, this,
             [this, m = methode] { (commandes_.get()->*m)(); });
   }
+
+  connect(Action(Commande::Generation), &QAction::triggered, this,
+          [this] { generation_->Generer(); });
+  connect(Action(Commande::Affichage), &QAction::triggered, this,
+          [this] { generation_->Affiche(); });
+  connect(Action(Commande::SauveWindows), &QAction::triggered, this,
+          [this] { generation_->Sauve(Plateforme::Windows); });
+  connect(Action(Commande::SauveLinux), &QAction::triggered, this,
+          [this] { generation_->Sauve(Plateforme::Linux); });
+  connect(Action(Commande::EnvoiMail), &QAction::triggered, this,
+          [this] { generation_->EnvoiMail(); });
+  connect(Action(Commande::EnvoiInternet), &QAction::triggered, this,
+          [this] { generation_->EnvoiInternet(); });
 
   connect(Action(Commande::Aide), &QAction::triggered, this,
           [this] { OuvreAvecBureau(QUrl::fromLocalFile(CheminAide())); });

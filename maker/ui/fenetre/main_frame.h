@@ -34,6 +34,7 @@ class CTravail;
 class CTravailFenetre;
 class CEditeursQt;
 class CCommandesEcran;
+class CCommandesGeneration;
 
 class CMainFrame : public QMainWindow, public IVuesDocument {
   Q_OBJECT
@@ -54,6 +55,8 @@ class CMainFrame : public QMainWindow, public IVuesDocument {
   QSplitter* Separateur() const { return separateur_; }
   CContexte& Contexte() { return contexte_; }
   CFichiersRecents& FichiersRecents() { return recents_; }
+  // The Generate commands: the generation dialog, preview, savers, sending.
+  CCommandesGeneration& Generation() { return *generation_; }
   IDialogue& Dialogue();
 
   // Shows the large picture, closing by itself after `secondes` (0: only a
@@ -93,6 +96,7 @@ class CMainFrame : public QMainWindow, public IVuesDocument {
   std::unique_ptr<CTravailFenetre> ecranTravail_;
   std::unique_ptr<CEditeursQt> editeurs_;
   std::unique_ptr<CCommandesEcran> commandes_;
+  std::unique_ptr<CCommandesGeneration> generation_;
   Panneaux panneaux_;
   COutilDialog* outils_ = nullptr;
   CInformationDialog* informations_ = nullptr;

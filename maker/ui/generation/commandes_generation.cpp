@@ -1,0 +1,116 @@
+#include "generation/commandes_generation.h"
+
+#include <QDir>
+#include <QWidget>
+
+#include "app/progression_travail.h"
+#include "commande_generation.h"
+#include "dialogs/commun/boite_message.h"
+#include "dialogue.h"
+#include "generation/choix_fichier_qt.h"
+#include "generation/generation_dlg.h"
+
+namespace lumaveil {
+
+namespace {
+
+// Nothing to send until a saver has been generated since the last change.
+constexpr unsigned kIdAucunFichier = 61255;
+constexpr const char* kAucunFichier = "No saved file.\nFirst, you must save screensaver in file.";
+
+}  // namespace
+
+CCommandesGeneration::CCommandesGeneration(CContexte& contexte, QWidget* principale,
+                                           IDialogue& dialogue, std::function<QString()> titre,
+                                           std::function<QString()> fichierProjet,
+                                           QObject* parent)
+    : QObject(parent),
+      contexte_(contexte),
+      principale_(principale),
+      dialogue_(dialogue),
+      titre_(std::move(titre)),
+      fichierProjet_(std::move(fichierProjet)) {}
+
+CCommandesGeneration::~CCommandesGeneration() {
+  // A preview still running ends with its owner.
+  if (apercu_) delete apercu_.data();
+}
+
+void CCommandesGeneration::Generer() {
+  CGenerationDlg dlg(principale_);
+  switch (dlg.exec()) {
+    case CGenerationDlg::kAffichage:
+      Affiche();
+      break;
+    case CGenerationDlg::kSauveWindows:
+      Sauve(Plateforme::Windows);
+      break;
+    case CGenerationDlg::kSauveLinux:
+      Sauve(Plateforme::Linux);
+      break;
+    case CGenerationDlg::kEnvoiMail:
+      EnvoiMail();
+      break;
+    case CGenerationDlg::kEnvoiInternet:
+      EnvoiInternet();
+      break;
+    default:
+      break;
+  }
+}
+
+void CCommandesGeneration::Affiche() {
+  // One preview at a time: the main window stays disabled while it runs.
+  if (apercu_) return;
+  apercu_ = CJoueScenarioUIThread::Lance(contexte_.Projet, *contexte_.Graphique, principale_,
+                                         dialogue_, OptionsPreview);
+}
+
+BilanGeneration CCommandesGeneration::Sauve(Plateforme plateforme) {
+  ParametresCommandeGeneration parametres;
+  parametres.titreProjet = titre_ ? titre_().toStdString() : std::string();
+  parametres.plateforme = plateforme;
+  parametres.qualiteJPEG = contexte_.Parametres.JPEGQuality;
+  parametres.maison = QDir::homePath().toStdString();
+  parametres.moteur = plateforme == Plateforme::Windows ? MoteurWindows : MoteurLinux;
+  parametres.fichierProjet = fichierProjet_ ? fichierProjet_().toStdString() : std::string();
+  CChoixFichierQt choix(principale_);
+  std::optional<OptionsGeneration> options =
+      PrepareGeneration(contexte_.Projet, parametres, choix, dialogue_);
+  if (!options) return {};
+
+  // The project stays as it is while the worker reads it: the main window
+  // takes no input until the generation has ended.
+  if (principale_) principale_->setEnabled(false);
+  CProgressionTravail travail(principale_, dialogue_);
+  CProjet& projet = contexte_.Projet;
+  talvik::CGraphique& graphique = *contexte_.Graphique;
+  const OptionsGeneration& o = *options;
+  BilanGeneration bilan = travail.Execute([&](IProgression& progression, IDialogue& dialogue) {
+    return GenereEcranDeVeille(projet, graphique, o, dialogue, progression);
+  });
+  if (principale_) principale_->setEnabled(true);
+  TermineGeneration(bilan, o, parametres, dialogue_);
+  return bilan;
+}
+
+void CCommandesGeneration::SansEnvoi() {
+  if (contexte_.Projet.CheminEcranDeVeille.empty()) {
+    dialogue_.Message(MessageUtilisateur{kIdAucunFichier, kAucunFichier, talvik::kTitreErreur,
+                                         IconeMessage::Erreur, {}});
+    return;
+  }
+  talvik::Bip();
+}
+
+void CCommandesGeneration::EnvoiMail() {
+  if (EnvoieParMail) EnvoieParMail();
+  else SansEnvoi();
+}
+
+void CCommandesGeneration::EnvoiInternet() {
+  if (EnvoieSurInternet) EnvoieSurInternet();
+  else SansEnvoi();
+}
+
+}  // namespace lumaveil

@@ -1,0 +1,73 @@
+// The Generate commands of the main window: the generation dialog and what
+// each of its choices does, also reached from the Generate menu.
+// - Display: the full-screen preview (CJoueScenarioUIThread);
+// - Save for Windows / Save for Linux: the chooser on the GUI thread, the
+//   generation on a worker thread under the progress window (Stop and the
+//   questions answered on the GUI thread), the main window disabled
+//   meanwhile, then the install offer (Linux savers);
+// - Send by email / Send to Internet: the entry points given by whoever
+//   sends; until then the message for "no generated saver", or the beep.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/contexte.h"
+#include "apercu/joue_scenario.h"
+#include "choix_fichier.h"
+#include "generation.h"
+#include "plateforme.h"
+
+class QWidget;
+
+namespace lumaveil {
+
+class IDialogue;
+
+class CCommandesGeneration : public QObject {
+  Q_OBJECT
+ public:
+  // `titre` gives the document's title (the proposed file name is cut at
+  // its first "."), `fichierProjet` the project's file ("" for none).
+  CCommandesGeneration(CContexte& contexte, QWidget* principale, IDialogue& dialogue,
+                       std::function<QString()> titre, std::function<QString()> fichierProjet,
+                       QObject* parent = nullptr);
+  ~CCommandesGeneration() override;
+
+  // The generation dialog, then the chosen command.
+  void Generer();
+  // Display: the preview from the selected screen.
+  void Affiche();
+  // Save for Windows / Save for Linux.
+  BilanGeneration Sauve(Plateforme plateforme);
+  // Send by email / Send to Internet.
+  void EnvoiMail();
+  void EnvoiInternet();
+
+  // Engine files (empty: the one beside the program).
+  std::string MoteurWindows;
+  std::string MoteurLinux;
+  // How a preview renders and keeps time (tests).
+  OptionsApercu OptionsPreview;
+  // The senders of the last generated saver; empty until one is given.
+  std::function<void()> EnvoieParMail;
+  std::function<void()> EnvoieSurInternet;
+
+  // The preview running, null when none.
+  CJoueScenarioUIThread* Apercu() const { return apercu_; }
+
+ private:
+  void SansEnvoi();
+
+  CContexte& contexte_;
+  QPointer<QWidget> principale_;
+  IDialogue& dialogue_;
+  std::function<QString()> titre_;
+  std::function<QString()> fichierProjet_;
+  QPointer<CJoueScenarioUIThread> apercu_;
+};
+
+}  // namespace lumaveil

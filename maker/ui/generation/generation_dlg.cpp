@@ -1,0 +1,86 @@
+#include "generation/generation_dlg.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+// Q_INIT_RESOURCE must be used outside any namespace.
+static void InitialiseRessourcesGeneration() { Q_INIT_RESOURCE(generation); }
+
+namespace lumaveil {
+
+namespace {
+
+struct DefinitionBouton {
+  CGenerationDlg::Resultat resultat;
+  const char* texte;  // label, tooltip and accessible name
+  const char* icone;
+};
+
+constexpr DefinitionBouton kBoutons[] = {
+    {CGenerationDlg::kAffichage, "Display", ":/generation/icones/affichage.svg"},
+    {CGenerationDlg::kSauveWindows, "Save for Windows", ":/generation/icones/sauve_windows.svg"},
+    {CGenerationDlg::kSauveLinux, "Save for Linux", ":/generation/icones/sauve_linux.svg"},
+    {CGenerationDlg::kEnvoiMail, "Send by email", ":/generation/icones/envoi_mail.svg"},
+    {CGenerationDlg::kEnvoiInternet, "Send to Internet", ":/generation/icones/envoi_internet.svg"},
+};
+
+}  // namespace
+
+bool CGenerationDlg::SaverLinuxPossible() {
+#if defined(__linux__)
+  return true;
+#else
+  return false;
+#endif
+}
+
+CGenerationDlg::CGenerationDlg(QWidget* parent, bool saverLinux) : QDialog(parent) {
+  static const bool ressources = [] {
+    InitialiseRessourcesGeneration();
+    return true;
+  }();
+  (void)ressources;
+  setObjectName("CGenerationDlg");
+  setWindowTitle(QStringLiteral("Screen saver Generation"));
+  setAccessibleName(windowTitle());
+
+  auto* disposition = new QVBoxLayout(this);
+  auto* rangee = new QHBoxLayout;
+  rangee->setSpacing(12);
+  for (std::size_t i = 0; i < std::size(kBoutons); ++i) {
+    const DefinitionBouton& d = kBoutons[i];
+    if (d.resultat == kSauveLinux && !saverLinux) continue;
+    auto* b = new QToolButton(this);
+    const QString texte = QString::fromUtf8(d.texte);
+    b->setIcon(QIcon(QString::fromUtf8(d.icone)));
+    b->setIconSize(QSize(48, 48));
+    b->setText(texte);
+    b->setToolTip(texte);
+    b->setAccessibleName(texte);
+    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    b->setAutoRaise(false);
+    b->setMinimumWidth(110);
+    b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    const int resultat = d.resultat;
+    connect(b, &QToolButton::clicked, this, [this, resultat] { done(resultat); });
+    rangee->addWidget(b);
+    boutons_[i] = b;
+  }
+  disposition->addLayout(rangee);
+  auto* annuler = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
+  annuler->button(QDialogButtonBox::Cancel)->setAccessibleName(QStringLiteral("Cancel"));
+  connect(annuler, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  disposition->addWidget(annuler);
+}
+
+QToolButton* CGenerationDlg::Bouton(Resultat resultat) const {
+  for (std::size_t i = 0; i < std::size(kBoutons); ++i)
+    if (kBoutons[i].resultat == resultat) return boutons_[i];
+  return nullptr;
+}
+
+}  // namespace lumaveil

@@ -1,0 +1,147 @@
+// The generation dialog and what its buttons start: each picture button
+// ends the dialog with its id, and "Save for Linux" through the real
+// chooser and progress window writes a saver the package reader reads back.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <QToolButton>
+#include <fstream>
+
+#include "capture_ecran.h"
+#include "dialogs/commun/boite_message.h"
+#include "dialogues_essai.h"
+#include "fenetre/main_frame.h"
+#include "generation/commandes_generation.h"
+#include "generation/generation_dlg.h"
+#include "liste/liste_view.h"
+#include "package_reader.h"
+#include "fenetre/outil_dialog.h"
+#include "principale/principale_view.h"
+#include "temp_dir.h"
+
+namespace lumaveil {
+namespace {
+
+TEST(GenerationDlg, EachPictureButtonIsNamedByItsTooltipAndEndsTheDialogWithItsId) {
+  const std::pair<CGenerationDlg::Resultat, QString> boutons[] = {
+      {CGenerationDlg::kAffichage, "Display"},
+      {CGenerationDlg::kSauveWindows, "Save for Windows"},
+      {CGenerationDlg::kSauveLinux, "Save for Linux"},
+      {CGenerationDlg::kEnvoiMail, "Send by email"},
+      {CGenerationDlg::kEnvoiInternet, "Send to Internet"}};
+  for (const auto& [resultat, texte] : boutons) {
+    CGenerationDlg dlg(nullptr, true);
+    dlg.show();
+    QToolButton* b = dlg.Bouton(resultat);
+    ASSERT_NE(b, nullptr) << texte.toStdString();
+    EXPECT_EQ(b->toolTip(), texte);
+    EXPECT_EQ(b->accessibleName(), texte);
+    EXPECT_FALSE(b->icon().pixmap(48, 48).isNull()) << texte.toStdString();
+    if (resultat == CGenerationDlg::kAffichage) {
+      EXPECT_EQ(dlg.windowTitle(), "Screen saver Generation");
+      testing::CaptureWidget(&dlg, "generation_dialog");
+    }
+    QTest::mouseClick(b, Qt::LeftButton);
+    EXPECT_EQ(dlg.result(), int(resultat)) << texte.toStdString();
+    EXPECT_FALSE(dlg.isVisible());
+  }
+}
+
+TEST(GenerationDlg, EscapeGivesNoChoiceAndTheWindowsOnlyDialogHasNoLinuxSaver) {
+  CGenerationDlg dlg(nullptr, false);
+  EXPECT_EQ(dlg.Bouton(CGenerationDlg::kSauveLinux), nullptr);
+  EXPECT_NE(dlg.Bouton(CGenerationDlg::kSauveWindows), nullptr);
+  dlg.show();
+  QTest::keyClick(&dlg, Qt::Key_Escape);
+  EXPECT_EQ(dlg.result(), 0);
+}
+
+class GenerationDepuisFenetre : public ::testing::Test {
+ protected:
+  GenerationDepuisFenetre() {
+    contexte_.Parametres.StartWizard = 0;
+    // The smallest size the player accepts.
+    contexte_.Projet.ResolutionCible = kTaille;
+    contexte_.Projet.ModeleEcran.TailleCible = kTaille;
+    frame_ = std::make_unique<CMainFrame>(contexte_);
+    frame_->PrincipaleView()->DemarrageEnCours = false;
+    frame_->NouveauProjet();
+    frame_->show();
+    talvik::InstalleHookBoiteMessage([this](const std::string& texte, const std::string& titre,
+                                            talvik::IconeMessage, talvik::BoutonsMessage) {
+      boites_.emplace_back(titre, texte);
+      return int(talvik::IDNO);
+    });
+  }
+  ~GenerationDepuisFenetre() override { talvik::InstalleHookBoiteMessage({}); }
+
+  void AjouteEcrans(int n) {
+    for (int i = 0; i < n; ++i) {
+      CEcran ecran(kTaille);
+      ecran.FondCouleur = talvik::RGB(talvik::BYTE(40 * i), 90, 200);
+      frame_->ListeView()->InsereEcran(ecran, false, true);
+    }
+  }
+  void CliqueDansDialogue(CGenerationDlg::Resultat resultat) {
+    testing::RepondDialogue<CGenerationDlg>(
+        [resultat](CGenerationDlg& dlg) { QTest::mouseClick(dlg.Bouton(resultat), Qt::LeftButton); });
+  }
+
+  static constexpr SIZE kTaille{320, 240};
+  CContexte contexte_;
+  std::unique_ptr<CMainFrame> frame_;
+  std::vector<std::pair<std::string, std::string>> boites_;  // caption, text
+};
+
+TEST_F(GenerationDepuisFenetre, SaveForLinuxWritesASaverThePackageReaderReadsWithEveryScreen) {
+  AjouteEcrans(2);  // after the new project's blank screen: 3 screens
+  ASSERT_EQ(contexte_.Projet.NombreEcrans(), 3);
+  testing::TempDir dossier;
+  const std::string moteur = dossier.File("LmvEngine");
+  std::ofstream(moteur, std::ios::binary) << std::string(3000, 'E');
+  frame_->Generation().MoteurLinux = moteur;
+  const std::string cible = dossier.File("ete");
+
+  CliqueDansDialogue(CGenerationDlg::kSauveLinux);
+  testing::ChoisitFichier(QString::fromStdString(cible));
+  // The top bar's "Generate a screen saver" button.
+  QToolButton* generer = frame_->OutilDialog()->Bouton(7);
+  ASSERT_EQ(generer->toolTip(), "Generate a screen saver");
+  QTest::mouseClick(generer, Qt::LeftButton);
+
+  EXPECT_TRUE(frame_->isEnabled());
+  lmvengine::PackageReader paquet;
+  ASSERT_EQ(paquet.Open(cible), lmvengine::OpenStatus::kOk);
+  EXPECT_EQ(paquet.Trailer().screenCount, 3);
+  EXPECT_EQ(paquet.Trailer().width, 320);
+  EXPECT_EQ(paquet.Trailer().height, 240);
+  EXPECT_EQ(paquet.Trailer().dataOffset, 3000);
+  for (int i = 1; i <= 3; ++i) {
+    lmvengine::DecodedImage image;
+    const lmvengine::RecordRead lu = paquet.ReadRecord(image);
+    EXPECT_EQ(lu.status, lmvengine::RecordStatus::kDecoded) << i;
+    EXPECT_EQ(image.width, 320) << i;
+  }
+  EXPECT_EQ(contexte_.Projet.CheminEcranDeVeille, cible);
+  // The install offer came, and No installed nothing.
+  ASSERT_EQ(boites_.size(), 1u);
+  EXPECT_EQ(boites_[0].first, "Question");
+}
+
+TEST_F(GenerationDepuisFenetre, OneScreenGivesTheMessageAndSendingWithoutASaverSaysSo) {
+  CliqueDansDialogue(CGenerationDlg::kSauveWindows);
+  frame_->Action(Commande::Generation)->trigger();
+  ASSERT_EQ(boites_.size(), 1u);
+  EXPECT_EQ(boites_[0].first, "Warning");
+  EXPECT_EQ(boites_[0].second, "You must create at least 2 screens before generating a screen saver !");
+
+  CliqueDansDialogue(CGenerationDlg::kEnvoiMail);
+  frame_->Action(Commande::Generation)->trigger();
+  ASSERT_EQ(boites_.size(), 2u);
+  EXPECT_EQ(boites_[1].first, "Error");
+  EXPECT_EQ(boites_[1].second, "No saved file.\nFirst, you must save screensaver in file.");
+}
+
+}  // namespace
+}  // namespace lumaveil
