@@ -87,12 +87,17 @@ void CScenarioApercu::Travail() {
       // What the slot held was on display until the display step handed it over.
       emplacements_[emplacement] = Emplacement{};
     }
-    EcranApercu ecran = rendu_(index);
     Emplacement e;
-    e.image = RasterDepuisBitmap(ecran.image);
-    ecran.image = {};
-    e.duree = ecran.duree;
-    e.effet = ecran.effet;
+    try {
+      EcranApercu ecran = rendu_(index);
+      e.image = RasterDepuisBitmap(ecran.image);
+      e.duree = ecran.duree;
+      e.effet = ecran.effet;
+    } catch (...) {
+      // Out of memory: nothing to draw and no time to wait; the screen
+      // on display stays until the next one.
+      e = Emplacement{};
+    }
     e.index = index;
     e.pret = true;
     {

@@ -126,7 +126,7 @@ CMainFrame::CMainFrame(CContexte& contexte, QWidget* parent)
   RelieCommandes(panneaux_, *commandes_);
   doc_ = new CDoc(*this, this);
   generation_ = std::make_unique<CCommandesGeneration>(
-      contexte_, this, *dialogue_, [this] { return doc_->Titre(); },
+      contexte_, *travail_, this, *dialogue_, [this] { return doc_->Titre(); },
       [this] { return doc_->CheminFichier(); });
   CreeMenus();
   RouteCommandes();

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "app/progression_travail.h"
+#include "app/travail.h"
 #include "commande_generation.h"
 #include "dialogs/commun/boite_message.h"
 #include "dialogue.h"
@@ -20,12 +21,14 @@ constexpr const char* kAucunFichier = "No saved file.\nFirst, you must save scre
 
 }  // namespace
 
-CCommandesGeneration::CCommandesGeneration(CContexte& contexte, QWidget* principale,
-                                           IDialogue& dialogue, std::function<QString()> titre,
+CCommandesGeneration::CCommandesGeneration(CContexte& contexte, CTravail& travail,
+                                           QWidget* principale, IDialogue& dialogue,
+                                           std::function<QString()> titre,
                                            std::function<QString()> fichierProjet,
                                            QObject* parent)
     : QObject(parent),
       contexte_(contexte),
+      travail_(travail),
       principale_(principale),
       dialogue_(dialogue),
       titre_(std::move(titre)),
@@ -59,9 +62,14 @@ void CCommandesGeneration::Generer() {
   }
 }
 
+void CCommandesGeneration::AttendEcranCourant() {
+  if (travail_.AUnEcranCourant()) travail_.EcranPret();
+}
+
 void CCommandesGeneration::Affiche() {
   // One preview at a time: the main window stays disabled while it runs.
   if (apercu_) return;
+  AttendEcranCourant();
   apercu_ = CJoueScenarioUIThread::Lance(contexte_.Projet, *contexte_.Graphique, principale_,
                                          dialogue_, OptionsPreview);
 }
@@ -78,6 +86,7 @@ BilanGeneration CCommandesGeneration::Sauve(Plateforme plateforme) {
   std::optional<OptionsGeneration> options =
       PrepareGeneration(contexte_.Projet, parametres, choix, dialogue_);
   if (!options) return {};
+  AttendEcranCourant();
 
   // The project stays as it is while the worker reads it: the main window
   // takes no input until the generation has ended.

@@ -25,6 +25,7 @@ class QWidget;
 
 namespace lumaveil {
 
+class CTravail;
 class IDialogue;
 
 class CCommandesGeneration : public QObject {
@@ -32,9 +33,11 @@ class CCommandesGeneration : public QObject {
  public:
   // `titre` gives the document's title (the proposed file name is cut at
   // its first "."), `fichierProjet` the project's file ("" for none).
-  CCommandesGeneration(CContexte& contexte, QWidget* principale, IDialogue& dialogue,
-                       std::function<QString()> titre, std::function<QString()> fichierProjet,
-                       QObject* parent = nullptr);
+  // `travail`'s working screen finishes loading before a worker renders
+  // with the shared image-operations object.
+  CCommandesGeneration(CContexte& contexte, CTravail& travail, QWidget* principale,
+                       IDialogue& dialogue, std::function<QString()> titre,
+                       std::function<QString()> fichierProjet, QObject* parent = nullptr);
   ~CCommandesGeneration() override;
 
   // The generation dialog, then the chosen command.
@@ -61,8 +64,10 @@ class CCommandesGeneration : public QObject {
 
  private:
   void SansEnvoi();
+  void AttendEcranCourant();
 
   CContexte& contexte_;
+  CTravail& travail_;
   QPointer<QWidget> principale_;
   IDialogue& dialogue_;
   std::function<QString()> titre_;
