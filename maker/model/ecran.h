@@ -4,6 +4,7 @@
 // record is the project's screen template.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -26,6 +27,12 @@ using talvik::SIZE;
 // Size of the thumbnail area of the screen list, before its 5-pixel frame.
 inline constexpr int kVignetteLargeur = 140;
 inline constexpr int kVignetteHauteur = 100;
+
+// The scale a thumbnail backdrop is drawn at: 1 for 140 x 100, 2 for a
+// backdrop twice as wide (a display scaled to 200 %), never below 1.
+inline int EchelleVignette(const HBITMAP& fond) {
+  return fond ? std::max(1, int(fond.Width()) / kVignetteLargeur) : 1;
+}
 
 // The stages of a rendering, in the order the pipeline runs them.
 enum class Etape : unsigned {
@@ -122,7 +129,8 @@ class CEcran {
   // complete rendering from the picture at CheminImage whose pictures are
   // dropped afterwards; fitted into 140 x 100 when larger, centred on
   // `fondVignette` (a 140 x 100 backdrop; a light grey one when null) and
-  // framed with a 5-pixel 0x00C0C0C0 border.
+  // framed with a 5-pixel 0x00C0C0C0 border. A backdrop drawn at a larger
+  // scale (EchelleVignette) gives every size and the frame at that scale.
   void CreeVignette(talvik::CGraphique& graphique, const HBITMAP* rendu = nullptr,
                     const HBITMAP* fondVignette = nullptr,
                     Echantillonnage echantillonnage = Echantillonnage::Rapide);

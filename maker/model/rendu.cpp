@@ -142,19 +142,21 @@ void CEcran::CreeVignette(CGraphique& graphique, const HBITMAP* rendu,
   HBITMAP fondV = (fondVignette && *fondVignette)
                       ? *fondVignette
                       : HBITMAP::Create(kVignetteLargeur, kVignetteHauteur, kFondVignetteDefaut);
+  // The thumbnail is made at its backdrop's scale: a backdrop of twice
+  // 140 x 100 gives one drawn for a display scaled to 200 %.
+  const int echelle = EchelleVignette(fondV);
+  const CSize place(kVignetteLargeur * echelle, kVignetteHauteur * echelle);
   HBITMAP fusion = fondV;
   if (image) {
     HBITMAP reduite = image;
-    if (taille.cx > kVignetteLargeur || taille.cy > kVignetteHauteur) {
-      taille = CGraphique::ConservationProportion(taille,
-                                                  CSize(kVignetteLargeur, kVignetteHauteur));
+    if (taille.cx > place.cx || taille.cy > place.cy) {
+      taille = CGraphique::ConservationProportion(taille, place);
       reduite = CGraphique::RedimensionneImage(image, taille, 1);
     }
     fusion = CGraphique::FusionneImage(
-        fondV, reduite,
-        CPoint((kVignetteLargeur - taille.cx) / 2, (kVignetteHauteur - taille.cy) / 2), 0, 0);
+        fondV, reduite, CPoint((place.cx - taille.cx) / 2, (place.cy - taille.cy) / 2), 0, 0);
   }
-  Vignette = graphique.CadreImage(fusion, 0, 0, 0x00C0C0C0, 5, 0, 0, 1);
+  Vignette = graphique.CadreImage(fusion, 0, 0, 0x00C0C0C0, 5 * echelle, 0, 0, 1);
   if (charge) SupprimeImages();
 }
 

@@ -11,12 +11,14 @@ namespace lumaveil {
 
 namespace {
 
-// Scale from the rendered screen to the thumbnail area (1 when the screen
-// fits it already). The larger of the two axis scales: the fitting rule
+// Scale from the rendered screen to the thumbnail area drawn at `echelle`
+// (1 when the screen fits it already). The larger of the two axis scales: the fitting rule
 // may let one side overflow, never shrink more than this.
-double EchelleVignette(const CEcran& e) {
-  const double ex = double(kVignetteLargeur) / double(std::max<talvik::LONG>(1, e.TailleCible.cx));
-  const double ey = double(kVignetteHauteur) / double(std::max<talvik::LONG>(1, e.TailleCible.cy));
+double ReductionVignette(const CEcran& e, int echelle) {
+  const double ex =
+      double(kVignetteLargeur * echelle) / double(std::max<talvik::LONG>(1, e.TailleCible.cx));
+  const double ey =
+      double(kVignetteHauteur * echelle) / double(std::max<talvik::LONG>(1, e.TailleCible.cy));
   return std::min(1.0, std::max(ex, ey));
 }
 
@@ -30,7 +32,8 @@ HBITMAP VignetteEcran(const CEcran& ecran, talvik::CGraphique& graphique, const 
       talvik::TailleJPEG(e->CheminImage, &largeur, &hauteur)) {
     // Without a background the rendered screen is the resized picture:
     // the canvas size then overstates the shrink, which only costs speed.
-    reduction = ReductionPossible(*e, SIZE{largeur, hauteur}, EchelleVignette(*e));
+    reduction = ReductionPossible(*e, SIZE{largeur, hauteur},
+                                  ReductionVignette(*e, EchelleVignette(fond)));
   }
   e->ChargeImageReduite(e->CheminImage, reduction);
   SIZE taille{};

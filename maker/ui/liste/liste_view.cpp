@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QUrl>
+#include <algorithm>
+#include <cmath>
 
 #include "dialogs/commun/boite_message.h"
 #include "dialogs/commun/image_qt.h"
@@ -24,14 +26,24 @@ namespace {
 constexpr int kRoleJeton = Qt::UserRole + 1;
 constexpr QSize kTailleImage(150, 110);
 
-talvik::HBITMAP FondDepuisRessource() {
-  QImage image(kVignetteLargeur, kVignetteHauteur, QImage::Format_RGB32);
+// The thumbnails' backdrop, drawn at `echelle` times 140 x 100: the
+// thumbnails are then made at that scale (EchelleVignette).
+talvik::HBITMAP FondDepuisRessource(int echelle) {
+  const int largeur = kVignetteLargeur * echelle, hauteur = kVignetteHauteur * echelle;
+  QImage image(largeur, hauteur, QImage::Format_RGB32);
   image.fill(QColor(0xE8, 0xE8, 0xE8));
   QPainter peintre(&image);
   QSvgRenderer rendu(QStringLiteral(":/icones/fond_vignette.svg"));
-  if (rendu.isValid()) rendu.render(&peintre, QRectF(0, 0, kVignetteLargeur, kVignetteHauteur));
+  if (rendu.isValid()) rendu.render(&peintre, QRectF(0, 0, largeur, hauteur));
   peintre.end();
   return talvik::BitmapDepuisImageQt(image);
+}
+
+// A thumbnail shown at its 150 x 110 place, whatever scale it was made at.
+QIcon IconeVignette(const talvik::HBITMAP& vignette) {
+  QPixmap pixmap = talvik::PixmapQt(vignette);
+  pixmap.setDevicePixelRatio(std::max(1.0, double(pixmap.width()) / kTailleImage.width()));
+  return QIcon(pixmap);
 }
 
 }  // namespace
@@ -61,9 +73,10 @@ CListeView::CListeView(CProjet& projet, talvik::CGraphique& graphique, QWidget* 
   setDropIndicatorShown(false);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-  fond_ = FondDepuisRessource();
-  pixmapFond_ = QPixmap::fromImage(
-      talvik::ImageQt(graphique_.CadreImage(fond_, 0, 0, 0x00C0C0C0, 5, 0, 0, 1)));
+  // Thumbnails drawn for the physical pixels of a scaled display.
+  const int echelle = std::max(1, int(std::ceil(devicePixelRatioF())));
+  fond_ = FondDepuisRessource(echelle);
+  iconeFond_ = IconeVignette(graphique_.CadreImage(fond_, 0, 0, 0x00C0C0C0, 5 * echelle, 0, 0, 1));
   fabrique_ = new CFabriqueVignettes(this);
   fabrique_->FixeFond(fond_);
   fabrique_->FixeReception(
@@ -80,7 +93,7 @@ QListWidgetItem* CListeView::NouvelItem(int index) {
   const QString libelle = LibelleItem(index);
   item->setText(libelle);
   item->setData(Qt::AccessibleTextRole, libelle);
-  item->setIcon(QIcon(pixmapFond_));
+  item->setIcon(iconeFond_);
   item->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
   item->setData(kRoleJeton, QVariant::fromValue<qulonglong>(0));
   return item;
@@ -103,9 +116,9 @@ void CListeView::MontreVignette(int index, const talvik::HBITMAP& vignette) {
   it->setData(kRoleJeton, QVariant::fromValue<qulonglong>(0));
   if (vignette) {
     projet_.Ecran(index).Vignette = vignette;
-    it->setIcon(QIcon(talvik::PixmapQt(vignette)));
+    it->setIcon(IconeVignette(vignette));
   } else {
-    it->setIcon(QIcon(pixmapFond_));
+    it->setIcon(iconeFond_);
   }
 }
 
@@ -118,7 +131,7 @@ void CListeView::DemandeVignette(int index, const CEcran& source) {
   }
   const std::uint64_t jeton = prochainJeton_++;
   QListWidgetItem* it = item(index);
-  it->setIcon(QIcon(pixmapFond_));
+  it->setIcon(iconeFond_);
   it->setData(kRoleJeton, QVariant::fromValue<qulonglong>(jeton));
   fabrique_->Demande(jeton, projet_.Ecran(index));
 }

@@ -13,6 +13,7 @@
 #pragma once
 
 #include <QCursor>
+#include <QIcon>
 #include <QListWidget>
 #include <QPointer>
 #include <cstdint>
@@ -101,8 +102,8 @@ class CListeView : public QListWidget {
 
   CProjet& projet_;
   talvik::CGraphique& graphique_;
-  talvik::HBITMAP fond_;           // 140 x 100 backdrop
-  QPixmap pixmapFond_;             // the framed backdrop shown while a thumbnail is made
+  talvik::HBITMAP fond_;           // 140 x 100 backdrop (times the display's scale)
+  QIcon iconeFond_;                // the framed backdrop shown while a thumbnail is made
   CFabriqueVignettes* fabrique_;
   std::uint64_t prochainJeton_ = 1;
 

@@ -24,15 +24,19 @@ namespace lumaveil {
 namespace {
 
 // A dark, softly lit backdrop behind the picture in the box.
-talvik::HBITMAP FondBoite(int largeur, int hauteur) {
-  QImage fond(largeur, hauteur, QImage::Format_RGB32);
-  QPainter peintre(&fond);
+void PeintFondBoite(QPainter& peintre, int largeur, int hauteur) {
   QRadialGradient lumiere(largeur / 2.0, hauteur / 2.0, largeur * 0.7);
   lumiere.setColorAt(0, QColor(92, 100, 112));
   lumiere.setColorAt(1, QColor(38, 42, 50));
-  peintre.fillRect(fond.rect(), lumiere);
+  peintre.fillRect(QRect(0, 0, largeur, hauteur), lumiere);
   peintre.setPen(QColor(255, 255, 255, 18));
   for (int x = -hauteur; x < largeur; x += 8) peintre.drawLine(x, hauteur, x + hauteur, 0);
+}
+
+talvik::HBITMAP FondBoite(int largeur, int hauteur) {
+  QImage fond(largeur, hauteur, QImage::Format_RGB32);
+  QPainter peintre(&fond);
+  PeintFondBoite(peintre, largeur, hauteur);
   peintre.end();
   return talvik::BitmapDepuisImageQt(fond);
 }
@@ -142,7 +146,24 @@ void CRetoucheDialog::AfficheImage() {
   const talvik::CPoint position((m_sizeBoite.cx - montre.Width()) / 2,
                                 (m_sizeBoite.cy - montre.Height()) / 2);
   m_hBoite = talvik::CGraphique::FusionneImage(m_hFond, montre, position, 0, 0);
-  m_pBoite->setPixmap(talvik::PixmapQt(m_hBoite));
+  const qreal echelle = m_pBoite->devicePixelRatioF();
+  if (echelle == 1.0) {
+    m_pBoite->setPixmap(talvik::PixmapQt(m_hBoite));
+    return;
+  }
+  // A scaled display: the same box drawn again for its physical pixels,
+  // the picture reduced from the full rendering rather than stretched
+  // from the box's own pixels.
+  const QSize physique = QSize(montre.Width(), montre.Height()) * echelle;
+  QPixmap pixmap(QSize(m_sizeBoite.cx, m_sizeBoite.cy) * echelle);
+  pixmap.setDevicePixelRatio(echelle);
+  QPainter peintre(&pixmap);
+  PeintFondBoite(peintre, m_sizeBoite.cx, m_sizeBoite.cy);
+  peintre.drawImage(QRectF(position.x, position.y, montre.Width(), montre.Height()),
+                    talvik::ImageQt(m_hRendu).scaled(physique, Qt::IgnoreAspectRatio,
+                                                     Qt::SmoothTransformation));
+  peintre.end();
+  m_pBoite->setPixmap(pixmap);
 }
 
 void CRetoucheDialog::OnAjustement() {

@@ -1,0 +1,109 @@
+// The main window at the display's scale: this program runs once at 100 %
+// and once at 200 % (QT_SCALE_FACTOR). Every picture on screen must be drawn
+// for the physical pixels (a 1x picture stretched to 2x is blurred), no
+// text may be cut, and the window is captured at that scale
+// (fenetre_principale_100.png, fenetre_principale_200.png).
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QTest>
+
+#include "app/travail.h"
+#include "capture_ecran.h"
+#include "fenetre/main_frame.h"
+#include "liste/liste_view.h"
+#include "photo_test.h"
+#include "principale/principale_view.h"
+#include "temp_dir.h"
+
+namespace lumaveil {
+namespace {
+
+class HauteDensite : public ::testing::Test {
+ protected:
+  HauteDensite() {
+    contexte_.Parametres.StartWizard = 0;
+    frame_ = std::make_unique<CMainFrame>(contexte_);
+    frame_->PrincipaleView()->DemarrageEnCours = false;
+    frame_->NouveauProjet();
+    frame_->resize(1120, 760);
+    frame_->show();
+    QStringList photos;
+    for (int i = 0; i < 3; ++i) {
+      photos << QString::fromStdString(dossier_.File("photo" + std::to_string(i) + ".jpg"));
+      testing::PhotoDeTest(1600 - 300 * i, 1200).save(photos.back(), "JPEG", 90);
+    }
+    frame_->Travail().InsereImages(photos);
+    // The thumbnails are made on a worker thread.
+    QTRY_VERIFY_WITH_TIMEOUT(VignettesPretes(), 20000);
+    QApplication::processEvents();
+  }
+
+  bool VignettesPretes() const {
+    QListWidget* liste = frame_->ListeView();
+    if (liste->count() != 4) return false;
+    for (int i = 0; i < liste->count(); ++i)
+      if (liste->item(i)->data(Qt::UserRole + 1).toULongLong() != 0) return false;
+    return true;
+  }
+
+  static qreal Echelle() { return qApp->devicePixelRatio(); }
+  static QString Nom(const QWidget* w) {
+    return w->accessibleName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
+                                         : w->accessibleName();
+  }
+
+  testing::TempDir dossier_;
+  CContexte contexte_;
+  std::unique_ptr<CMainFrame> frame_;
+};
+
+TEST_F(HauteDensite, IconsAndPicturesAreDrawnForThePhysicalPixels) {
+  const qreal echelle = Echelle();
+  int boutons = 0;
+  for (QAbstractButton* b : frame_->findChildren<QAbstractButton*>()) {
+    if (!b->isVisible() || b->icon().isNull()) continue;
+    ++boutons;
+    const QPixmap p = b->icon().pixmap(b->iconSize(), echelle);
+    EXPECT_EQ(p.size(), b->iconSize() * echelle) << Nom(b).toStdString();
+  }
+  EXPECT_GE(boutons, 9 + 9);  // the top bar and the panels
+
+  int images = 0;
+  for (QLabel* l : frame_->findChildren<QLabel*>()) {
+    const QPixmap p = l->pixmap();
+    if (!l->isVisible() || p.isNull()) continue;
+    ++images;
+    EXPECT_EQ(p.devicePixelRatio(), echelle) << Nom(l).toStdString();
+  }
+  EXPECT_GE(images, 2);  // the picture of the working screen and the logo
+
+  QListWidget* liste = frame_->ListeView();
+  for (int i = 0; i < liste->count(); ++i) {
+    const QPixmap vignette = liste->item(i)->icon().pixmap(liste->iconSize(), echelle);
+    EXPECT_EQ(vignette.size(), liste->iconSize() * echelle) << "thumbnail " << i + 1;
+  }
+}
+
+TEST_F(HauteDensite, NoTextIsCut) {
+  for (QLabel* l : frame_->findChildren<QLabel*>()) {
+    if (!l->isVisible() || l->text().isEmpty() || l->wordWrap()) continue;
+    EXPECT_GE(l->width(), l->minimumSizeHint().width()) << l->text().toStdString();
+    EXPECT_GE(l->height(), l->minimumSizeHint().height()) << l->text().toStdString();
+  }
+  for (QAbstractButton* b : frame_->findChildren<QAbstractButton*>()) {
+    if (!b->isVisible() || b->text().isEmpty()) continue;
+    EXPECT_GE(b->width(), b->minimumSizeHint().width()) << b->text().toStdString();
+    EXPECT_GE(b->height(), b->minimumSizeHint().height()) << b->text().toStdString();
+  }
+  const int pourcent = qRound(Echelle() * 100);
+  EXPECT_FALSE(
+      testing::CaptureWidget(frame_.get(), QStringLiteral("fenetre_principale_%1").arg(pourcent))
+          .isEmpty());
+}
+
+}  // namespace
+}  // namespace lumaveil
