@@ -1,5 +1,6 @@
 #include "rendu_avance.h"
 
+#include "chaines.h"
 #include "codec/jpeg_lecture.h"
 #include "graphique.h"
 
@@ -19,7 +20,9 @@ EcranRendu RendPourGeneration(const CProjet& projet, int index, talvik::CGraphiq
   if (!e->ChargeImageReduite(e->CheminImage, reduction) && messageChargement &&
       !e->CheminImage.empty())
     talvik::AfficheMessage(talvik::MessageUtilisateur{
-        11, "Unable to load file", "Error", talvik::IconeMessage::Erreur, e->CheminImage});
+        talvik::IDS_CHARGEMENT_IMPOSSIBLE, talvik::ChargeChaine(talvik::IDS_CHARGEMENT_IMPOSSIBLE),
+        talvik::ChargeChaine(talvik::IDS_ERREUR_LIBRAIRIE), talvik::IconeMessage::Erreur,
+        e->CheminImage});
   e->CalculeImageFinale(graphique, 0, Etapes::Toutes(), nullptr, Echantillonnage::Moyenne);
   // The screen and its other pictures go here.
   return EcranRendu{e->ImageFinale, retenus.Prend()};

@@ -1,9 +1,7 @@
 #include "dialogs/recoupe/recoupe_dlg.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QVBoxLayout>
 #include <algorithm>
 #include <cstdio>
 
@@ -20,7 +18,7 @@ constexpr COLORREF kRougeContour = 0x000000FF;
 }  // namespace
 
 CRecoupeDlg::CRecoupeDlg(QWidget* parent)
-    : CDialogueEditeur(
+    : CDialogueAvantApres(
           parent, QStringLiteral("Cutting a picture"), 1014,
           QStringLiteral("To cut a picture allows to keep only a special piece of it."),
           QStringLiteral("Modify up-left point (X1,Y1) and down-right point (X2,Y2) from picture "
@@ -39,30 +37,7 @@ CRecoupeDlg::CRecoupeDlg(QWidget* parent)
   }
   valeurs->setColumnStretch(4, 1);
   Corps()->addLayout(valeurs);
-
-  auto* apercus = new QHBoxLayout;
-  const CSize taille = TailleZoneApercu();
-  const char* titres[2] = {"Before", "After"};
-  for (int i = 0; i < 2; ++i) {
-    auto* colonne = new QVBoxLayout;
-    auto* titre = new QLabel(QString::fromLatin1(titres[i]), this);
-    m_pZone[i] = new CZoneApercu(taille, this);
-    m_pZone[i]->setAccessibleName(titre->text());
-    titre->setBuddy(m_pZone[i]);
-    colonne->addWidget(titre);
-    colonne->addWidget(m_pZone[i]);
-    apercus->addLayout(colonne);
-  }
-  Corps()->addLayout(apercus);
-
-  m_timerAffichage.setSingleShot(true);
-  m_timerAffichage.setInterval(0);
-  connect(&m_timerAffichage, &QTimer::timeout, this, [this] {
-    AfficheImage(0);
-    AfficheImage(1);
-  });
-  connect(m_pZone[0], &CZoneApercu::clique, this, &CRecoupeDlg::OnPleinEcranAvant);
-  connect(m_pZone[1], &CZoneApercu::clique, this, &CRecoupeDlg::OnPleinEcranApres);
+  AjouteApercus();
 }
 
 CRecoupeDlg::~CRecoupeDlg() = default;
@@ -75,17 +50,9 @@ int CRecoupeDlg::ControleValeurs() const {
              : 0;
 }
 
-void CRecoupeDlg::showEvent(QShowEvent* event) {
-  if (!m_bInitialise) {
-    m_bInitialise = true;
-    OnInitDialog();
-  }
-  CDialogueEditeur::showEvent(event);
-}
-
 void CRecoupeDlg::OnInitDialog() {
-  m_pZone[0]->Prepare(m_hImage);
-  m_pZone[1]->Prepare(m_hImage);
+  Zone(0)->Prepare(m_hImage);
+  Zone(1)->Prepare(m_hImage);
   m_pEdition[0]->FixePlage(0, m_nLargeur);
   m_pEdition[1]->FixePlage(0, m_nHauteur);
   m_pEdition[2]->FixePlage(0, m_nLargeur);
@@ -105,19 +72,17 @@ void CRecoupeDlg::EcritValeurs() {
   m_bPret = 1;
 }
 
-void CRecoupeDlg::DemandeAffichage() { m_timerAffichage.start(); }
-
 void CRecoupeDlg::OnChangeValeurs() {
   if (!m_bPret) return;
   m_rectRecoupe.left = m_pEdition[0]->value();
   m_rectRecoupe.top = m_pEdition[1]->value();
   m_rectRecoupe.right = m_pEdition[2]->value();
   m_rectRecoupe.bottom = m_pEdition[3]->value();
-  DemandeAffichage();
+  DemandeAffichage(true);
 }
 
 RECT CRecoupeDlg::RectangleApercu(int i) const {
-  const CSize taille = m_pZone[i]->TailleSource();
+  const CSize taille = Zone(i)->TailleSource();
   const double fx = m_nLargeur > 0 ? double(taille.cx) / m_nLargeur : 0.0;
   const double fy = m_nHauteur > 0 ? double(taille.cy) / m_nHauteur : 0.0;
   RECT r;
@@ -130,11 +95,11 @@ RECT CRecoupeDlg::RectangleApercu(int i) const {
 
 void CRecoupeDlg::AfficheImage(int i) {
   if (!ControleValeurs()) return;
-  const HBITMAP& source = m_pZone[i]->Source();
+  const HBITMAP& source = Zone(i)->Source();
   if (!source) return;
   const RECT r = RectangleApercu(i);
   if (i == 0) {
-    m_pZone[0]->Affiche(CGraphique::RectangleImage(source, CRect(r), raster::PS_SOLID, 1,
+    Zone(0)->Affiche(CGraphique::RectangleImage(source, CRect(r), raster::PS_SOLID, 1,
                                                    kRougeContour));
     return;
   }
@@ -142,11 +107,11 @@ void CRecoupeDlg::AfficheImage(int i) {
   const LONG cw = std::max<LONG>(1, r.right - r.left), ch = std::max<LONG>(1, r.bottom - r.top);
   // Centred on the area, a crop larger than the area is cut by its edges:
   // only the part that shows is made.
-  const CSize zone = m_pZone[1]->Taille();
+  const CSize zone = Zone(1)->Taille();
   const LONG px = (zone.cx - cw) / 2, py = (zone.cy - ch) / 2;
   const CPoint origine(r.left + std::max<LONG>(0, -px), r.top + std::max<LONG>(0, -py));
   const CSize visible(std::min(cw, zone.cx), std::min(ch, zone.cy));
-  m_pZone[1]->Affiche(CGraphique::RecoupeImage(source, origine, visible, 0));
+  Zone(1)->Affiche(CGraphique::RecoupeImage(source, origine, visible, 0));
 }
 
 void CRecoupeDlg::OnReset() {

@@ -2,18 +2,15 @@
 // with the rectangle outlined ("Before") and the kept part ("After").
 #pragma once
 
-#include <QTimer>
-
 #include "base/bitmap.h"
 #include "base/wintypes.h"
-#include "dialogs/apercu/dialogue_editeur.h"
+#include "dialogs/apercu/dialogue_avant_apres.h"
 
 namespace talvik {
 
 class CSpinEdition;
-class CZoneApercu;
 
-class CRecoupeDlg : public CDialogueEditeur {
+class CRecoupeDlg : public CDialogueAvantApres {
   Q_OBJECT
 
  public:
@@ -36,34 +33,27 @@ class CRecoupeDlg : public CDialogueEditeur {
   void OnChangeValeurs();
   // Clicks on the previews: full-size views of the picture with the
   // rectangle, and of the kept part, with their size labels.
-  void OnPleinEcranAvant();
-  void OnPleinEcranApres();
+  void OnPleinEcranAvant() override;
+  void OnPleinEcranApres() override;
 
-  // Preview areas: 0 "Before", 1 "After"; edits 0 X1, 1 Y1, 2 X2, 3 Y2.
-  CZoneApercu* Zone(int i) const { return m_pZone[i]; }
+  // Edits 0 X1, 1 Y1, 2 X2, 3 Y2 (the previews: Zone).
   CSpinEdition* Edition(int i) const { return m_pEdition[i]; }
 
  protected:
-  void showEvent(QShowEvent* event) override;
   void OnReset() override;
   void OnOK() override;
+  void OnInitDialog() override;
+  void AfficheImage(int i) override;
 
  private:
-  void OnInitDialog();
   // Writes the rectangle into the edits (their notifications ignored).
   void EcritValeurs();
-  // Redraws both previews once the pending changes are in.
-  void DemandeAffichage();
-  void AfficheImage(int i);
   // The rectangle set against preview i.
   RECT RectangleApercu(int i) const;
 
   CGraphique* m_pGraphique = nullptr;
-  CZoneApercu* m_pZone[2] = {nullptr, nullptr};
   CSpinEdition* m_pEdition[4] = {nullptr, nullptr, nullptr, nullptr};
   int m_bPret = 0;  // 0 while the dialog writes its own edits
-  QTimer m_timerAffichage;
-  bool m_bInitialise = false;
 };
 
 }  // namespace talvik

@@ -2,10 +2,8 @@
 
 #include <QApplication>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QSlider>
-#include <QVBoxLayout>
 
 #include "dialogs/apercu/plein_ecran.h"
 #include "dialogs/apercu/zone_apercu.h"
@@ -14,7 +12,7 @@
 namespace talvik {
 
 CReglageDlg::CReglageDlg(QWidget* parent)
-    : CDialogueEditeur(
+    : CDialogueAvantApres(
           parent, QStringLiteral("Color adjustment to picture"), 1018,
           QStringLiteral("To adjust color to a picture allows to improve clearness and clarte of "
                          "it (like you want)."),
@@ -41,46 +39,16 @@ CReglageDlg::CReglageDlg(QWidget* parent)
   }
   curseurs->setColumnStretch(1, 1);
   Corps()->addLayout(curseurs);
-
-  auto* apercus = new QHBoxLayout;
-  const CSize taille = TailleZoneApercu();
-  const char* titres[2] = {"Before", "After"};
-  for (int i = 0; i < 2; ++i) {
-    auto* colonne = new QVBoxLayout;
-    auto* titre = new QLabel(QString::fromLatin1(titres[i]), this);
-    m_pZone[i] = new CZoneApercu(taille, this);
-    m_pZone[i]->setAccessibleName(titre->text());
-    titre->setBuddy(m_pZone[i]);
-    colonne->addWidget(titre);
-    colonne->addWidget(m_pZone[i]);
-    apercus->addLayout(colonne);
-  }
-  Corps()->addLayout(apercus);
-
-  // Moves of the thumbs come faster than "After" can be redrawn on a slow
-  // machine: they are gathered and "After" is redrawn once they are in.
-  m_timerAffichage.setSingleShot(true);
-  m_timerAffichage.setInterval(0);
-  connect(&m_timerAffichage, &QTimer::timeout, this, [this] { AfficheImage(1); });
-  connect(m_pZone[0], &CZoneApercu::clique, this, &CReglageDlg::OnPleinEcranAvant);
-  connect(m_pZone[1], &CZoneApercu::clique, this, &CReglageDlg::OnPleinEcranApres);
+  AjouteApercus();
 }
 
 CReglageDlg::~CReglageDlg() = default;
 
 void CReglageDlg::InitInstance(CGraphique* pGraphique) { m_pGraphique = pGraphique; }
 
-void CReglageDlg::showEvent(QShowEvent* event) {
-  if (!m_bInitialise) {
-    m_bInitialise = true;
-    OnInitDialog();
-  }
-  CDialogueEditeur::showEvent(event);
-}
-
 void CReglageDlg::OnInitDialog() {
-  m_pZone[0]->Prepare(m_hImage);
-  m_pZone[1]->Prepare(m_hImage);
+  Zone(0)->Prepare(m_hImage);
+  Zone(1)->Prepare(m_hImage);
   EcritValeurs();
   AfficheImage(0);
   AfficheImage(1);
@@ -107,17 +75,18 @@ void CReglageDlg::OnHScroll() {
   m_nContraste = contraste;
   m_nIntensite = intensite;
   EcritValeurs();
-  m_timerAffichage.start();
+  // Moves of the thumbs are gathered: "After" is redrawn once they are in.
+  DemandeAffichage(false);
 }
 
 void CReglageDlg::AfficheImage(int i) {
-  const HBITMAP& source = m_pZone[i]->Source();
+  const HBITMAP& source = Zone(i)->Source();
   if (!source) return;
   if (i == 0 || Neutre()) {
-    m_pZone[i]->Affiche(source);
+    Zone(i)->Affiche(source);
     return;
   }
-  m_pZone[1]->Affiche(CGraphique::ReglageImage(source, m_nLumiere, m_nContraste, m_nIntensite));
+  Zone(1)->Affiche(CGraphique::ReglageImage(source, m_nLumiere, m_nContraste, m_nIntensite));
 }
 
 void CReglageDlg::OnReset() {

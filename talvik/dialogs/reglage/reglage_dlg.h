@@ -3,19 +3,15 @@
 // ("After"); the preview follows the thumbs while they are dragged.
 #pragma once
 
-#include <QTimer>
-
 #include "base/bitmap.h"
-#include "dialogs/apercu/dialogue_editeur.h"
+#include "dialogs/apercu/dialogue_avant_apres.h"
 
 class QLabel;
 class QSlider;
 
 namespace talvik {
 
-class CZoneApercu;
-
-class CReglageDlg : public CDialogueEditeur {
+class CReglageDlg : public CDialogueAvantApres {
   Q_OBJECT
 
  public:
@@ -36,33 +32,28 @@ class CReglageDlg : public CDialogueEditeur {
   void OnHScroll();
   // Clicks on the previews: the picture, or the picture adjusted, full
   // screen.
-  void OnPleinEcranAvant();
-  void OnPleinEcranApres();
+  void OnPleinEcranAvant() override;
+  void OnPleinEcranApres() override;
 
-  // Preview areas: 0 "Before", 1 "After". Trackbars and value labels:
-  // 0 light, 1 contrast, 2 intensity.
-  CZoneApercu* Zone(int i) const { return m_pZone[i]; }
+  // Trackbars and value labels: 0 light, 1 contrast, 2 intensity (the
+  // previews: Zone).
   QSlider* Curseur(int i) const { return m_pCurseur[i]; }
   QLabel* Valeur(int i) const { return m_pValeur[i]; }
 
  protected:
-  void showEvent(QShowEvent* event) override;
   void OnReset() override;
+  void OnInitDialog() override;
+  void AfficheImage(int i) override;
 
  private:
-  void OnInitDialog();
   // Puts the values on the trackbars and into the labels.
   void EcritValeurs();
-  void AfficheImage(int i);
   bool Neutre() const { return m_nLumiere == 50 && m_nContraste == 50 && m_nIntensite == 50; }
 
   CGraphique* m_pGraphique = nullptr;
-  CZoneApercu* m_pZone[2] = {nullptr, nullptr};
   QSlider* m_pCurseur[3] = {nullptr, nullptr, nullptr};
   QLabel* m_pValeur[3] = {nullptr, nullptr, nullptr};
   bool m_bEcriture = false;  // the dialog is moving the trackbars itself
-  QTimer m_timerAffichage;
-  bool m_bInitialise = false;
 };
 
 }  // namespace talvik
