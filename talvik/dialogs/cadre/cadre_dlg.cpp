@@ -27,28 +27,20 @@ CCadreDlg::CCadreDlg(QWidget* parent)
                       QStringLiteral("Select border typ : pattern or color with/without "
                                      "borderline. \nClick on picture to display it on full "
                                      "screen.")) {
-  auto* corps = new QHBoxLayout;
   auto* gauche = new QVBoxLayout;
 
   auto* ligneHaut = new QHBoxLayout;
-  auto* cadreType = CadreNomme(QStringLiteral("Border typ"), this);
-  m_pAucun = RadioNomme(QStringLiteral("None"), cadreType);
-  m_pMotif = RadioNomme(QStringLiteral("Border with pattern"), cadreType);
-  m_pCouleur = RadioNomme(QStringLiteral("Border with color"), cadreType);
-  m_pBordure = CaseNommee(QStringLiteral("Borderline"), cadreType);
-  auto* groupe = new QButtonGroup(this);
-  groupe->addButton(m_pAucun, ID_AUCUN);
-  groupe->addButton(m_pMotif, ID_MOTIF);
-  groupe->addButton(m_pCouleur, ID_COULEUR);
-  auto* types = new QVBoxLayout(cadreType);
-  types->addWidget(m_pAucun);
-  types->addWidget(m_pMotif);
-  types->addWidget(m_pCouleur);
+  m_pAucun = RadioNomme(QStringLiteral("None"), this);
+  m_pMotif = RadioNomme(QStringLiteral("Border with pattern"), this);
+  m_pCouleur = RadioNomme(QStringLiteral("Border with color"), this);
+  QVBoxLayout* types = CadreTypes(QStringLiteral("Border typ"), {m_pAucun, m_pMotif, m_pCouleur},
+                                  {ID_AUCUN, ID_MOTIF, ID_COULEUR});
+  m_pBordure = CaseNommee(QStringLiteral("Borderline"), this);
   auto* decale = new QHBoxLayout;
   decale->addSpacing(20);
   decale->addWidget(m_pBordure);
   types->addLayout(decale);
-  ligneHaut->addWidget(cadreType);
+  ligneHaut->addWidget(m_pAucun->parentWidget());
 
   auto* cadreEpaisseur = CadreNomme(QStringLiteral("Thickness"), this);
   m_pEpaisseur = new CSpinEdition(cadreEpaisseur);
@@ -60,27 +52,16 @@ CCadreDlg::CCadreDlg(QWidget* parent)
   ligneHaut->addWidget(cadreEpaisseur);
   gauche->addLayout(ligneHaut);
 
-  auto* cadreMotif = CadreNomme(QStringLiteral("Pattern"), this);
-  (new QVBoxLayout(cadreMotif))->addWidget(m_pListe);
-  gauche->addWidget(cadreMotif, 1);
+  gauche->addWidget(CadreListe(), 1);
 
   auto* couleurs = new QHBoxLayout;
-  m_pCadreCouleur = CadreNomme(QStringLiteral("Border color"), this);
-  m_pChoixCouleur = new CCouleurDlg(m_pCadreCouleur);
-  (new QVBoxLayout(m_pCadreCouleur))->addWidget(m_pChoixCouleur, 0, Qt::AlignLeft);
-  m_pCadreBordure = CadreNomme(QStringLiteral("Borderline color"), this);
-  m_pChoixBordure = new CCouleurDlg(m_pCadreBordure);
-  (new QVBoxLayout(m_pCadreBordure))->addWidget(m_pChoixBordure, 0, Qt::AlignLeft);
+  m_pChoixCouleur = CadreChoixCouleur(QStringLiteral("Border color"), m_pCadreCouleur);
+  m_pChoixBordure = CadreChoixCouleur(QStringLiteral("Borderline color"), m_pCadreBordure);
   couleurs->addWidget(m_pCadreCouleur);
   couleurs->addWidget(m_pCadreBordure);
   gauche->addLayout(couleurs);
-  corps->addLayout(gauche, 1);
+  DisposeCorps(gauche);
 
-  corps->addLayout(ColonneApercu());
-  Corps()->addLayout(corps);
-
-  connect(groupe, &QButtonGroup::idClicked, this,
-          [this](int id) { OnChangeAcces(unsigned(id)); });
   connect(m_pBordure, &QCheckBox::clicked, this, &CCadreDlg::OnChangeAcces2);
   SurChangement(*m_pEpaisseur, this, [this] {
     if (!m_bEcriture) OnChangeAcces2();

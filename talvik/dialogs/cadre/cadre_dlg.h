@@ -70,7 +70,7 @@ class CCadreDlg : public CDialogueMotifs {
   // Enables the controls that the border type and "Borderline" allow.
   void RestrictionAcces();
 
-  void OnChangeAcces(unsigned id);
+  void OnChangeAcces(unsigned id) override;
   void OnChangeAcces2();
   void PriseEnCompteChangementCouleur();
 

@@ -22,38 +22,20 @@ CFondDlg::CFondDlg(QWidget* parent)
                                      "picture to display it on full screen.")) {
   m_sizeEcran = CGraphique::RetourneTailleEcran(&m_nBits);
 
-  auto* corps = new QHBoxLayout;
   auto* gauche = new QVBoxLayout;
 
-  auto* cadreType = CadreNomme(QStringLiteral("Background typ"), this);
-  m_pAucun = RadioNomme(QStringLiteral("Motif"), cadreType);
+  m_pAucun = RadioNomme(QStringLiteral("Motif"), this);
   m_pAucun->hide();
-  m_pMotif = RadioNomme(QStringLiteral("Background with pattern"), cadreType);
-  m_pCouleur = RadioNomme(QStringLiteral("Background with color"), cadreType);
-  auto* groupe = new QButtonGroup(this);
-  groupe->addButton(m_pAucun, ID_AUCUN);
-  groupe->addButton(m_pMotif, ID_MOTIF);
-  groupe->addButton(m_pCouleur, ID_COULEUR);
-  auto* types = new QVBoxLayout(cadreType);
-  types->addWidget(m_pAucun);
-  types->addWidget(m_pMotif);
-  types->addWidget(m_pCouleur);
-  gauche->addWidget(cadreType);
-
-  auto* cadreMotif = CadreNomme(QStringLiteral("Pattern"), this);
-  (new QVBoxLayout(cadreMotif))->addWidget(m_pListe);
-  gauche->addWidget(cadreMotif, 1);
-
-  m_pCadreCouleur = CadreNomme(QStringLiteral("Color"), this);
-  m_pChoixCouleur = new CCouleurDlg(m_pCadreCouleur);
-  (new QVBoxLayout(m_pCadreCouleur))->addWidget(m_pChoixCouleur, 0, Qt::AlignLeft);
+  m_pMotif = RadioNomme(QStringLiteral("Background with pattern"), this);
+  m_pCouleur = RadioNomme(QStringLiteral("Background with color"), this);
+  CadreTypes(QStringLiteral("Background typ"), {m_pAucun, m_pMotif, m_pCouleur},
+             {ID_AUCUN, ID_MOTIF, ID_COULEUR});
+  gauche->addWidget(m_pAucun->parentWidget());
+  gauche->addWidget(CadreListe(), 1);
+  m_pChoixCouleur = CadreChoixCouleur(QStringLiteral("Color"), m_pCadreCouleur);
   gauche->addWidget(m_pCadreCouleur);
-  corps->addLayout(gauche, 1);
-  corps->addLayout(ColonneApercu());
-  Corps()->addLayout(corps);
+  DisposeCorps(gauche);
 
-  connect(groupe, &QButtonGroup::idClicked, this,
-          [this](int id) { OnChangeAcces(unsigned(id)); });
   connect(m_pChoixCouleur, &CCouleurDlg::ChangementCouleur, this,
           &CFondDlg::PriseEnCompteChangementCouleur, Qt::QueuedConnection);
 }

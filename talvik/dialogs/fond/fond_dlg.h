@@ -61,7 +61,7 @@ class CFondDlg : public CDialogueMotifs {
   // Enables the pattern list and the colour frame after the type.
   void RestrictionAcces();
 
-  void OnChangeAcces(unsigned id);
+  void OnChangeAcces(unsigned id) override;
   void PriseEnCompteChangementCouleur();
 
   CCouleurDlg* ChoixCouleur() const { return m_pChoixCouleur; }

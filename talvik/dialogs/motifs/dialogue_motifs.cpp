@@ -1,6 +1,9 @@
 #include "dialogs/motifs/dialogue_motifs.h"
 
+#include <QButtonGroup>
+#include <QGroupBox>
 #include <QHBoxLayout>
+#include <QRadioButton>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -8,6 +11,7 @@
 #include "dialogs/apercu/plein_ecran.h"
 #include "dialogs/apercu/rendu_differe.h"
 #include "dialogs/apercu/zone_apercu.h"
+#include "dialogs/commun/couleur_dlg.h"
 #include "dialogs/motifs/controles_nommes.h"
 #include "dialogs/motifs/liste_motifs.h"
 #include "graphique.h"
@@ -34,6 +38,40 @@ CDialogueMotifs::~CDialogueMotifs() {
   // The worker reads the picture and the bank: it stops before they go.
   delete m_pRendu;
   m_pRendu = nullptr;
+}
+
+QVBoxLayout* CDialogueMotifs::CadreTypes(const QString& titre, QRadioButton* const (&types)[3],
+                                         const int (&ids)[3]) {
+  QGroupBox* cadre = CadreNomme(titre, this);
+  auto* groupe = new QButtonGroup(this);
+  auto* disposition = new QVBoxLayout(cadre);
+  for (int i = 0; i < 3; ++i) {
+    groupe->addButton(types[i], ids[i]);
+    disposition->addWidget(types[i]);
+  }
+  connect(groupe, &QButtonGroup::idClicked, this,
+          [this](int id) { OnChangeAcces(unsigned(id)); });
+  return disposition;
+}
+
+QGroupBox* CDialogueMotifs::CadreListe() {
+  QGroupBox* cadre = CadreNomme(QStringLiteral("Pattern"), this);
+  (new QVBoxLayout(cadre))->addWidget(m_pListe);
+  return cadre;
+}
+
+CCouleurDlg* CDialogueMotifs::CadreChoixCouleur(const QString& titre, QGroupBox*& cadre) {
+  cadre = CadreNomme(titre, this);
+  auto* choix = new CCouleurDlg(cadre);
+  (new QVBoxLayout(cadre))->addWidget(choix, 0, Qt::AlignLeft);
+  return choix;
+}
+
+void CDialogueMotifs::DisposeCorps(QLayout* gauche) {
+  auto* corps = new QHBoxLayout;
+  corps->addLayout(gauche, 1);
+  corps->addLayout(ColonneApercu());
+  Corps()->addLayout(corps);
 }
 
 QLayout* CDialogueMotifs::ColonneApercu() {

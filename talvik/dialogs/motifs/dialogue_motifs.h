@@ -9,10 +9,14 @@
 #include "base/bitmap.h"
 #include "dialogs/apercu/dialogue_editeur.h"
 
+class QGroupBox;
 class QPushButton;
+class QRadioButton;
+class QVBoxLayout;
 
 namespace talvik {
 
+class CCouleurDlg;
 class CZoneApercu;
 class ListeMotifs;
 class RenduDiffere;
@@ -62,6 +66,20 @@ class CDialogueMotifs : public CDialogueEditeur {
   // The preview area with the two pattern buttons under it, for the
   // editor's layout.
   QLayout* ColonneApercu();
+  // The editor's frame of the three type radios (none, pattern, colour),
+  // named `titre`, their group giving each its id; a click on one calls
+  // OnChangeAcces(id). Returns the frame's layout, for more controls.
+  QVBoxLayout* CadreTypes(const QString& titre, QRadioButton* const (&types)[3],
+                          const int (&ids)[3]);
+  // The "Pattern" frame holding the pattern list.
+  QGroupBox* CadreListe();
+  // A frame named `titre` holding a colour chooser, which is returned.
+  CCouleurDlg* CadreChoixCouleur(const QString& titre, QGroupBox*& cadre);
+  // The body: the editor's column `gauche` (it takes the spare width),
+  // then the preview column.
+  void DisposeCorps(QLayout* gauche);
+  // A type radio was clicked (its id).
+  virtual void OnChangeAcces(unsigned id) = 0;
   // Selects m_nMotif in the list without reacting to it.
   void SelectionneMotif();
   // Draws resultat() on the worker thread, reduced to fit the preview area.
