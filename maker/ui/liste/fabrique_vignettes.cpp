@@ -71,6 +71,7 @@ void CFabriqueVignettes::Boucle() {
   const id_t fil = static_cast<id_t>(gettid());
   setpriority(PRIO_PROCESS, fil, std::min(getpriority(PRIO_PROCESS, fil) + 5, 19));
   std::unique_ptr<talvik::CGraphique> graphique;
+  std::vector<std::string> motifs;  // the user patterns the bank was built from
   for (;;) {
     Travail travail;
     talvik::HBITMAP fond;
@@ -84,8 +85,13 @@ void CFabriqueVignettes::Boucle() {
       fond = fond_;
     }
     if (!fond) fond = talvik::HBITMAP::Create(kVignetteLargeur, kVignetteHauteur, 0x00E0E0E0);
-    if (!graphique)
-      graphique = std::make_unique<talvik::CGraphique>(talvik::LitMotifsUtilisateur());
+    // The user may have added or removed patterns since: the bank follows
+    // the settings store.
+    std::vector<std::string> stockes = talvik::LitMotifsUtilisateur();
+    if (!graphique || stockes != motifs) {
+      motifs = std::move(stockes);
+      graphique = std::make_unique<talvik::CGraphique>(motifs);
+    }
     talvik::HBITMAP vignette = Fabrique(*graphique, *travail.ecran, fond);
     travail.ecran.reset();
     const std::uint64_t jeton = travail.jeton, serie = travail.serie;

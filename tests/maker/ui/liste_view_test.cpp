@@ -251,3 +251,34 @@ TEST_F(ListeView, ThumbnailsFromTheWorkerLandOnTheirOwnScreensAfterReload) {
 
 }  // namespace
 }  // namespace lumaveil
+
+#include "motifs_utilisateur.h"
+
+namespace lumaveil {
+namespace {
+
+// A pattern the user added after the worker made its first thumbnails is
+// in the bank it draws the next ones with.
+TEST_F(ListeView, WorkerDrawsWithAPatternAddedAfterItStarted) {
+  talvik::SauveMotifsUtilisateur({});
+  projet_.Ajoute(EcranCouleur(kA, false, graphique_));
+  liste_.Recharge();
+  QTRY_COMPARE_WITH_TIMEOUT(liste_.VignettesEnAttente(), 0, 20000);
+
+  testing::TempDir dossier;
+  const std::string motif = dossier.File("motif.png");
+  ASSERT_EQ(talvik::CGraphique::SauveImage(motif, talvik::HBITMAP::Create(16, 16, kD), 90, 0, 0), 1);
+  talvik::SauveMotifsUtilisateur({motif});
+  auto ecran = EcranCouleur(kB, false, graphique_);
+  ecran->FondMotifUtilisation = 1;
+  ecran->FondMotif = talvik::kPremierMotifUtilisateur;
+  projet_.Ajoute(std::move(ecran));
+  liste_.Recharge();
+  QTRY_COMPARE_WITH_TIMEOUT(liste_.VignettesEnAttente(), 0, 20000);
+  QApplication::processEvents();
+  EXPECT_EQ(CouleurVignette(liste_.item(1)), kD);
+  talvik::SauveMotifsUtilisateur({});
+}
+
+}  // namespace
+}  // namespace lumaveil
