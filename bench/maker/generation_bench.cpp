@@ -10,7 +10,7 @@
 // of its own. Lines starting with "TABLE" feed scripts/bench.
 //
 //   bench_generation [--screens N] [--repetitions R] [--memory-screens A,B]
-//                    [benchmark flags]
+//                    [--fixed-cost-only] [benchmark flags]
 // The summary compares the fastest of the R runs of each side.
 #include <benchmark/benchmark.h>
 
@@ -19,7 +19,6 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -33,6 +32,7 @@
 #include "fichier_projet.h"
 #include "generation.h"
 #include "graphique.h"
+#include "photo_bench.h"
 
 namespace {
 
@@ -88,26 +88,11 @@ class CSansProgression : public lumaveil::IProgression {
   }
 };
 
-// A photo-like 12-megapixel JPEG: smooth gradients with fine texture, so
-// that it compresses like a real photograph.
+// Photo n of the benchmark, 12 megapixels, in the temporary directory.
 std::string FabriquePhoto(int n) {
   std::string chemin = g_dir + "/photo" + std::to_string(n) + ".jpg";
-  talvik::Bitmap b = talvik::Bitmap::Create(kLargeurPhoto, kHauteurPhoto);
-  std::uint32_t s = 12345u + unsigned(n) * 7919u;
-  for (int y = 0; y < kHauteurPhoto; ++y) {
-    std::uint32_t* ligne = b.Row(y);
-    for (int x = 0; x < kLargeurPhoto; ++x) {
-      s = s * 1664525u + 1013904223u;
-      int bruit = int((s >> 24) & 15) - 8;
-      int r = int(128 + 100 * std::sin(0.0013 * x + n)) + bruit;
-      int g = int(128 + 100 * std::sin(0.0017 * y + 2 * n)) + bruit;
-      int bl = int(128 + 100 * std::sin(0.0009 * (x + y) + 3 * n)) + bruit;
-      auto c = [](int v) { return std::uint32_t(v < 0 ? 0 : v > 255 ? 255 : v); };
-      ligne[x] = (c(r) << 16) | (c(g) << 8) | c(bl);
-    }
-  }
-  talvik::CGraphique::SauveImageJPEG(chemin, b, 90);
-  return chemin;
+  return lumaveil::bench::FabriquePhoto(chemin, n, kLargeurPhoto, kHauteurPhoto) ? chemin
+                                                                                 : std::string();
 }
 
 // The project: one screen per photo, resized to fit inside the border,
@@ -328,9 +313,21 @@ double MemoireCrete(int ecrans) {
   return double(ru.ru_maxrss) / 1024.0;
 }
 
+
+// The fixed cost's line of the table.
+void TableCoutFixe() {
+  const double fixe = CoutFixe(5);
+  if (fixe > 0) {
+    char t[32];
+    std::snprintf(t, sizeof t, "%.0f ms", fixe);
+    Table("Fixed cost of lumaveil --generate", t, "-", "-", -1, "<= 60 ms", fixe <= 60.0);
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  bool seulementFixe = false;
   std::vector<char*> args;
   for (int i = 0; i < argc; ++i) {
     std::string a = argv[i];
@@ -338,6 +335,8 @@ int main(int argc, char** argv) {
       g_repetitions = std::atoi(argv[++i]);
     } else if (a == "--screens" && i + 1 < argc) {
       g_ecrans = std::atoi(argv[++i]);
+    } else if (a == "--fixed-cost-only") {
+      seulementFixe = true;
     } else if (a == "--memory-screens" && i + 1 < argc) {
       g_memoire.clear();
       std::string liste = argv[++i];
@@ -361,6 +360,13 @@ int main(int argc, char** argv) {
   lumaveil::InstalleChainesMaker();
   auto graphique = std::make_unique<talvik::CGraphique>();
   g_graphique = graphique.get();
+  if (seulementFixe) {
+    TableCoutFixe();
+    graphique.reset();
+    std::error_code ec;
+    fs::remove_all(g_dir, ec);
+    return 0;
+  }
   std::fprintf(stderr, "Making %d photos of %dx%d...\n", g_ecrans, kLargeurPhoto, kHauteurPhoto);
   for (int i = 0; i < g_ecrans; ++i) g_photos.push_back(FabriquePhoto(i));
 
@@ -405,12 +411,7 @@ int main(int argc, char** argv) {
             cpu * 1000.0 / g_ecrans <= 60.0);
     }
   }
-  const double fixe = CoutFixe(5);
-  if (fixe > 0) {
-    char t[32];
-    std::snprintf(t, sizeof t, "%.0f ms", fixe);
-    Table("Fixed cost of lumaveil --generate", t, "-", "-", -1, "<= 60 ms", fixe <= 60.0);
-  }
+  TableCoutFixe();
   for (int e : g_memoire) {
     const double mio = MemoireCrete(e);
     char t[32];

@@ -11,7 +11,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -23,6 +22,7 @@
 
 #include "ecran.h"
 #include "graphique.h"
+#include "photo_bench.h"
 #include "vignette.h"
 
 namespace {
@@ -44,25 +44,11 @@ void Note(const std::string& cle, double ms) {
   if (it == g_ms.end() || ms < it->second) g_ms[cle] = ms;
 }
 
-// A photo-like 12-megapixel JPEG (quality 90): shading and fine grain.
+// Photo n of the benchmark, 12 megapixels, in the temporary directory.
 std::string FabriquePhoto(int n) {
   std::string chemin = g_dir + "/photo" + std::to_string(n) + ".jpg";
-  talvik::Bitmap b = talvik::Bitmap::Create(kLargeurPhoto, kHauteurPhoto);
-  std::uint32_t s = 4242u + unsigned(n) * 7919u;
-  for (int y = 0; y < kHauteurPhoto; ++y) {
-    std::uint32_t* ligne = b.Row(y);
-    for (int x = 0; x < kLargeurPhoto; ++x) {
-      s = s * 1664525u + 1013904223u;
-      int bruit = int((s >> 24) & 15) - 8;
-      int r = int(128 + 100 * std::sin(0.0013 * x + n)) + bruit;
-      int g = int(128 + 100 * std::sin(0.0017 * y + 2 * n)) + bruit;
-      int bl = int(128 + 100 * std::sin(0.0009 * (x + y) + 3 * n)) + bruit;
-      auto c = [](int v) { return std::uint32_t(v < 0 ? 0 : v > 255 ? 255 : v); };
-      ligne[x] = (c(r) << 16) | (c(g) << 8) | c(bl);
-    }
-  }
-  talvik::CGraphique::SauveImageJPEG(chemin, b, 90);
-  return chemin;
+  return lumaveil::bench::FabriquePhoto(chemin, n, kLargeurPhoto, kHauteurPhoto) ? chemin
+                                                                                 : std::string();
 }
 
 // The screen of the generation benchmark: resized to fit 1280 x 960 inside

@@ -1,11 +1,17 @@
 // bin/lumaveil: with an option (--new, --render, ...) the command line runs
-// without a display; otherwise the window starts, opening the project
-// named as the first argument if there is one.
+// without a display and without loading Qt, so that a short command costs
+// only its own work; otherwise the window starts (bin/lumaveil-window,
+// beside this program), opening the project named as the first argument
+// if there is one.
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
-#include "app/application.h"
 #include "commande.h"
 
 namespace {
@@ -24,6 +30,17 @@ bool AffichageDisponible() {
   return false;
 }
 
+// The window program, in this program's own directory.
+std::string CheminFenetre() {
+  char chemin[PATH_MAX];
+  const ssize_t n = readlink("/proc/self/exe", chemin, sizeof chemin - 1);
+  if (n <= 0) return "lumaveil-window";
+  std::string s(chemin, std::size_t(n));
+  const std::size_t barre = s.rfind('/');
+  return (barre == std::string::npos ? std::string(".") : s.substr(0, barre)) +
+         "/lumaveil-window";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -33,5 +50,9 @@ int main(int argc, char** argv) {
                  "lumaveil: no display for the window; the command line works without one:\n");
     return lumaveil::ExecuteLigneCommande(1, argv);
   }
-  return lumaveil::LanceApplication(argc, argv);
+  const std::string fenetre = CheminFenetre();
+  execv(fenetre.c_str(), argv);
+  std::fprintf(stderr, "lumaveil: cannot start the window (%s): %s\n", fenetre.c_str(),
+               std::strerror(errno));
+  return 1;
 }
