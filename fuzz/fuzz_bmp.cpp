@@ -6,6 +6,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const std::string path = lumaveil::fuzz::ScratchPath(".bmp");
+  if (lumaveil::fuzz::BmpTresGrand(data, size)) return 0;
   if (!lumaveil::fuzz::WriteInput(path, data, size)) return 0;
   talvik::HBITMAP image = talvik::CGraphique::ChargeImageBMP(path);
   if (image) {

@@ -9,6 +9,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const std::string in = lumaveil::fuzz::ScratchPath(".bmp");
   static const std::string out = lumaveil::fuzz::ScratchPath("-out.bmp");
+  if (lumaveil::fuzz::BmpTresGrand(data, size)) return 0;
   if (!lumaveil::fuzz::WriteInput(in, data, size)) return 0;
   static std::vector<talvik::RGBQUAD> colours(4096);
   talvik::CBitmapLib::GetUsedColors(in, colours.data(), 4096, nullptr);

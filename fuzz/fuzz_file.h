@@ -26,4 +26,20 @@ inline bool WriteInput(const std::string& path, const std::uint8_t* data, std::s
   return std::fclose(f) == 0 && ok;
 }
 
+// True when the input, taken as a BMP file, declares a picture of more
+// than 2^24 pixels. Such sizes are legal (up to 2^28), and a few hundred
+// bytes may declare one: filling it is only a long memory write that says
+// nothing about the parsing, so the BMP targets pass over them to keep
+// their executions for the parser.
+inline bool BmpTresGrand(const std::uint8_t* data, std::size_t size) {
+  if (size < 26) return false;
+  auto lit = [&](std::size_t o) {
+    return std::int32_t(std::uint32_t(data[o]) | std::uint32_t(data[o + 1]) << 8 |
+                        std::uint32_t(data[o + 2]) << 16 | std::uint32_t(data[o + 3]) << 24);
+  };
+  const std::int64_t largeur = lit(18), hauteur = lit(22);
+  const std::int64_t pixels = (largeur < 0 ? -largeur : largeur) * (hauteur < 0 ? -hauteur : hauteur);
+  return pixels > (std::int64_t(1) << 24);
+}
+
 }  // namespace lumaveil::fuzz

@@ -101,12 +101,18 @@ struct RecoveringError {
 // Warnings (corrupt data, premature end) are not shown.
 void SilentOutput(j_common_ptr) {}
 
+// Makes `buffer` exactly `size` bytes. A buffer that has that size already
+// (the previous record's, of the same picture size) is kept as it is: every
+// byte is written by the decode.
 bool Allocate(std::vector<unsigned char>& buffer, size_t size) {
+  if (buffer.size() == size) return true;
   try {
-    buffer.assign(size, 0);
+    buffer.clear();
+    buffer.resize(size);
     return true;
   } catch (const std::bad_alloc&) {
     buffer.clear();
+    buffer.shrink_to_fit();
     return false;
   }
 }
@@ -115,6 +121,11 @@ bool Allocate(std::vector<unsigned char>& buffer, size_t size) {
 // here owns a resource: the output buffer lives in `out`.
 DecodeStatus DecodeBody(jpeg_decompress_struct& cinfo, DecodedImage& out) {
   jpeg_read_header(&cinfo, TRUE);
+  // Colour and grey pictures are decoded straight into the output rows, in
+  // red-green-blue (the library turns grey into three equal bytes); other
+  // component counts are read through a line buffer and give zero rows.
+  const bool direct = cinfo.num_components == 3 || cinfo.num_components == 1;
+  if (cinfo.num_components == 1) cinfo.out_color_space = JCS_RGB;
   jpeg_start_decompress(&cinfo);
   const int width = static_cast<int>(cinfo.output_width);
   const int height = static_cast<int>(cinfo.output_height);
@@ -126,19 +137,22 @@ DecodeStatus DecodeBody(jpeg_decompress_struct& cinfo, DecodedImage& out) {
   }
   out.width = width;
   out.height = height;
-  JSAMPARRAY line = (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE,
-                                               static_cast<JDIMENSION>(width * components), 1);
-  while (cinfo.output_scanline < cinfo.output_height) {
-    jpeg_read_scanlines(&cinfo, line, 1);
-    const size_t y = cinfo.output_scanline - 1;
-    unsigned char* row = out.rgb.data() + y * static_cast<size_t>(width) * 3;
-    const JSAMPLE* in = line[0];
-    if (components == 3) {
-      std::memcpy(row, in, static_cast<size_t>(width) * 3);
-    } else if (components == 1) {
-      for (int x = 0; x < width; ++x) {
-        row[3 * x] = row[3 * x + 1] = row[3 * x + 2] = in[x];
-      }
+  const size_t rowBytes = static_cast<size_t>(width) * 3;
+  if (direct && components == 3) {
+    JSAMPROW rows[16];
+    while (cinfo.output_scanline < cinfo.output_height) {
+      const JDIMENSION first = cinfo.output_scanline;
+      const JDIMENSION n = std::min<JDIMENSION>(16, cinfo.output_height - first);
+      for (JDIMENSION i = 0; i < n; ++i) rows[i] = out.rgb.data() + (first + i) * rowBytes;
+      if (jpeg_read_scanlines(&cinfo, rows, n) == 0) break;
+    }
+  } else {
+    std::fill(out.rgb.begin(), out.rgb.end(), static_cast<unsigned char>(0));
+    JSAMPARRAY line = (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo),
+                                                 JPOOL_IMAGE,
+                                                 static_cast<JDIMENSION>(width * components), 1);
+    while (cinfo.output_scanline < cinfo.output_height) {
+      if (jpeg_read_scanlines(&cinfo, line, 1) == 0) break;
     }
   }
   jpeg_finish_decompress(&cinfo);
@@ -146,7 +160,9 @@ DecodeStatus DecodeBody(jpeg_decompress_struct& cinfo, DecodedImage& out) {
 }
 
 DecodeResult Decode(BoundedSource& src, DecodedImage& out) {
-  out = DecodedImage{};
+  // The pixel buffer is kept for reuse; the size says there is no picture yet.
+  out.width = 0;
+  out.height = 0;
   jpeg_decompress_struct cinfo;
   RecoveringError err;
   err.message[0] = '\0';

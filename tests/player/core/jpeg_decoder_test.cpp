@@ -76,6 +76,28 @@ TEST(JpegDecoder, HeaderOnlyJpegFailsAndLaterDecodesStillWork) {
   EXPECT_EQ(lmvengine::DecodeJpegMemory(jpeg.data(), jpeg.size(), image).status, DecodeStatus::kOk);
 }
 
+TEST(JpegDecoder, OnePictureReusedForRecordsOfOtherSizesHoldsOnlyTheLastOne) {
+  const auto grand = lmvtest::SolidJpeg(320, 240, 0xE0E0E0);
+  const auto petit = lmvtest::SolidJpeg(64, 48, 0x2040C0);
+  const auto gris = lmvtest::SolidJpeg(64, 48, 0x303030, /*grey=*/true);
+  DecodedImage image;
+  ASSERT_EQ(lmvengine::DecodeJpegMemory(grand.data(), grand.size(), image).status, DecodeStatus::kOk);
+  ASSERT_EQ(lmvengine::DecodeJpegMemory(petit.data(), petit.size(), image).status, DecodeStatus::kOk);
+  EXPECT_EQ(image.width, 64);
+  EXPECT_EQ(image.rgb.size(), 64u * 48u * 3u);
+  EXPECT_TRUE(lmvtest::CloseColour(lmvtest::MeanColour(image), 0x2040C0));
+  // Same size, grey: every pixel of the earlier colour picture is replaced.
+  ASSERT_EQ(lmvengine::DecodeJpegMemory(gris.data(), gris.size(), image).status, DecodeStatus::kOk);
+  for (size_t i = 0; i < image.rgb.size(); i += 3) {
+    ASSERT_EQ(image.rgb[i], image.rgb[i + 2]) << "pixel " << i / 3;
+    ASSERT_NEAR(image.rgb[i], 0x30, 3) << "pixel " << i / 3;
+  }
+  // A failure leaves nothing of the earlier picture.
+  EXPECT_EQ(lmvengine::DecodeJpegMemory(grand.data(), 40, image).status, DecodeStatus::kFatal);
+  EXPECT_TRUE(image.Empty());
+  EXPECT_EQ(image.width, 0);
+}
+
 TEST(JpegDecoder, NeverReadsPastTheGivenLength) {
   const auto jpeg = lmvtest::SolidJpeg(240, 240, 0x445566);
   std::string data = AsString(jpeg) + std::string(10000, 'Z');
