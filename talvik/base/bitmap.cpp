@@ -3,9 +3,12 @@
 #include <sys/mman.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 #include <new>
+#include <vector>
 
 namespace talvik {
 
@@ -17,23 +20,94 @@ thread_local const char* g_last_create_error = "";
 // faults instead of twelve thousand. Small ones come from the heap.
 constexpr std::size_t kSeuilMapping = std::size_t(1) << 20;
 
-std::uint32_t* AllouePixels(std::size_t octets, bool zero) {
-  if (octets >= kSeuilMapping) {
-    void* p = ::mmap(nullptr, octets, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+// Mappings released lately, kept for the next pictures of about the same
+// size: the rendering of one screen after the other asks for the same
+// sizes again, and a kept mapping costs neither page faults nor the
+// system's zeroing. At most kBlocsGardes mappings and kOctetsGardes bytes
+// are kept; the oldest goes first. The keeper is never destroyed, so that
+// pictures released during the program's exit still find it.
+class CReserve {
+ public:
+  static CReserve& Instance() {
+    static CReserve* reserve = new CReserve;
+    return *reserve;
+  }
+  // A kept mapping of `octets` to at most a quarter more (its real size in
+  // *reel), or nullptr.
+  void* Prend(std::size_t octets, std::size_t* reel) {
+    std::lock_guard<std::mutex> verrou(mutex_);
+    std::size_t meilleur = blocs_.size();
+    for (std::size_t i = 0; i < blocs_.size(); ++i) {
+      const std::size_t t = blocs_[i].octets;
+      if (t >= octets && t - octets <= octets / 4 &&
+          (meilleur == blocs_.size() || t < blocs_[meilleur].octets))
+        meilleur = i;
+    }
+    if (meilleur == blocs_.size()) return nullptr;
+    void* p = blocs_[meilleur].p;
+    *reel = blocs_[meilleur].octets;
+    total_ -= *reel;
+    blocs_.erase(blocs_.begin() + std::ptrdiff_t(meilleur));
+    return p;
+  }
+  // Keeps the mapping, or returns it to the system when it alone is too large.
+  void Rend(void* p, std::size_t octets) {
+    if (octets > kOctetsGardes) {
+      ::munmap(p, octets);
+      return;
+    }
+    // Called from a deleter: nothing here allocates (blocs_ has its room).
+    std::array<Bloc, kBlocsGardes> rendus{};
+    std::size_t n = 0;
+    {
+      std::lock_guard<std::mutex> verrou(mutex_);
+      while (!blocs_.empty() &&
+             (blocs_.size() >= kBlocsGardes || total_ + octets > kOctetsGardes)) {
+        rendus[n++] = blocs_.front();
+        total_ -= blocs_.front().octets;
+        blocs_.erase(blocs_.begin());
+      }
+      blocs_.push_back({p, octets});
+      total_ += octets;
+    }
+    for (std::size_t i = 0; i < n; ++i) ::munmap(rendus[i].p, rendus[i].octets);
+  }
+
+ private:
+  static constexpr std::size_t kBlocsGardes = 8;
+  static constexpr std::size_t kOctetsGardes = std::size_t(64) << 20;
+  struct Bloc {
+    void* p;
+    std::size_t octets;
+  };
+  CReserve() { blocs_.reserve(kBlocsGardes); }
+  std::mutex mutex_;
+  std::vector<Bloc> blocs_;
+  std::size_t total_ = 0;
+};
+
+// `*octets` becomes the size of the memory given, which may be more than asked.
+std::uint32_t* AllouePixels(std::size_t* octets, bool zero) {
+  if (*octets >= kSeuilMapping) {
+    if (void* p = CReserve::Instance().Prend(*octets, octets)) {
+      if (zero) std::memset(p, 0, *octets);
+      return static_cast<std::uint32_t*>(p);
+    }
+    void* p = ::mmap(nullptr, *octets, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (p == MAP_FAILED) return nullptr;
 #ifdef MADV_HUGEPAGE
-    ::madvise(p, octets, MADV_HUGEPAGE);
+    ::madvise(p, *octets, MADV_HUGEPAGE);
 #endif
     return static_cast<std::uint32_t*>(p);
   }
-  void* p = zero ? std::calloc(octets, 1) : std::malloc(octets);
+  void* p = zero ? std::calloc(*octets, 1) : std::malloc(*octets);
   return static_cast<std::uint32_t*>(p);
 }
 }  // namespace
 
 void Bitmap::LiberePixels::operator()(std::uint32_t* p) const {
   if (!p) return;
-  if (octets >= kSeuilMapping) ::munmap(p, octets);
+  if (octets >= kSeuilMapping) CReserve::Instance().Rend(p, octets);
   else std::free(p);
 }
 
@@ -59,9 +133,9 @@ Bitmap Bitmap::Allocate(int width, int height, bool zero) {
   auto data = std::make_shared<Data>();
   data->width = width;
   data->height = height;
-  const std::size_t octets = std::size_t(width) * std::size_t(height) * sizeof(std::uint32_t);
-  data->pixels = std::unique_ptr<std::uint32_t[], LiberePixels>(AllouePixels(octets, zero),
-                                                                 LiberePixels{octets});
+  std::size_t octets = std::size_t(width) * std::size_t(height) * sizeof(std::uint32_t);
+  std::uint32_t* pixels = AllouePixels(&octets, zero);
+  data->pixels = std::unique_ptr<std::uint32_t[], LiberePixels>(pixels, LiberePixels{octets});
   if (!data->pixels) {
     g_last_create_error = "Out of memory";
     return {};
