@@ -52,6 +52,16 @@ void BM_RedimensionneHalftone4000x3000Vers1280x960(benchmark::State& etat) {
 }
 BENCHMARK(BM_RedimensionneHalftone4000x3000Vers1280x960)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 
+// A 12-megapixel photo decoded at half size, fitted into a 1920x1080 screen.
+void BM_RedimensionneHalftone2000x1500Vers1418x1064(benchmark::State& etat) {
+  static const Bitmap source = CGraphique::RedimensionneImage(Grande(), talvik::CSize(2000, 1500), 1);
+  for (auto _ : etat) {
+    Bitmap r = CGraphique::RedimensionneImage(source, talvik::CSize(1418, 1064), 0);
+    benchmark::DoNotOptimize(r.Pixels());
+  }
+}
+BENCHMARK(BM_RedimensionneHalftone2000x1500Vers1418x1064)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+
 void BM_ReglageImage1280x960(benchmark::State& etat) {
   const Bitmap& source = Ecran();
   for (auto _ : etat) {

@@ -35,9 +35,10 @@ inline std::uint32_t Octet(double y) {
 HBITMAP CGraphique::ReglageImage(const HBITMAP& image, int nLumiere, int nContraste,
                                  int nIntensite) {
   if (!image) return {};
-  HBITMAP resultat = image.Clone();
+  if (nLumiere == 50 && nContraste == 50 && nIntensite == 50) return image.Clone();
+  // Every pixel of the result is written from the source's in one pass.
+  HBITMAP resultat = HBITMAP::CreateUninitialized(image.Width(), image.Height());
   if (!resultat) return {};
-  if (nLumiere == 50 && nContraste == 50 && nIntensite == 50) return resultat;
 
   const int decalage = int((nLumiere - 50) * 2.55);
   const double gain = nContraste * 0.02;
@@ -45,6 +46,7 @@ HBITMAP CGraphique::ReglageImage(const HBITMAP& image, int nLumiere, int nContra
   double x1[256];
   for (int x = 0; x < 256; ++x) x1[x] = x * gain + k + decalage;
 
+  const std::uint32_t* source = image.Pixels();
   std::uint32_t* pixels = resultat.Pixels();
   const std::int64_t n = std::int64_t(resultat.PixelCount());
   const int w = resultat.Width();
@@ -53,10 +55,11 @@ HBITMAP CGraphique::ReglageImage(const HBITMAP& image, int nLumiere, int nContra
   for (int x = 0; x < 256; ++x) table[x] = Octet(x1[x]);
   if (nIntensite == 50) {
     raster::ParLignes(resultat.Height(), n, [&](int debut, int fin) {
+      const std::uint32_t* q = source + std::int64_t(debut) * w;
       std::uint32_t* p = pixels + std::int64_t(debut) * w;
       std::uint32_t* finP = pixels + std::int64_t(fin) * w;
-      for (; p < finP; ++p) {
-        const std::uint32_t v = *p;
+      for (; p < finP; ++p, ++q) {
+        const std::uint32_t v = *q;
         *p = (v & 0xFF000000u) | (table[(v >> 16) & 0xFF] << 16) |
              (table[(v >> 8) & 0xFF] << 8) | table[v & 0xFF];
       }
@@ -66,10 +69,11 @@ HBITMAP CGraphique::ReglageImage(const HBITMAP& image, int nLumiere, int nContra
 
   const bool raccourci = nIntensite >= 0 && nIntensite <= 100;
   raster::ParLignes(resultat.Height(), n * 16, [&](int debut, int fin) {
+    const std::uint32_t* q = source + std::int64_t(debut) * w;
     std::uint32_t* p = pixels + std::int64_t(debut) * w;
     std::uint32_t* finP = pixels + std::int64_t(fin) * w;
-    for (; p < finP; ++p) {
-      const std::uint32_t v = *p;
+    for (; p < finP; ++p, ++q) {
+      const std::uint32_t v = *q;
       const std::uint32_t cr = (v >> 16) & 0xFF, cg = (v >> 8) & 0xFF, cb = v & 0xFF;
       double r = x1[cr], g = x1[cg], b = x1[cb];
       if (raccourci && r < 128 && g < 128 && b < 128) {

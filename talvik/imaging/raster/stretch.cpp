@@ -81,6 +81,89 @@ Prises CalculePrises(int dn, int s0, int sn, int limite) {
   return p;
 }
 
+// The same taps, every destination index given the same number of them
+// (the largest): a run is moved left where it would pass the source's end,
+// and the extra taps weigh 0. The sums are the same; the filtering loop
+// then has a fixed length that the compiler unrolls, with no branch on the
+// count.
+struct PrisesFixes {
+  int nombre = 1;
+  std::vector<int> debut;
+  std::vector<std::uint16_t> poids;  // nombre per destination index
+};
+
+PrisesFixes Fixe(const Prises& p, int limite) {
+  PrisesFixes f;
+  const std::size_t dn = p.debut.size();
+  f.nombre = std::min(p.maxNombre, limite);
+  f.debut.resize(dn);
+  f.poids.assign(dn * std::size_t(f.nombre), 0);
+  for (std::size_t i = 0; i < dn; ++i) {
+    const int debut = std::max(0, std::min(p.debut[i], limite - f.nombre));
+    f.debut[i] = debut;
+    for (int t = 0; t < p.nombre[i]; ++t)
+      f.poids[i * std::size_t(f.nombre) + std::size_t(p.debut[i] - debut + t)] =
+          p.poids[std::size_t(p.decalage[i] + t)];
+  }
+  return f;
+}
+
+// One source row filtered horizontally: for each of the n destination
+// columns, three 8.8 fixed-point channels (red, green, blue).
+template <int K>
+void FiltreLigne(const std::uint32_t* s, const int* debut, const std::uint16_t* poids, int n,
+                 std::uint16_t* out) {
+  for (int i = 0; i < n; ++i) {
+    const std::uint32_t* px = s + debut[i];
+    const std::uint16_t* w = poids + std::size_t(i) * K;
+    std::uint32_t r = 0, g = 0, b = 0;
+    for (int t = 0; t < K; ++t) {
+      const std::uint32_t p = px[t];
+      r += w[t] * ((p >> 16) & 0xFF);
+      g += w[t] * ((p >> 8) & 0xFF);
+      b += w[t] * (p & 0xFF);
+    }
+    out[3 * i] = std::uint16_t((r + 32) >> 6);
+    out[3 * i + 1] = std::uint16_t((g + 32) >> 6);
+    out[3 * i + 2] = std::uint16_t((b + 32) >> 6);
+  }
+}
+
+void FiltreLigneVariable(const std::uint32_t* s, const int* debut, const std::uint16_t* poids,
+                         int k, int n, std::uint16_t* out) {
+  for (int i = 0; i < n; ++i) {
+    const std::uint32_t* px = s + debut[i];
+    const std::uint16_t* w = poids + std::size_t(i) * std::size_t(k);
+    std::uint32_t r = 0, g = 0, b = 0;
+    for (int t = 0; t < k; ++t) {
+      const std::uint32_t p = px[t];
+      r += w[t] * ((p >> 16) & 0xFF);
+      g += w[t] * ((p >> 8) & 0xFF);
+      b += w[t] * (p & 0xFF);
+    }
+    out[3 * i] = std::uint16_t((r + 32) >> 6);
+    out[3 * i + 1] = std::uint16_t((g + 32) >> 6);
+    out[3 * i + 2] = std::uint16_t((b + 32) >> 6);
+  }
+}
+
+// acc[c] += poids * ligne[c]: one filtered row's share in a destination row.
+void Accumule(std::uint32_t* __restrict acc, const std::uint16_t* __restrict ligne,
+              std::uint32_t poids, std::size_t n) {
+  for (std::size_t c = 0; c < n; ++c) acc[c] += poids * ligne[c];
+}
+
+// A destination row from its accumulated channels (14-bit weights on 8.8
+// fixed point), rounded and limited to 255.
+void Range(const std::uint32_t* __restrict acc, std::uint32_t* __restrict d, int largeur) {
+  for (int i = 0; i < largeur; ++i) {
+    const std::uint32_t r = (acc[std::size_t(i) * 3] + (1u << 21)) >> 22;
+    const std::uint32_t g = (acc[std::size_t(i) * 3 + 1] + (1u << 21)) >> 22;
+    const std::uint32_t b = (acc[std::size_t(i) * 3 + 2] + (1u << 21)) >> 22;
+    d[i] = (std::min(r, 255u) << 16) | (std::min(g, 255u) << 8) | std::min(b, 255u);
+  }
+}
+
 // The destination range [debut, fin) of a dn-long run placed at d on an
 // axis of length n.
 void Coupe(int d, int dn, int n, int& debut, int& fin) {
@@ -97,7 +180,7 @@ void StretchMoyenne(Bitmap& dst, int dx, int dy, int dw, int dh, const Bitmap& s
   // A shared destination gets its own pixels here, before the rows are
   // shared out between threads.
   if (!dst.Pixels()) return;
-  const Prises ph = CalculePrises(dw, sx, sw, src.Width());
+  const PrisesFixes fh = Fixe(CalculePrises(dw, sx, sw, src.Width()), src.Width());
   const Prises pv = CalculePrises(dh, sy, sh, src.Height());
   const int largeur = i1 - i0;
   const std::int64_t operations =
@@ -120,20 +203,16 @@ void StretchMoyenne(Bitmap& dst, int dx, int dy, int dw, int dh, const Bitmap& s
       numeros[std::size_t(k)] = sy2;
       std::uint16_t* out = lignes[std::size_t(k)].data();
       const std::uint32_t* s = src.Row(sy2);
-      for (int i = i0; i < i1; ++i) {
-        const int n = ph.nombre[std::size_t(i)];
-        const std::uint16_t* w = &ph.poids[std::size_t(ph.decalage[std::size_t(i)])];
-        const std::uint32_t* px = s + ph.debut[std::size_t(i)];
-        std::uint32_t r = 0, g = 0, b = 0;
-        for (int t = 0; t < n; ++t) {
-          const std::uint32_t p = px[t];
-          r += w[t] * ((p >> 16) & 0xFF);
-          g += w[t] * ((p >> 8) & 0xFF);
-          b += w[t] * (p & 0xFF);
-        }
-        *out++ = std::uint16_t((r + 32) >> 6);
-        *out++ = std::uint16_t((g + 32) >> 6);
-        *out++ = std::uint16_t((b + 32) >> 6);
+      const int* debuts = fh.debut.data() + i0;
+      const std::uint16_t* poids = fh.poids.data() + std::size_t(i0) * std::size_t(fh.nombre);
+      switch (fh.nombre) {
+        case 1: FiltreLigne<1>(s, debuts, poids, largeur, out); break;
+        case 2: FiltreLigne<2>(s, debuts, poids, largeur, out); break;
+        case 3: FiltreLigne<3>(s, debuts, poids, largeur, out); break;
+        case 4: FiltreLigne<4>(s, debuts, poids, largeur, out); break;
+        case 5: FiltreLigne<5>(s, debuts, poids, largeur, out); break;
+        case 6: FiltreLigne<6>(s, debuts, poids, largeur, out); break;
+        default: FiltreLigneVariable(s, debuts, poids, fh.nombre, largeur, out); break;
       }
       return lignes[std::size_t(k)].data();
     };
@@ -144,16 +223,9 @@ void StretchMoyenne(Bitmap& dst, int dx, int dy, int dw, int dh, const Bitmap& s
       std::fill(acc.begin(), acc.end(), 0u);
       for (int t = 0; t < n; ++t) {
         const std::uint16_t* l = ligneFiltree(pv.debut[std::size_t(yy)] + t);
-        const std::uint32_t wt = w[t];
-        for (std::size_t c = 0; c < acc.size(); ++c) acc[c] += wt * l[c];
+        Accumule(acc.data(), l, w[t], acc.size());
       }
-      std::uint32_t* d = dst.Row(dy + yy) + dx + i0;
-      for (int i = 0; i < largeur; ++i) {
-        const std::uint32_t r = (acc[std::size_t(i) * 3] + (1u << 21)) >> 22;
-        const std::uint32_t g = (acc[std::size_t(i) * 3 + 1] + (1u << 21)) >> 22;
-        const std::uint32_t b = (acc[std::size_t(i) * 3 + 2] + (1u << 21)) >> 22;
-        d[i] = (std::min(r, 255u) << 16) | (std::min(g, 255u) << 8) | std::min(b, 255u);
-      }
+      Range(acc.data(), dst.Row(dy + yy) + dx + i0, largeur);
     }
   });
 }
