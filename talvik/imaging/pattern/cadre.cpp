@@ -23,7 +23,9 @@ HBITMAP CGraphique::CadreImage(const HBITMAP& image, int bMotif, int nMotif, COL
   const int e = bEtendre ? 1 : 0;
   const int lw = bTrait ? (nEpaisseur <= 10 ? 1 : 5) : 0;
   const int T = nEpaisseur + lw;
-  HBITMAP cadre = Bitmap::Create(W + 2 * e * T, H + 2 * e * T);
+  // Every pixel is written: the border colour around the picture's place,
+  // the outline, then the picture.
+  HBITMAP cadre = Bitmap::CreateUninitialized(W + 2 * e * T, H + 2 * e * T);
   if (!cadre) return {};
 
   const Plume plume =
@@ -34,8 +36,10 @@ HBITMAP CGraphique::CadreImage(const HBITMAP& image, int bMotif, int nMotif, COL
     m_Plume = plume;
   }
   const int R = e * (2 * T + (bTrait ? 0 : 1)) + 1;
+  const RECT place = e ? RECT{T, T, T + W, T + H} : RECT{T, T, W - T, H - T};
+  raster::FillAround(cadre, place, couleur);
   raster::Rectangle(cadre, 0, 0, R + W, R + H, raster::Pen{plume.nStyle, plume.nLargeur, plume.crCouleur},
-                    raster::Brush{false, couleur});
+                    raster::Brush{true, couleur});
   if (e) raster::BitBlt(cadre, T, T, W, H, image, 0, 0);
   else raster::BitBlt(cadre, T, T, W - 2 * T, H - 2 * T, image, T, T);
   return cadre;

@@ -29,15 +29,21 @@ HBITMAP CGraphique::FondImage(CSize taille, int nBitsParPixel, const HBITMAP& im
   if (bMotif)
     return FondMotifImage(taille, nBitsParPixel, image, bMotif, nMotif, couleur, bTransparent,
                           cle);
-  HBITMAP fond = Bitmap::Create(taille.cx, taille.cy);
+  // Every pixel is written: the colour around the picture, the picture
+  // over the rest (all of the colour under a picture with a key colour).
+  HBITMAP fond = Bitmap::CreateUninitialized(taille.cx, taille.cy);
   if (!fond) return {};
   {
     std::lock_guard<std::mutex> verrou(m_VerrouTrait);
     m_Pinceau = Pinceau{couleur};
     m_Plume = Plume{raster::PS_NULL, 0, m_Plume.crCouleur};
   }
-  raster::Rectangle(fond, 0, 0, taille.cx + 1, taille.cy + 1, raster::Pen{raster::PS_NULL, 0, 0},
-                    raster::Brush{false, couleur});
+  RECT trou{0, 0, 0, 0};
+  if (image && !bTransparent) {
+    const int x = (fond.Width() - image.Width()) / 2, y = (fond.Height() - image.Height()) / 2;
+    trou = RECT{x, y, x + image.Width(), y + image.Height()};
+  }
+  raster::FillAround(fond, trou, couleur);
   CentreImage(fond, image, bTransparent, cle);
   return fond;
 }

@@ -34,6 +34,21 @@ void FillRect(Bitmap& dst, const RECT& r, COLORREF color) {
   for (int y = t; y < b; ++y) std::fill(dst.Row(y) + l, dst.Row(y) + rr, p);
 }
 
+void FillAround(Bitmap& dst, const RECT& trou, COLORREF color) {
+  if (!dst) return;
+  const int w = dst.Width(), h = dst.Height();
+  const int l = std::max<int>(0, trou.left), t = std::max<int>(0, trou.top);
+  const int r = std::min<int>(w, trou.right), b = std::min<int>(h, trou.bottom);
+  if (l >= r || t >= b) {
+    FillRect(dst, RECT{0, 0, w, h}, color);
+    return;
+  }
+  FillRect(dst, RECT{0, 0, w, t}, color);
+  FillRect(dst, RECT{0, b, w, h}, color);
+  FillRect(dst, RECT{0, t, l, b}, color);
+  FillRect(dst, RECT{r, t, w, b}, color);
+}
+
 COLORREF GetPixel(const Bitmap& bmp, int x, int y) { return bmp.GetPixel(x, y); }
 
 void SetPixelV(Bitmap& bmp, int x, int y, COLORREF color) { bmp.SetPixel(x, y, color); }

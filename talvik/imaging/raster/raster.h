@@ -57,6 +57,9 @@ void TransparentBlt(Bitmap& dst, int dx, int dy, int dw, int dh, const Bitmap& s
 
 // Fills [left, right) x [top, bottom) with one colour.
 void FillRect(Bitmap& dst, const RECT& r, COLORREF color);
+// Fills the whole bitmap but `trou` with one colour: for a background that
+// a picture is drawn over right after (an empty `trou` fills everything).
+void FillAround(Bitmap& dst, const RECT& trou, COLORREF color);
 
 // Draws a rectangle as GDI does: the outline follows the edges of
 // [left, right - 1] x [top, bottom - 1] with the pen centred on them (a

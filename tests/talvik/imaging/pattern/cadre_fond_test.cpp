@@ -2,6 +2,8 @@
 // pattern bands and tiles, key-colour transparency.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 #include "graphique.h"
@@ -192,6 +194,38 @@ TEST_F(CadreFond, KeyColourLetsTheBackgroundShowThrough) {
   EXPECT_EQ(r.GetPixel(ox + 40, oy + 30), RGB(9, 9, 9));
   r = g_->FondImage(CSize(300, 200), 32, image, 0, 0, RGB(9, 9, 9), 0, cle);
   EXPECT_EQ(r.GetPixel(ox + 40, oy + 30), cle);
+}
+
+// Large pictures reuse released memory: a border or a background must
+// write every one of its pixels, whatever the memory held before.
+TEST_F(CadreFond, BordersAndBackgroundsWriteEveryPixelOverReusedMemory) {
+  constexpr std::uint32_t kSale = 0x00FEDCBAu;
+  const HBITMAP petite = Bitmap::Create(300, 200, RGB(5, 6, 7));
+  const HBITMAP grande = Bitmap::Create(700, 500, RGB(5, 6, 7));
+  const HBITMAP cadree = Bitmap::Create(600, 440, RGB(5, 6, 7));
+  const HBITMAP ecran = Bitmap::Create(640, 480, RGB(5, 6, 7));
+  const COLORREF cle = RGB(5, 6, 7);
+  auto propre = [&](const char* cas, auto fabrique) {
+    {
+      Bitmap sale = Bitmap::CreateUninitialized(640, 480);
+      std::fill_n(sale.Pixels(), sale.PixelCount(), kSale);
+    }
+    const HBITMAP r = fabrique();
+    ASSERT_TRUE(r) << cas;
+    ASSERT_EQ(r.Width() * r.Height(), 640 * 480) << cas;
+    for (int y = 0; y < r.Height(); ++y)
+      for (int x = 0; x < r.Width(); ++x)
+        ASSERT_NE(r.Row(y)[x], kSale) << cas << " at " << x << "," << y;
+  };
+  const CSize taille(640, 480);
+  propre("background, small picture", [&] { return g_->FondImage(taille, 32, petite, 0, 0, kBord, 0, 0); });
+  propre("background, large picture", [&] { return g_->FondImage(taille, 32, grande, 0, 0, kBord, 0, 0); });
+  propre("background alone", [&] { return g_->FondImage(taille, 32, HBITMAP(), 0, 0, kBord, 0, 0); });
+  propre("background, key colour", [&] { return g_->FondImage(taille, 32, petite, 0, 0, kBord, 1, cle); });
+  propre("border", [&] { return g_->CadreImage(cadree, 0, 0, kBord, 20, 0, 0, 1); });
+  propre("border, outline", [&] { return g_->CadreImage(cadree, 0, 0, kBord, 15, 1, kTrait, 1); });
+  propre("border inside", [&] { return g_->CadreImage(ecran, 0, 0, kBord, 20, 1, kTrait, 0); });
+  propre("border inside, wider than half", [&] { return g_->CadreImage(ecran, 0, 0, kBord, 400, 0, 0, 0); });
 }
 
 }  // namespace
