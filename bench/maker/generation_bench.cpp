@@ -254,8 +254,9 @@ void Vips(benchmark::State& state, std::string cle, int largeur, int hauteur) {
 }
 
 // Fixed cost of the command: a project of two 16x16 screens at 64x48 is
-// all process start, fonts and pattern bank. Fastest of `fois` runs, ms.
-double CoutFixe(int fois) {
+// all process start, fonts and pattern bank. Fastest of `fois` runs, ms;
+// the least CPU time of a run in *cpu.
+double CoutFixe(int fois, double* cpu) {
   CProjet p;
   p.ResolutionCible = {64, 48};
   talvik::Bitmap petite = talvik::Bitmap::Create(16, 16, RGB(10, 200, 30));
@@ -273,11 +274,15 @@ double CoutFixe(int fois) {
   const std::string projet = g_dir + "/petit.lmv";
   if (!lumaveil::SauveProjet(p, projet, d)) return -1;
   double meilleur = -1;
+  *cpu = -1;
   for (int i = 0; i < fois; ++i) {
     auto t0 = std::chrono::steady_clock::now();
+    const double c0 = Cpu(RUSAGE_CHILDREN);
     if (!Shell(Commande(projet, g_dir + "/petit.scr"))) return -1;
     double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
+    const double c = (Cpu(RUSAGE_CHILDREN) - c0) * 1000.0;
     if (meilleur < 0 || ms < meilleur) meilleur = ms;
+    if (*cpu < 0 || c < *cpu) *cpu = c;
   }
   return meilleur;
 }
@@ -316,10 +321,12 @@ double MemoireCrete(int ecrans) {
 
 // The fixed cost's line of the table.
 void TableCoutFixe() {
-  const double fixe = CoutFixe(5);
+  double cpu = -1;
+  const double fixe = CoutFixe(5, &cpu);
   if (fixe > 0) {
-    char t[32];
-    std::snprintf(t, sizeof t, "%.0f ms", fixe);
+    // Wall time (what the user waits), the CPU time of the command in brackets.
+    char t[64];
+    std::snprintf(t, sizeof t, "%.0f ms (CPU %.0f ms)", fixe, cpu);
     Table("Fixed cost of lumaveil --generate", t, "-", "-", -1, "<= 60 ms", fixe <= 60.0);
   }
 }
