@@ -5,6 +5,7 @@
 #include <sys/resource.h>
 
 #include <algorithm>
+#include <utility>
 #include <unistd.h>
 
 #include "graphique.h"
@@ -14,7 +15,8 @@
 namespace lumaveil {
 
 CFabriqueVignettes::CFabriqueVignettes(QObject* parent) : QObject(parent) {
-  fil_ = std::thread([this] { Boucle(); });
+  const unsigned coeurs = std::max(1u, std::min(4u, std::thread::hardware_concurrency()));
+  for (unsigned i = 0; i < coeurs; ++i) fils_.emplace_back([this] { Boucle(); });
 }
 
 CFabriqueVignettes::~CFabriqueVignettes() {
@@ -24,7 +26,8 @@ CFabriqueVignettes::~CFabriqueVignettes() {
     file_.clear();
   }
   cv_.notify_all();
-  if (fil_.joinable()) fil_.join();
+  for (std::thread& fil : fils_)
+    if (fil.joinable()) fil.join();
 }
 
 void CFabriqueVignettes::FixeFond(const talvik::HBITMAP& fond) {
@@ -37,7 +40,7 @@ void CFabriqueVignettes::Demande(std::uint64_t jeton, const CEcran& ecran) {
   copie->CopieParametres(ecran);
   {
     std::lock_guard<std::mutex> garde(mutex_);
-    file_.push_back({jeton, std::move(copie), serie_});
+    file_.push_back({jeton, std::move(copie), serie_, prochainNumero_++});
   }
   cv_.notify_one();
 }
@@ -46,8 +49,12 @@ void CFabriqueVignettes::AnnuleTout() {
   bool vide;
   {
     std::lock_guard<std::mutex> garde(mutex_);
+    // The dropped requests keep their turn, so that the results after them
+    // are not held back.
+    for (const Travail& t : file_) prets_[t.numero] = Resultat{t.jeton, t.serie, {}, true};
     file_.clear();
     ++serie_;
+    EnvoieDansLOrdre();
     vide = enCours_ == 0;
   }
   if (vide) emit termine();
@@ -94,7 +101,22 @@ void CFabriqueVignettes::Boucle() {
     }
     talvik::HBITMAP vignette = Fabrique(*graphique, *travail.ecran, fond);
     travail.ecran.reset();
-    const std::uint64_t jeton = travail.jeton, serie = travail.serie;
+    std::lock_guard<std::mutex> garde(mutex_);
+    prets_[travail.numero] = Resultat{travail.jeton, travail.serie, vignette, false};
+    EnvoieDansLOrdre();
+  }
+}
+
+void CFabriqueVignettes::EnvoieDansLOrdre() {
+  for (auto it = prets_.find(aEnvoyer_); it != prets_.end(); it = prets_.find(aEnvoyer_)) {
+    Resultat r = std::move(it->second);
+    prets_.erase(it);
+    ++aEnvoyer_;
+    if (r.abandonne) continue;
+    // Posted under the mutex: the user-interface thread receives them in
+    // this order whichever worker posts.
+    const std::uint64_t jeton = r.jeton, serie = r.serie;
+    talvik::HBITMAP vignette = std::move(r.vignette);
     QMetaObject::invokeMethod(
         this, [this, jeton, serie, vignette] { Livre(jeton, serie, vignette); },
         Qt::QueuedConnection);

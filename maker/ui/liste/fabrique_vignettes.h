@@ -1,9 +1,9 @@
-// The thumbnail worker of the screen list: one thread that builds the
-// 150 x 110 thumbnails of screens whose picture must be loaded from its
-// file, so that the window answers while a large project fills in. Each
-// request carries a copy of the screen's settings taken when it is made;
-// the thumbnails come back on the user-interface thread, in the order of
-// the requests.
+// The thumbnail workers of the screen list: one thread per core (at
+// most four) that build the 150 x 110 thumbnails of screens whose
+// picture must be loaded from its file, so that the window answers while a
+// large project fills in. Each request carries a copy of the screen's
+// settings taken when it is made; the thumbnails come back on the
+// user-interface thread, in the order of the requests.
 #pragma once
 
 #include <QObject>
@@ -11,9 +11,11 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 #include "ecran.h"
 
@@ -56,8 +58,18 @@ class CFabriqueVignettes : public QObject {
     std::uint64_t jeton;
     std::unique_ptr<CEcran> ecran;
     std::uint64_t serie;
+    std::uint64_t numero;  // order of the request
+  };
+  struct Resultat {
+    std::uint64_t jeton;
+    std::uint64_t serie;
+    talvik::HBITMAP vignette;
+    bool abandonne;  // dropped before it was started: nothing to deliver
   };
   void Boucle();
+  // Sends the finished results that are next in the order of the requests
+  // to the user-interface thread (mutex_ held).
+  void EnvoieDansLOrdre();
   void Livre(std::uint64_t jeton, std::uint64_t serie, talvik::HBITMAP vignette);
 
   Reception reception_;
@@ -67,8 +79,11 @@ class CFabriqueVignettes : public QObject {
   talvik::HBITMAP fond_;
   bool arret_ = false;
   std::uint64_t serie_ = 0;  // bumped by AnnuleTout: older results are dropped
-  int enCours_ = 0;          // requests taken by the worker, not yet delivered
-  std::thread fil_;
+  int enCours_ = 0;          // requests taken by a worker, not yet delivered
+  std::uint64_t prochainNumero_ = 0;  // given to the next request
+  std::uint64_t aEnvoyer_ = 0;        // number of the next result to send
+  std::map<std::uint64_t, Resultat> prets_;  // finished, waiting for their turn
+  std::vector<std::thread> fils_;
 };
 
 }  // namespace lumaveil
