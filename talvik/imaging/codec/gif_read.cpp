@@ -197,6 +197,17 @@ HBITMAP CGif::TakeIt() {
     SkipSubBlocks();
     return {};
   }
+  // Each code takes at least min_size + 1 bits and gives at most 4096
+  // pixels. A picture of more than 2^24 pixels (up to 65535 x 65535 may be
+  // declared in a few bytes) that the data cannot fill fails now, before
+  // hundreds of megabytes are made for it; smaller ones are kept as far as
+  // the data goes.
+  const std::int64_t codes = std::int64_t(data_.size() - pos_) * 8 / (min_size + 1);
+  const std::int64_t pixels = std::int64_t(width) * height;
+  if (pixels > (std::int64_t(1) << 24) && pixels > codes * 4096) {
+    SkipSubBlocks();
+    return {};
+  }
   s.picture = Bitmap::Create(width, height);
   if (!s.picture) {
     SkipSubBlocks();

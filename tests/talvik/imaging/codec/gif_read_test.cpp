@@ -235,7 +235,10 @@ TEST(GifRead, CodesThatDoNotFitGiveNull) {
 
 TEST(GifRead, ZeroSizedOrTooLargeImageGivesNull) {
   const auto table = Ramp(4);
-  for (auto wh : {std::pair{0, 4}, std::pair{4, 0}, std::pair{65535, 65535}}) {
+  // 16384 x 16384 is a legal size, but two codes cannot fill it: null,
+  // not a gigabyte of black.
+  for (auto wh : {std::pair{0, 4}, std::pair{4, 0}, std::pair{65535, 65535},
+                  std::pair{16384, 16384}, std::pair{8192, 4096}}) {
     Bytes b = GifBuilder("GIF89a", 4, 4, table)
                   .Raw({0x2C, 0, 0, 0, 0, std::uint8_t(wh.first & 0xFF), std::uint8_t(wh.first >> 8),
                         std::uint8_t(wh.second & 0xFF), std::uint8_t(wh.second >> 8), 0, 2, 2, 0x4C,
