@@ -20,6 +20,18 @@ enum : unsigned {
   IDS_ERREUR_ECRAN = 61245,             // a screen could not be saved; continue?
   IDS_COPIE_REUSSIE = 61246,            // the copy succeeded
   IDS_OUVERTURE_ECRITURE = 61247,       // the package cannot be created
+  // Distribution by e-mail and FTP.
+  IDS_PAS_DE_FICHIER = 61255,           // no saver generated since the last change
+  IDS_CONFIRME_MAIL = 61256,            // "Confirm sending ... by email ?"
+  IDS_PAS_DE_MAIL = 61257,              // no mail client
+  IDS_ECRAN_DE_VEILLE = 61258,          // "Screensaver", the subject's first half
+  IDS_CORPS_MAIL_1 = 61259,             // body: what the attachment is
+  IDS_CORPS_MAIL_2 = 61260,             // body: how to install it
+  IDS_CONFIRME_INTERNET = 61261,        // "Confirm sending ... on Internet ?"
+  IDS_PAS_DE_FTP = 61262,               // no FTP connection
+  IDS_ECHEC_ENVOI = 61263,              // an upload failed
+  IDS_COMPRESSION_IMPOSSIBLE = 61267,   // gzip failed
+  IDS_PIECE_JOINTE_REFUSEE = 61310,     // mail services refuse .scr attachments
   // The Linux counterparts of 61244 and 61246 (install as an xscreensaver hack).
   IDS_INSTALLATION_XSCREENSAVER = 61300,
   IDS_INSTALLATION_REUSSIE = 61301,     // %s = the name in xscreensaver's list

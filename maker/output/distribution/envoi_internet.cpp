@@ -1,0 +1,70 @@
+#include "distribution/envoi_internet.h"
+
+#include "chaines_maker.h"
+#include "distribution/page_telechargement.h"
+
+namespace lumaveil {
+
+namespace {
+
+MessageUtilisateur Echec(unsigned id, const std::string& detail) {
+  MessageUtilisateur message = MessageMaker(id, IDS_ERREUR, IconeMessage::Erreur);
+  if (!detail.empty()) message.texte += "\n\n" + detail;
+  return message;
+}
+
+}  // namespace
+
+BilanInternet EnvoieSurInternet(const DemandeInternet& demande,
+                                const ProgressionInternet& progression) {
+  BilanInternet bilan;
+  CPageTemporaire page;
+  bool pageFaite = false;
+  const std::string modele = demande.modelePage.empty() ? CheminModelePage() : demande.modelePage;
+  if (demande.page)
+    pageFaite = page.Fabrique(modele, demande.nomBase, demande.nomEcranDeVeille) == 1;
+
+  CTransfertFtp transfert(demande.serveur);
+  const auto suivi = [&](const std::string& nom) -> ProgressionFtp {
+    if (!progression) return {};
+    return [&progression, nom](std::int64_t envoye, std::int64_t total) {
+      return progression(nom, envoye, total);
+    };
+  };
+
+  const ResultatFtp paquet = transfert.Envoie(demande.cheminEcranDeVeille, demande.nomEcranDeVeille,
+                                              suivi(demande.nomEcranDeVeille));
+  switch (paquet.echec) {
+    case EchecFtp::Aucun:
+      bilan.ecranDeVeilleEnvoye = true;
+      break;
+    case EchecFtp::Connexion:
+      bilan.messages.push_back(Echec(IDS_PAS_DE_FTP, paquet.detail));
+      return bilan;
+    case EchecFtp::Arret:
+      bilan.arrete = true;
+      return bilan;
+    case EchecFtp::Envoi:
+      bilan.messages.push_back(Echec(IDS_ECHEC_ENVOI, paquet.detail));
+      break;
+  }
+
+  if (!demande.page) return bilan;
+  if (!pageFaite) {
+    bilan.messages.push_back(
+        Echec(IDS_ECHEC_ENVOI, "The download page could not be made from " + modele + "."));
+    return bilan;
+  }
+  const ResultatFtp resultatPage =
+      transfert.Envoie(page.Chemin(), demande.nomPage, suivi(demande.nomPage));
+  if (resultatPage.echec == EchecFtp::Aucun) {
+    bilan.pageEnvoyee = true;
+  } else if (resultatPage.echec == EchecFtp::Arret) {
+    bilan.arrete = true;
+  } else {
+    bilan.messages.push_back(Echec(IDS_ECHEC_ENVOI, resultatPage.detail));
+  }
+  return bilan;
+}
+
+}  // namespace lumaveil

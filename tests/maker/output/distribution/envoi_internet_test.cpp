@@ -1,0 +1,184 @@
+#include "distribution/envoi_internet.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "chaines_maker.h"
+#include "serveur_ftp.h"
+#include "temp_dir.h"
+
+namespace lumaveil {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ContenuFichier;
+using testing::ServeurFtpEssai;
+using testing::TempDir;
+
+// A saver of `taille` bytes that are not all alike (a transfer that loses
+// or reorders a block shows).
+std::string EcritEcranDeVeille(const std::string& chemin, std::size_t taille) {
+  std::string octets(taille, '\0');
+  for (std::size_t i = 0; i < taille; ++i) octets[i] = char((i * 131 + i / 977) & 0xFF);
+  std::ofstream(chemin, std::ios::binary) << octets;
+  return octets;
+}
+
+DemandeInternet Demande(const ServeurFtpEssai& serveur, const std::string& saver) {
+  DemandeInternet d;
+  d.cheminEcranDeVeille = saver;
+  d.nomBase = "summer";
+  d.serveur.nom = "127.0.0.1";
+  d.serveur.port = serveur.Port();
+  d.serveur.passif = true;
+  d.serveur.utilisateur = ServeurFtpEssai::kUtilisateur;
+  d.serveur.motDePasse = ServeurFtpEssai::kMotDePasse;
+  d.nomEcranDeVeille = "summer.scr";
+  d.nomPage = "summer.html";
+  d.modelePage = std::string(LUMAVEIL_BIN_DIR) + "/Page.html";
+  return d;
+}
+
+// The names in a server directory (temporary ones included).
+std::vector<std::string> Noms(const std::string& dossier) {
+  std::vector<std::string> noms;
+  for (const auto& e : fs::directory_iterator(dossier)) noms.push_back(e.path().filename());
+  std::sort(noms.begin(), noms.end());
+  return noms;
+}
+
+// Same bytes (a failure shows both sizes, not the bytes).
+::testing::AssertionResult MemesOctets(const std::string& chemin, const std::string& attendu) {
+  const std::string lu = ContenuFichier(chemin);
+  if (lu == attendu) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << chemin << ": " << lu.size() << " bytes, expected "
+                                       << attendu.size() << " other bytes";
+}
+
+std::vector<unsigned> Ids(const BilanInternet& bilan) {
+  std::vector<unsigned> ids;
+  for (const auto& m : bilan.messages) ids.push_back(m.id);
+  return ids;
+}
+
+TEST(EnvoiInternet, SaverAndPageReachTheDirectoryWholeInBothModes) {
+  ServeurFtpEssai serveur;
+  ASSERT_GT(serveur.Port(), 0);
+  fs::create_directory(serveur.Racine() + "/pub");
+  TempDir local;
+  const std::string octets = EcritEcranDeVeille(local.File("show.scr"), 700 * 1024 + 3);
+
+  // "pub" becomes "pub/"; passive mode.
+  DemandeInternet d = Demande(serveur, local.File("show.scr"));
+  d.serveur.repertoire = RepertoireServeur("pub");
+  EXPECT_EQ(d.serveur.repertoire, "pub/");
+  BilanInternet bilan = EnvoieSurInternet(d);
+  EXPECT_TRUE(bilan.messages.empty()) << bilan.messages.front().texte;
+  EXPECT_TRUE(bilan.ecranDeVeilleEnvoye && bilan.pageEnvoyee);
+  EXPECT_EQ(Noms(serveur.Racine() + "/pub"), (std::vector<std::string>{"summer.html", "summer.scr"}));
+  EXPECT_TRUE(MemesOctets(serveur.Racine() + "/pub/summer.scr", octets));
+  EXPECT_NE(ContenuFichier(serveur.Racine() + "/pub/summer.html").find("href=\"summer.scr\""),
+            std::string::npos);
+
+  // An empty directory is the log-in directory; active mode; no page asked
+  // for: only the saver goes. Sending again replaces the earlier file.
+  d.serveur.repertoire = RepertoireServeur("");
+  d.serveur.passif = false;
+  d.page = false;
+  bilan = EnvoieSurInternet(d);
+  EXPECT_TRUE(bilan.messages.empty()) << bilan.messages.front().texte;
+  EXPECT_FALSE(bilan.pageEnvoyee);
+  EXPECT_EQ(Noms(serveur.Racine()), (std::vector<std::string>{"pub", "summer.scr"}));
+  EXPECT_TRUE(MemesOctets(serveur.Racine() + "/summer.scr", octets));
+  // A directory given from the root, already ending with "/".
+  d.serveur.repertoire = RepertoireServeur(serveur.Racine() + "/pub/");
+  EXPECT_EQ(d.serveur.repertoire, serveur.Racine() + "/pub/");
+}
+
+TEST(EnvoiInternet, TlsServerGetsEverythingEncryptedAndAnUntrustedOneNothing) {
+  ServeurFtpEssai serveur({.tls = true});
+  ASSERT_GT(serveur.Port(), 0);
+  TempDir local;
+  const std::string octets = EcritEcranDeVeille(local.File("show.scr"), 100 * 1024);
+  DemandeInternet d = Demande(serveur, local.File("show.scr"));
+  // The server refuses everything in clear text: success means TLS.
+  d.serveur.autorites = serveur.Certificat();
+  BilanInternet bilan = EnvoieSurInternet(d);
+  EXPECT_TRUE(bilan.messages.empty()) << bilan.messages.front().texte;
+  EXPECT_TRUE(MemesOctets(serveur.Racine() + "/summer.scr", octets));
+  EXPECT_TRUE(fs::exists(serveur.Racine() + "/summer.html"));
+
+  // A certificate that cannot be verified: no connection, and no retry in
+  // clear text (nothing new on the server).
+  fs::remove(serveur.Racine() + "/summer.scr");
+  fs::remove(serveur.Racine() + "/summer.html");
+  d.serveur.autorites.clear();
+  bilan = EnvoieSurInternet(d);
+  EXPECT_EQ(Ids(bilan), std::vector<unsigned>{IDS_PAS_DE_FTP});
+  EXPECT_TRUE(fs::is_empty(serveur.Racine()));
+}
+
+TEST(EnvoiInternet, RefusedLogInAndStoppedServerGiveNoConnectionOnly) {
+  ServeurFtpEssai serveur;
+  ASSERT_GT(serveur.Port(), 0);
+  TempDir local;
+  EcritEcranDeVeille(local.File("show.scr"), 1000);
+  DemandeInternet d = Demande(serveur, local.File("show.scr"));
+  d.serveur.motDePasse = "wrong";
+  BilanInternet bilan = EnvoieSurInternet(d);
+  ASSERT_EQ(Ids(bilan), std::vector<unsigned>{IDS_PAS_DE_FTP});
+  EXPECT_EQ(bilan.messages[0].texte.rfind(ChaineMaker(IDS_PAS_DE_FTP), 0), 0u);
+  EXPECT_NE(bilan.messages[0].texte.find("refused"), std::string::npos);
+  EXPECT_EQ(bilan.messages[0].titre, "Error");
+  EXPECT_TRUE(fs::is_empty(serveur.Racine()));
+
+  d.serveur.motDePasse = ServeurFtpEssai::kMotDePasse;
+  d.serveur.port = ServeurFtpEssai::PortLibre();
+  bilan = EnvoieSurInternet(d);
+  EXPECT_EQ(Ids(bilan), std::vector<unsigned>{IDS_PAS_DE_FTP});
+  EXPECT_FALSE(bilan.ecranDeVeilleEnvoye);
+}
+
+TEST(EnvoiInternet, CutConnectionLeavesTheEarlierFileUntouched) {
+  ServeurFtpEssai serveur({.coupe = 64 * 1024});
+  ASSERT_GT(serveur.Port(), 0);
+  std::ofstream(serveur.Racine() + "/summer.scr", std::ios::binary) << "the saver sent last week";
+  TempDir local;
+  EcritEcranDeVeille(local.File("show.scr"), 2 * 1024 * 1024);
+  const BilanInternet bilan = EnvoieSurInternet(Demande(serveur, local.File("show.scr")));
+  ASSERT_FALSE(bilan.messages.empty());
+  EXPECT_EQ(bilan.messages[0].id, IDS_ECHEC_ENVOI);
+  EXPECT_FALSE(bilan.ecranDeVeilleEnvoye);
+  EXPECT_EQ(ContenuFichier(serveur.Racine() + "/summer.scr"), "the saver sent last week");
+  // The part that arrived is removed; the page still went.
+  EXPECT_EQ(Noms(serveur.Racine()), (std::vector<std::string>{"summer.html", "summer.scr"}));
+  // The local saver is never touched.
+  EXPECT_EQ(fs::file_size(local.File("show.scr")), 2u * 1024 * 1024);
+}
+
+TEST(EnvoiInternet, FullServerRefusesBothFilesAndEachSaysSo) {
+  ServeurFtpEssai serveur({.plein = true});
+  ASSERT_GT(serveur.Port(), 0);
+  TempDir local;
+  EcritEcranDeVeille(local.File("show.scr"), 5000);
+  const BilanInternet bilan = EnvoieSurInternet(Demande(serveur, local.File("show.scr")));
+  EXPECT_EQ(Ids(bilan), (std::vector<unsigned>{IDS_ECHEC_ENVOI, IDS_ECHEC_ENVOI}));
+  EXPECT_TRUE(fs::is_empty(serveur.Racine()));
+}
+
+TEST(EnvoiInternet, MissingTemplateStillSendsTheSaver) {
+  ServeurFtpEssai serveur;
+  ASSERT_GT(serveur.Port(), 0);
+  TempDir local;
+  EcritEcranDeVeille(local.File("show.scr"), 5000);
+  DemandeInternet d = Demande(serveur, local.File("show.scr"));
+  d.modelePage = local.File("Page.html");
+  const BilanInternet bilan = EnvoieSurInternet(d);
+  EXPECT_EQ(Ids(bilan), std::vector<unsigned>{IDS_ECHEC_ENVOI});
+  EXPECT_EQ(Noms(serveur.Racine()), std::vector<std::string>{"summer.scr"});
+}
+
+}  // namespace
+}  // namespace lumaveil

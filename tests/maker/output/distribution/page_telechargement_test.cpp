@@ -1,0 +1,73 @@
+#include "distribution/page_telechargement.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "serveur_ftp.h"
+#include "temp_dir.h"
+
+namespace lumaveil {
+namespace {
+
+using testing::ContenuFichier;
+using testing::TempDir;
+
+TEST(PageTelechargement, EveryPlaceholderIsReplacedOnceAndLineEndsStay) {
+  const std::string modele =
+      "<h1>**SCREENSAVERNAME**</h1> and **SCREENSAVERNAME**\r\n"
+      "<a href=\"**SCREENSAVERNFILEAME**\">**SCREENSAVERNFILEAME**</a>\n"
+      "**SCREENSAVERNAME*\n";
+  EXPECT_EQ(RemplitPage(modele, "summer", "summer.scr"),
+            "<h1>summer</h1> and summer\r\n"
+            "<a href=\"summer.scr\">summer.scr</a>\n"
+            "**SCREENSAVERNAME*\n");
+}
+
+TEST(PageTelechargement, NameIsEscapedForHtmlAndFileForLinks) {
+  // A name with markup cannot inject into the page; a file name with
+  // spaces, quotes or non-ASCII letters still links to the file.
+  EXPECT_EQ(RemplitPage("<p title=\"**SCREENSAVERNAME**\">**SCREENSAVERNAME**</p>",
+                        "<b>Tom & \"Jerry's\"</b>", "x"),
+            "<p title=\"&lt;b&gt;Tom &amp; &quot;Jerry&#39;s&quot;&lt;/b&gt;\">"
+            "&lt;b&gt;Tom &amp; &quot;Jerry&#39;s&quot;&lt;/b&gt;</p>");
+  EXPECT_EQ(RemplitPage("href=\"**SCREENSAVERNFILEAME**\"", "n", "été 2026 \"x\".scr"),
+            "href=\"%C3%A9t%C3%A9%202026%20%22x%22.scr\"");
+  // A name holding a placeholder is text, not a second placeholder.
+  EXPECT_EQ(RemplitPage("**SCREENSAVERNAME**", "**SCREENSAVERNFILEAME**", "f.scr"),
+            "**SCREENSAVERNFILEAME**");
+}
+
+TEST(PageTelechargement, ShippedTemplateGivesAWholePageInAFileOfItsOwn) {
+  const std::string modele = std::string(LUMAVEIL_BIN_DIR) + "/Page.html";
+  std::string chemin;
+  {
+    CPageTemporaire page;
+    ASSERT_EQ(page.Fabrique(modele, "Summer <2026>", "summer 2026.scr"), 1);
+    chemin = page.Chemin();
+    const std::string html = ContenuFichier(chemin);
+    EXPECT_EQ(html.rfind("<!DOCTYPE html>", 0), 0u);
+    EXPECT_NE(html.find("name=\"viewport\""), std::string::npos);
+    EXPECT_NE(html.find("Summer &lt;2026&gt;"), std::string::npos);
+    EXPECT_NE(html.find("href=\"summer%202026.scr\""), std::string::npos);
+    EXPECT_EQ(html.find("**SCREENSAVER"), std::string::npos);
+    EXPECT_NE(html.find("</html>"), std::string::npos);
+    // Two pages at once never share a file.
+    CPageTemporaire autre;
+    ASSERT_EQ(autre.Fabrique(modele, "b", "b.scr"), 1);
+    EXPECT_NE(autre.Chemin(), chemin);
+  }
+  EXPECT_FALSE(std::filesystem::exists(chemin));
+}
+
+TEST(PageTelechargement, MissingTemplateMakesNoFile) {
+  TempDir dir;
+  CPageTemporaire page;
+  EXPECT_EQ(page.Fabrique(dir.File("Page.html"), "a", "a.scr"), 0);
+  EXPECT_TRUE(page.Chemin().empty());
+}
+
+}  // namespace
+}  // namespace lumaveil
