@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "app/parametres.h"
 #include "ecran.h"
@@ -19,6 +20,7 @@ struct CContexte {
   ParametresApplication Parametres;               // the ten settings
   bool Messagerie = false;                        // a mail client can be opened
   int QualiteRedimension = 1;                     // resize flag of the renderer (1: fast)
+  std::string AutoritesTls;                       // CA file trusted for FTPS; "": the system's
 };
 
 }  // namespace lumaveil

@@ -1,0 +1,125 @@
+#include "internet/internet_dialog.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+
+#include "dialogs/commun/boite_message.h"
+#include "icones/ressources.h"
+
+namespace lumaveil {
+
+namespace {
+
+QLineEdit* Champ(QWidget* parent, QFormLayout* formulaire, const QString& libelle) {
+  auto* champ = new QLineEdit(parent);
+  champ->setAccessibleName(libelle);
+  formulaire->addRow(libelle, champ);
+  return champ;
+}
+
+QString Q(const std::string& texte) { return QString::fromStdString(texte); }
+
+}  // namespace
+
+CInternetDlg::CInternetDlg(QWidget* parent) : QDialog(parent) {
+  InitialiseIcones();
+  setWindowTitle(QStringLiteral("Internet"));
+  auto* icone = new QLabel(this);
+  icone->setPixmap(QIcon(QStringLiteral(":/icones/logo.svg")).pixmap(48, 48));
+  icone->setFixedSize(48, 48);
+  icone->setAccessibleName(QStringLiteral("Lumaveil"));
+  icone->setAlignment(Qt::AlignTop);
+
+  auto* formulaire = new QFormLayout;
+  serveur_ = Champ(this, formulaire, QStringLiteral("Server name"));
+  serveur_->setToolTip(QStringLiteral(
+      "An FTP server (TLS is used when the server offers it), or sftp://host for SFTP"));
+  port_ = Champ(this, formulaire, QStringLiteral("Port number"));
+  port_->setValidator(
+      new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,5}")), port_));
+  port_->setMaximumWidth(port_->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 16);
+  passif_ = new QCheckBox(QStringLiteral("Passive mode"), this);
+  passif_->setAccessibleName(passif_->text());
+  formulaire->addRow(QString(), passif_);
+  utilisateur_ = Champ(this, formulaire, QStringLiteral("User name"));
+  motDePasse_ = Champ(this, formulaire, QStringLiteral("Password"));
+  motDePasse_->setEchoMode(QLineEdit::Password);
+  repertoire_ = Champ(this, formulaire, QStringLiteral("Server directory"));
+  fichier_ = Champ(this, formulaire, QStringLiteral("Screensaver file name"));
+  page_ = new QCheckBox(QStringLiteral("Create a simple Web page for download."), this);
+  page_->setAccessibleName(page_->text());
+  formulaire->addRow(QString(), page_);
+  nomPage_ = Champ(this, formulaire, QStringLiteral("Web page name"));
+  connect(page_, &QCheckBox::toggled, nomPage_, &QLineEdit::setEnabled);
+
+  auto* barre = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  ok_ = barre->button(QDialogButtonBox::Ok);
+  ok_->setAccessibleName(QStringLiteral("OK"));
+  barre->button(QDialogButtonBox::Cancel)->setAccessibleName(QStringLiteral("Cancel"));
+  connect(barre, &QDialogButtonBox::accepted, this, &CInternetDlg::accept);
+  connect(barre, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+  auto* haut = new QHBoxLayout;
+  haut->addWidget(icone, 0, Qt::AlignTop);
+  haut->addSpacing(8);
+  haut->addLayout(formulaire, 1);
+  auto* colonne = new QVBoxLayout(this);
+  colonne->addLayout(haut);
+  colonne->addWidget(barre);
+  setMinimumWidth(440);
+}
+
+void CInternetDlg::ChargeControles() {
+  serveur_->setText(Q(m_strNomServeur));
+  port_->setText(QString::number(m_nNumeroPort));
+  passif_->setChecked(m_bModePassif != 0);
+  utilisateur_->setText(Q(m_strNomUtilisateur));
+  motDePasse_->setText(Q(m_strMotDePasse));
+  repertoire_->setText(Q(m_strRepertoireServeur));
+  fichier_->setText(Q(m_strNomFichier));
+  page_->setChecked(m_bCreationPage != 0);
+  nomPage_->setText(Q(m_strNomPage));
+  nomPage_->setEnabled(m_bCreationPage != 0);
+}
+
+int CInternetDlg::exec() {
+  ChargeControles();
+  return QDialog::exec();
+}
+
+void CInternetDlg::accept() {
+  bool nombre = false;
+  const int port = port_->text().toInt(&nombre);
+  if (!nombre || port < 1 || port > 65535) {
+    talvik::Bip();
+    port_->setFocus();
+    port_->selectAll();
+    return;
+  }
+  if (fichier_->text().trimmed().isEmpty() ||
+      (page_->isChecked() && nomPage_->text().trimmed().isEmpty())) {
+    talvik::Bip();
+    (fichier_->text().trimmed().isEmpty() ? fichier_ : nomPage_)->setFocus();
+    return;
+  }
+  m_strNomServeur = serveur_->text().trimmed().toStdString();
+  m_nNumeroPort = port;
+  m_bModePassif = passif_->isChecked() ? 1 : 0;
+  m_strNomUtilisateur = utilisateur_->text().toStdString();
+  m_strMotDePasse = motDePasse_->text().toStdString();
+  m_strRepertoireServeur = repertoire_->text().trimmed().toStdString();
+  m_strNomFichier = fichier_->text().trimmed().toStdString();
+  m_bCreationPage = page_->isChecked() ? 1 : 0;
+  m_strNomPage = nomPage_->text().trimmed().toStdString();
+  QDialog::accept();
+}
+
+}  // namespace lumaveil
