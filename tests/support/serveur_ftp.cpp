@@ -33,12 +33,13 @@ ServeurFtpEssai::ServeurFtpEssai(Options options) {
     const std::string cle = cles_.File("key.pem");
     const std::string commande =
         "openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj /CN=127.0.0.1"
-        " -addext subjectAltName=IP:127.0.0.1 -keyout '" + cle + "' -out '" + certificat_ +
-        "' >/dev/null 2>&1";
+        " -addext subjectAltName=IP:127.0.0.1 -keyout '" +
+        cle + "' -out '" + certificat_ + "' >/dev/null 2>&1";
     if (std::system(commande.c_str()) != 0) return;
     arguments.insert(arguments.end(), {"--tls", certificat_, cle});
   }
-  if (options.coupe >= 0) arguments.insert(arguments.end(), {"--cut", std::to_string(options.coupe)});
+  if (options.coupe >= 0)
+    arguments.insert(arguments.end(), {"--cut", std::to_string(options.coupe)});
   if (options.plein) arguments.push_back("--full");
 
   int entree[2];

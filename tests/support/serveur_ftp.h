@@ -13,9 +13,9 @@ namespace lumaveil::testing {
 class ServeurFtpEssai {
  public:
   struct Options {
-    bool tls = false;     // TLS offered and required (log-in and data)
-    long coupe = -1;      // drop both connections after this many bytes of an upload
-    bool plein = false;   // refuse every upload with 552
+    bool tls = false;    // TLS offered and required (log-in and data)
+    long coupe = -1;     // drop both connections after this many bytes of an upload
+    bool plein = false;  // refuse every upload with 552
   };
   static constexpr const char* kUtilisateur = "lumaveil";
   static constexpr const char* kMotDePasse = "s3cret pass";
@@ -42,7 +42,7 @@ class ServeurFtpEssai {
   std::string certificat_;
   int port_ = 0;
   int pid_ = -1;
-  int entree_ = -1;   // the server's standard input: closing it ends the server
+  int entree_ = -1;  // the server's standard input: closing it ends the server
 };
 
 // The whole content of a file; "" when it cannot be read.

@@ -19,17 +19,17 @@ struct DemandeInternet {
   std::string cheminEcranDeVeille;  // the last generated saver
   std::string nomBase;              // the saver's name on the page
   ServeurFtp serveur;
-  std::string nomEcranDeVeille;     // remote file name of the saver
-  bool page = true;                 // WebPageCreating: make and upload the page
-  std::string nomPage;              // remote file name of the page
-  std::string modelePage;           // the template; "" for "Page.html" beside the program
+  std::string nomEcranDeVeille;  // remote file name of the saver
+  bool page = true;              // WebPageCreating: make and upload the page
+  std::string nomPage;           // remote file name of the page
+  std::string modelePage;        // the template; "" for "Page.html" beside the program
 };
 
 struct BilanInternet {
   std::vector<MessageUtilisateur> messages;  // to show, in this order
   bool ecranDeVeilleEnvoye = false;
   bool pageEnvoyee = false;
-  bool arrete = false;                       // the caller stopped it
+  bool arrete = false;  // the caller stopped it
 };
 
 // Progress: the remote name of the file being sent, bytes sent, its size;

@@ -16,7 +16,8 @@ std::vector<std::string> CommandeMail(const std::string& sujet, const std::strin
   return {"xdg-email", "--utf8", "--subject", sujet, "--body", corps, "--attach", pieceJointe};
 }
 
-int EnvoieParMail(const DemandeMail& demande, IDialogue& dialogue, const LanceurProgramme& lanceur) {
+int EnvoieParMail(const DemandeMail& demande, IDialogue& dialogue,
+                  const LanceurProgramme& lanceur) {
   if (demande.cheminEcranDeVeille.empty()) {
     dialogue.Message(MessageMaker(IDS_PAS_DE_FICHIER, IDS_ERREUR, IconeMessage::Erreur));
     return 0;
@@ -29,8 +30,7 @@ int EnvoieParMail(const DemandeMail& demande, IDialogue& dialogue, const Lanceur
   // The mail client runs on its own and may read the file long after this
   // returns: it gets an absolute path.
   std::error_code erreur;
-  std::string pieceJointe =
-      std::filesystem::absolute(demande.cheminEcranDeVeille, erreur).string();
+  std::string pieceJointe = std::filesystem::absolute(demande.cheminEcranDeVeille, erreur).string();
   if (erreur) pieceJointe = demande.cheminEcranDeVeille;
   if (demande.compression) {
     const std::string compresse = pieceJointe + ".gz";

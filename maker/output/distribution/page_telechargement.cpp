@@ -20,12 +20,23 @@ std::string EchappeHtml(const std::string& texte) {
   resultat.reserve(texte.size());
   for (char c : texte) {
     switch (c) {
-      case '&': resultat += "&amp;"; break;
-      case '<': resultat += "&lt;"; break;
-      case '>': resultat += "&gt;"; break;
-      case '"': resultat += "&quot;"; break;
-      case '\'': resultat += "&#39;"; break;
-      default: resultat += c;
+      case '&':
+        resultat += "&amp;";
+        break;
+      case '<':
+        resultat += "&lt;";
+        break;
+      case '>':
+        resultat += "&gt;";
+        break;
+      case '"':
+        resultat += "&quot;";
+        break;
+      case '\'':
+        resultat += "&#39;";
+        break;
+      default:
+        resultat += c;
     }
   }
   return resultat;

@@ -9,8 +9,8 @@
 namespace lumaveil {
 
 // Placeholders of the template, replaced wherever they appear.
-inline constexpr char kMarqueNom[] = "**SCREENSAVERNAME**";           // the name base
-inline constexpr char kMarqueFichier[] = "**SCREENSAVERNFILEAME**";   // the saver's remote file
+inline constexpr char kMarqueNom[] = "**SCREENSAVERNAME**";          // the name base
+inline constexpr char kMarqueFichier[] = "**SCREENSAVERNFILEAME**";  // the saver's remote file
 
 // Text made safe for HTML text and attribute values: & < > " ' as entities.
 std::string EchappeHtml(const std::string& texte);

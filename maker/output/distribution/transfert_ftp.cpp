@@ -260,7 +260,8 @@ ResultatFtp CTransfertFtp::Envoie(const std::string& cheminLocal, const std::str
     curl_easy_setopt(c, CURLOPT_DEBUGFUNCTION, &Trace);
     curl_easy_setopt(c, CURLOPT_DEBUGDATA, &etat);
     curl_easy_setopt(c, CURLOPT_VERBOSE, 1L);
-    if (!serveur_.autorites.empty()) curl_easy_setopt(c, CURLOPT_CAINFO, serveur_.autorites.c_str());
+    if (!serveur_.autorites.empty())
+      curl_easy_setopt(c, CURLOPT_CAINFO, serveur_.autorites.c_str());
     if (etat.adresse.protocole == Protocole::Ftp) {
       curl_easy_setopt(c, CURLOPT_USE_SSL, long(etat.tls ? CURLUSESSL_ALL : CURLUSESSL_NONE));
       curl_easy_setopt(c, CURLOPT_FTPSSLAUTH, long(CURLFTPAUTH_TLS));

@@ -22,13 +22,13 @@
 namespace lumaveil {
 
 struct ServeurFtp {
-  std::string nom;           // host name, optionally with "ftp://", "ftps://" or "sftp://"
+  std::string nom;  // host name, optionally with "ftp://", "ftps://" or "sftp://"
   int port = 21;
-  bool passif = false;       // passive mode; active otherwise
+  bool passif = false;  // passive mode; active otherwise
   std::string utilisateur;
   std::string motDePasse;
-  std::string repertoire;    // "" (the log-in directory) or ending with "/"
-  std::string autorites;     // certificate authorities for TLS; "": the system's
+  std::string repertoire;  // "" (the log-in directory) or ending with "/"
+  std::string autorites;   // certificate authorities for TLS; "": the system's
 };
 
 // What went wrong with one upload.

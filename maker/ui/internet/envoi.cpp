@@ -1,22 +1,13 @@
 #include "internet/envoi.h"
 
-#include <QEventLoop>
 #include <QFileInfo>
-#include <QPointer>
 #include <QProcess>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QTimer>
 #include <QWidget>
-
-#include <atomic>
-#include <mutex>
-#include <thread>
 
 #include "app/contexte.h"
 #include "app/dialogue_qt.h"
+#include "app/progression_travail.h"
 #include "chaines_maker.h"
-#include "dialogs/commun/progression_dlg.h"
 #include "distribution/envoi_internet.h"
 #include "distribution/envoi_mail.h"
 #include "internet/internet_dialog.h"
@@ -28,8 +19,7 @@ namespace {
 bool LanceDetache(const std::vector<std::string>& arguments) {
   if (arguments.empty()) return false;
   QStringList suite;
-  for (std::size_t i = 1; i < arguments.size(); ++i)
-    suite << QString::fromStdString(arguments[i]);
+  for (std::size_t i = 1; i < arguments.size(); ++i) suite << QString::fromStdString(arguments[i]);
   return QProcess::startDetached(QString::fromStdString(arguments[0]), suite);
 }
 
@@ -37,85 +27,25 @@ std::string TitreVersNom(const QString& titreDocument) {
   return NomBase(QFileInfo(titreDocument).fileName().toStdString());
 }
 
-// The main window stays disabled while the upload runs.
-class CFenetreBloquee {
- public:
-  explicit CFenetreBloquee(QWidget* parent) : fenetre_(parent ? parent->window() : nullptr) {
-    if (fenetre_) fenetre_->setEnabled(false);
-  }
-  ~CFenetreBloquee() {
-    if (fenetre_) fenetre_->setEnabled(true);
-  }
-
- private:
-  QPointer<QWidget> fenetre_;
-};
-
-// What the worker tells the progress window.
-struct Avancement {
-  std::mutex verrou;
-  std::string nom;
-  std::int64_t envoye = 0;
-  std::int64_t total = 0;
-  std::atomic<bool> arret{false};
-  std::atomic<bool> fini{false};
-};
-
-BilanInternet EnvoieAvecProgression(QWidget* parent, const DemandeInternet& demande) {
-  Avancement avancement;
-  BilanInternet bilan;
-  std::thread travail([&] {
-    bilan = EnvoieSurInternet(demande, [&](const std::string& nom, std::int64_t envoye,
-                                           std::int64_t total) {
-      std::lock_guard<std::mutex> garde(avancement.verrou);
-      avancement.nom = nom;
-      avancement.envoye = envoye;
-      avancement.total = total;
-      return !avancement.arret.load();
-    });
-    avancement.fini = true;
+// The upload on a worker thread behind the progress window (modal, with
+// Stop); the counter shows the KiB sent of the current file.
+BilanInternet EnvoieAvecProgression(QWidget* parent, IDialogue& dialogue,
+                                    const DemandeInternet& demande) {
+  CProgressionTravail travail(parent, dialogue);
+  const std::string operation = "Sending to " + demande.serveur.nom;
+  return travail.Execute([&](IProgression& progression) {
+    return EnvoieSurInternet(
+        demande, [&](const std::string& nom, std::int64_t envoye, std::int64_t total) {
+          return progression.AfficheEtTeste(unsigned(envoye / 1024), unsigned(total / 1024), nom,
+                                            operation) == 0;
+        });
   });
-
-  {
-    CFenetreBloquee bloquee(parent);
-    talvik::CProgressionDlg fenetre(parent);
-    fenetre.m_strOperation = "Sending to " + demande.serveur.nom;
-    fenetre.m_strFichier = demande.nomEcranDeVeille;
-    fenetre.Create();
-    fenetre.setEnabled(true);
-    QObject::connect(fenetre.BoutonArret(), &QPushButton::toggled, &fenetre, [&](bool presse) {
-      if (presse) avancement.arret = true;
-    });
-    QEventLoop boucle;
-    QTimer minuterie;
-    QObject::connect(&minuterie, &QTimer::timeout, &boucle, [&] {
-      if (avancement.fini) {
-        boucle.quit();
-        return;
-      }
-      std::lock_guard<std::mutex> garde(avancement.verrou);
-      if (avancement.nom.empty()) return;
-      fenetre.m_strFichier = avancement.nom;
-      const int pourMille =
-          avancement.total > 0 ? int(avancement.envoye * 1000 / avancement.total) : 0;
-      fenetre.m_Progression->setRange(0, 1000);
-      fenetre.m_Progression->setValue(pourMille);
-      fenetre.m_strCompteur = "(" + std::to_string(avancement.envoye / 1024) + " / " +
-                              std::to_string(avancement.total / 1024) + " KiB)";
-      fenetre.m_bArret = avancement.arret ? 1 : 0;
-      fenetre.UpdateData(false);
-    });
-    minuterie.start(50);
-    if (!avancement.fini) boucle.exec();
-    travail.join();
-  }
-  return bilan;
 }
 
 }  // namespace
 
 int CommandeEnvoiMail(QWidget* parent, CContexte& contexte, const QString& cheminEcranDeVeille,
-                  const QString& titreDocument) {
+                      const QString& titreDocument) {
   CDialogueQt dialogue(parent);
   DemandeMail demande;
   demande.cheminEcranDeVeille = cheminEcranDeVeille.toStdString();
@@ -126,7 +56,7 @@ int CommandeEnvoiMail(QWidget* parent, CContexte& contexte, const QString& chemi
 }
 
 int CommandeEnvoiInternet(QWidget* parent, CContexte& contexte, const QString& cheminEcranDeVeille,
-                      const QString& titreDocument) {
+                          const QString& titreDocument) {
   CDialogueQt dialogue(parent);
   if (cheminEcranDeVeille.isEmpty()) {
     dialogue.Message(MessageMaker(IDS_PAS_DE_FICHIER, IDS_ERREUR, IconeMessage::Erreur));
@@ -170,7 +100,7 @@ int CommandeEnvoiInternet(QWidget* parent, CContexte& contexte, const QString& c
   demande.page = p.WebPageCreating != 0;
   demande.nomPage = dlg.m_strNomPage;
 
-  const BilanInternet bilan = EnvoieAvecProgression(parent, demande);
+  const BilanInternet bilan = EnvoieAvecProgression(parent, dialogue, demande);
   for (const MessageUtilisateur& message : bilan.messages) dialogue.Message(message);
   return bilan.ecranDeVeilleEnvoye && (!demande.page || bilan.pageEnvoyee) ? 1 : 0;
 }

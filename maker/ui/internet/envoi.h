@@ -18,7 +18,7 @@ struct CContexte;
 // 61255); `titreDocument` gives the name in the subject. 1 when the mail
 // client was started.
 int CommandeEnvoiMail(QWidget* parent, CContexte& contexte, const QString& cheminEcranDeVeille,
-                  const QString& titreDocument);
+                      const QString& titreDocument);
 
 // "Send to Internet": the Internet dialog with the stored settings and the
 // proposed names (name + ".scr", name + ".html"), the confirmation, the
@@ -27,6 +27,6 @@ int CommandeEnvoiMail(QWidget* parent, CContexte& contexte, const QString& chemi
 // messages of what failed follow. 1 when every file asked for reached the
 // server.
 int CommandeEnvoiInternet(QWidget* parent, CContexte& contexte, const QString& cheminEcranDeVeille,
-                      const QString& titreDocument);
+                          const QString& titreDocument);
 
 }  // namespace lumaveil

@@ -18,15 +18,15 @@ class CInternetDlg : public QDialog {
  public:
   explicit CInternetDlg(QWidget* parent = nullptr);
 
-  std::string m_strNomServeur;        // "Server name"
-  int m_nNumeroPort = 21;             // "Port number"
-  int m_bModePassif = 0;              // "Passive mode"
-  std::string m_strNomUtilisateur;    // "User name"
-  std::string m_strMotDePasse;        // "Password"
-  std::string m_strRepertoireServeur; // "Server directory"
-  std::string m_strNomFichier;        // "Screensaver file name" (remote)
-  int m_bCreationPage = 1;            // "Create a simple Web page for download."
-  std::string m_strNomPage;           // "Web page name" (remote)
+  std::string m_strNomServeur;         // "Server name"
+  int m_nNumeroPort = 21;              // "Port number"
+  int m_bModePassif = 0;               // "Passive mode"
+  std::string m_strNomUtilisateur;     // "User name"
+  std::string m_strMotDePasse;         // "Password"
+  std::string m_strRepertoireServeur;  // "Server directory"
+  std::string m_strNomFichier;         // "Screensaver file name" (remote)
+  int m_bCreationPage = 1;             // "Create a simple Web page for download."
+  std::string m_strNomPage;            // "Web page name" (remote)
 
   // The members into the controls, then the modal run. After OK the
   // members hold what the controls show.

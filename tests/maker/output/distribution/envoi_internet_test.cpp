@@ -53,8 +53,8 @@ std::vector<std::string> Noms(const std::string& dossier) {
 ::testing::AssertionResult MemesOctets(const std::string& chemin, const std::string& attendu) {
   const std::string lu = ContenuFichier(chemin);
   if (lu == attendu) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << chemin << ": " << lu.size() << " bytes, expected "
-                                       << attendu.size() << " other bytes";
+  return ::testing::AssertionFailure()
+         << chemin << ": " << lu.size() << " bytes, expected " << attendu.size() << " other bytes";
 }
 
 std::vector<unsigned> Ids(const BilanInternet& bilan) {
@@ -77,7 +77,8 @@ TEST(EnvoiInternet, SaverAndPageReachTheDirectoryWholeInBothModes) {
   BilanInternet bilan = EnvoieSurInternet(d);
   EXPECT_TRUE(bilan.messages.empty()) << bilan.messages.front().texte;
   EXPECT_TRUE(bilan.ecranDeVeilleEnvoye && bilan.pageEnvoyee);
-  EXPECT_EQ(Noms(serveur.Racine() + "/pub"), (std::vector<std::string>{"summer.html", "summer.scr"}));
+  EXPECT_EQ(Noms(serveur.Racine() + "/pub"),
+            (std::vector<std::string>{"summer.html", "summer.scr"}));
   EXPECT_TRUE(MemesOctets(serveur.Racine() + "/pub/summer.scr", octets));
   EXPECT_NE(ContenuFichier(serveur.Racine() + "/pub/summer.html").find("href=\"summer.scr\""),
             std::string::npos);

@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -45,7 +44,8 @@ class CBoitesEnregistrees {
         [this, non](const std::string& texte, const std::string& titre, talvik::IconeMessage icone,
                     talvik::BoutonsMessage boutons) {
           boites.push_back({texte, titre, icone});
-          if (boutons == talvik::BoutonsMessage::OuiNon) return int(non ? talvik::IDNO : talvik::IDYES);
+          if (boutons == talvik::BoutonsMessage::OuiNon)
+            return int(non ? talvik::IDNO : talvik::IDYES);
           return int(talvik::IDOK);
         });
   }
@@ -63,8 +63,8 @@ class CMessagerieEnregistree {
   CMessagerieEnregistree() {
     const std::string script = dir_.File("xdg-email");
     std::ofstream(script) << "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n--\\n' \"$a\"; done > '"
-                          << dir_.File("args.tmp") << "' && mv '" << dir_.File("args.tmp")
-                          << "' '" << dir_.File("args") << "'\n";
+                          << dir_.File("args.tmp") << "' && mv '" << dir_.File("args.tmp") << "' '"
+                          << dir_.File("args") << "'\n";
     fs::permissions(script, fs::perms::owner_all);
     ancien_ = std::getenv("PATH");
     setenv("PATH", (dir_.Path() + ":" + ancien_).c_str(), 1);
@@ -109,9 +109,13 @@ TEST(EnvoiMail, CompressedSaverIsAttachedFromBesideTheSaverWithTheDesignedTexts)
 
   const std::vector<std::string> arguments = messagerie.Arguments();
   const std::vector<std::string> attendus = {
-      "--utf8",   "--subject", "Screensaver : summer",
-      "--body",   ChaineMaker(IDS_CORPS_MAIL_1) + "\n" + ChaineMaker(IDS_CORPS_MAIL_2),
-      "--attach", dir.File("show.scr.gz")};
+      "--utf8",
+      "--subject",
+      "Screensaver : summer",
+      "--body",
+      ChaineMaker(IDS_CORPS_MAIL_1) + "\n" + ChaineMaker(IDS_CORPS_MAIL_2),
+      "--attach",
+      dir.File("show.scr.gz")};
   EXPECT_EQ(arguments, attendus);
   const std::string gz = ContenuFichier(dir.File("show.scr.gz"));
   ASSERT_GE(gz.size(), 2u);
