@@ -36,6 +36,7 @@ bool CLumaveilApp::InitInstance(const QString& projet, int secondesImage) {
 
   // 2. The stored settings; missing values keep their defaults.
   LitParametres(contexte_.Parametres);
+  LitMotDePasseTrousseau(contexte_.Parametres);
 
   // 3. The network layer.
   if (curl_global_init(CURL_GLOBAL_DEFAULT) != CURLE_OK) {

@@ -5,6 +5,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QApplication>
+#include <sys/stat.h>
+
 #include <cstdlib>
 
 #include "app/application.h"
@@ -95,6 +97,35 @@ TEST_F(Application, QuittingWritesAllTenSettingsEvenWhenNoneChanged) {
   for (auto [nom, valeur] : attendus) {
     ASSERT_NE(cle->Trouve(nom), nullptr) << nom;
     EXPECT_EQ(Valeur(nom), valeur) << nom;
+  }
+}
+
+TEST_F(Application, FtpPasswordWithoutAKeyringStaysInTheOwnerOnlyStore) {
+  // No session bus, so no Secret Service.
+  const char* const bus = std::getenv("DBUS_SESSION_BUS_ADDRESS");
+  const std::string ancienBus = bus ? bus : "";
+  const char* const runtime = std::getenv("XDG_RUNTIME_DIR");
+  const std::string ancienRuntime = runtime ? runtime : "";
+  unsetenv("DBUS_SESSION_BUS_ADDRESS");
+  setenv("XDG_RUNTIME_DIR", dossier_.Path().c_str(), 1);
+  ParametresApplication p;
+  p.ServerName = "ftp.example.org";
+  p.UserName = "me";
+  p.Password = "pa ss";
+  ASSERT_EQ(EcritParametres(p), 1);
+  EXPECT_EQ(Valeur("Password"), "pa ss");
+  struct stat infos {};
+  ASSERT_EQ(stat(reg::CheminFichier().c_str(), &infos), 0);
+  EXPECT_EQ(infos.st_mode & 0777, 0600u);
+  ParametresApplication lu;
+  LitParametres(lu);
+  LitMotDePasseTrousseau(lu);
+  EXPECT_EQ(lu.Password, "pa ss");
+  if (bus) setenv("DBUS_SESSION_BUS_ADDRESS", ancienBus.c_str(), 1);
+  if (runtime) {
+    setenv("XDG_RUNTIME_DIR", ancienRuntime.c_str(), 1);
+  } else {
+    unsetenv("XDG_RUNTIME_DIR");
   }
 }
 

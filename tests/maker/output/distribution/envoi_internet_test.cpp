@@ -181,5 +181,23 @@ TEST(EnvoiInternet, MissingTemplateStillSendsTheSaver) {
   EXPECT_EQ(Noms(serveur.Racine()), std::vector<std::string>{"summer.scr"});
 }
 
+TEST(TransfertFtp, AddressesKeepTheLogInDirectoryTheRootAndEscapedNames) {
+  ServeurFtp ftp;
+  ftp.nom = "ftp://ftp.example.org/ignored";
+  ftp.repertoire = "my site";
+  EXPECT_EQ(CTransfertFtp(ftp).Url("a b#.scr"), "ftp://ftp.example.org:21/my%20site/a%20b%23.scr");
+  ftp.repertoire = "/var/www/";
+  EXPECT_EQ(CTransfertFtp(ftp).Url("a.scr"), "ftp://ftp.example.org:21/%2Fvar/www/a.scr");
+  // SFTP paths are absolute: the log-in directory is "~"; FTP's default
+  // port means SFTP's.
+  ServeurFtp sftp;
+  sftp.nom = "SFTP://host";
+  sftp.repertoire = "pub";
+  EXPECT_EQ(CTransfertFtp(sftp).Url("a.scr"), "sftp://host:22/~/pub/a.scr");
+  sftp.repertoire = "/srv/";
+  sftp.port = 2222;
+  EXPECT_EQ(CTransfertFtp(sftp).Url("a.scr"), "sftp://host:2222/srv/a.scr");
+}
+
 }  // namespace
 }  // namespace lumaveil
