@@ -207,6 +207,13 @@ TEST(EnvoiInternet, CancelOrNoChangesNoSettingAndSendsNothing) {
   const QString saver = QString::fromStdString(dir.File("show.scr"));
   CContexte contexte;
   RegleServeur(contexte, serveur);
+  {
+    // A screen changed since the last generation: no dialog.
+    CBoitesEnregistrees boites;
+    EXPECT_EQ(CommandeEnvoiInternet(nullptr, contexte, QString(), QStringLiteral("a.lmv")), 0);
+    ASSERT_EQ(boites.boites.size(), 1u);
+    EXPECT_EQ(boites.boites[0].texte, "No saved file.\nFirst, you must save screensaver in file.");
+  }
   for (bool annule : {true, false}) {
     CBoitesEnregistrees non(true);
     lumaveil::testing::RepondDialogue<CInternetDlg>([annule](CInternetDlg& dlg) {
