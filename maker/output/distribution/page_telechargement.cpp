@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "plateforme.h"
+#include "fichiers_livres.h"
 
 namespace lumaveil {
 
@@ -138,6 +138,6 @@ int CPageTemporaire::Fabrique(const std::string& cheminModele, const std::string
   return 1;
 }
 
-std::string CheminModelePage() { return RepertoireProgramme() + "/Page.html"; }
+std::string CheminModelePage() { return CheminLivre(kFichierPage); }
 
 }  // namespace lumaveil

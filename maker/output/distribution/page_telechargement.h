@@ -47,7 +47,7 @@ class CPageTemporaire {
   std::string chemin_;
 };
 
-// "Page.html" beside the running program.
+// "Page.html" where the maker's shipped files are (fichiers_livres.h).
 std::string CheminModelePage();
 
 }  // namespace lumaveil
