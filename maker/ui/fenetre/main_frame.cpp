@@ -32,6 +32,7 @@
 #include "fichiers_livres.h"
 #include "generation/commandes_generation.h"
 #include "icones/ressources.h"
+#include "internet/envoi.h"
 #include "liste/ks_file_dialog.h"
 #include "liste/liste_view.h"
 #include "principale/principale_view.h"
@@ -128,6 +129,16 @@ CMainFrame::CMainFrame(CContexte& contexte, QWidget* parent)
   generation_ = std::make_unique<CCommandesGeneration>(
       contexte_, *travail_, this, *dialogue_, [this] { return doc_->Titre(); },
       [this] { return doc_->CheminFichier(); });
+  // Sending works on the saver the last generation wrote ("" after a change).
+  generation_->EnvoieParMail = [this] {
+    CommandeEnvoiMail(this, contexte_, QString::fromStdString(contexte_.Projet.CheminEcranDeVeille),
+                      doc_->Titre());
+  };
+  generation_->EnvoieSurInternet = [this] {
+    CommandeEnvoiInternet(this, contexte_,
+                          QString::fromStdString(contexte_.Projet.CheminEcranDeVeille),
+                          doc_->Titre());
+  };
   CreeMenus();
   RouteCommandes();
 
