@@ -11,11 +11,34 @@
 #include "assistant/assistant.h"
 #include "dialogs/commun/boite_message.h"
 #include "chaines_maker.h"
+#include "distribution/trousseau.h"
 #include "fenetre/main_frame.h"
 #include "liste/liste_view.h"
 #include "principale/principale_view.h"
 
 namespace lumaveil {
+
+namespace {
+
+// The FTP password kept in the desktop's keyring for the stored server and
+// user, when the store has none.
+void LitMotDePasseTrousseau(ParametresApplication& p) {
+  if (!p.Password.empty() || p.ServerName.empty() || !TrousseauDisponible()) return;
+  if (std::optional<std::string> mot = LitMotDePasse(p.ServerName, p.UserName)) p.Password = *mot;
+}
+
+// The settings written at exit: when the desktop's keyring runs, the FTP
+// password goes there (under the server and user name) and the store keeps
+// an empty Password; otherwise the store (a file only its owner can read)
+// keeps it.
+void EcritParametresEtTrousseau(const ParametresApplication& p) {
+  ParametresApplication aEcrire = p;
+  if (TrousseauDisponible() && RangeMotDePasse(p.ServerName, p.UserName, p.Password))
+    aEcrire.Password.clear();
+  EcritParametres(aEcrire);
+}
+
+}  // namespace
 
 bool MessagerieDisponible() {
   return !QStandardPaths::findExecutable(QStringLiteral("xdg-email")).isEmpty();
@@ -99,7 +122,7 @@ bool CLumaveilApp::InitInstance(const QString& projet, int secondesImage) {
 
 int CLumaveilApp::ExitInstance(int code) {
   fenetre_.reset();
-  EcritParametres(contexte_.Parametres);
+  EcritParametresEtTrousseau(contexte_.Parametres);
   return code;
 }
 

@@ -1,6 +1,5 @@
 #include "app/parametres.h"
 
-#include "distribution/trousseau.h"
 #include "registre.h"
 
 namespace lumaveil {
@@ -23,27 +22,19 @@ int LitParametres(ParametresApplication& p) {
 }
 
 int EcritParametres(const ParametresApplication& p) {
-  std::string motDePasse = p.Password;
-  if (TrousseauDisponible() && RangeMotDePasse(p.ServerName, p.UserName, p.Password))
-    motDePasse.clear();
   talvik::CBaseRegistre registre;
   if (!registre.OuvreEcriture(kNomApplication, "")) return 0;
   registre.Ecriture("ServerName", p.ServerName);
   registre.Ecriture("PortNumber", p.PortNumber);
   registre.Ecriture("PassiveMode", p.PassiveMode);
   registre.Ecriture("UserName", p.UserName);
-  registre.Ecriture("Password", motDePasse);
+  registre.Ecriture("Password", p.Password);
   registre.Ecriture("ServerDirectory", p.ServerDirectory);
   registre.Ecriture("WebPageCreating", p.WebPageCreating);
   registre.Ecriture("JPEGQuality", p.JPEGQuality);
   registre.Ecriture("MailCompression", p.MailCompression);
   registre.Ecriture("StartWizard", p.StartWizard);
   return registre.Ferme();
-}
-
-void LitMotDePasseTrousseau(ParametresApplication& p) {
-  if (!p.Password.empty() || p.ServerName.empty() || !TrousseauDisponible()) return;
-  if (std::optional<std::string> mot = LitMotDePasse(p.ServerName, p.UserName)) p.Password = *mot;
 }
 
 }  // namespace lumaveil

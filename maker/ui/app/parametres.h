@@ -28,14 +28,8 @@ inline constexpr const char* kNomApplication = "Lumaveil";
 int LitParametres(ParametresApplication& parametres);
 
 // Writes the ten values, strings for the four string settings and numbers
-// for the rest. When the desktop's keyring runs, the FTP password goes
-// there (under the server and user name) and the store keeps an empty
-// Password; otherwise the store keeps it. Returns 0, silently, when the
-// store cannot be opened or written.
+// for the rest. Returns 0, silently, when the store cannot be opened or
+// written.
 int EcritParametres(const ParametresApplication& parametres);
-
-// The FTP password kept in the desktop's keyring for the stored server and
-// user, when the store has none (the maker's start-up).
-void LitMotDePasseTrousseau(ParametresApplication& parametres);
 
 }  // namespace lumaveil

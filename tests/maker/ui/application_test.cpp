@@ -108,19 +108,24 @@ TEST_F(Application, FtpPasswordWithoutAKeyringStaysInTheOwnerOnlyStore) {
   const std::string ancienRuntime = runtime ? runtime : "";
   unsetenv("DBUS_SESSION_BUS_ADDRESS");
   setenv("XDG_RUNTIME_DIR", dossier_.Path().c_str(), 1);
-  ParametresApplication p;
-  p.ServerName = "ftp.example.org";
-  p.UserName = "me";
-  p.Password = "pa ss";
-  ASSERT_EQ(EcritParametres(p), 1);
+  {
+    CLumaveilApp app;
+    ASSERT_TRUE(app.InitInstance(QString(), 0));
+    app.Contexte().Parametres.ServerName = "ftp.example.org";
+    app.Contexte().Parametres.UserName = "me";
+    app.Contexte().Parametres.Password = "pa ss";
+    app.ExitInstance(0);
+  }
   EXPECT_EQ(Valeur("Password"), "pa ss");
   struct stat infos {};
   ASSERT_EQ(stat(reg::CheminFichier().c_str(), &infos), 0);
   EXPECT_EQ(infos.st_mode & 0777, 0600u);
-  ParametresApplication lu;
-  LitParametres(lu);
-  LitMotDePasseTrousseau(lu);
-  EXPECT_EQ(lu.Password, "pa ss");
+  {
+    CLumaveilApp app;
+    ASSERT_TRUE(app.InitInstance(QString(), 0));
+    EXPECT_EQ(app.Contexte().Parametres.Password, "pa ss");
+    app.ExitInstance(0);
+  }
   if (bus) setenv("DBUS_SESSION_BUS_ADDRESS", ancienBus.c_str(), 1);
   if (runtime) {
     setenv("XDG_RUNTIME_DIR", ancienRuntime.c_str(), 1);
