@@ -35,14 +35,17 @@ CSize TailleReduite(CSize image, CSize zone) {
   return CSize(std::max<LONG>(1, s.cx), std::max<LONG>(1, s.cy));
 }
 
-CZoneApercu::CZoneApercu(CSize taille, QWidget* parent) : QLabel(parent), m_sizeZone(taille) {
+CZoneApercu::CZoneApercu(CSize taille, QWidget* parent) : QLabel(parent) {
   setFixedSize(int(taille.cx), int(taille.cy));
+  m_dEchelle = std::max<qreal>(1, devicePixelRatio());
+  m_sizeZone = CSize(LONG(qRound(qreal(taille.cx) * m_dEchelle)),
+                     LONG(qRound(qreal(taille.cy) * m_dEchelle)));
   setFrameShape(QFrame::NoFrame);
   setAlignment(Qt::AlignLeft | Qt::AlignTop);
   setFocusPolicy(Qt::StrongFocus);
   setCursor(Qt::PointingHandCursor);
-  m_hFond = CGraphique::RedimensionneImage(FondApercu(), taille, 1);
-  setPixmap(PixmapQt(m_hFond));
+  m_hFond = CGraphique::RedimensionneImage(FondApercu(), m_sizeZone, 1);
+  Montre(m_hFond);
 }
 
 void CZoneApercu::Prepare(const HBITMAP& image) {
@@ -71,7 +74,13 @@ void CZoneApercu::Affiche(const HBITMAP& image) {
 void CZoneApercu::AfficheComplet(HBITMAP apercu) {
   if (!apercu) return;
   m_hApercu = std::move(apercu);
-  setPixmap(PixmapQt(m_hApercu));
+  Montre(m_hApercu);
+}
+
+void CZoneApercu::Montre(const HBITMAP& image) {
+  QPixmap pixmap = PixmapQt(image);
+  pixmap.setDevicePixelRatio(m_dEchelle);
+  setPixmap(pixmap);
 }
 
 void CZoneApercu::mouseReleaseEvent(QMouseEvent* event) {

@@ -26,7 +26,10 @@ class CZoneApercu : public QLabel {
   Q_OBJECT
 
  public:
-  // An area of the given client size, showing its stretched background.
+  // An area of the given client size (in the display's logical units),
+  // showing its stretched background. The background and the previews are
+  // drawn for the display's physical pixels: on a display at 200 %, they are
+  // twice the client size and shown at that scale, so they stay sharp.
   explicit CZoneApercu(CSize taille, QWidget* parent = nullptr);
 
   // Takes the picture the previews are made from: a reduced copy when it is
@@ -40,6 +43,8 @@ class CZoneApercu : public QLabel {
   // Shows a preview already drawn on (a copy of) the background.
   void AfficheComplet(HBITMAP apercu);
 
+  // The size in pixels of the background and of the previews: the client
+  // size times the display's scale (not a widget size).
   CSize Taille() const { return m_sizeZone; }
   const HBITMAP& Fond() const { return m_hFond; }
   const HBITMAP& Apercu() const { return m_hApercu; }
@@ -54,8 +59,12 @@ class CZoneApercu : public QLabel {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  // Shows the picture at the display's scale.
+  void Montre(const HBITMAP& image);
+
+  qreal m_dEchelle = 1;  // the display's scale the pictures are drawn for
   HBITMAP m_hFond;      // background stretched to the area
-  CSize m_sizeZone;     // client size of the area
+  CSize m_sizeZone;     // client size times m_dEchelle, in pixels
   HBITMAP m_hApercu;    // the preview shown
   HBITMAP m_hSource;    // the picture or its reduced copy
   CSize m_sizeSource;   // size of m_hSource

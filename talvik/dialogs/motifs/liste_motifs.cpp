@@ -15,8 +15,25 @@ namespace {
 
 constexpr int kTailleVignette = 40;
 
-QListWidgetItem* NouvelElement(const CGraphique& graphique, int n) {
-  auto* element = new QListWidgetItem(QIcon(PixmapQt(graphique.VignetteMotif(n))), LibelleMotif(n));
+// The thumbnail of pattern n for a display at the given scale: the bank's
+// 40 x 40 thumbnail at 100 %, else the pattern stretched the same way to the
+// physical pixels of that square, so that it is not blurred by the display.
+QIcon IconeMotif(const CGraphique& graphique, int n, qreal echelle) {
+  if (echelle > 1) {
+    const LONG cote = LONG(qRound(kTailleVignette * echelle));
+    HBITMAP vignette;
+    CGraphique::RedimensionneImage(&vignette, graphique.Motif(n), CSize(cote, cote));
+    if (vignette) {
+      QPixmap pixmap = PixmapQt(vignette);
+      pixmap.setDevicePixelRatio(echelle);
+      return QIcon(pixmap);
+    }
+  }
+  return QIcon(PixmapQt(graphique.VignetteMotif(n)));
+}
+
+QListWidgetItem* NouvelElement(const CGraphique& graphique, int n, qreal echelle) {
+  auto* element = new QListWidgetItem(IconeMotif(graphique, n, echelle), LibelleMotif(n));
   element->setTextAlignment(Qt::AlignHCenter);
   return element;
 }
@@ -48,7 +65,7 @@ ListeMotifs::ListeMotifs(const QString& nomAccessible, QWidget* parent) : QListW
 void ListeMotifs::Remplit(const CGraphique& graphique) {
   clear();
   const int total = kPremierMotifUtilisateur + graphique.NombreMotifsUtilisateur();
-  for (int n = 0; n < total; ++n) addItem(NouvelElement(graphique, n));
+  for (int n = 0; n < total; ++n) addItem(NouvelElement(graphique, n, devicePixelRatio()));
 }
 
 void ListeMotifs::Selectionne(int n) {
@@ -78,7 +95,7 @@ int ListeMotifs::Selection() const {
 }
 
 void ListeMotifs::AjouteMotif(const CGraphique& graphique, int n) {
-  if (n == count()) addItem(NouvelElement(graphique, n));
+  if (n == count()) addItem(NouvelElement(graphique, n, devicePixelRatio()));
 }
 
 void ListeMotifs::RetireMotif(const CGraphique& graphique, int n) {
@@ -86,7 +103,7 @@ void ListeMotifs::RetireMotif(const CGraphique& graphique, int n) {
   delete takeItem(n);
   for (int k = n; k < count(); ++k) {
     item(k)->setText(LibelleMotif(k));
-    item(k)->setIcon(QIcon(PixmapQt(graphique.VignetteMotif(k))));
+    item(k)->setIcon(IconeMotif(graphique, k, devicePixelRatio()));
   }
 }
 

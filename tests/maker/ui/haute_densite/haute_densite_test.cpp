@@ -2,7 +2,9 @@
 // and once at 200 % (QT_SCALE_FACTOR). Every picture on screen must be drawn
 // for the physical pixels (a 1x picture stretched to 2x is blurred), no
 // text may be cut, and the window is captured at that scale
-// (fenetre_principale_100.png, fenetre_principale_200.png).
+// (fenetre_principale_100.png, fenetre_principale_200.png). An editor's
+// preview and pattern list are held to the same (editeur_fond_100.png,
+// editeur_fond_200.png).
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -13,6 +15,9 @@
 
 #include "app/travail.h"
 #include "capture_ecran.h"
+#include "dialogs/apercu/zone_apercu.h"
+#include "dialogs/fond/fond_dlg.h"
+#include "dialogs/motifs/liste_motifs.h"
 #include "fenetre/main_frame.h"
 #include "liste/liste_view.h"
 #include "photo_test.h"
@@ -103,6 +108,51 @@ TEST_F(HauteDensite, NoTextIsCut) {
   EXPECT_FALSE(
       testing::CaptureWidget(frame_.get(), QStringLiteral("fenetre_principale_%1").arg(pourcent))
           .isEmpty());
+}
+
+// The background editor: its preview and its pattern thumbnails are drawn
+// for the physical pixels, and no text of it is cut.
+TEST(HauteDensiteEditeur, PreviewAndPatternListAreDrawnForThePhysicalPixels) {
+  const qreal echelle = qApp->devicePixelRatio();
+  talvik::CGraphique graphique;
+  talvik::CFondDlg dlg;
+  dlg.m_hImage = talvik::Bitmap::Create(300, 200, talvik::RGB(255, 0, 0));
+  dlg.m_nLargeur = 300;
+  dlg.m_nHauteur = 200;
+  dlg.m_sizeEcran = talvik::CSize(640, 480);
+  dlg.m_nMotif = 3;
+  dlg.InitInstance(&graphique);
+  dlg.show();
+  dlg.AttendApercu();
+  QApplication::processEvents();
+
+  const talvik::CZoneApercu* zone = dlg.Apercu();
+  ASSERT_TRUE(zone->Apercu());
+  const QPixmap apercu = zone->pixmap();
+  EXPECT_EQ(apercu.devicePixelRatio(), echelle);
+  EXPECT_EQ(apercu.size(), zone->size() * echelle);
+  EXPECT_EQ(zone->Apercu().Width(), qRound(zone->width() * echelle));
+  EXPECT_EQ(zone->Apercu().Height(), qRound(zone->height() * echelle));
+
+  const talvik::ListeMotifs* liste = dlg.Liste();
+  ASSERT_GT(liste->count(), 0);
+  for (int i : {0, liste->count() - 1}) {
+    const QPixmap vignette = liste->item(i)->icon().pixmap(liste->iconSize(), echelle);
+    EXPECT_EQ(vignette.size(), liste->iconSize() * echelle) << "pattern " << i + 1;
+  }
+
+  for (QLabel* l : dlg.findChildren<QLabel*>()) {
+    if (!l->isVisible() || l->text().isEmpty() || l->wordWrap()) continue;
+    EXPECT_GE(l->width(), l->minimumSizeHint().width()) << l->text().toStdString();
+  }
+  for (QAbstractButton* b : dlg.findChildren<QAbstractButton*>()) {
+    if (!b->isVisible() || b->text().isEmpty()) continue;
+    EXPECT_GE(b->width(), b->minimumSizeHint().width()) << b->text().toStdString();
+    EXPECT_GE(b->height(), b->minimumSizeHint().height()) << b->text().toStdString();
+  }
+  const int pourcent = qRound(echelle * 100);
+  EXPECT_FALSE(
+      testing::CaptureWidget(&dlg, QStringLiteral("editeur_fond_%1").arg(pourcent)).isEmpty());
 }
 
 }  // namespace
