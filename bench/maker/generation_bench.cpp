@@ -136,21 +136,33 @@ bool Genere(int ecrans, int largeur, int hauteur, int fils, const std::string& s
   return lumaveil::GenereEcranDeVeille(p, graphique, o, d, pr).enregistrements == ecrans;
 }
 
-void Lumaveil(benchmark::State& state, std::string cle, int largeur, int hauteur, int fils) {
+// Runs `travail` once per iteration, timing its wall time and the CPU time
+// of this process (RUSAGE_SELF) or of its children (RUSAGE_CHILDREN), noted
+// under `cle` and shown per screen; a failed run stops with `erreur`.
+template <class Travail>
+void Chronometre(benchmark::State& state, const std::string& cle, int qui, Travail travail,
+                 const char* erreur) {
   for (auto _ : state) {
-    auto t0 = std::chrono::steady_clock::now();
-    double c0 = Cpu(RUSAGE_SELF);
-    if (!Genere(g_ecrans, largeur, hauteur, fils, g_dir + "/bench.scr")) {
-      state.SkipWithError("generation failed");
+    const auto t0 = std::chrono::steady_clock::now();
+    const double c0 = Cpu(qui);
+    if (!travail()) {
+      state.SkipWithError(erreur);
       return;
     }
-    double secondes =
+    const double secondes =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    const double cpu = Cpu(qui) - c0;
     Note(cle, secondes);
-    NoteCpu(cle, Cpu(RUSAGE_SELF) - c0);
+    NoteCpu(cle, cpu);
     state.counters["ms_per_screen"] = secondes * 1000.0 / g_ecrans;
-    state.counters["cpu_ms_per_screen"] = (Cpu(RUSAGE_SELF) - c0) * 1000.0 / g_ecrans;
+    state.counters["cpu_ms_per_screen"] = cpu * 1000.0 / g_ecrans;
   }
+}
+
+void Lumaveil(benchmark::State& state, std::string cle, int largeur, int hauteur, int fils) {
+  Chronometre(state, cle, RUSAGE_SELF,
+              [&] { return Genere(g_ecrans, largeur, hauteur, fils, g_dir + "/bench.scr"); },
+              "generation failed");
 }
 
 // The same chain with ImageMagick, one convert per screen, then the JPEGs
@@ -159,31 +171,20 @@ void ImageMagick(benchmark::State& state, std::string cle, int largeur, int haut
   char taille[32], interieur[32];
   std::snprintf(taille, sizeof taille, "%dx%d", largeur, hauteur);
   std::snprintf(interieur, sizeof interieur, "%dx%d", largeur - 2 * kCadre, hauteur - 2 * kCadre);
-  for (auto _ : state) {
-    auto t0 = std::chrono::steady_clock::now();
-    double c0 = Cpu(RUSAGE_CHILDREN);
-    std::string script = "set -e; cp '" + std::string(LUMAVEIL_BIN_DIR) + "/LmvEngine' '" +
-                         g_dir + "/im.scr'; ";
-    for (int i = 0; i < g_ecrans; ++i) {
-      script += "convert '" + g_photos[std::size_t(i) % g_photos.size()] + "' -resize " +
-                interieur + " -bordercolor '#282828' -border " + std::to_string(kCadre) +
-                " -background white -gravity center -extent " + taille +
-                " -gravity northwest -font /usr/share/fonts/opentype/comic-neue/"
-                "ComicNeue-Regular.otf -pointsize 27 -fill white -annotate +50+50 '" +
-                kLegende + "' -quality 75 '" + g_dir + "/im.jpg'; cat '" + g_dir +
-                "/im.jpg' >> '" + g_dir + "/im.scr'; ";
-    }
-    if (std::system(("bash -c \"" + script + "\"").c_str()) != 0) {
-      state.SkipWithError("convert failed");
-      return;
-    }
-    double secondes =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-    Note(cle, secondes);
-    NoteCpu(cle, Cpu(RUSAGE_CHILDREN) - c0);
-    state.counters["ms_per_screen"] = secondes * 1000.0 / g_ecrans;
-    state.counters["cpu_ms_per_screen"] = (Cpu(RUSAGE_CHILDREN) - c0) * 1000.0 / g_ecrans;
+  std::string script = "set -e; cp '" + std::string(LUMAVEIL_BIN_DIR) + "/LmvEngine' '" +
+                       g_dir + "/im.scr'; ";
+  for (int i = 0; i < g_ecrans; ++i) {
+    script += "convert '" + g_photos[std::size_t(i) % g_photos.size()] + "' -resize " +
+              interieur + " -bordercolor '#282828' -border " + std::to_string(kCadre) +
+              " -background white -gravity center -extent " + taille +
+              " -gravity northwest -font /usr/share/fonts/opentype/comic-neue/"
+              "ComicNeue-Regular.otf -pointsize 27 -fill white -annotate +50+50 '" +
+              kLegende + "' -quality 75 '" + g_dir + "/im.jpg'; cat '" + g_dir +
+              "/im.jpg' >> '" + g_dir + "/im.scr'; ";
   }
+  Chronometre(state, cle, RUSAGE_CHILDREN,
+              [&] { return std::system(("bash -c \"" + script + "\"").c_str()) == 0; },
+              "convert failed");
 }
 
 // Runs a shell script; false when it fails.
@@ -208,20 +209,9 @@ std::string Commande(const std::string& projet, const std::string& sortie) {
 // The whole `lumaveil --generate` command, as a user runs it.
 void LumaveilCommande(benchmark::State& state, std::string cle, int largeur, int hauteur) {
   const std::string projet = FichierProjet(g_ecrans, largeur, hauteur, "bench.lmv");
-  for (auto _ : state) {
-    auto t0 = std::chrono::steady_clock::now();
-    double c0 = Cpu(RUSAGE_CHILDREN);
-    if (projet.empty() || !Shell(Commande(projet, g_dir + "/cmd.scr"))) {
-      state.SkipWithError("lumaveil --generate failed");
-      return;
-    }
-    double secondes =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-    Note(cle, secondes);
-    NoteCpu(cle, Cpu(RUSAGE_CHILDREN) - c0);
-    state.counters["ms_per_screen"] = secondes * 1000.0 / g_ecrans;
-    state.counters["cpu_ms_per_screen"] = (Cpu(RUSAGE_CHILDREN) - c0) * 1000.0 / g_ecrans;
-  }
+  Chronometre(state, cle, RUSAGE_CHILDREN,
+              [&] { return !projet.empty() && Shell(Commande(projet, g_dir + "/cmd.scr")); },
+              "lumaveil --generate failed");
 }
 
 // libvips: shrink-on-load thumbnail to the inner size, centred on a white
@@ -237,20 +227,8 @@ void Vips(benchmark::State& state, std::string cle, int largeur, int hauteur) {
               std::to_string(hauteur) + " --extend background --background 255; cat '" + g_dir +
               "/vips.jpg' >> '" + g_dir + "/vips.scr'; ";
   }
-  for (auto _ : state) {
-    auto t0 = std::chrono::steady_clock::now();
-    double c0 = Cpu(RUSAGE_CHILDREN);
-    if (!Shell(script)) {
-      state.SkipWithError("vips failed (is libvips-tools installed?)");
-      return;
-    }
-    double secondes =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-    Note(cle, secondes);
-    NoteCpu(cle, Cpu(RUSAGE_CHILDREN) - c0);
-    state.counters["ms_per_screen"] = secondes * 1000.0 / g_ecrans;
-    state.counters["cpu_ms_per_screen"] = (Cpu(RUSAGE_CHILDREN) - c0) * 1000.0 / g_ecrans;
-  }
+  Chronometre(state, cle, RUSAGE_CHILDREN, [&] { return Shell(script); },
+              "vips failed (is libvips-tools installed?)");
 }
 
 // Fixed cost of the command: a project of two 16x16 screens at 64x48 is
