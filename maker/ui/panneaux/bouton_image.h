@@ -3,7 +3,9 @@
 #pragma once
 
 #include <QString>
+#include <string>
 
+class QLabel;
 class QToolButton;
 class QWidget;
 
@@ -14,5 +16,14 @@ void InitialiseIconesPanneaux();
 
 // A 40 x 40 button showing icones/<icone>.svg, named texte.
 QToolButton* BoutonImage(QWidget* parent, const QString& icone, const QString& texte);
+
+// Fills `parent` with a grid of `n` rows: picture button i (icones[i],
+// noms[i]) beside its status line i, rows packed at the top; the widgets
+// made are returned in boutons[i] and lignes[i].
+void GrilleBoutonsLignes(QWidget* parent, int n, const char* const icones[],
+                         const char* const noms[], QToolButton* boutons[], QLabel* lignes[]);
+
+// Shows a status line; screen readers read it under the same text.
+void AfficheLigneEtat(QLabel* ligne, const std::string& texte);
 
 }  // namespace lumaveil

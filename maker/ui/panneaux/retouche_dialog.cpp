@@ -114,11 +114,7 @@ void CRetoucheDialog::Rafraichit(const CEcran& ecran, bool enChargement) {
   const LignesRetouche lignes = LignesEtatRetouche(ecran, enChargement);
   const std::string* textes[6] = {&lignes.nom,     &lignes.fichier,  &lignes.format,
                                   &lignes.recoupe, &lignes.rotation, &lignes.reglage};
-  for (int i = 0; i < 6; ++i) {
-    const QString texte = QString::fromStdString(*textes[i]);
-    m_pLignes[i]->setText(texte);
-    m_pLignes[i]->setAccessibleName(texte);
-  }
+  for (int i = 0; i < 6; ++i) AfficheLigneEtat(m_pLignes[i], *textes[i]);
 }
 
 LignesRetouche CRetoucheDialog::Lignes() const {
