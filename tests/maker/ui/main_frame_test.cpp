@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <fstream>
 
+#include "fenetre_essai.h"
 #include "app/travail.h"
 #include "capture_ecran.h"
 #include <QPushButton>
@@ -44,12 +45,8 @@ using talvik::RGB;
 class MainFrame : public ::testing::Test {
  protected:
   MainFrame() {
-    contexte_.Parametres.StartWizard = 0;
-    contexte_.Projet.ResolutionCible = testing::kPetitCanevas;
     contexte_.Projet.ModeleEcran.TailleCible = testing::kPetitCanevas;
-    frame_ = std::make_unique<CMainFrame>(contexte_);
-    frame_->PrincipaleView()->DemarrageEnCours = false;
-    frame_->NouveauProjet();
+    frame_ = testing::FenetreEssai(contexte_, testing::kPetitCanevas);
     frame_->show();
   }
   CListeView& Liste() { return *frame_->ListeView(); }

@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "apercu/joue_scenario.h"
+#include "fenetre_essai.h"
 #include "capture_ecran.h"
 #include "dialogs/commun/boite_message.h"
 #include "ecrans_test.h"
@@ -31,12 +32,8 @@ class SansPause : public lmvengine::Sleeper {
 class Apercu : public ::testing::Test {
  protected:
   Apercu() {
-    contexte_.Parametres.StartWizard = 0;
-    contexte_.Projet.ResolutionCible = testing::kPetitCanevas;
     contexte_.Projet.ModeleEcran.TailleCible = testing::kPetitCanevas;
-    frame_ = std::make_unique<CMainFrame>(contexte_);
-    frame_->PrincipaleView()->DemarrageEnCours = false;
-    frame_->NouveauProjet();
+    frame_ = testing::FenetreEssai(contexte_, testing::kPetitCanevas);
     frame_->show();
     frame_->Generation().OptionsPreview.pause = &sansPause_;
     talvik::InstalleHookBip([this] { ++bips_; });

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "fenetre_essai.h"
 #include "app/travail.h"
 #include "dialogs/rotation/rotation_dlg.h"
 #include "ecrans_test.h"
@@ -26,12 +27,8 @@ using talvik::RGB;
 class ChargementEcran : public ::testing::Test {
  protected:
   ChargementEcran() {
-    contexte_.Parametres.StartWizard = 0;
-    contexte_.Projet.ResolutionCible = testing::kPetitCanevas;
     contexte_.Projet.ModeleEcran.TailleCible = testing::kPetitCanevas;
-    frame_ = std::make_unique<CMainFrame>(contexte_);
-    frame_->PrincipaleView()->DemarrageEnCours = false;
-    frame_->NouveauProjet();
+    frame_ = testing::FenetreEssai(contexte_, testing::kPetitCanevas);
     frame_->show();
     // Screens 1 and 2 after the blank one: a red and a blue picture, each
     // with its own display time.

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QToolButton>
 
+#include "fenetre_essai.h"
 #include "app/travail.h"
 #include "assistant/assistant.h"
 #include "assistant/assistant_dialog.h"
@@ -38,11 +39,7 @@ QRadioButton* Preset(CProprietesDlg& dlg, const QString& texte) {
 class Assistant : public ::testing::Test {
  protected:
   Assistant() {
-    contexte_.Parametres.StartWizard = 0;
-    contexte_.Projet.ResolutionCible = SIZE{320, 240};
-    frame_ = std::make_unique<CMainFrame>(contexte_);
-    frame_->PrincipaleView()->DemarrageEnCours = false;
-    frame_->NouveauProjet();
+    frame_ = testing::FenetreEssai(contexte_, SIZE{320, 240});
     frame_->Assistant = [this] { etapes_ = LanceAssistant(*frame_); };
     contexte_.Parametres.StartWizard = 1;
     // The generation dialog is another window's business: the wizard only

@@ -8,6 +8,7 @@
 #include <QToolButton>
 #include <fstream>
 
+#include "fenetre_essai.h"
 #include "capture_ecran.h"
 #include "dialogs/commun/boite_message.h"
 #include "dialogues_essai.h"
@@ -60,13 +61,9 @@ TEST(GenerationDlg, EscapeGivesNoChoiceAndTheWindowsOnlyDialogHasNoLinuxSaver) {
 class GenerationDepuisFenetre : public ::testing::Test {
  protected:
   GenerationDepuisFenetre() {
-    contexte_.Parametres.StartWizard = 0;
     // The smallest size the player accepts.
-    contexte_.Projet.ResolutionCible = kTaille;
     contexte_.Projet.ModeleEcran.TailleCible = kTaille;
-    frame_ = std::make_unique<CMainFrame>(contexte_);
-    frame_->PrincipaleView()->DemarrageEnCours = false;
-    frame_->NouveauProjet();
+    frame_ = testing::FenetreEssai(contexte_, kTaille);
     frame_->show();
     talvik::InstalleHookBoiteMessage([this](const std::string& texte, const std::string& titre,
                                             talvik::IconeMessage, talvik::BoutonsMessage) {

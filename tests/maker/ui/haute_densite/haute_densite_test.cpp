@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QTest>
 
+#include "fenetre_essai.h"
 #include "app/travail.h"
 #include "capture_ecran.h"
 #include "dialogs/apercu/zone_apercu.h"
@@ -30,10 +31,7 @@ namespace {
 class HauteDensite : public ::testing::Test {
  protected:
   HauteDensite() {
-    contexte_.Parametres.StartWizard = 0;
-    frame_ = std::make_unique<CMainFrame>(contexte_);
-    frame_->PrincipaleView()->DemarrageEnCours = false;
-    frame_->NouveauProjet();
+    frame_ = testing::FenetreEssai(contexte_);
     frame_->resize(1120, 760);
     frame_->show();
     QStringList photos;

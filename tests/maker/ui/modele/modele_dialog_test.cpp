@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "fenetre_essai.h"
 #include "app/dialogue_qt.h"
 #include "assistant/assistant_dialog.h"
 #include "capture_ecran.h"
@@ -46,11 +47,7 @@ void ChoisitDuree(QAbstractButton* bouton, const QString& duree) {
 class CommandeModele : public ::testing::Test {
  protected:
   CommandeModele() {
-    contexte_.Parametres.StartWizard = 0;
-    contexte_.Projet.ResolutionCible = SIZE{320, 240};
-    frame_ = std::make_unique<CMainFrame>(contexte_);
-    frame_->PrincipaleView()->DemarrageEnCours = false;
-    frame_->NouveauProjet();
+    frame_ = testing::FenetreEssai(contexte_, SIZE{320, 240});
     frame_->Doc().FixeModifie(false);
   }
 

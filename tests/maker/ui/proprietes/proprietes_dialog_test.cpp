@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "fenetre_essai.h"
 #include "app/travail.h"
 #include "capture_ecran.h"
 #include "dialogs/commun/boite_message.h"
@@ -67,11 +68,7 @@ TEST(ProprietesDlg, ResetChecksTheMachinesResolution) {
 class CommandePropriete : public ::testing::Test {
  protected:
   CommandePropriete() {
-    contexte_.Parametres.StartWizard = 0;
-    contexte_.Projet.ResolutionCible = SIZE{320, 240};
-    frame_ = std::make_unique<CMainFrame>(contexte_);
-    frame_->PrincipaleView()->DemarrageEnCours = false;
-    frame_->NouveauProjet();
+    frame_ = testing::FenetreEssai(contexte_, SIZE{320, 240});
     frame_->Action(Commande::EcranNouveau)->trigger();
     frame_->Action(Commande::EcranNouveau)->trigger();
     frame_->Doc().FixeModifie(false);
