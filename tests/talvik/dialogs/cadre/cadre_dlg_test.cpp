@@ -1,3 +1,4 @@
+#include "fichiers_images.h"
 #include "dialogs/cadre/cadre_dlg.h"
 
 #include <QCheckBox>
@@ -9,7 +10,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <cstring>
 
 #include "capture_ecran.h"
 #include "dialogues_essai.h"
@@ -30,10 +30,7 @@ using lumaveil::testing::Remplace;
 using lumaveil::testing::EnregistreurMessages;
 using lumaveil::testing::EnregistreurPleinEcran;
 
-bool MemesPixels(const HBITMAP& a, const HBITMAP& b) {
-  return a && b && a.Width() == b.Width() && a.Height() == b.Height() &&
-         std::memcmp(a.Pixels(), b.Pixels(), a.PixelCount() * 4) == 0;
-}
+using essais::MemesPixels;
 
 class CCadreDlgTest : public ::testing::Test {
  protected:

@@ -1,8 +1,8 @@
+#include "fichiers_images.h"
 #include "dialogs/reglage/reglage_dlg.h"
 
 #include <QLabel>
 #include <QSlider>
-#include <cstring>
 #include <gtest/gtest.h>
 
 #include "capture_ecran.h"
@@ -15,10 +15,7 @@ using namespace talvik;
 using lumaveil::testing::Attend;
 using lumaveil::testing::EnregistreurPleinEcran;
 
-bool MemesPixels(const HBITMAP& a, const HBITMAP& b) {
-  return a.Width() == b.Width() && a.Height() == b.Height() &&
-         std::memcmp(a.Pixels(), b.Pixels(), a.PixelCount() * 4) == 0;
-}
+using essais::MemesPixels;
 
 class CReglageDlgTest : public ::testing::Test {
  protected:

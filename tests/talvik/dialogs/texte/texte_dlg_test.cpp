@@ -1,3 +1,4 @@
+#include "fichiers_images.h"
 #include "dialogs/texte/texte_dlg.h"
 
 #include <QCheckBox>
@@ -31,10 +32,7 @@ using lumaveil::testing::EnregistreurMessages;
 using lumaveil::testing::EnregistreurPleinEcran;
 using lumaveil::testing::Remplace;
 
-bool MemesPixels(const HBITMAP& a, const HBITMAP& b) {
-  return a && b && a.Width() == b.Width() && a.Height() == b.Height() &&
-         std::memcmp(a.Pixels(), b.Pixels(), a.PixelCount() * 4) == 0;
-}
+using essais::MemesPixels;
 
 // Bounding box of the pixels that differ between two pictures of one size.
 CRect Differences(const HBITMAP& a, const HBITMAP& b) {
