@@ -85,6 +85,32 @@ void Prepare(const std::string& dossier) {
   SauveProjet(clics, g_projetClics, silence);
 }
 
+// How long the user-interface thread stays busy at a stretch while it is
+// watched: the longest gap between two ticks of a 5 ms timer, less the 5 ms.
+class CGuetteurBlocages {
+ public:
+  CGuetteurBlocages() {
+    battement_.setInterval(5);
+    QObject::connect(&battement_, &QTimer::timeout, [this] {
+      const qint64 t = horloge_.nsecsElapsed();
+      if (dernier_) plusLongue_ = std::max(plusLongue_, t - dernier_ - 5'000'000);
+      dernier_ = t;
+    });
+  }
+  void Demarre() {
+    dernier_ = 0;
+    horloge_.start();
+    battement_.start();
+  }
+  void Arrete() { battement_.stop(); }
+  double PlusLongueMs() const { return double(plusLongue_) / 1e6; }
+
+ private:
+  QElapsedTimer horloge_;
+  QTimer battement_;
+  qint64 dernier_ = 0, plusLongue_ = 0;
+};
+
 void BM_OuvertureProjet(benchmark::State& state) {
   for (auto _ : state) {
     CContexte contexte;
@@ -94,31 +120,21 @@ void BM_OuvertureProjet(benchmark::State& state) {
     fenetre.show();
     QApplication::processEvents();
 
-    // The longest gap between two ticks of a 5 ms timer, less the 5 ms:
-    // how long the user-interface thread was busy at a stretch.
     QElapsedTimer horloge;
-    qint64 dernier = 0, plusLongue = 0;
-    QTimer battement;
-    battement.setInterval(5);
-    QObject::connect(&battement, &QTimer::timeout, [&] {
-      const qint64 t = horloge.nsecsElapsed();
-      if (dernier) plusLongue = std::max(plusLongue, t - dernier - 5'000'000);
-      dernier = t;
-    });
-
+    CGuetteurBlocages guetteur;
     horloge.start();
     fenetre.Doc().OuvreFichier(QString::fromStdString(g_projet));
     const double ouverture = double(horloge.nsecsElapsed()) / 1e9;
-    battement.start();
+    guetteur.Demarre();
     CListeView* liste = fenetre.ListeView();
     while (liste->VignettesEnAttente() > 0) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     const double derniere = double(horloge.nsecsElapsed()) / 1e9;
-    battement.stop();
+    guetteur.Arrete();
 
     state.SetIterationTime(derniere);
     state.counters["window_usable_s"] = ouverture;
     state.counters["last_thumbnail_s"] = derniere;
-    state.counters["longest_busy_ms"] = double(plusLongue) / 1e6;
+    state.counters["longest_busy_ms"] = guetteur.PlusLongueMs();
     state.counters["screens"] = liste->NombreEcrans();
   }
 }
@@ -142,14 +158,7 @@ void BM_ClicEcran(benchmark::State& state) {
     QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
 
   QElapsedTimer horloge;
-  qint64 dernier = 0, plusLongue = 0;
-  QTimer battement;
-  battement.setInterval(5);
-  QObject::connect(&battement, &QTimer::timeout, [&] {
-    const qint64 t = horloge.nsecsElapsed();
-    if (dernier) plusLongue = std::max(plusLongue, t - dernier - 5'000'000);
-    dernier = t;
-  });
+  CGuetteurBlocages guetteur;
   double clicMax = 0, totalClic = 0, totalPret = 0;
   int clics = 0;
   for (auto _ : state) {
@@ -162,12 +171,11 @@ void BM_ClicEcran(benchmark::State& state) {
       horloge.start();
       QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, centre);
       const double clic = double(horloge.nsecsElapsed()) / 1e6;
-      dernier = 0;
-      battement.start();
+      guetteur.Demarre();
       while (travail.ChargementEnCours())
         QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
       const double pret = double(horloge.nsecsElapsed()) / 1e6;
-      battement.stop();
+      guetteur.Arrete();
       if (liste->Selection() != i || contexte.EcranCourant->ImageFinale.IsNull())
         state.SkipWithError("the clicked screen was not made current");
       clicMax = std::max(clicMax, clic);
@@ -179,7 +187,7 @@ void BM_ClicEcran(benchmark::State& state) {
   }
   state.counters["click_max_ms"] = clicMax;
   state.counters["rendered_mean_ms"] = totalPret / std::max(clics, 1);
-  state.counters["longest_busy_ms"] = double(plusLongue) / 1e6;
+  state.counters["longest_busy_ms"] = guetteur.PlusLongueMs();
 }
 BENCHMARK(BM_ClicEcran)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 
