@@ -82,7 +82,8 @@ CModeleDlg::CModeleDlg(const CProjet& projet, const talvik::HBITMAP& fondVignett
     editeurs_[i] = BoutonImage(this, icones[i], noms[i]);
     connect(editeurs_[i], &QToolButton::clicked, this,
             [this, action = actions[i]] { (commandes_.get()->*action)(); });
-    grille->addWidget(editeurs_[i], i, 0);
+    // Beside its status line, right-aligned with the two text buttons below.
+    grille->addWidget(editeurs_[i], i, 0, Qt::AlignRight);
   }
   chargement_ = new QPushButton(QStringLiteral("Template loading"), this);
   sauvegarde_ = new QPushButton(QStringLiteral("Template saving"), this);
