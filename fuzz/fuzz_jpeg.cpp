@@ -1,6 +1,8 @@
-// Fuzz target: the JPEG loader on any bytes.
+// Fuzz target: the JPEG loader on any bytes, and the reader of the
+// thumbnail a camera embeds in the file's Exif block.
 #include <cstdio>
 
+#include "codec/exif_vignette.h"
 #include "fuzz_file.h"
 #include "graphique.h"
 
@@ -13,6 +15,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // claims shows up as an overrun.
     volatile std::uint32_t sum = 0;
     for (int y = 0; y < image.Height(); ++y) sum = sum + image.Row(y)[image.Width() - 1];
+  }
+  talvik::ImageJPEG vignette = talvik::DecodeVignetteExif(path);
+  if (vignette.image) {
+    volatile std::uint32_t sum = 0;
+    for (int y = 0; y < vignette.image.Height(); ++y)
+      sum = sum + vignette.image.Row(y)[vignette.image.Width() - 1];
   }
   return 0;
 }

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "depth/bitmaplib.h"
+#include "exif_essai.h"
 #include "ecran.h"
 #include "fichier_modele.h"
 #include "fichier_projet.h"
@@ -161,6 +162,12 @@ int main(int argc, char** argv) {
   for (int q : {10, 75, 100})
     CGraphique::SauveImageJPEG((out / "jpeg" / ("q" + std::to_string(q) + ".jpg")).string(),
                                Picture(17, 9, 6), q);
+  // A camera's photo: a thumbnail in an Exif block, in both byte orders.
+  for (bool intel : {true, false}) {
+    const std::string camera = (out / "jpeg" / (intel ? "exif-ii.jpg" : "exif-mm.jpg")).string();
+    CGraphique::SauveImageJPEG(camera, Picture(40, 30, 6), 75);
+    lumaveil::testing::AjouteVignetteExif(camera, Picture(8, 6, 3), intel);
+  }
   CGraphique::SauveImagePNG((out / "png" / "rgb.png").string(), Picture(17, 9, 6));
   CGraphique::SauveImagePNG((out / "png" / "one.png").string(), Picture(1, 1, 1));
   CGraphique::SauveImageTIFF((out / "tiff" / "rgb.tif").string(), Picture(17, 9, 6));

@@ -25,16 +25,26 @@ bool ConvertibleEnBGRX(const jpeg_decompress_struct& c) {
   return false;
 }
 
-bool Decode(Decodage& d, std::FILE* f, int reduction) {
+// Where the compressed data comes from: an open file, or bytes in memory.
+struct Source {
+  std::FILE* fichier = nullptr;
+  const std::uint8_t* donnees = nullptr;
+  std::size_t taille = 0;
+};
+
+bool Decode(Decodage& d, const Source& source, int reduction, bool messages) {
   jpeg_decompress_struct& c = d.cinfo;
-  c.err = jpeg::Installe(d.erreurs, true);
+  c.err = jpeg::Installe(d.erreurs, messages);
   if (setjmp(d.erreurs.retour)) {
     jpeg_destroy_decompress(&c);
     d.resultat.image.Reset();
     return false;
   }
   jpeg_create_decompress(&c);
-  jpeg_stdio_src(&c, f);
+  if (source.fichier)
+    jpeg_stdio_src(&c, source.fichier);
+  else
+    jpeg_mem_src(&c, source.donnees, static_cast<unsigned long>(source.taille));
   jpeg_read_header(&c, TRUE);
   if (!ConvertibleEnBGRX(c)) {
     jpeg_destroy_decompress(&c);
@@ -91,7 +101,14 @@ ImageJPEG DecodeJPEG(const std::string& chemin, int reduction) {
   fichier::Fichier f = fichier::Ouvre(chemin, "rb");
   if (!f) return {};
   auto d = std::make_unique<Decodage>();
-  if (!Decode(*d, f.get(), reduction)) return {};
+  if (!Decode(*d, Source{f.get()}, reduction, true)) return {};
+  return std::move(d->resultat);
+}
+
+ImageJPEG DecodeJPEGMemoire(const std::uint8_t* donnees, std::size_t taille, int reduction) {
+  if (!donnees || taille == 0) return {};
+  auto d = std::make_unique<Decodage>();
+  if (!Decode(*d, Source{nullptr, donnees, taille}, reduction, false)) return {};
   return std::move(d->resultat);
 }
 

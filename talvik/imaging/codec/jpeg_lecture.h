@@ -2,6 +2,8 @@
 // in the DCT domain.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "base/bitmap.h"
@@ -27,6 +29,10 @@ struct ImageJPEG {
 // damaged or truncated, or has other than 1 or 3 components; fatal errors
 // and the first warning are reported as JpegFile reports them.
 ImageJPEG DecodeJPEG(const std::string& chemin, int reduction = 1);
+
+// The same for a JPEG held in memory (`taille` bytes at `donnees`), without
+// any message: the image is null when the bytes do not decode.
+ImageJPEG DecodeJPEGMemoire(const std::uint8_t* donnees, std::size_t taille, int reduction = 1);
 
 // Size of the picture in a JPEG file, from its header only. False when the
 // file does not open or its header is not readable (no message).

@@ -1,0 +1,178 @@
+#include "codec/exif_vignette.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "picture/fichier.h"
+
+namespace talvik {
+
+namespace {
+
+// An Exif block lives in one APP1 segment (at most 64 KiB) near the start
+// of the file, before the tables and the frame header: this much of the
+// file holds it and the frame header in every file that has one, with room
+// for a JFIF header, an ICC profile or other segments before it.
+constexpr std::size_t kTeteLue = 192 * 1024;
+
+constexpr std::uint16_t kTagCompression = 0x0103;
+constexpr std::uint16_t kTagDebutVignette = 0x0201;   // JPEGInterchangeFormat
+constexpr std::uint16_t kTagLongueurVignette = 0x0202;  // JPEGInterchangeFormatLength
+constexpr std::uint32_t kCompressionJPEG = 6;
+
+std::uint16_t Grand16(const std::uint8_t* p) { return std::uint16_t(p[0] << 8 | p[1]); }
+
+// The TIFF structure inside an Exif block, with its byte order; every read
+// is checked against the block's end.
+class Tiff {
+ public:
+  Tiff(const std::uint8_t* p, std::size_t n) : p_(p), n_(n) {}
+
+  bool Entete(std::uint32_t* ifd0) {
+    if (n_ < 8) return false;
+    if (p_[0] == 'I' && p_[1] == 'I') intel_ = true;
+    else if (p_[0] == 'M' && p_[1] == 'M') intel_ = false;
+    else return false;
+    std::uint16_t quarante2 = 0;
+    return Lit16(2, &quarante2) && quarante2 == 42 && Lit32(4, ifd0);
+  }
+
+  // The directory at `ifd`: its number of entries and the offset of the
+  // next directory (0 when none).
+  bool Repertoire(std::uint32_t ifd, std::uint16_t* entrees, std::uint32_t* suivant) {
+    if (!Lit16(ifd, entrees)) return false;
+    return Lit32(std::uint64_t(ifd) + 2 + 12 * std::uint64_t(*entrees), suivant);
+  }
+
+  // Entry `i` of the directory at `ifd`: its tag and, for one SHORT or
+  // LONG value, that value (other types give false).
+  bool Entree(std::uint32_t ifd, std::uint16_t i, std::uint16_t* tag, std::uint32_t* valeur) {
+    const std::uint64_t e = std::uint64_t(ifd) + 2 + 12 * std::uint64_t(i);
+    std::uint16_t type = 0;
+    std::uint32_t nombre = 0;
+    if (!Lit16(e, tag) || !Lit16(e + 2, &type) || !Lit32(e + 4, &nombre) || nombre != 1)
+      return false;
+    if (type == 3) {
+      std::uint16_t court = 0;
+      if (!Lit16(e + 8, &court)) return false;
+      *valeur = court;
+      return true;
+    }
+    return type == 4 && Lit32(e + 8, valeur);
+  }
+
+ private:
+  bool Lit16(std::uint64_t o, std::uint16_t* v) const {
+    if (o + 2 > n_) return false;
+    const std::uint8_t* q = p_ + o;
+    *v = intel_ ? std::uint16_t(q[0] | q[1] << 8) : std::uint16_t(q[0] << 8 | q[1]);
+    return true;
+  }
+  bool Lit32(std::uint64_t o, std::uint32_t* v) const {
+    if (o + 4 > n_) return false;
+    const std::uint8_t* q = p_ + o;
+    *v = intel_ ? std::uint32_t(q[0]) | std::uint32_t(q[1]) << 8 | std::uint32_t(q[2]) << 16 |
+                      std::uint32_t(q[3]) << 24
+                : std::uint32_t(q[0]) << 24 | std::uint32_t(q[1]) << 16 |
+                      std::uint32_t(q[2]) << 8 | std::uint32_t(q[3]);
+    return true;
+  }
+
+  const std::uint8_t* p_;
+  std::size_t n_;
+  bool intel_ = true;
+};
+
+// The thumbnail named by the second directory (IFD1) of an Exif block's
+// TIFF structure: its offset and length from the structure's start.
+bool VignetteDuBloc(const std::uint8_t* tiff, std::size_t n, std::uint32_t* debut,
+                    std::uint32_t* longueur) {
+  Tiff t(tiff, n);
+  std::uint32_t ifd0 = 0, ifd1 = 0;
+  std::uint16_t entrees = 0;
+  if (!t.Entete(&ifd0) || !t.Repertoire(ifd0, &entrees, &ifd1) || ifd1 == 0 || ifd1 == ifd0 ||
+      !t.Repertoire(ifd1, &entrees, &ifd0))
+    return false;
+  std::uint32_t compression = kCompressionJPEG;
+  *debut = *longueur = 0;
+  for (std::uint16_t i = 0; i < entrees; ++i) {
+    std::uint16_t tag = 0;
+    std::uint32_t valeur = 0;
+    if (!t.Entree(ifd1, i, &tag, &valeur)) continue;
+    if (tag == kTagCompression) compression = valeur;
+    else if (tag == kTagDebutVignette) *debut = valeur;
+    else if (tag == kTagLongueurVignette) *longueur = valeur;
+  }
+  return compression == kCompressionJPEG && *debut > 0 && *longueur >= 4 &&
+         std::uint64_t(*debut) + *longueur <= n;
+}
+
+bool EstDebutDeTrame(std::uint8_t m) {
+  // SOF0..SOF15, less DHT (C4), JPG (C8) and DAC (CC).
+  return m >= 0xC0 && m <= 0xCF && m != 0xC4 && m != 0xC8 && m != 0xCC;
+}
+
+}  // namespace
+
+bool LitEnteteExif(const std::uint8_t* d, std::size_t taille, EnteteExif* entete) {
+  if (!d || taille < 4 || d[0] != 0xFF || d[1] != 0xD8) return false;
+  EnteteExif lu;
+  bool vignette = false, trame = false;
+  std::size_t p = 2;
+  while (p + 4 <= taille && !(vignette && trame)) {
+    if (d[p] != 0xFF) return false;
+    const std::uint8_t m = d[p + 1];
+    if (m == 0xFF) {  // fill byte before a marker
+      ++p;
+      continue;
+    }
+    if (m == 0x01 || (m >= 0xD0 && m <= 0xD8)) {  // markers without a length
+      p += 2;
+      continue;
+    }
+    if (m == 0xD9 || m == 0xDA) break;  // end of picture, start of the data
+    const std::size_t longueur = Grand16(d + p + 2);
+    if (longueur < 2 || p + 2 + longueur > taille) break;
+    const std::uint8_t* segment = d + p + 4;
+    const std::size_t n = longueur - 2;
+    if (m == 0xE1 && !vignette && n >= 6 && std::memcmp(segment, "Exif\0\0", 6) == 0) {
+      std::uint32_t debut = 0, longueurVignette = 0;
+      if (VignetteDuBloc(segment + 6, n - 6, &debut, &longueurVignette)) {
+        lu.debut = std::size_t(segment + 6 - d) + debut;
+        lu.longueur = longueurVignette;
+        vignette = true;
+      }
+    } else if (EstDebutDeTrame(m) && !trame && n >= 5) {
+      lu.hauteur = Grand16(segment + 1);
+      lu.largeur = Grand16(segment + 3);
+      trame = true;
+    }
+    p += 2 + longueur;
+  }
+  if (!vignette || !trame || lu.largeur <= 0 || lu.hauteur <= 0) return false;
+  if (entete) *entete = lu;
+  return true;
+}
+
+ImageJPEG DecodeVignetteExif(const std::string& chemin) {
+  fichier::Fichier f = fichier::Ouvre(chemin, "rb");
+  if (!f) return {};
+  std::vector<std::uint8_t> tete(kTeteLue);
+  tete.resize(std::fread(tete.data(), 1, tete.size(), f.get()));
+  EnteteExif e;
+  if (!LitEnteteExif(tete.data(), tete.size(), &e)) return {};
+  ImageJPEG v = DecodeJPEGMemoire(tete.data() + e.debut, e.longueur);
+  if (!v.image) return {};
+  const std::int64_t l = v.image.Width(), h = v.image.Height();
+  const std::int64_t L = e.largeur, H = e.hauteur;
+  // The same proportions, to a pixel of the thumbnail's rounding.
+  if (l >= L || h >= H || std::llabs(l * H - h * L) > std::max(L, H)) return {};
+  v.largeurFichier = e.largeur;
+  v.hauteurFichier = e.hauteur;
+  v.reduction = std::max(2, int((L + l / 2) / l));
+  return v;
+}
+
+}  // namespace talvik
