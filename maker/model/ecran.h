@@ -107,6 +107,14 @@ class CEcran {
   // picture are reduced too.
   int ChargeImageReduite(const std::string& chemin, int reduction);
 
+  // Takes the thumbnail embedded in the JPEG file at `chemin` (see
+  // talvik::DecodeVignetteExif) as the reduced picture, when there is one
+  // that is at most `reductionMax` times smaller than the picture;
+  // otherwise nothing changes and 0 is returned. ReductionSource is then
+  // the thumbnail's reduction rounded, so a crop cannot be mapped onto it:
+  // only for renderings without a crop.
+  int ChargeVignetteIntegree(const std::string& chemin, double reductionMax);
+
   // Drops the loaded picture and the three caches.
   void SupprimeImages();
 
@@ -196,6 +204,12 @@ std::unique_ptr<CEcran> NouvelEcran(const CEcran& modele, SIZE resolution);
 // pixels, and no rotation or colour adjustment may be on; a thumbnail
 // does not show the fraction of a pixel these change.
 int ReductionPossible(const CEcran& ecran, SIZE tailleFichier, double echelle = 1.0);
+
+// How many times (not only 2, 4 or 8) the picture may be reduced before
+// the rendering of `ecran` scaled by `echelle` needs more pixels than are
+// left, under the same rules as ReductionPossible for a thumbnail; 1 when
+// the chain has no resize stage.
+double ReductionMaximale(const CEcran& ecran, SIZE tailleFichier, double echelle);
 
 // Size of the display the maker runs on (1024 x 768 without a display).
 SIZE TailleEcranCourante();

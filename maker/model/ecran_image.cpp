@@ -1,5 +1,8 @@
 // Loading a screen's picture.
+#include <utility>
+
 #include "attente.h"
+#include "codec/exif_vignette.h"
 #include "codec/jpeg_lecture.h"
 #include "ecran.h"
 #include "graphique.h"
@@ -7,6 +10,21 @@
 #include "routine.h"
 
 namespace lumaveil {
+
+namespace {
+
+// Takes a reduced picture read from `chemin` as the screen's picture.
+void AdopteImageReduite(CEcran& e, const std::string& chemin, talvik::ImageJPEG& lu) {
+  e.ImageSource = std::move(lu.image);
+  e.ReductionSource = lu.reduction;
+  e.CheminImage = chemin;
+  e.TailleImage = SIZE{lu.largeurFichier, lu.hauteurFichier};
+  long octets = e.TailleFichier;
+  talvik::CRoutine::RecupereInfosFichier(chemin, &octets, &e.DateFichier);
+  e.TailleFichier = octets > 0x7FFFFFFFL ? 0x7FFFFFFF : static_cast<int>(octets);
+}
+
+}  // namespace
 
 int CEcran::ChargeImage(const std::string& chemin, int message) {
   if (chemin.empty()) return 0;
@@ -34,15 +52,23 @@ int CEcran::ChargeImageReduite(const std::string& chemin, int reduction) {
     return ChargeImage(chemin);
   CCurseurAttente attente;
   talvik::ImageJPEG lu = talvik::DecodeJPEG(chemin, reduction);
-  ImageSource = lu.image;
   ReductionSource = 1;
-  if (!lu.image) return 0;
-  ReductionSource = lu.reduction;
-  CheminImage = chemin;
-  TailleImage = SIZE{lu.largeurFichier, lu.hauteurFichier};
-  long octets = TailleFichier;
-  talvik::CRoutine::RecupereInfosFichier(chemin, &octets, &DateFichier);
-  TailleFichier = octets > 0x7FFFFFFFL ? 0x7FFFFFFF : static_cast<int>(octets);
+  if (!lu.image) {
+    ImageSource.Reset();
+    return 0;
+  }
+  AdopteImageReduite(*this, chemin, lu);
+  return 1;
+}
+
+int CEcran::ChargeVignetteIntegree(const std::string& chemin, double reductionMax) {
+  if (RecoupeUtilisation || talvik::FormatDuChemin(chemin) != talvik::FormatImage::JPEG) return 0;
+  talvik::ImageJPEG lu = talvik::DecodeVignetteExif(chemin);
+  if (!lu.image ||
+      double(lu.largeurFichier) / double(lu.image.Width()) > reductionMax ||
+      double(lu.hauteurFichier) / double(lu.image.Height()) > reductionMax)
+    return 0;
+  AdopteImageReduite(*this, chemin, lu);
   return 1;
 }
 

@@ -1,6 +1,7 @@
 // Which reduction a picture can be loaded with for a complete rendering
 // that shrinks it anyway: the sizes of the chain are worked out on the
 // file's pixels, as the rendering does them.
+#include <algorithm>
 #include <cstdint>
 #include <utility>
 
@@ -13,11 +14,47 @@ namespace {
 constexpr talvik::LONG kTailleMaxRedimension = 2000;  // as the resize stage
 }
 
-int ReductionPossible(const CEcran& e, SIZE tailleFichier, double echelle) {
-  if (!e.RedimensionUtilisation || tailleFichier.cx <= 0 || tailleFichier.cy <= 0) return 1;
-  if (!(echelle > 0.0) || echelle > 1.0) echelle = 1.0;
+namespace {
+
+// The size of the picture on the screen (after rotation, crop and resize)
+// when the file's picture is `tailleFichier`, and the size before the
+// resize in *w x *h. False when the chain has no resize stage or the
+// sizes cannot be worked out.
+bool TailleSurEcran(const CEcran& e, SIZE tailleFichier, std::int64_t* w, std::int64_t* h,
+                    talvik::CSize* t) {
+  if (!e.RedimensionUtilisation || tailleFichier.cx <= 0 || tailleFichier.cy <= 0) return false;
   const int angle = e.RotationUtilisation ? e.RotationAngle : 0;
-  if (angle != 0 && angle != 180 && angle != -180 && angle != 360) return 1;
+  if (angle != 0 && angle != 180 && angle != -180 && angle != 360) return false;
+  *w = tailleFichier.cx;
+  *h = tailleFichier.cy;
+  if (angle == 180 || angle == -180) std::swap(*w, *h);
+  const RECT& c = e.RecoupeRectangle;
+  if (e.RecoupeUtilisation) {
+    *w = std::int64_t(c.right) - c.left;
+    *h = std::int64_t(c.bottom) - c.top;
+    if (*w <= 0 || *h <= 0) return false;
+  }
+  talvik::CSize voulue =
+      e.RedimensionPourcentageUtilisation
+          ? talvik::CSize(talvik::LONG(*w * e.RedimensionPourcentageValeur / 100),
+                          talvik::LONG(*h * e.RedimensionPourcentageValeur / 100))
+          : talvik::CSize(e.RedimensionTailleX, e.RedimensionTailleY);
+  if (voulue.cx > kTailleMaxRedimension || voulue.cy > kTailleMaxRedimension)
+    voulue = talvik::CSize(talvik::LONG(*w), talvik::LONG(*h));
+  *t = e.RedimensionConservationProportion
+           ? talvik::CGraphique::ConservationProportion(
+                 talvik::CSize(talvik::LONG(*w), talvik::LONG(*h)), voulue)
+           : voulue;
+  return t->cx > 0 && t->cy > 0;
+}
+
+double Echelle(double echelle) { return echelle > 0.0 && echelle <= 1.0 ? echelle : 1.0; }
+
+}  // namespace
+
+int ReductionPossible(const CEcran& e, SIZE tailleFichier, double echelle) {
+  echelle = Echelle(echelle);
+  const int angle = e.RotationUtilisation ? e.RotationAngle : 0;
   // The screen itself must come out as from the full picture. A turn of
   // the reduced picture lands up to a reduced pixel away from the turned
   // full one, and the colour adjustment clips before the shrink instead
@@ -27,26 +64,10 @@ int ReductionPossible(const CEcran& e, SIZE tailleFichier, double echelle) {
                                                 e.ReglageIntensite != 50);
   const bool exact = echelle == 1.0;
   if (exact && (angle != 0 || reglage)) return 1;
-  std::int64_t w = tailleFichier.cx, h = tailleFichier.cy;
-  if (angle == 180 || angle == -180) std::swap(w, h);
+  std::int64_t w = 0, h = 0;
+  talvik::CSize t;
+  if (!TailleSurEcran(e, tailleFichier, &w, &h, &t)) return 1;
   const RECT& c = e.RecoupeRectangle;
-  if (e.RecoupeUtilisation) {
-    w = std::int64_t(c.right) - c.left;
-    h = std::int64_t(c.bottom) - c.top;
-    if (w <= 0 || h <= 0) return 1;
-  }
-  talvik::CSize voulue = e.RedimensionPourcentageUtilisation
-                             ? talvik::CSize(talvik::LONG(w * e.RedimensionPourcentageValeur / 100),
-                                             talvik::LONG(h * e.RedimensionPourcentageValeur / 100))
-                             : talvik::CSize(e.RedimensionTailleX, e.RedimensionTailleY);
-  if (voulue.cx > kTailleMaxRedimension || voulue.cy > kTailleMaxRedimension)
-    voulue = talvik::CSize(talvik::LONG(w), talvik::LONG(h));
-  const talvik::CSize t =
-      e.RedimensionConservationProportion
-          ? talvik::CGraphique::ConservationProportion(
-                talvik::CSize(talvik::LONG(w), talvik::LONG(h)), voulue)
-          : voulue;
-  if (t.cx <= 0 || t.cy <= 0) return 1;
   const double besoinX = double(t.cx) * echelle, besoinY = double(t.cy) * echelle;
   for (int r : {8, 4, 2}) {
     if (double(w / r) < besoinX || double(h / r) < besoinY) continue;
@@ -59,6 +80,15 @@ int ReductionPossible(const CEcran& e, SIZE tailleFichier, double echelle) {
     return r;
   }
   return 1;
+}
+
+double ReductionMaximale(const CEcran& e, SIZE tailleFichier, double echelle) {
+  std::int64_t w = 0, h = 0;
+  talvik::CSize t;
+  if (!TailleSurEcran(e, tailleFichier, &w, &h, &t)) return 1.0;
+  echelle = Echelle(echelle);
+  const double r = std::min(double(w) / (double(t.cx) * echelle), double(h) / (double(t.cy) * echelle));
+  return r > 1.0 ? r : 1.0;
 }
 
 }  // namespace lumaveil

@@ -8,9 +8,11 @@
 #include <vector>
 
 #include "ecran.h"
+#include "exif_essai.h"
 #include "graphique.h"
-#include "vignette.h"
+#include "images_comparees.h"
 #include "temp_dir.h"
+#include "vignette.h"
 
 namespace lumaveil {
 namespace {
@@ -24,12 +26,13 @@ class Vignette : public ::testing::Test {
     setenv("LUMAVEIL_REGISTRY", (dossier_->Path() + "/registry.reg").c_str(), 1);
     graphique_ = new talvik::CGraphique;
     // Four quarters of plain colours: what the thumbnail must show.
-    talvik::Bitmap b = talvik::Bitmap::Create(1600, 1200);
-    for (int y = 0; y < 1200; ++y)
-      for (int x = 0; x < 1600; ++x)
-        b.Row(y)[x] = x < 800 ? (y < 600 ? 0xC02020u : 0x20C020u) : (y < 600 ? 0x2020C0u : 0xE0E040u);
     photo_ = dossier_->File("photo.jpg");
-    ASSERT_EQ(talvik::CGraphique::SauveImageJPEG(photo_, b, 90), 1);
+    ASSERT_EQ(talvik::CGraphique::SauveImageJPEG(photo_, Quarts(1600, 1200), 90), 1);
+  }
+  static talvik::Bitmap Quarts(int w, int h) {
+    const talvik::COLORREF quarts[4] = {RGB(0xC0, 0x20, 0x20), RGB(0x20, 0x20, 0xC0),
+                                        RGB(0x20, 0xC0, 0x20), RGB(0xE0, 0xE0, 0x40)};
+    return lumaveil::testing::Quadrants(w, h, quarts);
   }
   static void TearDownTestSuite() {
     delete graphique_;
@@ -118,6 +121,44 @@ TEST_F(Vignette, ThreadsSharingThePatternBankGetTheSameThumbnails) {
                            resultats[i].Pixels()))
         << "motif " << motifs[i];
   }
+}
+
+TEST_F(Vignette, CameraThumbnailStandsInForThePhotoWhenItHasPixelsEnough) {
+  // The photo as a camera writes it, its 160 x 120 copy in the Exif block.
+  const std::string camera = dossier_->File("camera.jpg");
+  ASSERT_EQ(talvik::CGraphique::SauveImageJPEG(camera, Quarts(1600, 1200), 90), 1);
+  ASSERT_TRUE(lumaveil::testing::AjouteVignetteExif(camera, Quarts(160, 120)));
+  auto e = Ecran();
+  const HBITMAP complete = VignetteEcran(*e, *graphique_);
+  e->CheminImage = camera;
+  const HBITMAP v = VignetteEcran(*e, *graphique_);
+  ASSERT_TRUE(v);
+  // Same frame, background, caption and picture place as from the photo.
+  EXPECT_LE(lumaveil::testing::EcartMoyen(complete, v), 2.0);
+
+  // A copy that does not show the photo's content reveals which one the
+  // thumbnail comes from.
+  const std::string bleue = dossier_->File("bleue.jpg");
+  ASSERT_EQ(talvik::CGraphique::SauveImageJPEG(bleue, Quarts(1600, 1200), 90), 1);
+  ASSERT_TRUE(lumaveil::testing::AjouteVignetteExif(
+      bleue, talvik::Bitmap::Create(160, 120, RGB(0, 0, 255))));
+  e->CheminImage = bleue;
+  auto bleu = [](const HBITMAP& b) { return b && talvik::GetBValue(b.GetPixel(45, 35)) > 200; };
+  EXPECT_TRUE(bleu(VignetteEcran(*e, *graphique_)));
+  // A crop needs the photo's own pixels.
+  e->RecoupeUtilisation = 1;
+  e->RecoupeRectangle = RECT{0, 0, 1600, 1200};
+  EXPECT_FALSE(bleu(VignetteEcran(*e, *graphique_)));
+  e->RecoupeUtilisation = 0;
+  // At 200 % the thumbnail needs more than 160 x 120 pixels of the photo.
+  const HBITMAP fond2x = HBITMAP::Create(280, 200, RGB(200, 200, 200));
+  const HBITMAP v2x = VignetteEcran(*e, *graphique_, fond2x);
+  ASSERT_TRUE(v2x);
+  EXPECT_EQ(v2x.Width(), 300);
+  EXPECT_LT(talvik::GetBValue(v2x.GetPixel(90, 70)), 100);
+  // So does a screen showing the picture at its own size.
+  e->RedimensionUtilisation = 0;
+  EXPECT_FALSE(bleu(VignetteEcran(*e, *graphique_)));
 }
 
 }  // namespace
