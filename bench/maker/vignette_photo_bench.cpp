@@ -1,10 +1,13 @@
 // The screen list's thumbnail (150 x 110) of a screen made from a
 // 12-megapixel JPEG: one thumbnail on one thread, and the thumbnails of a
 // project of 200 photos on two worker threads, as the list makes them.
-// Beside it, in the same run, libvips (`vipsthumbnail`, shrink-on-load)
-// and ImageMagick (`convert -thumbnail`, with the JPEG size hint) making a
-// 140 x 100 thumbnail of the same photo; their times include starting the
-// process. Lines starting with "TABLE" feed scripts/bench.
+// Each for photos as cameras write them (with a 160 x 120 copy in their
+// Exif block) and for photos without that copy (stripped by an editor or
+// an upload), which must be decoded. Beside it, in the same run, libvips
+// (`vipsthumbnail`, shrink-on-load) and ImageMagick (`convert -thumbnail`,
+// with the JPEG size hint) making a 140 x 100 thumbnail of the camera
+// photo; their times include starting the process. Lines starting with
+// "TABLE" feed scripts/bench.
 //
 //   bench_vignette_photo [--photos N] [benchmark flags]
 #include <benchmark/benchmark.h>
@@ -37,7 +40,8 @@ constexpr int kHauteurPhoto = 3000;
 constexpr int kProjet = 200;
 
 std::string g_dir;
-std::vector<std::string> g_photos;
+std::vector<std::string> g_photos;  // without an Exif thumbnail
+std::vector<std::string> g_camera;  // with one
 std::map<std::string, double> g_ms;  // name -> fastest time, ms
 talvik::CGraphique* g_graphique = nullptr;
 
@@ -47,10 +51,12 @@ void Note(const std::string& cle, double ms) {
 }
 
 // Photo n of the benchmark, 12 megapixels, in the temporary directory.
-std::string FabriquePhoto(int n) {
-  std::string chemin = g_dir + "/photo" + std::to_string(n) + ".jpg";
-  return lumaveil::bench::FabriquePhoto(chemin, n, kLargeurPhoto, kHauteurPhoto) ? chemin
-                                                                                 : std::string();
+std::string FabriquePhoto(int n, bool vignetteExif) {
+  std::string chemin =
+      g_dir + (vignetteExif ? "/camera" : "/photo") + std::to_string(n) + ".jpg";
+  return lumaveil::bench::FabriquePhoto(chemin, n, kLargeurPhoto, kHauteurPhoto, vignetteExif)
+             ? chemin
+             : std::string();
 }
 
 // The screen of the generation benchmark: resized to fit 1280 x 960 inside
@@ -78,8 +84,9 @@ double CpuMs(clockid_t horloge) {
   return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
 }
 
-void UneVignette(benchmark::State& state) {
-  auto e = Ecran(g_photos[0]);
+void UneVignette(benchmark::State& state, const std::vector<std::string>* photos,
+                 std::string cle) {
+  auto e = Ecran((*photos)[0]);
   for (auto _ : state) {
     auto t0 = std::chrono::steady_clock::now();
     const double c0 = CpuMs(CLOCK_THREAD_CPUTIME_ID);
@@ -88,16 +95,17 @@ void UneVignette(benchmark::State& state) {
       state.SkipWithError("no thumbnail");
       return;
     }
-    Note("one", std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
-    Note("one_cpu", CpuMs(CLOCK_THREAD_CPUTIME_ID) - c0);
+    Note(cle, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+    Note(cle + "_cpu", CpuMs(CLOCK_THREAD_CPUTIME_ID) - c0);
   }
 }
 
 // The list's worker threads: each takes the next screen until all 200 have
 // their thumbnail.
-void ProjetDeuxFils(benchmark::State& state) {
+void ProjetDeuxFils(benchmark::State& state, const std::vector<std::string>* photos,
+                    std::string cle) {
   std::vector<std::unique_ptr<lumaveil::CEcran>> ecrans;
-  for (int i = 0; i < kProjet; ++i) ecrans.push_back(Ecran(g_photos[std::size_t(i) % g_photos.size()]));
+  for (int i = 0; i < kProjet; ++i) ecrans.push_back(Ecran((*photos)[std::size_t(i) % photos->size()]));
   for (auto _ : state) {
     auto t0 = std::chrono::steady_clock::now();
     const double c0 = CpuMs(CLOCK_PROCESS_CPUTIME_ID);
@@ -114,8 +122,8 @@ void ProjetDeuxFils(benchmark::State& state) {
       state.SkipWithError("missing thumbnails");
       return;
     }
-    Note("project", std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
-    Note("project_cpu", CpuMs(CLOCK_PROCESS_CPUTIME_ID) - c0);
+    Note(cle, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+    Note(cle + "_cpu", CpuMs(CLOCK_PROCESS_CPUTIME_ID) - c0);
   }
 }
 
@@ -163,13 +171,23 @@ int main(int argc, char** argv) {
   setenv("LUMAVEIL_REGISTRY", (g_dir + "/registry.reg").c_str(), 1);
   auto graphique = std::make_unique<talvik::CGraphique>();
   g_graphique = graphique.get();
-  std::fprintf(stderr, "Making %d photos of %dx%d...\n", photos, kLargeurPhoto, kHauteurPhoto);
-  for (int i = 0; i < photos; ++i) g_photos.push_back(FabriquePhoto(i));
+  std::fprintf(stderr, "Making %d photos of %dx%d, twice...\n", photos, kLargeurPhoto, kHauteurPhoto);
+  for (int i = 0; i < photos; ++i) {
+    g_photos.push_back(FabriquePhoto(i, false));
+    g_camera.push_back(FabriquePhoto(i, true));
+  }
 
-  const std::string photo = "'" + g_photos[0] + "'";
-  benchmark::RegisterBenchmark("Lumaveil/thumbnail_12MP", UneVignette)
+  const std::string photo = "'" + g_camera[0] + "'";
+  benchmark::RegisterBenchmark("Lumaveil/thumbnail_12MP_camera", UneVignette, &g_camera, "one")
       ->Iterations(10)->Repetitions(3)->Unit(benchmark::kMillisecond)->UseRealTime();
-  benchmark::RegisterBenchmark("Lumaveil/thumbnails_200_two_threads", ProjetDeuxFils)
+  benchmark::RegisterBenchmark("Lumaveil/thumbnail_12MP_no_exif", UneVignette, &g_photos,
+                               "one_nx")
+      ->Iterations(10)->Repetitions(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+  benchmark::RegisterBenchmark("Lumaveil/thumbnails_200_two_threads_camera", ProjetDeuxFils,
+                               &g_camera, "project")
+      ->Iterations(1)->Repetitions(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+  benchmark::RegisterBenchmark("Lumaveil/thumbnails_200_two_threads_no_exif", ProjetDeuxFils,
+                               &g_photos, "project_nx")
       ->Iterations(1)->Repetitions(2)->Unit(benchmark::kMillisecond)->UseRealTime();
   benchmark::RegisterBenchmark("libvips/vipsthumbnail_12MP", Commande, "vips",
                                "vipsthumbnail " + photo + " -s 140x100 -o '" + g_dir + "/v.jpg'")
@@ -180,24 +198,33 @@ int main(int argc, char** argv) {
       ->Iterations(5)->Repetitions(3)->Unit(benchmark::kMillisecond)->UseRealTime();
   benchmark::RunSpecifiedBenchmarks();
 
-  auto trouve = [](const char* cle) {
+  auto trouve = [](const std::string& cle) {
     auto it = g_ms.find(cle);
     return it == g_ms.end() ? -1.0 : it->second;
   };
-  const double une = trouve("one"), projet = trouve("project"), vips = trouve("vips"),
-               im = trouve("im"), uneCpu = trouve("one_cpu"), projetCpu = trouve("project_cpu");
+  const double vips = trouve("vips"), im = trouve("im");
   // Wall time, then the CPU time in brackets: on a busy machine the wall
   // time is mostly waiting for a core.
-  if (une > 0) {
-    const std::string nous = Ms(une) + " (CPU " + Ms(uneCpu) + ")";
-    Table("150x110 thumbnail of a 12 MP JPEG", nous, "vipsthumbnail (process)", Ms(vips),
-          vips > 0 ? vips / une : -1, "<= 15 ms", une <= 15.0);
-    Table("150x110 thumbnail of a 12 MP JPEG", nous, "convert -thumbnail (process)", Ms(im),
-          im > 0 ? im / une : -1, "<= 15 ms", une <= 15.0);
+  for (const char* genre : {"", "_nx"}) {
+    const std::string g = genre;
+    const std::string quoi = g.empty() ? "camera JPEG (Exif thumbnail)" : "JPEG without Exif thumbnail";
+    const double une = trouve("one" + g), projet = trouve("project" + g);
+    if (une > 0) {
+      const std::string nous = Ms(une) + " (CPU " + Ms(trouve("one" + g + "_cpu")) + ")";
+      if (g.empty()) {
+        Table("150x110 thumbnail of a 12 MP " + quoi, nous, "vipsthumbnail (process)", Ms(vips),
+              vips > 0 ? vips / une : -1, "<= 15 ms", une <= 15.0);
+        Table("150x110 thumbnail of a 12 MP " + quoi, nous, "convert -thumbnail (process)", Ms(im),
+              im > 0 ? im / une : -1, "<= 15 ms", une <= 15.0);
+      } else {
+        Table("150x110 thumbnail of a 12 MP " + quoi, nous, "-", "-", -1, "<= 15 ms", une <= 15.0);
+      }
+    }
+    if (projet > 0)
+      Table("Thumbnails of 200 photos, 2 threads, " + quoi,
+            Ms(projet) + " (CPU " + Ms(trouve("project" + g + "_cpu")) + ")", "-", "-", -1,
+            "<= 3 s", projet <= 3000.0);
   }
-  if (projet > 0)
-    Table("Thumbnails of 200 photos, 2 threads", Ms(projet) + " (CPU " + Ms(projetCpu) + ")", "-",
-          "-", -1, "<= 3 s", projet <= 3000.0);
   graphique.reset();
   std::error_code ec;
   fs::remove_all(g_dir, ec);
