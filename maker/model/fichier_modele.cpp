@@ -1,9 +1,12 @@
 #include "fichier_modele.h"
 
+#include <bitset>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "champs_ecran.h"
@@ -68,43 +71,85 @@ int Lit(const std::string& ligne, const std::string& cle, TypeChamp, LOGFONT& ci
   return CRoutine::ChargeUneDonnee(ligne, cle, &cible);
 }
 
-// The keys of the five texts, in the order of the file, made once.
-const std::vector<std::string>& ClesTextes() {
-  static const std::vector<std::string> cles = [] {
-    std::vector<std::string> v;
+// Every key of the file, made once: the screen keys in the file's order
+// (`kOrdreModele`; the place of the texts holds an empty key), then the 13
+// keys of each of the five texts.
+constexpr std::size_t kNombreClesEcran = kOrdreModele.size();
+constexpr std::size_t kNombreCles = kNombreClesEcran + kNombreTextes * kChampsTexte.size();
+
+struct Cles {
+  std::vector<std::string> texte;                          // by index, as above
+  std::unordered_map<std::string_view, std::size_t> index;  // key -> its index
+};
+
+const Cles& LesCles() {
+  static const Cles cles = [] {
+    Cles c;
+    c.texte.reserve(kNombreCles);
+    for (std::size_t i : kOrdreModele) {
+      const char* cle = kChampsEcran[i].cleModele;
+      c.texte.emplace_back(cle ? cle : "");
+    }
     for (int n = 1; n <= kNombreTextes; ++n)
-      for (const ChampTexte& c : kChampsTexte) v.push_back(CleModeleTexte(n, c));
-    return v;
+      for (const ChampTexte& t : kChampsTexte) c.texte.push_back(CleModeleTexte(n, t));
+    for (std::size_t k = 0; k < c.texte.size(); ++k)
+      if (!c.texte[k].empty()) c.index.emplace(c.texte[k], k);
+    return c;
   }();
   return cles;
 }
 
+// The keys a line holds. Each key is "[" then text without "[" or "]", then
+// "] ": a key found in the line starts at one of its "[" and ends at the
+// first "]" after it. So the line is read once, each "[" giving at most one
+// candidate looked up among the keys, instead of searching the line for
+// each of the 85 keys.
+std::bitset<kNombreCles> ClesPresentes(std::string_view l) {
+  std::bitset<kNombreCles> presentes;
+  const Cles& cles = LesCles();
+  for (std::size_t p = l.find('['); p != std::string_view::npos; p = l.find('[', p + 1)) {
+    const std::size_t q = l.find(']', p + 1);
+    if (q == std::string_view::npos) break;
+    if (q + 1 >= l.size() || l[q + 1] != ' ') continue;
+    auto k = cles.index.find(l.substr(p, q + 2 - p));
+    if (k != cles.index.end()) presentes.set(k->second);
+  }
+  return presentes;
+}
+
 // Texts: the first key found, of any text, ends the whole group.
-void LitTextes(const std::string& l, T_TEXTE (&textes)[kNombreTextes]) {
-  // The 65 keys are only looked for on a line that holds their common start.
-  if (l.find("[Texte n") == std::string::npos) return;
-  const std::vector<std::string>& cles = ClesTextes();
-  std::size_t k = 0;
+void LitTextes(const std::string& l, const std::bitset<kNombreCles>& presentes,
+               T_TEXTE (&textes)[kNombreTextes]) {
+  const std::vector<std::string>& cles = LesCles().texte;
+  std::size_t k = kNombreClesEcran;
   for (T_TEXTE& t : textes)
-    for (const ChampTexte& c : kChampsTexte)
-      if (std::visit([&](auto m) { return Lit(l, cles[k++], c.type, t.*m); }, c.membre)) return;
+    for (const ChampTexte& c : kChampsTexte) {
+      const std::size_t cle = k++;
+      if (!presentes.test(cle)) continue;
+      if (std::visit([&](auto m) { return Lit(l, cles[cle], c.type, t.*m); }, c.membre)) return;
+    }
 }
 
 // Offers a line to each group in turn; in a group the first key found sets
 // its field and ends the group.
 void AppliqueLigne(const std::string& l, CEcran& m) {
+  const std::bitset<kNombreCles> presentes = ClesPresentes(l);
+  if (presentes.none()) return;
+  const std::vector<std::string>& cles = LesCles().texte;
   GroupeModele groupeFait = GroupeModele::Aucun;
-  for (std::size_t i : kOrdreModele) {
-    const ChampEcran& c = kChampsEcran[i];
+  for (std::size_t k = 0; k < kOrdreModele.size(); ++k) {
+    const ChampEcran& c = kChampsEcran[kOrdreModele[k]];
     if (c.groupe == groupeFait) continue;
     int lu = 0;
     if (c.type == TypeChamp::Textes) {
-      LitTextes(l, m.Textes);
+      LitTextes(l, presentes, m.Textes);
       lu = 1;
+    } else if (!presentes.test(k)) {
+      continue;
     } else if (c.type == TypeChamp::Couleur) {
-      lu = Lit(l, c.cleModele, c.type, m.*std::get<COLORREF CEcran::*>(c.membre));
+      lu = Lit(l, cles[k], c.type, m.*std::get<COLORREF CEcran::*>(c.membre));
     } else {
-      lu = Lit(l, c.cleModele, c.type, m.*std::get<int CEcran::*>(c.membre));
+      lu = Lit(l, cles[k], c.type, m.*std::get<int CEcran::*>(c.membre));
     }
     if (lu) groupeFait = c.groupe;
   }
@@ -114,28 +159,30 @@ void AppliqueLigne(const std::string& l, CEcran& m) {
 
 std::string EcritModele(const CEcran& m) {
   std::string s;
+  s.reserve(4096);
   auto ajoute = [&s](const std::string& ligne) {
-    // Line breaks inside a value become CR LF like the line's own end.
-    for (std::size_t i = 0; i < ligne.size(); ++i) {
-      char c = ligne[i];
-      if (c == '\r' && i + 1 < ligne.size() && ligne[i + 1] == '\n') continue;
-      if (c == '\n') s += "\r\n";
-      else s += c;
+    // Line breaks inside a value become CR LF like the line's own end; the
+    // runs between them are copied whole.
+    std::size_t debut = 0;
+    for (std::size_t lf = ligne.find('\n'); lf != std::string::npos;
+         lf = ligne.find('\n', debut)) {
+      const std::size_t fin = lf > debut && ligne[lf - 1] == '\r' ? lf - 1 : lf;
+      s.append(ligne, debut, fin - debut).append("\r\n");
+      debut = lf + 1;
     }
-    s += "\r\n";
+    s.append(ligne, debut, std::string::npos).append("\r\n");
   };
   ajoute(std::string("Fichier modèle de : ") + kNomApplication);
   ajoute("");
   for (std::size_t i : kOrdreModele) {
     const ChampEcran& c = kChampsEcran[i];
     if (c.type == TypeChamp::Textes) {
-      for (int n = 1; n <= kNombreTextes; ++n)
-        for (const ChampTexte& ct : kChampsTexte)
-          std::visit(
-              [&](auto membre) {
-                ajoute(CleModeleTexte(n, ct) + Valeur(ct.type, m.Textes[n - 1].*membre));
-              },
-              ct.membre);
+      std::size_t k = kNombreClesEcran;
+      for (const T_TEXTE& t : m.Textes)
+        for (const ChampTexte& ct : kChampsTexte) {
+          const std::string& cle = LesCles().texte[k++];
+          std::visit([&](auto membre) { ajoute(cle + Valeur(ct.type, t.*membre)); }, ct.membre);
+        }
     } else if (c.type == TypeChamp::Couleur) {
       ajoute(c.cleModele + Valeur(c.type, m.*std::get<COLORREF CEcran::*>(c.membre)));
     } else {

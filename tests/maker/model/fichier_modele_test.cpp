@@ -152,6 +152,26 @@ TEST(FichierModele, ALineSetsAtMostOneFieldPerGroup) {
   EXPECT_EQ(m.DureeAffichage, 6);
 }
 
+TEST(FichierModele, AKeyIsFoundWhateverBracketsComeBeforeIt) {
+  CEcran m;
+  // Stray brackets before the key, a bracket inside a false key, a key
+  // without its space, a key cut by the line's end: only whole keys count.
+  LitModele("[[Cadre Taille] 7\r\n"
+            "x] [Cadre] [Fond [Fond Motif] 8\r\n"
+            "[Duree Affichage]9 [Texte n\xB0" "1 Utilisation]1\r\n"
+            "[Texte n\xB0" "5 Fonte]\r\n"
+            "[Redimension TailleX] 5 [Redimension TailleX] 6\r\n",
+            m);
+  EXPECT_EQ(m.CadreTaille, 7);
+  EXPECT_EQ(m.FondMotif, 8);
+  EXPECT_EQ(m.DureeAffichage, 3);
+  EXPECT_EQ(m.Textes[0].Utilisation, 0);
+  ASSERT_NE(CEcran().Textes[4].Fonte.lfHeight, 0);
+  EXPECT_EQ(m.Textes[4].Fonte.lfHeight, CEcran().Textes[4].Fonte.lfHeight);
+  // The first occurrence of a key gives its value.
+  EXPECT_EQ(m.RedimensionTailleX, 5);
+}
+
 TEST(FichierModele, FilesThatCannotBeOpenedShowTheDesignedMessages) {
   lumaveil::testing::TempDir dir;
   CDialogueTest d;
