@@ -2,8 +2,10 @@
 //
 // 8-bit RGB (three or more samples, contiguous) and 8-bit palette files
 // are read strip by strip; every other layout libtiff knows (bilevel,
-// grey, 16-bit, CMYK, YCbCr, tiled...) goes through libtiff's RGBA reader.
+// grey, 16-bit, CMYK, YCbCr, tiled...) goes through libtiff's RGBA reader,
+// band by band. A strip or tile that cannot be read makes the file fail.
 // libtiff's messages are kept quiet: a damaged file simply gives null.
+#include <sys/stat.h>
 #include <tiffio.h>
 
 #include <algorithm>
@@ -37,17 +39,90 @@ Tiff Ouvre(const std::string& chemin, const char* mode) {
   return t;
 }
 
-// Any layout, through libtiff's RGBA reader (top row first).
+// At most how many bytes one byte of the given compression decodes to, 0
+// when there is no such bound (fax, JPEG, ... can code a blank row in a
+// few bits). PackBits: 2 bytes for a run of 128; LZW: a code of 9 bits or
+// more for a string of at most 4096 bytes; Deflate: about 1032 to 1.
+std::uint64_t RapportMaximal(std::uint16_t compression) {
+  switch (compression) {
+    case COMPRESSION_NONE: return 1;
+    case COMPRESSION_PACKBITS: return 64;
+    case COMPRESSION_LZW: return 4096;
+    case COMPRESSION_ADOBE_DEFLATE:
+    case COMPRESSION_DEFLATE: return 1100;
+    default: return 0;
+  }
+}
+
+// False when a picture of more than 2^24 pixels cannot be filled by the
+// strip or tile data the file holds: what its strips decode to exceeds
+// what their bytes inside the file could give. Such a file (a few hundred
+// bytes may declare 2^28 pixels) fails now, before libtiff and this reader
+// make buffers of the declared size for it.
+bool DonneesSuffisantes(TIFF* t, std::uint32_t w, std::uint32_t h) {
+  if (std::uint64_t(w) * h <= (std::uint64_t(1) << 24)) return true;
+  std::uint16_t compression = COMPRESSION_NONE;
+  TIFFGetFieldDefaulted(t, TIFFTAG_COMPRESSION, &compression);
+  const std::uint64_t rapport = RapportMaximal(compression);
+  if (rapport == 0) return true;
+  struct stat st {};
+  if (fstat(TIFFFileno(t), &st) != 0 || st.st_size <= 0) return true;
+  const std::uint64_t taille = std::uint64_t(st.st_size);
+  const bool tuiles = TIFFIsTiled(t);
+  const std::uint32_t n = tuiles ? TIFFNumberOfTiles(t) : TIFFNumberOfStrips(t);
+  std::uint64_t disponibles = 0;
+  for (std::uint32_t i = 0; i < n; ++i) {
+    const std::uint64_t debut = TIFFGetStrileOffset(t, i), octets = TIFFGetStrileByteCount(t, i);
+    if (debut < taille) disponibles += std::min(octets, taille - debut);
+  }
+  // Tiles are whole even past the picture's edges; strips hold the rows.
+  std::uint16_t configuration = PLANARCONFIG_CONTIG, echantillons = 1;
+  TIFFGetFieldDefaulted(t, TIFFTAG_PLANARCONFIG, &configuration);
+  TIFFGetFieldDefaulted(t, TIFFTAG_SAMPLESPERPIXEL, &echantillons);
+  const std::uint64_t plans = configuration == PLANARCONFIG_SEPARATE ? echantillons : 1;
+  const std::uint64_t decodes = tuiles ? std::uint64_t(TIFFTileSize64(t)) * n
+                                       : std::uint64_t(TIFFVStripSize64(t, h)) * plans;
+  return decodes / rapport <= disponibles;
+}
+
+// Any layout, through libtiff's RGBA reader, a band of strips or tiles at a
+// time straight into the picture's rows (top row first). The first band
+// that cannot be read ends the reading: a file declaring a large picture
+// with little data behind it stops there, its rows never written.
 bool LitRGBA(TIFF* t, Bitmap& image) {
-  const int w = image.Width(), h = image.Height();
-  std::vector<std::uint32_t> rgba(std::size_t(w) * std::size_t(h));
-  if (!TIFFReadRGBAImageOriented(t, std::uint32_t(w), std::uint32_t(h), rgba.data(),
-                                 ORIENTATION_TOPLEFT, 0))
-    return false;
-  std::uint32_t* d = image.Pixels();
-  for (std::size_t i = 0; i < rgba.size(); ++i) {
-    const std::uint32_t p = rgba[i];
-    d[i] = (TIFFGetR(p) << 16) | (TIFFGetG(p) << 8) | TIFFGetB(p);
+  char message[1024];
+  if (!TIFFRGBAImageOK(t, message)) return false;
+  TIFFRGBAImage lecteur;
+  if (!TIFFRGBAImageBegin(&lecteur, t, 1, message)) return false;
+  struct Fin {
+    TIFFRGBAImage* l;
+    ~Fin() { TIFFRGBAImageEnd(l); }
+  } fin{&lecteur};
+  lecteur.req_orientation = ORIENTATION_TOPLEFT;
+  // Each band comes out in the requested orientation; when the file's rows
+  // run bottom up, the bands themselves are placed from the bottom.
+  const bool retourne = lecteur.orientation == ORIENTATION_BOTLEFT ||
+                        lecteur.orientation == ORIENTATION_BOTRIGHT ||
+                        lecteur.orientation == ORIENTATION_LEFTBOT ||
+                        lecteur.orientation == ORIENTATION_RIGHTBOT;
+  const std::uint32_t w = std::uint32_t(image.Width()), h = std::uint32_t(image.Height());
+  std::uint32_t hauteurBande = 0;
+  if (TIFFIsTiled(t))
+    TIFFGetField(t, TIFFTAG_TILELENGTH, &hauteurBande);
+  else
+    TIFFGetFieldDefaulted(t, TIFFTAG_ROWSPERSTRIP, &hauteurBande);
+  if (hauteurBande == 0 || hauteurBande > h) hauteurBande = h;
+  for (std::uint32_t ligne = 0; ligne < h; ligne += hauteurBande) {
+    const std::uint32_t n = std::min(hauteurBande, h - ligne);
+    const std::uint32_t destination = retourne ? h - ligne - n : ligne;
+    std::uint32_t* d = image.Row(int(destination));
+    lecteur.row_offset = int(ligne);
+    lecteur.col_offset = 0;
+    if (!TIFFRGBAImageGet(&lecteur, d, w, n)) return false;
+    for (std::size_t i = 0; i < std::size_t(w) * n; ++i) {
+      const std::uint32_t p = d[i];
+      d[i] = (TIFFGetR(p) << 16) | (TIFFGetG(p) << 8) | TIFFGetB(p);
+    }
   }
   return true;
 }
@@ -69,7 +144,11 @@ HBITMAP CGraphique::ChargeImageTIFF(const CString& chemin) {
   TIFFGetFieldDefaulted(t.get(), TIFFTAG_PLANARCONFIG, &configuration);
   if (!TIFFGetField(t.get(), TIFFTAG_PHOTOMETRIC, &photometrie)) return {};
   if (w == 0 || h == 0 || w > 0x7FFFFFFF || h > 0x7FFFFFFF) return {};
-  HBITMAP image = Bitmap::Create(int(w), int(h));  // refuses more than 2^28 pixels
+  if (!DonneesSuffisantes(t.get(), w, h)) return {};
+  // Every row is written before the picture is given, or the picture is
+  // dropped: it is not cleared first, so that a large declared size costs
+  // nothing until its data is read.
+  HBITMAP image = Bitmap::CreateUninitialized(int(w), int(h));  // refuses more than 2^28 pixels
   if (!image) return {};
 
   const bool rgb8 = photometrie == PHOTOMETRIC_RGB && bitsParEchantillon == 8 &&
@@ -100,14 +179,17 @@ HBITMAP CGraphique::ChargeImageTIFF(const CString& chemin) {
   if (lignesParBande == 0 || lignesParBande > h) lignesParBande = h;
   const tmsize_t tailleBande = TIFFStripSize(t.get());
   if (tailleBande < tailleLigne) return {};
-  std::vector<std::uint8_t> bande(std::size_t(tailleBande) + std::size_t(tailleLigne));
+  // Only the bytes libtiff says it read are used: the strip buffer is not
+  // cleared either.
+  const std::size_t tailleTampon = std::size_t(tailleBande) + std::size_t(tailleLigne);
+  const auto bande = std::make_unique_for_overwrite<std::uint8_t[]>(tailleTampon);
   for (std::uint32_t ligne = 0; ligne < h; ligne += lignesParBande) {
     const std::uint32_t n = std::min(lignesParBande, h - ligne);
     const tmsize_t lus = TIFFReadEncodedStrip(t.get(), TIFFComputeStrip(t.get(), ligne, 0),
-                                              bande.data(), tmsize_t(bande.size()));
+                                              bande.get(), tmsize_t(tailleTampon));
     if (lus < tmsize_t(n) * tailleLigne) return {};
     for (std::uint32_t k = 0; k < n; ++k) {
-      const std::uint8_t* s = bande.data() + std::size_t(k) * std::size_t(tailleLigne);
+      const std::uint8_t* s = bande.get() + std::size_t(k) * std::size_t(tailleLigne);
       std::uint32_t* d = image.Row(int(ligne + k));
       if (rgb8) {
         for (std::uint32_t x = 0; x < w; ++x, s += echantillons)

@@ -6,6 +6,7 @@
 
 #include "fichiers_images.h"
 #include "graphique.h"
+#include "pic_memoire.h"
 #include "temp_dir.h"
 
 using talvik::Bitmap;
@@ -144,6 +145,141 @@ TEST(Tiff, PaletteAndCompressedStripsLoad) {
   EXPECT_EQ(p.GetPixel(1, 0), RGB(0, 0, 255));
   EXPECT_EQ(p.GetPixel(2, 3), RGB(0, 128, 0));
   EXPECT_EQ(p.GetPixel(3, 4), RGB(0, 0, 0));
+}
+
+namespace {
+
+// An 8-bit grey or RGB TIFF of w x h whose sample (x, y, channel) is
+// x * 7 + y * 13 + channel * 50, written in strips of `bande` rows or in
+// 16 x 16 tiles (bande 0), with the given row orientation.
+void EcritTiffGeneral(const std::string& chemin, std::uint32_t w, std::uint32_t h, int canaux,
+                      std::uint32_t bande, int orientation) {
+  TIFF* t = TIFFOpen(chemin.c_str(), "w");
+  ASSERT_TRUE(t);
+  TIFFSetField(t, TIFFTAG_IMAGEWIDTH, w);
+  TIFFSetField(t, TIFFTAG_IMAGELENGTH, h);
+  TIFFSetField(t, TIFFTAG_BITSPERSAMPLE, 8);
+  TIFFSetField(t, TIFFTAG_SAMPLESPERPIXEL, canaux);
+  TIFFSetField(t, TIFFTAG_PHOTOMETRIC, canaux == 1 ? PHOTOMETRIC_MINISBLACK : PHOTOMETRIC_RGB);
+  TIFFSetField(t, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
+  TIFFSetField(t, TIFFTAG_COMPRESSION, COMPRESSION_ADOBE_DEFLATE);
+  TIFFSetField(t, TIFFTAG_ORIENTATION, orientation);
+  auto echantillon = [](std::uint32_t x, std::uint32_t y, int c) {
+    return std::uint8_t(x * 7 + y * 13 + std::uint32_t(c) * 50);
+  };
+  if (bande > 0) {
+    TIFFSetField(t, TIFFTAG_ROWSPERSTRIP, bande);
+    std::vector<std::uint8_t> ligne(std::size_t(w) * std::size_t(canaux));
+    for (std::uint32_t y = 0; y < h; ++y) {
+      for (std::uint32_t x = 0; x < w; ++x)
+        for (int c = 0; c < canaux; ++c) ligne[x * std::uint32_t(canaux) + std::uint32_t(c)] = echantillon(x, y, c);
+      ASSERT_EQ(TIFFWriteScanline(t, ligne.data(), y, 0), 1);
+    }
+  } else {
+    TIFFSetField(t, TIFFTAG_TILEWIDTH, 16u);
+    TIFFSetField(t, TIFFTAG_TILELENGTH, 16u);
+    std::vector<std::uint8_t> tuile(16 * 16 * std::size_t(canaux));
+    for (std::uint32_t ty = 0; ty < h; ty += 16)
+      for (std::uint32_t tx = 0; tx < w; tx += 16) {
+        for (std::uint32_t y = 0; y < 16; ++y)
+          for (std::uint32_t x = 0; x < 16; ++x)
+            for (int c = 0; c < canaux; ++c)
+              tuile[(y * 16 + x) * std::uint32_t(canaux) + std::uint32_t(c)] = echantillon(tx + x, ty + y, c);
+        ASSERT_GE(TIFFWriteTile(t, tuile.data(), tx, ty, 0, 0), 0);
+      }
+  }
+  TIFFClose(t);
+}
+
+// The pixel (x, y) of the file row `ligneFichier` written above.
+talvik::COLORREF Attendu(std::uint32_t x, std::uint32_t ligneFichier, int canaux) {
+  auto e = [&](int c) { return std::uint8_t(x * 7 + ligneFichier * 13 + std::uint32_t(c) * 50); };
+  return canaux == 1 ? RGB(e(0), e(0), e(0)) : RGB(e(0), e(1), e(2));
+}
+
+// A TIFF declaring w x h 8-bit samples in one deflate strip of a few bytes.
+void EcritTiffSansDonnees(const std::string& chemin, std::uint32_t w, std::uint32_t h, int canaux) {
+  TIFF* t = TIFFOpen(chemin.c_str(), "w");
+  ASSERT_TRUE(t);
+  TIFFSetField(t, TIFFTAG_IMAGEWIDTH, w);
+  TIFFSetField(t, TIFFTAG_IMAGELENGTH, h);
+  TIFFSetField(t, TIFFTAG_BITSPERSAMPLE, 8);
+  TIFFSetField(t, TIFFTAG_SAMPLESPERPIXEL, canaux);
+  TIFFSetField(t, TIFFTAG_PHOTOMETRIC, canaux == 1 ? PHOTOMETRIC_MINISBLACK : PHOTOMETRIC_RGB);
+  TIFFSetField(t, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
+  TIFFSetField(t, TIFFTAG_COMPRESSION, COMPRESSION_ADOBE_DEFLATE);
+  TIFFSetField(t, TIFFTAG_ROWSPERSTRIP, h);
+  std::uint8_t octets[8] = {0x78, 0x9C, 0x63, 0x60, 0x00, 0x00, 0x00, 0x00};
+  ASSERT_EQ(TIFFWriteRawStrip(t, 0, octets, sizeof octets), tmsize_t(sizeof octets));
+  TIFFClose(t);
+}
+
+}  // namespace
+
+TEST(Tiff, GreyTiledAndBottomUpFilesLoadBandByBand) {
+  TempDir d;
+  struct Cas {
+    const char* nom;
+    std::uint32_t w, h;
+    int canaux;
+    std::uint32_t bande;
+    int orientation;
+  };
+  // Strips of 3 rows (the last one short), tiles cut at both edges, and
+  // bottom-up rows whose bands must land from the bottom.
+  const Cas cas[] = {{"grey.tif", 21, 8, 1, 3, ORIENTATION_TOPLEFT},
+                     {"tiles.tif", 37, 20, 3, 0, ORIENTATION_TOPLEFT},
+                     {"bottomup.tif", 5, 7, 1, 3, ORIENTATION_BOTLEFT}};
+  for (const Cas& c : cas) {
+    SCOPED_TRACE(c.nom);
+    EcritTiffGeneral(d.File(c.nom), c.w, c.h, c.canaux, c.bande, c.orientation);
+    Bitmap p = CGraphique::ChargeImageTIFF(d.File(c.nom));
+    ASSERT_TRUE(p);
+    ASSERT_EQ(p.Width(), int(c.w));
+    ASSERT_EQ(p.Height(), int(c.h));
+    const bool retourne = c.orientation == ORIENTATION_BOTLEFT;
+    for (std::uint32_t y = 0; y < c.h; ++y)
+      for (std::uint32_t x = 0; x < c.w; ++x)
+        ASSERT_EQ(p.GetPixel(int(x), int(y)), Attendu(x, retourne ? c.h - 1 - y : y, c.canaux))
+            << x << "," << y;
+  }
+}
+
+TEST(Tiff, ALargeDeclaredPictureWithoutItsDataIsRefusedWithoutBeingFilled) {
+  TempDir d;
+  // 2^28 pixels declared (a 1 GiB picture) with eight bytes of data, for the
+  // strip reader (RGB) and the general one (grey).
+  EcritTiffSansDonnees(d.File("rgb.tif"), 16384, 16384, 3);
+  EcritTiffSansDonnees(d.File("grey.tif"), 16384, 16384, 1);
+  for (const char* nom : {"rgb.tif", "grey.tif"}) {
+    SCOPED_TRACE(nom);
+    Bitmap p;
+    const long croissance = lumaveil::testing::CroissancePicMemoireKo(
+        [&] { p = CGraphique::ChargeImageTIFF(d.File(nom)); });
+    EXPECT_FALSE(p);
+    if (croissance < 0) GTEST_SKIP() << "peak memory not measurable here";
+    EXPECT_LT(croissance, 256 * 1024);
+  }
+  // A blank picture above 2^24 pixels, deflated as far as Deflate goes in
+  // one strip, still loads.
+  TIFF* t = TIFFOpen(d.File("blank.tif").c_str(), "w");
+  ASSERT_TRUE(t);
+  const std::uint32_t w = 4200, h = 4100;
+  TIFFSetField(t, TIFFTAG_IMAGEWIDTH, w);
+  TIFFSetField(t, TIFFTAG_IMAGELENGTH, h);
+  TIFFSetField(t, TIFFTAG_BITSPERSAMPLE, 8);
+  TIFFSetField(t, TIFFTAG_SAMPLESPERPIXEL, 1);
+  TIFFSetField(t, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_MINISBLACK);
+  TIFFSetField(t, TIFFTAG_COMPRESSION, COMPRESSION_ADOBE_DEFLATE);
+  TIFFSetField(t, TIFFTAG_ZIPQUALITY, 9);
+  TIFFSetField(t, TIFFTAG_ROWSPERSTRIP, h);
+  std::vector<std::uint8_t> ligne(w, 0);
+  for (std::uint32_t y = 0; y < h; ++y) ASSERT_EQ(TIFFWriteScanline(t, ligne.data(), y, 0), 1);
+  TIFFClose(t);
+  Bitmap blanc = CGraphique::ChargeImageTIFF(d.File("blank.tif"));
+  ASSERT_TRUE(blanc);
+  EXPECT_EQ(blanc.Width(), int(w));
+  EXPECT_EQ(blanc.GetPixel(int(w) - 1, int(h) - 1), RGB(0, 0, 0));
 }
 
 TEST(Tiff, DamagedFilesGiveNull) {
