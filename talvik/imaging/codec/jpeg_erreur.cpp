@@ -27,9 +27,30 @@ void AfficheTexte(j_common_ptr cinfo) {
   AfficheMessage(texte, "JPEG Error", IconeMessage::Attention);
 }
 
+// The data ended before the picture did: the file stops, or the picture's
+// data runs into a marker that ends it (the end of the image, a byte pair
+// that is no marker, or, when the scan holds the whole picture, anything
+// but a restart marker). libjpeg goes on with blank blocks down to the
+// last row; the readers stop and fail instead, so that a few bytes
+// declaring a huge picture cost no more than those bytes. A restart marker
+// met early is damage libjpeg recovers from, and in a picture of several
+// scans a table or the next scan may follow: decoding goes on.
+bool FinPrematuree(j_common_ptr cinfo) {
+  const int code = cinfo->err->msg_code;
+  if (code == JWRN_JPEG_EOF) return true;
+  if (code != JWRN_HIT_MARKER || !cinfo->is_decompressor) return false;
+  const auto* c = reinterpret_cast<j_decompress_ptr>(cinfo);
+  const int m = c->unread_marker;
+  if (m >= 0xD0 && m <= 0xD7) return false;  // RSTn
+  if (!c->progressive_mode && c->comps_in_scan == c->num_components) return true;
+  const bool suiteDeScan = m == 0xDA || m == 0xC4 || m == 0xDB || m == 0xDD || m == 0xCC ||
+                           m == 0xDC || m == 0xFE || (m >= 0xE0 && m <= 0xEF);
+  return !suiteDeScan;
+}
+
 void Emet(j_common_ptr cinfo, int niveau) {
   Erreurs& e = Gestionnaire(cinfo);
-  if (niveau < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF) e.finPrematuree = true;
+  if (niveau < 0 && FinPrematuree(cinfo)) e.finPrematuree = true;
   e.emetOrigine(cinfo, niveau);
 }
 

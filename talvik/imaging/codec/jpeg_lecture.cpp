@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "codec/jpeg_erreur.h"
+#include "codec/jpeg_source.h"
 #include "picture/fichier.h"
 
 namespace talvik {
@@ -42,7 +43,7 @@ bool Decode(Decodage& d, const Source& source, int reduction, bool messages) {
   }
   jpeg_create_decompress(&c);
   if (source.fichier)
-    jpeg_stdio_src(&c, source.fichier);
+    jpeg::SourceFichier(&c, source.fichier);
   else
     jpeg_mem_src(&c, source.donnees, static_cast<unsigned long>(source.taille));
   jpeg_read_header(&c, TRUE);
@@ -83,7 +84,7 @@ bool Decode(Decodage& d, const Source& source, int reduction, bool messages) {
       std::uint32_t* p = image.Row(premiere + i);
       for (std::int64_t x = 0; x < w; ++x) p[x] &= 0x00FFFFFFu;
     }
-    if (lues == 0) break;
+    if (lues == 0 || d.erreurs.finPrematuree) break;
   }
   if (d.erreurs.finPrematuree || c.output_scanline < c.output_height) {
     jpeg_destroy_decompress(&c);
@@ -123,7 +124,7 @@ bool TailleJPEG(const std::string& chemin, int* largeur, int* hauteur) {
     return false;
   }
   jpeg_create_decompress(&c);
-  jpeg_stdio_src(&c, f.get());
+  jpeg::SourceFichier(&c, f.get());
   jpeg_read_header(&c, TRUE);
   if (largeur) *largeur = int(c.image_width);
   if (hauteur) *hauteur = int(c.image_height);

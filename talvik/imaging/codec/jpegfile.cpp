@@ -8,6 +8,7 @@
 #include "base/message.h"
 #include "codec/jpeg_codage.h"
 #include "codec/jpeg_erreur.h"
+#include "codec/jpeg_source.h"
 #include "picture/fichier.h"
 
 namespace talvik {
@@ -35,7 +36,7 @@ bool Decode(Decodage& d) {
     return false;
   }
   jpeg_create_decompress(&d.cinfo);
-  jpeg_stdio_src(&d.cinfo, d.fichier);
+  jpeg::SourceFichier(&d.cinfo, d.fichier);
   jpeg_read_header(&d.cinfo, TRUE);
   jpeg_start_decompress(&d.cinfo);
   const unsigned w = d.cinfo.output_width, h = d.cinfo.output_height;
@@ -45,7 +46,8 @@ bool Decode(Decodage& d) {
     jpeg_destroy_decompress(&d.cinfo);
     return false;
   }
-  d.sortie = Alloue(std::size_t(w) * h * 3);
+  // Every row is written before the buffer is given: it is not cleared.
+  d.sortie = TamponOctets(new (std::nothrow) std::uint8_t[std::size_t(w) * h * 3]);
   if (!d.sortie) {
     AfficheMessage("JpegFile :\nOut of memory", kTitre, IconeMessage::Erreur);
     jpeg_destroy_decompress(&d.cinfo);
@@ -55,8 +57,8 @@ bool Decode(Decodage& d) {
   d.hauteur = h;
   JSAMPARRAY ligne = (*d.cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&d.cinfo),
                                                   JPOOL_IMAGE, w * unsigned(composantes), 1);
-  while (d.cinfo.output_scanline < h) {
-    jpeg_read_scanlines(&d.cinfo, ligne, 1);
+  while (d.cinfo.output_scanline < h && !d.erreurs.finPrematuree) {
+    if (jpeg_read_scanlines(&d.cinfo, ligne, 1) != 1) break;
     std::uint8_t* dest = d.sortie.get() + std::size_t(d.cinfo.output_scanline - 1) * w * 3;
     if (composantes == 3) {
       std::memcpy(dest, ligne[0], std::size_t(w) * 3);
@@ -64,7 +66,7 @@ bool Decode(Decodage& d) {
       for (unsigned x = 0; x < w; ++x) dest[3 * x] = dest[3 * x + 1] = dest[3 * x + 2] = ligne[0][x];
     }
   }
-  if (d.erreurs.finPrematuree) {
+  if (d.erreurs.finPrematuree || d.cinfo.output_scanline < h) {
     jpeg_destroy_decompress(&d.cinfo);
     return false;
   }
@@ -102,7 +104,7 @@ int JpegFile::GetJPGDimensions(const std::string& chemin, unsigned* largeur, uns
     return 0;
   }
   jpeg_create_decompress(&d->cinfo);
-  jpeg_stdio_src(&d->cinfo, f.get());
+  jpeg::SourceFichier(&d->cinfo, f.get());
   jpeg_read_header(&d->cinfo, TRUE);
   if (largeur) *largeur = d->cinfo.image_width;
   if (hauteur) *hauteur = d->cinfo.image_height;

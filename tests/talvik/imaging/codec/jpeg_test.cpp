@@ -1,6 +1,7 @@
 // JPEG files and the JpegFile helpers.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include <jpeglib.h>
@@ -10,6 +11,7 @@
 #include "codec/jpegfile.h"
 #include "fichiers_images.h"
 #include "graphique.h"
+#include "pic_memoire.h"
 #include "temp_dir.h"
 
 using talvik::Bitmap;
@@ -187,6 +189,70 @@ TEST(Jpeg, DamagedAndTruncatedFilesGiveNull) {
   EXPECT_EQ(JpegFile::GetJPGDimensions(d.File("missing.jpg"), &w, &h), 0);
   ASSERT_EQ(m.recus.size(), avant + 1);
   EXPECT_EQ(m.recus.back().texte, "JPEG :\nCan't open " + d.File("missing.jpg") + "\n");
+}
+
+TEST(Jpeg, DataEndingBeforeThePictureGivesNullWithoutFillingTheRest) {
+  TempDir d;
+  ASSERT_EQ(CGraphique::SauveImageJPEG(d.File("a.jpg"), Degrade(64, 48), 80), 1);
+  const auto bon = essais::Lit(d.File("a.jpg"));
+  essais::Messages m;
+  // The scan data cut in the middle and closed by an end-of-image marker.
+  const std::uint8_t sos[] = {0xFF, 0xDA};
+  const auto debutDonnees = std::search(bon.begin(), bon.end(), std::begin(sos), std::end(sos));
+  ASSERT_NE(debutDonnees, bon.end());
+  std::vector<std::uint8_t> coupe(bon.begin(), debutDonnees + (bon.end() - debutDonnees) / 3);
+  coupe.push_back(0xFF);
+  coupe.push_back(0xD9);
+  essais::Ecrit(d.File("eoi.jpg"), coupe);
+  EXPECT_FALSE(CGraphique::ChargeImageJPEG(d.File("eoi.jpg")));
+  unsigned w = 0, h = 0;
+  EXPECT_FALSE(JpegFile::JpegFileToRGB(d.File("eoi.jpg"), &w, &h));
+  // The same few bytes declaring 16384 x 16384 (2^28 pixels, a 1 GiB
+  // picture): refused without the rows past the data being made.
+  const std::uint8_t sof[] = {0xFF, 0xC0, 0x00, 0x11};
+  const auto entete = std::search(coupe.begin(), coupe.end(), std::begin(sof), std::end(sof));
+  ASSERT_NE(entete, coupe.end());
+  entete[5] = 0x40;  // height 0x4000
+  entete[6] = 0x00;
+  entete[7] = 0x40;  // width 0x4000
+  entete[8] = 0x00;
+  essais::Ecrit(d.File("huge.jpg"), coupe);
+  Bitmap p;
+  talvik::TamponOctets rgb;
+  const long croissance = lumaveil::testing::CroissancePicMemoireKo([&] {
+    p = CGraphique::ChargeImageJPEG(d.File("huge.jpg"));
+    rgb = JpegFile::JpegFileToRGB(d.File("huge.jpg"), &w, &h);
+  });
+  EXPECT_FALSE(p);
+  EXPECT_FALSE(rgb);
+  if (croissance < 0) GTEST_SKIP() << "peak memory not measurable here";
+  EXPECT_LT(croissance, 256 * 1024);
+}
+
+TEST(Jpeg, SegmentsSkippedAcrossReadBlocksOrPastTheEnd) {
+  TempDir d;
+  ASSERT_EQ(CGraphique::SauveImageJPEG(d.File("a.jpg"), Degrade(40, 30), 90), 1);
+  const auto bon = essais::Lit(d.File("a.jpg"));
+  const Bitmap attendu = CGraphique::ChargeImageJPEG(d.File("a.jpg"));
+  ASSERT_TRUE(attendu);
+  // Two comments of 65000 bytes after the start marker: the reader skips
+  // them across its blocks of the file and decodes the same picture.
+  std::vector<std::uint8_t> long_(bon.begin(), bon.begin() + 2);
+  for (int k = 0; k < 2; ++k) {
+    const std::uint8_t com[] = {0xFF, 0xFE, 0xFD, 0xEA};  // length 65002
+    long_.insert(long_.end(), std::begin(com), std::end(com));
+    long_.insert(long_.end(), 65000, std::uint8_t('c'));
+  }
+  long_.insert(long_.end(), bon.begin() + 2, bon.end());
+  essais::Ecrit(d.File("long.jpg"), long_);
+  EXPECT_TRUE(essais::MemesPixels(CGraphique::ChargeImageJPEG(d.File("long.jpg")), attendu));
+  // The same file cut inside the second comment fails.
+  essais::Messages m;
+  long_.resize(70000);
+  essais::Ecrit(d.File("cut.jpg"), long_);
+  EXPECT_FALSE(CGraphique::ChargeImageJPEG(d.File("cut.jpg")));
+  int w = 0, h = 0;
+  EXPECT_FALSE(talvik::TailleJPEG(d.File("cut.jpg"), &w, &h));
 }
 
 TEST(JpegTampons, PaddingRoundTripAndRowFlip) {
