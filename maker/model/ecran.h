@@ -104,8 +104,11 @@ class CEcran {
   // file's size, and ReductionSource says the factor. Other formats load at
   // full size (ReductionSource 1). Meant for renderings that shrink the
   // picture anyway (see ReductionPossible); the caches made from such a
-  // picture are reduced too.
-  int ChargeImageReduite(const std::string& chemin, int reduction);
+  // picture are reduced too. With `apercu` (a thumbnail) a reduction of 8
+  // takes the DC coefficients alone, read on two threads
+  // (talvik::DecodeJPEGHuitieme): the colour of pictures sampled at half
+  // resolution comes out a little softer.
+  int ChargeImageReduite(const std::string& chemin, int reduction, bool apercu = false);
 
   // Takes the thumbnail embedded in the JPEG file at `chemin` (see
   // talvik::DecodeVignetteExif) as the reduced picture, when there is one

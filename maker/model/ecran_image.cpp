@@ -3,6 +3,7 @@
 
 #include "attente.h"
 #include "codec/exif_vignette.h"
+#include "codec/jpeg_huitieme.h"
 #include "codec/jpeg_lecture.h"
 #include "ecran.h"
 #include "graphique.h"
@@ -47,11 +48,13 @@ int CEcran::ChargeImage(const std::string& chemin, int message) {
   return 1;
 }
 
-int CEcran::ChargeImageReduite(const std::string& chemin, int reduction) {
+int CEcran::ChargeImageReduite(const std::string& chemin, int reduction, bool apercu) {
   if (reduction <= 1 || talvik::FormatDuChemin(chemin) != talvik::FormatImage::JPEG)
     return ChargeImage(chemin);
   CCurseurAttente attente;
-  talvik::ImageJPEG lu = talvik::DecodeJPEG(chemin, reduction);
+  talvik::ImageJPEG lu;
+  if (apercu && reduction == 8) lu = talvik::DecodeJPEGHuitieme(chemin);
+  if (!lu.image) lu = talvik::DecodeJPEG(chemin, reduction);
   ReductionSource = 1;
   if (!lu.image) {
     ImageSource.Reset();

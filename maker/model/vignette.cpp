@@ -39,7 +39,7 @@ HBITMAP VignetteEcran(const CEcran& ecran, talvik::CGraphique& graphique, const 
                                    ReductionMaximale(*e, SIZE{largeur, hauteur}, echelle)))
       reduction = ReductionPossible(*e, SIZE{largeur, hauteur}, echelle);
   }
-  if (!e->ImageSource) e->ChargeImageReduite(e->CheminImage, reduction);
+  if (!e->ImageSource) e->ChargeImageReduite(e->CheminImage, reduction, true);
   SIZE taille{};
   HBITMAP rendu = e->CalculeImageFinale(graphique, 0, Etapes::Toutes(), &taille);
   e->SupprimeImages();
