@@ -14,8 +14,6 @@
 // The summary compares the fastest of the R runs of each side.
 #include <benchmark/benchmark.h>
 
-#include <fcntl.h>
-#include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -35,6 +33,7 @@
 #include "generation.h"
 #include "graphique.h"
 #include "photo_bench.h"
+#include "processus_bench.h"
 
 namespace {
 
@@ -194,21 +193,12 @@ bool Shell(const std::string& script) {
   return std::system(("bash -c \"" + script + "\" >/dev/null 2>&1").c_str()) == 0;
 }
 
-// Runs the program with its arguments as a user's shell does (fork and
-// exec, no shell in between), its output discarded; true when it exits 0.
+// Runs the program with its arguments as a user's shell does; true when
+// it exits 0.
 bool Lance(const std::vector<std::string>& arguments) {
-  std::vector<char*> argv;
-  for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
-  argv.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-  pid_t pid = -1;
-  const int erreur = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
+  const pid_t pid = lumaveil::bench::Demarre(arguments);
   int statut = 0;
-  return erreur == 0 && waitpid(pid, &statut, 0) == pid && WIFEXITED(statut) &&
+  return pid > 0 && waitpid(pid, &statut, 0) == pid && WIFEXITED(statut) &&
          WEXITSTATUS(statut) == 0;
 }
 

@@ -3,9 +3,7 @@
 // sleeps on its timer, so it should be near zero).
 #include <benchmark/benchmark.h>
 
-#include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -20,6 +18,7 @@
 
 #include "demo_pictures.h"
 #include "jpeg_encoder.h"
+#include "processus_bench.h"
 #include "xvfb.h"
 
 extern char** environ;
@@ -53,20 +52,10 @@ pid_t Spawn(const std::vector<std::string>& argv, const std::string& display = "
     if (std::strncmp(*e, "DISPLAY=", 8) != 0) env.emplace_back(*e);
   }
   if (!display.empty()) env.push_back("DISPLAY=" + display);
-  std::vector<char*> envp, args;
+  std::vector<char*> envp;
   for (auto& s : env) envp.push_back(s.data());
   envp.push_back(nullptr);
-  std::vector<std::string> copy = argv;
-  for (auto& s : copy) args.push_back(s.data());
-  args.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-  pid_t pid = -1;
-  if (posix_spawn(&pid, args[0], &actions, nullptr, args.data(), envp.data()) != 0) pid = -1;
-  posix_spawn_file_actions_destroy(&actions);
-  return pid;
+  return lumaveil::bench::Demarre(argv, envp.data());
 }
 
 // Exec to the first frame: the player stops after one blit (--draws 1).
