@@ -25,6 +25,50 @@ constexpr std::size_t kTailleMax = std::size_t(1) << 30;
 // Starts again the second thread may make before it gives up.
 constexpr std::size_t kReprisesMax = 4096;
 
+// A buffer each calling thread keeps from one picture to the next: a list
+// of photos is read one after the other, and fresh memory would be mapped,
+// faulted in and cleared by the system for every photo. Buffers above
+// kGarde bytes are not kept.
+template <class T>
+class Tampon {
+ public:
+  // Room for `n` elements, not initialised; null when there is no memory.
+  T* Taille(std::size_t n) {
+    if (n <= capacite_) return p_.get();
+    p_.reset();
+    capacite_ = 0;
+    p_.reset(new (std::nothrow) T[n]);
+    if (p_) capacite_ = n;
+    return p_.get();
+  }
+  // Drops a buffer too large to keep.
+  void Rend() {
+    if (capacite_ * sizeof(T) > kGarde) {
+      p_.reset();
+      capacite_ = 0;
+    }
+  }
+
+ private:
+  static constexpr std::size_t kGarde = 16u << 20;
+  std::unique_ptr<T[]> p_;
+  std::size_t capacite_ = 0;
+};
+
+struct Tampons {
+  Tampon<std::uint8_t> octets;
+  Tampon<std::int16_t> diffs, diffsSeconde;
+  Tampon<std::uint32_t> positions;
+  void Rend() {
+    octets.Rend();
+    diffs.Rend();
+    diffsSeconde.Rend();
+    positions.Rend();
+  }
+};
+
+thread_local Tampons t_tampons;
+
 // What the file's header says, as far as this decoder needs it.
 struct Entete {
   int largeur = 0, hauteur = 0;
@@ -181,8 +225,8 @@ class Decodeur {
 // their own, away from the first thread's variables: sharing a line
 // would make every publication stall the first thread.
 struct alignas(64) Seconde {
-  std::unique_ptr<std::uint32_t[]> positions;
-  std::unique_ptr<std::int16_t[]> diffs;
+  std::uint32_t* positions = nullptr;
+  std::int16_t* diffs = nullptr;
   std::size_t capacite = 0;
   alignas(64) std::atomic<std::size_t> publies{0};
   std::atomic<bool> arret{false};
@@ -196,7 +240,7 @@ struct alignas(64) Seconde {
       const std::uint64_t pos = l.Position();
       if (pos >= dec.FinBits()) break;
       positions[n] = std::uint32_t(pos);
-      if (!dec.MCU(l, diffs.get() + n * std::size_t(blocs))) {
+      if (!dec.MCU(l, diffs + n * std::size_t(blocs))) {
         // Not in step yet (or past the end): start again at the next byte.
         if (reprises.size() >= kReprisesMax) break;
         reprises.push_back(n);
@@ -250,8 +294,8 @@ bool LitDiffs(const Entete& e, const std::uint8_t* d, std::size_t octets,
   if (deux) {
     s.capacite = total + 16;
     s.reprises.reserve(kReprisesMax);
-    s.positions.reset(new (std::nothrow) std::uint32_t[s.capacite]);
-    s.diffs.reset(new (std::nothrow) std::int16_t[s.capacite * std::size_t(e.blocs)]);
+    s.positions = t_tampons.positions.Taille(s.capacite);
+    s.diffs = t_tampons.diffsSeconde.Taille(s.capacite * std::size_t(e.blocs));
     if (s.positions && s.diffs) {
       try {
         second = std::thread([&] { s.Lit(dec, e.blocs, milieu); });
@@ -294,7 +338,7 @@ bool LitDiffs(const Entete& e, const std::uint8_t* d, std::size_t octets,
   if (s.publies.load() < curseur + reste) return false;
   for (std::size_t r : s.reprises)
     if (r > curseur && r < curseur + reste) return false;
-  std::memcpy(diffs + m * std::size_t(e.blocs), s.diffs.get() + curseur * std::size_t(e.blocs),
+  std::memcpy(diffs + m * std::size_t(e.blocs), s.diffs + curseur * std::size_t(e.blocs),
               reste * std::size_t(e.blocs) * sizeof(std::int16_t));
   return true;
 }
@@ -416,16 +460,16 @@ ImageJPEG Decode(const std::string& chemin) {
   if (taille <= 0 || std::size_t(taille) > kTailleMax || std::fseek(f.get(), 0, SEEK_SET) != 0)
     return {};
   const std::size_t n = std::size_t(taille);
-  std::unique_ptr<std::uint8_t[]> octets(new (std::nothrow) std::uint8_t[n + kMarge]);
-  if (!octets || std::fread(octets.get(), 1, n, f.get()) != n) return {};
+  std::uint8_t* octets = t_tampons.octets.Taille(n + kMarge);
+  if (!octets || std::fread(octets, 1, n, f.get()) != n) return {};
   auto entete = std::make_unique<Entete>();
   {
     auto lecture = std::make_unique<LectureEntete>();
-    if (!LitEntete(*lecture, octets.get(), n, *entete)) return {};
+    if (!LitEntete(*lecture, octets, n, *entete)) return {};
   }
   const Entete& e = *entete;
   const std::size_t total = std::size_t(e.mcuX) * std::size_t(e.mcuY);
-  std::uint8_t* donnees = octets.get() + e.debutDonnees;
+  std::uint8_t* donnees = octets + e.debutDonnees;
   std::vector<std::uint32_t> reprises;
   std::size_t propres = 0;
   if (!Nettoie(donnees, n - e.debutDonnees, total, reprises, &propres)) return {};
@@ -436,11 +480,10 @@ ImageJPEG Decode(const std::string& chemin) {
   // Every block takes at least two bits: a header promising more blocks
   // than the data can hold belongs to a truncated file.
   if (total * std::size_t(e.blocs) > propres * 4) return {};
-  std::unique_ptr<std::int16_t[]> diffs(new (std::nothrow)
-                                            std::int16_t[total * std::size_t(e.blocs)]);
-  if (!diffs || !LitDiffs(e, donnees, propres, reprises, diffs.get())) return {};
+  std::int16_t* diffs = t_tampons.diffs.Taille(total * std::size_t(e.blocs));
+  if (!diffs || !LitDiffs(e, donnees, propres, reprises, diffs)) return {};
   ImageJPEG r;
-  r.image = Image(e, diffs.get());
+  r.image = Image(e, diffs);
   if (!r.image) return {};
   r.largeurFichier = e.largeur;
   r.hauteurFichier = e.hauteur;
@@ -453,11 +496,14 @@ ImageJPEG Decode(const std::string& chemin) {
 ImageJPEG DecodeJPEGHuitieme(const std::string& chemin) {
   // Out of memory in a vector is no reason to fail otherwise than with a
   // null picture.
+  ImageJPEG r;
   try {
-    return Decode(chemin);
+    r = Decode(chemin);
   } catch (...) {
-    return {};
+    r = {};
   }
+  t_tampons.Rend();
+  return r;
 }
 
 }  // namespace talvik
