@@ -108,11 +108,16 @@ bool LitEntete(LectureEntete& l, const std::uint8_t* d, std::size_t n, Entete& e
     e.hauteur = int(c.image_height);
     e.composantes = c.num_components;
     e.intervalle = c.restart_interval;
-    e.debutDonnees = std::size_t(c.src->next_input_byte - d);
+    // When the bytes end within the header, libjpeg's memory source goes
+    // on with a made-up end marker of its own: the data must start within
+    // the bytes given, the rest of them still unread.
+    const JOCTET* suivant = c.src->next_input_byte;
+    ok = suivant >= d && suivant <= d + n && c.src->bytes_in_buffer == std::size_t(d + n - suivant);
+    e.debutDonnees = ok ? std::size_t(suivant - d) : 0;
     if (e.composantes == 3) {
       e.h = c.comp_info[0].h_samp_factor;
       e.v = c.comp_info[0].v_samp_factor;
-      ok = e.h >= 1 && e.h <= 2 && e.v >= 1 && e.v <= 2;
+      ok = ok && e.h >= 1 && e.h <= 2 && e.v >= 1 && e.v <= 2;
       for (int i = 1; i < 3; ++i)
         ok = ok && c.comp_info[i].h_samp_factor == 1 && c.comp_info[i].v_samp_factor == 1;
     }
@@ -468,6 +473,7 @@ ImageJPEG Decode(const std::string& chemin) {
     if (!LitEntete(*lecture, octets, n, *entete)) return {};
   }
   const Entete& e = *entete;
+  if (e.debutDonnees > n) return {};
   const std::size_t total = std::size_t(e.mcuX) * std::size_t(e.mcuY);
   std::uint8_t* donnees = octets + e.debutDonnees;
   std::vector<std::uint32_t> reprises;

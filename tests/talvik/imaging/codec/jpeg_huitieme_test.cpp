@@ -176,6 +176,21 @@ TEST_F(Huitieme, LeavesToLibjpegWhatItDoesNotHandle) {
         .write(octets.data(), std::streamsize(double(octets.size()) * part));
     EXPECT_FALSE(DecodeJPEGHuitieme(coupe).image) << part;
   }
+  // Cut within the scan header, or right after it: libjpeg's reading of
+  // the header then goes on with an end marker of its own, which is no
+  // data to read.
+  std::size_t sos = 2;
+  while (sos + 4 < octets.size() &&
+         !(std::uint8_t(octets[sos]) == 0xFF && std::uint8_t(octets[sos + 1]) == 0xDA))
+    ++sos;
+  ASSERT_LT(sos + 4, octets.size());
+  const std::size_t finEntete =
+      sos + 2 + (std::size_t(std::uint8_t(octets[sos + 2])) << 8 | std::uint8_t(octets[sos + 3]));
+  for (std::size_t fin : {sos + 6, finEntete - 1, finEntete, finEntete + 2}) {
+    const std::string coupe = dossier_.File("entete.jpg");
+    std::ofstream(coupe, std::ios::binary).write(octets.data(), std::streamsize(fin));
+    EXPECT_FALSE(DecodeJPEGHuitieme(coupe).image) << fin;
+  }
 }
 
 }  // namespace
