@@ -19,8 +19,13 @@ namespace {
 // Readable bytes kept after the data: an MCU read from its last valid
 // start reads at most this far (6 blocks of 64 codes of 31 bits).
 constexpr std::size_t kMarge = 2048;
-// Below this much entropy-coded data one thread does it all.
+// Below this much entropy-coded data one thread does it all (fuzzing
+// sends its small inputs to both threads as well).
+#ifdef LUMAVEIL_FUZZ
+constexpr std::size_t kSeuilDeuxFils = 64;
+#else
 constexpr std::size_t kSeuilDeuxFils = 256 * 1024;
+#endif
 constexpr std::size_t kTailleMax = std::size_t(1) << 30;
 // Starts again the second thread may make before it gives up.
 constexpr std::size_t kReprisesMax = 4096;
