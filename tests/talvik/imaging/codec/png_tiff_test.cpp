@@ -149,13 +149,11 @@ TEST(Tiff, PaletteAndCompressedStripsLoad) {
 
 namespace {
 
-// An 8-bit grey or RGB TIFF of w x h whose sample (x, y, channel) is
-// x * 7 + y * 13 + channel * 50, written in strips of `bande` rows or in
-// 16 x 16 tiles (bande 0), with the given row orientation.
-void EcritTiffGeneral(const std::string& chemin, std::uint32_t w, std::uint32_t h, int canaux,
-                      std::uint32_t bande, int orientation) {
+// A new 8-bit grey or RGB deflate TIFF of w x h, its fields set; null
+// when it cannot be made.
+TIFF* OuvreTiff(const std::string& chemin, std::uint32_t w, std::uint32_t h, int canaux) {
   TIFF* t = TIFFOpen(chemin.c_str(), "w");
-  ASSERT_TRUE(t);
+  if (!t) return nullptr;
   TIFFSetField(t, TIFFTAG_IMAGEWIDTH, w);
   TIFFSetField(t, TIFFTAG_IMAGELENGTH, h);
   TIFFSetField(t, TIFFTAG_BITSPERSAMPLE, 8);
@@ -163,6 +161,16 @@ void EcritTiffGeneral(const std::string& chemin, std::uint32_t w, std::uint32_t 
   TIFFSetField(t, TIFFTAG_PHOTOMETRIC, canaux == 1 ? PHOTOMETRIC_MINISBLACK : PHOTOMETRIC_RGB);
   TIFFSetField(t, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
   TIFFSetField(t, TIFFTAG_COMPRESSION, COMPRESSION_ADOBE_DEFLATE);
+  return t;
+}
+
+// An 8-bit grey or RGB TIFF of w x h whose sample (x, y, channel) is
+// x * 7 + y * 13 + channel * 50, written in strips of `bande` rows or in
+// 16 x 16 tiles (bande 0), with the given row orientation.
+void EcritTiffGeneral(const std::string& chemin, std::uint32_t w, std::uint32_t h, int canaux,
+                      std::uint32_t bande, int orientation) {
+  TIFF* t = OuvreTiff(chemin, w, h, canaux);
+  ASSERT_TRUE(t);
   TIFFSetField(t, TIFFTAG_ORIENTATION, orientation);
   auto echantillon = [](std::uint32_t x, std::uint32_t y, int c) {
     return std::uint8_t(x * 7 + y * 13 + std::uint32_t(c) * 50);
@@ -199,15 +207,8 @@ talvik::COLORREF Attendu(std::uint32_t x, std::uint32_t ligneFichier, int canaux
 
 // A TIFF declaring w x h 8-bit samples in one deflate strip of a few bytes.
 void EcritTiffSansDonnees(const std::string& chemin, std::uint32_t w, std::uint32_t h, int canaux) {
-  TIFF* t = TIFFOpen(chemin.c_str(), "w");
+  TIFF* t = OuvreTiff(chemin, w, h, canaux);
   ASSERT_TRUE(t);
-  TIFFSetField(t, TIFFTAG_IMAGEWIDTH, w);
-  TIFFSetField(t, TIFFTAG_IMAGELENGTH, h);
-  TIFFSetField(t, TIFFTAG_BITSPERSAMPLE, 8);
-  TIFFSetField(t, TIFFTAG_SAMPLESPERPIXEL, canaux);
-  TIFFSetField(t, TIFFTAG_PHOTOMETRIC, canaux == 1 ? PHOTOMETRIC_MINISBLACK : PHOTOMETRIC_RGB);
-  TIFFSetField(t, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
-  TIFFSetField(t, TIFFTAG_COMPRESSION, COMPRESSION_ADOBE_DEFLATE);
   TIFFSetField(t, TIFFTAG_ROWSPERSTRIP, h);
   std::uint8_t octets[8] = {0x78, 0x9C, 0x63, 0x60, 0x00, 0x00, 0x00, 0x00};
   ASSERT_EQ(TIFFWriteRawStrip(t, 0, octets, sizeof octets), tmsize_t(sizeof octets));
