@@ -5,6 +5,10 @@
 #include <cstdint>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "raster/parallel.h"
 #include "raster/raster.h"
 
@@ -129,6 +133,46 @@ void FiltreLigne(const std::uint32_t* s, const int* debut, const std::uint16_t* 
   }
 }
 
+#if defined(__SSE2__)
+// The same with SSE2 (every x86-64 has it), two taps at a time: the bytes
+// of two source pixels interleaved into 16-bit lanes (b0 b1 g0 g1 r0 r1 x0
+// x1) and one multiply-add by the two weights gives each channel's share
+// of both in 32 bits. The sums are those of FiltreLigne, bit for bit.
+template <int K>
+void FiltreLigneSSE2(const std::uint32_t* s, const int* debut, const std::uint16_t* poids, int n,
+                     std::uint16_t* out) {
+  const __m128i zero = _mm_setzero_si128();
+  const __m128i arrondi = _mm_set1_epi32(32);
+  for (int i = 0; i < n; ++i) {
+    const std::uint32_t* px = s + debut[i];
+    const std::uint16_t* w = poids + std::size_t(i) * K;
+    __m128i somme = arrondi;
+    for (int t = 0; t < K; t += 2) {
+      const std::uint32_t p0 = px[t], p1 = t + 1 < K ? px[t + 1] : 0u;
+      const std::uint32_t w0 = w[t], w1 = t + 1 < K ? w[t + 1] : 0u;
+      __m128i a = _mm_unpacklo_epi8(_mm_cvtsi32_si128(int(p0)), _mm_cvtsi32_si128(int(p1)));
+      a = _mm_unpacklo_epi8(a, zero);
+      somme = _mm_add_epi32(somme, _mm_madd_epi16(a, _mm_set1_epi32(int(w0 | w1 << 16))));
+    }
+    somme = _mm_srli_epi32(somme, 6);
+    out[3 * i] = std::uint16_t(_mm_extract_epi16(somme, 4));
+    out[3 * i + 1] = std::uint16_t(_mm_extract_epi16(somme, 2));
+    out[3 * i + 2] = std::uint16_t(_mm_extract_epi16(somme, 0));
+  }
+}
+#endif
+
+// The horizontal filter of K taps this machine runs fastest.
+template <int K>
+void FiltreRapide(const std::uint32_t* s, const int* debut, const std::uint16_t* poids, int n,
+                  std::uint16_t* out) {
+#if defined(__SSE2__)
+  FiltreLigneSSE2<K>(s, debut, poids, n, out);
+#else
+  FiltreLigne<K>(s, debut, poids, n, out);
+#endif
+}
+
 void FiltreLigneVariable(const std::uint32_t* s, const int* debut, const std::uint16_t* poids,
                          int k, int n, std::uint16_t* out) {
   for (int i = 0; i < n; ++i) {
@@ -207,11 +251,11 @@ void StretchMoyenne(Bitmap& dst, int dx, int dy, int dw, int dh, const Bitmap& s
       const std::uint16_t* poids = fh.poids.data() + std::size_t(i0) * std::size_t(fh.nombre);
       switch (fh.nombre) {
         case 1: FiltreLigne<1>(s, debuts, poids, largeur, out); break;
-        case 2: FiltreLigne<2>(s, debuts, poids, largeur, out); break;
-        case 3: FiltreLigne<3>(s, debuts, poids, largeur, out); break;
-        case 4: FiltreLigne<4>(s, debuts, poids, largeur, out); break;
-        case 5: FiltreLigne<5>(s, debuts, poids, largeur, out); break;
-        case 6: FiltreLigne<6>(s, debuts, poids, largeur, out); break;
+        case 2: FiltreRapide<2>(s, debuts, poids, largeur, out); break;
+        case 3: FiltreRapide<3>(s, debuts, poids, largeur, out); break;
+        case 4: FiltreRapide<4>(s, debuts, poids, largeur, out); break;
+        case 5: FiltreRapide<5>(s, debuts, poids, largeur, out); break;
+        case 6: FiltreRapide<6>(s, debuts, poids, largeur, out); break;
         default: FiltreLigneVariable(s, debuts, poids, fh.nombre, largeur, out); break;
       }
       return lignes[std::size_t(k)].data();
