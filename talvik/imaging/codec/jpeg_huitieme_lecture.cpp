@@ -70,7 +70,9 @@ class Decodeur {
 // MCUs starts; the first thread reads from the start until it reaches an
 // MCU start the second thread also noted, and stops there: from that MCU
 // on, the second thread's reading is the true one (the DC differences do
-// not depend on where reading started).
+// not depend on where reading started). Past the middle the first thread
+// never gets ahead of the second: it waits for it, for a second thread
+// behind it could never meet it again.
 // The fields the second thread writes as it reads sit on a cache line of
 // their own, away from the first thread's variables: sharing a line
 // would make every publication stall the first thread.
@@ -80,6 +82,7 @@ struct alignas(64) Seconde {
   std::size_t capacite = 0;
   alignas(64) std::atomic<std::size_t> publies{0};
   std::atomic<bool> arret{false};
+  std::atomic<bool> fini{false};  // publies is final
   std::vector<std::size_t> reprises;  // MCU counts at which it started again
   alignas(64) char fin = 0;
 
@@ -101,6 +104,7 @@ struct alignas(64) Seconde {
       if ((++n & 31) == 0) publies.store(n, std::memory_order_release);
     }
     publies.store(n, std::memory_order_release);
+    fini.store(true, std::memory_order_release);
   }
 };
 
@@ -166,12 +170,21 @@ bool LitDiffs(const Entete& e, const std::uint8_t* d, std::size_t octets,
       break;
     }
     if (second.joinable() && pos >= debutSecond) {
-      const std::size_t publies = s.publies.load(std::memory_order_acquire);
-      while (curseur < publies && s.positions[curseur] < pos) ++curseur;
-      if (curseur < publies && s.positions[curseur] == pos) {
-        accord = true;
-        break;
+      bool decide = false;
+      while (!decide) {
+        const bool fini = s.fini.load(std::memory_order_acquire);
+        const std::size_t publies = s.publies.load(std::memory_order_acquire);
+        while (curseur < publies && s.positions[curseur] < pos) ++curseur;
+        if (curseur < publies) {
+          accord = s.positions[curseur] == pos;
+          decide = true;
+        } else if (fini) {
+          decide = true;  // it stopped before this point: read on alone
+        } else {
+          std::this_thread::yield();
+        }
       }
+      if (accord) break;
     }
     if (!dec.MCU(l, diffs + m * std::size_t(e.blocs))) {
       ok = false;
