@@ -113,43 +113,26 @@ PrisesFixes Fixe(const Prises& p, int limite) {
 }
 
 // One source row filtered horizontally: for each of the n destination
-// columns, three 8.8 fixed-point channels (red, green, blue).
-template <int K>
-void FiltreLigne(const std::uint32_t* s, const int* debut, const std::uint16_t* poids, int n,
-                 std::uint16_t* out) {
-  for (int i = 0; i < n; ++i) {
-    const std::uint32_t* px = s + debut[i];
-    const std::uint16_t* w = poids + std::size_t(i) * K;
-    std::uint32_t r = 0, g = 0, b = 0;
-    for (int t = 0; t < K; ++t) {
-      const std::uint32_t p = px[t];
-      r += w[t] * ((p >> 16) & 0xFF);
-      g += w[t] * ((p >> 8) & 0xFF);
-      b += w[t] * (p & 0xFF);
-    }
-    out[3 * i] = std::uint16_t((r + 32) >> 6);
-    out[3 * i + 1] = std::uint16_t((g + 32) >> 6);
-    out[3 * i + 2] = std::uint16_t((b + 32) >> 6);
-  }
-}
-
+// columns, three 8.8 fixed-point channels (red, green, blue), from k taps.
+// Inlined where k is a constant, so that each tap count gets its own
+// unrolled loop.
+[[gnu::always_inline]] inline void FiltreLigne(const std::uint32_t* s, const int* debut,
+                                               const std::uint16_t* poids, int k, int n,
+                                               std::uint16_t* out) {
 #if defined(__SSE2__)
-// The same with SSE2 (every x86-64 has it), two taps at a time: the bytes
-// of two source pixels interleaved into 16-bit lanes (b0 b1 g0 g1 r0 r1 x0
-// x1) and one multiply-add by the two weights gives each channel's share
-// of both in 32 bits. The sums are those of FiltreLigne, bit for bit.
-template <int K>
-void FiltreLigneSSE2(const std::uint32_t* s, const int* debut, const std::uint16_t* poids, int n,
-                     std::uint16_t* out) {
+  // SSE2 (every x86-64 has it), two taps at a time: the bytes of two
+  // source pixels interleaved into 16-bit lanes (b0 b1 g0 g1 r0 r1 x0 x1)
+  // and one multiply-add by the two weights gives each channel's share of
+  // both in 32 bits, the same sums as the plain loop below.
   const __m128i zero = _mm_setzero_si128();
   const __m128i arrondi = _mm_set1_epi32(32);
   for (int i = 0; i < n; ++i) {
     const std::uint32_t* px = s + debut[i];
-    const std::uint16_t* w = poids + std::size_t(i) * K;
+    const std::uint16_t* w = poids + std::size_t(i) * std::size_t(k);
     __m128i somme = arrondi;
-    for (int t = 0; t < K; t += 2) {
-      const std::uint32_t p0 = px[t], p1 = t + 1 < K ? px[t + 1] : 0u;
-      const std::uint32_t w0 = w[t], w1 = t + 1 < K ? w[t + 1] : 0u;
+    for (int t = 0; t < k; t += 2) {
+      const std::uint32_t p0 = px[t], p1 = t + 1 < k ? px[t + 1] : 0u;
+      const std::uint32_t w0 = w[t], w1 = t + 1 < k ? w[t + 1] : 0u;
       __m128i a = _mm_unpacklo_epi8(_mm_cvtsi32_si128(int(p0)), _mm_cvtsi32_si128(int(p1)));
       a = _mm_unpacklo_epi8(a, zero);
       somme = _mm_add_epi32(somme, _mm_madd_epi16(a, _mm_set1_epi32(int(w0 | w1 << 16))));
@@ -159,22 +142,7 @@ void FiltreLigneSSE2(const std::uint32_t* s, const int* debut, const std::uint16
     out[3 * i + 1] = std::uint16_t(_mm_extract_epi16(somme, 2));
     out[3 * i + 2] = std::uint16_t(_mm_extract_epi16(somme, 0));
   }
-}
-#endif
-
-// The horizontal filter of K taps this machine runs fastest.
-template <int K>
-void FiltreRapide(const std::uint32_t* s, const int* debut, const std::uint16_t* poids, int n,
-                  std::uint16_t* out) {
-#if defined(__SSE2__)
-  FiltreLigneSSE2<K>(s, debut, poids, n, out);
 #else
-  FiltreLigne<K>(s, debut, poids, n, out);
-#endif
-}
-
-void FiltreLigneVariable(const std::uint32_t* s, const int* debut, const std::uint16_t* poids,
-                         int k, int n, std::uint16_t* out) {
   for (int i = 0; i < n; ++i) {
     const std::uint32_t* px = s + debut[i];
     const std::uint16_t* w = poids + std::size_t(i) * std::size_t(k);
@@ -189,6 +157,13 @@ void FiltreLigneVariable(const std::uint32_t* s, const int* debut, const std::ui
     out[3 * i + 1] = std::uint16_t((g + 32) >> 6);
     out[3 * i + 2] = std::uint16_t((b + 32) >> 6);
   }
+#endif
+}
+
+// The same for any number of taps, not inlined.
+void FiltreLigneVariable(const std::uint32_t* s, const int* debut, const std::uint16_t* poids,
+                         int k, int n, std::uint16_t* out) {
+  FiltreLigne(s, debut, poids, k, n, out);
 }
 
 // acc[c] += poids * ligne[c]: one filtered row's share in a destination row.
@@ -250,12 +225,12 @@ void StretchMoyenne(Bitmap& dst, int dx, int dy, int dw, int dh, const Bitmap& s
       const int* debuts = fh.debut.data() + i0;
       const std::uint16_t* poids = fh.poids.data() + std::size_t(i0) * std::size_t(fh.nombre);
       switch (fh.nombre) {
-        case 1: FiltreLigne<1>(s, debuts, poids, largeur, out); break;
-        case 2: FiltreRapide<2>(s, debuts, poids, largeur, out); break;
-        case 3: FiltreRapide<3>(s, debuts, poids, largeur, out); break;
-        case 4: FiltreRapide<4>(s, debuts, poids, largeur, out); break;
-        case 5: FiltreRapide<5>(s, debuts, poids, largeur, out); break;
-        case 6: FiltreRapide<6>(s, debuts, poids, largeur, out); break;
+        case 1: FiltreLigne(s, debuts, poids, 1, largeur, out); break;
+        case 2: FiltreLigne(s, debuts, poids, 2, largeur, out); break;
+        case 3: FiltreLigne(s, debuts, poids, 3, largeur, out); break;
+        case 4: FiltreLigne(s, debuts, poids, 4, largeur, out); break;
+        case 5: FiltreLigne(s, debuts, poids, 5, largeur, out); break;
+        case 6: FiltreLigne(s, debuts, poids, 6, largeur, out); break;
         default: FiltreLigneVariable(s, debuts, poids, fh.nombre, largeur, out); break;
       }
       return lignes[std::size_t(k)].data();
