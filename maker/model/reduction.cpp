@@ -11,10 +11,8 @@
 namespace lumaveil {
 
 namespace {
-constexpr talvik::LONG kTailleMaxRedimension = 2000;  // as the resize stage
-}
 
-namespace {
+constexpr talvik::LONG kTailleMaxRedimension = 2000;  // as the resize stage
 
 // The size of the picture on the screen (after rotation, crop and resize)
 // when the file's picture is `tailleFichier`, and the size before the
