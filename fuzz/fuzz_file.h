@@ -27,7 +27,7 @@ inline bool WriteInput(const std::string& path, const std::uint8_t* data, std::s
 }
 
 // True when the input, taken as a BMP file, declares a picture of more
-// than 2^24 pixels. Such sizes are legal (up to 2^28), and a few hundred
+// than 2^24 pixels. Such sizes are legal (up to 2^27), and a few hundred
 // bytes may declare one: filling it is only a long memory write that says
 // nothing about the parsing, so the BMP targets pass over them to keep
 // their executions for the parser.

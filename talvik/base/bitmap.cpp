@@ -113,6 +113,21 @@ void Bitmap::LiberePixels::operator()(std::uint32_t* p) const {
 
 const char* Bitmap::LastCreateError() { return g_last_create_error; }
 
+void Bitmap::SetLastCreateError(const char* why) { g_last_create_error = why ? why : ""; }
+
+bool Bitmap::FitsBudget(std::int64_t width, std::int64_t height) {
+  if (width <= 0 || height <= 0) {
+    g_last_create_error = "Invalid picture size";
+    return false;
+  }
+  // Compared without multiplying: both sizes may be near 2^32.
+  if (width > kMaxPixels || height > kMaxPixels / width) {
+    g_last_create_error = "Picture too large (more than 134217728 pixels)";
+    return false;
+  }
+  return true;
+}
+
 Bitmap Bitmap::Create(int width, int height) { return Allocate(width, height, true); }
 
 Bitmap Bitmap::CreateUninitialized(int width, int height) {
@@ -121,14 +136,7 @@ Bitmap Bitmap::CreateUninitialized(int width, int height) {
 
 Bitmap Bitmap::Allocate(int width, int height, bool zero) {
   g_last_create_error = "";
-  if (width <= 0 || height <= 0) {
-    g_last_create_error = "Invalid picture size";
-    return {};
-  }
-  if (std::int64_t(width) * std::int64_t(height) > kMaxPixels) {
-    g_last_create_error = "Picture too large (more than 268435456 pixels)";
-    return {};
-  }
+  if (!FitsBudget(width, height)) return {};
   Bitmap b;
   auto data = std::make_shared<Data>();
   data->width = width;

@@ -21,8 +21,10 @@
 
 namespace talvik {
 
-// Largest picture the library accepts, in pixels (2^28).
-inline constexpr std::int64_t kMaxPixels = std::int64_t(1) << 28;
+// Largest picture the library accepts, in pixels (2^27, e.g. 16384 x 8192:
+// 512 MiB of pixels). Every reader checks a file's declared size against it
+// before it allocates anything for that file.
+inline constexpr std::int64_t kMaxPixels = std::int64_t(1) << 27;
 
 // Pixel value <-> COLORREF.
 constexpr std::uint32_t PixelFromColor(COLORREF c) {
@@ -82,8 +84,15 @@ class Bitmap {
   long UseCount() const { return data_.use_count(); }
   void Reset() { data_.reset(); }
 
-  // Why the last Create() on this thread returned null ("" when it did not).
+  // Why the last Create() on this thread returned null ("" when it did not),
+  // or why a reader last refused a file (SetLastCreateError).
   static const char* LastCreateError();
+  // Records why a picture is refused; `why` must be a string literal.
+  static void SetLastCreateError(const char* why);
+  // Whether a width x height picture fits kMaxPixels (and both sizes are
+  // positive); when not, records why, as Create would. For readers, before
+  // they allocate anything for the size a file declares.
+  static bool FitsBudget(std::int64_t width, std::int64_t height);
 
  private:
   static Bitmap Allocate(int width, int height, bool zero);

@@ -17,11 +17,10 @@ struct Entree {
   COLORREF couleur = 0;
 };
 
-// On failure the library has shown "Unable to load file"; a picture refused
-// for its size also says so.
+// On failure the library has shown "Unable to load file" and, for a picture
+// refused for its size or its missing data, a line saying why.
 bool Charge(const std::string& chemin, Entree& e) {
   e.image = CGraphique::ChargeImage(chemin, 1, &e.transparence, &e.couleur);
-  if (!e.image && *Bitmap::LastCreateError()) Echec(chemin + ": " + Bitmap::LastCreateError());
   return bool(e.image);
 }
 

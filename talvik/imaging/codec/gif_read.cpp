@@ -1,10 +1,9 @@
 // CGif reading: the block walk, the LZW decoder and the pixel layout.
 #include <algorithm>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 #include "codec/gif.h"
+#include "picture/fichier.h"
 
 namespace talvik {
 
@@ -51,11 +50,9 @@ int CGif::Load(const char* path) {
   global_count_ = 0;
   ResetImageState();
   if (!path) return 0;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return 0;
-  std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                  std::istreambuf_iterator<char>());
-  if (in.bad()) return 0;
+  // Regular files only: a device or a pipe could be read for ever.
+  std::vector<std::uint8_t> bytes;
+  if (!fichier::LitTout(path, bytes)) return 0;
   return LoadMemory(bytes.data(), bytes.size());
 }
 
@@ -158,6 +155,10 @@ HBITMAP CGif::TakeIt() {
   const int height = d[6] | (d[7] << 8);
   const int flags = d[8];
   pos_ += 9;
+  if (width > 0 && height > 0 && !Bitmap::FitsBudget(width, height)) {
+    pos_ = data_.size();
+    return {};
+  }
 
   image_flags_ = flags;
   image_transparent_ = gce_transparent_;
@@ -205,6 +206,7 @@ HBITMAP CGif::TakeIt() {
   const std::int64_t codes = std::int64_t(data_.size() - pos_) * 8 / (min_size + 1);
   const std::int64_t pixels = std::int64_t(width) * height;
   if (pixels > (std::int64_t(1) << 24) && pixels > codes * 4096) {
+    Bitmap::SetLastCreateError("The file's data ends before the picture does");
     SkipSubBlocks();
     return {};
   }

@@ -15,7 +15,7 @@ Erreurs& Gestionnaire(j_common_ptr cinfo) { return *reinterpret_cast<Erreurs*>(c
   if (e.montreMessages) {
     char texte[JMSG_LENGTH_MAX];
     cinfo->err->format_message(cinfo, texte);
-    AfficheMessage(texte, "JPEG Fatal Error", IconeMessage::Erreur);
+    AfficheMessage(e.raison ? e.raison : texte, "JPEG Fatal Error", IconeMessage::Erreur);
   }
   std::longjmp(e.retour, 1);
 }
@@ -60,6 +60,7 @@ jpeg_error_mgr* Installe(Erreurs& e, bool montreMessages) {
   jpeg_std_error(&e.pub);
   e.montreMessages = montreMessages;
   e.finPrematuree = false;
+  e.raison = nullptr;
   e.emetOrigine = e.pub.emit_message;
   e.pub.error_exit = SortieFatale;
   e.pub.output_message = AfficheTexte;

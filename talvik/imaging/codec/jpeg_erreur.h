@@ -15,6 +15,10 @@ struct Erreurs {
   bool montreMessages = true;  // show the fatal error and the first warning
   bool finPrematuree = false;  // the data ended before the image did
   void (*emetOrigine)(j_common_ptr, int) = nullptr;
+  // Why the decoding was stopped by a limit of ours (shown instead of
+  // libjpeg's text); null when libjpeg stopped it.
+  const char* raison = nullptr;
+  jpeg_progress_mgr progression{};  // the scan limit's monitor (jpeg_limites.h)
 };
 
 // Installs the manager on a compressor or decompressor (before its create

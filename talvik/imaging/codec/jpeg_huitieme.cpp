@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "codec/jpeg_erreur.h"
+#include "codec/jpeg_limites.h"
 #include "codec/jpeg_huitieme_parties.h"
 #include "picture/fichier.h"
 
@@ -54,6 +55,9 @@ bool LitEntete(LectureEntete& l, const std::uint8_t* d, std::size_t n, Entete& e
             !c.arith_code && c.data_precision == 8 && c.comps_in_scan == c.num_components &&
             ((c.num_components == 1 && c.jpeg_color_space == JCS_GRAYSCALE) ||
              (c.num_components == 3 && c.jpeg_color_space == JCS_YCbCr));
+  // The same budget as the full reader, and the same floor of one bit of
+  // data per block.
+  ok = ok && jpeg::Borne(c, l.erreurs, n);
   if (ok) {
     e.largeur = int(c.image_width);
     e.hauteur = int(c.image_height);

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "codec/jpeg_erreur.h"
+#include "codec/jpeg_limites.h"
 #include "codec/jpeg_source.h"
 #include "picture/fichier.h"
 
@@ -47,7 +48,8 @@ bool Decode(Decodage& d, const Source& source, int reduction, bool messages) {
   else
     jpeg_mem_src(&c, source.donnees, static_cast<unsigned long>(source.taille));
   jpeg_read_header(&c, TRUE);
-  if (!ConvertibleEnBGRX(c)) {
+  if (!ConvertibleEnBGRX(c) ||
+      !jpeg::Borne(c, d.erreurs, source.fichier ? fichier::Taille(source.fichier) : source.taille)) {
     jpeg_destroy_decompress(&c);
     return false;
   }
@@ -61,11 +63,6 @@ bool Decode(Decodage& d, const Source& source, int reduction, bool messages) {
   c.out_color_space = JCS_EXT_BGRX;
   jpeg_calc_output_dimensions(&c);
   const std::int64_t w = c.output_width, h = c.output_height;
-  if (w * h > kMaxPixels) {
-    Bitmap::Create(int(w), int(h));  // records why
-    jpeg_destroy_decompress(&c);
-    return false;
-  }
   d.resultat.image = Bitmap::CreateUninitialized(int(w), int(h));
   if (!d.resultat.image) {
     jpeg_destroy_decompress(&c);

@@ -5,6 +5,7 @@
 // picture's rows (blue, green, red, unused), which libpng's bgr and filler
 // transformations produce and consume without changing any value.
 #include <png.h>
+#include <sys/stat.h>
 
 #include <atomic>
 #include <csetjmp>
@@ -38,6 +39,23 @@ struct Ecriture {
   }
 };
 
+// Whether the bytes left in the file could hold the rows of a w x h
+// picture: zlib gives at most about 1032 bytes for one, and each row is its
+// filter byte and its samples. A few hundred bytes declaring a tall or wide
+// picture fail here, before its rows are made.
+bool DonneesSuffisantes(const Lecture& l, std::FILE* f, png_uint_32 w, png_uint_32 h,
+                        int profondeur) {
+  struct stat st {};
+  if (fstat(fileno(f), &st) != 0 || !S_ISREG(st.st_mode)) return true;
+  const long ici = std::ftell(f);
+  if (ici < 0 || st.st_size < ici) return false;
+  const std::uint64_t restant = std::uint64_t(st.st_size - ici);
+  const int canaux = png_get_channels(l.png, l.info);
+  const std::uint64_t bitsLigne = std::uint64_t(w) * std::uint64_t(canaux) * std::uint64_t(profondeur);
+  const std::uint64_t brut = std::uint64_t(h) * (1 + (bitsLigne + 7) / 8);
+  return brut / 1100 <= restant;
+}
+
 // Decodes into image (created here); false on any libpng error.
 bool Decode(Lecture& l, std::FILE* f, Bitmap& image, std::vector<png_bytep>& lignes) {
   if (setjmp(png_jmpbuf(l.png))) return false;
@@ -48,8 +66,9 @@ bool Decode(Lecture& l, std::FILE* f, Bitmap& image, std::vector<png_bytep>& lig
   png_uint_32 w = 0, h = 0;
   int profondeur = 0, type = 0;
   png_get_IHDR(l.png, l.info, &w, &h, &profondeur, &type, nullptr, nullptr, nullptr);
-  if (std::uint64_t(w) * h > std::uint64_t(kMaxPixels)) {
-    Bitmap::Create(int(w), int(h));  // records why the picture is refused
+  if (!Bitmap::FitsBudget(w, h)) return false;
+  if (!DonneesSuffisantes(l, f, w, h, profondeur)) {
+    Bitmap::SetLastCreateError("The file's data ends before the picture does");
     return false;
   }
 

@@ -7,6 +7,7 @@
 // libtiff's messages are kept quiet: a damaged file simply gives null.
 #include <sys/stat.h>
 #include <tiffio.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdarg>
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "graphique.h"
+#include "picture/fichier.h"
 
 namespace talvik {
 
@@ -33,8 +35,19 @@ Tiff Ouvre(const std::string& chemin, const char* mode) {
   if (!options) return nullptr;
   TIFFOpenOptionsSetErrorHandlerExtR(options, Silence, nullptr);
   TIFFOpenOptionsSetWarningHandlerExtR(options, Silence, nullptr);
-  TIFFOpenOptionsSetMaxSingleMemAlloc(options, tmsize_t(1) << 31);
-  Tiff t(TIFFOpenExt(chemin.c_str(), mode, options));
+  // No buffer of libtiff's own may be larger than a picture of the budget.
+  TIFFOpenOptionsSetMaxSingleMemAlloc(options, tmsize_t(kMaxPixels) * 4);
+  Tiff t;
+  if (mode[0] == 'r') {
+    // Regular files only, as every reader; TIFFClose closes the descriptor.
+    const int fd = fichier::OuvreFichierOrdinaire(chemin);
+    if (fd >= 0) {
+      t.reset(TIFFFdOpenExt(fd, chemin.c_str(), mode, options));
+      if (!t) ::close(fd);
+    }
+  } else {
+    t.reset(TIFFOpenExt(chemin.c_str(), mode, options));
+  }
   TIFFOpenOptionsFree(options);
   return t;
 }
@@ -54,17 +67,27 @@ std::uint64_t RapportMaximal(std::uint16_t compression) {
   }
 }
 
+// Fax codings spend at least one bit on every row (a blank row coded
+// against a blank one is a single vertical-mode code).
+bool CodageFax(std::uint16_t compression) {
+  return compression == COMPRESSION_CCITTRLE || compression == COMPRESSION_CCITTRLEW ||
+         compression == COMPRESSION_CCITTFAX3 || compression == COMPRESSION_CCITTFAX4;
+}
+
 // False when a picture of more than 2^24 pixels cannot be filled by the
 // strip or tile data the file holds: what its strips decode to exceeds
-// what their bytes inside the file could give. Such a file (a few hundred
-// bytes may declare 2^28 pixels) fails now, before libtiff and this reader
-// make buffers of the declared size for it.
+// what their bytes inside the file could give, or a fax-coded picture has
+// more rows than its data has bits. Byte counts are taken only as far as
+// the file goes. Such a file (a few hundred bytes may declare 2^27 pixels)
+// fails now, before libtiff and this reader make buffers of the declared
+// size for it.
 bool DonneesSuffisantes(TIFF* t, std::uint32_t w, std::uint32_t h) {
   if (std::uint64_t(w) * h <= (std::uint64_t(1) << 24)) return true;
   std::uint16_t compression = COMPRESSION_NONE;
   TIFFGetFieldDefaulted(t, TIFFTAG_COMPRESSION, &compression);
   const std::uint64_t rapport = RapportMaximal(compression);
-  if (rapport == 0) return true;
+  const bool fax = CodageFax(compression);
+  if (rapport == 0 && !fax) return true;
   struct stat st {};
   if (fstat(TIFFFileno(t), &st) != 0 || st.st_size <= 0) return true;
   const std::uint64_t taille = std::uint64_t(st.st_size);
@@ -74,6 +97,12 @@ bool DonneesSuffisantes(TIFF* t, std::uint32_t w, std::uint32_t h) {
   for (std::uint32_t i = 0; i < n; ++i) {
     const std::uint64_t debut = TIFFGetStrileOffset(t, i), octets = TIFFGetStrileByteCount(t, i);
     if (debut < taille) disponibles += std::min(octets, taille - debut);
+  }
+  if (fax) {
+    std::uint32_t hauteurTuile = 0;
+    if (tuiles) TIFFGetField(t, TIFFTAG_TILELENGTH, &hauteurTuile);
+    const std::uint64_t lignes = tuiles ? std::uint64_t(n) * hauteurTuile : std::uint64_t(h);
+    return lignes <= disponibles * 8;
   }
   // Tiles are whole even past the picture's edges; strips hold the rows.
   std::uint16_t configuration = PLANARCONFIG_CONTIG, echantillons = 1;
@@ -143,12 +172,15 @@ HBITMAP CGraphique::ChargeImageTIFF(const CString& chemin) {
   TIFFGetFieldDefaulted(t.get(), TIFFTAG_ROWSPERSTRIP, &lignesParBande);
   TIFFGetFieldDefaulted(t.get(), TIFFTAG_PLANARCONFIG, &configuration);
   if (!TIFFGetField(t.get(), TIFFTAG_PHOTOMETRIC, &photometrie)) return {};
-  if (w == 0 || h == 0 || w > 0x7FFFFFFF || h > 0x7FFFFFFF) return {};
-  if (!DonneesSuffisantes(t.get(), w, h)) return {};
+  if (!Bitmap::FitsBudget(w, h)) return {};
+  if (!DonneesSuffisantes(t.get(), w, h)) {
+    Bitmap::SetLastCreateError("The file's data ends before the picture does");
+    return {};
+  }
   // Every row is written before the picture is given, or the picture is
   // dropped: it is not cleared first, so that a large declared size costs
   // nothing until its data is read.
-  HBITMAP image = Bitmap::CreateUninitialized(int(w), int(h));  // refuses more than 2^28 pixels
+  HBITMAP image = Bitmap::CreateUninitialized(int(w), int(h));
   if (!image) return {};
 
   const bool rgb8 = photometrie == PHOTOMETRIC_RGB && bitsParEchantillon == 8 &&

@@ -69,6 +69,44 @@ struct Canal {
   }
 };
 
+constexpr const char* kDonneesIncompletes = "The file's data ends before the picture does";
+
+// Whether run-length encoded rows reach the picture's last row before
+// their data ends: an end-of-picture code, or runs and moves that cover
+// every row. Walks the codes without writing a pixel, so a few bytes that
+// declare a large picture cost nothing before they are refused.
+bool RleComplet(const BITMAPINFOHEADER& e, const std::uint8_t* bits, std::size_t taille) {
+  const bool quatre = e.biCompression == BI_RLE4;
+  const std::int64_t w = e.biWidth, h = e.biHeight;
+  std::int64_t x = 0, y = 0;
+  std::size_t p = 0;
+  while (p + 1 < taille && y < h) {
+    const std::uint8_t n = bits[p], c = bits[p + 1];
+    p += 2;
+    if (n > 0) {
+      x += n;
+    } else if (c == 0) {
+      x = 0;
+      ++y;
+    } else if (c == 1) {
+      return true;
+    } else if (c == 2) {
+      if (p + 1 >= taille) return false;
+      x += bits[p];
+      y += bits[p + 1];
+      p += 2;
+    } else {
+      const std::size_t octets = quatre ? (std::size_t(c) + 1) / 2 : c;
+      if (p + octets > taille) return false;
+      x += c;
+      p += (octets + 1) / 2 * 2;
+    }
+    // Pixels past the right edge do not wrap to the next row.
+    if (y == h - 1 && x >= w) return true;
+  }
+  return y >= h;
+}
+
 // Run-length encoded rows (BI_RLE8 with 8 bits, BI_RLE4 with 4 bits),
 // bottom row first. Pixels the code skips keep index 0; codes that point
 // outside the picture are cut; the decoding stops at the end of the data.
@@ -128,22 +166,28 @@ Bitmap VersImage(const BITMAPINFOHEADER& e, const std::uint8_t* couleurs,
   if (e.biCompression == BI_BITFIELDS && !masques) return {};
   const std::int64_t w = e.biWidth;
   const std::int64_t h = e.biHeight < 0 ? -std::int64_t(e.biHeight) : e.biHeight;
-  if (w * h > kMaxPixels) {  // refused by Create, which records why
-    Bitmap::Create(int(std::min<std::int64_t>(w, INT32_MAX)), int(std::min<std::int64_t>(h, INT32_MAX)));
-    return {};
-  }
+  if (!Bitmap::FitsBudget(w, h)) return {};
   std::uint32_t palette[256] = {};
   const std::size_t n = std::min<std::size_t>(nCouleurs, 256);
   for (std::size_t i = 0; i < n && couleurs; ++i) {
     const std::uint8_t* q = couleurs + 4 * i;
     palette[i] = (std::uint32_t(q[2]) << 16) | (std::uint32_t(q[1]) << 8) | q[0];
   }
-  if (rle) return bits ? DepuisRle(e, palette, bits, tailleBits) : Bitmap();
+  if (rle) {
+    if (!bits || !RleComplet(e, bits, tailleBits)) {
+      Bitmap::SetLastCreateError(kDonneesIncompletes);
+      return {};
+    }
+    return DepuisRle(e, palette, bits, tailleBits);
+  }
 
   const std::size_t pas = Pas(w, bpp);
   // The last row needs only its pixels, not its padding.
   const std::size_t dernier = std::size_t((w * bpp + 7) / 8);
-  if (!bits || pas * std::size_t(h - 1) + dernier > tailleBits) return {};
+  if (!bits || pas * std::size_t(h - 1) + dernier > tailleBits) {
+    Bitmap::SetLastCreateError(kDonneesIncompletes);
+    return {};
+  }
   Bitmap image = Bitmap::CreateUninitialized(int(w), int(h));
   if (!image) return {};
 

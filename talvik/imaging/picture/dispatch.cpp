@@ -1,5 +1,6 @@
 // Loading and saving by file extension.
 #include <cctype>
+#include <cstdio>
 
 #include "base/message.h"
 #include "graphique.h"
@@ -24,6 +25,7 @@ constexpr unsigned kIdChargementImpossible = 11;
 HBITMAP CGraphique::ChargeImage(const CString& chemin, int bAfficheMessage, int* pTransparence,
                                 COLORREF* pCouleurTransparente) {
   HBITMAP image;
+  Bitmap::SetLastCreateError("");
   switch (FormatDuChemin(chemin)) {
     case FormatImage::BMP: image = ChargeImageBMP(chemin); break;
     case FormatImage::JPEG: image = ChargeImageJPEG(chemin); break;
@@ -42,9 +44,14 @@ HBITMAP CGraphique::ChargeImage(const CString& chemin, int bAfficheMessage, int*
     case FormatImage::TIFF: image = ChargeImageTIFF(chemin); break;
     case FormatImage::Inconnu: break;
   }
-  if (!image && bAfficheMessage)
+  if (!image && bAfficheMessage) {
     AfficheMessage(MessageUtilisateur{kIdChargementImpossible, "Unable to load file", "Error",
                                       IconeMessage::Erreur, chemin});
+    // The designed message does not say why; a refused size or data that
+    // ends too early is said on standard error, for the user who wonders.
+    if (const char* pourquoi = Bitmap::LastCreateError(); *pourquoi)
+      std::fprintf(stderr, "%s: %s\n", chemin.c_str(), pourquoi);
+  }
   return image;
 }
 

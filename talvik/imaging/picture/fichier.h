@@ -1,5 +1,5 @@
-// Small file helpers shared by the codecs: a FILE* that closes itself and
-// whole-file reading.
+// Small file helpers shared by the codecs: a FILE* that closes itself,
+// opening for reading (regular files only) and whole-file reading.
 #pragma once
 
 #include <cstdint>
@@ -17,9 +17,18 @@ struct FermeFichier {
 };
 using Fichier = std::unique_ptr<std::FILE, FermeFichier>;
 
-inline Fichier Ouvre(const std::string& chemin, const char* mode) {
-  return Fichier(std::fopen(chemin.c_str(), mode));
-}
+// Opens a file with a mode of fopen. For reading (a mode starting with 'r')
+// only a regular file opens: a device such as /dev/zero never ends and a
+// pipe may never answer, so a picture path naming one is refused, without
+// waiting for a writer.
+Fichier Ouvre(const std::string& chemin, const char* mode);
+
+// The descriptor of a regular file opened read-only (close-on-exec), or -1
+// when the path names anything else or does not open.
+int OuvreFichierOrdinaire(const std::string& chemin);
+
+// Size of an open file in bytes; ~0 when it is not known.
+std::uint64_t Taille(std::FILE* f);
 
 // Reads the whole file; false when it cannot be opened or read, or when it
 // is larger than limite bytes.
