@@ -90,16 +90,60 @@ struct RecoveringError {
   jpeg_error_mgr pub;
   std::jmp_buf recovery;
   char message[JMSG_LENGTH_MAX];
+  const char* reason;     // a refusal of ours, shown instead of the decoder's text
+  bool endedEarly;        // the data ended before the picture did
+  jpeg_progress_mgr progress;  // the scan limit
 };
 
 [[noreturn]] void ErrorExit(j_common_ptr cinfo) {
   auto* err = reinterpret_cast<RecoveringError*>(cinfo->err);
-  (*cinfo->err->format_message)(cinfo, err->message);
+  if (err->reason) {
+    std::snprintf(err->message, sizeof err->message, "%s", err->reason);
+  } else {
+    (*cinfo->err->format_message)(cinfo, err->message);
+  }
   std::longjmp(err->recovery, 1);
 }
 
 // Warnings (corrupt data, premature end) are not shown.
 void SilentOutput(j_common_ptr) {}
+
+// Whether a warning says that the data ended before the picture did: the
+// bytes ran out, or the picture's data runs into a marker that ends it (the
+// end of the image, a byte pair that is no marker, or, when one scan holds
+// the whole picture, anything but a restart marker). The decoder would go
+// on with blank blocks down to the last row; the player refuses the record.
+// A restart marker met early is damage the decoder recovers from, and in a
+// picture of several scans a table or the next scan may follow.
+bool EndsEarly(j_common_ptr cinfo) {
+  const int code = cinfo->err->msg_code;
+  if (code == JWRN_JPEG_EOF) return true;
+  if (code != JWRN_HIT_MARKER || !cinfo->is_decompressor) return false;
+  const auto* d = reinterpret_cast<j_decompress_ptr>(cinfo);
+  const int m = d->unread_marker;
+  if (m >= 0xD0 && m <= 0xD7) return false;  // RSTn
+  if (!d->progressive_mode && d->comps_in_scan == d->num_components) return true;
+  const bool scanFollows = m == 0xDA || m == 0xC4 || m == 0xDB || m == 0xDD || m == 0xCC ||
+                           m == 0xDC || m == 0xFE || (m >= 0xE0 && m <= 0xEF);
+  return !scanFollows;
+}
+
+void EmitMessage(j_common_ptr cinfo, int level) {
+  auto* err = reinterpret_cast<RecoveringError*>(cinfo->err);
+  if (level < 0 && EndsEarly(cinfo)) err->endedEarly = true;
+}
+
+// Stops the decoding past kMaxScans scans, and as soon as the data has
+// ended early while the decoder takes in a progressive picture's scans.
+void MonitorProgress(j_common_ptr cinfo) {
+  auto* err = reinterpret_cast<RecoveringError*>(cinfo->err);
+  const auto* d = reinterpret_cast<j_decompress_ptr>(cinfo);
+  if (d->input_scan_number > kMaxScans) {
+    err->reason = kMessageTooManyScans;
+    (*cinfo->err->error_exit)(cinfo);
+  }
+  if (err->endedEarly) ERREXIT(cinfo, JERR_INPUT_EOF);
+}
 
 // Makes `buffer` exactly `size` bytes. A buffer that has that size already
 // (the previous record's, of the same picture size) is kept as it is: every
@@ -119,11 +163,18 @@ bool Allocate(std::vector<unsigned char>& buffer, size_t size) {
 
 // Runs the decompression. May leave through the recovery point, so nothing
 // here owns a resource: the output buffer lives in `out`.
-DecodeStatus DecodeBody(jpeg_decompress_struct& cinfo, DecodedImage& out) {
+DecodeStatus DecodeBody(jpeg_decompress_struct& cinfo, DecodedImage& out,
+                        const DecodeLimits& limits) {
   jpeg_read_header(&cinfo, TRUE);
+  if (cinfo.image_width > static_cast<JDIMENSION>(std::max(limits.maxWidth, 0)) ||
+      cinfo.image_height > static_cast<JDIMENSION>(std::max(limits.maxHeight, 0))) {
+    reinterpret_cast<RecoveringError*>(cinfo.err)->reason = kMessageTooLarge;
+    (*cinfo.err->error_exit)(reinterpret_cast<j_common_ptr>(&cinfo));
+  }
   // Colour and grey pictures are decoded straight into the output rows, in
   // red-green-blue (the library turns grey into three equal bytes); other
   // component counts are read through a line buffer and give zero rows.
+  const RecoveringError& err = *reinterpret_cast<RecoveringError*>(cinfo.err);
   const bool direct = cinfo.num_components == 3 || cinfo.num_components == 1;
   if (cinfo.num_components == 1) cinfo.out_color_space = JCS_RGB;
   jpeg_start_decompress(&cinfo);
@@ -145,6 +196,7 @@ DecodeStatus DecodeBody(jpeg_decompress_struct& cinfo, DecodedImage& out) {
       const JDIMENSION n = std::min<JDIMENSION>(16, cinfo.output_height - first);
       for (JDIMENSION i = 0; i < n; ++i) rows[i] = out.rgb.data() + (first + i) * rowBytes;
       if (jpeg_read_scanlines(&cinfo, rows, n) == 0) break;
+      if (err.endedEarly) ERREXIT(&cinfo, JERR_INPUT_EOF);
     }
   } else {
     std::fill(out.rgb.begin(), out.rgb.end(), static_cast<unsigned char>(0));
@@ -153,22 +205,29 @@ DecodeStatus DecodeBody(jpeg_decompress_struct& cinfo, DecodedImage& out) {
                                                  static_cast<JDIMENSION>(width * components), 1);
     while (cinfo.output_scanline < cinfo.output_height) {
       if (jpeg_read_scanlines(&cinfo, line, 1) == 0) break;
+      if (err.endedEarly) ERREXIT(&cinfo, JERR_INPUT_EOF);
     }
   }
+  if (err.endedEarly || cinfo.output_scanline < cinfo.output_height)
+    ERREXIT(&cinfo, JERR_INPUT_EOF);
   jpeg_finish_decompress(&cinfo);
   return DecodeStatus::kOk;
 }
 
-DecodeResult Decode(BoundedSource& src, DecodedImage& out) {
+DecodeResult Decode(BoundedSource& src, DecodedImage& out, const DecodeLimits& limits) {
   // The pixel buffer is kept for reuse; the size says there is no picture yet.
   out.width = 0;
   out.height = 0;
   jpeg_decompress_struct cinfo;
   RecoveringError err;
   err.message[0] = '\0';
+  err.reason = nullptr;
+  err.endedEarly = false;
   cinfo.err = jpeg_std_error(&err.pub);
   err.pub.error_exit = ErrorExit;
   err.pub.output_message = SilentOutput;
+  err.pub.emit_message = EmitMessage;
+  err.progress.progress_monitor = MonitorProgress;
   if (setjmp(err.recovery)) {
     jpeg_destroy_decompress(&cinfo);
     out = DecodedImage{};
@@ -177,7 +236,8 @@ DecodeResult Decode(BoundedSource& src, DecodedImage& out) {
   jpeg_create_decompress(&cinfo);
   InitBoundedSource(src);
   cinfo.src = &src.pub;
-  DecodeStatus status = DecodeBody(cinfo, out);
+  cinfo.progress = &err.progress;
+  DecodeStatus status = DecodeBody(cinfo, out, limits);
   jpeg_destroy_decompress(&cinfo);
   if (status != DecodeStatus::kOk) {
     out = DecodedImage{};
@@ -188,20 +248,22 @@ DecodeResult Decode(BoundedSource& src, DecodedImage& out) {
 
 }  // namespace
 
-DecodeResult DecodeJpeg(std::istream& in, int64_t length, DecodedImage& out) {
+DecodeResult DecodeJpeg(std::istream& in, int64_t length, DecodedImage& out,
+                        DecodeLimits limits) {
   BoundedSource src;
   src.stream = &in;
   src.memory = nullptr;
   src.remaining = std::max<int64_t>(length, 0);
-  return Decode(src, out);
+  return Decode(src, out, limits);
 }
 
-DecodeResult DecodeJpegMemory(const unsigned char* data, size_t length, DecodedImage& out) {
+DecodeResult DecodeJpegMemory(const unsigned char* data, size_t length, DecodedImage& out,
+                              DecodeLimits limits) {
   BoundedSource src;
   src.stream = nullptr;
   src.memory = data;
   src.remaining = data ? static_cast<int64_t>(length) : 0;
-  return Decode(src, out);
+  return Decode(src, out, limits);
 }
 
 }  // namespace lmvengine

@@ -34,17 +34,41 @@ struct DecodeResult {
 // Largest picture decoded, in pixels; a larger one is treated as out of memory.
 inline constexpr int64_t kMaxDecodedPixels = int64_t{1} << 28;
 
+// Most scans a JPEG may have: progressive scripts use about ten, the most
+// finely split a few dozen. Every scan is a pass over the whole picture, and
+// an empty one costs a few bytes, so a small record of thousands of them
+// would keep the player busy for minutes with input not handled.
+inline constexpr int kMaxScans = 100;
+
+// What a record's picture may be: a package's pictures are all of its
+// trailer's size, so a larger one is damage, refused before anything is
+// allocated for it.
+struct DecodeLimits {
+  int maxWidth = 1 << 30;
+  int maxHeight = 1 << 30;
+};
+
+// Texts of the refusals of the player's own (the decoder's own texts are
+// used otherwise).
+inline constexpr const char* kMessageTooLarge = "Picture larger than the screens of the package";
+inline constexpr const char* kMessageTooManyScans = "Too many scans in the JPEG data";
+
 // Decodes the JPEG held in the next `length` bytes of `in` (from its current
-// read position) into `out`. Never reads more than `length` bytes; if the
-// data ends early the decoder sees an end marker there, as with a truncated
-// file. Colour (3 components) is copied as is, greyscale (1 component)
-// gives grey pixels, any other component count leaves the rows zero. On
-// failure `out` is left empty. The stream position afterwards is
-// unspecified: the caller repositions it from the record's imageLength.
-DecodeResult DecodeJpeg(std::istream& in, int64_t length, DecodedImage& out);
+// read position) into `out`. Never reads more than `length` bytes. Data that
+// ends before the picture does (the bytes run out, or the picture's data
+// runs into a marker that ends it) fails as a fatal error ("Premature end of
+// JPEG file"), as does a picture beyond `limits` or of more than kMaxScans
+// scans, refused before its pixels are made. Colour (3 components) is
+// copied as is, greyscale (1 component) gives grey pixels, any other
+// component count leaves the rows zero. On failure `out` is left empty. The
+// stream position afterwards is unspecified: the caller repositions it from
+// the record's imageLength.
+DecodeResult DecodeJpeg(std::istream& in, int64_t length, DecodedImage& out,
+                        DecodeLimits limits = {});
 
 // Same, from memory.
-DecodeResult DecodeJpegMemory(const unsigned char* data, size_t length, DecodedImage& out);
+DecodeResult DecodeJpegMemory(const unsigned char* data, size_t length, DecodedImage& out,
+                              DecodeLimits limits = {});
 
 // Message texts and captions of the decoding failures.
 inline constexpr const char* kCaptionJpegFatal = "JPEG Fatal Error";

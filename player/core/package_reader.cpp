@@ -28,12 +28,25 @@ OpenStatus PackageReader::Open(const std::filesystem::path& path) {
   trailer_.height = ReadLe32(bytes + 4);
   trailer_.screenCount = ReadLe32(bytes + 8);
   trailer_.dataOffset = ReadLe32(bytes + 12);
-  if (CheckTrailer(trailer_) != TrailerCheck::kOk) {
+  if (CheckTrailer(trailer_) != TrailerCheck::kOk || !FirstRecordInside()) {
     file_.close();
     return OpenStatus::kBadData;
   }
   Wrap();
   return OpenStatus::kOk;
+}
+
+bool PackageReader::FirstRecordInside() {
+  const int64_t areaEnd = fileSize_ - kTrailerSize;
+  const int64_t start = trailer_.dataOffset;
+  if (start < 0 || start + kRecordHeaderSize > areaEnd) return false;
+  unsigned char bytes[kRecordHeaderSize];
+  file_.clear();
+  file_.seekg(start);
+  file_.read(reinterpret_cast<char*>(bytes), kRecordHeaderSize);
+  if (file_.gcount() != kRecordHeaderSize) return false;
+  const int32_t imageLength = ReadLe32(bytes + 8);
+  return imageLength >= 0 && start + kRecordHeaderSize + imageLength <= areaEnd;
 }
 
 void PackageReader::Wrap() {
@@ -69,7 +82,10 @@ RecordRead PackageReader::ReadRecord(DecodedImage& image) {
     Wrap();
     return read;
   }
-  read.decode = DecodeJpeg(file_, read.header.imageLength, image);
+  // Every picture of a package has the trailer's size: a larger one is
+  // damage and is refused before anything is made for it.
+  read.decode = DecodeJpeg(file_, read.header.imageLength, image,
+                           DecodeLimits{trailer_.width, trailer_.height});
   read.status = read.decode.status == DecodeStatus::kOk ? RecordStatus::kDecoded
                                                         : RecordStatus::kSkipped;
   // The next record starts after the image, whatever the decoder consumed.

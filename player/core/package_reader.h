@@ -37,15 +37,18 @@ class PackageReader {
  public:
   // Opens the file for binary reading, reads the trailer from the last 16
   // bytes and checks it (CheckTrailer). On kOk the read position is
-  // dataOffset. A file shorter than 16 bytes is kBadData. Nothing is
-  // allocated from trailer values.
+  // dataOffset. A file shorter than 16 bytes is kBadData, and so is one
+  // whose first record (its header and the image its imageLength counts)
+  // does not lie between dataOffset and the trailer: nothing could ever be
+  // shown. Nothing is allocated from trailer values.
   OpenStatus Open(const std::filesystem::path& path);
 
   const PackageTrailer& Trailer() const { return trailer_; }
   int64_t FileSize() const { return fileSize_; }
 
   // Reads the record at the read position: its header, then its JPEG
-  // decoded into `image` (cleared first). Records must lie between
+  // decoded into `image` (cleared first); a picture larger than the
+  // trailer's width x height does not decode (kSkipped). Records must lie between
   // dataOffset and the trailer; a header or an image outside that area is
   // never read and the position wraps to dataOffset. Otherwise the position
   // is set to the record's end (from imageLength, whatever the decoder
@@ -61,6 +64,7 @@ class PackageReader {
 
  private:
   void Wrap();
+  bool FirstRecordInside();
 
   std::ifstream file_;
   PackageTrailer trailer_;

@@ -5,6 +5,7 @@
 
 #include "jpeg_decoder.h"
 #include "jpeg_encoder.h"
+#include "jpeg_scans.h"
 #include "package_fixture.h"
 
 namespace {
@@ -107,6 +108,51 @@ TEST(JpegDecoder, NeverReadsPastTheGivenLength) {
             DecodeStatus::kOk);
   in.clear();
   EXPECT_LE(static_cast<size_t>(in.tellg()), jpeg.size());
+}
+
+TEST(JpegDecoder, DataEndingBeforeThePictureFailsInsteadOfGivingGreyRows) {
+  // Cut inside the picture's data, baseline and progressive: the decoder
+  // would fill the missing rows; the record is refused.
+  const auto baseline = lmvtest::SolidJpeg(320, 240, 0x445566);
+  const auto progressive = lmvtest::ProgressiveJpeg(320, 240);
+  for (const auto* jpeg : {&baseline, &progressive}) {
+    DecodedImage image;
+    ASSERT_EQ(lmvengine::DecodeJpegMemory(jpeg->data(), jpeg->size(), image).status,
+              DecodeStatus::kOk);
+    const size_t cut = jpeg->size() * 2 / 3;
+    const auto r = lmvengine::DecodeJpegMemory(jpeg->data(), cut, image);
+    EXPECT_EQ(r.status, DecodeStatus::kFatal);
+    EXPECT_NE(r.message.find("Premature end"), std::string::npos) << r.message;
+    EXPECT_TRUE(image.Empty());
+  }
+}
+
+TEST(JpegDecoder, PictureLargerThanTheLimitsIsRefusedBeforeItsPixelsAreMade) {
+  const auto jpeg = lmvtest::SolidJpeg(320, 240, 0x445566);
+  DecodedImage image;
+  EXPECT_EQ(lmvengine::DecodeJpegMemory(jpeg.data(), jpeg.size(), image, {320, 240}).status,
+            DecodeStatus::kOk);
+  for (lmvengine::DecodeLimits limits : {lmvengine::DecodeLimits{319, 240},
+                                         lmvengine::DecodeLimits{320, 239}}) {
+    const auto r = lmvengine::DecodeJpegMemory(jpeg.data(), jpeg.size(), image, limits);
+    EXPECT_EQ(r.status, DecodeStatus::kFatal);
+    EXPECT_EQ(r.message, lmvengine::kMessageTooLarge);
+    EXPECT_TRUE(image.Empty());
+  }
+}
+
+TEST(JpegDecoder, AProgressivePictureOfTooManyScansIsRefused) {
+  const auto jpeg = lmvtest::ProgressiveJpeg(240, 240);
+  DecodedImage image;
+  // simple progression has 10 scans: 90 more are still a picture.
+  const auto many = lmvtest::WithRepeatedLastScan(jpeg, lmvengine::kMaxScans - 10);
+  EXPECT_EQ(lmvengine::DecodeJpegMemory(many.data(), many.size(), image).status,
+            DecodeStatus::kOk);
+  const auto bomb = lmvtest::WithRepeatedLastScan(jpeg, 2000);
+  const auto r = lmvengine::DecodeJpegMemory(bomb.data(), bomb.size(), image);
+  EXPECT_EQ(r.status, DecodeStatus::kFatal);
+  EXPECT_EQ(r.message, lmvengine::kMessageTooManyScans);
+  EXPECT_TRUE(image.Empty());
 }
 
 TEST(DeviceRows, StrideIsRowBytesRoundedUpToFour) {

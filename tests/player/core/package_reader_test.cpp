@@ -4,6 +4,7 @@
 
 #include "package_fixture.h"
 #include "package_reader.h"
+#include "pic_memoire.h"
 #include "temp_dir.h"
 
 namespace {
@@ -170,22 +171,76 @@ TEST_F(PackageFile, NegativeImageLengthAndMoreScreensThanRecordsWrap) {
   EXPECT_EQ(reader.ReadRecord(image).status, RecordStatus::kOutside);
   EXPECT_EQ(reader.ReadRecord(image).number, 1);
 
-  lmvengine::WriteLe32(&bytes[1000 + 8], -20);
-  ASSERT_EQ(reader.Open(Write(bytes)), OpenStatus::kOk);
-  EXPECT_EQ(reader.ReadRecord(image).status, RecordStatus::kOutside);
 }
 
-TEST_F(PackageFile, DataOffsetOutsideTheFileReadsNothing) {
-  auto jpeg = lmvtest::SolidJpeg(240, 240, 0x654321);
-  for (int32_t offset : {-1000, 999999, 2147483647}) {
-    PackageReader reader;
-    ASSERT_EQ(reader.Open(Write(lmvtest::PackageBytes(kEngine, {{3, 0, jpeg}},
-                                                      Trailer(240, 240, 1, offset)))),
-              OpenStatus::kOk);
-    lmvengine::DecodedImage image;
-    EXPECT_EQ(reader.ReadRecord(image).status, RecordStatus::kOutside) << offset;
-    EXPECT_TRUE(image.Empty());
+// Packages whose first record lies outside the records area: nothing could
+// ever be shown, so they are bad data at start-up rather than a player that
+// ends without a word.
+TEST_F(PackageFile, FirstRecordOutsideTheDataIsBadData) {
+  const auto jpeg = lmvtest::SolidJpeg(240, 240, 0x654321);
+  const auto good = lmvtest::PackageBytes(kEngine, {{3, 0, jpeg}}, Trailer(240, 240, 1, 1000));
+  PackageReader reader;
+  ASSERT_EQ(reader.Open(Write(good)), OpenStatus::kOk);
+  const int32_t trailerAt = static_cast<int32_t>(good.size()) - 16;
+  struct Case {
+    const char* what;
+    int32_t offset;
+    int32_t imageLength;  // written into the record at `offset` when it lies inside
+  };
+  const Case cases[] = {
+      {"offset before the file", -1000, 0},
+      {"offset past the file", 999999, 0},
+      {"offset at the largest value", 2147483647, 0},
+      {"offset on the trailer", trailerAt, 0},
+      {"header cut by the trailer", trailerAt - 8, 0},
+      {"negative image length", 1000, -20},
+      {"image running into the trailer", 1000, static_cast<int32_t>(jpeg.size()) + 1},
+      {"image running past the file", 1000, 0x7FFFFF00},
+  };
+  for (const Case& c : cases) {
+    auto bytes = lmvtest::PackageBytes(kEngine, {{3, 0, jpeg}}, Trailer(240, 240, 1, c.offset));
+    if (c.offset == 1000) lmvengine::WriteLe32(&bytes[1000 + 8], c.imageLength);
+    EXPECT_EQ(reader.Open(Write(bytes)), OpenStatus::kBadData) << c.what;
+    EXPECT_FALSE(reader.IsOpen()) << c.what;
   }
+}
+
+TEST_F(PackageFile, RecordLargerThanTheTrailersSizeIsSkippedUndecoded) {
+  // A 320 x 240 picture in a 240 x 240 package, then a tiny record whose
+  // frame header declares 16384 x 16384; a record of the package's size
+  // still plays.
+  auto huge = lmvtest::SolidJpeg(16, 16, 0x102030);
+  for (size_t i = 2; i + 8 < huge.size(); ++i) {
+    if (huge[i] == 0xFF && huge[i + 1] == 0xC0) {
+      huge[i + 5] = 0x40;
+      huge[i + 6] = 0x00;
+      huge[i + 7] = 0x40;
+      huge[i + 8] = 0x00;
+      break;
+    }
+  }
+  std::vector<RecordData> records = {{3, 0, lmvtest::SolidJpeg(320, 240, 0xFF0000)},
+                                     {3, 0, huge},
+                                     {5, 0, lmvtest::SolidJpeg(240, 240, 0x00FF00)}};
+  PackageReader reader;
+  ASSERT_EQ(reader.Open(Write(lmvtest::PackageBytes(kEngine, records,
+                                                    lmvtest::TrailerFor(kEngine, 240, 240, 3)))),
+            OpenStatus::kOk);
+  lmvengine::DecodedImage image;
+  for (int i = 0; i < 2; ++i) {
+    lmvengine::RecordRead read;
+    const long growthKb =
+        lumaveil::testing::CroissancePicMemoireKo([&] { read = reader.ReadRecord(image); });
+    EXPECT_EQ(read.status, RecordStatus::kSkipped) << i;
+    EXPECT_EQ(read.decode.message, lmvengine::kMessageTooLarge) << i;
+    EXPECT_TRUE(image.Empty());
+    if (growthKb >= 0) {
+      EXPECT_LT(growthKb, 16 * 1024) << "record " << i + 1;  // 16384^2 pixels: 768 MiB
+    }
+  }
+  const auto third = reader.ReadRecord(image);
+  ASSERT_EQ(third.status, RecordStatus::kDecoded);
+  EXPECT_EQ(third.header.duration, 5);
 }
 
 }  // namespace
