@@ -11,8 +11,10 @@
 #include "chaines_maker.h"
 #include "fichier_atomique.h"
 #include "graphique.h"
+#include "package_format.h"
 #include "package_writer.h"
 #include "rendu_avance.h"
+#include "restes_generation.h"
 
 namespace lumaveil {
 
@@ -47,6 +49,16 @@ struct CFichierJetable {
     if (!chemin.empty()) unlink(chemin.c_str());
   }
 };
+
+MessageUtilisateur MessageResolutionInjouable(int w, int h) {
+  char texte[256];
+  std::snprintf(texte, sizeof texte,
+                "The resolution %dx%d cannot be played: a screen saver must be %d to %d pixels "
+                "wide and %d to %d pixels high.",
+                w, h, int(lmvengine::kMinWidth), int(lmvengine::kMaxWidth),
+                int(lmvengine::kMinHeight), int(lmvengine::kMaxJpegSide));
+  return MessageUtilisateur{0, texte, ChaineMaker(IDS_ERREUR), IconeMessage::Erreur, {}};
+}
 
 bool MoteurLisible(const std::string& chemin) {
   std::ifstream f(chemin, std::ios::binary | std::ios::ate);
@@ -88,10 +100,27 @@ BilanGeneration GenereEcranDeVeille(CProjet& projet, talvik::CGraphique& graphiq
     return bilan;
   }
   const int n = projet.NombreEcrans();
+  if (!lmvengine::PlayableSize(projet.ResolutionCible.cx, projet.ResolutionCible.cy)) {
+    dialogue.Message(MessageResolutionInjouable(projet.ResolutionCible.cx,
+                                                projet.ResolutionCible.cy));
+    return bilan;
+  }
   if (SortieEcraseProjet(projet, options.fichierProjet, options.sortie)) {
     dialogue.Message(ouvertureImpossible);
     return bilan;
   }
+  // A saver is a regular file: a device or a pipe named as the target is
+  // refused as it is, never written to nor removed.
+  {
+    std::error_code ec;
+    const auto etat = std::filesystem::status(options.sortie, ec);
+    if (std::filesystem::exists(etat) && !std::filesystem::is_regular_file(etat)) {
+      dialogue.Message(ouvertureImpossible);
+      return bilan;
+    }
+  }
+  // What an earlier run to the same target left when it was killed.
+  EffaceRestesGeneration(options.sortie, options.moteur, RepertoireTemporaire(options));
 
   // The package is made under a temporary name beside its target.
   talvik::CFichierAtomique paquet;
@@ -100,6 +129,10 @@ BilanGeneration GenereEcranDeVeille(CProjet& projet, talvik::CGraphique& graphiq
     return bilan;
   }
   CFichierJetable jpeg{CreeFichierUnique(RepertoireTemporaire(options) + "/LMV-XXXXXX.TMP", 4)};
+  // Both files are locked while this run uses them: another run's clearing
+  // of leftovers passes them by.
+  const CVerrouTemporaire verrouPaquet(paquet.CheminTemporaire());
+  const CVerrouTemporaire verrouJpeg(jpeg.chemin);
   lmvengine::PackageWriter ecrivain;
   if (!MoteurLisible(options.moteur) || !ecrivain.Begin(paquet.CheminTemporaire(), options.moteur)) {
     dialogue.Message(MessageMaker(IDS_MOTEUR_IMPOSSIBLE, IDS_ERREUR, IconeMessage::Erreur));

@@ -63,7 +63,10 @@ struct BilanGeneration {
 // with no complete record is not kept.
 // An output that is the project's file or the picture of one of its
 // screens (SortieEcraseProjet) is refused with 61247 naming it; nothing is
-// written.
+// written. So is a resolution the player would refuse
+// (lmvengine::PlayableSize), with a message that gives the sizes allowed.
+// Before writing, the leftovers of an earlier run to the same target that
+// was killed are removed (restes_generation.h).
 BilanGeneration GenereEcranDeVeille(CProjet& projet, talvik::CGraphique& graphique,
                                     const OptionsGeneration& options, IDialogue& dialogue,
                                     IProgression& progression);

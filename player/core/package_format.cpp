@@ -12,4 +12,9 @@ TrailerCheck CheckTrailer(const PackageTrailer& trailer) {
   return TrailerCheck::kOk;
 }
 
+bool PlayableSize(int32_t width, int32_t height) {
+  return CheckTrailer(PackageTrailer{width, height, 1, 1}) == TrailerCheck::kOk &&
+         width <= kMaxJpegSide && height <= kMaxJpegSide;
+}
+
 }  // namespace lmvengine

@@ -52,6 +52,14 @@ enum class TrailerCheck {
 // dataOffset points is judged when records are read.
 TrailerCheck CheckTrailer(const PackageTrailer& trailer);
 
+// Largest width or height of a JPEG picture.
+inline constexpr int32_t kMaxJpegSide = 65500;
+
+// Whether screens of width x height can make a package that plays: the
+// trailer's size passes CheckTrailer and each screen can be a JPEG. The
+// maker asks this before it generates anything.
+bool PlayableSize(int32_t width, int32_t height);
+
 // Little-endian 32-bit integers, independent of the host's byte order.
 inline int32_t ReadLe32(const unsigned char* p) {
   uint32_t v = static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |

@@ -38,6 +38,13 @@ bool PackageWriter::Begin(const std::filesystem::path& out, const std::filesyste
     error_ = "the package would overwrite its own engine " + engine.string();
     return false;
   }
+  // The package is patched and cut back while it is written, which a device
+  // or a pipe cannot take; and a failure must never remove one.
+  const std::filesystem::file_status status = std::filesystem::status(out, ec);
+  if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+    error_ = out.string() + " is not a regular file";
+    return false;
+  }
   path_ = out;
   file_.open(out, std::ios::binary | std::ios::in | std::ios::out | std::ios::trunc);
   if (!file_) return Fail("cannot create " + out.string());
@@ -161,8 +168,11 @@ bool PackageWriter::Finish(int32_t width, int32_t height) {
 void PackageWriter::Discard() {
   if (file_.is_open()) file_.close();
   file_.clear();
-  if (!path_.empty() && !finished_) {
-    std::error_code ec;
+  // Only the regular file this writer made is removed: never a link, nor
+  // whatever may have taken the name since.
+  std::error_code ec;
+  if (!path_.empty() && !finished_ &&
+      std::filesystem::is_regular_file(std::filesystem::symlink_status(path_, ec))) {
     std::filesystem::remove(path_, ec);
   }
   path_.clear();

@@ -23,8 +23,9 @@ class PackageWriter {
 
   // Creates `out` (replacing it) and copies the engine file into it. The
   // engine's length becomes dataOffset; it must be 1 .. 2^31 - 1 bytes.
-  // `out` must not be the engine itself. Returns false (and removes `out`
-  // when it was created) on failure; Error() says why.
+  // `out` must not be the engine itself, nor anything but a regular file
+  // (a device or a pipe is refused untouched). Returns false (and removes
+  // `out` when it was created) on failure; Error() says why.
   bool Begin(const std::filesystem::path& out, const std::filesystem::path& engine);
 
   // Starts a record: writes duration, effect and a zero imageLength.
@@ -46,7 +47,7 @@ class PackageWriter {
   // and closes the file. Fails when no record was completed.
   bool Finish(int32_t width, int32_t height);
 
-  // Closes and removes the file being written.
+  // Closes and removes the file being written (a regular file only).
   void Discard();
 
   int RecordCount() const { return count_; }

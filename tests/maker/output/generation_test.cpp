@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <string>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -15,6 +17,7 @@
 #include "generation.h"
 #include "graphique.h"
 #include "lecture_paquet.h"
+#include "restes_generation.h"
 #include "temp_dir.h"
 
 namespace lumaveil {
@@ -245,6 +248,92 @@ TEST_F(Generation, MissingEngineLeavesTheOldFileAndNoNewOne) {
     ++fichiers;
   }
   EXPECT_EQ(fichiers, 2);  // the engine stand-in and old.scr
+}
+
+TEST_F(Generation, AResolutionThePlayerRefusesIsRefusedBeforeAnythingIsWritten) {
+  Ajoute(Image("a.bmp", RGB(10, 20, 30)), 3, 0);
+  Ajoute(Image("b.bmp", RGB(30, 20, 10)), 3, 0);
+  const std::pair<int, int> refusees[] = {{1, 1}, {239, 100}, {240, 239}, {16385, 300},
+                                          {320, 65501}};
+  for (const auto& [w, h] : refusees) {
+    const std::string taille = std::to_string(w) + "x" + std::to_string(h);
+    SCOPED_TRACE(taille);
+    projet_.ResolutionCible = {w, h};
+    CDialogueTest dialogue;
+    BilanGeneration b = GenereEcranDeVeille(projet_, *graphique_, Options("r.scr"), dialogue,
+                                            progression_);
+    EXPECT_EQ(b.resultat, ResultatGeneration::Echec);
+    EXPECT_FALSE(b.paquetEcrit);
+    EXPECT_FALSE(std::filesystem::exists(dir_.File("r.scr")));
+    ASSERT_EQ(dialogue.messages.size(), 1u);
+    EXPECT_NE(dialogue.messages[0].texte.find("resolution " + taille + " cannot be played"),
+              std::string::npos)
+        << dialogue.messages[0].texte;
+    EXPECT_EQ(dialogue.messages[0].icone, IconeMessage::Erreur);
+  }
+  // The smallest size the player takes is generated.
+  projet_.ResolutionCible = {240, 240};
+  EXPECT_TRUE(GenereEcranDeVeille(projet_, *graphique_, Options("r.scr"), dialogue_, progression_)
+                  .paquetEcrit);
+}
+
+TEST_F(Generation, APipeAsTheTargetIsRefusedAndKept) {
+  Ajoute(Image("a.bmp", RGB(10, 20, 30)), 3, 0);
+  Ajoute(Image("b.bmp", RGB(30, 20, 10)), 3, 0);
+  const std::string tube = dir_.File("pipe.scr");
+  ASSERT_EQ(::mkfifo(tube.c_str(), 0600), 0);
+  OptionsGeneration o = Options("pipe.scr");
+  o.repertoireTemporaire = dir_.File("tmp");
+  std::filesystem::create_directory(o.repertoireTemporaire);
+  BilanGeneration b = GenereEcranDeVeille(projet_, *graphique_, o, dialogue_, progression_);
+  EXPECT_EQ(b.resultat, ResultatGeneration::Echec);
+  ASSERT_EQ(dialogue_.messages.size(), 1u);
+  EXPECT_EQ(dialogue_.messages[0].texte, "Unable to write-open file");
+  struct stat st {};
+  ASSERT_EQ(::stat(tube.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
+}
+
+// What a run killed in mid-generation left (the package's temporary file
+// beside the target, the JPEG in the temporary folder) goes with the next
+// run to the same target; what only looks like it stays.
+TEST_F(Generation, TheLeftoversOfAKilledRunAreRemovedByTheNext) {
+  Ajoute(Image("a.bmp", RGB(10, 20, 30)), 3, 0);
+  Ajoute(Image("b.bmp", RGB(30, 20, 10)), 3, 0);
+  const std::string tmp = dir_.File("tmp");
+  std::filesystem::create_directory(tmp);
+  std::ifstream m(moteur_, std::ios::binary);
+  const std::string moteur((std::istreambuf_iterator<char>(m)), std::istreambuf_iterator<char>());
+  auto cree = [](const std::string& chemin, const std::string& contenu, mode_t mode) {
+    std::ofstream(chemin, std::ios::binary) << contenu;
+    ::chmod(chemin.c_str(), mode);
+    return chemin;
+  };
+  const std::string jpeg = std::string("\xFF\xD8\xFF\xE0", 4) + "half a picture";
+  const std::string restes[] = {cree(dir_.File("s.Ab12Cd.scr"), moteur.substr(0, 3000), 0600),
+                                cree(tmp + "/LMV-Qw34Er.TMP", jpeg, 0600),
+                                cree(tmp + "/LMV-Zx56Cv.TMP", "", 0600)};
+  const std::string gardes[] = {
+      cree(dir_.File("s.backup.scr"), moteur, 0644),        // the user's own copy
+      cree(dir_.File("s.Xy78Uv.scr"), "a letter", 0600),    // not a package
+      cree(dir_.File("t.Ab12Cd.scr"), moteur, 0600),        // another target's
+      cree(dir_.File("s.Ab12Cd.jpg"), moteur, 0600),        // another extension
+      cree(tmp + "/LMV-Lk90Mn.TMP", jpeg, 0600),            // in use: locked below
+      cree(tmp + "/LMV-Rt12Yu.TMP", "not a jpeg", 0600)};
+  const CVerrouTemporaire enCours(tmp + "/LMV-Lk90Mn.TMP");
+  ASSERT_TRUE(enCours.Tenu());
+  OptionsGeneration o = Options("s.scr");
+  o.repertoireTemporaire = tmp;
+  ASSERT_TRUE(GenereEcranDeVeille(projet_, *graphique_, o, dialogue_, progression_).paquetEcrit);
+  for (const std::string& r : restes) EXPECT_FALSE(std::filesystem::exists(r)) << r;
+  for (const std::string& g : gardes) EXPECT_TRUE(std::filesystem::exists(g)) << g;
+  // And this run leaves nothing of its own.
+  int fichiers = 0;
+  for (const auto& e : std::filesystem::directory_iterator(tmp)) {
+    (void)e;
+    ++fichiers;
+  }
+  EXPECT_EQ(fichiers, 2);
 }
 
 TEST_F(Generation, UnwritablePlaceShowsTheWriteOpenMessage) {

@@ -1,5 +1,6 @@
 // The package writer: engine copy, whole records only, trailer.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "package_fixture.h"
 #include "package_reader.h"
@@ -86,6 +87,32 @@ TEST_F(PackageWriterTest, PackageNeverOverwritesItsOwnEngine) {
   PackageWriter w;
   EXPECT_FALSE(w.Begin(enginePath_, enginePath_));
   EXPECT_EQ(lmvtest::ReadBytes(enginePath_), engine_);
+}
+
+TEST_F(PackageWriterTest, APipeOrADeviceIsRefusedAndNeverRemoved) {
+  // A failed package must not take with it what it was asked to write to.
+  const std::string pipe = dir_.File("pipe.scr");
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  // A link to a device (writing /dev/full fails at once, removing it would
+  // take the device away from the whole system).
+  const std::string device = dir_.File("full.scr");
+  ASSERT_EQ(::symlink("/dev/full", device.c_str()), 0);
+  for (const std::string& out : {pipe, device}) {
+    SCOPED_TRACE(out);
+    {
+      PackageWriter w;
+      EXPECT_FALSE(w.Begin(out, enginePath_));
+      EXPECT_NE(w.Error().find("not a regular file"), std::string::npos) << w.Error();
+      w.Discard();
+    }
+    std::error_code ec;
+    EXPECT_TRUE(fs::exists(fs::symlink_status(out, ec)));
+  }
+  struct stat st {};
+  ASSERT_EQ(::stat(pipe.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
+  ASSERT_EQ(::stat("/dev/full", &st), 0);
+  EXPECT_TRUE(S_ISCHR(st.st_mode));
 }
 
 }  // namespace
