@@ -3,8 +3,8 @@
 // Makes a screen package from finished JPEG pictures: ENGINE copied byte for
 // byte, one record per PICTURE, then the trailer. A PICTURE is a JPEG file,
 // or D:E:file.jpg with its own duration and effect. Every input is checked
-// before anything is written; on any error nothing is left at OUT and the
-// exit code is 1.
+// before anything is written; on any error (or a kill) an existing OUT is
+// left as it was, no partial package takes its place, and the exit code is 1.
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -17,6 +17,7 @@
 
 #include "jpeg_decoder.h"
 #include "package_format.h"
+#include "fichier_atomique.h"
 #include "package_writer.h"
 #include "size_text.h"
 
@@ -127,8 +128,7 @@ int Run(int argc, char** argv) {
     std::cerr << "lmvpack: size \"" << args[2] << "\" is not WxH\n";
     return 1;
   }
-  if (width < lmvengine::kMinWidth || width > lmvengine::kMaxWidth ||
-      height < lmvengine::kMinHeight || height > lmvengine::kMaxWidth) {
+  if (!lmvengine::PlayableSize(width, height) || height > lmvengine::kMaxWidth) {
     std::cerr << "lmvpack: size " << width << "x" << height << " is out of range (width "
               << lmvengine::kMinWidth << ".." << lmvengine::kMaxWidth << ", height "
               << lmvengine::kMinHeight << ".." << lmvengine::kMaxWidth << ")\n";
@@ -165,6 +165,11 @@ int Run(int argc, char** argv) {
     std::cerr << "lmvpack: cannot read the engine " << engine.string() << "\n";
     return 1;
   }
+  std::error_code sameEngine;
+  if (fs::equivalent(out, engine, sameEngine)) {
+    std::cerr << "lmvpack: the package would overwrite its own engine " << engine.string() << "\n";
+    return 1;
+  }
   for (const Picture& p : pictures) {
     if (!CheckPicture(p, width, height)) return 1;
     std::error_code same;
@@ -174,8 +179,16 @@ int Run(int argc, char** argv) {
     }
   }
 
+  // The package is written under a temporary name beside `out` and renamed
+  // over it once whole: a run that fails or is killed never leaves a
+  // truncated saver, and an old one stays until the new one is complete.
+  talvik::CFichierAtomique file;
+  if (!file.Ouvre(out.string()) || !file.LibereFlux()) {
+    std::cerr << "lmvpack: cannot create " << out.string() << "\n";
+    return 1;
+  }
   PackageWriter writer;
-  if (!writer.Begin(out, engine)) {
+  if (!writer.Begin(file.CheminTemporaire(), engine)) {
     std::cerr << "lmvpack: " << writer.Error() << "\n";
     return 1;
   }
@@ -192,7 +205,11 @@ int Run(int argc, char** argv) {
   }
   // The package runs as a program when the engine does.
   std::error_code ec;
-  fs::permissions(out, fs::status(engine, ec).permissions(), fs::perm_options::replace, ec);
+  const auto mode = static_cast<int>(fs::status(engine, ec).permissions() & fs::perms::mask);
+  if (!file.Valide(ec ? talvik::kModeProgramme : mode)) {
+    std::cerr << "lmvpack: cannot write " << out.string() << "\n";
+    return 1;
+  }
   return 0;
 }
 

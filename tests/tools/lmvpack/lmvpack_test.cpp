@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "package_fixture.h"
+#include "package_format.h"
 #include "package_reader.h"
 #include "run_command.h"
 #include "soft_raster.h"
@@ -105,6 +106,22 @@ TEST_F(Lmvpack, OutputThatIsAnInputIsRefusedAndKept) {
   EXPECT_EQ(lmvtest::ReadBytes(engineCopy), lmvtest::ReadBytes(BinPath("LmvEngine")));
 }
 
+TEST_F(Lmvpack, AKilledRunLeavesTheOldSaverWhole) {
+  // The earlier saver, then a run killed while it writes: the file-size
+  // limit stops the process (SIGXFSZ) after 64 KiB, inside the engine copy.
+  ASSERT_EQ(Pack("640x480 " + Quote(red_)).exitCode, 0);
+  const auto before = lmvtest::ReadBytes(out_);
+  ASSERT_GT(lmvtest::ReadBytes(BinPath("LmvEngine")).size(), 64u * 1024u);
+  auto r = RunCommand("ulimit -f 128; exec " + Quote(BinPath("lmvpack")) + " " + Quote(out_) +
+                          " " + Quote(BinPath("LmvEngine")) + " 640x480 " + Quote(blue_),
+                      scratch_);
+  EXPECT_NE(r.exitCode, 0);
+  EXPECT_EQ(lmvtest::ReadBytes(out_), before);
+  // A run that ends well replaces it.
+  ASSERT_EQ(Pack("640x480 " + Quote(blue_)).exitCode, 0);
+  EXPECT_NE(lmvtest::ReadBytes(out_), before);
+}
+
 TEST_F(Lmvpack, PackageRunsItselfOnTheVirtualDisplay) {
   ASSERT_EQ(Pack("640x480 3:1:" + red_ + " 3:4:" + blue_).exitCode, 0);
   const std::string frames = dir_.File("frames");
@@ -152,6 +169,31 @@ TEST_F(Lmvpack, BareEngineSaysBadDataAndExitsZero) {
   EXPECT_NE(r.err.find("LmvEngine bad data"), std::string::npos) << r.err;
   EXPECT_TRUE(r.out.empty());
   EXPECT_FALSE(fs::exists(dir_.File("frames") + "/frame-0001.ppm"));
+}
+
+TEST_F(Lmvpack, PackageWhoseFirstRecordLiesOutsideTheDataSaysBadData) {
+  ASSERT_EQ(Pack("640x480 " + Quote(red_)).exitCode, 0);
+  const auto good = lmvtest::ReadBytes(out_);
+  const size_t trailer = good.size() - 16;
+  const int32_t dataOffset = lmvengine::ReadLe32(&good[trailer + 12]);
+  // The first record starting past the file, inside the trailer, with a
+  // negative image length, and with an image running past the trailer.
+  std::vector<std::vector<unsigned char>> damaged(4, good);
+  lmvengine::WriteLe32(&damaged[0][trailer + 12], static_cast<int32_t>(good.size()) + 100);
+  lmvengine::WriteLe32(&damaged[1][trailer + 12], static_cast<int32_t>(trailer) + 4);
+  lmvengine::WriteLe32(&damaged[2][static_cast<size_t>(dataOffset) + 8], -5);
+  lmvengine::WriteLe32(&damaged[3][static_cast<size_t>(dataOffset) + 8],
+                       static_cast<int32_t>(trailer));
+  for (size_t i = 0; i < damaged.size(); ++i) {
+    SCOPED_TRACE(i);
+    const std::string path = dir_.File("damaged" + std::to_string(i));
+    lmvtest::WriteBytes(path, damaged[i]);
+    fs::permissions(path, fs::perms::owner_all);
+    auto r = Play(path, "640x480", dir_.File("frames"), 3);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_NE(r.err.find("LmvEngine bad data"), std::string::npos) << r.err;
+    EXPECT_TRUE(r.out.empty()) << r.out;
+  }
 }
 
 TEST_F(Lmvpack, RandomEffectsRepeatFromRunToRun) {
