@@ -5,6 +5,7 @@
 
 #include "table_commandes.h"
 #include "depth/bitmaplib.h"
+#include "fichier_atomique.h"
 #include "valeurs.h"
 
 namespace talvik::cli {
@@ -25,9 +26,15 @@ int Profondeur(const Arguments& a) {
   if (!LitEntier(a.positionnels[2], bits) ||
       (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32))
     return Echec("bad bit count " + a.positionnels[2] + " (1, 4, 8, 16, 24 or 32)");
-  if (!CBitmapLib::ChangeColorDepth(a.positionnels[0], a.positionnels[1],
-                                    static_cast<unsigned short>(bits), nullptr))
-    return Echec("cannot convert " + a.positionnels[0] + " to " + a.positionnels[2] + " bits");
+  // Through the atomic writer, as every output: the result may replace its
+  // own input, and a failed run leaves an existing output as it was.
+  const std::string& entree = a.positionnels[0];
+  const bool ecrit = EcritFichierAtomique(a.positionnels[1], [&](const std::string& temporaire) {
+    return CBitmapLib::ChangeColorDepth(entree, temporaire, static_cast<unsigned short>(bits),
+                                        nullptr) != 0;
+  });
+  if (!ecrit)
+    return Echec("cannot convert " + entree + " to " + a.positionnels[2] + " bits");
   return 0;
 }
 

@@ -2,8 +2,10 @@
 // say and do with GIF files.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string>
 
 #include "graphique.h"
 #include "run_and_capture.h"
@@ -61,6 +63,33 @@ TEST(DepthCommands, DepthRewritesOrRefuses) {
   }
   EXPECT_EQ(Talvik("depth " + bmp + " " + dir.File("o1.bmp") + " 1"), "rc=1\n");
   EXPECT_EQ(Talvik("depth " + bmp + " " + dir.File("o3.bmp") + " 3"), "rc=1\n");
+}
+
+TEST(DepthCommands, DepthOntoItsOwnInputOrAFailedRunLeavesTheFilesWhole) {
+  lumaveil::testing::TempDir dir;
+  const std::string bmp = dir.File("three.bmp");
+  ASSERT_EQ(CGraphique::SauveImageBMP(bmp, ThreeColours()), 1);
+  // Rewritten in place: the photo is converted, not destroyed.
+  EXPECT_EQ(Talvik("depth " + bmp + " " + bmp + " 8"), "rc=0\n");
+  HBITMAP same = CGraphique::ChargeImageBMP(bmp);
+  ASSERT_TRUE(same);
+  for (int y = 0; y < 4; ++y)
+    for (int x = 0; x < 6; ++x) EXPECT_EQ(same.GetPixel(x, y), ThreeColours().GetPixel(x, y));
+  // A run that fails (1 bit cannot hold three colours; an input that is not
+  // there) leaves an existing output as it was, and no file beside it.
+  const std::string out = dir.File("out.bmp");
+  std::ofstream(out, std::ios::binary) << "precious";
+  EXPECT_EQ(Talvik("depth " + bmp + " " + out + " 1"), "rc=1\n");
+  EXPECT_EQ(Talvik("depth " + dir.File("missing.bmp") + " " + out + " 8"), "rc=1\n");
+  std::ifstream in(out, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()),
+            "precious");
+  int fichiers = 0;
+  for (const auto& e : std::filesystem::directory_iterator(dir.Path())) {
+    (void)e;
+    ++fichiers;
+  }
+  EXPECT_EQ(fichiers, 2);
 }
 
 TEST(GifCommands, InfoNamesTheTransparentColour) {
