@@ -1,9 +1,28 @@
 // Borders: CadreImage (a colour with an optional outline) and
 // CadreMotifImage (bands of a tiled pattern).
+#include <algorithm>
+#include <cstdint>
+
 #include "graphique.h"
 #include "raster/raster.h"
 
 namespace talvik {
+
+namespace {
+
+// The border's width in pixels when it fits: growing the picture (e == 1),
+// the result's size is counted without overflow, and a thickness that would
+// wrap it round to a smaller picture is refused (-1) with the reason
+// (LastCreateError), as a picture above the budget is. Without growing, a
+// border wider than the picture covers all of it whatever its width, so it
+// is held to the picture's size.
+int LargeurCadre(int W, int H, int e, std::int64_t epaisseur) {
+  if (!e) return int(std::min<std::int64_t>(epaisseur, std::max(W, H)));
+  if (!Bitmap::FitsBudget(W + 2 * epaisseur, H + 2 * epaisseur)) return -1;
+  return int(epaisseur);
+}
+
+}  // namespace
 
 // With bEtendre 1 the result grows by the border on every side and holds
 // the whole picture at (T, T); with 0 it keeps the picture's size and the
@@ -22,7 +41,8 @@ HBITMAP CGraphique::CadreImage(const HBITMAP& image, int bMotif, int nMotif, COL
   const int W = image.Width(), H = image.Height();
   const int e = bEtendre ? 1 : 0;
   const int lw = bTrait ? (nEpaisseur <= 10 ? 1 : 5) : 0;
-  const int T = nEpaisseur + lw;
+  const int T = LargeurCadre(W, H, e, std::int64_t(nEpaisseur) + lw);
+  if (T < 0) return {};
   // Every pixel is written: the border colour around the picture's place,
   // the outline, then the picture.
   HBITMAP cadre = Bitmap::CreateUninitialized(W + 2 * e * T, H + 2 * e * T);
@@ -57,7 +77,8 @@ HBITMAP CGraphique::CadreMotifImage(const HBITMAP& image, int /*bMotif*/, int nM
   if (!image || nEpaisseur < 0) return {};
   const int W = image.Width(), H = image.Height();
   const int e = bEtendre ? 1 : 0;
-  const int t = nEpaisseur;
+  const int t = LargeurCadre(W, H, e, nEpaisseur);
+  if (t < 0) return {};
   HBITMAP cadre = Bitmap::Create(W + 2 * e * t, H + 2 * e * t);
   if (!cadre) return {};
   const int Bw = cadre.Width(), Bh = cadre.Height();

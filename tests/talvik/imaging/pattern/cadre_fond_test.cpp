@@ -140,6 +140,27 @@ TEST_F(CadreFond, BadInputsGiveNull) {
   EXPECT_FALSE(g_->FondImage(CSize(10, -1), 32, HBITMAP(), 1, 3, 0, 0, 0));
 }
 
+TEST_F(CadreFond, ABorderWhoseSizeWouldOverflowIsRefusedNotWrapped) {
+  // 10 + 2 x 2147483647 wraps round to 8 in 32 bits: a smaller picture,
+  // not a border.
+  const HBITMAP image = Degrade(10, 10);
+  for (int trait : {0, 1}) {
+    for (int epaisseur : {2147483647, 2147483647 - 3, 1073741824, 20000}) {
+      SCOPED_TRACE(epaisseur);
+      EXPECT_FALSE(g_->CadreImage(image, 0, 0, kBord, epaisseur, trait, kTrait, 1));
+      EXPECT_FALSE(std::string(Bitmap::LastCreateError()).empty());
+    }
+  }
+  for (int epaisseur : {2147483647, 1073741824}) {
+    EXPECT_FALSE(g_->CadreImage(image, 1, 3, kBord, epaisseur, 0, 0, 1));
+  }
+  // Without growing, any thickness keeps the picture's size.
+  const HBITMAP dedans = g_->CadreImage(image, 0, 0, kBord, 2147483600, 0, 0, 0);
+  ASSERT_TRUE(dedans);
+  EXPECT_EQ(dedans.Width(), 10);
+  EXPECT_EQ(dedans.GetPixel(5, 5), kBord);
+}
+
 TEST_F(CadreFond, BackgroundCentresThePictureAlsoWhenLarger) {
   const COLORREF fond = RGB(1, 200, 3);
   HBITMAP petite = Degrade(300, 200);
