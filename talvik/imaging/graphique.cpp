@@ -16,12 +16,14 @@ CGraphique::~CGraphique() = default;
 const HBITMAP& CGraphique::Motif(int n) const {
   if (n < 0 || n >= kNombreMotifs) return kAucuneImage;
   AssureMotifIntegre(n);
+  AssureMotifUtilisateur(n);
   return m_Motifs[n];
 }
 
 const HBITMAP& CGraphique::VignetteMotif(int n) const {
   if (n < 0 || n >= kNombreMotifs) return kAucuneImage;
   AssureMotifIntegre(n);
+  AssureMotifUtilisateur(n);
   return m_Vignettes[n];
 }
 

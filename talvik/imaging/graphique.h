@@ -56,10 +56,11 @@ inline constexpr int kMaxMotifsUtilisateur = 50;
 class CGraphique {
  public:
   // Builds the pattern bank: the built-in patterns, then the user patterns
-  // of `motifsUtilisateur` in order, each added as AjoutImageFondUtilisateur
-  // adds it (a file that no longer loads is skipped with "Unable to load
-  // file" and the numbering closes up; entries past the fiftieth are
-  // ignored). Sets the current pen to solid, width 5, 0x00FF0000 and the
+  // of `motifsUtilisateur` in order (a file that is gone is skipped with
+  // "Unable to load file" and the numbering closes up; entries past the
+  // fiftieth are ignored). Nothing is decoded here: each pattern, built-in
+  // or the user's, is made the first time it is asked for, so a run that
+  // uses none of fifty photo patterns reads none of them. Sets the current pen to solid, width 5, 0x00FF0000 and the
   // current brush to solid 0x0000FFFF.
   // The object never reads or writes the settings store: its owner reads
   // the list (talvik/util/motifs_utilisateur.h) and stores it.
@@ -276,7 +277,9 @@ class CGraphique {
   // The bank, read-only: full-size pattern n and its 40 x 40 thumbnail
   // (null for an empty slot or a number outside 0-99), the number of user
   // patterns, and the file path of user pattern 50 + i. A built-in pattern
-  // is drawn the first time it is asked for (safe from any thread); the
+  // is drawn, and a user pattern loaded from its file, the first time it is
+  // asked for (safe from any thread); a user pattern whose file no longer
+  // loads then shows "Unable to load file" once and stays null. The
   // reference stays valid as long as the object.
   const HBITMAP& Motif(int n) const;
   const HBITMAP& VignetteMotif(int n) const;
@@ -302,11 +305,18 @@ class CGraphique {
 
   // Draws built-in pattern n (0-49) and its thumbnail, once.
   void AssureMotifIntegre(int n) const;
+  // Loads user pattern n (50-99) and its thumbnail from its file, once.
+  void AssureMotifUtilisateur(int n) const;
+  // Makes the thumbnail of pattern slot n from its picture; false when it
+  // cannot be made.
+  bool FaitVignette(int n) const;
 
   mutable HBITMAP m_Motifs[kNombreMotifs];     // full-size patterns
   mutable HBITMAP m_Vignettes[kNombreMotifs];  // their 40 x 40 thumbnails
   mutable std::once_flag m_MotifDessine[kPremierMotifUtilisateur];  // built-in pattern drawn
   std::mutex m_VerrouTrait;                    // guards m_Pinceau and m_Plume
+  mutable std::mutex m_VerrouMotifsUtilisateur;  // guards the loading of user patterns
+  mutable bool m_MotifUtilisateurLu[kMaxMotifsUtilisateur] = {};  // its file was read
   int m_nNombreMotifsUtilisateur = 0;  // 0-50
   std::vector<CString> m_strCheminsMotifs;  // path of user pattern 50 + i
   Pinceau m_Pinceau{RGB(255, 255, 0)};

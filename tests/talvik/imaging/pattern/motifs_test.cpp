@@ -263,6 +263,34 @@ TEST_F(Banque, AListedFileThatIsGoneIsSkippedAndTheNumberingClosesUp) {
   r.Ferme();
 }
 
+TEST_F(Banque, AUserPatternIsReadFromItsFileWhenFirstUsed) {
+  // Three listed patterns; after the bank is made the first file changes
+  // and the second is damaged. The bank shows what the files hold when a
+  // pattern is first asked for, and says nothing about a pattern nobody
+  // uses.
+  std::string a = Image("a.bmp", 10, 10, RGB(255, 0, 0));
+  std::string b = Image("b.bmp", 11, 11, RGB(0, 255, 0));
+  std::string c = Image("c.bmp", 12, 12, RGB(0, 0, 255));
+  CGraphique g({a, b, c});
+  EXPECT_EQ(g.NombreMotifsUtilisateur(), 3);
+  Image("a.bmp", 30, 20, RGB(1, 2, 3));
+  std::ofstream(b, std::ios::binary | std::ios::trunc) << "BM damaged";
+  EXPECT_TRUE(messages_.empty());
+  EXPECT_EQ(g.Motif(50).Width(), 30);
+  EXPECT_EQ(g.Motif(50).GetPixel(0, 0), RGB(1, 2, 3));
+  EXPECT_EQ(g.VignetteMotif(50).Width(), 40);
+  EXPECT_EQ(g.VignetteMotif(52).GetPixel(20, 20), RGB(0, 0, 255));
+  EXPECT_TRUE(messages_.empty());
+  EXPECT_FALSE(g.Motif(51));
+  EXPECT_FALSE(g.VignetteMotif(51));
+  EXPECT_EQ(messages_.size(), 1u);  // said once, not at every use
+  // Removing a pattern not yet read moves the later ones down unread.
+  CGraphique h({a, b, c});
+  ASSERT_EQ(h.EffaceImageFondUtilisateur(50), 1);
+  EXPECT_EQ(h.Motif(51).Width(), 12);
+  EXPECT_EQ(h.NombreMotifsUtilisateur(), 2);
+}
+
 TEST_F(Banque, ADamagedCountDoesNotHangTheStart) {
   {
     CBaseRegistre w;
