@@ -100,19 +100,23 @@ const Cles& LesCles() {
 }
 
 // The keys a line holds. Each key is "[" then text without "[" or "]", then
-// "] ": a key found in the line starts at one of its "[" and ends at the
-// first "]" after it. So the line is read once, each "[" giving at most one
-// candidate looked up among the keys, instead of searching the line for
-// each of the 85 keys.
+// "] ": so a key ends at a "]" followed by a space and starts at the last
+// "[" before that "]", with no other "]" between them. The line is walked
+// once from "]" to "]", each giving at most one candidate looked up among
+// the keys (instead of searching the line for each of the 85 keys, or from
+// every "[" to the next "]", which a long run of "[" made quadratic).
 std::bitset<kNombreCles> ClesPresentes(std::string_view l) {
   std::bitset<kNombreCles> presentes;
   const Cles& cles = LesCles();
-  for (std::size_t p = l.find('['); p != std::string_view::npos; p = l.find('[', p + 1)) {
-    const std::size_t q = l.find(']', p + 1);
+  for (std::size_t debut = 0; debut < l.size();) {
+    const std::size_t q = l.find(']', debut);
     if (q == std::string_view::npos) break;
-    if (q + 1 >= l.size() || l[q + 1] != ' ') continue;
-    auto k = cles.index.find(l.substr(p, q + 2 - p));
-    if (k != cles.index.end()) presentes.set(k->second);
+    const std::size_t p = l.substr(debut, q - debut).rfind('[');
+    if (p != std::string_view::npos && q + 1 < l.size() && l[q + 1] == ' ') {
+      auto k = cles.index.find(l.substr(debut + p, q + 2 - debut - p));
+      if (k != cles.index.end()) presentes.set(k->second);
+    }
+    debut = q + 1;
   }
   return presentes;
 }
@@ -215,19 +219,35 @@ int SauveModele(const std::string& chemin, const CEcran& modele, IDialogue& dial
   const std::string octets = EcritModele(modele);
   if (!talvik::EcritFichierAtomique(chemin, reinterpret_cast<const std::uint8_t*>(octets.data()),
                                     octets.size())) {
-    dialogue.Message(kModeleEcritureImpossible, "Erreur", IconeMessage::Erreur);
+    dialogue.Message(kModeleEcritureImpossible, kTitreErreurModele, IconeMessage::Erreur);
     return 0;
   }
   return 1;
 }
 
+bool EnteteModele(const std::string& octets) {
+  static const std::string kCp1252 = "Fichier mod\xE8le de : ";
+  static const std::string kUtf8 = "Fichier mod\xC3\xA8le de : ";
+  return octets.compare(0, kCp1252.size(), kCp1252) == 0 ||
+         octets.compare(0, kUtf8.size(), kUtf8) == 0;
+}
+
 int ChargeModele(const std::string& chemin, CEcran& modele, IDialogue& dialogue) {
   std::ifstream f(chemin, std::ios::binary);
   if (!f) {
-    dialogue.Message(kModeleLectureImpossible, "Erreur", IconeMessage::Erreur);
+    dialogue.Message(kModeleLectureImpossible, kTitreErreurModele, IconeMessage::Erreur);
     return 0;
   }
-  std::string octets((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+  // The header first: a file that is not a template (a picture given by
+  // mistake, a device that never ends) is refused before it is read whole.
+  std::string octets(32, '\0');
+  f.read(octets.data(), std::streamsize(octets.size()));
+  octets.resize(std::size_t(f.gcount()));
+  if (!EnteteModele(octets)) {
+    dialogue.Message(kModeleInvalide, kTitreErreurModele, IconeMessage::Erreur);
+    return 0;
+  }
+  octets.append(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
   LitModele(octets, modele);
   return 1;
 }

@@ -13,11 +13,12 @@
 
 namespace lumaveil {
 
-// Texts of the failures (caption "Erreur").
-inline constexpr const char* kModeleEcritureImpossible =
-    "Impossible d'ouvrir en ecriture le fichier";
-inline constexpr const char* kModeleLectureImpossible =
-    "Impossible d'ouvrir en lecture le fichier";
+// Texts of the failures (caption "Error"), in English like every message
+// the user sees.
+inline constexpr const char* kModeleEcritureImpossible = "Unable to open the file for writing";
+inline constexpr const char* kModeleLectureImpossible = "Unable to open the file for reading";
+inline constexpr const char* kModeleInvalide = "This file is not a Lumaveil template";
+inline constexpr const char* kTitreErreurModele = "Error";
 
 // The bytes of the template file for `modele`.
 std::string EcritModele(const CEcran& modele);
@@ -30,13 +31,19 @@ std::string EcritModele(const CEcran& modele);
 void LitModele(const std::string& octets, CEcran& modele);
 
 // Writes the template file (created or truncated). 1 on success; on
-// failure the message kModeleEcritureImpossible (caption "Erreur", error
+// failure the message kModeleEcritureImpossible (caption "Error", error
 // icon) is shown and 0 returned.
 int SauveModele(const std::string& chemin, const CEcran& modele, IDialogue& dialogue);
 
+// Whether `octets` start with the header line every template file starts
+// with ("Fichier modèle de : ", in Windows-1252 or UTF-8).
+bool EnteteModele(const std::string& octets);
+
 // Reads a template file into `modele`. 1 on success; when the file cannot
-// be opened the message kModeleLectureImpossible (caption "Erreur", error
-// icon) is shown, `modele` is unchanged and 0 returned.
+// be opened the message kModeleLectureImpossible, and when it does not start
+// with the template header (a picture, a project, any other file) the
+// message kModeleInvalide, is shown (caption "Error", error icon), `modele`
+// is unchanged and 0 returned.
 int ChargeModele(const std::string& chemin, CEcran& modele, IDialogue& dialogue);
 
 }  // namespace lumaveil

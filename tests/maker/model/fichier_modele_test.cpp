@@ -2,6 +2,8 @@
 
 #include <cstring>
 #include <fstream>
+#include <string>
+#include <utility>
 
 #include "dialogue_enregistreur.h"
 #include "fichier_modele.h"
@@ -181,10 +183,55 @@ TEST(FichierModele, FilesThatCannotBeOpenedShowTheDesignedMessages) {
   EXPECT_EQ(m.CadreTaille, 33);
   EXPECT_EQ(SauveModele(dir.File("no/dir/t.mod"), m, d), 0);
   ASSERT_EQ(d.messages.size(), 2u);
-  EXPECT_EQ(d.messages[0].texte, "Impossible d'ouvrir en lecture le fichier");
-  EXPECT_EQ(d.messages[1].texte, "Impossible d'ouvrir en ecriture le fichier");
-  EXPECT_EQ(d.messages[1].titre, "Erreur");
+  EXPECT_EQ(d.messages[0].texte, "Unable to open the file for reading");
+  EXPECT_EQ(d.messages[1].texte, "Unable to open the file for writing");
+  EXPECT_EQ(d.messages[0].titre, "Error");
+  EXPECT_EQ(d.messages[1].titre, "Error");
   EXPECT_EQ(d.messages[1].icone, IconeMessage::Erreur);
+}
+
+TEST(FichierModele, AFileWithoutTheTemplateHeaderIsRefusedUnread) {
+  lumaveil::testing::TempDir dir;
+  // A JPEG, a headerless list of keys and an empty file; then a file of our
+  // own, in either encoding of its header, still loads.
+  const std::string jpeg = std::string("\xFF\xD8\xFF\xE0", 4) + "[Duree Affichage] 9\r\n";
+  const std::pair<const char*, std::string> refuses[] = {
+      {"photo.jpg", jpeg}, {"keys.mod", "[Duree Affichage] 9\r\n"}, {"empty.mod", ""}};
+  for (const auto& [nom, contenu] : refuses) {
+    SCOPED_TRACE(nom);
+    std::ofstream(dir.File(nom), std::ios::binary) << contenu;
+    CDialogueTest d;
+    CEcran m;
+    m.DureeAffichage = 4;
+    EXPECT_EQ(ChargeModele(dir.File(nom), m, d), 0);
+    EXPECT_EQ(m.DureeAffichage, 4);
+    ASSERT_EQ(d.messages.size(), 1u);
+    EXPECT_EQ(d.messages[0].texte, "This file is not a Lumaveil template");
+    EXPECT_EQ(d.messages[0].titre, "Error");
+  }
+  for (const char* entete : {"Fichier mod\xE8le de : Lumaveil", "Fichier mod\xC3\xA8le de : X"}) {
+    std::ofstream(dir.File("ok.mod"), std::ios::binary)
+        << entete << "\r\n\r\n[Duree Affichage] 9\r\n";
+    CDialogueTest d;
+    CEcran m;
+    ASSERT_EQ(ChargeModele(dir.File("ok.mod"), m, d), 1) << entete;
+    EXPECT_EQ(m.DureeAffichage, 9);
+    EXPECT_TRUE(d.messages.empty());
+  }
+}
+
+TEST(FichierModele, ALongLineOfBracketsIsReadInOnePass) {
+  // Eight million "[" before a key, then the key alone behind as many "["
+  // and as many "]": read from bracket to bracket, each byte is looked at a
+  // bounded number of times (searching from every "[" to the next "]" took
+  // minutes).
+  const std::string crochets(8'000'000, '[');
+  CEcran m;
+  LitModele(crochets + "Cadre Taille] 7\r\n" + crochets + "\r\n" +
+                std::string(8'000'000, ']') + " [Fond Motif] 5\r\n",
+            m);
+  EXPECT_EQ(m.CadreTaille, 7);
+  EXPECT_EQ(m.FondMotif, 5);
 }
 
 }  // namespace

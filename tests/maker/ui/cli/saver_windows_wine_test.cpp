@@ -37,7 +37,8 @@ TEST(SaverUnderWine, FirstScreenIsTheRenderedScreenAndAKeyEndsIt) {
   ASSERT_EQ(talvik::CGraphique::SauveImage(dir.File("b.jpg"), testing::Quadrants(300, 500, b), 95,
                                            0, 0),
             1);
-  std::ofstream(dir.File("t.mod"), std::ios::binary) << "[Duree Affichage] 30\r\n";
+  std::ofstream(dir.File("t.mod"), std::ios::binary)
+      << "Fichier mod\xE8le de : Lumaveil\r\n\r\n[Duree Affichage] 30\r\n";
   std::string cli = "cd '" + dir.Path() + "' && " + kBin + "/lumaveil ";
   ASSERT_EQ(testing::RunAndCapture(cli + "--new p.lmv --resolution 640x480 --template t.mod "
                                          "a.png b.jpg 2>&1; echo $?"),
