@@ -8,6 +8,7 @@
 #include "base/message.h"
 #include "codec/jpeg_codage.h"
 #include "codec/jpeg_erreur.h"
+#include "codec/jpeg_limites.h"
 #include "codec/jpeg_source.h"
 #include "picture/fichier.h"
 
@@ -38,11 +39,14 @@ bool Decode(Decodage& d) {
   jpeg_create_decompress(&d.cinfo);
   jpeg::SourceFichier(&d.cinfo, d.fichier);
   jpeg_read_header(&d.cinfo, TRUE);
+  if (!jpeg::Borne(d.cinfo, d.erreurs, fichier::Taille(d.fichier))) {
+    jpeg_destroy_decompress(&d.cinfo);
+    return false;
+  }
   jpeg_start_decompress(&d.cinfo);
   const unsigned w = d.cinfo.output_width, h = d.cinfo.output_height;
   const int composantes = d.cinfo.output_components;
-  if (std::int64_t(w) * h > kMaxPixels) Bitmap::Create(int(w), int(h));  // records why
-  if ((composantes != 1 && composantes != 3) || std::int64_t(w) * h > kMaxPixels) {
+  if (composantes != 1 && composantes != 3) {
     jpeg_destroy_decompress(&d.cinfo);
     return false;
   }
