@@ -12,8 +12,13 @@
 
 namespace lmvtest {
 
-// A w x h progressive colour JPEG of a smooth gradient (quality 90).
-inline std::vector<unsigned char> ProgressiveJpeg(int w, int h) {
+// A w x h progressive colour JPEG of a smooth gradient (quality 90): the
+// usual ten scans, or with `scans` from 67 to 129 a valid file of exactly
+// that many: the DC of all three components, then each luminance AC
+// coefficient on its own at half precision (63 scans), then the last bit
+// of each of the first `scans` - 67 coefficients on its own and of the rest
+// in one scan, then each chrominance component's AC.
+inline std::vector<unsigned char> ProgressiveJpeg(int w, int h, int scans = 0) {
   jpeg_compress_struct c;
   jpeg_error_mgr err;
   c.err = jpeg_std_error(&err);
@@ -27,7 +32,30 @@ inline std::vector<unsigned char> ProgressiveJpeg(int w, int h) {
   c.in_color_space = JCS_RGB;
   jpeg_set_defaults(&c);
   jpeg_set_quality(&c, 90, TRUE);
-  jpeg_simple_progression(&c);
+  std::vector<jpeg_scan_info> script;
+  if (scans >= 67 && scans <= 129) {
+    auto scan = [&script](int component, int ss, int se, int ah, int al) {
+      jpeg_scan_info i{};
+      i.comps_in_scan = component < 0 ? 3 : 1;
+      for (int k = 0; k < i.comps_in_scan; ++k) i.component_index[k] = component < 0 ? k : component;
+      i.Ss = ss;
+      i.Se = se;
+      i.Ah = ah;
+      i.Al = al;
+      script.push_back(i);
+    };
+    scan(-1, 0, 0, 0, 0);
+    for (int k = 1; k <= 63; ++k) scan(0, k, k, 0, 1);
+    const int singles = scans - 67;
+    for (int k = 1; k <= singles; ++k) scan(0, k, k, 1, 0);
+    scan(0, singles + 1, 63, 1, 0);
+    scan(1, 1, 63, 0, 0);
+    scan(2, 1, 63, 0, 0);
+    c.scan_info = script.data();
+    c.num_scans = static_cast<int>(script.size());
+  } else {
+    jpeg_simple_progression(&c);
+  }
   jpeg_start_compress(&c, TRUE);
   std::vector<unsigned char> row(std::size_t(w) * 3);
   for (int y = 0; y < h; ++y) {

@@ -144,10 +144,13 @@ TEST(JpegDecoder, PictureLargerThanTheLimitsIsRefusedBeforeItsPixelsAreMade) {
 TEST(JpegDecoder, AProgressivePictureOfTooManyScansIsRefused) {
   const auto jpeg = lmvtest::ProgressiveJpeg(240, 240);
   DecodedImage image;
-  // simple progression has 10 scans: 90 more are still a picture.
-  const auto many = lmvtest::WithRepeatedLastScan(jpeg, lmvengine::kMaxScans - 10);
+  // Up to the limit a file of many scans is a picture; one more is refused.
+  const auto many = lmvtest::ProgressiveJpeg(240, 240, lmvengine::kMaxScans);
   EXPECT_EQ(lmvengine::DecodeJpegMemory(many.data(), many.size(), image).status,
             DecodeStatus::kOk);
+  const auto more = lmvtest::ProgressiveJpeg(240, 240, lmvengine::kMaxScans + 1);
+  EXPECT_EQ(lmvengine::DecodeJpegMemory(more.data(), more.size(), image).message,
+            lmvengine::kMessageTooManyScans);
   const auto bomb = lmvtest::WithRepeatedLastScan(jpeg, 2000);
   const auto r = lmvengine::DecodeJpegMemory(bomb.data(), bomb.size(), image);
   EXPECT_EQ(r.status, DecodeStatus::kFatal);

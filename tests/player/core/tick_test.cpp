@@ -222,13 +222,16 @@ TEST_F(TickTest, PackageWhereNothingDecodesEndsWithoutDrawing) {
   EXPECT_TRUE(surface_.blits.empty());
 }
 
-TEST_F(TickTest, DataOffsetOutsideTheFileEndsCleanly) {
+TEST_F(TickTest, DataOffsetOutsideTheFileIsBadDataAtStart) {
+  // Nothing of such a package could ever be shown: the player says so
+  // rather than ending without a word.
   const std::vector<unsigned char> engine(100, 0);
   auto bytes = lmvtest::PackageBytes(engine, {{3, 0, Jpeg(0xFF0000)}},
                                      lmvengine::PackageTrailer{640, 480, 31999, 50'000'000});
   auto path = lmvtest::WriteBytes(dir_.File("far.scr"), bytes);
-  ASSERT_TRUE(lmvengine::OpenPlayer(player_, path, 1024, 768, sink_));
-  EXPECT_TRUE(Tick().end);
+  EXPECT_FALSE(lmvengine::OpenPlayer(player_, path, 1024, 768, sink_));
+  ASSERT_EQ(sink_.shown.size(), 1u);
+  EXPECT_EQ(sink_.shown[0], (std::pair<std::string, std::string>{"Error", "LmvEngine bad data"}));
   EXPECT_TRUE(surface_.blits.empty());
 }
 

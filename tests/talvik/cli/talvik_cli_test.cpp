@@ -6,6 +6,10 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <iterator>
+#include <vector>
+
+#include <zlib.h>
 
 #include "graphique.h"
 #include "temp_dir.h"
@@ -100,6 +104,30 @@ TEST(TalvikCli, PictureAboveTheLimitIsRefusedWithAClearMessage) {
   const Resultat r = Talvik(d, "info " + d.File("g.bmp"));
   EXPECT_EQ(r.code, 1);
   EXPECT_NE(r.erreurs.find("too large"), std::string::npos) << r.erreurs;
+}
+
+TEST(TalvikCli, APictureWhoseDataCannotFillItSaysWhyAfterTheDesignedMessage) {
+  TempDir d;
+  // A PNG header declaring one column of 2^27 rows, with no data behind.
+  Bitmap petit = Bitmap::Create(1, 1);
+  ASSERT_EQ(CGraphique::SauveImagePNG(d.File("p.png"), petit), 1);
+  std::fstream f(d.File("p.png"), std::ios::in | std::ios::out | std::ios::binary);
+  std::vector<char> octets((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+  f.close();
+  // The height in IHDR (bytes 20 to 23), then the chunk's CRC made anew.
+  octets[20] = 0x08;
+  octets[21] = octets[22] = octets[23] = 0;
+  const std::uint32_t crc = std::uint32_t(
+      ::crc32(0, reinterpret_cast<const Bytef*>(&octets[12]), 17));
+  for (int i = 0; i < 4; ++i) octets[29 + i] = char(crc >> (24 - 8 * i));
+  std::ofstream(d.File("p.png"), std::ios::binary).write(octets.data(), std::streamsize(octets.size()));
+  const Resultat r = Talvik(d, "info " + d.File("p.png"));
+  EXPECT_EQ(r.code, 1);
+  const std::size_t message = r.erreurs.find("Unable to load file");
+  const std::size_t pourquoi = r.erreurs.find("ends before the picture");
+  ASSERT_NE(message, std::string::npos) << r.erreurs;
+  ASSERT_NE(pourquoi, std::string::npos) << r.erreurs;
+  EXPECT_LT(message, pourquoi);
 }
 
 TEST(TalvikCli, ConvertPicksTheFormatByExtension) {

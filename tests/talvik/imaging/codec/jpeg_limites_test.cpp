@@ -29,12 +29,15 @@ void Ecrit(const std::string& chemin, const std::vector<unsigned char>& octets) 
 TEST(JpegLimites, AProgressiveFileOfTooManyScansIsRefusedByEveryReader) {
   lumaveil::testing::TempDir d;
   const auto jpeg = lmvtest::ProgressiveJpeg(320, 240);
-  // Simple progression has 10 scans: up to the limit the file is a picture.
-  Ecrit(d.File("many.jpg"), lmvtest::WithRepeatedLastScan(jpeg, jpeg::kScansMax - 10));
+  // Up to the limit a file of many scans is a picture; one more is refused,
+  // as is the file of one scan repeated three thousand times.
+  Ecrit(d.File("many.jpg"), lmvtest::ProgressiveJpeg(320, 240, jpeg::kScansMax));
+  Ecrit(d.File("more.jpg"), lmvtest::ProgressiveJpeg(320, 240, jpeg::kScansMax + 1));
   Ecrit(d.File("bomb.jpg"), lmvtest::WithRepeatedLastScan(jpeg, 3000));
   ImageJPEG beaucoup = DecodeJPEG(d.File("many.jpg"));
   ASSERT_TRUE(beaucoup.image);
   EXPECT_EQ(beaucoup.image.Width(), 320);
+  EXPECT_FALSE(DecodeJPEG(d.File("more.jpg")).image);
 
   EXPECT_FALSE(DecodeJPEG(d.File("bomb.jpg")).image);
   EXPECT_NE(std::string(Bitmap::LastCreateError()).find("too many scans"), std::string::npos)
