@@ -388,6 +388,9 @@ void CMainFrame::closeEvent(QCloseEvent* evenement) {
     return;
   }
   recents_.Ecrit();
+  // The thumbnails still being made are not wanted any more: the workers
+  // stop now rather than when the window is destroyed.
+  liste_->Fabrique().Arrete();
   evenement->accept();
 }
 
