@@ -182,6 +182,10 @@ TEST(EnvoiInternet, DialogProposesTheNamesAndItsValuesAreStoredAndUsed) {
     EXPECT_EQ(dlg.Port()->text(), QString::number(serveur.Port()));
     EXPECT_TRUE(dlg.Passif()->isChecked());
     EXPECT_EQ(dlg.MotDePasse()->echoMode(), QLineEdit::Password);
+    // The test server speaks plain FTP: without the box nothing would go.
+    EXPECT_FALSE(dlg.EnClair()->isChecked());
+    EXPECT_EQ(dlg.EnClair()->accessibleName(), "Allow unencrypted FTP (password sent in clear)");
+    QTest::mouseClick(dlg.EnClair(), Qt::LeftButton, {}, QPoint(6, dlg.EnClair()->height() / 2));
     dlg.Repertoire()->setFocus();
     QTest::keyClicks(dlg.Repertoire(), "pub");
     lumaveil::testing::CaptureWidget(&dlg, "internet_dialog");
@@ -195,8 +199,32 @@ TEST(EnvoiInternet, DialogProposesTheNamesAndItsValuesAreStoredAndUsed) {
   ASSERT_EQ(boites.boites.size(), 1u) << boites.boites.back().texte;
   EXPECT_EQ(boites.boites[0].texte, "Confirm sending saved screensaver on Internet ?");
   EXPECT_EQ(contexte.Parametres.ServerDirectory, "pub/");
+  EXPECT_EQ(contexte.Parametres.FtpEnClair, 1);
   EXPECT_EQ(ContenuFichier(serveur.Racine() + "/pub/summer.scr"), std::string(300000, 'x'));
   EXPECT_TRUE(fs::exists(serveur.Racine() + "/pub/summer.html"));
+}
+
+// The box is off until the user ticks it; its state is kept in the
+// settings store with the other settings.
+TEST(EnvoiInternet, UnencryptedFtpIsOffByDefaultAndStoredInTheSettings) {
+  TempDir dir;
+  const char* const ancien = std::getenv("LUMAVEIL_REGISTRY");
+  const std::string avant = ancien ? ancien : "";
+  setenv("LUMAVEIL_REGISTRY", dir.File("registry.reg").c_str(), 1);
+  ParametresApplication p;
+  EXPECT_EQ(LitParametres(p), 1);
+  EXPECT_EQ(p.FtpEnClair, 0);
+  p.FtpEnClair = 1;
+  ASSERT_EQ(EcritParametres(p), 1);
+  ParametresApplication relu;
+  LitParametres(relu);
+  EXPECT_EQ(relu.FtpEnClair, 1);
+  relu.FtpEnClair = 0;
+  ASSERT_EQ(EcritParametres(relu), 1);
+  LitParametres(p);
+  EXPECT_EQ(p.FtpEnClair, 0);
+  if (ancien) setenv("LUMAVEIL_REGISTRY", avant.c_str(), 1);
+  else unsetenv("LUMAVEIL_REGISTRY");
 }
 
 TEST(EnvoiInternet, CancelOrNoChangesNoSettingAndSendsNothing) {
