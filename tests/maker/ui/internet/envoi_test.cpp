@@ -20,6 +20,7 @@
 #include "dialogues_essai.h"
 #include "internet/internet_dialog.h"
 #include "serveur_ftp.h"
+#include "serveur_sftp.h"
 #include "temp_dir.h"
 
 namespace lumaveil {
@@ -225,6 +226,47 @@ TEST(EnvoiInternet, UnencryptedFtpIsOffByDefaultAndStoredInTheSettings) {
   EXPECT_EQ(p.FtpEnClair, 0);
   if (ancien) setenv("LUMAVEIL_REGISTRY", avant.c_str(), 1);
   else unsetenv("LUMAVEIL_REGISTRY");
+}
+
+// An SFTP server not known yet: the question with its key's fingerprint is
+// shown on the GUI thread while the upload waits; Yes sends, and the key is
+// remembered in the user's known hosts.
+TEST(EnvoiInternet, AnUnknownSftpServerIsAskedAboutWithItsFingerprint) {
+  lumaveil::testing::ServeurSftpEssai serveur;
+  ASSERT_GT(serveur.Port(), 0);
+  TempDir dir;
+  const char* const maison = std::getenv("HOME");
+  const std::string avant = maison ? maison : "";
+  setenv("HOME", dir.Path().c_str(), 1);
+  std::ofstream(dir.File("show.scr"), std::ios::binary) << "sftp saver";
+  CContexte contexte;
+  ParametresApplication& p = contexte.Parametres;
+  p.ServerName = "sftp://127.0.0.1";
+  p.PortNumber = serveur.Port();
+  p.UserName = lumaveil::testing::ServeurSftpEssai::kUtilisateur;
+  p.Password = lumaveil::testing::ServeurSftpEssai::kMotDePasse;
+  CBoitesEnregistrees boites;  // Yes to every question
+  lumaveil::testing::RepondDialogue<CInternetDlg>([&](CInternetDlg& dlg) {
+    dlg.Page()->setChecked(false);
+    QTest::mouseClick(dlg.BoutonOk(), Qt::LeftButton);
+  });
+  EXPECT_EQ(CommandeEnvoiInternet(nullptr, contexte, QString::fromStdString(dir.File("show.scr")),
+                                  QStringLiteral("summer.lmv")),
+            1);
+  ASSERT_EQ(boites.boites.size(), 2u);
+  EXPECT_EQ(boites.boites[0].texte, "Confirm sending saved screensaver on Internet ?");
+  const std::string& question = boites.boites[1].texte;
+  EXPECT_EQ(question.rfind("The SFTP server [127.0.0.1]:" + std::to_string(serveur.Port()) +
+                               " is not known yet.\nThe fingerprint of its key is:\n" +
+                               serveur.Empreinte() + "\n",
+                           0),
+            0u)
+      << question;
+  EXPECT_EQ(boites.boites[1].titre, "Question");
+  EXPECT_EQ(ContenuFichier(serveur.Racine() + "/summer.scr"), "sftp saver");
+  EXPECT_NE(ContenuFichier(dir.File(".ssh/known_hosts")).find("ssh-rsa"), std::string::npos);
+  if (maison) setenv("HOME", avant.c_str(), 1);
+  else unsetenv("HOME");
 }
 
 TEST(EnvoiInternet, CancelOrNoChangesNoSettingAndSendsNothing) {
