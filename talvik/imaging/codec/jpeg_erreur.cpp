@@ -2,7 +2,10 @@
 
 #include <jerror.h>
 
+#include "base/arret.h"
+#include "base/bitmap.h"
 #include "base/message.h"
+#include "codec/jpeg_limites.h"
 
 namespace talvik::jpeg {
 
@@ -54,13 +57,34 @@ void Emet(j_common_ptr cinfo, int niveau) {
   e.emetOrigine(cinfo, niveau);
 }
 
+void Suivi(j_common_ptr cinfo) {
+  Erreurs& e = Gestionnaire(cinfo);
+  if (e.scansMax > 0 && cinfo->is_decompressor &&
+      reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number > e.scansMax) {
+    e.raison = kTropDeScans;
+    Bitmap::SetLastCreateError(kTropDeScans);
+    (*cinfo->err->error_exit)(cinfo);
+  }
+  if (!ArretDemande()) return;
+  e.arrete = true;
+  std::longjmp(e.retour, 1);
+}
+
 }  // namespace
+
+void Surveille(j_decompress_ptr cinfo) {
+  Erreurs& e = Gestionnaire(reinterpret_cast<j_common_ptr>(cinfo));
+  e.suivi.progress_monitor = Suivi;
+  cinfo->progress = &e.suivi;
+}
 
 jpeg_error_mgr* Installe(Erreurs& e, bool montreMessages) {
   jpeg_std_error(&e.pub);
   e.montreMessages = montreMessages;
   e.finPrematuree = false;
   e.raison = nullptr;
+  e.scansMax = 0;
+  e.arrete = false;
   e.emetOrigine = e.pub.emit_message;
   e.pub.error_exit = SortieFatale;
   e.pub.output_message = AfficheTexte;

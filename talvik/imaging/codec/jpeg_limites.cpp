@@ -1,26 +1,8 @@
 #include "codec/jpeg_limites.h"
 
-#include <jerror.h>
-
 #include "base/bitmap.h"
 
 namespace talvik::jpeg {
-
-namespace {
-
-constexpr const char* kTropDeScans = "The JPEG data has too many scans";
-
-void SuitProgression(j_common_ptr cinfo) {
-  if (!cinfo->is_decompressor) return;
-  const auto* c = reinterpret_cast<j_decompress_ptr>(cinfo);
-  if (c->input_scan_number <= kScansMax) return;
-  Erreurs& e = *reinterpret_cast<Erreurs*>(cinfo->err);
-  e.raison = kTropDeScans;
-  Bitmap::SetLastCreateError(kTropDeScans);
-  (*cinfo->err->error_exit)(cinfo);
-}
-
-}  // namespace
 
 bool Borne(jpeg_decompress_struct& c, Erreurs& e, std::uint64_t octets) {
   if (!Bitmap::FitsBudget(c.image_width, c.image_height)) return false;
@@ -39,8 +21,8 @@ bool Borne(jpeg_decompress_struct& c, Erreurs& e, std::uint64_t octets) {
   // bytes per pixel of the budget (colour at 4:2:0), beyond which libjpeg
   // fails rather than allocate.
   c.mem->max_memory_to_use = long(kMaxPixels * 3);
-  e.progression.progress_monitor = SuitProgression;
-  c.progress = &e.progression;
+  e.scansMax = kScansMax;
+  Surveille(&c);
   return true;
 }
 

@@ -21,6 +21,9 @@ namespace talvik::jpeg {
 // ten, the most finely split ones a few dozen.
 inline constexpr int kScansMax = 100;
 
+// Why a file of more scans is refused.
+inline constexpr const char* kTropDeScans = "The JPEG data has too many scans";
+
 // Bytes of the data the whole file holds when it is not known.
 inline constexpr std::uint64_t kTailleInconnue = ~std::uint64_t(0);
 
