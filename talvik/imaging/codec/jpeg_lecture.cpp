@@ -59,6 +59,7 @@ bool Decode(Decodage& d, const Source& source, int reduction, bool messages, boo
     return false;
   }
   jpeg_create_decompress(&c);
+  jpeg::Surveille(&c);
   if (source.fichier)
     jpeg::SourceFichier(&c, source.fichier);
   else
