@@ -150,7 +150,7 @@ TEST_F(FenetreReelle, PanelsStayWhereTheyAreWhenTheirLinesChange) {
 
 // Tab from the list: the Picture panel from the top, Decoration,
 // Transition, the web link, the toolbar, the list again; every stop a
-// control that shows.
+// control that shows. F6 goes between the list and the panels.
 TEST_F(FenetreReelle, TabFollowsTheEyeWithNoInvisibleStop) {
   const Panneaux p = LesPanneaux();
   std::vector<QWidget*> attendu;
@@ -176,6 +176,12 @@ TEST_F(FenetreReelle, TabFollowsTheEyeWithNoInvisibleStop) {
     EXPECT_EQ(focus, attendu[i]) << "stop " << i << ": " << focus->accessibleName().toStdString()
                                  << " instead of " << attendu[i]->accessibleName().toStdString();
   }
+  // F6 goes from the list to the panels' first control and back.
+  ASSERT_EQ(QApplication::focusWidget(), liste);
+  Touches("F6");
+  EXPECT_EQ(QApplication::focusWidget(), attendu.front());
+  Touches("F6");
+  EXPECT_EQ(QApplication::focusWidget(), liste);
 }
 
 // "Displaying properties" opens with the focus on the checked size; Down

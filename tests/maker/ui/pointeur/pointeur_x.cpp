@@ -87,7 +87,11 @@ void PendantModal(const std::function<void(QWidget*)>& action) {
     if (!modal || modal == avant || !modal->isVisible()) return;
     minuterie->stop();
     minuterie->deleteLater();
-    QTest::qWait(200);  // mapped and drawn
+    // Mapped, framed by the window manager, active and drawn.
+    QTest::qWaitForWindowExposed(modal);
+    QTest::qWaitForWindowActive(modal);
+    Attend([modal] { return modal->frameGeometry().size() != modal->size(); }, 1000);
+    QTest::qWait(200);
     action(modal);
   });
   minuterie->start();
