@@ -90,7 +90,12 @@ void PendantModal(const std::function<void(QWidget*)>& action) {
     // Mapped, framed by the window manager, active and drawn.
     // (The action measures what it needs: a window that never shows fails it.)
     static_cast<void>(QTest::qWaitForWindowExposed(modal) && QTest::qWaitForWindowActive(modal));
-    Attend([modal] { return modal->frameGeometry().size() != modal->size(); }, 1000);
+    Attend(
+        [modal] {
+          const QRect cadre = modal->frameGeometry();
+          return cadre.size() != modal->size() && cadre.contains(modal->geometry());
+        },
+        2000);
     QTest::qWait(200);
     action(modal);
   });
