@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -16,18 +17,21 @@
 #include <QSvgRenderer>
 #include <QShortcut>
 #include <QSplitter>
+#include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
 #include "app/dialogue_qt.h"
 #include "dialogs/commun/apropos_dlg.h"
 #include "dialogs/commun/image_qt.h"
+#include "dialogs/commun/placement_fenetre.h"
 #include "app/travail.h"
 #include "configuration/configuration_dialog.h"
 #include "modele/commande_modele.h"
 #include "proprietes/applique_proprietes.h"
 #include "fenetre/information_dialog.h"
 #include "fenetre/outil_dialog.h"
+#include "fenetre/placeur_fenetres.h"
 #include "fichier_projet.h"
 #include "fichiers_livres.h"
 #include "generation/commandes_generation.h"
@@ -142,12 +146,12 @@ CMainFrame::CMainFrame(CContexte& contexte, QWidget* parent)
   CreeMenus();
   RouteCommandes();
 
-  // F6 and Shift+F6 move the focus between the two panes.
+  // F6 and Shift+F6 move the focus between the list and the panels.
   auto* f6 = new QShortcut(QKeySequence(Qt::Key_F6), this);
   auto* shiftF6 = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6), this);
   auto bascule = [this] {
-    if (liste_->hasFocus()) principale_->setFocus();
-    else liste_->setFocus();
+    if (liste_->hasFocus()) panneaux_.retouche->CaseAjustement()->setFocus(Qt::ShortcutFocusReason);
+    else liste_->setFocus(Qt::ShortcutFocusReason);
   };
   connect(f6, &QShortcut::activated, this, bascule);
   connect(shiftF6, &QShortcut::activated, this, bascule);
@@ -160,8 +164,37 @@ CMainFrame::CMainFrame(CContexte& contexte, QWidget* parent)
   }
   MetAJourRecents();
   MetAJourTitre();
-  // Wide enough for the list and the whole form without a sideways scroll.
-  resize(1120, 760);
+  OrdreTabulation();
+  new CPlaceurFenetres(this);
+}
+
+void CMainFrame::showEvent(QShowEvent* evenement) {
+  // On a smaller screen the form scrolls.
+  if (!place_) {
+    place_ = true;
+    talvik::PlaceDansEcran(this, nullptr);
+  }
+  QMainWindow::showEvent(evenement);
+}
+
+void CMainFrame::OrdreTabulation() {
+  // As the eye reads the window: the toolbar, the list, then the panels
+  // from the top left, each panel's controls from the top; the web link of
+  // the bottom bar last.
+  std::vector<QWidget*> ordre;
+  for (int i = 0; i < int(COutilDialog::CommandesBoutons().size()); ++i)
+    ordre.push_back(outils_->Bouton(i));
+  ordre.push_back(liste_);
+  CRetoucheDialog* retouche = panneaux_.retouche;
+  ordre.insert(ordre.end(), {retouche->CaseAjustement(), retouche->BoutonChargement(),
+                             retouche->BoutonRotation(), retouche->BoutonReglage(),
+                             retouche->BoutonRecoupe()});
+  for (int i = 0; i < 4; ++i)
+    ordre.push_back(panneaux_.decor->Bouton(CDecorDialog::Ligne(i)));
+  for (int i = 0; i < 2; ++i)
+    ordre.push_back(panneaux_.transition->Bouton(CTransitionDialog::Ligne(i)));
+  ordre.push_back(informations_->Lien());
+  for (std::size_t i = 1; i < ordre.size(); ++i) QWidget::setTabOrder(ordre[i - 1], ordre[i]);
 }
 
 CMainFrame::~CMainFrame() = default;

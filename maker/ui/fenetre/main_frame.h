@@ -79,11 +79,18 @@ class CMainFrame : public QMainWindow, public IVuesDocument {
 
  protected:
   void closeEvent(QCloseEvent* evenement) override;
+  // At the first show, once the style has given the controls their sizes,
+  // the window takes the room of the list and the whole form, within the
+  // screen's available area, centred on it.
+  void showEvent(QShowEvent* evenement) override;
 
  private:
   void CreeActions();
   void CreeMenus();
   void RouteCommandes();
+  // The keyboard's Tab order, as the eye reads the window.
+  void OrdreTabulation();
+  bool place_ = false;  // placed at its first show
   void MetAJourTitre();
   void MetAJourRecents();
   void OuvreAvecBureau(const QUrl& url);

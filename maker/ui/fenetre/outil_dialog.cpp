@@ -4,6 +4,8 @@
 #include <QFrame>
 #include <QHBoxLayout>
 
+#include "dialogs/commun/bouton_outil.h"
+
 namespace lumaveil {
 
 const std::array<Commande, 9>& COutilDialog::CommandesBoutons() {
@@ -33,7 +35,7 @@ COutilDialog::COutilDialog(const std::function<QAction*(Commande)>& action, QWid
       disposition->addWidget(trait);
       disposition->addSpacing(4);
     }
-    auto* bouton = new QToolButton(this);
+    auto* bouton = new talvik::CBoutonOutil(this);
     bouton->setDefaultAction(actions[i]);
     bouton->setAutoRaise(true);
     bouton->setIconSize(QSize(32, 32));

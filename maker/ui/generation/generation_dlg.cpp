@@ -7,6 +7,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "dialogs/commun/bouton_outil.h"
+
 // Q_INIT_RESOURCE must be used outside any namespace.
 static void InitialiseRessourcesGeneration() { Q_INIT_RESOURCE(generation); }
 
@@ -54,7 +56,7 @@ CGenerationDlg::CGenerationDlg(QWidget* parent, bool saverLinux) : QDialog(paren
   for (std::size_t i = 0; i < std::size(kBoutons); ++i) {
     const DefinitionBouton& d = kBoutons[i];
     if (d.resultat == kSauveLinux && !saverLinux) continue;
-    auto* b = new QToolButton(this);
+    auto* b = new talvik::CBoutonOutil(this);
     const QString texte = QString::fromUtf8(d.texte);
     b->setIcon(QIcon(QString::fromUtf8(d.icone)));
     b->setIconSize(QSize(48, 48));

@@ -246,14 +246,28 @@ void CListeView::keyPressEvent(QKeyEvent* evenement) {
 // ---- mouse: selection and reordering ------------------------------------
 
 void CListeView::mousePressEvent(QMouseEvent* evenement) {
-  if (glissement_) return;
-  QListWidget::mousePressEvent(evenement);
-  if (evenement->button() == Qt::LeftButton) {
-    boutonEnfonce_ = true;
-    pointAppui_ = evenement->position().toPoint();
-    QListWidgetItem* it = itemAt(pointAppui_);
-    itemAppui_ = it ? row(it) : -1;
+  // A press during a drag means its release went elsewhere: the drag ends
+  // where it was and this press counts on its own.
+  if (glissement_) TermineGlissement();
+  // Only the left button chooses a screen: a right or middle click leaves
+  // the highlight on the current screen, which Delete would remove.
+  if (evenement->button() != Qt::LeftButton) {
+    evenement->accept();
+    return;
   }
+  QListWidget::mousePressEvent(evenement);
+  boutonEnfonce_ = true;
+  pointAppui_ = evenement->position().toPoint();
+  QListWidgetItem* it = itemAt(pointAppui_);
+  itemAppui_ = it ? row(it) : -1;
+}
+
+void CListeView::mouseDoubleClickEvent(QMouseEvent* evenement) {
+  if (evenement->button() != Qt::LeftButton) {
+    evenement->accept();
+    return;
+  }
+  QListWidget::mouseDoubleClickEvent(evenement);
 }
 
 void CListeView::mouseMoveEvent(QMouseEvent* evenement) {
@@ -265,7 +279,13 @@ void CListeView::mouseMoveEvent(QMouseEvent* evenement) {
     }
     return;
   }
-  if (imageGlissement_) imageGlissement_->move(mapToGlobal(position) - QPoint(24, 24));
+  // The button came up where the list could not see it: that was the drop.
+  if (!(evenement->buttons() & Qt::LeftButton)) {
+    TermineGlissement();
+    return;
+  }
+  if (imageGlissement_)
+    imageGlissement_->move(viewport()->mapToGlobal(position) - QPoint(24, 24));
   QListWidgetItem* survol = itemAt(position);
   if (!survol) return;
   const int c = row(survol);
@@ -280,24 +300,12 @@ void CListeView::mouseMoveEvent(QMouseEvent* evenement) {
 
 void CListeView::mouseReleaseEvent(QMouseEvent* evenement) {
   if (evenement->button() != Qt::LeftButton) {
-    QListWidget::mouseReleaseEvent(evenement);
+    evenement->accept();
     return;
   }
   boutonEnfonce_ = false;
   if (glissement_) {
-    const int source = source_, cible = cible_;
-    FinGlissement();
-    if (source != cible) {
-      projet_.Deplace(source, cible);
-      QListWidgetItem* it = takeItem(source);
-      insertItem(cible, it);
-      Renumerote(std::min(source, cible));
-      projet_.Selectionne(cible);
-      SelectionneItem(cible);
-      emit ecranDeplace(source, cible);
-    } else {
-      SelectionneItem(projet_.Selection());
-    }
+    TermineGlissement();
     return;
   }
   QListWidget::mouseReleaseEvent(evenement);
@@ -312,20 +320,48 @@ void CListeView::mouseReleaseEvent(QMouseEvent* evenement) {
   if (ligne != projet_.Selection()) emit ecranChoisi(ligne);
 }
 
+void CListeView::TermineGlissement() {
+  boutonEnfonce_ = false;
+  const int source = source_, cible = cible_;
+  FinGlissement();
+  if (source != cible) {
+    projet_.Deplace(source, cible);
+    QListWidgetItem* it = takeItem(source);
+    insertItem(cible, it);
+    Renumerote(std::min(source, cible));
+    projet_.Selectionne(cible);
+    SelectionneItem(cible);
+    emit ecranDeplace(source, cible);
+  } else {
+    SelectionneItem(projet_.Selection());
+  }
+}
+
 void CListeView::DebutGlissement(int index, const QPoint& position) {
   if (index != projet_.Selection()) emit ecranChoisi(index);
   glissement_ = true;
   source_ = cible_ = index;
   QApplication::setOverrideCursor(Qt::DragMoveCursor);
-  auto* image = new QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint);
+  // The picture sits under the pointer: it lets the pointer's events through
+  // to the list below (for X as well as for Qt), else the list would see
+  // neither the moves nor the release.
+  auto* image = new QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint |
+                                        Qt::WindowTransparentForInput |
+                                        Qt::WindowDoesNotAcceptFocus);
   image->setAttribute(Qt::WA_TransparentForMouseEvents);
+  image->setAttribute(Qt::WA_ShowWithoutActivating);
+  image->setWindowTitle(QStringLiteral("Moving screen"));
+  image->setAccessibleName(image->windowTitle());
   image->setAttribute(Qt::WA_DeleteOnClose);
   image->setPixmap(QIcon(QStringLiteral(":/icones/logo.svg")).pixmap(QSize(48, 48)));
   image->resize(48, 48);
-  image->move(mapToGlobal(position) - QPoint(24, 24));
+  image->move(viewport()->mapToGlobal(position) - QPoint(24, 24));
   image->show();
   imageGlissement_ = image;
-  grabMouse();
+  // The viewport takes the mouse: a scroll area passes on only the mouse
+  // events of its viewport, so a grab by the list itself would leave the
+  // moves and the release unseen.
+  viewport()->grabMouse();
 }
 
 void CListeView::FinGlissement() {
@@ -333,7 +369,7 @@ void CListeView::FinGlissement() {
   glissement_ = false;
   if (imageGlissement_) imageGlissement_->close();
   QApplication::restoreOverrideCursor();
-  releaseMouse();
+  viewport()->releaseMouse();
 }
 
 // ---- files dropped from the desktop -------------------------------------

@@ -84,6 +84,7 @@ class CListeView : public QListWidget {
  protected:
   void keyPressEvent(QKeyEvent* evenement) override;
   void mousePressEvent(QMouseEvent* evenement) override;
+  void mouseDoubleClickEvent(QMouseEvent* evenement) override;
   void mouseMoveEvent(QMouseEvent* evenement) override;
   void mouseReleaseEvent(QMouseEvent* evenement) override;
   void dragEnterEvent(QDragEnterEvent* evenement) override;
@@ -99,6 +100,8 @@ class CListeView : public QListWidget {
   void SelectionneItem(int index);
   void DebutGlissement(int index, const QPoint& position);
   void FinGlissement();
+  // Ends the drag as a release does: the screen moves to the target.
+  void TermineGlissement();
 
   CProjet& projet_;
   talvik::CGraphique& graphique_;

@@ -118,8 +118,10 @@ CModeleDlg::CModeleDlg(const CProjet& projet, const talvik::HBITMAP& fondVignett
     connect(annuler, &QPushButton::clicked, this, &QDialog::reject);
   }
   for (QAbstractButton* b : barre->buttons()) b->setAccessibleName(b->text().remove('&'));
-  // Return goes on (Next, OK), never to Reset.
+  // Return goes on (Next, OK), never to Reset: the dialog opens with the
+  // focus there, not on a picture button (which Return would press).
   (suivant_ ? suivant_ : ok_)->setDefault(true);
+  (suivant_ ? suivant_ : ok_)->setFocus(Qt::OtherFocusReason);
 
   auto* haut = new QHBoxLayout;
   haut->addWidget(apercu_, 1);

@@ -17,13 +17,19 @@ void InitialiseIconesPanneaux();
 // A 40 x 40 button showing icones/<icone>.svg, named texte.
 QToolButton* BoutonImage(QWidget* parent, const QString& icone, const QString& texte);
 
+// A status line of a panel. Its width does not follow its text, so that the
+// panels stay where they are when a line changes: it is as wide as the
+// widest of the panels' designed lines, and a longer text (a file name) is
+// cut at its edge, whole in its tooltip.
+QLabel* NouvelleLigneEtat(QWidget* parent);
+
 // Fills `parent` with a grid of `n` rows: picture button i (icones[i],
 // noms[i]) beside its status line i, rows packed at the top; the widgets
 // made are returned in boutons[i] and lignes[i].
 void GrilleBoutonsLignes(QWidget* parent, int n, const char* const icones[],
                          const char* const noms[], QToolButton* boutons[], QLabel* lignes[]);
 
-// Shows a status line; screen readers read it under the same text.
+// Shows a status line; screen readers and the tooltip give the same text.
 void AfficheLigneEtat(QLabel* ligne, const std::string& texte);
 
 }  // namespace lumaveil

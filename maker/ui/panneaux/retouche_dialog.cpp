@@ -42,7 +42,7 @@ talvik::HBITMAP FondBoite(int largeur, int hauteur) {
 }
 
 QLabel* Ligne(QWidget* parent, const QString& nom) {
-  auto* ligne = new QLabel(parent);
+  QLabel* ligne = NouvelleLigneEtat(parent);
   ligne->setObjectName(nom);
   return ligne;
 }
@@ -75,9 +75,8 @@ CRetoucheDialog::CRetoucheDialog(QWidget* parent)
   for (int i = 0; i < 6; ++i) m_pLignes[i] = Ligne(this, noms[i]);
 
   auto* image = new QVBoxLayout;
-  image->addWidget(m_pBoite);
+  image->addWidget(m_pBoite, 0, Qt::AlignHCenter);
   image->addWidget(m_pAjuste, 0, Qt::AlignLeft);
-  image->addStretch();
 
   auto* fichier = new QVBoxLayout;
   fichier->setSpacing(0);
@@ -93,7 +92,9 @@ CRetoucheDialog::CRetoucheDialog(QWidget* parent)
   commandes->addWidget(m_pLignes[3], 3, 1);
   commandes->setRowStretch(4, 1);
 
-  auto* tout = new QHBoxLayout(this);
+  // The picture above its commands: the panel stays narrow enough for the
+  // list and the three panels to fit a 1024-pixel-wide screen.
+  auto* tout = new QVBoxLayout(this);
   tout->addLayout(image);
   tout->addLayout(commandes, 1);
 

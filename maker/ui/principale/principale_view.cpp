@@ -13,6 +13,9 @@ CPrincipaleView::CPrincipaleView(QWidget* parent) : QScrollArea(parent) {
   // and scrolls where there is not.
   setWidgetResizable(false);
   setAlignment(Qt::AlignCenter);
+  // The view itself takes no focus: Tab goes from the list straight to the
+  // panels' controls.
+  setFocusPolicy(Qt::NoFocus);
 
   formulaire_ = new QWidget;
   formulaire_->setObjectName("Formulaire");
@@ -36,6 +39,12 @@ CPrincipaleView::CPrincipaleView(QWidget* parent) : QScrollArea(parent) {
   grille->addWidget(decor_, 0, 1);
   grille->addWidget(transition_, 1, 1);
   setWidget(formulaire_);
+}
+
+QSize CPrincipaleView::sizeHint() const {
+  if (!formulaire_) return QScrollArea::sizeHint();
+  const int cadre = 2 * frameWidth();
+  return formulaire_->sizeHint() + QSize(cadre, cadre);
 }
 
 void CPrincipaleView::PlacePanneau(QGroupBox* groupe, QWidget* panneau) {

@@ -24,6 +24,10 @@ class CPrincipaleView : public QScrollArea {
   QGroupBox* GroupeDecor() const { return decor_; }
   QGroupBox* GroupeTransition() const { return transition_; }
 
+  // The whole form (a scroll area's own hint is bounded): the main window
+  // asks for room for it.
+  QSize sizeHint() const override;
+
   // Puts `panneau` into `groupe` (one of the three above), which owns it.
   static void PlacePanneau(QGroupBox* groupe, QWidget* panneau);
 

@@ -94,6 +94,12 @@ void CProprietesDlg::Coche() {
       boutons_[std::size_t(i)]->setChecked(true);
 }
 
+void CProprietesDlg::showEvent(QShowEvent* evenement) {
+  for (QRadioButton* b : boutons_)
+    if (b->isChecked()) b->setFocus(Qt::OtherFocusReason);
+  QDialog::showEvent(evenement);
+}
+
 void CProprietesDlg::Lit() {
   for (int i = 0; i < kNombrePresets; ++i)
     if (boutons_[std::size_t(i)]->isChecked()) {

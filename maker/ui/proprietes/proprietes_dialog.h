@@ -33,6 +33,11 @@ class CProprietesDlg : public QDialog {
   QPushButton* BoutonTerminer() const { return terminer_; }
   QPushButton* BoutonReset() const { return reset_; }
 
+ protected:
+  // Opens with the focus on the checked size: the arrow keys then move the
+  // check from there, as in any radio group.
+  void showEvent(QShowEvent* evenement) override;
+
  private:
   void Coche();
   void Lit();

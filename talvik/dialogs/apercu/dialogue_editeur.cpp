@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "chaines.h"
+#include "dialogs/commun/placement_fenetre.h"
 
 // Resources of a static library are registered by name, outside any
 // namespace.
@@ -72,6 +73,11 @@ CDialogueEditeur::CDialogueEditeur(QWidget* parent, const QString& titre, int nI
   connect(m_pReset, &QPushButton::clicked, this, [this] { OnReset(); });
   connect(m_pOK, &QPushButton::clicked, this, [this] { OnOK(); });
   connect(m_pAnnuler, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void CDialogueEditeur::showEvent(QShowEvent* event) {
+  PlaceDansEcran(this, parentWidget());
+  QDialog::showEvent(event);
 }
 
 int CDialogueEditeur::DoModal() { return exec() == QDialog::Accepted ? IDOK : IDCANCEL; }

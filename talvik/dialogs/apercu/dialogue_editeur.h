@@ -41,6 +41,11 @@ class CDialogueEditeur : public QDialog {
   // OK button: checks the values; the dialog then closes with IDOK.
   virtual void OnOK() { accept(); }
 
+  // Once the editor's content is complete (the editors fill it as they
+  // show), the dialog is sized to it and placed on its owner, inside the
+  // screen.
+  void showEvent(QShowEvent* event) override;
+
   // The warning beep of a refused request.
   static void BipAttention();
   // "Unable to validate data." with the caption "Error" and the error icon.

@@ -2,9 +2,9 @@
 
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -216,14 +216,6 @@ void CCouleurDlg::OnCouleurSelecteur() {
 void CCouleurDlg::OnCouleurTransparent() { PriseEnCompteChangementCouleur(); }
 
 void CCouleurDlg::PriseEnCompteChangementCouleur() { emit ChangementCouleur(); }
-
-void CCouleurDlg::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    event->accept();
-    return;
-  }
-  QWidget::keyPressEvent(event);
-}
 
 bool CCouleurDlg::eventFilter(QObject* objet, QEvent* event) {
   if (objet == m_pEchantillon && event->type() == QEvent::MouseButtonRelease) {

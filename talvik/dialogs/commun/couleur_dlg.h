@@ -2,7 +2,8 @@
 // text editors. Red, green and blue are typed in hexadecimal or decimal
 // (with arrows beside each field), or chosen from the colour dialog by a
 // click on the swatch; every change is reported to the parent through
-// ChangementCouleur. Escape typed inside the chooser is swallowed.
+// ChangementCouleur. Escape typed inside the chooser reaches the dialog
+// around it, which it cancels.
 #pragma once
 
 #include <QWidget>
@@ -78,7 +79,6 @@ class CCouleurDlg : public QWidget {
   void ChangementCouleur();
 
  protected:
-  void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* objet, QEvent* event) override;
 
  private:

@@ -29,7 +29,15 @@ CPleinEcranDlg::CPleinEcranDlg(QWidget* parent)
   m_pImage->installEventFilter(this);
   m_pImage->setCursor(Qt::PointingHandCursor);
 
+  // The size label sits on the picture: light text on a dark plate reads
+  // on a light photo as on a dark one.
   m_pTaille = new QLabel(this);
+  QPalette plaque = m_pTaille->palette();
+  plaque.setColor(QPalette::Window, QColor(0, 0, 0, 190));
+  plaque.setColor(QPalette::WindowText, Qt::white);
+  m_pTaille->setPalette(plaque);
+  m_pTaille->setAutoFillBackground(true);
+  m_pTaille->setContentsMargins(8, 4, 8, 4);
   m_pTaille->move(8, 8);
   m_pTaille->hide();
 

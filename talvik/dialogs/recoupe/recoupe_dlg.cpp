@@ -8,6 +8,7 @@
 #include "dialogs/apercu/plein_ecran.h"
 #include "dialogs/apercu/spin_edition.h"
 #include "dialogs/apercu/zone_apercu.h"
+#include "dialogs/recoupe/trace_recoupe.h"
 #include "graphique.h"
 #include "raster/raster.h"
 
@@ -38,6 +39,13 @@ CRecoupeDlg::CRecoupeDlg(QWidget* parent)
   valeurs->setColumnStretch(4, 1);
   Corps()->addLayout(valeurs);
   AjouteApercus();
+  // The rectangle drawn on "Before" with the mouse: the edits follow.
+  m_pTrace = new CTraceRecoupe(Zone(0), [this] { return m_rectRecoupe; });
+  connect(m_pTrace, &CTraceRecoupe::rectangleChange, this, [this](RECT r) {
+    m_rectRecoupe = r;
+    EcritValeurs();
+    DemandeAffichage(true);
+  });
 }
 
 CRecoupeDlg::~CRecoupeDlg() = default;
@@ -53,6 +61,7 @@ int CRecoupeDlg::ControleValeurs() const {
 void CRecoupeDlg::OnInitDialog() {
   Zone(0)->Prepare(m_hImage);
   Zone(1)->Prepare(m_hImage);
+  m_pTrace->FixeTailleImage(m_nLargeur, m_nHauteur);
   m_pEdition[0]->FixePlage(0, m_nLargeur);
   m_pEdition[1]->FixePlage(0, m_nHauteur);
   m_pEdition[2]->FixePlage(0, m_nLargeur);

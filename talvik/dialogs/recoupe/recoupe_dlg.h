@@ -9,6 +9,7 @@
 namespace talvik {
 
 class CSpinEdition;
+class CTraceRecoupe;
 
 class CRecoupeDlg : public CDialogueAvantApres {
   Q_OBJECT
@@ -38,6 +39,8 @@ class CRecoupeDlg : public CDialogueAvantApres {
 
   // Edits 0 X1, 1 Y1, 2 X2, 3 Y2 (the previews: Zone).
   CSpinEdition* Edition(int i) const { return m_pEdition[i]; }
+  // The rectangle drawn with the mouse on "Before".
+  CTraceRecoupe* Trace() const { return m_pTrace; }
 
  protected:
   void OnReset() override;
@@ -53,6 +56,7 @@ class CRecoupeDlg : public CDialogueAvantApres {
 
   CGraphique* m_pGraphique = nullptr;
   CSpinEdition* m_pEdition[4] = {nullptr, nullptr, nullptr, nullptr};
+  CTraceRecoupe* m_pTrace = nullptr;
   int m_bPret = 0;  // 0 while the dialog writes its own edits
 };
 

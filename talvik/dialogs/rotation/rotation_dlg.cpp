@@ -7,6 +7,7 @@
 
 #include "dialogs/apercu/plein_ecran.h"
 #include "dialogs/apercu/zone_apercu.h"
+#include "dialogs/commun/bouton_outil.h"
 #include "graphique.h"
 
 namespace talvik {
@@ -14,7 +15,7 @@ namespace talvik {
 namespace {
 
 QToolButton* BoutonRotation(QWidget* parent, int nIcone, const QString& texte) {
-  auto* bouton = new QToolButton(parent);
+  auto* bouton = new CBoutonOutil(parent);
   bouton->setIcon(IconeEditeur(nIcone));
   bouton->setIconSize(QSize(32, 32));
   bouton->setText(texte);

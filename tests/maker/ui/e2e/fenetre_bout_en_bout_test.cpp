@@ -14,9 +14,7 @@
 #include "fichier_projet.h"
 #include "fichier_registre.h"
 #include "graphique.h"
-#include "run_and_capture.h"
-#include "temp_dir.h"
-#include "xvfb.h"
+#include "e2e/maker_sous_x.h"
 
 namespace lumaveil {
 namespace {
@@ -24,62 +22,22 @@ namespace {
 namespace reg = talvik::registre;
 using namespace std::chrono_literals;
 
-const std::string kBin = LUMAVEIL_BIN_DIR;
-
 class Silence : public IDialogue {
  public:
   void Message(const MessageUtilisateur&) override {}
   int Question(const MessageUtilisateur&) override { return 0; }
 };
 
-class FenetreBoutEnBout : public ::testing::Test {
+class FenetreBoutEnBout : public ::testing::Test, public e2e::MakerSousX {
  protected:
+  FenetreBoutEnBout() : MakerSousX(1024, 768, false) {}
   void SetUp() override {
-    ASSERT_TRUE(xvfb_.Ok());
-    registre_ = dir_.File("registry.reg");
-    const COLORREF couleurs[2] = {talvik::RGB(200, 40, 40), talvik::RGB(40, 40, 200)};
-    for (int i = 0; i < 2; ++i) {
-      images_.push_back(dir_.File(i == 0 ? "a.bmp" : "b.bmp"));
-      ASSERT_EQ(talvik::CGraphique::SauveImage(
-                    images_.back(), talvik::HBITMAP::Create(320, 240, couleurs[i]), 90, 0, 0),
-                1);
-    }
-    projet_ = dir_.File("projet.lmv");
-    ASSERT_EQ(std::system(("LUMAVEIL_REGISTRY='" + registre_ + "' " + kBin + "/lumaveil --new '" +
-                           projet_ + "' '" + images_[0] + "' '" + images_[1] + "'")
-                              .c_str()),
-              0);
-  }
-  void TearDown() override {
-    if (pid_ > 0) {
-      kill(pid_, SIGKILL);
-      waitpid(pid_, nullptr, 0);
-    }
-  }
-
-  std::string Xdotool(const std::string& arguments) {
-    return testing::RunAndCapture("DISPLAY=" + xvfb_.Display() + " xdotool " + arguments +
-                                  " 2>/dev/null");
-  }
-  // The first window whose name matches, or "" after `secondes`.
-  std::string AttendFenetre(const std::string& nom, int secondes) {
-    for (int i = 0; i < secondes * 10; ++i) {
-      std::string id = Xdotool("search --onlyvisible --name '" + nom + "'");
-      if (!id.empty()) return id.substr(0, id.find('\n'));
-      std::this_thread::sleep_for(100ms);
-    }
-    return "";
-  }
-  // Keys typed into the window `id` once it has the focus.
-  void Touches(const std::string& id, const std::string& touches) {
-    Xdotool("windowfocus --sync " + id);
-    std::this_thread::sleep_for(200ms);
-    Xdotool("key " + touches);
-  }
-  void Ecrit(const std::string& id, const std::string& texte) {
-    Xdotool("windowfocus --sync " + id);
-    std::this_thread::sleep_for(200ms);
-    Xdotool("type --delay 5 '" + texte + "'");
+    ASSERT_TRUE(Ok());
+    images_ = Images({talvik::RGB(200, 40, 40), talvik::RGB(40, 40, 200)});
+    ASSERT_EQ(images_.size(), 2u);
+    registre_ = Dossier().File("registry.reg");
+    projet_ = Projet(images_);
+    ASSERT_FALSE(projet_.empty());
   }
   // Return in the window named `nom` until it closes: the first Return
   // may only take the entry of a completion list.
@@ -88,51 +46,17 @@ class FenetreBoutEnBout : public ::testing::Test {
       std::string id = Xdotool("search --onlyvisible --name '" + nom + "'");
       if (id.empty()) return true;
       Touches(id.substr(0, id.find('\n')), "Return");
-      for (int i = 0; i < 30; ++i) {
-        if (Xdotool("search --onlyvisible --name '" + nom + "'").empty()) return true;
-        std::this_thread::sleep_for(100ms);
-      }
-    }
-    return false;
-  }
-  // Starts the maker on the display with the settings store `registre`
-  // and the arguments `projet` ("" for none).
-  void Lance(const std::string& registre, const std::string& projet) {
-    pid_ = fork();
-    ASSERT_GE(pid_, 0);
-    if (pid_ == 0) {
-      setenv("DISPLAY", xvfb_.Display().c_str(), 1);
-      setenv("LUMAVEIL_REGISTRY", registre.c_str(), 1);
-      unsetenv("QT_QPA_PLATFORM");
-      const std::string journal = dir_.File("lumaveil.log");
-      freopen(journal.c_str(), "w", stderr);
-      if (projet.empty())
-        execl((kBin + "/lumaveil").c_str(), "lumaveil", static_cast<char*>(nullptr));
-      else
-        execl((kBin + "/lumaveil").c_str(), "lumaveil", projet.c_str(), static_cast<char*>(nullptr));
-      _exit(127);
-    }
-  }
-  bool AttendFin(int secondes, int* statut) {
-    for (int i = 0; i < secondes * 10; ++i) {
-      if (waitpid(pid_, statut, WNOHANG) == pid_) {
-        pid_ = -1;
-        return true;
-      }
-      std::this_thread::sleep_for(100ms);
+      if (AttendFermeture(nom, 3)) return true;
     }
     return false;
   }
 
-  testing::Xvfb xvfb_;
-  testing::TempDir dir_;
   std::string registre_, projet_;
   std::vector<std::string> images_;
-  pid_t pid_ = -1;
 };
 
 TEST_F(FenetreBoutEnBout, AddDeleteSaveQuitWritesTheProjectAndTheTenSettings) {
-  Lance(registre_, projet_);
+  Lance(projet_, registre_);
   const std::string fenetre = AttendFenetre("projet.lmv.*Lumaveil", 30);
   ASSERT_FALSE(fenetre.empty()) << "the main window did not show";
   // The start-up picture shows for 3 seconds; the project is read after it.
@@ -185,8 +109,8 @@ TEST_F(FenetreBoutEnBout, AddDeleteSaveQuitWritesTheProjectAndTheTenSettings) {
 // steps taken with Return, two pictures typed into the chooser, then the
 // new project saved with Ctrl+S and the maker quit.
 TEST_F(FenetreBoutEnBout, FirstStartRunsTheWizardToASavedProjectOfTheChosenPictures) {
-  const std::string registre = dir_.File("premier.reg");
-  Lance(registre, "");
+  const std::string registre = Dossier().File("premier.reg");
+  Lance("", registre);
   // The start-up picture shows for 3 seconds; then New runs the wizard.
   std::string id = AttendFenetre("Screen saver creation wizard", 40);
   ASSERT_FALSE(id.empty()) << "the wizard did not show";
@@ -211,7 +135,7 @@ TEST_F(FenetreBoutEnBout, FirstStartRunsTheWizardToASavedProjectOfTheChosenPictu
   Touches(fenetre, "ctrl+s");
   id = AttendFenetre("Save As", 10);
   ASSERT_FALSE(id.empty()) << "no save chooser";
-  const std::string sauve = dir_.File("assistant.lmv");
+  const std::string sauve = Dossier().File("assistant.lmv");
   Ecrit(id, sauve);
   ASSERT_TRUE(Accepte("Save As"));
   // Saved: the window is named after the file.

@@ -85,12 +85,13 @@ TEST(CouleurDlg, ArrowsStepWithinTheByte) {
   EXPECT_FALSE(e.choix->m_pTransparent->isVisible());
 }
 
-TEST(CouleurDlg, EscapeInsideTheChooserLeavesTheEditorOpen) {
-  Editeur e(0, CCouleurDlg::MODE_AVEC_TRANSPARENT);
+TEST(CouleurDlg, EscapeInsideTheChooserCancelsTheEditor) {
+  Editeur e(talvik::RGB(1, 2, 3), CCouleurDlg::MODE_AVEC_TRANSPARENT);
   EXPECT_TRUE(e.choix->m_pTransparent->isVisible());
   QTest::keyClick(e.choix->EditComposante(1), Qt::Key_Escape);
-  EXPECT_TRUE(e.dialogue.isVisible());
-  EXPECT_EQ(e.dialogue.result(), 0);
+  EXPECT_FALSE(e.dialogue.isVisible());
+  EXPECT_EQ(e.dialogue.result(), QDialog::Rejected);
+  EXPECT_EQ(e.choix->m_crCouleur, talvik::RGB(1, 2, 3));
 }
 
 }  // namespace
