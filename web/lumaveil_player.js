@@ -1,14 +1,13 @@
-// Lumaveil web player: plays a screen saver made by Lumaveil (Windows .scr
-// or Linux saver) on a canvas, from the saver file itself: the player
-// program, one record per screen (duration, effect, imageLength, a JPEG),
-// then a 16-byte trailer (width, height, screenCount, dataOffset), all
-// 32-bit little-endian. Over HTTP only the trailer and the records are
-// read, with Range requests; a server without Range sends the file once.
-// Screens are drawn as the desktop player draws them: same geometry, same
-// ten-step effects, same generator for Random, whole-second durations.
+// Lumaveil web player: plays a saver made by Lumaveil (Windows or Linux) on
+// a canvas, from the saver file: the player program, one record per screen
+// (duration, effect, imageLength, a JPEG), a 16-byte trailer (width, height,
+// screenCount, dataOffset), all 32-bit little-endian. Over HTTP only the
+// trailer and the records are read, with Range requests; a server without
+// Range sends the file once. Screens are drawn as the desktop player draws
+// them: same geometry, effects, generator for Random, whole seconds.
 //
-// Every <div data-lumaveil-saver data-src="x.scr" data-name="x"> of the
-// page becomes a player. The exports are its parts, for pages and tests.
+// Every <div data-lumaveil-saver data-src="x.scr" data-name="x"> becomes a
+// player; the exports are its parts.
 
 const TRAILER = 16;
 const HEADER = 12;
@@ -94,9 +93,8 @@ export class PackageReader {
     return record;
   }
 
-  // `length` bytes at `offset`, from the last piece read when it holds them;
-  // otherwise the missing part, with up to `ahead` more bytes of records (the
-  // next header usually comes with its predecessor).
+  // `length` bytes at `offset`, from the last piece read if it holds them;
+  // else the missing part, and up to `ahead` more bytes of records.
   async take(offset, length, ahead) {
     const c = this.cache;
     const k = c && offset >= c.offset && offset < c.offset + c.bytes.length ? offset - c.offset : -1;
@@ -263,7 +261,7 @@ const pageClock = {
   now: () => performance.timeOrigin + performance.now(),
   setTimer: (fn, ms) => setTimeout(fn, ms),
   clearTimer: (id) => clearTimeout(id),
-  frame: (fn) => requestAnimationFrame(fn),
+  frame: (fn) => requestAnimationFrame((t) => fn(performance.timeOrigin + t)),
   cancelFrame: (id) => cancelAnimationFrame(id),
 };
 
@@ -364,13 +362,13 @@ export class Player {
     this.steps();
   }
 
-  // Draws the transition's steps that are due, in order.
-  steps() {
+  // Draws the transition's steps due by now, or by the frame's time.
+  steps(frameTime) {
     this.frameId = null;
     const tr = this.transition;
     if (!tr || this.pausedAt !== null) return;
     const count = tr.effect ? STEPS : 1;
-    const now = this.time();
+    const now = frameTime ? frameTime - this.pausedTotal : this.time();
     const due = Math.min(count, Math.floor((now - tr.t0) / STEP_MS) + 1);
     const t = this.reader.trailer;
     while (tr.drawn < due) {
@@ -379,7 +377,7 @@ export class Player {
       this.onStep({ step: tr.drawn, due: tr.t0 + (tr.drawn - 1) * STEP_MS, drawn: now });
     }
     if (tr.drawn < count) {
-      this.frameId = this.clock.frame(() => this.steps());
+      this.frameId = this.clock.frame((t) => this.steps(t));
       return;
     }
     const end = tr.t0 + (count > 1 ? count * STEP_MS : 0);
@@ -396,14 +394,15 @@ export class Player {
       this.onFirstScreen();
     }
     this.load().then((record) => {
+      pixelsOf(record.picture);  // now rather than in the transition's first frame
       this.next = record;
       if (this.waiting) this.tick();
     }, (error) => this.fail(error));
   }
 
-  // Copies go through drawImage, which copies exactly. Stretches are made
-  // here, sampling each pixel's centre in integers as the desktop player
-  // does: the canvas's own scaling lands a pixel off now and then.
+  // Copies go through drawImage, which is exact. Stretches are made here,
+  // sampling pixel centres in integers as the desktop player does: the
+  // canvas's own scaling lands a pixel off now and then.
   blit({ dest: d, source: s, stretch }) {
     const p = this.current;
     if (d.w <= 0 || d.h <= 0 || !p) return;
@@ -472,7 +471,7 @@ export class Player {
 // ---- The page ---------------------------------------------------------------
 
 const STYLE = `.lmv-stage{position:relative;margin:auto;width:100%;aspect-ratio:4/3;background:#000;overflow:hidden}
-.lmv-stage:fullscreen{width:100vw;height:100vh;cursor:none}.lmv-stage canvas{position:absolute}
+.lmv-stage:fullscreen{width:100vw!important;height:100vh;aspect-ratio:auto!important;cursor:none}.lmv-stage canvas{position:absolute}
 .lmv-progress{position:absolute;left:0;bottom:0;height:4px;background:#8fb3ff}
 .lmv-error{margin:.75rem 0;color:#b00020;font-weight:600}
 .lmv-controls{margin:.75rem 0;display:flex;flex-wrap:wrap;gap:.75rem;justify-content:center}
@@ -537,7 +536,7 @@ export function mountPlayer(root, options = {}) {
       const reader = current.reader = new PackageReader(await source);
       const t = await reader.open();
       stage.style.aspectRatio = `${t.width}/${t.height}`;
-      stage.style.width = `min(100%, calc(85vh * ${t.width} / ${t.height}))`;
+      stage.style.width = `min(100%, calc(65vh * ${t.width} / ${t.height}))`;
       const shown = setInterval(() => {
         const c = reader.cache;
         const expected = TRAILER + HEADER + (c && c.offset === t.dataOffset ? int32(c.bytes, 8) : READ_AHEAD);
