@@ -1,5 +1,6 @@
-// The maker's ten settings: their defaults, and reading and writing them
-// in the settings store (application "Lumaveil", no section).
+// The maker's settings: the ten of the first version and the web address of
+// the uploaded page; their defaults, and reading and writing them in the
+// settings store (application "Lumaveil", no section).
 #pragma once
 
 #include <string>
@@ -17,17 +18,18 @@ struct ParametresApplication {
   int JPEGQuality = 75;         // JPEG quality of generated screens, 0..100
   int MailCompression = 0;      // gzip the screen saver sent by e-mail (0/1)
   int StartWizard = 1;          // run the creation wizard at start-up and on New (0/1)
+  std::string WebPageAddress;   // where people see the uploaded page (http...); "" for none
 };
 
 // Application name under which the settings are kept.
 inline constexpr const char* kNomApplication = "Lumaveil";
 
-// Reads the ten values by name into `parametres`. A value that cannot be
+// Reads the values by name into `parametres`. A value that cannot be
 // read keeps what `parametres` held (its default); a store that cannot be
 // opened leaves everything as it was. Returns 1 when the store opened.
 int LitParametres(ParametresApplication& parametres);
 
-// Writes the ten values, strings for the four string settings and numbers
+// Writes the values, strings for the string settings and numbers
 // for the rest. Returns 0, silently, when the store cannot be opened or
 // written.
 int EcritParametres(const ParametresApplication& parametres);
