@@ -17,6 +17,7 @@ int LitParametres(ParametresApplication& p) {
   registre.Lecture("JPEGQuality", p.JPEGQuality);
   registre.Lecture("MailCompression", p.MailCompression);
   registre.Lecture("StartWizard", p.StartWizard);
+  registre.Lecture("AllowUnencryptedFTP", p.FtpEnClair);
   registre.Lecture("WebPageAddress", p.WebPageAddress);
   registre.Ferme();
   return 1;
@@ -35,6 +36,7 @@ int EcritParametres(const ParametresApplication& p) {
   registre.Ecriture("JPEGQuality", p.JPEGQuality);
   registre.Ecriture("MailCompression", p.MailCompression);
   registre.Ecriture("StartWizard", p.StartWizard);
+  registre.Ecriture("AllowUnencryptedFTP", p.FtpEnClair);
   registre.Ecriture("WebPageAddress", p.WebPageAddress);
   return registre.Ferme();
 }

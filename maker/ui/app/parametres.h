@@ -1,6 +1,6 @@
-// The maker's settings: the ten of the first version and the web address of
-// the uploaded page; their defaults, and reading and writing them in the
-// settings store (application "Lumaveil", no section).
+// The maker's ten settings, the choice to allow unencrypted FTP and the web
+// address of the uploaded page: their defaults, and reading and writing
+// them in the settings store (application "Lumaveil", no section).
 #pragma once
 
 #include <string>
@@ -18,6 +18,9 @@ struct ParametresApplication {
   int JPEGQuality = 75;         // JPEG quality of generated screens, 0..100
   int MailCompression = 0;      // gzip the screen saver sent by e-mail (0/1)
   int StartWizard = 1;          // run the creation wizard at start-up and on New (0/1)
+  // Beyond the ten: an FTP server that refuses TLS may get the password in
+  // clear (0/1), stored as "AllowUnencryptedFTP".
+  int FtpEnClair = 0;
   std::string WebPageAddress;   // where people see the uploaded page (http...); "" for none
 };
 
@@ -29,8 +32,8 @@ inline constexpr const char* kNomApplication = "Lumaveil";
 // opened leaves everything as it was. Returns 1 when the store opened.
 int LitParametres(ParametresApplication& parametres);
 
-// Writes the values, strings for the string settings and numbers
-// for the rest. Returns 0, silently, when the store cannot be opened or
+// Writes the values, strings for the four string settings and numbers for
+// the rest. Returns 0, silently, when the store cannot be opened or
 // written.
 int EcritParametres(const ParametresApplication& parametres);
 
