@@ -1,5 +1,5 @@
 // Where the maker finds the files that ship with it: the two engines,
-// "Page.html", the manual and the demo saver.
+// "Page.html" and its web player, the manual and the demo saver.
 //
 // Installed, the programs are in <prefix>/bin and these files in the maker's
 // own directories <prefix>/lib/lumaveil (the engines and the demo saver,
@@ -16,6 +16,7 @@ namespace lumaveil {
 
 // The shipped files besides the engines (plateforme.h names those).
 inline constexpr const char* kFichierPage = "Page.html";
+inline constexpr const char* kFichierModule = "lumaveil_player.js";  // the web player
 inline constexpr const char* kFichierManuel = "manual/aide.html";
 inline constexpr const char* kFichierPresentation = "presentation.scr";
 

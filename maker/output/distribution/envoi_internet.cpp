@@ -1,14 +1,24 @@
 #include "distribution/envoi_internet.h"
 
+#include <cctype>
 #include <cstdio>
 #include <vector>
 
 #include "chaines_maker.h"
 #include "distribution/page_telechargement.h"
+#include "fichiers_livres.h"
 
 namespace lumaveil {
 
 namespace {
+
+// A Windows saver by its name: "name.scr" in any case.
+bool PourWindows(const std::string& nom) {
+  if (nom.size() < 4) return false;
+  std::string fin = nom.substr(nom.size() - 4);
+  for (char& c : fin) c = char(std::tolower(static_cast<unsigned char>(c)));
+  return fin == ".scr";
+}
 
 MessageUtilisateur Echec(unsigned id, const std::string& detail) {
   MessageUtilisateur message = MessageMaker(id, IDS_ERREUR, IconeMessage::Erreur);
@@ -33,8 +43,13 @@ BilanInternet EnvoieSurInternet(const DemandeInternet& demande,
   CPageTemporaire page;
   bool pageFaite = false;
   const std::string modele = demande.modelePage.empty() ? CheminModelePage() : demande.modelePage;
-  if (demande.page)
-    pageFaite = page.Fabrique(modele, demande.nomBase, demande.nomEcranDeVeille) == 1;
+  if (demande.page) {
+    ContenuPage contenu;
+    contenu.nomBase = demande.nomBase;
+    (PourWindows(demande.nomEcranDeVeille) ? contenu.fichierWindows : contenu.fichierLinux) =
+        demande.nomEcranDeVeille;
+    pageFaite = page.Fabrique(modele, contenu) == 1;
+  }
 
   CTransfertFtp transfert(demande.serveur);
   const auto suivi = [&](const std::string& nom) -> ProgressionFtp {
@@ -67,8 +82,13 @@ BilanInternet EnvoieSurInternet(const DemandeInternet& demande,
         Echec(IDS_ECHEC_ENVOI, "The download page could not be made from " + modele + "."));
     return bilan;
   }
-  const ResultatFtp resultatPage =
+  ResultatFtp resultatPage =
       transfert.Envoie(page.Chemin(), demande.nomPage, suivi(demande.nomPage));
+  if (resultatPage.echec == EchecFtp::Aucun) {
+    const std::string module =
+        demande.modulePage.empty() ? CheminModuleLecteur() : demande.modulePage;
+    resultatPage = transfert.Envoie(module, kFichierModule, suivi(kFichierModule));
+  }
   if (resultatPage.echec == EchecFtp::Aucun) {
     bilan.pageEnvoyee = true;
   } else if (resultatPage.echec == EchecFtp::Arret) {

@@ -1,6 +1,7 @@
 // Sending the last generated screen saver to a web server: the saver, and
-// on request a download page made from the template, uploaded by FTP (or
-// FTPS, SFTP) once the user has confirmed the Internet dialog. Runs on a
+// on request a download page made from the template with the web player
+// module it loads, uploaded by FTP (or FTPS, SFTP) once the user has
+// confirmed the Internet dialog. Runs on a
 // worker thread: it shows nothing itself and hands back the messages for
 // the user, in order.
 #pragma once
@@ -23,12 +24,13 @@ struct DemandeInternet {
   bool page = true;              // WebPageCreating: make and upload the page
   std::string nomPage;           // remote file name of the page
   std::string modelePage;        // the template; "" for "Page.html" beside the program
+  std::string modulePage;        // the web player; "" for the one beside the program
 };
 
 struct BilanInternet {
   std::vector<MessageUtilisateur> messages;  // to show, in this order
   bool ecranDeVeilleEnvoye = false;
-  bool pageEnvoyee = false;
+  bool pageEnvoyee = false;  // the page and its player module
   bool arrete = false;  // the caller stopped it
 };
 
@@ -40,7 +42,10 @@ using ProgressionInternet =
 // The page is made first (a unique temporary file, removed afterwards),
 // then the saver is sent: no connection gives 61262 and nothing more; a
 // failed upload gives 61263 and the page is still tried; a page that could
-// not be made or sent gives 61263. Each message says what happened on a
+// not be made or sent gives 61263. The page offers the saver for Windows
+// when its remote name ends in ".scr", for Linux otherwise, and plays it;
+// its player module goes after it under its own name (kFichierModule),
+// written and renamed like the others. Each message says what happened on a
 // line after the designed text. Nothing local is changed.
 BilanInternet EnvoieSurInternet(const DemandeInternet& demande,
                                 const ProgressionInternet& progression = {});

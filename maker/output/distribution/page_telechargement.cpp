@@ -3,11 +3,13 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -58,27 +60,58 @@ std::string EchappeUrl(const std::string& texte) {
   return resultat;
 }
 
-std::string RemplitPage(const std::string& modele, const std::string& nomBase,
-                        const std::string& nomFichier) {
-  const std::string nom = EchappeHtml(nomBase);
-  const std::string fichier = EchappeUrl(nomFichier);
-  const std::size_t longueurNom = std::strlen(kMarqueNom);
-  const std::size_t longueurFichier = std::strlen(kMarqueFichier);
+std::string ScriptLecteur(const std::string& moduleEnLigne) {
+  std::string minuscules = moduleEnLigne;
+  for (char& c : minuscules) c = char(std::tolower(static_cast<unsigned char>(c)));
+  if (moduleEnLigne.empty() || minuscules.find("</script") != std::string::npos)
+    return std::string("<script type=\"module\" src=\"") + kFichierModule + "\"></script>";
+  return "<script type=\"module\">\n" + moduleEnLigne + "\n</script>";
+}
+
+std::string RemplitPage(const std::string& modele, const ContenuPage& contenu) {
+  const std::string joue =
+      contenu.fichierWindows.empty() ? contenu.fichierLinux : contenu.fichierWindows;
+  const std::pair<std::string, std::string> marques[] = {
+      {kMarqueNom, EchappeHtml(contenu.nomBase)},
+      {kMarqueFichier, EchappeUrl(contenu.fichierWindows)},
+      {kMarqueLinux, EchappeUrl(contenu.fichierLinux)},
+      {kMarqueJoue, EchappeUrl(joue)},
+      {kMarqueScript, ScriptLecteur(contenu.moduleEnLigne)},
+  };
   std::string page;
-  page.reserve(modele.size());
-  std::size_t i = 0;
-  while (i < modele.size()) {
-    if (modele.compare(i, longueurNom, kMarqueNom) == 0) {
-      page += nom;
-      i += longueurNom;
-    } else if (modele.compare(i, longueurFichier, kMarqueFichier) == 0) {
-      page += fichier;
-      i += longueurFichier;
-    } else {
-      page += modele[i++];
+  page.reserve(modele.size() + contenu.moduleEnLigne.size());
+  std::size_t debut = 0;
+  while (debut < modele.size()) {
+    std::size_t fin = modele.find('\n', debut);
+    fin = fin == std::string::npos ? modele.size() : fin + 1;
+    const std::string_view ligne(modele.data() + debut, fin - debut);
+    debut = fin;
+    if ((contenu.fichierWindows.empty() && ligne.find(kMarqueFichier) != std::string_view::npos) ||
+        (contenu.fichierLinux.empty() && ligne.find(kMarqueLinux) != std::string_view::npos)) {
+      continue;
+    }
+    for (std::size_t i = 0; i < ligne.size();) {
+      bool remplace = false;
+      for (const auto& [marque, valeur] : marques) {
+        if (ligne.compare(i, marque.size(), marque) == 0) {
+          page += valeur;
+          i += marque.size();
+          remplace = true;
+          break;
+        }
+      }
+      if (!remplace) page += ligne[i++];
     }
   }
   return page;
+}
+
+std::string RemplitPage(const std::string& modele, const std::string& nomBase,
+                        const std::string& nomFichier) {
+  ContenuPage contenu;
+  contenu.nomBase = nomBase;
+  contenu.fichierWindows = nomFichier;
+  return RemplitPage(modele, contenu);
 }
 
 CPageTemporaire::~CPageTemporaire() {
@@ -98,12 +131,16 @@ CPageTemporaire& CPageTemporaire::operator=(CPageTemporaire&& autre) noexcept {
 
 int CPageTemporaire::Fabrique(const std::string& cheminModele, const std::string& nomBase,
                               const std::string& nomFichier) {
-  std::ifstream entree(cheminModele, std::ios::binary);
-  if (!entree) return 0;
-  std::ostringstream modele;
-  modele << entree.rdbuf();
-  if (entree.bad()) return 0;
-  const std::string page = RemplitPage(modele.str(), nomBase, nomFichier);
+  ContenuPage contenu;
+  contenu.nomBase = nomBase;
+  contenu.fichierWindows = nomFichier;
+  return Fabrique(cheminModele, contenu);
+}
+
+int CPageTemporaire::Fabrique(const std::string& cheminModele, const ContenuPage& contenu) {
+  const std::optional<std::string> modele = LitTexte(cheminModele);
+  if (!modele) return 0;
+  const std::string page = RemplitPage(*modele, contenu);
 
   std::error_code erreur;
   std::filesystem::path dossier = std::filesystem::temp_directory_path(erreur);
@@ -139,5 +176,16 @@ int CPageTemporaire::Fabrique(const std::string& cheminModele, const std::string
 }
 
 std::string CheminModelePage() { return CheminLivre(kFichierPage); }
+
+std::string CheminModuleLecteur() { return CheminLivre(kFichierModule); }
+
+std::optional<std::string> LitTexte(const std::string& chemin) {
+  std::ifstream entree(chemin, std::ios::binary);
+  if (!entree) return std::nullopt;
+  std::ostringstream texte;
+  texte << entree.rdbuf();
+  if (entree.bad()) return std::nullopt;
+  return texte.str();
+}
 
 }  // namespace lumaveil

@@ -1,6 +1,6 @@
 // The download page uploaded beside a screen saver: the template
-// "Page.html" beside the maker's program, filled with the saver's name and
-// its file name.
+// "Page.html" beside the maker's program, filled with the saver's name, the
+// files it offers and the web player that plays the saver in the page.
 #pragma once
 
 #include <optional>
@@ -11,6 +11,20 @@ namespace lumaveil {
 // Placeholders of the template, replaced wherever they appear.
 inline constexpr char kMarqueNom[] = "**SCREENSAVERNAME**";          // the name base
 inline constexpr char kMarqueFichier[] = "**SCREENSAVERNFILEAME**";  // the saver's remote file
+inline constexpr char kMarqueLinux[] = "**LINUXSAVERFILENAME**";     // the Linux saver's file
+inline constexpr char kMarqueJoue[] = "**PLAYEDSAVERFILENAME**";     // the file the page plays
+inline constexpr char kMarqueScript[] = "**PLAYERSCRIPT**";          // the player module's script
+
+// What a page is filled with.
+struct ContenuPage {
+  std::string nomBase;         // the saver's name, shown
+  std::string fichierWindows;  // the Windows saver's file name; "" when there is none
+  std::string fichierLinux;    // the Linux saver's file name; "" when there is none
+  // The web player's source to put in the page itself; "" to load it from
+  // its file beside the page (kFichierModule). A page opened from the disk
+  // needs it inside: browsers load no module file there.
+  std::string moduleEnLigne;
+};
 
 // Text made safe for HTML text and attribute values: & < > " ' as entities.
 std::string EchappeHtml(const std::string& texte);
@@ -19,10 +33,21 @@ std::string EchappeHtml(const std::string& texte);
 std::string EchappeUrl(const std::string& texte);
 
 // The template's text with every kMarqueNom replaced by the HTML-escaped
-// name and every kMarqueFichier by the URL-escaped file name, in one pass
-// (a name that holds a placeholder is not replaced again); line ends kept.
+// name, the file placeholders by URL-escaped file names (kMarqueJoue by the
+// Windows saver, else the Linux one) and kMarqueScript by the module's
+// script element, in one pass (a name that holds a placeholder is not
+// replaced again); line ends kept. A line that names a file the page does
+// not have (kMarqueFichier or kMarqueLinux with an empty name) is left out
+// whole.
+std::string RemplitPage(const std::string& modele, const ContenuPage& contenu);
+// The same for one Windows saver, `nomFichier`.
 std::string RemplitPage(const std::string& modele, const std::string& nomBase,
                         const std::string& nomFichier);
+
+// The script element of the player module: loaded from its file, or with
+// `moduleEnLigne` inside (loaded from the file when the source holds a
+// closing script tag, which would end the element early).
+std::string ScriptLecteur(const std::string& moduleEnLigne);
 
 // A filled page in a file of its own in the temporary directory, removed
 // with this object.
@@ -39,6 +64,7 @@ class CPageTemporaire {
   // a unique name (never an existing file, never through a link). 0 when
   // the template cannot be read or the page cannot be written (nothing is
   // left behind).
+  int Fabrique(const std::string& cheminModele, const ContenuPage& contenu);
   int Fabrique(const std::string& cheminModele, const std::string& nomBase,
                const std::string& nomFichier);
   const std::string& Chemin() const { return chemin_; }
@@ -49,5 +75,10 @@ class CPageTemporaire {
 
 // "Page.html" where the maker's shipped files are (fichiers_livres.h).
 std::string CheminModelePage();
+// The web player module there.
+std::string CheminModuleLecteur();
+
+// The whole text of a file; nullopt when it cannot be read.
+std::optional<std::string> LitTexte(const std::string& chemin);
 
 }  // namespace lumaveil

@@ -18,6 +18,7 @@ int LitParametres(ParametresApplication& p) {
   registre.Lecture("MailCompression", p.MailCompression);
   registre.Lecture("StartWizard", p.StartWizard);
   registre.Lecture("AllowUnencryptedFTP", p.FtpEnClair);
+  registre.Lecture("WebPageAddress", p.WebPageAddress);
   registre.Ferme();
   return 1;
 }
@@ -36,6 +37,7 @@ int EcritParametres(const ParametresApplication& p) {
   registre.Ecriture("MailCompression", p.MailCompression);
   registre.Ecriture("StartWizard", p.StartWizard);
   registre.Ecriture("AllowUnencryptedFTP", p.FtpEnClair);
+  registre.Ecriture("WebPageAddress", p.WebPageAddress);
   return registre.Ferme();
 }
 

@@ -1,6 +1,6 @@
-// The maker's ten settings, and the choice to allow unencrypted FTP: their
-// defaults, and reading and writing them in the settings store
-// (application "Lumaveil", no section).
+// The maker's ten settings, the choice to allow unencrypted FTP and the web
+// address of the uploaded page: their defaults, and reading and writing
+// them in the settings store (application "Lumaveil", no section).
 #pragma once
 
 #include <string>
@@ -21,6 +21,7 @@ struct ParametresApplication {
   // Beyond the ten: an FTP server that refuses TLS may get the password in
   // clear (0/1), stored as "AllowUnencryptedFTP".
   int FtpEnClair = 0;
+  std::string WebPageAddress;   // where people see the uploaded page (http...); "" for none
 };
 
 // Application name under which the settings are kept.

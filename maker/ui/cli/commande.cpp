@@ -13,6 +13,7 @@
 #include "fichier_modele.h"
 #include "fichier_projet.h"
 #include "fichiers_livres.h"
+#include "distribution/page_web.h"
 #include "generation.h"
 #include "graphique.h"
 #include "installation.h"
@@ -28,6 +29,7 @@ constexpr const char* kUsage =
     "       lumaveil --render PROJECT.lmv --screen N --output FILE [--quality Q]\n"
     "       lumaveil --generate PROJECT.lmv --output FILE [--quality Q]\n"
     "                [--platform windows|linux] [--engine PLAYER] [--install]\n"
+    "       lumaveil --web-page PROJECT.lmv --output DIR [--quality Q]\n"
     "       lumaveil --save-template PROJECT.lmv --output FILE.mod\n"
     "       lumaveil --help | --version\n"
     "Without --quality, pictures are written at the JPEG quality set in the\n"
@@ -67,7 +69,7 @@ class CProgressionConsole : public IProgression {
 };
 
 struct Options {
-  std::string commande;  // new, render, generate, save-template
+  std::string commande;  // new, render, generate, web-page, save-template
   std::string projet;
   std::string sortie;
   std::string modele;
@@ -115,7 +117,8 @@ std::optional<std::string> Analyse(int argc, char** argv, Options& o) {
       return true;
     };
     std::string v;
-    if (a == "--new" || a == "--render" || a == "--generate" || a == "--save-template") {
+    if (a == "--new" || a == "--render" || a == "--generate" || a == "--web-page" ||
+        a == "--save-template") {
       if (!o.commande.empty()) return "only one command at a time";
       o.commande = a.substr(2);
       if (!valeur(o.projet)) return a + " needs a project file";
@@ -157,6 +160,8 @@ std::optional<std::string> Analyse(int argc, char** argv, Options& o) {
   if (o.commande.empty()) return "no command given";
   if (o.commande != "new" && !o.images.empty()) return "unexpected argument " + o.images[0];
   if (o.commande != "new" && o.sortie.empty()) return "--" + o.commande + " needs --output";
+  if (o.commande == "web-page" && (o.installer || !o.moteur.empty()))
+    return "--web-page takes no --install or --engine";
   if (o.commande == "render" && o.ecran == 0) return "--render needs --screen N";
   return std::nullopt;
 }
@@ -277,16 +282,34 @@ int Genere(const Options& o, IDialogue& d) {
   return bilan.imagesIllisibles > 0 ? 2 : 0;
 }
 
+// "Save as web page": the folder with index.html, the player module and
+// the savers, named after the project's file.
+int PageWeb(const Options& o, IDialogue& d) {
+  CProjet p;
+  if (!ChargeProjet(p, o.projet, d)) return 1;
+  talvik::CGraphique graphique(talvik::LitMotifsUtilisateur());
+  OptionsPageWeb w;
+  w.dossier = o.sortie;
+  w.nomBase = NomPropose(std::filesystem::path(o.projet).filename().string());
+  w.qualiteJPEG = Qualite(o);
+  w.fichierProjet = o.projet;
+  w.messageChargement = 1;
+  CProgressionConsole progression;
+  const BilanPageWeb bilan = EcritPageWeb(p, graphique, w, d, progression);
+  return bilan.ecrite ? 0 : 1;
+}
+
 // The version, then each shipped file and where it was found (or where it
 // was expected), so that a broken installation shows itself.
 int Version() {
   std::printf("lumaveil %s\n", LUMAVEIL_VERSION);
   const std::string noms[] = {NomMoteur(Plateforme::Windows), NomMoteur(Plateforme::Linux),
-                              kFichierPage, kFichierManuel, kFichierPresentation};
+                              kFichierPage, kFichierModule, kFichierManuel,
+                              kFichierPresentation};
   for (const std::string& nom : noms) {
     std::string chemin = CheminLivre(nom);
     const bool present = std::filesystem::is_regular_file(chemin);
-    std::printf("%-17s %s%s\n", nom.c_str(), present ? "" : "missing, expected at ",
+    std::printf("%-18s %s%s\n", nom.c_str(), present ? "" : "missing, expected at ",
                 chemin.c_str());
   }
   return 0;
@@ -317,6 +340,7 @@ int ExecuteLigneCommande(int argc, char** argv) {
   if (o.commande == "new") return Nouveau(o, dialogue);
   if (o.commande == "render") return Rendu(o, dialogue);
   if (o.commande == "generate") return Genere(o, dialogue);
+  if (o.commande == "web-page") return PageWeb(o, dialogue);
   return SauveGabarit(o, dialogue);
 }
 

@@ -33,6 +33,7 @@ constexpr std::array<DefinitionCommande, kNombreCommandes> kTable{{
     {C::Generation, nullptr, "Generate", nullptr, "Generate a screen saver", ":/icones/generer.svg", false},
     {C::SauveWindows, "Generate", "Save for Windows", nullptr, nullptr, nullptr, false},
     {C::SauveLinux, "Generate", "Save for Linux", nullptr, nullptr, nullptr, false},
+    {C::SauvePageWeb, "Generate", "Save as web page", nullptr, nullptr, nullptr, false},
     {C::EnvoiMail, "Generate", "Send by email", nullptr, nullptr, nullptr, false},
     {C::EnvoiInternet, "Generate", "Send to Internet", nullptr, nullptr, nullptr, false},
     {C::Configuration, "Setup", "Configuration", nullptr, nullptr, nullptr, false},

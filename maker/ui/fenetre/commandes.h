@@ -39,6 +39,7 @@ enum class Commande {
   Generation,
   SauveWindows,
   SauveLinux,
+  SauvePageWeb,
   EnvoiMail,
   EnvoiInternet,
   // Setup

@@ -298,6 +298,8 @@ void CMainFrame::RouteCommandes() {
           [this] { generation_->Sauve(Plateforme::Windows); });
   connect(Action(Commande::SauveLinux), &QAction::triggered, this,
           [this] { generation_->Sauve(Plateforme::Linux); });
+  connect(Action(Commande::SauvePageWeb), &QAction::triggered, this,
+          [this] { generation_->SauvePageWeb(); });
   connect(Action(Commande::EnvoiMail), &QAction::triggered, this,
           [this] { generation_->EnvoiMail(); });
   connect(Action(Commande::EnvoiInternet), &QAction::triggered, this,

@@ -1,11 +1,14 @@
 #include "generation/commandes_generation.h"
 
 #include <QDir>
+#include <QFileDialog>
 #include <QWidget>
 
 #include "app/progression_travail.h"
 #include "app/travail.h"
+#include "chaines_maker.h"
 #include "commande_generation.h"
+#include "distribution/page_web.h"
 #include "dialogs/commun/boite_message.h"
 #include "dialogue.h"
 #include "generation/choix_fichier_qt.h"
@@ -50,6 +53,9 @@ void CCommandesGeneration::Generer() {
       break;
     case CGenerationDlg::kSauveLinux:
       Sauve(Plateforme::Linux);
+      break;
+    case CGenerationDlg::kSauvePageWeb:
+      SauvePageWeb();
       break;
     case CGenerationDlg::kEnvoiMail:
       EnvoiMail();
@@ -101,6 +107,46 @@ BilanGeneration CCommandesGeneration::Sauve(Plateforme plateforme) {
   if (principale_) principale_->setEnabled(true);
   TermineGeneration(bilan, o, parametres, dialogue_);
   return bilan;
+}
+
+bool CCommandesGeneration::SauvePageWeb() {
+  const CProjet& projet = contexte_.Projet;
+  if (projet.NombreEcrans() < 2) {
+    // The generation says why, before any folder is asked for.
+    dialogue_.Message(MessageMaker(IDS_DEUX_ECRANS, IDS_ATTENTION,
+                                   IconeMessage::Attention));
+    return false;
+  }
+  const QString dossier =
+      ChoixDossierPageWeb ? ChoixDossierPageWeb()
+                          : QFileDialog::getExistingDirectory(principale_,
+                                                              QStringLiteral("Save as web page"));
+  if (dossier.isEmpty()) return false;
+  OptionsPageWeb options;
+  options.dossier = dossier.toStdString();
+  options.nomBase = NomPropose(titre_ ? titre_().toStdString() : std::string());
+  options.qualiteJPEG = contexte_.Parametres.JPEGQuality;
+  options.fichierProjet = fichierProjet_ ? fichierProjet_().toStdString() : std::string();
+  options.moteurWindows = MoteurWindows;
+  options.moteurLinux = MoteurLinux;
+  AttendEcranCourant();
+
+  if (principale_) principale_->setEnabled(false);
+  CProgressionTravail travail(principale_, dialogue_);
+  CProjet& modifiable = contexte_.Projet;
+  talvik::CGraphique& graphique = *contexte_.Graphique;
+  const BilanPageWeb bilan = travail.Execute([&](IProgression& progression, IDialogue& dialogue) {
+    return EcritPageWeb(modifiable, graphique, options, dialogue, progression);
+  });
+  if (principale_) principale_->setEnabled(true);
+  if (bilan.ecrite) {
+    dialogue_.Message(MessageUtilisateur{
+        0,
+        "The web page is ready. Open index.html in a browser to watch the screen saver, or "
+        "copy the whole folder to any web host and share the link.\n\n" + bilan.page,
+        "Information", IconeMessage::Information, {}});
+  }
+  return bilan.ecrite;
 }
 
 void CCommandesGeneration::SansEnvoi() {

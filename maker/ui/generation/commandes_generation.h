@@ -5,6 +5,8 @@
 //   generation on a worker thread under the progress window (Stop and the
 //   questions answered on the GUI thread), the main window disabled
 //   meanwhile, then the install offer (Linux savers);
+// - Save as web page: the folder chooser on the GUI thread, the saver, the
+//   web player and its page written on a worker under the progress window;
 // - Send by email / Send to Internet: the entry points given by whoever
 //   sends; until then the message for "no generated saver", or the beep.
 #pragma once
@@ -46,6 +48,8 @@ class CCommandesGeneration : public QObject {
   void Affiche();
   // Save for Windows / Save for Linux.
   BilanGeneration Sauve(Plateforme plateforme);
+  // Save as web page: true when the whole folder was written.
+  bool SauvePageWeb();
   // Send by email / Send to Internet.
   void EnvoiMail();
   void EnvoiInternet();
@@ -53,6 +57,9 @@ class CCommandesGeneration : public QObject {
   // Engine files (empty: the one beside the program).
   std::string MoteurWindows;
   std::string MoteurLinux;
+  // The folder "Save as web page" writes to; "" when the user cancels. By
+  // default the maker's folder chooser.
+  std::function<QString()> ChoixDossierPageWeb;
   // How a preview renders and keeps time (tests).
   OptionsApercu OptionsPreview;
   // The senders of the last generated saver; empty until one is given.

@@ -26,6 +26,7 @@ constexpr DefinitionBouton kBoutons[] = {
     {CGenerationDlg::kAffichage, "Display", ":/generation/icones/affichage.svg"},
     {CGenerationDlg::kSauveWindows, "Save for Windows", ":/generation/icones/sauve_windows.svg"},
     {CGenerationDlg::kSauveLinux, "Save for Linux", ":/generation/icones/sauve_linux.svg"},
+    {CGenerationDlg::kSauvePageWeb, "Save as web page", ":/generation/icones/sauve_page_web.svg"},
     {CGenerationDlg::kEnvoiMail, "Send by email", ":/generation/icones/envoi_mail.svg"},
     {CGenerationDlg::kEnvoiInternet, "Send to Internet", ":/generation/icones/envoi_internet.svg"},
 };

@@ -20,6 +20,7 @@ class CGenerationDlg : public QDialog {
     kEnvoiMail = 1069,      // "Send by email"
     kEnvoiInternet = 1070,  // "Send to Internet"
     kSauveLinux = 1071,     // "Save for Linux": an X11 saver and xscreensaver hack
+    kSauvePageWeb = 1072,   // "Save as web page": a folder that plays in a browser
   };
 
   // `saverLinux` offers "Save for Linux" beside "Save for Windows".
@@ -32,7 +33,7 @@ class CGenerationDlg : public QDialog {
   static bool SaverLinuxPossible();
 
  private:
-  std::array<QToolButton*, 5> boutons_{};
+  std::array<QToolButton*, 6> boutons_{};
 };
 
 }  // namespace lumaveil

@@ -59,6 +59,7 @@ int CommandeEnvoiMail(QWidget* parent, CContexte& contexte, const QString& chemi
   demande.nomBase = TitreVersNom(titreDocument);
   demande.compression = contexte.Parametres.MailCompression;
   demande.messagerie = contexte.Messagerie;
+  demande.adressePage = contexte.Parametres.WebPageAddress;
   return EnvoieParMail(demande, dialogue, &LanceDetache);
 }
 
@@ -82,6 +83,7 @@ int CommandeEnvoiInternet(QWidget* parent, CContexte& contexte, const QString& c
   dlg.m_strNomFichier = nom + ".scr";
   dlg.m_bCreationPage = p.WebPageCreating;
   dlg.m_strNomPage = nom + ".html";
+  dlg.m_strAdressePage = p.WebPageAddress;
   if (dlg.exec() != QDialog::Accepted) return 0;
   if (!dialogue.Question(MessageMaker(IDS_CONFIRME_INTERNET, IDS_QUESTION, IconeMessage::Question)))
     return 0;
@@ -94,6 +96,7 @@ int CommandeEnvoiInternet(QWidget* parent, CContexte& contexte, const QString& c
   p.Password = dlg.m_strMotDePasse;
   p.ServerDirectory = RepertoireServeur(dlg.m_strRepertoireServeur);
   p.WebPageCreating = dlg.m_bCreationPage;
+  p.WebPageAddress = dlg.m_strAdressePage;
 
   DemandeInternet demande;
   demande.cheminEcranDeVeille = cheminEcranDeVeille.toStdString();

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/commun/boite_message.h"
+#include "distribution/envoi_mail.h"
 #include "icones/ressources.h"
 
 namespace lumaveil {
@@ -64,6 +65,11 @@ CInternetDlg::CInternetDlg(QWidget* parent) : QDialog(parent) {
   formulaire->addRow(QString(), page_);
   nomPage_ = Champ(this, formulaire, QStringLiteral("Web page name"));
   connect(page_, &QCheckBox::toggled, nomPage_, &QLineEdit::setEnabled);
+  adressePage_ = Champ(this, formulaire, QStringLiteral("Web address of the page"));
+  adressePage_->setPlaceholderText(QStringLiteral("https://example.org/summer.html (optional)"));
+  adressePage_->setToolTip(QStringLiteral(
+      "Where people see the page once it is sent; \"Send by email\" can then send this link "
+      "instead of the file"));
 
   auto* barre = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   ok_ = barre->button(QDialogButtonBox::Ok);
@@ -94,6 +100,7 @@ void CInternetDlg::ChargeControles() {
   page_->setChecked(m_bCreationPage != 0);
   nomPage_->setText(Q(m_strNomPage));
   nomPage_->setEnabled(m_bCreationPage != 0);
+  adressePage_->setText(Q(m_strAdressePage));
 }
 
 int CInternetDlg::exec() {
@@ -116,6 +123,14 @@ void CInternetDlg::accept() {
     (fichier_->text().trimmed().isEmpty() ? fichier_ : nomPage_)->setFocus();
     return;
   }
+  const QString adresse = adressePage_->text().trimmed();
+  if (!adresse.isEmpty() && !AdresseWebValide(adresse.toStdString())) {
+    talvik::Bip();
+    adressePage_->setFocus();
+    adressePage_->selectAll();
+    return;
+  }
+  m_strAdressePage = adresse.toStdString();
   m_strNomServeur = serveur_->text().trimmed().toStdString();
   m_nNumeroPort = port;
   m_bModePassif = passif_->isChecked() ? 1 : 0;

@@ -28,6 +28,7 @@ class CInternetDlg : public QDialog {
   std::string m_strNomFichier;         // "Screensaver file name" (remote)
   int m_bCreationPage = 1;             // "Create a simple Web page for download."
   std::string m_strNomPage;            // "Web page name" (remote)
+  std::string m_strAdressePage;        // "Web address of the page" (optional)
 
   // The members into the controls, then the modal run. After OK the
   // members hold what the controls show.
@@ -45,10 +46,12 @@ class CInternetDlg : public QDialog {
   QLineEdit* Fichier() const { return fichier_; }
   QCheckBox* Page() const { return page_; }
   QLineEdit* NomPage() const { return nomPage_; }
+  QLineEdit* AdressePage() const { return adressePage_; }
   QPushButton* BoutonOk() const { return ok_; }
 
   // Reads the controls into the members and closes with OK; a port outside
-  // 1..65535 or an empty remote file name only beeps and keeps it open.
+  // 1..65535, an empty remote file name or a web address that is not an
+  // http or https address only beeps and keeps it open.
   void accept() override;
 
  private:
@@ -62,6 +65,7 @@ class CInternetDlg : public QDialog {
   QLineEdit* fichier_ = nullptr;
   QCheckBox* page_ = nullptr;
   QLineEdit* nomPage_ = nullptr;
+  QLineEdit* adressePage_ = nullptr;
   QPushButton* ok_ = nullptr;
 };
 

@@ -12,6 +12,8 @@
 #include <fstream>
 
 #include "chaines_maker.h"
+#include "package_fixture.h"
+#include "run_and_capture.h"
 #include "serveur_ftp.h"
 #include "temp_dir.h"
 
@@ -46,6 +48,7 @@ DemandeInternet Demande(const ServeurFtpEssai& serveur, const std::string& saver
   d.nomEcranDeVeille = "summer.scr";
   d.nomPage = "summer.html";
   d.modelePage = std::string(LUMAVEIL_BIN_DIR) + "/Page.html";
+  d.modulePage = std::string(LUMAVEIL_BIN_DIR) + "/lumaveil_player.js";
   return d;
 }
 
@@ -86,10 +89,17 @@ TEST(EnvoiInternet, SaverAndPageReachTheDirectoryWholeInBothModes) {
   EXPECT_TRUE(bilan.messages.empty()) << bilan.messages.front().texte;
   EXPECT_TRUE(bilan.ecranDeVeilleEnvoye && bilan.pageEnvoyee);
   EXPECT_EQ(Noms(serveur.Racine() + "/pub"),
-            (std::vector<std::string>{"summer.html", "summer.scr"}));
+            (std::vector<std::string>{"lumaveil_player.js", "summer.html", "summer.scr"}));
   EXPECT_TRUE(MemesOctets(serveur.Racine() + "/pub/summer.scr", octets));
-  EXPECT_NE(ContenuFichier(serveur.Racine() + "/pub/summer.html").find("href=\"summer.scr\""),
-            std::string::npos);
+  // The page plays the saver with the module sent beside it, and offers it
+  // for Windows only.
+  const std::string page = ContenuFichier(serveur.Racine() + "/pub/summer.html");
+  EXPECT_NE(page.find("href=\"summer.scr\""), std::string::npos);
+  EXPECT_NE(page.find("data-src=\"summer.scr\""), std::string::npos);
+  EXPECT_NE(page.find("<script type=\"module\" src=\"lumaveil_player.js\">"), std::string::npos);
+  EXPECT_EQ(page.find("Download for Linux"), std::string::npos);
+  EXPECT_TRUE(MemesOctets(serveur.Racine() + "/pub/lumaveil_player.js",
+                          ContenuFichier(std::string(LUMAVEIL_BIN_DIR) + "/lumaveil_player.js")));
 
   // An empty directory is the log-in directory; active mode; no page asked
   // for: only the saver goes. Sending again replaces the earlier file.
@@ -104,6 +114,27 @@ TEST(EnvoiInternet, SaverAndPageReachTheDirectoryWholeInBothModes) {
   // A directory given from the root, already ending with "/".
   d.serveur.repertoire = RepertoireServeur(serveur.Racine() + "/pub/");
   EXPECT_EQ(d.serveur.repertoire, serveur.Racine() + "/pub/");
+}
+
+TEST(EnvoiInternet, UploadedPagePlaysTheSaverFromTheServersDirectoryOverHttp) {
+  ServeurFtpEssai serveur;
+  ASSERT_GT(serveur.Port(), 0);
+  TempDir local;
+  const std::vector<unsigned char> moteur(20000, 'E');
+  std::vector<lmvtest::RecordData> ecrans;
+  for (std::uint32_t couleur : {0xC03020u, 0x2060C0u, 0x30A040u})
+    ecrans.push_back({1, 4, lmvtest::SolidJpeg(640, 480, couleur)});
+  lmvtest::WriteBytes(local.File("show.scr"),
+                      lmvtest::PackageBytes(moteur, ecrans,
+                                            lmvtest::TrailerFor(moteur, 640, 480, ecrans.size())));
+  const BilanInternet bilan = EnvoieSurInternet(Demande(serveur, local.File("show.scr")));
+  ASSERT_TRUE(bilan.messages.empty()) << bilan.messages.front().texte;
+  // The server's directory as a static web host serves it, in Chromium.
+  const std::string sortie = lumaveil::testing::RunAndCapture(
+      "/usr/bin/python3 '" LUMAVEIL_SOURCE_DIR "/tests/web/plays.py' '" + serveur.Racine() +
+      "' summer.html 2>&1; echo \"exit $?\"");
+  EXPECT_NE(sortie.find("played"), std::string::npos) << sortie;
+  EXPECT_NE(sortie.find("exit 0"), std::string::npos) << sortie;
 }
 
 TEST(EnvoiInternet, TlsServerGetsEverythingEncryptedAndAnUntrustedOneNothing) {
@@ -121,8 +152,10 @@ TEST(EnvoiInternet, TlsServerGetsEverythingEncryptedAndAnUntrustedOneNothing) {
 
   // A certificate that cannot be verified: no connection, and no retry in
   // clear text (nothing new on the server).
+  EXPECT_TRUE(fs::exists(serveur.Racine() + "/lumaveil_player.js"));
   fs::remove(serveur.Racine() + "/summer.scr");
   fs::remove(serveur.Racine() + "/summer.html");
+  fs::remove(serveur.Racine() + "/lumaveil_player.js");
   d.serveur.autorites.clear();
   bilan = EnvoieSurInternet(d);
   EXPECT_EQ(Ids(bilan), std::vector<unsigned>{IDS_PAS_DE_FTP});
@@ -225,7 +258,8 @@ TEST(EnvoiInternet, CutConnectionLeavesTheEarlierFileUntouched) {
   EXPECT_FALSE(bilan.ecranDeVeilleEnvoye);
   EXPECT_EQ(ContenuFichier(serveur.Racine() + "/summer.scr"), "the saver sent last week");
   // The part that arrived is removed; the page still went.
-  EXPECT_EQ(Noms(serveur.Racine()), (std::vector<std::string>{"summer.html", "summer.scr"}));
+  EXPECT_EQ(Noms(serveur.Racine()),
+            (std::vector<std::string>{"lumaveil_player.js", "summer.html", "summer.scr"}));
   // The local saver is never touched.
   EXPECT_EQ(fs::file_size(local.File("show.scr")), 2u * 1024 * 1024);
 }

@@ -40,6 +40,31 @@ TEST(PageTelechargement, NameIsEscapedForHtmlAndFileForLinks) {
             "**SCREENSAVERNFILEAME**");
 }
 
+TEST(PageTelechargement, LinksOnlyTheSaversThereAreAndPlaysTheWindowsOneFirst) {
+  const std::string modele =
+      "<div data-src=\"**PLAYEDSAVERFILENAME**\"></div>\n"
+      "  <a href=\"**SCREENSAVERNFILEAME**\">Windows</a>\r\n"
+      "  <a href=\"**LINUXSAVERFILENAME**\">Linux</a>\n"
+      "**PLAYERSCRIPT**";
+  ContenuPage contenu;
+  contenu.nomBase = "s";
+  contenu.fichierLinux = "my saver";
+  EXPECT_EQ(RemplitPage(modele, contenu),
+            "<div data-src=\"my%20saver\"></div>\n"
+            "  <a href=\"my%20saver\">Linux</a>\n"
+            "<script type=\"module\" src=\"lumaveil_player.js\"></script>");
+  contenu.fichierWindows = "s.scr";
+  contenu.moduleEnLigne = "export const a = '<b>';";
+  EXPECT_EQ(RemplitPage(modele, contenu),
+            "<div data-src=\"s.scr\"></div>\n"
+            "  <a href=\"s.scr\">Windows</a>\r\n"
+            "  <a href=\"my%20saver\">Linux</a>\n"
+            "<script type=\"module\">\nexport const a = '<b>';\n</script>");
+  // A source that would close the element early is loaded from its file.
+  EXPECT_EQ(ScriptLecteur("s = '</SCRIPT>';"),
+            "<script type=\"module\" src=\"lumaveil_player.js\"></script>");
+}
+
 TEST(PageTelechargement, ShippedTemplateGivesAWholePageInAFileOfItsOwn) {
   const std::string modele = std::string(LUMAVEIL_BIN_DIR) + "/Page.html";
   std::string chemin;
@@ -52,7 +77,11 @@ TEST(PageTelechargement, ShippedTemplateGivesAWholePageInAFileOfItsOwn) {
     EXPECT_NE(html.find("name=\"viewport\""), std::string::npos);
     EXPECT_NE(html.find("Summer &lt;2026&gt;"), std::string::npos);
     EXPECT_NE(html.find("href=\"summer%202026.scr\""), std::string::npos);
-    EXPECT_EQ(html.find("**SCREENSAVER"), std::string::npos);
+    EXPECT_NE(html.find("data-lumaveil-saver data-src=\"summer%202026.scr\" "
+                        "data-name=\"Summer &lt;2026&gt;\""),
+              std::string::npos);
+    EXPECT_EQ(html.find("Download for Linux"), std::string::npos);
+    EXPECT_EQ(html.find("**"), std::string::npos);
     EXPECT_NE(html.find("</html>"), std::string::npos);
     // Two pages at once never share a file.
     CPageTemporaire autre;

@@ -31,6 +31,11 @@ namespace fs = std::filesystem;
 
 const std::string kBin = LUMAVEIL_BIN_DIR;
 
+std::string Texte(const std::string& chemin) {
+  const std::vector<std::uint8_t> octets = testing::Contenu(chemin);
+  return std::string(octets.begin(), octets.end());
+}
+
 struct Sortie {
   int code = -1;
   std::string erreur;
@@ -206,6 +211,46 @@ TEST_F(BoutEnBout, WindowsSaverIsTheWindowsEngineWithTheSameRecords) {
   // Same screens whatever the engine.
   EXPECT_TRUE(std::equal(w.octets.begin() + w.debut, w.octets.end() - 16,
                          l.octets.begin() + l.debut, l.octets.end() - 16));
+}
+
+TEST_F(BoutEnBout, WebPageFolderHoldsThePageWithItsPlayerAndSaversOfTheSameScreens) {
+  Nouveau("summer.lmv");
+  Sortie s = Lance("--web-page summer.lmv --output site");
+  ASSERT_EQ(s.code, 0) << s.erreur;
+  const std::string page = Texte(dir_.File("site/index.html"));
+  const std::string module = Texte(kBin + "/lumaveil_player.js");
+  ASSERT_FALSE(module.empty());
+  // The player is inside the page (a page opened from the disk loads no
+  // module file) and beside it for other pages.
+  EXPECT_NE(page.find("<script type=\"module\">\n" + module), std::string::npos);
+  EXPECT_EQ(Texte(dir_.File("site/lumaveil_player.js")), module);
+  EXPECT_NE(page.find("data-src=\"summer"), std::string::npos);
+  EXPECT_NE(page.find("data-name=\"summer\""), std::string::npos);
+  EXPECT_FALSE(std::regex_search(page, std::regex(R"(\*\*[A-Z]+\*\*)")));  // every placeholder filled
+
+  // The Linux saver plays; the Windows one, when its engine is built, has
+  // the same records.
+  testing::Paquet l = testing::LitPaquet(dir_.File("site/summer"));
+  ASSERT_TRUE(l.lu);
+  EXPECT_EQ(l.nombre, 5);
+  EXPECT_NE(page.find("href=\"summer\" download>Download for Linux"), std::string::npos);
+  EXPECT_EQ(Joue(dir_.File("site/summer"), 6, dir_.File("webframes")).size(), 6u);
+  if (fs::exists(kBin + "/LmvEngine.exe")) {
+    testing::Paquet w = testing::LitPaquet(dir_.File("site/summer.scr"));
+    ASSERT_TRUE(w.lu);
+    EXPECT_EQ(std::size_t(w.debut), testing::Contenu(kBin + "/LmvEngine.exe").size());
+    EXPECT_TRUE(std::equal(w.octets.begin() + w.debut, w.octets.end() - 16,
+                           l.octets.begin() + l.debut, l.octets.end() - 16));
+    EXPECT_NE(page.find("data-src=\"summer.scr\""), std::string::npos);
+  }
+
+  // Written again over itself; a project of one screen writes nothing.
+  EXPECT_EQ(Lance("--web-page summer.lmv --output site").code, 0);
+  Lance("--new one.lmv --resolution 640x480 a.bmp");
+  Sortie un = Lance("--web-page one.lmv --output one");
+  EXPECT_EQ(un.code, 1);
+  EXPECT_NE(un.erreur.find("at least 2 screens"), std::string::npos) << un.erreur;
+  EXPECT_FALSE(fs::exists(dir_.File("one/index.html")));
 }
 
 TEST_F(BoutEnBout, TemplateSavedFromAProjectIsTheProjectsTemplate) {

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QTest>
 #include <QToolButton>
+#include <filesystem>
 #include <fstream>
 
 #include "fenetre_essai.h"
@@ -29,6 +30,7 @@ TEST(GenerationDlg, EachPictureButtonIsNamedByItsTooltipAndEndsTheDialogWithItsI
       {CGenerationDlg::kAffichage, "Display"},
       {CGenerationDlg::kSauveWindows, "Save for Windows"},
       {CGenerationDlg::kSauveLinux, "Save for Linux"},
+      {CGenerationDlg::kSauvePageWeb, "Save as web page"},
       {CGenerationDlg::kEnvoiMail, "Send by email"},
       {CGenerationDlg::kEnvoiInternet, "Send to Internet"}};
   for (const auto& [resultat, texte] : boutons) {
@@ -124,6 +126,56 @@ TEST_F(GenerationDepuisFenetre, SaveForLinuxWritesASaverThePackageReaderReadsWit
   // The install offer came, and No installed nothing.
   ASSERT_EQ(boites_.size(), 1u);
   EXPECT_EQ(boites_[0].first, "Question");
+}
+
+TEST_F(GenerationDepuisFenetre, SaveAsWebPageFromTheMenuWritesThePageItsPlayerAndTheSaver) {
+  AjouteEcrans(2);
+  testing::TempDir dossier;
+  const std::string moteur = dossier.File("LmvEngine");
+  std::ofstream(moteur, std::ios::binary) << std::string(3000, 'E');
+  frame_->Generation().MoteurWindows = dossier.File("absent.exe");
+  frame_->Generation().MoteurLinux = moteur;
+  int demandes = 0;
+  frame_->Generation().ChoixDossierPageWeb = [&] {
+    ++demandes;
+    return QString::fromStdString(dossier.File("site"));
+  };
+  QAction* action = frame_->Action(Commande::SauvePageWeb);
+  ASSERT_EQ(action->text().remove('&'), "Save as web page");
+  action->trigger();
+
+  EXPECT_EQ(demandes, 1);
+  EXPECT_TRUE(frame_->isEnabled());
+  std::ifstream page(dossier.File("site/index.html"));
+  const std::string html((std::istreambuf_iterator<char>(page)), std::istreambuf_iterator<char>());
+  EXPECT_NE(html.find("data-lumaveil-saver"), std::string::npos);
+  EXPECT_NE(html.find("export class Player"), std::string::npos);  // the player, inside
+  EXPECT_TRUE(std::filesystem::exists(dossier.File("site/lumaveil_player.js")));
+  // Only the Linux player is there: the page plays and offers the Linux saver.
+  const std::string saver = contexte_.Projet.CheminEcranDeVeille;
+  ASSERT_FALSE(saver.empty());
+  EXPECT_EQ(std::filesystem::path(saver).parent_path(), dossier.File("site"));
+  lmvengine::PackageReader paquet;
+  ASSERT_EQ(paquet.Open(saver), lmvengine::OpenStatus::kOk);
+  EXPECT_EQ(paquet.Trailer().screenCount, 3);
+  EXPECT_EQ(html.find("Download for Windows"), std::string::npos);
+  ASSERT_EQ(boites_.size(), 1u);
+  EXPECT_EQ(boites_[0].first, "Information");
+  EXPECT_NE(boites_[0].second.find("index.html"), std::string::npos);
+}
+
+TEST_F(GenerationDepuisFenetre, SaveAsWebPageWithOneScreenWarnsBeforeAskingForAFolder) {
+  int demandes = 0;
+  frame_->Generation().ChoixDossierPageWeb = [&] {
+    ++demandes;
+    return QStringLiteral("/nonexistent");
+  };
+  CliqueDansDialogue(CGenerationDlg::kSauvePageWeb);
+  frame_->Action(Commande::Generation)->trigger();
+  EXPECT_EQ(demandes, 0);
+  ASSERT_EQ(boites_.size(), 1u);
+  EXPECT_EQ(boites_[0].first, "Warning");
+  EXPECT_TRUE(contexte_.Projet.CheminEcranDeVeille.empty());
 }
 
 TEST_F(GenerationDepuisFenetre, OneScreenGivesTheMessageAndSendingWithoutASaverSaysSo) {

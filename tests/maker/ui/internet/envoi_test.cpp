@@ -18,6 +18,7 @@
 #include "chaines_maker.h"
 #include "dialogs/commun/boite_message.h"
 #include "dialogues_essai.h"
+#include "distribution/envoi_mail.h"
 #include "internet/internet_dialog.h"
 #include "serveur_ftp.h"
 #include "serveur_sftp.h"
@@ -124,6 +125,43 @@ TEST(EnvoiMail, CompressedSaverIsAttachedFromBesideTheSaverWithTheDesignedTexts)
   EXPECT_EQ(ContenuFichier(dir.File("show.scr")), std::string(5000, 'S'));
 }
 
+TEST(EnvoiMail, WebAddressOfThePageIsOfferedAndSentInTheBodyInsteadOfTheFile) {
+  CMessagerieEnregistree messagerie;
+  TempDir dir;
+  std::ofstream(dir.File("show.scr"), std::ios::binary) << "saver";
+  CContexte contexte;
+  contexte.Messagerie = true;
+  contexte.Parametres.MailCompression = 1;
+  contexte.Parametres.WebPageAddress = "https://example.org/pub/summer.html";
+  CBoitesEnregistrees boites;
+  EXPECT_EQ(CommandeEnvoiMail(nullptr, contexte, QString::fromStdString(dir.File("show.scr")),
+                              QStringLiteral("summer.lmv")),
+            1);
+  ASSERT_EQ(boites.boites.size(), 2u);
+  EXPECT_NE(boites.boites[0].texte.find("instead of the file"), std::string::npos);
+  // The confirmation says that the link goes, not the file.
+  EXPECT_EQ(boites.boites[1].texte.rfind("Confirm sending saved screensaver by email ?", 0), 0u);
+  EXPECT_NE(boites.boites[1].texte.find("link to the web page"), std::string::npos);
+  EXPECT_NE(boites.boites[1].texte.find("https://example.org/pub/summer.html"), std::string::npos);
+  const std::vector<std::string> attendus = {
+      "--utf8", "--subject", "Screensaver : summer", "--body",
+      ChaineMaker(IDS_CORPS_MAIL_1) + "\nhttps://example.org/pub/summer.html\n" +
+          ChaineMaker(IDS_CORPS_MAIL_2)};
+  EXPECT_EQ(messagerie.Arguments(), attendus);
+  // Nothing was compressed for a mail without attachment.
+  EXPECT_FALSE(fs::exists(dir.File("show.scr.gz")));
+}
+
+TEST(EnvoiMail, OnlyHttpAddressesWithAHostAreLinks) {
+  EXPECT_TRUE(AdresseWebValide("http://h/p.html"));
+  EXPECT_TRUE(AdresseWebValide("https://example.org:8080/a%20b.html?x=1"));
+  for (const char* adresse : {"", "example.org/p.html", "ftp://example.org/p.html", "https://",
+                              "https:///p.html", "https://example.org/a b.html",
+                              "javascript:alert(1)", "https://example.org/\n"}) {
+    EXPECT_FALSE(AdresseWebValide(adresse)) << adresse;
+  }
+}
+
 TEST(EnvoiMail, NothingIsSentWithoutSaverConsentOrMailClient) {
   CMessagerieEnregistree messagerie;
   TempDir dir;
@@ -189,6 +227,13 @@ TEST(EnvoiInternet, DialogProposesTheNamesAndItsValuesAreStoredAndUsed) {
     QTest::mouseClick(dlg.EnClair(), Qt::LeftButton, {}, QPoint(6, dlg.EnClair()->height() / 2));
     dlg.Repertoire()->setFocus();
     QTest::keyClicks(dlg.Repertoire(), "pub");
+    // An address that is not a web address keeps the dialog open.
+    dlg.AdressePage()->setFocus();
+    QTest::keyClicks(dlg.AdressePage(), "example.org/pub/summer.html");
+    QTest::mouseClick(dlg.BoutonOk(), Qt::LeftButton);
+    EXPECT_TRUE(dlg.isVisible());
+    dlg.AdressePage()->clear();
+    QTest::keyClicks(dlg.AdressePage(), "https://example.org/pub/summer.html");
     lumaveil::testing::CaptureWidget(&dlg, "internet_dialog");
     QTest::mouseClick(dlg.BoutonOk(), Qt::LeftButton);
   });
@@ -200,9 +245,11 @@ TEST(EnvoiInternet, DialogProposesTheNamesAndItsValuesAreStoredAndUsed) {
   ASSERT_EQ(boites.boites.size(), 1u) << boites.boites.back().texte;
   EXPECT_EQ(boites.boites[0].texte, "Confirm sending saved screensaver on Internet ?");
   EXPECT_EQ(contexte.Parametres.ServerDirectory, "pub/");
+  EXPECT_EQ(contexte.Parametres.WebPageAddress, "https://example.org/pub/summer.html");
   EXPECT_EQ(contexte.Parametres.FtpEnClair, 1);
   EXPECT_EQ(ContenuFichier(serveur.Racine() + "/pub/summer.scr"), std::string(300000, 'x'));
   EXPECT_TRUE(fs::exists(serveur.Racine() + "/pub/summer.html"));
+  EXPECT_TRUE(fs::exists(serveur.Racine() + "/pub/lumaveil_player.js"));
 }
 
 // The box is off until the user ticks it; its state is kept in the

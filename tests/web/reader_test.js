@@ -1,0 +1,149 @@
+// The saver reader: trailer checks at their edges, records in order with
+// the wrap-around, lengths that point past the end, and what is fetched
+// over HTTP with and without Range.
+import assert from 'node:assert/strict';
+import { describe, it } from 'node:test';
+
+import {
+  bytesSource, jpegSize, NOT_A_SAVER, PackageReader, SaverError, urlSource,
+} from '../../web/lumaveil_player.js';
+import { buildSaver, fakeJpeg } from './package_builder.js';
+
+const screens = (n, padding = 10) => Array.from({ length: n }, (_, i) => ({
+  duration: i + 1, effect: i, image: fakeJpeg(640, 480, padding, i + 1),
+}));
+
+async function open(bytes) {
+  const reader = new PackageReader(bytesSource(bytes));
+  await reader.open();
+  return reader;
+}
+
+const rejects = (promise) => assert.rejects(promise, (e) => e instanceof SaverError &&
+                                                          e.message === NOT_A_SAVER);
+
+describe('trailer', () => {
+  it('accepts the edges of every range', async () => {
+    for (const trailer of [{ width: 240, height: 240 }, { width: 16384, height: 100000 },
+      { width: 240, height: 320 }]) {
+      const reader = await open(buildSaver({ records: screens(2), trailer }));
+      assert.equal(reader.trailer.width, trailer.width);
+    }
+  });
+
+  it('refuses values just outside them, and a file too short for a trailer', async () => {
+    for (const trailer of [{ width: 239 }, { width: 16385 }, { height: 239 }, { screenCount: 0 },
+      { screenCount: 32000 }, { screenCount: -1 }, { dataOffset: 0 }, { dataOffset: -5 }]) {
+      await rejects(open(buildSaver({ records: screens(2), trailer })));
+    }
+    await rejects(open(new Uint8Array(16)));
+    await rejects(open(new Uint8Array(0)));
+  });
+
+  it('refuses more screens than the file could hold and a first record past the end', async () => {
+    // 2 records of 12 + 30 bytes: 7 headers of 12 bytes would still fit, 8 would not.
+    await open(buildSaver({ records: screens(2, 10), trailer: { screenCount: 7 } }));
+    await rejects(open(buildSaver({ records: screens(2, 10), trailer: { screenCount: 8 } })));
+    const bytes = buildSaver({ records: screens(2) });
+    await rejects(open(buildSaver({ records: screens(2), trailer: { dataOffset: bytes.length } })));
+  });
+});
+
+describe('records', () => {
+  it('come in order and wrap around after the last', async () => {
+    const reader = await open(buildSaver({ records: screens(3) }));
+    const seen = [];
+    for (let i = 0; i < 7; i += 1) {
+      const r = await reader.readRecord();
+      seen.push([r.number, r.duration, r.effect, r.image[r.image.length - 3]]);
+    }
+    assert.deepEqual(seen, [[1, 1, 0, 1], [2, 2, 1, 2], [3, 3, 2, 3], [1, 1, 0, 1], [2, 2, 1, 2],
+      [3, 3, 2, 3], [1, 1, 0, 1]]);
+  });
+
+  it('start where imageLength says, whatever follows the picture end marker', async () => {
+    const first = fakeJpeg(640, 480, 4);
+    const withTail = new Uint8Array([...first, 1, 2, 3, 4, 5]);
+    const reader = await open(buildSaver({ records: [
+      { duration: 3, effect: 0, image: withTail }, { duration: 9, effect: 4, image: fakeJpeg(640, 480) }] }));
+    assert.equal((await reader.readRecord()).image.length, withTail.length);
+    const second = await reader.readRecord();
+    assert.deepEqual([second.duration, second.effect], [9, 4]);
+  });
+
+  it('refuse an image length past the records, negative, or too short for a picture', async () => {
+    for (const length of [1e6, -1, 2]) {
+      const records = screens(2);
+      records[1].length = length;
+      const reader = await open(buildSaver({ records }));
+      await reader.readRecord();
+      await rejects(reader.readRecord());
+    }
+  });
+});
+
+describe('jpegSize', () => {
+  it('reads the frame header after other segments and refuses what is not a JPEG', () => {
+    assert.deepEqual(jpegSize(fakeJpeg(1024, 768)), { width: 1024, height: 768 });
+    assert.equal(jpegSize(new Uint8Array([0x89, 0x50, 0x4e, 0x47, 0, 0, 0, 0])), null);
+    // Start marker, then the scan before any frame header.
+    assert.equal(jpegSize(new Uint8Array([0xff, 0xd8, 0xff, 0xda, 0, 4, 0, 0])), null);
+    // A segment whose length runs past the bytes.
+    assert.equal(jpegSize(new Uint8Array([0xff, 0xd8, 0xff, 0xe0, 0xff, 0xff, 0, 0])), null);
+  });
+});
+
+// A fetch over `bytes` that logs each request's range; with Range off it
+// answers 200 with the whole file like a server that ignores the header.
+function server(bytes, { range = true } = {}) {
+  const log = [];
+  const fetch = async (url, init = {}) => {
+    const asked = init.headers && init.headers.Range;
+    let start = 0;
+    let end = bytes.length - 1;
+    const suffix = /^bytes=-(\d+)$/.exec(asked || '');
+    const span = /^bytes=(\d+)-(\d+)$/.exec(asked || '');
+    if (range && suffix) start = bytes.length - Number(suffix[1]);
+    if (range && span) [start, end] = [Number(span[1]), Math.min(end, Number(span[2]))];
+    const partial = range && !!asked;
+    log.push([start, end]);
+    const body = bytes.slice(start, end + 1);
+    return new Response(body, {
+      status: partial ? 206 : 200,
+      headers: partial ? { 'Content-Range': `bytes ${start}-${end}/${bytes.length}` } : {},
+    });
+  };
+  return { fetch, log };
+}
+
+describe('urlSource', () => {
+  const records = screens(4, 200000);
+  const bytes = buildSaver({ engineLength: 300000, records });
+
+  it('reads with Range requests, never the engine, and no more than a record plus 64 KiB ahead',
+    async () => {
+      const { fetch, log } = server(bytes);
+      const reader = new PackageReader(await urlSource('x.scr', fetch));
+      await reader.open();
+      const first = await reader.readRecord();
+      assert.equal(first.image.length, records[0].image.length);
+      assert.ok(reader.received <= 16 + 12 + first.image.length + 65536, `${reader.received}`);
+      for (let i = 0; i < 5; i += 1) await reader.readRecord();
+      assert.ok(log.every(([start]) => start >= 300000), JSON.stringify(log));
+    });
+
+  it('reads the whole file once when the server ignores Range', async () => {
+    const { fetch, log } = server(bytes, { range: false });
+    const reader = new PackageReader(await urlSource('x.scr', fetch));
+    await reader.open();
+    const effects = [];
+    for (let i = 0; i < 5; i += 1) effects.push((await reader.readRecord()).effect);
+    assert.deepEqual(effects, [0, 1, 2, 3, 0]);
+    assert.equal(log.length, 1);
+  });
+
+  it('says which HTTP status kept the file from loading', async () => {
+    const fetch = async () => new Response('gone', { status: 404 });
+    await assert.rejects(urlSource('x.scr', fetch), /HTTP 404/);
+  });
+});
