@@ -7,12 +7,11 @@
 
 #include "ecran.h"
 #include "graphique.h"
+#include "redimension.h"
 
 namespace lumaveil {
 
 namespace {
-
-constexpr talvik::LONG kTailleMaxRedimension = 2000;  // as the resize stage
 
 // The size of the picture on the screen (after rotation, crop and resize)
 // when the file's picture is `tailleFichier`, and the size before the
@@ -32,17 +31,7 @@ bool TailleSurEcran(const CEcran& e, SIZE tailleFichier, std::int64_t* w, std::i
     *h = std::int64_t(c.bottom) - c.top;
     if (*w <= 0 || *h <= 0) return false;
   }
-  talvik::CSize voulue =
-      e.RedimensionPourcentageUtilisation
-          ? talvik::CSize(talvik::LONG(*w * e.RedimensionPourcentageValeur / 100),
-                          talvik::LONG(*h * e.RedimensionPourcentageValeur / 100))
-          : talvik::CSize(e.RedimensionTailleX, e.RedimensionTailleY);
-  if (voulue.cx > kTailleMaxRedimension || voulue.cy > kTailleMaxRedimension)
-    voulue = talvik::CSize(talvik::LONG(*w), talvik::LONG(*h));
-  *t = e.RedimensionConservationProportion
-           ? talvik::CGraphique::ConservationProportion(
-                 talvik::CSize(talvik::LONG(*w), talvik::LONG(*h)), voulue)
-           : voulue;
+  *t = TailleRedimensionnee(e, talvik::CSize(talvik::LONG(*w), talvik::LONG(*h)));
   return t->cx > 0 && t->cy > 0;
 }
 
