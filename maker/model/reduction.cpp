@@ -13,6 +13,10 @@ namespace lumaveil {
 
 namespace {
 
+// Pictures above this many pixels (a 24-megapixel photo is 96 MiB
+// decoded) are reduced whenever the screen needs fewer pixels.
+constexpr std::int64_t kPixelsGrandePhoto = 24'000'000;
+
 // The size of the picture on the screen (after rotation, crop and resize)
 // when the file's picture is `tailleFichier`, and the size before the
 // resize in *w x *h. False when the chain has no resize stage or the
@@ -49,7 +53,11 @@ int ReductionPossible(const CEcran& e, SIZE tailleFichier, double echelle) {
   const bool reglage = e.ReglageUtilisation && (e.ReglageLumiere != 50 ||
                                                 e.ReglageContraste != 50 ||
                                                 e.ReglageIntensite != 50);
-  const bool exact = echelle == 1.0;
+  // A very large picture is never decoded whole for a screen it shrinks:
+  // its full decode alone would take hundreds of megabytes, against a
+  // fraction of a screen pixel for the reduced one.
+  const bool grande = std::int64_t(tailleFichier.cx) * tailleFichier.cy > kPixelsGrandePhoto;
+  const bool exact = echelle == 1.0 && !grande;
   if (exact && (angle != 0 || reglage)) return 1;
   std::int64_t w = 0, h = 0;
   talvik::CSize t;
