@@ -17,15 +17,16 @@ EcranRendu RendPourGeneration(const CProjet& projet, int index, talvik::CGraphiq
   int reduction = 1;
   if (talvik::TailleJPEG(e->CheminImage, &largeur, &hauteur))
     reduction = ReductionPossible(*e, SIZE{largeur, hauteur});
-  if (!e->ChargeImageReduite(e->CheminImage, reduction) && messageChargement &&
-      !e->CheminImage.empty())
+  const bool illisible =
+      !e->ChargeImageReduite(e->CheminImage, reduction) && !e->CheminImage.empty();
+  if (illisible && messageChargement)
     talvik::AfficheMessage(talvik::MessageUtilisateur{
         talvik::IDS_CHARGEMENT_IMPOSSIBLE, talvik::ChargeChaine(talvik::IDS_CHARGEMENT_IMPOSSIBLE),
         talvik::ChargeChaine(talvik::IDS_ERREUR_LIBRAIRIE), talvik::IconeMessage::Erreur,
         e->CheminImage});
   e->CalculeImageFinale(graphique, 0, Etapes::Toutes(), nullptr, Echantillonnage::Moyenne);
   // The screen and its other pictures go here.
-  return EcranRendu{e->ImageFinale, retenus.Prend()};
+  return EcranRendu{e->ImageFinale, illisible, retenus.Prend()};
 }
 
 CRenduEnAvance::CRenduEnAvance(const CProjet& projet, talvik::CGraphique& graphique,

@@ -2,6 +2,7 @@
 
 #include <QMetaObject>
 
+#include "base/arret.h"
 #include "graphique.h"
 
 namespace lumaveil {
@@ -12,6 +13,7 @@ CChargementEcran::CChargementEcran(talvik::CGraphique& graphique, QObject* paren
 }
 
 CChargementEcran::~CChargementEcran() {
+  arretFil_ = true;
   {
     std::lock_guard<std::mutex> garde(mutex_);
     arret_ = true;
@@ -63,6 +65,7 @@ std::unique_ptr<CEcran> CChargementEcran::Attend() {
 }
 
 void CChargementEcran::Boucle() {
+  const talvik::CArretFil arret(arretFil_);
   for (;;) {
     std::unique_ptr<CEcran> ecran;
     std::uint64_t numero;

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <QObject>
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <memory>
@@ -30,7 +31,8 @@ class CChargementEcran : public QObject {
   // `graphique` renders the screens; it must outlive this object. Whoever
   // changes its pattern bank waits with Attend first.
   explicit CChargementEcran(talvik::CGraphique& graphique, QObject* parent = nullptr);
-  // Waits for the screen in progress; the pending request is dropped.
+  // Stops the screen in progress at its next step (a JPEG between its
+  // scans) and waits for the worker; the pending request is dropped.
   ~CChargementEcran() override;
 
   // Loads a copy of `ecran`'s settings: the picture of CheminImage at full
@@ -68,6 +70,7 @@ class CChargementEcran : public QObject {
   bool occupe_ = false;                // the worker holds a request
   std::unique_ptr<CEcran> resultat_;   // the current request's screen, ready
   bool arret_ = false;
+  std::atomic<bool> arretFil_{false};  // the worker's stop flag (base/arret.h)
   std::thread fil_;
 };
 

@@ -17,6 +17,7 @@ int LitParametres(ParametresApplication& p) {
   registre.Lecture("JPEGQuality", p.JPEGQuality);
   registre.Lecture("MailCompression", p.MailCompression);
   registre.Lecture("StartWizard", p.StartWizard);
+  registre.Lecture("AllowUnencryptedFTP", p.FtpEnClair);
   registre.Ferme();
   return 1;
 }
@@ -34,6 +35,7 @@ int EcritParametres(const ParametresApplication& p) {
   registre.Ecriture("JPEGQuality", p.JPEGQuality);
   registre.Ecriture("MailCompression", p.MailCompression);
   registre.Ecriture("StartWizard", p.StartWizard);
+  registre.Ecriture("AllowUnencryptedFTP", p.FtpEnClair);
   return registre.Ferme();
 }
 

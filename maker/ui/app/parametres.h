@@ -1,5 +1,6 @@
-// The maker's ten settings: their defaults, and reading and writing them
-// in the settings store (application "Lumaveil", no section).
+// The maker's ten settings, and the choice to allow unencrypted FTP: their
+// defaults, and reading and writing them in the settings store
+// (application "Lumaveil", no section).
 #pragma once
 
 #include <string>
@@ -17,18 +18,21 @@ struct ParametresApplication {
   int JPEGQuality = 75;         // JPEG quality of generated screens, 0..100
   int MailCompression = 0;      // gzip the screen saver sent by e-mail (0/1)
   int StartWizard = 1;          // run the creation wizard at start-up and on New (0/1)
+  // Beyond the ten: an FTP server that refuses TLS may get the password in
+  // clear (0/1), stored as "AllowUnencryptedFTP".
+  int FtpEnClair = 0;
 };
 
 // Application name under which the settings are kept.
 inline constexpr const char* kNomApplication = "Lumaveil";
 
-// Reads the ten values by name into `parametres`. A value that cannot be
+// Reads the values by name into `parametres`. A value that cannot be
 // read keeps what `parametres` held (its default); a store that cannot be
 // opened leaves everything as it was. Returns 1 when the store opened.
 int LitParametres(ParametresApplication& parametres);
 
-// Writes the ten values, strings for the four string settings and numbers
-// for the rest. Returns 0, silently, when the store cannot be opened or
+// Writes the values, strings for the four string settings and numbers for
+// the rest. Returns 0, silently, when the store cannot be opened or
 // written.
 int EcritParametres(const ParametresApplication& parametres);
 

@@ -85,7 +85,7 @@ CListeView::CListeView(CProjet& projet, talvik::CGraphique& graphique, QWidget* 
 
 CListeView::~CListeView() {
   FinGlissement();
-  fabrique_->AnnuleTout();
+  fabrique_->Arrete();
 }
 
 QListWidgetItem* CListeView::NouvelItem(int index) {
