@@ -205,7 +205,9 @@ std::unique_ptr<CEcran> NouvelEcran(const CEcran& modele, SIZE resolution);
 // quarter and half turns may be on. For the screen itself (`echelle` 1)
 // the picture's size and a crop rectangle must also fall on whole reduced
 // pixels, and no rotation or colour adjustment may be on; a thumbnail
-// does not show the fraction of a pixel these change.
+// does not show the fraction of a pixel these change, nor does a screen
+// from a picture of more than 24 megapixels, which is therefore reduced
+// under the thumbnail's rules.
 int ReductionPossible(const CEcran& ecran, SIZE tailleFichier, double echelle = 1.0);
 
 // How many times (not only 2, 4 or 8) the picture may be reduced before

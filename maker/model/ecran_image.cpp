@@ -3,6 +3,7 @@
 
 #include "attente.h"
 #include "codec/exif_vignette.h"
+#include "codec/heif_lecture.h"
 #include "codec/jpeg_huitieme.h"
 #include "codec/jpeg_lecture.h"
 #include "ecran.h"
@@ -65,8 +66,14 @@ int CEcran::ChargeImageReduite(const std::string& chemin, int reduction, bool ap
 }
 
 int CEcran::ChargeVignetteIntegree(const std::string& chemin, double reductionMax) {
-  if (RecoupeUtilisation || talvik::FormatDuChemin(chemin) != talvik::FormatImage::JPEG) return 0;
-  talvik::ImageJPEG lu = talvik::DecodeVignetteExif(chemin);
+  if (RecoupeUtilisation) return 0;
+  talvik::ImageJPEG lu;
+  switch (talvik::FormatDuFichier(chemin)) {
+    case talvik::FormatImage::JPEG: lu = talvik::DecodeVignetteExif(chemin); break;
+    case talvik::FormatImage::HEIF:
+    case talvik::FormatImage::AVIF: lu = talvik::DecodeVignetteHEIF(chemin); break;
+    default: return 0;
+  }
   if (!lu.image ||
       double(lu.largeurFichier) / double(lu.image.Width()) > reductionMax ||
       double(lu.hauteurFichier) / double(lu.image.Height()) > reductionMax)

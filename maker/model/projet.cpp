@@ -3,15 +3,19 @@
 #include <cstdio>
 #include <utility>
 
+#include "redimension.h"
+
 namespace lumaveil {
 
-CProjet::CProjet() { ResolutionCible = TailleEcranCourante(); }
+CProjet::CProjet() {
+  ResolutionCible = TailleEcranCourante();
+  ModeleParDefaut(ModeleEcran, ModeleEcran.TailleCible);
+}
 
 void CProjet::Nouveau() {
   SupprimeTout();
   ResolutionCible = TailleEcranCourante();
-  CEcran defaut;
-  ModeleEcran.CopieParametres(defaut);
+  ModeleParDefaut(ModeleEcran, ModeleEcran.TailleCible);
   ModeleEcran.SupprimeImages();
   ModeleEcran.Vignette.Reset();
   NomModele.clear();

@@ -7,12 +7,15 @@
 
 #include "ecran.h"
 #include "graphique.h"
+#include "redimension.h"
 
 namespace lumaveil {
 
 namespace {
 
-constexpr talvik::LONG kTailleMaxRedimension = 2000;  // as the resize stage
+// Pictures above this many pixels (a 24-megapixel photo is 96 MiB
+// decoded) are reduced whenever the screen needs fewer pixels.
+constexpr std::int64_t kPixelsGrandePhoto = 24'000'000;
 
 // The size of the picture on the screen (after rotation, crop and resize)
 // when the file's picture is `tailleFichier`, and the size before the
@@ -32,17 +35,7 @@ bool TailleSurEcran(const CEcran& e, SIZE tailleFichier, std::int64_t* w, std::i
     *h = std::int64_t(c.bottom) - c.top;
     if (*w <= 0 || *h <= 0) return false;
   }
-  talvik::CSize voulue =
-      e.RedimensionPourcentageUtilisation
-          ? talvik::CSize(talvik::LONG(*w * e.RedimensionPourcentageValeur / 100),
-                          talvik::LONG(*h * e.RedimensionPourcentageValeur / 100))
-          : talvik::CSize(e.RedimensionTailleX, e.RedimensionTailleY);
-  if (voulue.cx > kTailleMaxRedimension || voulue.cy > kTailleMaxRedimension)
-    voulue = talvik::CSize(talvik::LONG(*w), talvik::LONG(*h));
-  *t = e.RedimensionConservationProportion
-           ? talvik::CGraphique::ConservationProportion(
-                 talvik::CSize(talvik::LONG(*w), talvik::LONG(*h)), voulue)
-           : voulue;
+  *t = TailleRedimensionnee(e, talvik::CSize(talvik::LONG(*w), talvik::LONG(*h)));
   return t->cx > 0 && t->cy > 0;
 }
 
@@ -60,7 +53,11 @@ int ReductionPossible(const CEcran& e, SIZE tailleFichier, double echelle) {
   const bool reglage = e.ReglageUtilisation && (e.ReglageLumiere != 50 ||
                                                 e.ReglageContraste != 50 ||
                                                 e.ReglageIntensite != 50);
-  const bool exact = echelle == 1.0;
+  // A very large picture is never decoded whole for a screen it shrinks:
+  // its full decode alone would take hundreds of megabytes, against a
+  // fraction of a screen pixel for the reduced one.
+  const bool grande = std::int64_t(tailleFichier.cx) * tailleFichier.cy > kPixelsGrandePhoto;
+  const bool exact = echelle == 1.0 && !grande;
   if (exact && (angle != 0 || reglage)) return 1;
   std::int64_t w = 0, h = 0;
   talvik::CSize t;

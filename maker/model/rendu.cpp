@@ -10,6 +10,7 @@
 #include "attente.h"
 #include "ecran.h"
 #include "graphique.h"
+#include "redimension.h"
 
 namespace lumaveil {
 
@@ -18,8 +19,6 @@ using talvik::CPoint;
 using talvik::CSize;
 
 namespace {
-// Wanted sizes above this, on either axis, fall back to the current size.
-constexpr talvik::LONG kTailleMaxRedimension = 2000;
 // Backdrop of a thumbnail when the caller gives none.
 constexpr COLORREF kFondVignetteDefaut = 0x00F0F0F0;
 // Depth handed to FondImage: pictures are 32-bit whatever the display.
@@ -67,19 +66,7 @@ HBITMAP CEcran::CalculeImageFinale(CGraphique& graphique, int niveau, Etapes eta
       h = t.cy;
     }
     if (etapes.Contient(Etape::Redimension) && RedimensionUtilisation) {
-      CSize voulue =
-          !reduite ? CGraphique::CalculTailleRedimensionne(
-                         b, RedimensionPourcentageUtilisation, RedimensionPourcentageValeur,
-                         RedimensionTailleX, RedimensionTailleY, nullptr)
-          : RedimensionPourcentageUtilisation
-              ? CSize(talvik::LONG(std::int64_t(w) * RedimensionPourcentageValeur / 100),
-                      talvik::LONG(std::int64_t(h) * RedimensionPourcentageValeur / 100))
-              : CSize(RedimensionTailleX, RedimensionTailleY);
-      if (voulue.cx > kTailleMaxRedimension || voulue.cy > kTailleMaxRedimension)
-        voulue = CSize(w, h);
-      CSize t = RedimensionConservationProportion
-                    ? CGraphique::ConservationProportion(CSize(w, h), voulue)
-                    : voulue;
+      const CSize t = TailleRedimensionnee(*this, CSize(w, h));
       w = t.cx;
       h = t.cy;
       b = CGraphique::RedimensionneImage(b, t, int(echantillonnage));

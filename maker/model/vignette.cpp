@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "codec/heif_lecture.h"
 #include "codec/jpeg_lecture.h"
 #include "graphique.h"
 #include "picture/format.h"
@@ -29,8 +30,15 @@ HBITMAP VignetteEcran(const CEcran& ecran, talvik::CGraphique& graphique, const 
   e->CopieParametres(ecran);
   const double echelle = ReductionVignette(*e, EchelleVignette(fond));
   int largeur = 0, hauteur = 0, reduction = 1;
-  if (talvik::FormatDuChemin(e->CheminImage) == talvik::FormatImage::JPEG &&
-      talvik::TailleJPEG(e->CheminImage, &largeur, &hauteur)) {
+  const talvik::FormatImage format = talvik::FormatDuFichier(e->CheminImage);
+  const bool heif = format == talvik::FormatImage::HEIF || format == talvik::FormatImage::AVIF;
+  if (heif && talvik::TailleHEIF(e->CheminImage, &largeur, &hauteur)) {
+    // A phone's HEIC carries a thumbnail item, used as the camera's copy of
+    // a JPEG is; the picture itself has no reduced decoding.
+    e->ChargeVignetteIntegree(e->CheminImage,
+                              ReductionMaximale(*e, SIZE{largeur, hauteur}, echelle));
+  } else if (format == talvik::FormatImage::JPEG &&
+             talvik::TailleJPEG(e->CheminImage, &largeur, &hauteur)) {
     // A camera's photo carries a small copy of itself: when that copy has
     // enough pixels for the thumbnail, the photo is not decoded at all.
     // Without a background the rendered screen is the resized picture:

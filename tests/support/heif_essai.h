@@ -18,30 +18,49 @@ struct OptionsHeif {
   bool alpha = false;     // alpha from the picture's fourth byte
   int qualite = 90;
   int primairesNclx = 0;  // with a code, an nclx box of these primaries and the sRGB curve
+  // The stored rows the thumbnail item is made from, when they are not the
+  // picture's (a thumbnail that can be told from the picture); same size.
+  const talvik::Bitmap* sourceVignette = nullptr;
 };
 
 // Writes the picture as stored rows of a HEIF (or AVIF) file; false when
 // libheif fails.
-inline bool EcritHeif(const std::string& chemin, const talvik::Bitmap& image,
-                      const OptionsHeif& o = {}) {
+// The picture as a libheif image (RGB, or RGBA with `alpha`); null on
+// failure.
+inline heif_image* ImageHeif(const talvik::Bitmap& image, bool alpha) {
   const int w = image.Width(), h = image.Height();
   heif_image* img = nullptr;
   if (heif_image_create(w, h, heif_colorspace_RGB,
-                        o.alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB,
+                        alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB,
                         &img).code != heif_error_Ok)
-    return false;
-  bool ok = heif_image_add_plane(img, heif_channel_interleaved, w, h, 8).code == heif_error_Ok;
+    return nullptr;
   int pas = 0;
-  std::uint8_t* plan = ok ? heif_image_get_plane(img, heif_channel_interleaved, &pas) : nullptr;
-  for (int y = 0; plan && y < h; ++y)
+  std::uint8_t* plan =
+      heif_image_add_plane(img, heif_channel_interleaved, w, h, 8).code == heif_error_Ok
+          ? heif_image_get_plane(img, heif_channel_interleaved, &pas)
+          : nullptr;
+  if (!plan) {
+    heif_image_release(img);
+    return nullptr;
+  }
+  for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
       const std::uint32_t p = image.Row(y)[x];
-      std::uint8_t* d = plan + std::size_t(y) * std::size_t(pas) + std::size_t(x) * (o.alpha ? 4 : 3);
+      std::uint8_t* d = plan + std::size_t(y) * std::size_t(pas) + std::size_t(x) * (alpha ? 4 : 3);
       d[0] = std::uint8_t(p >> 16);
       d[1] = std::uint8_t(p >> 8);
       d[2] = std::uint8_t(p);
-      if (o.alpha) d[3] = std::uint8_t(p >> 24);
+      if (alpha) d[3] = std::uint8_t(p >> 24);
     }
+  return img;
+}
+
+inline bool EcritHeif(const std::string& chemin, const talvik::Bitmap& image,
+                      const OptionsHeif& o = {}) {
+  heif_image* img = ImageHeif(image, o.alpha);
+  if (!img) return false;
+  heif_image* imgVignette = o.sourceVignette ? ImageHeif(*o.sourceVignette, o.alpha) : nullptr;
+  bool ok = !o.sourceVignette || imgVignette;
   if (ok && o.primairesNclx) {
     heif_color_profile_nclx* nclx = heif_nclx_color_profile_alloc();
     heif_nclx_color_profile_set_color_primaries(nclx, std::uint16_t(o.primairesNclx));
@@ -53,7 +72,7 @@ inline bool EcritHeif(const std::string& chemin, const talvik::Bitmap& image,
   }
   heif_context* ctx = heif_context_alloc();
   heif_encoder* enc = nullptr;
-  ok = ok && plan &&
+  ok = ok &&
        heif_context_get_encoder_for_format(
            ctx, o.avif ? heif_compression_AV1 : heif_compression_HEVC, &enc).code == heif_error_Ok;
   heif_encoding_options* options = heif_encoding_options_alloc();
@@ -65,14 +84,16 @@ inline bool EcritHeif(const std::string& chemin, const talvik::Bitmap& image,
     ok = heif_context_encode_image(ctx, img, enc, options, &handle).code == heif_error_Ok;
   }
   if (ok && o.vignette > 0)
-    ok = heif_context_encode_thumbnail(ctx, img, handle, enc, options, o.vignette, nullptr).code ==
-         heif_error_Ok;
+    ok = heif_context_encode_thumbnail(ctx, imgVignette ? imgVignette : img, handle, enc, options,
+                                       o.vignette, nullptr)
+             .code == heif_error_Ok;
   ok = ok && heif_context_write_to_file(ctx, chemin.c_str()).code == heif_error_Ok;
   if (handle) heif_image_handle_release(handle);
   heif_encoding_options_free(options);
   if (enc) heif_encoder_release(enc);
   heif_context_free(ctx);
   heif_image_release(img);
+  if (imgVignette) heif_image_release(imgVignette);
   return ok;
 }
 

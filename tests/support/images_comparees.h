@@ -58,4 +58,24 @@ inline double EcartMoyen(const talvik::Bitmap& a, const talvik::Bitmap& b, int x
   return somme / (3.0 * a.Width() * a.Height());
 }
 
+// The rectangle of the pixels of `b` that differ from `fond` by more than
+// `tolerance` on some channel; empty (right <= left) when there is none.
+inline talvik::RECT PlaceSurFond(const talvik::Bitmap& b, talvik::COLORREF fond,
+                                 int tolerance = 40) {
+  talvik::RECT r{b.Width(), b.Height(), 0, 0};
+  for (int y = 0; y < b.Height(); ++y)
+    for (int x = 0; x < b.Width(); ++x) {
+      const talvik::COLORREF p = b.GetPixel(x, y);
+      if (std::abs(talvik::GetRValue(p) - talvik::GetRValue(fond)) <= tolerance &&
+          std::abs(talvik::GetGValue(p) - talvik::GetGValue(fond)) <= tolerance &&
+          std::abs(talvik::GetBValue(p) - talvik::GetBValue(fond)) <= tolerance)
+        continue;
+      if (x < r.left) r.left = x;
+      if (y < r.top) r.top = y;
+      if (x + 1 > r.right) r.right = x + 1;
+      if (y + 1 > r.bottom) r.bottom = y + 1;
+    }
+  return r;
+}
+
 }  // namespace lumaveil::testing

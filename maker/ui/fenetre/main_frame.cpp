@@ -40,6 +40,7 @@
 #include "liste/ks_file_dialog.h"
 #include "liste/liste_view.h"
 #include "principale/principale_view.h"
+#include "redimension.h"
 #include "travail/commandes_ecran.h"
 #include "travail/editeurs_qt.h"
 #include "travail/travail_fenetre.h"
@@ -397,8 +398,7 @@ void CMainFrame::NouveauProjet() {
   liste_->SupprimeTout();
   projet.CheminEcranDeVeille.clear();
   contexte_.EcranCourant.reset();
-  CEcran defaut;
-  projet.ModeleEcran.CopieParametres(defaut);
+  ModeleParDefaut(projet.ModeleEcran, projet.ModeleEcran.TailleCible);
   projet.NomModele.clear();
   projet.ModeleCharge = 0;
   projet.ModeleSauve = 0;

@@ -4,13 +4,50 @@
 #include <QFileInfo>
 #include <QWidget>
 
+#include "picture/format.h"
+
 namespace lumaveil {
 
+namespace {
+
+// The texts of the formats the chooser has always listed, in their order;
+// the formats read since come after them under the reader's name.
+struct FormatChoix {
+  const char* format;  // as talvik::ExtensionsLisibles names it
+  const char* texte;
+};
+constexpr FormatChoix kFormatsDesignes[] = {
+    {"JPEG", "Jpeg"}, {"BMP", "Bitmap"}, {"GIF", "Gif"}, {"PNG", "Png"}, {"TIFF", "Tiff"}};
+
+// "*.jpg;*.jpeg;*.jpe": the patterns of one format's extensions.
+QString Motifs(const std::string& format) {
+  QStringList motifs;
+  for (const talvik::ExtensionImage& e : talvik::ExtensionsLisibles())
+    if (format.empty() || e.format == format)
+      motifs << QStringLiteral("*.") + QString::fromStdString(e.extension);
+  return motifs.join(';');
+}
+
+QString Entree(const QString& texte, const QString& motifs) {
+  return texte + " (" + motifs + ")|" + motifs + "|";
+}
+
+}  // namespace
+
 QString FiltreImages() {
-  return QStringLiteral(
-             "Jpeg (*.jpg;*.jpeg;*.jpe)|*.jpg;*.jpeg;*.jpe|Bitmap (*.bmp)|*.bmp|Gif (*.gif)|"
-             "*.gif|Png (*.png)|*.png|Tiff (*.tif;*.tiff)|*.tif;*.tiff|%1 (*.*)|*.*||")
-      .arg(QStringLiteral("All files"));
+  QString filtre = QStringLiteral("All pictures|") + Motifs({}) + "|";
+  QStringList faits;
+  for (const FormatChoix& f : kFormatsDesignes) {
+    filtre += Entree(QString::fromUtf8(f.texte), Motifs(f.format));
+    faits << QString::fromUtf8(f.format);
+  }
+  for (const talvik::ExtensionImage& e : talvik::ExtensionsLisibles()) {
+    const QString format = QString::fromStdString(e.format);
+    if (faits.contains(format)) continue;
+    filtre += Entree(format, Motifs(e.format));
+    faits << format;
+  }
+  return filtre + QStringLiteral("All files (*.*)|*.*||");
 }
 
 QStringList FiltresQt(const QString& filtre) {
@@ -19,8 +56,15 @@ QStringList FiltresQt(const QString& filtre) {
   for (int i = 0; i + 1 < morceaux.size(); i += 2) {
     const QString& texte = morceaux[i];
     if (texte.isEmpty()) break;
-    QString motifs = morceaux[i + 1];
-    motifs.replace(';', ' ');
+    QString motifs;
+    // Every letter of an extension in either case: "*.JPG" from a camera
+    // is a picture as much as "*.jpg".
+    for (const QChar c : morceaux[i + 1]) {
+      if (c == ';') motifs += ' ';
+      else if (c.isLetter() && c.toLower() != c.toUpper())
+        motifs += QStringLiteral("[%1%2]").arg(c.toLower()).arg(c.toUpper());
+      else motifs += c;
+    }
     // The text as shown, then the patterns Qt matches (kept out of sight
     // by HideNameFilterDetails).
     resultat << texte + " (" + motifs + ")";

@@ -17,6 +17,7 @@
 #include "panneaux/bouton_image.h"
 #include "panneaux/lignes_etat.h"
 #include "proprietes/proprietes_dialog.h"
+#include "redimension.h"
 #include "travail/commandes_ecran.h"
 #include "travail/editeurs_qt.h"
 
@@ -206,7 +207,7 @@ void CModeleDlg::Sauve() {
 }
 
 void CModeleDlg::Reset() {
-  ChampsParDefaut(*modele_, modele_->TailleCible);
+  ModeleParDefaut(*modele_, modele_->TailleCible);
   modele_->SupprimeImages();
   modele_->ImageSource = demo_;
   modele_->TailleImage = SIZE{demo_.Width(), demo_.Height()};

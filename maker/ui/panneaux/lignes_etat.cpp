@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "redimension.h"
+
 namespace lumaveil {
 
 namespace {
@@ -43,6 +45,7 @@ LignesRetouche LignesEtatRetouche(const CEcran& ecran, bool enChargement) {
 
 std::string LigneRedimension(const CEcran& ecran) {
   if (!ecran.RedimensionUtilisation) return "No defined stretching.";
+  if (EstAjusteEcran(ecran)) return "Stretching to fit the screen.";
   if (ecran.RedimensionPourcentageUtilisation)
     return Formate("Stretching to %d%%.", ecran.RedimensionPourcentageValeur);
   return Formate("Stretching to %dx%d.", int(ecran.RedimensionTailleX),

@@ -4,6 +4,7 @@
 
 #include "dialogs/commun/boite_message.h"
 #include "graphique.h"
+#include "redimension.h"
 
 namespace lumaveil {
 
@@ -184,6 +185,12 @@ void AppliqueRecoupe(CEcran& ecran, const RECT& rectangle, SIZE apercu) {
 }
 
 void AppliqueRedimension(CEcran& ecran, const ValeursRedimension& valeurs, SIZE apercu) {
+  // A screen fitted to the screen stays so unless its size was changed: the
+  // editor was shown the size the fit gives at the current resolution.
+  if (EstAjusteEcran(ecran) && !valeurs.parPourcentage) {
+    const talvik::CSize ajustee = TailleRedimensionnee(ecran, talvik::CSize(apercu));
+    if (valeurs.tailleX == ajustee.cx && valeurs.tailleY == ajustee.cy) return;
+  }
   ecran.RedimensionTailleX = valeurs.tailleX;
   ecran.RedimensionTailleY = valeurs.tailleY;
   ecran.RedimensionPourcentageValeur = valeurs.pourcentage;
@@ -224,6 +231,10 @@ RECT RectangleRecoupeEcran(const CEcran& ecran, SIZE apercu) {
 
 ValeursRedimension ValeursRedimensionEcran(const CEcran& ecran, SIZE apercu) {
   if (!ecran.RedimensionUtilisation) return ValeursRedimension{apercu.cx, apercu.cy, 100, 1, 1};
+  if (EstAjusteEcran(ecran)) {
+    const talvik::CSize ajustee = TailleRedimensionnee(ecran, talvik::CSize(apercu));
+    return ValeursRedimension{ajustee.cx, ajustee.cy, ecran.RedimensionPourcentageValeur, 0, 1};
+  }
   return ValeursRedimension{ecran.RedimensionTailleX, ecran.RedimensionTailleY,
                             ecran.RedimensionPourcentageValeur,
                             ecran.RedimensionPourcentageUtilisation,

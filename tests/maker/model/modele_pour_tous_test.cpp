@@ -49,6 +49,8 @@ TEST(ModelePourTous, ScreensTakeTheTemplateButKeepPictureCropRotationAndAdjustme
   m.CadreUtilisation = 1;
   m.CadreTaille = 9;
   m.FondCouleur = RGB(0, 160, 0);
+  // Pictures at their own size, so the background shows around them.
+  m.RedimensionUtilisation = 0;
   // The template's own crop, rotation and adjustment never reach a screen.
   m.RotationUtilisation = 360;
   m.RotationAngle = 360;

@@ -6,6 +6,7 @@
 #include <QMimeData>
 #include <QUrl>
 #include <QDropEvent>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
@@ -413,6 +414,31 @@ TEST_F(MainFrame, FormIsCentredAsOneBlockAndNotOffsetWhereTheViewIsSmaller) {
 namespace lumaveil {
 namespace {
 
+// The chooser opens on "All pictures", which lists the pictures of every
+// readable format whatever the case of their names, and nothing else.
+TEST_F(MainFrame, PictureChooserListsEveryReadablePictureWhateverTheCase) {
+  testing::TempDir dossier;
+  for (const char* nom : {"CAMERA.JPG", "iphone.HeIc", "web.WEBP", "scan.Tiff", "notes.txt",
+                          "photo.jpg.bak"})
+    std::ofstream(dossier.File(nom)) << "x";
+  QStringList listes;
+  QTimer::singleShot(0, [&] {
+    auto* choix = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(choix, nullptr);
+    EXPECT_TRUE(choix->selectedNameFilter().startsWith("All pictures"));
+    choix->setDirectory(QString::fromStdString(dossier.Path()));
+    auto* vue = choix->findChild<QListView*>("listView");
+    ASSERT_NE(vue, nullptr);
+    QTRY_COMPARE_WITH_TIMEOUT(vue->model()->rowCount(vue->rootIndex()), 4, 5000);
+    for (int i = 0; i < vue->model()->rowCount(vue->rootIndex()); ++i)
+      listes << vue->model()->index(i, 0, vue->rootIndex()).data().toString();
+    QMetaObject::invokeMethod(choix, "reject");
+  });
+  EXPECT_EQ(frame_->ChoisitImages(), IDCANCEL);
+  listes.sort();
+  EXPECT_EQ(listes, QStringList({"CAMERA.JPG", "iphone.HeIc", "scan.Tiff", "web.WEBP"}));
+}
+
 TEST_F(MainFrame, PictureChooserTakesSeveralPicturesInOrderAfterTheSelection) {
   testing::TempDir dossier;
   std::vector<std::string> photos;
@@ -439,8 +465,20 @@ TEST_F(MainFrame, PictureChooserTakesSeveralPicturesInOrderAfterTheSelection) {
   });
   ASSERT_EQ(frame_->ChoisitImages(), IDOK);
   EXPECT_EQ(titre, "Select images to load (use 'CTRL' for multiple selection)");
-  ASSERT_EQ(filtres.size(), 6);
-  EXPECT_TRUE(filtres.front().startsWith("Jpeg (*.jpg;*.jpeg;*.jpe)"));
+  // Every readable picture first, then each format, then every file.
+  ASSERT_EQ(filtres.size(), 10);
+  EXPECT_TRUE(filtres[0].startsWith("All pictures ("));
+  for (const char* format : {"jpg", "jpeg", "jpe", "bmp", "gif", "png", "tif", "tiff", "heic",
+                             "heif", "hif", "avif", "webp"}) {
+    QString motif = "*.";
+    for (const QChar c : QString(format)) motif += QStringLiteral("[%1%2]").arg(c).arg(c.toUpper());
+    EXPECT_TRUE(filtres[0].contains(motif)) << format;
+  }
+  EXPECT_TRUE(filtres[1].startsWith("Jpeg (*.jpg;*.jpeg;*.jpe)"));
+  EXPECT_TRUE(filtres[5].startsWith("Tiff (*.tif;*.tiff)"));
+  EXPECT_TRUE(filtres[6].startsWith("HEIF (*.heic;*.heif;*.hif)"));
+  EXPECT_TRUE(filtres[7].startsWith("AVIF (*.avif)"));
+  EXPECT_TRUE(filtres[8].startsWith("WebP (*.webp)"));
   EXPECT_TRUE(filtres.back().startsWith("All files (*.*)"));
   ASSERT_EQ(Liste().NombreEcrans(), 4);
   EXPECT_EQ(Liste().Ecran(1).CheminImage, photos[0]);

@@ -25,6 +25,7 @@
 #include "liste/liste_view.h"
 #include "modele/modele_dialog.h"
 #include "principale/principale_view.h"
+#include "redimension.h"
 #include "temp_dir.h"
 
 namespace lumaveil {
@@ -144,6 +145,7 @@ TEST_F(CommandeModele, OkForAllKeepsEachRotationAndGivesEveryScreenTheTemplatesT
 TEST_F(CommandeModele, ResetThenOkMakesDefaultScreensAndCancelChangesNothing) {
   Projet().ModeleEcran.DureeAffichage = 12;
   Projet().ModeleEcran.CadreUtilisation = 1;
+  Projet().ModeleEcran.RedimensionUtilisation = 0;  // a template that says no resizing
   Projet().NomModele = "/tmp/ancien.mod";
   Projet().ModeleCharge = 1;
   const int dureeEcran = Projet().Ecran(0).DureeAffichage;
@@ -164,6 +166,7 @@ TEST_F(CommandeModele, ResetThenOkMakesDefaultScreensAndCancelChangesNothing) {
     QTest::mouseClick(dlg.BoutonReset(), Qt::LeftButton);
     EXPECT_EQ(dlg.Ligne(CModeleDlg::kDuree), "Defined duration to 3 second(s)");
     EXPECT_EQ(dlg.Ligne(CModeleDlg::kCadre), "No defined border.");
+    EXPECT_EQ(dlg.Ligne(CModeleDlg::kRedimension), "Stretching to fit the screen.");
     EXPECT_EQ(dlg.Ligne(CModeleDlg::kNombreEditeurs), "No loaded template.");
     QTest::mouseClick(dlg.BoutonOk(), Qt::LeftButton);
   });
@@ -180,6 +183,8 @@ TEST_F(CommandeModele, ResetThenOkMakesDefaultScreensAndCancelChangesNothing) {
   EXPECT_EQ(Projet().Ecran(1).CadreUtilisation, defaut.CadreUtilisation);
   // The template is part of the project: OK marks it modified.
   EXPECT_TRUE(frame_->Doc().EstModifie());
+  // New screens show the whole picture as large as fits the screen.
+  EXPECT_TRUE(EstAjusteEcran(Projet().Ecran(1)));
 }
 
 TEST_F(CommandeModele, SavesUnderANewNameAndTheFileReadsBack) {

@@ -19,6 +19,10 @@
 #include "liste/liste_view.h"
 #include "principale/principale_view.h"
 #include "proprietes/proprietes_dialog.h"
+#include "graphique.h"
+#include "images_comparees.h"
+#include "redimension.h"
+#include "temp_dir.h"
 
 namespace lumaveil {
 namespace {
@@ -121,6 +125,33 @@ TEST_F(CommandePropriete, YesRebuildsEveryScreenAtTheNewSizeAndKeepsTheTemplate)
   EXPECT_EQ(contexte_.Projet.ModeleEcran.TailleCible.cx, modele.cx);
   EXPECT_EQ(contexte_.EcranCourant->TailleCible.cx, 640);
   EXPECT_TRUE(frame_->Doc().EstModifie());
+}
+
+// Screens made from the default template show the whole picture; after
+// the rebuild they fill the new resolution the same way.
+TEST_F(CommandePropriete, RebuiltScreensFitTheWholePictureToTheNewResolution) {
+  lumaveil::testing::TempDir dossier;
+  const std::string image = dossier.File("large.png");
+  ASSERT_EQ(talvik::CGraphique::SauveImage(
+                image, talvik::Bitmap::Create(400, 100, talvik::RGB(200, 30, 30)), 90, 0, 0),
+            1);
+  contexte_.Projet.Ecran(1).CheminImage = image;
+  ASSERT_TRUE(EstAjusteEcran(contexte_.Projet.Ecran(1)));
+  EXPECT_EQ(Change(talvik::IDYES), 1);
+  const CEcran& refait = contexte_.Projet.Ecran(1);
+  EXPECT_TRUE(EstAjusteEcran(refait));
+  CEcran e(refait.TailleCible);
+  e.CopieParametres(refait);
+  ASSERT_EQ(e.ChargeImage(image), 1);
+  talvik::CGraphique graphique;
+  const HBITMAP rendu = e.CalculeImageFinale(graphique, 0, Etapes::Toutes());
+  ASSERT_TRUE(rendu);
+  ASSERT_EQ(rendu.Width(), 640);
+  const talvik::RECT place = lumaveil::testing::PlaceSurFond(rendu, talvik::RGB(255, 255, 255));
+  EXPECT_EQ(place.left, 0);
+  EXPECT_EQ(place.right, 640);
+  EXPECT_EQ(place.top, 160);  // 640 x 160 centred on 480 rows
+  EXPECT_EQ(place.bottom, 320);
 }
 
 TEST_F(CommandePropriete, StopDuringTheRebuildPutsTheProjectBackAsItWas) {

@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "redimension.h"
 #include "travail_factice.h"
 
 namespace lumaveil {
@@ -161,6 +162,26 @@ TEST_F(Commandes, StretchingToTheCurrentSizeOrToAHundredPercentTurnsItselfOff) {
   editeurs.redimension = ValeursRedimension{80, 30, 100, 1, 1};
   commandes.Redimension();
   EXPECT_EQ(ecran.RedimensionUtilisation, 0);
+}
+
+// A screen fitted whole to the screen shows the editor the size the fit
+// gives; OK on that size keeps it fitted (it follows the resolution), any
+// other size replaces the fit.
+TEST_F(Commandes, StretchingEditorKeepsAFittedScreenFittedUnlessTheSizeChanges) {
+  ChargePhoto(64, 48);
+  AjusteEcran(ecran);
+  ecran.TailleCible = SIZE{320, 200};
+  editeurs.redimension = ValeursRedimension{267, 200, 100, 0, 1};
+  commandes.Redimension();
+  EXPECT_EQ(editeurs.redimensionRecue.tailleX, 267);  // 64 x 48 fitted into 320 x 200
+  EXPECT_EQ(editeurs.redimensionRecue.tailleY, 200);
+  EXPECT_EQ(editeurs.redimensionRecue.parPourcentage, 0);
+  EXPECT_TRUE(EstAjusteEcran(ecran));
+  editeurs.redimension = ValeursRedimension{200, 150, 100, 0, 1};
+  commandes.Redimension();
+  EXPECT_FALSE(EstAjusteEcran(ecran));
+  EXPECT_EQ(ecran.RedimensionTailleX, 200);
+  EXPECT_EQ(ecran.RedimensionUtilisation, 1);
 }
 
 TEST_F(Commandes, BorderModeSetsBothFlagsAndBackgroundTurnsItselfOn) {

@@ -1,0 +1,133 @@
+// Phone photos in the maker's window: a portrait HEIC stored sideways and
+// turned by its rotation box, in a project that is opened, is upright in
+// its list thumbnail (made from its thumbnail item, and from the photo
+// itself when it has none) and on the working screen.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+#include "app/travail.h"
+#include "dialogue_enregistreur.h"
+#include "fichier_projet.h"
+#include "fenetre/main_frame.h"
+#include "fenetre_essai.h"
+#include "heif_essai.h"
+#include "images_comparees.h"
+#include "liste/liste_view.h"
+#include "photo_telephone.h"
+#include "temp_dir.h"
+
+namespace lumaveil {
+namespace {
+
+using talvik::RGB;
+
+// The list item's thumbnail as a picture.
+talvik::Bitmap Vignette(const QListWidgetItem* item) {
+  const QImage image =
+      item->icon().pixmap(QSize(150, 110)).toImage().convertToFormat(QImage::Format_RGB32);
+  talvik::Bitmap b = talvik::Bitmap::Create(image.width(), image.height());
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      b.SetPixel(x, y, RGB(talvik::BYTE(c.red()), talvik::BYTE(c.green()), talvik::BYTE(c.blue())));
+    }
+  return b;
+}
+
+// The rectangle of the strongly coloured pixels (the quadrants), leaving
+// out the white canvas, the grey backdrop and the frame.
+talvik::RECT PlaceCouleurs(const talvik::Bitmap& b) {
+  talvik::RECT r{b.Width(), b.Height(), 0, 0};
+  for (int y = 0; y < b.Height(); ++y)
+    for (int x = 0; x < b.Width(); ++x) {
+      const COLORREF p = b.GetPixel(x, y);
+      const int hi = std::max({talvik::GetRValue(p), talvik::GetGValue(p), talvik::GetBValue(p)});
+      const int lo = std::min({talvik::GetRValue(p), talvik::GetGValue(p), talvik::GetBValue(p)});
+      if (hi - lo < 120) continue;
+      r.left = std::min<talvik::LONG>(r.left, x);
+      r.top = std::min<talvik::LONG>(r.top, y);
+      r.right = std::max<talvik::LONG>(r.right, x + 1);
+      r.bottom = std::max<talvik::LONG>(r.bottom, y + 1);
+    }
+  return r;
+}
+
+class PhotosFenetre : public ::testing::Test {
+ protected:
+  PhotosFenetre() {
+    frame_ = testing::FenetreEssai(contexte_, SIZE{640, 480});
+    frame_->show();
+  }
+  // Opens a project of one screen per file, made from the default
+  // template at 640x480: the list makes their thumbnails on its workers.
+  void Ouvre(const std::vector<std::string>& noms) {
+    CProjet projet;
+    projet.ResolutionCible = SIZE{640, 480};
+    for (const std::string& nom : noms) {
+      auto e = projet.NouvelEcranDepuisModele();
+      e->CheminImage = dossier_.File(nom);
+      projet.Ajoute(std::move(e));
+    }
+    testing::CDialogueTest d;
+    const std::string chemin = dossier_.File("photos.lmv");
+    ASSERT_EQ(SauveProjet(projet, chemin, d), 1);
+    ASSERT_EQ(frame_->LitProjet(QString::fromStdString(chemin)), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(frame_->ListeView()->VignettesEnAttente(), 0, 20000);
+    QApplication::processEvents();
+  }
+
+  testing::TempDir dossier_;
+  CContexte contexte_;
+  std::unique_ptr<CMainFrame> frame_;
+};
+
+TEST_F(PhotosFenetre, PortraitHeicIsUprightInTheListAndOnTheWorkingScreen) {
+  const talvik::Bitmap droite = testing::Quadrants(300, 400, testing::kQuadrantsDroits);
+  // The thumbnail item is recognisable: its top-left quadrant is magenta.
+  const talvik::COLORREF copie[4] = {RGB(220, 30, 200), testing::kQuadrantsDroits[1],
+                                     testing::kQuadrantsDroits[2], testing::kQuadrantsDroits[3]};
+  const talvik::Bitmap sourceVignette =
+      testing::StockeeSelonOrientation(testing::Quadrants(300, 400, copie), 6);
+  testing::OptionsHeif options;
+  options.orientation = 6;
+  options.vignette = 160;
+  options.sourceVignette = &sourceVignette;
+  const talvik::Bitmap stockee = testing::StockeeSelonOrientation(droite, 6);
+  ASSERT_TRUE(testing::EcritHeif(dossier_.File("iphone.heic"), stockee, options));
+  ASSERT_TRUE(testing::EcritHeif(dossier_.File("sans.heic"), stockee, {6}));
+  Ouvre({"iphone.heic", "sans.heic"});
+  CListeView& liste = *frame_->ListeView();
+  ASSERT_EQ(liste.NombreEcrans(), 2);
+
+  // Both upright; the first one is the thumbnail item's (its top-left
+  // quadrant magenta), the second made from the photo itself.
+  for (int i : {0, 1}) {
+    const talvik::Bitmap v = Vignette(liste.item(i));
+    const talvik::RECT place = PlaceCouleurs(v);
+    // Upright: a portrait 3:4 inside the 4:3 screen.
+    EXPECT_GT(place.bottom - place.top, place.right - place.left) << i;
+    std::string pourquoi;
+    EXPECT_TRUE(testing::QuadrantsDroits(v, place, &pourquoi, 60,
+                                         i == 0 ? copie : testing::kQuadrantsDroits))
+        << "thumbnail " << i << ": " << pourquoi;
+  }
+
+  // The working screen: the last photo, opened as current, loaded upright
+  // and rendered.
+  QTRY_VERIFY_WITH_TIMEOUT(contexte_.EcranCourant && contexte_.EcranCourant->ImageFinale, 20000);
+  const CEcran& courant = *contexte_.EcranCourant;
+  EXPECT_EQ(courant.TailleImage.cx, 300);
+  EXPECT_EQ(courant.TailleImage.cy, 400);
+  const talvik::RECT ecran = testing::PlaceSurFond(courant.ImageFinale, RGB(255, 255, 255));
+  EXPECT_EQ(ecran.top, 0);
+  EXPECT_EQ(ecran.bottom, 480);
+  EXPECT_EQ(ecran.left, 140);  // 360 x 480 centred
+  std::string pourquoi;
+  EXPECT_TRUE(testing::QuadrantsDroits(courant.ImageFinale, ecran, &pourquoi)) << pourquoi;
+}
+
+}  // namespace
+}  // namespace lumaveil
