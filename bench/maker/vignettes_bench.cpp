@@ -26,12 +26,12 @@
 #include <vector>
 
 #include "dialogs/commun/image_qt.h"
-#include "app/travail.h"
+#include "travail/travail.h"
 #include "fenetre/main_frame.h"
 #include "fichier_projet.h"
 #include "graphique.h"
 #include "liste/liste_view.h"
-#include "photo_test.h"
+#include "photo_essai.h"
 #include "principale/principale_view.h"
 
 namespace {

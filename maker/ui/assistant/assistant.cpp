@@ -4,8 +4,8 @@
 
 #include "assistant/assistant_dialog.h"
 #include "fenetre/main_frame.h"
-#include "liste/ks_file_dialog.h"
-#include "modele/commande_modele.h"
+#include "commun/ks_file_dialog.h"
+#include "modele_ecran/commande_modele.h"
 #include "proprietes/proprietes_dialog.h"
 
 namespace lumaveil {

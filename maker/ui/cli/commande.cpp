@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/parametres.h"
+#include "parametres.h"
 #include "chaines_maker.h"
 #include "fichier_atomique.h"
 #include "fichier_modele.h"

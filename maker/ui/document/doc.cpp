@@ -4,7 +4,7 @@
 #include <QRegularExpression>
 
 #include "dialogs/commun/boite_message.h"
-#include "liste/ks_file_dialog.h"
+#include "commun/ks_file_dialog.h"
 
 namespace lumaveil {
 

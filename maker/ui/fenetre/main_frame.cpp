@@ -19,12 +19,12 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "app/dialogue_qt.h"
+#include "commun/dialogue_qt.h"
 #include "dialogs/commun/apropos_dlg.h"
 #include "dialogs/commun/image_qt.h"
-#include "app/travail.h"
+#include "travail/travail.h"
 #include "configuration/configuration_dialog.h"
-#include "modele/commande_modele.h"
+#include "modele_ecran/commande_modele.h"
 #include "proprietes/applique_proprietes.h"
 #include "fenetre/information_dialog.h"
 #include "fenetre/outil_dialog.h"
@@ -33,7 +33,7 @@
 #include "generation/commandes_generation.h"
 #include "icones/ressources.h"
 #include "internet/envoi.h"
-#include "liste/ks_file_dialog.h"
+#include "commun/ks_file_dialog.h"
 #include "liste/liste_view.h"
 #include "principale/principale_view.h"
 #include "travail/commandes_ecran.h"

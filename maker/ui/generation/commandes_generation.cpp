@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QWidget>
 
-#include "app/progression_travail.h"
-#include "app/travail.h"
+#include "taches/progression_travail.h"
+#include "travail/travail.h"
 #include "commande_generation.h"
 #include "dialogs/commun/boite_message.h"
 #include "dialogue.h"

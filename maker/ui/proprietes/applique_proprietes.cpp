@@ -1,8 +1,8 @@
 #include "proprietes/applique_proprietes.h"
 
-#include "app/contexte.h"
-#include "app/refonte_ecrans.h"
-#include "app/travail.h"
+#include "projet/contexte.h"
+#include "travail/refonte_ecrans.h"
+#include "travail/travail.h"
 #include "dialogs/commun/boite_message.h"
 #include "liste/liste_view.h"
 #include "proprietes/proprietes_dialog.h"

@@ -2,7 +2,7 @@
 
 #include "duree/duree_dialog.h"
 #include "effet/effet_dialog.h"
-#include "liste/ks_file_dialog.h"
+#include "commun/ks_file_dialog.h"
 
 namespace lumaveil {
 

@@ -3,7 +3,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "travail_factice.h"
+#include "travail_essai.h"
 
 namespace lumaveil {
 namespace {
