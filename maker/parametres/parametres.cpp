@@ -1,22 +1,28 @@
 #include "parametres.h"
 
+#include <type_traits>
+#include <variant>
+
 #include "registre.h"
 
 namespace lumaveil {
 
+ParametresApplication::ParametresApplication() {
+  for (const ChampParametre& c : kChampsParametres) {
+    std::visit(
+        [&](auto membre) {
+          using Valeur = std::remove_reference_t<decltype(this->*membre)>;
+          if constexpr (std::is_same_v<Valeur, int>) this->*membre = c.defaut;
+        },
+        c.membre);
+  }
+}
+
 int LitParametres(ParametresApplication& p) {
   talvik::CBaseRegistre registre;
   if (!registre.OuvreLecture(kNomApplication, "")) return 0;
-  registre.Lecture("ServerName", p.ServerName);
-  registre.Lecture("PortNumber", p.PortNumber);
-  registre.Lecture("PassiveMode", p.PassiveMode);
-  registre.Lecture("UserName", p.UserName);
-  registre.Lecture("Password", p.Password);
-  registre.Lecture("ServerDirectory", p.ServerDirectory);
-  registre.Lecture("WebPageCreating", p.WebPageCreating);
-  registre.Lecture("JPEGQuality", p.JPEGQuality);
-  registre.Lecture("MailCompression", p.MailCompression);
-  registre.Lecture("StartWizard", p.StartWizard);
+  for (const ChampParametre& c : kChampsParametres)
+    std::visit([&](auto membre) { registre.Lecture(c.nom, p.*membre); }, c.membre);
   registre.Ferme();
   return 1;
 }
@@ -24,16 +30,8 @@ int LitParametres(ParametresApplication& p) {
 int EcritParametres(const ParametresApplication& p) {
   talvik::CBaseRegistre registre;
   if (!registre.OuvreEcriture(kNomApplication, "")) return 0;
-  registre.Ecriture("ServerName", p.ServerName);
-  registre.Ecriture("PortNumber", p.PortNumber);
-  registre.Ecriture("PassiveMode", p.PassiveMode);
-  registre.Ecriture("UserName", p.UserName);
-  registre.Ecriture("Password", p.Password);
-  registre.Ecriture("ServerDirectory", p.ServerDirectory);
-  registre.Ecriture("WebPageCreating", p.WebPageCreating);
-  registre.Ecriture("JPEGQuality", p.JPEGQuality);
-  registre.Ecriture("MailCompression", p.MailCompression);
-  registre.Ecriture("StartWizard", p.StartWizard);
+  for (const ChampParametre& c : kChampsParametres)
+    std::visit([&](auto membre) { registre.Ecriture(c.nom, p.*membre); }, c.membre);
   return registre.Ferme();
 }
 

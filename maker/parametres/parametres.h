@@ -1,22 +1,51 @@
-// The maker's ten settings: their defaults, and reading and writing them
-// in the settings store (application "Lumaveil", no section).
+// The maker's ten settings: what each holds, its name in the settings store
+// (application "Lumaveil", no section) and its default, described once in
+// kChampsParametres; reading, writing and the defaults walk that table.
 #pragma once
 
+#include <array>
 #include <string>
+#include <variant>
 
 namespace lumaveil {
 
 struct ParametresApplication {
+  // Every setting at its default.
+  ParametresApplication();
+
   std::string ServerName;       // FTP server
-  int PortNumber = 21;          // FTP port
-  int PassiveMode = 0;          // FTP passive mode (0/1)
+  int PortNumber;               // FTP port
+  int PassiveMode;              // FTP passive mode (0/1)
   std::string UserName;         // FTP user name
   std::string Password;         // FTP password
   std::string ServerDirectory;  // FTP target directory
-  int WebPageCreating = 1;      // also create and upload a web page (0/1)
-  int JPEGQuality = 75;         // JPEG quality of generated screens, 0..100
-  int MailCompression = 0;      // gzip the screen saver sent by e-mail (0/1)
-  int StartWizard = 1;          // run the creation wizard at start-up and on New (0/1)
+  int WebPageCreating;          // also create and upload a web page (0/1)
+  int JPEGQuality;              // JPEG quality of generated screens, 0..100
+  int MailCompression;          // gzip the screen saver sent by e-mail (0/1)
+  int StartWizard;              // run the creation wizard at start-up and on New (0/1)
+};
+
+using MembreParametre =
+    std::variant<std::string ParametresApplication::*, int ParametresApplication::*>;
+
+struct ChampParametre {
+  const char* nom;         // the value's name in the store, the member's name
+  MembreParametre membre;
+  int defaut;              // a number's default; text settings start empty
+};
+
+// The ten settings in the store's order.
+inline constexpr std::array kChampsParametres = {
+    ChampParametre{"ServerName", &ParametresApplication::ServerName, 0},
+    ChampParametre{"PortNumber", &ParametresApplication::PortNumber, 21},
+    ChampParametre{"PassiveMode", &ParametresApplication::PassiveMode, 0},
+    ChampParametre{"UserName", &ParametresApplication::UserName, 0},
+    ChampParametre{"Password", &ParametresApplication::Password, 0},
+    ChampParametre{"ServerDirectory", &ParametresApplication::ServerDirectory, 0},
+    ChampParametre{"WebPageCreating", &ParametresApplication::WebPageCreating, 1},
+    ChampParametre{"JPEGQuality", &ParametresApplication::JPEGQuality, 75},
+    ChampParametre{"MailCompression", &ParametresApplication::MailCompression, 0},
+    ChampParametre{"StartWizard", &ParametresApplication::StartWizard, 1},
 };
 
 // Application name under which the settings are kept.
