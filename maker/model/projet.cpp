@@ -9,7 +9,6 @@ CProjet::CProjet() { ResolutionCible = TailleEcranCourante(); }
 
 void CProjet::Nouveau() {
   SupprimeTout();
-  ResolutionCible = TailleEcranCourante();
   CEcran defaut;
   ModeleEcran.CopieParametres(defaut);
   ModeleEcran.SupprimeImages();

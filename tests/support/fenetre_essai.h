@@ -18,7 +18,7 @@ inline std::unique_ptr<CMainFrame> FenetreEssai(CContexte& contexte,
   contexte.Parametres.StartWizard = 0;
   if (taille) contexte.Projet.ResolutionCible = *taille;
   auto frame = std::make_unique<CMainFrame>(contexte);
-  frame->PrincipaleView()->DemarrageEnCours = false;
+  frame->Contexte().DemarrageEnCours = false;
   frame->NouveauProjet();
   return frame;
 }

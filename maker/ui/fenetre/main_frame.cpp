@@ -28,7 +28,6 @@
 #include "proprietes/applique_proprietes.h"
 #include "fenetre/information_dialog.h"
 #include "fenetre/outil_dialog.h"
-#include "fichier_projet.h"
 #include "fichiers_livres.h"
 #include "generation/commandes_generation.h"
 #include "icones/ressources.h"
@@ -95,7 +94,7 @@ CMainFrame::CMainFrame(CContexte& contexte, QWidget* parent)
   separateur_ = new QSplitter(Qt::Horizontal, centre);
   separateur_->setObjectName("Separateur");
   separateur_->setChildrenCollapsible(false);
-  liste_ = new CListeView(contexte_.Projet, *contexte_.Graphique, separateur_);
+  liste_ = new CListeView(contexte_.Controleur, *contexte_.Graphique, separateur_);
   principale_ = new CPrincipaleView(separateur_);
   separateur_->addWidget(liste_);
   separateur_->addWidget(principale_);
@@ -113,7 +112,7 @@ CMainFrame::CMainFrame(CContexte& contexte, QWidget* parent)
   disposition->addWidget(informations_);
   setCentralWidget(centre);
 
-  travail_ = new CTravail(contexte_, *liste_, this);
+  travail_ = new CTravail(contexte_, this);
   // The working screen's panels and per-screen commands.
   panneaux_.retouche = new CRetoucheDialog;
   panneaux_.decor = new CDecorDialog;
@@ -226,7 +225,8 @@ void CMainFrame::RouteCommandes() {
   connect(liste_, &CListeView::precedentDemande, travail_, &CTravail::Precedent);
   connect(liste_, &CListeView::suivantDemande, travail_, &CTravail::Suivant);
   connect(liste_, &CListeView::ecranChoisi, travail_, &CTravail::RendCourant);
-  connect(travail_, &CTravail::modifie, this, [this] { doc_->FixeModifie(true); });
+  connect(&contexte_.Controleur, &CControleurProjet::modifie, this,
+          [this] { doc_->FixeModifie(true); });
   connect(travail_, &CTravail::ecranCourantChange, this, [this] {
     if (travail_->AUnEcranCourant())
       RafraichitPanneaux(panneaux_, travail_->EcranCourant(), travail_->ChargementEnCours());
@@ -272,9 +272,9 @@ void CMainFrame::RouteCommandes() {
           [] { QProcess::startDetached(CheminPresentation(), {}); });
   connect(Action(Commande::APropos), &QAction::triggered, this, [this] { MontreAPropos(0); });
   connect(Action(Commande::Propriete), &QAction::triggered, this,
-          [this] { CommandePropriete(contexte_, *liste_, *travail_, this); });
+          [this] { CommandePropriete(contexte_, *travail_, this); });
   connect(Action(Commande::Modele), &QAction::triggered, this, [this] {
-    CommandeModele(contexte_, *liste_, *travail_, *dialogue_, false, this);
+    CommandeModele(contexte_, liste_->FondVignette(), *travail_, *dialogue_, false, this);
   });
   connect(Action(Commande::Configuration), &QAction::triggered, this, [this] {
     CConfigurationDlg dlg(contexte_.Parametres, this);
@@ -350,31 +350,23 @@ void CMainFrame::MetAJourRecents() {
 // ---- the document's views -------------------------------------------------
 
 void CMainFrame::NouveauProjet() {
-  CProjet& projet = contexte_.Projet;
-  liste_->SupprimeTout();
-  projet.CheminEcranDeVeille.clear();
-  contexte_.EcranCourant.reset();
-  CEcran defaut;
-  projet.ModeleEcran.CopieParametres(defaut);
-  projet.NomModele.clear();
-  projet.ModeleCharge = 0;
-  projet.ModeleSauve = 0;
+  contexte_.Controleur.Nouveau();
+  travail_->Abandonne();
   if (contexte_.Parametres.StartWizard && Assistant) Assistant();
   travail_->PremierEcran();
 }
 
 int CMainFrame::LitProjet(const QString& chemin) {
-  if (principale_->DemarrageEnCours) return 1;
+  if (contexte_.DemarrageEnCours) return 1;
   repaint();
-  if (!ChargeProjet(contexte_.Projet, chemin.toStdString(), *dialogue_)) return 0;
-  liste_->Recharge();
+  if (!contexte_.Controleur.Ouvre(chemin.toStdString(), *dialogue_)) return 0;
   travail_->PremierEcran();
   return 1;
 }
 
 int CMainFrame::EcritProjet(const QString& chemin) {
-  if (principale_->DemarrageEnCours) return 1;
-  return SauveProjet(contexte_.Projet, chemin.toStdString(), *dialogue_);
+  if (contexte_.DemarrageEnCours) return 1;
+  return contexte_.Controleur.Sauve(chemin.toStdString(), *dialogue_);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* evenement) {

@@ -13,8 +13,6 @@
 #include "chaines_maker.h"
 #include "distribution/trousseau.h"
 #include "fenetre/main_frame.h"
-#include "liste/liste_view.h"
-#include "principale/principale_view.h"
 
 namespace lumaveil {
 
@@ -82,7 +80,7 @@ bool CLumaveilApp::InitInstance(const QString& projet, int secondesImage) {
       return true;
     });
   }
-  contexte_.Projet.ResolutionCible = TailleEcranCourante();
+  contexte_.Controleur.FixeResolutionCible(TailleEcranCourante());
   InstalleChainesMaker();
   talvik::InstalleMessagesQt();
 
@@ -91,7 +89,6 @@ bool CLumaveilApp::InitInstance(const QString& projet, int secondesImage) {
   // read once the window shows.
   fenetre_ = std::make_unique<CMainFrame>(contexte_);
   fenetre_->Assistant = Assistant;
-  CPrincipaleView* vue = fenetre_->PrincipaleView();
   if (!projet.isEmpty()) {
     if (!QFileInfo(projet).isFile()) {
       talvik::BoiteMessage(nullptr, "Unable to open file " + projet.toStdString(), talvik::kTitreErreur,
@@ -106,7 +103,7 @@ bool CLumaveilApp::InitInstance(const QString& projet, int secondesImage) {
   // 10. The start-up picture.
   if (secondesImage > 0) fenetre_->MontreAPropos(secondesImage);
   // 11.
-  vue->DemarrageEnCours = false;
+  contexte_.DemarrageEnCours = false;
   // 12. The project named on the command line, read now, or a new project.
   if (!fenetre_->Doc().CheminFichier().isEmpty()) {
     const QString chemin = fenetre_->Doc().CheminFichier();

@@ -1,43 +1,57 @@
 #include "travail/chargement_ecran.h"
 
 #include <QMetaObject>
+#include <utility>
 
+#include "chargement_rendu.h"
 #include "graphique.h"
 
 namespace lumaveil {
 
+namespace {
+using Actuelle = talvik::DerniereDemande<std::unique_ptr<CEcran>>::Actuelle;
+}  // namespace
+
 CChargementEcran::CChargementEcran(talvik::CGraphique& graphique, QObject* parent)
-    : QObject(parent), graphique_(graphique) {
-  fil_ = std::thread([this] { Boucle(); });
-}
+    : QObject(parent),
+      graphique_(graphique),
+      fil_([this](std::uint64_t numero, std::unique_ptr<CEcran> ecran) {
+        bool actuel;
+        {
+          std::lock_guard<std::mutex> garde(mutex_);
+          actuel = numero == courant_;
+          if (actuel) resultat_ = std::move(ecran);
+        }
+        if (actuel) QMetaObject::invokeMethod(this, [this] { emit pret(); }, Qt::QueuedConnection);
+      }) {}
 
 CChargementEcran::~CChargementEcran() {
-  {
-    std::lock_guard<std::mutex> garde(mutex_);
-    arret_ = true;
-    demande_.reset();
-    courant_ = 0;
-  }
-  cv_.notify_all();
-  if (fil_.joinable()) fil_.join();
+  std::lock_guard<std::mutex> garde(mutex_);
+  courant_ = 0;
 }
 
 void CChargementEcran::Demande(const CEcran& ecran, Echantillonnage echantillonnage) {
-  auto copie = std::make_unique<CEcran>(ecran.TailleCible);
-  copie->CopieParametres(ecran);
-  {
-    std::lock_guard<std::mutex> garde(mutex_);
-    demande_ = std::move(copie);
-    echantillonnage_ = echantillonnage;
-    numeroDemande_ = courant_ = ++dernier_;
-    resultat_.reset();
-  }
-  cv_.notify_all();
+  // Shared by the request, which takes the screen when it starts.
+  auto copie =
+      std::make_shared<std::unique_ptr<CEcran>>(std::make_unique<CEcran>(ecran.TailleCible));
+  (*copie)->CopieParametres(ecran);
+  std::lock_guard<std::mutex> garde(mutex_);
+  resultat_.reset();
+  courant_ = fil_.Demande([this, copie, echantillonnage](const Actuelle& actuelle) {
+    std::unique_ptr<CEcran> e = std::move(*copie);
+    DemandeRendu demande;
+    demande.pour = PourRendu::EcranDeTravail;
+    demande.echantillonnage = echantillonnage;
+    // A superseded screen is not rendered: the newer one starts sooner.
+    demande.poursuit = actuelle;
+    ChargeEtRendEcran(*e, e->CheminImage, graphique_, demande);
+    return e;
+  });
 }
 
 void CChargementEcran::Annule() {
   std::lock_guard<std::mutex> garde(mutex_);
-  demande_.reset();
+  fil_.Retire();
   resultat_.reset();
   courant_ = 0;
 }
@@ -55,60 +69,11 @@ std::unique_ptr<CEcran> CChargementEcran::Prend() {
 }
 
 std::unique_ptr<CEcran> CChargementEcran::Attend() {
-  std::unique_lock<std::mutex> verrou(mutex_);
-  cv_.wait(verrou, [this] { return !demande_ && !occupe_; });
+  fil_.Attend();
+  std::lock_guard<std::mutex> garde(mutex_);
   if (!resultat_) return nullptr;
   courant_ = 0;
   return std::move(resultat_);
-}
-
-void CChargementEcran::Boucle() {
-  for (;;) {
-    std::unique_ptr<CEcran> ecran;
-    std::uint64_t numero;
-    Echantillonnage echantillonnage;
-    {
-      std::unique_lock<std::mutex> verrou(mutex_);
-      cv_.wait(verrou, [this] { return arret_ || demande_; });
-      if (arret_) return;
-      ecran = std::move(demande_);
-      numero = numeroDemande_;
-      echantillonnage = echantillonnage_;
-      occupe_ = true;
-    }
-    ecran->ChargeImage(ecran->CheminImage);
-    bool actuel;
-    {
-      std::lock_guard<std::mutex> garde(mutex_);
-      actuel = numero == courant_ && !arret_;
-    }
-    // A superseded screen is not rendered: the newer one starts sooner.
-    if (actuel) ecran->CalculeImageFinale(graphique_, 0, Etapes::Toutes(), nullptr, echantillonnage);
-    {
-      std::lock_guard<std::mutex> garde(mutex_);
-      actuel = numero == courant_ && !arret_;
-      if (actuel) resultat_ = std::move(ecran);
-      occupe_ = false;
-    }
-    ecran.reset();
-    cv_.notify_all();
-    if (actuel) QMetaObject::invokeMethod(this, [this] { emit pret(); }, Qt::QueuedConnection);
-  }
-}
-
-void TransfereImages(CEcran& de, CEcran& vers) {
-  vers.CheminImage = de.CheminImage;
-  vers.TailleFichier = de.TailleFichier;
-  vers.DateFichier = de.DateFichier;
-  vers.ImageSource = std::move(de.ImageSource);
-  vers.TailleImage = de.TailleImage;
-  vers.ReductionSource = de.ReductionSource;
-  vers.TransparenceUtilisation = de.TransparenceUtilisation;
-  vers.CouleurTransparente = de.CouleurTransparente;
-  vers.ImageTournee = std::move(de.ImageTournee);
-  vers.ImageReglee = std::move(de.ImageReglee);
-  vers.ImageFinale = std::move(de.ImageFinale);
-  vers.TailleFinale = de.TailleFinale;
 }
 
 }  // namespace lumaveil

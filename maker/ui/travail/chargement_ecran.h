@@ -10,12 +10,11 @@
 #pragma once
 
 #include <QObject>
-#include <condition_variable>
 #include <cstdint>
 #include <memory>
 #include <mutex>
-#include <thread>
 
+#include "derniere_demande.h"
 #include "ecran.h"
 
 namespace talvik {
@@ -55,25 +54,12 @@ class CChargementEcran : public QObject {
   void pret();
 
  private:
-  void Boucle();
-
   talvik::CGraphique& graphique_;
   mutable std::mutex mutex_;
-  std::condition_variable cv_;         // a request queued, or the worker idle
-  std::unique_ptr<CEcran> demande_;    // waiting for the worker
-  Echantillonnage echantillonnage_ = Echantillonnage::Rapide;
-  std::uint64_t numeroDemande_ = 0;    // number of demande_
-  std::uint64_t courant_ = 0;          // the current request (0: none)
-  std::uint64_t dernier_ = 0;          // last number given
-  bool occupe_ = false;                // the worker holds a request
+  std::uint64_t courant_ = 0;          // the current request (0: none, or taken)
   std::unique_ptr<CEcran> resultat_;   // the current request's screen, ready
-  bool arret_ = false;
-  std::thread fil_;
+  // Last: its worker hands results to the members above.
+  talvik::DerniereDemande<std::unique_ptr<CEcran>> fil_;
 };
-
-// Moves the picture and what was made from it (the loaded picture, its
-// file's size, date, transparency and reduction, the three caches and the
-// rendering) from `de` to `vers`; the settings of `vers` stay as they are.
-void TransfereImages(CEcran& de, CEcran& vers);
 
 }  // namespace lumaveil

@@ -3,11 +3,11 @@
 #include <QMetaObject>
 #include <vector>
 
+#include "chargement_rendu.h"
 #include "projet/contexte.h"
 #include "commun/dialogue_qt.h"
 #include "taches/progression_travail.h"
 #include "travail/travail.h"
-#include "liste/liste_view.h"
 
 namespace lumaveil {
 
@@ -17,18 +17,19 @@ constexpr char kOperation[] = "Rebuilding the screen";
 
 }  // namespace
 
-int RefaitChaqueEcran(CContexte& contexte, CListeView& liste, CTravail& travail,
-                      QWidget* parent, const RefaitEcran& refait) {
+int RefaitChaqueEcran(CContexte& contexte, CTravail& travail, QWidget* parent,
+                      const RefaitEcran& refait) {
+  CControleurProjet& controleur = contexte.Controleur;
   // The worker renders with the shared image-operations object: the
   // working screen's own load finishes first.
   if (travail.AUnEcranCourant()) travail.EcranPret();
-  const int selection = liste.Selection();
-  const int nombre = liste.NombreEcrans();
+  const int selection = controleur.Selection();
+  const int nombre = controleur.NombreEcrans();
   // The worker reads these copies only: the project stays the GUI thread's.
   std::vector<std::unique_ptr<CEcran>> anciens;
   for (int i = 0; i < nombre; ++i) {
-    anciens.push_back(std::make_unique<CEcran>(liste.Ecran(i).TailleCible));
-    anciens.back()->CopieParametres(liste.Ecran(i));
+    anciens.push_back(std::make_unique<CEcran>(controleur.Ecran(i).TailleCible));
+    anciens.back()->CopieParametres(controleur.Ecran(i));
   }
   const Echantillonnage echantillonnage =
       contexte.QualiteRedimension ? Echantillonnage::Rapide : Echantillonnage::Moyenne;
@@ -44,14 +45,16 @@ int RefaitChaqueEcran(CContexte& contexte, CListeView& liste, CTravail& travail,
                            kOperation))
         return i;
       std::unique_ptr<CEcran> ecran = refait(*anciens[i]);
-      ecran->ChargeImage(ecran->CheminImage);
-      ecran->CalculeImageFinale(graphique, 0, Etapes::Toutes(), nullptr, echantillonnage);
+      DemandeRendu demande;
+      demande.pour = PourRendu::Refonte;
+      demande.echantillonnage = echantillonnage;
+      ChargeEtRendEcran(*ecran, ecran->CheminImage, graphique, demande);
       // The worker waits while the list takes the screen.
       QMetaObject::invokeMethod(
-          &liste,
+          &controleur,
           [&] {
-            liste.Selectionne(i);
-            liste.RemplaceSelection(*ecran);
+            controleur.Selectionne(i);
+            controleur.RemplaceSelection(*ecran);
           },
           Qt::BlockingQueuedConnection);
     }
@@ -61,12 +64,12 @@ int RefaitChaqueEcran(CContexte& contexte, CListeView& liste, CTravail& travail,
 
   if (refaits < nombre) {
     for (int i = 0; i < refaits; ++i) {
-      liste.Selectionne(i);
-      liste.RemplaceSelection(*anciens[i]);
+      controleur.Selectionne(i);
+      controleur.RemplaceSelection(*anciens[i]);
     }
   } else {
-    emit travail.modifie();
-    contexte.Projet.CheminEcranDeVeille.clear();
+    controleur.MarqueModifie();
+    controleur.OublieEcranDeVeille();
   }
   travail.RendCourant(selection >= 0 ? selection : 0);
   return refaits == nombre ? 1 : 0;

@@ -12,7 +12,6 @@ class QWidget;
 
 namespace lumaveil {
 
-class CListeView;
 class CTravail;
 struct CContexte;
 
@@ -22,10 +21,11 @@ struct CContexte;
 // screen rendered completely and stored over its list item with a new
 // thumbnail. "Stop" in the progress window puts every screen back as it
 // was and gives 0. Done, the project is marked modified
-// (CTravail::modifie), the last generated saver forgotten, and 1 is given.
+// (CControleurProjet::MarqueModifie), the last generated saver forgotten, and
+// 1 is given.
 // Either way the screen selected before is made current again.
 using RefaitEcran = std::function<std::unique_ptr<CEcran>(const CEcran& ancien)>;
-int RefaitChaqueEcran(CContexte& contexte, CListeView& liste, CTravail& travail,
-                      QWidget* parent, const RefaitEcran& refait);
+int RefaitChaqueEcran(CContexte& contexte, CTravail& travail, QWidget* parent,
+                      const RefaitEcran& refait);
 
 }  // namespace lumaveil

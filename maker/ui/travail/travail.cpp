@@ -1,16 +1,15 @@
 #include "travail/travail.h"
 
+#include "chargement_rendu.h"
 #include "travail/chargement_ecran.h"
 #include "dialogs/commun/boite_message.h"
 
-#include "liste/liste_view.h"
-
 namespace lumaveil {
 
-CTravail::CTravail(CContexte& contexte, CListeView& liste, QObject* parent)
+CTravail::CTravail(CContexte& contexte, QObject* parent)
     : QObject(parent),
       contexte_(contexte),
-      liste_(liste),
+      controleur_(contexte.Controleur),
       chargement_(std::make_unique<CChargementEcran>(*contexte.Graphique)) {
   connect(chargement_.get(), &CChargementEcran::pret, this,
           [this] { Installe(chargement_->Prend()); });
@@ -27,6 +26,11 @@ void CTravail::NouveauDepuisModele() {
   contexte_.EcranCourant = contexte_.Projet.NouvelEcranDepuisModele();
 }
 
+void CTravail::Abandonne() {
+  chargement_->Annule();
+  contexte_.EcranCourant.reset();
+}
+
 bool CTravail::ChargementEnCours() const { return chargement_->EnCours(); }
 
 CEcran& CTravail::EcranPret() {
@@ -37,7 +41,7 @@ CEcran& CTravail::EcranPret() {
 
 void CTravail::Installe(std::unique_ptr<CEcran> charge) {
   if (!charge || !contexte_.EcranCourant) return;
-  TransfereImages(*charge, *contexte_.EcranCourant);
+  charge->TransfereImages(*contexte_.EcranCourant);
   emit ecranCourantChange();
 }
 
@@ -49,9 +53,9 @@ void CTravail::Rend(int niveau) {
 }
 
 void CTravail::RendCourant(int index) {
-  if (index < 0 || index >= liste_.NombreEcrans()) return;
+  if (index < 0 || index >= controleur_.NombreEcrans()) return;
   NouveauDepuisModele();
-  CEcran* ecran = liste_.Selectionne(index);
+  const CEcran* ecran = controleur_.Selectionne(index);
   CEcran& courant = *contexte_.EcranCourant;
   courant.CopieParametres(*ecran);
   chargement_->Demande(courant, Qualite());
@@ -63,68 +67,70 @@ void CTravail::Valide(int niveau) {
   EcranPret();
   Rend(niveau);
   emit ecranCourantChange();
-  liste_.RemplaceSelection(*contexte_.EcranCourant);
-  if (liste_.NombreEcrans() > 0) emit modifie();
-  contexte_.Projet.CheminEcranDeVeille.clear();
+  controleur_.RemplaceSelection(*contexte_.EcranCourant);
+  if (controleur_.NombreEcrans() > 0) controleur_.MarqueModifie();
+  controleur_.OublieEcranDeVeille();
 }
 
 void CTravail::NouvelEcran() {
   NouveauDepuisModele();
   Rend(0);
-  liste_.InsereEcran(*contexte_.EcranCourant, true, true);
+  controleur_.InsereEcran(*contexte_.EcranCourant, true);
   emit ecranCourantChange();
-  contexte_.Projet.CheminEcranDeVeille.clear();
+  controleur_.OublieEcranDeVeille();
 }
 
 void CTravail::SupprimeEcran() {
-  liste_.SupprimeEcran(-1);
+  controleur_.SupprimeEcran(-1);
   NouveauDepuisModele();
-  int index = liste_.Selection();
-  if (index < 0) index = liste_.NombreEcrans() - 1;
+  int index = controleur_.Selection();
+  if (index < 0) index = controleur_.NombreEcrans() - 1;
   CEcran& courant = *contexte_.EcranCourant;
-  if (liste_.NombreEcrans() > 0) {
-    courant.CopieParametres(*liste_.Selectionne(index));
+  if (controleur_.NombreEcrans() > 0) {
+    courant.CopieParametres(*controleur_.Selectionne(index));
     chargement_->Demande(courant, Qualite());
   } else {
     Rend(0);
-    liste_.InsereEcran(courant, true, true);
+    controleur_.InsereEcran(courant, true);
   }
   emit ecranCourantChange();
-  emit modifie();
-  contexte_.Projet.CheminEcranDeVeille.clear();
+  controleur_.MarqueModifie();
+  controleur_.OublieEcranDeVeille();
 }
 
 void CTravail::Precedent() {
-  const int index = liste_.Selection();
+  const int index = controleur_.Selection();
   if (index > 0) RendCourant(index - 1);
   else talvik::Bip();
 }
 
 void CTravail::Suivant() {
-  const int index = liste_.Selection();
-  if (index + 1 < liste_.NombreEcrans()) RendCourant(index + 1);
+  const int index = controleur_.Selection();
+  if (index + 1 < controleur_.NombreEcrans()) RendCourant(index + 1);
   else talvik::Bip();
 }
 
 void CTravail::InsereImages(const QStringList& chemins) {
   for (const QString& chemin : chemins) {
     NouveauDepuisModele();
+    DemandeRendu demande;
+    demande.pour = PourRendu::EcranDeTravail;
+    demande.echantillonnage = Qualite();
     CEcran& courant = *contexte_.EcranCourant;
-    courant.ChargeImage(chemin.toStdString());
-    Rend(0);
-    liste_.InsereEcran(courant, true, true);
+    ChargeEtRendEcran(courant, chemin.toStdString(), *contexte_.Graphique, demande);
+    controleur_.InsereEcran(courant, true);
   }
   if (!chemins.isEmpty()) emit ecranCourantChange();
 }
 
 void CTravail::PremierEcran() {
-  if (liste_.NombreEcrans() > 0) {
-    RendCourant(liste_.NombreEcrans() - 1);
+  if (controleur_.NombreEcrans() > 0) {
+    RendCourant(controleur_.NombreEcrans() - 1);
     return;
   }
   NouveauDepuisModele();
   Rend(0);
-  liste_.InsereEcran(*contexte_.EcranCourant, true, true);
+  controleur_.InsereEcran(*contexte_.EcranCourant, true);
   emit ecranCourantChange();
 }
 

@@ -11,7 +11,8 @@
 //
 // Whoever shows the working screen (the edit panels) refreshes on
 // ecranCourantChange (once when the screen changes, again when its picture
-// arrives); whoever owns the document's modified flag sets it on modifie.
+// arrives). The screen list changes through the project controller
+// (CContexte::Controleur), which also carries the modified flag.
 #pragma once
 
 #include <QObject>
@@ -25,13 +26,12 @@
 namespace lumaveil {
 
 class CChargementEcran;
-class CListeView;
 
 class CTravail : public QObject {
   Q_OBJECT
  public:
   // The image-operations object of `contexte` must exist already.
-  CTravail(CContexte& contexte, CListeView& liste, QObject* parent = nullptr);
+  explicit CTravail(CContexte& contexte, QObject* parent = nullptr);
   ~CTravail() override;
 
   // The working screen as it is now: its settings are always those of the
@@ -55,8 +55,8 @@ class CTravail : public QObject {
   // Nothing for an index outside the list.
   void RendCourant(int index);
   // Commits the working screen: rendered again at `niveau`, copied over the
-  // selected screen with a new thumbnail, the project marked modified, the
-  // last generated screen saver forgotten.
+  // selected screen with a new thumbnail, the project marked modified (when
+  // the list holds screens), the last generated screen saver forgotten.
   void Valide(int niveau);
 
   // New screen: a blank working screen from the template, inserted after
@@ -71,6 +71,9 @@ class CTravail : public QObject {
   void Precedent();
   void Suivant();
 
+  // The working screen goes (a new project); a load in progress is dropped.
+  void Abandonne();
+
   // The end of the new-project routine: the last screen of the list becomes
   // current, or, for an empty list, a blank screen from the template is
   // inserted as the only screen.
@@ -84,7 +87,6 @@ class CTravail : public QObject {
 
  signals:
   void ecranCourantChange();
-  void modifie();
 
  private:
   void NouveauDepuisModele();
@@ -93,7 +95,7 @@ class CTravail : public QObject {
   lumaveil::Echantillonnage Qualite() const;
 
   CContexte& contexte_;
-  CListeView& liste_;
+  CControleurProjet& controleur_;
   std::unique_ptr<CChargementEcran> chargement_;
 };
 

@@ -50,12 +50,12 @@ class Apercu : public ::testing::Test {
 
   // n screens of blues 1..n that stay 0 seconds, each with effect i mod 7.
   void EcransBleus(int n) {
-    frame_->ListeView()->SupprimeTout();
+    frame_->Contexte().Controleur.SupprimeTout();
     for (int i = 0; i < n; ++i) {
       auto e = testing::EcranCouleur(Bleu(i), false, *contexte_.Graphique);
       e->DureeAffichage = 0;
       e->EffetTransition = i % 7;
-      frame_->ListeView()->InsereEcran(*e, false, true);
+      frame_->Contexte().Controleur.InsereEcran(*e, true);
     }
   }
   static COLORREF Bleu(int i) { return talvik::RGB(0, 0, talvik::BYTE(100 + 30 * i)); }
@@ -148,13 +148,13 @@ TEST_F(Apercu, ScreenshotOfAPhotoOnDisplay) {
   const std::string photo = dossier.File("photo.png");
   ASSERT_TRUE(testing::PhotoDeTest(480, 360).save(QString::fromStdString(photo)));
   contexte_.Projet.ResolutionCible = SIZE{640, 480};
-  frame_->ListeView()->SupprimeTout();
+  frame_->Contexte().Controleur.SupprimeTout();
   for (int i = 0; i < 2; ++i) {
     auto e = std::make_unique<CEcran>(SIZE{640, 480});
     e->CheminImage = photo;
     e->FondCouleur = talvik::RGB(20, 24, 40);
     e->CadreUtilisation = 1;
-    frame_->ListeView()->InsereEcran(*e, false, true);
+    frame_->Contexte().Controleur.InsereEcran(*e, true);
   }
   frame_->ListeView()->Selectionne(0);
   frame_->Action(Commande::Affichage)->trigger();

@@ -372,7 +372,7 @@ TEST(MotifsUtilisateur, PatternAddedInTheEditorIsStoredAndThereAtTheNextStart) {
     CContexte contexte;
     contexte.Parametres.StartWizard = 0;
     CMainFrame frame(contexte);
-    frame.PrincipaleView()->DemarrageEnCours = false;
+    frame.Contexte().DemarrageEnCours = false;
     frame.NouveauProjet();
     frame.show();
     bool ajoute = false;

@@ -28,7 +28,7 @@ const COLORREF kA = RGB(220, 30, 30), kB = RGB(30, 180, 30), kC = RGB(30, 30, 22
 
 class ListeView : public ::testing::Test {
  protected:
-  ListeView() : liste_(projet_, graphique_) {
+  ListeView() : liste_(controleur_, graphique_) {
     liste_.resize(190, 600);
     QObject::connect(&liste_, &CListeView::ecranChoisi, &liste_,
                      [this](int i) { liste_.Selectionne(i); });
@@ -36,7 +36,7 @@ class ListeView : public ::testing::Test {
 
   // Screens of the given colours, rendered, inserted in order.
   void Remplit(std::initializer_list<COLORREF> couleurs) {
-    for (COLORREF c : couleurs) liste_.InsereEcran(*EcranCouleur(c, true, graphique_), false, true);
+    for (COLORREF c : couleurs) controleur_.InsereEcran(*EcranCouleur(c, true, graphique_), true);
   }
   std::vector<COLORREF> Fonds() {
     std::vector<COLORREF> v;
@@ -56,6 +56,7 @@ class ListeView : public ::testing::Test {
 
   talvik::CGraphique graphique_;
   CProjet projet_;
+  CControleurProjet controleur_{projet_};
   CListeView liste_;
 };
 
@@ -69,14 +70,14 @@ TEST(LibelleItem, ThreeDigitsAtLeast) {
 TEST_F(ListeView, InsertIntoTheMiddleRenumbersAndKeepsEachThumbnailOnItsScreen) {
   Remplit({kA, kB, kC});
   liste_.Selectionne(0);
-  const int i = liste_.InsereEcran(*EcranCouleur(kD, true, graphique_), true, true);
+  const int i = controleur_.InsereEcran(*EcranCouleur(kD, true, graphique_), true);
   EXPECT_EQ(i, 1);
   EXPECT_EQ(liste_.Selection(), 1);
   EXPECT_TRUE(liste_.item(1)->isSelected());
   EXPECT_EQ(Fonds(), (std::vector<COLORREF>{kA, kD, kB, kC}));
   VerifieItems();
   // Not after: the new screen takes the selection's place.
-  liste_.InsereEcran(*EcranCouleur(kC, true, graphique_), false, false);
+  controleur_.InsereEcran(*EcranCouleur(kC, true, graphique_), false);
   EXPECT_EQ(Fonds(), (std::vector<COLORREF>{kA, kC, kD, kB, kC}));
   EXPECT_EQ(liste_.Selection(), 1);
   VerifieItems();
@@ -86,7 +87,7 @@ TEST_F(ListeView, InsertIntoTheMiddleRenumbersAndKeepsEachThumbnailOnItsScreen) 
 TEST_F(ListeView, ReplaceChangesOnlyTheSelectedScreen) {
   Remplit({kA, kB, kC});
   liste_.Selectionne(1);
-  liste_.RemplaceSelection(*EcranCouleur(kD, true, graphique_));
+  controleur_.RemplaceSelection(*EcranCouleur(kD, true, graphique_));
   EXPECT_EQ(Fonds(), (std::vector<COLORREF>{kA, kD, kC}));
   EXPECT_EQ(liste_.Selection(), 1);
   VerifieItems();
@@ -95,16 +96,16 @@ TEST_F(ListeView, ReplaceChangesOnlyTheSelectedScreen) {
 TEST_F(ListeView, DeleteRenumbersAndDeletingTheLastLeavesNoSelection) {
   Remplit({kA, kB, kC, kD});
   liste_.Selectionne(1);
-  ASSERT_EQ(liste_.SupprimeEcran(-1), 1);
+  ASSERT_EQ(controleur_.SupprimeEcran(-1), 1);
   EXPECT_EQ(Fonds(), (std::vector<COLORREF>{kA, kC, kD}));
   EXPECT_EQ(liste_.Selection(), 1);  // keeps its index
   VerifieItems();
   liste_.Selectionne(2);
-  liste_.SupprimeEcran(-1);
+  controleur_.SupprimeEcran(-1);
   EXPECT_EQ(liste_.Selection(), -1);
   EXPECT_TRUE(liste_.selectedItems().isEmpty());
-  EXPECT_EQ(liste_.SupprimeEcran(7), 0);
-  EXPECT_EQ(liste_.SupprimeEcran(-1), 0);  // nothing selected
+  EXPECT_EQ(controleur_.SupprimeEcran(7), 0);
+  EXPECT_EQ(controleur_.SupprimeEcran(-1), 0);  // nothing selected
   EXPECT_EQ(Fonds(), (std::vector<COLORREF>{kA, kC}));
 }
 
@@ -244,7 +245,7 @@ TEST_F(ListeView, ThumbnailsFromTheWorkerLandOnTheirOwnScreensAfterReload) {
   for (int i = 0; i < 4; ++i)
     EXPECT_EQ(CouleurVignette(liste_.item(i)), projet_.Ecran(i).FondCouleur) << i;
   // Emptying drops what the worker had not finished.
-  liste_.SupprimeTout();
+  controleur_.SupprimeTout();
   EXPECT_EQ(liste_.count(), 0);
   EXPECT_EQ(liste_.Selection(), -1);
 }

@@ -88,9 +88,9 @@ TEST_F(CommandeModele, OkForAllKeepsEachRotationAndGivesEveryScreenTheTemplatesT
     e.DureeAffichage = 20 + i;
     if (i == 0) {
       Liste().Selectionne(0);
-      Liste().RemplaceSelection(e);
+      frame_->Contexte().Controleur.RemplaceSelection(e);
     } else {
-      Liste().InsereEcran(e, true, true);
+      frame_->Contexte().Controleur.InsereEcran(e, true);
     }
   }
   Liste().Selectionne(1);
@@ -174,9 +174,8 @@ TEST_F(CommandeModele, ResetThenOkMakesDefaultScreensAndCancelChangesNothing) {
   EXPECT_EQ(Projet().Ecran(0).DureeAffichage, dureeEcran);
   frame_->Action(Commande::EcranNouveau)->trigger();
   ASSERT_EQ(Projet().NombreEcrans(), 2);
-  const CEcran defaut(SIZE{320, 240});
-  EXPECT_EQ(Projet().Ecran(1).DureeAffichage, defaut.DureeAffichage);
-  EXPECT_EQ(Projet().Ecran(1).CadreUtilisation, defaut.CadreUtilisation);
+  EXPECT_EQ(Projet().Ecran(1).DureeAffichage, 3);    // the default display time
+  EXPECT_EQ(Projet().Ecran(1).CadreUtilisation, 0);  // no border by default
   EXPECT_FALSE(frame_->Doc().EstModifie());
 }
 

@@ -154,7 +154,7 @@ TEST_F(Application, ProjectOnTheCommandLineOpensAfterTheWindowShowsWithoutTheWiz
   CMainFrame* f = app.Fenetre();
   visibleALaLecture = f->isVisible();
   EXPECT_TRUE(visibleALaLecture);
-  EXPECT_FALSE(f->PrincipaleView()->DemarrageEnCours);
+  EXPECT_FALSE(f->Contexte().DemarrageEnCours);
   EXPECT_EQ(assistant, 0);
   ASSERT_EQ(f->ListeView()->NombreEcrans(), 3);
   EXPECT_EQ(f->ListeView()->Selection(), 2);

@@ -40,7 +40,7 @@ class ChargementEcran : public ::testing::Test {
       CEcran ecran(testing::kPetitCanevas);
       ecran.CheminImage = chemins_[i];
       ecran.DureeAffichage = 20 + i;
-      Liste().InsereEcran(ecran, true, true);
+      frame_->Contexte().Controleur.InsereEcran(ecran, true);
     }
     Travail().RendCourant(0);
     Travail().EcranPret();
