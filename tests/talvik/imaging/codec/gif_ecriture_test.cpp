@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "codec/gif.h"
+#include "palette_essai.h"
 #include "temp_dir.h"
 
 using talvik::CGif;
@@ -209,8 +210,8 @@ TEST(GifWrite, PicturesComeBackAsTheirNearestPaletteColours) {
     ASSERT_EQ(back.Height(), wh.second);
     for (int y = 0; y < wh.second; ++y)
       for (int x = 0; x < wh.first; ++x) {
-        const auto& e = pal.Entry(pal.NearestIndex(pic.GetPixel(x, y)));
-        ASSERT_EQ(back.GetPixel(x, y), talvik::RGB(e.peRed, e.peGreen, e.peBlue));
+        ASSERT_EQ(back.GetPixel(x, y),
+                  lumaveil::testing::CouleurLaPlusProche(pal, pic.GetPixel(x, y)));
       }
   }
 }
