@@ -23,12 +23,16 @@ TEST(ChangeTaillePolice, EightPointsOrLessSwitchToSmallFonts) {
   ChangeTaillePolice(&petit, 8);
   EXPECT_EQ(petit.font().family(), "Small Fonts");
   EXPECT_EQ(petit.font().pixelSize(), std::lround(8.0 * dpi / 72.0)) << dpi << " dpi";
-  if (dpi == 96) EXPECT_EQ(petit.font().pixelSize(), 11);
+  if (dpi == 96) {
+    EXPECT_EQ(petit.font().pixelSize(), 11);
+  }
 
   ChangeTaillePolice(&normal, 9);
   EXPECT_EQ(normal.font().family(), "Liberation Sans");
   EXPECT_EQ(normal.font().pixelSize(), std::lround(9.0 * dpi / 72.0)) << dpi << " dpi";
-  if (dpi == 96) EXPECT_EQ(normal.font().pixelSize(), 12);
+  if (dpi == 96) {
+    EXPECT_EQ(normal.font().pixelSize(), 12);
+  }
   ChangeTaillePolice(nullptr, 9);  // nothing to change, no crash
 }
 
