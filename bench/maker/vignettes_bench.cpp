@@ -116,7 +116,7 @@ void BM_OuvertureProjet(benchmark::State& state) {
     CContexte contexte;
     contexte.Parametres.StartWizard = 0;
     CMainFrame fenetre(contexte);
-    fenetre.PrincipaleView()->DemarrageEnCours = false;
+    contexte.DemarrageEnCours = false;
     fenetre.show();
     QApplication::processEvents();
 
@@ -149,7 +149,7 @@ void BM_ClicEcran(benchmark::State& state) {
   CContexte contexte;
   contexte.Parametres.StartWizard = 0;
   CMainFrame fenetre(contexte);
-  fenetre.PrincipaleView()->DemarrageEnCours = false;
+  contexte.DemarrageEnCours = false;
   fenetre.show();
   fenetre.Doc().OuvreFichier(QString::fromStdString(g_projetClics));
   CListeView* liste = fenetre.ListeView();
