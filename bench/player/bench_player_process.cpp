@@ -80,6 +80,7 @@ void BM_VirtualStartToFirstFrame(benchmark::State& state) {
 BENCHMARK(BM_VirtualStartToFirstFrame)
     ->Args({1280, 960})
     ->Args({1920, 1080})
+    ->Args({3840, 2160})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 

@@ -11,28 +11,29 @@ int DeviceRowStride(int width) { return ((width * 24 + 31) / 32) * 4; }
 bool ToDeviceRows(const DecodedImage& image, DeviceRows& out) {
   out = DeviceRows{};
   if (image.Empty() || image.width <= 0 || image.height <= 0) return false;
-  const size_t rowBytes = static_cast<size_t>(image.width) * 3;
-  std::vector<unsigned char> work;
-  std::vector<unsigned char> padded;
+  const size_t width = static_cast<size_t>(image.width);
+  const int h = image.height;
+  if (image.rgb.size() < width * 3 * static_cast<size_t>(h)) return false;
   const int stride = DeviceRowStride(image.width);
+  PixelBytes padded;
   try {
-    work = image.rgb;
-    padded.assign(static_cast<size_t>(stride) * image.height, 0);
+    padded.resize(static_cast<size_t>(stride) * h);
   } catch (const std::bad_alloc&) {
     return false;
   }
-  // Red-green-blue becomes blue-green-red.
-  for (size_t i = 0; i + 2 < work.size(); i += 3) std::swap(work[i], work[i + 2]);
-  // Flip: row i with row h-1-i; for an odd height the middle row swaps with itself.
-  const int h = image.height;
-  for (int i = 0; i < (h + 1) / 2; ++i) {
-    unsigned char* a = work.data() + static_cast<size_t>(i) * rowBytes;
-    unsigned char* b = work.data() + static_cast<size_t>(h - 1 - i) * rowBytes;
-    if (a != b) std::swap_ranges(a, a + rowBytes, b);
-  }
+  // One pass over the picture: device row y is picture row h-1-y (the flip;
+  // for an odd height the middle row stays in place), its pixels with red
+  // and blue exchanged, then zero padding up to the stride.
   for (int y = 0; y < h; ++y) {
-    std::copy_n(work.data() + static_cast<size_t>(y) * rowBytes, rowBytes,
-                padded.data() + static_cast<size_t>(y) * stride);
+    const unsigned char* from = image.rgb.data() + static_cast<size_t>(h - 1 - y) * width * 3;
+    unsigned char* to = padded.data() + static_cast<size_t>(y) * stride;
+    for (size_t x = 0; x < width; ++x, from += 3, to += 3) {
+      to[0] = from[2];
+      to[1] = from[1];
+      to[2] = from[0];
+    }
+    std::fill(to, padded.data() + static_cast<size_t>(y + 1) * stride,
+              static_cast<unsigned char>(0));
   }
   out.width = image.width;
   out.height = image.height;

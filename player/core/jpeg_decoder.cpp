@@ -104,7 +104,7 @@ void SilentOutput(j_common_ptr) {}
 // Makes `buffer` exactly `size` bytes. A buffer that has that size already
 // (the previous record's, of the same picture size) is kept as it is: every
 // byte is written by the decode.
-bool Allocate(std::vector<unsigned char>& buffer, size_t size) {
+bool Allocate(PixelBytes& buffer, size_t size) {
   if (buffer.size() == size) return true;
   try {
     buffer.clear();
@@ -146,6 +146,9 @@ DecodeStatus DecodeBody(jpeg_decompress_struct& cinfo, DecodedImage& out) {
       for (JDIMENSION i = 0; i < n; ++i) rows[i] = out.rgb.data() + (first + i) * rowBytes;
       if (jpeg_read_scanlines(&cinfo, rows, n) == 0) break;
     }
+    // Rows the decoder did not deliver are black, not what the buffer held.
+    std::fill(out.rgb.begin() + static_cast<std::ptrdiff_t>(cinfo.output_scanline * rowBytes),
+              out.rgb.end(), static_cast<unsigned char>(0));
   } else {
     std::fill(out.rgb.begin(), out.rgb.end(), static_cast<unsigned char>(0));
     JSAMPARRAY line = (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo),

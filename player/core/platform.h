@@ -40,6 +40,9 @@ class Surface {
   // Bracket the blits of one screen (device contexts, stretch mode, ...).
   virtual void BeginDraw() {}
   virtual void EndDraw() {}
+  // The blits that follow, up to the next call or EndDraw, draw only
+  // inside `area` (window coordinates): the monitor they are planned for.
+  virtual void SetArea(const Rect& /*area*/) {}
   // One blit from the picture slot onto the window, as planned by
   // PlanEffectStep(). Source pixels outside the picture are not drawn.
   virtual void Blit(const BlitStep& step) = 0;

@@ -66,8 +66,27 @@ bool OpenPlayer(Player& player, const std::filesystem::path& path, int screenWid
   player.screenHeight = screenHeight;
   const PackageTrailer& t = player.package.Trailer();
   player.geometry = ComputeGeometry(t.width, t.height, screenWidth, screenHeight);
+  player.monitors = {Monitor{Rect{0, 0, screenWidth, screenHeight}, player.geometry}};
   player.first = true;
   player.nextReady = false;
+  return true;
+}
+
+bool SetMonitors(Player& player, const std::vector<Rect>& areas) {
+  if (areas.empty()) return false;
+  for (const Rect& area : areas) {
+    if (area.w < 1 || area.h < 1) return false;
+  }
+  const PackageTrailer& t = player.package.Trailer();
+  std::vector<Monitor> monitors;
+  monitors.reserve(areas.size());
+  for (const Rect& area : areas) {
+    Geometry g = ComputeGeometry(t.width, t.height, area.w, area.h);
+    g.destX += area.x;
+    g.destY += area.y;
+    monitors.push_back(Monitor{area, g});
+  }
+  player.monitors = std::move(monitors);
   return true;
 }
 
@@ -97,7 +116,10 @@ TickResult Tick(Player& player, const PlayerContext& context) {
   const int effect = DrawnEffect(player.currentEffect);
   context.surface.BeginDraw();
   for (int step = 1; step <= EffectStepCount(effect); ++step) {
-    context.surface.Blit(PlanEffectStep(effect, step, player.geometry, t.width, t.height));
+    for (const Monitor& monitor : player.monitors) {
+      context.surface.SetArea(monitor.area);
+      context.surface.Blit(PlanEffectStep(effect, step, monitor.geometry, t.width, t.height));
+    }
     if (EffectPauses(effect)) context.sleeper.SleepMilliseconds(kStepPauseMs);
   }
   context.surface.EndDraw();

@@ -7,7 +7,8 @@
 //      preview parent's client size) and call OpenPlayer(). On false the
 //      designed message has already gone to the MessageSink: end, exit 0.
 //   3. Create the window at player.geometry's screen, implementing Clock,
-//      Sleeper, Surface and MessageSink (platform.h).
+//      Sleeper, Surface and MessageSink (platform.h). A window that spans
+//      several monitors hands their rectangles to SetMonitors().
 //   4. On every paint and every timer expiry call Tick(). It draws through
 //      Surface::BeginDraw/Blit/EndDraw, pauses through Sleeper, and returns
 //      what to do next: arm the single timer for TickResult::timerMs, or,
@@ -18,6 +19,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <vector>
 
 #include "effects.h"
 #include "geometry.h"
@@ -27,10 +29,19 @@
 
 namespace lmvengine {
 
+// One monitor of the window: its rectangle in window coordinates and the
+// presentation geometry computed for its own size, placed at its origin.
+struct Monitor {
+  Rect area;
+  Geometry geometry;
+  bool operator==(const Monitor&) const = default;
+};
+
 // All the player's state, one instance per run.
 struct Player {
   PackageReader package;     // the open package, read position on the next record
   Geometry geometry;         // where the pictures go in the window
+  std::vector<Monitor> monitors;  // each draws every step; one: the whole window
   int screenWidth = 0;       // window width, pixels
   int screenHeight = 0;      // window height, pixels
   bool first = true;         // no screen drawn yet
@@ -63,6 +74,13 @@ struct TickResult {
 bool OpenPlayer(Player& player, const std::filesystem::path& path, int screenWidth,
                 int screenHeight, MessageSink& messages);
 
+// Replaces the single monitor that OpenPlayer() made (the whole window) by
+// `areas`, rectangles of the window, each one with the geometry of the
+// trailer's picture on a screen of its size, offset to its origin. An empty
+// list or an empty rectangle leaves the monitors as they were and returns
+// false.
+bool SetMonitors(Player& player, const std::vector<Rect>& areas);
+
 // What the tick works with; all owned by the back-end.
 struct PlayerContext {
   Clock& clock;
@@ -76,7 +94,8 @@ struct PlayerContext {
 // - later calls: if fewer whole seconds than the current duration have
 //   passed since the screen was shown, returns timerMs for the missing
 //   seconds and draws nothing; otherwise draws the screen read in advance
-//   with its effect (7 resolved through the generator);
+//   with its effect (7 resolved through the generator); each step is drawn
+//   on every monitor in turn (Surface::SetArea, then the blit), then paused;
 // - after drawing: timerMs = duration * 1000, and the following record is
 //   read and decoded in advance (wrapping after the last). Records that do
 //   not decode are skipped; the first decoding failure of the run is shown

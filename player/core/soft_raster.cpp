@@ -1,6 +1,7 @@
 #include "soft_raster.h"
 
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <new>
 
@@ -51,19 +52,41 @@ void BlitRaster(const Raster& picture, const BlitStep& step, Raster& target) {
   const int x1 = (d.x + int64_t{d.w} > target.width) ? target.width - d.x : d.w;
   const int y1 = (d.y + int64_t{d.h} > target.height) ? target.height - d.y : d.h;
   if (x0 >= x1 || y0 >= y1) return;
+  // Source column of each destination column. It never decreases from left
+  // to right, so the columns whose source lies inside the picture form one
+  // run [cx0, cx1).
   std::vector<int> columns(static_cast<size_t>(x1 - x0));
   for (int dx = x0; dx < x1; ++dx) {
     columns[dx - x0] = s.x + (step.stretch ? Sample(dx, s.w, d.w) : dx);
   }
+  int cx0 = x0;
+  while (cx0 < x1 && columns[cx0 - x0] < 0) ++cx0;
+  int cx1 = x1;
+  while (cx1 > cx0 && columns[cx1 - 1 - x0] >= picture.width) --cx1;
+  if (cx0 >= cx1) return;
+  const size_t runBytes = static_cast<size_t>(cx1 - cx0) * sizeof(uint32_t);
+  // Source columns one after another: rows are copied whole.
+  const bool contiguous = columns[cx1 - 1 - x0] - columns[cx0 - x0] == cx1 - 1 - cx0;
+  int previousSy = -1;
+  const uint32_t* previousRow = nullptr;
   for (int dy = y0; dy < y1; ++dy) {
     const int sy = s.y + (step.stretch ? Sample(dy, s.h, d.h) : dy);
     if (sy < 0 || sy >= picture.height) continue;
-    const uint32_t* from = picture.pixels.data() + static_cast<size_t>(sy) * picture.width;
     uint32_t* to = target.pixels.data() + static_cast<size_t>(d.y + dy) * target.width + d.x;
-    for (int dx = x0; dx < x1; ++dx) {
-      const int sx = columns[dx - x0];
-      if (sx >= 0 && sx < picture.width) to[dx] = from[sx];
+    if (sy == previousSy) {
+      // An enlarged row repeats the one above it.
+      std::memcpy(to + cx0, previousRow + cx0, runBytes);
+    } else {
+      const uint32_t* from = picture.pixels.data() + static_cast<size_t>(sy) * picture.width;
+      if (contiguous) {
+        std::memcpy(to + cx0, from + columns[cx0 - x0], runBytes);
+      } else {
+        const int* column = columns.data() + (cx0 - x0);
+        for (int dx = cx0; dx < cx1; ++dx) to[dx] = from[*column++];
+      }
     }
+    previousSy = sy;
+    previousRow = to;
   }
 }
 

@@ -21,7 +21,7 @@
 //
 // Who implements what (the class is split over several files):
 // - picture model, files (BMP, JPEG, PNG, TIFF, dispatch), geometry and
-//   colour adjustment: graphique.cpp, picture/, codec/{bmp,jpeg,png,tiff}*,
+//   colour adjustment: graphique.cpp, picture/, codec/{bmp,jpeg,png,tiff,heif,webp}*,
 //   geometry/, colour/;
 // - GIF files: codec/gif*;
 // - text overlay: text/;
@@ -73,7 +73,11 @@ class CGraphique {
 
   // Loads a picture file, the format chosen by the last three characters
   // of the path, in upper case: BMP; JPG, PEG, JPE (JPEG); GIF; PNG; TIF,
-  // IFF (TIFF). Only a GIF writes *pTransparence (1 when the file marks a
+  // IFF (TIFF); then by the extensions heic, heif, hif (HEIF), avif (AVIF)
+  // and webp (WebP) in any case; a file whose content is HEIF, AVIF or
+  // WebP is read as such whatever its name (picture/format.h). Every
+  // picture comes upright (its recorded orientation applied) and in sRGB
+  // (its colour profile converted). Only a GIF writes *pTransparence (1 when the file marks a
   // transparent colour, else 0) and *pCouleurTransparente; the pointers
   // may be null. An unknown extension or a failed load gives null and,
   // when bAfficheMessage is nonzero, the message "Unable to load file"
@@ -129,6 +133,16 @@ class CGraphique {
   static HBITMAP ChargeImageTIFF(const CString& chemin);
   // Uncompressed 8-bit RGB TIFF, one row per strip. 1 on success.
   static int SauveImageTIFF(const CString& chemin, const HBITMAP& image);
+
+  // HEIF (HEIC) and AVIF through libheif: the primary picture, upright,
+  // 8 bits per sample, in sRGB, alpha drawn over black. Damaged files and
+  // pictures of more than kMaxPixels give null (codec/heif_lecture.h).
+  static HBITMAP ChargeImageHEIF(const CString& chemin);
+  // WebP through libwebp: a still picture, or the first frame of an
+  // animated one on its canvas; upright (its EXIF orientation), in sRGB
+  // (its ICCP profile), alpha drawn over black. Damaged files and pictures
+  // of more than kMaxPixels give null.
+  static HBITMAP ChargeImageWebP(const CString& chemin);
 
   // The picture as a packed 24-bit DIB. compression must be 0 (BI_RGB):
   // any other value, or a null picture, gives an empty result.

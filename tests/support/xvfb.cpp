@@ -11,10 +11,22 @@
 
 namespace lumaveil::testing {
 
-Xvfb::Xvfb(int width, int height) {
+Xvfb::Xvfb(int width, int height) { Start({{width, height}}); }
+
+Xvfb::Xvfb(const std::vector<std::pair<int, int>>& screens) { Start(screens); }
+
+void Xvfb::Start(const std::vector<std::pair<int, int>>& screens) {
+  if (screens.empty()) return;
   int fds[2];
   if (pipe(fds) != 0) return;
-  std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
+  std::vector<std::string> args{"Xvfb", "-displayfd", std::to_string(fds[1])};
+  for (size_t i = 0; i < screens.size(); ++i) {
+    args.push_back("-screen");
+    args.push_back(std::to_string(i));
+    args.push_back(std::to_string(screens[i].first) + "x" + std::to_string(screens[i].second) +
+                   "x24");
+  }
+  for (const char* a : {"-nolisten", "tcp", "-noreset"}) args.emplace_back(a);
   pid_t pid = fork();
   if (pid < 0) {
     close(fds[0]);
@@ -29,9 +41,10 @@ Xvfb::Xvfb(int width, int height) {
       dup2(devnull, 1);
       dup2(devnull, 2);
     }
-    std::string fd = std::to_string(fds[1]);
-    execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-nolisten",
-           "tcp", "-noreset", static_cast<char*>(nullptr));
+    std::vector<char*> argv;
+    for (auto& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    execvp("Xvfb", argv.data());
     _exit(127);
   }
   close(fds[1]);

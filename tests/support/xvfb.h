@@ -5,6 +5,8 @@
 
 #include <string>
 #include <sys/types.h>
+#include <utility>
+#include <vector>
 
 namespace lumaveil::testing {
 
@@ -12,6 +14,9 @@ class Xvfb {
  public:
   // Starts "Xvfb -screen 0 WxHx24". Check Ok() before use.
   explicit Xvfb(int width = 1024, int height = 768);
+  // One X screen per size (":N.0", ":N.1", ...), as a desk of monitors that
+  // are not joined into one root window.
+  explicit Xvfb(const std::vector<std::pair<int, int>>& screens);
   ~Xvfb();
   Xvfb(const Xvfb&) = delete;
   Xvfb& operator=(const Xvfb&) = delete;
@@ -23,6 +28,7 @@ class Xvfb {
  private:
   pid_t pid_ = -1;
   std::string display_;
+  void Start(const std::vector<std::pair<int, int>>& screens);
 };
 
 }  // namespace lumaveil::testing

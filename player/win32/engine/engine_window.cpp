@@ -31,6 +31,20 @@ void RunTick(HWND window, EngineState& state) {
   SetTimer(window, kTickTimer, static_cast<UINT>(result.timerMs), nullptr);
 }
 
+// The background of a window over several monitors: the class background
+// on every monitor, black where no monitor shows the window (between
+// monitors of different sizes).
+void EraseAroundMonitors(HWND window, HDC dc, const std::vector<Rect>& monitors) {
+  RECT client;
+  GetClientRect(window, &client);
+  FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  HBRUSH background = GetSysColorBrush(COLOR_WINDOW);
+  for (const Rect& m : monitors) {
+    const RECT area{m.x, m.y, m.x + m.w, m.y + m.h};
+    FillRect(dc, &area, background);
+  }
+}
+
 // Input that ends the full-screen saver; the preview ignores it.
 bool EndOnInput(HWND window, const EngineState& state) {
   if (state.preview) return false;
@@ -57,6 +71,12 @@ LRESULT CALLBACK EngineWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
       RunTick(window, *state);
       return 0;
     }
+    case WM_ERASEBKGND:
+      if (!state->monitors.empty()) {
+        EraseAroundMonitors(window, reinterpret_cast<HDC>(wParam), state->monitors);
+        return 1;
+      }
+      break;
     case WM_TIMER:
       if (wParam == kTickTimer) RunTick(window, *state);
       return 0;
@@ -128,6 +148,10 @@ HWND CreateEngineWindow(EngineState& state, const wchar_t* className, HWND paren
   if (state.preview) {
     window = CreateWindowExW(0, className, L"", WS_CHILD | WS_VISIBLE, area.left, area.top,
                              area.right, area.bottom, parent, nullptr, state.instance, &state);
+  } else if (!state.monitors.empty()) {
+    window = CreateWindowExW(0, className, L"", WS_POPUP, area.left, area.top,
+                             area.right - area.left, area.bottom - area.top, nullptr, nullptr,
+                             state.instance, &state);
   } else {
     window = CreateWindowExW(0, className, L"", WS_POPUP | WS_MAXIMIZE, 0, 0, area.right,
                              area.bottom, nullptr, nullptr, state.instance, &state);

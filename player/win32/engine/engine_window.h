@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "gdi_surface.h"
 #include "player.h"
 #include "win32_services.h"
@@ -18,6 +20,8 @@ inline constexpr UINT_PTR kTickTimer = 1;  // the single window timer
 struct EngineState {
   HINSTANCE instance = nullptr;
   bool preview = false;           // preview: cursor shown, input never ends the saver
+  std::vector<Rect> monitors;     // full screen over several monitors: each one's
+                                  // rectangle in the window; empty otherwise
   POINT firstMouse{-1, -1};       // first mouse position seen; (-1, -1) = none yet
   Player player;                  // the portable core's state
   GdiSurface surface;
@@ -36,7 +40,9 @@ bool RegisterEngineClass(HINSTANCE instance, const wchar_t* className);
 // Preview: a WS_CHILD | WS_VISIBLE window over the parent's client
 // rectangle `area` (left, top as position; right, bottom as size). Full
 // screen: WS_POPUP | WS_MAXIMIZE at (0, 0), area.right x area.bottom, no
-// parent. No title, extended style 0. Null when creation fails.
+// parent; over several monitors (state.monitors not empty) WS_POPUP over
+// the virtual screen `area`, since a maximized window covers one monitor.
+// No title, extended style 0. Null when creation fails.
 HWND CreateEngineWindow(EngineState& state, const wchar_t* className, HWND parent,
                         const RECT& area);
 

@@ -75,6 +75,12 @@ void GdiSurface::EndDraw() {
   windowDc_ = nullptr;
 }
 
+void GdiSurface::SetArea(const Rect& area) {
+  if (!windowDc_) return;
+  SelectClipRgn(windowDc_, nullptr);
+  IntersectClipRect(windowDc_, area.x, area.y, area.x + area.w, area.y + area.h);
+}
+
 void GdiSurface::Blit(const BlitStep& step) {
   if (!windowDc_ || !memoryDc_ || !picture_ || !previousBitmap_) return;
   BlitStep clipped;

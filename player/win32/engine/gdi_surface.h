@@ -31,6 +31,8 @@ class GdiSurface : public Surface {
   void BeginDraw() override;
   // Restores and releases both contexts.
   void EndDraw() override;
+  // Clips the window context's drawing to `area` until the next call.
+  void SetArea(const Rect& area) override;
   // BitBlt (copy) or StretchBlt (stretch) with SRCCOPY, clipped to the
   // picture; does nothing outside BeginDraw/EndDraw or without a picture.
   void Blit(const BlitStep& step) override;

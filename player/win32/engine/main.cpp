@@ -1,15 +1,19 @@
 // LmvEngine.exe: the Windows screen saver player. Windows starts a saver
 // with "/c" (about box), "/p <window>" (preview inside the settings dialog)
-// or anything else (full screen); the screens come from the program's own
-// file, read and played by the portable player core.
+// or anything else (full screen, over every monitor); the screens come from
+// the program's own file, read and played by the portable player core.
+// The embedded manifest declares per-monitor DPI awareness, so every size
+// read here is in physical pixels and a picture is drawn 1:1.
 #include <windows.h>
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "about_box.h"
 #include "command_line.h"
 #include "engine_window.h"
+#include "monitors.h"
 #include "resource.h"
 
 namespace lmvengine::win32 {
@@ -48,16 +52,32 @@ int Run(HINSTANCE instance, const std::wstring& commandLine, int showCommand) {
   state.instance = instance;
   state.preview = command.mode == PlayerMode::kPreview;
   HWND parent = reinterpret_cast<HWND>(static_cast<intptr_t>(command.parent));
-  const RECT area = ScreenArea(state.preview, parent);
+  RECT area = ScreenArea(state.preview, parent);
+  // Full screen on several monitors: one window over the virtual screen,
+  // each monitor drawn with the geometry of its own size.
+  if (!state.preview) {
+    const RECT virtualScreen = VirtualScreen();
+    std::vector<Rect> monitors = MonitorAreas(virtualScreen);
+    if (monitors.size() > 1) {
+      area = virtualScreen;
+      state.monitors = std::move(monitors);
+    }
+  }
 
   if (!OpenPlayer(state.player, modulePath, area.right - area.left, area.bottom - area.top,
                   state.messages)) {
     return 0;
   }
+  if (!state.monitors.empty()) SetMonitors(state.player, state.monitors);
 
   HWND window = CreateEngineWindow(state, className, state.preview ? parent : nullptr, area);
   if (!window) return 0;
   if (!state.preview) ShowCursor(FALSE);
+  // A maximized window covers one monitor only: the window over several
+  // monitors is shown at its own size.
+  if (!state.monitors.empty() && (showCommand == SW_SHOWMAXIMIZED || showCommand == SW_MAXIMIZE)) {
+    showCommand = SW_SHOWNORMAL;
+  }
   ShowWindow(window, showCommand);
   UpdateWindow(window);
 

@@ -1,22 +1,10 @@
-// Loading and saving by file extension.
-#include <cctype>
-
+// Loading and saving by file format: extension, or content for HEIF, AVIF
+// and WebP files.
 #include "base/message.h"
 #include "graphique.h"
 #include "picture/format.h"
 
 namespace talvik {
-
-FormatImage FormatDuChemin(const std::string& chemin) {
-  std::string fin = chemin.size() > 3 ? chemin.substr(chemin.size() - 3) : chemin;
-  for (char& c : fin) c = char(std::toupper(static_cast<unsigned char>(c)));
-  if (fin == "BMP") return FormatImage::BMP;
-  if (fin == "JPG" || fin == "PEG" || fin == "JPE") return FormatImage::JPEG;
-  if (fin == "GIF") return FormatImage::GIF;
-  if (fin == "PNG") return FormatImage::PNG;
-  if (fin == "TIF" || fin == "IFF") return FormatImage::TIFF;
-  return FormatImage::Inconnu;
-}
 
 // Id of "Unable to load file" in the library's string table.
 constexpr unsigned kIdChargementImpossible = 11;
@@ -24,7 +12,7 @@ constexpr unsigned kIdChargementImpossible = 11;
 HBITMAP CGraphique::ChargeImage(const CString& chemin, int bAfficheMessage, int* pTransparence,
                                 COLORREF* pCouleurTransparente) {
   HBITMAP image;
-  switch (FormatDuChemin(chemin)) {
+  switch (FormatDuFichier(chemin)) {
     case FormatImage::BMP: image = ChargeImageBMP(chemin); break;
     case FormatImage::JPEG: image = ChargeImageJPEG(chemin); break;
     case FormatImage::GIF: {
@@ -40,6 +28,9 @@ HBITMAP CGraphique::ChargeImage(const CString& chemin, int bAfficheMessage, int*
     }
     case FormatImage::PNG: image = ChargeImagePNG(chemin); break;
     case FormatImage::TIFF: image = ChargeImageTIFF(chemin); break;
+    case FormatImage::HEIF:
+    case FormatImage::AVIF: image = ChargeImageHEIF(chemin); break;
+    case FormatImage::WebP: image = ChargeImageWebP(chemin); break;
     case FormatImage::Inconnu: break;
   }
   if (!image && bAfficheMessage)
@@ -56,6 +47,10 @@ int CGraphique::SauveImage(const CString& chemin, const HBITMAP& image, int qual
     case FormatImage::GIF: return SauveImageGIF(chemin, image, bTransparence, couleurTransparente);
     case FormatImage::PNG: return SauveImagePNG(chemin, image);
     case FormatImage::TIFF: return SauveImageTIFF(chemin, image);
+    // Read only.
+    case FormatImage::HEIF:
+    case FormatImage::AVIF:
+    case FormatImage::WebP:
     case FormatImage::Inconnu: break;
   }
   return 0;

@@ -64,6 +64,23 @@ TEST(SoftRaster, StretchEnlargesBySamplingNearestPixels) {
     for (int x = 0; x < 8; ++x) EXPECT_EQ(screen.At(x, y), uint32_t(x / 2) << 8 | uint32_t(y / 2));
 }
 
+// A picture smaller than the source rectangle (its decoded size differs
+// from the trailer's): doubled rows and columns are drawn where the picture
+// has pixels, and the rest of the destination keeps its colour.
+TEST(SoftRaster, EnlargedStretchBeyondThePictureDrawsOnlyItsPixels) {
+  Raster picture = Numbered(40, 30);
+  Raster screen = lmvengine::MakeRaster(130, 90, lmvengine::kClassBackground);
+  lmvengine::BlitRaster(picture, BlitStep{Rect{5, 3, 120, 80}, Rect{0, 0, 60, 40}, true}, screen);
+  for (int y = 0; y < 90; ++y) {
+    for (int x = 0; x < 130; ++x) {
+      const bool drawn = x >= 5 && x < 5 + 80 && y >= 3 && y < 3 + 60;
+      const uint32_t expected = drawn ? uint32_t((x - 5) / 2) << 8 | uint32_t((y - 3) / 2)
+                                      : lmvengine::kClassBackground;
+      ASSERT_EQ(screen.At(x, y), expected) << x << "," << y;
+    }
+  }
+}
+
 TEST(SoftRaster, ZeroSizedStepsDrawNothing) {
   Raster picture = Numbered(10, 10);
   Raster screen = lmvengine::MakeRaster(10, 10, 7);

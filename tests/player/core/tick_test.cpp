@@ -36,11 +36,15 @@ class FakeSurface : public lmvengine::Surface {
   }
   void DropPicture() override { holding = false; }
   void BeginDraw() override { ++draws; }
+  void SetArea(const lmvengine::Rect& next) override { area = next; }
   void Blit(const BlitStep& step) override {
     EXPECT_TRUE(holding) << "blit without a picture";
     blits.push_back(step);
+    areas.push_back(area);
   }
   bool holding = false;
+  lmvengine::Rect area;                   // the last SetArea()
+  std::vector<lmvengine::Rect> areas;     // the area of each blit
   bool refuse = false;
   uint32_t lastPictureColour = 0;
   int draws = 0;
@@ -249,6 +253,46 @@ TEST_F(TickTest, DamagedDurationsNeitherGoNegativeNorOverflow) {
   EXPECT_TRUE(second.drew);
   EXPECT_GT(second.timerMs, 0);
   EXPECT_EQ(second.timerMs, 2147483647);
+}
+
+// Two monitors side by side, 1280x1024 and 1024x768: each step of the
+// transition is drawn on both, each with the geometry of its own size, and
+// the pause comes once per step, not once per monitor.
+TEST_F(TickTest, EveryMonitorDrawsEachStepWithItsOwnGeometry) {
+  ASSERT_TRUE(Open({{3, 0, Jpeg(0xFF0000)}, {3, 6, Jpeg(0x00FF00)}}, 640, 480, 2304, 1024));
+  const lmvengine::Rect left{0, 0, 1280, 1024}, right{1280, 0, 1024, 768};
+  ASSERT_TRUE(lmvengine::SetMonitors(player_, {left, right}));
+  ASSERT_TRUE(Tick().drew);
+  ASSERT_EQ(surface_.blits.size(), 2u);
+  EXPECT_EQ(surface_.blits[0].dest, (lmvengine::Rect{320, 272, 640, 480}));
+  EXPECT_EQ(surface_.blits[1].dest, (lmvengine::Rect{1280 + 192, 144, 640, 480}));
+  EXPECT_EQ(surface_.areas, (std::vector<lmvengine::Rect>{left, right}));
+
+  ASSERT_TRUE(NextDraw().drew);
+  ASSERT_EQ(surface_.blits.size(), 22u);
+  EXPECT_EQ(time_.sleeps, 10);
+  // Stretching, step 1: a 64x48 rectangle at the centre of each picture.
+  EXPECT_EQ(surface_.blits[2].dest, (lmvengine::Rect{320 + 288, 272 + 216, 64, 48}));
+  EXPECT_EQ(surface_.blits[3].dest, (lmvengine::Rect{1472 + 288, 144 + 216, 64, 48}));
+  for (size_t i = 2; i < surface_.blits.size(); ++i) {
+    EXPECT_EQ(surface_.areas[i], i % 2 == 0 ? left : right) << i;
+  }
+  EXPECT_EQ(surface_.blits[20].dest, surface_.blits[0].dest);
+  EXPECT_EQ(surface_.blits[21].dest, surface_.blits[1].dest);
+}
+
+// A picture as wide as the larger monitor is copied 1:1 there and scaled
+// into the smaller one; an empty monitor list changes nothing.
+TEST_F(TickTest, PictureIsCopiedOnOneMonitorAndScaledOnTheNarrowerOne) {
+  ASSERT_TRUE(Open({{3, 0, lmvtest::SolidJpeg(1280, 960, 0x00AA00)}}, 1280, 960, 2304, 1024));
+  EXPECT_FALSE(lmvengine::SetMonitors(player_, {}));
+  EXPECT_FALSE(lmvengine::SetMonitors(player_, {{0, 0, 1280, 1024}, {1280, 0, 0, 768}}));
+  ASSERT_EQ(player_.monitors.size(), 1u);
+  ASSERT_TRUE(lmvengine::SetMonitors(player_, {{0, 0, 1280, 1024}, {1280, 0, 1024, 768}}));
+  ASSERT_TRUE(Tick().drew);
+  ASSERT_EQ(surface_.blits.size(), 2u);
+  EXPECT_EQ(surface_.blits[0], (BlitStep{{0, 0, 1280, 1024}, {0, 0, 1280, 1024}, false}));
+  EXPECT_EQ(surface_.blits[1], (BlitStep{{1280, 0, 1024, 768}, {0, 0, 1280, 960}, true}));
 }
 
 }  // namespace

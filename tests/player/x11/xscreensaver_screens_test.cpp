@@ -1,0 +1,122 @@
+// The Linux saver under a real xscreensaver on a display of two X screens
+// (two monitors that are not joined): xscreensaver starts the saver once per
+// screen, and each draws the first screen with the geometry of its own size.
+#include <gtest/gtest.h>
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <thread>
+
+#include "package_fixture.h"
+#include "run_command.h"
+#include "temp_dir.h"
+#include "xvfb.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using lmvtest::Quote;
+
+constexpr uint32_t kBlue = 0x0000FF;
+constexpr uint32_t kWhite = 0xFFFFFF;
+
+// Colour of one pixel of X screen `screen`, 0x00RRGGBB.
+uint32_t Pixel(Display* display, int screen, int x, int y) {
+  XImage* image =
+      XGetImage(display, RootWindow(display, screen), x, y, 1, 1, AllPlanes, ZPixmap);
+  if (!image) return 0xFFFFFFFF;
+  const unsigned long p = XGetPixel(image, 0, 0);
+  XDestroyImage(image);
+  return static_cast<uint32_t>(p & 0xFFFFFF);
+}
+
+bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds limit) {
+  const auto end = std::chrono::steady_clock::now() + limit;
+  while (std::chrono::steady_clock::now() < end) {
+    if (condition()) return true;
+    std::this_thread::sleep_for(100ms);
+  }
+  return condition();
+}
+
+TEST(XscreensaverScreens, EachScreenPlaysTheSaverAtItsOwnSize) {
+  if (lmvtest::RunCommand("command -v xscreensaver xscreensaver-command", "/").exitCode != 0) {
+    GTEST_SKIP() << "xscreensaver is not installed (scripts/setup installs it)";
+  }
+  lumaveil::testing::Xvfb xvfb({{1024, 768}, {800, 600}});
+  ASSERT_TRUE(xvfb.Ok()) << "Xvfb with two screens did not start";
+  lumaveil::testing::TempDir dir;
+  // xscreensaver launches no hack as root: run it as "nobody" then, in a
+  // directory that user may use.
+  const bool root = geteuid() == 0;
+  chmod(dir.Path().c_str(), 0777);
+  const std::string blue =
+      lmvtest::WriteBytes(dir.File("blue.jpg"), lmvtest::SolidJpeg(640, 480, kBlue)).string();
+  const std::string saver = dir.File("saver");
+  auto made = lmvtest::RunCommand(Quote(lmvtest::BinPath("lmvpack")) + " " + Quote(saver) + " " +
+                                      Quote(lmvtest::BinPath("LmvEngine")) + " 640x480 30:0:" +
+                                      blue + " 30:1:" + blue,
+                                  dir.Path());
+  ASSERT_EQ(made.exitCode, 0) << made.err;
+  chmod(saver.c_str(), 0755);
+  const std::string home = dir.File("home");
+  std::filesystem::create_directories(home);
+  chmod(home.c_str(), 0777);
+  std::ofstream(home + "/.xscreensaver")
+      << "mode: one\nselected: 0\ntimeout: 0:30:00\nlock: False\nsplash: False\nfade: False\n"
+         "unfade: False\nprograms: \"Lumaveil\" " << saver << " \\n\\\n\n";
+
+  const std::string as = root ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+  const std::string env = "env HOME=" + Quote(home) + " DISPLAY=" + xvfb.Display() + " ";
+  // xscreensaver in the background; its pid is kept to end it.
+  auto started = lmvtest::RunCommand(as + env + "xscreensaver -no-splash >" +
+                                         Quote(dir.File("xscreensaver.log")) +
+                                         " 2>&1 & echo $!",
+                                     dir.Path());
+  const std::string pid = started.out.substr(0, started.out.find('\n'));
+  ASSERT_FALSE(pid.empty());
+  struct Stop {
+    std::string pid;
+    ~Stop() { kill(std::stoi(pid), SIGTERM); }
+  } stop{pid};
+  // The daemon takes a moment before it answers commands.
+  ASSERT_TRUE(WaitFor(
+      [&] {
+        return lmvtest::RunCommand(as + env + "xscreensaver-command -activate", dir.Path())
+                   .exitCode == 0;
+      },
+      15000ms));
+
+  Display* display = XOpenDisplay(xvfb.Display().c_str());
+  ASSERT_NE(display, nullptr);
+  ASSERT_EQ(ScreenCount(display), 2);
+  // 640x480 centred on 1024x768 at (192, 144) and on 800x600 at (80, 60),
+  // the class background around it.
+  auto drawn = [&] {
+    return lmvtest::CloseColour(Pixel(display, 0, 192, 144), kBlue, 24) &&
+           lmvtest::CloseColour(Pixel(display, 0, 831, 623), kBlue, 24) &&
+           lmvtest::CloseColour(Pixel(display, 1, 80, 60), kBlue, 24) &&
+           lmvtest::CloseColour(Pixel(display, 1, 719, 539), kBlue, 24) &&
+           Pixel(display, 0, 191, 144) == kWhite && Pixel(display, 0, 832, 623) == kWhite &&
+           Pixel(display, 1, 79, 60) == kWhite && Pixel(display, 1, 720, 539) == kWhite;
+  };
+  const bool both = WaitFor(drawn, 20000ms);
+  std::ifstream logFile(dir.File("xscreensaver.log"));
+  const std::string log((std::istreambuf_iterator<char>(logFile)), std::istreambuf_iterator<char>());
+  EXPECT_TRUE(both) << std::hex << "screen 0 (192,144)=" << Pixel(display, 0, 192, 144)
+                    << " (191,144)=" << Pixel(display, 0, 191, 144)
+                    << "; screen 1 (80,60)=" << Pixel(display, 1, 80, 60)
+                    << " (79,60)=" << Pixel(display, 1, 79, 60) << "\n" << log;
+  XCloseDisplay(display);
+  lmvtest::RunCommand(as + env + "xscreensaver-command -exit", dir.Path());
+}
+
+}  // namespace

@@ -1,0 +1,144 @@
+// HEIF and AVIF files: the primary picture, the thumbnail item, alpha and
+// the refusal of pictures too large to hold.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "codec/heif_lecture.h"
+#include "fichiers_images.h"
+#include "graphique.h"
+#include "heif_essai.h"
+#include "images_comparees.h"
+#include "temp_dir.h"
+
+using talvik::Bitmap;
+using talvik::CGraphique;
+using talvik::COLORREF;
+using talvik::GetBValue;
+using talvik::GetGValue;
+using talvik::GetRValue;
+using talvik::RGB;
+using lumaveil::testing::EcartMoyen;
+using lumaveil::testing::EcritHeif;
+using lumaveil::testing::OptionsHeif;
+using lumaveil::testing::Quadrants;
+using lumaveil::testing::TempDir;
+
+namespace {
+
+const COLORREF kCoins[4] = {RGB(230, 30, 30), RGB(30, 200, 40), RGB(40, 60, 220),
+                            RGB(240, 230, 40)};
+
+// The picture shrunk to w x h by area average, for comparing thumbnails.
+Bitmap Reduite(const Bitmap& b, int w, int h) {
+  return CGraphique::RedimensionneImage(b, talvik::CSize(w, h), 0);
+}
+
+}  // namespace
+
+TEST(Heif, HeicAndAvifDecodeToThePictureCoded) {
+  TempDir d;
+  const Bitmap p = Quadrants(96, 64, kCoins);
+  for (bool avif : {false, true}) {
+    SCOPED_TRACE(avif ? "AVIF" : "HEIC");
+    const std::string chemin = d.File(avif ? "q.avif" : "q.heic");
+    OptionsHeif o;
+    o.avif = avif;
+    ASSERT_TRUE(EcritHeif(chemin, p, o));
+    Bitmap lu = CGraphique::ChargeImage(chemin, 0);
+    ASSERT_TRUE(lu);
+    EXPECT_EQ(lu.Width(), 96);
+    EXPECT_EQ(lu.Height(), 64);
+    EXPECT_LT(EcartMoyen(lu, p), 3.0);
+    int w = 0, h = 0;
+    ASSERT_TRUE(talvik::TailleHEIF(chemin, &w, &h));
+    EXPECT_EQ(w, 96);
+    EXPECT_EQ(h, 64);
+  }
+}
+
+TEST(Heif, ThumbnailItemStandsForThePictureUpright) {
+  TempDir d;
+  const Bitmap p = Quadrants(320, 240, kCoins);
+  // Stored sideways with a quarter turn to apply: the thumbnail is turned
+  // with the picture, and both come 240 x 320.
+  for (int orientation : {1, 6}) {
+    SCOPED_TRACE(orientation);
+    const std::string chemin = d.File("v" + std::to_string(orientation) + ".heic");
+    OptionsHeif o;
+    o.orientation = orientation;
+    o.vignette = 64;
+    ASSERT_TRUE(EcritHeif(chemin, p, o));
+    const talvik::ImageJPEG tout = talvik::DecodeHEIF(chemin);
+    const talvik::ImageJPEG v = talvik::DecodeVignetteHEIF(chemin);
+    ASSERT_TRUE(tout.image);
+    ASSERT_TRUE(v.image);
+    const bool tourne = orientation == 6;
+    EXPECT_EQ(tout.image.Width(), tourne ? 240 : 320);
+    EXPECT_EQ(v.largeurFichier, tout.image.Width());
+    EXPECT_EQ(v.hauteurFichier, tout.image.Height());
+    EXPECT_EQ(std::max(v.image.Width(), v.image.Height()), 64);
+    EXPECT_EQ(v.image.Width() > v.image.Height(), !tourne);
+    EXPECT_EQ(v.reduction, 5);
+    EXPECT_LT(EcartMoyen(v.image, Reduite(tout.image, v.image.Width(), v.image.Height())), 6.0);
+  }
+  // No thumbnail item: the picture itself must be decoded.
+  ASSERT_TRUE(EcritHeif(d.File("sans.heic"), p));
+  EXPECT_FALSE(talvik::DecodeVignetteHEIF(d.File("sans.heic")).image);
+  EXPECT_FALSE(talvik::DecodeVignetteHEIF(d.File("absent.heic")).image);
+}
+
+TEST(Heif, AlphaIsDrawnOverBlack) {
+  TempDir d;
+  // Left half transparent, right half opaque (alpha in the fourth byte).
+  Bitmap p = Bitmap::Create(64, 32, RGB(200, 180, 40));
+  for (int y = 0; y < 32; ++y)
+    for (int x = 32; x < 64; ++x) p.Row(y)[x] |= 0xFF000000u;
+  OptionsHeif o;
+  o.alpha = true;
+  o.qualite = 95;
+  ASSERT_TRUE(EcritHeif(d.File("a.heic"), p, o));
+  Bitmap lu = CGraphique::ChargeImage(d.File("a.heic"), 0);
+  ASSERT_TRUE(lu);
+  const COLORREF gauche = lu.GetPixel(8, 16), droite = lu.GetPixel(56, 16);
+  EXPECT_LT(GetRValue(gauche) + GetGValue(gauche) + GetBValue(gauche), 12);
+  EXPECT_NEAR(GetRValue(droite), 200, 6);
+  EXPECT_NEAR(GetGValue(droite), 180, 6);
+  EXPECT_EQ(lu.Row(16)[56] >> 24, 0u);  // the unused byte stays 0
+}
+
+TEST(Heif, DeclaredSizeBeyondTheLimitIsRefusedBeforeDecoding) {
+  TempDir d;
+  ASSERT_TRUE(EcritHeif(d.File("petit.heic"), Quadrants(64, 64, kCoins)));
+  // Every "ispe" box (the stored size) rewritten to 40000 x 40000.
+  std::vector<std::uint8_t> o = essais::Lit(d.File("petit.heic"));
+  int boites = 0;
+  for (std::size_t i = 4; i + 16 <= o.size(); ++i)
+    if (std::memcmp(&o[i], "ispe", 4) == 0) {
+      for (std::size_t k : {i + 8, i + 12}) {
+        o[k] = 0;
+        o[k + 1] = 0;
+        o[k + 2] = 0x9C;
+        o[k + 3] = 0x40;
+      }
+      ++boites;
+    }
+  ASSERT_GT(boites, 0);
+  essais::Ecrit(d.File("bombe.heic"), o);
+  essais::Messages m;
+  EXPECT_FALSE(CGraphique::ChargeImage(d.File("bombe.heic"), 1));
+  EXPECT_NE(std::string(Bitmap::LastCreateError()), "");
+  ASSERT_EQ(m.recus.size(), 1u);
+  EXPECT_EQ(m.recus[0].texte, "Unable to load file");
+  EXPECT_FALSE(talvik::DecodeVignetteHEIF(d.File("bombe.heic")).image);
+}
+
+TEST(Heif, DamagedFilesGiveNull) {
+  TempDir d;
+  ASSERT_TRUE(EcritHeif(d.File("bon.heic"), Quadrants(64, 48, kCoins)));
+  const std::vector<std::uint8_t> bon = essais::Lit(d.File("bon.heic"));
+  for (std::size_t n : {std::size_t(0), std::size_t(16), bon.size() / 2, bon.size() - 10}) {
+    essais::Ecrit(d.File("coupe.heic"), std::vector<std::uint8_t>(bon.begin(), bon.begin() + long(n)));
+    EXPECT_FALSE(CGraphique::ChargeImage(d.File("coupe.heic"), 0)) << n;
+  }
+}
