@@ -51,6 +51,11 @@ constexpr Entree kTable[] = {
     {IDS_INSTALLATION_XSCREENSAVER,
      "To use this screen saver with xscreensaver,\nit must be installed as an xscreensaver "
      "hack.\n\nInstall screen saver ?"},
+    {IDS_AUCUN_ECRAN_SAUVE, "No screen was saved, so no screen saver was written."},
+    {IDS_CLE_INCONNUE,
+     "The SFTP server %s is not known yet.\nThe fingerprint of its key is:\n%s\n\nIs it "
+     "the fingerprint your server's administrator gives ?\nTrust this server (its key is then "
+     "remembered) ?"},
     {IDS_INSTALLATION_REUSSIE,
      "Now, in xscreensaver's settings, select '%s'.\nChoice your new artistic creation."},
 };

@@ -35,6 +35,8 @@ enum : unsigned {
   // The Linux counterparts of 61244 and 61246 (install as an xscreensaver hack).
   IDS_INSTALLATION_XSCREENSAVER = 61300,
   IDS_INSTALLATION_REUSSIE = 61301,     // %s = the name in xscreensaver's list
+  IDS_AUCUN_ECRAN_SAUVE = 61320,        // a run ended without one complete screen
+  IDS_CLE_INCONNUE = 61321,             // trust an SFTP server's key? %s server, %s fingerprint
 };
 
 // Text of one of the maker's ids ("" for an id it does not own).

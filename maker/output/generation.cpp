@@ -2,8 +2,10 @@
 
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <vector>
@@ -51,6 +53,18 @@ struct CFichierJetable {
 bool MoteurLisible(const std::string& chemin) {
   std::ifstream f(chemin, std::ios::binary | std::ios::ate);
   return f && f.tellg() > 0;
+}
+
+// Why the engine could not be put at the start of the package: the
+// system's words for the engine that cannot be read or the package that
+// cannot be written; "" when the system said nothing.
+std::string RaisonMoteur(const std::string& moteur, const lmvengine::PackageWriter& ecrivain) {
+  std::FILE* f = std::fopen(moteur.c_str(), "rb");
+  if (!f) return std::strerror(errno);
+  const bool vide = std::fgetc(f) == EOF;
+  std::fclose(f);
+  if (vide) return "The engine file " + moteur + " is empty.";
+  return ecrivain.SystemError() ? std::strerror(ecrivain.SystemError()) : std::string();
 }
 
 }  // namespace
@@ -102,7 +116,12 @@ BilanGeneration GenereEcranDeVeille(CProjet& projet, talvik::CGraphique& graphiq
   CFichierJetable jpeg{CreeFichierUnique(RepertoireTemporaire(options) + "/LMV-XXXXXX.TMP", 4)};
   lmvengine::PackageWriter ecrivain;
   if (!MoteurLisible(options.moteur) || !ecrivain.Begin(paquet.CheminTemporaire(), options.moteur)) {
-    dialogue.Message(MessageMaker(IDS_MOTEUR_IMPOSSIBLE, IDS_ERREUR, IconeMessage::Erreur));
+    // The system's reason (a full disk, a missing engine) on the line after
+    // the designed message.
+    MessageUtilisateur m = MessageMaker(IDS_MOTEUR_IMPOSSIBLE, IDS_ERREUR, IconeMessage::Erreur);
+    const std::string raison = RaisonMoteur(options.moteur, ecrivain);
+    if (!raison.empty()) m.texte += "\n" + raison;
+    dialogue.Message(m);
     return bilan;
   }
 
@@ -121,6 +140,7 @@ BilanGeneration GenereEcranDeVeille(CProjet& projet, talvik::CGraphique& graphiq
       bool ecrit = false;
       {
         EcranRendu rendu = rendus.Prend(j);
+        if (rendu.imageIllisible) ++bilan.imagesIllisibles;
         // The messages of the picture's loading and rendering, whatever
         // thread did the work, and those of the encoder go to the dialogue,
         // here, on the caller's thread.
@@ -148,6 +168,10 @@ BilanGeneration GenereEcranDeVeille(CProjet& projet, talvik::CGraphique& graphiq
     // Nothing to play, or nothing wanted: no package is kept.
     ecrivain.Discard();
     if (!interrompu) bilan.resultat = ResultatGeneration::Echec;
+    // A run that leaves nothing says so: the user (or a script) would
+    // otherwise believe an earlier saver of that name is the new one.
+    if (ecrivain.RecordCount() == 0)
+      dialogue.Message(MessageMaker(IDS_AUCUN_ECRAN_SAUVE, IDS_ERREUR, IconeMessage::Erreur));
   } else if (ecrivain.Finish(projet.ResolutionCible.cx, projet.ResolutionCible.cy) &&
              paquet.Valide(talvik::kModeProgramme)) {
     bilan.paquetEcrit = true;

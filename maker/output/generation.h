@@ -49,6 +49,7 @@ struct BilanGeneration {
   ResultatGeneration resultat = ResultatGeneration::Echec;
   int enregistrements = 0;   // complete records in the package
   bool paquetEcrit = false;  // the package exists at options.sortie
+  int imagesIllisibles = 0;  // screens whose picture could not be loaded
 };
 
 // Generates the package for the screens of `projet` in list order.
@@ -60,7 +61,9 @@ struct BilanGeneration {
 // once, in order: a screen's own messages come before its record is
 // written. A stopped run keeps the records completed before the stop. When
 // a package was written, projet.CheminEcranDeVeille is set to it. A package
-// with no complete record is not kept.
+// with no complete record is not kept, and the run then says so
+// (IDS_AUCUN_ECRAN_SAUVE), whether every screen failed or the user stopped
+// before the first was written.
 // An output that is the project's file or the picture of one of its
 // screens (SortieEcraseProjet) is refused with 61247 naming it; nothing is
 // written.

@@ -41,6 +41,32 @@ bool Continue(const std::string& s) {
   return !t.empty() && t.back() == '\\';
 }
 
+// xscreensaver reads its file as X resources do: in a value "\n" ends a
+// program entry and "\\" stands for one backslash, and a line ending in a
+// backslash goes on with the next one. A raw control character has no
+// place there.
+bool Controle(char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }
+
+// A backslash as the resource reader gives it back.
+std::string EchappeRessource(const std::string& texte) {
+  std::string s;
+  for (char c : texte) {
+    if (c == '\\') s += '\\';
+    s += c;
+  }
+  return s;
+}
+
+// The name shown in xscreensaver's list, between the double quotes of its
+// entry: a double quote would end it (and what follows would be run as
+// the command), so it becomes a single one; control characters (a newline
+// would start entries or settings of its own) become spaces.
+std::string NomAffiche(const std::string& nom) {
+  std::string s;
+  for (char c : nom) s += c == '"' ? '\'' : Controle(c) ? ' ' : c;
+  return s;
+}
+
 // A word for the shell that xscreensaver runs the command with.
 std::string Cite(const std::string& mot) {
   if (mot.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789/._-+") ==
@@ -100,6 +126,13 @@ int InstalleHackXscreensaver(const std::string& paquet, const std::string& maiso
   fs::path source(paquet);
   std::string fichier = source.filename().string();
   if (fichier.empty() || maison.empty()) return 0;
+  // The copy's name has no control character: the command line in the
+  // resource file could not hold it. A home folder with one cannot be named
+  // there at all.
+  for (char& c : fichier)
+    if (Controle(c)) c = '_';
+  for (char c : maison)
+    if (Controle(c)) return 0;
   fs::path repertoire = fs::path(maison) / ".local/share/lumaveil/savers";
   fs::create_directories(repertoire, ec);
   if (ec) return 0;
@@ -114,9 +147,12 @@ int InstalleHackXscreensaver(const std::string& paquet, const std::string& maiso
       0755);
   if (!copie) return 0;
 
-  std::string affiche = "Lumaveil: " + source.stem().string();
-  std::string commande = Cite(cible.string()) + " -root";
-  std::string entree = "\"" + affiche + "\" " + commande;
+  const std::string affiche = NomAffiche("Lumaveil: " + source.stem().string());
+  // One program path, quoted for the shell, then escaped for the resource
+  // reader; the name escaped or replaced where xscreensaver would read it
+  // otherwise.
+  const std::string commande = EchappeRessource(Cite(cible.string())) + " -root";
+  const std::string entree = "\"" + EchappeRessource(affiche) + "\" " + commande;
   fs::path config = fs::path(maison) / ".xscreensaver";
   std::string contenu;
   {

@@ -14,9 +14,10 @@ EcranRendu RendPourGeneration(const CProjet& projet, int index, talvik::CGraphiq
   demande.pour = PourRendu::Generation;
   demande.echantillonnage = Echantillonnage::Moyenne;
   demande.signaleEchec = messageChargement != 0;
-  ChargeEtRendEcran(*e, e->CheminImage, graphique, demande);
+  const bool illisible =
+      !ChargeEtRendEcran(*e, e->CheminImage, graphique, demande) && !e->CheminImage.empty();
   // The screen and its other pictures go here.
-  return EcranRendu{e->ImageFinale, retenus.Prend()};
+  return EcranRendu{e->ImageFinale, illisible, retenus.Prend()};
 }
 
 CRenduEnAvance::CRenduEnAvance(const CProjet& projet, talvik::CGraphique& graphique,

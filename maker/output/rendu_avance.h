@@ -28,6 +28,7 @@ namespace lumaveil {
 // work and are shown by the caller, on its own thread.
 struct EcranRendu {
   HBITMAP image;  // null when nothing could be rendered
+  bool imageIllisible = false;  // the screen names a picture that could not be loaded
   std::vector<talvik::MessageUtilisateur> messages;
 };
 

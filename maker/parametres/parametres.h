@@ -1,6 +1,7 @@
-// The maker's ten settings: what each holds, its name in the settings store
-// (application "Lumaveil", no section) and its default, described once in
-// kChampsParametres; reading, writing and the defaults walk that table.
+// The maker's ten settings, and the choice to allow unencrypted FTP: what
+// each holds, its name in the settings store (application "Lumaveil", no
+// section) and its default, described once in kChampsParametres; reading,
+// writing and the defaults walk that table.
 #pragma once
 
 #include <array>
@@ -23,6 +24,9 @@ struct ParametresApplication {
   int JPEGQuality;              // JPEG quality of generated screens, 0..100
   int MailCompression;          // gzip the screen saver sent by e-mail (0/1)
   int StartWizard;              // run the creation wizard at start-up and on New (0/1)
+  // Beyond the ten: an FTP server that refuses TLS may get the password in
+  // clear (0/1), stored as "AllowUnencryptedFTP".
+  int FtpEnClair;
 };
 
 using MembreParametre =
@@ -34,7 +38,7 @@ struct ChampParametre {
   int defaut;              // a number's default; text settings start empty
 };
 
-// The ten settings in the store's order.
+// The settings in the store's order.
 inline constexpr std::array kChampsParametres = {
     ChampParametre{"ServerName", &ParametresApplication::ServerName, 0},
     ChampParametre{"PortNumber", &ParametresApplication::PortNumber, 21},
@@ -46,18 +50,19 @@ inline constexpr std::array kChampsParametres = {
     ChampParametre{"JPEGQuality", &ParametresApplication::JPEGQuality, 75},
     ChampParametre{"MailCompression", &ParametresApplication::MailCompression, 0},
     ChampParametre{"StartWizard", &ParametresApplication::StartWizard, 1},
+    ChampParametre{"AllowUnencryptedFTP", &ParametresApplication::FtpEnClair, 0},
 };
 
 // Application name under which the settings are kept.
 inline constexpr const char* kNomApplication = "Lumaveil";
 
-// Reads the ten values by name into `parametres`. A value that cannot be
+// Reads the values by name into `parametres`. A value that cannot be
 // read keeps what `parametres` held (its default); a store that cannot be
 // opened leaves everything as it was. Returns 1 when the store opened.
 int LitParametres(ParametresApplication& parametres);
 
-// Writes the ten values, strings for the four string settings and numbers
-// for the rest. Returns 0, silently, when the store cannot be opened or
+// Writes the values, strings for the four string settings and numbers for
+// the rest. Returns 0, silently, when the store cannot be opened or
 // written.
 int EcritParametres(const ParametresApplication& parametres);
 

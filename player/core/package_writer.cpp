@@ -1,5 +1,6 @@
 #include "package_writer.h"
 
+#include <cerrno>
 #include <limits>
 #include <system_error>
 #include <vector>
@@ -16,7 +17,8 @@ PackageWriter::~PackageWriter() {
   if (!finished_) Discard();
 }
 
-bool PackageWriter::Fail(const std::string& why) {
+bool PackageWriter::Fail(const std::string& why, bool system) {
+  systemError_ = system ? errno : 0;
   error_ = why;
   Discard();
   return false;
@@ -25,11 +27,13 @@ bool PackageWriter::Fail(const std::string& why) {
 bool PackageWriter::Begin(const std::filesystem::path& out, const std::filesystem::path& engine) {
   Discard();
   error_.clear();
+  systemError_ = 0;
   finished_ = false;
   count_ = 0;
   recordStart_ = -1;
   std::ifstream in(engine, std::ios::binary);
   if (!in) {
+    systemError_ = errno;
     error_ = "cannot open the engine " + engine.string();
     return false;
   }
@@ -48,11 +52,11 @@ bool PackageWriter::Begin(const std::filesystem::path& out, const std::filesyste
     const std::streamsize got = in.gcount();
     if (got <= 0) break;
     length += got;
-    if (length > kMaxOffset) return Fail("the engine " + engine.string() + " is too large");
+    if (length > kMaxOffset) return Fail("the engine " + engine.string() + " is too large", false);
     if (!file_.write(buffer.data(), got)) return Fail("cannot write " + out.string());
   }
   if (in.bad()) return Fail("cannot read the engine " + engine.string());
-  if (length == 0) return Fail("the engine " + engine.string() + " is empty");
+  if (length == 0) return Fail("the engine " + engine.string() + " is empty", false);
   dataOffset_ = static_cast<int32_t>(length);
   return true;
 }
@@ -143,8 +147,8 @@ bool PackageWriter::AppendRecordFile(int32_t duration, int32_t effect,
 bool PackageWriter::Finish(int32_t width, int32_t height) {
   if (!file_.is_open()) return false;
   if (recordStart_ >= 0) AbandonRecord();
-  if (count_ == 0) return Fail("no screen in the package");
-  if (count_ > kMaxScreenCount) return Fail("more than 31999 screens in the package");
+  if (count_ == 0) return Fail("no screen in the package", false);
+  if (count_ > kMaxScreenCount) return Fail("more than 31999 screens in the package", false);
   unsigned char trailer[kTrailerSize];
   WriteLe32(trailer, width);
   WriteLe32(trailer + 4, height);

@@ -52,9 +52,13 @@ class PackageWriter {
   int RecordCount() const { return count_; }
   int32_t DataOffset() const { return dataOffset_; }
   const std::string& Error() const { return error_; }
+  // The system's errno behind the last failure (0 when the failure was not
+  // the system's: an empty engine, a package too large).
+  int SystemError() const { return systemError_; }
 
  private:
-  bool Fail(const std::string& why);
+  // Records why (`system`: errno says why too), discards the file.
+  bool Fail(const std::string& why, bool system = true);
 
   std::filesystem::path path_;
   std::fstream file_;
@@ -64,6 +68,7 @@ class PackageWriter {
   int count_ = 0;
   bool finished_ = false;
   std::string error_;
+  int systemError_ = 0;
 };
 
 }  // namespace lmvengine

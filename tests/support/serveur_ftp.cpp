@@ -41,6 +41,10 @@ ServeurFtpEssai::ServeurFtpEssai(Options options) {
   if (options.coupe >= 0)
     arguments.insert(arguments.end(), {"--cut", std::to_string(options.coupe)});
   if (options.plein) arguments.push_back("--full");
+  if (options.journal) {
+    journal_ = cles_.File("commandes.txt");
+    arguments.insert(arguments.end(), {"--log", journal_});
+  }
 
   int entree[2];
   int sortie[2];
@@ -90,6 +94,10 @@ ServeurFtpEssai::~ServeurFtpEssai() {
     kill(pid_, SIGKILL);
     waitpid(pid_, nullptr, 0);
   }
+}
+
+std::string ServeurFtpEssai::Commandes() const {
+  return journal_.empty() ? std::string() : ContenuFichier(journal_);
 }
 
 int ServeurFtpEssai::PortLibre() {

@@ -16,6 +16,7 @@ class ServeurFtpEssai {
     bool tls = false;    // TLS offered and required (log-in and data)
     long coupe = -1;     // drop both connections after this many bytes of an upload
     bool plein = false;  // refuse every upload with 552
+    bool journal = false;  // keep the name of every command received (Commandes)
   };
   static constexpr const char* kUtilisateur = "lumaveil";
   static constexpr const char* kMotDePasse = "s3cret pass";
@@ -33,6 +34,10 @@ class ServeurFtpEssai {
   // The server's self-signed certificate (TLS only): the authority to trust.
   const std::string& Certificat() const { return certificat_; }
 
+  // The commands received so far, one name a line ("USER", "PASS"...);
+  // "" without Options::journal.
+  std::string Commandes() const;
+
   // A port on 127.0.0.1 where nothing listens (a stopped server).
   static int PortLibre();
 
@@ -40,6 +45,7 @@ class ServeurFtpEssai {
   TempDir racine_;
   TempDir cles_;
   std::string certificat_;
+  std::string journal_;
   int port_ = 0;
   int pid_ = -1;
   int entree_ = -1;  // the server's standard input: closing it ends the server

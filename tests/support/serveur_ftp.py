@@ -1,6 +1,7 @@
 """A small FTP server for the tests, on 127.0.0.1 and a free port.
 
 Usage: serveur_ftp.py ROOT USER PASSWORD [--tls CERT KEY] [--cut BYTES] [--full]
+                     [--log FILE]
 
 Prints "PORT <n>" once it listens. Exits when its standard input closes, so
 it never outlives the test that started it.
@@ -8,6 +9,7 @@ it never outlives the test that started it.
   --cut    an upload longer than BYTES has its data and control connections
            dropped after BYTES bytes.
   --full   every upload is refused with 552 (no space left on the server).
+  --log    the name of every command received is added to FILE, one a line.
 """
 import logging
 import os
@@ -25,6 +27,7 @@ def main():
     tls = None
     cut = None
     full = False
+    log = None
     i = 3
     while i < len(args):
         if args[i] == "--tls":
@@ -36,6 +39,9 @@ def main():
         elif args[i] == "--full":
             full = True
             i += 1
+        elif args[i] == "--log":
+            log = args[i + 1]
+            i += 2
         else:
             raise SystemExit("unknown option " + args[i])
 
@@ -61,6 +67,12 @@ def main():
 
     class Handler(base):
         dtp_handler = DTP
+
+        def pre_process_command(self, line, cmd, arg):
+            if log:
+                with open(log, "a") as f:
+                    f.write(cmd + "\n")
+            return super().pre_process_command(line, cmd, arg)
 
         def ftp_STOR(self, file, mode="w"):
             if full:

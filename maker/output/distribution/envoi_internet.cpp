@@ -1,5 +1,8 @@
 #include "distribution/envoi_internet.h"
 
+#include <cstdio>
+#include <vector>
+
 #include "chaines_maker.h"
 #include "distribution/page_telechargement.h"
 
@@ -14,6 +17,15 @@ MessageUtilisateur Echec(unsigned id, const std::string& detail) {
 }
 
 }  // namespace
+
+MessageUtilisateur QuestionCleInconnue(const std::string& serveur, const std::string& empreinte) {
+  MessageUtilisateur question = MessageMaker(IDS_CLE_INCONNUE, IDS_QUESTION, IconeMessage::Question);
+  const std::string modele = question.texte;
+  std::vector<char> texte(modele.size() + serveur.size() + empreinte.size() + 1);
+  std::snprintf(texte.data(), texte.size(), modele.c_str(), serveur.c_str(), empreinte.c_str());
+  question.texte = texte.data();
+  return question;
+}
 
 BilanInternet EnvoieSurInternet(const DemandeInternet& demande,
                                 const ProgressionInternet& progression) {

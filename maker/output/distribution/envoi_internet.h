@@ -45,4 +45,8 @@ using ProgressionInternet =
 BilanInternet EnvoieSurInternet(const DemandeInternet& demande,
                                 const ProgressionInternet& progression = {});
 
+// The question for an SFTP server whose key is not known yet (61321, with
+// the server and the key's "SHA256:..." fingerprint), caption "Question".
+MessageUtilisateur QuestionCleInconnue(const std::string& serveur, const std::string& empreinte);
+
 }  // namespace lumaveil

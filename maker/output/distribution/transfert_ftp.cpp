@@ -7,13 +7,20 @@
 #include <cstdio>
 #include <vector>
 
+#include "distribution/canal_sftp.h"
 #include "distribution/page_telechargement.h"
+#include "distribution/session_ssh.h"
 
 namespace lumaveil {
 
 namespace {
 
 enum class Protocole { Ftp, FtpsImplicite, Sftp };
+
+constexpr const char* kDetailSansTls =
+    "The server does not offer encryption (TLS): nothing was sent, not even the user name "
+    "or the password.\nTo send anyway, tick \"Allow unencrypted FTP (password sent in "
+    "clear)\" in the Internet dialog.";
 
 struct Adresse {
   Protocole protocole = Protocole::Ftp;
@@ -49,37 +56,6 @@ std::string CheminEchappe(const std::string& chemin) {
     debut = fin + 1;
   }
   return resultat;
-}
-
-// A path in an SFTP quote command: in double quotes, " and \ escaped.
-std::string CiteSftp(const std::string& chemin) {
-  std::string resultat = "\"";
-  for (char c : chemin) {
-    if (c == '"' || c == '\\') resultat += '\\';
-    resultat += c;
-  }
-  return resultat + "\"";
-}
-
-bool EchecDeConnexion(CURLcode code) {
-  switch (code) {
-    case CURLE_UNSUPPORTED_PROTOCOL:
-    case CURLE_URL_MALFORMAT:
-    case CURLE_COULDNT_RESOLVE_PROXY:
-    case CURLE_COULDNT_RESOLVE_HOST:
-    case CURLE_COULDNT_CONNECT:
-    case CURLE_WEIRD_SERVER_REPLY:
-    case CURLE_LOGIN_DENIED:
-    case CURLE_SSL_CONNECT_ERROR:
-    case CURLE_PEER_FAILED_VERIFICATION:
-    case CURLE_USE_SSL_FAILED:
-    case CURLE_SSL_CACERT_BADFILE:
-    case CURLE_SSL_CERTPROBLEM:
-    case CURLE_SSH:
-      return true;
-    default:
-      return false;
-  }
 }
 
 std::string Detail(CURLcode code, const char* tampon) {
@@ -148,6 +124,11 @@ struct EtatTransfertFtp {
   bool connecte = false;
   char tampon[CURL_ERROR_SIZE] = {};
   const ProgressionFtp* progression = nullptr;
+  // SFTP: the session, its requests, and a refusal of the server's key
+  // (not asked again for the next file).
+  std::unique_ptr<CSessionSsh> ssh;
+  std::unique_ptr<CCanalSftp> sftp;
+  std::string refus;
 
   ~EtatTransfertFtp() {
     if (curl) curl_easy_cleanup(curl);
@@ -177,13 +158,6 @@ int Progression(void* utilisateur, curl_off_t, curl_off_t, curl_off_t total, cur
 std::string RepertoireServeur(const std::string& repertoire) {
   if (repertoire.empty() || repertoire.back() == '/') return repertoire;
   return repertoire + "/";
-}
-
-bool SftpDisponible() {
-  const curl_version_info_data* info = curl_version_info(CURLVERSION_NOW);
-  for (const char* const* p = info->protocols; p && *p; ++p)
-    if (std::string(*p) == "sftp") return true;
-  return false;
 }
 
 CTransfertFtp::CTransfertFtp(ServeurFtp serveur)
@@ -222,8 +196,6 @@ ResultatFtp CTransfertFtp::Envoie(const std::string& cheminLocal, const std::str
                                   const ProgressionFtp& progression) {
   EtatTransfertFtp& etat = *etat_;
   if (!etat.curl) return {EchecFtp::Connexion, "The network library could not start."};
-  if (etat.adresse.protocole == Protocole::Sftp && !SftpDisponible())
-    return {EchecFtp::Connexion, "SFTP is not supported by this system's network library."};
   Lecture lecture;
   lecture.fichier = std::fopen(cheminLocal.c_str(), "rb");
   if (!lecture.fichier) return {EchecFtp::Envoi, "The file " + cheminLocal + " cannot be read."};
@@ -231,20 +203,13 @@ ResultatFtp CTransfertFtp::Envoie(const std::string& cheminLocal, const std::str
   const long taille = std::ftell(lecture.fichier);
   std::fseek(lecture.fichier, 0, SEEK_SET);
 
-  const bool sftp = etat.adresse.protocole == Protocole::Sftp;
+  if (etat.adresse.protocole == Protocole::Sftp)
+    return EnvoieSftp(lecture.fichier, taille, nomDistant, progression);
   const std::string temporaire = NomTemporaire(nomDistant);
   // The rename that makes the whole file appear under its name.
   CListeCurl renommage;
-  if (sftp) {
-    std::string repertoire = serveur_.repertoire;
-    if (repertoire.empty() || repertoire.front() != '/') repertoire = "/~/" + repertoire;
-    renommage.Ajoute("*rm " + CiteSftp(repertoire + nomDistant));
-    renommage.Ajoute("rename " + CiteSftp(repertoire + temporaire) + " " +
-                     CiteSftp(repertoire + nomDistant));
-  } else {
-    renommage.Ajoute("RNFR " + temporaire);
-    renommage.Ajoute("RNTO " + nomDistant);
-  }
+  renommage.Ajoute("RNFR " + temporaire);
+  renommage.Ajoute("RNTO " + nomDistant);
 
   CURL* c = etat.curl;
   const auto prepare = [&](bool envoi) {
@@ -266,12 +231,10 @@ ResultatFtp CTransfertFtp::Envoie(const std::string& cheminLocal, const std::str
       curl_easy_setopt(c, CURLOPT_USE_SSL, long(etat.tls ? CURLUSESSL_ALL : CURLUSESSL_NONE));
       curl_easy_setopt(c, CURLOPT_FTPSSLAUTH, long(CURLFTPAUTH_TLS));
     }
-    if (!sftp) {
-      if (serveur_.passif) {
-        curl_easy_setopt(c, CURLOPT_FTPPORT, nullptr);
-      } else {
-        curl_easy_setopt(c, CURLOPT_FTPPORT, "-");
-      }
+    if (serveur_.passif) {
+      curl_easy_setopt(c, CURLOPT_FTPPORT, nullptr);
+    } else {
+      curl_easy_setopt(c, CURLOPT_FTPPORT, "-");
     }
     if (envoi) {
       curl_easy_setopt(c, CURLOPT_URL, Url(temporaire).c_str());
@@ -292,7 +255,12 @@ ResultatFtp CTransfertFtp::Envoie(const std::string& cheminLocal, const std::str
   prepare(true);
   CURLcode code = curl_easy_perform(c);
   if (code == CURLE_USE_SSL_FAILED && etat.tls && !etat.tlsOffert) {
-    // The server does not offer TLS at all: plain FTP, as it always was.
+    // The server does not offer TLS at all: nothing more unless the user
+    // allowed plain FTP, whose log-in sends the password in clear.
+    if (!serveur_.enClairPermis) {
+      etat.progression = nullptr;
+      return {EchecFtp::Connexion, kDetailSansTls};
+    }
     etat.tls = false;
     std::fseek(lecture.fichier, 0, SEEK_SET);
     etat.tampon[0] = '\0';
@@ -304,8 +272,9 @@ ResultatFtp CTransfertFtp::Envoie(const std::string& cheminLocal, const std::str
 
   ResultatFtp resultat;
   resultat.detail = Detail(code, etat.tampon);
-  const bool connecte = sftp ? !EchecDeConnexion(code) : etat.connecte;
-  if (!connecte) {
+  if (!etat.connecte) {
+    // A stop while the connection is being made is no failure: quiet.
+    if (code == CURLE_ABORTED_BY_CALLBACK) return {EchecFtp::Arret, {}};
     resultat.echec = EchecFtp::Connexion;
     return resultat;
   }
@@ -315,13 +284,7 @@ ResultatFtp CTransfertFtp::Envoie(const std::string& cheminLocal, const std::str
   // when the server still answers (a failure here changes nothing).
   std::string repertoireUrl = Url(std::string());
   CListeCurl nettoyage;
-  if (sftp) {
-    std::string repertoire = serveur_.repertoire;
-    if (repertoire.empty() || repertoire.front() != '/') repertoire = "/~/" + repertoire;
-    nettoyage.Ajoute("*rm " + CiteSftp(repertoire + temporaire));
-  } else {
-    nettoyage.Ajoute("*DELE " + temporaire);
-  }
+  nettoyage.Ajoute("*DELE " + temporaire);
   prepare(false);
   curl_easy_setopt(c, CURLOPT_URL, repertoireUrl.c_str());
   curl_easy_setopt(c, CURLOPT_NOBODY, 1L);
@@ -329,6 +292,73 @@ ResultatFtp CTransfertFtp::Envoie(const std::string& cheminLocal, const std::str
   curl_easy_setopt(c, CURLOPT_TIMEOUT, 20L);
   curl_easy_perform(c);
   return resultat;
+}
+
+ResultatFtp CTransfertFtp::EnvoieSftp(std::FILE* fichier, std::int64_t taille,
+                                      const std::string& nomDistant,
+                                      const ProgressionFtp& progression) {
+  EtatTransfertFtp& etat = *etat_;
+  // A key the user did not trust is not asked about again for the next file.
+  if (!etat.refus.empty()) return {EchecFtp::Connexion, etat.refus};
+  if (!etat.ssh || !etat.ssh->Ouverte() || !etat.sftp) {
+    etat.sftp.reset();
+    etat.ssh = std::make_unique<CSessionSsh>();
+    ParametresSsh parametres;
+    parametres.hote = etat.adresse.hote;
+    parametres.port = etat.port;
+    parametres.utilisateur = serveur_.utilisateur;
+    parametres.motDePasse = serveur_.motDePasse;
+    parametres.hotesConnus = serveur_.hotesConnus;
+    parametres.confirmeCle = serveur_.confirmeCle;
+    if (!etat.ssh->Ouvre(parametres)) {
+      const EchecSsh echec = etat.ssh->Echec();
+      if (echec == EchecSsh::CleRefusee || echec == EchecSsh::CleChangee)
+        etat.refus = etat.ssh->Detail();
+      return {EchecFtp::Connexion, etat.ssh->Detail()};
+    }
+    etat.sftp = std::make_unique<CCanalSftp>(*etat.ssh);
+    if (!etat.sftp->Initialise()) {
+      etat.sftp.reset();
+      return {EchecFtp::Connexion, "The server does not answer as an SFTP server."};
+    }
+  }
+  CCanalSftp& sftp = *etat.sftp;
+  const std::string chemin = serveur_.repertoire + nomDistant;
+  const std::string temporaire = serveur_.repertoire + NomTemporaire(nomDistant);
+  const auto suivi = [&](std::int64_t envoye) { return !progression || progression(envoye, taille); };
+  const auto serveur = [&](const std::string& texte) {
+    return sftp.Message().empty() ? texte : texte + " (the server says: " + sftp.Message() + ")";
+  };
+  if (!sftp.EcritFichier(fichier, taille, temporaire, suivi)) {
+    if (sftp.Coupe()) {
+      etat.sftp.reset();
+      return {EchecFtp::Envoi, "The connection was cut during the transfer; " + nomDistant +
+                                   " on the server was not touched."};
+    }
+    const std::string detail =
+        serveur("The server could not store the file (its disk may be full, or the directory "
+                "read-only)");
+    // What arrived stays under the temporary name: removed.
+    sftp.Supprime(temporaire);
+    if (sftp.Arrete()) return {EchecFtp::Arret, {}};
+    return {EchecFtp::Envoi, detail + "."};
+  }
+  if (sftp.Renomme(temporaire, chemin)) return {};
+  if (sftp.Coupe()) {
+    etat.sftp.reset();
+    return {EchecFtp::Envoi, "The connection was cut before the new file took the name " +
+                                 nomDistant + ": an earlier " + nomDistant +
+                                 " on the server was kept, and the new file may wait beside it as " +
+                                 NomTemporaire(nomDistant) + "."};
+  }
+  const std::string refus = serveur("");
+  if (sftp.Existe(chemin))
+    return {EchecFtp::Envoi, "The server cannot replace " + nomDistant + refus +
+                                 ": the earlier " + nomDistant +
+                                 " was kept, and the new file was left beside it as " +
+                                 NomTemporaire(nomDistant) + "."};
+  return {EchecFtp::Envoi, "The server did not let the new file take the name " + nomDistant +
+                               refus + ": it was left as " + NomTemporaire(nomDistant) + "."};
 }
 
 }  // namespace lumaveil

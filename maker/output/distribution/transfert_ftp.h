@@ -8,13 +8,20 @@
 // Security: on an ftp:// server (or a bare host name) the connection asks
 // for TLS (explicit FTPS, "AUTH TLS"); when the server accepts, the log-in
 // and every transfer are encrypted and a failure of TLS is a failure, never
-// a retry in clear text. Only a server that refuses TLS is spoken to in
-// clear text, as plain FTP is. "ftps://" is implicit FTPS; "sftp://" is
-// SFTP when libcurl supports it (the port 21 of plain FTP then means SFTP's
-// 22).
+// a retry in clear text. A server that refuses TLS gets neither the user
+// name nor the password, unless the user allowed unencrypted FTP
+// (ServeurFtp::enClairPermis): only then is it spoken to in clear text, as
+// plain FTP is. "ftps://" is implicit FTPS; "sftp://" is SFTP (the port 21
+// of plain FTP then means SFTP's 22), whose server must show the key the
+// user's known-hosts file lists for it, or be trusted once by the user.
+//
+// On SFTP the whole file replaces the earlier one in one step (the server's
+// atomic rename); a server that cannot replace a file keeps the earlier
+// one, and the new file stays beside it under the temporary name.
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
@@ -29,12 +36,18 @@ struct ServeurFtp {
   std::string motDePasse;
   std::string repertoire;  // "" (the log-in directory) or ending with "/"
   std::string autorites;   // certificate authorities for TLS; "": the system's
+  bool enClairPermis = false;  // a server without TLS may get the password in clear
+  // SFTP: the OpenSSH known-hosts file ("": ~/.ssh/known_hosts), and the
+  // question for a server it does not list (see ParametresSsh).
+  std::string hotesConnus;
+  std::function<bool(const std::string& serveur, const std::string& empreinte)> confirmeCle;
 };
 
 // What went wrong with one upload.
 enum class EchecFtp {
   Aucun,      // the file is on the server under its final name
   Connexion,  // no connection: unknown or stopped server, refused log-in, TLS failure
+              // or no TLS offered (unencrypted FTP not allowed)
   Envoi,      // connected, but the file could not be written or renamed
   Arret,      // stopped by the caller
 };
@@ -50,9 +63,6 @@ using ProgressionFtp = std::function<bool(std::int64_t envoye, std::int64_t tota
 // "directory/" appended with "/" when it is not empty and does not end
 // with one already.
 std::string RepertoireServeur(const std::string& repertoire);
-
-// True when libcurl can speak SFTP.
-bool SftpDisponible();
 
 struct EtatTransfertFtp;  // the connection and what it has seen
 
@@ -71,11 +81,17 @@ class CTransfertFtp {
 
   // Uploads the local file to the server's directory as `nomDistant`
   // (binary). On failure after the connection, the temporary file is
-  // removed when the server still answers.
+  // removed when the server still answers (except the one an SFTP server
+  // could not rename over the earlier file: it stays, and the detail says
+  // so). One connection serves every file; an SFTP server's key is asked
+  // about once.
   ResultatFtp Envoie(const std::string& cheminLocal, const std::string& nomDistant,
                      const ProgressionFtp& progression = {});
 
  private:
+  ResultatFtp EnvoieSftp(std::FILE* fichier, std::int64_t taille, const std::string& nomDistant,
+                         const ProgressionFtp& progression);
+
   ServeurFtp serveur_;
   std::unique_ptr<EtatTransfertFtp> etat_;
 };

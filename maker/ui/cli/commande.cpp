@@ -32,7 +32,10 @@ constexpr const char* kUsage =
     "       lumaveil --save-template PROJECT.lmv --output FILE.mod\n"
     "       lumaveil --help | --version\n"
     "Without --quality, pictures are written at the JPEG quality set in the\n"
-    "window's Configuration dialog (75 until it is changed); --quality overrides it.\n";
+    "window's Configuration dialog (75 until it is changed); --quality overrides it.\n"
+    "Exit status: 0 when everything went well; 1 on failure (nothing written);\n"
+    "2 when --generate wrote the screen saver but some pictures could not be\n"
+    "loaded (their screens show the background alone; they are named above).\n";
 
 // Messages on standard error; questions answered by the options.
 class CDialogueConsole : public IDialogue {
@@ -197,6 +200,14 @@ int Nouveau(const Options& o, IDialogue& d) {
     p.InsereApresSelection(std::move(e));
   }
   if (o.images.empty()) p.InsereApresSelection(p.NouvelEcranDepuisModele());
+  // The new project must not replace one of its own pictures or its
+  // template file.
+  if (SortieEcraseProjet(p, o.modele, o.projet)) {
+    MessageUtilisateur m = MessageMaker(IDS_OUVERTURE_ECRITURE, IDS_ERREUR, IconeMessage::Erreur);
+    m.fichier = o.projet;
+    d.Message(m);
+    return 1;
+  }
   return SauveProjet(p, o.projet, d) ? 0 : 1;
 }
 
@@ -266,7 +277,8 @@ int Genere(const Options& o, IDialogue& d) {
     }
     if (!ProposeInstallation(o.sortie, o.plateforme, d, maison ? maison : "")) return 1;
   }
-  return 0;
+  // Written, but not the saver the project describes: a script must know.
+  return bilan.imagesIllisibles > 0 ? 2 : 0;
 }
 
 // The version, then each shipped file and where it was found (or where it
@@ -287,6 +299,7 @@ int Version() {
 int SauveGabarit(const Options& o, IDialogue& d) {
   CProjet p;
   if (!ChargeProjet(p, o.projet, d)) return 1;
+  if (!SortieAcceptee(p, o, d)) return 1;
   return SauveModele(o.sortie, p.ModeleEcran, d) ? 0 : 1;
 }
 

@@ -8,8 +8,9 @@
 //
 // Messages go to standard error; questions are answered No (except the
 // install question with --install). Exit status 0 on success, 1 on failure
-// (also for a command line that cannot be understood). A failed command
-// leaves no half-written file behind.
+// (also for a command line that cannot be understood), 2 when --generate
+// wrote the saver but some of its pictures could not be loaded. A failed
+// command leaves no half-written file behind.
 #pragma once
 
 namespace lumaveil {

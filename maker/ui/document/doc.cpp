@@ -1,7 +1,9 @@
 #include "document/doc.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QStandardPaths>
 
 #include "dialogs/commun/boite_message.h"
 #include "commun/ks_file_dialog.h"
@@ -97,6 +99,7 @@ bool CDoc::OuvreFichier(const QString& chemin) {
 bool CDoc::Lit(const QString& chemin) {
   if (!vues_.LitProjet(chemin)) return false;
   chemin_ = QFileInfo(chemin).absoluteFilePath();
+  dernierDossier_ = QFileInfo(chemin_).absolutePath();
   modifie_ = false;
   emit etatChange();
   emit fichierUtilise(chemin_);
@@ -108,8 +111,18 @@ bool CDoc::Sauve() {
   return Enregistre(chemin_);
 }
 
+QString CDoc::NomSauvegardePropose() const {
+  if (!chemin_.isEmpty()) return chemin_;
+  const QString nom = NomPropose(Titre());
+  if (!dernierDossier_.isEmpty()) return QDir(dernierDossier_).filePath(nom);
+  // No folder used yet: the user's documents, never the process's
+  // working directory.
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return QDir(QFileInfo::exists(documents) ? documents : QDir::homePath()).filePath(nom);
+}
+
 bool CDoc::SauveSous() {
-  const QString chemin = ChoixSauvegarde(NomPropose(Titre()));
+  const QString chemin = ChoixSauvegarde(NomSauvegardePropose());
   if (chemin.isEmpty()) return false;
   return Enregistre(chemin);
 }
@@ -117,6 +130,7 @@ bool CDoc::SauveSous() {
 bool CDoc::Enregistre(const QString& chemin) {
   if (!vues_.EcritProjet(chemin)) return false;
   chemin_ = QFileInfo(chemin).absoluteFilePath();
+  dernierDossier_ = QFileInfo(chemin_).absolutePath();
   modifie_ = false;
   emit etatChange();
   emit fichierUtilise(chemin_);

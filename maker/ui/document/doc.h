@@ -70,8 +70,16 @@ class CDoc : public QObject {
   bool OuvreFichier(const QString& chemin);
   // File > Save: Save As for a project never saved.
   bool Sauve();
-  // File > Save As.
+  // File > Save As. The chooser proposes the project's own file; for a
+  // project never saved, NomPropose(title) in the last folder used (the
+  // user's documents folder, or home, before any).
   bool SauveSous();
+  // The folder a project was last opened from or saved in ("" before
+  // any); the caller may seed it (the recent-file list).
+  const QString& DernierDossier() const { return dernierDossier_; }
+  void FixeDernierDossier(const QString& dossier) { dernierDossier_ = dossier; }
+  // The name Save As proposes.
+  QString NomSauvegardePropose() const;
 
   // Replaceable for tests: the question and the choosers.
   std::function<ReponseSauvegarde(const QString& texte)> Question;
@@ -90,6 +98,7 @@ class CDoc : public QObject {
 
   IVuesDocument& vues_;
   QString chemin_;
+  QString dernierDossier_;
   bool modifie_ = false;
 };
 

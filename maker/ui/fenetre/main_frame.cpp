@@ -152,6 +152,11 @@ CMainFrame::CMainFrame(CContexte& contexte, QWidget* parent)
   connect(shiftF6, &QShortcut::activated, this, bascule);
 
   recents_.Lit();
+  // A new project is first saved where the last one was.
+  if (!recents_.Liste().empty()) {
+    const QString recent = QString::fromStdString(recents_.Liste().front());
+    doc_->FixeDernierDossier(QFileInfo(recent).absolutePath());
+  }
   MetAJourRecents();
   MetAJourTitre();
   // Wide enough for the list and the whole form without a sideways scroll.
@@ -375,6 +380,9 @@ void CMainFrame::closeEvent(QCloseEvent* evenement) {
     return;
   }
   recents_.Ecrit();
+  // The thumbnails still being made are not wanted any more: the workers
+  // stop now rather than when the window is destroyed.
+  liste_->Fabrique().Arrete();
   evenement->accept();
 }
 

@@ -33,9 +33,16 @@ BilanInternet EnvoieAvecProgression(QWidget* parent, IDialogue& dialogue,
                                     const DemandeInternet& demande) {
   CProgressionTravail travail(parent, dialogue);
   const std::string operation = "Sending to " + demande.serveur.nom;
-  return travail.Execute([&](IProgression& progression) {
+  return travail.Execute([&](IProgression& progression, IDialogue& surFil) {
+    // An SFTP server whose key is not known yet: the user is asked, on the
+    // GUI thread, while the upload waits.
+    DemandeInternet avecQuestion = demande;
+    avecQuestion.serveur.confirmeCle = [&surFil](const std::string& serveur,
+                                                 const std::string& empreinte) {
+      return surFil.Question(QuestionCleInconnue(serveur, empreinte)) == 1;
+    };
     return EnvoieSurInternet(
-        demande, [&](const std::string& nom, std::int64_t envoye, std::int64_t total) {
+        avecQuestion, [&](const std::string& nom, std::int64_t envoye, std::int64_t total) {
           return progression.AfficheEtTeste(unsigned(envoye / 1024), unsigned(total / 1024), nom,
                                             operation) == 0;
         });
@@ -68,6 +75,7 @@ int CommandeEnvoiInternet(QWidget* parent, CContexte& contexte, const QString& c
   dlg.m_strNomServeur = p.ServerName;
   dlg.m_nNumeroPort = p.PortNumber;
   dlg.m_bModePassif = p.PassiveMode;
+  dlg.m_bFtpEnClair = p.FtpEnClair;
   dlg.m_strNomUtilisateur = p.UserName;
   dlg.m_strMotDePasse = p.Password;
   dlg.m_strRepertoireServeur = p.ServerDirectory;
@@ -81,6 +89,7 @@ int CommandeEnvoiInternet(QWidget* parent, CContexte& contexte, const QString& c
   p.ServerName = dlg.m_strNomServeur;
   p.PortNumber = dlg.m_nNumeroPort;
   p.PassiveMode = dlg.m_bModePassif;
+  p.FtpEnClair = dlg.m_bFtpEnClair;
   p.UserName = dlg.m_strNomUtilisateur;
   p.Password = dlg.m_strMotDePasse;
   p.ServerDirectory = RepertoireServeur(dlg.m_strRepertoireServeur);
@@ -96,6 +105,7 @@ int CommandeEnvoiInternet(QWidget* parent, CContexte& contexte, const QString& c
   demande.serveur.motDePasse = p.Password;
   demande.serveur.repertoire = p.ServerDirectory;
   demande.serveur.autorites = contexte.AutoritesTls;
+  demande.serveur.enClairPermis = p.FtpEnClair != 0;
   demande.nomEcranDeVeille = dlg.m_strNomFichier;
   demande.page = p.WebPageCreating != 0;
   demande.nomPage = dlg.m_strNomPage;

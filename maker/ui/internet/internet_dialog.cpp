@@ -41,7 +41,7 @@ CInternetDlg::CInternetDlg(QWidget* parent) : QDialog(parent) {
   auto* formulaire = new QFormLayout;
   serveur_ = Champ(this, formulaire, QStringLiteral("Server name"));
   serveur_->setToolTip(QStringLiteral(
-      "An FTP server (TLS is used when the server offers it), or sftp://host for SFTP"));
+      "An FTP server (encrypted with TLS), or sftp://host for SFTP"));
   port_ = Champ(this, formulaire, QStringLiteral("Port number"));
   port_->setValidator(
       new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,5}")), port_));
@@ -49,6 +49,11 @@ CInternetDlg::CInternetDlg(QWidget* parent) : QDialog(parent) {
   passif_ = new QCheckBox(QStringLiteral("Passive mode"), this);
   passif_->setAccessibleName(passif_->text());
   formulaire->addRow(QString(), passif_);
+  enClair_ = new QCheckBox(QStringLiteral("Allow unencrypted FTP (password sent in clear)"), this);
+  enClair_->setAccessibleName(enClair_->text());
+  enClair_->setToolTip(QStringLiteral(
+      "Only for a server that offers no encryption: anyone on the way can read the password"));
+  formulaire->addRow(QString(), enClair_);
   utilisateur_ = Champ(this, formulaire, QStringLiteral("User name"));
   motDePasse_ = Champ(this, formulaire, QStringLiteral("Password"));
   motDePasse_->setEchoMode(QLineEdit::Password);
@@ -81,6 +86,7 @@ void CInternetDlg::ChargeControles() {
   serveur_->setText(Q(m_strNomServeur));
   port_->setText(QString::number(m_nNumeroPort));
   passif_->setChecked(m_bModePassif != 0);
+  enClair_->setChecked(m_bFtpEnClair != 0);
   utilisateur_->setText(Q(m_strNomUtilisateur));
   motDePasse_->setText(Q(m_strMotDePasse));
   repertoire_->setText(Q(m_strRepertoireServeur));
@@ -113,6 +119,7 @@ void CInternetDlg::accept() {
   m_strNomServeur = serveur_->text().trimmed().toStdString();
   m_nNumeroPort = port;
   m_bModePassif = passif_->isChecked() ? 1 : 0;
+  m_bFtpEnClair = enClair_->isChecked() ? 1 : 0;
   m_strNomUtilisateur = utilisateur_->text().toStdString();
   m_strMotDePasse = motDePasse_->text().toStdString();
   m_strRepertoireServeur = repertoire_->text().trimmed().toStdString();

@@ -21,6 +21,7 @@ class CInternetDlg : public QDialog {
   std::string m_strNomServeur;         // "Server name"
   int m_nNumeroPort = 21;              // "Port number"
   int m_bModePassif = 0;               // "Passive mode"
+  int m_bFtpEnClair = 0;               // "Allow unencrypted FTP (password sent in clear)"
   std::string m_strNomUtilisateur;     // "User name"
   std::string m_strMotDePasse;         // "Password"
   std::string m_strRepertoireServeur;  // "Server directory"
@@ -37,6 +38,7 @@ class CInternetDlg : public QDialog {
   QLineEdit* Serveur() const { return serveur_; }
   QLineEdit* Port() const { return port_; }
   QCheckBox* Passif() const { return passif_; }
+  QCheckBox* EnClair() const { return enClair_; }
   QLineEdit* Utilisateur() const { return utilisateur_; }
   QLineEdit* MotDePasse() const { return motDePasse_; }
   QLineEdit* Repertoire() const { return repertoire_; }
@@ -53,6 +55,7 @@ class CInternetDlg : public QDialog {
   QLineEdit* serveur_ = nullptr;
   QLineEdit* port_ = nullptr;
   QCheckBox* passif_ = nullptr;
+  QCheckBox* enClair_ = nullptr;
   QLineEdit* utilisateur_ = nullptr;
   QLineEdit* motDePasse_ = nullptr;
   QLineEdit* repertoire_ = nullptr;

@@ -8,6 +8,8 @@
 #include <utility>
 #include <unistd.h>
 
+#include "base/arret.h"
+#include "base/message.h"
 #include "graphique.h"
 #include "vignette.h"
 #include "motifs_utilisateur.h"
@@ -20,14 +22,19 @@ CFabriqueVignettes::CFabriqueVignettes(QObject* parent) : QObject(parent) {
 }
 
 CFabriqueVignettes::~CFabriqueVignettes() {
+  Arrete();
+  for (std::thread& fil : fils_)
+    if (fil.joinable()) fil.join();
+}
+
+void CFabriqueVignettes::Arrete() {
+  arretFils_ = true;
   {
     std::lock_guard<std::mutex> garde(mutex_);
     arret_ = true;
     file_.clear();
   }
   cv_.notify_all();
-  for (std::thread& fil : fils_)
-    if (fil.joinable()) fil.join();
 }
 
 void CFabriqueVignettes::FixeFond(const talvik::HBITMAP& fond) {
@@ -77,6 +84,7 @@ void CFabriqueVignettes::Boucle() {
   // before the next thumbnail.
   const id_t fil = static_cast<id_t>(gettid());
   setpriority(PRIO_PROCESS, fil, std::min(getpriority(PRIO_PROCESS, fil) + 5, 19));
+  const talvik::CArretFil arret(arretFils_);
   std::unique_ptr<talvik::CGraphique> graphique;
   std::vector<std::string> motifs;  // the user patterns the bank was built from
   for (;;) {
@@ -99,10 +107,18 @@ void CFabriqueVignettes::Boucle() {
       motifs = std::move(stockes);
       graphique = std::make_unique<talvik::CGraphique>(motifs);
     }
-    talvik::HBITMAP vignette = Fabrique(*graphique, *travail.ecran, fond);
+    talvik::HBITMAP vignette;
+    std::vector<talvik::MessageUtilisateur> messages;
+    {
+      talvik::CMessagesRetenus retenus;
+      vignette = Fabrique(*graphique, *travail.ecran, fond);
+      messages = retenus.Prend();
+    }
     travail.ecran.reset();
     std::lock_guard<std::mutex> garde(mutex_);
-    prets_[travail.numero] = Resultat{travail.jeton, travail.serie, vignette, false};
+    if (arret_) return;
+    prets_[travail.numero] =
+        Resultat{travail.jeton, travail.serie, vignette, false, std::move(messages)};
     EnvoieDansLOrdre();
   }
 }
@@ -118,21 +134,28 @@ void CFabriqueVignettes::EnvoieDansLOrdre() {
     const std::uint64_t jeton = r.jeton, serie = r.serie;
     talvik::HBITMAP vignette = std::move(r.vignette);
     QMetaObject::invokeMethod(
-        this, [this, jeton, serie, vignette] { Livre(jeton, serie, vignette); },
+        this,
+        [this, jeton, serie, vignette, messages = std::move(r.messages)] {
+          Livre(jeton, serie, vignette, messages);
+        },
         Qt::QueuedConnection);
   }
 }
 
 void CFabriqueVignettes::Livre(std::uint64_t jeton, std::uint64_t serie,
-                               talvik::HBITMAP vignette) {
+                               talvik::HBITMAP vignette,
+                               const std::vector<talvik::MessageUtilisateur>& messages) {
   bool actuel, fini;
   {
     std::lock_guard<std::mutex> garde(mutex_);
     --enCours_;
-    actuel = serie == serie_;
+    actuel = serie == serie_ && !arret_;
     fini = enCours_ == 0 && file_.empty();
   }
-  if (actuel && reception_) reception_(jeton, vignette);
+  if (actuel) {
+    for (const talvik::MessageUtilisateur& m : messages) talvik::AfficheMessage(m);
+    if (reception_) reception_(jeton, vignette);
+  }
   if (fini) emit termine();
 }
 

@@ -95,7 +95,7 @@ CListeView::CListeView(CControleurProjet& controleur, talvik::CGraphique& graphi
 
 CListeView::~CListeView() {
   FinGlissement();
-  fabrique_->AnnuleTout();
+  fabrique_->Arrete();
 }
 
 QListWidgetItem* CListeView::NouvelItem(int index) {

@@ -118,8 +118,10 @@ bool CLumaveilApp::InitInstance(const QString& projet, int secondesImage) {
 }
 
 int CLumaveilApp::ExitInstance(int code) {
-  fenetre_.reset();
+  // The settings first: a session that ends (a logout) does not wait for
+  // the window to be taken down.
   EcritParametresEtTrousseau(contexte_.Parametres);
+  fenetre_.reset();
   return code;
 }
 

@@ -3,6 +3,7 @@
 #include <QMetaObject>
 #include <utility>
 
+#include "base/arret.h"
 #include "chargement_rendu.h"
 #include "graphique.h"
 
@@ -26,6 +27,7 @@ CChargementEcran::CChargementEcran(talvik::CGraphique& graphique, QObject* paren
       }) {}
 
 CChargementEcran::~CChargementEcran() {
+  arretFil_ = true;
   std::lock_guard<std::mutex> garde(mutex_);
   courant_ = 0;
 }
@@ -38,6 +40,7 @@ void CChargementEcran::Demande(const CEcran& ecran, Echantillonnage echantillonn
   std::lock_guard<std::mutex> garde(mutex_);
   resultat_.reset();
   courant_ = fil_.Demande([this, copie, echantillonnage](const Actuelle& actuelle) {
+    const talvik::CArretFil arret(arretFil_);
     std::unique_ptr<CEcran> e = std::move(*copie);
     DemandeRendu demande;
     demande.pour = PourRendu::EcranDeTravail;

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <QObject>
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -29,7 +30,8 @@ class CChargementEcran : public QObject {
   // `graphique` renders the screens; it must outlive this object. Whoever
   // changes its pattern bank waits with Attend first.
   explicit CChargementEcran(talvik::CGraphique& graphique, QObject* parent = nullptr);
-  // Waits for the screen in progress; the pending request is dropped.
+  // Stops the screen in progress at its next step (a JPEG between its
+  // scans) and waits for the worker; the pending request is dropped.
   ~CChargementEcran() override;
 
   // Loads a copy of `ecran`'s settings: the picture of CheminImage at full
@@ -58,6 +60,7 @@ class CChargementEcran : public QObject {
   mutable std::mutex mutex_;
   std::uint64_t courant_ = 0;          // the current request (0: none, or taken)
   std::unique_ptr<CEcran> resultat_;   // the current request's screen, ready
+  std::atomic<bool> arretFil_{false};  // the worker's stop flag (base/arret.h)
   // Last: its worker hands results to the members above.
   talvik::DerniereDemande<std::unique_ptr<CEcran>> fil_;
 };

@@ -1,8 +1,9 @@
 // CProgressionDlg: the modeless "Running operation..." window of a long
 // operation: a progress bar, a "(n / total)" counter, the file and the
 // operation of the current item, and a "Stop" toggle that stays pressed
-// until the next update reads it. Driven by
-// CRoutine::ProgressionAfficheEtTeste and CRoutine::QuestionEtProgression.
+// until the next update reads it. The maker's long work drives it from
+// CProgressionTravail (maker/ui/app/progression_travail.h), which updates
+// it on the GUI thread and reads "Stop" for its job.
 #pragma once
 
 #include <QDialog>

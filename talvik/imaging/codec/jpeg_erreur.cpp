@@ -2,6 +2,7 @@
 
 #include <jerror.h>
 
+#include "base/arret.h"
 #include "base/message.h"
 
 namespace talvik::jpeg {
@@ -54,12 +55,26 @@ void Emet(j_common_ptr cinfo, int niveau) {
   e.emetOrigine(cinfo, niveau);
 }
 
+void Suivi(j_common_ptr cinfo) {
+  if (!ArretDemande()) return;
+  Erreurs& e = Gestionnaire(cinfo);
+  e.arrete = true;
+  std::longjmp(e.retour, 1);
+}
+
 }  // namespace
+
+void Surveille(j_decompress_ptr cinfo) {
+  Erreurs& e = Gestionnaire(reinterpret_cast<j_common_ptr>(cinfo));
+  e.suivi.progress_monitor = Suivi;
+  cinfo->progress = &e.suivi;
+}
 
 jpeg_error_mgr* Installe(Erreurs& e, bool montreMessages) {
   jpeg_std_error(&e.pub);
   e.montreMessages = montreMessages;
   e.finPrematuree = false;
+  e.arrete = false;
   e.emetOrigine = e.pub.emit_message;
   e.pub.error_exit = SortieFatale;
   e.pub.output_message = AfficheTexte;

@@ -42,6 +42,7 @@ bool Decode(Decodage& d, const Source& source, int reduction, bool messages) {
     return false;
   }
   jpeg_create_decompress(&c);
+  jpeg::Surveille(&c);
   if (source.fichier)
     jpeg::SourceFichier(&c, source.fichier);
   else

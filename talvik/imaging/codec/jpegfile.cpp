@@ -36,6 +36,7 @@ bool Decode(Decodage& d) {
     return false;
   }
   jpeg_create_decompress(&d.cinfo);
+  jpeg::Surveille(&d.cinfo);
   jpeg::SourceFichier(&d.cinfo, d.fichier);
   jpeg_read_header(&d.cinfo, TRUE);
   jpeg_start_decompress(&d.cinfo);

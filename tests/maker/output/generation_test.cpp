@@ -233,7 +233,8 @@ TEST_F(Generation, MissingEngineLeavesTheOldFileAndNoNewOne) {
   BilanGeneration b = GenereEcranDeVeille(projet_, *graphique_, o, dialogue_, progression_);
   EXPECT_EQ(b.resultat, ResultatGeneration::Echec);
   ASSERT_EQ(dialogue_.messages.size(), 1u);
-  EXPECT_EQ(dialogue_.messages[0].texte, "Unable to put software engine !");
+  // The system's reason on the line after the designed message.
+  EXPECT_EQ(dialogue_.messages[0].texte, "Unable to put software engine !\nNo such file or directory");
   EXPECT_EQ(dialogue_.messages[0].titre, "Error");
   std::ifstream f(dir_.File("old.scr"));
   std::string contenu((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
@@ -313,6 +314,38 @@ TEST_F(Generation, FailedScreenLeavesNoBytesWhenSkippedAndStopsOnNo) {
   p = LitPaquet(dir_.File("abort.scr"));
   ASSERT_TRUE(p.lu);
   EXPECT_EQ(p.nombre, 1);
+}
+
+// A run that ends without one complete screen writes nothing and says so,
+// whether every screen failed or the user stopped before the first; an
+// earlier saver of that name stays as it was.
+TEST_F(Generation, ARunWithoutOneSavedScreenSaysSoAndKeepsTheOldSaver) {
+  for (int i = 0; i < 3; ++i) Ajoute("", 3, 0).FondUtilisation = 0;  // nothing to encode
+  std::ofstream(dir_.File("old.scr")) << "previous saver";
+  dialogue_.reponses = {1, 1, 1};  // go on after each failed screen
+  BilanGeneration b = GenereEcranDeVeille(projet_, *graphique_, Options("old.scr"), dialogue_,
+                                          progression_);
+  EXPECT_EQ(b.resultat, ResultatGeneration::Echec);
+  EXPECT_FALSE(b.paquetEcrit);
+  EXPECT_EQ(dialogue_.questions.size(), 3u);
+  ASSERT_EQ(dialogue_.messages.size(), 1u);
+  EXPECT_EQ(dialogue_.messages[0].texte, "No screen was saved, so no screen saver was written.");
+  EXPECT_EQ(dialogue_.messages[0].titre, "Error");
+  EXPECT_EQ(dialogue_.messages[0].icone, IconeMessage::Erreur);
+  std::ifstream f(dir_.File("old.scr"));
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(f), {}), "previous saver");
+
+  projet_.SupprimeTout();
+  for (int i = 0; i < 2; ++i) Ajoute(Image("t" + std::to_string(i) + ".bmp", RGB(9, 9, 9)), 2, 0);
+  CDialogueTest dialogue;
+  dialogue.reponses = {1};  // "Break the sequence ?" Yes, at the first screen
+  CProgressionTest progression;
+  progression.arretA = 1;
+  b = GenereEcranDeVeille(projet_, *graphique_, Options("stopped.scr"), dialogue, progression);
+  EXPECT_EQ(b.resultat, ResultatGeneration::Interrompu);
+  EXPECT_FALSE(std::filesystem::exists(dir_.File("stopped.scr")));
+  ASSERT_EQ(dialogue.messages.size(), 1u);
+  EXPECT_EQ(dialogue.messages[0].id, unsigned(IDS_AUCUN_ECRAN_SAUVE));
 }
 
 // Answers the chooser with a fixed path (nothing: cancel) and records what

@@ -1,14 +1,23 @@
 #include <gtest/gtest.h>
 
+#include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
+#include <thread>
+#include <vector>
 
 #include "dialogue_enregistreur.h"
 #include "installation.h"
 #include "lecture_paquet.h"
+#include "run_and_capture.h"
 #include "temp_dir.h"
+#include "xvfb.h"
 
 namespace lumaveil {
 namespace {
@@ -118,6 +127,92 @@ TEST(Installation, WindowsSaverIsNotOfferedAndLinuxSaverAsks) {
   ASSERT_EQ(d.messages.size(), 1u);
   EXPECT_EQ(d.messages[0].icone, IconeMessage::Information);
   EXPECT_TRUE(std::filesystem::exists(maison.File(".xscreensaver")));
+}
+
+// Starts a command in a process group of its own; xscreensaver refuses to
+// run hacks as root, so under root it runs as "nobody".
+pid_t LanceGroupe(const std::string& commande) {
+  const std::string complete =
+      (getuid() == 0 ? "exec setpriv --reuid=65534 --regid=65534 --clear-groups " : "exec ") +
+      commande;
+  const pid_t pid = fork();
+  if (pid == 0) {
+    setpgid(0, 0);
+    execl("/bin/sh", "sh", "-c", complete.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  return pid;
+}
+
+std::vector<std::string> LignesDe(const std::string& chemin) {
+  std::vector<std::string> lignes;
+  std::istringstream flux(Lit(chemin));
+  for (std::string l; std::getline(flux, l);) lignes.push_back(l);
+  return lignes;
+}
+
+// Saver names made to break out of xscreensaver's entry: a double quote
+// ending the name early, a written "\n" and a real newline starting
+// entries and settings of their own, a backslash at the end of a line,
+// and the shell's own syntax. A real xscreensaver reads the file: each
+// entry runs the installed copy of its saver with -root, and nothing else
+// runs.
+TEST(Xscreensaver, HostileNamesAreReadByXscreensaverAsOneNameAndOneProgram) {
+  lumaveil::testing::Xvfb x(320, 240);
+  ASSERT_TRUE(x.Ok());
+  lumaveil::testing::TempDir maison;
+  const std::string m = maison.Path();
+  chmod(m.c_str(), 0777);
+  const std::string trace = maison.File("trace.txt");
+  // File names hold no "/": the injected commands work in xscreensaver's
+  // directory, which is the home folder here.
+  const std::vector<std::string> noms = {
+      "a\"; touch inj1; \".scr",
+      "b\\n\t\t\t\t\"x\" touch inj2 \\n.scr",
+      "c\nlock: True\n\"y\" touch inj3 \\n.scr",
+      "d\\",
+      "e $(touch inj4)`touch inj5`'q'.scr",
+  };
+  std::vector<std::string> copies;
+  for (const std::string& nom : noms) {
+    const std::string paquet = maison.File(nom);
+    std::ofstream(paquet, std::ios::binary)
+        << "#!/bin/sh\nprintf '%s\\n' \"$0 $*\" >> '" << trace << "'\nexec sleep 10\n";
+    std::string affiche;
+    ASSERT_EQ(InstalleHackXscreensaver(paquet, m, &affiche), 1) << nom;
+    EXPECT_EQ(affiche.find_first_of("\"\n"), std::string::npos) << affiche;
+    std::string copie = nom;
+    for (char& c : copie)
+      if (static_cast<unsigned char>(c) < 0x20) c = '_';
+    copies.push_back(m + "/.local/share/lumaveil/savers/" + copie);
+  }
+  chmod(maison.File(".xscreensaver").c_str(), 0644);
+
+  const pid_t xscreensaver = LanceGroupe("env -C '" + m + "' HOME='" + m + "' DISPLAY=" + x.Display() +
+                                         " xscreensaver -no-splash -verbose > '" + m +
+                                         "/log.txt' 2>&1");
+  ASSERT_GT(xscreensaver, 0);
+  std::this_thread::sleep_for(std::chrono::seconds(2));
+  for (std::size_t i = 1; i <= copies.size(); ++i) {
+    const pid_t commande = LanceGroupe("env HOME='" + m + "' DISPLAY=" + x.Display() +
+                                       " xscreensaver-command -select " + std::to_string(i) +
+                                       " >/dev/null 2>&1");
+    waitpid(commande, nullptr, 0);
+    for (int essai = 0; essai < 200 && LignesDe(trace).size() < i; ++essai)
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  kill(-xscreensaver, SIGTERM);
+  waitpid(xscreensaver, nullptr, 0);
+
+  const std::vector<std::string> lignes = LignesDe(trace);
+  ASSERT_EQ(lignes.size(), copies.size()) << Lit(m + "/log.txt");
+  for (std::size_t i = 0; i < copies.size(); ++i) {
+    // xscreensaver may give -root as "--root".
+    EXPECT_TRUE(lignes[i] == copies[i] + " -root" || lignes[i] == copies[i] + " --root")
+        << lignes[i] << "\nexpected " << copies[i];
+  }
+  for (const char* injecte : {"inj1", "inj2", "inj3", "inj4", "inj5"})
+    EXPECT_FALSE(std::filesystem::exists(maison.File(injecte))) << injecte;
 }
 
 }  // namespace

@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 
@@ -35,6 +41,8 @@ DemandeInternet Demande(const ServeurFtpEssai& serveur, const std::string& saver
   d.serveur.passif = true;
   d.serveur.utilisateur = ServeurFtpEssai::kUtilisateur;
   d.serveur.motDePasse = ServeurFtpEssai::kMotDePasse;
+  // The test servers speak plain FTP unless asked for TLS.
+  d.serveur.enClairPermis = true;
   d.nomEcranDeVeille = "summer.scr";
   d.nomPage = "summer.html";
   d.modelePage = std::string(LUMAVEIL_BIN_DIR) + "/Page.html";
@@ -119,6 +127,69 @@ TEST(EnvoiInternet, TlsServerGetsEverythingEncryptedAndAnUntrustedOneNothing) {
   bilan = EnvoieSurInternet(d);
   EXPECT_EQ(Ids(bilan), std::vector<unsigned>{IDS_PAS_DE_FTP});
   EXPECT_TRUE(fs::is_empty(serveur.Racine()));
+}
+
+// A server that answers 500 to AUTH TLS gets neither the user name nor the
+// password unless unencrypted FTP was allowed; the message says how to
+// allow it.
+TEST(EnvoiInternet, AServerWithoutTlsGetsNoPasswordUnlessClearTextIsAllowed) {
+  ServeurFtpEssai serveur({.journal = true});
+  ASSERT_GT(serveur.Port(), 0);
+  TempDir local;
+  const std::string octets = EcritEcranDeVeille(local.File("show.scr"), 3000);
+  DemandeInternet d = Demande(serveur, local.File("show.scr"));
+  d.serveur.enClairPermis = false;
+  BilanInternet bilan = EnvoieSurInternet(d);
+  ASSERT_EQ(Ids(bilan), std::vector<unsigned>{IDS_PAS_DE_FTP});
+  EXPECT_NE(bilan.messages[0].texte.find(
+                "tick \"Allow unencrypted FTP (password sent in clear)\" in the Internet dialog"),
+            std::string::npos)
+      << bilan.messages[0].texte;
+  EXPECT_FALSE(bilan.ecranDeVeilleEnvoye);
+  EXPECT_TRUE(fs::is_empty(serveur.Racine()));
+  const std::string commandes = serveur.Commandes();
+  EXPECT_NE(commandes.find("AUTH"), std::string::npos) << commandes;
+  EXPECT_EQ(commandes.find("USER"), std::string::npos) << commandes;
+  EXPECT_EQ(commandes.find("PASS"), std::string::npos) << commandes;
+
+  d.serveur.enClairPermis = true;
+  bilan = EnvoieSurInternet(d);
+  EXPECT_TRUE(bilan.messages.empty()) << bilan.messages.front().texte;
+  EXPECT_TRUE(MemesOctets(serveur.Racine() + "/summer.scr", octets));
+  EXPECT_NE(serveur.Commandes().find("PASS"), std::string::npos);
+}
+
+// Stop pressed while the connection is still being made (a server that
+// accepts the connection and never greets): no message at all.
+TEST(EnvoiInternet, AStopWhileConnectingIsQuiet) {
+  const int s = socket(AF_INET, SOCK_STREAM, 0);
+  ASSERT_GE(s, 0);
+  sockaddr_in adresse{};
+  adresse.sin_family = AF_INET;
+  adresse.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t longueur = sizeof adresse;
+  ASSERT_EQ(bind(s, reinterpret_cast<sockaddr*>(&adresse), sizeof adresse), 0);
+  ASSERT_EQ(listen(s, 4), 0);
+  ASSERT_EQ(getsockname(s, reinterpret_cast<sockaddr*>(&adresse), &longueur), 0);
+  TempDir local;
+  EcritEcranDeVeille(local.File("show.scr"), 1000);
+  DemandeInternet d;
+  d.cheminEcranDeVeille = local.File("show.scr");
+  d.serveur.nom = "127.0.0.1";
+  d.serveur.port = ntohs(adresse.sin_port);
+  d.serveur.utilisateur = ServeurFtpEssai::kUtilisateur;
+  d.serveur.motDePasse = ServeurFtpEssai::kMotDePasse;
+  d.nomEcranDeVeille = "summer.scr";
+  d.page = false;
+  const auto debut = std::chrono::steady_clock::now();
+  const BilanInternet bilan =
+      EnvoieSurInternet(d, [&](const std::string&, std::int64_t, std::int64_t) {
+        return std::chrono::steady_clock::now() - debut < std::chrono::milliseconds(300);
+      });
+  close(s);
+  EXPECT_TRUE(bilan.arrete);
+  EXPECT_TRUE(bilan.messages.empty()) << bilan.messages.front().texte;
+  EXPECT_FALSE(bilan.ecranDeVeilleEnvoye);
 }
 
 TEST(EnvoiInternet, RefusedLogInAndStoppedServerGiveNoConnectionOnly) {

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImage>
+#include <algorithm>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -162,7 +164,36 @@ TEST_F(Apercu, ScreenshotOfAPhotoOnDisplay) {
   ASSERT_NE(apercu, nullptr);
   QSignalSpy vus(apercu, &CJoueScenarioUIThread::ecranAffiche);
   QTRY_COMPARE_WITH_TIMEOUT(vus.count(), 1, 20000);
-  EXPECT_FALSE(testing::CaptureWidget(apercu->Fenetre(), "apercu").isEmpty());
+  const QString capture = testing::CaptureWidget(apercu->Fenetre(), "apercu");
+  ASSERT_FALSE(capture.isEmpty());
+  const QImage ecran(capture);
+  ASSERT_FALSE(ecran.isNull());
+
+  // The screen as the renderer makes it, placed as the player places it:
+  // centred, shrunk to the display when it is larger.
+  CEcran attendu(SIZE{640, 480});
+  attendu.CopieParametres(contexte_.Projet.Ecran(0));
+  ASSERT_TRUE(attendu.ChargeImage(photo));
+  const HBITMAP rendu =
+      attendu.CalculeImageFinale(*contexte_.Graphique, 0, Etapes::Toutes(), nullptr);
+  ASSERT_TRUE(rendu);
+  const double echelle =
+      std::min({1.0, ecran.width() / 640.0, ecran.height() / 480.0});
+  const double x0 = (ecran.width() - 640 * echelle) / 2, y0 = (ecran.height() - 480 * echelle) / 2;
+  // Sky, sun, both rows of hills and the lake of the photo (480 x 360 in the
+  // middle of the screen), and the background beside it.
+  const std::pair<double, double> points[] = {{0.2, 0.1},  {0.7, 0.35}, {0.15, 0.62},
+                                              {0.5, 0.7},  {0.4, 0.92}, {-0.1, 0.5}};
+  for (const auto& [fx, fy] : points) {
+    const int x = int(80 + fx * 480), y = int(60 + fy * 360);
+    const COLORREF voulu = rendu.GetPixel(x, y);
+    const QColor vu = ecran.pixelColor(int(x0 + x * echelle), int(y0 + y * echelle));
+    EXPECT_NEAR(vu.red(), talvik::GetRValue(voulu), 20) << fx << "," << fy;
+    EXPECT_NEAR(vu.green(), talvik::GetGValue(voulu), 20) << fx << "," << fy;
+    EXPECT_NEAR(vu.blue(), talvik::GetBValue(voulu), 20) << fx << "," << fy;
+  }
+  // The points are the photo's own colours, not one flat colour.
+  EXPECT_NE(rendu.GetPixel(80 + 96, 60 + 36), rendu.GetPixel(80 + 192, 60 + 331));
   QTest::keyClick(apercu->Fenetre(), Qt::Key_Escape);
   QTRY_VERIFY(frame_->Generation().Apercu() == nullptr);
 }

@@ -288,16 +288,23 @@ TEST_F(BoutEnBout, RenderAndGenerateReadTheUserPatternsAndNeverWriteTheSettings)
   EXPECT_TRUE(testing::EmpreinteFichier::De(store) == avant);
 }
 
-// Nothing the user made is overwritten: the project and its pictures are
-// refused as outputs, and left as they were.
+// Nothing the user made is overwritten: the project, its pictures and its
+// template file are refused as outputs of every command, and left as they
+// were.
 TEST_F(BoutEnBout, TheProjectAndItsPicturesAreNeverOverwritten) {
   std::string p = Nouveau("p.lmv");
   const std::vector<std::uint8_t> projet = testing::Contenu(p);
   const std::vector<std::uint8_t> image = testing::Contenu(images_[0]);
+  const std::vector<std::uint8_t> png = testing::Contenu(images_[1]);
+  const std::vector<std::uint8_t> modele = testing::Contenu(dir_.File("t.mod"));
   for (const std::string& commande :
        {std::string("--generate p.lmv --output p.lmv --platform linux"),
         std::string("--generate p.lmv --output ./a.bmp"),
         std::string("--render p.lmv --screen 2 --output a.bmp"),
+        std::string("--save-template p.lmv --output p.lmv"),
+        std::string("--save-template p.lmv --output ./b.png"),
+        std::string("--new a.bmp a.bmp"),
+        std::string("--new t.mod --template t.mod a.bmp"),
         std::string("--render p.lmv --screen 1 --output ../") +
             fs::path(dir_.Path()).filename().string() + "/p.lmv"}) {
     Sortie s = Lance(commande);
@@ -306,6 +313,8 @@ TEST_F(BoutEnBout, TheProjectAndItsPicturesAreNeverOverwritten) {
   }
   EXPECT_EQ(testing::Contenu(p), projet);
   EXPECT_EQ(testing::Contenu(images_[0]), image);
+  EXPECT_EQ(testing::Contenu(images_[1]), png);
+  EXPECT_EQ(testing::Contenu(dir_.File("t.mod")), modele);
 }
 
 // A picture that cannot be loaded any more (gone, damaged) is named on
@@ -332,13 +341,55 @@ TEST_F(BoutEnBout, APictureThatCannotBeLoadedIsNamedAndTheRunGoesOn) {
   talvik::Bitmap rendu = talvik::CGraphique::ChargeImage(dir_.File("r.bmp"), 0);
   ASSERT_TRUE(rendu);
   EXPECT_EQ(rendu.GetPixel(320, 240), rendu.GetPixel(0, 0));  // the background alone
+  // A saver is written, but it is not the one the project describes: the
+  // status says so.
   s = Lance("--generate p.lmv --output saver --platform linux");
-  EXPECT_EQ(s.code, 0);
+  EXPECT_EQ(s.code, 2);
   EXPECT_EQ(fois(s.erreur, parti), 1) << s.erreur;
   EXPECT_EQ(fois(s.erreur, abime), 1) << s.erreur;
   EXPECT_EQ(testing::LitPaquet(dir_.File("saver")).nombre, 3);
   // The order of the screens: the gone picture before the damaged one.
   EXPECT_LT(s.erreur.find(parti), s.erreur.find(abime));
+}
+
+// Every screen failing leaves no saver and says so; --help names the
+// statuses a script can test.
+TEST_F(BoutEnBout, AGenerationWithoutOneScreenSaysSoAndHelpNamesTheStatuses) {
+  std::ofstream(dir_.File("x.mod"), std::ios::binary)
+      << "Fichier mod\xE8le de : Lumaveil\r\n\r\n[Fond Utilisation] 0\r\n";
+  ASSERT_EQ(Lance("--new n.lmv --template x.mod").code, 0);
+  // Two screens with neither picture nor background: nothing to encode.
+  CProjet p;
+  testing::CDialogueTest d;
+  ASSERT_TRUE(ChargeProjet(p, dir_.File("n.lmv"), d));
+  p.Ajoute(p.NouvelEcranDepuisModele());
+  ASSERT_TRUE(SauveProjet(p, dir_.File("n.lmv"), d));
+  Sortie s = Lance("--generate n.lmv --output n.scr --platform linux");
+  EXPECT_EQ(s.code, 1);
+  EXPECT_NE(s.erreur.find("No screen was saved, so no screen saver was written."),
+            std::string::npos)
+      << s.erreur;
+  EXPECT_FALSE(fs::exists(dir_.File("n.scr")));
+  const std::string aide = lumaveil::testing::RunAndCapture(kBin + "/lumaveil --help");
+  EXPECT_NE(aide.find("2 when --generate wrote the screen saver but some pictures could not be"),
+            std::string::npos)
+      << aide;
+}
+
+// A disk that fills up while the engine is copied (here: a file-size limit
+// of a few kilobytes) is named on the line after the designed message.
+TEST_F(BoutEnBout, AFullDiskGivesTheSystemsReasonAfterTheEngineMessage) {
+  Nouveau("p.lmv");
+  const std::string erreur = dir_.File("stderr.txt");
+  const std::string sortie = lumaveil::testing::RunAndCapture(
+      "cd '" + dir_.Path() + "' && trap '' XFSZ && ulimit -f 8 && " + kBin +
+      "/lumaveil --generate p.lmv --output full --platform linux 2>'" + erreur + "'; echo $?");
+  EXPECT_EQ(std::atoi(sortie.c_str()), 1);
+  std::ifstream f(erreur);
+  const std::string texte((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+  EXPECT_NE(texte.find("Unable to put software engine !\nFile too large\n"), std::string::npos)
+      << texte;
+  EXPECT_FALSE(fs::exists(dir_.File("full")));
 }
 
 TEST_F(BoutEnBout, FailuresExitWithOneAndLeaveNothingBehind) {

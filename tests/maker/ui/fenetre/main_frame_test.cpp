@@ -203,6 +203,41 @@ TEST(NomPropose, CutAtTheFirstSeparatorPlusExtension) {
   EXPECT_EQ(CDoc::FiltreProjets(), "Lumaveil File(*.lmv)|*.lmv||");
 }
 
+// Save As on a saved project proposes that very file (not "summer.lmv.lmv"
+// in the working directory); a project never saved gets its title plus
+// ".lmv" in the folder a project was last opened from or saved in.
+TEST_F(MainFrame, SaveAsProposesTheProjectsOwnFileOrTheLastFolderUsed) {
+  CDoc& doc = frame_->Doc();
+  testing::TempDir avant, dossier;
+  QStringList proposes;
+  QString reponse;
+  doc.ChoixSauvegarde = [&](const QString& nom) {
+    proposes << nom;
+    return reponse;
+  };
+  doc.FixeDernierDossier(QString::fromStdString(avant.Path()));
+  EXPECT_FALSE(doc.SauveSous());  // cancelled
+  EXPECT_EQ(proposes.back(), QString::fromStdString(avant.File("Noname.lmv")));
+
+  reponse = QString::fromStdString(dossier.File("summer.lmv"));
+  ASSERT_TRUE(doc.SauveSous());
+  reponse.clear();
+  EXPECT_FALSE(doc.SauveSous());
+  EXPECT_EQ(proposes.back(), QString::fromStdString(dossier.File("summer.lmv")));
+
+  reponse = QString::fromStdString(dossier.File("my project.2004.lmv"));
+  ASSERT_TRUE(doc.SauveSous());
+  reponse.clear();
+  EXPECT_FALSE(doc.SauveSous());
+  EXPECT_EQ(proposes.back(), QString::fromStdString(dossier.File("my project.2004.lmv")));
+
+  // A new project: its title in the folder of the last save.
+  ASSERT_TRUE(doc.Nouveau());
+  EXPECT_FALSE(doc.SauveSous());
+  EXPECT_EQ(proposes.back(), QString::fromStdString(dossier.File("Noname.lmv")));
+  EXPECT_EQ(proposes.size(), 6);
+}
+
 TEST_F(MainFrame, SaveChangesQuestionOnNewOpenAndClose) {
   CDoc& doc = frame_->Doc();
   QStringList questions;
@@ -237,7 +272,8 @@ TEST_F(MainFrame, SaveChangesQuestionOnNewOpenAndClose) {
   // Yes on a never-saved project goes through Save As.
   reponse = ReponseSauvegarde::Oui;
   EXPECT_TRUE(doc.Nouveau());
-  EXPECT_EQ(propose, "Noname.lmv");
+  EXPECT_EQ(QFileInfo(propose).fileName(), "Noname.lmv");
+  EXPECT_TRUE(QFileInfo(propose).isAbsolute()) << propose.toStdString();
   EXPECT_TRUE(QFileInfo::exists(cible));
   EXPECT_FALSE(doc.EstModifie());
   EXPECT_EQ(questions.size(), 3);

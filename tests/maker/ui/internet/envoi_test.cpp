@@ -20,6 +20,7 @@
 #include "dialogues_essai.h"
 #include "internet/internet_dialog.h"
 #include "serveur_ftp.h"
+#include "serveur_sftp.h"
 #include "temp_dir.h"
 
 namespace lumaveil {
@@ -182,6 +183,10 @@ TEST(EnvoiInternet, DialogProposesTheNamesAndItsValuesAreStoredAndUsed) {
     EXPECT_EQ(dlg.Port()->text(), QString::number(serveur.Port()));
     EXPECT_TRUE(dlg.Passif()->isChecked());
     EXPECT_EQ(dlg.MotDePasse()->echoMode(), QLineEdit::Password);
+    // The test server speaks plain FTP: without the box nothing would go.
+    EXPECT_FALSE(dlg.EnClair()->isChecked());
+    EXPECT_EQ(dlg.EnClair()->accessibleName(), "Allow unencrypted FTP (password sent in clear)");
+    QTest::mouseClick(dlg.EnClair(), Qt::LeftButton, {}, QPoint(6, dlg.EnClair()->height() / 2));
     dlg.Repertoire()->setFocus();
     QTest::keyClicks(dlg.Repertoire(), "pub");
     lumaveil::testing::CaptureWidget(&dlg, "internet_dialog");
@@ -195,8 +200,73 @@ TEST(EnvoiInternet, DialogProposesTheNamesAndItsValuesAreStoredAndUsed) {
   ASSERT_EQ(boites.boites.size(), 1u) << boites.boites.back().texte;
   EXPECT_EQ(boites.boites[0].texte, "Confirm sending saved screensaver on Internet ?");
   EXPECT_EQ(contexte.Parametres.ServerDirectory, "pub/");
+  EXPECT_EQ(contexte.Parametres.FtpEnClair, 1);
   EXPECT_EQ(ContenuFichier(serveur.Racine() + "/pub/summer.scr"), std::string(300000, 'x'));
   EXPECT_TRUE(fs::exists(serveur.Racine() + "/pub/summer.html"));
+}
+
+// The box is off until the user ticks it; its state is kept in the
+// settings store with the other settings.
+TEST(EnvoiInternet, UnencryptedFtpIsOffByDefaultAndStoredInTheSettings) {
+  TempDir dir;
+  const char* const ancien = std::getenv("LUMAVEIL_REGISTRY");
+  const std::string avant = ancien ? ancien : "";
+  setenv("LUMAVEIL_REGISTRY", dir.File("registry.reg").c_str(), 1);
+  ParametresApplication p;
+  EXPECT_EQ(LitParametres(p), 1);
+  EXPECT_EQ(p.FtpEnClair, 0);
+  p.FtpEnClair = 1;
+  ASSERT_EQ(EcritParametres(p), 1);
+  ParametresApplication relu;
+  LitParametres(relu);
+  EXPECT_EQ(relu.FtpEnClair, 1);
+  relu.FtpEnClair = 0;
+  ASSERT_EQ(EcritParametres(relu), 1);
+  LitParametres(p);
+  EXPECT_EQ(p.FtpEnClair, 0);
+  if (ancien) setenv("LUMAVEIL_REGISTRY", avant.c_str(), 1);
+  else unsetenv("LUMAVEIL_REGISTRY");
+}
+
+// An SFTP server not known yet: the question with its key's fingerprint is
+// shown on the GUI thread while the upload waits; Yes sends, and the key is
+// remembered in the user's known hosts.
+TEST(EnvoiInternet, AnUnknownSftpServerIsAskedAboutWithItsFingerprint) {
+  lumaveil::testing::ServeurSftpEssai serveur;
+  ASSERT_GT(serveur.Port(), 0);
+  TempDir dir;
+  const char* const maison = std::getenv("HOME");
+  const std::string avant = maison ? maison : "";
+  setenv("HOME", dir.Path().c_str(), 1);
+  std::ofstream(dir.File("show.scr"), std::ios::binary) << "sftp saver";
+  CContexte contexte;
+  ParametresApplication& p = contexte.Parametres;
+  p.ServerName = "sftp://127.0.0.1";
+  p.PortNumber = serveur.Port();
+  p.UserName = lumaveil::testing::ServeurSftpEssai::kUtilisateur;
+  p.Password = lumaveil::testing::ServeurSftpEssai::kMotDePasse;
+  CBoitesEnregistrees boites;  // Yes to every question
+  lumaveil::testing::RepondDialogue<CInternetDlg>([&](CInternetDlg& dlg) {
+    dlg.Page()->setChecked(false);
+    QTest::mouseClick(dlg.BoutonOk(), Qt::LeftButton);
+  });
+  EXPECT_EQ(CommandeEnvoiInternet(nullptr, contexte, QString::fromStdString(dir.File("show.scr")),
+                                  QStringLiteral("summer.lmv")),
+            1);
+  ASSERT_EQ(boites.boites.size(), 2u);
+  EXPECT_EQ(boites.boites[0].texte, "Confirm sending saved screensaver on Internet ?");
+  const std::string& question = boites.boites[1].texte;
+  EXPECT_EQ(question.rfind("The SFTP server [127.0.0.1]:" + std::to_string(serveur.Port()) +
+                               " is not known yet.\nThe fingerprint of its key is:\n" +
+                               serveur.Empreinte() + "\n",
+                           0),
+            0u)
+      << question;
+  EXPECT_EQ(boites.boites[1].titre, "Question");
+  EXPECT_EQ(ContenuFichier(serveur.Racine() + "/summer.scr"), "sftp saver");
+  EXPECT_NE(ContenuFichier(dir.File(".ssh/known_hosts")).find("ssh-rsa"), std::string::npos);
+  if (maison) setenv("HOME", avant.c_str(), 1);
+  else unsetenv("HOME");
 }
 
 TEST(EnvoiInternet, CancelOrNoChangesNoSettingAndSendsNothing) {

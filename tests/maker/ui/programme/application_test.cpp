@@ -7,11 +7,13 @@
 #include <QApplication>
 #include <sys/stat.h>
 
+#include <chrono>
 #include <cstdlib>
 
-#include "programme/application.h"
+#include "bombe_jpeg.h"
 #include "fenetre/fichiers_recents.h"
 #include "parametres.h"
+#include "programme/application.h"
 #include "dialogue_enregistreur.h"
 #include "fenetre/main_frame.h"
 #include "fichier_projet.h"
@@ -98,6 +100,41 @@ TEST_F(Application, QuittingWritesAllTenSettingsEvenWhenNoneChanged) {
     ASSERT_NE(cle->Trouve(nom), nullptr) << nom;
     EXPECT_EQ(Valeur(nom), valeur) << nom;
   }
+}
+
+// Quitting while the thumbnails (and the working screen) of photos that
+// take many seconds to decode are still being made: the settings are
+// stored before the window is taken down, so that a logout does not lose
+// them, and the workers stop at once instead of finishing their photos.
+TEST_F(Application, QuitStoresTheSettingsFirstAndDoesNotWaitForSlowPhotos) {
+  CProjet projet;
+  for (int i = 0; i < 4; ++i) {
+    const std::string photo = dossier_.File("lente" + std::to_string(i) + ".jpg");
+    ASSERT_TRUE(testing::EcritBombeJPEG(photo, 4096, 4096, 3000));
+    auto e = projet.NouvelEcranDepuisModele();
+    e->CheminImage = photo;
+    projet.Ajoute(std::move(e));
+  }
+  testing::CDialogueTest d;
+  const std::string chemin = dossier_.File("lent.lmv");
+  ASSERT_TRUE(SauveProjet(projet, chemin, d));
+
+  CLumaveilApp app;
+  ASSERT_TRUE(app.InitInstance(QString::fromStdString(chemin), 0));
+  ASSERT_EQ(app.Fenetre()->ListeView()->NombreEcrans(), 4);
+  app.Contexte().Parametres.JPEGQuality = 42;
+  QTest::qWait(300);  // the workers are inside their photos
+  ASSERT_GT(app.Fenetre()->ListeView()->VignettesEnAttente(), 0);
+  bool stockesAvant = false;
+  QObject::connect(app.Fenetre(), &QObject::destroyed,
+                   [&] { stockesAvant = Valeur("JPEGQuality") == "42"; });
+  const auto debut = std::chrono::steady_clock::now();
+  app.Fenetre()->close();
+  app.ExitInstance(0);
+  const auto duree = std::chrono::steady_clock::now() - debut;
+  EXPECT_TRUE(stockesAvant);
+  EXPECT_EQ(Valeur("JPEGQuality"), "42");
+  EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(duree).count(), 1000);
 }
 
 TEST_F(Application, FtpPasswordWithoutAKeyringStaysInTheOwnerOnlyStore) {

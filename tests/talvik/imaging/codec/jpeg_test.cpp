@@ -2,10 +2,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cstdio>
+#include <thread>
 
 #include <jpeglib.h>
 
+#include "base/arret.h"
+#include "base/message.h"
+#include "bombe_jpeg.h"
 #include "codec/jpeg_codage.h"
 #include "codec/jpeg_lecture.h"
 #include "codec/jpegfile.h"
@@ -286,4 +292,44 @@ TEST(JpegTampons, ChannelSwapAndGrey) {
   EXPECT_EQ(p, (std::vector<std::uint8_t>{21, 21, 21, 96, 96, 96}));
   EXPECT_EQ(JpegFile::BGRFromRGB(nullptr, 2, 1), 0);
   EXPECT_EQ(JpegFile::MakeGrayScale(nullptr, 2, 1), 0);
+}
+
+// A decoding whose thread is asked to stop gives up at its next step, in
+// the middle of a file that would keep it busy for many seconds, without a
+// message (the one who asked does not want the picture); other threads and
+// a lowered flag are not affected.
+TEST(Jpeg, AStopRequestEndsADecodingBetweenItsScansSilently) {
+  TempDir dossier;
+  const std::string bombe = dossier.File("bombe.jpg"), saine = dossier.File("saine.jpg");
+  ASSERT_TRUE(lumaveil::testing::EcritBombeJPEG(bombe, 4096, 4096, 3000));
+  ASSERT_EQ(CGraphique::SauveImageJPEG(saine, Bitmap::Create(64, 48, RGB(10, 200, 30)), 90), 1);
+
+  std::atomic<bool> arret{false};
+  talvik::CMessagesRetenus retenus;
+  {
+    const talvik::CArretFil fil(arret);
+    EXPECT_TRUE(talvik::DecodeJPEG(saine).image);  // flag lowered: decodes
+    std::thread leveur([&] {
+      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+      arret = true;
+    });
+    const talvik::ImageJPEG lu = talvik::DecodeJPEG(bombe, 8);
+    leveur.join();
+    EXPECT_FALSE(lu.image);
+    unsigned w = 1, h = 1;
+    EXPECT_EQ(JpegFile::JpegFileToRGB(saine, &w, &h), nullptr);  // raised before: no start
+    EXPECT_EQ(w, 0u);
+  }
+  // Another thread, and this one once its flag is gone, decode as before.
+  bool ailleurs = false;
+  std::thread autre([&] {
+    const talvik::CArretFil fil(arret);  // raised, then replaced by its own
+    std::atomic<bool> propre{false};
+    const talvik::CArretFil interieur(propre);
+    ailleurs = bool(talvik::DecodeJPEG(saine).image);
+  });
+  autre.join();
+  EXPECT_TRUE(ailleurs);
+  EXPECT_TRUE(talvik::DecodeJPEG(saine).image);
+  EXPECT_TRUE(retenus.Prend().empty());
 }
