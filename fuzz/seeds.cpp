@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include <webp/encode.h>
+
 #include "depth/bitmaplib.h"
 #include "exif_essai.h"
 #include "ecran.h"
@@ -20,6 +22,7 @@
 #include "fichier_projet.h"
 #include "fichier_registre.h"
 #include "gif_builder.h"
+#include "heif_essai.h"
 #include "graphique.h"
 #include "projet.h"
 
@@ -72,6 +75,60 @@ void BmpSeeds(const fs::path& dir, const fs::path& scratch) {
     Put32(b, 34, 0);
     WriteFile(dir / "topdown.bmp", b);
   }
+}
+
+// HEIF and AVIF through libheif's encoder: plain, turned (irot/imir), with
+// a thumbnail item, with alpha. Files of other writers (heif-enc, phones'
+// layouts) are in the kept corpus, fuzz/corpus/heif.
+void HeifSeeds(const fs::path& dir) {
+  lumaveil::testing::OptionsHeif o;
+  o.qualite = 30;
+  lumaveil::testing::EcritHeif((dir / "plain.heic").string(), Picture(16, 8, 5), o);
+  o.orientation = 6;
+  o.vignette = 8;
+  lumaveil::testing::EcritHeif((dir / "turned-thumb.heic").string(), Picture(32, 16, 5), o);
+  o = {};
+  o.qualite = 30;
+  o.orientation = 5;
+  o.alpha = true;
+  lumaveil::testing::EcritHeif((dir / "alpha-mirror.heic").string(), Picture(8, 8, 3), o);
+  o = {};
+  o.qualite = 30;
+  o.avif = true;
+  lumaveil::testing::EcritHeif((dir / "plain.avif").string(), Picture(16, 8, 5), o);
+}
+
+// WebP through libwebp's encoder: lossy, lossless, lossless with alpha.
+// Animated files and files with EXIF and ICCP chunks are in the kept
+// corpus, fuzz/corpus/webp.
+void WebpSeeds(const fs::path& dir) {
+  HBITMAP p = Picture(17, 9, 6);
+  for (int y = 0; y < p.Height(); ++y)
+    for (int x = 0; x < p.Width(); ++x) p.Row(y)[x] |= std::uint32_t(x * 15) << 24;
+  const std::uint8_t* bgra = reinterpret_cast<const std::uint8_t*>(p.Pixels());
+  std::uint8_t* sortie = nullptr;
+  std::size_t n = 0;
+  // Three bytes per pixel without alpha: the picture's rows repacked.
+  std::vector<std::uint8_t> bgr;
+  for (std::size_t i = 0; i < p.PixelCount(); ++i)
+    bgr.insert(bgr.end(), {bgra[4 * i], bgra[4 * i + 1], bgra[4 * i + 2]});
+  const struct {
+    const char* nom;
+    std::size_t (*code)(const std::uint8_t*, int, int, int, std::uint8_t**);
+    bool alpha;
+  } sortes[] = {{"lossless.webp", WebPEncodeLosslessBGR, false},
+                {"alpha.webp", WebPEncodeLosslessBGRA, true}};
+  for (const auto& s : sortes) {
+    sortie = nullptr;
+    n = s.code(s.alpha ? bgra : bgr.data(), p.Width(), p.Height(),
+               p.Width() * (s.alpha ? 4 : 3), &sortie);
+    if (n) WriteFile(dir / s.nom, Bytes(sortie, sortie + n));
+    WebPFree(sortie);
+  }
+  sortie = nullptr;
+  n = WebPEncodeBGR(bgr.data(), p.Width(), p.Height(), p.Width() * 3, 50, &sortie);
+  if (n) WriteFile(dir / "lossy.webp", Bytes(sortie, sortie + n));
+  WebPFree(sortie);
 }
 
 void GifSeeds(const fs::path& dir) {
@@ -149,8 +206,8 @@ int main(int argc, char** argv) {
   }
   const fs::path out = argv[1];
   const fs::path scratch = out / ".scratch";
-  for (const char* t : {"bmp", "depth", "gif", "jpeg", "png", "tiff", "package", "projet",
-                        "modele", "registre"})
+  for (const char* t : {"bmp", "depth", "gif", "jpeg", "png", "tiff", "heif", "webp", "package",
+                        "projet", "modele", "registre"})
     fs::create_directories(out / t);
   fs::create_directories(scratch);
 
@@ -172,6 +229,8 @@ int main(int argc, char** argv) {
   CGraphique::SauveImagePNG((out / "png" / "one.png").string(), Picture(1, 1, 1));
   CGraphique::SauveImageTIFF((out / "tiff" / "rgb.tif").string(), Picture(17, 9, 6));
   CGraphique::SauveImageTIFF((out / "tiff" / "one.tif").string(), Picture(1, 1, 1));
+  HeifSeeds(out / "heif");
+  WebpSeeds(out / "webp");
   PackageSeed(out / "package", scratch);
   ProjectSeeds(out / "projet", out / "modele");
   RegistrySeed(out / "registre");

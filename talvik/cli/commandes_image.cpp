@@ -4,6 +4,7 @@
 
 #include "table_commandes.h"
 #include "graphique.h"
+#include "picture/orientation_fichier.h"
 #include "valeurs.h"
 
 namespace talvik::cli {
@@ -37,6 +38,9 @@ int Info(const Arguments& a) {
   CGraphique::RecupereInfosImage(e.image, taille, &bits);
   std::printf("%dx%d %ld", int(taille.cx), int(taille.cy), bits);
   if (e.transparence) std::printf(" transparent 0x%08X", unsigned(e.couleur));
+  // The size is the upright picture's; the orientation is the one found.
+  if (const int orientation = OrientationDuFichier(a.positionnels[0]))
+    std::printf(" orientation %d", orientation);
   std::printf("\n");
   return 0;
 }
@@ -105,7 +109,10 @@ int Regle(const Arguments& a) {
   return Sauve(a.positionnels[1], CGraphique::ReglageImage(e.image, l, c, i), e);
 }
 
-const Enregistrement kInfo{{"info", "FILE", "prints WIDTHxHEIGHT BITS", {}, 1, 1, &Info}};
+const Enregistrement kInfo{{"info", "FILE",
+                            "prints WIDTHxHEIGHT BITS of the upright picture, then "
+                            "\"orientation N\" when the file records one (1-8)",
+                            {}, 1, 1, &Info}};
 const Enregistrement kConvert{{"convert", "IN OUT [--quality Q]",
                                "converts to OUT's format (JPEG quality Q, default 75)",
                                {{"--quality", 1}}, 2, 2, &Convertit}};

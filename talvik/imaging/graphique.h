@@ -111,8 +111,10 @@ class CGraphique {
   static int SauveImageGIF(const CString& chemin, const HBITMAP& image, int bTransparence,
                            COLORREF couleurTransparente);
 
-  // JPEG through libjpeg; greyscale files load as grey pictures. Damaged
-  // files give null.
+  // JPEG through libjpeg; greyscale files load as grey pictures, CMYK and
+  // YCCK ones (Adobe's inverted inks too) in colour. Upright (the Exif
+  // orientation applied) and in sRGB (an embedded ICC profile converted).
+  // Damaged files give null.
   static HBITMAP ChargeImageJPEG(const CString& chemin);
   // Baseline JPEG of the given quality. Quality outside 0-100, an empty
   // path or a null picture give 0 and write no file.
@@ -121,15 +123,20 @@ class CGraphique {
   // PNG through libpng: 16-bit samples become 8; palette, low-depth and
   // grey pictures are expanded to RGB; a bKGD chunk composites the picture
   // over that colour and becomes the module's PNG background colour;
-  // without one the alpha channel is ignored. Damaged files give null.
+  // without one the alpha channel is ignored. Upright (an eXIf chunk's
+  // orientation) and in sRGB (an iCCP profile converted; the file's gamma
+  // is then left to the profile). Damaged files give null.
   static HBITMAP ChargeImagePNG(const CString& chemin);
   // 8-bit RGB PNG, no interlace. 1 on success.
   static int SauveImagePNG(const CString& chemin, const HBITMAP& image);
   // The last bKGD colour read by ChargeImagePNG (black at start).
   static COLORREF CouleurFondPNG();
 
-  // TIFF through libtiff: 8-bit RGB (3 samples) and 8-bit palette files.
-  // Other layouts and damaged files give null.
+  // TIFF through libtiff: 8-bit RGB and palette files strip by strip,
+  // every other layout libtiff knows (grey, 16 bits, CMYK, tiles...)
+  // through its RGBA reader, alpha drawn over black. Upright (the
+  // orientation tag) and in sRGB (an ICC profile converted). Damaged files
+  // give null.
   static HBITMAP ChargeImageTIFF(const CString& chemin);
   // Uncompressed 8-bit RGB TIFF, one row per strip. 1 on success.
   static int SauveImageTIFF(const CString& chemin, const HBITMAP& image);

@@ -15,10 +15,11 @@
 
 namespace lumaveil::testing {
 
-// The APP1 segment (marker included) of an Exif block whose thumbnail is
-// the JPEG `vignette`.
-inline std::vector<std::uint8_t> SegmentExif(const std::vector<std::uint8_t>& vignette,
-                                             bool intel = true) {
+// The TIFF structure of an Exif block (what follows "Exif\0\0"): the
+// orientation in its first directory and, when `vignette` (a JPEG) is not
+// empty, a second directory naming it as the thumbnail.
+inline std::vector<std::uint8_t> StructureExif(const std::vector<std::uint8_t>& vignette,
+                                               bool intel = true, int orientation = 1) {
   std::vector<std::uint8_t> t;  // the TIFF structure
   auto m16 = [&](std::uint32_t v) {
     if (intel) t.insert(t.end(), {std::uint8_t(v), std::uint8_t(v >> 8)});
@@ -40,8 +41,12 @@ inline std::vector<std::uint8_t> SegmentExif(const std::vector<std::uint8_t>& vi
   m16(42);
   m32(8);                   // IFD0 right after the header
   m16(1);                   // IFD0: one entry
-  entree(0x0112, 3, 1);     // orientation: as stored
+  entree(0x0112, 3, std::uint32_t(orientation));
   const std::uint32_t ifd1 = 8 + 2 + 12 + 4;
+  if (vignette.empty()) {
+    m32(0);                 // no second directory
+    return t;
+  }
   m32(ifd1);
   m16(3);                   // IFD1: three entries
   const std::uint32_t debut = ifd1 + 2 + 3 * 12 + 4;
@@ -50,7 +55,14 @@ inline std::vector<std::uint8_t> SegmentExif(const std::vector<std::uint8_t>& vi
   entree(0x0202, 4, std::uint32_t(vignette.size()));
   m32(0);                   // no further directory
   t.insert(t.end(), vignette.begin(), vignette.end());
+  return t;
+}
 
+// The APP1 segment (marker included) of an Exif block whose thumbnail is
+// the JPEG `vignette` (none when empty).
+inline std::vector<std::uint8_t> SegmentExif(const std::vector<std::uint8_t>& vignette,
+                                             bool intel = true, int orientation = 1) {
+  const std::vector<std::uint8_t> t = StructureExif(vignette, intel, orientation);
   const std::size_t longueur = 2 + 6 + t.size();
   const std::uint8_t tete[] = {0xFF, 0xE1, std::uint8_t(longueur >> 8), std::uint8_t(longueur),
                                'E', 'x', 'i', 'f', 0, 0};
@@ -60,11 +72,12 @@ inline std::vector<std::uint8_t> SegmentExif(const std::vector<std::uint8_t>& vi
   return s;
 }
 
-// Inserts an Exif block with `vignette` encoded at quality 85 as its
-// thumbnail into the JPEG file at `chemin`; false when the file cannot be
-// read or written or the block would pass 64 KiB.
+// Inserts an Exif block with `vignette` (when not null) encoded at quality
+// 85 as its thumbnail, and the orientation, into the JPEG file at
+// `chemin`; false when the file cannot be read or written or the block
+// would pass 64 KiB.
 inline bool AjouteVignetteExif(const std::string& chemin, const talvik::Bitmap& vignette,
-                               bool intel = true) {
+                               bool intel = true, int orientation = 1) {
   std::ifstream in(chemin, std::ios::binary);
   std::vector<std::uint8_t> fichier((std::istreambuf_iterator<char>(in)),
                                     std::istreambuf_iterator<char>());
@@ -75,9 +88,10 @@ inline bool AjouteVignetteExif(const std::string& chemin, const talvik::Bitmap& 
   lignes.largeur = unsigned(vignette.Width());
   lignes.hauteur = unsigned(vignette.Height());
   lignes.format = talvik::jpeg::FormatPixels::BGRX;
-  const std::vector<std::uint8_t> jpeg = talvik::jpeg::CodeEnMemoire(lignes, 85);
-  const std::vector<std::uint8_t> segment = SegmentExif(jpeg, intel);
-  if (jpeg.empty() || segment.size() > 65535 + 2) return false;
+  const std::vector<std::uint8_t> jpeg =
+      vignette ? talvik::jpeg::CodeEnMemoire(lignes, 85) : std::vector<std::uint8_t>();
+  const std::vector<std::uint8_t> segment = SegmentExif(jpeg, intel, orientation);
+  if ((vignette && jpeg.empty()) || segment.size() > 65535 + 2) return false;
   fichier.insert(fichier.begin() + 2, segment.begin(), segment.end());
   std::ofstream out(chemin, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(fichier.data()), std::streamsize(fichier.size()));

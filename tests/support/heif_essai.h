@@ -17,6 +17,7 @@ struct OptionsHeif {
   bool avif = false;      // AV1 instead of HEVC
   bool alpha = false;     // alpha from the picture's fourth byte
   int qualite = 90;
+  int primairesNclx = 0;  // with a code, an nclx box of these primaries and the sRGB curve
 };
 
 // Writes the picture as stored rows of a HEIF (or AVIF) file; false when
@@ -41,6 +42,15 @@ inline bool EcritHeif(const std::string& chemin, const talvik::Bitmap& image,
       d[2] = std::uint8_t(p);
       if (o.alpha) d[3] = std::uint8_t(p >> 24);
     }
+  if (ok && o.primairesNclx) {
+    heif_color_profile_nclx* nclx = heif_nclx_color_profile_alloc();
+    heif_nclx_color_profile_set_color_primaries(nclx, std::uint16_t(o.primairesNclx));
+    heif_nclx_color_profile_set_transfer_characteristics(nclx, 13);
+    heif_nclx_color_profile_set_matrix_coefficients(nclx, 6);
+    nclx->full_range_flag = 1;
+    ok = heif_image_set_nclx_color_profile(img, nclx).code == heif_error_Ok;
+    heif_nclx_color_profile_free(nclx);
+  }
   heif_context* ctx = heif_context_alloc();
   heif_encoder* enc = nullptr;
   ok = ok && plan &&
@@ -48,6 +58,7 @@ inline bool EcritHeif(const std::string& chemin, const talvik::Bitmap& image,
            ctx, o.avif ? heif_compression_AV1 : heif_compression_HEVC, &enc).code == heif_error_Ok;
   heif_encoding_options* options = heif_encoding_options_alloc();
   options->image_orientation = heif_orientation(o.orientation);
+  options->macOS_compatibility_workaround_no_nclx_profile = 0;
   heif_image_handle* handle = nullptr;
   if (ok) {
     heif_encoder_set_lossy_quality(enc, o.qualite);

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <vector>
 
+#include "codec/jpeg_meta.h"
+#include "picture/exif.h"
 #include "picture/fichier.h"
 
 namespace talvik {
@@ -24,72 +26,11 @@ constexpr std::uint32_t kCompressionJPEG = 6;
 
 std::uint16_t Grand16(const std::uint8_t* p) { return std::uint16_t(p[0] << 8 | p[1]); }
 
-// The TIFF structure inside an Exif block, with its byte order; every read
-// is checked against the block's end.
-class Tiff {
- public:
-  Tiff(const std::uint8_t* p, std::size_t n) : p_(p), n_(n) {}
-
-  bool Entete(std::uint32_t* ifd0) {
-    if (n_ < 8) return false;
-    if (p_[0] == 'I' && p_[1] == 'I') intel_ = true;
-    else if (p_[0] == 'M' && p_[1] == 'M') intel_ = false;
-    else return false;
-    std::uint16_t quarante2 = 0;
-    return Lit16(2, &quarante2) && quarante2 == 42 && Lit32(4, ifd0);
-  }
-
-  // The directory at `ifd`: its number of entries and the offset of the
-  // next directory (0 when none).
-  bool Repertoire(std::uint32_t ifd, std::uint16_t* entrees, std::uint32_t* suivant) {
-    if (!Lit16(ifd, entrees)) return false;
-    return Lit32(std::uint64_t(ifd) + 2 + 12 * std::uint64_t(*entrees), suivant);
-  }
-
-  // Entry `i` of the directory at `ifd`: its tag and, for one SHORT or
-  // LONG value, that value (other types give false).
-  bool Entree(std::uint32_t ifd, std::uint16_t i, std::uint16_t* tag, std::uint32_t* valeur) {
-    const std::uint64_t e = std::uint64_t(ifd) + 2 + 12 * std::uint64_t(i);
-    std::uint16_t type = 0;
-    std::uint32_t nombre = 0;
-    if (!Lit16(e, tag) || !Lit16(e + 2, &type) || !Lit32(e + 4, &nombre) || nombre != 1)
-      return false;
-    if (type == 3) {
-      std::uint16_t court = 0;
-      if (!Lit16(e + 8, &court)) return false;
-      *valeur = court;
-      return true;
-    }
-    return type == 4 && Lit32(e + 8, valeur);
-  }
-
- private:
-  bool Lit16(std::uint64_t o, std::uint16_t* v) const {
-    if (o + 2 > n_) return false;
-    const std::uint8_t* q = p_ + o;
-    *v = intel_ ? std::uint16_t(q[0] | q[1] << 8) : std::uint16_t(q[0] << 8 | q[1]);
-    return true;
-  }
-  bool Lit32(std::uint64_t o, std::uint32_t* v) const {
-    if (o + 4 > n_) return false;
-    const std::uint8_t* q = p_ + o;
-    *v = intel_ ? std::uint32_t(q[0]) | std::uint32_t(q[1]) << 8 | std::uint32_t(q[2]) << 16 |
-                      std::uint32_t(q[3]) << 24
-                : std::uint32_t(q[0]) << 24 | std::uint32_t(q[1]) << 16 |
-                      std::uint32_t(q[2]) << 8 | std::uint32_t(q[3]);
-    return true;
-  }
-
-  const std::uint8_t* p_;
-  std::size_t n_;
-  bool intel_ = true;
-};
-
 // The thumbnail named by the second directory (IFD1) of an Exif block's
 // TIFF structure: its offset and length from the structure's start.
 bool VignetteDuBloc(const std::uint8_t* tiff, std::size_t n, std::uint32_t* debut,
                     std::uint32_t* longueur) {
-  Tiff t(tiff, n);
+  exif::LecteurTiff t(tiff, n);
   std::uint32_t ifd0 = 0, ifd1 = 0;
   std::uint16_t entrees = 0;
   if (!t.Entete(&ifd0) || !t.Repertoire(ifd0, &entrees, &ifd1) || ifd1 == 0 || ifd1 == ifd0 ||
@@ -163,7 +104,9 @@ ImageJPEG DecodeVignetteExif(const std::string& chemin) {
   tete.resize(std::fread(tete.data(), 1, tete.size(), f.get()));
   EnteteExif e;
   if (!LitEnteteExif(tete.data(), tete.size(), &e)) return {};
-  ImageJPEG v = DecodeJPEGMemoire(tete.data() + e.debut, e.longueur);
+  // The thumbnail is stored as the picture is: the file's orientation and
+  // profile apply to it, not any of its own.
+  ImageJPEG v = DecodeJPEGMemoire(tete.data() + e.debut, e.longueur, 1, false);
   if (!v.image) return {};
   const std::int64_t l = v.image.Width(), h = v.image.Height();
   const std::int64_t L = e.largeur, H = e.hauteur;
@@ -172,6 +115,9 @@ ImageJPEG DecodeVignetteExif(const std::string& chemin) {
   v.largeurFichier = e.largeur;
   v.hauteurFichier = e.hauteur;
   v.reduction = std::max(2, int((L + l / 2) / l));
+  v.image = jpeg::Applique(jpeg::LitMeta(tete.data(), tete.size()), std::move(v.image),
+                           &v.largeurFichier, &v.hauteurFichier);
+  if (!v.image) return {};
   return v;
 }
 

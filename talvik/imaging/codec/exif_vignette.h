@@ -26,9 +26,10 @@ struct EnteteExif {
 // give false.
 bool LitEnteteExif(const std::uint8_t* donnees, std::size_t taille, EnteteExif* entete);
 
-// Decodes the Exif thumbnail of the JPEG file at `chemin`. The result's
-// image is the thumbnail, largeurFichier and hauteurFichier the size of
-// the file's picture, and reduction how many whole times the thumbnail is
+// Decodes the Exif thumbnail of the JPEG file at `chemin`, upright and in
+// sRGB as DecodeJPEG gives the picture (the file's orientation and profile
+// apply to it). The result's image is the thumbnail, largeurFichier and
+// hauteurFichier the upright size of the file's picture, and reduction how many whole times the thumbnail is
 // smaller (at least 2). The image is null when the file has no thumbnail,
 // when it does not decode, when it is not smaller than the picture, or
 // when its proportions differ from the picture's by more than a pixel of

@@ -7,6 +7,7 @@
 
 #include "codec/jpeg_erreur.h"
 #include "codec/jpeg_huitieme_parties.h"
+#include "codec/jpeg_meta.h"
 #include "picture/fichier.h"
 
 namespace talvik {
@@ -144,6 +145,8 @@ ImageJPEG Decode(const std::string& chemin) {
   }
   const Entete& e = *entete;
   if (e.debutDonnees > n) return {};
+  // The segments before the data, read before the data is cleaned in place.
+  jpeg::Meta meta = jpeg::LitMeta(octets, e.debutDonnees);
   const std::size_t total = std::size_t(e.mcuX) * std::size_t(e.mcuY);
   std::uint8_t* donnees = octets + e.debutDonnees;
   std::vector<std::uint32_t> reprises;
@@ -165,6 +168,8 @@ ImageJPEG Decode(const std::string& chemin) {
   r.largeurFichier = e.largeur;
   r.hauteurFichier = e.hauteur;
   r.reduction = 8;
+  r.image = jpeg::Applique(meta, std::move(r.image), &r.largeurFichier, &r.hauteurFichier);
+  if (!r.image) return {};
   return r;
 }
 

@@ -14,7 +14,8 @@ namespace talvik {
 // does: the same size, the same luminance, and the colour converted the
 // same way; only the colour of pictures whose colour is sampled at half
 // resolution is taken from its DC coefficients too, so it is a little
-// softer. Handles baseline files with one scan of one (grey) or three
+// softer. The picture comes in sRGB and upright, as from DecodeJPEG.
+// Handles baseline files with one scan of one (grey) or three
 // (YCbCr) components, the first sampled once or twice in each direction
 // and the others once, with or without restart markers. The image is null
 // for any other file (progressive, arithmetic-coded, CMYK...) and for a

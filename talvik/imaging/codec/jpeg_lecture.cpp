@@ -5,8 +5,11 @@
 #include <memory>
 
 #include "codec/jpeg_erreur.h"
+#include "codec/jpeg_meta.h"
 #include "codec/jpeg_source.h"
+#include "colour/profil_couleur.h"
 #include "picture/fichier.h"
+#include "picture/orientation.h"
 
 namespace talvik {
 
@@ -26,6 +29,20 @@ bool ConvertibleEnBGRX(const jpeg_decompress_struct& c) {
   return false;
 }
 
+// Printers' files: four inks, stored as they are or as YCCK (libjpeg
+// turns the latter back into CMYK).
+bool Cmjn(const jpeg_decompress_struct& c) {
+  return c.num_components == 4 && (c.jpeg_color_space == JCS_CMYK || c.jpeg_color_space == JCS_YCCK);
+}
+
+// The segments that say how to show the picture, as libjpeg kept them.
+jpeg::Meta MetaGardee(const jpeg_decompress_struct& c) {
+  jpeg::LecteurMeta lecteur;
+  for (jpeg_saved_marker_ptr m = c.marker_list; m; m = m->next)
+    lecteur.Segment(m->marker, m->data, m->data_length);
+  return lecteur.Fin();
+}
+
 // Where the compressed data comes from: an open file, or bytes in memory.
 struct Source {
   std::FILE* fichier = nullptr;
@@ -33,7 +50,7 @@ struct Source {
   std::size_t taille = 0;
 };
 
-bool Decode(Decodage& d, const Source& source, int reduction, bool messages) {
+bool Decode(Decodage& d, const Source& source, int reduction, bool messages, bool metadonnees) {
   jpeg_decompress_struct& c = d.cinfo;
   c.err = jpeg::Installe(d.erreurs, messages);
   if (setjmp(d.erreurs.retour)) {
@@ -47,8 +64,13 @@ bool Decode(Decodage& d, const Source& source, int reduction, bool messages) {
     jpeg::SourceFichier(&c, source.fichier);
   else
     jpeg_mem_src(&c, source.donnees, static_cast<unsigned long>(source.taille));
+  if (metadonnees) {
+    jpeg_save_markers(&c, JPEG_APP0 + 1, 0xFFFF);
+    jpeg_save_markers(&c, JPEG_APP0 + 2, 0xFFFF);
+  }
   jpeg_read_header(&c, TRUE);
-  if (!ConvertibleEnBGRX(c)) {
+  const bool cmjn = Cmjn(c);
+  if (!ConvertibleEnBGRX(c) && !cmjn) {
     jpeg_destroy_decompress(&c);
     return false;
   }
@@ -59,7 +81,9 @@ bool Decode(Decodage& d, const Source& source, int reduction, bool messages) {
     c.scale_denom = unsigned(reduction);
     d.resultat.reduction = reduction;
   }
-  c.out_color_space = JCS_EXT_BGRX;
+  // Four-ink pictures come as CMYK samples in the picture's own bytes and
+  // are turned into colours below.
+  c.out_color_space = cmjn ? JCS_CMYK : JCS_EXT_BGRX;
   jpeg_calc_output_dimensions(&c);
   const std::int64_t w = c.output_width, h = c.output_height;
   if (w * h > kMaxPixels) {
@@ -81,7 +105,7 @@ bool Decode(Decodage& d, const Source& source, int reduction, bool messages) {
     for (int i = 0; i < n; ++i) lignes[i] = reinterpret_cast<JSAMPROW>(image.Row(premiere + i));
     const int lues = int(jpeg_read_scanlines(&c, lignes, JDIMENSION(n)));
     // libjpeg-turbo sets the unused byte to 0xFF; the picture model keeps 0.
-    for (int i = 0; i < lues; ++i) {
+    for (int i = 0; i < lues && !cmjn; ++i) {
       std::uint32_t* p = image.Row(premiere + i);
       for (std::int64_t x = 0; x < w; ++x) p[x] &= 0x00FFFFFFu;
     }
@@ -92,9 +116,19 @@ bool Decode(Decodage& d, const Source& source, int reduction, bool messages) {
     d.resultat.image.Reset();
     return false;
   }
+  jpeg::Meta meta;
+  if (metadonnees) meta = MetaGardee(c);
+  // An Adobe segment marks the inks as stored inverted (255 is no ink).
+  const bool inverse = c.saw_Adobe_marker != 0;
   jpeg_finish_decompress(&c);
   jpeg_destroy_decompress(&c);
-  return true;
+  if (cmjn) {
+    couleur::CmjnVersSRGB(image, inverse, meta.icc.data(), meta.icc.size());
+    meta.icc.clear();
+  }
+  image = jpeg::Applique(meta, std::move(image), &d.resultat.largeurFichier,
+                         &d.resultat.hauteurFichier);
+  return bool(image);
 }
 
 }  // namespace
@@ -103,14 +137,15 @@ ImageJPEG DecodeJPEG(const std::string& chemin, int reduction) {
   fichier::Fichier f = fichier::Ouvre(chemin, "rb");
   if (!f) return {};
   auto d = std::make_unique<Decodage>();
-  if (!Decode(*d, Source{f.get()}, reduction, true)) return {};
+  if (!Decode(*d, Source{f.get()}, reduction, true, true)) return {};
   return std::move(d->resultat);
 }
 
-ImageJPEG DecodeJPEGMemoire(const std::uint8_t* donnees, std::size_t taille, int reduction) {
+ImageJPEG DecodeJPEGMemoire(const std::uint8_t* donnees, std::size_t taille, int reduction,
+                            bool metadonnees) {
   if (!donnees || taille == 0) return {};
   auto d = std::make_unique<Decodage>();
-  if (!Decode(*d, Source{nullptr, donnees, taille}, reduction, false)) return {};
+  if (!Decode(*d, Source{nullptr, donnees, taille}, reduction, false, metadonnees)) return {};
   return std::move(d->resultat);
 }
 
@@ -126,9 +161,12 @@ bool TailleJPEG(const std::string& chemin, int* largeur, int* hauteur) {
   }
   jpeg_create_decompress(&c);
   jpeg::SourceFichier(&c, f.get());
+  jpeg_save_markers(&c, JPEG_APP0 + 1, 0xFFFF);
   jpeg_read_header(&c, TRUE);
-  if (largeur) *largeur = int(c.image_width);
-  if (hauteur) *hauteur = int(c.image_height);
+  int w = int(c.image_width), h = int(c.image_height);
+  TailleRedressee(MetaGardee(c).orientation, &w, &h);
+  if (largeur) *largeur = w;
+  if (hauteur) *hauteur = h;
   jpeg_destroy_decompress(&c);
   return true;
 }

@@ -10,7 +10,10 @@
 #include <csetjmp>
 #include <vector>
 
+#include "colour/profil_couleur.h"
 #include "graphique.h"
+#include "picture/exif.h"
+#include "picture/orientation.h"
 #include "picture/fichier.h"
 
 namespace talvik {
@@ -65,8 +68,11 @@ bool Decode(Lecture& l, std::FILE* f, Bitmap& image, std::vector<png_bytep>& lig
     png_set_background(l.png, fond, PNG_BACKGROUND_GAMMA_FILE, 1, 1.0);
     g_couleurFond = RGB(BYTE(fond->red & 0xFF), BYTE(fond->green & 0xFF), BYTE(fond->blue & 0xFF));
   }
+  // A colour profile describes the samples' curves itself: the gamma of
+  // the file is then left to its conversion.
   double gamma = 0;
-  if (png_get_gAMA(l.png, l.info, &gamma)) png_set_gamma(l.png, 2.2, gamma);
+  if (!png_get_valid(l.png, l.info, PNG_INFO_iCCP) && png_get_gAMA(l.png, l.info, &gamma))
+    png_set_gamma(l.png, 2.2, gamma);
 
   // Rows straight into the picture: blue, green, red, then alpha or filler.
   png_set_bgr(l.png);
@@ -82,7 +88,8 @@ bool Decode(Lecture& l, std::FILE* f, Bitmap& image, std::vector<png_bytep>& lig
   for (png_uint_32 y = 0; y < h; ++y)
     lignes[y] = reinterpret_cast<png_bytep>(image.Row(int(y)));
   png_read_image(l.png, lignes.data());
-  png_read_end(l.png, nullptr);
+  // Chunks after the pixels (an eXIf may come there) join the others.
+  png_read_end(l.png, l.info);
   return true;
 }
 
@@ -123,6 +130,16 @@ HBITMAP CGraphique::ChargeImagePNG(const CString& chemin) {
   // The filler or alpha byte is not part of the pixel.
   std::uint32_t* p = image.Pixels();
   for (std::size_t i = 0, n = image.PixelCount(); i < n; ++i) p[i] &= 0x00FFFFFFu;
+  png_charp nom = nullptr;
+  png_bytep profil = nullptr;
+  png_uint_32 tailleProfil = 0;
+  int compression = 0;
+  if (png_get_iCCP(l.png, l.info, &nom, &compression, &profil, &tailleProfil) && profil)
+    couleur::ProfilVersSRGB(image, profil, tailleProfil);
+  png_uint_32 tailleExif = 0;
+  png_bytep exif = nullptr;
+  if (png_get_eXIf_1(l.png, l.info, &tailleExif, &exif) && exif)
+    return Redresse(image, exif::OrientationExif(exif, tailleExif));
   return image;
 }
 

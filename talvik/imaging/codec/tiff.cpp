@@ -13,7 +13,9 @@
 #include <memory>
 #include <vector>
 
+#include "colour/profil_couleur.h"
 #include "graphique.h"
+#include "picture/orientation.h"
 
 namespace talvik {
 
@@ -86,7 +88,7 @@ bool DonneesSuffisantes(TIFF* t, std::uint32_t w, std::uint32_t h) {
 }
 
 // Any layout, through libtiff's RGBA reader, a band of strips or tiles at a
-// time straight into the picture's rows (top row first). The first band
+// time straight into the picture's rows (stored row order). The first band
 // that cannot be read ends the reading: a file declaring a large picture
 // with little data behind it stops there, its rows never written.
 bool LitRGBA(TIFF* t, Bitmap& image) {
@@ -98,13 +100,15 @@ bool LitRGBA(TIFF* t, Bitmap& image) {
     TIFFRGBAImage* l;
     ~Fin() { TIFFRGBAImageEnd(l); }
   } fin{&lecteur};
-  lecteur.req_orientation = ORIENTATION_TOPLEFT;
-  // Each band comes out in the requested orientation; when the file's rows
-  // run bottom up, the bands themselves are placed from the bottom.
-  const bool retourne = lecteur.orientation == ORIENTATION_BOTLEFT ||
-                        lecteur.orientation == ORIENTATION_BOTRIGHT ||
-                        lecteur.orientation == ORIENTATION_LEFTBOT ||
-                        lecteur.orientation == ORIENTATION_RIGHTBOT;
+  // The rows come as stored, top row first (the file's orientation is
+  // applied afterwards, the same way for every layout).
+  lecteur.req_orientation = lecteur.orientation;
+  // libtiff draws colour pictures with a separate alpha over black, but
+  // leaves grey ones as stored: these are drawn over black here, so that
+  // alpha means the same in every layout.
+  const bool grisSurNoir = lecteur.alpha == EXTRASAMPLE_UNASSALPHA &&
+                           (lecteur.photometric == PHOTOMETRIC_MINISBLACK ||
+                            lecteur.photometric == PHOTOMETRIC_MINISWHITE);
   const std::uint32_t w = std::uint32_t(image.Width()), h = std::uint32_t(image.Height());
   std::uint32_t hauteurBande = 0;
   if (TIFFIsTiled(t))
@@ -114,24 +118,25 @@ bool LitRGBA(TIFF* t, Bitmap& image) {
   if (hauteurBande == 0 || hauteurBande > h) hauteurBande = h;
   for (std::uint32_t ligne = 0; ligne < h; ligne += hauteurBande) {
     const std::uint32_t n = std::min(hauteurBande, h - ligne);
-    const std::uint32_t destination = retourne ? h - ligne - n : ligne;
-    std::uint32_t* d = image.Row(int(destination));
+    std::uint32_t* d = image.Row(int(ligne));
     lecteur.row_offset = int(ligne);
     lecteur.col_offset = 0;
     if (!TIFFRGBAImageGet(&lecteur, d, w, n)) return false;
     for (std::size_t i = 0; i < std::size_t(w) * n; ++i) {
       const std::uint32_t p = d[i];
-      d[i] = (TIFFGetR(p) << 16) | (TIFFGetG(p) << 8) | TIFFGetB(p);
+      if (grisSurNoir) {
+        const std::uint32_t v = (TIFFGetR(p) * TIFFGetA(p) + 127) / 255;
+        d[i] = v * 0x010101u;
+      } else {
+        d[i] = (TIFFGetR(p) << 16) | (TIFFGetG(p) << 8) | TIFFGetB(p);
+      }
     }
   }
   return true;
 }
 
-}  // namespace
-
-HBITMAP CGraphique::ChargeImageTIFF(const CString& chemin) {
-  Tiff t = Ouvre(chemin, "r");
-  if (!t) return {};
+// The picture as its rows are stored (see ChargeImageTIFF).
+Bitmap LitStockee(Tiff t) {
   std::uint32_t w = 0, h = 0, lignesParBande = 0;
   std::uint16_t bitsParEchantillon = 1, echantillons = 1, photometrie = 0,
                 configuration = PLANARCONFIG_CONTIG;
@@ -200,6 +205,25 @@ HBITMAP CGraphique::ChargeImageTIFF(const CString& chemin) {
     }
   }
   return image;
+}
+
+}  // namespace
+
+HBITMAP CGraphique::ChargeImageTIFF(const CString& chemin) {
+  Tiff t = Ouvre(chemin, "r");
+  if (!t) return {};
+  std::uint16_t orientation = ORIENTATION_TOPLEFT;
+  TIFFGetFieldDefaulted(t.get(), TIFFTAG_ORIENTATION, &orientation);
+  std::vector<std::uint8_t> icc;
+  std::uint32_t tailleIcc = 0;
+  void* donneesIcc = nullptr;
+  if (TIFFGetField(t.get(), TIFFTAG_ICCPROFILE, &tailleIcc, &donneesIcc) && donneesIcc)
+    icc.assign(static_cast<const std::uint8_t*>(donneesIcc),
+               static_cast<const std::uint8_t*>(donneesIcc) + tailleIcc);
+  Bitmap image = LitStockee(std::move(t));
+  if (!image) return {};
+  if (!icc.empty()) couleur::ProfilVersSRGB(image, icc.data(), icc.size());
+  return Redresse(image, orientation);
 }
 
 int CGraphique::SauveImageTIFF(const CString& chemin, const HBITMAP& image) {

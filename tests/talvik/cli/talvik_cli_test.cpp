@@ -7,7 +7,9 @@
 #include <sstream>
 #include <string>
 
+#include "exif_essai.h"
 #include "graphique.h"
+#include "heif_essai.h"
 #include "temp_dir.h"
 
 using lumaveil::testing::TempDir;
@@ -100,6 +102,26 @@ TEST(TalvikCli, PictureAboveTheLimitIsRefusedWithAClearMessage) {
   const Resultat r = Talvik(d, "info " + d.File("g.bmp"));
   EXPECT_EQ(r.code, 1);
   EXPECT_NE(r.erreurs.find("too large"), std::string::npos) << r.erreurs;
+}
+
+TEST(TalvikCli, InfoGivesTheUprightSizeAndTheOrientationFound) {
+  TempDir d;
+  // A phone's portrait photo: stored 300 x 200 with a quarter turn to apply.
+  const std::string jpeg = Picture(d, "portrait.jpg");
+  ASSERT_TRUE(lumaveil::testing::AjouteVignetteExif(jpeg, Bitmap(), true, 6));
+  EXPECT_EQ(Talvik(d, "info " + jpeg).sortie, "200x300 32 orientation 6\n");
+  // Mirrored along a diagonal, in a HEIF file's rotation and mirror boxes.
+  lumaveil::testing::OptionsHeif o;
+  o.orientation = 7;
+  ASSERT_TRUE(lumaveil::testing::EcritHeif(d.File("p.heic"), CGraphique::ChargeImage(jpeg, 0), o));
+  EXPECT_EQ(Talvik(d, "info " + d.File("p.heic")).sortie, "300x200 32 orientation 7\n");
+  // Converting writes the upright picture: the file has no orientation left.
+  ASSERT_EQ(Talvik(d, "convert " + jpeg + " " + d.File("droit.png")).code, 0);
+  EXPECT_EQ(Talvik(d, "info " + d.File("droit.png")).sortie, "200x300 32\n");
+  // A value outside 1..8 is no orientation.
+  const std::string bizarre = Picture(d, "bizarre.jpg");
+  ASSERT_TRUE(lumaveil::testing::AjouteVignetteExif(bizarre, Bitmap(), false, 12));
+  EXPECT_EQ(Talvik(d, "info " + bizarre).sortie, "300x200 32\n");
 }
 
 TEST(TalvikCli, ConvertPicksTheFormatByExtension) {
