@@ -10,7 +10,7 @@
 #include <condition_variable>
 #include <mutex>
 
-#include "apercu/scenario_apercu.h"
+#include "apercu_scenario/scenario_apercu.h"
 
 namespace {
 

@@ -26,12 +26,12 @@
 #include <vector>
 
 #include "dialogs/commun/image_qt.h"
-#include "app/travail.h"
+#include "travail/travail.h"
 #include "fenetre/main_frame.h"
 #include "fichier_projet.h"
 #include "graphique.h"
 #include "liste/liste_view.h"
-#include "photo_test.h"
+#include "photo_essai.h"
 #include "principale/principale_view.h"
 
 namespace {
@@ -116,7 +116,7 @@ void BM_OuvertureProjet(benchmark::State& state) {
     CContexte contexte;
     contexte.Parametres.StartWizard = 0;
     CMainFrame fenetre(contexte);
-    fenetre.PrincipaleView()->DemarrageEnCours = false;
+    contexte.DemarrageEnCours = false;
     fenetre.show();
     QApplication::processEvents();
 
@@ -149,7 +149,7 @@ void BM_ClicEcran(benchmark::State& state) {
   CContexte contexte;
   contexte.Parametres.StartWizard = 0;
   CMainFrame fenetre(contexte);
-  fenetre.PrincipaleView()->DemarrageEnCours = false;
+  contexte.DemarrageEnCours = false;
   fenetre.show();
   fenetre.Doc().OuvreFichier(QString::fromStdString(g_projetClics));
   CListeView* liste = fenetre.ListeView();

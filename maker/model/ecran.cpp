@@ -26,6 +26,21 @@ void CEcran::SupprimeImages() {
   ReductionSource = 1;
 }
 
+void CEcran::TransfereImages(CEcran& vers) {
+  vers.CheminImage = CheminImage;
+  vers.TailleFichier = TailleFichier;
+  vers.DateFichier = DateFichier;
+  vers.ImageSource = std::move(ImageSource);
+  vers.TailleImage = TailleImage;
+  vers.ReductionSource = ReductionSource;
+  vers.TransparenceUtilisation = TransparenceUtilisation;
+  vers.CouleurTransparente = CouleurTransparente;
+  vers.ImageTournee = std::move(ImageTournee);
+  vers.ImageReglee = std::move(ImageReglee);
+  vers.ImageFinale = std::move(ImageFinale);
+  vers.TailleFinale = TailleFinale;
+}
+
 std::unique_ptr<CEcran> NouvelEcran(const CEcran& modele, SIZE resolution) {
   auto e = std::make_unique<CEcran>(resolution);
   e->CopieParametres(modele);

@@ -120,6 +120,10 @@ class CEcran {
 
   // Drops the loaded picture and the three caches.
   void SupprimeImages();
+  // Moves the picture and what was made from it (the loaded picture, its
+  // file's size, date, transparency and reduction, the three caches and the
+  // rendering) to `vers`; the settings of `vers` stay as they are.
+  void TransfereImages(CEcran& vers);
 
   // Renders the screen (see rendu.cpp for the stages). With a reduced
   // ImageSource the crop rectangle and the sizes stay in the file's

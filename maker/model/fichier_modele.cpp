@@ -12,6 +12,7 @@
 #include "champs_ecran.h"
 #include "encodage.h"
 #include "fichier_atomique.h"
+#include "ligne_police.h"
 #include "routine.h"
 
 namespace lumaveil {
@@ -32,21 +33,11 @@ std::string Valeur(TypeChamp type, std::int64_t v) {
   return tampon;
 }
 
-std::string Valeur(const LOGFONT& f) {
-  char tampon[160];
-  std::snprintf(tampon, sizeof tampon, "%ld %ld %ld %ld %ld %d %d %d %d %d %d %d %d ",
-                long(f.lfHeight), long(f.lfWidth), long(f.lfEscapement), long(f.lfOrientation),
-                long(f.lfWeight), int(f.lfItalic), int(f.lfUnderline), int(f.lfStrikeOut),
-                int(f.lfCharSet), int(f.lfOutPrecision), int(f.lfClipPrecision),
-                int(f.lfQuality), int(f.lfPitchAndFamily));
-  return tampon + std::string(f.lfFaceName, strnlen(f.lfFaceName, talvik::LF_FACESIZE));
-}
-
 // The value of a field of a text (an int, a colour, the text or the font).
 std::string Valeur(TypeChamp type, int v) { return Valeur(type, std::int64_t(v)); }
 std::string Valeur(TypeChamp type, COLORREF v) { return Valeur(type, std::int64_t(v)); }
 std::string Valeur(TypeChamp, const std::string& v) { return v; }
-std::string Valeur(TypeChamp, const LOGFONT& v) { return Valeur(v); }
+std::string Valeur(TypeChamp, const LOGFONT& v) { return talvik::LignePolice(v); }
 
 // Reads the value after `cle` into a field of the type given; 0 when the
 // line does not hold the key. Integers as atoi reads them; longs and

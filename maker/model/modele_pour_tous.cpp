@@ -1,6 +1,7 @@
 #include "modele_pour_tous.h"
 
 #include "champs_ecran.h"
+#include "chargement_rendu.h"
 #include "graphique.h"
 
 namespace lumaveil {
@@ -16,9 +17,11 @@ int AppliqueModeleATous(CProjet& projet, talvik::CGraphique& graphique,
   for (int i = 0; i < projet.NombreEcrans(); ++i) {
     CEcran& ancien = projet.Ecran(i);
     std::unique_ptr<CEcran> e = EcranSelonModele(projet.ModeleEcran, ancien);
-    if (!e->CheminImage.empty() && !e->ChargeImage(e->CheminImage) && echecs)
-      echecs->push_back(i);
-    const HBITMAP rendu = e->CalculeImageFinale(graphique, 0, Etapes::Toutes());
+    DemandeRendu demande;
+    demande.pour = PourRendu::Refonte;
+    const int charge = ChargeEtRendEcran(*e, e->CheminImage, graphique, demande);
+    if (!e->CheminImage.empty() && !charge && echecs) echecs->push_back(i);
+    const HBITMAP rendu = e->ImageFinale;
     e->CreeVignette(graphique, &rendu, fondVignette);
     e->SupprimeImages();
     ancien.CopieParametres(*e);

@@ -14,7 +14,6 @@ CProjet::CProjet() {
 
 void CProjet::Nouveau() {
   SupprimeTout();
-  ResolutionCible = TailleEcranCourante();
   ModeleParDefaut(ModeleEcran, ModeleEcran.TailleCible);
   ModeleEcran.SupprimeImages();
   ModeleEcran.Vignette.Reset();

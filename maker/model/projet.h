@@ -18,7 +18,9 @@ class CProjet {
   // screen size, a default template.
   CProjet();
 
-  // Back to an empty project as above (File > New before its first screen).
+  // A new project (start-up without a file, File > New): no screens, no
+  // selection, a default template (no template file), no generated saver.
+  // The target resolution stays as the user chose it.
   void Nouveau();
 
   int NombreEcrans() const { return int(ecrans_.size()); }

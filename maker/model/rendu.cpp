@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "attente.h"
+#include "chargement_rendu.h"
 #include "ecran.h"
 #include "graphique.h"
 #include "redimension.h"
@@ -119,10 +120,13 @@ void CEcran::CreeVignette(CGraphique& graphique, const HBITMAP* rendu,
     image = *rendu;
     CGraphique::RecupereInfosImage(image, taille);
   } else {
-    ChargeImage(CheminImage);
-    SIZE t{};
-    image = CalculeImageFinale(graphique, 0, Etapes::Toutes(), &t, echantillonnage);
-    taille = CSize(t);
+    // From the whole picture, as the working screen shows it.
+    DemandeRendu demande;
+    demande.pour = PourRendu::EcranDeTravail;
+    demande.echantillonnage = echantillonnage;
+    ChargeEtRendEcran(*this, CheminImage, graphique, demande);
+    image = ImageFinale;
+    taille = CSize(TailleFinale);
     charge = true;
   }
 

@@ -3,10 +3,8 @@
 #include <algorithm>
 #include <memory>
 
-#include "codec/heif_lecture.h"
-#include "codec/jpeg_lecture.h"
+#include "chargement_rendu.h"
 #include "graphique.h"
-#include "picture/format.h"
 
 namespace lumaveil {
 
@@ -28,28 +26,11 @@ double ReductionVignette(const CEcran& e, int echelle) {
 HBITMAP VignetteEcran(const CEcran& ecran, talvik::CGraphique& graphique, const HBITMAP& fond) {
   auto e = std::make_unique<CEcran>(ecran.TailleCible);
   e->CopieParametres(ecran);
-  const double echelle = ReductionVignette(*e, EchelleVignette(fond));
-  int largeur = 0, hauteur = 0, reduction = 1;
-  const talvik::FormatImage format = talvik::FormatDuFichier(e->CheminImage);
-  const bool heif = format == talvik::FormatImage::HEIF || format == talvik::FormatImage::AVIF;
-  if (heif && talvik::TailleHEIF(e->CheminImage, &largeur, &hauteur)) {
-    // A phone's HEIC carries a thumbnail item, used as the camera's copy of
-    // a JPEG is; the picture itself has no reduced decoding.
-    e->ChargeVignetteIntegree(e->CheminImage,
-                              ReductionMaximale(*e, SIZE{largeur, hauteur}, echelle));
-  } else if (format == talvik::FormatImage::JPEG &&
-             talvik::TailleJPEG(e->CheminImage, &largeur, &hauteur)) {
-    // A camera's photo carries a small copy of itself: when that copy has
-    // enough pixels for the thumbnail, the photo is not decoded at all.
-    // Without a background the rendered screen is the resized picture:
-    // the canvas size then overstates the shrink, which only costs speed.
-    if (!e->ChargeVignetteIntegree(e->CheminImage,
-                                   ReductionMaximale(*e, SIZE{largeur, hauteur}, echelle)))
-      reduction = ReductionPossible(*e, SIZE{largeur, hauteur}, echelle);
-  }
-  if (!e->ImageSource) e->ChargeImageReduite(e->CheminImage, reduction, true);
-  SIZE taille{};
-  HBITMAP rendu = e->CalculeImageFinale(graphique, 0, Etapes::Toutes(), &taille);
+  DemandeRendu demande;
+  demande.pour = PourRendu::Vignette;
+  demande.echelle = ReductionVignette(*e, EchelleVignette(fond));
+  ChargeEtRendEcran(*e, e->CheminImage, graphique, demande);
+  HBITMAP rendu = e->ImageFinale;
   e->SupprimeImages();
   // Nothing rendered (no picture, no background): the backdrop alone,
   // without a second attempt at loading.

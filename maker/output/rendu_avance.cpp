@@ -1,8 +1,7 @@
 #include "rendu_avance.h"
 
-#include "chaines.h"
-#include "codec/jpeg_lecture.h"
-#include "graphique.h"
+#include "base/message.h"
+#include "chargement_rendu.h"
 
 namespace lumaveil {
 
@@ -11,20 +10,12 @@ EcranRendu RendPourGeneration(const CProjet& projet, int index, talvik::CGraphiq
   talvik::CMessagesRetenus retenus;
   std::unique_ptr<CEcran> e = NouvelEcran(projet.ModeleEcran, projet.ResolutionCible);
   e->CopieParametres(projet.Ecran(index));
-  // A JPEG that the screen shrinks by half or more is decoded reduced in
-  // the DCT domain: the same screen for a fraction of the decoding.
-  int largeur = 0, hauteur = 0;
-  int reduction = 1;
-  if (talvik::TailleJPEG(e->CheminImage, &largeur, &hauteur))
-    reduction = ReductionPossible(*e, SIZE{largeur, hauteur});
+  DemandeRendu demande;
+  demande.pour = PourRendu::Generation;
+  demande.echantillonnage = Echantillonnage::Moyenne;
+  demande.signaleEchec = messageChargement != 0;
   const bool illisible =
-      !e->ChargeImageReduite(e->CheminImage, reduction) && !e->CheminImage.empty();
-  if (illisible && messageChargement)
-    talvik::AfficheMessage(talvik::MessageUtilisateur{
-        talvik::IDS_CHARGEMENT_IMPOSSIBLE, talvik::ChargeChaine(talvik::IDS_CHARGEMENT_IMPOSSIBLE),
-        talvik::ChargeChaine(talvik::IDS_ERREUR_LIBRAIRIE), talvik::IconeMessage::Erreur,
-        e->CheminImage});
-  e->CalculeImageFinale(graphique, 0, Etapes::Toutes(), nullptr, Echantillonnage::Moyenne);
+      !ChargeEtRendEcran(*e, e->CheminImage, graphique, demande) && !e->CheminImage.empty();
   // The screen and its other pictures go here.
   return EcranRendu{e->ImageFinale, illisible, retenus.Prend()};
 }

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "conversion.h"
+#include "ligne_police.h"
 #include "routine.h"
 
 namespace talvik {
@@ -51,45 +52,7 @@ int CRoutine::ChargeUneDonnee(const CString& ligne, const CString& cle, LOGFONTA
   CString valeur;
   if (!Valeur(ligne, cle, valeur)) return 0;
   if (!cible) return 1;
-  // Each number starts where the previous one started, after the next
-  // space; the face name follows the thirteenth space.
-  long long nombres[13] = {};
-  std::size_t debut = 0;
-  bool complet = true;
-  for (int i = 0; i < 13; ++i) {
-    if (i > 0) {
-      std::size_t espace = valeur.find(' ', debut);
-      if (espace == CString::npos) {
-        complet = false;
-        break;
-      }
-      debut = espace + 1;
-    }
-    nombres[i] = ConvertitEntier(std::string_view(valeur).substr(debut));
-  }
-  CString face;
-  if (complet) {
-    std::size_t espace = valeur.find(' ', debut);
-    if (espace != CString::npos) face = valeur.substr(espace + 1);
-  }
-  LOGFONTA f;
-  f.lfHeight = static_cast<LONG>(nombres[0]);
-  f.lfWidth = static_cast<LONG>(nombres[1]);
-  f.lfEscapement = static_cast<LONG>(nombres[2]);
-  f.lfOrientation = static_cast<LONG>(nombres[3]);
-  f.lfWeight = static_cast<LONG>(nombres[4]);
-  f.lfItalic = static_cast<BYTE>(nombres[5]);
-  f.lfUnderline = static_cast<BYTE>(nombres[6]);
-  f.lfStrikeOut = static_cast<BYTE>(nombres[7]);
-  f.lfCharSet = static_cast<BYTE>(nombres[8]);
-  f.lfOutPrecision = static_cast<BYTE>(nombres[9]);
-  f.lfClipPrecision = static_cast<BYTE>(nombres[10]);
-  f.lfQuality = static_cast<BYTE>(nombres[11]);
-  f.lfPitchAndFamily = static_cast<BYTE>(nombres[12]);
-  std::size_t n = std::min<std::size_t>(face.size(), LF_FACESIZE - 1);
-  std::memcpy(f.lfFaceName, face.data(), n);
-  f.lfFaceName[n] = '\0';
-  *cible = f;
+  *cible = LitLignePolice(valeur);
   return 1;
 }
 

@@ -13,6 +13,7 @@ foreach(expected
     "lumaveil_model links Qt \\(Qt6::Core\\)"
     "player target LmvEngine links talvik_base \\(talvik/base\\)"
     "imaging target talvik_imaging links talvik_util \\(talvik/util\\)"
+    "util target talvik_util links talvik_imaging \\(talvik/imaging\\)"
     "talvik_base links lmv_package: the base types link nothing")
   if(NOT err MATCHES "${expected}")
     message(FATAL_ERROR "the check did not report \"${expected}\":\n${err}")

@@ -6,7 +6,8 @@
 #    maker (maker/);
 #  - the base types (talvik/base) link no target of the project;
 #  - the imaging core (talvik/imaging) reaches nothing of the utilities
-#    (talvik/util: settings, files, commands) or of the maker.
+#    (talvik/util: settings, files, commands) or of the maker, and the
+#    utilities reach nothing of the imaging core.
 # Targets are told apart by their source directory, so a renamed or new
 # target of those directories is checked too.
 # Prints every breach and fails when there is one.
@@ -47,12 +48,25 @@ function(reach t path out)
   set(${out} "${found}" PARENT_SCOPE)
 endfunction()
 
+# A target of directories `from` reaches no project target of directories
+# `to` (`what` names the kind in the report). Uses t and reached of the loop.
+macro(forbid what from to)
+  if(DIR_${t} MATCHES "${from}")
+    foreach(dep IN LISTS reached)
+      if(dep IN_LIST TARGETS AND DIR_${dep} MATCHES "${to}")
+        breach("${what} target ${t} links ${dep} (${DIR_${dep}})")
+      endif()
+    endforeach()
+  endif()
+endmacro()
+
 set(no_qt_dirs "^(talvik/base|talvik/imaging|maker/model|player/core)(/|$)")
 set(player_dirs "^player(/|$)")
 set(library_or_maker_dirs "^(talvik|maker)(/|$)")
 set(base_dirs "^talvik/base(/|$)")
 set(imaging_dirs "^talvik/imaging(/|$)")
 set(util_or_maker_dirs "^(talvik/util|maker)(/|$)")
+set(util_dirs "^talvik/util(/|$)")
 
 foreach(t IN LISTS TARGETS)
   set(cycle_found 0)
@@ -74,25 +88,14 @@ foreach(t IN LISTS TARGETS)
       endif()
     endforeach()
   endif()
-  if(DIR_${t} MATCHES "${imaging_dirs}")
-    foreach(dep IN LISTS reached)
-      if(dep IN_LIST TARGETS AND DIR_${dep} MATCHES "${util_or_maker_dirs}")
-        breach("imaging target ${t} links ${dep} (${DIR_${dep}})")
-      endif()
-    endforeach()
-  endif()
-  if(DIR_${t} MATCHES "${player_dirs}")
-    foreach(dep IN LISTS reached)
-      if(dep IN_LIST TARGETS AND DIR_${dep} MATCHES "${library_or_maker_dirs}")
-        breach("player target ${t} links ${dep} (${DIR_${dep}})")
-      endif()
-    endforeach()
-  endif()
+  forbid(imaging "${imaging_dirs}" "${util_or_maker_dirs}")
+  forbid(util "${util_dirs}" "${imaging_dirs}")
+  forbid(player "${player_dirs}" "${library_or_maker_dirs}")
 endforeach()
 
 # Each checked directory must hold a target: a moved directory would
 # otherwise pass unchecked.
-foreach(dir talvik/base talvik/imaging maker/model player/core)
+foreach(dir talvik/base talvik/imaging talvik/util maker/model player/core)
   set(held 0)
   foreach(t IN LISTS TARGETS)
     if(DIR_${t} STREQUAL dir)

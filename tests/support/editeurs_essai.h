@@ -17,7 +17,7 @@
 #include "dialogs/commun/boite_message.h"
 #include "dialogs/commun/image_qt.h"
 #include "graphique.h"
-#include "photo_test.h"
+#include "photo_essai.h"
 
 namespace lumaveil::testing {
 

@@ -4,8 +4,9 @@
 
 #include "assistant/assistant_dialog.h"
 #include "fenetre/main_frame.h"
-#include "liste/ks_file_dialog.h"
-#include "modele/commande_modele.h"
+#include "liste/liste_view.h"
+#include "commun/ks_file_dialog.h"
+#include "modele_ecran/commande_modele.h"
 #include "proprietes/proprietes_dialog.h"
 
 namespace lumaveil {
@@ -21,11 +22,11 @@ int LanceAssistant(CMainFrame& fenetre) {
     CProprietesDlg proprietes(contexte.Projet.ResolutionCible, true, &fenetre);
     const int resultat = proprietes.exec();
     if (resultat == kSuivant || resultat == kTerminer)
-      contexte.Projet.ResolutionCible = proprietes.Taille();
+      contexte.Controleur.FixeResolutionCible(proprietes.Taille());
     if (resultat != kSuivant) return 2;
   }
-  if (CommandeModele(contexte, *fenetre.ListeView(), fenetre.Travail(), fenetre.Dialogue(), true,
-                     &fenetre) != kSuivant)
+  if (CommandeModele(contexte, fenetre.ListeView()->FondVignette(), fenetre.Travail(),
+                     fenetre.Dialogue(), true, &fenetre) != kSuivant)
     return 3;
   if (fenetre.ChoisitImages() != IDOK) return 4;
   fenetre.Action(Commande::Generation)->trigger();

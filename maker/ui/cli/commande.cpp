@@ -7,8 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/parametres.h"
+#include "parametres.h"
 #include "chaines_maker.h"
+#include "chargement_rendu.h"
 #include "fichier_atomique.h"
 #include "fichier_modele.h"
 #include "fichier_projet.h"
@@ -166,14 +167,6 @@ std::optional<std::string> Analyse(int argc, char** argv, Options& o) {
   return std::nullopt;
 }
 
-// Loads the screen's picture; when it does not load, "Unable to load file"
-// naming it goes to the dialogue (the screen goes on without picture).
-void ChargeImageEcran(CEcran& e, IDialogue& d) {
-  talvik::CMessagesRetenus retenus;
-  e.ChargeImage(e.CheminImage, 1);
-  for (const MessageUtilisateur& m : retenus.Prend()) d.Message(m);
-}
-
 // The same check for a picture that only gets its path set: the screen is
 // left as it is.
 void SignaleImageIllisible(const std::string& chemin, IDialogue& d) {
@@ -235,10 +228,21 @@ int Rendu(const Options& o, IDialogue& d) {
   // The user patterns are read; the command line never writes the settings.
   talvik::CGraphique graphique(talvik::LitMotifsUtilisateur());
   CEcran& e = p.Ecran(o.ecran - 1);
-  ChargeImageEcran(e, d);
-  // Rendered as generation renders it.
-  HBITMAP image =
-      e.CalculeImageFinale(graphique, 0, Etapes::Toutes(), nullptr, Echantillonnage::Moyenne);
+  // The picture at full size, rendered with generation's sampling. When it
+  // does not load, "Unable to load file" naming it goes to the dialogue
+  // before the rendering (the screen goes on without picture).
+  std::optional<talvik::CMessagesRetenus> retenus(std::in_place);
+  DemandeRendu demande;
+  demande.pour = PourRendu::LigneDeCommande;
+  demande.echantillonnage = Echantillonnage::Moyenne;
+  demande.signaleEchec = true;
+  demande.poursuit = [&] {
+    for (const MessageUtilisateur& m : retenus->Prend()) d.Message(m);
+    retenus.reset();
+    return true;
+  };
+  ChargeEtRendEcran(e, e.CheminImage, graphique, demande);
+  HBITMAP image = e.ImageFinale;
   if (!image) {
     std::fprintf(stderr, "Screen %d has no picture and no background: nothing to render.\n",
                  o.ecran);

@@ -5,7 +5,7 @@
 
 #include <QDialog>
 
-#include "app/parametres.h"
+#include "parametres.h"
 
 class QRadioButton;
 class QPushButton;

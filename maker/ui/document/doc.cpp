@@ -6,7 +6,7 @@
 #include <QStandardPaths>
 
 #include "dialogs/commun/boite_message.h"
-#include "liste/ks_file_dialog.h"
+#include "commun/ks_file_dialog.h"
 
 namespace lumaveil {
 

@@ -21,23 +21,22 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "app/dialogue_qt.h"
+#include "commun/dialogue_qt.h"
 #include "dialogs/commun/apropos_dlg.h"
 #include "dialogs/commun/image_qt.h"
 #include "dialogs/commun/placement_fenetre.h"
-#include "app/travail.h"
+#include "travail/travail.h"
 #include "configuration/configuration_dialog.h"
-#include "modele/commande_modele.h"
+#include "modele_ecran/commande_modele.h"
 #include "proprietes/applique_proprietes.h"
 #include "fenetre/information_dialog.h"
 #include "fenetre/outil_dialog.h"
 #include "fenetre/placeur_fenetres.h"
-#include "fichier_projet.h"
 #include "fichiers_livres.h"
 #include "generation/commandes_generation.h"
 #include "icones/ressources.h"
 #include "internet/envoi.h"
-#include "liste/ks_file_dialog.h"
+#include "commun/ks_file_dialog.h"
 #include "liste/liste_view.h"
 #include "principale/principale_view.h"
 #include "redimension.h"
@@ -100,7 +99,7 @@ CMainFrame::CMainFrame(CContexte& contexte, QWidget* parent)
   separateur_ = new QSplitter(Qt::Horizontal, centre);
   separateur_->setObjectName("Separateur");
   separateur_->setChildrenCollapsible(false);
-  liste_ = new CListeView(contexte_.Projet, *contexte_.Graphique, separateur_);
+  liste_ = new CListeView(contexte_.Controleur, *contexte_.Graphique, separateur_);
   principale_ = new CPrincipaleView(separateur_);
   separateur_->addWidget(liste_);
   separateur_->addWidget(principale_);
@@ -118,7 +117,7 @@ CMainFrame::CMainFrame(CContexte& contexte, QWidget* parent)
   disposition->addWidget(informations_);
   setCentralWidget(centre);
 
-  travail_ = new CTravail(contexte_, *liste_, this);
+  travail_ = new CTravail(contexte_, this);
   // The working screen's panels and per-screen commands.
   panneaux_.retouche = new CRetoucheDialog;
   panneaux_.decor = new CDecorDialog;
@@ -265,7 +264,8 @@ void CMainFrame::RouteCommandes() {
   connect(liste_, &CListeView::precedentDemande, travail_, &CTravail::Precedent);
   connect(liste_, &CListeView::suivantDemande, travail_, &CTravail::Suivant);
   connect(liste_, &CListeView::ecranChoisi, travail_, &CTravail::RendCourant);
-  connect(travail_, &CTravail::modifie, this, [this] { doc_->FixeModifie(true); });
+  connect(&contexte_.Controleur, &CControleurProjet::modifie, this,
+          [this] { doc_->FixeModifie(true); });
   // Screens moved by a drag or made from dropped files change the project.
   connect(liste_, &CListeView::ecranDeplace, travail_, &CTravail::EcransChanges);
   connect(liste_, &CListeView::fichiersDeposes, travail_, &CTravail::EcransChanges);
@@ -316,9 +316,9 @@ void CMainFrame::RouteCommandes() {
           [] { QProcess::startDetached(CheminPresentation(), {}); });
   connect(Action(Commande::APropos), &QAction::triggered, this, [this] { MontreAPropos(0); });
   connect(Action(Commande::Propriete), &QAction::triggered, this,
-          [this] { CommandePropriete(contexte_, *liste_, *travail_, this); });
+          [this] { CommandePropriete(contexte_, *travail_, this); });
   connect(Action(Commande::Modele), &QAction::triggered, this, [this] {
-    CommandeModele(contexte_, *liste_, *travail_, *dialogue_, false, this);
+    CommandeModele(contexte_, liste_->FondVignette(), *travail_, *dialogue_, false, this);
   });
   connect(Action(Commande::Configuration), &QAction::triggered, this, [this] {
     CConfigurationDlg dlg(contexte_.Parametres, this);
@@ -394,14 +394,8 @@ void CMainFrame::MetAJourRecents() {
 // ---- the document's views -------------------------------------------------
 
 void CMainFrame::NouveauProjet() {
-  CProjet& projet = contexte_.Projet;
-  liste_->SupprimeTout();
-  projet.CheminEcranDeVeille.clear();
-  contexte_.EcranCourant.reset();
-  ModeleParDefaut(projet.ModeleEcran, projet.ModeleEcran.TailleCible);
-  projet.NomModele.clear();
-  projet.ModeleCharge = 0;
-  projet.ModeleSauve = 0;
+  contexte_.Controleur.Nouveau();
+  travail_->Abandonne();
   if (contexte_.Parametres.StartWizard && Assistant) Assistant();
   travail_->PremierEcran();
   // What the wizard made is the new project, not a change to it.
@@ -409,17 +403,16 @@ void CMainFrame::NouveauProjet() {
 }
 
 int CMainFrame::LitProjet(const QString& chemin) {
-  if (principale_->DemarrageEnCours) return 1;
+  if (contexte_.DemarrageEnCours) return 1;
   repaint();
-  if (!ChargeProjet(contexte_.Projet, chemin.toStdString(), *dialogue_)) return 0;
-  liste_->Recharge();
+  if (!contexte_.Controleur.Ouvre(chemin.toStdString(), *dialogue_)) return 0;
   travail_->PremierEcran();
   return 1;
 }
 
 int CMainFrame::EcritProjet(const QString& chemin) {
-  if (principale_->DemarrageEnCours) return 1;
-  return SauveProjet(contexte_.Projet, chemin.toStdString(), *dialogue_);
+  if (contexte_.DemarrageEnCours) return 1;
+  return contexte_.Controleur.Sauve(chemin.toStdString(), *dialogue_);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* evenement) {

@@ -12,8 +12,8 @@
 #include <array>
 #include <memory>
 
-#include "app/contexte.h"
-#include "app/fichiers_recents.h"
+#include "projet/contexte.h"
+#include "fenetre/fichiers_recents.h"
 #include "dialogue.h"
 #include "document/doc.h"
 #include "fenetre/commandes.h"

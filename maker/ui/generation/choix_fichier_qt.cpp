@@ -1,6 +1,6 @@
 #include "generation/choix_fichier_qt.h"
 
-#include "liste/ks_file_dialog.h"
+#include "commun/ks_file_dialog.h"
 
 namespace lumaveil {
 

@@ -4,8 +4,8 @@
 #include <QFileDialog>
 #include <QWidget>
 
-#include "app/progression_travail.h"
-#include "app/travail.h"
+#include "taches/progression_travail.h"
+#include "travail/travail.h"
 #include "chaines_maker.h"
 #include "commande_generation.h"
 #include "distribution/page_web.h"

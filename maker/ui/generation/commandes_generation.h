@@ -17,8 +17,8 @@
 #include <memory>
 #include <string>
 
-#include "app/contexte.h"
-#include "apercu/joue_scenario.h"
+#include "projet/contexte.h"
+#include "apercu_plein_ecran/joue_scenario.h"
 #include "choix_fichier.h"
 #include "generation.h"
 #include "plateforme.h"

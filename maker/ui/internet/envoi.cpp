@@ -4,9 +4,9 @@
 #include <QProcess>
 #include <QWidget>
 
-#include "app/contexte.h"
-#include "app/dialogue_qt.h"
-#include "app/progression_travail.h"
+#include "projet/contexte.h"
+#include "commun/dialogue_qt.h"
+#include "taches/progression_travail.h"
 #include "chaines_maker.h"
 #include "distribution/envoi_internet.h"
 #include "distribution/envoi_mail.h"

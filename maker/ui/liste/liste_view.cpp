@@ -13,6 +13,8 @@
 #include <QUrl>
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "dialogs/commun/boite_message.h"
 #include "dialogs/commun/image_qt.h"
@@ -52,8 +54,9 @@ QString LibelleItem(int index) {
   return QString::asprintf("%3d", index + 1).replace(' ', '0');
 }
 
-CListeView::CListeView(CProjet& projet, talvik::CGraphique& graphique, QWidget* parent)
-    : QListWidget(parent), projet_(projet), graphique_(graphique) {
+CListeView::CListeView(CControleurProjet& controleur, talvik::CGraphique& graphique,
+                       QWidget* parent)
+    : QListWidget(parent), controleur_(controleur), graphique_(graphique) {
   InitialiseIcones();
   setObjectName("CListeView");
   setAccessibleName("Screens");
@@ -81,6 +84,13 @@ CListeView::CListeView(CProjet& projet, talvik::CGraphique& graphique, QWidget* 
   fabrique_->FixeFond(fond_);
   fabrique_->FixeReception(
       [this](std::uint64_t jeton, talvik::HBITMAP vignette) { Recoit(jeton, vignette); });
+
+  connect(&controleur_, &CControleurProjet::ecranInsere, this, &CListeView::Insere);
+  connect(&controleur_, &CControleurProjet::ecranRemplace, this, &CListeView::Remplace);
+  connect(&controleur_, &CControleurProjet::ecranSupprime, this, &CListeView::Supprime);
+  connect(&controleur_, &CControleurProjet::ecranDeplace, this, &CListeView::Deplace);
+  connect(&controleur_, &CControleurProjet::ecranSelectionne, this, &CListeView::MontreSelection);
+  connect(&controleur_, &CControleurProjet::listeRemplacee, this, &CListeView::Recharge);
 }
 
 CListeView::~CListeView() {
@@ -115,7 +125,7 @@ void CListeView::MontreVignette(int index, const talvik::HBITMAP& vignette) {
   if (!it) return;
   it->setData(kRoleJeton, QVariant::fromValue<qulonglong>(0));
   if (vignette) {
-    projet_.Ecran(index).Vignette = vignette;
+    controleur_.FixeVignette(index, vignette);
     it->setIcon(IconeVignette(vignette));
   } else {
     it->setIcon(iconeFond_);
@@ -124,7 +134,7 @@ void CListeView::MontreVignette(int index, const talvik::HBITMAP& vignette) {
 
 void CListeView::DemandeVignette(int index, const CEcran& source) {
   if (source.ImageFinale) {
-    CEcran& cible = projet_.Ecran(index);
+    CEcran cible(source.TailleCible);
     cible.CreeVignette(graphique_, &source.ImageFinale, &fond_);
     MontreVignette(index, cible.Vignette);
     return;
@@ -133,7 +143,7 @@ void CListeView::DemandeVignette(int index, const CEcran& source) {
   QListWidgetItem* it = item(index);
   it->setIcon(iconeFond_);
   it->setData(kRoleJeton, QVariant::fromValue<qulonglong>(jeton));
-  fabrique_->Demande(jeton, projet_.Ecran(index));
+  fabrique_->Demande(jeton, controleur_.Ecran(index));
 }
 
 void CListeView::Recoit(std::uint64_t jeton, const talvik::HBITMAP& vignette) {
@@ -156,69 +166,43 @@ void CListeView::SelectionneItem(int index) {
   setCurrentItem(it, QItemSelectionModel::ClearAndSelect);
 }
 
-int CListeView::InsereEcran(const CEcran& ecran, bool redessine, bool apres) {
-  int position = projet_.Selection() + (apres ? 1 : 0);
-  position = std::clamp(position, 0, projet_.NombreEcrans());
-  auto copie = std::make_unique<CEcran>(ecran.TailleCible);
-  copie->CopieParametres(ecran);
-  const int fin = projet_.Ajoute(std::move(copie));
-  projet_.Deplace(fin, position);
-  projet_.Selectionne(position);
-  insertItem(position, NouvelItem(position));
-  Renumerote(position + 1);
-  DemandeVignette(position, ecran);
-  SelectionneItem(position);
-  if (redessine) viewport()->repaint();
-  return position;
+void CListeView::Insere(int index, const CEcran& source) {
+  insertItem(index, NouvelItem(index));
+  Renumerote(index + 1);
+  DemandeVignette(index, source);
+  SelectionneItem(index);
+  viewport()->repaint();
 }
 
-void CListeView::RemplaceSelection(const CEcran& ecran) {
-  const int i = projet_.Selection();
-  if (i < 0 || i >= projet_.NombreEcrans()) return;
-  CEcran& cible = projet_.Ecran(i);
-  cible.SupprimeImages();
-  cible.Vignette.Reset();
-  cible.CopieParametres(ecran);
-  DemandeVignette(i, ecran);
-}
+void CListeView::Remplace(int index, const CEcran& source) { DemandeVignette(index, source); }
 
-int CListeView::SupprimeEcran(int index) {
-  if (index == -1) index = projet_.Selection();
-  if (index < 0 || index >= projet_.NombreEcrans()) return 0;
-  const int selection = projet_.Selection();
-  projet_.Supprime(index);
+void CListeView::Supprime(int index) {
   delete takeItem(index);
   Renumerote(index);
-  // The selection keeps its index, or becomes -1 past the end.
-  projet_.Selectionne(selection < projet_.NombreEcrans() ? selection : -1);
-  if (projet_.Selection() >= 0) SelectionneItem(projet_.Selection());
+  if (controleur_.Selection() >= 0) SelectionneItem(controleur_.Selection());
   else clearSelection();
-  return 1;
 }
 
-void CListeView::SupprimeTout() {
-  fabrique_->AnnuleTout();
-  while (projet_.NombreEcrans() > 0) projet_.Supprime(projet_.NombreEcrans() - 1);
-  projet_.Selectionne(-1);
-  clear();
+void CListeView::Deplace(int de, int vers) {
+  QListWidgetItem* it = takeItem(de);
+  insertItem(vers, it);
+  Renumerote(std::min(de, vers));
+  SelectionneItem(vers);
 }
 
-CEcran* CListeView::Selectionne(int index) {
-  if (index < 0 || index >= projet_.NombreEcrans()) return nullptr;
-  projet_.Selectionne(index);
+void CListeView::MontreSelection(int index) {
   SelectionneItem(index);
   setFocus();
-  return &projet_.Ecran(index);
 }
 
 void CListeView::Recharge() {
   fabrique_->AnnuleTout();
   clear();
-  for (int i = 0; i < projet_.NombreEcrans(); ++i) {
+  for (int i = 0; i < controleur_.NombreEcrans(); ++i) {
     addItem(NouvelItem(i));
   }
-  for (int i = 0; i < projet_.NombreEcrans(); ++i) DemandeVignette(i, projet_.Ecran(i));
-  if (projet_.Selection() >= 0) SelectionneItem(projet_.Selection());
+  for (int i = 0; i < controleur_.NombreEcrans(); ++i) DemandeVignette(i, controleur_.Ecran(i));
+  if (controleur_.Selection() >= 0) SelectionneItem(controleur_.Selection());
 }
 
 // ---- keyboard -----------------------------------------------------------
@@ -240,7 +224,7 @@ void CListeView::keyPressEvent(QKeyEvent* evenement) {
   QListWidget::keyPressEvent(evenement);
   // Other keys that move the selection choose that screen.
   const int ligne = currentRow();
-  if (ligne >= 0 && ligne != projet_.Selection() && item(ligne)->isSelected()) emit ecranChoisi(ligne);
+  if (ligne >= 0 && ligne != controleur_.Selection() && item(ligne)->isSelected()) emit ecranChoisi(ligne);
 }
 
 // ---- mouse: selection and reordering ------------------------------------
@@ -313,11 +297,11 @@ void CListeView::mouseReleaseEvent(QMouseEvent* evenement) {
   // space selects the current item again.
   const QList<QListWidgetItem*> choisis = selectedItems();
   if (choisis.isEmpty()) {
-    if (projet_.Selection() >= 0) SelectionneItem(projet_.Selection());
+    if (controleur_.Selection() >= 0) SelectionneItem(controleur_.Selection());
     return;
   }
   const int ligne = row(choisis.front());
-  if (ligne != projet_.Selection()) emit ecranChoisi(ligne);
+  if (ligne != controleur_.Selection()) emit ecranChoisi(ligne);
 }
 
 void CListeView::TermineGlissement() {
@@ -325,20 +309,15 @@ void CListeView::TermineGlissement() {
   const int source = source_, cible = cible_;
   FinGlissement();
   if (source != cible) {
-    projet_.Deplace(source, cible);
-    QListWidgetItem* it = takeItem(source);
-    insertItem(cible, it);
-    Renumerote(std::min(source, cible));
-    projet_.Selectionne(cible);
-    SelectionneItem(cible);
+    controleur_.DeplaceEcran(source, cible);
     emit ecranDeplace(source, cible);
   } else {
-    SelectionneItem(projet_.Selection());
+    SelectionneItem(controleur_.Selection());
   }
 }
 
 void CListeView::DebutGlissement(int index, const QPoint& position) {
-  if (index != projet_.Selection()) emit ecranChoisi(index);
+  if (index != controleur_.Selection()) emit ecranChoisi(index);
   glissement_ = true;
   source_ = cible_ = index;
   QApplication::setOverrideCursor(Qt::DragMoveCursor);
@@ -389,18 +368,14 @@ void CListeView::dropEvent(QDropEvent* evenement) {
     evenement->ignore();
     return;
   }
-  int nombre = 0;
+  std::vector<std::string> chemins;
   for (const QUrl& url : evenement->mimeData()->urls()) {
-    if (!url.isLocalFile()) continue;
-    // No type check: a file that is not a picture gives a screen without one.
-    std::unique_ptr<CEcran> ecran = projet_.NouvelEcranDepuisModele();
-    ecran->CheminImage = url.toLocalFile().toStdString();
-    InsereEcran(*ecran, true, true);
-    ++nombre;
+    if (url.isLocalFile()) chemins.push_back(url.toLocalFile().toStdString());
   }
+  const int nombre = controleur_.InsereFichiers(chemins);
   evenement->acceptProposedAction();
   if (nombre == 0) return;
-  emit ecranChoisi(projet_.NombreEcrans() - 1);
+  emit ecranChoisi(controleur_.NombreEcrans() - 1);
   talvik::Bip();
   emit fichiersDeposes(nombre);
 }

@@ -1,7 +1,9 @@
 // CListeView: the left pane of the main window, one 150 x 110 thumbnail
 // per screen in playing order, labelled "001", "002", ... It shows the
-// project's screen list (CProjet) and keeps its items in step with it: the
-// item at position i is screen i, with screen i's thumbnail.
+// project's screen list and follows every change the project controller
+// (CControleurProjet) announces: the item at position i is screen i, with
+// screen i's thumbnail. It changes nothing itself: the user's gestures
+// (a drag that moves a screen, files dropped) go to the controller.
 //
 // Thumbnails of screens that have a rendered picture are made at once;
 // the others are made by the thumbnail worker and appear when ready, the
@@ -19,7 +21,7 @@
 #include <cstdint>
 
 #include "liste/fabrique_vignettes.h"
-#include "projet.h"
+#include "projet/controleur_projet.h"
 
 class QLabel;
 
@@ -28,36 +30,22 @@ namespace lumaveil {
 class CListeView : public QListWidget {
   Q_OBJECT
  public:
-  explicit CListeView(CProjet& projet, talvik::CGraphique& graphique, QWidget* parent = nullptr);
+  explicit CListeView(CControleurProjet& controleur, talvik::CGraphique& graphique,
+                      QWidget* parent = nullptr);
   ~CListeView() override;
 
-  // Inserts a copy of `ecran`'s settings as a new screen: at selection + 1
-  // with `apres`, else at the selection's place. Its thumbnail comes from
-  // `ecran`'s rendered picture when it has one, else from the worker. The
-  // following labels are renumbered, the new item is scrolled into view and
-  // becomes the selection. Returns its index.
-  int InsereEcran(const CEcran& ecran, bool redessine, bool apres);
-  // Replaces the selected screen by a copy of `ecran` with a new thumbnail;
-  // nothing else moves. Nothing without a selection.
-  void RemplaceSelection(const CEcran& ecran);
-  // Deletes screen `index` (-1: the selection) and renumbers the following
-  // items; when the selection is then not below the number of screens it
-  // becomes -1. Returns 0 for a bad index.
-  int SupprimeEcran(int index);
-  // Deletes every screen, last to first; pending thumbnails are dropped.
-  void SupprimeTout();
-  // Selects screen `index` (scrolled into view, focused) and returns it;
-  // null, and nothing changes, for -1 or an index beyond the list.
-  CEcran* Selectionne(int index);
-  // Rebuilds every item from the project (after a project was read): labels
-  // and backdrops at once, thumbnails from the worker in list order.
+  // Selects screen `index` through the controller (the item is scrolled into
+  // view and focused) and returns it; null, and nothing changes, for -1 or
+  // an index beyond the list.
+  const CEcran* Selectionne(int index) { return controleur_.Selectionne(index); }
+  // Rebuilds every item from the project: labels and backdrops at once,
+  // thumbnails from the worker in list order.
   void Recharge();
 
-  int Selection() const { return projet_.Selection(); }
-  int NombreEcrans() const { return projet_.NombreEcrans(); }
-  CEcran& Ecran(int i) { return projet_.Ecran(i); }
-  SIZE ResolutionCible() const { return projet_.ResolutionCible; }
-  void FixeResolutionCible(SIZE taille) { projet_.ResolutionCible = taille; }
+  int Selection() const { return controleur_.Selection(); }
+  int NombreEcrans() const { return controleur_.NombreEcrans(); }
+  const CEcran& Ecran(int i) const { return controleur_.Ecran(i); }
+  SIZE ResolutionCible() const { return controleur_.ResolutionCible(); }
 
   // The 140 x 100 backdrop of the thumbnails.
   const talvik::HBITMAP& FondVignette() const { return fond_; }
@@ -92,6 +80,13 @@ class CListeView : public QListWidget {
   void dropEvent(QDropEvent* evenement) override;
 
  private:
+  // What the controller announces.
+  void Insere(int index, const CEcran& source);
+  void Remplace(int index, const CEcran& source);
+  void Supprime(int index);
+  void Deplace(int de, int vers);
+  void MontreSelection(int index);
+
   QListWidgetItem* NouvelItem(int index);
   void Renumerote(int depuis);
   void MontreVignette(int index, const talvik::HBITMAP& vignette);
@@ -103,7 +98,7 @@ class CListeView : public QListWidget {
   // Ends the drag as a release does: the screen moves to the target.
   void TermineGlissement();
 
-  CProjet& projet_;
+  CControleurProjet& controleur_;
   talvik::CGraphique& graphique_;
   talvik::HBITMAP fond_;           // 140 x 100 backdrop (times the display's scale)
   QIcon iconeFond_;                // the framed backdrop shown while a thumbnail is made

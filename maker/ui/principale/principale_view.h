@@ -31,11 +31,6 @@ class CPrincipaleView : public QScrollArea {
   // Puts `panneau` into `groupe` (one of the three above), which owns it.
   static void PlacePanneau(QGroupBox* groupe, QWidget* panneau);
 
-  // Set while the application starts: loading a project does nothing
-  // (the project named on the command line is opened again once the
-  // window shows). The application clears it.
-  bool DemarrageEnCours = true;
-
  private:
   QWidget* formulaire_ = nullptr;
   QGroupBox* retouche_ = nullptr;

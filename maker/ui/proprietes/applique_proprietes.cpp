@@ -1,10 +1,9 @@
 #include "proprietes/applique_proprietes.h"
 
-#include "app/contexte.h"
-#include "app/refonte_ecrans.h"
-#include "app/travail.h"
+#include "projet/contexte.h"
+#include "travail/refonte_ecrans.h"
+#include "travail/travail.h"
 #include "dialogs/commun/boite_message.h"
-#include "liste/liste_view.h"
 #include "proprietes/proprietes_dialog.h"
 
 namespace lumaveil {
@@ -17,8 +16,7 @@ constexpr char kConfirmation[] =
 
 }  // namespace
 
-int CommandePropriete(CContexte& contexte, CListeView& liste, CTravail& travail,
-                      QWidget* parent) {
+int CommandePropriete(CContexte& contexte, CTravail& travail, QWidget* parent) {
   CProprietesDlg dlg(contexte.Projet.ResolutionCible, false, parent);
   if (dlg.exec() != QDialog::Accepted) return 0;
   const SIZE taille = dlg.Taille();
@@ -29,15 +27,14 @@ int CommandePropriete(CContexte& contexte, CListeView& liste, CTravail& travail,
                            talvik::BoutonsMessage::OuiNon) != talvik::IDYES)
     return 0;
 
-  return RefaitEcrans(contexte, liste, travail, taille, parent);
+  return RefaitEcrans(contexte, travail, taille, parent);
 }
 
-int RefaitEcrans(CContexte& contexte, CListeView& liste, CTravail& travail, SIZE taille,
-                 QWidget* parent) {
+int RefaitEcrans(CContexte& contexte, CTravail& travail, SIZE taille, QWidget* parent) {
   const SIZE ancienne = contexte.Projet.ResolutionCible;
-  contexte.Projet.ResolutionCible = taille;
+  contexte.Controleur.FixeResolutionCible(taille);
   const auto modele = NouvelEcran(contexte.Projet.ModeleEcran, taille);
-  const int fait = RefaitChaqueEcran(contexte, liste, travail, parent, [&](const CEcran& ancien) {
+  const int fait = RefaitChaqueEcran(contexte, travail, parent, [&](const CEcran& ancien) {
     auto ecran = NouvelEcran(*modele, taille);
     ecran->CopieParametres(ancien);
     ecran->TailleCible = taille;
@@ -45,7 +42,7 @@ int RefaitEcrans(CContexte& contexte, CListeView& liste, CTravail& travail, SIZE
   });
   // Stopped: screens of two sizes would make a broken saver, so the
   // resolution goes back with the screens.
-  if (!fait) contexte.Projet.ResolutionCible = ancienne;
+  if (!fait) contexte.Controleur.FixeResolutionCible(ancienne);
   return fait;
 }
 

@@ -8,7 +8,6 @@ class QWidget;
 
 namespace lumaveil {
 
-class CListeView;
 class CTravail;
 struct CContexte;
 using talvik::SIZE;
@@ -16,18 +15,16 @@ using talvik::SIZE;
 // Normal mode. Cancel, the same size or No to the question change nothing;
 // on Yes every screen is rebuilt (RefaitEcrans). Returns 1 when the screens
 // were rebuilt.
-int CommandePropriete(CContexte& contexte, CListeView& liste, CTravail& travail,
-                      QWidget* parent);
+int CommandePropriete(CContexte& contexte, CTravail& travail, QWidget* parent);
 
 // ResolutionCible takes `taille` and each screen, first to last, is made
 // again from the template with its own settings, the new TailleCible, its
 // picture loaded and rendered completely, and stored with a new thumbnail.
 // The work runs on a worker thread behind the progress window; its "Stop"
 // puts the project back as it was (the resolution and every screen) and
-// returns 0. Done, the project is marked modified (CTravail::modifie), the
+// returns 0. Done, the project is marked modified (CControleurProjet), the
 // last generated saver forgotten and the screen selected before made current
 // again; 1 is returned. The template is not changed.
-int RefaitEcrans(CContexte& contexte, CListeView& liste, CTravail& travail, SIZE taille,
-                 QWidget* parent);
+int RefaitEcrans(CContexte& contexte, CTravail& travail, SIZE taille, QWidget* parent);
 
 }  // namespace lumaveil

@@ -1,10 +1,7 @@
 // The window's editors of the per-screen commands: one function per
-// command, each opening its dialog modally over the main window.
-//   editeurs_qt.cpp        picture chooser, effect and duration dialogs
-//   editeurs_qt_image.cpp  rotation, colour adjustment, crop, resize editors
-//   editeurs_qt_decor.cpp  text, border and background editors
-// An editor that is not there yet answers Cancel, so its command changes
-// nothing.
+// command, each opening its dialog modally over the main window. The seven
+// picture editors of the library run through one adapter, each described by
+// how its dialog takes the values and gives them back.
 #pragma once
 
 #include "travail/editeurs_ecran.h"

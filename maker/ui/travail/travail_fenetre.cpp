@@ -1,6 +1,6 @@
 #include "travail/travail_fenetre.h"
 
-#include "app/travail.h"
+#include "travail/travail.h"
 
 namespace lumaveil {
 

@@ -2,7 +2,7 @@
 // as the per-screen commands see it.
 #pragma once
 
-#include "app/contexte.h"
+#include "projet/contexte.h"
 #include "travail/travail_ecran.h"
 
 namespace lumaveil {

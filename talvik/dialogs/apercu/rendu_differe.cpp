@@ -6,77 +6,46 @@
 namespace talvik {
 
 RenduDiffere::RenduDiffere(Reception reception, QObject* parent)
-    : QObject(parent), m_Reception(std::move(reception)), m_Fil([this] { Boucle(); }) {}
+    : QObject(parent),
+      m_Reception(std::move(reception)),
+      m_Fil([this](std::uint64_t numero, HBITMAP image) {
+        {
+          std::lock_guard<std::mutex> verrou(m_Verrou);
+          if (numero > m_nFini) {
+            m_nFini = numero;
+            m_Resultat = image;
+          }
+        }
+        // Posted to the owner's thread; dropped with the object if it is gone.
+        QMetaObject::invokeMethod(
+            this, [this, numero, image] { Livre(numero, image); }, Qt::QueuedConnection);
+      }) {}
 
-RenduDiffere::~RenduDiffere() {
-  {
-    std::lock_guard<std::mutex> verrou(m_Verrou);
-    m_bArret = true;
-    m_Attente = nullptr;
-  }
-  m_Condition.notify_all();
-  m_Fil.join();
-}
+RenduDiffere::~RenduDiffere() = default;
 
 void RenduDiffere::Demande(Travail travail) {
-  {
-    std::lock_guard<std::mutex> verrou(m_Verrou);
-    m_Attente = std::move(travail);
-    ++m_nDemande;
-  }
-  m_Condition.notify_all();
+  m_Fil.Demande([travail = std::move(travail)](const DerniereDemande<HBITMAP>::Actuelle&) {
+    try {
+      return travail();
+    } catch (const std::exception&) {
+      return HBITMAP();  // out of memory: no preview rather than a crash
+    }
+  });
 }
 
-bool RenduDiffere::Libre() const {
-  std::lock_guard<std::mutex> verrou(m_Verrou);
-  return !m_Attente && m_nEnCours == 0;
-}
+bool RenduDiffere::Libre() const { return m_Fil.Libre(); }
 
 void RenduDiffere::Attend() {
+  m_Fil.Attend();
   std::uint64_t numero = 0;
   HBITMAP image;
   {
-    std::unique_lock<std::mutex> verrou(m_Verrou);
-    m_Condition.wait(verrou, [this] { return !m_Attente && m_nEnCours == 0; });
+    std::lock_guard<std::mutex> verrou(m_Verrou);
     if (m_nFini <= m_nLivre) return;
     numero = m_nFini;
     image = m_Resultat;
   }
   Livre(numero, image);
-}
-
-void RenduDiffere::Boucle() {
-  for (;;) {
-    Travail travail;
-    std::uint64_t numero = 0;
-    {
-      std::unique_lock<std::mutex> verrou(m_Verrou);
-      m_Condition.wait(verrou, [this] { return m_bArret || bool(m_Attente); });
-      if (m_bArret) return;
-      travail = std::move(m_Attente);
-      m_Attente = nullptr;
-      numero = m_nDemande;
-      m_nEnCours = numero;
-    }
-    HBITMAP image;
-    try {
-      image = travail();
-    } catch (const std::exception&) {
-      image = HBITMAP();  // out of memory: no preview rather than a crash
-    }
-    {
-      std::lock_guard<std::mutex> verrou(m_Verrou);
-      m_nEnCours = 0;
-      if (numero > m_nFini) {
-        m_nFini = numero;
-        m_Resultat = image;
-      }
-    }
-    m_Condition.notify_all();
-    // Posted to the owner's thread; dropped with the object if it is gone.
-    QMetaObject::invokeMethod(
-        this, [this, numero, image] { Livre(numero, image); }, Qt::QueuedConnection);
-  }
 }
 
 void RenduDiffere::Livre(std::uint64_t numero, const HBITMAP& image) {

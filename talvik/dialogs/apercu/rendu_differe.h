@@ -8,13 +8,12 @@
 
 #include <QObject>
 
-#include <condition_variable>
 #include <cstdint>
 #include <functional>
 #include <mutex>
-#include <thread>
 
 #include "base/bitmap.h"
+#include "derniere_demande.h"
 
 namespace talvik {
 
@@ -48,20 +47,14 @@ class RenduDiffere : public QObject {
   bool Libre() const;
 
  private:
-  void Boucle();
   void Livre(std::uint64_t numero, const HBITMAP& image);
 
   Reception m_Reception;
   mutable std::mutex m_Verrou;
-  std::condition_variable m_Condition;
-  Travail m_Attente;            // the latest request not yet started
-  std::uint64_t m_nDemande = 0;   // number of the latest request
-  std::uint64_t m_nEnCours = 0;   // number of the drawing under way (0: none)
   std::uint64_t m_nLivre = 0;     // number of the last result handed over
   std::uint64_t m_nFini = 0;      // number of the last finished drawing
   HBITMAP m_Resultat;           // its result, until handed over
-  bool m_bArret = false;
-  std::thread m_Fil;
+  DerniereDemande<HBITMAP> m_Fil;  // last: its worker uses the members above
 };
 
 }  // namespace talvik

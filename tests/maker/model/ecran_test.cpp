@@ -133,6 +133,30 @@ TEST(Projet, InsertsAfterTheSelectionAndKeepsTheSelectionOnItsScreen) {
   EXPECT_EQ(p.Selection(), -1);
 }
 
+TEST(Projet, NewProjectEmptiesTheListAndTheTemplateButKeepsTheChosenResolution) {
+  CProjet p;
+  p.ResolutionCible = SIZE{640, 480};
+  p.ModeleEcran.DureeAffichage = 17;
+  p.NomModele = "vacances.mod";
+  p.ModeleCharge = 1;
+  p.ModeleSauve = 1;
+  p.CheminEcranDeVeille = "vacances.scr";
+  p.InsereApresSelection(p.NouvelEcranDepuisModele());
+  p.InsereApresSelection(p.NouvelEcranDepuisModele());
+  p.Nouveau();
+  EXPECT_EQ(p.NombreEcrans(), 0);
+  EXPECT_EQ(p.Selection(), -1);
+  EXPECT_EQ(p.ResolutionCible.cx, 640);
+  EXPECT_EQ(p.ResolutionCible.cy, 480);
+  EXPECT_EQ(p.ModeleEcran.DureeAffichage, 3);  // the default display time
+  EXPECT_TRUE(p.NomModele.empty());
+  EXPECT_EQ(p.ModeleCharge, 0);
+  EXPECT_EQ(p.ModeleSauve, 0);
+  EXPECT_TRUE(p.CheminEcranDeVeille.empty());
+  // A new screen takes the kept resolution.
+  EXPECT_EQ(p.NouvelEcranDepuisModele()->TailleCible.cx, 640);
+}
+
 TEST(Projet, ListLabelsAreThreeDigits) {
   EXPECT_EQ(CProjet::Libelle(0), "001");
   EXPECT_EQ(CProjet::Libelle(41), "042");

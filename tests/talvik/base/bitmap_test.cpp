@@ -1,4 +1,5 @@
-// The picture handle: large pictures reuse the memory of released ones.
+// The picture handle: large pictures reuse the memory of released ones, and
+// a handle written to while shared gets its own copy.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -33,6 +34,50 @@ TEST(Bitmap, LargePicturesMadeAfterOthersAreReleasedShowOnlyTheirOwnPixels) {
     // Two live pictures never share memory.
     EXPECT_TRUE(q + pleine.PixelCount() <= p || p + noire.PixelCount() <= q);
   }
+}
+
+}  // namespace
+}  // namespace talvik
+
+namespace talvik {
+namespace {
+
+// Copy on write: whoever writes through a handle whose pixels another
+// handle also holds gets its own copy first; the other owner's picture
+// never changes.
+TEST(BitmapCopyOnWrite, WritingThroughASharedHandleLeavesEveryOtherOwnerUntouched) {
+  const COLORREF gris = RGB(90, 90, 90), rouge = RGB(255, 0, 0), bleu = RGB(0, 0, 255);
+  Bitmap cache = Bitmap::Create(4, 3, gris);
+  Bitmap editeur = cache;  // a second owner, as an editor receives a screen's picture
+  ASSERT_TRUE(editeur.SameAs(cache));
+  EXPECT_EQ(cache.UseCount(), 2);
+
+  // Each writer: SetPixel, Row, Pixels.
+  editeur.SetPixel(1, 1, rouge);
+  EXPECT_FALSE(editeur.SameAs(cache));
+  EXPECT_EQ(editeur.GetPixel(1, 1), rouge);
+  EXPECT_EQ(editeur.GetPixel(0, 0), gris);  // the copy holds the rest of the picture
+  Bitmap autre = cache;
+  autre.Row(2)[3] = PixelFromColor(bleu);
+  Bitmap troisieme = cache;
+  troisieme.Pixels()[0] = PixelFromColor(bleu);
+  EXPECT_EQ(autre.GetPixel(3, 2), bleu);
+  EXPECT_EQ(troisieme.GetPixel(0, 0), bleu);
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 4; ++x) EXPECT_EQ(cache.GetPixel(x, y), gris) << x << "," << y;
+  EXPECT_EQ(cache.UseCount(), 1);  // every writer went its own way
+
+  // A handle alone on its pixels writes in place: no copy is made.
+  const std::uint32_t* avant = static_cast<const Bitmap&>(editeur).Pixels();
+  editeur.SetPixel(2, 2, bleu);
+  EXPECT_EQ(static_cast<const Bitmap&>(editeur).Pixels(), avant);
+
+  // Reading a shared handle never separates it.
+  Bitmap lecteur = cache;
+  const Bitmap& lu = lecteur;
+  EXPECT_EQ(lu.GetPixel(3, 2), gris);
+  EXPECT_EQ(lu.Row(2)[3], PixelFromColor(gris));
+  EXPECT_TRUE(lecteur.SameAs(cache));
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 #include <QToolButton>
 
 #include "fenetre_essai.h"
-#include "app/travail.h"
+#include "travail/travail.h"
 #include "assistant/assistant.h"
 #include "assistant/assistant_dialog.h"
 #include "capture_ecran.h"
@@ -20,7 +20,7 @@
 #include "fenetre/main_frame.h"
 #include "graphique.h"
 #include "liste/liste_view.h"
-#include "modele/modele_dialog.h"
+#include "modele_ecran/modele_dialog.h"
 #include "principale/principale_view.h"
 #include "proprietes/proprietes_dialog.h"
 #include "temp_dir.h"

@@ -36,7 +36,7 @@ TEST(Presentation, ShowStartsTheDemoSaverOfTheCurrentDirectoryElseTheShippedOne)
   CContexte contexte;
   contexte.Parametres.StartWizard = 0;
   CMainFrame frame(contexte);
-  frame.PrincipaleView()->DemarrageEnCours = false;
+  frame.Contexte().DemarrageEnCours = false;
   frame.Action(Commande::Presentation)->trigger();
   QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(QString::fromStdString(dossier.File("played"))),
                            10000);

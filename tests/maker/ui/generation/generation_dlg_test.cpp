@@ -79,7 +79,7 @@ class GenerationDepuisFenetre : public ::testing::Test {
     for (int i = 0; i < n; ++i) {
       CEcran ecran(kTaille);
       ecran.FondCouleur = talvik::RGB(talvik::BYTE(40 * i), 90, 200);
-      frame_->ListeView()->InsereEcran(ecran, false, true);
+      frame_->Contexte().Controleur.InsereEcran(ecran, true);
     }
   }
   void CliqueDansDialogue(CGenerationDlg::Resultat resultat) {

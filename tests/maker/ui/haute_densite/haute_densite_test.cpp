@@ -14,14 +14,14 @@
 #include <QTest>
 
 #include "fenetre_essai.h"
-#include "app/travail.h"
+#include "travail/travail.h"
 #include "capture_ecran.h"
 #include "dialogs/apercu/zone_apercu.h"
 #include "dialogs/fond/fond_dlg.h"
 #include "dialogs/motifs/liste_motifs.h"
 #include "fenetre/main_frame.h"
 #include "liste/liste_view.h"
-#include "photo_test.h"
+#include "photo_essai.h"
 #include "principale/principale_view.h"
 #include "temp_dir.h"
 

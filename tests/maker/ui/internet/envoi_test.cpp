@@ -13,7 +13,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/contexte.h"
+#include "projet/contexte.h"
 #include "capture_ecran.h"
 #include "chaines_maker.h"
 #include "dialogs/commun/boite_message.h"

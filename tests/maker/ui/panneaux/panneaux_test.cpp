@@ -16,7 +16,7 @@
 #include "capture_ecran.h"
 #include "dialogs/commun/plein_ecran_dlg.h"
 #include "travail/commandes_ecran.h"
-#include "travail_factice.h"
+#include "travail_essai.h"
 
 namespace lumaveil {
 namespace {

@@ -10,11 +10,11 @@
 #include <QTimer>
 
 #include "fenetre_essai.h"
-#include "app/travail.h"
+#include "travail/travail.h"
 #include "capture_ecran.h"
 #include "dialogs/commun/boite_message.h"
 #include "dialogs/commun/progression_dlg.h"
-#include "ecrans_test.h"
+#include "ecrans_essai.h"
 #include "fenetre/main_frame.h"
 #include "liste/liste_view.h"
 #include "principale/principale_view.h"

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "redimension.h"
-#include "travail_factice.h"
+#include "travail_essai.h"
 
 namespace lumaveil {
 namespace {

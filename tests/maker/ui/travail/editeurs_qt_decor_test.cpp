@@ -18,7 +18,7 @@
 #include "dialogs/texte/texte_dlg.h"
 #include "dialogues_essai.h"
 #include "travail/commandes_ecran.h"
-#include "travail_factice.h"
+#include "travail_essai.h"
 
 namespace lumaveil {
 namespace {

@@ -20,7 +20,7 @@
 #include "dialogs/rotation/rotation_dlg.h"
 #include "editeurs_essai.h"
 #include "travail/commandes_ecran.h"
-#include "travail_factice.h"
+#include "travail_essai.h"
 
 namespace lumaveil {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "capture_ecran.h"
 #include "dialogs/commun/image_qt.h"
-#include "photo_test.h"
+#include "photo_essai.h"
 
 using talvik::CAproposdeDlg;
 

@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "dialogs/texte/police_qt.h"
 
 namespace {
@@ -16,13 +18,21 @@ TEST(ChangeTaillePolice, EightPointsOrLessSwitchToSmallFonts) {
   normal.setFont(base);
   const int dpi = PointsParPouceEcran();
 
+  // A point is 1/72 inch: the size in pixels is points x dpi / 72 rounded
+  // half away from zero (8 points: 11 pixels at 96 dpi, 9 points: 12).
   ChangeTaillePolice(&petit, 8);
   EXPECT_EQ(petit.font().family(), "Small Fonts");
-  EXPECT_EQ(petit.font().pixelSize(), MulDiv(8, dpi, 72));
+  EXPECT_EQ(petit.font().pixelSize(), std::lround(8.0 * dpi / 72.0)) << dpi << " dpi";
+  if (dpi == 96) {
+    EXPECT_EQ(petit.font().pixelSize(), 11);
+  }
 
   ChangeTaillePolice(&normal, 9);
   EXPECT_EQ(normal.font().family(), "Liberation Sans");
-  EXPECT_EQ(normal.font().pixelSize(), MulDiv(9, dpi, 72));
+  EXPECT_EQ(normal.font().pixelSize(), std::lround(9.0 * dpi / 72.0)) << dpi << " dpi";
+  if (dpi == 96) {
+    EXPECT_EQ(normal.font().pixelSize(), 12);
+  }
   ChangeTaillePolice(nullptr, 9);  // nothing to change, no crash
 }
 

@@ -6,6 +6,7 @@
 
 #include "codec/gif_palette.h"
 #include "graphique.h"
+#include "palette_essai.h"
 #include "temp_dir.h"
 
 using talvik::CGraphique;
@@ -29,8 +30,8 @@ TEST(GifFiles, SaveThenLoadGivesTheHalftoneColours) {
   const auto pal = talvik::GifPalette::Halftone();
   for (int y = 0; y < 23; ++y)
     for (int x = 0; x < 37; ++x) {
-      const auto& e = pal.Entry(pal.NearestIndex(pic.GetPixel(x, y)));
-      ASSERT_EQ(back.GetPixel(x, y), talvik::RGB(e.peRed, e.peGreen, e.peBlue));
+      ASSERT_EQ(back.GetPixel(x, y),
+                lumaveil::testing::CouleurLaPlusProche(pal, pic.GetPixel(x, y)));
     }
 }
 

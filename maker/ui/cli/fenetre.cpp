@@ -1,6 +1,0 @@
-// bin/lumaveil-window: the maker's window, started by bin/lumaveil when it
-// is given no option, opening the project named as the first argument if
-// there is one.
-#include "app/application.h"
-
-int main(int argc, char** argv) { return lumaveil::LanceApplication(argc, argv); }

@@ -1,0 +1,100 @@
+#include "projet/controleur_projet.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "fichier_projet.h"
+
+namespace lumaveil {
+
+CControleurProjet::CControleurProjet(CProjet& projet, QObject* parent)
+    : QObject(parent), projet_(projet) {}
+
+int CControleurProjet::InsereEcran(const CEcran& ecran, bool apres) {
+  const int position =
+      std::clamp(projet_.Selection() + (apres ? 1 : 0), 0, projet_.NombreEcrans());
+  auto copie = std::make_unique<CEcran>(ecran.TailleCible);
+  copie->CopieParametres(ecran);
+  const int fin = projet_.Ajoute(std::move(copie));
+  projet_.Deplace(fin, position);
+  projet_.Selectionne(position);
+  emit ecranInsere(position, ecran);
+  return position;
+}
+
+void CControleurProjet::RemplaceSelection(const CEcran& ecran) {
+  const int i = projet_.Selection();
+  if (i < 0 || i >= projet_.NombreEcrans()) return;
+  CEcran& cible = projet_.Ecran(i);
+  cible.SupprimeImages();
+  cible.Vignette.Reset();
+  cible.CopieParametres(ecran);
+  emit ecranRemplace(i, ecran);
+}
+
+int CControleurProjet::SupprimeEcran(int index) {
+  if (index == -1) index = projet_.Selection();
+  if (index < 0 || index >= projet_.NombreEcrans()) return 0;
+  const int selection = projet_.Selection();
+  projet_.Supprime(index);
+  projet_.Selectionne(selection < projet_.NombreEcrans() ? selection : -1);
+  emit ecranSupprime(index);
+  return 1;
+}
+
+void CControleurProjet::SupprimeTout() {
+  projet_.SupprimeTout();
+  projet_.Selectionne(-1);
+  emit listeRemplacee();
+}
+
+int CControleurProjet::DeplaceEcran(int de, int vers) {
+  if (!projet_.Deplace(de, vers)) return 0;
+  projet_.Selectionne(vers);
+  emit ecranDeplace(de, vers);
+  return 1;
+}
+
+const CEcran* CControleurProjet::Selectionne(int index) {
+  if (index < 0 || index >= projet_.NombreEcrans()) return nullptr;
+  projet_.Selectionne(index);
+  emit ecranSelectionne(index);
+  return &projet_.Ecran(index);
+}
+
+int CControleurProjet::InsereFichiers(const std::vector<std::string>& chemins) {
+  for (const std::string& chemin : chemins) {
+    std::unique_ptr<CEcran> ecran = projet_.NouvelEcranDepuisModele();
+    ecran->CheminImage = chemin;
+    InsereEcran(*ecran, true);
+  }
+  return int(chemins.size());
+}
+
+void CControleurProjet::FixeVignette(int index, const HBITMAP& vignette) {
+  if (index < 0 || index >= projet_.NombreEcrans()) return;
+  projet_.Ecran(index).Vignette = vignette;
+}
+
+void CControleurProjet::FixeResolutionCible(SIZE taille) { projet_.ResolutionCible = taille; }
+
+void CControleurProjet::MarqueModifie() { emit modifie(); }
+
+void CControleurProjet::OublieEcranDeVeille() { projet_.CheminEcranDeVeille.clear(); }
+
+void CControleurProjet::Nouveau() {
+  projet_.Nouveau();
+  emit listeRemplacee();
+}
+
+int CControleurProjet::Ouvre(const std::string& chemin, IDialogue& dialogue) {
+  if (!ChargeProjet(projet_, chemin, dialogue)) return 0;
+  emit listeRemplacee();
+  return 1;
+}
+
+int CControleurProjet::Sauve(const std::string& chemin, IDialogue& dialogue) const {
+  return SauveProjet(projet_, chemin, dialogue);
+}
+
+}  // namespace lumaveil

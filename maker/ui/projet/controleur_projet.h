@@ -1,0 +1,101 @@
+// CControleurProjet: the one way the window changes the open project. Every
+// change to the screen list (insert, replace, delete, move, files dropped,
+// every screen made again) and to the project's state (modified flag, last
+// generated saver, resolution, new, open, save) is made here, and announced
+// by a signal that the views observe: the screen list shows it, the main
+// frame's title and document follow the modified flag.
+//
+// No widget: the controller holds the project (CProjet) by reference and
+// shows nothing; reading and writing project files report through the
+// caller's IDialogue. Signals are emitted on the caller's thread, after the
+// project has changed; a screen given as `source` lives for the signal's
+// call only (its rendered picture makes the thumbnail at once).
+#pragma once
+
+#include <QObject>
+#include <string>
+#include <vector>
+
+#include "dialogue.h"
+#include "projet.h"
+
+namespace lumaveil {
+
+class CControleurProjet : public QObject {
+  Q_OBJECT
+ public:
+  explicit CControleurProjet(CProjet& projet, QObject* parent = nullptr);
+
+  // Read access for whoever shows or generates the project.
+  const CProjet& Projet() const { return projet_; }
+  int NombreEcrans() const { return projet_.NombreEcrans(); }
+  int Selection() const { return projet_.Selection(); }
+  const CEcran& Ecran(int index) const { return projet_.Ecran(index); }
+  SIZE ResolutionCible() const { return projet_.ResolutionCible; }
+
+  // ---- the screen list ---------------------------------------------------
+
+  // Inserts a copy of `ecran`'s settings as a new screen: at selection + 1
+  // with `apres`, else at the selection's place (clamped to the list). It
+  // becomes the selection. Returns its index; ecranInsere(index, ecran).
+  int InsereEcran(const CEcran& ecran, bool apres);
+  // Replaces the selected screen's settings by a copy of `ecran`'s; its
+  // pictures and thumbnail are dropped. Nothing without a selection;
+  // ecranRemplace(index, ecran).
+  void RemplaceSelection(const CEcran& ecran);
+  // Deletes screen `index` (-1: the selection). The selection keeps its
+  // index, or becomes -1 past the end. Returns 0 for a bad index;
+  // ecranSupprime(index).
+  int SupprimeEcran(int index);
+  // Deletes every screen, last to first; no selection. listeRemplacee().
+  void SupprimeTout();
+  // Moves screen `de` to position `vers`, which becomes the selection.
+  // Returns 0 for a bad index; ecranDeplace(de, vers).
+  int DeplaceEcran(int de, int vers);
+  // Selects screen `index` and returns it; null, and nothing changes, for
+  // -1 or an index beyond the list. ecranSelectionne(index).
+  const CEcran* Selectionne(int index);
+  // Files dropped on the list, in order: each becomes a new screen from the
+  // template with that path (no type check: a file that is not a picture
+  // gives a screen without one), inserted after the selection. Returns how
+  // many.
+  int InsereFichiers(const std::vector<std::string>& chemins);
+  // Screen `index`'s thumbnail, as the list made it.
+  void FixeVignette(int index, const HBITMAP& vignette);
+
+  // ---- the project's state -----------------------------------------------
+
+  // The target resolution (the screens are made again by whoever changes it).
+  void FixeResolutionCible(SIZE taille);
+  // The project changed in a way that matters to its file: modifie().
+  void MarqueModifie();
+  // The screens changed: the last generated screen saver no longer shows
+  // them (CheminEcranDeVeille becomes empty).
+  void OublieEcranDeVeille();
+
+  // A new project: no screens, the default template (no template file), no
+  // generated saver; the resolution stays. listeRemplacee().
+  void Nouveau();
+  // Reads the project file `chemin` in place of the open project; 1 on
+  // success (listeRemplacee()), 0 when it could not be read (the reason
+  // went to `dialogue`; the open project is kept).
+  int Ouvre(const std::string& chemin, IDialogue& dialogue);
+  // Writes the project to `chemin`; 1 on success (0: the reason went to
+  // `dialogue`).
+  int Sauve(const std::string& chemin, IDialogue& dialogue) const;
+
+ signals:
+  void ecranInsere(int index, const lumaveil::CEcran& source);
+  void ecranRemplace(int index, const lumaveil::CEcran& source);
+  void ecranSupprime(int index);
+  void ecranDeplace(int de, int vers);
+  void ecranSelectionne(int index);
+  // Every screen may have changed (new project, project read, list emptied).
+  void listeRemplacee();
+  void modifie();
+
+ private:
+  CProjet& projet_;
+};
+
+}  // namespace lumaveil

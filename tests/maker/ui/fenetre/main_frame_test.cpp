@@ -1,0 +1,537 @@
+// The main window: bars, commands, the screen-list commands and the
+// modified flag, the File commands with their prompts, the title, and the
+// centring of the form.
+#include <gtest/gtest.h>
+
+#include <QMimeData>
+#include <QUrl>
+#include <QDropEvent>
+#include <QListView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QSplitter>
+#include <QTest>
+#include <QToolButton>
+#include <QMessageBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QTimer>
+#include <fstream>
+
+#include "fenetre_essai.h"
+#include "travail/travail.h"
+#include "capture_ecran.h"
+#include <QPushButton>
+
+#include "dialogs/fond/fond_dlg.h"
+#include "dialogs/motifs/liste_motifs.h"
+#include "dialogues_essai.h"
+#include "ecrans_essai.h"
+#include "fenetre/information_dialog.h"
+#include "fenetre/main_frame.h"
+#include "fenetre/outil_dialog.h"
+#include "fichier_projet.h"
+#include "commun/ks_file_dialog.h"
+#include "liste/liste_view.h"
+#include "modele/modele_dialog.h"
+#include "motifs_utilisateur.h"
+#include "principale/principale_view.h"
+#include "run_and_capture.h"
+#include "temp_dir.h"
+#include "xvfb.h"
+
+namespace lumaveil {
+namespace {
+
+using talvik::RGB;
+
+class MainFrame : public ::testing::Test {
+ protected:
+  MainFrame() {
+    contexte_.Projet.ModeleEcran.TailleCible = testing::kPetitCanevas;
+    frame_ = testing::FenetreEssai(contexte_, testing::kPetitCanevas);
+    frame_->show();
+  }
+  CListeView& Liste() { return *frame_->ListeView(); }
+  void Clique(Commande c) {
+    const auto& b = COutilDialog::CommandesBoutons();
+    const int i = int(std::find(b.begin(), b.end(), c) - b.begin());
+    QTest::mouseClick(frame_->OutilDialog()->Bouton(i), Qt::LeftButton);
+  }
+
+  CContexte contexte_;
+  std::unique_ptr<CMainFrame> frame_;
+};
+
+TEST_F(MainFrame, TopBarHasNineButtonsWithTheirTooltipsAsNames) {
+  const char* bulles[] = {"Creates a new document",   "Open an existing document",
+                          "Save working document",    "Create a new screen",
+                          "Delete selected screen",   "Select previous screen",
+                          "Select next screen",       "Generate a screen saver",
+                          "Information about software"};
+  for (int i = 0; i < 9; ++i) {
+    QToolButton* b = frame_->OutilDialog()->Bouton(i);
+    EXPECT_EQ(b->toolTip(), bulles[i]);
+    EXPECT_EQ(b->accessibleName(), bulles[i]);
+    EXPECT_FALSE(b->icon().pixmap(32, 32).isNull());
+  }
+  EXPECT_EQ(frame_->Separateur()->sizes().front(), 190);
+  testing::CaptureWidget(frame_.get(), "fenetre_principale");
+}
+
+TEST_F(MainFrame, MenusAndAcceleratorsAsDesigned) {
+  QStringList menus;
+  for (QAction* a : frame_->menuBar()->actions()) menus << a->text().remove('&');
+  EXPECT_EQ(menus, (QStringList{"File", "Screen", "Generate", "Setup", "?"}));
+  QStringList fichier;
+  for (QAction* a : frame_->Menu("File")->actions())
+    if (!a->isSeparator()) fichier << a->text();
+  EXPECT_EQ(fichier, (QStringList{"&New", "&Open...", "&Save", "S&ave as...", "Template",
+                                  "Property", "&Quit"}));
+  EXPECT_EQ(frame_->Action(Commande::Nouveau)->shortcut(), QKeySequence("Ctrl+N"));
+  EXPECT_EQ(frame_->Action(Commande::Ouvrir)->shortcut(), QKeySequence("Ctrl+O"));
+  EXPECT_EQ(frame_->Action(Commande::Enregistrer)->shortcut(), QKeySequence("Ctrl+S"));
+  EXPECT_EQ(frame_->Action(Commande::Aide)->shortcut(), QKeySequence("F1"));
+  EXPECT_EQ(frame_->Action(Commande::APropos)->text(), "About Lumaveil...");
+}
+
+TEST(Version, MajorMinorAndTheHighWordOfTheMinorVersion) {
+  EXPECT_EQ(FormateVersion(0x00010005, 0x00010000), "1.51");
+  EXPECT_EQ(FormateVersion(0x0002000C, 0x00000007), "2.120");
+}
+
+TEST_F(MainFrame, BottomBarLinkUnderlinesOnHoverAndOpensOnClick) {
+  CInformationDialog* info = frame_->InformationDialog();
+  EXPECT_EQ(info->LigneVersion()->text(), QString::fromUtf8("Version software  n° ") + VersionProgramme());
+  EXPECT_EQ(info->LigneProduit()->text(), "Lumaveil,  software to make screensavers.");
+  EXPECT_EQ(info->Lien()->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+  EXPECT_FALSE(info->LienSouligne());
+  QEvent entree(QEvent::Enter);
+  QApplication::sendEvent(info->Logo(), &entree);
+  EXPECT_TRUE(info->LienSouligne());
+  EXPECT_EQ(info->Logo()->cursor().shape(), Qt::PointingHandCursor);
+  QEvent sortie(QEvent::Leave);
+  QApplication::sendEvent(info->Logo(), &sortie);
+  EXPECT_FALSE(info->LienSouligne());
+  QSignalSpy clic(info, &CInformationDialog::lienClique);
+  QTest::mouseClick(info->Lien(), Qt::LeftButton);
+  QTest::mouseClick(info->Logo(), Qt::LeftButton);
+  EXPECT_EQ(clic.count(), 2);
+}
+
+TEST_F(MainFrame, NewScreenGoesAfterTheSelectionAndModifies) {
+  contexte_.Projet.ModeleEcran.FondCouleur = RGB(0, 0, 200);
+  Clique(Commande::EcranNouveau);
+  Clique(Commande::EcranNouveau);
+  ASSERT_EQ(Liste().NombreEcrans(), 3);
+  EXPECT_EQ(Liste().Selection(), 2);
+  Liste().Selectionne(0);
+  contexte_.Projet.ModeleEcran.FondCouleur = RGB(200, 0, 0);
+  Clique(Commande::EcranNouveau);
+  EXPECT_EQ(Liste().Selection(), 1);
+  EXPECT_EQ(Liste().Ecran(1).FondCouleur, RGB(200, 0, 0));
+  EXPECT_EQ(testing::CouleurVignette(Liste().item(1)), RGB(200, 0, 0));
+  EXPECT_EQ(Liste().item(3)->text(), "004");
+  // A new screen is a change to the project like any other.
+  EXPECT_TRUE(frame_->Doc().EstModifie());
+  EXPECT_EQ(frame_->windowTitle(), "Noname[*] - Lumaveil");
+  EXPECT_TRUE(frame_->isWindowModified());
+}
+
+// Every change to the project marks it modified, and every change to its
+// screens forgets the last generated saver (it no longer matches): a drag
+// that reorders the list, files dropped on it, the template dialog closed
+// with OK (the template is in the project file; the screens are not
+// changed by it). Cancel changes nothing.
+TEST_F(MainFrame, EveryChangeMarksTheProjectModifiedAndForgetsAStaleSaver) {
+  Clique(Commande::EcranNouveau);
+  Clique(Commande::EcranNouveau);
+  ASSERT_EQ(Liste().NombreEcrans(), 3);
+  Liste().Ecran(0).DureeAffichage = 7;
+  CDoc& doc = frame_->Doc();
+  auto ecritSaver = [&] {
+    doc.FixeModifie(false);
+    contexte_.Projet.CheminEcranDeVeille = "/tmp/generated.scr";
+  };
+  auto centre = [&](int i) { return Liste().visualItemRect(Liste().item(i)).center(); };
+
+  ecritSaver();
+  QWidget* vp = Liste().viewport();
+  QTest::mousePress(vp, Qt::LeftButton, {}, centre(0));
+  QTest::mouseMove(vp, centre(0) + QPoint(0, 15));
+  QTest::mouseMove(vp, centre(2));
+  QTest::mouseRelease(vp, Qt::LeftButton, {}, centre(2));
+  ASSERT_EQ(Liste().Ecran(2).DureeAffichage, 7);  // moved
+  EXPECT_TRUE(doc.EstModifie());
+  EXPECT_TRUE(contexte_.Projet.CheminEcranDeVeille.empty());
+
+  ecritSaver();
+  testing::TempDir dossier;
+  const std::string photo = dossier.File("photo.bmp");
+  ASSERT_EQ(talvik::CGraphique::SauveImage(photo, talvik::HBITMAP::Create(64, 48, RGB(9, 9, 9)),
+                                           90, 0, 0),
+            1);
+  QMimeData donnees;
+  donnees.setUrls({QUrl::fromLocalFile(QString::fromStdString(photo))});
+  QDragEnterEvent entree(QPoint(10, 10), Qt::CopyAction, &donnees, Qt::LeftButton, {});
+  QDropEvent depot(QPointF(10, 10), Qt::CopyAction, &donnees, Qt::LeftButton, {});
+  QApplication::sendEvent(vp, &entree);
+  QApplication::sendEvent(vp, &depot);
+  ASSERT_EQ(Liste().NombreEcrans(), 4);
+  EXPECT_TRUE(doc.EstModifie());
+  EXPECT_TRUE(contexte_.Projet.CheminEcranDeVeille.empty());
+
+  for (bool ok : {false, true}) {
+    ecritSaver();
+    testing::RepondDialogue<CModeleDlg>([ok](CModeleDlg& dlg) {
+      if (ok) QTest::mouseClick(dlg.BoutonOk(), Qt::LeftButton);
+      else dlg.reject();
+    });
+    frame_->Action(Commande::Modele)->trigger();
+    EXPECT_EQ(doc.EstModifie(), ok);
+    EXPECT_EQ(contexte_.Projet.CheminEcranDeVeille, "/tmp/generated.scr");
+  }
+}
+
+TEST_F(MainFrame, DeleteKeySelectsTheNextScreenOrTheLastAndModifies) {
+  for (COLORREF c : {RGB(1, 1, 1), RGB(2, 2, 2), RGB(3, 3, 3)}) {
+    contexte_.Projet.ModeleEcran.FondCouleur = c;
+    Clique(Commande::EcranNouveau);
+  }
+  // 4 screens: blank, 1, 2, 3. Delete the second.
+  Liste().Selectionne(1);
+  Liste().setFocus();
+  QTest::keyClick(&Liste(), Qt::Key_Delete);
+  ASSERT_EQ(Liste().NombreEcrans(), 3);
+  EXPECT_EQ(Liste().Selection(), 1);
+  EXPECT_EQ(contexte_.EcranCourant->FondCouleur, RGB(2, 2, 2));
+  EXPECT_TRUE(frame_->Doc().EstModifie());
+  EXPECT_TRUE(frame_->isWindowModified());
+  // Deleting the last screen makes the new last one current.
+  Liste().Selectionne(2);
+  Clique(Commande::EcranSupprime);
+  EXPECT_EQ(Liste().Selection(), 1);
+  EXPECT_EQ(contexte_.EcranCourant->FondCouleur, RGB(2, 2, 2));
+  EXPECT_EQ(Liste().NombreEcrans(), 2);
+}
+
+TEST_F(MainFrame, DeletingTheOnlyScreenLeavesOneBlankScreenFromTheTemplate) {
+  contexte_.Projet.ModeleEcran.DureeAffichage = 17;
+  contexte_.EcranCourant->DureeAffichage = 99;
+  Clique(Commande::EcranSupprime);
+  ASSERT_EQ(Liste().NombreEcrans(), 1);
+  EXPECT_EQ(Liste().Selection(), 0);
+  EXPECT_EQ(Liste().Ecran(0).DureeAffichage, 17);
+  EXPECT_EQ(contexte_.EcranCourant->DureeAffichage, 17);
+  EXPECT_TRUE(frame_->Doc().EstModifie());
+}
+
+TEST_F(MainFrame, PreviousAndNextStopAtTheEnds) {
+  Clique(Commande::EcranNouveau);
+  Clique(Commande::EcranNouveau);
+  frame_->Doc().FixeModifie(false);  // walking through the list changes nothing
+  Liste().setFocus();
+  QTest::keyClick(&Liste(), Qt::Key_Down);
+  EXPECT_EQ(Liste().Selection(), 2);
+  QTest::keyClick(&Liste(), Qt::Key_Up);
+  QTest::keyClick(&Liste(), Qt::Key_Up);
+  EXPECT_EQ(Liste().Selection(), 0);
+  Clique(Commande::EcranPrecedent);
+  EXPECT_EQ(Liste().Selection(), 0);
+  Clique(Commande::EcranSuivant);
+  EXPECT_EQ(Liste().Selection(), 1);
+  EXPECT_FALSE(frame_->Doc().EstModifie());
+}
+
+TEST_F(MainFrame, CommitReplacesTheSelectedScreenAndModifies) {
+  Clique(Commande::EcranNouveau);
+  contexte_.EcranCourant->FondCouleur = RGB(0, 150, 0);
+  contexte_.Projet.CheminEcranDeVeille = "/tmp/x.scr";
+  frame_->Travail().Valide(3);
+  EXPECT_EQ(Liste().Ecran(1).FondCouleur, RGB(0, 150, 0));
+  EXPECT_EQ(testing::CouleurVignette(Liste().item(1)), RGB(0, 150, 0));
+  EXPECT_EQ(Liste().Ecran(0).FondCouleur, RGB(255, 255, 255));
+  EXPECT_TRUE(frame_->Doc().EstModifie());
+  EXPECT_TRUE(contexte_.Projet.CheminEcranDeVeille.empty());
+}
+
+TEST(NomPropose, CutAtTheFirstSeparatorPlusExtension) {
+  EXPECT_EQ(CDoc::NomPropose("Noname"), "Noname.lmv");
+  EXPECT_EQ(CDoc::NomPropose("my project.lmv"), "my.lmv");
+  EXPECT_EQ(CDoc::NomPropose("a#b;c"), "a.lmv");
+  EXPECT_EQ(CDoc::NomPropose("50%"), "50.lmv");
+  EXPECT_EQ(CDoc::FiltreProjets(), "Lumaveil File(*.lmv)|*.lmv||");
+}
+
+// Save As on a saved project proposes that very file (not "summer.lmv.lmv"
+// in the working directory); a project never saved gets its title plus
+// ".lmv" in the folder a project was last opened from or saved in.
+TEST_F(MainFrame, SaveAsProposesTheProjectsOwnFileOrTheLastFolderUsed) {
+  CDoc& doc = frame_->Doc();
+  testing::TempDir avant, dossier;
+  QStringList proposes;
+  QString reponse;
+  doc.ChoixSauvegarde = [&](const QString& nom) {
+    proposes << nom;
+    return reponse;
+  };
+  doc.FixeDernierDossier(QString::fromStdString(avant.Path()));
+  EXPECT_FALSE(doc.SauveSous());  // cancelled
+  EXPECT_EQ(proposes.back(), QString::fromStdString(avant.File("Noname.lmv")));
+
+  reponse = QString::fromStdString(dossier.File("summer.lmv"));
+  ASSERT_TRUE(doc.SauveSous());
+  reponse.clear();
+  EXPECT_FALSE(doc.SauveSous());
+  EXPECT_EQ(proposes.back(), QString::fromStdString(dossier.File("summer.lmv")));
+
+  reponse = QString::fromStdString(dossier.File("my project.2004.lmv"));
+  ASSERT_TRUE(doc.SauveSous());
+  reponse.clear();
+  EXPECT_FALSE(doc.SauveSous());
+  EXPECT_EQ(proposes.back(), QString::fromStdString(dossier.File("my project.2004.lmv")));
+
+  // A new project: its title in the folder of the last save.
+  ASSERT_TRUE(doc.Nouveau());
+  EXPECT_FALSE(doc.SauveSous());
+  EXPECT_EQ(proposes.back(), QString::fromStdString(dossier.File("Noname.lmv")));
+  EXPECT_EQ(proposes.size(), 6);
+}
+
+TEST_F(MainFrame, SaveChangesQuestionOnNewOpenAndClose) {
+  CDoc& doc = frame_->Doc();
+  QStringList questions;
+  ReponseSauvegarde reponse = ReponseSauvegarde::Annuler;
+  doc.Question = [&](const QString& t) {
+    questions << t;
+    return reponse;
+  };
+  QString propose;
+  testing::TempDir dossier;
+  const QString cible = QString::fromStdString(dossier.File("projet.lmv"));
+  doc.ChoixSauvegarde = [&](const QString& nom) {
+    propose = nom;
+    return cible;
+  };
+  // Not modified: no question.
+  ASSERT_TRUE(doc.Nouveau());
+  EXPECT_TRUE(questions.isEmpty());
+  EXPECT_EQ(Liste().NombreEcrans(), 1);
+
+  Clique(Commande::EcranNouveau);
+  Clique(Commande::EcranSupprime);  // modifies
+  ASSERT_TRUE(doc.EstModifie());
+  // Cancel: nothing happens.
+  EXPECT_FALSE(doc.Nouveau());
+  EXPECT_EQ(questions.back(), "Save changes to Noname?");
+  EXPECT_TRUE(doc.EstModifie());
+  frame_->close();
+  EXPECT_TRUE(frame_->isVisible());
+  EXPECT_EQ(questions.size(), 2);
+  // Yes on a never-saved project goes through Save As.
+  reponse = ReponseSauvegarde::Oui;
+  EXPECT_TRUE(doc.Nouveau());
+  EXPECT_EQ(QFileInfo(propose).fileName(), "Noname.lmv");
+  EXPECT_TRUE(QFileInfo(propose).isAbsolute()) << propose.toStdString();
+  EXPECT_TRUE(QFileInfo::exists(cible));
+  EXPECT_FALSE(doc.EstModifie());
+  EXPECT_EQ(questions.size(), 3);
+  // No: closes without saving.
+  Clique(Commande::EcranSupprime);
+  reponse = ReponseSauvegarde::Non;
+  doc.ChoixOuverture = [&] { return cible; };
+  EXPECT_TRUE(doc.Ouvre());
+  EXPECT_EQ(questions.size(), 4);
+  EXPECT_EQ(doc.Titre(), "projet.lmv");
+  EXPECT_EQ(frame_->windowTitle(), "projet.lmv[*] - Lumaveil");
+}
+
+TEST_F(MainFrame, SaveThenOpenKeepsOrderAndMakesTheLastScreenCurrent) {
+  for (COLORREF c : {RGB(10, 0, 0), RGB(20, 0, 0), RGB(30, 0, 0)}) {
+    contexte_.Projet.ModeleEcran.FondCouleur = c;
+    Clique(Commande::EcranNouveau);
+  }
+  Liste().Selectionne(0);
+  testing::TempDir dossier;
+  const QString chemin = QString::fromStdString(dossier.File("quatre.lmv"));
+  frame_->Doc().ChoixSauvegarde = [&](const QString&) { return chemin; };
+  ASSERT_TRUE(frame_->Doc().SauveSous());
+  EXPECT_TRUE(frame_->Doc().Nouveau());
+  EXPECT_EQ(Liste().NombreEcrans(), 1);
+  frame_->Doc().ChoixOuverture = [&] { return chemin; };
+  ASSERT_TRUE(frame_->Doc().Ouvre());
+  ASSERT_EQ(Liste().NombreEcrans(), 4);
+  EXPECT_EQ(Liste().Selection(), 3);
+  EXPECT_EQ(contexte_.EcranCourant->FondCouleur, RGB(30, 0, 0));
+  QTRY_COMPARE_WITH_TIMEOUT(Liste().VignettesEnAttente(), 0, 20000);
+  QApplication::processEvents();
+  for (int i = 1; i < 4; ++i)
+    EXPECT_EQ(testing::CouleurVignette(Liste().item(i)), RGB(talvik::BYTE(10 * i), 0, 0)) << i;
+  EXPECT_EQ(frame_->FichiersRecents().Liste().front(), chemin.toStdString());
+}
+
+TEST_F(MainFrame, OpeningAFileThatIsNotAProjectKeepsTheList) {
+  Clique(Commande::EcranNouveau);
+  frame_->Doc().FixeModifie(false);  // no "save changes?" before the open
+  testing::TempDir dossier;
+  const std::string faux = dossier.File("faux.lmv");
+  std::ofstream(faux) << "garbage garbage";
+  QTimer::singleShot(0, [] {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (auto* m = qobject_cast<QMessageBox*>(w)) {
+        EXPECT_EQ(m->text(), "This file isn't correct.");
+        EXPECT_EQ(m->windowTitle(), "Error");
+        m->accept();
+      }
+  });
+  frame_->Doc().ChoixOuverture = [&] { return QString::fromStdString(faux); };
+  EXPECT_FALSE(frame_->Doc().Ouvre());
+  EXPECT_EQ(Liste().NombreEcrans(), 2);
+  EXPECT_EQ(frame_->Doc().Titre(), "Noname");
+}
+
+TEST_F(MainFrame, FormIsCentredAsOneBlockAndNotOffsetWhereTheViewIsSmaller) {
+  CPrincipaleView* vue = frame_->PrincipaleView();
+  QWidget* forme = vue->Formulaire();
+  frame_->resize(1400, 1000);
+  QApplication::processEvents();
+  const QSize v = vue->viewport()->size();
+  ASSERT_GT(v.width(), forme->width());
+  EXPECT_NEAR(forme->x(), (v.width() - forme->width()) / 2, 1);
+  EXPECT_NEAR(forme->y(), (v.height() - forme->height()) / 2, 1);
+  frame_->resize(500, 400);
+  QApplication::processEvents();
+  EXPECT_EQ(forme->x(), 0);
+  EXPECT_EQ(forme->y(), 0);
+  EXPECT_GT(vue->horizontalScrollBar()->maximum(), 0);
+}
+
+}  // namespace
+}  // namespace lumaveil
+
+namespace lumaveil {
+namespace {
+
+// The chooser opens on "All pictures", which lists the pictures of every
+// readable format whatever the case of their names, and nothing else.
+TEST_F(MainFrame, PictureChooserListsEveryReadablePictureWhateverTheCase) {
+  testing::TempDir dossier;
+  for (const char* nom : {"CAMERA.JPG", "iphone.HeIc", "web.WEBP", "scan.Tiff", "notes.txt",
+                          "photo.jpg.bak"})
+    std::ofstream(dossier.File(nom)) << "x";
+  QStringList listes;
+  QTimer::singleShot(0, [&] {
+    auto* choix = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(choix, nullptr);
+    EXPECT_TRUE(choix->selectedNameFilter().startsWith("All pictures"));
+    choix->setDirectory(QString::fromStdString(dossier.Path()));
+    auto* vue = choix->findChild<QListView*>("listView");
+    ASSERT_NE(vue, nullptr);
+    QTRY_COMPARE_WITH_TIMEOUT(vue->model()->rowCount(vue->rootIndex()), 4, 5000);
+    for (int i = 0; i < vue->model()->rowCount(vue->rootIndex()); ++i)
+      listes << vue->model()->index(i, 0, vue->rootIndex()).data().toString();
+    QMetaObject::invokeMethod(choix, "reject");
+  });
+  EXPECT_EQ(frame_->ChoisitImages(), IDCANCEL);
+  listes.sort();
+  EXPECT_EQ(listes, QStringList({"CAMERA.JPG", "iphone.HeIc", "scan.Tiff", "web.WEBP"}));
+}
+
+TEST_F(MainFrame, PictureChooserTakesSeveralPicturesInOrderAfterTheSelection) {
+  testing::TempDir dossier;
+  std::vector<std::string> photos;
+  const COLORREF couleurs[2] = {talvik::RGB(250, 0, 0), talvik::RGB(0, 0, 250)};
+  for (int i = 0; i < 2; ++i) {
+    photos.push_back(dossier.File(i == 0 ? "un.png" : "deux.bmp"));
+    ASSERT_EQ(talvik::CGraphique::SauveImage(photos.back(),
+                                             talvik::HBITMAP::Create(80, 60, couleurs[i]), 90, 0, 0),
+              1);
+  }
+  Clique(Commande::EcranNouveau);
+  Liste().Selectionne(0);
+  QString titre;
+  QStringList filtres;
+  QTimer::singleShot(0, [&] {
+    auto* choix = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(choix, nullptr);
+    titre = choix->windowTitle();
+    filtres = choix->nameFilters();
+    EXPECT_EQ(choix->fileMode(), QFileDialog::ExistingFiles);
+    choix->setDirectory(QString::fromStdString(dossier.Path()));
+    choix->selectFile("\"un.png\" \"deux.bmp\"");
+    QMetaObject::invokeMethod(choix, "accept");
+  });
+  ASSERT_EQ(frame_->ChoisitImages(), IDOK);
+  EXPECT_EQ(titre, "Select images to load (use 'CTRL' for multiple selection)");
+  // Every readable picture first, then each format, then every file.
+  ASSERT_EQ(filtres.size(), 10);
+  EXPECT_TRUE(filtres[0].startsWith("All pictures ("));
+  for (const char* format : {"jpg", "jpeg", "jpe", "bmp", "gif", "png", "tif", "tiff", "heic",
+                             "heif", "hif", "avif", "webp"}) {
+    QString motif = "*.";
+    for (const QChar c : QString(format)) motif += QStringLiteral("[%1%2]").arg(c).arg(c.toUpper());
+    EXPECT_TRUE(filtres[0].contains(motif)) << format;
+  }
+  EXPECT_TRUE(filtres[1].startsWith("Jpeg (*.jpg;*.jpeg;*.jpe)"));
+  EXPECT_TRUE(filtres[5].startsWith("Tiff (*.tif;*.tiff)"));
+  EXPECT_TRUE(filtres[6].startsWith("HEIF (*.heic;*.heif;*.hif)"));
+  EXPECT_TRUE(filtres[7].startsWith("AVIF (*.avif)"));
+  EXPECT_TRUE(filtres[8].startsWith("WebP (*.webp)"));
+  EXPECT_TRUE(filtres.back().startsWith("All files (*.*)"));
+  ASSERT_EQ(Liste().NombreEcrans(), 4);
+  EXPECT_EQ(Liste().Ecran(1).CheminImage, photos[0]);
+  EXPECT_EQ(Liste().Ecran(2).CheminImage, photos[1]);
+  EXPECT_EQ(Liste().Selection(), 2);
+  EXPECT_EQ(testing::CouleurVignette(Liste().item(2)), couleurs[1]);
+  EXPECT_EQ(contexte_.EcranCourant->CheminImage, photos[1]);
+}
+
+}  // namespace
+}  // namespace lumaveil
+
+namespace lumaveil {
+namespace {
+
+// A pattern added in the background editor is in the settings store when
+// the editor closes, and the next start's pattern bank has it.
+TEST(MotifsUtilisateur, PatternAddedInTheEditorIsStoredAndThereAtTheNextStart) {
+  talvik::SauveMotifsUtilisateur({});
+  testing::TempDir dossier;
+  const std::string motif = dossier.File("tuile.png");
+  ASSERT_EQ(talvik::CGraphique::SauveImage(motif, talvik::HBITMAP::Create(24, 16, RGB(250, 20, 10)),
+                                           90, 0, 0),
+            1);
+  {
+    CContexte contexte;
+    contexte.Parametres.StartWizard = 0;
+    CMainFrame frame(contexte);
+    frame.Contexte().DemarrageEnCours = false;
+    frame.NouveauProjet();
+    frame.show();
+    bool ajoute = false;
+    testing::RepondDialogue<talvik::CFondDlg>([&](talvik::CFondDlg& dlg) {
+      testing::ChoisitFichier(QString::fromStdString(motif));
+      testing::Clique(dlg.BoutonAjout());
+      ajoute = dlg.Liste()->count() == 51;
+      testing::Clique(dlg.BoutonOK());
+    });
+    frame.Action(Commande::Fond)->trigger();
+    ASSERT_TRUE(ajoute);
+    // Stored when the editor closed, the window still open.
+    EXPECT_EQ(talvik::LitMotifsUtilisateur(), std::vector<std::string>{motif});
+  }
+  // The next start builds its bank from the store.
+  CContexte suivant;
+  suivant.Parametres.StartWizard = 0;
+  CMainFrame frame(suivant);
+  ASSERT_EQ(suivant.Graphique->NombreMotifsUtilisateur(), 1);
+  const talvik::HBITMAP& lu = suivant.Graphique->Motif(talvik::kPremierMotifUtilisateur);
+  ASSERT_EQ(lu.Width(), 24);
+  EXPECT_EQ(lu.GetPixel(5, 5), RGB(250, 20, 10));
+  talvik::SauveMotifsUtilisateur({});
+}
+
+}  // namespace
+}  // namespace lumaveil
