@@ -21,6 +21,9 @@ int CommandeModele(CContexte& contexte, const talvik::HBITMAP& fondVignette, CTr
     if (resultat == QDialog::Rejected) return resultat;
     dlg.Stocke(contexte.Projet);
   }
+  // The template is part of the project file (the wizard's is part of a
+  // new project).
+  if (!assistant) travail.ProjetModifie();
   if (resultat == kOkPourTous && contexte.Controleur.NombreEcrans() > 0) {
     const CEcran& modele = contexte.Projet.ModeleEcran;
     RefaitChaqueEcran(contexte, travail, parent,

@@ -68,16 +68,22 @@ void CTravail::Valide(int niveau) {
   Rend(niveau);
   emit ecranCourantChange();
   controleur_.RemplaceSelection(*contexte_.EcranCourant);
-  if (controleur_.NombreEcrans() > 0) controleur_.MarqueModifie();
-  controleur_.OublieEcranDeVeille();
+  EcransChanges();
 }
+
+void CTravail::EcransChanges() {
+  controleur_.OublieEcranDeVeille();
+  controleur_.MarqueModifie();
+}
+
+void CTravail::ProjetModifie() { controleur_.MarqueModifie(); }
 
 void CTravail::NouvelEcran() {
   NouveauDepuisModele();
   Rend(0);
   controleur_.InsereEcran(*contexte_.EcranCourant, true);
   emit ecranCourantChange();
-  controleur_.OublieEcranDeVeille();
+  EcransChanges();
 }
 
 void CTravail::SupprimeEcran() {
@@ -94,8 +100,7 @@ void CTravail::SupprimeEcran() {
     controleur_.InsereEcran(courant, true);
   }
   emit ecranCourantChange();
-  controleur_.MarqueModifie();
-  controleur_.OublieEcranDeVeille();
+  EcransChanges();
 }
 
 void CTravail::Precedent() {
@@ -120,7 +125,9 @@ void CTravail::InsereImages(const QStringList& chemins) {
     ChargeEtRendEcran(courant, chemin.toStdString(), *contexte_.Graphique, demande);
     controleur_.InsereEcran(courant, true);
   }
-  if (!chemins.isEmpty()) emit ecranCourantChange();
+  if (chemins.isEmpty()) return;
+  emit ecranCourantChange();
+  EcransChanges();
 }
 
 void CTravail::PremierEcran() {
