@@ -34,7 +34,7 @@
 #include "fichier_projet.h"
 #include "commun/ks_file_dialog.h"
 #include "liste/liste_view.h"
-#include "modele/modele_dialog.h"
+#include "modele_ecran/modele_dialog.h"
 #include "motifs_utilisateur.h"
 #include "principale/principale_view.h"
 #include "run_and_capture.h"
