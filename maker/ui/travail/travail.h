@@ -55,8 +55,8 @@ class CTravail : public QObject {
   // Nothing for an index outside the list.
   void RendCourant(int index);
   // Commits the working screen: rendered again at `niveau`, copied over the
-  // selected screen with a new thumbnail, the project marked modified (when
-  // the list holds screens), the last generated screen saver forgotten.
+  // selected screen with a new thumbnail, the project marked modified, the
+  // last generated screen saver forgotten.
   void Valide(int niveau);
 
   // New screen: a blank working screen from the template, inserted after
@@ -86,9 +86,9 @@ class CTravail : public QObject {
   // moves to it). Marks the project modified.
   void InsereImages(const QStringList& chemins);
 
-  // Every change to the project's screens ends here: the project is marked
-  // modified and the last generated screen saver, which no longer matches
-  // it, is forgotten.
+  // Every change to the project's screens ends here: through the project
+  // controller, the project is marked modified and the last generated
+  // screen saver, which no longer matches it, is forgotten.
   void EcransChanges();
   // A change to the project beyond its screens (its template): marked
   // modified.

@@ -35,7 +35,7 @@
 #include "fichier_projet.h"
 #include "commun/ks_file_dialog.h"
 #include "liste/liste_view.h"
-#include "modele/modele_dialog.h"
+#include "modele_ecran/modele_dialog.h"
 #include "motifs_utilisateur.h"
 #include "principale/principale_view.h"
 #include "run_and_capture.h"
@@ -149,7 +149,7 @@ TEST_F(MainFrame, EveryChangeMarksTheProjectModifiedAndForgetsAStaleSaver) {
   Clique(Commande::EcranNouveau);
   Clique(Commande::EcranNouveau);
   ASSERT_EQ(Liste().NombreEcrans(), 3);
-  Liste().Ecran(0).DureeAffichage = 7;
+  frame_->Contexte().Projet.Ecran(0).DureeAffichage = 7;
   CDoc& doc = frame_->Doc();
   auto ecritSaver = [&] {
     doc.FixeModifie(false);
