@@ -1,7 +1,8 @@
-// Phone photos in the maker's window: a portrait HEIC stored sideways and
-// turned by its rotation box, in a project that is opened, is upright in
-// its list thumbnail (made from its thumbnail item, and from the photo
-// itself when it has none) and on the working screen.
+// Phone photos in the maker's window: a portrait JPEG stored sideways with
+// an Exif orientation, and a HEIC turned by its rotation box, in a project
+// that is opened, are upright in their list thumbnails (made from the
+// camera's copy or the thumbnail item, and from the photo itself when it has
+// none) and on the working screen.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -125,6 +126,39 @@ TEST_F(PhotosFenetre, PortraitHeicIsUprightInTheListAndOnTheWorkingScreen) {
   EXPECT_EQ(ecran.top, 0);
   EXPECT_EQ(ecran.bottom, 480);
   EXPECT_EQ(ecran.left, 140);  // 360 x 480 centred
+  std::string pourquoi;
+  EXPECT_TRUE(testing::QuadrantsDroits(courant.ImageFinale, ecran, &pourquoi)) << pourquoi;
+}
+
+TEST_F(PhotosFenetre, PortraitPhoneJpegIsUprightInTheListAndOnTheWorkingScreen) {
+  const talvik::Bitmap droite = testing::Quadrants(300, 400, testing::kQuadrantsDroits);
+  // The camera's copy is recognisable: its top-left quadrant is magenta.
+  const talvik::COLORREF copie[4] = {RGB(220, 30, 200), testing::kQuadrantsDroits[1],
+                                     testing::kQuadrantsDroits[2], testing::kQuadrantsDroits[3]};
+  ASSERT_TRUE(testing::EcritJpegOriente(dossier_.File("camera.jpg"), droite, 6,
+                                        testing::Quadrants(120, 160, copie)));
+  ASSERT_TRUE(testing::EcritJpegOriente(dossier_.File("sans.jpg"), droite, 6));
+  Ouvre({"camera.jpg", "sans.jpg"});
+  CListeView& liste = *frame_->ListeView();
+  ASSERT_EQ(liste.NombreEcrans(), 2);
+  // Both upright; the first from the camera's copy, the second from the
+  // photo itself (its one-eighth decoding).
+  for (int i : {0, 1}) {
+    const talvik::Bitmap v = Vignette(liste.item(i));
+    const talvik::RECT place = PlaceCouleurs(v);
+    EXPECT_GT(place.bottom - place.top, place.right - place.left) << i;
+    std::string pourquoi;
+    EXPECT_TRUE(testing::QuadrantsDroits(v, place, &pourquoi, 60,
+                                         i == 0 ? copie : testing::kQuadrantsDroits))
+        << "thumbnail " << i << ": " << pourquoi;
+  }
+  QTRY_VERIFY_WITH_TIMEOUT(contexte_.EcranCourant && contexte_.EcranCourant->ImageFinale, 20000);
+  const CEcran& courant = *contexte_.EcranCourant;
+  EXPECT_EQ(courant.TailleImage.cx, 300);
+  EXPECT_EQ(courant.TailleImage.cy, 400);
+  const talvik::RECT ecran = testing::PlaceSurFond(courant.ImageFinale, RGB(255, 255, 255));
+  EXPECT_EQ(ecran.left, 140);  // 360 x 480 centred
+  EXPECT_EQ(ecran.right, 500);
   std::string pourquoi;
   EXPECT_TRUE(testing::QuadrantsDroits(courant.ImageFinale, ecran, &pourquoi)) << pourquoi;
 }

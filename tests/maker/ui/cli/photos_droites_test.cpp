@@ -45,6 +45,13 @@ void PhotosDroites::VerifieDroite(const std::string& nom) {
   EXPECT_TRUE(QuadrantsDroits(image, vue, &pourquoi)) << pourquoi;
 }
 
+TEST_F(PhotosDroites, PortraitPhoneJpegIsUprightOnTheScreenAndInTheSaver) {
+  const talvik::Bitmap droite =
+      Quadrants(300, 400, kQuadrantsDroits);
+  ASSERT_TRUE(EcritJpegOriente(dir_.File("portrait.jpg"), droite, 6));
+  VerifieDroite("portrait.jpg");
+}
+
 // A portrait photo as a phone's HEIC (turned by its rotation box), as an
 // AVIF, and as a WebP whose Exif block (copied by cwebp from the JPEG)
 // holds the orientation.
