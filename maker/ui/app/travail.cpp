@@ -64,8 +64,12 @@ void CTravail::Valide(int niveau) {
   Rend(niveau);
   emit ecranCourantChange();
   liste_.RemplaceSelection(*contexte_.EcranCourant);
-  if (liste_.NombreEcrans() > 0) emit modifie();
+  EcransChanges();
+}
+
+void CTravail::EcransChanges() {
   contexte_.Projet.CheminEcranDeVeille.clear();
+  emit modifie();
 }
 
 void CTravail::NouvelEcran() {
@@ -73,7 +77,7 @@ void CTravail::NouvelEcran() {
   Rend(0);
   liste_.InsereEcran(*contexte_.EcranCourant, true, true);
   emit ecranCourantChange();
-  contexte_.Projet.CheminEcranDeVeille.clear();
+  EcransChanges();
 }
 
 void CTravail::SupprimeEcran() {
@@ -90,8 +94,7 @@ void CTravail::SupprimeEcran() {
     liste_.InsereEcran(courant, true, true);
   }
   emit ecranCourantChange();
-  emit modifie();
-  contexte_.Projet.CheminEcranDeVeille.clear();
+  EcransChanges();
 }
 
 void CTravail::Precedent() {
@@ -114,7 +117,9 @@ void CTravail::InsereImages(const QStringList& chemins) {
     Rend(0);
     liste_.InsereEcran(courant, true, true);
   }
-  if (!chemins.isEmpty()) emit ecranCourantChange();
+  if (chemins.isEmpty()) return;
+  emit ecranCourantChange();
+  EcransChanges();
 }
 
 void CTravail::PremierEcran() {

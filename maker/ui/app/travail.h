@@ -60,7 +60,8 @@ class CTravail : public QObject {
   void Valide(int niveau);
 
   // New screen: a blank working screen from the template, inserted after
-  // the selection (the new item becomes selected). Not a modification.
+  // the selection (the new item becomes selected). Marks the project
+  // modified.
   void NouvelEcran();
   // Delete screen: the selected screen goes; the screen now at its place
   // (or the last one) becomes current; deleting the only screen leaves one
@@ -79,8 +80,16 @@ class CTravail : public QObject {
   // Pictures chosen in the multi-selection chooser, in order: for each, the
   // working screen becomes a new one from the template with that picture
   // loaded and rendered, and a copy goes in after the selection (which
-  // moves to it).
+  // moves to it). Marks the project modified.
   void InsereImages(const QStringList& chemins);
+
+  // Every change to the project's screens ends here: the project is marked
+  // modified (modifie()) and the last generated screen saver, which no
+  // longer matches it, is forgotten.
+  void EcransChanges();
+  // A change to the project beyond its screens (its template): marked
+  // modified.
+  void ProjetModifie() { emit modifie(); }
 
  signals:
   void ecranCourantChange();

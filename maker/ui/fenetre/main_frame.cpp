@@ -265,6 +265,9 @@ void CMainFrame::RouteCommandes() {
   connect(liste_, &CListeView::suivantDemande, travail_, &CTravail::Suivant);
   connect(liste_, &CListeView::ecranChoisi, travail_, &CTravail::RendCourant);
   connect(travail_, &CTravail::modifie, this, [this] { doc_->FixeModifie(true); });
+  // Screens moved by a drag or made from dropped files change the project.
+  connect(liste_, &CListeView::ecranDeplace, travail_, &CTravail::EcransChanges);
+  connect(liste_, &CListeView::fichiersDeposes, travail_, &CTravail::EcransChanges);
   connect(travail_, &CTravail::ecranCourantChange, this, [this] {
     if (travail_->AUnEcranCourant())
       RafraichitPanneaux(panneaux_, travail_->EcranCourant(), travail_->ChargementEnCours());
@@ -399,6 +402,8 @@ void CMainFrame::NouveauProjet() {
   projet.ModeleSauve = 0;
   if (contexte_.Parametres.StartWizard && Assistant) Assistant();
   travail_->PremierEcran();
+  // What the wizard made is the new project, not a change to it.
+  doc_->FixeModifie(false);
 }
 
 int CMainFrame::LitProjet(const QString& chemin) {

@@ -22,6 +22,9 @@ int CommandeModele(CContexte& contexte, CListeView& liste, CTravail& travail,
     if (resultat == QDialog::Rejected) return resultat;
     dlg.Stocke(contexte.Projet);
   }
+  // The template is part of the project file (the wizard's is part of a
+  // new project).
+  if (!assistant) travail.ProjetModifie();
   if (resultat == kOkPourTous && liste.NombreEcrans() > 0) {
     const CEcran& modele = contexte.Projet.ModeleEcran;
     RefaitChaqueEcran(contexte, liste, travail, parent,

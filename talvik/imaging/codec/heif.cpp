@@ -8,9 +8,11 @@
 #include <memory>
 #include <vector>
 
+#include "codec/heif_boites.h"
 #include "codec/heif_lecture.h"
 #include "colour/profil_couleur.h"
 #include "graphique.h"
+#include "picture/fichier.h"
 
 namespace talvik {
 
@@ -44,12 +46,23 @@ using ImageHeif = std::unique_ptr<heif_image, LibereImage>;
 // checked against kMaxPixels before decoding.
 constexpr int kCoteMax = 1 << 17;
 
-Contexte Ouvre(const std::string& chemin) {
-  Contexte c(heif_context_alloc());
-  if (!c) return {};
-  heif_context_set_maximum_image_size_limit(c.get(), kCoteMax);
-  if (heif_context_read_from_file(c.get(), chemin.c_str(), nullptr).code != heif_error_Ok) return {};
-  return c;
+// The file's bytes, which the context reads in place: they must outlive it.
+struct Fichier {
+  std::vector<std::uint8_t> octets;
+  Contexte contexte;
+};
+
+// Reads the file and opens it with libheif, once its item locations are
+// known to lie inside it.
+bool Ouvre(const std::string& chemin, Fichier& f) {
+  if (!fichier::LitTout(chemin, f.octets) ||
+      !heif::EtenduesDansLeFichier(f.octets.data(), f.octets.size()))
+    return false;
+  f.contexte.reset(heif_context_alloc());
+  if (!f.contexte) return false;
+  heif_context_set_maximum_image_size_limit(f.contexte.get(), kCoteMax);
+  return heif_context_read_from_memory_without_copy(f.contexte.get(), f.octets.data(),
+                                                    f.octets.size(), nullptr).code == heif_error_Ok;
 }
 
 Handle Principale(heif_context* c) {
@@ -86,11 +99,12 @@ void VersSRGB(const heif_image_handle* h, Bitmap& image) {
         couleur::ProfilVersSRGB(image, icc.data(), icc.size()))
       return;
   }
+  // libheif may hand a profile back along with an error: it is freed either way.
   heif_color_profile_nclx* nclx = nullptr;
-  if (heif_image_handle_get_nclx_color_profile(h, &nclx).code == heif_error_Ok && nclx) {
+  const bool lu = heif_image_handle_get_nclx_color_profile(h, &nclx).code == heif_error_Ok;
+  if (lu && nclx)
     couleur::NclxVersSRGB(image, int(nclx->color_primaries), int(nclx->transfer_characteristics));
-    heif_nclx_color_profile_free(nclx);
-  }
+  if (nclx) heif_nclx_color_profile_free(nclx);
 }
 
 // Decodes the handle into a picture: upright, 8-bit, alpha over black.
@@ -139,9 +153,9 @@ Bitmap Decode(const heif_image_handle* h) {
 }  // namespace
 
 ImageJPEG DecodeHEIF(const std::string& chemin) {
-  Contexte c = Ouvre(chemin);
-  if (!c) return {};
-  Handle h = Principale(c.get());
+  Fichier f;
+  if (!Ouvre(chemin, f)) return {};
+  Handle h = Principale(f.contexte.get());
   if (!h) return {};
   ImageJPEG r;
   r.image = Decode(h.get());
@@ -152,9 +166,9 @@ ImageJPEG DecodeHEIF(const std::string& chemin) {
 }
 
 ImageJPEG DecodeVignetteHEIF(const std::string& chemin) {
-  Contexte c = Ouvre(chemin);
-  if (!c) return {};
-  Handle h = Principale(c.get());
+  Fichier f;
+  if (!Ouvre(chemin, f)) return {};
+  Handle h = Principale(f.contexte.get());
   if (!h || heif_image_handle_get_number_of_thumbnails(h.get()) < 1) return {};
   heif_item_id id = 0;
   if (heif_image_handle_get_list_of_thumbnail_IDs(h.get(), &id, 1) != 1) return {};
@@ -176,9 +190,9 @@ ImageJPEG DecodeVignetteHEIF(const std::string& chemin) {
 }
 
 bool TailleHEIF(const std::string& chemin, int* largeur, int* hauteur) {
-  Contexte c = Ouvre(chemin);
-  if (!c) return false;
-  Handle h = Principale(c.get());
+  Fichier f;
+  if (!Ouvre(chemin, f)) return false;
+  Handle h = Principale(f.contexte.get());
   if (!h) return false;
   if (largeur) *largeur = heif_image_handle_get_width(h.get());
   if (hauteur) *hauteur = heif_image_handle_get_height(h.get());

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <vector>
 
+#include "codec/heif_boites.h"
 #include "codec/jpeg_meta.h"
 #include "picture/exif.h"
 #include "picture/fichier.h"
@@ -20,41 +21,6 @@ namespace {
 
 std::uint32_t Grand32(const std::uint8_t* p) {
   return std::uint32_t(p[0]) << 24 | std::uint32_t(p[1]) << 16 | std::uint32_t(p[2]) << 8 | p[3];
-}
-
-// The boxes of an ISO media file between two offsets.
-struct Boite {
-  const std::uint8_t* corps = nullptr;  // after the size and type
-  std::size_t taille = 0;
-  char type[5] = {};
-};
-
-// The box starting at `p` (inside [p, fin)), or false.
-bool LitBoite(const std::uint8_t* p, const std::uint8_t* fin, Boite* b) {
-  if (fin - p < 8) return false;
-  std::uint64_t taille = Grand32(p);
-  std::size_t entete = 8;
-  if (taille == 1) {
-    if (fin - p < 16) return false;
-    taille = std::uint64_t(Grand32(p + 8)) << 32 | Grand32(p + 12);
-    entete = 16;
-  } else if (taille == 0) {
-    taille = std::uint64_t(fin - p);
-  }
-  if (taille < entete || taille > std::uint64_t(fin - p)) return false;
-  std::memcpy(b->type, p + 4, 4);
-  b->corps = p + entete;
-  b->taille = std::size_t(taille) - entete;
-  return true;
-}
-
-// The first box of the given type among those in [p, fin).
-bool Cherche(const std::uint8_t* p, const std::uint8_t* fin, const char* type, Boite* b) {
-  while (LitBoite(p, fin, b)) {
-    if (std::memcmp(b->type, type, 4) == 0) return true;
-    p = b->corps + b->taille;
-  }
-  return false;
 }
 
 // The upright picture of a 3 x 2 picture of distinct pixels turned by the
@@ -130,6 +96,9 @@ int OrientationWebP(const std::vector<std::uint8_t>& d) {
 }  // namespace
 
 int OrientationHeif(const std::uint8_t* d, std::size_t taille) {
+  using heif::Boite;
+  using heif::Cherche;
+  using heif::LitBoite;
   if (!d) return 0;
   const std::uint8_t* fin = d + taille;
   Boite meta, pitm, iprp, ipco, ipma;

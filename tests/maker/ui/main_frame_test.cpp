@@ -3,6 +3,9 @@
 // centring of the form.
 #include <gtest/gtest.h>
 
+#include <QMimeData>
+#include <QUrl>
+#include <QDropEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
@@ -31,6 +34,7 @@
 #include "fichier_projet.h"
 #include "liste/ks_file_dialog.h"
 #include "liste/liste_view.h"
+#include "modele/modele_dialog.h"
 #include "motifs_utilisateur.h"
 #include "principale/principale_view.h"
 #include "run_and_capture.h"
@@ -116,7 +120,7 @@ TEST_F(MainFrame, BottomBarLinkUnderlinesOnHoverAndOpensOnClick) {
   EXPECT_EQ(clic.count(), 2);
 }
 
-TEST_F(MainFrame, NewScreenGoesAfterTheSelectionAndDoesNotModify) {
+TEST_F(MainFrame, NewScreenGoesAfterTheSelectionAndModifies) {
   contexte_.Projet.ModeleEcran.FondCouleur = RGB(0, 0, 200);
   Clique(Commande::EcranNouveau);
   Clique(Commande::EcranNouveau);
@@ -129,9 +133,65 @@ TEST_F(MainFrame, NewScreenGoesAfterTheSelectionAndDoesNotModify) {
   EXPECT_EQ(Liste().Ecran(1).FondCouleur, RGB(200, 0, 0));
   EXPECT_EQ(testing::CouleurVignette(Liste().item(1)), RGB(200, 0, 0));
   EXPECT_EQ(Liste().item(3)->text(), "004");
-  EXPECT_FALSE(frame_->Doc().EstModifie());
+  // A new screen is a change to the project like any other.
+  EXPECT_TRUE(frame_->Doc().EstModifie());
   EXPECT_EQ(frame_->windowTitle(), "Noname[*] - Lumaveil");
-  EXPECT_FALSE(frame_->isWindowModified());
+  EXPECT_TRUE(frame_->isWindowModified());
+}
+
+// Every change to the project marks it modified, and every change to its
+// screens forgets the last generated saver (it no longer matches): a drag
+// that reorders the list, files dropped on it, the template dialog closed
+// with OK (the template is in the project file; the screens are not
+// changed by it). Cancel changes nothing.
+TEST_F(MainFrame, EveryChangeMarksTheProjectModifiedAndForgetsAStaleSaver) {
+  Clique(Commande::EcranNouveau);
+  Clique(Commande::EcranNouveau);
+  ASSERT_EQ(Liste().NombreEcrans(), 3);
+  Liste().Ecran(0).DureeAffichage = 7;
+  CDoc& doc = frame_->Doc();
+  auto ecritSaver = [&] {
+    doc.FixeModifie(false);
+    contexte_.Projet.CheminEcranDeVeille = "/tmp/generated.scr";
+  };
+  auto centre = [&](int i) { return Liste().visualItemRect(Liste().item(i)).center(); };
+
+  ecritSaver();
+  QWidget* vp = Liste().viewport();
+  QTest::mousePress(vp, Qt::LeftButton, {}, centre(0));
+  QTest::mouseMove(vp, centre(0) + QPoint(0, 15));
+  QTest::mouseMove(vp, centre(2));
+  QTest::mouseRelease(vp, Qt::LeftButton, {}, centre(2));
+  ASSERT_EQ(Liste().Ecran(2).DureeAffichage, 7);  // moved
+  EXPECT_TRUE(doc.EstModifie());
+  EXPECT_TRUE(contexte_.Projet.CheminEcranDeVeille.empty());
+
+  ecritSaver();
+  testing::TempDir dossier;
+  const std::string photo = dossier.File("photo.bmp");
+  ASSERT_EQ(talvik::CGraphique::SauveImage(photo, talvik::HBITMAP::Create(64, 48, RGB(9, 9, 9)),
+                                           90, 0, 0),
+            1);
+  QMimeData donnees;
+  donnees.setUrls({QUrl::fromLocalFile(QString::fromStdString(photo))});
+  QDragEnterEvent entree(QPoint(10, 10), Qt::CopyAction, &donnees, Qt::LeftButton, {});
+  QDropEvent depot(QPointF(10, 10), Qt::CopyAction, &donnees, Qt::LeftButton, {});
+  QApplication::sendEvent(vp, &entree);
+  QApplication::sendEvent(vp, &depot);
+  ASSERT_EQ(Liste().NombreEcrans(), 4);
+  EXPECT_TRUE(doc.EstModifie());
+  EXPECT_TRUE(contexte_.Projet.CheminEcranDeVeille.empty());
+
+  for (bool ok : {false, true}) {
+    ecritSaver();
+    testing::RepondDialogue<CModeleDlg>([ok](CModeleDlg& dlg) {
+      if (ok) QTest::mouseClick(dlg.BoutonOk(), Qt::LeftButton);
+      else dlg.reject();
+    });
+    frame_->Action(Commande::Modele)->trigger();
+    EXPECT_EQ(doc.EstModifie(), ok);
+    EXPECT_EQ(contexte_.Projet.CheminEcranDeVeille, "/tmp/generated.scr");
+  }
 }
 
 TEST_F(MainFrame, DeleteKeySelectsTheNextScreenOrTheLastAndModifies) {
@@ -170,6 +230,7 @@ TEST_F(MainFrame, DeletingTheOnlyScreenLeavesOneBlankScreenFromTheTemplate) {
 TEST_F(MainFrame, PreviousAndNextStopAtTheEnds) {
   Clique(Commande::EcranNouveau);
   Clique(Commande::EcranNouveau);
+  frame_->Doc().FixeModifie(false);  // walking through the list changes nothing
   Liste().setFocus();
   QTest::keyClick(&Liste(), Qt::Key_Down);
   EXPECT_EQ(Liste().Selection(), 2);
@@ -254,7 +315,6 @@ TEST_F(MainFrame, SaveChangesQuestionOnNewOpenAndClose) {
     return cible;
   };
   // Not modified: no question.
-  Clique(Commande::EcranNouveau);
   ASSERT_TRUE(doc.Nouveau());
   EXPECT_TRUE(questions.isEmpty());
   EXPECT_EQ(Liste().NombreEcrans(), 1);
@@ -313,6 +373,7 @@ TEST_F(MainFrame, SaveThenOpenKeepsOrderAndMakesTheLastScreenCurrent) {
 
 TEST_F(MainFrame, OpeningAFileThatIsNotAProjectKeepsTheList) {
   Clique(Commande::EcranNouveau);
+  frame_->Doc().FixeModifie(false);  // no "save changes?" before the open
   testing::TempDir dossier;
   const std::string faux = dossier.File("faux.lmv");
   std::ofstream(faux) << "garbage garbage";
