@@ -9,7 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/travail.h"
+#include "travail/travail.h"
 #include "dialogue_enregistreur.h"
 #include "fichier_projet.h"
 #include "fenetre/main_frame.h"

@@ -15,14 +15,14 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
-#include "app/travail.h"
+#include "travail/travail.h"
 #include "fenetre/information_dialog.h"
 #include "fenetre/main_frame.h"
 #include "fenetre/outil_dialog.h"
 #include "fenetre_essai.h"
 #include "liste/liste_view.h"
 #include "panneaux/panneaux.h"
-#include "photo_test.h"
+#include "photo_essai.h"
 #include "pointeur/pointeur_x.h"
 #include "principale/principale_view.h"
 #include "temp_dir.h"
@@ -187,7 +187,7 @@ TEST_F(FenetreReelle, TabFollowsTheEyeWithNoInvisibleStop) {
 // "Displaying properties" opens with the focus on the checked size; Down
 // and Up move the check as in a radio group, and OK keeps the last one.
 TEST_F(FenetreReelle, DisplayingPropertiesTakesTheArrowKeys) {
-  frame_->ListeView()->FixeResolutionCible(SIZE{800, 600});
+  frame_->Contexte().Controleur.FixeResolutionCible(SIZE{800, 600});
   QString focusOuverture, apresBas, apresHaut;
   PendantModal([&](QWidget* dialogue) {
     auto coche = [dialogue] {
