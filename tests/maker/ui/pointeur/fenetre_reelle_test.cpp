@@ -93,6 +93,16 @@ TEST_F(FenetreReelle, EveryWindowOpensInsideTheScreenCentredOnTheMainWindow) {
     QRect cadre;
     QString titre;
     PendantModal([&](QWidget* dialogue) {
+      // The window manager frames and places a dialog a moment after it is
+      // mapped: its place is read once it holds still at its full size.
+      Attend(
+          [dialogue] {
+            const QRect avant = dialogue->frameGeometry();
+            QTest::qWait(100);
+            return avant == dialogue->frameGeometry() && dialogue->width() > 50 &&
+                   avant.width() >= dialogue->width() && avant.height() >= dialogue->height();
+          },
+          3000);
       cadre = dialogue->frameGeometry();
       titre = dialogue->windowTitle();
       CaptureEcran(QStringLiteral("editeur_%1_").arg(e.nom) + Taille());

@@ -11,6 +11,7 @@
 #include <cstdlib>
 
 #include "bombe_jpeg.h"
+#include "codec/jpeg_limites.h"
 #include "fenetre/fichiers_recents.h"
 #include "parametres.h"
 #include "programme/application.h"
@@ -110,7 +111,9 @@ TEST_F(Application, QuitStoresTheSettingsFirstAndDoesNotWaitForSlowPhotos) {
   CProjet projet;
   for (int i = 0; i < 4; ++i) {
     const std::string photo = dossier_.File("lente" + std::to_string(i) + ".jpg");
-    ASSERT_TRUE(testing::EcritBombeJPEG(photo, 4096, 4096, 3000));
+    // As many scans as a JPEG may have, over a large grey picture: seconds
+    // of decoding each, yet a valid photo.
+    ASSERT_TRUE(testing::EcritBombeJPEG(photo, 8192, 8192, talvik::jpeg::kScansMax));
     auto e = projet.NouvelEcranDepuisModele();
     e->CheminImage = photo;
     projet.Ajoute(std::move(e));
