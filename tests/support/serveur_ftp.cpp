@@ -2,7 +2,6 @@
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
-#include <poll.h>
 #include <signal.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
@@ -11,7 +10,10 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <utility>
 #include <vector>
+
+#include "serveur_enfant.h"
 
 namespace lumaveil::testing {
 
@@ -46,45 +48,11 @@ ServeurFtpEssai::ServeurFtpEssai(Options options) {
     arguments.insert(arguments.end(), {"--log", journal_});
   }
 
-  int entree[2];
-  int sortie[2];
-  if (pipe(entree) != 0) return;
-  if (pipe(sortie) != 0) {
-    close(entree[0]);
-    close(entree[1]);
-    return;
-  }
-  std::vector<char*> argv;
-  for (std::string& a : arguments) argv.push_back(a.data());
-  argv.push_back(nullptr);
-  pid_ = fork();
-  if (pid_ == 0) {
-    dup2(entree[0], 0);
-    dup2(sortie[1], 1);
-    close(entree[0]);
-    close(entree[1]);
-    close(sortie[0]);
-    close(sortie[1]);
-    execvp(argv[0], argv.data());
-    _exit(127);
-  }
-  close(entree[0]);
-  close(sortie[1]);
-  entree_ = entree[1];
-  if (pid_ < 0) {
-    close(sortie[0]);
-    return;
-  }
   // "PORT <n>" once it listens; ten seconds at most.
-  std::string ligne;
-  pollfd attente{sortie[0], POLLIN, 0};
-  while (ligne.find('\n') == std::string::npos && poll(&attente, 1, 10000) > 0) {
-    char tampon[64];
-    const ssize_t lu = read(sortie[0], tampon, sizeof tampon);
-    if (lu <= 0) break;
-    ligne.append(tampon, std::size_t(lu));
-  }
-  close(sortie[0]);
+  const ServeurEnfant enfant = LanceServeurEnfant(std::move(arguments), 10000);
+  pid_ = enfant.pid;
+  entree_ = enfant.entree;
+  const std::string& ligne = enfant.premiereLigne;
   if (ligne.rfind("PORT ", 0) == 0) port_ = std::atoi(ligne.c_str() + 5);
 }
 

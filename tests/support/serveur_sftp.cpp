@@ -1,13 +1,15 @@
 #include "serveur_sftp.h"
 
-#include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <sstream>
+#include <utility>
 #include <vector>
+
+#include "serveur_enfant.h"
 
 namespace lumaveil::testing {
 
@@ -23,46 +25,12 @@ ServeurSftpEssai::ServeurSftpEssai(Options options) {
   if (options.coupe >= 0)
     arguments.insert(arguments.end(), {"--cut", std::to_string(options.coupe)});
 
-  int entree[2];
-  int sortie[2];
-  if (pipe(entree) != 0) return;
-  if (pipe(sortie) != 0) {
-    close(entree[0]);
-    close(entree[1]);
-    return;
-  }
-  std::vector<char*> argv;
-  for (std::string& a : arguments) argv.push_back(a.data());
-  argv.push_back(nullptr);
-  pid_ = fork();
-  if (pid_ == 0) {
-    dup2(entree[0], 0);
-    dup2(sortie[1], 1);
-    close(entree[0]);
-    close(entree[1]);
-    close(sortie[0]);
-    close(sortie[1]);
-    execvp(argv[0], argv.data());
-    _exit(127);
-  }
-  close(entree[0]);
-  close(sortie[1]);
-  entree_ = entree[1];
-  if (pid_ < 0) {
-    close(sortie[0]);
-    return;
-  }
   // "PORT <n> <fingerprint>" once it listens (the key is made first: up to
   // thirty seconds on a busy machine).
-  std::string ligne;
-  pollfd attente{sortie[0], POLLIN, 0};
-  while (ligne.find('\n') == std::string::npos && poll(&attente, 1, 30000) > 0) {
-    char tampon[128];
-    const ssize_t lu = read(sortie[0], tampon, sizeof tampon);
-    if (lu <= 0) break;
-    ligne.append(tampon, std::size_t(lu));
-  }
-  close(sortie[0]);
+  const ServeurEnfant enfant = LanceServeurEnfant(std::move(arguments), 30000);
+  pid_ = enfant.pid;
+  entree_ = enfant.entree;
+  const std::string& ligne = enfant.premiereLigne;
   std::istringstream flux(ligne);
   std::string mot;
   int port = 0;
