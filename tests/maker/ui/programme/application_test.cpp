@@ -111,9 +111,11 @@ TEST_F(Application, QuitStoresTheSettingsFirstAndDoesNotWaitForSlowPhotos) {
   CProjet projet;
   for (int i = 0; i < 4; ++i) {
     const std::string photo = dossier_.File("lente" + std::to_string(i) + ".jpg");
-    // As many scans as a JPEG may have, over a large grey picture: seconds
-    // of decoding each, yet a valid photo.
-    ASSERT_TRUE(testing::EcritBombeJPEG(photo, 8192, 8192, talvik::jpeg::kScansMax));
+    // As many scans as a JPEG may have (the DC scan and the empty ones),
+    // over the largest picture allowed: seconds of decoding each, so that a
+    // quit that waited for them could not end within a second, yet a valid
+    // photo.
+    ASSERT_TRUE(testing::EcritBombeJPEG(photo, 16384, 8192, talvik::jpeg::kScansMax - 1));
     auto e = projet.NouvelEcranDepuisModele();
     e->CheminImage = photo;
     projet.Ajoute(std::move(e));
