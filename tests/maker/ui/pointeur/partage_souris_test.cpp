@@ -1,10 +1,10 @@
 // Sharing under the real pointer: "Save as web page" chosen in the
-// Generate menu, the folder typed into the folder chooser and Choose
-// clicked, writes the page, its player and the saver, and says so; in the
-// Internet dialog, "Web address of the page" clicked into and typed: an
-// address that is not a web address is refused with the field ready for
-// another, a right one is kept, and an emptied field keeps none.
-// Screenshots at this screen size.
+// Generate menu or in the generation dialog, the folder typed into the
+// folder chooser and Choose clicked, writes the page, its player and the
+// saver, and says so; in the Internet dialog, "Web address of the page"
+// clicked into and typed: an address that is not a web address is refused
+// with the field ready for another, a right one is kept, and an emptied
+// field keeps none. Screenshots at this screen size.
 #include <QApplication>
 #include <QAbstractItemView>
 #include <QCompleter>
@@ -16,13 +16,16 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QToolButton>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 
 #include "dialogs/commun/boite_message.h"
 #include "fenetre_essai.h"
+#include "fenetre/outil_dialog.h"
 #include "generation/commandes_generation.h"
+#include "generation/generation_dlg.h"
 #include "internet/internet_dialog.h"
 #include "package_reader.h"
 #include "pointeur/pointeur_x.h"
@@ -44,96 +47,133 @@ QString Taille() {
 
 QPoint Centre(QWidget* w) { return w->rect().center(); }
 
-TEST(PartageSouris, SaveAsWebPageChosenInTheGenerateMenuWritesThePageItsPlayerAndTheSaver) {
-  constexpr SIZE kTaille{320, 240};
-  CContexte contexte;
-  contexte.Projet.ModeleEcran.TailleCible = kTaille;
-  std::unique_ptr<CMainFrame> frame = testing::FenetreEssai(contexte, kTaille);
-  for (int i = 0; i < 2; ++i) {
-    CEcran ecran(kTaille);
-    ecran.FondCouleur = talvik::RGB(talvik::BYTE(60 + 80 * i), 90, 200);
-    frame->Contexte().Controleur.InsereEcran(ecran, true);
+// A project of three screens in the shown main window; the folder chooser
+// and the closing message answered with the pointer.
+class PageWebSouris : public ::testing::Test {
+ protected:
+  static constexpr SIZE kTaille{320, 240};
+
+  void SetUp() override {
+    contexte_.Projet.ModeleEcran.TailleCible = kTaille;
+    frame_ = testing::FenetreEssai(contexte_, kTaille);
+    for (int i = 0; i < 2; ++i) {
+      CEcran ecran(kTaille);
+      ecran.FondCouleur = talvik::RGB(talvik::BYTE(60 + 80 * i), 90, 200);
+      frame_->Contexte().Controleur.InsereEcran(ecran, true);
+    }
+    ASSERT_EQ(contexte_.Projet.NombreEcrans(), 3);
+    ASSERT_TRUE(testing::MontreEtActive(frame_.get()));
+    const std::string moteur = dossier_.File("LmvEngine");
+    std::ofstream(moteur, std::ios::binary) << std::string(3000, 'E');
+    frame_->Generation().MoteurWindows = dossier_.File("absent.exe");
+    frame_->Generation().MoteurLinux = moteur;
+    fs::create_directory(site_);
   }
-  ASSERT_EQ(contexte.Projet.NombreEcrans(), 3);
-  ASSERT_TRUE(testing::MontreEtActive(frame.get()));
-  testing::TempDir dossier;
-  const std::string moteur = dossier.File("LmvEngine");
-  std::ofstream(moteur, std::ios::binary) << std::string(3000, 'E');
-  frame->Generation().MoteurWindows = dossier.File("absent.exe");
-  frame->Generation().MoteurLinux = moteur;
-  const std::string site = dossier.File("site");
-  fs::create_directory(site);
 
-  bool choixVu = false;
-  PendantModal(
-      [&](QWidget* fenetre) {
-        auto* choix = static_cast<QFileDialog*>(fenetre);
-        auto* nom = choix->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        auto* boutons = choix->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
-        QPushButton* choisir = nullptr;
-        for (QAbstractButton* b : boutons ? boutons->buttons() : QList<QAbstractButton*>())
-          if (boutons->buttonRole(b) == QDialogButtonBox::AcceptRole)
-            choisir = qobject_cast<QPushButton*>(b);
-        if (!nom || !choisir) {
-          choix->reject();
-          return;
-        }
-        choixVu = true;
-        Clique(nom, QPoint(8, nom->height() / 2));
-        testing::Touches("ctrl+a BackSpace");
-        // Ending in "/": the folder's own content, empty, leaves no
-        // completion list over the buttons.
-        testing::Tape(site + "/");
-        Attend([nom] { return !nom->completer() || !nom->completer()->popup()->isVisible(); });
-        CaptureEcran("page_web_dossier_" + Taille());
-        Clique(choisir, Centre(choisir));
-        // A chooser still open (a click lost under load) is closed rather
-        // than left waiting: the checks below then fail.
-        if (choix->isVisible()) choix->reject();
-      },
-      [](QWidget* w) { return qobject_cast<QFileDialog*>(w) != nullptr; });
-  QString message;
-  PendantModal(
-      [&](QWidget* fenetre) {
-        auto* boite = static_cast<QMessageBox*>(fenetre);
-        message = boite->text();
-        CaptureEcran("page_web_prete_" + Taille());
-        QAbstractButton* ok = boite->button(QMessageBox::Ok);
-        if (ok) Clique(ok, Centre(ok));
-        if (boite->isVisible()) boite->reject();
-      },
-      [](QWidget* w) { return qobject_cast<QMessageBox*>(w) != nullptr; });
+  // The chooser gets the folder typed into its name field and Choose
+  // clicked; the message at the end is kept and OK clicked. Call before
+  // the gesture that starts the command.
+  void RepondAvecLaSouris(const QString& nom) {
+    PendantModal(
+        [this, nom](QWidget* fenetre) {
+          auto* choix = static_cast<QFileDialog*>(fenetre);
+          auto* champ = choix->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+          auto* boutons = choix->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+          QPushButton* choisir = nullptr;
+          for (QAbstractButton* b : boutons ? boutons->buttons() : QList<QAbstractButton*>())
+            if (boutons->buttonRole(b) == QDialogButtonBox::AcceptRole)
+              choisir = qobject_cast<QPushButton*>(b);
+          if (!champ || !choisir) {
+            choix->reject();
+            return;
+          }
+          choixVu_ = true;
+          Clique(champ, QPoint(8, champ->height() / 2));
+          testing::Touches("ctrl+a BackSpace");
+          // Ending in "/": the folder's own content, empty, leaves no
+          // completion list over the buttons.
+          testing::Tape(site_ + "/");
+          Attend([champ] { return !champ->completer() || !champ->completer()->popup()->isVisible(); });
+          CaptureEcran(QStringLiteral("%1_dossier_").arg(nom) + Taille());
+          Clique(choisir, Centre(choisir));
+          // A chooser still open (a click lost under load) is closed rather
+          // than left waiting: the checks then fail.
+          if (choix->isVisible()) choix->reject();
+        },
+        [](QWidget* w) { return qobject_cast<QFileDialog*>(w) != nullptr; });
+    PendantModal(
+        [this, nom](QWidget* fenetre) {
+          auto* boite = static_cast<QMessageBox*>(fenetre);
+          message_ = boite->text();
+          CaptureEcran(QStringLiteral("%1_prete_").arg(nom) + Taille());
+          QAbstractButton* ok = boite->button(QMessageBox::Ok);
+          if (ok) Clique(ok, Centre(ok));
+          if (boite->isVisible()) boite->reject();
+        },
+        [](QWidget* w) { return qobject_cast<QMessageBox*>(w) != nullptr; });
+  }
 
-  QMenu* menu = frame->Menu(QStringLiteral("Generate"));
+  // The folder holds the page, its player and the saver of every screen.
+  void VerifieDossier() {
+    EXPECT_TRUE(Attend([this] { return !message_.isEmpty(); }, 30000)) << "no message at the end";
+    EXPECT_TRUE(choixVu_) << "no folder chooser with a name field and a Choose button";
+    EXPECT_TRUE(message_.contains("index.html")) << message_.toStdString();
+    EXPECT_FALSE(QApplication::activeModalWidget());
+    EXPECT_TRUE(frame_->isEnabled());
+    std::ifstream page(site_ + "/index.html");
+    const std::string html((std::istreambuf_iterator<char>(page)),
+                           std::istreambuf_iterator<char>());
+    EXPECT_NE(html.find("data-lumaveil-saver"), std::string::npos);
+    EXPECT_TRUE(fs::exists(site_ + "/lumaveil_player.js"));
+    const std::string saver = contexte_.Projet.CheminEcranDeVeille;
+    ASSERT_FALSE(saver.empty());
+    EXPECT_TRUE(fs::equivalent(fs::path(saver).parent_path(), site_)) << saver;
+    lmvengine::PackageReader paquet;
+    ASSERT_EQ(paquet.Open(saver), lmvengine::OpenStatus::kOk);
+    EXPECT_EQ(paquet.Trailer().screenCount, 3);
+  }
+
+  CContexte contexte_;
+  std::unique_ptr<CMainFrame> frame_;
+  testing::TempDir dossier_;
+  const std::string site_ = dossier_.File("site");
+  bool choixVu_ = false;
+  QString message_;
+};
+
+TEST_F(PageWebSouris, ChosenInTheGenerateMenuItWritesThePageItsPlayerAndTheSaver) {
+  RepondAvecLaSouris(QStringLiteral("page_web_menu"));
+  QMenu* menu = frame_->Menu(QStringLiteral("Generate"));
   ASSERT_NE(menu, nullptr);
-  QMenuBar* barre = frame->menuBar();
+  QMenuBar* barre = frame_->menuBar();
   Clique(barre, barre->actionGeometry(menu->menuAction()).center());
   ASSERT_TRUE(Attend([menu] { return menu->isVisible(); })) << "the Generate menu did not open";
-  const QPoint article = menu->actionGeometry(frame->Action(Commande::SauvePageWeb)).center();
+  const QPoint article = menu->actionGeometry(frame_->Action(Commande::SauvePageWeb)).center();
   testing::Survole(menu, article);
   CaptureEcran("menu_generer_" + Taille());
   // The command runs from the click: the chooser, the work and the message
   // are answered on the way.
   Clique(menu, article);
-  EXPECT_TRUE(Attend([&] { return !message.isEmpty(); }, 30000)) << "no message at the end";
-
-  EXPECT_TRUE(choixVu) << "no folder chooser with a name field and a Choose button";
-  EXPECT_TRUE(message.contains("index.html")) << message.toStdString();
-  EXPECT_FALSE(QApplication::activeModalWidget());
-  EXPECT_TRUE(frame->isEnabled());
-  std::ifstream page(site + "/index.html");
-  const std::string html((std::istreambuf_iterator<char>(page)), std::istreambuf_iterator<char>());
-  EXPECT_NE(html.find("data-lumaveil-saver"), std::string::npos);
-  EXPECT_TRUE(fs::exists(site + "/lumaveil_player.js"));
-  const std::string saver = contexte.Projet.CheminEcranDeVeille;
-  ASSERT_FALSE(saver.empty());
-  EXPECT_TRUE(fs::equivalent(fs::path(saver).parent_path(), site)) << saver;
-  lmvengine::PackageReader paquet;
-  ASSERT_EQ(paquet.Open(saver), lmvengine::OpenStatus::kOk);
-  EXPECT_EQ(paquet.Trailer().screenCount, 3);
+  VerifieDossier();
 }
 
-TEST(PartageSouris, WebAddressOfThePageTypedWithThePointerIsCheckedThenKept) {
+TEST_F(PageWebSouris, ChosenInTheGenerationDialogItDoesTheSame) {
+  RepondAvecLaSouris(QStringLiteral("page_web_generation"));
+  PendantModal(
+      [](QWidget* fenetre) {
+        QToolButton* bouton = static_cast<CGenerationDlg*>(fenetre)->Bouton(CGenerationDlg::kSauvePageWeb);
+        if (bouton) Clique(bouton, Centre(bouton));
+        if (fenetre->isVisible()) static_cast<QDialog*>(fenetre)->reject();
+      },
+      [](QWidget* w) { return qobject_cast<CGenerationDlg*>(w) != nullptr; });
+  // The top bar's "Generate a screen saver".
+  QToolButton* generer = frame_->OutilDialog()->Bouton(7);
+  ASSERT_EQ(generer->toolTip(), "Generate a screen saver");
+  Clique(generer, Centre(generer));
+  VerifieDossier();
+}
+
+TEST(InternetSouris, WebAddressOfThePageTypedWithThePointerIsCheckedThenKept) {
   int bips = 0;
   const talvik::HookBip ancienBip = talvik::InstalleHookBip([&] { ++bips; });
   CInternetDlg dlg;
