@@ -99,9 +99,11 @@ class CTravail : public QObject {
 
  private:
   void NouveauDepuisModele();
+  // A blank working screen from the template, rendered and inserted after
+  // the selection.
+  void InsereVierge();
   // Installs a finished load in the working screen.
   void Installe(std::unique_ptr<CEcran> charge);
-  lumaveil::Echantillonnage Qualite() const;
 
   CContexte& contexte_;
   CControleurProjet& controleur_;
