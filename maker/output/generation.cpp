@@ -161,7 +161,9 @@ BilanGeneration GenereEcranDeVeille(CProjet& projet, talvik::CGraphique& graphiq
   progression.Debut(unsigned(n));
   bool interrompu = false;
   {
-    CRenduEnAvance rendus(projet, graphique, options.fils > 1, options.messageChargement);
+    CRenduEnAvance rendus(projet, graphique,
+                          options.fils > 0 ? options.fils : FilsDeRenduParDefaut(),
+                          options.messageChargement);
     for (int j = 0; j < n && !interrompu; ++j) {
       if (progression.AfficheEtTeste(unsigned(j + 1), unsigned(n), options.sortie,
                                      Format(IDS_TRAITEMENT_ECRAN, j + 1)) &&

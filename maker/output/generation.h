@@ -4,10 +4,11 @@
 // number of complete records, engine length).
 //
 // Records are streamed: each screen is rendered from a fresh copy of its
-// settings, encoded and appended before the next one is taken. With two
-// threads the next screen is rendered while the current one is encoded and
-// written; memory then holds at most two rendered screens, and the file is
-// byte for byte the one a single thread writes.
+// settings, encoded and appended in list order. With several threads the
+// next screens are rendered side by side while the current one is encoded
+// and written; memory then holds at most one rendered screen per thread
+// beyond the current one (see CRenduEnAvance), and the file is byte for
+// byte the one a single thread writes.
 //
 // The package is written beside its target under a temporary name and
 // renamed over the target once its trailer is written: a failed or
@@ -31,7 +32,8 @@ struct OptionsGeneration {
   std::string sortie;               // package to write
   std::string moteur;               // engine file copied at its start
   int qualiteJPEG = 75;             // JPEG quality of every screen
-  int fils = 2;                     // 1: one thread; 2: render ahead on a second thread
+  int fils = 0;                     // 1: one thread; n: render ahead on n threads;
+                                    // 0: FilsDeRenduParDefaut()
   std::string repertoireTemporaire;  // for the JPEG of each screen; "": TMPDIR or /tmp
   bool garderSiInterrompu = true;   // keep the records done when the run is stopped
   std::string fichierProjet;        // the project's own file ("" when it has none)

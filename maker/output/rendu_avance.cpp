@@ -1,6 +1,9 @@
 #include "rendu_avance.h"
 
+#include <algorithm>
+
 #include "base/message.h"
+#include "picture/taille_declaree.h"
 #include "chargement_rendu.h"
 
 namespace lumaveil {
@@ -20,14 +23,25 @@ EcranRendu RendPourGeneration(const CProjet& projet, int index, talvik::CGraphiq
   return EcranRendu{e->ImageFinale, illisible, retenus.Prend()};
 }
 
-CRenduEnAvance::CRenduEnAvance(const CProjet& projet, talvik::CGraphique& graphique,
-                               bool enAvance, int messageChargement)
-    : projet_(projet), graphique_(graphique), messageChargement_(messageChargement) {
-  if (!enAvance || projet_.NombreEcrans() == 0) return;
-  try {
-    fil_ = std::thread(&CRenduEnAvance::Boucle, this);
-  } catch (...) {
-    // No second thread: every screen is rendered when it is asked for.
+int FilsDeRenduParDefaut() {
+  return std::clamp(int(std::thread::hardware_concurrency()), 2, 4);
+}
+
+CRenduEnAvance::CRenduEnAvance(const CProjet& projet, talvik::CGraphique& graphique, int fils,
+                               int messageChargement)
+    : projet_(projet),
+      graphique_(graphique),
+      capacite_(std::max(1, fils)),
+      messageChargement_(messageChargement) {
+  if (fils < 2 || projet_.NombreEcrans() == 0) return;
+  for (int i = 0; i < fils; ++i) {
+    try {
+      fils_.emplace_back(&CRenduEnAvance::Boucle, this);
+    } catch (...) {
+      // Fewer threads, or none: then every screen is rendered when it is
+      // asked for.
+      break;
+    }
   }
 }
 
@@ -37,24 +51,46 @@ CRenduEnAvance::~CRenduEnAvance() {
     arret_ = true;
   }
   cv_.notify_all();
-  if (fil_.joinable()) fil_.join();
+  for (std::thread& fil : fils_) fil.join();
 }
 
 void CRenduEnAvance::Boucle() {
-  for (int i = 0; i < projet_.NombreEcrans(); ++i) {
+  const int n = projet_.NombreEcrans();
+  for (;;) {
+    int i = 0;
     {
-      // The next screen starts only when the caller has taken the last one.
+      // A screen is taken up only while fewer than capacite_ wait beyond
+      // the caller's.
       std::unique_lock<std::mutex> verrou(mutex_);
-      cv_.wait(verrou, [this] { return arret_ || !pret_; });
+      cv_.wait(verrou, [&] { return arret_ || prochain_ >= n || prochain_ < attendu_ + capacite_; });
+      if (arret_ || prochain_ >= n) return;
+      i = prochain_++;
+    }
+    // How much memory the picture takes, from its header: a big picture,
+    // or one whose header does not say, is loaded alone.
+    const std::string& chemin = projet_.Ecran(i).CheminImage;
+    const std::int64_t pixels = chemin.empty() ? 1 : talvik::PixelsDeclares(chemin);
+    const bool seul = pixels <= 0 || pixels > kPixelsEnParallele;
+    {
+      std::unique_lock<std::mutex> verrou(mutex_);
+      if (seul) {
+        ++seulEnAttente_;
+        cv_.wait(verrou, [&] { return arret_ || enCours_ == 0; });
+        --seulEnAttente_;
+        seulEnCours_ = !arret_;
+      } else {
+        // A big picture waiting goes before the small ones that follow it.
+        cv_.wait(verrou, [&] { return arret_ || (!seulEnCours_ && seulEnAttente_ == 0); });
+      }
       if (arret_) return;
+      ++enCours_;
     }
     EcranRendu rendu = RendPourGeneration(projet_, i, graphique_, messageChargement_);
     {
       std::lock_guard<std::mutex> verrou(mutex_);
-      if (arret_) return;
-      slot_ = std::move(rendu);
-      indexSlot_ = i;
-      pret_ = true;
+      --enCours_;
+      if (seul) seulEnCours_ = false;
+      prets_[i] = std::move(rendu);
     }
     cv_.notify_all();
   }
@@ -62,16 +98,17 @@ void CRenduEnAvance::Boucle() {
 
 EcranRendu CRenduEnAvance::Prend(int index) {
   if (index < 0 || index >= projet_.NombreEcrans()) return {};
-  if (!fil_.joinable()) return RendPourGeneration(projet_, index, graphique_, messageChargement_);
+  if (fils_.empty()) return RendPourGeneration(projet_, index, graphique_, messageChargement_);
   EcranRendu rendu;
   {
     std::unique_lock<std::mutex> verrou(mutex_);
-    cv_.wait(verrou, [this] { return pret_; });
     // Screens come in order; a request out of order is a caller's error
     // and gets a null screen.
-    if (indexSlot_ == index) rendu = std::move(slot_);
-    slot_ = {};
-    pret_ = false;
+    if (index != attendu_) return {};
+    cv_.wait(verrou, [&] { return prets_.count(index) != 0; });
+    rendu = std::move(prets_[index]);
+    prets_.erase(index);
+    attendu_ = index + 1;
   }
   cv_.notify_all();
   return rendu;

@@ -1,15 +1,19 @@
 // The screens of a project rendered in order for generation, either on
-// the caller's thread when asked for, or one screen ahead on a second
-// thread. Each screen is rendered from a fresh copy of its settings, with
-// its picture loaded again and area-averaging resize; the project's own
-// screens are not touched. At most two rendered screens exist at a time:
-// the one the caller holds and the one rendered ahead, which is started
-// only once the caller has taken the previous one. Every picture is
-// loaded and rendered on the second thread, so that one picture at a time
-// is in memory and the loaders run on one thread only.
+// the caller's thread when asked for, or ahead of the caller on several
+// threads at once (decoding a phone photo takes far longer than encoding
+// the screen, so the cores decode side by side). Each screen is rendered
+// from a fresh copy of its settings, with its picture loaded again and
+// area-averaging resize; the project's own screens are not touched.
+//
+// Memory stays bounded: with n threads, at most n screens are being
+// rendered or wait beyond the one the caller holds, and a picture whose
+// header declares more than kPixelsEnParallele pixels (or does not say) is
+// loaded alone, while no other picture is in memory.
 #pragma once
 
 #include <condition_variable>
+#include <cstdint>
+#include <map>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -43,24 +47,33 @@ struct EcranRendu {
 EcranRendu RendPourGeneration(const CProjet& projet, int index, talvik::CGraphique& graphique,
                               int messageChargement = 0);
 
+// Pictures up to this many pixels (32 MP: 128 MB decoded) are loaded side
+// by side; bigger ones one at a time.
+inline constexpr std::int64_t kPixelsEnParallele = std::int64_t(1) << 25;
+
+// The number of rendering threads generation uses by default: the
+// machine's cores, 2 to 4.
+int FilsDeRenduParDefaut();
+
 class CRenduEnAvance {
  public:
-  // With `enAvance`, a second thread starts rendering screen 0 at once
-  // (falls back to the caller's thread when no thread can be started).
-  // `messageChargement` as for RendPourGeneration.
-  CRenduEnAvance(const CProjet& projet, talvik::CGraphique& graphique, bool enAvance,
+  // With `fils` >= 2, that many threads start rendering screens 0, 1, ...
+  // at once (falls back to the caller's thread when no thread can be
+  // started); with 1, each screen is rendered on the caller's thread when
+  // it is asked for. `messageChargement` as for RendPourGeneration.
+  CRenduEnAvance(const CProjet& projet, talvik::CGraphique& graphique, int fils,
                  int messageChargement = 0);
-  // Stops the second thread (after the screen it is rendering) and waits
-  // for it.
+  // Stops the threads (after the screens they are rendering) and waits for
+  // them.
   ~CRenduEnAvance();
   CRenduEnAvance(const CRenduEnAvance&) = delete;
   CRenduEnAvance& operator=(const CRenduEnAvance&) = delete;
 
   // Screen `index`, rendered, with its messages; a null image and no
   // message for an index outside the list. Indexes must be asked for in
-  // order 0, 1, 2...
+  // order 0, 1, 2...; one asked for out of order is null.
   // The caller drops its previous screen before asking for the next one to
-  // keep memory at two screens.
+  // keep memory bounded.
   EcranRendu Prend(int index);
 
  private:
@@ -68,14 +81,18 @@ class CRenduEnAvance {
 
   const CProjet& projet_;
   talvik::CGraphique& graphique_;
+  const int capacite_;  // screens rendered or being rendered beyond the caller's
   std::mutex mutex_;
   std::condition_variable cv_;
-  bool pret_ = false;     // slot_ holds screen indexSlot_
   bool arret_ = false;
-  int indexSlot_ = -1;
-  EcranRendu slot_;
+  int prochain_ = 0;          // the next screen a thread takes up
+  int attendu_ = 0;           // the next screen the caller asks for
+  int enCours_ = 0;           // screens being rendered
+  int seulEnAttente_ = 0;     // big pictures waiting for the others to finish
+  bool seulEnCours_ = false;  // a big picture is being rendered
+  std::map<int, EcranRendu> prets_;
   int messageChargement_ = 0;
-  std::thread fil_;
+  std::vector<std::thread> fils_;
 };
 
 }  // namespace lumaveil

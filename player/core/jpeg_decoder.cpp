@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
-#include <cstring>
+#include <memory>
 #include <new>
 
 #include <jerror.h>
@@ -12,19 +12,19 @@
 namespace lmvengine {
 namespace {
 
-constexpr size_t kSourceBufferSize = 4096;
-
 // Data source that hands the decoder at most `remaining` bytes, from a
-// stream or from memory. When the bytes run out it inserts an end marker,
-// as the library's stdio source does at the end of a file; with no byte at
-// all it is a fatal "empty input".
+// stream (through a buffer of kStreamReadBlock bytes) or from memory (the
+// bytes themselves, all at once, not copied). When the bytes run out it
+// inserts an end marker, as the library's stdio source does at the end of a
+// file; with no byte at all it is a fatal "empty input".
 struct BoundedSource {
   jpeg_source_mgr pub;
   std::istream* stream;        // null when reading from memory
   const unsigned char* memory;
   int64_t remaining;           // bytes still allowed
   bool startOfFile;
-  JOCTET buffer[kSourceBufferSize];
+  JOCTET* buffer;              // up to kStreamReadBlock bytes, for a stream
+  JOCTET endMarker[2];
 };
 
 void InitSource(j_decompress_ptr cinfo) {
@@ -33,28 +33,31 @@ void InitSource(j_decompress_ptr cinfo) {
 
 boolean FillInputBuffer(j_decompress_ptr cinfo) {
   auto* src = reinterpret_cast<BoundedSource*>(cinfo->src);
-  size_t want = static_cast<size_t>(std::min<int64_t>(src->remaining, kSourceBufferSize));
+  const JOCTET* next = src->buffer;
   size_t got = 0;
-  if (want > 0) {
+  if (src->remaining > 0) {
     if (src->stream) {
+      const size_t want = static_cast<size_t>(
+          std::min<int64_t>(src->remaining, static_cast<int64_t>(kStreamReadBlock)));
       src->stream->read(reinterpret_cast<char*>(src->buffer), static_cast<std::streamsize>(want));
       got = static_cast<size_t>(src->stream->gcount());
     } else {
-      std::memcpy(src->buffer, src->memory, want);
-      src->memory += want;
-      got = want;
+      next = src->memory;
+      got = static_cast<size_t>(src->remaining);
+      src->memory += got;
     }
     src->remaining -= static_cast<int64_t>(got);
   }
   if (got == 0) {
     if (src->startOfFile) ERREXIT(cinfo, JERR_INPUT_EMPTY);
     WARNMS(cinfo, JWRN_JPEG_EOF);
-    src->buffer[0] = 0xFF;
-    src->buffer[1] = JPEG_EOI;
+    src->endMarker[0] = 0xFF;
+    src->endMarker[1] = JPEG_EOI;
+    next = src->endMarker;
     got = 2;
     src->remaining = 0;
   }
-  src->pub.next_input_byte = src->buffer;
+  src->pub.next_input_byte = next;
   src->pub.bytes_in_buffer = got;
   src->startOfFile = false;
   return TRUE;
@@ -257,6 +260,15 @@ DecodeResult DecodeJpeg(std::istream& in, int64_t length, DecodedImage& out,
   src.stream = &in;
   src.memory = nullptr;
   src.remaining = std::max<int64_t>(length, 0);
+  // A short record needs no more buffer than its own length.
+  const size_t bufferSize = static_cast<size_t>(
+      std::clamp<int64_t>(src.remaining, 1, static_cast<int64_t>(kStreamReadBlock)));
+  std::unique_ptr<JOCTET[]> buffer(new (std::nothrow) JOCTET[bufferSize]);
+  if (!buffer) {
+    out = DecodedImage{};
+    return DecodeResult{DecodeStatus::kOutOfMemory, kMessageJpegOutOfMemory};
+  }
+  src.buffer = buffer.get();
   return Decode(src, out, limits);
 }
 
@@ -264,6 +276,7 @@ DecodeResult DecodeJpegMemory(const unsigned char* data, size_t length, DecodedI
                               DecodeLimits limits) {
   BoundedSource src;
   src.stream = nullptr;
+  src.buffer = nullptr;
   src.memory = data;
   src.remaining = data ? static_cast<int64_t>(length) : 0;
   return Decode(src, out, limits);

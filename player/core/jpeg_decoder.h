@@ -3,6 +3,7 @@
 // takes.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <istream>
 #include <memory>
@@ -75,6 +76,13 @@ struct DecodeLimits {
   int maxWidth = 1 << 30;
   int maxHeight = 1 << 30;
 };
+
+// Bytes read from a stream at a time. libjpeg decodes a group of blocks with
+// its fast Huffman path only while a few kB (512 bytes per block of the
+// group) stay in the buffer, and with a slower, byte-checking path near the
+// end of every buffer: with blocks of a few kB most of a picture would take
+// the slow path. Memory is handed to the decoder whole.
+inline constexpr size_t kStreamReadBlock = 256 * 1024;
 
 // Texts of the refusals of the player's own (the decoder's own texts are
 // used otherwise).

@@ -29,7 +29,7 @@ struct OptionsPageWeb {
   std::string moteurLinux;
   std::string modelePage;     // "": the shipped "Page.html"
   std::string module;         // "": the shipped web player
-  int fils = 2;               // as OptionsGeneration
+  int fils = 0;               // as OptionsGeneration
   int messageChargement = 0;  // as OptionsGeneration
 };
 

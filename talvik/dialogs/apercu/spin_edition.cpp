@@ -1,6 +1,7 @@
 #include "dialogs/apercu/spin_edition.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace talvik {
 
@@ -18,6 +19,10 @@ CSpinEdition::CSpinEdition(QWidget* parent) : QSpinBox(parent) {
 void CSpinEdition::FixePlage(int nMin, int nMax) {
   m_nMin = nMin;
   m_nMax = std::max(nMin, nMax);
+  // A picture wider or taller than four digits (a panorama) must be
+  // writable whole: the edit then takes as many digits as its side.
+  const int saisie = std::max({kSaisieMax, std::abs(m_nMin), std::abs(m_nMax)});
+  if (saisie != maximum()) setRange(-saisie, saisie);
 }
 
 void CSpinEdition::stepBy(int steps) {

@@ -1,7 +1,8 @@
 // An edit box with its up-down arrows: the arrows step inside their own
 // range, while the edit takes any integer of at most four digits typed into
-// it, either sign (the dialog checks the values itself). Every change of the text that reads as an integer is
-// reported at once through valueChanged.
+// it (more when the arrows' range needs them: a panorama's side), either
+// sign (the dialog checks the values itself). Every change of the text that
+// reads as an integer is reported at once through valueChanged.
 #pragma once
 
 #include <QSpinBox>

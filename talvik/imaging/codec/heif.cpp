@@ -10,6 +10,7 @@
 
 #include "codec/heif_boites.h"
 #include "codec/heif_lecture.h"
+#include "codec/heif_taille_codee.h"
 #include "colour/profil_couleur.h"
 #include "graphique.h"
 #include "picture/fichier.h"
@@ -53,10 +54,12 @@ struct Fichier {
 };
 
 // Reads the file and opens it with libheif, once its item locations are
-// known to lie inside it.
+// known to lie inside it and its coded streams to declare no picture past
+// the limits.
 bool Ouvre(const std::string& chemin, Fichier& f) {
   if (!fichier::LitTout(chemin, f.octets) ||
-      !heif::EtenduesDansLeFichier(f.octets.data(), f.octets.size()))
+      !heif::EtenduesDansLeFichier(f.octets.data(), f.octets.size()) ||
+      !heif::TaillesCodeesAdmises(f.octets.data(), f.octets.size(), kMaxPixels, kCoteMax))
     return false;
   f.contexte.reset(heif_context_alloc());
   if (!f.contexte) return false;

@@ -4,6 +4,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <vector>
 
 namespace talvik::heif {
 
@@ -18,6 +20,26 @@ struct Boite {
 bool LitBoite(const std::uint8_t* p, const std::uint8_t* fin, Boite* b);
 // The first box of the given type among those in [p, fin).
 bool Cherche(const std::uint8_t* p, const std::uint8_t* fin, const char* type, Boite* b);
+
+// One extent of an item as the "iloc" box locates it.
+struct Etendue {
+  std::uint64_t item = 0;
+  int methode = 0;            // 0: in the file; 1: in the "idat" box
+  std::uint64_t debut = 0;    // from the start of the file, or of idat's body
+  std::uint64_t longueur = 0;  // 0: to the end of the file (or of idat)
+  bool premiere = false;      // the item's first extent
+};
+
+// Calls `visite` for every extent of every item of the file (given
+// whole) in the order of its "iloc" box, until it returns false. False
+// when the iloc box cannot be read; true when there is none.
+bool ParcoursIloc(const std::uint8_t* fichier, std::size_t taille,
+                  const std::function<bool(const Etendue&)>& visite);
+
+// The IDs of the items of this type (4 characters, "av01") in the file's
+// "iinf" box.
+std::vector<std::uint64_t> ItemsDeType(const std::uint8_t* fichier, std::size_t taille,
+                                       const char* type);
 
 // True when every extent of every item that the "iloc" box of the file
 // (given whole) locates lies inside the file (or inside its "idat" box):

@@ -110,6 +110,45 @@ TEST(JpegDecoder, NeverReadsPastTheGivenLength) {
   EXPECT_LE(static_cast<size_t>(in.tellg()), jpeg.size());
 }
 
+// A large record, as a 4K screen's is: noise, which JPEG cannot make small.
+std::vector<unsigned char> NoiseJpeg(int width, int height) {
+  std::vector<unsigned char> rgb(static_cast<size_t>(width) * height * 3);
+  uint32_t state = 12345;
+  for (unsigned char& byte : rgb) {
+    state = state * 1664525u + 1013904223u;
+    byte = static_cast<unsigned char>(state >> 24);
+  }
+  return lmvtools::EncodeJpeg(rgb, width, height, 3, 90);
+}
+
+// The package stream is read block after block: a record of several blocks
+// decodes to the same pixels as from memory, the stream is not read past the
+// record, and a record cut in its last block is refused.
+TEST(JpegDecoder, ARecordOfSeveralReadBlocksDecodesFromTheStreamAsFromMemory) {
+  const auto jpeg = NoiseJpeg(1024, 768);
+  const size_t block = lmvengine::kStreamReadBlock;
+  ASSERT_GT(jpeg.size(), 2 * block + 1000) << "the record must span three read blocks";
+  DecodedImage fromMemory;
+  ASSERT_EQ(lmvengine::DecodeJpegMemory(jpeg.data(), jpeg.size(), fromMemory).status,
+            DecodeStatus::kOk);
+
+  std::istringstream in(AsString(jpeg) + std::string(10000, 'Z'));
+  DecodedImage fromStream;
+  ASSERT_EQ(lmvengine::DecodeJpeg(in, static_cast<int64_t>(jpeg.size()), fromStream).status,
+            DecodeStatus::kOk);
+  ASSERT_EQ(fromStream.width, 1024);
+  ASSERT_EQ(fromStream.height, 768);
+  EXPECT_TRUE(fromStream.rgb == fromMemory.rgb) << "the stream's blocks were put together wrongly";
+  in.clear();
+  EXPECT_LE(static_cast<size_t>(in.tellg()), jpeg.size());
+
+  std::istringstream cut(AsString(jpeg));
+  const auto r = lmvengine::DecodeJpeg(cut, static_cast<int64_t>(2 * block + 500), fromStream);
+  EXPECT_EQ(r.status, DecodeStatus::kFatal);
+  EXPECT_NE(r.message.find("Premature end"), std::string::npos) << r.message;
+  EXPECT_TRUE(fromStream.Empty());
+}
+
 TEST(JpegDecoder, DataEndingBeforeThePictureFailsInsteadOfGivingGreyRows) {
   // Cut inside the picture's data, baseline and progressive: the decoder
   // would fill the missing rows; the record is refused.

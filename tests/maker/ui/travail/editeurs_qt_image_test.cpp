@@ -4,6 +4,7 @@
 #include "travail/editeurs_qt.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -168,6 +169,55 @@ TEST_F(EditeursImage, StretchingToTheCurrentSizeTurnsResizingOff) {
   EXPECT_EQ(Ecran().RedimensionTailleX, 640);
   EXPECT_EQ(Ecran().RedimensionTailleY, 480);
   EXPECT_EQ(Ecran().RedimensionUtilisation, 0);
+}
+
+// A 100-megapixel panorama goes through the editors as a small photo does:
+// each dialog opens on the whole turned picture, and the screen renders
+// after every change.
+TEST(EditeursGrandeImage, AHundredMegapixelPanoramaIsTurnedCroppedAndResized) {
+  QTemporaryDir dossier;
+  ASSERT_TRUE(dossier.isValid());
+  const std::string chemin = QDir(dossier.path()).filePath("panorama.jpg").toStdString();
+  ASSERT_EQ(talvik::CGraphique::SauveImageJPEG(
+                chemin, talvik::Bitmap::Create(20000, 5000, talvik::RGB(40, 90, 200)), 80),
+            1);
+  TravailFactice travail;
+  CEditeursQt editeurs{nullptr, travail.Graphique()};
+  CCommandesEcran commandes{travail, editeurs};
+  CEcran& ecran = travail.EcranCourant();
+  ASSERT_EQ(ecran.ChargeImage(chemin), 1);
+
+  Pendant<talvik::CRotationDlg>([](talvik::CRotationDlg& dlg) {
+    EXPECT_EQ(dlg.m_nLargeur, 20000);
+    EXPECT_EQ(dlg.m_nHauteur, 5000);
+    QTest::mouseClick(dlg.Bouton(180), Qt::LeftButton);
+    QTest::mouseClick(dlg.BoutonOK(), Qt::LeftButton);
+  });
+  commandes.Rotation();
+  Pendant<talvik::CRecoupeDlg>([](talvik::CRecoupeDlg& dlg) {
+    EXPECT_EQ(dlg.m_rectRecoupe.right, 5000);
+    EXPECT_EQ(dlg.m_rectRecoupe.bottom, 20000);
+    Tape(dlg.Edition(1), "4000");
+    QTest::mouseClick(dlg.BoutonOK(), Qt::LeftButton);
+  });
+  commandes.Recoupe();
+  Pendant<talvik::CRedimensionDlg>([](talvik::CRedimensionDlg& dlg) {
+    EXPECT_EQ(dlg.m_nLargeur, 5000);
+    EXPECT_EQ(dlg.m_nHauteur, 16000);
+    Tape(dlg.EditionPourcentage(), "1");
+    QTest::mouseClick(dlg.BoutonOK(), Qt::LeftButton);
+  });
+  commandes.Redimension();
+
+  EXPECT_EQ(travail.niveaux.size(), 3u);
+  EXPECT_EQ(ecran.RotationUtilisation, 180);
+  EXPECT_EQ(ecran.RecoupeRectangle.top, 4000);
+  ASSERT_TRUE(ecran.ImageFinale);
+  // The turned, cropped picture at 1 %: 50 x 160 in the middle of the screen.
+  const talvik::COLORREF milieu = ecran.ImageFinale.GetPixel(ecran.ImageFinale.Width() / 2,
+                                                             ecran.ImageFinale.Height() / 2);
+  EXPECT_NEAR(talvik::GetBValue(milieu), 200, 8);
+  EXPECT_NEAR(talvik::GetRValue(milieu), 40, 8);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "codec/heif_lecture.h"
+#include "codec/heif_taille_codee.h"
 #include "fichiers_images.h"
 #include "graphique.h"
 #include "heif_essai.h"
@@ -28,6 +29,42 @@ namespace {
 
 const COLORREF kCoins[4] = {RGB(230, 30, 30), RGB(30, 200, 40), RGB(40, 60, 220),
                             RGB(240, 230, 40)};
+
+// Bits written most significant first, for rewriting a coded stream's
+// header; exp-Golomb codes as HEVC writes them.
+struct Ecrivain {
+  std::vector<std::uint8_t> octets;
+  int bits = 0;
+  void Bit(int b) {
+    if (bits % 8 == 0) octets.push_back(0);
+    if (b) octets.back() |= std::uint8_t(0x80 >> (bits % 8));
+    ++bits;
+  }
+  void Champ(std::uint64_t v, int n) {
+    for (int i = n - 1; i >= 0; --i) Bit(int((v >> i) & 1));
+  }
+  void Golomb(std::uint64_t v) {
+    int n = 0;
+    while ((v + 1) >> (n + 1)) ++n;
+    Champ(0, n);
+    Champ(v + 1, n + 1);
+  }
+};
+
+// Where the body of the first box of this type starts and how long it is.
+bool TrouveBoite(const std::vector<std::uint8_t>& o, const char* type, std::size_t* corps,
+                 std::size_t* taille) {
+  for (std::size_t i = 4; i + 4 <= o.size(); ++i)
+    if (std::memcmp(&o[i], type, 4) == 0) {
+      const std::size_t n = std::size_t(o[i - 4]) << 24 | std::size_t(o[i - 3]) << 16 |
+                            std::size_t(o[i - 2]) << 8 | o[i - 1];
+      if (n < 8 || i - 4 + n > o.size()) return false;
+      *corps = i + 4;
+      *taille = n - 8;
+      return true;
+    }
+  return false;
+}
 
 // The picture shrunk to w x h by area average, for comparing thumbnails.
 Bitmap Reduite(const Bitmap& b, int w, int h) {
@@ -131,6 +168,73 @@ TEST(Heif, DeclaredSizeBeyondTheLimitIsRefusedBeforeDecoding) {
   ASSERT_EQ(m.recus.size(), 1u);
   EXPECT_EQ(m.recus[0].texte, "Unable to load file");
   EXPECT_FALSE(talvik::DecodeVignetteHEIF(d.File("bombe.heic")).image);
+}
+
+TEST(Heif, CodedStreamSizeBeyondTheLimitIsRefusedBeforeDecoding) {
+  // The decoders size their frames from the coded stream's own header, not
+  // from "ispe": a file whose stream declares 57343 x 65535 behind a small
+  // ispe once made the HEVC decoder ask for gigabytes.
+  TempDir d;
+  for (bool avif : {false, true}) {
+    SCOPED_TRACE(avif ? "AVIF" : "HEIC");
+    OptionsHeif opt;
+    opt.avif = avif;
+    const std::string chemin = d.File(avif ? "petit.avif" : "petit.heic");
+    ASSERT_TRUE(EcritHeif(chemin, Quadrants(96, 64, kCoins), opt));
+    std::vector<std::uint8_t> o = essais::Lit(chemin);
+    // HEVC keeps its sequence parameter set in hvcC; AV1 its sequence
+    // header at the start of the item's data (after a temporal delimiter).
+    std::size_t corps = 0, taille = 0;
+    ASSERT_TRUE(TrouveBoite(o, avif ? "mdat" : "hvcC", &corps, &taille));
+    std::int64_t l = 0, h = 0;
+    const auto lit = avif ? talvik::heif::TailleObus : talvik::heif::TailleHvcC;
+    ASSERT_TRUE(lit(&o[corps], taille, &l, &h));
+    EXPECT_EQ(l, 96);
+    EXPECT_EQ(h, 64);
+
+    // The stream's header rewritten in place, at its own length.
+    Ecrivain e;
+    std::size_t debut = 0, longueur = 0;
+    if (avif) {
+      // A sequence header (reduced still-picture form) of 65536 x 65536.
+      std::size_t p = corps;
+      if (o[p] == 0x12) p += 2;
+      ASSERT_EQ(o[p], 0x0A);  // OBU type 1, size field present
+      debut = p + 2;
+      longueur = o[p + 1];
+      ASSERT_GE(longueur, 7u);
+      e.Champ(0, 3), e.Champ(1, 1), e.Champ(1, 1), e.Champ(31, 5);
+      e.Champ(15, 4), e.Champ(15, 4), e.Champ(65535, 16), e.Champ(65535, 16);
+    } else {
+      // The sequence parameter set: the first NAL of the array of type 33.
+      std::size_t p = corps + 23;
+      for (int a = 0; a < o[corps + 22] && !longueur; ++a) {
+        const int type = o[p] & 0x3F, unites = o[p + 1] << 8 | o[p + 2];
+        p += 3;
+        for (int u = 0; u < unites; ++u) {
+          const std::size_t n = std::size_t(o[p]) << 8 | o[p + 1];
+          if (type == 33 && !longueur) debut = p + 2, longueur = n;
+          p += 2 + n;
+        }
+      }
+      ASSERT_GT(longueur, 20u);
+      e.Champ(0x4201, 16);  // NAL header: SPS
+      e.Champ(0, 4), e.Champ(0, 3), e.Champ(1, 1), e.Champ(0x01600000, 32), e.Champ(0, 64);
+      e.Golomb(0), e.Golomb(1), e.Golomb(57343), e.Golomb(65535);
+    }
+    while (e.octets.size() < longueur) e.Bit(1);
+    ASSERT_EQ(e.octets.size(), longueur);
+    std::copy(e.octets.begin(), e.octets.end(), o.begin() + long(debut));
+    ASSERT_TRUE(lit(&o[corps], taille, &l, &h));
+    EXPECT_GT(l * h, talvik::kMaxPixels);
+
+    const std::string bombe = d.File(avif ? "bombe.avif" : "bombe.heic");
+    essais::Ecrit(bombe, o);
+    EXPECT_FALSE(talvik::heif::TaillesCodeesAdmises(o.data(), o.size(), talvik::kMaxPixels,
+                                                    1 << 17));
+    EXPECT_FALSE(CGraphique::ChargeImage(bombe, 0));
+    EXPECT_FALSE(talvik::DecodeVignetteHEIF(bombe).image);
+  }
 }
 
 TEST(Heif, DamagedFilesGiveNull) {
