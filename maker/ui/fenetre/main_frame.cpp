@@ -251,8 +251,10 @@ void CMainFrame::RouteCommandes() {
   connect(&contexte_.Controleur, &CControleurProjet::modifie, this,
           [this] { doc_->FixeModifie(true); });
   // Screens moved by a drag or made from dropped files change the project.
-  connect(liste_, &CListeView::ecranDeplace, travail_, &CTravail::EcransChanges);
-  connect(liste_, &CListeView::fichiersDeposes, travail_, &CTravail::EcransChanges);
+  connect(liste_, &CListeView::ecranDeplace, &contexte_.Controleur,
+          &CControleurProjet::EcransChanges);
+  connect(liste_, &CListeView::fichiersDeposes, &contexte_.Controleur,
+          &CControleurProjet::EcransChanges);
   connect(travail_, &CTravail::ecranCourantChange, this, [this] {
     if (travail_->AUnEcranCourant())
       RafraichitPanneaux(panneaux_, travail_->EcranCourant(), travail_->ChargementEnCours());

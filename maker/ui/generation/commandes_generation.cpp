@@ -106,8 +106,9 @@ BilanGeneration CCommandesGeneration::Sauve(Plateforme plateforme) {
   if (!options) return {};
   const OptionsGeneration& o = *options;
   BilanGeneration bilan = SurFil([&](IProgression& progression, IDialogue& dialogue) {
-    return GenereEcranDeVeille(contexte_.Projet, *contexte_.Graphique, o, dialogue, progression);
+    return GenerePaquet(contexte_.Projet, *contexte_.Graphique, o, dialogue, progression);
   });
+  if (bilan.paquetEcrit) contexte_.Controleur.NoteEcranDeVeille(o.sortie);
   TermineGeneration(bilan, o, parametres, dialogue_);
   return bilan;
 }
@@ -135,6 +136,7 @@ bool CCommandesGeneration::SauvePageWeb() {
   const BilanPageWeb bilan = SurFil([&](IProgression& progression, IDialogue& dialogue) {
     return EcritPageWeb(contexte_.Projet, *contexte_.Graphique, options, dialogue, progression);
   });
+  if (!bilan.ecranDeVeille.empty()) contexte_.Controleur.NoteEcranDeVeille(bilan.ecranDeVeille);
   if (bilan.ecrite) {
     dialogue_.Message(MessageUtilisateur{
         0,

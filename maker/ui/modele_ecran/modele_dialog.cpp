@@ -124,15 +124,9 @@ CModeleDlg::CModeleDlg(const CProjet& projet, const talvik::HBITMAP& fondVignett
 
 CModeleDlg::~CModeleDlg() = default;
 
-void CModeleDlg::Stocke(CProjet& projet) const {
-  CEcran propres(projet.ModeleEcran.TailleCible);
-  propres.CopieParametres(projet.ModeleEcran);
-  projet.ModeleEcran.CopieParametres(*modele_);
-  // The demo picture is no picture of the template.
-  CopieChamps(propres, projet.ModeleEcran, /*seulementGardes=*/true);
-  projet.NomModele = nomModele_;
-  projet.ModeleCharge = modeleCharge_;
-  projet.ModeleSauve = modeleSauve_;
+void CModeleDlg::Stocke(CControleurProjet& controleur) const {
+  // The demo picture is no picture of the template: the project keeps its own.
+  controleur.FixeModele(*modele_, nomModele_, modeleCharge_, modeleSauve_);
 }
 
 QString CModeleDlg::Ligne(int i) const { return lignes_[std::size_t(i)]->text(); }

@@ -67,8 +67,7 @@ int RefaitChaqueEcran(CContexte& contexte, CTravail& travail, QWidget* parent,
       controleur.RemplaceSelection(*anciens[i]);
     }
   } else {
-    controleur.MarqueModifie();
-    controleur.OublieEcranDeVeille();
+    controleur.EcransChanges();
   }
   travail.RendCourant(selection >= 0 ? selection : 0);
   return refaits == nombre ? 1 : 0;

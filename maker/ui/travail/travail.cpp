@@ -64,15 +64,8 @@ void CTravail::Valide(int niveau) {
   Rend(niveau);
   emit ecranCourantChange();
   controleur_.RemplaceSelection(*contexte_.EcranCourant);
-  EcransChanges();
+  controleur_.EcransChanges();
 }
-
-void CTravail::EcransChanges() {
-  controleur_.OublieEcranDeVeille();
-  controleur_.MarqueModifie();
-}
-
-void CTravail::ProjetModifie() { controleur_.MarqueModifie(); }
 
 void CTravail::InsereVierge() {
   NouveauDepuisModele();
@@ -83,7 +76,7 @@ void CTravail::InsereVierge() {
 
 void CTravail::NouvelEcran() {
   InsereVierge();
-  EcransChanges();
+  controleur_.EcransChanges();
 }
 
 void CTravail::SupprimeEcran() {
@@ -92,7 +85,7 @@ void CTravail::SupprimeEcran() {
   const int nombre = controleur_.NombreEcrans();
   if (nombre > 0) RendCourant(index >= 0 ? index : nombre - 1);
   else InsereVierge();
-  EcransChanges();
+  controleur_.EcransChanges();
 }
 
 void CTravail::Precedent() {
@@ -119,7 +112,7 @@ void CTravail::InsereImages(const QStringList& chemins) {
   }
   if (chemins.isEmpty()) return;
   emit ecranCourantChange();
-  EcransChanges();
+  controleur_.EcransChanges();
 }
 
 void CTravail::PremierEcran() {
