@@ -103,6 +103,14 @@ std::string NomPropose(const std::string& titre) {
 BilanGeneration GenereEcranDeVeille(CProjet& projet, talvik::CGraphique& graphique,
                                     const OptionsGeneration& options, IDialogue& dialogue,
                                     IProgression& progression) {
+  const BilanGeneration bilan = GenerePaquet(projet, graphique, options, dialogue, progression);
+  if (bilan.paquetEcrit) projet.CheminEcranDeVeille = options.sortie;
+  return bilan;
+}
+
+BilanGeneration GenerePaquet(const CProjet& projet, talvik::CGraphique& graphique,
+                             const OptionsGeneration& options, IDialogue& dialogue,
+                             IProgression& progression) {
   BilanGeneration bilan;
   const MessageUtilisateur ouvertureImpossible = [&] {
     MessageUtilisateur m = MessageMaker(IDS_OUVERTURE_ECRITURE, IDS_ERREUR, IconeMessage::Erreur);
@@ -211,7 +219,6 @@ BilanGeneration GenereEcranDeVeille(CProjet& projet, talvik::CGraphique& graphiq
              paquet.Valide(talvik::kModeProgramme)) {
     bilan.paquetEcrit = true;
     bilan.enregistrements = ecrivain.RecordCount();
-    projet.CheminEcranDeVeille = options.sortie;
   } else {
     ecrivain.Discard();
     dialogue.Message(ouvertureImpossible);

@@ -75,6 +75,12 @@ struct BilanGeneration {
 BilanGeneration GenereEcranDeVeille(CProjet& projet, talvik::CGraphique& graphique,
                                     const OptionsGeneration& options, IDialogue& dialogue,
                                     IProgression& progression);
+// The same, the project only read: whoever keeps the project notes the
+// saver written (paquetEcrit: options.sortie) itself. The window does it
+// through its project controller, on its own thread.
+BilanGeneration GenerePaquet(const CProjet& projet, talvik::CGraphique& graphique,
+                             const OptionsGeneration& options, IDialogue& dialogue,
+                             IProgression& progression);
 
 // True when `sortie` is an existing file that is also `fichierProjet` or
 // the picture of a screen or of the template of `projet` (the same file

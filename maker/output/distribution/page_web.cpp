@@ -37,7 +37,7 @@ std::string NomFichierWeb(const std::string& nomBase, bool windows) {
   return windows ? nom + ".scr" : nom;
 }
 
-BilanPageWeb EcritPageWeb(CProjet& projet, talvik::CGraphique& graphique,
+BilanPageWeb EcritPageWeb(const CProjet& projet, talvik::CGraphique& graphique,
                           const OptionsPageWeb& options, IDialogue& dialogue,
                           IProgression& progression) {
   BilanPageWeb bilan;
@@ -64,7 +64,8 @@ BilanPageWeb EcritPageWeb(CProjet& projet, talvik::CGraphique& graphique,
   generation.garderSiInterrompu = false;
   generation.fichierProjet = options.fichierProjet;
   generation.messageChargement = options.messageChargement;
-  bilan.generation = GenereEcranDeVeille(projet, graphique, generation, dialogue, progression);
+  bilan.generation = GenerePaquet(projet, graphique, generation, dialogue, progression);
+  if (bilan.generation.paquetEcrit) bilan.ecranDeVeille = generation.sortie;
   if (bilan.generation.resultat != ResultatGeneration::Termine || !bilan.generation.paquetEcrit)
     return bilan;
   (windows ? bilan.ecranWindows : bilan.ecranLinux) = generation.sortie;

@@ -39,6 +39,7 @@ struct BilanPageWeb {
   std::string page;               // its index.html
   std::string ecranWindows;       // the savers written ("" when not)
   std::string ecranLinux;
+  std::string ecranDeVeille;      // the one generated (the other is made from it)
 };
 
 // File names in the folder: "<name>.scr" for Windows, "<name>" for Linux
@@ -48,8 +49,9 @@ std::string NomFichierWeb(const std::string& nomBase, bool windows);
 // Generates the saver with whichever player is there (Windows first), makes
 // the other from it, then writes the module and index.html. The generation
 // reports through `dialogue` and `progression` as GenereEcranDeVeille does;
-// a file of the folder that cannot be written gives 61247 naming it.
-BilanPageWeb EcritPageWeb(CProjet& projet, talvik::CGraphique& graphique,
+// a file of the folder that cannot be written gives 61247 naming it. The
+// project is only read.
+BilanPageWeb EcritPageWeb(const CProjet& projet, talvik::CGraphique& graphique,
                           const OptionsPageWeb& options, IDialogue& dialogue,
                           IProgression& progression);
 

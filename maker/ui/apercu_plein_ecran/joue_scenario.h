@@ -50,7 +50,6 @@ class CJoueScenarioUIThread : public QObject {
   ~CJoueScenarioUIThread() override;
 
   CApercuFenetre* Fenetre() const { return fenetre_; }
-  const CScenarioApercu& Scenario() const { return *scenario_; }
 
  public slots:
   // Beep, wait cursor, stop the worker, close the window.

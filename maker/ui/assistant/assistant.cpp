@@ -1,6 +1,5 @@
 #include "assistant/assistant.h"
 
-#include <QAction>
 
 #include "assistant/assistant_dialog.h"
 #include "fenetre/main_frame.h"

@@ -175,11 +175,13 @@ void SignaleImageIllisible(const std::string& chemin, IDialogue& d) {
   for (const MessageUtilisateur& m : retenus.Prend()) d.Message(m);
 }
 
-// The output must not be the project or one of its pictures.
-bool SortieAcceptee(const CProjet& p, const Options& o, IDialogue& d) {
-  if (!SortieEcraseProjet(p, o.projet, o.sortie)) return true;
+// `sortie` must not be `fichier` (the project's file; for --new, its
+// template file) nor the picture of one of the project's screens.
+bool SortieAcceptee(const CProjet& p, const std::string& fichier, const std::string& sortie,
+                    IDialogue& d) {
+  if (!SortieEcraseProjet(p, fichier, sortie)) return true;
   MessageUtilisateur m = MessageMaker(IDS_OUVERTURE_ECRITURE, IDS_ERREUR, IconeMessage::Erreur);
-  m.fichier = o.sortie;
+  m.fichier = sortie;
   d.Message(m);
   return false;
 }
@@ -207,12 +209,7 @@ int Nouveau(const Options& o, IDialogue& d) {
   if (o.images.empty()) p.InsereApresSelection(p.NouvelEcranDepuisModele());
   // The new project must not replace one of its own pictures or its
   // template file.
-  if (SortieEcraseProjet(p, o.modele, o.projet)) {
-    MessageUtilisateur m = MessageMaker(IDS_OUVERTURE_ECRITURE, IDS_ERREUR, IconeMessage::Erreur);
-    m.fichier = o.projet;
-    d.Message(m);
-    return 1;
-  }
+  if (!SortieAcceptee(p, o.modele, o.projet, d)) return 1;
   return SauveProjet(p, o.projet, d) ? 0 : 1;
 }
 
@@ -224,7 +221,7 @@ int Rendu(const Options& o, IDialogue& d) {
                  p.NombreEcrans());
     return 1;
   }
-  if (!SortieAcceptee(p, o, d)) return 1;
+  if (!SortieAcceptee(p, o.projet, o.sortie, d)) return 1;
   // The user patterns are read; the command line never writes the settings.
   talvik::CGraphique graphique(talvik::LitMotifsUtilisateur());
   CEcran& e = p.Ecran(o.ecran - 1);
@@ -322,7 +319,7 @@ int Version() {
 int SauveGabarit(const Options& o, IDialogue& d) {
   CProjet p;
   if (!ChargeProjet(p, o.projet, d)) return 1;
-  if (!SortieAcceptee(p, o, d)) return 1;
+  if (!SortieAcceptee(p, o.projet, o.sortie, d)) return 1;
   return SauveModele(o.sortie, p.ModeleEcran, d) ? 0 : 1;
 }
 

@@ -23,16 +23,14 @@ CDoc::CDoc(IVuesDocument& vues, QObject* parent) : QObject(parent), vues_(vues) 
         return ReponseSauvegarde::Annuler;
     }
   };
-  ChoixOuverture = [this]() {
-    CKSFileDialog choix(true, QString::fromUtf8(kExtension), QString(), OFN_FILEMUSTEXIST,
-                        FiltreProjets(), vues_.FenetreDocument());
+  auto choisit = [this](bool ouverture, const QString& nom) {
+    CKSFileDialog choix(ouverture, QString::fromUtf8(kExtension), nom,
+                        ouverture ? OFN_FILEMUSTEXIST : OFN_OVERWRITEPROMPT, FiltreProjets(),
+                        vues_.FenetreDocument());
     return choix.DoModal() == IDOK ? choix.GetPathName() : QString();
   };
-  ChoixSauvegarde = [this](const QString& nomPropose) {
-    CKSFileDialog choix(false, QString::fromUtf8(kExtension), nomPropose, OFN_OVERWRITEPROMPT,
-                        FiltreProjets(), vues_.FenetreDocument());
-    return choix.DoModal() == IDOK ? choix.GetPathName() : QString();
-  };
+  ChoixOuverture = [choisit] { return choisit(true, QString()); };
+  ChoixSauvegarde = [choisit](const QString& nomPropose) { return choisit(false, nomPropose); };
 }
 
 QString CDoc::Titre() const {
@@ -96,8 +94,9 @@ bool CDoc::OuvreFichier(const QString& chemin) {
   return Lit(chemin);
 }
 
-bool CDoc::Lit(const QString& chemin) {
-  if (!vues_.LitProjet(chemin)) return false;
+bool CDoc::Lit(const QString& chemin) { return vues_.LitProjet(chemin) && Utilise(chemin); }
+
+bool CDoc::Utilise(const QString& chemin) {
   chemin_ = QFileInfo(chemin).absoluteFilePath();
   dernierDossier_ = QFileInfo(chemin_).absolutePath();
   modifie_ = false;
@@ -128,13 +127,7 @@ bool CDoc::SauveSous() {
 }
 
 bool CDoc::Enregistre(const QString& chemin) {
-  if (!vues_.EcritProjet(chemin)) return false;
-  chemin_ = QFileInfo(chemin).absoluteFilePath();
-  dernierDossier_ = QFileInfo(chemin_).absolutePath();
-  modifie_ = false;
-  emit etatChange();
-  emit fichierUtilise(chemin_);
-  return true;
+  return vues_.EcritProjet(chemin) && Utilise(chemin);
 }
 
 }  // namespace lumaveil

@@ -76,7 +76,6 @@ class CDoc : public QObject {
   bool SauveSous();
   // The folder a project was last opened from or saved in ("" before
   // any); the caller may seed it (the recent-file list).
-  const QString& DernierDossier() const { return dernierDossier_; }
   void FixeDernierDossier(const QString& dossier) { dernierDossier_ = dossier; }
   // The name Save As proposes.
   QString NomSauvegardePropose() const;
@@ -95,6 +94,8 @@ class CDoc : public QObject {
  private:
   bool Lit(const QString& chemin);
   bool Enregistre(const QString& chemin);
+  // `chemin` read or written: it becomes the document's file, unmodified.
+  bool Utilise(const QString& chemin);
 
   IVuesDocument& vues_;
   QString chemin_;

@@ -1,23 +1,19 @@
 #include "fenetre/main_frame.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QIcon>
-#include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
 #include <QProcess>
 #include <QSvgRenderer>
 #include <QShortcut>
 #include <QSplitter>
-#include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -89,12 +85,15 @@ CMainFrame::CMainFrame(CContexte& contexte, QWidget* parent)
   auto* disposition = new QVBoxLayout(centre);
   disposition->setContentsMargins(0, 0, 0, 0);
   disposition->setSpacing(0);
+  auto trait = [centre, disposition] {
+    auto* ligne = new QFrame(centre);
+    ligne->setFrameShape(QFrame::HLine);
+    ligne->setFrameShadow(QFrame::Sunken);
+    disposition->addWidget(ligne);
+  };
   outils_ = new COutilDialog([this](Commande c) { return Action(c); }, centre);
   disposition->addWidget(outils_);
-  auto* trait = new QFrame(centre);
-  trait->setFrameShape(QFrame::HLine);
-  trait->setFrameShadow(QFrame::Sunken);
-  disposition->addWidget(trait);
+  trait();
 
   separateur_ = new QSplitter(Qt::Horizontal, centre);
   separateur_->setObjectName("Separateur");
@@ -109,10 +108,7 @@ CMainFrame::CMainFrame(CContexte& contexte, QWidget* parent)
   separateur_->setSizes({kLargeurListe, 800});
   disposition->addWidget(separateur_, 1);
 
-  auto* trait2 = new QFrame(centre);
-  trait2->setFrameShape(QFrame::HLine);
-  trait2->setFrameShadow(QFrame::Sunken);
-  disposition->addWidget(trait2);
+  trait();
   informations_ = new CInformationDialog(centre);
   disposition->addWidget(informations_);
   setCentralWidget(centre);
@@ -248,18 +244,6 @@ void CMainFrame::CreeMenus() {
 }
 
 void CMainFrame::RouteCommandes() {
-  connect(Action(Commande::Nouveau), &QAction::triggered, this, [this] { doc_->Nouveau(); });
-  connect(Action(Commande::Ouvrir), &QAction::triggered, this, [this] { doc_->Ouvre(); });
-  connect(Action(Commande::Enregistrer), &QAction::triggered, this, [this] { doc_->Sauve(); });
-  connect(Action(Commande::EnregistrerSous), &QAction::triggered, this,
-          [this] { doc_->SauveSous(); });
-  connect(Action(Commande::Quitter), &QAction::triggered, this, &QWidget::close);
-
-  connect(Action(Commande::EcranNouveau), &QAction::triggered, travail_, &CTravail::NouvelEcran);
-  connect(Action(Commande::EcranSupprime), &QAction::triggered, travail_,
-          &CTravail::SupprimeEcran);
-  connect(Action(Commande::EcranPrecedent), &QAction::triggered, travail_, &CTravail::Precedent);
-  connect(Action(Commande::EcranSuivant), &QAction::triggered, travail_, &CTravail::Suivant);
   connect(liste_, &CListeView::suppressionDemandee, travail_, &CTravail::SupprimeEcran);
   connect(liste_, &CListeView::precedentDemande, travail_, &CTravail::Precedent);
   connect(liste_, &CListeView::suivantDemande, travail_, &CTravail::Suivant);
@@ -267,69 +251,64 @@ void CMainFrame::RouteCommandes() {
   connect(&contexte_.Controleur, &CControleurProjet::modifie, this,
           [this] { doc_->FixeModifie(true); });
   // Screens moved by a drag or made from dropped files change the project.
-  connect(liste_, &CListeView::ecranDeplace, travail_, &CTravail::EcransChanges);
-  connect(liste_, &CListeView::fichiersDeposes, travail_, &CTravail::EcransChanges);
+  connect(liste_, &CListeView::ecranDeplace, &contexte_.Controleur,
+          &CControleurProjet::EcransChanges);
+  connect(liste_, &CListeView::fichiersDeposes, &contexte_.Controleur,
+          &CControleurProjet::EcransChanges);
   connect(travail_, &CTravail::ecranCourantChange, this, [this] {
     if (travail_->AUnEcranCourant())
       RafraichitPanneaux(panneaux_, travail_->EcranCourant(), travail_->ChargementEnCours());
   });
-  const std::pair<Commande, void (CCommandesEcran::*)()> parEcran[] = {
-      {Commande::ChargementImage, &CCommandesEcran::ChargementImage},
-      {Commande::DechargementImage, &CCommandesEcran::DechargementImage},
-      {Commande::Rotation, &CCommandesEcran::Rotation},
-      {Commande::Recoupe, &CCommandesEcran::Recoupe},
-      {Commande::Reglage, &CCommandesEcran::Reglage},
-      {Commande::Redimension, &CCommandesEcran::Redimension},
-      {Commande::Texte, &CCommandesEcran::Texte},
-      {Commande::Cadre, &CCommandesEcran::Cadre},
-      {Commande::Fond, &CCommandesEcran::Fond},
-      {Commande::Effet, &CCommandesEcran::Effet},
-      {Commande::Duree, &CCommandesEcran::Duree},
-  };
-  for (const auto& [commande, methode] : parEcran) {
-    connect(Action(commande), &QAction::triggered, this,
-            [this, m = methode] { (commandes_.get()->*m)(); });
-  }
-
-  connect(Action(Commande::Generation), &QAction::triggered, this,
-          [this] { generation_->Generer(); });
-  connect(Action(Commande::Affichage), &QAction::triggered, this,
-          [this] { generation_->Affiche(); });
-  connect(Action(Commande::SauveWindows), &QAction::triggered, this,
-          [this] { generation_->Sauve(Plateforme::Windows); });
-  connect(Action(Commande::SauveLinux), &QAction::triggered, this,
-          [this] { generation_->Sauve(Plateforme::Linux); });
-  connect(Action(Commande::SauvePageWeb), &QAction::triggered, this,
-          [this] { generation_->SauvePageWeb(); });
-  connect(Action(Commande::EnvoiMail), &QAction::triggered, this,
-          [this] { generation_->EnvoiMail(); });
-  connect(Action(Commande::EnvoiInternet), &QAction::triggered, this,
-          [this] { generation_->EnvoiInternet(); });
-
-  connect(Action(Commande::Aide), &QAction::triggered, this,
-          [this] { OuvreAvecBureau(QUrl::fromLocalFile(CheminAide())); });
-  connect(Action(Commande::Web), &QAction::triggered, this, [this] { OuvreAvecBureau(SiteWeb()); });
   connect(informations_, &CInformationDialog::lienClique, this,
           [this] { OuvreAvecBureau(SiteWeb()); });
-  // The demo saver here is a Linux saver: it is a program, started as one.
-  connect(Action(Commande::Presentation), &QAction::triggered, this,
-          [] { QProcess::startDetached(CheminPresentation(), {}); });
-  connect(Action(Commande::APropos), &QAction::triggered, this, [this] { MontreAPropos(0); });
-  connect(Action(Commande::Propriete), &QAction::triggered, this,
-          [this] { CommandePropriete(contexte_, *travail_, this); });
-  connect(Action(Commande::Modele), &QAction::triggered, this, [this] {
-    CommandeModele(contexte_, liste_->FondVignette(), *travail_, *dialogue_, false, this);
-  });
-  connect(Action(Commande::Configuration), &QAction::triggered, this, [this] {
-    CConfigurationDlg dlg(contexte_.Parametres, this);
-    dlg.exec();
-  });
-
   connect(doc_, &CDoc::etatChange, this, &CMainFrame::MetAJourTitre);
   connect(doc_, &CDoc::fichierUtilise, this, [this](const QString& chemin) {
     recents_.Ajoute(chemin.toStdString());
     MetAJourRecents();
   });
+
+  const std::pair<Commande, std::function<void()>> parCommande[] = {
+      {Commande::Nouveau, [this] { doc_->Nouveau(); }},
+      {Commande::Ouvrir, [this] { doc_->Ouvre(); }},
+      {Commande::Enregistrer, [this] { doc_->Sauve(); }},
+      {Commande::EnregistrerSous, [this] { doc_->SauveSous(); }},
+      {Commande::Quitter, [this] { close(); }},
+      {Commande::Modele,
+       [this] {
+         CommandeModele(contexte_, liste_->FondVignette(), *travail_, *dialogue_, false, this);
+       }},
+      {Commande::Propriete, [this] { CommandePropriete(contexte_, *travail_, this); }},
+      {Commande::EcranNouveau, [this] { travail_->NouvelEcran(); }},
+      {Commande::EcranSupprime, [this] { travail_->SupprimeEcran(); }},
+      {Commande::EcranPrecedent, [this] { travail_->Precedent(); }},
+      {Commande::EcranSuivant, [this] { travail_->Suivant(); }},
+      {Commande::ChargementImage, [this] { commandes_->ChargementImage(); }},
+      {Commande::DechargementImage, [this] { commandes_->DechargementImage(); }},
+      {Commande::Rotation, [this] { commandes_->Rotation(); }},
+      {Commande::Recoupe, [this] { commandes_->Recoupe(); }},
+      {Commande::Reglage, [this] { commandes_->Reglage(); }},
+      {Commande::Redimension, [this] { commandes_->Redimension(); }},
+      {Commande::Texte, [this] { commandes_->Texte(); }},
+      {Commande::Cadre, [this] { commandes_->Cadre(); }},
+      {Commande::Fond, [this] { commandes_->Fond(); }},
+      {Commande::Effet, [this] { commandes_->Effet(); }},
+      {Commande::Duree, [this] { commandes_->Duree(); }},
+      {Commande::Affichage, [this] { generation_->Affiche(); }},
+      {Commande::Generation, [this] { generation_->Generer(); }},
+      {Commande::SauveWindows, [this] { generation_->Sauve(Plateforme::Windows); }},
+      {Commande::SauveLinux, [this] { generation_->Sauve(Plateforme::Linux); }},
+      {Commande::SauvePageWeb, [this] { generation_->SauvePageWeb(); }},
+      {Commande::EnvoiMail, [this] { generation_->EnvoiMail(); }},
+      {Commande::EnvoiInternet, [this] { generation_->EnvoiInternet(); }},
+      {Commande::Configuration, [this] { CConfigurationDlg(contexte_.Parametres, this).exec(); }},
+      {Commande::Aide, [this] { OuvreAvecBureau(QUrl::fromLocalFile(CheminAide())); }},
+      {Commande::Web, [this] { OuvreAvecBureau(SiteWeb()); }},
+      // The demo saver here is a Linux saver: it is a program, started as one.
+      {Commande::Presentation, [] { QProcess::startDetached(CheminPresentation(), {}); }},
+      {Commande::APropos, [this] { MontreAPropos(0); }},
+  };
+  for (const auto& [commande, travail] : parCommande)
+    connect(Action(commande), &QAction::triggered, this, travail);
 }
 
 void CMainFrame::OuvreAvecBureau(const QUrl& url) {

@@ -8,7 +8,6 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QPointer>
 #include <array>
 #include <memory>
 

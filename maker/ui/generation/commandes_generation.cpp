@@ -72,6 +72,18 @@ void CCommandesGeneration::AttendEcranCourant() {
   if (travail_.AUnEcranCourant()) travail_.EcranPret();
 }
 
+template <class Travail>
+auto CCommandesGeneration::SurFil(Travail&& travail) {
+  AttendEcranCourant();
+  // The project stays as it is while the worker reads it: the main window
+  // takes no input until the work has ended.
+  if (principale_) principale_->setEnabled(false);
+  CProgressionTravail progression(principale_, dialogue_);
+  auto bilan = progression.Execute(std::forward<Travail>(travail));
+  if (principale_) principale_->setEnabled(true);
+  return bilan;
+}
+
 void CCommandesGeneration::Affiche() {
   // One preview at a time: the main window stays disabled while it runs.
   if (apercu_) return;
@@ -92,19 +104,11 @@ BilanGeneration CCommandesGeneration::Sauve(Plateforme plateforme) {
   std::optional<OptionsGeneration> options =
       PrepareGeneration(contexte_.Projet, parametres, choix, dialogue_);
   if (!options) return {};
-  AttendEcranCourant();
-
-  // The project stays as it is while the worker reads it: the main window
-  // takes no input until the generation has ended.
-  if (principale_) principale_->setEnabled(false);
-  CProgressionTravail travail(principale_, dialogue_);
-  CProjet& projet = contexte_.Projet;
-  talvik::CGraphique& graphique = *contexte_.Graphique;
   const OptionsGeneration& o = *options;
-  BilanGeneration bilan = travail.Execute([&](IProgression& progression, IDialogue& dialogue) {
-    return GenereEcranDeVeille(projet, graphique, o, dialogue, progression);
+  BilanGeneration bilan = SurFil([&](IProgression& progression, IDialogue& dialogue) {
+    return GenerePaquet(contexte_.Projet, *contexte_.Graphique, o, dialogue, progression);
   });
-  if (principale_) principale_->setEnabled(true);
+  if (bilan.paquetEcrit) contexte_.Controleur.NoteEcranDeVeille(o.sortie);
   TermineGeneration(bilan, o, parametres, dialogue_);
   return bilan;
 }
@@ -129,16 +133,10 @@ bool CCommandesGeneration::SauvePageWeb() {
   options.fichierProjet = fichierProjet_ ? fichierProjet_().toStdString() : std::string();
   options.moteurWindows = MoteurWindows;
   options.moteurLinux = MoteurLinux;
-  AttendEcranCourant();
-
-  if (principale_) principale_->setEnabled(false);
-  CProgressionTravail travail(principale_, dialogue_);
-  CProjet& modifiable = contexte_.Projet;
-  talvik::CGraphique& graphique = *contexte_.Graphique;
-  const BilanPageWeb bilan = travail.Execute([&](IProgression& progression, IDialogue& dialogue) {
-    return EcritPageWeb(modifiable, graphique, options, dialogue, progression);
+  const BilanPageWeb bilan = SurFil([&](IProgression& progression, IDialogue& dialogue) {
+    return EcritPageWeb(contexte_.Projet, *contexte_.Graphique, options, dialogue, progression);
   });
-  if (principale_) principale_->setEnabled(true);
+  if (!bilan.ecranDeVeille.empty()) contexte_.Controleur.NoteEcranDeVeille(bilan.ecranDeVeille);
   if (bilan.ecrite) {
     dialogue_.Message(MessageUtilisateur{
         0,

@@ -72,6 +72,10 @@ class CCommandesGeneration : public QObject {
  private:
   void SansEnvoi();
   void AttendEcranCourant();
+  // `travail` on a worker behind the progress window, once the working
+  // screen is loaded; the main window is disabled meanwhile.
+  template <class Travail>
+  auto SurFil(Travail&& travail);
 
   CContexte& contexte_;
   CTravail& travail_;

@@ -36,11 +36,9 @@ class CInternetDlg : public QDialog {
   // Fills the controls from the members (exec does it).
   void ChargeControles();
 
-  QLineEdit* Serveur() const { return serveur_; }
   QLineEdit* Port() const { return port_; }
   QCheckBox* Passif() const { return passif_; }
   QCheckBox* EnClair() const { return enClair_; }
-  QLineEdit* Utilisateur() const { return utilisateur_; }
   QLineEdit* MotDePasse() const { return motDePasse_; }
   QLineEdit* Repertoire() const { return repertoire_; }
   QLineEdit* Fichier() const { return fichier_; }

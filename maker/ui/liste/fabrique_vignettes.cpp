@@ -72,13 +72,6 @@ int CFabriqueVignettes::EnAttente() const {
   return int(file_.size()) + enCours_;
 }
 
-talvik::HBITMAP CFabriqueVignettes::Fabrique(talvik::CGraphique& graphique, CEcran& ecran,
-                                             const talvik::HBITMAP& fond) {
-  // A JPEG photo is decoded reduced: a few milliseconds instead of a
-  // full-size decode of every picture of the project.
-  return VignetteEcran(ecran, graphique, fond);
-}
-
 void CFabriqueVignettes::Boucle() {
   // Below the user-interface thread: on a busy machine a click is served
   // before the next thumbnail.
@@ -111,7 +104,9 @@ void CFabriqueVignettes::Boucle() {
     std::vector<talvik::MessageUtilisateur> messages;
     {
       talvik::CMessagesRetenus retenus;
-      vignette = Fabrique(*graphique, *travail.ecran, fond);
+      // A JPEG photo is decoded reduced: a few milliseconds instead of a
+      // full-size decode of every picture of the project.
+      vignette = VignetteEcran(*travail.ecran, *graphique, fond);
       messages = retenus.Prend();
     }
     travail.ecran.reset();

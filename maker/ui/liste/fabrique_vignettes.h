@@ -53,12 +53,6 @@ class CFabriqueVignettes : public QObject {
   // Requests not yet delivered (queued, being built or on their way).
   int EnAttente() const;
 
-  // The thumbnail of one screen as the worker makes it: the picture loaded
-  // from CheminImage, rendered completely, fitted on the backdrop and
-  // framed; a picture that cannot be loaded gives the framed backdrop.
-  static talvik::HBITMAP Fabrique(talvik::CGraphique& graphique, CEcran& ecran,
-                                  const talvik::HBITMAP& fond);
-
  signals:
   // Every request made so far has been delivered (or dropped).
   void termine();

@@ -353,10 +353,7 @@ void CListeView::FinGlissement() {
 
 // ---- files dropped from the desktop -------------------------------------
 
-void CListeView::dragEnterEvent(QDragEnterEvent* evenement) {
-  if (evenement->mimeData()->hasUrls()) evenement->acceptProposedAction();
-  else evenement->ignore();
-}
+void CListeView::dragEnterEvent(QDragEnterEvent* evenement) { dragMoveEvent(evenement); }
 
 void CListeView::dragMoveEvent(QDragMoveEvent* evenement) {
   if (evenement->mimeData()->hasUrls()) evenement->acceptProposedAction();

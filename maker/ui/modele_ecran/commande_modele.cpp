@@ -19,11 +19,11 @@ int CommandeModele(CContexte& contexte, const talvik::HBITMAP& fondVignette, CTr
                    assistant, parent);
     resultat = dlg.exec();
     if (resultat == QDialog::Rejected) return resultat;
-    dlg.Stocke(contexte.Projet);
+    dlg.Stocke(contexte.Controleur);
   }
   // The template is part of the project file (the wizard's is part of a
   // new project).
-  if (!assistant) travail.ProjetModifie();
+  if (!assistant) contexte.Controleur.MarqueModifie();
   if (resultat == kOkPourTous && contexte.Controleur.NombreEcrans() > 0) {
     const CEcran& modele = contexte.Projet.ModeleEcran;
     RefaitChaqueEcran(contexte, travail, parent,

@@ -16,6 +16,7 @@
 #include "commun/ks_file_dialog.h"
 #include "panneaux/bouton_image.h"
 #include "panneaux/lignes_etat.h"
+#include "panneaux/panneau_lignes.h"
 #include "proprietes/proprietes_dialog.h"
 #include "redimension.h"
 #include "travail/commandes_ecran.h"
@@ -27,11 +28,6 @@ namespace {
 
 // The longest side of the picture the dialog shows of the template.
 constexpr int kCoteApercu = 320;
-
-std::string NomFichier(const std::string& chemin) {
-  const std::size_t separateur = chemin.find_last_of("\\/");
-  return separateur == std::string::npos ? chemin : chemin.substr(separateur + 1);
-}
 
 }  // namespace
 
@@ -69,20 +65,12 @@ CModeleDlg::CModeleDlg(const CProjet& projet, const talvik::HBITMAP& fondVignett
   apercu_->setMinimumSize(kCoteApercu, kCoteApercu * 3 / 4);
   apercu_->setAccessibleName(QStringLiteral("Template preview"));
 
-  InitialiseIconesPanneaux();
-  const char* const icones[kNombreEditeurs] = {"redimension", "texte", "cadre",
-                                               "fond",        "effet", "duree"};
-  const char* const noms[kNombreEditeurs] = {"Stretching",           "Text definition",
-                                             "Border definition",    "Background definition",
-                                             "Changing effect",      "Displaying duration"};
-  void (CCommandesEcran::*const actions[kNombreEditeurs])() = {
-      &CCommandesEcran::Redimension, &CCommandesEcran::Texte,  &CCommandesEcran::Cadre,
-      &CCommandesEcran::Fond,        &CCommandesEcran::Effet,  &CCommandesEcran::Duree};
   auto* grille = new QGridLayout;
   for (int i = 0; i < kNombreEditeurs; ++i) {
-    editeurs_[i] = BoutonImage(this, icones[i], noms[i]);
+    const EditeurPanneau& e = kEditeursPanneaux[std::size_t(i)];
+    editeurs_[i] = BoutonImage(this, e.icone, e.nom);
     connect(editeurs_[i], &QToolButton::clicked, this,
-            [this, action = actions[i]] { (commandes_.get()->*action)(); });
+            [this, m = e.commande] { (commandes_.get()->*m)(); });
     // Beside its status line, right-aligned with the two text buttons below.
     grille->addWidget(editeurs_[i], i, 0, Qt::AlignRight);
   }
@@ -136,15 +124,9 @@ CModeleDlg::CModeleDlg(const CProjet& projet, const talvik::HBITMAP& fondVignett
 
 CModeleDlg::~CModeleDlg() = default;
 
-void CModeleDlg::Stocke(CProjet& projet) const {
-  CEcran propres(projet.ModeleEcran.TailleCible);
-  propres.CopieParametres(projet.ModeleEcran);
-  projet.ModeleEcran.CopieParametres(*modele_);
-  // The demo picture is no picture of the template.
-  CopieChamps(propres, projet.ModeleEcran, /*seulementGardes=*/true);
-  projet.NomModele = nomModele_;
-  projet.ModeleCharge = modeleCharge_;
-  projet.ModeleSauve = modeleSauve_;
+void CModeleDlg::Stocke(CControleurProjet& controleur) const {
+  // The demo picture is no picture of the template: the project keeps its own.
+  controleur.FixeModele(*modele_, nomModele_, modeleCharge_, modeleSauve_);
 }
 
 QString CModeleDlg::Ligne(int i) const { return lignes_[std::size_t(i)]->text(); }
@@ -162,16 +144,10 @@ void CModeleDlg::Valide(int niveau) {
 void CModeleDlg::Rafraichit() {
   const CEcran& m = *modele_;
   const std::string nom = NomFichier(nomModele_);
-  const std::string lignes[kNombreEditeurs + 2] = {
-      LigneRedimension(m),
-      LigneTextes(m),
-      LigneCadre(m),
-      LigneFond(m),
-      LigneEffet(m),
-      LigneDuree(m),
-      modeleCharge_ ? "Loaded template '" + nom + "'." : "No loaded template.",
-      modeleSauve_ ? "Saved template '" + nom + "'." : "No saved template.",
-  };
+  std::string lignes[kNombreEditeurs + 2];
+  for (int i = 0; i < kNombreEditeurs; ++i) lignes[i] = kEditeursPanneaux[std::size_t(i)].ligne(m);
+  lignes[kNombreEditeurs] = modeleCharge_ ? "Loaded template '" + nom + "'." : "No loaded template.";
+  lignes[kNombreEditeurs + 1] = modeleSauve_ ? "Saved template '" + nom + "'." : "No saved template.";
   for (std::size_t i = 0; i < lignes_.size(); ++i) {
     const QString texte = QString::fromStdString(lignes[i]);
     lignes_[i]->setText(texte);

@@ -19,6 +19,7 @@
 #include "dialogue.h"
 #include "ecran.h"
 #include "projet.h"
+#include "projet/controleur_projet.h"
 #include "travail/travail_ecran.h"
 
 class QLabel;
@@ -66,10 +67,9 @@ class CModeleDlg : public QDialog, private ITravailEcran {
   int ModeleCharge() const { return modeleCharge_; }
   int ModeleSauve() const { return modeleSauve_; }
 
-  // Stores the template settings into projet.ModeleEcran (the fields a
-  // screen keeps of its own, such as the picture and its size, stay the
-  // project's) and the file name and flags into the project.
-  void Stocke(CProjet& projet) const;
+  // Stores the template, its file name and flags into the project
+  // (CControleurProjet::FixeModele).
+  void Stocke(CControleurProjet& controleur) const;
 
   QToolButton* BoutonEditeur(Editeur editeur) const { return editeurs_[editeur]; }
   QPushButton* BoutonChargement() const { return chargement_; }

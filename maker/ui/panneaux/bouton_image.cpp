@@ -1,6 +1,5 @@
 #include "panneaux/bouton_image.h"
 
-#include <QGridLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QToolButton>
@@ -42,19 +41,6 @@ QLabel* NouvelleLigneEtat(QWidget* parent) {
   ligne->setMinimumSize(largeur + 4, ligne->fontMetrics().height());
   ligne->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   return ligne;
-}
-
-void GrilleBoutonsLignes(QWidget* parent, int n, const char* const icones[],
-                         const char* const noms[], QToolButton* boutons[], QLabel* lignes[]) {
-  auto* grille = new QGridLayout(parent);
-  for (int i = 0; i < n; ++i) {
-    boutons[i] = BoutonImage(parent, icones[i], noms[i]);
-    lignes[i] = NouvelleLigneEtat(parent);
-    grille->addWidget(boutons[i], i, 0);
-    grille->addWidget(lignes[i], i, 1);
-  }
-  grille->setColumnStretch(1, 1);
-  grille->setRowStretch(grille->rowCount(), 1);
 }
 
 void AfficheLigneEtat(QLabel* ligne, const std::string& texte) {

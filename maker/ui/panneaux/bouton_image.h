@@ -23,12 +23,6 @@ QToolButton* BoutonImage(QWidget* parent, const QString& icone, const QString& t
 // cut at its edge, whole in its tooltip.
 QLabel* NouvelleLigneEtat(QWidget* parent);
 
-// Fills `parent` with a grid of `n` rows: picture button i (icones[i],
-// noms[i]) beside its status line i, rows packed at the top; the widgets
-// made are returned in boutons[i] and lignes[i].
-void GrilleBoutonsLignes(QWidget* parent, int n, const char* const icones[],
-                         const char* const noms[], QToolButton* boutons[], QLabel* lignes[]);
-
 // Shows a status line; screen readers and the tooltip give the same text.
 void AfficheLigneEtat(QLabel* ligne, const std::string& texte);
 

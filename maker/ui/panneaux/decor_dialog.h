@@ -3,39 +3,16 @@
 // status line.
 #pragma once
 
-#include <QWidget>
-
-#include "ecran.h"
-
-class QLabel;
-class QToolButton;
+#include "panneaux/panneau_lignes.h"
 
 namespace lumaveil {
 
-class CDecorDialog : public QWidget {
+class CDecorDialog : public CPanneauLignes {
   Q_OBJECT
-
  public:
   enum Ligne { kRedimension = 0, kTextes = 1, kCadre = 2, kFond = 3 };
 
-  explicit CDecorDialog(QWidget* parent = nullptr);
-  ~CDecorDialog() override;
-
-  // Shows the status lines of the screen.
-  void Rafraichit(const CEcran& ecran);
-
-  QToolButton* Bouton(Ligne ligne) const { return m_pBoutons[ligne]; }
-  QString TexteLigne(Ligne ligne) const;
-
- signals:
-  void redimension();
-  void texte();
-  void cadre();
-  void fond();
-
- private:
-  QToolButton* m_pBoutons[4] = {};
-  QLabel* m_pLignes[4] = {};
+  explicit CDecorDialog(QWidget* parent = nullptr) : CPanneauLignes(0, 4, parent) {}
 };
 
 }  // namespace lumaveil

@@ -15,13 +15,12 @@ std::string Formate(const char* format, Valeurs... valeurs) {
   return texte;
 }
 
-// The file name after the last separator of the path.
+}  // namespace
+
 std::string NomFichier(const std::string& chemin) {
   const std::size_t separateur = chemin.find_last_of("\\/");
   return separateur == std::string::npos ? chemin : chemin.substr(separateur + 1);
 }
-
-}  // namespace
 
 LignesRetouche LignesEtatRetouche(const CEcran& ecran, bool enChargement) {
   LignesRetouche lignes;

@@ -32,4 +32,7 @@ std::string LigneFond(const CEcran& ecran);
 std::string LigneEffet(const CEcran& ecran);
 std::string LigneDuree(const CEcran& ecran);
 
+// The file name after the last separator of the path ("\\" or "/").
+std::string NomFichier(const std::string& chemin);
+
 }  // namespace lumaveil

@@ -1,5 +1,7 @@
 #include "panneaux/panneaux.h"
 
+#include <QToolButton>
+
 #include "travail/commandes_ecran.h"
 
 namespace lumaveil {
@@ -7,26 +9,21 @@ namespace lumaveil {
 void RelieCommandes(const Panneaux& panneaux, CCommandesEcran& commandes) {
   CCommandesEcran* c = &commandes;
   if (CRetoucheDialog* r = panneaux.retouche) {
-    QObject::connect(r, &CRetoucheDialog::chargement, r, [c] { c->ChargementImage(); });
-    QObject::connect(r, &CRetoucheDialog::rotation, r, [c] { c->Rotation(); });
-    QObject::connect(r, &CRetoucheDialog::reglage, r, [c] { c->Reglage(); });
-    QObject::connect(r, &CRetoucheDialog::recoupe, r, [c] { c->Recoupe(); });
+    const std::pair<QToolButton*, void (CCommandesEcran::*)()> boutons[] = {
+        {r->BoutonChargement(), &CCommandesEcran::ChargementImage},
+        {r->BoutonRotation(), &CCommandesEcran::Rotation},
+        {r->BoutonReglage(), &CCommandesEcran::Reglage},
+        {r->BoutonRecoupe(), &CCommandesEcran::Recoupe}};
+    for (const auto& [bouton, commande] : boutons)
+      QObject::connect(bouton, &QToolButton::clicked, r, [c, m = commande] { (c->*m)(); });
     QObject::connect(r, &CRetoucheDialog::fichiersDeposes, r, [c](const QStringList& fichiers) {
       std::vector<std::string> chemins;
       for (const QString& fichier : fichiers) chemins.push_back(fichier.toStdString());
       c->DepotFichiers(chemins);
     });
   }
-  if (CDecorDialog* d = panneaux.decor) {
-    QObject::connect(d, &CDecorDialog::redimension, d, [c] { c->Redimension(); });
-    QObject::connect(d, &CDecorDialog::texte, d, [c] { c->Texte(); });
-    QObject::connect(d, &CDecorDialog::cadre, d, [c] { c->Cadre(); });
-    QObject::connect(d, &CDecorDialog::fond, d, [c] { c->Fond(); });
-  }
-  if (CTransitionDialog* t = panneaux.transition) {
-    QObject::connect(t, &CTransitionDialog::effet, t, [c] { c->Effet(); });
-    QObject::connect(t, &CTransitionDialog::duree, t, [c] { c->Duree(); });
-  }
+  if (panneaux.decor) panneaux.decor->Relie(commandes);
+  if (panneaux.transition) panneaux.transition->Relie(commandes);
 }
 
 void RafraichitPanneaux(const Panneaux& panneaux, const CEcran& ecran, bool enChargement) {

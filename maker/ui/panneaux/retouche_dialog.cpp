@@ -99,10 +99,6 @@ CRetoucheDialog::CRetoucheDialog(QWidget* parent)
   tout->addLayout(commandes, 1);
 
   connect(m_pAjuste, &QCheckBox::clicked, this, &CRetoucheDialog::OnAjustement);
-  connect(m_pChargement, &QToolButton::clicked, this, &CRetoucheDialog::chargement);
-  connect(m_pRotation, &QToolButton::clicked, this, &CRetoucheDialog::rotation);
-  connect(m_pReglage, &QToolButton::clicked, this, &CRetoucheDialog::reglage);
-  connect(m_pRecoupe, &QToolButton::clicked, this, &CRetoucheDialog::recoupe);
   AfficheImage();
 }
 

@@ -55,10 +55,6 @@ class CRetoucheDialog : public QWidget {
   const talvik::HBITMAP& ImageBoite() const { return m_hBoite; }
 
  signals:
-  void chargement();
-  void rotation();
-  void reglage();
-  void recoupe();
   void fichiersDeposes(const QStringList& fichiers);
 
  protected:

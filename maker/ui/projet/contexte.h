@@ -28,6 +28,11 @@ struct CContexte {
   // project file do nothing meanwhile (a project named on the command line
   // is read once the window shows).
   bool DemarrageEnCours = true;
+
+  // How the window's renderings resize, after QualiteRedimension.
+  Echantillonnage EchantillonnageRendu() const {
+    return QualiteRedimension ? Echantillonnage::Rapide : Echantillonnage::Moyenne;
+  }
 };
 
 }  // namespace lumaveil

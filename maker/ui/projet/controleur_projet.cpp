@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "champs_ecran.h"
 #include "fichier_projet.h"
 
 namespace lumaveil {
@@ -80,7 +81,25 @@ void CControleurProjet::FixeResolutionCible(SIZE taille) { projet_.ResolutionCib
 
 void CControleurProjet::MarqueModifie() { emit modifie(); }
 
-void CControleurProjet::OublieEcranDeVeille() { projet_.CheminEcranDeVeille.clear(); }
+void CControleurProjet::EcransChanges() {
+  projet_.CheminEcranDeVeille.clear();
+  MarqueModifie();
+}
+
+void CControleurProjet::NoteEcranDeVeille(const std::string& chemin) {
+  projet_.CheminEcranDeVeille = chemin;
+}
+
+void CControleurProjet::FixeModele(const CEcran& modele, const std::string& nom, int charge,
+                                   int sauve) {
+  CEcran propres(projet_.ModeleEcran.TailleCible);
+  propres.CopieParametres(projet_.ModeleEcran);
+  projet_.ModeleEcran.CopieParametres(modele);
+  CopieChamps(propres, projet_.ModeleEcran, /*seulementGardes=*/true);
+  projet_.NomModele = nom;
+  projet_.ModeleCharge = charge;
+  projet_.ModeleSauve = sauve;
+}
 
 void CControleurProjet::Nouveau() {
   projet_.Nouveau();

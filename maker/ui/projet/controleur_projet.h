@@ -69,9 +69,17 @@ class CControleurProjet : public QObject {
   void FixeResolutionCible(SIZE taille);
   // The project changed in a way that matters to its file: modifie().
   void MarqueModifie();
-  // The screens changed: the last generated screen saver no longer shows
-  // them (CheminEcranDeVeille becomes empty).
-  void OublieEcranDeVeille();
+  // Every change to the screens ends here: the project is marked modified
+  // and the last generated saver, which no longer shows them, forgotten
+  // (CheminEcranDeVeille becomes empty).
+  void EcransChanges();
+  // The saver just generated from the project (CheminEcranDeVeille), which
+  // sending offers until the screens change.
+  void NoteEcranDeVeille(const std::string& chemin);
+  // The template dialog's template stored as the project's (the fields a
+  // screen keeps of its own, such as the picture and its size, stay the
+  // project's), with its file name and flags. New screens start from it.
+  void FixeModele(const CEcran& modele, const std::string& nom, int charge, int sauve);
 
   // A new project: no screens, the default template (no template file), no
   // generated saver; the resolution stays. listeRemplacee().

@@ -73,10 +73,7 @@ std::unique_ptr<CEcran> CChargementEcran::Prend() {
 
 std::unique_ptr<CEcran> CChargementEcran::Attend() {
   fil_.Attend();
-  std::lock_guard<std::mutex> garde(mutex_);
-  if (!resultat_) return nullptr;
-  courant_ = 0;
-  return std::move(resultat_);
+  return Prend();
 }
 
 }  // namespace lumaveil

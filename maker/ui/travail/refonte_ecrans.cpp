@@ -31,8 +31,7 @@ int RefaitChaqueEcran(CContexte& contexte, CTravail& travail, QWidget* parent,
     anciens.push_back(std::make_unique<CEcran>(controleur.Ecran(i).TailleCible));
     anciens.back()->CopieParametres(controleur.Ecran(i));
   }
-  const Echantillonnage echantillonnage =
-      contexte.QualiteRedimension ? Echantillonnage::Rapide : Echantillonnage::Moyenne;
+  const Echantillonnage echantillonnage = contexte.EchantillonnageRendu();
   talvik::CGraphique& graphique = *contexte.Graphique;
 
   CDialogueQt dialogue(parent);
@@ -68,8 +67,7 @@ int RefaitChaqueEcran(CContexte& contexte, CTravail& travail, QWidget* parent,
       controleur.RemplaceSelection(*anciens[i]);
     }
   } else {
-    controleur.MarqueModifie();
-    controleur.OublieEcranDeVeille();
+    controleur.EcransChanges();
   }
   travail.RendCourant(selection >= 0 ? selection : 0);
   return refaits == nombre ? 1 : 0;

@@ -21,7 +21,7 @@ struct CContexte;
 // screen rendered completely and stored over its list item with a new
 // thumbnail. "Stop" in the progress window puts every screen back as it
 // was and gives 0. Done, the project is marked modified
-// (CControleurProjet::MarqueModifie), the last generated saver forgotten, and
+// (CControleurProjet::EcransChanges), the last generated saver forgotten, and
 // 1 is given.
 // Either way the screen selected before is made current again.
 using RefaitEcran = std::function<std::unique_ptr<CEcran>(const CEcran& ancien)>;

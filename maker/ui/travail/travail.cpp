@@ -17,10 +17,6 @@ CTravail::CTravail(CContexte& contexte, QObject* parent)
 
 CTravail::~CTravail() = default;
 
-Echantillonnage CTravail::Qualite() const {
-  return contexte_.QualiteRedimension ? Echantillonnage::Rapide : Echantillonnage::Moyenne;
-}
-
 void CTravail::NouveauDepuisModele() {
   chargement_->Annule();
   contexte_.EcranCourant = contexte_.Projet.NouvelEcranDepuisModele();
@@ -49,7 +45,7 @@ void CTravail::Rend(int niveau) {
   chargement_->Annule();
   if (!contexte_.EcranCourant) return;
   contexte_.EcranCourant->CalculeImageFinale(*contexte_.Graphique, niveau, Etapes::Toutes(),
-                                             nullptr, Qualite());
+                                             nullptr, contexte_.EchantillonnageRendu());
 }
 
 void CTravail::RendCourant(int index) {
@@ -58,7 +54,7 @@ void CTravail::RendCourant(int index) {
   const CEcran* ecran = controleur_.Selectionne(index);
   CEcran& courant = *contexte_.EcranCourant;
   courant.CopieParametres(*ecran);
-  chargement_->Demande(courant, Qualite());
+  chargement_->Demande(courant, contexte_.EchantillonnageRendu());
   emit ecranCourantChange();
 }
 
@@ -68,39 +64,28 @@ void CTravail::Valide(int niveau) {
   Rend(niveau);
   emit ecranCourantChange();
   controleur_.RemplaceSelection(*contexte_.EcranCourant);
-  EcransChanges();
+  controleur_.EcransChanges();
 }
 
-void CTravail::EcransChanges() {
-  controleur_.OublieEcranDeVeille();
-  controleur_.MarqueModifie();
-}
-
-void CTravail::ProjetModifie() { controleur_.MarqueModifie(); }
-
-void CTravail::NouvelEcran() {
+void CTravail::InsereVierge() {
   NouveauDepuisModele();
   Rend(0);
   controleur_.InsereEcran(*contexte_.EcranCourant, true);
   emit ecranCourantChange();
-  EcransChanges();
+}
+
+void CTravail::NouvelEcran() {
+  InsereVierge();
+  controleur_.EcransChanges();
 }
 
 void CTravail::SupprimeEcran() {
   controleur_.SupprimeEcran(-1);
-  NouveauDepuisModele();
-  int index = controleur_.Selection();
-  if (index < 0) index = controleur_.NombreEcrans() - 1;
-  CEcran& courant = *contexte_.EcranCourant;
-  if (controleur_.NombreEcrans() > 0) {
-    courant.CopieParametres(*controleur_.Selectionne(index));
-    chargement_->Demande(courant, Qualite());
-  } else {
-    Rend(0);
-    controleur_.InsereEcran(courant, true);
-  }
-  emit ecranCourantChange();
-  EcransChanges();
+  const int index = controleur_.Selection();
+  const int nombre = controleur_.NombreEcrans();
+  if (nombre > 0) RendCourant(index >= 0 ? index : nombre - 1);
+  else InsereVierge();
+  controleur_.EcransChanges();
 }
 
 void CTravail::Precedent() {
@@ -120,14 +105,14 @@ void CTravail::InsereImages(const QStringList& chemins) {
     NouveauDepuisModele();
     DemandeRendu demande;
     demande.pour = PourRendu::EcranDeTravail;
-    demande.echantillonnage = Qualite();
+    demande.echantillonnage = contexte_.EchantillonnageRendu();
     CEcran& courant = *contexte_.EcranCourant;
     ChargeEtRendEcran(courant, chemin.toStdString(), *contexte_.Graphique, demande);
     controleur_.InsereEcran(courant, true);
   }
   if (chemins.isEmpty()) return;
   emit ecranCourantChange();
-  EcransChanges();
+  controleur_.EcransChanges();
 }
 
 void CTravail::PremierEcran() {
@@ -135,10 +120,7 @@ void CTravail::PremierEcran() {
     RendCourant(controleur_.NombreEcrans() - 1);
     return;
   }
-  NouveauDepuisModele();
-  Rend(0);
-  controleur_.InsereEcran(*contexte_.EcranCourant, true);
-  emit ecranCourantChange();
+  InsereVierge();
 }
 
 }  // namespace lumaveil

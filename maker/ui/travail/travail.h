@@ -86,22 +86,16 @@ class CTravail : public QObject {
   // moves to it). Marks the project modified.
   void InsereImages(const QStringList& chemins);
 
-  // Every change to the project's screens ends here: through the project
-  // controller, the project is marked modified and the last generated
-  // screen saver, which no longer matches it, is forgotten.
-  void EcransChanges();
-  // A change to the project beyond its screens (its template): marked
-  // modified.
-  void ProjetModifie();
-
  signals:
   void ecranCourantChange();
 
  private:
   void NouveauDepuisModele();
+  // A blank working screen from the template, rendered and inserted after
+  // the selection.
+  void InsereVierge();
   // Installs a finished load in the working screen.
   void Installe(std::unique_ptr<CEcran> charge);
-  lumaveil::Echantillonnage Qualite() const;
 
   CContexte& contexte_;
   CControleurProjet& controleur_;

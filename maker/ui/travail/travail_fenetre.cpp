@@ -15,7 +15,7 @@ CEcran& CTravailFenetre::EcranCourant() { return travail_.EcranPret(); }
 talvik::CGraphique& CTravailFenetre::Graphique() { return *contexte_.Graphique; }
 
 Echantillonnage CTravailFenetre::Echantillonnage() const {
-  return contexte_.QualiteRedimension ? Echantillonnage::Rapide : Echantillonnage::Moyenne;
+  return contexte_.EchantillonnageRendu();
 }
 
 void CTravailFenetre::Valide(int niveau) { travail_.Valide(niveau); }

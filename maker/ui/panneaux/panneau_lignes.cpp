@@ -1,0 +1,48 @@
+#include "panneaux/panneau_lignes.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QToolButton>
+
+#include "panneaux/bouton_image.h"
+#include "panneaux/lignes_etat.h"
+#include "travail/commandes_ecran.h"
+
+namespace lumaveil {
+
+const std::array<EditeurPanneau, 6> kEditeursPanneaux{{
+    {"redimension", "Stretching", &LigneRedimension, &CCommandesEcran::Redimension},
+    {"texte", "Text definition", &LigneTextes, &CCommandesEcran::Texte},
+    {"cadre", "Border definition", &LigneCadre, &CCommandesEcran::Cadre},
+    {"fond", "Background definition", &LigneFond, &CCommandesEcran::Fond},
+    {"effet", "Changing effect", &LigneEffet, &CCommandesEcran::Effet},
+    {"duree", "Displaying duration", &LigneDuree, &CCommandesEcran::Duree},
+}};
+
+CPanneauLignes::CPanneauLignes(int premier, int nombre, QWidget* parent)
+    : QWidget(parent), editeurs_(&kEditeursPanneaux[std::size_t(premier)]) {
+  auto* grille = new QGridLayout(this);
+  for (int i = 0; i < nombre; ++i) {
+    boutons_.push_back(BoutonImage(this, editeurs_[i].icone, editeurs_[i].nom));
+    lignes_.push_back(NouvelleLigneEtat(this));
+    grille->addWidget(boutons_.back(), i, 0);
+    grille->addWidget(lignes_.back(), i, 1);
+  }
+  grille->setColumnStretch(1, 1);
+  grille->setRowStretch(grille->rowCount(), 1);
+}
+
+void CPanneauLignes::Rafraichit(const CEcran& ecran) {
+  for (std::size_t i = 0; i < lignes_.size(); ++i)
+    AfficheLigneEtat(lignes_[i], editeurs_[i].ligne(ecran));
+}
+
+void CPanneauLignes::Relie(CCommandesEcran& commandes) {
+  for (std::size_t i = 0; i < boutons_.size(); ++i)
+    connect(boutons_[i], &QToolButton::clicked, this,
+            [c = &commandes, m = editeurs_[i].commande] { (c->*m)(); });
+}
+
+QString CPanneauLignes::TexteLigne(int ligne) const { return lignes_[std::size_t(ligne)]->text(); }
+
+}  // namespace lumaveil
