@@ -1,4 +1,5 @@
 #include "dialogs/commun/boite_message.h"
+#include "dialogs/commun/placement_fenetre.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -58,6 +59,20 @@ int MessageSurFilGraphique(const std::string& texte, const std::string& titre,
   return (reponse == IDOK || reponse == IDYES) ? 1 : 0;
 }
 
+// A message box placed once it has its size: QMessageBox fits its width
+// to the wrapped text in its own showEvent, after any filter has placed it
+// at the width of its unwrapped text.
+class CBoiteQt : public QMessageBox {
+ public:
+  using QMessageBox::QMessageBox;
+
+ protected:
+  void showEvent(QShowEvent* event) override {
+    QMessageBox::showEvent(event);
+    PlaceDansEcran(this, parentWidget());
+  }
+};
+
 }  // namespace
 
 const char* TitreMessage(IconeMessage icone) {
@@ -74,7 +89,7 @@ int BoiteMessage(QWidget* parent, const std::string& texte, const std::string& t
                  IconeMessage icone, BoutonsMessage boutons) {
   const std::string legende = titre.empty() ? std::string(TitreMessage(icone)) : titre;
   if (HookBoite()) return HookBoite()(texte, legende, icone, boutons);
-  QMessageBox boite(IconeQt(icone), QString::fromStdString(legende),
+  CBoiteQt boite(IconeQt(icone), QString::fromStdString(legende),
                     QString::fromStdString(texte), BoutonsQt(boutons),
                     parent ? parent : QApplication::activeWindow());
   boite.setAccessibleName(QString::fromStdString(legende));

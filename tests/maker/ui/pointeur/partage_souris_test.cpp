@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QTest>
 #include <QToolButton>
 #include <filesystem>
 #include <fstream>
@@ -104,6 +105,13 @@ class PageWebSouris : public ::testing::Test {
     PendantModal(
         [this, nom](QWidget* fenetre) {
           auto* boite = static_cast<QMessageBox*>(fenetre);
+          Attend([boite] {
+            const QRect avant = boite->geometry();
+            QTest::qWait(100);
+            return avant == boite->geometry();
+          });
+          // Client areas: both have the same window manager's frame.
+          ecartBoite_ = boite->geometry().center() - frame_->geometry().center();
           message_ = boite->text();
           CaptureEcran(QStringLiteral("%1_prete_").arg(nom) + Taille());
           QAbstractButton* ok = boite->button(QMessageBox::Ok);
@@ -118,6 +126,10 @@ class PageWebSouris : public ::testing::Test {
     EXPECT_TRUE(Attend([this] { return !message_.isEmpty(); }, 30000)) << "no message at the end";
     EXPECT_TRUE(choixVu_) << "no folder chooser with a name field and a Choose button";
     EXPECT_TRUE(message_.contains("index.html")) << message_.toStdString();
+    // The message opens centred on the main window, at the size its wrapped
+    // text takes.
+    EXPECT_LE(ecartBoite_.manhattanLength(), 12)
+        << "message box off centre by " << ecartBoite_.x() << "," << ecartBoite_.y();
     EXPECT_FALSE(QApplication::activeModalWidget());
     EXPECT_TRUE(frame_->isEnabled());
     std::ifstream page(site_ + "/index.html");
@@ -139,6 +151,7 @@ class PageWebSouris : public ::testing::Test {
   const std::string site_ = dossier_.File("site");
   bool choixVu_ = false;
   QString message_;
+  QPoint ecartBoite_;
 };
 
 TEST_F(PageWebSouris, ChosenInTheGenerateMenuItWritesThePageItsPlayerAndTheSaver) {
