@@ -11,11 +11,18 @@ namespace talvik {
 namespace {
 
 // The frame the window manager puts around `w`, as far as Qt knows it (none
-// before the window was first mapped).
+// before the window was first mapped). Margins Qt read while the window
+// manager was still reparenting the window can be negative or absurd: they
+// count as unknown.
 QMargins CadreConnu(const QWidget* w) {
   const QRect f = w->frameGeometry(), g = w->geometry();
-  return QMargins(g.left() - f.left(), g.top() - f.top(), f.right() - g.right(),
-                  f.bottom() - g.bottom());
+  const QMargins m(g.left() - f.left(), g.top() - f.top(), f.right() - g.right(),
+                   f.bottom() - g.bottom());
+  constexpr int kPlus = 80;
+  const bool plausible = m.left() >= 0 && m.top() >= 0 && m.right() >= 0 && m.bottom() >= 0 &&
+                         m.left() <= kPlus && m.top() <= kPlus && m.right() <= kPlus &&
+                         m.bottom() <= kPlus;
+  return plausible ? m : QMargins();
 }
 
 }  // namespace
@@ -49,7 +56,9 @@ void PlaceDansEcran(QWidget* fenetre, const QWidget* proprietaire) {
 
   // The frame's rectangle, centred, then pushed inside the area.
   QRect r(QPoint(0, 0), taille.grownBy(cadre));
-  r.moveCenter(maitre && maitre->isVisible() ? maitre->frameGeometry().center() : zone.center());
+  r.moveCenter(maitre && maitre->isVisible()
+                   ? maitre->geometry().marginsAdded(CadreConnu(maitre)).center()
+                   : zone.center());
   r.moveLeft(std::max(zone.left(), std::min(r.left(), zone.right() - r.width() + 1)));
   r.moveTop(std::max(zone.top(), std::min(r.top(), zone.bottom() - r.height() + 1)));
   // Qt places a window whose frame it does not know yet by its client
