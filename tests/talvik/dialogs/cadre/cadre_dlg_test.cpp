@@ -30,7 +30,7 @@ using lumaveil::testing::Remplace;
 using lumaveil::testing::EnregistreurMessages;
 using lumaveil::testing::EnregistreurPleinEcran;
 
-using essais::MemesPixels;
+using lumaveil::testing::MemesPixels;
 
 class CCadreDlgTest : public ::testing::Test {
  protected:

@@ -15,7 +15,7 @@ using namespace talvik;
 using lumaveil::testing::Attend;
 using lumaveil::testing::EnregistreurPleinEcran;
 
-using essais::MemesPixels;
+using lumaveil::testing::MemesPixels;
 
 class CReglageDlgTest : public ::testing::Test {
  protected:

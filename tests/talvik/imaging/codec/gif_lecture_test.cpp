@@ -8,9 +8,9 @@
 #include "codec/gif.h"
 #include "gif_builder.h"
 
-using gif_test::Bytes;
-using gif_test::GifBuilder;
-using gif_test::Rgb;
+using lumaveil::testing::Bytes;
+using lumaveil::testing::GifBuilder;
+using lumaveil::testing::Rgb;
 using talvik::CGif;
 using talvik::HBITMAP;
 
