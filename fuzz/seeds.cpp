@@ -21,7 +21,7 @@
 #include "fichier_modele.h"
 #include "fichier_projet.h"
 #include "fichier_registre.h"
-#include "gif_builder.h"
+#include "gif_essai.h"
 #include "heif_essai.h"
 #include "graphique.h"
 #include "projet.h"

@@ -5,8 +5,8 @@
 
 #include "jpeg_decoder.h"
 #include "jpeg_encoder.h"
-#include "jpeg_scans.h"
-#include "package_fixture.h"
+#include "jpeg_balayages_essai.h"
+#include "paquet_essai.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // wrap-around, and damaged packages that must never be read outside.
 #include <gtest/gtest.h>
 
-#include "package_fixture.h"
+#include "paquet_essai.h"
 #include "package_reader.h"
 #include "pic_memoire.h"
 #include "temp_dir.h"

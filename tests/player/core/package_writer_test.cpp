@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "package_fixture.h"
+#include "paquet_essai.h"
 #include "package_reader.h"
 #include "package_writer.h"
 #include "temp_dir.h"

@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "package_fixture.h"
+#include "paquet_essai.h"
 #include "player.h"
 #include "random.h"
 #include "temp_dir.h"

@@ -15,7 +15,7 @@
 #include <functional>
 #include <thread>
 
-#include "package_fixture.h"
+#include "paquet_essai.h"
 #include "run_command.h"
 #include "temp_dir.h"
 #include "xvfb.h"

@@ -6,7 +6,7 @@
 #include <regex>
 #include <sstream>
 
-#include "package_fixture.h"
+#include "paquet_essai.h"
 #include "package_format.h"
 #include "package_reader.h"
 #include "run_command.h"

@@ -13,7 +13,7 @@
 #include "apercu_scenario/scenario_apercu.h"
 #include "effects.h"
 #include "jpeg_encoder.h"
-#include "package_fixture.h"
+#include "paquet_essai.h"
 #include "random.h"
 #include "temp_dir.h"
 #include "virtual_display.h"

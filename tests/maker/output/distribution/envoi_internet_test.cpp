@@ -12,7 +12,7 @@
 #include <fstream>
 
 #include "chaines_maker.h"
-#include "package_fixture.h"
+#include "paquet_essai.h"
 #include "run_and_capture.h"
 #include "serveur_ftp.h"
 #include "temp_dir.h"

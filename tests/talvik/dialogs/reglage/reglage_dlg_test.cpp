@@ -1,4 +1,4 @@
-#include "fichiers_images.h"
+#include "fichiers_images_essai.h"
 #include "dialogs/reglage/reglage_dlg.h"
 
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "fichiers_images.h"
+#include "fichiers_images_essai.h"
 #include "dialogs/texte/texte_dlg.h"
 
 #include <QCheckBox>

@@ -6,7 +6,7 @@
 #include <chrono>
 
 #include "codec/gif.h"
-#include "gif_builder.h"
+#include "gif_essai.h"
 
 using lumaveil::testing::Bytes;
 using lumaveil::testing::GifBuilder;

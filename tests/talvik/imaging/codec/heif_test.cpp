@@ -6,7 +6,7 @@
 
 #include "codec/heif_lecture.h"
 #include "codec/heif_taille_codee.h"
-#include "fichiers_images.h"
+#include "fichiers_images_essai.h"
 #include "graphique.h"
 #include "heif_essai.h"
 #include "images_comparees.h"

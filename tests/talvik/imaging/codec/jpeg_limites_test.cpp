@@ -15,7 +15,7 @@
 #include "codec/jpegfile.h"
 #include "exif_essai.h"
 #include "graphique.h"
-#include "jpeg_scans.h"
+#include "jpeg_balayages_essai.h"
 #include "temp_dir.h"
 
 namespace talvik {

@@ -11,11 +11,11 @@
 
 #include "base/arret.h"
 #include "base/message.h"
-#include "bombe_jpeg.h"
+#include "bombe_jpeg_essai.h"
 #include "codec/jpeg_codage.h"
 #include "codec/jpeg_lecture.h"
 #include "codec/jpegfile.h"
-#include "fichiers_images.h"
+#include "fichiers_images_essai.h"
 #include "graphique.h"
 #include "pic_memoire.h"
 #include "temp_dir.h"

@@ -4,7 +4,7 @@
 #include <png.h>
 #include <tiffio.h>
 
-#include "fichiers_images.h"
+#include "fichiers_images_essai.h"
 #include "graphique.h"
 #include "pic_memoire.h"
 #include "temp_dir.h"

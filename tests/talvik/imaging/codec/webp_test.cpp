@@ -2,7 +2,7 @@
 // an animation, and the refusal of a canvas too large to hold.
 #include <gtest/gtest.h>
 
-#include "fichiers_images.h"
+#include "fichiers_images_essai.h"
 #include "graphique.h"
 #include "images_comparees.h"
 #include "outils_externes.h"

@@ -10,7 +10,7 @@
 #include <cstring>
 
 #include "colour/profil_couleur.h"
-#include "fichiers_images.h"
+#include "fichiers_images_essai.h"
 #include "graphique.h"
 #include "heif_essai.h"
 #include "images_comparees.h"

@@ -18,7 +18,7 @@
 
 #include <gtest/gtest.h>
 
-#include "fichiers_images.h"
+#include "fichiers_images_essai.h"
 #include "graphique.h"
 #include "pic_memoire.h"
 #include "picture/dib.h"

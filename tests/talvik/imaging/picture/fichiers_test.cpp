@@ -1,7 +1,7 @@
 // Dispatch by extension, BMP files, packed DIBs and the screen queries.
 #include <gtest/gtest.h>
 
-#include "fichiers_images.h"
+#include "fichiers_images_essai.h"
 #include "graphique.h"
 #include "picture/dib.h"
 #include "picture/format.h"

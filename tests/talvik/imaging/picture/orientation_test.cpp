@@ -12,7 +12,7 @@
 #include "codec/jpeg_huitieme.h"
 #include "codec/jpeg_lecture.h"
 #include "exif_essai.h"
-#include "fichiers_images.h"
+#include "fichiers_images_essai.h"
 #include "graphique.h"
 #include "heif_essai.h"
 #include "images_comparees.h"

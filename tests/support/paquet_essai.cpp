@@ -1,4 +1,4 @@
-#include "package_fixture.h"
+#include "paquet_essai.h"
 
 #include <cstdlib>
 #include <fstream>
