@@ -1,6 +1,7 @@
 #include "pointeur/pointeur_x.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -28,7 +29,11 @@ std::string Place(QWidget* widget, QPoint p) {
 }
 }  // namespace
 
-void Survole(QWidget* widget, QPoint p) { Xdotool("mousemove --sync " + Place(widget, p)); }
+// xdotool's --sync waits for the pointer to move, for seconds when it is
+// already there: then there is nothing to do.
+void Survole(QWidget* widget, QPoint p) {
+  if (QCursor::pos() != widget->mapToGlobal(p)) Xdotool("mousemove --sync " + Place(widget, p));
+}
 
 void Presse(QWidget* widget, QPoint p, int bouton) {
   Survole(widget, p);
@@ -78,13 +83,14 @@ bool Attend(const std::function<bool()>& condition, int ms) {
   return true;
 }
 
-void PendantModal(const std::function<void(QWidget*)>& action) {
+void PendantModal(const std::function<void(QWidget*)>& action,
+                  const std::function<bool(QWidget*)>& quelle) {
   auto* minuterie = new QTimer;
   QWidget* avant = QApplication::activeModalWidget();
   minuterie->setInterval(50);
-  QObject::connect(minuterie, &QTimer::timeout, [minuterie, avant, action] {
+  QObject::connect(minuterie, &QTimer::timeout, [minuterie, avant, action, quelle] {
     QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || modal == avant || !modal->isVisible()) return;
+    if (!modal || modal == avant || !modal->isVisible() || (quelle && !quelle(modal))) return;
     minuterie->stop();
     minuterie->deleteLater();
     // Mapped, framed by the window manager, active and drawn.

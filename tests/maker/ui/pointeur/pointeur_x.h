@@ -37,8 +37,11 @@ void Tape(const std::string& texte);
 bool Attend(const std::function<bool()>& condition, int ms = 3000);
 // Runs `action` on the next modal window to open, once it shows, from the
 // event loop of that window (which a gesture opened and whose loop the
-// gesture's caller is then waiting in). `action` closes it.
-void PendantModal(const std::function<void(QWidget*)>& action);
+// gesture's caller is then waiting in). `action` closes it. With `quelle`,
+// only a window it accepts counts: one that opens first and closes by
+// itself (a progress window) is let be.
+void PendantModal(const std::function<void(QWidget*)>& action,
+                  const std::function<bool(QWidget*)>& quelle = {});
 
 // Shows `widget` as a top-level window and waits until the window manager
 // has mapped and activated it.
