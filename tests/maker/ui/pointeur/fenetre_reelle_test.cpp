@@ -94,16 +94,26 @@ TEST_F(FenetreReelle, EveryWindowOpensInsideTheScreenCentredOnTheMainWindow) {
     QPoint centre;
     PendantModal([&](QWidget* dialogue) {
       // The window manager frames and places a dialog a moment after it is
-      // mapped: its place is read once it holds still at its full size.
-      Attend(
+      // mapped: its place is read once it holds still at its full size. Qt
+      // may keep the frame's margins it read while the window manager was
+      // still reparenting (a 1x1 frame), so the dialog's frame is taken as
+      // its client area plus the main window's frame margins: the same
+      // window manager decorates both alike.
+      const bool stable = Attend(
           [dialogue] {
-            const QRect avant = dialogue->frameGeometry();
+            const QRect avant = dialogue->geometry();
             QTest::qWait(100);
-            return avant == dialogue->frameGeometry() && dialogue->width() > 50 &&
-                   avant.width() >= dialogue->width() && avant.height() >= dialogue->height();
+            return avant == dialogue->geometry() && dialogue->width() > 50;
           },
-          3000);
-      cadre = dialogue->frameGeometry();
+          10000);
+      EXPECT_TRUE(stable) << e.nom << ": never held still at " << dialogue->x() << ","
+                          << dialogue->y() << " " << dialogue->width() << "x"
+                          << dialogue->height();
+      const QRect principal = frame_->frameGeometry(), client = frame_->geometry();
+      const QMargins marges(client.left() - principal.left(), client.top() - principal.top(),
+                            principal.right() - client.right(),
+                            principal.bottom() - client.bottom());
+      cadre = dialogue->geometry().marginsAdded(marges);
       // The main window's place as it is now: on a busy machine the window
       // manager may still have been placing it when the test began.
       centre = frame_->frameGeometry().center();
@@ -124,7 +134,8 @@ TEST_F(FenetreReelle, EveryWindowOpensInsideTheScreenCentredOnTheMainWindow) {
     attendu.moveTop(std::clamp(attendu.top(), Zone().top(), Zone().bottom() - cadre.height() + 1));
     EXPECT_LE((attendu.topLeft() - cadre.topLeft()).manhattanLength(), 8)
         << titre.toStdString() << " not centred on the main window: at " << cadre.x() << ","
-        << cadre.y() << " instead of " << attendu.x() << "," << attendu.y();
+        << cadre.y() << " " << cadre.width() << "x" << cadre.height() << " instead of "
+        << attendu.x() << "," << attendu.y();
   }
 }
 
