@@ -21,7 +21,7 @@
 #include "fichier_modele.h"
 #include "fichier_projet.h"
 #include "fichier_registre.h"
-#include "gif_builder.h"
+#include "gif_essai.h"
 #include "heif_essai.h"
 #include "graphique.h"
 #include "projet.h"
@@ -140,8 +140,8 @@ void GifSeeds(const fs::path& dir) {
   CGraphique::SauveImageGIF((dir / "plain.gif").string(), Picture(11, 7, 5), 0, 0);
   CGraphique::SauveImageGIF((dir / "transparent.gif").string(), Picture(4, 4, 3), 1,
                             talvik::RGB(0, 255, 16));
-  using gif_test::GifBuilder;
-  using gif_test::Rgb;
+  using lumaveil::testing::GifBuilder;
+  using lumaveil::testing::Rgb;
   std::vector<Rgb> table;
   for (int i = 0; i < 8; ++i) table.push_back(Rgb{std::uint8_t(i * 30), 0, std::uint8_t(255 - i)});
   std::vector<std::uint8_t> px(6 * 9);

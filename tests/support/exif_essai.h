@@ -72,6 +72,17 @@ inline std::vector<std::uint8_t> SegmentExif(const std::vector<std::uint8_t>& vi
   return s;
 }
 
+// The JPEG bytes of a picture, quality `qualite`.
+inline std::vector<std::uint8_t> JpegDe(const talvik::Bitmap& b, int qualite) {
+  talvik::jpeg::Lignes lignes;
+  lignes.premiere = reinterpret_cast<const std::uint8_t*>(b.Row(0));
+  lignes.pas = std::size_t(b.Width()) * 4;
+  lignes.largeur = unsigned(b.Width());
+  lignes.hauteur = unsigned(b.Height());
+  lignes.format = talvik::jpeg::FormatPixels::BGRX;
+  return talvik::jpeg::CodeEnMemoire(lignes, qualite);
+}
+
 // Inserts an Exif block with `vignette` (when not null) encoded at quality
 // 85 as its thumbnail, and the orientation, into the JPEG file at
 // `chemin`; false when the file cannot be read or written or the block
@@ -82,14 +93,8 @@ inline bool AjouteVignetteExif(const std::string& chemin, const talvik::Bitmap& 
   std::vector<std::uint8_t> fichier((std::istreambuf_iterator<char>(in)),
                                     std::istreambuf_iterator<char>());
   if (fichier.size() < 2 || fichier[0] != 0xFF || fichier[1] != 0xD8) return false;
-  talvik::jpeg::Lignes lignes;
-  lignes.premiere = reinterpret_cast<const std::uint8_t*>(vignette.Row(0));
-  lignes.pas = std::size_t(vignette.Width()) * 4;
-  lignes.largeur = unsigned(vignette.Width());
-  lignes.hauteur = unsigned(vignette.Height());
-  lignes.format = talvik::jpeg::FormatPixels::BGRX;
   const std::vector<std::uint8_t> jpeg =
-      vignette ? talvik::jpeg::CodeEnMemoire(lignes, 85) : std::vector<std::uint8_t>();
+      vignette ? JpegDe(vignette, 85) : std::vector<std::uint8_t>();
   const std::vector<std::uint8_t> segment = SegmentExif(jpeg, intel, orientation);
   if ((vignette && jpeg.empty()) || segment.size() > 65535 + 2) return false;
   fichier.insert(fichier.begin() + 2, segment.begin(), segment.end());

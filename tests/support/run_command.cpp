@@ -6,7 +6,7 @@
 #include <fstream>
 #include <iterator>
 
-namespace lmvtest {
+namespace lumaveil::testing {
 namespace {
 std::string Slurp(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -39,4 +39,4 @@ CommandResult RunCommand(const std::string& command, const std::string& scratch)
 
 std::string BinPath(const std::string& program) { return std::string(LUMAVEIL_BIN_DIR) + "/" + program; }
 
-}  // namespace lmvtest
+}  // namespace lumaveil::testing

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace lmvtest {
+namespace lumaveil::testing {
 
 struct CommandResult {
   int exitCode = -1;
@@ -21,4 +21,4 @@ std::string Quote(const std::string& text);
 // Path of a program built into the build's bin/ directory.
 std::string BinPath(const std::string& program);
 
-}  // namespace lmvtest
+}  // namespace lumaveil::testing

@@ -41,6 +41,23 @@ talvik::HBITMAP FondDepuisRessource(int echelle) {
   return talvik::BitmapDepuisImageQt(image);
 }
 
+// Only the left button chooses a screen: another is taken here and goes no
+// further, so a right or middle click leaves the highlight on the current
+// screen, which Delete would remove.
+bool BoutonGauche(QMouseEvent* evenement) {
+  if (evenement->button() == Qt::LeftButton) return true;
+  evenement->accept();
+  return false;
+}
+
+// The label of item `index`, as shown and as screen readers say it.
+void Etiquette(QListWidgetItem* item, int index) {
+  const QString libelle = LibelleItem(index);
+  if (item->text() == libelle) return;
+  item->setText(libelle);
+  item->setData(Qt::AccessibleTextRole, libelle);
+}
+
 // A thumbnail shown at its 150 x 110 place, whatever scale it was made at.
 QIcon IconeVignette(const talvik::HBITMAP& vignette) {
   QPixmap pixmap = talvik::PixmapQt(vignette);
@@ -100,9 +117,7 @@ CListeView::~CListeView() {
 
 QListWidgetItem* CListeView::NouvelItem(int index) {
   auto* item = new QListWidgetItem;
-  const QString libelle = LibelleItem(index);
-  item->setText(libelle);
-  item->setData(Qt::AccessibleTextRole, libelle);
+  Etiquette(item, index);
   item->setIcon(iconeFond_);
   item->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
   item->setData(kRoleJeton, QVariant::fromValue<qulonglong>(0));
@@ -110,14 +125,7 @@ QListWidgetItem* CListeView::NouvelItem(int index) {
 }
 
 void CListeView::Renumerote(int depuis) {
-  for (int i = std::max(depuis, 0); i < count(); ++i) {
-    const QString libelle = LibelleItem(i);
-    QListWidgetItem* it = item(i);
-    if (it->text() != libelle) {
-      it->setText(libelle);
-      it->setData(Qt::AccessibleTextRole, libelle);
-    }
-  }
+  for (int i = std::max(depuis, 0); i < count(); ++i) Etiquette(item(i), i);
 }
 
 void CListeView::MontreVignette(int index, const talvik::HBITMAP& vignette) {
@@ -233,12 +241,7 @@ void CListeView::mousePressEvent(QMouseEvent* evenement) {
   // A press during a drag means its release went elsewhere: the drag ends
   // where it was and this press counts on its own.
   if (glissement_) TermineGlissement();
-  // Only the left button chooses a screen: a right or middle click leaves
-  // the highlight on the current screen, which Delete would remove.
-  if (evenement->button() != Qt::LeftButton) {
-    evenement->accept();
-    return;
-  }
+  if (!BoutonGauche(evenement)) return;
   QListWidget::mousePressEvent(evenement);
   boutonEnfonce_ = true;
   pointAppui_ = evenement->position().toPoint();
@@ -247,11 +250,7 @@ void CListeView::mousePressEvent(QMouseEvent* evenement) {
 }
 
 void CListeView::mouseDoubleClickEvent(QMouseEvent* evenement) {
-  if (evenement->button() != Qt::LeftButton) {
-    evenement->accept();
-    return;
-  }
-  QListWidget::mouseDoubleClickEvent(evenement);
+  if (BoutonGauche(evenement)) QListWidget::mouseDoubleClickEvent(evenement);
 }
 
 void CListeView::mouseMoveEvent(QMouseEvent* evenement) {
@@ -283,10 +282,7 @@ void CListeView::mouseMoveEvent(QMouseEvent* evenement) {
 }
 
 void CListeView::mouseReleaseEvent(QMouseEvent* evenement) {
-  if (evenement->button() != Qt::LeftButton) {
-    evenement->accept();
-    return;
-  }
+  if (!BoutonGauche(evenement)) return;
   boutonEnfonce_ = false;
   if (glissement_) {
     TermineGlissement();

@@ -8,7 +8,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "champs_ecran.h"
 #include "dialogs/commun/boite_message.h"
 #include "dialogs/commun/image_qt.h"
 #include "fichier_modele.h"

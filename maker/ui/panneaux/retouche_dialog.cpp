@@ -120,13 +120,8 @@ LignesRetouche CRetoucheDialog::Lignes() const {
 }
 
 void CRetoucheDialog::AfficheImage() {
-  if (m_hRendu.IsNull()) {
-    m_hBoite.Reset();
-    m_pBoite->clear();
-    return;
-  }
   talvik::HBITMAP montre = m_hRendu;
-  if (m_bAjuste) {
+  if (!montre.IsNull() && m_bAjuste) {
     const talvik::CSize taille = talvik::CGraphique::ConservationProportion(
         talvik::CSize(m_hRendu.Width(), m_hRendu.Height()), m_sizeBoite);
     montre = talvik::CGraphique::RedimensionneImage(m_hRendu, taille, 1);

@@ -17,7 +17,7 @@
 #include "heif_essai.h"
 #include "images_comparees.h"
 #include "liste/liste_view.h"
-#include "photo_telephone.h"
+#include "photo_telephone_essai.h"
 #include "temp_dir.h"
 
 namespace lumaveil {

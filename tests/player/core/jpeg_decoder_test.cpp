@@ -5,8 +5,8 @@
 
 #include "jpeg_decoder.h"
 #include "jpeg_encoder.h"
-#include "jpeg_scans.h"
-#include "package_fixture.h"
+#include "jpeg_balayages_essai.h"
+#include "paquet_essai.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ std::string AsString(const std::vector<unsigned char>& bytes) {
 }
 
 TEST(JpegDecoder, ColourPictureDecodesAtItsOwnSizeAsRgb) {
-  const auto jpeg = lmvtest::SolidJpeg(320, 200, 0xC02040);
+  const auto jpeg = lumaveil::testing::SolidJpeg(320, 200, 0xC02040);
   std::istringstream in(AsString(jpeg));
   DecodedImage image;
   auto r = lmvengine::DecodeJpeg(in, static_cast<int64_t>(jpeg.size()), image);
@@ -26,24 +26,24 @@ TEST(JpegDecoder, ColourPictureDecodesAtItsOwnSizeAsRgb) {
   EXPECT_EQ(image.width, 320);
   EXPECT_EQ(image.height, 200);
   EXPECT_EQ(image.rgb.size(), 320u * 200u * 3u);
-  EXPECT_TRUE(lmvtest::CloseColour(lmvtest::MeanColour(image), 0xC02040));
+  EXPECT_TRUE(lumaveil::testing::CloseColour(lumaveil::testing::MeanColour(image), 0xC02040));
 }
 
 TEST(JpegDecoder, GreyscalePictureGivesGreyPixels) {
-  const auto jpeg = lmvtest::SolidJpeg(240, 240, 0x909090, /*grey=*/true);
+  const auto jpeg = lumaveil::testing::SolidJpeg(240, 240, 0x909090, /*grey=*/true);
   DecodedImage image;
   ASSERT_EQ(lmvengine::DecodeJpegMemory(jpeg.data(), jpeg.size(), image).status, DecodeStatus::kOk);
   for (size_t i = 0; i < image.rgb.size(); i += 3) {
     ASSERT_EQ(image.rgb[i], image.rgb[i + 1]);
     ASSERT_EQ(image.rgb[i], image.rgb[i + 2]);
   }
-  EXPECT_TRUE(lmvtest::CloseColour(lmvtest::MeanColour(image), 0x909090, 3));
+  EXPECT_TRUE(lumaveil::testing::CloseColour(lumaveil::testing::MeanColour(image), 0x909090, 3));
 }
 
 TEST(JpegDecoder, RowsKeepTheirPlaceTopToBottom) {
   // Top half red, bottom half blue.
-  std::vector<unsigned char> rgb = lmvtest::SolidRgb(64, 64, 0xFF0000);
-  auto blue = lmvtest::SolidRgb(64, 32, 0x0000FF);
+  std::vector<unsigned char> rgb = lumaveil::testing::SolidRgb(64, 64, 0xFF0000);
+  auto blue = lumaveil::testing::SolidRgb(64, 32, 0x0000FF);
   std::copy(blue.begin(), blue.end(), rgb.begin() + 64 * 32 * 3);
   auto jpeg = lmvtools::EncodeJpeg(rgb, 64, 64, 3, 95);
   DecodedImage image;
@@ -69,7 +69,7 @@ TEST(JpegDecoder, NotAJpegIsFatalWithTheDecodersMessageAndNoPixels) {
 }
 
 TEST(JpegDecoder, HeaderOnlyJpegFailsAndLaterDecodesStillWork) {
-  const auto jpeg = lmvtest::SolidJpeg(240, 240, 0x445566);
+  const auto jpeg = lumaveil::testing::SolidJpeg(240, 240, 0x445566);
   DecodedImage image;
   // Cut inside the header: the decoder meets the end before any scan.
   EXPECT_EQ(lmvengine::DecodeJpegMemory(jpeg.data(), 40, image).status, DecodeStatus::kFatal);
@@ -78,15 +78,15 @@ TEST(JpegDecoder, HeaderOnlyJpegFailsAndLaterDecodesStillWork) {
 }
 
 TEST(JpegDecoder, OnePictureReusedForRecordsOfOtherSizesHoldsOnlyTheLastOne) {
-  const auto grand = lmvtest::SolidJpeg(320, 240, 0xE0E0E0);
-  const auto petit = lmvtest::SolidJpeg(64, 48, 0x2040C0);
-  const auto gris = lmvtest::SolidJpeg(64, 48, 0x303030, /*grey=*/true);
+  const auto grand = lumaveil::testing::SolidJpeg(320, 240, 0xE0E0E0);
+  const auto petit = lumaveil::testing::SolidJpeg(64, 48, 0x2040C0);
+  const auto gris = lumaveil::testing::SolidJpeg(64, 48, 0x303030, /*grey=*/true);
   DecodedImage image;
   ASSERT_EQ(lmvengine::DecodeJpegMemory(grand.data(), grand.size(), image).status, DecodeStatus::kOk);
   ASSERT_EQ(lmvengine::DecodeJpegMemory(petit.data(), petit.size(), image).status, DecodeStatus::kOk);
   EXPECT_EQ(image.width, 64);
   EXPECT_EQ(image.rgb.size(), 64u * 48u * 3u);
-  EXPECT_TRUE(lmvtest::CloseColour(lmvtest::MeanColour(image), 0x2040C0));
+  EXPECT_TRUE(lumaveil::testing::CloseColour(lumaveil::testing::MeanColour(image), 0x2040C0));
   // Same size, grey: every pixel of the earlier colour picture is replaced.
   ASSERT_EQ(lmvengine::DecodeJpegMemory(gris.data(), gris.size(), image).status, DecodeStatus::kOk);
   for (size_t i = 0; i < image.rgb.size(); i += 3) {
@@ -100,7 +100,7 @@ TEST(JpegDecoder, OnePictureReusedForRecordsOfOtherSizesHoldsOnlyTheLastOne) {
 }
 
 TEST(JpegDecoder, NeverReadsPastTheGivenLength) {
-  const auto jpeg = lmvtest::SolidJpeg(240, 240, 0x445566);
+  const auto jpeg = lumaveil::testing::SolidJpeg(240, 240, 0x445566);
   std::string data = AsString(jpeg) + std::string(10000, 'Z');
   std::istringstream in(data);
   DecodedImage image;
@@ -152,8 +152,8 @@ TEST(JpegDecoder, ARecordOfSeveralReadBlocksDecodesFromTheStreamAsFromMemory) {
 TEST(JpegDecoder, DataEndingBeforeThePictureFailsInsteadOfGivingGreyRows) {
   // Cut inside the picture's data, baseline and progressive: the decoder
   // would fill the missing rows; the record is refused.
-  const auto baseline = lmvtest::SolidJpeg(320, 240, 0x445566);
-  const auto progressive = lmvtest::ProgressiveJpeg(320, 240);
+  const auto baseline = lumaveil::testing::SolidJpeg(320, 240, 0x445566);
+  const auto progressive = lumaveil::testing::ProgressiveJpeg(320, 240);
   for (const auto* jpeg : {&baseline, &progressive}) {
     DecodedImage image;
     ASSERT_EQ(lmvengine::DecodeJpegMemory(jpeg->data(), jpeg->size(), image).status,
@@ -167,7 +167,7 @@ TEST(JpegDecoder, DataEndingBeforeThePictureFailsInsteadOfGivingGreyRows) {
 }
 
 TEST(JpegDecoder, PictureLargerThanTheLimitsIsRefusedBeforeItsPixelsAreMade) {
-  const auto jpeg = lmvtest::SolidJpeg(320, 240, 0x445566);
+  const auto jpeg = lumaveil::testing::SolidJpeg(320, 240, 0x445566);
   DecodedImage image;
   EXPECT_EQ(lmvengine::DecodeJpegMemory(jpeg.data(), jpeg.size(), image, {320, 240}).status,
             DecodeStatus::kOk);
@@ -181,16 +181,16 @@ TEST(JpegDecoder, PictureLargerThanTheLimitsIsRefusedBeforeItsPixelsAreMade) {
 }
 
 TEST(JpegDecoder, AProgressivePictureOfTooManyScansIsRefused) {
-  const auto jpeg = lmvtest::ProgressiveJpeg(240, 240);
+  const auto jpeg = lumaveil::testing::ProgressiveJpeg(240, 240);
   DecodedImage image;
   // Up to the limit a file of many scans is a picture; one more is refused.
-  const auto many = lmvtest::ProgressiveJpeg(240, 240, lmvengine::kMaxScans);
+  const auto many = lumaveil::testing::ProgressiveJpeg(240, 240, lmvengine::kMaxScans);
   EXPECT_EQ(lmvengine::DecodeJpegMemory(many.data(), many.size(), image).status,
             DecodeStatus::kOk);
-  const auto more = lmvtest::ProgressiveJpeg(240, 240, lmvengine::kMaxScans + 1);
+  const auto more = lumaveil::testing::ProgressiveJpeg(240, 240, lmvengine::kMaxScans + 1);
   EXPECT_EQ(lmvengine::DecodeJpegMemory(more.data(), more.size(), image).message,
             lmvengine::kMessageTooManyScans);
-  const auto bomb = lmvtest::WithRepeatedLastScan(jpeg, 2000);
+  const auto bomb = lumaveil::testing::WithRepeatedLastScan(jpeg, 2000);
   const auto r = lmvengine::DecodeJpegMemory(bomb.data(), bomb.size(), image);
   EXPECT_EQ(r.status, DecodeStatus::kFatal);
   EXPECT_EQ(r.message, lmvengine::kMessageTooManyScans);

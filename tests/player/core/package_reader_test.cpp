@@ -2,7 +2,7 @@
 // wrap-around, and damaged packages that must never be read outside.
 #include <gtest/gtest.h>
 
-#include "package_fixture.h"
+#include "paquet_essai.h"
 #include "package_reader.h"
 #include "pic_memoire.h"
 #include "temp_dir.h"
@@ -14,7 +14,7 @@ using lmvengine::PackageReader;
 using lmvengine::PackageTrailer;
 using lmvengine::RecordStatus;
 using lmvengine::TrailerCheck;
-using lmvtest::RecordData;
+using lumaveil::testing::RecordData;
 
 const std::vector<unsigned char> kEngine(1000, 0x5A);
 
@@ -57,21 +57,21 @@ TEST(TrailerCheck, FirstFailureInDesignedOrderIsReported) {
 class PackageFile : public ::testing::Test {
  protected:
   std::filesystem::path Write(const std::vector<unsigned char>& bytes) {
-    return lmvtest::WriteBytes(dir_.File("package.scr"), bytes);
+    return lumaveil::testing::WriteBytes(dir_.File("package.scr"), bytes);
   }
   lumaveil::testing::TempDir dir_;
 };
 
 TEST_F(PackageFile, OpenAcceptsAWideTrailerAndRejectsOutOfRangeValues) {
-  const auto jpeg = lmvtest::SolidJpeg(240, 240, 0x336699);
+  const auto jpeg = lumaveil::testing::SolidJpeg(240, 240, 0x336699);
   PackageReader reader;
-  EXPECT_EQ(reader.Open(Write(lmvtest::PackageBytes(kEngine, {{3, 0, jpeg}},
+  EXPECT_EQ(reader.Open(Write(lumaveil::testing::PackageBytes(kEngine, {{3, 0, jpeg}},
                                                     Trailer(1281, 960, 1, 1000)))),
             OpenStatus::kOk);
   for (PackageTrailer bad : {Trailer(239, 960, 1, 1000), Trailer(640, 239, 1, 1000),
                              Trailer(640, 480, 32000, 1000), Trailer(640, 480, 0, 1000),
                              Trailer(640, 480, 1, 0), Trailer(32000, 480, 1, 1000)}) {
-    EXPECT_EQ(reader.Open(Write(lmvtest::PackageBytes(kEngine, {{3, 0, jpeg}}, bad))),
+    EXPECT_EQ(reader.Open(Write(lumaveil::testing::PackageBytes(kEngine, {{3, 0, jpeg}}, bad))),
               OpenStatus::kBadData)
         << bad.width << "x" << bad.height << " n=" << bad.screenCount;
   }
@@ -88,11 +88,11 @@ TEST_F(PackageFile, BareEngineAndShortFileAreBadDataMissingFileCantOpen) {
 }
 
 TEST_F(PackageFile, TwoRecordsPlayInOrderAndWrapToTheFirst) {
-  std::vector<RecordData> records = {{5, 1, lmvtest::SolidJpeg(240, 240, 0xFF0000)},
-                                     {7, 4, lmvtest::SolidJpeg(240, 240, 0x0000FF)}};
+  std::vector<RecordData> records = {{5, 1, lumaveil::testing::SolidJpeg(240, 240, 0xFF0000)},
+                                     {7, 4, lumaveil::testing::SolidJpeg(240, 240, 0x0000FF)}};
   PackageReader reader;
-  ASSERT_EQ(reader.Open(Write(lmvtest::PackageBytes(kEngine, records,
-                                                    lmvtest::TrailerFor(kEngine, 240, 240, 2)))),
+  ASSERT_EQ(reader.Open(Write(lumaveil::testing::PackageBytes(kEngine, records,
+                                                    lumaveil::testing::TrailerFor(kEngine, 240, 240, 2)))),
             OpenStatus::kOk);
   lmvengine::DecodedImage image;
   for (int round = 0; round < 3; ++round) {
@@ -102,34 +102,34 @@ TEST_F(PackageFile, TwoRecordsPlayInOrderAndWrapToTheFirst) {
       EXPECT_EQ(read.number, i + 1);
       EXPECT_EQ(read.header.duration, records[i].duration);
       EXPECT_EQ(read.header.effect, records[i].effect);
-      EXPECT_TRUE(lmvtest::CloseColour(lmvtest::MeanColour(image), i == 0 ? 0xFF0000 : 0x0000FF));
+      EXPECT_TRUE(lumaveil::testing::CloseColour(lumaveil::testing::MeanColour(image), i == 0 ? 0xFF0000 : 0x0000FF));
     }
     EXPECT_EQ(reader.RecordCounter(), 0);  // back at dataOffset after the second
   }
 }
 
 TEST_F(PackageFile, BytesAfterTheJpegEndMarkerDoNotDisturbTheNextRecord) {
-  auto padded = lmvtest::SolidJpeg(240, 240, 0x00FF00);
+  auto padded = lumaveil::testing::SolidJpeg(240, 240, 0x00FF00);
   padded.insert(padded.end(), 5000, 0xFF);  // junk counted in imageLength
-  std::vector<RecordData> records = {{3, 0, padded}, {4, 2, lmvtest::SolidJpeg(240, 240, 0xFFFF00)}};
+  std::vector<RecordData> records = {{3, 0, padded}, {4, 2, lumaveil::testing::SolidJpeg(240, 240, 0xFFFF00)}};
   PackageReader reader;
-  ASSERT_EQ(reader.Open(Write(lmvtest::PackageBytes(kEngine, records,
-                                                    lmvtest::TrailerFor(kEngine, 240, 240, 2)))),
+  ASSERT_EQ(reader.Open(Write(lumaveil::testing::PackageBytes(kEngine, records,
+                                                    lumaveil::testing::TrailerFor(kEngine, 240, 240, 2)))),
             OpenStatus::kOk);
   lmvengine::DecodedImage image;
   EXPECT_EQ(reader.ReadRecord(image).status, RecordStatus::kDecoded);
   auto second = reader.ReadRecord(image);
   ASSERT_EQ(second.status, RecordStatus::kDecoded);
   EXPECT_EQ(second.header.duration, 4);
-  EXPECT_TRUE(lmvtest::CloseColour(lmvtest::MeanColour(image), 0xFFFF00));
+  EXPECT_TRUE(lumaveil::testing::CloseColour(lumaveil::testing::MeanColour(image), 0xFFFF00));
 }
 
 TEST_F(PackageFile, UndecodableRecordIsSkippedAndTheNextOneReads) {
   std::vector<RecordData> records = {{3, 0, std::vector<unsigned char>(300, 0x42)},
-                                     {6, 5, lmvtest::SolidJpeg(240, 240, 0x808080)}};
+                                     {6, 5, lumaveil::testing::SolidJpeg(240, 240, 0x808080)}};
   PackageReader reader;
-  ASSERT_EQ(reader.Open(Write(lmvtest::PackageBytes(kEngine, records,
-                                                    lmvtest::TrailerFor(kEngine, 240, 240, 2)))),
+  ASSERT_EQ(reader.Open(Write(lumaveil::testing::PackageBytes(kEngine, records,
+                                                    lumaveil::testing::TrailerFor(kEngine, 240, 240, 2)))),
             OpenStatus::kOk);
   lmvengine::DecodedImage image;
   auto bad = reader.ReadRecord(image);
@@ -142,9 +142,9 @@ TEST_F(PackageFile, UndecodableRecordIsSkippedAndTheNextOneReads) {
 }
 
 TEST_F(PackageFile, ImageLengthRunningPastTheFileIsNeverReadAndWraps) {
-  auto jpeg = lmvtest::SolidJpeg(240, 240, 0x123456);
-  auto bytes = lmvtest::PackageBytes(kEngine, {{3, 0, jpeg}, {3, 0, jpeg}},
-                                     lmvtest::TrailerFor(kEngine, 240, 240, 2));
+  auto jpeg = lumaveil::testing::SolidJpeg(240, 240, 0x123456);
+  auto bytes = lumaveil::testing::PackageBytes(kEngine, {{3, 0, jpeg}, {3, 0, jpeg}},
+                                     lumaveil::testing::TrailerFor(kEngine, 240, 240, 2));
   // Second record claims a huge image.
   const size_t second = kEngine.size() + 12 + jpeg.size();
   lmvengine::WriteLe32(&bytes[second + 8], 0x7FFFFF00);
@@ -161,8 +161,8 @@ TEST_F(PackageFile, ImageLengthRunningPastTheFileIsNeverReadAndWraps) {
 }
 
 TEST_F(PackageFile, NegativeImageLengthAndMoreScreensThanRecordsWrap) {
-  auto jpeg = lmvtest::SolidJpeg(240, 240, 0x654321);
-  auto bytes = lmvtest::PackageBytes(kEngine, {{3, 0, jpeg}}, Trailer(240, 240, 5, 1000));
+  auto jpeg = lumaveil::testing::SolidJpeg(240, 240, 0x654321);
+  auto bytes = lumaveil::testing::PackageBytes(kEngine, {{3, 0, jpeg}}, Trailer(240, 240, 5, 1000));
   PackageReader reader;
   ASSERT_EQ(reader.Open(Write(bytes)), OpenStatus::kOk);
   lmvengine::DecodedImage image;
@@ -177,8 +177,8 @@ TEST_F(PackageFile, NegativeImageLengthAndMoreScreensThanRecordsWrap) {
 // ever be shown, so they are bad data at start-up rather than a player that
 // ends without a word.
 TEST_F(PackageFile, FirstRecordOutsideTheDataIsBadData) {
-  const auto jpeg = lmvtest::SolidJpeg(240, 240, 0x654321);
-  const auto good = lmvtest::PackageBytes(kEngine, {{3, 0, jpeg}}, Trailer(240, 240, 1, 1000));
+  const auto jpeg = lumaveil::testing::SolidJpeg(240, 240, 0x654321);
+  const auto good = lumaveil::testing::PackageBytes(kEngine, {{3, 0, jpeg}}, Trailer(240, 240, 1, 1000));
   PackageReader reader;
   ASSERT_EQ(reader.Open(Write(good)), OpenStatus::kOk);
   const int32_t trailerAt = static_cast<int32_t>(good.size()) - 16;
@@ -198,7 +198,7 @@ TEST_F(PackageFile, FirstRecordOutsideTheDataIsBadData) {
       {"image running past the file", 1000, 0x7FFFFF00},
   };
   for (const Case& c : cases) {
-    auto bytes = lmvtest::PackageBytes(kEngine, {{3, 0, jpeg}}, Trailer(240, 240, 1, c.offset));
+    auto bytes = lumaveil::testing::PackageBytes(kEngine, {{3, 0, jpeg}}, Trailer(240, 240, 1, c.offset));
     if (c.offset == 1000) lmvengine::WriteLe32(&bytes[1000 + 8], c.imageLength);
     EXPECT_EQ(reader.Open(Write(bytes)), OpenStatus::kBadData) << c.what;
     EXPECT_FALSE(reader.IsOpen()) << c.what;
@@ -209,7 +209,7 @@ TEST_F(PackageFile, RecordLargerThanTheTrailersSizeIsSkippedUndecoded) {
   // A 320 x 240 picture in a 240 x 240 package, then a tiny record whose
   // frame header declares 16384 x 16384; a record of the package's size
   // still plays.
-  auto huge = lmvtest::SolidJpeg(16, 16, 0x102030);
+  auto huge = lumaveil::testing::SolidJpeg(16, 16, 0x102030);
   for (size_t i = 2; i + 8 < huge.size(); ++i) {
     if (huge[i] == 0xFF && huge[i + 1] == 0xC0) {
       huge[i + 5] = 0x40;
@@ -219,12 +219,12 @@ TEST_F(PackageFile, RecordLargerThanTheTrailersSizeIsSkippedUndecoded) {
       break;
     }
   }
-  std::vector<RecordData> records = {{3, 0, lmvtest::SolidJpeg(320, 240, 0xFF0000)},
+  std::vector<RecordData> records = {{3, 0, lumaveil::testing::SolidJpeg(320, 240, 0xFF0000)},
                                      {3, 0, huge},
-                                     {5, 0, lmvtest::SolidJpeg(240, 240, 0x00FF00)}};
+                                     {5, 0, lumaveil::testing::SolidJpeg(240, 240, 0x00FF00)}};
   PackageReader reader;
-  ASSERT_EQ(reader.Open(Write(lmvtest::PackageBytes(kEngine, records,
-                                                    lmvtest::TrailerFor(kEngine, 240, 240, 3)))),
+  ASSERT_EQ(reader.Open(Write(lumaveil::testing::PackageBytes(kEngine, records,
+                                                    lumaveil::testing::TrailerFor(kEngine, 240, 240, 3)))),
             OpenStatus::kOk);
   lmvengine::DecodedImage image;
   for (int i = 0; i < 2; ++i) {

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "package_fixture.h"
+#include "paquet_essai.h"
 #include "package_reader.h"
 #include "package_writer.h"
 #include "temp_dir.h"
@@ -17,9 +17,9 @@ class PackageWriterTest : public ::testing::Test {
   void SetUp() override {
     engine_ = std::vector<unsigned char>(4321);
     for (size_t i = 0; i < engine_.size(); ++i) engine_[i] = static_cast<unsigned char>(i * 7);
-    enginePath_ = lmvtest::WriteBytes(dir_.File("engine"), engine_);
-    jpeg_ = lmvtest::SolidJpeg(320, 240, 0x2040A0);
-    jpegPath_ = lmvtest::WriteBytes(dir_.File("a.jpg"), jpeg_);
+    enginePath_ = lumaveil::testing::WriteBytes(dir_.File("engine"), engine_);
+    jpeg_ = lumaveil::testing::SolidJpeg(320, 240, 0x2040A0);
+    jpegPath_ = lumaveil::testing::WriteBytes(dir_.File("a.jpg"), jpeg_);
   }
   lumaveil::testing::TempDir dir_;
   std::vector<unsigned char> engine_, jpeg_;
@@ -32,11 +32,11 @@ TEST_F(PackageWriterTest, PackageIsEngineThenRecordsThenTrailer) {
   ASSERT_TRUE(w.AppendRecordFile(5, 1, jpegPath_));
   ASSERT_TRUE(w.AppendRecordFile(180, 7, jpegPath_));
   ASSERT_TRUE(w.Finish(320, 240));
-  auto bytes = lmvtest::ReadBytes(dir_.File("out.scr"));
+  auto bytes = lumaveil::testing::ReadBytes(dir_.File("out.scr"));
   ASSERT_EQ(bytes.size(), engine_.size() + 2 * (12 + jpeg_.size()) + 16);
   EXPECT_TRUE(std::equal(engine_.begin(), engine_.end(), bytes.begin()));
-  EXPECT_EQ(bytes, lmvtest::PackageBytes(engine_, {{5, 1, jpeg_}, {180, 7, jpeg_}},
-                                         lmvtest::TrailerFor(engine_, 320, 240, 2)));
+  EXPECT_EQ(bytes, lumaveil::testing::PackageBytes(engine_, {{5, 1, jpeg_}, {180, 7, jpeg_}},
+                                         lumaveil::testing::TrailerFor(engine_, 320, 240, 2)));
   lmvengine::PackageReader reader;
   EXPECT_EQ(reader.Open(dir_.File("out.scr")), lmvengine::OpenStatus::kOk);
   EXPECT_EQ(reader.Trailer().dataOffset, 4321);
@@ -55,9 +55,9 @@ TEST_F(PackageWriterTest, AbandonedRecordLeavesNoBytes) {
   ASSERT_TRUE(w.EndRecord());
   ASSERT_TRUE(w.Finish(320, 240));
   EXPECT_EQ(w.RecordCount(), 2);
-  EXPECT_EQ(lmvtest::ReadBytes(dir_.File("out.scr")),
-            lmvtest::PackageBytes(engine_, {{3, 0, jpeg_}, {4, 2, jpeg_}},
-                                  lmvtest::TrailerFor(engine_, 320, 240, 2)));
+  EXPECT_EQ(lumaveil::testing::ReadBytes(dir_.File("out.scr")),
+            lumaveil::testing::PackageBytes(engine_, {{3, 0, jpeg_}, {4, 2, jpeg_}},
+                                  lumaveil::testing::TrailerFor(engine_, 320, 240, 2)));
 }
 
 TEST_F(PackageWriterTest, UnfinishedOrEmptyPackageIsRemoved) {
@@ -77,7 +77,7 @@ TEST_F(PackageWriterTest, MissingOrEmptyEngineIsRefused) {
   PackageWriter w;
   EXPECT_FALSE(w.Begin(dir_.File("x.scr"), dir_.File("no-engine")));
   EXPECT_FALSE(fs::exists(dir_.File("x.scr")));
-  lmvtest::WriteBytes(dir_.File("empty-engine"), {});
+  lumaveil::testing::WriteBytes(dir_.File("empty-engine"), {});
   EXPECT_FALSE(w.Begin(dir_.File("x.scr"), dir_.File("empty-engine")));
   EXPECT_FALSE(fs::exists(dir_.File("x.scr")));
   EXPECT_FALSE(w.Error().empty());
@@ -86,7 +86,7 @@ TEST_F(PackageWriterTest, MissingOrEmptyEngineIsRefused) {
 TEST_F(PackageWriterTest, PackageNeverOverwritesItsOwnEngine) {
   PackageWriter w;
   EXPECT_FALSE(w.Begin(enginePath_, enginePath_));
-  EXPECT_EQ(lmvtest::ReadBytes(enginePath_), engine_);
+  EXPECT_EQ(lumaveil::testing::ReadBytes(enginePath_), engine_);
 }
 
 TEST_F(PackageWriterTest, APipeOrADeviceIsRefusedAndNeverRemoved) {

@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "package_fixture.h"
+#include "paquet_essai.h"
 #include "player.h"
 #include "random.h"
 #include "temp_dir.h"
@@ -13,7 +13,7 @@ namespace {
 
 using lmvengine::BlitStep;
 using lmvengine::TickResult;
-using lmvtest::RecordData;
+using lumaveil::testing::RecordData;
 
 // Time in milliseconds that moves only when told; the pauses move it.
 class FakeTime : public lmvengine::Clock, public lmvengine::Sleeper {
@@ -31,7 +31,7 @@ class FakeSurface : public lmvengine::Surface {
  public:
   bool SetPicture(const lmvengine::DecodedImage& image) override {
     holding = !image.Empty();
-    lastPictureColour = lmvtest::MeanColour(image);
+    lastPictureColour = lumaveil::testing::MeanColour(image);
     return holding && !refuse;
   }
   void DropPicture() override { holding = false; }
@@ -64,10 +64,10 @@ class TickTest : public ::testing::Test {
   bool Open(const std::vector<RecordData>& records, int w = 640, int h = 480, int sw = 1024,
             int sh = 768, int screenCount = -1) {
     const std::vector<unsigned char> engine(777, 0x11);
-    auto trailer = lmvtest::TrailerFor(engine, w, h, records.size());
+    auto trailer = lumaveil::testing::TrailerFor(engine, w, h, records.size());
     if (screenCount >= 0) trailer.screenCount = screenCount;
-    auto path = lmvtest::WriteBytes(dir_.File("p.scr"),
-                                    lmvtest::PackageBytes(engine, records, trailer));
+    auto path = lumaveil::testing::WriteBytes(dir_.File("p.scr"),
+                                    lumaveil::testing::PackageBytes(engine, records, trailer));
     return lmvengine::OpenPlayer(player_, path, sw, sh, sink_);
   }
   TickResult Tick() { return lmvengine::Tick(player_, context_); }
@@ -91,7 +91,7 @@ class TickTest : public ::testing::Test {
   lmvengine::PlayerContext context_{time_, time_, surface_, sink_};
 };
 
-std::vector<unsigned char> Jpeg(uint32_t colour) { return lmvtest::SolidJpeg(640, 480, colour); }
+std::vector<unsigned char> Jpeg(uint32_t colour) { return lumaveil::testing::SolidJpeg(640, 480, colour); }
 
 TEST_F(TickTest, FirstScreenIsDrawnWithoutEffectAndTheNextIsReadAhead) {
   ASSERT_TRUE(Open({{5, 6, Jpeg(0xFF0000)}, {5, 1, Jpeg(0x00FF00)}}));
@@ -105,7 +105,7 @@ TEST_F(TickTest, FirstScreenIsDrawnWithoutEffectAndTheNextIsReadAhead) {
   EXPECT_EQ(surface_.blits[0].dest, (lmvengine::Rect{192, 144, 640, 480}));
   // Record 2 is already decoded and waiting.
   EXPECT_TRUE(surface_.holding);
-  EXPECT_TRUE(lmvtest::CloseColour(surface_.lastPictureColour, 0x00FF00));
+  EXPECT_TRUE(lumaveil::testing::CloseColour(surface_.lastPictureColour, 0x00FF00));
 }
 
 TEST_F(TickTest, EarlyTimerReArmsForTheMissingWholeSeconds) {
@@ -192,8 +192,8 @@ TEST(Random, FollowsTheUnseededLinearCongruentialSequence) {
 }
 
 TEST_F(TickTest, ScaledPictureUsesTheTrailerSizeAsSource) {
-  ASSERT_TRUE(Open({{3, 0, lmvtest::SolidJpeg(1280, 960, 0x00AA00)},
-                    {3, 1, lmvtest::SolidJpeg(1280, 960, 0xAA0000)}},
+  ASSERT_TRUE(Open({{3, 0, lumaveil::testing::SolidJpeg(1280, 960, 0x00AA00)},
+                    {3, 1, lumaveil::testing::SolidJpeg(1280, 960, 0xAA0000)}},
                    1280, 960));
   Tick();
   EXPECT_EQ(surface_.blits[0].dest, (lmvengine::Rect{0, 0, 1024, 768}));
@@ -226,9 +226,9 @@ TEST_F(TickTest, DataOffsetOutsideTheFileIsBadDataAtStart) {
   // Nothing of such a package could ever be shown: the player says so
   // rather than ending without a word.
   const std::vector<unsigned char> engine(100, 0);
-  auto bytes = lmvtest::PackageBytes(engine, {{3, 0, Jpeg(0xFF0000)}},
+  auto bytes = lumaveil::testing::PackageBytes(engine, {{3, 0, Jpeg(0xFF0000)}},
                                      lmvengine::PackageTrailer{640, 480, 31999, 50'000'000});
-  auto path = lmvtest::WriteBytes(dir_.File("far.scr"), bytes);
+  auto path = lumaveil::testing::WriteBytes(dir_.File("far.scr"), bytes);
   EXPECT_FALSE(lmvengine::OpenPlayer(player_, path, 1024, 768, sink_));
   ASSERT_EQ(sink_.shown.size(), 1u);
   EXPECT_EQ(sink_.shown[0], (std::pair<std::string, std::string>{"Error", "LmvEngine bad data"}));
@@ -287,7 +287,7 @@ TEST_F(TickTest, EveryMonitorDrawsEachStepWithItsOwnGeometry) {
 // A picture as wide as the larger monitor is copied 1:1 there and scaled
 // into the smaller one; an empty monitor list changes nothing.
 TEST_F(TickTest, PictureIsCopiedOnOneMonitorAndScaledOnTheNarrowerOne) {
-  ASSERT_TRUE(Open({{3, 0, lmvtest::SolidJpeg(1280, 960, 0x00AA00)}}, 1280, 960, 2304, 1024));
+  ASSERT_TRUE(Open({{3, 0, lumaveil::testing::SolidJpeg(1280, 960, 0x00AA00)}}, 1280, 960, 2304, 1024));
   EXPECT_FALSE(lmvengine::SetMonitors(player_, {}));
   EXPECT_FALSE(lmvengine::SetMonitors(player_, {{0, 0, 1280, 1024}, {1280, 0, 0, 768}}));
   ASSERT_EQ(player_.monitors.size(), 1u);

@@ -19,7 +19,7 @@
 #include <functional>
 #include <thread>
 
-#include "package_fixture.h"
+#include "paquet_essai.h"
 #include "run_command.h"
 #include "temp_dir.h"
 #include "xvfb.h"
@@ -30,7 +30,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
-using lmvtest::Quote;
+using lumaveil::testing::Quote;
 
 constexpr uint32_t kRed = 0xFF0000;
 constexpr uint32_t kBlue = 0x0000FF;
@@ -103,11 +103,11 @@ class X11Player : public ::testing::Test {
     }
     display_ = XOpenDisplay(xvfb_.Display().c_str());
     ASSERT_NE(display_, nullptr);
-    const std::string red = lmvtest::WriteBytes(dir_.File("red.jpg"), lmvtest::SolidJpeg(640, 480, kRed)).string();
-    const std::string blue = lmvtest::WriteBytes(dir_.File("blue.jpg"), lmvtest::SolidJpeg(640, 480, kBlue)).string();
+    const std::string red = lumaveil::testing::WriteBytes(dir_.File("red.jpg"), lumaveil::testing::SolidJpeg(640, 480, kRed)).string();
+    const std::string blue = lumaveil::testing::WriteBytes(dir_.File("blue.jpg"), lumaveil::testing::SolidJpeg(640, 480, kBlue)).string();
     package_ = dir_.File("saver");
-    auto r = lmvtest::RunCommand(Quote(lmvtest::BinPath("lmvpack")) + " " + Quote(package_) + " " +
-                                     Quote(lmvtest::BinPath("LmvEngine")) + " 640x480 2:0:" + red +
+    auto r = lumaveil::testing::RunCommand(Quote(lumaveil::testing::BinPath("lmvpack")) + " " + Quote(package_) + " " +
+                                     Quote(lumaveil::testing::BinPath("LmvEngine")) + " 640x480 2:0:" + red +
                                      " 2:4:" + blue,
                                  dir_.Path());
     ASSERT_EQ(r.exitCode, 0) << r.err;
@@ -142,14 +142,14 @@ class X11Player : public ::testing::Test {
     return condition();
   }
   bool WaitForColour(int x, int y, uint32_t colour) {
-    return WaitFor([&] { return lmvtest::CloseColour(Pixel(x, y), colour, 10); }, 5000ms);
+    return WaitFor([&] { return lumaveil::testing::CloseColour(Pixel(x, y), colour, 10); }, 5000ms);
   }
 
   void Xdotool(const std::string& args) {
-    lmvtest::RunCommand("DISPLAY=" + xvfb_.Display() + " xdotool " + args, dir_.Path());
+    lumaveil::testing::RunCommand("DISPLAY=" + xvfb_.Display() + " xdotool " + args, dir_.Path());
   }
   int WindowsNamed(const std::string& pattern, const std::string& kind = "--name") {
-    auto r = lmvtest::RunCommand("DISPLAY=" + xvfb_.Display() + " xdotool search --onlyvisible " +
+    auto r = lumaveil::testing::RunCommand("DISPLAY=" + xvfb_.Display() + " xdotool search --onlyvisible " +
                                      kind + " " + Quote(pattern),
                                  dir_.Path());
     int n = 0;
@@ -157,7 +157,7 @@ class X11Player : public ::testing::Test {
     return n;
   }
   std::string Stderr() {
-    auto bytes = lmvtest::ReadBytes(dir_.File("player-stderr.txt"));
+    auto bytes = lumaveil::testing::ReadBytes(dir_.File("player-stderr.txt"));
     return std::string(bytes.begin(), bytes.end());
   }
 
@@ -172,7 +172,7 @@ TEST_F(X11Player, FullScreenShowsTheFirstScreenCentredAndAKeyEndsIt) {
   ASSERT_TRUE(player->Started());
   ASSERT_TRUE(WaitForColour(500, 400, kRed)) << std::hex << Pixel(500, 400);
   EXPECT_EQ(Pixel(100, 100), 0xFFFFFFu);  // the class background around it
-  EXPECT_TRUE(lmvtest::CloseColour(Pixel(192, 144), kRed, 10));
+  EXPECT_TRUE(lumaveil::testing::CloseColour(Pixel(192, 144), kRed, 10));
   EXPECT_EQ(Pixel(191, 144), 0xFFFFFFu);
   Xdotool("key space");
   ASSERT_TRUE(player->WaitExit(3000ms));
@@ -183,7 +183,7 @@ TEST_F(X11Player, SecondScreenComesUpFromTheBottom) {
   auto player = Start({});
   ASSERT_TRUE(WaitForColour(500, 400, kRed));
   // After its 2 seconds the blue screen comes on with Down/Up.
-  ASSERT_TRUE(WaitFor([&] { return lmvtest::CloseColour(Pixel(500, 600), kBlue, 10); }, 5000ms));
+  ASSERT_TRUE(WaitFor([&] { return lumaveil::testing::CloseColour(Pixel(500, 600), kBlue, 10); }, 5000ms));
   ASSERT_TRUE(WaitForColour(500, 150, kBlue));
   EXPECT_TRUE(player->Running());
 }
@@ -249,7 +249,7 @@ TEST_F(X11Player, PreviewDrawsScaledInsideItsParentAndIgnoresInput) {
   auto player = Start({"/p", std::to_string(parent)});
   // 640 wide on a 320 wide parent: scaled into the whole parent.
   ASSERT_TRUE(WaitForColour(105, 105, kRed));
-  EXPECT_TRUE(lmvtest::CloseColour(Pixel(415, 335), kRed, 10));
+  EXPECT_TRUE(lumaveil::testing::CloseColour(Pixel(415, 335), kRed, 10));
   EXPECT_EQ(Pixel(421, 341), 0u);  // the root outside stays black
   Xdotool("mousemove 200 200 key space click 1");
   Xdotool("mousemove 250 220");
@@ -284,7 +284,7 @@ TEST_F(X11Player, XscreensaverWindowIsDrawnIntoUntilSigterm) {
 }
 
 TEST_F(X11Player, BareEngineShowsTheBadDataBoxAndEndsWhenItIsDismissed) {
-  auto player = Start({"/s"}, lmvtest::BinPath("LmvEngine"));
+  auto player = Start({"/s"}, lumaveil::testing::BinPath("LmvEngine"));
   ASSERT_TRUE(WaitFor([&] { return WindowsNamed("^Error$") == 1; }, 5000ms));
   EXPECT_NE(Stderr().find("LmvEngine bad data"), std::string::npos);
   EXPECT_TRUE(player->Running());

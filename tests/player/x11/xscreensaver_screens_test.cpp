@@ -15,7 +15,7 @@
 #include <functional>
 #include <thread>
 
-#include "package_fixture.h"
+#include "paquet_essai.h"
 #include "run_command.h"
 #include "temp_dir.h"
 #include "xvfb.h"
@@ -23,7 +23,7 @@
 namespace {
 
 using namespace std::chrono_literals;
-using lmvtest::Quote;
+using lumaveil::testing::Quote;
 
 constexpr uint32_t kBlue = 0x0000FF;
 constexpr uint32_t kWhite = 0xFFFFFF;
@@ -48,7 +48,7 @@ bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds l
 }
 
 TEST(XscreensaverScreens, EachScreenPlaysTheSaverAtItsOwnSize) {
-  if (lmvtest::RunCommand("command -v xscreensaver xscreensaver-command", "/").exitCode != 0) {
+  if (lumaveil::testing::RunCommand("command -v xscreensaver xscreensaver-command", "/").exitCode != 0) {
     GTEST_SKIP() << "xscreensaver is not installed (scripts/setup installs it)";
   }
   lumaveil::testing::Xvfb xvfb({{1024, 768}, {800, 600}});
@@ -59,10 +59,10 @@ TEST(XscreensaverScreens, EachScreenPlaysTheSaverAtItsOwnSize) {
   const bool root = geteuid() == 0;
   chmod(dir.Path().c_str(), 0777);
   const std::string blue =
-      lmvtest::WriteBytes(dir.File("blue.jpg"), lmvtest::SolidJpeg(640, 480, kBlue)).string();
+      lumaveil::testing::WriteBytes(dir.File("blue.jpg"), lumaveil::testing::SolidJpeg(640, 480, kBlue)).string();
   const std::string saver = dir.File("saver");
-  auto made = lmvtest::RunCommand(Quote(lmvtest::BinPath("lmvpack")) + " " + Quote(saver) + " " +
-                                      Quote(lmvtest::BinPath("LmvEngine")) + " 640x480 30:0:" +
+  auto made = lumaveil::testing::RunCommand(Quote(lumaveil::testing::BinPath("lmvpack")) + " " + Quote(saver) + " " +
+                                      Quote(lumaveil::testing::BinPath("LmvEngine")) + " 640x480 30:0:" +
                                       blue + " 30:1:" + blue,
                                   dir.Path());
   ASSERT_EQ(made.exitCode, 0) << made.err;
@@ -77,7 +77,7 @@ TEST(XscreensaverScreens, EachScreenPlaysTheSaverAtItsOwnSize) {
   const std::string as = root ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
   const std::string env = "env HOME=" + Quote(home) + " DISPLAY=" + xvfb.Display() + " ";
   // xscreensaver in the background; its pid is kept to end it.
-  auto started = lmvtest::RunCommand(as + env + "xscreensaver -no-splash >" +
+  auto started = lumaveil::testing::RunCommand(as + env + "xscreensaver -no-splash >" +
                                          Quote(dir.File("xscreensaver.log")) +
                                          " 2>&1 & echo $!",
                                      dir.Path());
@@ -90,7 +90,7 @@ TEST(XscreensaverScreens, EachScreenPlaysTheSaverAtItsOwnSize) {
   // The daemon takes a moment before it answers commands.
   ASSERT_TRUE(WaitFor(
       [&] {
-        return lmvtest::RunCommand(as + env + "xscreensaver-command -activate", dir.Path())
+        return lumaveil::testing::RunCommand(as + env + "xscreensaver-command -activate", dir.Path())
                    .exitCode == 0;
       },
       15000ms));
@@ -101,10 +101,10 @@ TEST(XscreensaverScreens, EachScreenPlaysTheSaverAtItsOwnSize) {
   // 640x480 centred on 1024x768 at (192, 144) and on 800x600 at (80, 60),
   // the class background around it.
   auto drawn = [&] {
-    return lmvtest::CloseColour(Pixel(display, 0, 192, 144), kBlue, 24) &&
-           lmvtest::CloseColour(Pixel(display, 0, 831, 623), kBlue, 24) &&
-           lmvtest::CloseColour(Pixel(display, 1, 80, 60), kBlue, 24) &&
-           lmvtest::CloseColour(Pixel(display, 1, 719, 539), kBlue, 24) &&
+    return lumaveil::testing::CloseColour(Pixel(display, 0, 192, 144), kBlue, 24) &&
+           lumaveil::testing::CloseColour(Pixel(display, 0, 831, 623), kBlue, 24) &&
+           lumaveil::testing::CloseColour(Pixel(display, 1, 80, 60), kBlue, 24) &&
+           lumaveil::testing::CloseColour(Pixel(display, 1, 719, 539), kBlue, 24) &&
            Pixel(display, 0, 191, 144) == kWhite && Pixel(display, 0, 832, 623) == kWhite &&
            Pixel(display, 1, 79, 60) == kWhite && Pixel(display, 1, 720, 539) == kWhite;
   };
@@ -116,7 +116,7 @@ TEST(XscreensaverScreens, EachScreenPlaysTheSaverAtItsOwnSize) {
                     << "; screen 1 (80,60)=" << Pixel(display, 1, 80, 60)
                     << " (79,60)=" << Pixel(display, 1, 79, 60) << "\n" << log;
   XCloseDisplay(display);
-  lmvtest::RunCommand(as + env + "xscreensaver-command -exit", dir.Path());
+  lumaveil::testing::RunCommand(as + env + "xscreensaver-command -exit", dir.Path());
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <regex>
 #include <sstream>
 
-#include "package_fixture.h"
+#include "paquet_essai.h"
 #include "package_format.h"
 #include "package_reader.h"
 #include "run_command.h"
@@ -16,25 +16,25 @@
 namespace {
 
 namespace fs = std::filesystem;
-using lmvtest::BinPath;
-using lmvtest::Quote;
-using lmvtest::RunCommand;
+using lumaveil::testing::BinPath;
+using lumaveil::testing::Quote;
+using lumaveil::testing::RunCommand;
 
 class Lmvpack : public ::testing::Test {
  protected:
   void SetUp() override {
     scratch_ = dir_.File("scratch");
     fs::create_directories(scratch_);
-    red_ = lmvtest::WriteBytes(dir_.File("red.jpg"), lmvtest::SolidJpeg(640, 480, 0xFF0000)).string();
-    blue_ = lmvtest::WriteBytes(dir_.File("blue.jpg"), lmvtest::SolidJpeg(640, 480, 0x0000FF)).string();
+    red_ = lumaveil::testing::WriteBytes(dir_.File("red.jpg"), lumaveil::testing::SolidJpeg(640, 480, 0xFF0000)).string();
+    blue_ = lumaveil::testing::WriteBytes(dir_.File("blue.jpg"), lumaveil::testing::SolidJpeg(640, 480, 0x0000FF)).string();
     out_ = dir_.File("saver");
   }
-  lmvtest::CommandResult Pack(const std::string& args) {
+  lumaveil::testing::CommandResult Pack(const std::string& args) {
     return RunCommand(Quote(BinPath("lmvpack")) + " " + Quote(out_) + " " +
                           Quote(BinPath("LmvEngine")) + " " + args,
                       scratch_);
   }
-  lmvtest::CommandResult Play(const std::string& package, const std::string& size,
+  lumaveil::testing::CommandResult Play(const std::string& package, const std::string& size,
                               const std::string& frames, int draws) {
     return RunCommand(Quote(package) + " --virtual " + size + " --frames " + Quote(frames) +
                           " --draws " + std::to_string(draws),
@@ -64,11 +64,11 @@ lmvengine::Raster ReadPpm(const std::string& path) {
 TEST_F(Lmvpack, WritesEngineRecordsAndTrailerWithPerPictureSettings) {
   auto r = Pack("640x480 --duration 4 --effect 1 " + Quote(red_) + " 9:7:" + blue_);
   ASSERT_EQ(r.exitCode, 0) << r.err;
-  const auto engine = lmvtest::ReadBytes(BinPath("LmvEngine"));
-  const auto redBytes = lmvtest::ReadBytes(red_), blueBytes = lmvtest::ReadBytes(blue_);
-  EXPECT_EQ(lmvtest::ReadBytes(out_),
-            lmvtest::PackageBytes(engine, {{4, 1, redBytes}, {9, 7, blueBytes}},
-                                  lmvtest::TrailerFor(engine, 640, 480, 2)));
+  const auto engine = lumaveil::testing::ReadBytes(BinPath("LmvEngine"));
+  const auto redBytes = lumaveil::testing::ReadBytes(red_), blueBytes = lumaveil::testing::ReadBytes(blue_);
+  EXPECT_EQ(lumaveil::testing::ReadBytes(out_),
+            lumaveil::testing::PackageBytes(engine, {{4, 1, redBytes}, {9, 7, blueBytes}},
+                                  lumaveil::testing::TrailerFor(engine, 640, 480, 2)));
   EXPECT_TRUE((fs::status(out_).permissions() & fs::perms::owner_exec) != fs::perms::none);
 }
 
@@ -76,7 +76,7 @@ TEST_F(Lmvpack, BadInputIsAnErrorAndLeavesNoFile) {
   const std::string text = dir_.File("text.jpg");
   std::ofstream(text) << "not a picture";
   const std::string small =
-      lmvtest::WriteBytes(dir_.File("small.jpg"), lmvtest::SolidJpeg(320, 240, 0)).string();
+      lumaveil::testing::WriteBytes(dir_.File("small.jpg"), lumaveil::testing::SolidJpeg(320, 240, 0)).string();
   for (const std::string& args :
        {"640x480 " + Quote(dir_.File("missing.jpg")), "640x480 " + Quote(text),
         "239x480 " + Quote(red_), "640x239 " + Quote(red_), "16385x480 " + Quote(red_),
@@ -91,35 +91,35 @@ TEST_F(Lmvpack, BadInputIsAnErrorAndLeavesNoFile) {
 }
 
 TEST_F(Lmvpack, OutputThatIsAnInputIsRefusedAndKept) {
-  const auto before = lmvtest::ReadBytes(red_);
+  const auto before = lumaveil::testing::ReadBytes(red_);
   auto r = RunCommand(Quote(BinPath("lmvpack")) + " " + Quote(red_) + " " +
                           Quote(BinPath("LmvEngine")) + " 640x480 " + Quote(red_),
                       scratch_);
   EXPECT_EQ(r.exitCode, 1);
-  EXPECT_EQ(lmvtest::ReadBytes(red_), before);
+  EXPECT_EQ(lumaveil::testing::ReadBytes(red_), before);
   const std::string engineCopy = dir_.File("engine-copy");
   fs::copy_file(BinPath("LmvEngine"), engineCopy);
   auto s = RunCommand(Quote(BinPath("lmvpack")) + " " + Quote(engineCopy) + " " +
                           Quote(engineCopy) + " 640x480 " + Quote(red_),
                       scratch_);
   EXPECT_EQ(s.exitCode, 1);
-  EXPECT_EQ(lmvtest::ReadBytes(engineCopy), lmvtest::ReadBytes(BinPath("LmvEngine")));
+  EXPECT_EQ(lumaveil::testing::ReadBytes(engineCopy), lumaveil::testing::ReadBytes(BinPath("LmvEngine")));
 }
 
 TEST_F(Lmvpack, AKilledRunLeavesTheOldSaverWhole) {
   // The earlier saver, then a run killed while it writes: the file-size
   // limit stops the process (SIGXFSZ) after 64 KiB, inside the engine copy.
   ASSERT_EQ(Pack("640x480 " + Quote(red_)).exitCode, 0);
-  const auto before = lmvtest::ReadBytes(out_);
-  ASSERT_GT(lmvtest::ReadBytes(BinPath("LmvEngine")).size(), 64u * 1024u);
+  const auto before = lumaveil::testing::ReadBytes(out_);
+  ASSERT_GT(lumaveil::testing::ReadBytes(BinPath("LmvEngine")).size(), 64u * 1024u);
   auto r = RunCommand("ulimit -f 128; exec " + Quote(BinPath("lmvpack")) + " " + Quote(out_) +
                           " " + Quote(BinPath("LmvEngine")) + " 640x480 " + Quote(blue_),
                       scratch_);
   EXPECT_NE(r.exitCode, 0);
-  EXPECT_EQ(lmvtest::ReadBytes(out_), before);
+  EXPECT_EQ(lumaveil::testing::ReadBytes(out_), before);
   // A run that ends well replaces it.
   ASSERT_EQ(Pack("640x480 " + Quote(blue_)).exitCode, 0);
-  EXPECT_NE(lmvtest::ReadBytes(out_), before);
+  EXPECT_NE(lumaveil::testing::ReadBytes(out_), before);
 }
 
 TEST_F(Lmvpack, PackageRunsItselfOnTheVirtualDisplay) {
@@ -140,26 +140,26 @@ TEST_F(Lmvpack, PackageRunsItselfOnTheVirtualDisplay) {
   ASSERT_EQ(first.height, 768);
   EXPECT_EQ(first.At(191, 400), lmvengine::kClassBackground);
   EXPECT_EQ(first.At(100, 100), lmvengine::kClassBackground);
-  EXPECT_TRUE(lmvtest::CloseColour(first.At(192, 144), 0xFF0000, 8));
-  EXPECT_TRUE(lmvtest::CloseColour(first.At(831, 623), 0xFF0000, 8));
+  EXPECT_TRUE(lumaveil::testing::CloseColour(first.At(192, 144), 0xFF0000, 8));
+  EXPECT_TRUE(lumaveil::testing::CloseColour(first.At(831, 623), 0xFF0000, 8));
   EXPECT_EQ(first.At(832, 623), lmvengine::kClassBackground);
   // Step 3 of Down/Up: the bottom 144 rows of the place are blue already.
   lmvengine::Raster step3 = ReadPpm(frames + "/frame-0004.ppm");
-  EXPECT_TRUE(lmvtest::CloseColour(step3.At(500, 623), 0x0000FF, 8));
-  EXPECT_TRUE(lmvtest::CloseColour(step3.At(500, 624 - 144), 0x0000FF, 8));
-  EXPECT_TRUE(lmvtest::CloseColour(step3.At(500, 623 - 144), 0xFF0000, 8));
+  EXPECT_TRUE(lumaveil::testing::CloseColour(step3.At(500, 623), 0x0000FF, 8));
+  EXPECT_TRUE(lumaveil::testing::CloseColour(step3.At(500, 624 - 144), 0x0000FF, 8));
+  EXPECT_TRUE(lumaveil::testing::CloseColour(step3.At(500, 623 - 144), 0xFF0000, 8));
 }
 
 TEST_F(Lmvpack, WidePackageIsScaledDownOnTheVirtualDisplay) {
   const std::string wide =
-      lmvtest::WriteBytes(dir_.File("wide.jpg"), lmvtest::SolidJpeg(1920, 1080, 0x00C000)).string();
+      lumaveil::testing::WriteBytes(dir_.File("wide.jpg"), lumaveil::testing::SolidJpeg(1920, 1080, 0x00C000)).string();
   ASSERT_EQ(Pack("1920x1080 " + Quote(wide)).exitCode, 0);
   auto r = Play(out_, "1024x768", dir_.File("frames"), 1);
   ASSERT_EQ(r.exitCode, 0) << r.err;
   EXPECT_EQ(r.out, "draw record=1 effect=0 duration=3 at=0\n");
   lmvengine::Raster frame = ReadPpm(dir_.File("frames") + "/frame-0001.ppm");
   for (auto [x, y] : {std::pair{0, 0}, std::pair{1023, 767}, std::pair{512, 384}}) {
-    EXPECT_TRUE(lmvtest::CloseColour(frame.At(x, y), 0x00C000, 8)) << x << "," << y;
+    EXPECT_TRUE(lumaveil::testing::CloseColour(frame.At(x, y), 0x00C000, 8)) << x << "," << y;
   }
 }
 
@@ -173,7 +173,7 @@ TEST_F(Lmvpack, BareEngineSaysBadDataAndExitsZero) {
 
 TEST_F(Lmvpack, PackageWhoseFirstRecordLiesOutsideTheDataSaysBadData) {
   ASSERT_EQ(Pack("640x480 " + Quote(red_)).exitCode, 0);
-  const auto good = lmvtest::ReadBytes(out_);
+  const auto good = lumaveil::testing::ReadBytes(out_);
   const size_t trailer = good.size() - 16;
   const int32_t dataOffset = lmvengine::ReadLe32(&good[trailer + 12]);
   // The first record starting past the file, inside the trailer, with a
@@ -187,7 +187,7 @@ TEST_F(Lmvpack, PackageWhoseFirstRecordLiesOutsideTheDataSaysBadData) {
   for (size_t i = 0; i < damaged.size(); ++i) {
     SCOPED_TRACE(i);
     const std::string path = dir_.File("damaged" + std::to_string(i));
-    lmvtest::WriteBytes(path, damaged[i]);
+    lumaveil::testing::WriteBytes(path, damaged[i]);
     fs::permissions(path, fs::perms::owner_all);
     auto r = Play(path, "640x480", dir_.File("frames"), 3);
     EXPECT_EQ(r.exitCode, 0);

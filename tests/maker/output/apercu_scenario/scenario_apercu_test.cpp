@@ -13,7 +13,7 @@
 #include "apercu_scenario/scenario_apercu.h"
 #include "effects.h"
 #include "jpeg_encoder.h"
-#include "package_fixture.h"
+#include "paquet_essai.h"
 #include "random.h"
 #include "temp_dir.h"
 #include "virtual_display.h"
@@ -300,12 +300,12 @@ TEST_P(MemesImagesQueLeJoueur, EveryFrameOfTheFirstScreenAndOfOneTransition) {
   std::vector<std::vector<unsigned char>> jpegs = {
       lmvtools::EncodeJpeg(a, c.largeur, c.hauteur, 3, 90),
       lmvtools::EncodeJpeg(b, c.largeur, c.hauteur, 3, 90)};
-  std::vector<lmvtest::RecordData> records = {{1, 3, jpegs[0]}, {1, c.effet, jpegs[1]}};
+  std::vector<lumaveil::testing::RecordData> records = {{1, 3, jpegs[0]}, {1, c.effet, jpegs[1]}};
   const std::vector<unsigned char> moteur(100, 0x90);
-  const std::filesystem::path paquet = lmvtest::WriteBytes(
+  const std::filesystem::path paquet = lumaveil::testing::WriteBytes(
       dossier.Path() + "/x.scr",
-      lmvtest::PackageBytes(moteur, records,
-                            lmvtest::TrailerFor(moteur, c.largeur, c.hauteur, records.size())));
+      lumaveil::testing::PackageBytes(moteur, records,
+                            lumaveil::testing::TrailerFor(moteur, c.largeur, c.hauteur, records.size())));
 
   // The player on the virtual display: 1 frame for the first screen, 10
   // for the transition.

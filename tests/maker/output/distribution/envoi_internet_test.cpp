@@ -12,7 +12,7 @@
 #include <fstream>
 
 #include "chaines_maker.h"
-#include "package_fixture.h"
+#include "paquet_essai.h"
 #include "run_and_capture.h"
 #include "serveur_ftp.h"
 #include "temp_dir.h"
@@ -121,12 +121,12 @@ TEST(EnvoiInternet, UploadedPagePlaysTheSaverFromTheServersDirectoryOverHttp) {
   ASSERT_GT(serveur.Port(), 0);
   TempDir local;
   const std::vector<unsigned char> moteur(20000, 'E');
-  std::vector<lmvtest::RecordData> ecrans;
+  std::vector<lumaveil::testing::RecordData> ecrans;
   for (std::uint32_t couleur : {0xC03020u, 0x2060C0u, 0x30A040u})
-    ecrans.push_back({1, 4, lmvtest::SolidJpeg(640, 480, couleur)});
-  lmvtest::WriteBytes(local.File("show.scr"),
-                      lmvtest::PackageBytes(moteur, ecrans,
-                                            lmvtest::TrailerFor(moteur, 640, 480, ecrans.size())));
+    ecrans.push_back({1, 4, lumaveil::testing::SolidJpeg(640, 480, couleur)});
+  lumaveil::testing::WriteBytes(local.File("show.scr"),
+                      lumaveil::testing::PackageBytes(moteur, ecrans,
+                                            lumaveil::testing::TrailerFor(moteur, 640, 480, ecrans.size())));
   const BilanInternet bilan = EnvoieSurInternet(Demande(serveur, local.File("show.scr")));
   ASSERT_TRUE(bilan.messages.empty()) << bilan.messages.front().texte;
   // The server's directory as a static web host serves it, in Chromium.

@@ -8,7 +8,7 @@
 
 #include "commande_lumaveil.h"
 #include "heif_essai.h"
-#include "photo_telephone.h"
+#include "photo_telephone_essai.h"
 
 namespace lumaveil::testing {
 namespace {

@@ -17,7 +17,7 @@
 #include "graphique.h"
 #include "heif_essai.h"
 #include "images_comparees.h"
-#include "photo_telephone.h"
+#include "photo_telephone_essai.h"
 #include "run_and_capture.h"
 #include "temp_dir.h"
 #include "xvfb.h"

@@ -10,7 +10,7 @@
 #include <chrono>
 #include <cstdlib>
 
-#include "bombe_jpeg.h"
+#include "bombe_jpeg_essai.h"
 #include "codec/jpeg_limites.h"
 #include "fenetre/fichiers_recents.h"
 #include "parametres.h"

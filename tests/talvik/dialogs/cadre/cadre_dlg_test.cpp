@@ -1,4 +1,4 @@
-#include "fichiers_images.h"
+#include "fichiers_images_essai.h"
 #include "dialogs/cadre/cadre_dlg.h"
 
 #include <QCheckBox>
@@ -30,7 +30,7 @@ using lumaveil::testing::Remplace;
 using lumaveil::testing::EnregistreurMessages;
 using lumaveil::testing::EnregistreurPleinEcran;
 
-using essais::MemesPixels;
+using lumaveil::testing::MemesPixels;
 
 class CCadreDlgTest : public ::testing::Test {
  protected:

@@ -1,4 +1,4 @@
-#include "fichiers_images.h"
+#include "fichiers_images_essai.h"
 #include "dialogs/reglage/reglage_dlg.h"
 
 #include <QLabel>
@@ -15,7 +15,7 @@ using namespace talvik;
 using lumaveil::testing::Attend;
 using lumaveil::testing::EnregistreurPleinEcran;
 
-using essais::MemesPixels;
+using lumaveil::testing::MemesPixels;
 
 class CReglageDlgTest : public ::testing::Test {
  protected:

@@ -1,4 +1,4 @@
-#include "fichiers_images.h"
+#include "fichiers_images_essai.h"
 #include "dialogs/texte/texte_dlg.h"
 
 #include <QCheckBox>
@@ -32,7 +32,7 @@ using lumaveil::testing::EnregistreurMessages;
 using lumaveil::testing::EnregistreurPleinEcran;
 using lumaveil::testing::Remplace;
 
-using essais::MemesPixels;
+using lumaveil::testing::MemesPixels;
 
 // Bounding box of the pixels that differ between two pictures of one size.
 CRect Differences(const HBITMAP& a, const HBITMAP& b) {

@@ -6,11 +6,11 @@
 #include <chrono>
 
 #include "codec/gif.h"
-#include "gif_builder.h"
+#include "gif_essai.h"
 
-using gif_test::Bytes;
-using gif_test::GifBuilder;
-using gif_test::Rgb;
+using lumaveil::testing::Bytes;
+using lumaveil::testing::GifBuilder;
+using lumaveil::testing::Rgb;
 using talvik::CGif;
 using talvik::HBITMAP;
 

@@ -6,7 +6,7 @@
 
 #include "codec/heif_lecture.h"
 #include "codec/heif_taille_codee.h"
-#include "fichiers_images.h"
+#include "fichiers_images_essai.h"
 #include "graphique.h"
 #include "heif_essai.h"
 #include "images_comparees.h"
@@ -148,7 +148,7 @@ TEST(Heif, DeclaredSizeBeyondTheLimitIsRefusedBeforeDecoding) {
   TempDir d;
   ASSERT_TRUE(EcritHeif(d.File("petit.heic"), Quadrants(64, 64, kCoins)));
   // Every "ispe" box (the stored size) rewritten to 40000 x 40000.
-  std::vector<std::uint8_t> o = essais::Lit(d.File("petit.heic"));
+  std::vector<std::uint8_t> o = lumaveil::testing::Lit(d.File("petit.heic"));
   int boites = 0;
   for (std::size_t i = 4; i + 16 <= o.size(); ++i)
     if (std::memcmp(&o[i], "ispe", 4) == 0) {
@@ -161,8 +161,8 @@ TEST(Heif, DeclaredSizeBeyondTheLimitIsRefusedBeforeDecoding) {
       ++boites;
     }
   ASSERT_GT(boites, 0);
-  essais::Ecrit(d.File("bombe.heic"), o);
-  essais::Messages m;
+  lumaveil::testing::Ecrit(d.File("bombe.heic"), o);
+  lumaveil::testing::Messages m;
   EXPECT_FALSE(CGraphique::ChargeImage(d.File("bombe.heic"), 1));
   EXPECT_NE(std::string(Bitmap::LastCreateError()), "");
   ASSERT_EQ(m.recus.size(), 1u);
@@ -181,7 +181,7 @@ TEST(Heif, CodedStreamSizeBeyondTheLimitIsRefusedBeforeDecoding) {
     opt.avif = avif;
     const std::string chemin = d.File(avif ? "petit.avif" : "petit.heic");
     ASSERT_TRUE(EcritHeif(chemin, Quadrants(96, 64, kCoins), opt));
-    std::vector<std::uint8_t> o = essais::Lit(chemin);
+    std::vector<std::uint8_t> o = lumaveil::testing::Lit(chemin);
     // HEVC keeps its sequence parameter set in hvcC; AV1 its sequence
     // header at the start of the item's data (after a temporal delimiter).
     std::size_t corps = 0, taille = 0;
@@ -229,7 +229,7 @@ TEST(Heif, CodedStreamSizeBeyondTheLimitIsRefusedBeforeDecoding) {
     EXPECT_GT(l * h, talvik::kMaxPixels);
 
     const std::string bombe = d.File(avif ? "bombe.avif" : "bombe.heic");
-    essais::Ecrit(bombe, o);
+    lumaveil::testing::Ecrit(bombe, o);
     EXPECT_FALSE(talvik::heif::TaillesCodeesAdmises(o.data(), o.size(), talvik::kMaxPixels,
                                                     1 << 17));
     EXPECT_FALSE(CGraphique::ChargeImage(bombe, 0));
@@ -240,9 +240,9 @@ TEST(Heif, CodedStreamSizeBeyondTheLimitIsRefusedBeforeDecoding) {
 TEST(Heif, DamagedFilesGiveNull) {
   TempDir d;
   ASSERT_TRUE(EcritHeif(d.File("bon.heic"), Quadrants(64, 48, kCoins)));
-  const std::vector<std::uint8_t> bon = essais::Lit(d.File("bon.heic"));
+  const std::vector<std::uint8_t> bon = lumaveil::testing::Lit(d.File("bon.heic"));
   for (std::size_t n : {std::size_t(0), std::size_t(16), bon.size() / 2, bon.size() - 10}) {
-    essais::Ecrit(d.File("coupe.heic"), std::vector<std::uint8_t>(bon.begin(), bon.begin() + long(n)));
+    lumaveil::testing::Ecrit(d.File("coupe.heic"), std::vector<std::uint8_t>(bon.begin(), bon.begin() + long(n)));
     EXPECT_FALSE(CGraphique::ChargeImage(d.File("coupe.heic"), 0)) << n;
   }
 }

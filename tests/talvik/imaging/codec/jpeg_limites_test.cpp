@@ -15,7 +15,7 @@
 #include "codec/jpegfile.h"
 #include "exif_essai.h"
 #include "graphique.h"
-#include "jpeg_scans.h"
+#include "jpeg_balayages_essai.h"
 #include "temp_dir.h"
 
 namespace talvik {
@@ -28,12 +28,12 @@ void Ecrit(const std::string& chemin, const std::vector<unsigned char>& octets) 
 
 TEST(JpegLimites, AProgressiveFileOfTooManyScansIsRefusedByEveryReader) {
   lumaveil::testing::TempDir d;
-  const auto jpeg = lmvtest::ProgressiveJpeg(320, 240);
+  const auto jpeg = lumaveil::testing::ProgressiveJpeg(320, 240);
   // Up to the limit a file of many scans is a picture; one more is refused,
   // as is the file of one scan repeated three thousand times.
-  Ecrit(d.File("many.jpg"), lmvtest::ProgressiveJpeg(320, 240, jpeg::kScansMax));
-  Ecrit(d.File("more.jpg"), lmvtest::ProgressiveJpeg(320, 240, jpeg::kScansMax + 1));
-  Ecrit(d.File("bomb.jpg"), lmvtest::WithRepeatedLastScan(jpeg, 3000));
+  Ecrit(d.File("many.jpg"), lumaveil::testing::ProgressiveJpeg(320, 240, jpeg::kScansMax));
+  Ecrit(d.File("more.jpg"), lumaveil::testing::ProgressiveJpeg(320, 240, jpeg::kScansMax + 1));
+  Ecrit(d.File("bomb.jpg"), lumaveil::testing::WithRepeatedLastScan(jpeg, 3000));
   ImageJPEG beaucoup = DecodeJPEG(d.File("many.jpg"));
   ASSERT_TRUE(beaucoup.image);
   EXPECT_EQ(beaucoup.image.Width(), 320);
@@ -46,7 +46,7 @@ TEST(JpegLimites, AProgressiveFileOfTooManyScansIsRefusedByEveryReader) {
   EXPECT_FALSE(CGraphique::ChargeImage(d.File("bomb.jpg"), 0));
   unsigned w = 0, h = 0;
   EXPECT_FALSE(JpegFile::JpegFileToRGB(d.File("bomb.jpg"), &w, &h));
-  const auto octets = lmvtest::WithRepeatedLastScan(jpeg, 3000);
+  const auto octets = lumaveil::testing::WithRepeatedLastScan(jpeg, 3000);
   EXPECT_FALSE(DecodeJPEGMemoire(octets.data(), octets.size()).image);
 }
 
@@ -55,7 +55,7 @@ TEST(JpegLimites, ACameraThumbnailOfTooManyScansIsRefused) {
   // A valid 800 x 600 photo whose Exif thumbnail (16 x 12, progressive) has
   // a thousand scans; the same photo with the thumbnail as made is read
   // through its thumbnail.
-  const auto vignette = lmvtest::ProgressiveJpeg(16, 12);
+  const auto vignette = lumaveil::testing::ProgressiveJpeg(16, 12);
   for (const bool bombe : {false, true}) {
     SCOPED_TRACE(bombe ? "bombed thumbnail" : "plain thumbnail");
     const std::string chemin = d.File(bombe ? "bomb.jpg" : "plain.jpg");
@@ -63,7 +63,7 @@ TEST(JpegLimites, ACameraThumbnailOfTooManyScansIsRefused) {
     std::ifstream in(chemin, std::ios::binary);
     std::vector<std::uint8_t> photo((std::istreambuf_iterator<char>(in)),
                                     std::istreambuf_iterator<char>());
-    const auto v = bombe ? lmvtest::WithRepeatedLastScan(vignette, 1000) : vignette;
+    const auto v = bombe ? lumaveil::testing::WithRepeatedLastScan(vignette, 1000) : vignette;
     const auto segment = lumaveil::testing::SegmentExif(std::vector<std::uint8_t>(v.begin(), v.end()));
     ASSERT_LE(segment.size(), 65537u);
     photo.insert(photo.begin() + 2, segment.begin(), segment.end());

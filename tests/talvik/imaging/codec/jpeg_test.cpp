@@ -11,11 +11,11 @@
 
 #include "base/arret.h"
 #include "base/message.h"
-#include "bombe_jpeg.h"
+#include "bombe_jpeg_essai.h"
 #include "codec/jpeg_codage.h"
 #include "codec/jpeg_lecture.h"
 #include "codec/jpegfile.h"
-#include "fichiers_images.h"
+#include "fichiers_images_essai.h"
 #include "graphique.h"
 #include "pic_memoire.h"
 #include "temp_dir.h"
@@ -61,7 +61,7 @@ TEST(Jpeg, SavedPictureLoadsBackCloseAtGoodQuality) {
   EXPECT_EQ(Composantes(d.File("a.jpg")), 3);
   Bitmap r = CGraphique::ChargeImageJPEG(d.File("a.jpg"));
   ASSERT_TRUE(r);
-  EXPECT_LE(essais::EcartMax(r, p), 12);
+  EXPECT_LE(lumaveil::testing::EcartMax(r, p), 12);
   unsigned w = 0, h = 0;
   EXPECT_EQ(JpegFile::GetJPGDimensions(d.File("a.jpg"), &w, &h), 1);
   EXPECT_EQ(w, 160u);
@@ -113,9 +113,9 @@ TEST(Jpeg, QualityOutsideZeroToHundredWritesNoFile) {
   EXPECT_EQ(CGraphique::SauveImageJPEG(d.File("b.jpg"), p, -1), 0);
   EXPECT_EQ(CGraphique::SauveImageJPEG("", p, 75), 0);
   EXPECT_EQ(CGraphique::SauveImageJPEG(d.File("c.jpg"), Bitmap(), 75), 0);
-  EXPECT_FALSE(essais::Existe(d.File("a.jpg")));
-  EXPECT_FALSE(essais::Existe(d.File("b.jpg")));
-  EXPECT_FALSE(essais::Existe(d.File("c.jpg")));
+  EXPECT_FALSE(lumaveil::testing::Existe(d.File("a.jpg")));
+  EXPECT_FALSE(lumaveil::testing::Existe(d.File("b.jpg")));
+  EXPECT_FALSE(lumaveil::testing::Existe(d.File("c.jpg")));
   EXPECT_EQ(CGraphique::SauveImageJPEG(d.File("d.jpg"), p, 0), 1);
   EXPECT_EQ(CGraphique::SauveImageJPEG(d.File("e.jpg"), p, 100), 1);
   EXPECT_EQ(CGraphique::SauveImageJPEG(d.File("no/such/dir.jpg"), p, 75), 0);
@@ -139,7 +139,7 @@ TEST(Jpeg, MemoryAndFileEncodingGiveTheSameBytes) {
   ASSERT_GT(memoire.size(), 65536u * 2);
   TempDir d;
   ASSERT_EQ(JpegFile::RGBToJpegFile(d.File("f.jpg"), rgb.data(), w, h, 1, 95), 1);
-  EXPECT_EQ(essais::Lit(d.File("f.jpg")), memoire);
+  EXPECT_EQ(lumaveil::testing::Lit(d.File("f.jpg")), memoire);
   l.hauteur = 0;
   EXPECT_TRUE(talvik::jpeg::CodeEnMemoire(l, 95).empty());
 }
@@ -173,19 +173,19 @@ TEST(Jpeg, GreyscaleFileIsOneComponentAndLoadsGrey) {
 TEST(Jpeg, DamagedAndTruncatedFilesGiveNull) {
   TempDir d;
   ASSERT_EQ(CGraphique::SauveImageJPEG(d.File("a.jpg"), Degrade(200, 150), 80), 1);
-  const auto bon = essais::Lit(d.File("a.jpg"));
-  essais::Messages m;  // the JPEG boxes go to the hook, not to the test's output
-  essais::Ecrit(d.File("t.jpg"), std::vector<std::uint8_t>(bon.begin(), bon.begin() + bon.size() / 2));
+  const auto bon = lumaveil::testing::Lit(d.File("a.jpg"));
+  lumaveil::testing::Messages m;  // the JPEG boxes go to the hook, not to the test's output
+  lumaveil::testing::Ecrit(d.File("t.jpg"), std::vector<std::uint8_t>(bon.begin(), bon.begin() + bon.size() / 2));
   EXPECT_FALSE(CGraphique::ChargeImageJPEG(d.File("t.jpg")));
-  essais::Ecrit(d.File("h.jpg"), std::vector<std::uint8_t>(bon.begin(), bon.begin() + 100));
+  lumaveil::testing::Ecrit(d.File("h.jpg"), std::vector<std::uint8_t>(bon.begin(), bon.begin() + 100));
   EXPECT_FALSE(CGraphique::ChargeImageJPEG(d.File("h.jpg")));
   EXPECT_FALSE(m.recus.empty());
   EXPECT_EQ(m.recus.back().titre, "JPEG Fatal Error");
-  essais::Ecrit(d.File("z.jpg"), std::vector<std::uint8_t>(5000, 0x41));
+  lumaveil::testing::Ecrit(d.File("z.jpg"), std::vector<std::uint8_t>(5000, 0x41));
   EXPECT_FALSE(CGraphique::ChargeImageJPEG(d.File("z.jpg")));
   auto o = bon;
   for (std::size_t i = 20; i < 200 && i < o.size(); ++i) o[i] = std::uint8_t(i * 37);
-  essais::Ecrit(d.File("c.jpg"), o);
+  lumaveil::testing::Ecrit(d.File("c.jpg"), o);
   CGraphique::ChargeImageJPEG(d.File("c.jpg"));  // may decode garbage; must not crash
   unsigned w = 9, h = 9;
   EXPECT_FALSE(JpegFile::JpegFileToRGB(d.File("missing.jpg"), &w, &h));
@@ -200,8 +200,8 @@ TEST(Jpeg, DamagedAndTruncatedFilesGiveNull) {
 TEST(Jpeg, DataEndingBeforeThePictureGivesNullWithoutFillingTheRest) {
   TempDir d;
   ASSERT_EQ(CGraphique::SauveImageJPEG(d.File("a.jpg"), Degrade(64, 48), 80), 1);
-  const auto bon = essais::Lit(d.File("a.jpg"));
-  essais::Messages m;
+  const auto bon = lumaveil::testing::Lit(d.File("a.jpg"));
+  lumaveil::testing::Messages m;
   // The scan data cut in the middle and closed by an end-of-image marker.
   const std::uint8_t sos[] = {0xFF, 0xDA};
   const auto debutDonnees = std::search(bon.begin(), bon.end(), std::begin(sos), std::end(sos));
@@ -209,7 +209,7 @@ TEST(Jpeg, DataEndingBeforeThePictureGivesNullWithoutFillingTheRest) {
   std::vector<std::uint8_t> coupe(bon.begin(), debutDonnees + (bon.end() - debutDonnees) / 3);
   coupe.push_back(0xFF);
   coupe.push_back(0xD9);
-  essais::Ecrit(d.File("eoi.jpg"), coupe);
+  lumaveil::testing::Ecrit(d.File("eoi.jpg"), coupe);
   EXPECT_FALSE(CGraphique::ChargeImageJPEG(d.File("eoi.jpg")));
   unsigned w = 0, h = 0;
   EXPECT_FALSE(JpegFile::JpegFileToRGB(d.File("eoi.jpg"), &w, &h));
@@ -222,7 +222,7 @@ TEST(Jpeg, DataEndingBeforeThePictureGivesNullWithoutFillingTheRest) {
   entete[6] = 0x00;
   entete[7] = 0x40;  // width 0x4000
   entete[8] = 0x00;
-  essais::Ecrit(d.File("huge.jpg"), coupe);
+  lumaveil::testing::Ecrit(d.File("huge.jpg"), coupe);
   Bitmap p;
   talvik::TamponOctets rgb;
   const long croissance = lumaveil::testing::CroissancePicMemoireKo([&] {
@@ -238,7 +238,7 @@ TEST(Jpeg, DataEndingBeforeThePictureGivesNullWithoutFillingTheRest) {
 TEST(Jpeg, SegmentsSkippedAcrossReadBlocksOrPastTheEnd) {
   TempDir d;
   ASSERT_EQ(CGraphique::SauveImageJPEG(d.File("a.jpg"), Degrade(40, 30), 90), 1);
-  const auto bon = essais::Lit(d.File("a.jpg"));
+  const auto bon = lumaveil::testing::Lit(d.File("a.jpg"));
   const Bitmap attendu = CGraphique::ChargeImageJPEG(d.File("a.jpg"));
   ASSERT_TRUE(attendu);
   // Two comments of 65000 bytes after the start marker: the reader skips
@@ -250,12 +250,12 @@ TEST(Jpeg, SegmentsSkippedAcrossReadBlocksOrPastTheEnd) {
     long_.insert(long_.end(), 65000, std::uint8_t('c'));
   }
   long_.insert(long_.end(), bon.begin() + 2, bon.end());
-  essais::Ecrit(d.File("long.jpg"), long_);
-  EXPECT_TRUE(essais::MemesPixels(CGraphique::ChargeImageJPEG(d.File("long.jpg")), attendu));
+  lumaveil::testing::Ecrit(d.File("long.jpg"), long_);
+  EXPECT_TRUE(lumaveil::testing::MemesPixels(CGraphique::ChargeImageJPEG(d.File("long.jpg")), attendu));
   // The same file cut inside the second comment fails.
-  essais::Messages m;
+  lumaveil::testing::Messages m;
   long_.resize(70000);
-  essais::Ecrit(d.File("cut.jpg"), long_);
+  lumaveil::testing::Ecrit(d.File("cut.jpg"), long_);
   EXPECT_FALSE(CGraphique::ChargeImageJPEG(d.File("cut.jpg")));
   int w = 0, h = 0;
   EXPECT_FALSE(talvik::TailleJPEG(d.File("cut.jpg"), &w, &h));

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <jpeglib.h>
 
-#include "fichiers_images.h"
+#include "fichiers_images_essai.h"
 #include "graphique.h"
 #include "images_comparees.h"
 #include "outils_externes.h"

@@ -2,7 +2,7 @@
 // an animation, and the refusal of a canvas too large to hold.
 #include <gtest/gtest.h>
 
-#include "fichiers_images.h"
+#include "fichiers_images_essai.h"
 #include "graphique.h"
 #include "images_comparees.h"
 #include "outils_externes.h"
@@ -43,12 +43,12 @@ TEST_F(WebP, LossyAndLosslessDecodeToThePictureCoded) {
   ASSERT_TRUE(lossy);
   ASSERT_TRUE(exact);
   EXPECT_LT(EcartMoyen(lossy, p), 5.0);  // colour sampled at half resolution
-  EXPECT_TRUE(essais::MemesPixels(exact, p));
+  EXPECT_TRUE(lumaveil::testing::MemesPixels(exact, p));
 }
 
 TEST_F(WebP, AlphaIsDrawnOverBlack) {
-  // essais::EcritPng: alpha 0 on the left half, full on the right half.
-  essais::EcritPng(d_.File("a.png"), 16, 4, 6 /* RGBA */, 8);
+  // lumaveil::testing::EcritPng: alpha 0 on the left half, full on the right half.
+  lumaveil::testing::EcritPng(d_.File("a.png"), 16, 4, 6 /* RGBA */, 8);
   ASSERT_TRUE(Lance("cwebp -quiet -exact -lossless " + Cite(d_.File("a.png")) + " -o " +
                     Cite(d_.File("a.webp"))));
   const Bitmap lu = CGraphique::ChargeImage(d_.File("a.webp"), 0);
@@ -77,7 +77,7 @@ TEST_F(WebP, CanvasBeyondTheLimitIsRefusedAndDamagedFilesGiveNull) {
   const std::string noir = Png("n.png", Bitmap::Create(40, 30));
   ASSERT_TRUE(Lance("img2webp -lossless " + Cite(png) + " -d 100 " + Cite(noir) + " -o " +
                     Cite(d_.File("anim.webp"))));
-  std::vector<std::uint8_t> o = essais::Lit(d_.File("anim.webp"));
+  std::vector<std::uint8_t> o = lumaveil::testing::Lit(d_.File("anim.webp"));
   ASSERT_GT(o.size(), 30u);
   ASSERT_EQ(std::string(o.begin() + 12, o.begin() + 16), "VP8X");
   // Canvas 20000 x 20000 (stored minus one, 24 bits little-endian).
@@ -86,17 +86,17 @@ TEST_F(WebP, CanvasBeyondTheLimitIsRefusedAndDamagedFilesGiveNull) {
     o[at + 1] = 0x4E;
     o[at + 2] = 0;
   }
-  essais::Ecrit(d_.File("bombe.webp"), o);
-  essais::Messages m;
+  lumaveil::testing::Ecrit(d_.File("bombe.webp"), o);
+  lumaveil::testing::Messages m;
   EXPECT_FALSE(CGraphique::ChargeImage(d_.File("bombe.webp"), 1));
   EXPECT_NE(std::string(Bitmap::LastCreateError()), "");
   ASSERT_EQ(m.recus.size(), 1u);
   EXPECT_EQ(m.recus[0].texte, "Unable to load file");
 
   ASSERT_TRUE(Lance("cwebp -quiet -q 80 " + Cite(png) + " -o " + Cite(d_.File("bon.webp"))));
-  const std::vector<std::uint8_t> bon = essais::Lit(d_.File("bon.webp"));
+  const std::vector<std::uint8_t> bon = lumaveil::testing::Lit(d_.File("bon.webp"));
   for (std::size_t n : {std::size_t(0), std::size_t(12), std::size_t(30), bon.size() / 2}) {
-    essais::Ecrit(d_.File("coupe.webp"), std::vector<std::uint8_t>(bon.begin(), bon.begin() + long(n)));
+    lumaveil::testing::Ecrit(d_.File("coupe.webp"), std::vector<std::uint8_t>(bon.begin(), bon.begin() + long(n)));
     EXPECT_FALSE(CGraphique::ChargeImage(d_.File("coupe.webp"), 0)) << n;
   }
 }

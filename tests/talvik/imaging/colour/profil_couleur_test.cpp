@@ -10,7 +10,7 @@
 #include <cstring>
 
 #include "colour/profil_couleur.h"
-#include "fichiers_images.h"
+#include "fichiers_images_essai.h"
 #include "graphique.h"
 #include "heif_essai.h"
 #include "images_comparees.h"
@@ -144,7 +144,7 @@ TEST_F(ProfilCouleur, ProfileSplitOverSeveralJpegSegmentsIsReassembled) {
   const std::string chemin = Assigne("gros.jpg", "gros.icc", "-quality 97");
   ASSERT_FALSE(chemin.empty());
   // Three APP2 segments at least.
-  const std::vector<std::uint8_t> octets = essais::Lit(chemin);
+  const std::vector<std::uint8_t> octets = lumaveil::testing::Lit(chemin);
   int segments = 0;
   for (std::size_t i = 0; i + 16 < octets.size(); ++i)
     if (octets[i] == 0xFF && octets[i + 1] == 0xE2 && std::memcmp(&octets[i + 4], "ICC_PROFILE", 11) == 0)
@@ -162,7 +162,7 @@ TEST_F(ProfilCouleur, ProfileSplitOverSeveralJpegSegmentsIsReassembled) {
       abime[i + 4] = 'X';  // no longer an ICC_PROFILE segment
       break;
     }
-  essais::Ecrit(d_.File("incomplet.jpg"), abime);
+  lumaveil::testing::Ecrit(d_.File("incomplet.jpg"), abime);
   const Bitmap sans = CGraphique::ChargeImage(d_.File("incomplet.jpg"), 0);
   ASSERT_TRUE(sans);
   EXPECT_GT(DeltaEMoyen(sans, reference), 4.0);
@@ -178,14 +178,14 @@ TEST_F(ProfilCouleur, SrgbProfileOrNoneLeavesEveryPixelAsStored) {
     const Bitmap a = CGraphique::ChargeImage(avec, 0), b = CGraphique::ChargeImage(sans, 0);
     ASSERT_TRUE(a);
     ASSERT_TRUE(b);
-    EXPECT_TRUE(essais::MemesPixels(a, b));
+    EXPECT_TRUE(lumaveil::testing::MemesPixels(a, b));
   }
   // The same directly: a damaged profile or one of another space changes nothing.
   Bitmap image = brute_.Clone();
   const std::vector<std::uint8_t> abime(400, 0x41);
   EXPECT_FALSE(talvik::couleur::ProfilVersSRGB(image, abime.data(), abime.size()));
-  EXPECT_TRUE(essais::MemesPixels(image, brute_));
+  EXPECT_TRUE(lumaveil::testing::MemesPixels(image, brute_));
   EXPECT_TRUE(talvik::couleur::NclxVersSRGB(image, 1, 13));
   EXPECT_FALSE(talvik::couleur::NclxVersSRGB(image, 200, 13));
-  EXPECT_TRUE(essais::MemesPixels(image, brute_));
+  EXPECT_TRUE(lumaveil::testing::MemesPixels(image, brute_));
 }

@@ -18,7 +18,7 @@
 
 #include <gtest/gtest.h>
 
-#include "fichiers_images.h"
+#include "fichiers_images_essai.h"
 #include "graphique.h"
 #include "pic_memoire.h"
 #include "picture/dib.h"
@@ -159,7 +159,7 @@ void EcritEntetePng(const std::string& chemin, std::uint32_t w, std::uint32_t h)
                    std::uint8_t(w), std::uint8_t(h >> 24), std::uint8_t(h >> 16),
                    std::uint8_t(h >> 8), std::uint8_t(h), 8, 0, 0, 0, 0});
   morceau("IDAT", {});
-  essais::Ecrit(chemin, f);
+  lumaveil::testing::Ecrit(chemin, f);
 }
 
 // A bilevel G4 TIFF declaring w x h with the data of only `lignes` blank
@@ -178,7 +178,7 @@ void EcritG4(const std::string& chemin, std::uint32_t w, std::uint32_t h, std::u
   for (std::uint32_t y = 0; y < lignes; ++y) ASSERT_EQ(TIFFWriteScanline(t, ligne.data(), y, 0), 1);
   TIFFClose(t);
   // The declared height is changed afterwards, in the directory itself.
-  Octets f = essais::Lit(chemin);
+  Octets f = lumaveil::testing::Lit(chemin);
   ASSERT_GE(f.size(), 8u);
   std::uint32_t ifd = talvik::dib::Lit32(&f[4]);
   const int n = talvik::dib::Lit16(&f[ifd]);
@@ -192,12 +192,12 @@ void EcritG4(const std::string& chemin, std::uint32_t w, std::uint32_t h, std::u
       }
     }
   }
-  essais::Ecrit(chemin, f);
+  lumaveil::testing::Ecrit(chemin, f);
 }
 
 // Sets the value of a one-value tag of the first directory.
 void ChangeEtiquette(const std::string& chemin, std::uint16_t etiquette, std::uint32_t valeur) {
-  Octets f = essais::Lit(chemin);
+  Octets f = lumaveil::testing::Lit(chemin);
   const std::uint32_t ifd = talvik::dib::Lit32(&f[4]);
   const int n = talvik::dib::Lit16(&f[ifd]);
   for (int i = 0; i < n; ++i) {
@@ -206,7 +206,7 @@ void ChangeEtiquette(const std::string& chemin, std::uint16_t etiquette, std::ui
     talvik::dib::Ecrit16(e + 2, 4);  // LONG
     talvik::dib::Ecrit32(e + 8, valeur);
   }
-  essais::Ecrit(chemin, f);
+  lumaveil::testing::Ecrit(chemin, f);
 }
 
 // A 16 x 16 JPEG (progressive or not) whose frame header then declares
@@ -242,7 +242,7 @@ void EcritJpegAgrandi(const std::string& chemin, int w, int h, bool progressif) 
       break;
     }
   }
-  essais::Ecrit(chemin, f);
+  lumaveil::testing::Ecrit(chemin, f);
 }
 
 }  // namespace
@@ -255,9 +255,9 @@ TEST(BudgetLecture, PicturesAboveTwoToTheTwentySevenPixelsAreRefusedWithTheReaso
   TempDir d;
   // 16384 x 16384 (2^28) in a 1 KB run-length BMP, a PNG header, a 100 KB
   // LZW bomb and a JPEG header.
-  essais::Ecrit(d.File("rle.bmp"), BmpRle8(16384, 16384, Runs(1024)));
+  lumaveil::testing::Ecrit(d.File("rle.bmp"), BmpRle8(16384, 16384, Runs(1024)));
   EcritEntetePng(d.File("tall.png"), 1, 1u << 28);
-  essais::Ecrit(d.File("bomb.gif"), BombeGif(16384, 16384, 100 * 1024));
+  lumaveil::testing::Ecrit(d.File("bomb.gif"), BombeGif(16384, 16384, 100 * 1024));
   EcritJpegAgrandi(d.File("big.jpg"), 16384, 16384, false);
   for (const char* nom : {"rle.bmp", "tall.png", "bomb.gif", "big.jpg"}) {
     SCOPED_TRACE(nom);
@@ -271,7 +271,7 @@ TEST(BudgetLecture, DataThatCannotFillTheDeclaredPictureIsRefusedBeforeItIsMade)
   // a G4 TIFF of 16384 x 8192 holding the code of 64 rows; a PNG of one
   // column 2^27 rows high with no data; a JPEG of 16000 x 8000 with the
   // data of 16 x 16 pixels, baseline and progressive.
-  essais::Ecrit(d.File("rle.bmp"), BmpRle8(11000, 11000, Runs(1024)));
+  lumaveil::testing::Ecrit(d.File("rle.bmp"), BmpRle8(11000, 11000, Runs(1024)));
   EcritG4(d.File("fax.tif"), 16384, 8192, 64);
   EcritEntetePng(d.File("tall.png"), 1, 1u << 27);
   EcritJpegAgrandi(d.File("big.jpg"), 16000, 8000, false);
@@ -286,11 +286,11 @@ TEST(BudgetLecture, DataThatCannotFillTheDeclaredPictureIsRefusedBeforeItIsMade)
 
   // A run-length picture that ends with its end code is complete, and one
   // whose codes reach its last row too.
-  essais::Ecrit(d.File("end.bmp"), BmpRle8(3000, 3000, {255, 7, 0, 1}));
+  lumaveil::testing::Ecrit(d.File("end.bmp"), BmpRle8(3000, 3000, {255, 7, 0, 1}));
   Bitmap fin = CGraphique::ChargeImage(d.File("end.bmp"), 0);
   ASSERT_TRUE(fin);
   EXPECT_EQ(fin.GetPixel(0, 2999), talvik::RGB(7, 7, 7));
-  essais::Ecrit(d.File("rows.bmp"), BmpRle8(4, 2, {4, 9, 0, 0, 4, 9}));
+  lumaveil::testing::Ecrit(d.File("rows.bmp"), BmpRle8(4, 2, {4, 9, 0, 0, 4, 9}));
   Bitmap lignes = CGraphique::ChargeImage(d.File("rows.bmp"), 0);
   ASSERT_TRUE(lignes);
   EXPECT_EQ(lignes.GetPixel(3, 0), talvik::RGB(9, 9, 9));
@@ -329,7 +329,7 @@ TEST(BudgetLecture, OnlyRegularFilesAreRead) {
     EXPECT_TRUE(RefuseDansUnEnfant(tube));
   }
   // A regular file behind a link still loads.
-  ASSERT_EQ(CGraphique::SauveImageGIF(d.File("real.gif"), essais::Motif(4, 4), 0, 0), 1);
+  ASSERT_EQ(CGraphique::SauveImageGIF(d.File("real.gif"), lumaveil::testing::Motif(4, 4), 0, 0), 1);
   ASSERT_EQ(::symlink(d.File("real.gif").c_str(), d.File("link.gif").c_str()), 0);
   EXPECT_TRUE(CGraphique::ChargeImage(d.File("link.gif"), 0));
 }

@@ -1,7 +1,7 @@
 // Dispatch by extension, BMP files, packed DIBs and the screen queries.
 #include <gtest/gtest.h>
 
-#include "fichiers_images.h"
+#include "fichiers_images_essai.h"
 #include "graphique.h"
 #include "picture/dib.h"
 #include "picture/format.h"
@@ -28,7 +28,7 @@ TEST(Dispatch, OnlyTheLastThreeCharactersCountInAnyCase) {
 
 TEST(Dispatch, EveryFormatSavesAndLoadsByExtension) {
   TempDir d;
-  const Bitmap p = essais::Motif(33, 17);
+  const Bitmap p = lumaveil::testing::Motif(33, 17);
   for (const char* nom : {"a.bmp", "b.png", "c.tif", "d.TIFF", "e.jpeg", "f.JPE", "g.gif"}) {
     const std::string chemin = d.File(nom);
     ASSERT_EQ(CGraphique::SauveImage(chemin, p, 95, 0, 0), 1) << nom;
@@ -38,9 +38,9 @@ TEST(Dispatch, EveryFormatSavesAndLoadsByExtension) {
     EXPECT_EQ(r.Height(), 17);
     const std::string n = nom;
     if (n[2] == 'j' || n[2] == 'J' || n[2] == 'g')
-      EXPECT_LT(essais::EcartMax(r, p), 80) << nom;  // lossy or 256 colours
+      EXPECT_LT(lumaveil::testing::EcartMax(r, p), 80) << nom;  // lossy or 256 colours
     else
-      EXPECT_TRUE(essais::MemesPixels(r, p)) << nom;
+      EXPECT_TRUE(lumaveil::testing::MemesPixels(r, p)) << nom;
   }
   // The content decides nothing: a PNG named .bmp does not load.
   std::rename(d.File("b.png").c_str(), d.File("b.bmp").c_str());
@@ -49,8 +49,8 @@ TEST(Dispatch, EveryFormatSavesAndLoadsByExtension) {
 
 TEST(Dispatch, UnknownExtensionShowsTheMessageOnlyWhenAsked) {
   TempDir d;
-  essais::Ecrit(d.File("a.jp"), essais::Lit(d.File("none")));
-  essais::Messages m;
+  lumaveil::testing::Ecrit(d.File("a.jp"), lumaveil::testing::Lit(d.File("none")));
+  lumaveil::testing::Messages m;
   EXPECT_FALSE(CGraphique::ChargeImage(d.File("a.jp"), 0));
   EXPECT_TRUE(m.recus.empty());
   EXPECT_FALSE(CGraphique::ChargeImage(d.File("a.jp"), 1));
@@ -64,13 +64,13 @@ TEST(Dispatch, UnknownExtensionShowsTheMessageOnlyWhenAsked) {
 
 TEST(Dispatch, SavingToAnUnknownExtensionCreatesNoFile) {
   TempDir d;
-  EXPECT_EQ(CGraphique::SauveImage(d.File("a.txt"), essais::Motif(4, 4), 75, 0, 0), 0);
-  EXPECT_FALSE(essais::Existe(d.File("a.txt")));
+  EXPECT_EQ(CGraphique::SauveImage(d.File("a.txt"), lumaveil::testing::Motif(4, 4), 75, 0, 0), 0);
+  EXPECT_FALSE(lumaveil::testing::Existe(d.File("a.txt")));
 }
 
 TEST(Dispatch, OnlyGifWritesTheTransparencyOutParameters) {
   TempDir d;
-  const Bitmap p = essais::Motif(8, 8);
+  const Bitmap p = lumaveil::testing::Motif(8, 8);
   ASSERT_EQ(CGraphique::SauveImage(d.File("a.bmp"), p, 75, 0, 0), 1);
   ASSERT_EQ(CGraphique::SauveImage(d.File("a.jpg"), p, 75, 0, 0), 1);
   ASSERT_EQ(CGraphique::SauveImage(d.File("a.gif"), p, 75, 0, 0), 1);
@@ -92,9 +92,9 @@ TEST(Bmp, RowsArePaddedAndTheSizeFieldCountsThem) {
   TempDir d;
   for (int w : {8, 1, 2, 3, 5, 7}) {
     const std::string chemin = d.File("p.bmp");
-    const Bitmap p = essais::Motif(w, 3);
+    const Bitmap p = lumaveil::testing::Motif(w, 3);
     ASSERT_EQ(CGraphique::SauveImageBMP(chemin, p), 1);
-    const auto o = essais::Lit(chemin);
+    const auto o = lumaveil::testing::Lit(chemin);
     const std::size_t pas = (std::size_t(w) * 3 + 3) / 4 * 4;
     ASSERT_EQ(o.size(), 54 + pas * 3) << w;
     EXPECT_EQ(o[0], 'B');
@@ -106,7 +106,7 @@ TEST(Bmp, RowsArePaddedAndTheSizeFieldCountsThem) {
     // Bottom row first, blue-green-red.
     EXPECT_EQ(o[54], talvik::GetBValue(p.GetPixel(0, 2)));
     EXPECT_EQ(o[56], talvik::GetRValue(p.GetPixel(0, 2)));
-    EXPECT_TRUE(essais::MemesPixels(CGraphique::ChargeImageBMP(chemin), p));
+    EXPECT_TRUE(lumaveil::testing::MemesPixels(CGraphique::ChargeImageBMP(chemin), p));
   }
 }
 
@@ -143,7 +143,7 @@ TEST(Bmp, PaletteAndTopDownPicturesLoad) {
   std::vector<std::uint8_t> couleurs = {0, 0, 255, 0, 255, 0, 0, 0};  // red, blue (B, G, R, 0)
   auto e = Entete(3, -2, 8);
   e.biClrUsed = 2;
-  essais::Ecrit(d.File("p.bmp"), Bmp(e, couleurs, {0, 1, 0, 0, 1, 1, 1, 0}));
+  lumaveil::testing::Ecrit(d.File("p.bmp"), Bmp(e, couleurs, {0, 1, 0, 0, 1, 1, 1, 0}));
   Bitmap b = CGraphique::ChargeImageBMP(d.File("p.bmp"));
   ASSERT_TRUE(b);
   EXPECT_EQ(b.GetPixel(0, 0), RGB(255, 0, 0));
@@ -152,7 +152,7 @@ TEST(Bmp, PaletteAndTopDownPicturesLoad) {
   EXPECT_EQ(b.GetPixel(2, 1), RGB(0, 0, 255));
   // 1 bit, bottom-up, 9 pixels wide (two bytes per row, padded to 4).
   auto e1 = Entete(9, 2, 1);
-  essais::Ecrit(d.File("q.bmp"), Bmp(e1, {0, 0, 0, 0, 255, 255, 255, 0},
+  lumaveil::testing::Ecrit(d.File("q.bmp"), Bmp(e1, {0, 0, 0, 0, 255, 255, 255, 0},
                                      {0x80, 0x80, 0, 0, 0x7F, 0x00, 0, 0}));
   Bitmap q = CGraphique::ChargeImageBMP(d.File("q.bmp"));
   ASSERT_TRUE(q);
@@ -166,14 +166,14 @@ TEST(Bmp, PaletteAndTopDownPicturesLoad) {
 TEST(Bmp, SixteenBitsAndBitFieldsLoad) {
   TempDir d;
   auto e = Entete(2, 1, 16);  // 5-5-5
-  essais::Ecrit(d.File("a.bmp"), Bmp(e, {}, {0x00, 0x7C, 0x1F, 0x00}));
+  lumaveil::testing::Ecrit(d.File("a.bmp"), Bmp(e, {}, {0x00, 0x7C, 0x1F, 0x00}));
   Bitmap a = CGraphique::ChargeImageBMP(d.File("a.bmp"));
   ASSERT_TRUE(a);
   EXPECT_EQ(a.GetPixel(0, 0), RGB(255, 0, 0));
   EXPECT_EQ(a.GetPixel(1, 0), RGB(0, 0, 255));
   auto f = Entete(1, 1, 16);  // 5-6-5 through masks
   f.biCompression = talvik::dib::BI_BITFIELDS;
-  essais::Ecrit(d.File("b.bmp"),
+  lumaveil::testing::Ecrit(d.File("b.bmp"),
                 Bmp(f, {0x00, 0xF8, 0, 0, 0xE0, 0x07, 0, 0, 0x1F, 0, 0, 0}, {0xE0, 0x07, 0, 0}));
   Bitmap b = CGraphique::ChargeImageBMP(d.File("b.bmp"));
   ASSERT_TRUE(b);
@@ -188,7 +188,7 @@ TEST(Bmp, RunLengthEncodedPicturesLoad) {
   auto e = Entete(5, 3, 8);
   e.biCompression = talvik::dib::BI_RLE8;
   e.biClrUsed = 3;
-  essais::Ecrit(d.File("r8.bmp"), Bmp(e, couleurs,
+  lumaveil::testing::Ecrit(d.File("r8.bmp"), Bmp(e, couleurs,
                                       {3, 1, 2, 2, 0, 0, 0, 3, 1, 2, 1, 0, 0, 2, 1, 1, 1, 1, 0, 1}));
   Bitmap b = CGraphique::ChargeImageBMP(d.File("r8.bmp"));
   ASSERT_TRUE(b);
@@ -203,24 +203,24 @@ TEST(Bmp, RunLengthEncodedPicturesLoad) {
   auto q = Entete(4, 1, 4);
   q.biCompression = talvik::dib::BI_RLE4;
   q.biClrUsed = 3;
-  essais::Ecrit(d.File("r4.bmp"), Bmp(q, couleurs, {4, 0x12, 9, 0x22, 0, 1}));
+  lumaveil::testing::Ecrit(d.File("r4.bmp"), Bmp(q, couleurs, {4, 0x12, 9, 0x22, 0, 1}));
   Bitmap c = CGraphique::ChargeImageBMP(d.File("r4.bmp"));
   ASSERT_TRUE(c);
   EXPECT_EQ(c.GetPixel(0, 0), RGB(255, 0, 0));
   EXPECT_EQ(c.GetPixel(1, 0), RGB(0, 0, 255));
   EXPECT_EQ(c.GetPixel(2, 0), RGB(255, 0, 0));
   // Codes running past the data or the picture stay inside both.
-  essais::Ecrit(d.File("rx.bmp"), Bmp(e, couleurs, {0, 2, 250, 250, 200, 1, 0, 200, 1}));
+  lumaveil::testing::Ecrit(d.File("rx.bmp"), Bmp(e, couleurs, {0, 2, 250, 250, 200, 1, 0, 200, 1}));
   EXPECT_TRUE(CGraphique::ChargeImageBMP(d.File("rx.bmp")));
 }
 
 TEST(Bmp, MalformedFilesGiveNull) {
   TempDir d;
   const std::string chemin = d.File("m.bmp");
-  ASSERT_EQ(CGraphique::SauveImageBMP(chemin, essais::Motif(10, 10)), 1);
-  const auto bon = essais::Lit(chemin);
+  ASSERT_EQ(CGraphique::SauveImageBMP(chemin, lumaveil::testing::Motif(10, 10)), 1);
+  const auto bon = lumaveil::testing::Lit(chemin);
   auto essai = [&](std::vector<std::uint8_t> o, const char* quoi) {
-    essais::Ecrit(chemin, o);
+    lumaveil::testing::Ecrit(chemin, o);
     EXPECT_FALSE(CGraphique::ChargeImageBMP(chemin)) << quoi;
   };
   auto o = bon;
@@ -259,13 +259,13 @@ TEST(Bmp, PictureTooLargeIsRefusedWithAReason) {
   TempDir d;
   auto e = Entete(17000, 17000, 1);  // 2.9 x 10^8 pixels in 36 MB of rows
   std::vector<std::uint8_t> rangs(std::size_t(2128) * 17000);
-  essais::Ecrit(d.File("g.bmp"), Bmp(e, {0, 0, 0, 0, 255, 255, 255, 0}, rangs));
+  lumaveil::testing::Ecrit(d.File("g.bmp"), Bmp(e, {0, 0, 0, 0, 255, 255, 255, 0}, rangs));
   EXPECT_FALSE(CGraphique::ChargeImageBMP(d.File("g.bmp")));
   EXPECT_NE(std::string(Bitmap::LastCreateError()).find("too large"), std::string::npos);
 }
 
 TEST(PackedDib, HeaderAndBottomUpPaddedRows) {
-  const Bitmap p = essais::Motif(5, 3);
+  const Bitmap p = lumaveil::testing::Motif(5, 3);
   const talvik::PackedDib dib = CGraphique::LocalDDBToDIB(p, 0);
   ASSERT_EQ(dib.size(), 40u + 16 * 3);
   const auto e = talvik::dib::LitEntete(dib.data());
@@ -293,7 +293,7 @@ TEST(Ecran, DefaultScreenAndInstalledQuery) {
   EXPECT_EQ(CGraphique::RetourneTailleEcran(&bits), CSize(1920, 1080));
   EXPECT_EQ(bits, 16);
   {
-    essais::Messages m;
+    lumaveil::testing::Messages m;
     EXPECT_EQ(CGraphique::MessageResolutionEcran(24), 1);
     ASSERT_EQ(m.recus.size(), 1u);
     EXPECT_EQ(m.recus[0].titre, "Erreur");
@@ -301,12 +301,12 @@ TEST(Ecran, DefaultScreenAndInstalledQuery) {
     EXPECT_NE(m.recus[0].texte.find("configuré en 16 bpp"), std::string::npos);
   }
   CGraphique::InstalleRequeteEcran(ancienne);
-  essais::Messages m;
+  lumaveil::testing::Messages m;
   EXPECT_EQ(CGraphique::MessageResolutionEcran(24), 0);
   EXPECT_TRUE(m.recus.empty());
   CSize t;
   long b = 0;
-  CGraphique::RecupereInfosImage(essais::Motif(7, 9), t, &b);
+  CGraphique::RecupereInfosImage(lumaveil::testing::Motif(7, 9), t, &b);
   EXPECT_EQ(t, CSize(7, 9));
   EXPECT_EQ(b, 32);
 }

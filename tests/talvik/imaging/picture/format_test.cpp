@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <set>
 
-#include "fichiers_images.h"
+#include "fichiers_images_essai.h"
 #include "graphique.h"
 #include "images_comparees.h"
 #include "outils_externes.h"
@@ -51,7 +51,7 @@ TEST(FormatImage, EveryListedExtensionGoesToItsReader) {
 
 TEST(FormatImage, ContentOfPhoneAndWebFilesDecidesWhateverTheName) {
   TempDir d;
-  const Bitmap motif = essais::Motif(64, 48);
+  const Bitmap motif = lumaveil::testing::Motif(64, 48);
   ASSERT_EQ(CGraphique::SauveImagePNG(d.File("m.png"), motif), 1);
   ASSERT_EQ(CGraphique::SauveImageJPEG(d.File("m.jpg"), motif, 95), 1);
   ASSERT_TRUE(Lance("heif-enc -q 95 -o " + Cite(d.File("m.heic")) + " " + Cite(d.File("m.png"))));
@@ -64,7 +64,7 @@ TEST(FormatImage, ContentOfPhoneAndWebFilesDecidesWhateverTheName) {
              {"m.webp", FormatImage::WebP}};
   for (const auto& c : cas) {
     SCOPED_TRACE(c.nom);
-    const std::vector<std::uint8_t> octets = essais::Lit(d.File(c.nom));
+    const std::vector<std::uint8_t> octets = lumaveil::testing::Lit(d.File(c.nom));
     EXPECT_EQ(talvik::FormatDuContenu(octets.data(), octets.size()), c.format);
     // Cut to its first 11 bytes a file says nothing.
     EXPECT_EQ(talvik::FormatDuContenu(octets.data(), std::min<std::size_t>(11, octets.size())),
@@ -81,7 +81,7 @@ TEST(FormatImage, ContentOfPhoneAndWebFilesDecidesWhateverTheName) {
     EXPECT_LT(lumaveil::testing::EcartMoyen(lu, motif), 6.0);  // lossy coding
   }
   // The older formats go by their name alone, as before.
-  const std::vector<std::uint8_t> jpeg = essais::Lit(d.File("m.jpg"));
+  const std::vector<std::uint8_t> jpeg = lumaveil::testing::Lit(d.File("m.jpg"));
   EXPECT_EQ(talvik::FormatDuContenu(jpeg.data(), jpeg.size()), FormatImage::Inconnu);
   EXPECT_EQ(talvik::FormatDuFichier(d.File("m.png")), FormatImage::PNG);
   EXPECT_EQ(talvik::FormatDuFichier(d.File("absent.webp")), FormatImage::WebP);

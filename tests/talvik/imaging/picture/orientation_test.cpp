@@ -12,7 +12,7 @@
 #include "codec/jpeg_huitieme.h"
 #include "codec/jpeg_lecture.h"
 #include "exif_essai.h"
-#include "fichiers_images.h"
+#include "fichiers_images_essai.h"
 #include "graphique.h"
 #include "heif_essai.h"
 #include "images_comparees.h"
@@ -107,14 +107,14 @@ class Orientation : public ::testing::Test {
     }
     if (format == "png") {
       const std::string c = base + ".png";
-      essais::Ecrit(c, AvecMorceauPng(essais::Lit(d_.File("stockee.png")), "eXIf",
+      lumaveil::testing::Ecrit(c, AvecMorceauPng(lumaveil::testing::Lit(d_.File("stockee.png")), "eXIf",
                                       lumaveil::testing::StructureExif({}, o % 2 == 1, o)));
       return c;
     }
     if (format == "tiff") return EcritTiffOriente(base + ".tif", stockee_, o) ? base + ".tif" : "";
     if (format == "webp") {
       const std::string exif = base + ".exif", c = base + ".webp";
-      essais::Ecrit(exif, lumaveil::testing::StructureExif({}, true, o));
+      lumaveil::testing::Ecrit(exif, lumaveil::testing::StructureExif({}, true, o));
       const bool ok = Lance("cwebp -quiet -q 95 " + Cite(d_.File("stockee.png")) + " -o " +
                             Cite(base + ".brut.webp")) &&
                       Lance("webpmux -set exif " + Cite(exif) + " " + Cite(base + ".brut.webp") +
@@ -216,16 +216,16 @@ TEST_F(Orientation, ValuesOutOfRangeAndDamagedBlocksLoadAsStored) {
     SCOPED_TRACE(n);
     std::vector<std::uint8_t> bloc(entier.begin(), entier.begin() + long(n));
     const std::string png = d_.File("coupe.png");
-    essais::Ecrit(png, AvecMorceauPng(essais::Lit(d_.File("stockee.png")), "eXIf", bloc));
+    lumaveil::testing::Ecrit(png, AvecMorceauPng(lumaveil::testing::Lit(d_.File("stockee.png")), "eXIf", bloc));
     const Bitmap lu = CGraphique::ChargeImage(png, 0);
     ASSERT_TRUE(lu);
     EXPECT_EQ(lu.Width(), 320);
     // In a JPEG: the APP1 segment's own length says where the block ends.
     std::vector<std::uint8_t> segment = {0xFF, 0xE1, 0, std::uint8_t(n + 8), 'E', 'x', 'i', 'f', 0, 0};
     segment.insert(segment.end(), bloc.begin(), bloc.end());
-    std::vector<std::uint8_t> jpeg = essais::Lit(Fichier("jpeg", 1));
+    std::vector<std::uint8_t> jpeg = lumaveil::testing::Lit(Fichier("jpeg", 1));
     jpeg.insert(jpeg.begin() + 2, segment.begin(), segment.end());
-    essais::Ecrit(d_.File("coupe.jpg"), jpeg);
+    lumaveil::testing::Ecrit(d_.File("coupe.jpg"), jpeg);
     const Bitmap lj = CGraphique::ChargeImage(d_.File("coupe.jpg"), 0);
     ASSERT_TRUE(lj);
     EXPECT_EQ(lj.Width(), 320);

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace gif_test {
+namespace lumaveil::testing {
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -160,4 +160,4 @@ class GifBuilder {
   Bytes out_;
 };
 
-}  // namespace gif_test
+}  // namespace lumaveil::testing

@@ -9,7 +9,7 @@
 #include "base/bitmap.h"
 #include "base/message.h"
 
-namespace essais {
+namespace lumaveil::testing {
 
 // A picture whose pixels all differ (a gradient over x and y).
 talvik::Bitmap Motif(int w, int h);
@@ -44,4 +44,4 @@ class Messages {
   std::vector<Message> recus;
 };
 
-}  // namespace essais
+}  // namespace lumaveil::testing

@@ -10,7 +10,7 @@
 #include "jpeg_decoder.h"
 #include "package_format.h"
 
-namespace lmvtest {
+namespace lumaveil::testing {
 
 // width x height pixels of one colour 0x00RRGGBB, packed RGB.
 std::vector<unsigned char> SolidRgb(int width, int height, uint32_t colour);
@@ -45,4 +45,4 @@ uint32_t MeanColour(const lmvengine::DecodedImage& image);
 // True when every channel of a and b differ by at most `tolerance`.
 bool CloseColour(uint32_t a, uint32_t b, int tolerance = 6);
 
-}  // namespace lmvtest
+}  // namespace lumaveil::testing

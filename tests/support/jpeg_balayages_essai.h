@@ -10,7 +10,7 @@
 
 #include <jpeglib.h>
 
-namespace lmvtest {
+namespace lumaveil::testing {
 
 // A w x h progressive colour JPEG of a smooth gradient (quality 90): the
 // usual ten scans, or with `scans` from 67 to 129 a valid file of exactly
@@ -89,4 +89,4 @@ inline std::vector<unsigned char> WithRepeatedLastScan(const std::vector<unsigne
   return out;
 }
 
-}  // namespace lmvtest
+}  // namespace lumaveil::testing

@@ -1,4 +1,4 @@
-#include "package_fixture.h"
+#include "paquet_essai.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -6,7 +6,7 @@
 
 #include "jpeg_encoder.h"
 
-namespace lmvtest {
+namespace lumaveil::testing {
 
 std::vector<unsigned char> SolidRgb(int width, int height, uint32_t colour) {
   std::vector<unsigned char> rgb(static_cast<size_t>(width) * height * 3);
@@ -88,4 +88,4 @@ bool CloseColour(uint32_t a, uint32_t b, int tolerance) {
   return true;
 }
 
-}  // namespace lmvtest
+}  // namespace lumaveil::testing

@@ -1,4 +1,4 @@
-#include "fichiers_images.h"
+#include "fichiers_images_essai.h"
 
 #include <png.h>
 #include <sys/stat.h>
@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace essais {
+namespace lumaveil::testing {
 
 talvik::Bitmap Motif(int w, int h) {
   talvik::Bitmap b = talvik::Bitmap::Create(w, h);
@@ -119,4 +119,4 @@ Messages::Messages() {
 
 Messages::~Messages() { talvik::InstalleMessageHook({}); }
 
-}  // namespace essais
+}  // namespace lumaveil::testing

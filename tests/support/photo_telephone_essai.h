@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "base/bitmap.h"
-#include "codec/jpeg_codage.h"
+#include "exif_essai.h"
 #include "images_comparees.h"
 
 namespace lumaveil::testing {
@@ -46,54 +46,6 @@ inline talvik::Bitmap StockeeSelonOrientation(const talvik::Bitmap& droite, int 
   return s;
 }
 
-// An APP1 Exif segment (marker included): the orientation in the first
-// directory and, when `vignette` (a JPEG) is not empty, a second directory
-// naming it as the embedded thumbnail, as cameras and phones write it.
-inline std::vector<std::uint8_t> SegmentOrientation(int orientation,
-                                                    const std::vector<std::uint8_t>& vignette = {}) {
-  std::vector<std::uint8_t> t = {'I', 'I', 42, 0, 8, 0, 0, 0};  // TIFF header, IFD0 at 8
-  auto m16 = [&](std::uint32_t v) { t.insert(t.end(), {std::uint8_t(v), std::uint8_t(v >> 8)}); };
-  auto m32 = [&](std::uint32_t v) { m16(v & 0xFFFF); m16(v >> 16); };
-  auto entree = [&](std::uint16_t tag, std::uint16_t type, std::uint32_t valeur) {
-    m16(tag);
-    m16(type);
-    m32(1);
-    if (type == 3) { m16(valeur); m16(0); }
-    else m32(valeur);
-  };
-  m16(1);
-  entree(0x0112, 3, std::uint32_t(orientation));
-  const std::uint32_t ifd1 = 8 + 2 + 12 + 4;
-  m32(vignette.empty() ? 0 : ifd1);
-  if (!vignette.empty()) {
-    m16(3);
-    const std::uint32_t debut = ifd1 + 2 + 3 * 12 + 4;
-    entree(0x0103, 3, 6);  // compression: JPEG
-    entree(0x0201, 4, debut);
-    entree(0x0202, 4, std::uint32_t(vignette.size()));
-    m32(0);
-    t.insert(t.end(), vignette.begin(), vignette.end());
-  }
-  const std::size_t longueur = 2 + 6 + t.size();
-  const std::uint8_t tete[] = {0xFF, 0xE1, std::uint8_t(longueur >> 8), std::uint8_t(longueur),
-                               'E',  'x',  'i', 'f', 0, 0};
-  std::vector<std::uint8_t> s(sizeof tete + t.size());
-  std::copy(std::begin(tete), std::end(tete), s.begin());
-  std::copy(t.begin(), t.end(), s.begin() + sizeof tete);
-  return s;
-}
-
-// The JPEG bytes of a picture, quality `qualite`.
-inline std::vector<std::uint8_t> JpegDe(const talvik::Bitmap& b, int qualite) {
-  talvik::jpeg::Lignes lignes;
-  lignes.premiere = reinterpret_cast<const std::uint8_t*>(b.Row(0));
-  lignes.pas = std::size_t(b.Width()) * 4;
-  lignes.largeur = unsigned(b.Width());
-  lignes.hauteur = unsigned(b.Height());
-  lignes.format = talvik::jpeg::FormatPixels::BGRX;
-  return talvik::jpeg::CodeEnMemoire(lignes, qualite);
-}
-
 // Writes the portrait phone photo: `droite` stored for `orientation` as a
 // JPEG of quality 92 with its Exif block, and with `vignette` (upright
 // too, stored the same way) as the embedded thumbnail when it is given.
@@ -102,9 +54,10 @@ inline bool EcritJpegOriente(const std::string& chemin, const talvik::Bitmap& dr
                              int orientation, const talvik::Bitmap& vignette = {}) {
   std::vector<std::uint8_t> jpeg = JpegDe(StockeeSelonOrientation(droite, orientation), 92);
   if (jpeg.size() < 2) return false;
-  const std::vector<std::uint8_t> exif = SegmentOrientation(
-      orientation, vignette ? JpegDe(StockeeSelonOrientation(vignette, orientation), 85)
-                            : std::vector<std::uint8_t>{});
+  const std::vector<std::uint8_t> exif = SegmentExif(
+      vignette ? JpegDe(StockeeSelonOrientation(vignette, orientation), 85)
+               : std::vector<std::uint8_t>{},
+      true, orientation);
   if (exif.size() > 65535 + 2) return false;
   jpeg.insert(jpeg.begin() + 2, exif.begin(), exif.end());
   std::ofstream f(chemin, std::ios::binary | std::ios::trunc);
