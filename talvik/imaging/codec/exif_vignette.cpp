@@ -58,41 +58,25 @@ bool EstDebutDeTrame(std::uint8_t m) {
 }  // namespace
 
 bool LitEnteteExif(const std::uint8_t* d, std::size_t taille, EnteteExif* entete) {
-  if (!d || taille < 4 || d[0] != 0xFF || d[1] != 0xD8) return false;
   EnteteExif lu;
   bool vignette = false, trame = false;
-  std::size_t p = 2;
-  while (p + 4 <= taille && !(vignette && trame)) {
-    if (d[p] != 0xFF) return false;
-    const std::uint8_t m = d[p + 1];
-    if (m == 0xFF) {  // fill byte before a marker
-      ++p;
-      continue;
-    }
-    if (m == 0x01 || (m >= 0xD0 && m <= 0xD8)) {  // markers without a length
-      p += 2;
-      continue;
-    }
-    if (m == 0xD9 || m == 0xDA) break;  // end of picture, start of the data
-    const std::size_t longueur = Grand16(d + p + 2);
-    if (longueur < 2 || p + 2 + longueur > taille) break;
-    const std::uint8_t* segment = d + p + 4;
-    const std::size_t n = longueur - 2;
-    if (m == 0xE1 && !vignette && n >= 6 && std::memcmp(segment, "Exif\0\0", 6) == 0) {
-      std::uint32_t debut = 0, longueurVignette = 0;
-      if (VignetteDuBloc(segment + 6, n - 6, &debut, &longueurVignette)) {
-        lu.debut = std::size_t(segment + 6 - d) + debut;
-        lu.longueur = longueurVignette;
-        vignette = true;
-      }
-    } else if (EstDebutDeTrame(m) && !trame && n >= 5) {
-      lu.hauteur = Grand16(segment + 1);
-      lu.largeur = Grand16(segment + 3);
-      trame = true;
-    }
-    p += 2 + longueur;
-  }
-  if (!vignette || !trame || lu.largeur <= 0 || lu.hauteur <= 0) return false;
+  const bool lisible =
+      jpeg::ParcoursSegments(d, taille, [&](int m, const std::uint8_t* segment, std::size_t n) {
+        if (m == 0xE1 && !vignette && n >= 6 && std::memcmp(segment, "Exif\0\0", 6) == 0) {
+          std::uint32_t debut = 0, longueurVignette = 0;
+          if (VignetteDuBloc(segment + 6, n - 6, &debut, &longueurVignette)) {
+            lu.debut = std::size_t(segment + 6 - d) + debut;
+            lu.longueur = longueurVignette;
+            vignette = true;
+          }
+        } else if (EstDebutDeTrame(std::uint8_t(m)) && !trame && n >= 5) {
+          lu.hauteur = Grand16(segment + 1);
+          lu.largeur = Grand16(segment + 3);
+          trame = true;
+        }
+        return !(vignette && trame);
+      });
+  if (!lisible || !vignette || !trame || lu.largeur <= 0 || lu.hauteur <= 0) return false;
   if (entete) *entete = lu;
   return true;
 }

@@ -43,12 +43,12 @@ Meta LecteurMeta::Fin() const {
   return r;
 }
 
-Meta LitMeta(const std::uint8_t* d, std::size_t taille) {
-  LecteurMeta lecteur;
-  if (!d || taille < 4 || d[0] != 0xFF || d[1] != 0xD8) return {};
+bool ParcoursSegments(const std::uint8_t* d, std::size_t taille,
+                      const std::function<bool(int, const std::uint8_t*, std::size_t)>& visite) {
+  if (!d || taille < 4 || d[0] != 0xFF || d[1] != 0xD8) return false;
   std::size_t p = 2;
   while (p + 4 <= taille) {
-    if (d[p] != 0xFF) break;
+    if (d[p] != 0xFF) return false;
     const std::uint8_t m = d[p + 1];
     if (m == 0xFF) {  // fill byte before a marker
       ++p;
@@ -61,9 +61,20 @@ Meta LitMeta(const std::uint8_t* d, std::size_t taille) {
     if (m == 0xD9 || m == 0xDA) break;  // end of picture, start of the data
     const std::size_t longueur = std::size_t(d[p + 2]) << 8 | d[p + 3];
     if (longueur < 2 || p + 2 + longueur > taille) break;
-    lecteur.Segment(m, d + p + 4, longueur - 2);
+    if (!visite(m, d + p + 4, longueur - 2)) break;
     p += 2 + longueur;
   }
+  return true;
+}
+
+Meta LitMeta(const std::uint8_t* d, std::size_t taille) {
+  LecteurMeta lecteur;
+  // A marker out of place ends the scan with what was read before it.
+  if (!d || taille < 4 || d[0] != 0xFF || d[1] != 0xD8) return {};
+  ParcoursSegments(d, taille, [&](int m, const std::uint8_t* segment, std::size_t n) {
+    lecteur.Segment(m, segment, n);
+    return true;
+  });
   return lecteur.Fin();
 }
 

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "base/bitmap.h"
@@ -32,6 +33,15 @@ class LecteurMeta {
   bool iccAbime_ = false;
   std::vector<std::vector<std::uint8_t>> morceaux_;
 };
+
+// Walks the segments of a JPEG file held in memory, from its start-of-image
+// marker up to its picture data (SOS) or its end (EOI): `visite` gets each
+// segment that has a length (its marker and its content after the length
+// field) and returns false to stop. A damaged length ends the walk. False
+// when the bytes do not start with SOI or a marker is not where one belongs;
+// true otherwise, however the walk ended.
+bool ParcoursSegments(const std::uint8_t* fichier, std::size_t taille,
+                      const std::function<bool(int, const std::uint8_t*, std::size_t)>& visite);
 
 // Scans the segments of a JPEG file held in memory up to its picture
 // data. Damaged segment lengths end the scan with what was read before.
