@@ -11,6 +11,10 @@
 
 namespace lumaveil::testing {
 
+// Four strong colours, one per quadrant: red, green, blue, yellow.
+inline constexpr talvik::COLORREF kCoins[4] = {talvik::RGB(230, 30, 30), talvik::RGB(30, 200, 40),
+                                               talvik::RGB(40, 60, 220), talvik::RGB(240, 230, 40)};
+
 // A w x h picture in four quadrants of the given colours (top-left,
 // top-right, bottom-left, bottom-right), so that order and orientation show.
 inline talvik::Bitmap Quadrants(int w, int h, const talvik::COLORREF c[4]) {

@@ -80,6 +80,36 @@ class PhotosFenetre : public ::testing::Test {
     QApplication::processEvents();
   }
 
+  // Both list thumbnails upright, the first made from the file's own small
+  // copy (`copie`: its top-left quadrant tells it apart), the second from
+  // the photo; then the working screen (the last photo, opened as current)
+  // loaded upright and rendered as a 3:4 portrait centred at 360 x 480.
+  void VerifieDroites(const talvik::COLORREF* copie) {
+    CListeView& liste = *frame_->ListeView();
+    ASSERT_EQ(liste.NombreEcrans(), 2);
+    for (int i : {0, 1}) {
+      const talvik::Bitmap v = Vignette(liste.item(i));
+      const talvik::RECT place = PlaceCouleurs(v);
+      EXPECT_GT(place.bottom - place.top, place.right - place.left) << i;
+      std::string pourquoi;
+      EXPECT_TRUE(testing::QuadrantsDroits(v, place, &pourquoi, 60,
+                                           i == 0 ? copie : testing::kQuadrantsDroits))
+          << "thumbnail " << i << ": " << pourquoi;
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(contexte_.EcranCourant && contexte_.EcranCourant->ImageFinale,
+                             20000);
+    const CEcran& courant = *contexte_.EcranCourant;
+    EXPECT_EQ(courant.TailleImage.cx, 300);
+    EXPECT_EQ(courant.TailleImage.cy, 400);
+    const talvik::RECT ecran = testing::PlaceSurFond(courant.ImageFinale, RGB(255, 255, 255));
+    EXPECT_EQ(ecran.top, 0);
+    EXPECT_EQ(ecran.bottom, 480);
+    EXPECT_EQ(ecran.left, 140);
+    EXPECT_EQ(ecran.right, 500);
+    std::string pourquoi;
+    EXPECT_TRUE(testing::QuadrantsDroits(courant.ImageFinale, ecran, &pourquoi)) << pourquoi;
+  }
+
   testing::TempDir dossier_;
   CContexte contexte_;
   std::unique_ptr<CMainFrame> frame_;
@@ -100,34 +130,7 @@ TEST_F(PhotosFenetre, PortraitHeicIsUprightInTheListAndOnTheWorkingScreen) {
   ASSERT_TRUE(testing::EcritHeif(dossier_.File("iphone.heic"), stockee, options));
   ASSERT_TRUE(testing::EcritHeif(dossier_.File("sans.heic"), stockee, {6}));
   Ouvre({"iphone.heic", "sans.heic"});
-  CListeView& liste = *frame_->ListeView();
-  ASSERT_EQ(liste.NombreEcrans(), 2);
-
-  // Both upright; the first one is the thumbnail item's (its top-left
-  // quadrant magenta), the second made from the photo itself.
-  for (int i : {0, 1}) {
-    const talvik::Bitmap v = Vignette(liste.item(i));
-    const talvik::RECT place = PlaceCouleurs(v);
-    // Upright: a portrait 3:4 inside the 4:3 screen.
-    EXPECT_GT(place.bottom - place.top, place.right - place.left) << i;
-    std::string pourquoi;
-    EXPECT_TRUE(testing::QuadrantsDroits(v, place, &pourquoi, 60,
-                                         i == 0 ? copie : testing::kQuadrantsDroits))
-        << "thumbnail " << i << ": " << pourquoi;
-  }
-
-  // The working screen: the last photo, opened as current, loaded upright
-  // and rendered.
-  QTRY_VERIFY_WITH_TIMEOUT(contexte_.EcranCourant && contexte_.EcranCourant->ImageFinale, 20000);
-  const CEcran& courant = *contexte_.EcranCourant;
-  EXPECT_EQ(courant.TailleImage.cx, 300);
-  EXPECT_EQ(courant.TailleImage.cy, 400);
-  const talvik::RECT ecran = testing::PlaceSurFond(courant.ImageFinale, RGB(255, 255, 255));
-  EXPECT_EQ(ecran.top, 0);
-  EXPECT_EQ(ecran.bottom, 480);
-  EXPECT_EQ(ecran.left, 140);  // 360 x 480 centred
-  std::string pourquoi;
-  EXPECT_TRUE(testing::QuadrantsDroits(courant.ImageFinale, ecran, &pourquoi)) << pourquoi;
+  VerifieDroites(copie);
 }
 
 TEST_F(PhotosFenetre, PortraitPhoneJpegIsUprightInTheListAndOnTheWorkingScreen) {
@@ -139,28 +142,7 @@ TEST_F(PhotosFenetre, PortraitPhoneJpegIsUprightInTheListAndOnTheWorkingScreen) 
                                         testing::Quadrants(120, 160, copie)));
   ASSERT_TRUE(testing::EcritJpegOriente(dossier_.File("sans.jpg"), droite, 6));
   Ouvre({"camera.jpg", "sans.jpg"});
-  CListeView& liste = *frame_->ListeView();
-  ASSERT_EQ(liste.NombreEcrans(), 2);
-  // Both upright; the first from the camera's copy, the second from the
-  // photo itself (its one-eighth decoding).
-  for (int i : {0, 1}) {
-    const talvik::Bitmap v = Vignette(liste.item(i));
-    const talvik::RECT place = PlaceCouleurs(v);
-    EXPECT_GT(place.bottom - place.top, place.right - place.left) << i;
-    std::string pourquoi;
-    EXPECT_TRUE(testing::QuadrantsDroits(v, place, &pourquoi, 60,
-                                         i == 0 ? copie : testing::kQuadrantsDroits))
-        << "thumbnail " << i << ": " << pourquoi;
-  }
-  QTRY_VERIFY_WITH_TIMEOUT(contexte_.EcranCourant && contexte_.EcranCourant->ImageFinale, 20000);
-  const CEcran& courant = *contexte_.EcranCourant;
-  EXPECT_EQ(courant.TailleImage.cx, 300);
-  EXPECT_EQ(courant.TailleImage.cy, 400);
-  const talvik::RECT ecran = testing::PlaceSurFond(courant.ImageFinale, RGB(255, 255, 255));
-  EXPECT_EQ(ecran.left, 140);  // 360 x 480 centred
-  EXPECT_EQ(ecran.right, 500);
-  std::string pourquoi;
-  EXPECT_TRUE(testing::QuadrantsDroits(courant.ImageFinale, ecran, &pourquoi)) << pourquoi;
+  VerifieDroites(copie);
 }
 
 }  // namespace

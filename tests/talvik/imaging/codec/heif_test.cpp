@@ -20,6 +20,7 @@ using talvik::GetGValue;
 using talvik::GetRValue;
 using talvik::RGB;
 using lumaveil::testing::EcartMoyen;
+using lumaveil::testing::kCoins;
 using lumaveil::testing::EcritHeif;
 using lumaveil::testing::OptionsHeif;
 using lumaveil::testing::Quadrants;
@@ -27,8 +28,6 @@ using lumaveil::testing::TempDir;
 
 namespace {
 
-const COLORREF kCoins[4] = {RGB(230, 30, 30), RGB(30, 200, 40), RGB(40, 60, 220),
-                            RGB(240, 230, 40)};
 
 // Bits written most significant first, for rewriting a coded stream's
 // header; exp-Golomb codes as HEVC writes them.

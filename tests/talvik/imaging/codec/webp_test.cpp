@@ -14,13 +14,12 @@ using talvik::COLORREF;
 using talvik::RGB;
 using lumaveil::testing::Cite;
 using lumaveil::testing::EcartMoyen;
+using lumaveil::testing::kCoins;
 using lumaveil::testing::Lance;
 using lumaveil::testing::TempDir;
 
 namespace {
 
-const COLORREF kCoins[4] = {RGB(230, 30, 30), RGB(30, 200, 40), RGB(40, 60, 220),
-                            RGB(240, 230, 40)};
 
 class WebP : public ::testing::Test {
  protected:

@@ -26,14 +26,13 @@ using talvik::COLORREF;
 using talvik::RGB;
 using lumaveil::testing::Cite;
 using lumaveil::testing::EcartMoyen;
+using lumaveil::testing::kCoins;
 using lumaveil::testing::Lance;
 using lumaveil::testing::Quadrants;
 using lumaveil::testing::TempDir;
 
 namespace {
 
-const COLORREF kCoins[4] = {RGB(230, 30, 30), RGB(30, 200, 40), RGB(40, 60, 220),
-                            RGB(240, 230, 40)};
 // ImageMagick's names of the Exif orientations 1 to 8.
 const char* const kNomsImageMagick[9] = {"",         "TopLeft",  "TopRight",    "BottomRight",
                                          "BottomLeft", "LeftTop", "RightTop",    "RightBottom",
