@@ -12,7 +12,7 @@
 #include <memory>
 
 #include "projet/contexte.h"
-#include "fenetre/fichiers_recents.h"
+#include "fichiers_recents.h"
 #include "dialogue.h"
 #include "document/doc.h"
 #include "fenetre/commandes.h"

@@ -1,5 +1,5 @@
-// The application: the ten settings on a first start and at exit, the
-// recent-file list, and a project named on the command line.
+// The application: the ten settings on a first start and at exit, and a
+// project named on the command line.
 #include <gtest/gtest.h>
 
 #include <QTest>
@@ -12,7 +12,6 @@
 
 #include "bombe_jpeg_essai.h"
 #include "codec/jpeg_limites.h"
-#include "fenetre/fichiers_recents.h"
 #include "parametres.h"
 #include "programme/application.h"
 #include "dialogue_enregistreur.h"
@@ -219,26 +218,6 @@ TEST_F(Application, AProjectThatDoesNotExistEndsTheStart) {
       if (w->inherits("QMessageBox")) w->close();
   });
   EXPECT_FALSE(app.InitInstance(QString::fromStdString(dossier_.File("absent.lmv")), 0));
-}
-
-TEST_F(Application, RecentFilesKeepFourNewestFirstWithoutDuplicates) {
-  CFichiersRecents r;
-  for (const char* f : {"/a.lmv", "/b.lmv", "/c.lmv", "/d.lmv", "/b.lmv", "/e.lmv"}) r.Ajoute(f);
-  EXPECT_EQ(r.Liste(), (std::vector<std::string>{"/e.lmv", "/b.lmv", "/d.lmv", "/c.lmv"}));
-  ASSERT_EQ(r.Ecrit(), 1);
-  r.Retire(0);
-  r.Retire(9);
-  ASSERT_EQ(r.Ecrit(), 1);
-  CFichiersRecents lu;
-  ASSERT_EQ(lu.Lit(), 1);
-  EXPECT_EQ(lu.Liste(), (std::vector<std::string>{"/b.lmv", "/d.lmv", "/c.lmv"}));
-  reg::Base base;
-  ASSERT_TRUE(reg::ChargeFichier(reg::CheminFichier(), base));
-  const reg::Cle* cle = base.Trouve(
-      "HKEY_CURRENT_USER\\Software\\Local AppWizard-Generated Applications\\Lumaveil\\Recent File "
-      "List");
-  ASSERT_NE(cle, nullptr);
-  EXPECT_EQ(cle->Trouve("File4"), nullptr);  // the old fourth entry is gone
 }
 
 }  // namespace

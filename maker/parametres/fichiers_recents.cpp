@@ -1,4 +1,4 @@
-#include "fenetre/fichiers_recents.h"
+#include "fichiers_recents.h"
 
 #include <algorithm>
 

@@ -1,0 +1,45 @@
+// The recent-project list of the File menu, as the settings store keeps it.
+#include "fichiers_recents.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "fichier_registre.h"
+#include "registre.h"
+#include "temp_dir.h"
+
+namespace lumaveil {
+namespace {
+
+namespace reg = talvik::registre;
+
+TEST(FichiersRecents, KeepFourNewestFirstWithoutDuplicates) {
+  testing::TempDir dossier;
+  const char* avant = std::getenv("LUMAVEIL_REGISTRY");
+  const std::string ancien = avant ? avant : "";
+  setenv("LUMAVEIL_REGISTRY", dossier.File("registry.reg").c_str(), 1);
+
+  CFichiersRecents r;
+  for (const char* f : {"/a.lmv", "/b.lmv", "/c.lmv", "/d.lmv", "/b.lmv", "/e.lmv"}) r.Ajoute(f);
+  EXPECT_EQ(r.Liste(), (std::vector<std::string>{"/e.lmv", "/b.lmv", "/d.lmv", "/c.lmv"}));
+  ASSERT_EQ(r.Ecrit(), 1);
+  r.Retire(0);
+  r.Retire(9);
+  ASSERT_EQ(r.Ecrit(), 1);
+  CFichiersRecents lu;
+  ASSERT_EQ(lu.Lit(), 1);
+  EXPECT_EQ(lu.Liste(), (std::vector<std::string>{"/b.lmv", "/d.lmv", "/c.lmv"}));
+  reg::Base base;
+  ASSERT_TRUE(reg::ChargeFichier(reg::CheminFichier(), base));
+  const reg::Cle* cle = base.Trouve(
+      "HKEY_CURRENT_USER\\Software\\Local AppWizard-Generated Applications\\Lumaveil\\Recent File "
+      "List");
+  ASSERT_NE(cle, nullptr);
+  EXPECT_EQ(cle->Trouve("File4"), nullptr);  // the old fourth entry is gone
+
+  setenv("LUMAVEIL_REGISTRY", ancien.c_str(), 1);
+}
+
+}  // namespace
+}  // namespace lumaveil
