@@ -1,4 +1,4 @@
-#include "panneaux/lignes_etat.h"
+#include "lignes_etat.h"
 
 #include <cstdio>
 

@@ -14,7 +14,7 @@
 #include "graphique.h"
 #include "commun/ks_file_dialog.h"
 #include "panneaux/bouton_image.h"
-#include "panneaux/lignes_etat.h"
+#include "lignes_etat.h"
 #include "panneaux/panneau_lignes.h"
 #include "proprietes/proprietes_dialog.h"
 #include "redimension.h"

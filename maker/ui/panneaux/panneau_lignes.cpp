@@ -5,7 +5,7 @@
 #include <QToolButton>
 
 #include "panneaux/bouton_image.h"
-#include "panneaux/lignes_etat.h"
+#include "lignes_etat.h"
 #include "travail/commandes_ecran.h"
 
 namespace lumaveil {

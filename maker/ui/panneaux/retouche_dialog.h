@@ -10,7 +10,7 @@
 
 #include "base/bitmap.h"
 #include "base/mfctypes.h"
-#include "panneaux/lignes_etat.h"
+#include "lignes_etat.h"
 
 class QCheckBox;
 class QLabel;
