@@ -62,30 +62,4 @@ class CCommandesEcran {
   IEditeursEcran& editeurs_;
 };
 
-// What a confirmed editor does to the screen's values and use flags.
-// New picture: the picture replaced, crop, rotation and colour flags
-// cleared (their values kept); 1 when the picture loaded.
-int AppliqueChargement(CEcran& ecran, const std::string& chemin);
-// Angle and RotationUtilisation both take the angle (0 turns the step
-// off); the crop is turned off.
-void AppliqueRotation(CEcran& ecran, int angle);
-// The three values; RotationUtilisation set from RotationAngle; the step
-// is off when all three are 50.
-void AppliqueReglage(CEcran& ecran, const ValeursReglage& valeurs);
-// The rectangle; the step is off when it is the whole preview (0, 0, w, h).
-void AppliqueRecoupe(CEcran& ecran, const RECT& rectangle, SIZE apercu);
-// The five values; the step is on for a percentage other than 100 or, by
-// size, for a size other than the preview's.
-void AppliqueRedimension(CEcran& ecran, const ValeursRedimension& valeurs, SIZE apercu);
-void AppliqueCadre(CEcran& ecran, const ValeursCadre& valeurs);
-// Pattern, colour and pattern flag; the background step is on.
-void AppliqueFond(CEcran& ecran, const ValeursFond& valeurs);
-
-// The values each editor starts from.
-ValeursReglage ValeursReglageEcran(const CEcran& ecran);
-RECT RectangleRecoupeEcran(const CEcran& ecran, SIZE apercu);
-ValeursRedimension ValeursRedimensionEcran(const CEcran& ecran, SIZE apercu);
-ValeursCadre ValeursCadreEcran(const CEcran& ecran);
-ValeursFond ValeursFondEcran(const CEcran& ecran);
-
 }  // namespace lumaveil

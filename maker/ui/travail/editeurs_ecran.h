@@ -8,47 +8,11 @@
 #include <string>
 
 #include "base/bitmap.h"
-#include "ecran.h"
+#include "valeurs_editeurs.h"
 
 namespace lumaveil {
 
 using talvik::HBITMAP;
-
-// Colour adjustment, 0..100 each, 50 neutral.
-struct ValeursReglage {
-  int lumiere = 50;
-  int contraste = 50;
-  int intensite = 50;
-};
-
-// Resizing: by percentage or to a size, keeping the proportions or not.
-struct ValeursRedimension {
-  talvik::LONG tailleX = 0;
-  talvik::LONG tailleY = 0;
-  int pourcentage = 100;
-  int parPourcentage = 1;
-  int conservationProportion = 1;
-};
-
-// Border: none, colour or pattern.
-enum class ModeCadre { Aucun = 0, Couleur = 1, Motif = 2 };
-struct ValeursCadre {
-  ModeCadre mode = ModeCadre::Aucun;
-  int motif = 25;
-  int taille = 5;
-  int bordureUtilisation = 0;
-  COLORREF couleur = 0;
-  COLORREF couleurBordure = 0;
-};
-
-// Background on the canvas of the target size.
-struct ValeursFond {
-  SIZE tailleCible{};         // canvas size (given to the editor, not edited)
-  int motif = 25;
-  COLORREF couleur = 0x00FFFFFF;
-  int motifUtilisation = 0;
-  int modeCouleur = 1;        // background on without a pattern (given, not edited)
-};
 
 class IEditeursEcran {
  public:
