@@ -16,8 +16,8 @@
 
 #include "graphique.h"
 #include "images_comparees.h"
-#include "run_and_capture.h"
-#include "temp_dir.h"
+#include "sortie_commande.h"
+#include "dossier_temporaire.h"
 
 namespace lumaveil::testing {
 

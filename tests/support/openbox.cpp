@@ -8,7 +8,7 @@
 #include <thread>
 #include <unistd.h>
 
-#include "run_and_capture.h"
+#include "sortie_commande.h"
 
 namespace lumaveil::testing {
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 namespace lumaveil::testing {
 

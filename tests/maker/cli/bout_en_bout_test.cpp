@@ -11,7 +11,7 @@
 #include <regex>
 #include <sstream>
 
-#include "dialogue_enregistreur.h"
+#include "dialogue_essai.h"
 #include "empreinte_fichier.h"
 #include "fichier_modele.h"
 #include "fichier_projet.h"
@@ -19,9 +19,9 @@
 #include "images_comparees.h"
 #include "lecture_paquet.h"
 #include "motifs_utilisateur.h"
-#include "run_and_capture.h"
+#include "sortie_commande.h"
 #include "registre.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 namespace lumaveil {
 namespace {

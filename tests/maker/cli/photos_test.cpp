@@ -7,7 +7,7 @@
 #include <fstream>
 
 #include "commande_lumaveil.h"
-#include "dialogue_enregistreur.h"
+#include "dialogue_essai.h"
 #include "fichier_modele.h"
 #include "fichier_projet.h"
 #include "lecture_paquet.h"

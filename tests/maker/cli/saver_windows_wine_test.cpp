@@ -10,8 +10,8 @@
 #include "images_comparees.h"
 #include "wine_runner.h"
 #include "x_screen.h"
-#include "run_and_capture.h"
-#include "temp_dir.h"
+#include "sortie_commande.h"
+#include "dossier_temporaire.h"
 #include "xvfb.h"
 
 namespace lumaveil {

@@ -10,7 +10,7 @@
 #include "base/message.h"
 #include "chargement_rendu.h"
 #include "graphique.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 namespace lumaveil {
 namespace {

@@ -5,9 +5,9 @@
 #include <string>
 #include <utility>
 
-#include "dialogue_enregistreur.h"
+#include "dialogue_essai.h"
 #include "fichier_modele.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 namespace lumaveil {
 namespace {

@@ -5,10 +5,10 @@
 #include <iterator>
 #include <random>
 
-#include "dialogue_enregistreur.h"
+#include "dialogue_essai.h"
 #include "fichier_projet.h"
-#include "run_and_capture.h"
-#include "temp_dir.h"
+#include "sortie_commande.h"
+#include "dossier_temporaire.h"
 
 namespace lumaveil {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "graphique.h"
 #include "modele_pour_tous.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 namespace lumaveil {
 namespace {

@@ -12,7 +12,7 @@
 #include "fichier_modele.h"
 #include "graphique.h"
 #include "redimension.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 namespace lumaveil {
 namespace {

@@ -13,7 +13,7 @@
 
 #include "ecran.h"
 #include "graphique.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 namespace lumaveil {
 namespace {

@@ -11,7 +11,7 @@
 #include "exif_essai.h"
 #include "graphique.h"
 #include "images_comparees.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 #include "vignette.h"
 
 namespace lumaveil {

@@ -8,7 +8,7 @@
 
 #include "lecture_paquet.h"
 #include "package_format.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 namespace lumaveil {
 namespace {

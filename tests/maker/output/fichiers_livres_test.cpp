@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 namespace lumaveil {
 namespace {

@@ -13,12 +13,12 @@
 #include "attente.h"
 #include "chaines_maker.h"
 #include "commande_generation.h"
-#include "dialogue_enregistreur.h"
+#include "dialogue_essai.h"
 #include "generation.h"
 #include "graphique.h"
 #include "lecture_paquet.h"
 #include "restes_generation.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 namespace lumaveil {
 namespace {

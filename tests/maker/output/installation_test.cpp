@@ -12,11 +12,11 @@
 #include <thread>
 #include <vector>
 
-#include "dialogue_enregistreur.h"
+#include "dialogue_essai.h"
 #include "installation.h"
 #include "lecture_paquet.h"
-#include "run_and_capture.h"
-#include "temp_dir.h"
+#include "sortie_commande.h"
+#include "dossier_temporaire.h"
 #include "xvfb.h"
 
 namespace lumaveil {

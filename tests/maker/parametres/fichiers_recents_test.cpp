@@ -7,7 +7,7 @@
 
 #include "fichier_registre.h"
 #include "registre.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 namespace lumaveil {
 namespace {

@@ -5,7 +5,7 @@
 #include "paquet_essai.h"
 #include "package_reader.h"
 #include "package_writer.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <fstream>
 
 #include "soft_raster.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 namespace {
 

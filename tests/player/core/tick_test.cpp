@@ -7,7 +7,7 @@
 #include "paquet_essai.h"
 #include "player.h"
 #include "random.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 namespace {
 

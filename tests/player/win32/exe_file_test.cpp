@@ -8,7 +8,7 @@
 #include <set>
 #include <string>
 
-#include "run_and_capture.h"
+#include "sortie_commande.h"
 
 namespace {
 

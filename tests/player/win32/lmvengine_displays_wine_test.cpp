@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "run_and_capture.h"
-#include "temp_dir.h"
+#include "sortie_commande.h"
+#include "dossier_temporaire.h"
 #include "wine_runner.h"
 #include "x_screen.h"
 #include "xephyr.h"

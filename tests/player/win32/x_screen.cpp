@@ -6,7 +6,7 @@
 #include <sstream>
 #include <thread>
 
-#include "run_and_capture.h"
+#include "sortie_commande.h"
 
 namespace lumaveil::testing {
 namespace {

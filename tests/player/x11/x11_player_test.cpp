@@ -20,8 +20,8 @@
 #include <thread>
 
 #include "paquet_essai.h"
-#include "run_command.h"
-#include "temp_dir.h"
+#include "execution_commande.h"
+#include "dossier_temporaire.h"
 #include "xvfb.h"
 
 extern char** environ;

@@ -16,8 +16,8 @@
 #include <thread>
 
 #include "paquet_essai.h"
-#include "run_command.h"
-#include "temp_dir.h"
+#include "execution_commande.h"
+#include "dossier_temporaire.h"
 #include "xvfb.h"
 
 namespace {

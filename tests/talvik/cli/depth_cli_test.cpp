@@ -8,8 +8,8 @@
 #include <string>
 
 #include "graphique.h"
-#include "run_and_capture.h"
-#include "temp_dir.h"
+#include "sortie_commande.h"
+#include "dossier_temporaire.h"
 
 using lumaveil::testing::RunAndCapture;
 using talvik::CGraphique;

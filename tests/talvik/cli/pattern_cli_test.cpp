@@ -11,7 +11,7 @@
 #include "empreinte_fichier.h"
 #include "graphique.h"
 #include "motifs_utilisateur.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 namespace talvik {
 namespace {

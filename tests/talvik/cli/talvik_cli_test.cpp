@@ -14,7 +14,7 @@
 #include "exif_essai.h"
 #include "graphique.h"
 #include "heif_essai.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 using lumaveil::testing::TempDir;
 using talvik::Bitmap;

@@ -9,7 +9,7 @@
 #include <iterator>
 
 #include "fichier_atomique.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "registre.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 namespace talvik {
 namespace {

@@ -10,7 +10,7 @@
 
 #include "base/message.h"
 #include "routine.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 namespace talvik {
 namespace {

@@ -9,9 +9,9 @@
 #include "paquet_essai.h"
 #include "package_format.h"
 #include "package_reader.h"
-#include "run_command.h"
+#include "execution_commande.h"
 #include "soft_raster.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "jpeg_encoder.h"
 #include "paquet_essai.h"
 #include "random.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 #include "virtual_display.h"
 
 namespace lumaveil {

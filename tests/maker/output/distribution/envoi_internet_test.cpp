@@ -13,9 +13,9 @@
 
 #include "chaines_maker.h"
 #include "paquet_essai.h"
-#include "run_and_capture.h"
+#include "sortie_commande.h"
 #include "serveur_ftp.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 namespace lumaveil {
 namespace {

@@ -11,7 +11,7 @@
 #include "chaines_maker.h"
 #include "distribution/envoi_internet.h"
 #include "serveur_sftp.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 namespace lumaveil {
 namespace {

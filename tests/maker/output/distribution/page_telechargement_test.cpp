@@ -7,7 +7,7 @@
 #include <fstream>
 
 #include "serveur_ftp.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 namespace lumaveil {
 namespace {

@@ -23,7 +23,7 @@
 #include "modele_ecran/modele_dialog.h"
 #include "principale/principale_view.h"
 #include "proprietes/proprietes_dialog.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 namespace lumaveil {
 namespace {

@@ -14,7 +14,7 @@
 
 #include "fichier_projet.h"
 #include "graphique.h"
-#include "run_and_capture.h"
+#include "sortie_commande.h"
 
 namespace lumaveil::e2e {
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "openbox.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 #include "xvfb.h"
 
 namespace lumaveil::e2e {

@@ -18,8 +18,8 @@
 #include "heif_essai.h"
 #include "images_comparees.h"
 #include "photo_telephone_essai.h"
-#include "run_and_capture.h"
-#include "temp_dir.h"
+#include "sortie_commande.h"
+#include "dossier_temporaire.h"
 #include "xvfb.h"
 
 namespace lumaveil::testing {

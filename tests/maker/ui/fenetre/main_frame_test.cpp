@@ -38,8 +38,8 @@
 #include "modele_ecran/modele_dialog.h"
 #include "motifs_utilisateur.h"
 #include "principale/principale_view.h"
-#include "run_and_capture.h"
-#include "temp_dir.h"
+#include "sortie_commande.h"
+#include "dossier_temporaire.h"
 #include "xvfb.h"
 
 namespace lumaveil {

@@ -10,7 +10,7 @@
 #include <QTimer>
 
 #include "travail/travail.h"
-#include "dialogue_enregistreur.h"
+#include "dialogue_essai.h"
 #include "fichier_projet.h"
 #include "fenetre/main_frame.h"
 #include "fenetre_essai.h"
@@ -18,7 +18,7 @@
 #include "images_comparees.h"
 #include "liste/liste_view.h"
 #include "photo_telephone_essai.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 namespace lumaveil {
 namespace {

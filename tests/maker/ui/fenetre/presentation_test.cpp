@@ -11,7 +11,7 @@
 
 #include "fenetre/main_frame.h"
 #include "principale/principale_view.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 namespace lumaveil {
 namespace {

@@ -20,7 +20,7 @@
 #include "package_reader.h"
 #include "fenetre/outil_dialog.h"
 #include "principale/principale_view.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 namespace lumaveil {
 namespace {

@@ -23,7 +23,7 @@
 #include "liste/liste_view.h"
 #include "photo_essai.h"
 #include "principale/principale_view.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 namespace lumaveil {
 namespace {

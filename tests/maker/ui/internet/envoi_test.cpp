@@ -22,7 +22,7 @@
 #include "internet/internet_dialog.h"
 #include "serveur_ftp.h"
 #include "serveur_sftp.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 namespace lumaveil {
 namespace {

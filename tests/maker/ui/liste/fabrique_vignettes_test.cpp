@@ -10,7 +10,7 @@
 
 #include "graphique.h"
 #include "liste/fabrique_vignettes.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 namespace lumaveil {
 namespace {

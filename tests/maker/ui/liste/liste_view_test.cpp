@@ -12,8 +12,8 @@
 #include "capture_ecran.h"
 #include "ecrans_essai.h"
 #include "liste/liste_view.h"
-#include "run_and_capture.h"
-#include "temp_dir.h"
+#include "sortie_commande.h"
+#include "dossier_temporaire.h"
 #include "xvfb.h"
 
 namespace lumaveil {

@@ -16,7 +16,7 @@
 #include "capture_ecran.h"
 #include "commun/champ_nombre.h"
 #include "dialogs/commun/boite_message.h"
-#include "dialogue_enregistreur.h"
+#include "dialogue_essai.h"
 #include "dialogues_essai.h"
 #include "duree/duree_dialog.h"
 #include "fenetre/main_frame.h"
@@ -26,7 +26,7 @@
 #include "modele_ecran/modele_dialog.h"
 #include "principale/principale_view.h"
 #include "redimension.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 namespace lumaveil {
 namespace {

@@ -26,7 +26,7 @@
 #include "photo_essai.h"
 #include "pointeur/pointeur_x.h"
 #include "principale/principale_view.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 namespace lumaveil {
 namespace {

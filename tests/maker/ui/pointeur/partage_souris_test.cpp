@@ -30,7 +30,7 @@
 #include "internet/internet_dialog.h"
 #include "package_reader.h"
 #include "pointeur/pointeur_x.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 namespace lumaveil {
 namespace {

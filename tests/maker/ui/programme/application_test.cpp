@@ -14,15 +14,15 @@
 #include "codec/jpeg_limites.h"
 #include "parametres.h"
 #include "programme/application.h"
-#include "dialogue_enregistreur.h"
+#include "dialogue_essai.h"
 #include "fenetre/main_frame.h"
 #include "fichier_projet.h"
 #include "fichier_registre.h"
 #include "registre.h"
 #include "liste/liste_view.h"
 #include "principale/principale_view.h"
-#include "run_and_capture.h"
-#include "temp_dir.h"
+#include "sortie_commande.h"
+#include "dossier_temporaire.h"
 #include "xvfb.h"
 
 namespace lumaveil {

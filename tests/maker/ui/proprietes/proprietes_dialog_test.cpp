@@ -22,7 +22,7 @@
 #include "graphique.h"
 #include "images_comparees.h"
 #include "redimension.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 namespace lumaveil {
 namespace {

@@ -21,7 +21,7 @@
 #include "taches/progression_travail.h"
 #include "capture_ecran.h"
 #include "dialogs/commun/progression_dlg.h"
-#include "dialogue_enregistreur.h"
+#include "dialogue_essai.h"
 
 namespace lumaveil {
 namespace {

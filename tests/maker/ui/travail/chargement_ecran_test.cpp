@@ -17,7 +17,7 @@
 #include "panneaux/retouche_dialog.h"
 #include "panneaux/transition_dialog.h"
 #include "principale/principale_view.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 namespace lumaveil {
 namespace {

@@ -12,7 +12,7 @@
 #include "codec/exif_vignette.h"
 #include "exif_essai.h"
 #include "graphique.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 namespace talvik {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "codec/gif.h"
 #include "palette_essai.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 using talvik::CGif;
 using talvik::GifPalette;

@@ -7,7 +7,7 @@
 #include "codec/gif_palette.h"
 #include "graphique.h"
 #include "palette_essai.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 using talvik::CGraphique;
 using talvik::HBITMAP;

@@ -10,7 +10,7 @@
 #include "graphique.h"
 #include "heif_essai.h"
 #include "images_comparees.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 using talvik::Bitmap;
 using talvik::CGraphique;

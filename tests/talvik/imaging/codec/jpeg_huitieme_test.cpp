@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "codec/jpeg_huitieme.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 namespace talvik {
 namespace {

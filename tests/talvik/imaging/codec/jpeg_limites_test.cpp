@@ -16,7 +16,7 @@
 #include "exif_essai.h"
 #include "graphique.h"
 #include "jpeg_balayages_essai.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 namespace talvik {
 namespace {

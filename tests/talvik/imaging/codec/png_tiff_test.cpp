@@ -7,7 +7,7 @@
 #include "fichiers_images_essai.h"
 #include "graphique.h"
 #include "pic_memoire.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 using talvik::Bitmap;
 using talvik::CGraphique;

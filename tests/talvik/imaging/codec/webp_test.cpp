@@ -6,7 +6,7 @@
 #include "graphique.h"
 #include "images_comparees.h"
 #include "outils_externes.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 using talvik::Bitmap;
 using talvik::CGraphique;

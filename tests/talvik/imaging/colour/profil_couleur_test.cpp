@@ -15,7 +15,7 @@
 #include "heif_essai.h"
 #include "images_comparees.h"
 #include "outils_externes.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 using talvik::Bitmap;
 using talvik::CGraphique;

@@ -7,7 +7,7 @@
 #include <set>
 
 #include "depth/bitmaplib.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 using talvik::BITMAPINFO;
 using talvik::CBitmapLib;

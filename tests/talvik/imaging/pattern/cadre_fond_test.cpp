@@ -8,7 +8,7 @@
 
 #include "graphique.h"
 #include "raster/raster.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 namespace talvik {
 namespace {

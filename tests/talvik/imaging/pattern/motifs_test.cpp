@@ -14,7 +14,7 @@
 #include "motifs_utilisateur.h"
 #include "pattern/motifs_integres.h"
 #include "registre.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 namespace talvik {
 namespace {

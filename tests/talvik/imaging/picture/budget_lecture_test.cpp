@@ -22,7 +22,7 @@
 #include "graphique.h"
 #include "pic_memoire.h"
 #include "picture/dib.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 using talvik::Bitmap;
 using talvik::CGraphique;

@@ -5,7 +5,7 @@
 #include "graphique.h"
 #include "picture/dib.h"
 #include "picture/format.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 using talvik::Bitmap;
 using talvik::CGraphique;

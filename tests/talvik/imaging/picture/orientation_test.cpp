@@ -18,7 +18,7 @@
 #include "images_comparees.h"
 #include "outils_externes.h"
 #include "picture/orientation_fichier.h"
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 using talvik::Bitmap;
 using talvik::CGraphique;

@@ -1,4 +1,4 @@
-#include "run_and_capture.h"
+#include "sortie_commande.h"
 
 #include <cstdio>
 

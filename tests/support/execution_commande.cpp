@@ -1,4 +1,4 @@
-#include "run_command.h"
+#include "execution_commande.h"
 
 #include <sys/wait.h>
 

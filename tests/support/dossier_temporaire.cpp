@@ -1,4 +1,4 @@
-#include "temp_dir.h"
+#include "dossier_temporaire.h"
 
 #include <stdlib.h>
 
