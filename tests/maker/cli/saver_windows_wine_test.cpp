@@ -8,8 +8,8 @@
 
 #include "graphique.h"
 #include "images_comparees.h"
-#include "wine_runner.h"
-#include "x_screen.h"
+#include "programmes_wine.h"
+#include "ecran_x.h"
 #include "sortie_commande.h"
 #include "dossier_temporaire.h"
 #include "xvfb.h"

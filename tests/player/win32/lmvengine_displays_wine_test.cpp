@@ -13,8 +13,8 @@
 
 #include "sortie_commande.h"
 #include "dossier_temporaire.h"
-#include "wine_runner.h"
-#include "x_screen.h"
+#include "programmes_wine.h"
+#include "ecran_x.h"
 #include "xephyr.h"
 #include "xvfb.h"
 

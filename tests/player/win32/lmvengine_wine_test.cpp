@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "wine_runner.h"
-#include "x_screen.h"
+#include "programmes_wine.h"
+#include "ecran_x.h"
 #include "sortie_commande.h"
 #include "dossier_temporaire.h"
 #include "xvfb.h"

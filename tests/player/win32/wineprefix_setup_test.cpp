@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "wine_runner.h"
+#include "programmes_wine.h"
 
 namespace lumaveil::testing {
 namespace {

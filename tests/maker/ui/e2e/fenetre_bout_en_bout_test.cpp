@@ -14,7 +14,7 @@
 #include "fichier_projet.h"
 #include "fichier_registre.h"
 #include "graphique.h"
-#include "e2e/maker_sous_x.h"
+#include "maker_sous_x.h"
 
 namespace lumaveil {
 namespace {
@@ -28,7 +28,7 @@ class Silence : public IDialogue {
   int Question(const MessageUtilisateur&) override { return 0; }
 };
 
-class FenetreBoutEnBout : public ::testing::Test, public e2e::MakerSousX {
+class FenetreBoutEnBout : public ::testing::Test, public testing::MakerSousX {
  protected:
   FenetreBoutEnBout() : MakerSousX(1024, 768, false) {}
   void SetUp() override {

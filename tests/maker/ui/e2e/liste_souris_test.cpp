@@ -8,10 +8,10 @@
 #include <ostream>
 #include <thread>
 
-#include "e2e/maker_sous_x.h"
+#include "maker_sous_x.h"
 #include "graphique.h"
 
-namespace lumaveil::e2e {
+namespace lumaveil::testing {
 namespace {
 
 using namespace std::chrono_literals;
@@ -117,4 +117,4 @@ INSTANTIATE_TEST_SUITE_P(Ecrans, ListeSouris,
                          NomCas);
 
 }  // namespace
-}  // namespace lumaveil::e2e
+}  // namespace lumaveil::testing

@@ -13,7 +13,7 @@
 #include "dialogs/texte/texte_dlg.h"
 #include "editeurs_essai.h"
 #include "generation/generation_dlg.h"
-#include "pointeur/pointeur_x.h"
+#include "pointeur_x.h"
 
 namespace lumaveil::testing {
 namespace {

@@ -24,7 +24,7 @@
 #include "liste/liste_view.h"
 #include "panneaux/panneaux.h"
 #include "photo_essai.h"
-#include "pointeur/pointeur_x.h"
+#include "pointeur_x.h"
 #include "principale/principale_view.h"
 #include "dossier_temporaire.h"
 

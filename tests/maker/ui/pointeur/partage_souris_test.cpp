@@ -29,7 +29,7 @@
 #include "generation/generation_dlg.h"
 #include "internet/internet_dialog.h"
 #include "package_reader.h"
-#include "pointeur/pointeur_x.h"
+#include "pointeur_x.h"
 #include "dossier_temporaire.h"
 
 namespace lumaveil {

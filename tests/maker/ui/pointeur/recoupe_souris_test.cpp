@@ -13,7 +13,7 @@
 #include "dialogs/commun/plein_ecran_dlg.h"
 #include "dialogs/recoupe/recoupe_dlg.h"
 #include "editeurs_essai.h"
-#include "pointeur/pointeur_x.h"
+#include "pointeur_x.h"
 
 namespace lumaveil::testing {
 namespace {

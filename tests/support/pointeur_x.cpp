@@ -1,4 +1,4 @@
-#include "pointeur/pointeur_x.h"
+#include "pointeur_x.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -1,4 +1,4 @@
-#include "e2e/maker_sous_x.h"
+#include "maker_sous_x.h"
 
 #include <algorithm>
 #include <chrono>
@@ -16,7 +16,7 @@
 #include "graphique.h"
 #include "sortie_commande.h"
 
-namespace lumaveil::e2e {
+namespace lumaveil::testing {
 
 namespace {
 
@@ -51,7 +51,7 @@ bool MemesPixels(const std::string& a, const std::string& b, const Geometrie& zo
 
 MakerSousX::MakerSousX(int largeur, int hauteur, bool gestionnaire)
     : xvfb_(largeur, hauteur) {
-  if (xvfb_.Ok() && gestionnaire) gestionnaire_ = std::make_unique<testing::Openbox>(xvfb_.Display());
+  if (xvfb_.Ok() && gestionnaire) gestionnaire_ = std::make_unique<Openbox>(xvfb_.Display());
 }
 
 MakerSousX::~MakerSousX() { Arrete(pid_); }
@@ -115,7 +115,7 @@ bool MakerSousX::AttendFin(int secondes, int* statut) {
 }
 
 std::string MakerSousX::Xdotool(const std::string& arguments) {
-  return testing::RunAndCapture("DISPLAY=" + xvfb_.Display() + " xdotool " + arguments +
+  return RunAndCapture("DISPLAY=" + xvfb_.Display() + " xdotool " + arguments +
                                 " 2>/dev/null");
 }
 
@@ -238,4 +238,4 @@ std::vector<std::string> MakerSousX::SauveEtRelit(const std::string& fenetre,
   return chemins;
 }
 
-}  // namespace lumaveil::e2e
+}  // namespace lumaveil::testing

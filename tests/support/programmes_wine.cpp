@@ -1,4 +1,4 @@
-#include "wine_runner.h"
+#include "programmes_wine.h"
 
 #include <cerrno>
 #include <csignal>

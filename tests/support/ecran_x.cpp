@@ -1,4 +1,4 @@
-#include "x_screen.h"
+#include "ecran_x.h"
 
 #include <chrono>
 #include <cstdlib>

@@ -13,7 +13,7 @@
 #include "dossier_temporaire.h"
 #include "xvfb.h"
 
-namespace lumaveil::e2e {
+namespace lumaveil::testing {
 
 // A window's place and size on the screen.
 struct Geometrie {
@@ -33,7 +33,7 @@ class MakerSousX {
   MakerSousX& operator=(const MakerSousX&) = delete;
 
   bool Ok() const { return xvfb_.Ok() && (!gestionnaire_ || gestionnaire_->Ok()); }
-  testing::TempDir& Dossier() { return dir_; }
+  TempDir& Dossier() { return dir_; }
 
   // Pictures of plain colours, one per colour (0x00BBGGRR), 320 x 240.
   std::vector<std::string> Images(const std::vector<unsigned>& couleurs);
@@ -78,10 +78,10 @@ class MakerSousX {
   std::vector<std::string> SauveEtRelit(const std::string& fenetre, const std::string& projet);
 
  private:
-  testing::Xvfb xvfb_;
-  std::unique_ptr<testing::Openbox> gestionnaire_;
-  testing::TempDir dir_;
+  Xvfb xvfb_;
+  std::unique_ptr<Openbox> gestionnaire_;
+  TempDir dir_;
   pid_t pid_ = -1;
 };
 
-}  // namespace lumaveil::e2e
+}  // namespace lumaveil::testing
