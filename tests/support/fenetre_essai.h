@@ -1,12 +1,19 @@
 // The maker's main window as the window tests start it.
 #pragma once
 
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <memory>
 #include <optional>
 
-#include "projet/contexte.h"
+#include "ecrans_essai.h"
 #include "fenetre/main_frame.h"
+#include "fenetre/outil_dialog.h"
+#include "liste/liste_view.h"
 #include "principale/principale_view.h"
+#include "projet/contexte.h"
 
 namespace lumaveil::testing {
 
@@ -22,5 +29,25 @@ inline std::unique_ptr<CMainFrame> FenetreEssai(CContexte& contexte,
   frame->NouveauProjet();
   return frame;
 }
+
+// A test on the main window shown on small plain screens, its list, and
+// its top bar's buttons clicked.
+class FenetreOuverte : public ::testing::Test {
+ protected:
+  FenetreOuverte() {
+    contexte_.Projet.ModeleEcran.TailleCible = kPetitCanevas;
+    frame_ = FenetreEssai(contexte_, kPetitCanevas);
+    frame_->show();
+  }
+  CListeView& Liste() { return *frame_->ListeView(); }
+  void Clique(Commande c) {
+    const auto& b = COutilDialog::CommandesBoutons();
+    const int i = int(std::find(b.begin(), b.end(), c) - b.begin());
+    QTest::mouseClick(frame_->OutilDialog()->Bouton(i), Qt::LeftButton);
+  }
+
+  CContexte contexte_;
+  std::unique_ptr<CMainFrame> frame_;
+};
 
 }  // namespace lumaveil::testing

@@ -1,6 +1,6 @@
 // The main window: bars, commands, the screen-list commands and the
-// modified flag, the File commands with their prompts, the title, and the
-// centring of the form.
+// modified flag, and the centring of the form (the File commands with their
+// prompts and the title: tests/maker/ui/document/doc_test.cpp).
 #include <gtest/gtest.h>
 
 #include <QMimeData>
@@ -47,23 +47,7 @@ namespace {
 
 using talvik::RGB;
 
-class MainFrame : public ::testing::Test {
- protected:
-  MainFrame() {
-    contexte_.Projet.ModeleEcran.TailleCible = testing::kPetitCanevas;
-    frame_ = testing::FenetreEssai(contexte_, testing::kPetitCanevas);
-    frame_->show();
-  }
-  CListeView& Liste() { return *frame_->ListeView(); }
-  void Clique(Commande c) {
-    const auto& b = COutilDialog::CommandesBoutons();
-    const int i = int(std::find(b.begin(), b.end(), c) - b.begin());
-    QTest::mouseClick(frame_->OutilDialog()->Bouton(i), Qt::LeftButton);
-  }
-
-  CContexte contexte_;
-  std::unique_ptr<CMainFrame> frame_;
-};
+using MainFrame = testing::FenetreOuverte;
 
 TEST_F(MainFrame, TopBarHasNineButtonsWithTheirTooltipsAsNames) {
   const char* bulles[] = {"Creates a new document",   "Open an existing document",
@@ -255,141 +239,6 @@ TEST_F(MainFrame, CommitReplacesTheSelectedScreenAndModifies) {
   EXPECT_EQ(Liste().Ecran(0).FondCouleur, RGB(255, 255, 255));
   EXPECT_TRUE(frame_->Doc().EstModifie());
   EXPECT_TRUE(contexte_.Projet.CheminEcranDeVeille.empty());
-}
-
-TEST(NomPropose, CutAtTheFirstSeparatorPlusExtension) {
-  EXPECT_EQ(CDoc::NomPropose("Noname"), "Noname.lmv");
-  EXPECT_EQ(CDoc::NomPropose("my project.lmv"), "my.lmv");
-  EXPECT_EQ(CDoc::NomPropose("a#b;c"), "a.lmv");
-  EXPECT_EQ(CDoc::NomPropose("50%"), "50.lmv");
-  EXPECT_EQ(CDoc::FiltreProjets(), "Lumaveil File(*.lmv)|*.lmv||");
-}
-
-// Save As on a saved project proposes that very file (not "summer.lmv.lmv"
-// in the working directory); a project never saved gets its title plus
-// ".lmv" in the folder a project was last opened from or saved in.
-TEST_F(MainFrame, SaveAsProposesTheProjectsOwnFileOrTheLastFolderUsed) {
-  CDoc& doc = frame_->Doc();
-  testing::TempDir avant, dossier;
-  QStringList proposes;
-  QString reponse;
-  doc.ChoixSauvegarde = [&](const QString& nom) {
-    proposes << nom;
-    return reponse;
-  };
-  doc.FixeDernierDossier(QString::fromStdString(avant.Path()));
-  EXPECT_FALSE(doc.SauveSous());  // cancelled
-  EXPECT_EQ(proposes.back(), QString::fromStdString(avant.File("Noname.lmv")));
-
-  reponse = QString::fromStdString(dossier.File("summer.lmv"));
-  ASSERT_TRUE(doc.SauveSous());
-  reponse.clear();
-  EXPECT_FALSE(doc.SauveSous());
-  EXPECT_EQ(proposes.back(), QString::fromStdString(dossier.File("summer.lmv")));
-
-  reponse = QString::fromStdString(dossier.File("my project.2004.lmv"));
-  ASSERT_TRUE(doc.SauveSous());
-  reponse.clear();
-  EXPECT_FALSE(doc.SauveSous());
-  EXPECT_EQ(proposes.back(), QString::fromStdString(dossier.File("my project.2004.lmv")));
-
-  // A new project: its title in the folder of the last save.
-  ASSERT_TRUE(doc.Nouveau());
-  EXPECT_FALSE(doc.SauveSous());
-  EXPECT_EQ(proposes.back(), QString::fromStdString(dossier.File("Noname.lmv")));
-  EXPECT_EQ(proposes.size(), 6);
-}
-
-TEST_F(MainFrame, SaveChangesQuestionOnNewOpenAndClose) {
-  CDoc& doc = frame_->Doc();
-  QStringList questions;
-  ReponseSauvegarde reponse = ReponseSauvegarde::Annuler;
-  doc.Question = [&](const QString& t) {
-    questions << t;
-    return reponse;
-  };
-  QString propose;
-  testing::TempDir dossier;
-  const QString cible = QString::fromStdString(dossier.File("projet.lmv"));
-  doc.ChoixSauvegarde = [&](const QString& nom) {
-    propose = nom;
-    return cible;
-  };
-  // Not modified: no question.
-  ASSERT_TRUE(doc.Nouveau());
-  EXPECT_TRUE(questions.isEmpty());
-  EXPECT_EQ(Liste().NombreEcrans(), 1);
-
-  Clique(Commande::EcranNouveau);
-  Clique(Commande::EcranSupprime);  // modifies
-  ASSERT_TRUE(doc.EstModifie());
-  // Cancel: nothing happens.
-  EXPECT_FALSE(doc.Nouveau());
-  EXPECT_EQ(questions.back(), "Save changes to Noname?");
-  EXPECT_TRUE(doc.EstModifie());
-  frame_->close();
-  EXPECT_TRUE(frame_->isVisible());
-  EXPECT_EQ(questions.size(), 2);
-  // Yes on a never-saved project goes through Save As.
-  reponse = ReponseSauvegarde::Oui;
-  EXPECT_TRUE(doc.Nouveau());
-  EXPECT_EQ(QFileInfo(propose).fileName(), "Noname.lmv");
-  EXPECT_TRUE(QFileInfo(propose).isAbsolute()) << propose.toStdString();
-  EXPECT_TRUE(QFileInfo::exists(cible));
-  EXPECT_FALSE(doc.EstModifie());
-  EXPECT_EQ(questions.size(), 3);
-  // No: closes without saving.
-  Clique(Commande::EcranSupprime);
-  reponse = ReponseSauvegarde::Non;
-  doc.ChoixOuverture = [&] { return cible; };
-  EXPECT_TRUE(doc.Ouvre());
-  EXPECT_EQ(questions.size(), 4);
-  EXPECT_EQ(doc.Titre(), "projet.lmv");
-  EXPECT_EQ(frame_->windowTitle(), "projet.lmv[*] - Lumaveil");
-}
-
-TEST_F(MainFrame, SaveThenOpenKeepsOrderAndMakesTheLastScreenCurrent) {
-  for (COLORREF c : {RGB(10, 0, 0), RGB(20, 0, 0), RGB(30, 0, 0)}) {
-    contexte_.Projet.ModeleEcran.FondCouleur = c;
-    Clique(Commande::EcranNouveau);
-  }
-  Liste().Selectionne(0);
-  testing::TempDir dossier;
-  const QString chemin = QString::fromStdString(dossier.File("quatre.lmv"));
-  frame_->Doc().ChoixSauvegarde = [&](const QString&) { return chemin; };
-  ASSERT_TRUE(frame_->Doc().SauveSous());
-  EXPECT_TRUE(frame_->Doc().Nouveau());
-  EXPECT_EQ(Liste().NombreEcrans(), 1);
-  frame_->Doc().ChoixOuverture = [&] { return chemin; };
-  ASSERT_TRUE(frame_->Doc().Ouvre());
-  ASSERT_EQ(Liste().NombreEcrans(), 4);
-  EXPECT_EQ(Liste().Selection(), 3);
-  EXPECT_EQ(contexte_.EcranCourant->FondCouleur, RGB(30, 0, 0));
-  QTRY_COMPARE_WITH_TIMEOUT(Liste().VignettesEnAttente(), 0, 20000);
-  QApplication::processEvents();
-  for (int i = 1; i < 4; ++i)
-    EXPECT_EQ(testing::CouleurVignette(Liste().item(i)), RGB(talvik::BYTE(10 * i), 0, 0)) << i;
-  EXPECT_EQ(frame_->FichiersRecents().Liste().front(), chemin.toStdString());
-}
-
-TEST_F(MainFrame, OpeningAFileThatIsNotAProjectKeepsTheList) {
-  Clique(Commande::EcranNouveau);
-  frame_->Doc().FixeModifie(false);  // no "save changes?" before the open
-  testing::TempDir dossier;
-  const std::string faux = dossier.File("faux.lmv");
-  std::ofstream(faux) << "garbage garbage";
-  QTimer::singleShot(0, [] {
-    for (QWidget* w : QApplication::topLevelWidgets())
-      if (auto* m = qobject_cast<QMessageBox*>(w)) {
-        EXPECT_EQ(m->text(), "This file isn't correct.");
-        EXPECT_EQ(m->windowTitle(), "Error");
-        m->accept();
-      }
-  });
-  frame_->Doc().ChoixOuverture = [&] { return QString::fromStdString(faux); };
-  EXPECT_FALSE(frame_->Doc().Ouvre());
-  EXPECT_EQ(Liste().NombreEcrans(), 2);
-  EXPECT_EQ(frame_->Doc().Titre(), "Noname");
 }
 
 TEST_F(MainFrame, FormIsCentredAsOneBlockAndNotOffsetWhereTheViewIsSmaller) {
