@@ -1,8 +1,11 @@
 // The main window: bars, commands, the screen-list commands and the
-// modified flag, and the centring of the form (the File commands with their
-// prompts and the title: tests/maker/ui/document/doc_test.cpp).
+// modified flag, the centring of the form, and "Show" (the File commands
+// with their prompts and the title: tests/maker/ui/document/doc_test.cpp).
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QMimeData>
 #include <QUrl>
 #include <QDropEvent>
@@ -380,6 +383,36 @@ TEST(MotifsUtilisateur, PatternAddedInTheEditorIsStoredAndThereAtTheNextStart) {
   ASSERT_EQ(lu.Width(), 24);
   EXPECT_EQ(lu.GetPixel(5, 5), RGB(250, 20, 10));
   talvik::SauveMotifsUtilisateur({});
+}
+
+// "Show": the demo saver of the current directory, when there is one, is
+// started as a program (a Linux saver plays when it runs); otherwise the one
+// shipped with the maker.
+TEST(Presentation, ShowStartsTheDemoSaverOfTheCurrentDirectoryElseTheShippedOne) {
+  testing::TempDir dossier;
+  const QString ancien = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(QString::fromStdString(dossier.Path())));
+  const QString shipped = CheminPresentation();
+  EXPECT_TRUE(shipped.endsWith("/presentation.scr")) << shipped.toStdString();
+  EXPECT_NE(QFileInfo(shipped).absolutePath(), QDir::currentPath());
+
+  // A stand-in saver that leaves a mark where it runs.
+  const QString saver = QString::fromStdString(dossier.File("presentation.scr"));
+  {
+    QFile f(saver);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("#!/bin/sh\ntouch \"$(dirname \"$0\")/played\"\n");
+  }
+  QFile::setPermissions(saver, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+  CContexte contexte;
+  contexte.Parametres.StartWizard = 0;
+  CMainFrame frame(contexte);
+  frame.Contexte().DemarrageEnCours = false;
+  frame.Action(Commande::Presentation)->trigger();
+  QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(QString::fromStdString(dossier.File("played"))),
+                           10000);
+  QDir::setCurrent(ancien);
 }
 
 }  // namespace
