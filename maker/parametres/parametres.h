@@ -66,7 +66,7 @@ inline constexpr const char* kNomApplication = "Lumaveil";
 // opened leaves everything as it was. Returns 1 when the store opened.
 int LitParametres(ParametresApplication& parametres);
 
-// Writes the values, strings for the four string settings and numbers for
+// Writes the values, strings for the text settings and numbers for
 // the rest. Returns 0, silently, when the store cannot be opened or
 // written.
 int EcritParametres(const ParametresApplication& parametres);

@@ -13,8 +13,6 @@
 
 namespace talvik {
 
-class CProgressionDlg;
-
 using WORD = std::uint16_t;
 
 // A date and time, as FileTimeToSystemTime gives it (UTC).
@@ -96,23 +94,6 @@ class CRoutine {
   // A missing file leaves both targets as they were. Sizes beyond the
   // range of long are capped at its maximum. Either pointer may be null.
   static void RecupereInfosFichier(const CString& chemin, long* taille, SYSTEMTIME* creation);
-
-  // Called once per item, before its work, with the progress window
-  // shown modeless (its bar's range set by the caller to 0..total): shows
-  // "(current / total)", the file and the operation, moves the bar,
-  // releases the Stop toggle and handles the waiting events. Returns 1
-  // when Stop was pressed since the previous call, else 0. GUI thread only
-  // (defined with the dialogs).
-  static int ProgressionAfficheEtTeste(CProgressionDlg& dlg, unsigned int courant,
-                                       unsigned int total, const CString& fichier,
-                                       const CString& operation);
-  // Asks what to do with the existing file nomFichier (the file-exists
-  // question, owned by the progress window). Leaving it with Stop, Escape
-  // or its close button sets arret to 1 (the result is then 0). The name
-  // comes back in nomFichier (the new one after a rename) and shows in the
-  // progress window's operation line. Returns 1 Replace, 2 Rename, 3 All
-  // replace or 4 Pass.
-  static int QuestionEtProgression(CString& nomFichier, int& arret, CProgressionDlg& dlg);
 
   // Exchanges the two values.
   static void Swap(long& a, long& b);

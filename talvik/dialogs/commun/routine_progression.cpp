@@ -1,17 +1,15 @@
-// The two routines of CRoutine that drive the progress window; they live
-// with the dialogs because they work on windows.
+#include "dialogs/commun/routine_progression.h"
+
 #include <QProgressBar>
 #include <cstdio>
 
 #include "dialogs/commun/progression_dlg.h"
 #include "dialogs/commun/question_traitement_dlg.h"
-#include "routine.h"
 
 namespace talvik {
 
-int CRoutine::ProgressionAfficheEtTeste(CProgressionDlg& dlg, unsigned int courant,
-                                        unsigned int total, const CString& fichier,
-                                        const CString& operation) {
+int ProgressionAfficheEtTeste(CProgressionDlg& dlg, unsigned int courant, unsigned int total,
+                              const CString& fichier, const CString& operation) {
   // A press of Stop made since the last update (the window answers at
   // once while the work runs elsewhere) is kept, not released unseen.
   dlg.UpdateData(true);
@@ -32,7 +30,7 @@ int CRoutine::ProgressionAfficheEtTeste(CProgressionDlg& dlg, unsigned int coura
   return dlg.m_bArret;
 }
 
-int CRoutine::QuestionEtProgression(CString& nomFichier, int& arret, CProgressionDlg& dlg) {
+int QuestionEtProgression(CString& nomFichier, int& arret, CProgressionDlg& dlg) {
   CQuestionTraitementDlg question(&dlg);
   question.m_strNomFichier = nomFichier;
   if (question.exec() != QDialog::Accepted) arret = 1;

@@ -11,11 +11,10 @@
 #include "capture_ecran.h"
 #include "dialogs/commun/question_traitement_dlg.h"
 #include "dialogs/commun/saisie_chaine_dlg.h"
-#include "routine.h"
+#include "dialogs/commun/routine_progression.h"
 
 using talvik::CProgressionDlg;
 using talvik::CQuestionTraitementDlg;
-using talvik::CRoutine;
 using talvik::CSaisieChaineDlg;
 
 namespace {
@@ -37,21 +36,21 @@ TEST(ProgressionDlg, StopPressedBetweenTwoItemsIsSeenByTheNextUpdateOnly) {
   CProgressionDlg dlg;
   dlg.m_Progression->setRange(0, 10);
   dlg.Create();
-  EXPECT_EQ(CRoutine::ProgressionAfficheEtTeste(dlg, 3, 10, "a.jpg", "Rendering"), 0);
+  EXPECT_EQ(talvik::ProgressionAfficheEtTeste(dlg, 3, 10, "a.jpg", "Rendering"), 0);
   EXPECT_EQ(dlg.findChild<QLineEdit*>()->text().isEmpty(), false);
   EXPECT_EQ(dlg.m_strCompteur, "(3 / 10)");
   EXPECT_EQ(dlg.m_Progression->value(), 3);
   lumaveil::testing::CaptureWidget(&dlg, "progression_dlg");
 
   QTest::mouseClick(dlg.BoutonArret(), Qt::LeftButton);  // while the caller works
-  EXPECT_EQ(CRoutine::ProgressionAfficheEtTeste(dlg, 4, 10, "b.jpg", "Rendering"), 1);
+  EXPECT_EQ(talvik::ProgressionAfficheEtTeste(dlg, 4, 10, "b.jpg", "Rendering"), 1);
   EXPECT_FALSE(dlg.BoutonArret()->isChecked());  // released by the update
-  EXPECT_EQ(CRoutine::ProgressionAfficheEtTeste(dlg, 5, 10, "c.jpg", "Rendering"), 0);
+  EXPECT_EQ(talvik::ProgressionAfficheEtTeste(dlg, 5, 10, "c.jpg", "Rendering"), 0);
 
   // Closing the window is a stop request too; the window stays for the caller.
   dlg.close();
   EXPECT_TRUE(dlg.isVisible());
-  EXPECT_EQ(CRoutine::ProgressionAfficheEtTeste(dlg, 6, 10, "d.jpg", "Rendering"), 1);
+  EXPECT_EQ(talvik::ProgressionAfficheEtTeste(dlg, 6, 10, "d.jpg", "Rendering"), 1);
 }
 
 TEST(QuestionTraitementDlg, CancelledRenameKeepsTheQuestionOpenWithTheOldName) {
@@ -76,7 +75,7 @@ TEST(QuestionTraitementDlg, CancelledRenameKeepsTheQuestionOpenWithTheOldName) {
   });
   std::string nom = "photo.scr";
   int arret = 0;
-  EXPECT_EQ(CRoutine::QuestionEtProgression(nom, arret, progression),
+  EXPECT_EQ(talvik::QuestionEtProgression(nom, arret, progression),
             CQuestionTraitementDlg::CHOIX_PASSER);
   EXPECT_TRUE(questionOuverteApresAnnulation);
   EXPECT_EQ(nom, "photo.scr");
@@ -95,7 +94,7 @@ TEST(QuestionTraitementDlg, ConfirmedRenameReturnsTheNewNameAndStopSetsTheFlag) 
   });
   std::string nom = "photo.scr";
   int arret = 0;
-  EXPECT_EQ(CRoutine::QuestionEtProgression(nom, arret, progression),
+  EXPECT_EQ(talvik::QuestionEtProgression(nom, arret, progression),
             CQuestionTraitementDlg::CHOIX_RENOMMER);
   EXPECT_EQ(nom, "renamed.scr");
   EXPECT_EQ(progression.findChildren<QLineEdit*>().at(1)->text(), "renamed.scr");
@@ -104,7 +103,7 @@ TEST(QuestionTraitementDlg, ConfirmedRenameReturnsTheNewNameAndStopSetsTheFlag) 
   QuandOuvert<CQuestionTraitementDlg>([](CQuestionTraitementDlg* question) {
     QTest::keyClick(question, Qt::Key_Escape);
   });
-  CRoutine::QuestionEtProgression(nom, arret, progression);
+  talvik::QuestionEtProgression(nom, arret, progression);
   EXPECT_EQ(arret, 1);
   EXPECT_EQ(nom, "renamed.scr");
 }
