@@ -1,7 +1,6 @@
 #include "configuration/configuration_dialog.h"
 
 #include <QButtonGroup>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +8,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "commun/barre_boutons.h"
 #include "commun/champ_nombre.h"
 
 namespace lumaveil {
@@ -50,16 +50,12 @@ CConfigurationDlg::CConfigurationDlg(ParametresApplication& parametres, QWidget*
   grille->addWidget(libelle, 2, 0);
   grille->addWidget(qualite_, 2, 1, 1, 2);
 
-  auto* barre = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  ok_ = barre->button(QDialogButtonBox::Ok);
-  ok_->setAccessibleName(QStringLiteral("OK"));
-  barre->button(QDialogButtonBox::Cancel)->setAccessibleName(QStringLiteral("Cancel"));
-  connect(barre, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(barre, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  const BarreBoutons boutons = BarreOkAnnuler(this);
+  ok_ = boutons.ok;
 
   auto* colonne = new QVBoxLayout(this);
   colonne->addLayout(grille);
-  colonne->addWidget(barre);
+  colonne->addWidget(boutons.barre);
 }
 
 void CConfigurationDlg::accept() {

@@ -1,12 +1,12 @@
 #include "duree/duree_dialog.h"
 
-#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "commun/barre_boutons.h"
 #include "commun/champ_nombre.h"
 
 namespace lumaveil {
@@ -27,21 +27,15 @@ CDureeDlg::CDureeDlg(int duree, QWidget* parent) : QDialog(parent), duree_(duree
   ligne->addWidget(unite);
   ligne->addStretch(1);
 
-  auto* barre = new QDialogButtonBox(this);
-  ok_ = barre->addButton(QDialogButtonBox::Ok);
-  ok_->setAccessibleName(QStringLiteral("OK"));
-  QPushButton* annuler = barre->addButton(QDialogButtonBox::Cancel);
-  annuler->setAccessibleName(QStringLiteral("Cancel"));
-  reset_ = barre->addButton(QStringLiteral("Reset"), QDialogButtonBox::ResetRole);
-  reset_->setAccessibleName(QStringLiteral("Reset"));
-  connect(barre, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(barre, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  const BarreBoutons boutons = BarreOkAnnuler(this, true);
+  ok_ = boutons.ok;
+  reset_ = boutons.reset;
   connect(reset_, &QPushButton::clicked, this, [this] { champ_->SetValeur(kDureeDefaut); });
 
   auto* colonne = new QVBoxLayout(this);
   colonne->addLayout(ligne);
   colonne->addWidget(aide);
-  colonne->addWidget(barre);
+  colonne->addWidget(boutons.barre);
 }
 
 void CDureeDlg::accept() {

@@ -1,12 +1,13 @@
 #include "effet/effet_dialog.h"
 
 #include <QButtonGroup>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include "commun/barre_boutons.h"
 
 namespace lumaveil {
 
@@ -48,15 +49,9 @@ CEffetDlg::CEffetDlg(int effet, QWidget* parent) : QDialog(parent), effet_(effet
   grille->setColumnStretch(1, 1);
   if (effet >= 0 && effet < kNombreEffets) boutons_[std::size_t(effet)]->setChecked(true);
 
-  auto* barre = new QDialogButtonBox(this);
-  ok_ = barre->addButton(QDialogButtonBox::Ok);
-  ok_->setAccessibleName(QStringLiteral("OK"));
-  QPushButton* annuler = barre->addButton(QDialogButtonBox::Cancel);
-  annuler->setAccessibleName(QStringLiteral("Cancel"));
-  reset_ = barre->addButton(QStringLiteral("Reset"), QDialogButtonBox::ResetRole);
-  reset_->setAccessibleName(QStringLiteral("Reset"));
-  connect(barre, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(barre, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  const BarreBoutons boutons = BarreOkAnnuler(this, true);
+  ok_ = boutons.ok;
+  reset_ = boutons.reset;
   connect(reset_, &QPushButton::clicked, this, [this] {
     effet_ = 0;
     boutons_[0]->setChecked(true);
@@ -64,7 +59,7 @@ CEffetDlg::CEffetDlg(int effet, QWidget* parent) : QDialog(parent), effet_(effet
 
   auto* colonne = new QVBoxLayout(this);
   colonne->addLayout(grille);
-  colonne->addWidget(barre);
+  colonne->addWidget(boutons.barre);
 }
 
 void CEffetDlg::accept() {

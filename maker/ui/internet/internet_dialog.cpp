@@ -1,7 +1,6 @@
 #include "internet/internet_dialog.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -11,6 +10,7 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
+#include "commun/barre_boutons.h"
 #include "dialogs/commun/boite_message.h"
 #include "distribution/envoi_mail.h"
 #include "icones/ressources.h"
@@ -71,12 +71,8 @@ CInternetDlg::CInternetDlg(QWidget* parent) : QDialog(parent) {
       "Where people see the page once it is sent; \"Send by email\" can then send this link "
       "instead of the file"));
 
-  auto* barre = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  ok_ = barre->button(QDialogButtonBox::Ok);
-  ok_->setAccessibleName(QStringLiteral("OK"));
-  barre->button(QDialogButtonBox::Cancel)->setAccessibleName(QStringLiteral("Cancel"));
-  connect(barre, &QDialogButtonBox::accepted, this, &CInternetDlg::accept);
-  connect(barre, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  const BarreBoutons boutons = BarreOkAnnuler(this);
+  ok_ = boutons.ok;
 
   auto* haut = new QHBoxLayout;
   haut->addWidget(icone, 0, Qt::AlignTop);
@@ -84,7 +80,7 @@ CInternetDlg::CInternetDlg(QWidget* parent) : QDialog(parent) {
   haut->addLayout(formulaire, 1);
   auto* colonne = new QVBoxLayout(this);
   colonne->addLayout(haut);
-  colonne->addWidget(barre);
+  colonne->addWidget(boutons.barre);
   setMinimumWidth(440);
 }
 

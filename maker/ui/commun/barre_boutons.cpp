@@ -1,0 +1,22 @@
+#include "commun/barre_boutons.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QPushButton>
+
+namespace lumaveil {
+
+BarreBoutons BarreOkAnnuler(QDialog* dialogue, bool avecReset) {
+  auto* barre = new QDialogButtonBox(dialogue);
+  BarreBoutons b{barre, barre->addButton(QDialogButtonBox::Ok), nullptr};
+  QPushButton* annuler = barre->addButton(QDialogButtonBox::Cancel);
+  if (avecReset) b.reset = barre->addButton(QStringLiteral("Reset"), QDialogButtonBox::ResetRole);
+  b.ok->setAccessibleName(QStringLiteral("OK"));
+  annuler->setAccessibleName(QStringLiteral("Cancel"));
+  if (b.reset) b.reset->setAccessibleName(QStringLiteral("Reset"));
+  QObject::connect(barre, &QDialogButtonBox::accepted, dialogue, &QDialog::accept);
+  QObject::connect(barre, &QDialogButtonBox::rejected, dialogue, &QDialog::reject);
+  return b;
+}
+
+}  // namespace lumaveil
