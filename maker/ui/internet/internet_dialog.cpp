@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "commun/barre_boutons.h"
 #include "dialogs/commun/boite_message.h"
@@ -81,7 +82,10 @@ CInternetDlg::CInternetDlg(QWidget* parent) : QDialog(parent) {
   auto* colonne = new QVBoxLayout(this);
   colonne->addLayout(haut);
   colonne->addWidget(boutons.barre);
-  setMinimumWidth(440);
+  // Room for the fields, and never less than the rows need: a minimum set
+  // by hand replaces the layout's, and a dialog opens at most two thirds of
+  // the screen wide, which would cut the longest check box on a small one.
+  setMinimumWidth(std::max(440, minimumSizeHint().width()));
 }
 
 void CInternetDlg::ChargeControles() {

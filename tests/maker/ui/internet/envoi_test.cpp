@@ -224,6 +224,8 @@ TEST(EnvoiInternet, DialogProposesTheNamesAndItsValuesAreStoredAndUsed) {
     // The test server speaks plain FTP: without the box nothing would go.
     EXPECT_FALSE(dlg.EnClair()->isChecked());
     EXPECT_EQ(dlg.EnClair()->accessibleName(), "Allow unencrypted FTP (password sent in clear)");
+    // Whole, also on the test platform's 800-pixel screen.
+    EXPECT_GE(dlg.EnClair()->width(), dlg.EnClair()->sizeHint().width());
     QTest::mouseClick(dlg.EnClair(), Qt::LeftButton, {}, QPoint(6, dlg.EnClair()->height() / 2));
     dlg.Repertoire()->setFocus();
     QTest::keyClicks(dlg.Repertoire(), "pub");
