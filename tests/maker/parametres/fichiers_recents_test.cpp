@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
 
 #include "fichier_registre.h"
 #include "registre.h"
@@ -14,12 +15,21 @@ namespace {
 
 namespace reg = talvik::registre;
 
-TEST(FichiersRecents, KeepFourNewestFirstWithoutDuplicates) {
-  testing::TempDir dossier;
-  const char* avant = std::getenv("LUMAVEIL_REGISTRY");
-  const std::string ancien = avant ? avant : "";
-  setenv("LUMAVEIL_REGISTRY", dossier.File("registry.reg").c_str(), 1);
+// Each test has a settings store of its own, whatever way it ends.
+class FichiersRecents : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const char* avant = std::getenv("LUMAVEIL_REGISTRY");
+    ancien_ = avant ? avant : "";
+    setenv("LUMAVEIL_REGISTRY", dossier_.File("registry.reg").c_str(), 1);
+  }
+  void TearDown() override { setenv("LUMAVEIL_REGISTRY", ancien_.c_str(), 1); }
 
+  testing::TempDir dossier_;
+  std::string ancien_;
+};
+
+TEST_F(FichiersRecents, KeepFourNewestFirstWithoutDuplicates) {
   CFichiersRecents r;
   for (const char* f : {"/a.lmv", "/b.lmv", "/c.lmv", "/d.lmv", "/b.lmv", "/e.lmv"}) r.Ajoute(f);
   EXPECT_EQ(r.Liste(), (std::vector<std::string>{"/e.lmv", "/b.lmv", "/d.lmv", "/c.lmv"}));
@@ -37,8 +47,6 @@ TEST(FichiersRecents, KeepFourNewestFirstWithoutDuplicates) {
       "List");
   ASSERT_NE(cle, nullptr);
   EXPECT_EQ(cle->Trouve("File4"), nullptr);  // the old fourth entry is gone
-
-  setenv("LUMAVEIL_REGISTRY", ancien.c_str(), 1);
 }
 
 }  // namespace
