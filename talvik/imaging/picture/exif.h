@@ -48,7 +48,39 @@ class LecteurTiff {
     return type == 4 && Lit32(e + 8, valeur);
   }
 
- private:
+  // Entry `i` of the directory at `ifd` whatever its type and count: its
+  // values lie at [debut, debut + longueur) of the block (inside the entry
+  // when they take 4 bytes or fewer). False when they do not lie wholly
+  // inside the block or the type is not one of TIFF's twelve.
+  struct Valeurs {
+    std::uint16_t tag = 0;
+    std::uint16_t type = 0;
+    std::uint32_t nombre = 0;
+    std::uint64_t debut = 0;
+    std::uint64_t longueur = 0;
+  };
+  bool EntreeComplete(std::uint32_t ifd, std::uint16_t i, Valeurs* v) const {
+    static constexpr std::uint8_t kTailles[13] = {0, 1, 1, 2, 4, 8, 1, 1, 2, 4, 8, 4, 8};
+    const std::uint64_t e = std::uint64_t(ifd) + 2 + 12 * std::uint64_t(i);
+    if (!Lit16(e, &v->tag) || !Lit16(e + 2, &v->type) || !Lit32(e + 4, &v->nombre)) return false;
+    if (v->type == 0 || v->type > 12) return false;
+    v->longueur = std::uint64_t(v->nombre) * kTailles[v->type];
+    if (v->longueur <= 4) {
+      v->debut = e + 8;
+    } else {
+      std::uint32_t o = 0;
+      if (!Lit32(e + 8, &o)) return false;
+      v->debut = o;
+    }
+    return v->debut <= n_ && v->longueur <= n_ - v->debut;
+  }
+
+  // The bytes of the block, its length and its byte order.
+  const std::uint8_t* Octets() const { return p_; }
+  std::size_t Taille() const { return n_; }
+  bool Intel() const { return intel_; }
+
+  // A value at offset `o` of the block in its byte order; false past its end.
   bool Lit16(std::uint64_t o, std::uint16_t* v) const {
     if (o + 2 > n_) return false;
     const std::uint8_t* q = p_ + o;
@@ -65,6 +97,7 @@ class LecteurTiff {
     return true;
   }
 
+ private:
   const std::uint8_t* p_;
   std::size_t n_;
   bool intel_ = true;

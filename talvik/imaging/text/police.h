@@ -26,6 +26,12 @@ namespace talvik::texte {
 // empty name gives "sans-serif").
 std::string FamilleFontconfig(const std::string& face);
 
+// An installed sans-serif family for new captions: DejaVu Sans,
+// Liberation Sans, Noto Sans or Nimbus Sans, the first that is installed,
+// else the family fontconfig gives for "sans-serif". Its name fits in
+// lfFaceName.
+std::string FamilleInstallee();
+
 // The file of the face that a font record resolves to ("" when none).
 std::string FichierPolice(const LOGFONT& police);
 
