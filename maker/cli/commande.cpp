@@ -9,6 +9,7 @@
 
 #include "parametres.h"
 #include "chaines_maker.h"
+#include "champs_legende.h"
 #include "chargement_rendu.h"
 #include "fichier_atomique.h"
 #include "fichier_modele.h"
@@ -20,19 +21,27 @@
 #include "installation.h"
 #include "motifs_utilisateur.h"
 #include "size_text.h"
+#include "textes_ecran.h"
 
 namespace lumaveil {
 
 namespace {
 
 constexpr const char* kUsage =
-    "usage: lumaveil --new PROJECT.lmv [--resolution WxH] [--template FILE.mod] [PICTURE...]\n"
+    "usage: lumaveil --new PROJECT.lmv [--resolution WxH] [--template FILE.mod]\n"
+    "                [--caption TEXT]... [PICTURE...]\n"
     "       lumaveil --render PROJECT.lmv --screen N --output FILE [--quality Q]\n"
     "       lumaveil --generate PROJECT.lmv --output FILE [--quality Q]\n"
     "                [--platform windows|linux] [--engine PLAYER] [--install]\n"
     "       lumaveil --web-page PROJECT.lmv --output DIR [--quality Q]\n"
     "       lumaveil --save-template PROJECT.lmv --output FILE.mod\n"
     "       lumaveil --help | --version\n"
+    "--caption adds a caption at the bottom of every new screen (up to five);\n"
+    "TEXT may hold fields written from each photo: {date} (date taken), {time}\n"
+    "(time taken), {place} (nearest town, region, country, from the photo's GPS\n"
+    "position), {title}, {description}, {camera} and {file} (the file's name).\n"
+    "A field the photo has no value for is left out with its separator; a caption\n"
+    "whose fields are all empty is not drawn. Other braces are kept as they are.\n"
     "Without --quality, pictures are written at the JPEG quality set in the\n"
     "window's Configuration dialog (75 until it is changed); --quality overrides it.\n"
     "Exit status: 0 when everything went well; 1 on failure (nothing written);\n"
@@ -81,6 +90,7 @@ struct Options {
   Plateforme plateforme = Plateforme::Windows;
   bool installer = false;
   std::vector<std::string> images;
+  std::vector<std::string> legendes;  // --caption, fields as {date}
 };
 
 bool LitEntier(const std::string& s, int& v) {
@@ -150,6 +160,9 @@ std::optional<std::string> Analyse(int argc, char** argv, Options& o) {
       if (v == "windows") o.plateforme = Plateforme::Windows;
       else if (v == "linux") o.plateforme = Plateforme::Linux;
       else return "--platform needs windows or linux";
+    } else if (a == "--caption") {
+      if (!valeur(v)) return "--caption needs a text";
+      o.legendes.push_back(v);
     } else if (a == "--install") {
       o.installer = true;
     } else if (a.size() > 1 && a[0] == '-' && a != "-") {
@@ -160,6 +173,7 @@ std::optional<std::string> Analyse(int argc, char** argv, Options& o) {
   }
   if (o.commande.empty()) return "no command given";
   if (o.commande != "new" && !o.images.empty()) return "unexpected argument " + o.images[0];
+  if (o.commande != "new" && !o.legendes.empty()) return "--caption applies to --new only";
   if (o.commande != "new" && o.sortie.empty()) return "--" + o.commande + " needs --output";
   if (o.commande == "web-page" && (o.installer || !o.moteur.empty()))
     return "--web-page takes no --install or --engine";
@@ -186,6 +200,19 @@ bool SortieAcceptee(const CProjet& p, const std::string& fichier, const std::str
   return false;
 }
 
+// Gives the screen the captions of the command line, each on the first of
+// its texts that is neither used nor written; false when there are more
+// captions than such texts.
+bool AjouteLegendes(CEcran& e, const std::vector<std::string>& legendes) {
+  std::size_t prochain = 0;
+  for (T_TEXTE& t : e.Textes) {
+    if (prochain == legendes.size()) break;
+    if (t.Utilisation || !t.Libelle.empty()) continue;
+    t = NouvelleLegende(ChampsDepuisAccolades(legendes[prochain++]), e.TailleCible);
+  }
+  return prochain == legendes.size();
+}
+
 int Nouveau(const Options& o, IDialogue& d) {
   CProjet p;
   if (o.resolution) p.ResolutionCible = *o.resolution;
@@ -198,15 +225,28 @@ int Nouveau(const Options& o, IDialogue& d) {
   // type checked. With no file, one blank screen. A file that does not
   // load still makes its screen (without picture), and is named on
   // standard error.
+  bool placees = true;
   for (const std::string& image : o.images) {
     auto e = p.NouvelEcranDepuisModele();
+    placees = AjouteLegendes(*e, o.legendes) && placees;
     std::error_code ec;
     std::filesystem::path absolu = std::filesystem::absolute(image, ec);
     e->CheminImage = ec ? image : absolu.lexically_normal().string();
     SignaleImageIllisible(e->CheminImage, d);
     p.InsereApresSelection(std::move(e));
   }
-  if (o.images.empty()) p.InsereApresSelection(p.NouvelEcranDepuisModele());
+  if (o.images.empty()) {
+    auto e = p.NouvelEcranDepuisModele();
+    placees = AjouteLegendes(*e, o.legendes);
+    p.InsereApresSelection(std::move(e));
+  }
+  if (!placees) {
+    std::fprintf(stderr,
+                 "lumaveil: too many --caption: a screen has %d captions, and those the "
+                 "template uses are not free\n",
+                 kNombreTextes);
+    return 1;
+  }
   // The new project must not replace one of its own pictures or its
   // template file.
   if (!SortieAcceptee(p, o.modele, o.projet, d)) return 1;

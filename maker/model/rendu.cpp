@@ -5,9 +5,12 @@
 // Bitmaps are shared handles: an intermediate picture goes away with its
 // last handle, and a cache returned to the caller stays the screen's.
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <utility>
 
 #include "attente.h"
+#include "champs_legende.h"
 #include "chargement_rendu.h"
 #include "ecran.h"
 #include "graphique.h"
@@ -93,10 +96,23 @@ HBITMAP CEcran::CalculeImageFinale(CGraphique& graphique, int niveau, Etapes eta
   }
 
   if (etapes.Contient(Etape::Textes) && etapes.Contient(Etape::Fond) && FondUtilisation) {
+    // The photo's values are read once, for the first caption with fields.
+    std::optional<ValeursPhoto> valeurs;
     for (const T_TEXTE& t : Textes) {
       if (!t.Utilisation) continue;
+      std::string libelle = t.Libelle;
+      if (ContientChamps(libelle)) {
+        if (!valeurs) {
+          bool lieu = false;
+          for (const T_TEXTE& u : Textes) lieu = lieu || (u.Utilisation && ContientChamp(u.Libelle, "place"));
+          valeurs = ValeursDeLaPhoto(CheminImage, lieu);
+        }
+        bool vide = false;
+        libelle = DevelopeChamps(libelle, *valeurs, FormatDate::Longue, &vide);
+        if (vide) continue;
+      }
       const CPoint p = CGraphique::CalculePositionTexte(t, CSize(w, h));
-      b = CGraphique::EcritureTexteDansImage(b, t.Libelle, p, t.PositionAutomatiqueVerticale,
+      b = CGraphique::EcritureTexteDansImage(b, libelle, p, t.PositionAutomatiqueVerticale,
                                              t.PositionAutomatiqueHorizontale, t.CouleurEncre,
                                              t.CouleurFond, t.FondTransparent, t.Fonte);
     }

@@ -1,7 +1,10 @@
 #include "textes_ecran.h"
 
+#include <algorithm>
 #include <cstring>
 #include <mutex>
+
+#include "text/police.h"
 
 namespace lumaveil {
 
@@ -36,6 +39,32 @@ void FixePoliceDefaut(const LOGFONT& police) {
   g_police = police;
   g_police.lfFaceName[talvik::LF_FACESIZE - 1] = '\0';
   g_police_fixee = true;
+}
+
+LOGFONT PoliceLegende(SIZE cible) {
+  LOGFONT f = PoliceComicSans(20, 96);
+  const long hauteur = std::max<long>(cible.cy, 0);
+  f.lfHeight = -static_cast<talvik::LONG>(std::max<long>(12, (hauteur * 45 + 500) / 1000));
+  std::memset(f.lfFaceName, 0, sizeof f.lfFaceName);
+  const std::string famille = talvik::texte::FamilleInstallee();
+  std::strncpy(f.lfFaceName, famille.c_str(), talvik::LF_FACESIZE - 1);
+  return f;
+}
+
+T_TEXTE NouvelleLegende(const std::string& texte, SIZE cible) {
+  T_TEXTE t;
+  t.Utilisation = 1;
+  t.Libelle = texte;
+  t.Fonte = PoliceLegende(cible);
+  t.PositionAutomatique = 1;
+  t.PositionAutomatiqueVerticale = 1;
+  t.PositionAutomatiqueHorizontale = 2;
+  t.DeltaX = 0;
+  t.DeltaY = static_cast<talvik::LONG>((std::max<long>(cible.cy, 0) * 4 + 50) / 100);
+  t.CouleurEncre = 0x00FFFFFF;
+  t.CouleurFond = 0;
+  t.FondTransparent = 1;
+  return t;
 }
 
 }  // namespace lumaveil

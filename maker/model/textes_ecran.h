@@ -11,6 +11,7 @@ namespace lumaveil {
 
 using talvik::COLORREF;
 using talvik::LOGFONT;
+using talvik::SIZE;
 
 // One caption drawn on the screen canvas (shared with the image library
 // and the text editor).
@@ -28,5 +29,16 @@ LOGFONT PoliceDefaut();
 void FixePoliceDefaut(const LOGFONT& police);
 // "Comic Sans MS" at the given size in points for the given dpi.
 LOGFONT PoliceComicSans(int points, int dpi);
+
+// The font of a caption made for a screen of the given size: an installed
+// sans-serif face (talvik::texte::FamilleInstallee) with characters of
+// 4.5 % of the screen's height (49 pixels at 1080, 22 at 480, 97 at
+// 2160), never under 12 pixels.
+LOGFONT PoliceLegende(SIZE cible);
+
+// A new caption for a screen of the given size: used, the text given,
+// PoliceLegende's font, white, centred at the bottom with a margin of
+// 4 % of the height, on a transparent background.
+T_TEXTE NouvelleLegende(const std::string& texte, SIZE cible);
 
 }  // namespace lumaveil
