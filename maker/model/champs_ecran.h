@@ -132,7 +132,10 @@ inline constexpr std::array kChampsTexte = {
 // text block of either file; each is written, only when it differs from
 // T_TEXTE's own default, in the .lmv's extension block and as a .mod line,
 // both under the key "Texte n°<n> <cleModele>" (champs_etendus.h).
-inline constexpr std::array<ChampTexte, 0> kChampsTexteEtendus{};
+inline constexpr std::array kChampsTexteEtendus = {
+    ChampTexte{"FormatDate", TypeChamp::Entier, &T_TEXTE::FormatDate, "Format Date"},
+    ChampTexte{"Relief", TypeChamp::Entier, &T_TEXTE::Relief, "Relief"},
+};
 
 // The .mod key of field `champ` of text n (1..5), UTF-8.
 std::string CleModeleTexte(int n, const ChampTexte& champ);

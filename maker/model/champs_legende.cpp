@@ -115,8 +115,6 @@ std::map<std::string, EntreeCache>& Cache() {
 
 }  // namespace
 
-std::string MarqueChamp(const std::string& nom) { return kDebutChamp + nom + kFinChamp; }
-
 bool ContientChamps(const std::string& texte) {
   return texte.find(kDebutChamp) != std::string::npos;
 }
@@ -216,6 +214,15 @@ std::string DevelopeChamps(const std::string& texte, const ValeursPhoto& valeurs
   if (vide) *vide = champs && !rempli;
   if (champs && !rempli) return {};
   return champs ? FermeTrous(std::move(s)) : s;
+}
+
+std::optional<std::string> LibelleDessine(const talvik::T_TEXTE& texte, const std::string& chemin) {
+  if (!ContientChamps(texte.Libelle)) return texte.Libelle;
+  const ValeursPhoto valeurs = ValeursDeLaPhoto(chemin, ContientChamp(texte.Libelle, "place"));
+  bool vide = false;
+  std::string libelle = DevelopeChamps(texte.Libelle, valeurs, FormatDateDe(texte.FormatDate), &vide);
+  if (vide) return std::nullopt;
+  return libelle;
 }
 
 }  // namespace lumaveil

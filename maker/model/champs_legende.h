@@ -1,40 +1,25 @@
-// The fields a caption can hold (the date taken, the place, the title...):
-// how they are marked in a caption's stored text, and how a caption is
-// written out with the values of its screen's photo.
-//
-// A field is stored as its name between two private-use characters,
-// U+E000 and U+E001 ("\uE000date\uE001"): no caption typed by hand, and
-// no text read from a photo (those characters are taken out of them), can
-// hold them by chance, so a caption made before fields existed keeps its
-// meaning, braces and all. Only the command line reads "{date}" as a
-// field (ChampsDepuisAccolades).
+// How a caption's fields (text/champs_texte.h) are written out with the
+// values of its screen's photo. Texts read from photos lose the field
+// marks' private-use characters, so a photo cannot bring a field in; only
+// the command line reads "{date}" as a field (ChampsDepuisAccolades).
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "date_locale.h"
 #include "picture/meta_photo.h"
+#include "text/champs_texte.h"
+#include "text/texte.h"
 
 namespace lumaveil {
 
-inline constexpr const char* kDebutChamp = "\xEE\x80\x80";  // U+E000
-inline constexpr const char* kFinChamp = "\xEE\x80\x81";    // U+E001
-
-struct ChampLegende {
-  const char* nom;      // in the stored text and on the command line: "date"
-  const char* libelle;  // in the text editor's "Insert field" menu
-};
-
-inline constexpr std::array kChampsLegende = {
-    ChampLegende{"date", "Date taken"},   ChampLegende{"time", "Time taken"},
-    ChampLegende{"place", "Place"},       ChampLegende{"title", "Title"},
-    ChampLegende{"description", "Description"}, ChampLegende{"camera", "Camera"},
-    ChampLegende{"file", "File name"},
-};
-
-// The stored form of the field `nom`.
-std::string MarqueChamp(const std::string& nom);
+using talvik::ChampLegende;
+using talvik::kChampsLegende;
+using talvik::kDebutChamp;
+using talvik::kFinChamp;
+using talvik::MarqueChamp;
 
 // True when the text holds at least one field mark.
 bool ContientChamps(const std::string& texte);
@@ -70,5 +55,10 @@ bool ContientChamp(const std::string& texte, const char* nom);
 // empty: such a caption is not drawn at all.
 std::string DevelopeChamps(const std::string& texte, const ValeursPhoto& valeurs,
                            FormatDate format, bool* vide);
+
+// The text a caption of the photo at `chemin` draws: its fields written
+// out in its date format, or nothing when its fields are all empty. A
+// caption without fields is its text as it stands.
+std::optional<std::string> LibelleDessine(const talvik::T_TEXTE& texte, const std::string& chemin);
 
 }  // namespace lumaveil

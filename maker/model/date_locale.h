@@ -20,6 +20,11 @@ enum class FormatDate {
 };
 inline constexpr int kNombreFormatsDate = 5;
 
+// A caption's format, its stored number read back (Longue when out of range).
+inline FormatDate FormatDateDe(int valeur) {
+  return valeur >= 0 && valeur < kNombreFormatsDate ? FormatDate(valeur) : FormatDate::Longue;
+}
+
 // The strftime pattern of a format for a locale whose short date
 // pattern (nl_langinfo D_FMT) is `motifCourt` and whose language code is
 // `langue` ("en", "de", "" for the C locale).

@@ -108,13 +108,13 @@ HBITMAP CEcran::CalculeImageFinale(CGraphique& graphique, int niveau, Etapes eta
           valeurs = ValeursDeLaPhoto(CheminImage, lieu);
         }
         bool vide = false;
-        libelle = DevelopeChamps(libelle, *valeurs, FormatDate::Longue, &vide);
+        libelle = DevelopeChamps(libelle, *valeurs, FormatDateDe(t.FormatDate), &vide);
         if (vide) continue;
       }
       const CPoint p = CGraphique::CalculePositionTexte(t, CSize(w, h));
       b = CGraphique::EcritureTexteDansImage(b, libelle, p, t.PositionAutomatiqueVerticale,
                                              t.PositionAutomatiqueHorizontale, t.CouleurEncre,
-                                             t.CouleurFond, t.FondTransparent, t.Fonte);
+                                             t.CouleurFond, t.FondTransparent, t.Fonte, t.Relief);
     }
   }
 

@@ -64,6 +64,7 @@ T_TEXTE NouvelleLegende(const std::string& texte, SIZE cible) {
   t.CouleurEncre = 0x00FFFFFF;
   t.CouleurFond = 0;
   t.FondTransparent = 1;
+  t.Relief = talvik::kReliefOmbre;
   return t;
 }
 

@@ -38,7 +38,7 @@ LOGFONT PoliceLegende(SIZE cible);
 
 // A new caption for a screen of the given size: used, the text given,
 // PoliceLegende's font, white, centred at the bottom with a margin of
-// 4 % of the height, on a transparent background.
+// 4 % of the height, on a transparent background, with a soft shadow.
 T_TEXTE NouvelleLegende(const std::string& texte, SIZE cible);
 
 }  // namespace lumaveil

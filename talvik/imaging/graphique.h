@@ -256,11 +256,12 @@ class CGraphique {
   // A copy of the picture with the text drawn on one line at position
   // (nVertical 1: position is the bottom edge; nHorizontal 1: the right
   // edge, 2: centred). The font is given as its LOGFONT; the library finds
-  // and keeps the face itself.
+  // and keeps the face itself. nRelief (kReliefContour, kReliefOmbre) adds
+  // an outline or a soft shadow around the letters.
   static HBITMAP EcritureTexteDansImage(const HBITMAP& image, const CString& texte,
                                         CPoint position, int nVertical, int nHorizontal,
                                         COLORREF encre, COLORREF fond, int bTransparent,
-                                        const LOGFONT& police);
+                                        const LOGFONT& police, int nRelief = 0);
 
   // ---- Borders, backgrounds, pattern bank -----------------------------
 

@@ -80,7 +80,8 @@ class EditeursFactices : public IEditeursEcran {
   int EditeRedimension(const HBITMAP& a, SIZE t, ValeursRedimension& v) override {
     return Ouvre("redimension", a, t, v, redimensionRecue, redimension);
   }
-  int EditeTextes(const HBITMAP& a, SIZE t, T_TEXTE (&textes)[kNombreTextes]) override {
+  int EditeTextes(const HBITMAP& a, SIZE t, T_TEXTE (&textes)[kNombreTextes],
+                  const std::string&) override {
     ouverts.push_back("textes");
     apercuRecu = a;
     tailleRecue = t;

@@ -94,7 +94,7 @@ void CCommandesEcran::Texte() {
   CEcran& ecran = travail_.EcranCourant();
   T_TEXTE textes[kNombreTextes];
   std::copy(std::begin(ecran.Textes), std::end(ecran.Textes), std::begin(textes));
-  if (!editeurs_.EditeTextes(apercu, taille, textes)) return;
+  if (!editeurs_.EditeTextes(apercu, taille, textes, ecran.CheminImage)) return;
   std::copy(std::begin(textes), std::end(textes), std::begin(ecran.Textes));
   travail_.Valide(kNiveauSuite);
 }

@@ -28,8 +28,10 @@ class IEditeursEcran {
   virtual int EditeRecoupe(const HBITMAP& apercu, SIZE taille, RECT& rectangle) = 0;
   virtual int EditeRedimension(const HBITMAP& apercu, SIZE taille,
                                ValeursRedimension& valeurs) = 0;
+  // The texts editor also gets the screen's photo, whose values its
+  // preview writes into the captions' fields.
   virtual int EditeTextes(const HBITMAP& apercu, SIZE taille,
-                          T_TEXTE (&textes)[kNombreTextes]) = 0;
+                          T_TEXTE (&textes)[kNombreTextes], const std::string& photo) = 0;
   virtual int EditeCadre(const HBITMAP& apercu, SIZE taille, ValeursCadre& valeurs) = 0;
   virtual int EditeFond(const HBITMAP& apercu, SIZE taille, ValeursFond& valeurs) = 0;
   virtual int EditeEffet(int& effet) = 0;

@@ -1,9 +1,11 @@
 #include "travail/editeurs_qt.h"
 
 #include <algorithm>
+#include <functional>
 #include <iterator>
 #include <type_traits>
 
+#include "champs_legende.h"
 #include "commun/ks_file_dialog.h"
 #include "dialogs/cadre/cadre_dlg.h"
 #include "dialogs/fond/fond_dlg.h"
@@ -14,6 +16,7 @@
 #include "dialogs/texte/texte_dlg.h"
 #include "duree/duree_dialog.h"
 #include "effet/effet_dialog.h"
+#include "textes_ecran.h"
 
 namespace lumaveil {
 
@@ -65,14 +68,16 @@ struct Description {
 // resize editor takes the aspect ratio from it), the modal run,
 // DesInitInstance for the editors that have one, and on OK the values read
 // back.
+// `prepare` gives the dialog what is not a value (before InitInstance).
 template <class Dialogue, class DescriptionEditeur, class Valeurs>
 int Edite(QWidget* fenetre, talvik::CGraphique& graphique, const HBITMAP& apercu, SIZE taille,
-          Valeurs& valeurs) {
+          Valeurs& valeurs, const std::function<void(Dialogue&)>& prepare = {}) {
   Dialogue dlg(fenetre);
   dlg.m_nLargeur = taille.cx;
   dlg.m_nHauteur = taille.cy;
   dlg.m_hImage = apercu;
   DescriptionEditeur::Remplit(dlg, valeurs);
+  if (prepare) prepare(dlg);
   dlg.InitInstance(&graphique);
   const bool ok = dlg.DoModal() == talvik::IDOK;
   if constexpr (requires { dlg.DesInitInstance(); }) dlg.DesInitInstance();
@@ -180,8 +185,16 @@ int CEditeursQt::EditeRedimension(const HBITMAP& apercu, SIZE taille,
 }
 
 int CEditeursQt::EditeTextes(const HBITMAP& apercu, SIZE taille,
-                             T_TEXTE (&textes)[kNombreTextes]) {
-  return Edite<CTexteDlg, Textes>(fenetre_, graphique_, apercu, taille, textes);
+                             T_TEXTE (&textes)[kNombreTextes], const std::string& photo) {
+  // The preview writes the fields out with the photo's values, as the
+  // rendering does; a caption typed in an empty text is sized for the screen.
+  return Edite<CTexteDlg, Textes>(fenetre_, graphique_, apercu, taille, textes,
+                                  [&](CTexteDlg& dlg) {
+                                    dlg.m_fnLibelle = [photo](const T_TEXTE& t) {
+                                      return LibelleDessine(t, photo);
+                                    };
+                                    dlg.m_lfNouvelleLegende = PoliceLegende(taille);
+                                  });
 }
 
 int CEditeursQt::EditeCadre(const HBITMAP& apercu, SIZE taille, ValeursCadre& valeurs) {

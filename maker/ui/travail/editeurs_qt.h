@@ -23,7 +23,8 @@ class CEditeursQt : public IEditeursEcran {
   int EditeReglage(const HBITMAP& apercu, SIZE taille, ValeursReglage& valeurs) override;
   int EditeRecoupe(const HBITMAP& apercu, SIZE taille, RECT& rectangle) override;
   int EditeRedimension(const HBITMAP& apercu, SIZE taille, ValeursRedimension& valeurs) override;
-  int EditeTextes(const HBITMAP& apercu, SIZE taille, T_TEXTE (&textes)[kNombreTextes]) override;
+  int EditeTextes(const HBITMAP& apercu, SIZE taille, T_TEXTE (&textes)[kNombreTextes],
+                  const std::string& photo) override;
   int EditeCadre(const HBITMAP& apercu, SIZE taille, ValeursCadre& valeurs) override;
   int EditeFond(const HBITMAP& apercu, SIZE taille, ValeursFond& valeurs) override;
   int EditeEffet(int& effet) override;

@@ -67,7 +67,7 @@ HBITMAP ApercuTextes(const HBITMAP& image, const HBITMAP& reduite, const T_TEXTE
       if (!dessine[std::size_t(j)] || !p.croise(boite)) continue;
       const T_TEXTE& t = textes[j];
       texte::DessineTexte(morceau, int(p.x - boite.x0), int(p.y - boite.y0), t.Libelle, t.Fonte,
-                          t.CouleurEncre, t.CouleurFond, t.FondTransparent == 0);
+                          t.CouleurEncre, t.CouleurFond, t.FondTransparent == 0, t.Relief);
     }
     // The preview pixels whose source falls in the box.
     const long px0 = PremierEchantillon(boite.x0, W, w), px1 = std::min(w, PremierEchantillon(boite.x1, W, w));

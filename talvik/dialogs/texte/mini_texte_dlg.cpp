@@ -2,6 +2,10 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QMenu>
+#include <QSyntaxHighlighter>
+#include <QToolButton>
 #include <QEvent>
 #include <QFontDialog>
 #include <QFontInfo>
@@ -26,6 +30,8 @@
 #include "dialogs/echange/echange_donnees.h"
 #include "dialogs/motifs/controles_nommes.h"
 #include "dialogs/texte/police_qt.h"
+#include "text/champs_texte.h"
+#include "text/texte.h"
 
 namespace talvik {
 
@@ -46,6 +52,32 @@ CSpinEdition* ChampNumero(const QString& libelle, QGridLayout* grille, int ligne
   return champ;
 }
 
+// Shows each field of the caption as a grey chip holding its name; its two
+// marks (private-use characters) are drawn transparent and tiny.
+class CSurligneChamps : public QSyntaxHighlighter {
+ public:
+  using QSyntaxHighlighter::QSyntaxHighlighter;
+
+ protected:
+  void highlightBlock(const QString& texte) override {
+    const QChar debut(0xE000), fin(0xE001);
+    QTextCharFormat puce;
+    puce.setBackground(QColor(0xDD, 0xDD, 0xDD));
+    puce.setForeground(QColor(0x20, 0x20, 0x60));
+    QTextCharFormat marque = puce;
+    marque.setForeground(Qt::transparent);
+    marque.setFontLetterSpacingType(QFont::AbsoluteSpacing);
+    marque.setFontLetterSpacing(-100);
+    for (int i = texte.indexOf(debut); i >= 0; i = texte.indexOf(debut, i + 1)) {
+      const int j = texte.indexOf(fin, i + 1);
+      if (j < 0) break;
+      setFormat(i, j - i + 1, puce);
+      setFormat(i, 1, marque);
+      setFormat(j, 1, marque);
+    }
+  }
+};
+
 }  // namespace
 
 CMiniTexteDlg::CMiniTexteDlg(QWidget* parent) : QWidget(parent) {
@@ -59,7 +91,38 @@ CMiniTexteDlg::CMiniTexteDlg(QWidget* parent) : QWidget(parent) {
   // The caption is drawn on one line: so is its sample.
   m_pEditTexte->setLineWrapMode(QPlainTextEdit::NoWrap);
   m_pEditTexte->viewport()->installEventFilter(this);
-  (new QVBoxLayout(cadreTexte))->addWidget(m_pEditTexte);
+  new CSurligneChamps(m_pEditTexte->document());
+  auto* colonneTexte = new QVBoxLayout(cadreTexte);
+  colonneTexte->addWidget(m_pEditTexte);
+  auto* rangeeChamps = new QHBoxLayout;
+  m_pInsereChamp = new QToolButton(cadreTexte);
+  m_pInsereChamp->setText(QStringLiteral("Insert field"));
+  m_pInsereChamp->setAccessibleName(QStringLiteral("Insert field"));
+  m_pInsereChamp->setPopupMode(QToolButton::InstantPopup);
+  auto* menu = new QMenu(m_pInsereChamp);
+  for (const ChampLegende& c : kChampsLegende) {
+    QAction* action = menu->addAction(QString::fromUtf8(c.libelle));
+    connect(action, &QAction::triggered, this, [this, nom = c.nom] { OnInsereChamp(nom); });
+  }
+  m_pInsereChamp->setMenu(menu);
+  rangeeChamps->addWidget(m_pInsereChamp);
+  auto* etiquetteFormat = new QLabel(QStringLiteral("Date format"), cadreTexte);
+  m_pFormatDate = new QComboBox(cadreTexte);
+  m_pFormatDate->setAccessibleName(QStringLiteral("Date format"));
+  for (const char* libelle : kLibellesFormatDate) m_pFormatDate->addItem(QString::fromUtf8(libelle));
+  etiquetteFormat->setBuddy(m_pFormatDate);
+  rangeeChamps->addWidget(etiquetteFormat);
+  rangeeChamps->addWidget(m_pFormatDate, 1);
+  colonneTexte->addLayout(rangeeChamps);
+  auto* reliefs = new QHBoxLayout;
+  auto* etiquetteRelief = new QLabel(QStringLiteral("Text edge"), cadreTexte);
+  m_pRelief = new QComboBox(cadreTexte);
+  m_pRelief->setAccessibleName(QStringLiteral("Text edge"));
+  m_pRelief->addItems({QStringLiteral("None"), QStringLiteral("Outline"), QStringLiteral("Soft shadow")});
+  etiquetteRelief->setBuddy(m_pRelief);
+  reliefs->addWidget(etiquetteRelief);
+  reliefs->addWidget(m_pRelief, 1);
+  colonneTexte->addLayout(reliefs);
   grille->addWidget(cadreTexte, 0, 0);
 
   auto* cadrePolice = CadreNomme(QStringLiteral("Font"), this);
@@ -119,6 +182,14 @@ CMiniTexteDlg::CMiniTexteDlg(QWidget* parent) : QWidget(parent) {
   horizontale->addButton(m_pCentre, ID_CENTRE);
 
   connect(m_pEditTexte, &QPlainTextEdit::textChanged, this, &CMiniTexteDlg::OnTexteChange);
+  for (QComboBox* choix : {m_pFormatDate, m_pRelief})
+    connect(choix, &QComboBox::currentIndexChanged, this, [this] {
+      if (!m_bPret || m_bEcriture) return;
+      m_nFormatDate = m_pFormatDate->currentIndex();
+      m_nRelief = m_pRelief->currentIndex();
+      m_bModifie = 1;
+      emit ChangementTexte();
+    });
   connect(m_pBoutonPolice, &QPushButton::clicked, this, &CMiniTexteDlg::OnPoliceSelecteur);
   connect(placement, &QButtonGroup::idClicked, this,
           [this](int id) { OnPositionChange(unsigned(id)); });
@@ -162,6 +233,7 @@ void CMiniTexteDlg::ValeurDefaut() {
   m_pDroite->setChecked(true);
   m_nAbsolueX = m_nAbsolueY = 0;
   m_nDeltaX = m_nDeltaY = 5;
+  m_nFormatDate = m_nRelief = 0;
   for (CCouleurDlg* choix : {m_pCouleurEncre, m_pCouleurFond})
     if (choix) choix->ValeurDefaut();
   UpdateData(false);
@@ -265,6 +337,8 @@ bool CMiniTexteDlg::UpdateData(bool bSauve) {
     m_bEcriture = true;
     const QString texte = QString::fromStdString(m_strTexte);
     if (m_pEditTexte->toPlainText() != texte) m_pEditTexte->setPlainText(texte);
+    m_pFormatDate->setCurrentIndex(std::clamp(m_nFormatDate, 0, m_pFormatDate->count() - 1));
+    m_pRelief->setCurrentIndex(std::clamp(m_nRelief, 0, m_pRelief->count() - 1));
     const std::pair<CSpinEdition*, int> valeurs[] = {
         {m_pChampX, m_nAbsolueX}, {m_pChampY, m_nAbsolueY},
         {m_pChampDy, m_nDeltaY}, {m_pChampDx, m_nDeltaX}};
@@ -295,6 +369,12 @@ void CMiniTexteDlg::OnTexteChange() {
   m_bModifie = 1;
   m_pEditTexte->viewport()->update();
   emit ChangementTexte();
+}
+
+void CMiniTexteDlg::OnInsereChamp(const char* nom) {
+  if (!m_bPret) return;
+  m_pEditTexte->textCursor().insertText(QString::fromStdString(MarqueChamp(nom)));
+  m_pEditTexte->setFocus(Qt::OtherFocusReason);
 }
 
 void CMiniTexteDlg::OnPoliceSelecteur() {

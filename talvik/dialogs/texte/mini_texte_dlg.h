@@ -13,9 +13,11 @@
 #include "base/mfctypes.h"
 #include "base/wintypes.h"
 
+class QComboBox;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class QToolButton;
 
 namespace talvik {
 
@@ -70,6 +72,8 @@ class CMiniTexteDlg : public QWidget {
   QWidget* m_pParent = nullptr;        // the editor told of changes
   int m_nLargeur = 0;                  // picture size: bounds of the positions
   int m_nHauteur = 0;
+  int m_nFormatDate = 0;               // how a date field is written (kLibellesFormatDate)
+  int m_nRelief = 0;                   // kReliefAucun, kReliefContour, kReliefOmbre
 
   // Remembers the editor and the graphics object, shows the page (and
   // puts the focus into its text) when it is the first one, sets the
@@ -105,9 +109,14 @@ class CMiniTexteDlg : public QWidget {
   void OnPositionAutomatiqueXChange(unsigned id);
   void OnPositionAbsolueXChange(unsigned id);
   void PriseEnCompteChangementCouleur();
+  // Puts the field `nom` (text/champs_texte.h) where the cursor is.
+  void OnInsereChamp(const char* nom);
 
   // Controls, for the editor and the callers that drive the page.
   QPlainTextEdit* EditTexte() const { return m_pEditTexte; }
+  QToolButton* BoutonChamp() const { return m_pInsereChamp; }
+  QComboBox* ChoixFormatDate() const { return m_pFormatDate; }
+  QComboBox* ChoixRelief() const { return m_pRelief; }
   CSpinEdition* Champ(unsigned id) const;
   // The text field's colours and fill: ink, background, and whether the
   // background is filled (not transparent).
@@ -128,6 +137,9 @@ class CMiniTexteDlg : public QWidget {
   void AjustePolice();
 
   QPlainTextEdit* m_pEditTexte = nullptr;
+  QToolButton* m_pInsereChamp = nullptr;  // "Insert field", a menu of the fields
+  QComboBox* m_pFormatDate = nullptr;      // "Date format"
+  QComboBox* m_pRelief = nullptr;          // "Text edge": none, outline, soft shadow
   CSpinEdition* m_pChampX = nullptr;
   CSpinEdition* m_pChampY = nullptr;
   CSpinEdition* m_pChampDx = nullptr;

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 #include "chaines.h"
 #include "dialogs/apercu/plein_ecran.h"
@@ -36,7 +37,7 @@ HBITMAP DessineTextes(const HBITMAP& image, const T_TEXTE (&textes)[CTexteDlg::k
     HBITMAP suivant = CGraphique::EcritureTexteDansImage(
         resultat, texte.Libelle, CGraphique::CalculePositionTexte(texte, taille),
         texte.PositionAutomatiqueVerticale, texte.PositionAutomatiqueHorizontale,
-        texte.CouleurEncre, texte.CouleurFond, texte.FondTransparent, texte.Fonte);
+        texte.CouleurEncre, texte.CouleurFond, texte.FondTransparent, texte.Fonte, texte.Relief);
     if (suivant) resultat = suivant;
   }
   return resultat;
@@ -106,6 +107,10 @@ void CTexteDlg::OnInitDialog() {
     connect(m_pPages[i], &CMiniTexteDlg::ChangementTexte, this,
             &CTexteDlg::PriseEnCompteChangementTexte, Qt::QueuedConnection);
   }
+  for (int i = 0; i < kNombreTextes; ++i) {
+    m_bVide[i] = m_Textes[i].Libelle.empty();
+    m_lfOuverture[i] = m_Textes[i].Fonte;
+  }
   AfficheValeurs();
   for (int i = 0; i < kNombreTextes; ++i) m_pPages[i]->InitInstance(this, m_pGraphique, i == 0);
   m_pOnglets->setCurrentIndex(0);
@@ -138,6 +143,8 @@ void CTexteDlg::AfficheValeurs() {
     }
     page->m_nLargeur = m_nLargeur;
     page->m_nHauteur = m_nHauteur;
+    page->m_nFormatDate = texte.FormatDate;
+    page->m_nRelief = texte.Relief;
   }
 }
 
@@ -146,6 +153,17 @@ void CTexteDlg::LectureValeurs() {
     const CMiniTexteDlg* page = m_pPages[i];
     if (!page) continue;
     T_TEXTE& texte = m_Textes[i];
+    // A new caption is sized for the screen, unless its font was chosen.
+    if (m_bVide[i] && m_lfNouvelleLegende) {
+      if (std::memcmp(&page->m_lfPolice, &m_lfOuverture[i], sizeof(LOGFONT)) != 0) {
+        m_bVide[i] = false;  // the user chose one
+      } else if (!page->m_strTexte.empty()) {
+        m_pPages[i]->m_lfPolice = *m_lfNouvelleLegende;
+        m_pPages[i]->AffichePolice();
+        m_pPages[i]->FormateLeTexte();
+        m_bVide[i] = false;
+      }
+    }
     texte.Utilisation = page->m_strTexte.empty() ? 0 : 1;
     texte.Libelle = page->m_strTexte;
     texte.Fonte = page->m_lfPolice;
@@ -162,6 +180,8 @@ void CTexteDlg::LectureValeurs() {
       texte.CouleurFond = page->m_pCouleurFond->m_crCouleur;
       texte.FondTransparent = page->m_pCouleurFond->m_pTransparent->isChecked() ? 1 : 0;
     }
+    texte.FormatDate = page->m_nFormatDate;
+    texte.Relief = page->m_nRelief;
   }
 }
 
@@ -169,7 +189,22 @@ CPoint CTexteDlg::CalculePositionTexte(const T_TEXTE& texte, CSize taille) const
   return CGraphique::CalculePositionTexte(texte, taille);
 }
 
-HBITMAP CTexteDlg::Resultat() const { return DessineTextes(m_hImage, m_Textes); }
+void CTexteDlg::TextesDessines(T_TEXTE (&textes)[kNombreTextes]) const {
+  std::copy(std::begin(m_Textes), std::end(m_Textes), textes);
+  if (!m_fnLibelle) return;
+  for (T_TEXTE& t : textes) {
+    if (!t.Utilisation) continue;
+    const std::optional<std::string> libelle = m_fnLibelle(t);
+    if (libelle) t.Libelle = *libelle;
+    else t.Utilisation = 0;
+  }
+}
+
+HBITMAP CTexteDlg::Resultat() const {
+  T_TEXTE textes[kNombreTextes];
+  TextesDessines(textes);
+  return DessineTextes(m_hImage, textes);
+}
 
 void CTexteDlg::AfficheImage() {
   // A picture larger than the area: reduced once, and only the texts'
@@ -180,7 +215,9 @@ void CTexteDlg::AfficheImage() {
     const CSize taille = TailleReduite(propre, m_pZone->Taille());
     m_hReduite = taille == propre ? HBITMAP() : EchantillonneImage(m_hImage, taille);
   }
-  m_pRendu->Demande([image = m_hImage, reduite = m_hReduite, textes = std::to_array(m_Textes)] {
+  T_TEXTE dessines[kNombreTextes];
+  TextesDessines(dessines);
+  m_pRendu->Demande([image = m_hImage, reduite = m_hReduite, textes = std::to_array(dessines)] {
     T_TEXTE copie[kNombreTextes];
     std::copy(textes.begin(), textes.end(), copie);
     if (!reduite) return DessineTextes(image, copie);

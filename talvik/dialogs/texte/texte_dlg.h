@@ -10,6 +10,10 @@
 // on IDOK copy the five records back.
 #pragma once
 
+#include <functional>
+#include <optional>
+#include <string>
+
 #include "base/bitmap.h"
 #include "base/mfctypes.h"
 #include "dialogs/apercu/dialogue_editeur.h"
@@ -38,6 +42,13 @@ class CTexteDlg : public CDialogueEditeur {
   int m_nHauteur = 0;                // picture height, pixels
   HBITMAP m_hImage;                  // the picture before the text step (caller's)
   T_TEXTE m_Textes[kNombreTextes];   // the texts being edited
+  // What the preview draws for a caption: its text with its fields written
+  // out, or nothing when it is not drawn (every field empty). Called on the
+  // preview's worker thread. Unset: the text as it stands.
+  std::function<std::optional<std::string>(const T_TEXTE&)> m_fnLibelle;
+  // The font a caption gets when it receives its first text in the editor
+  // (one sized for the screen); unset, it keeps the font it had.
+  std::optional<LOGFONT> m_lfNouvelleLegende;
 
   void InitInstance(CGraphique* pGraphique);
   // Destroys the five pages (their fonts and colour choosers with them).
@@ -75,6 +86,8 @@ class CTexteDlg : public CDialogueEditeur {
 
  private:
   void OnInitDialog();
+  // The records as the picture shows them (m_fnLibelle applied).
+  void TextesDessines(T_TEXTE (&textes)[kNombreTextes]) const;
 
   CGraphique* m_pGraphique = nullptr;
   CZoneApercu* m_pZone = nullptr;
@@ -84,6 +97,8 @@ class CTexteDlg : public CDialogueEditeur {
   HBITMAP m_hImageReduite;  // the picture m_hReduite was made from
   HBITMAP m_hReduite;       // it reduced to the preview area (null when it fits)
   bool m_bInitialise = false;
+  bool m_bVide[kNombreTextes] = {};   // no text when the editor opened, font not chosen since
+  LOGFONT m_lfOuverture[kNombreTextes];  // each caption's font when the editor opened
 };
 
 }  // namespace talvik

@@ -86,6 +86,134 @@ void Remplit(Bitmap& image, long x0, long y0, long x1, long y1, std::uint32_t pi
   for (long y = y0; y < y1; ++y) std::fill(image.Row(int(y)) + x0, image.Row(int(y)) + std::max(x0, x1), pixel);
 }
 
+
+// The letters' coverage (0..255) on a grey mask of the text's cell with a
+// margin of `marge` pixels on every side.
+struct Masque {
+  long w = 0, h = 0;
+  std::vector<std::uint8_t> a;
+  std::uint8_t& at(long x, long y) { return a[std::size_t(y * w + x)]; }
+};
+
+Masque MasqueTexte(const std::vector<char32_t>& cps, const Face& f, const LOGFONT& police,
+                   long largeur, long hauteur, long marge) {
+  Masque m;
+  m.w = largeur + 2 * marge;
+  m.h = hauteur + 2 * marge;
+  m.a.assign(std::size_t(m.w * m.h), 0);
+  const long ligneDeBase = marge + f.ascent;
+  long plume = marge * 64;
+  for (char32_t cp : cps) {
+    if (!ChargeGlyphe(f, cp)) continue;
+    FT_GlyphSlot g = f.ft->glyph;
+    const long avance = g->advance.x;
+    if (FT_Render_Glyph(g, FT_RENDER_MODE_NORMAL) == 0 && g->bitmap.buffer) {
+      const FT_Bitmap& b = g->bitmap;
+      const long gx = ((plume + 32) >> 6) + g->bitmap_left;
+      const long gy = ligneDeBase - g->bitmap_top;
+      for (unsigned r = 0; r < b.rows; ++r) {
+        const long py = gy + long(r);
+        if (py < 0 || py >= m.h) continue;
+        const unsigned char* source = b.pitch >= 0 ? b.buffer + std::ptrdiff_t(r) * b.pitch
+                                                   : b.buffer + std::ptrdiff_t(b.rows - 1 - r) * -b.pitch;
+        for (long c = std::max(0L, -gx); c < std::min(long(b.width), m.w - gx); ++c)
+          m.at(gx + c, py) = std::max(m.at(gx + c, py), std::uint8_t(source[c]));
+      }
+    }
+    plume += avance;
+  }
+  auto barre = [&](long haut, long epaisseur) {
+    for (long y = std::max(0L, haut); y < std::min(m.h, haut + epaisseur); ++y)
+      std::fill_n(&m.at(marge, y), largeur, std::uint8_t(255));
+  };
+  if (police.lfUnderline) barre(ligneDeBase + f.soulignement, f.epaisseurSoulignement);
+  if (police.lfStrikeOut) barre(ligneDeBase - f.barre, f.epaisseurBarre);
+  return m;
+}
+
+// The mask spread by `rayon` pixels (a disc): the outline's coverage.
+Masque Dilate(Masque& m, long rayon) {
+  Masque d = m;
+  for (long y = 0; y < m.h; ++y)
+    for (long x = 0; x < m.w; ++x) {
+      std::uint8_t v = 0;
+      for (long dy = -rayon; dy <= rayon && v < 255; ++dy) {
+        const long yy = y + dy;
+        if (yy < 0 || yy >= m.h) continue;
+        for (long dx = -rayon; dx <= rayon; ++dx) {
+          const long xx = x + dx;
+          if (xx < 0 || xx >= m.w || dx * dx + dy * dy > rayon * rayon + rayon) continue;
+          v = std::max(v, m.at(xx, yy));
+        }
+      }
+      d.at(x, y) = v;
+    }
+  return d;
+}
+
+// Three passes of a box blur of `rayon`, along rows then columns: close to
+// a Gaussian of sigma ~ rayon.
+void Floute(Masque& m, long rayon) {
+  std::vector<std::uint32_t> ligne;
+  for (int passe = 0; passe < 3; ++passe) {
+    for (int sens = 0; sens < 2; ++sens) {
+      const long n = sens == 0 ? m.w : m.h, lignes = sens == 0 ? m.h : m.w;
+      ligne.resize(std::size_t(n));
+      for (long l = 0; l < lignes; ++l) {
+        auto v = [&](long i) -> std::uint8_t& { return sens == 0 ? m.at(i, l) : m.at(l, i); };
+        for (long i = 0; i < n; ++i) ligne[std::size_t(i)] = v(i);
+        std::uint32_t somme = 0;
+        for (long i = -rayon; i <= rayon; ++i) somme += i >= 0 && i < n ? ligne[std::size_t(i)] : 0;
+        const std::uint32_t largeurBoite = std::uint32_t(2 * rayon + 1);
+        for (long i = 0; i < n; ++i) {
+          v(i) = std::uint8_t((somme + largeurBoite / 2) / largeurBoite);
+          const long entre = i + rayon + 1, sort = i - rayon;
+          if (entre < n) somme += ligne[std::size_t(entre)];
+          if (sort >= 0) somme -= ligne[std::size_t(sort)];
+        }
+      }
+    }
+  }
+}
+
+// Lays `m` on the picture with its top-left corner at (x, y), in `pixel`,
+// its coverage scaled by `opacite` (0..256).
+void Pose(Bitmap& image, const Masque& m, long x, long y, std::uint32_t pixel, unsigned opacite) {
+  const long W = image.Width(), H = image.Height();
+  for (long r = std::max(0L, -y); r < m.h && y + r < H; ++r) {
+    std::uint32_t* ligne = image.Row(int(y + r));
+    for (long c = std::max(0L, -x); c < m.w && x + c < W; ++c) {
+      const unsigned a = (unsigned(m.a[std::size_t(r * m.w + c)]) * opacite) >> 8;
+      ligne[x + c] = Mixe(ligne[x + c], pixel, a);
+    }
+  }
+}
+
+// The text with an outline or a soft shadow in the colour that contrasts
+// with the ink (black under a light ink, white under a dark one). The
+// outline is 1/14 of the character height wide (at least 1 pixel); the
+// shadow is blurred by 1/10 of it and falls 1/16 of it down and right.
+void DessineAvecRelief(Bitmap& image, long x, long y, const std::vector<char32_t>& cps,
+                       const Face& f, const LOGFONT& police, long largeur, long hauteur,
+                       COLORREF encre, int relief) {
+  const long em = std::max(1L, long(f.ascent + f.descent) * 3 / 4);
+  const long contour = std::max(1L, (em + 7) / 14);
+  const long flou = std::max(1L, (em + 5) / 10);
+  const long decalage = std::max(1L, (em + 8) / 16);
+  const long marge = relief == kReliefContour ? contour + 1 : 3 * flou + decalage + 1;
+  Masque lettres = MasqueTexte(cps, f, police, largeur, hauteur, marge);
+  const unsigned clarte = (GetRValue(encre) * 299u + GetGValue(encre) * 587u + GetBValue(encre) * 114u) / 1000u;
+  const std::uint32_t halo = PixelFromColor(clarte >= 128 ? RGB(0, 0, 0) : RGB(255, 255, 255));
+  if (relief == kReliefContour) {
+    Pose(image, Dilate(lettres, contour), x - marge, y - marge, halo, 256);
+  } else {
+    Masque ombre = lettres;
+    Floute(ombre, flou);
+    Pose(image, ombre, x - marge + decalage, y - marge + decalage, halo, 200);
+  }
+  Pose(image, lettres, x - marge, y - marge, PixelFromColor(encre), 256);
+}
+
 }  // namespace
 
 SIZE MesureTexte(const std::string& texte, const LOGFONT& police) {
@@ -97,7 +225,7 @@ SIZE MesureTexte(const std::string& texte, const LOGFONT& police) {
 }
 
 bool DessineTexte(Bitmap& image, int x, int y, const std::string& texte, const LOGFONT& police,
-                  COLORREF encre, COLORREF fond, bool opaque) {
+                  COLORREF encre, COLORREF fond, bool opaque, int relief) {
   std::lock_guard<std::mutex> verrou(VerrouTexte());
   Face* f = FacePour(police);
   if (!f) return false;
@@ -106,6 +234,10 @@ bool DessineTexte(Bitmap& image, int x, int y, const std::string& texte, const L
   const long largeur = LargeurAvance(*f, cps);
   const long hauteur = f->ascent + f->descent;
   if (opaque) Remplit(image, x, y, long(x) + largeur, long(y) + hauteur, PixelFromColor(fond));
+  if (relief == kReliefContour || relief == kReliefOmbre) {
+    DessineAvecRelief(image, x, y, cps, *f, police, largeur, hauteur, encre, relief);
+    return true;
+  }
 
   const std::uint32_t pixel = PixelFromColor(encre);
   const long ligneDeBase = long(y) + f->ascent;
@@ -164,7 +296,7 @@ CPoint CGraphique::CalculePositionTexte(T_TEXTE texte, CSize taille) {
 HBITMAP CGraphique::EcritureTexteDansImage(const HBITMAP& image, const CString& texte,
                                            CPoint position, int nVertical, int nHorizontal,
                                            COLORREF encre, COLORREF fond, int bTransparent,
-                                           const LOGFONT& police) {
+                                           const LOGFONT& police, int nRelief) {
   if (!image) return {};
   HBITMAP copie = image.Clone();
   if (!copie) return {};
@@ -176,7 +308,8 @@ HBITMAP CGraphique::EcritureTexteDansImage(const HBITMAP& image, const CString& 
   if (nHorizontal == 1) x -= etendue.cx;
   x = std::clamp(x, -0x3FFFFFFFL, 0x3FFFFFFFL);
   y = std::clamp(y, -0x3FFFFFFFL, 0x3FFFFFFFL);
-  if (!texte::DessineTexte(copie, int(x), int(y), texte, police, encre, fond, bTransparent == 0))
+  if (!texte::DessineTexte(copie, int(x), int(y), texte, police, encre, fond, bTransparent == 0,
+                           nRelief))
     return {};
   return copie;
 }

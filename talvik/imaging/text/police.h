@@ -44,8 +44,11 @@ SIZE MesureTexte(const std::string& texte, const LOGFONT& police);
 // antialiased glyphs in the ink colour; when opaque, the cell (the
 // measured extent) is first filled with the background colour. Nothing is
 // drawn outside the bitmap. Line breaks and other control characters are
-// not interpreted. False when no face can be loaded.
+// not interpreted. With a relief (kReliefContour, kReliefOmbre of
+// text/texte.h) the letters get an outline or a soft shadow, in black
+// under a light ink and white under a dark one, reaching at most a
+// third of the cell's height beyond it. False when no face can be loaded.
 bool DessineTexte(Bitmap& image, int x, int y, const std::string& texte, const LOGFONT& police,
-                  COLORREF encre, COLORREF fond, bool opaque);
+                  COLORREF encre, COLORREF fond, bool opaque, int relief = 0);
 
 }  // namespace talvik::texte

@@ -22,6 +22,14 @@ struct T_TEXTE {
   COLORREF CouleurEncre = 0;               // ink
   COLORREF CouleurFond = 0;                // colour behind the text
   int FondTransparent = 1;                 // 1: nothing behind the text
+  // Added after the designed record (stored apart, only when not 0).
+  int FormatDate = 0;                      // how a date field is written (lumaveil::FormatDate)
+  int Relief = 0;                          // kReliefAucun, kReliefContour or kReliefOmbre
 };
+
+// What surrounds the letters so that they stay readable on any picture.
+inline constexpr int kReliefAucun = 0;
+inline constexpr int kReliefContour = 1;  // a thin outline in the contrasting colour
+inline constexpr int kReliefOmbre = 2;    // a soft shadow below and right of the letters
 
 }  // namespace talvik

@@ -21,8 +21,7 @@ using talvik::MetaPhoto;
 
 constexpr const char* kFormats[] = {"jpg", "heic", "png", "webp", "tif"};
 
-// exiftool's arguments of each case; each case's photos, one per format,
-// are written once for the suite (exiftool takes a second per call).
+// exiftool's arguments of each case.
 struct Cas {
   const char* nom;
   std::string arguments;
@@ -50,41 +49,8 @@ const std::vector<Cas>& LesCas(const std::string& mauvais) {
   return cas;
 }
 
-class MetaPhotos : public ::testing::TestWithParam<const char*> {
- public:
-  static void SetUpTestSuite() {
-    dir_ = new TempDir;
-    const std::string mauvais = dir_->File("mauvais.txt");
-    std::ofstream(mauvais, std::ios::binary) << "bad\xFF\xFEutf";
-    for (const char* f : kFormats)
-      ASSERT_TRUE(Lance("convert -size 64x48 gradient:red-blue " + Cite(dir_->File(std::string("base.") + f))));
-    for (const Cas& c : LesCas(mauvais)) {
-      std::string fichiers;
-      for (const char* f : kFormats) {
-        const std::string chemin = dir_->File(std::string(c.nom) + "." + f);
-        ASSERT_TRUE(Lance("cp " + Cite(dir_->File(std::string("base.") + f)) + " " + Cite(chemin)));
-        fichiers += " " + Cite(chemin);
-      }
-      ASSERT_TRUE(Lance("exiftool -q -q -overwrite_original " + c.arguments + fichiers)) << c.nom;
-    }
-  }
-  static void TearDownTestSuite() {
-    delete dir_;
-    dir_ = nullptr;
-  }
-
- protected:
-  static MetaPhoto Lit(const char* cas) {
-    return LitMetaPhoto(dir_->File(std::string(cas) + "." + GetParam()));
-  }
-  static TempDir* dir_;
-};
-
-TempDir* MetaPhotos::dir_ = nullptr;
-
 // Every value from its first source, UTF-8 kept, the offset read.
-TEST_P(MetaPhotos, EveryFieldIsReadFromItsPreferredSource) {
-  const MetaPhoto m = Lit("complete");
+void EveryFieldIsReadFromItsPreferredSource(const MetaPhoto& m) {
   EXPECT_EQ(m.prise.annee, 2024);
   EXPECT_EQ(m.prise.mois, 7);
   EXPECT_EQ(m.prise.jour, 14);
@@ -102,8 +68,7 @@ TEST_P(MetaPhotos, EveryFieldIsReadFromItsPreferredSource) {
 
 // Without XMP: the date without offset, the Windows title, the Exif
 // description, a south-western position, a make the model does not name.
-TEST_P(MetaPhotos, LesserSourcesStandInWhenThePreferredOnesAreMissing) {
-  const MetaPhoto m = Lit("exif");
+void LesserSourcesStandInWhenThePreferredOnesAreMissing(const MetaPhoto& m) {
   EXPECT_EQ(m.prise.annee * 10000 + m.prise.mois * 100 + m.prise.jour, 20190228);
   EXPECT_FALSE(m.prise.decalageConnu);
   EXPECT_EQ(m.titre, "Ναύπλιο");
@@ -115,8 +80,7 @@ TEST_P(MetaPhotos, LesserSourcesStandInWhenThePreferredOnesAreMissing) {
 }
 
 // XMP alone: photoshop:DateCreated with its offset, before xmp:CreateDate.
-TEST_P(MetaPhotos, AnXmpDateStandsInForTheExifOne) {
-  const MetaPhoto m = Lit("xmp");
+void AnXmpDateStandsInForTheExifOne(const MetaPhoto& m) {
   EXPECT_EQ(m.prise.annee * 10000 + m.prise.mois * 100 + m.prise.jour, 20231231);
   EXPECT_EQ(m.prise.heure, 23);
   EXPECT_EQ(m.prise.decalageMinutes, -300);
@@ -124,23 +88,46 @@ TEST_P(MetaPhotos, AnXmpDateStandsInForTheExifOne) {
 
 // A position outside the world, text that is not UTF-8 and a date that is
 // not one are left out; the other values stay.
-TEST_P(MetaPhotos, MalformedValuesAreLeftOutQuietly) {
-  const MetaPhoto m = Lit("hostile");
+void MalformedValuesAreLeftOutQuietly(const MetaPhoto& m) {
   EXPECT_FALSE(m.gps);
   EXPECT_EQ(m.description, "");
   EXPECT_FALSE(m.prise.Connue());
   EXPECT_EQ(m.appareil, "X100V");
 }
 
-TEST_P(MetaPhotos, APhotoWithoutMetadataGivesNothing) {
-  const MetaPhoto m = Lit("nue");
+void APhotoWithoutMetadataGivesNothing(const MetaPhoto& m) {
   EXPECT_FALSE(m.prise.Connue());
   EXPECT_FALSE(m.gps);
   EXPECT_TRUE(m.titre.empty() && m.description.empty() && m.appareil.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Formats, MetaPhotos,
-                         ::testing::ValuesIn(kFormats));
+// Every case in every format, the photos made together: exiftool takes a
+// second per call.
+TEST(MetaPhotos, EveryFormatGivesEachValueFromItsPreferredSourceAndNoMalformedOne) {
+  TempDir dir;
+  const std::string mauvais = dir.File("mauvais.txt");
+  std::ofstream(mauvais, std::ios::binary) << "bad\xFF\xFEutf";
+  for (const char* f : kFormats)
+    ASSERT_TRUE(Lance("convert -size 64x48 gradient:red-blue " + Cite(dir.File(std::string("base.") + f))));
+  for (const Cas& c : LesCas(mauvais)) {
+    std::string fichiers;
+    for (const char* f : kFormats) {
+      const std::string chemin = dir.File(std::string(c.nom) + "." + f);
+      ASSERT_TRUE(Lance("cp " + Cite(dir.File(std::string("base.") + f)) + " " + Cite(chemin)));
+      fichiers += " " + Cite(chemin);
+    }
+    ASSERT_TRUE(Lance("exiftool -q -q -overwrite_original " + c.arguments + fichiers)) << c.nom;
+  }
+  for (const char* f : kFormats) {
+    SCOPED_TRACE(f);
+    auto photo = [&](const char* cas) { return dir.File(std::string(cas) + "." + f); };
+      EveryFieldIsReadFromItsPreferredSource(LitMetaPhoto(photo("complete")));
+      LesserSourcesStandInWhenThePreferredOnesAreMissing(LitMetaPhoto(photo("exif")));
+      AnXmpDateStandsInForTheExifOne(LitMetaPhoto(photo("xmp")));
+      MalformedValuesAreLeftOutQuietly(LitMetaPhoto(photo("hostile")));
+      APhotoWithoutMetadataGivesNothing(LitMetaPhoto(photo("nue")));
+  }
+}
 
 std::vector<std::uint8_t> Octets(const std::string& chemin) {
   std::ifstream f(chemin, std::ios::binary);
