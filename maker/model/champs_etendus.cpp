@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "champs_ecran.h"
+#include "champs_legende.h"
 
 namespace lumaveil {
 
@@ -114,6 +115,8 @@ std::string CleTexte(int n, const ChampTexte& c) {
   return "Texte n°" + std::to_string(n) + " " + c.cleModele;
 }
 
+std::string CleLibelleChamps(int n) { return "Texte n°" + std::to_string(n) + " Libelle Champs"; }
+
 struct Entree {
   std::string cle;
   std::string valeur;
@@ -128,6 +131,12 @@ std::vector<Entree> EntreesEcran(const CEcran& e) {
   for (int n = 1; n <= kNombreTextes; ++n)
     for (const ChampTexte& c : kChampsTexteEtendus)
       if (auto v = ValeurTexte(c, e.Textes[n - 1])) entrees.push_back({CleTexte(n, c), *v});
+  // A caption with fields: its text again, the fields as "{date}" and its
+  // own braces doubled, for the .mod whose designed line cannot hold the
+  // fields' marks.
+  for (int n = 1; n <= kNombreTextes; ++n)
+    if (ContientChamps(e.Textes[n - 1].Libelle))
+      entrees.push_back({CleLibelleChamps(n), ChampsEchappes(e.Textes[n - 1].Libelle)});
   return entrees;
 }
 
@@ -137,6 +146,11 @@ int AppliqueEntree(const std::string& cle, const std::string& valeur, CEcran& e)
   for (const ChampEcran& c : kChampsEcran)
     if (c.cleEtendue && cle == c.cleEtendue)
       return std::visit([&](auto m) { return DepuisTexte(valeur, e.*m) ? 1 : 0; }, c.membre);
+  for (int n = 1; n <= kNombreTextes; ++n)
+    if (cle == CleLibelleChamps(n)) {
+      e.Textes[n - 1].Libelle = ChampsDesechappes(valeur);
+      return 1;
+    }
   for (int n = 1; n <= kNombreTextes; ++n)
     for (const ChampTexte& c : kChampsTexteEtendus)
       if (cle == CleTexte(n, c))

@@ -152,6 +152,41 @@ std::string AccoladesDepuisChamps(const std::string& texte) {
   return s;
 }
 
+std::string ChampsEchappes(const std::string& texte) {
+  std::string s;
+  for (std::size_t i = 0; i < texte.size(); ++i) {
+    if (texte.compare(i, kLongueurMarque, kDebutChamp) == 0) {
+      s += '{';
+      i += kLongueurMarque - 1;
+    } else if (texte.compare(i, kLongueurMarque, kFinChamp) == 0) {
+      s += '}';
+      i += kLongueurMarque - 1;
+    } else if (texte[i] == '{' || texte[i] == '}') {
+      s += texte[i];
+      s += texte[i];
+    } else {
+      s += texte[i];
+    }
+  }
+  return s;
+}
+
+std::string ChampsDesechappes(const std::string& e) {
+  std::string s;
+  for (std::size_t i = 0; i < e.size(); ++i) {
+    if ((e[i] == '{' || e[i] == '}') && i + 1 < e.size() && e[i + 1] == e[i]) {
+      s += e[i++];
+    } else if (e[i] == '{') {
+      s += kDebutChamp;
+    } else if (e[i] == '}') {
+      s += kFinChamp;
+    } else {
+      s += e[i];
+    }
+  }
+  return s;
+}
+
 ValeursPhoto ValeursDeLaPhoto(const std::string& chemin, bool avecLieu) {
   ValeursPhoto v;
   v.fichier = std::filesystem::path(chemin).stem().string();

@@ -32,6 +32,12 @@ std::string ChampsDepuisAccolades(const std::string& texte);
 // lists; never read back as fields).
 std::string AccoladesDepuisChamps(const std::string& texte);
 
+// The text with its fields as "{date}" and its own braces doubled ("{{"),
+// and back: a form of a caption with fields that files holding only
+// Windows-1252 can carry.
+std::string ChampsEchappes(const std::string& texte);
+std::string ChampsDesechappes(const std::string& echappe);
+
 // What a photo gives the fields.
 struct ValeursPhoto {
   talvik::MetaPhoto meta;

@@ -11,6 +11,7 @@
 
 #include "champs_ecran.h"
 #include "champs_etendus.h"
+#include "champs_legende.h"
 #include "encodage.h"
 #include "fichier_atomique.h"
 #include "ligne_police.h"
@@ -177,7 +178,12 @@ std::string EcritModele(const CEcran& m) {
       for (const T_TEXTE& t : m.Textes)
         for (const ChampTexte& ct : kChampsTexte) {
           const std::string& cle = LesCles().texte[k++];
-          std::visit([&](auto membre) { ajoute(cle + Valeur(ct.type, t.*membre)); }, ct.membre);
+          // A caption's fields, which Windows-1252 cannot hold, as "{date}"
+          // (the added line "Libelle Champs" keeps them as fields).
+          if (ct.type == TypeChamp::Chaine && ContientChamps(t.Libelle))
+            ajoute(cle + AccoladesDepuisChamps(t.Libelle));
+          else
+            std::visit([&](auto membre) { ajoute(cle + Valeur(ct.type, t.*membre)); }, ct.membre);
         }
     } else if (c.type == TypeChamp::Couleur) {
       ajoute(c.cleModele + Valeur(c.type, m.*std::get<COLORREF CEcran::*>(c.membre)));

@@ -5,6 +5,8 @@
 
 #include "champs_legende.h"
 #include "date_locale.h"
+#include "ecran.h"
+#include "fichier_modele.h"
 
 namespace lumaveil::testing {
 namespace {
@@ -68,6 +70,39 @@ TEST(ChampsLegende, DatesFollowTheLocalesCustoms) {
   EXPECT_EQ(MotifDate(FormatDate::Longue, "%Y-%m-%d", "hu"), "%Y %B %-d");
   EXPECT_EQ(MotifDate(FormatDate::Longue, "%Y年%m月%d日", "ja"), "%Y年%-m月%-d日");
   EXPECT_EQ(MotifDate(FormatDate::MoisAnnee, "%d/%m/%Y", "ru"), "%OB %Y");
+}
+
+}  // namespace
+}  // namespace lumaveil::testing
+
+namespace lumaveil::testing {
+namespace {
+
+// A template keeps its captions' fields (and their own braces), while a
+// template written before fields existed keeps "{date}" as text.
+TEST(ChampsLegende, TemplatesKeepFieldsAndOldBracesStayText) {
+  CEcran modele(SIZE{640, 480});
+  modele.Textes[0].Utilisation = 1;
+  modele.Textes[0].Libelle = MarqueChamp("date") + " · " + MarqueChamp("place") + " {x}";
+  modele.Textes[1].Utilisation = 1;
+  modele.Textes[1].Libelle = "{date} typed by hand";
+  const std::string octets = EcritModele(modele);
+  CEcran relu(SIZE{640, 480});
+  LitModele(octets, relu);
+  EXPECT_EQ(relu.Textes[0].Libelle, modele.Textes[0].Libelle);
+  EXPECT_EQ(relu.Textes[1].Libelle, "{date} typed by hand");
+  // The same file without its added lines, as an older maker wrote it.
+  std::string ancien;
+  for (std::size_t debut = 0; debut < octets.size();) {
+    const std::size_t fin = octets.find('\n', debut);
+    const std::string ligne = octets.substr(debut, fin == std::string::npos ? fin : fin - debut + 1);
+    if (ligne.find("Champs]") == std::string::npos) ancien += ligne;
+    debut = fin == std::string::npos ? octets.size() : fin + 1;
+  }
+  CEcran vieux(SIZE{640, 480});
+  LitModele(ancien, vieux);
+  EXPECT_FALSE(ContientChamps(vieux.Textes[0].Libelle));
+  EXPECT_EQ(vieux.Textes[0].Libelle, "{date} · {place} {x}");
 }
 
 }  // namespace

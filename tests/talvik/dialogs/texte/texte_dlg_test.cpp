@@ -2,6 +2,9 @@
 #include "dialogs/texte/texte_dlg.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QMenu>
+#include <QToolButton>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -12,6 +15,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
+#include <string>
 
 #include "capture_ecran.h"
 #include "dialogs/apercu/spin_edition.h"
@@ -21,6 +26,7 @@
 #include "dialogs/texte/police_qt.h"
 #include "dialogues_essai.h"
 #include "editeurs_essai.h"
+#include "text/champs_texte.h"
 
 namespace {
 
@@ -408,6 +414,57 @@ TEST(CTexteDlgCapture, TwoTextsOnAPhotograph) {
   dlg.AttendApercu();
   EXPECT_FALSE(lumaveil::testing::CaptureWidget(&dlg, "texte_dlg").isEmpty());
   dlg.DesInitInstance();
+}
+
+}  // namespace
+
+namespace {
+
+// "Insert field" puts the field at the cursor as a chip; the preview draws
+// what the maker writes out for it; the date format and the text edge
+// reach the record; a first caption takes the font sized for the screen.
+TEST_F(CTexteDlgTest, InsertFieldPutsAFieldThePreviewWritesOutWithTheChosenEdge) {
+  const std::string date = MarqueChamp("date");
+  dlg.m_fnLibelle = [date](const T_TEXTE& t) -> std::optional<std::string> {
+    std::string s = t.Libelle;
+    const std::size_t p = s.find(date);
+    if (p != std::string::npos) s.replace(p, date.size(), "14 July 2024");
+    return s;
+  };
+  dlg.m_lfNouvelleLegende = Police(36);
+  dlg.m_Textes[0].PositionAutomatique = 1;
+  Ouvre();
+  CMiniTexteDlg* page = dlg.Page(0);
+  TapeTexte(0, "On ");
+  QAction* champ = nullptr;
+  for (QAction* a : page->BoutonChamp()->menu()->actions())
+    if (a->text() == "Date taken") champ = a;
+  ASSERT_NE(champ, nullptr);
+  ASSERT_EQ(page->BoutonChamp()->menu()->actions().size(), 7);
+  champ->trigger();
+  for (QComboBox* choix : {page->ChoixFormatDate(), page->ChoixRelief(), page->ChoixRelief()}) {
+    choix->setFocus();
+    QTest::keyClick(choix, Qt::Key_Down);
+  }
+  Suit();
+  const T_TEXTE& t = dlg.m_Textes[0];
+  EXPECT_EQ(t.Libelle, "On " + date);
+  EXPECT_EQ(t.FormatDate, 1);
+  EXPECT_EQ(t.Relief, kReliefOmbre);
+  EXPECT_EQ(t.Fonte.lfHeight, -36);
+  T_TEXTE ecrit = t;
+  ecrit.Libelle = "On 14 July 2024";
+  const HBITMAP attendu = CGraphique::EcritureTexteDansImage(
+      dlg.m_hImage, ecrit.Libelle, CGraphique::CalculePositionTexte(ecrit, CSize(640, 480)),
+      ecrit.PositionAutomatiqueVerticale, ecrit.PositionAutomatiqueHorizontale, ecrit.CouleurEncre,
+      ecrit.CouleurFond, ecrit.FondTransparent, ecrit.Fonte, ecrit.Relief);
+  EXPECT_TRUE(MemesPixels(dlg.Resultat(), attendu));
+  lumaveil::testing::CaptureWidget(&dlg, QStringLiteral("texte_champ_insere"));
+  QMenu* menu = page->BoutonChamp()->menu();
+  menu->popup(page->BoutonChamp()->mapToGlobal(QPoint(0, page->BoutonChamp()->height())));
+  Attend();
+  lumaveil::testing::CaptureWidget(menu, QStringLiteral("texte_menu_champs"));
+  menu->hide();
 }
 
 }  // namespace
