@@ -202,14 +202,18 @@ bool SortieAcceptee(const CProjet& p, const std::string& fichier, const std::str
 }
 
 // Gives the screen the captions of the command line, each on the first of
-// its texts that is neither used nor written; false when there are more
+// its texts that is neither used nor written, the first at the bottom and
+// each further one a line and a half above; false when there are more
 // captions than such texts.
 bool AjouteLegendes(CEcran& e, const std::vector<std::string>& legendes) {
   std::size_t prochain = 0;
   for (T_TEXTE& t : e.Textes) {
     if (prochain == legendes.size()) break;
     if (t.Utilisation || !t.Libelle.empty()) continue;
-    t = NouvelleLegende(ChampsDepuisAccolades(legendes[prochain++]), e.TailleCible);
+    t = NouvelleLegende(ChampsDepuisAccolades(legendes[prochain]), e.TailleCible);
+    // Each further caption one line above the one before.
+    t.DeltaY += static_cast<talvik::LONG>(prochain) * (-t.Fonte.lfHeight * 3 / 2);
+    ++prochain;
   }
   return prochain == legendes.size();
 }
