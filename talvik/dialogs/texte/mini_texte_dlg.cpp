@@ -92,10 +92,13 @@ CMiniTexteDlg::CMiniTexteDlg(QWidget* parent) : QWidget(parent) {
   m_pEditTexte->setLineWrapMode(QPlainTextEdit::NoWrap);
   m_pEditTexte->viewport()->installEventFilter(this);
   new CSurligneChamps(m_pEditTexte->document());
-  auto* colonneTexte = new QVBoxLayout(cadreTexte);
-  colonneTexte->addWidget(m_pEditTexte);
+  (new QVBoxLayout(cadreTexte))->addWidget(m_pEditTexte);
+  // The fields of the photo and the letters' edge, below the colours.
+  auto* cadreChamps = new QWidget(this);
+  auto* colonneTexte = new QHBoxLayout(cadreChamps);
+  colonneTexte->setContentsMargins(0, 0, 0, 0);
   auto* rangeeChamps = new QHBoxLayout;
-  m_pInsereChamp = new QToolButton(cadreTexte);
+  m_pInsereChamp = new QToolButton(cadreChamps);
   m_pInsereChamp->setText(QStringLiteral("Insert field"));
   m_pInsereChamp->setAccessibleName(QStringLiteral("Insert field"));
   m_pInsereChamp->setPopupMode(QToolButton::InstantPopup);
@@ -106,8 +109,8 @@ CMiniTexteDlg::CMiniTexteDlg(QWidget* parent) : QWidget(parent) {
   }
   m_pInsereChamp->setMenu(menu);
   rangeeChamps->addWidget(m_pInsereChamp);
-  auto* etiquetteFormat = new QLabel(QStringLiteral("Date format"), cadreTexte);
-  m_pFormatDate = new QComboBox(cadreTexte);
+  auto* etiquetteFormat = new QLabel(QStringLiteral("Date format"), cadreChamps);
+  m_pFormatDate = new QComboBox(cadreChamps);
   m_pFormatDate->setAccessibleName(QStringLiteral("Date format"));
   for (const char* libelle : kLibellesFormatDate) m_pFormatDate->addItem(QString::fromUtf8(libelle));
   etiquetteFormat->setBuddy(m_pFormatDate);
@@ -115,15 +118,21 @@ CMiniTexteDlg::CMiniTexteDlg(QWidget* parent) : QWidget(parent) {
   rangeeChamps->addWidget(m_pFormatDate, 1);
   colonneTexte->addLayout(rangeeChamps);
   auto* reliefs = new QHBoxLayout;
-  auto* etiquetteRelief = new QLabel(QStringLiteral("Text edge"), cadreTexte);
-  m_pRelief = new QComboBox(cadreTexte);
+  auto* etiquetteRelief = new QLabel(QStringLiteral("Text edge"), cadreChamps);
+  m_pRelief = new QComboBox(cadreChamps);
   m_pRelief->setAccessibleName(QStringLiteral("Text edge"));
   m_pRelief->addItems({QStringLiteral("None"), QStringLiteral("Outline"), QStringLiteral("Soft shadow")});
+  // The choices do not widen the page: the text field keeps its width.
+  for (QComboBox* choix : {m_pFormatDate, m_pRelief}) {
+    choix->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    choix->setMinimumContentsLength(8);
+  }
   etiquetteRelief->setBuddy(m_pRelief);
   reliefs->addWidget(etiquetteRelief);
   reliefs->addWidget(m_pRelief, 1);
   colonneTexte->addLayout(reliefs);
   grille->addWidget(cadreTexte, 0, 0);
+  grille->addWidget(cadreChamps, 3, 0, 1, 2);
 
   auto* cadrePolice = CadreNomme(QStringLiteral("Font"), this);
   m_pBoutonPolice = BoutonNomme(QStringLiteral("Font"), cadrePolice);
