@@ -1,0 +1,31 @@
+// HEIF and AVIF in the browser build, which has no libheif: such a picture
+// is refused with the reason the user needs (the page decodes AVIF itself
+// and hands the core a PNG; HEIC, which browsers cannot decode, stays
+// refused). The reason goes where a refused size goes: after "Unable to
+// load file", on the module's error output, which the page shows.
+#include "codec/heif_lecture.h"
+#include "graphique.h"
+
+namespace talvik {
+
+namespace {
+
+constexpr const char* kHeifRefuse =
+    "HEIC photos cannot be read in the browser: export the photo as JPEG (on an iPhone, "
+    "Settings > Camera > Formats > Most Compatible; on a Mac, File > Export in Photos) "
+    "and add it again.";
+
+}  // namespace
+
+ImageJPEG DecodeHEIF(const std::string&) {
+  Bitmap::SetLastCreateError(kHeifRefuse);
+  return {};
+}
+
+ImageJPEG DecodeVignetteHEIF(const std::string&) { return {}; }
+
+bool TailleHEIF(const std::string&, int*, int*) { return false; }
+
+HBITMAP CGraphique::ChargeImageHEIF(const CString& chemin) { return DecodeHEIF(chemin).image; }
+
+}  // namespace talvik
