@@ -228,6 +228,10 @@ int Nouveau(const Options& o, IDialogue& d) {
     p.NomModele = o.modele;
     p.ModeleCharge = 1;
   }
+  // Given on the command line, they win over the template's, in every
+  // screen made from it.
+  if (o.effet) p.ModeleEcran.EffetTransition = *o.effet;
+  if (o.dureeTransitionMs) p.ModeleEcran.DureeTransition = *o.dureeTransitionMs;
   // As files dropped on the list: one screen per file, its path set, no
   // type checked. With no file, one blank screen. A file that does not
   // load still makes its screen (without picture), and is named on
@@ -245,6 +249,13 @@ int Nouveau(const Options& o, IDialogue& d) {
   // template file.
   if (!SortieAcceptee(p, o.modele, o.projet, d)) return 1;
   return SauveProjet(p, o.projet, d) ? 0 : 1;
+}
+
+// --shuffle and --monitors over the project's own choices, for this saver
+// only: the project file is not written.
+void AppliqueChoixLecture(const Options& o, CProjet& p) {
+  if (o.melange) p.MelangeEcrans = 1;
+  if (o.moniteursDifferents) p.MoniteursDifferents = *o.moniteursDifferents ? 1 : 0;
 }
 
 int Rendu(const Options& o, IDialogue& d) {
@@ -294,6 +305,7 @@ int Rendu(const Options& o, IDialogue& d) {
 int Genere(const Options& o, IDialogue& d) {
   CProjet p;
   if (!ChargeProjet(p, o.projet, d)) return 1;
+  AppliqueChoixLecture(o, p);
   talvik::CGraphique graphique(talvik::LitMotifsUtilisateur());
   OptionsGeneration g;
   g.sortie = o.sortie;
@@ -322,6 +334,7 @@ int Genere(const Options& o, IDialogue& d) {
 int PageWeb(const Options& o, IDialogue& d) {
   CProjet p;
   if (!ChargeProjet(p, o.projet, d)) return 1;
+  AppliqueChoixLecture(o, p);
   talvik::CGraphique graphique(talvik::LitMotifsUtilisateur());
   OptionsPageWeb w;
   w.dossier = o.sortie;

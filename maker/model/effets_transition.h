@@ -24,6 +24,13 @@ inline constexpr int kDureeTransitionMinMs = 500;
 inline constexpr int kDureeTransitionMaxMs = 5000;
 inline constexpr int kDureeTransitionDefautMs = 1500;
 
+// The effect of a screen and the length of its cross-fade, as the effect
+// dialog edits them.
+struct ValeursEffet {
+  int effet = 0;
+  int dureeTransitionMs = kDureeTransitionDefautMs;
+};
+
 // True for the effects the designed player does not know (8 and above).
 constexpr bool EffetNouveau(int effet) { return effet >= kEffetFondu; }
 

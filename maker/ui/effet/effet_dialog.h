@@ -21,12 +21,6 @@ namespace lumaveil {
 
 inline constexpr int kNombreEffets = kNombreCodesEffet;
 
-// The effect of a screen and the length of its cross-fade.
-struct ValeursEffet {
-  int effet = 0;
-  int dureeTransitionMs = kDureeTransitionDefautMs;
-};
-
 class CEffetDlg : public QDialog {
   Q_OBJECT
  public:
