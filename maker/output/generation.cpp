@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "chaines_maker.h"
-#include "effets_transition.h"
 #include "fichier_atomique.h"
 #include "graphique.h"
 #include "options_block.h"
@@ -85,24 +84,6 @@ std::string RaisonMoteur(const std::string& moteur, const lmvengine::PackageWrit
 std::int32_t DrapeauxOptions(const CProjet& projet) {
   return (projet.MelangeEcrans ? lmvengine::kOptionShuffle : 0) |
          (projet.MoniteursDifferents ? lmvengine::kOptionDifferentMonitors : 0);
-}
-
-// A record's entry of the options block: the transition length, the size
-// of a picture rendered larger than the saver (pan and zoom) and where its
-// subject is. The writer adds the block only when a record or the flags
-// need it.
-lmvengine::RecordOptions OptionsEnregistrement(const CEcran& ecran, const EcranRendu& rendu) {
-  lmvengine::RecordOptions o;
-  o.transitionMs = DureeTransitionBornee(ecran.DureeTransition);
-  if (rendu.image && ecran.EffetTransition == kEffetPanoramique) {
-    o.pictureWidth = std::int32_t(rendu.image.Width());
-    o.pictureHeight = std::int32_t(rendu.image.Height());
-    o.subjectLeft = rendu.sujet.left;
-    o.subjectTop = rendu.sujet.top;
-    o.subjectRight = rendu.sujet.right;
-    o.subjectBottom = rendu.sujet.bottom;
-  }
-  return o;
 }
 
 }  // namespace
@@ -222,7 +203,7 @@ BilanGeneration GenerePaquet(const CProjet& projet, talvik::CGraphique& graphiqu
                   talvik::CGraphique::SauveImageJPEG(jpeg.chemin, rendu.image,
                                                      options.qualiteJPEG) &&
                   ecrivain.AppendRecordFile(ecran.DureeAffichage, ecran.EffetTransition,
-                                            jpeg.chemin, OptionsEnregistrement(ecran, rendu));
+                                            jpeg.chemin, EntreeEnregistrement(ecran, rendu));
           messagesCodage = retenus.Prend();
         }
         for (const MessageUtilisateur& m : messagesCodage) dialogue.Message(m);

@@ -33,6 +33,20 @@ SIZE TailleRendu(const CEcran& ecran, SIZE resolution) {
               lmvengine::PanZoomPictureSide(resolution.cy)};
 }
 
+lmvengine::RecordOptions EntreeEnregistrement(const CEcran& ecran, const EcranRendu& rendu) {
+  lmvengine::RecordOptions o;
+  o.transitionMs = DureeTransitionBornee(ecran.DureeTransition);
+  if (rendu.image && ecran.EffetTransition == kEffetPanoramique) {
+    o.pictureWidth = std::int32_t(rendu.image.Width());
+    o.pictureHeight = std::int32_t(rendu.image.Height());
+    o.subjectLeft = rendu.sujet.left;
+    o.subjectTop = rendu.sujet.top;
+    o.subjectRight = rendu.sujet.right;
+    o.subjectBottom = rendu.sujet.bottom;
+  }
+  return o;
+}
+
 int FilsDeRenduParDefaut() {
   return std::clamp(int(std::thread::hardware_concurrency()), 2, 4);
 }

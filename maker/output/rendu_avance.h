@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "base/message.h"
+#include "options_block.h"
 #include "projet.h"
 
 namespace talvik {
@@ -45,6 +46,12 @@ struct EcranRendu {
 // PanZoomPictureSide) for a pan-and-zoom screen, whose moving window must
 // never sample fewer pixels than the display has.
 SIZE TailleRendu(const CEcran& ecran, SIZE resolution);
+
+// The entry of the saver's options block for screen `ecran` rendered as
+// `rendu`: its transition length (kept in 0.5 .. 5 s), and for a
+// pan-and-zoom screen its picture's size and subject. The entry of any
+// other screen leaves the picture at the saver's size (0) and no subject.
+lmvengine::RecordOptions EntreeEnregistrement(const CEcran& ecran, const EcranRendu& rendu);
 
 // Renders screen `index` of the project as generation does: a new screen
 // from the template, the settings of the list item (with its TailleCible),
