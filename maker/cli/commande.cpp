@@ -43,7 +43,7 @@ constexpr const char* kUsage =
     "pan-zoom (a slow pan and zoom across each screen) or a code as templates store\n"
     "it (0 none, 1-6 the wipes, 7 random among them, 8 cross-fade, 9 pan-zoom,\n"
     "10 random among all); --transition the length of its cross-fade, 0.5 to 5\n"
-    "seconds (1.5 when not given).\n"
+    "seconds (without it, the template's: 1.5 unless the template says).\n"
     "--shuffle plays each cycle of screens in a new random order; --monitors\n"
     "different shows a different screen on each monitor. Without them the\n"
     "project's own choices (the window's Generate dialog) hold.\n"
