@@ -65,8 +65,8 @@ TEST(ConfigurationDlg, ThePlayingChoicesOfTheProjectGoThroughItsControllerOnOk) 
     dlg.show();
     EXPECT_FALSE(dlg.CaseMelange()->isChecked());
     EXPECT_TRUE(dlg.EcransDifferents()->isChecked());
-    QTest::mouseClick(dlg.CaseMelange(), Qt::LeftButton);
-    QTest::mouseClick(dlg.MemeEcran(), Qt::LeftButton);
+    QTest::mouseClick(dlg.CaseMelange(), Qt::LeftButton, {}, QPoint(8, 8));
+    QTest::mouseClick(dlg.MemeEcran(), Qt::LeftButton, {}, QPoint(8, 8));
     dlg.reject();
   }
   EXPECT_EQ(projet.MelangeEcrans, 0);
@@ -76,8 +76,8 @@ TEST(ConfigurationDlg, ThePlayingChoicesOfTheProjectGoThroughItsControllerOnOk) 
   projet.CheminEcranDeVeille = "/tmp/old.scr";
   CConfigurationDlg dlg(p, &controleur);
   dlg.show();
-  QTest::mouseClick(dlg.CaseMelange(), Qt::LeftButton);
-  QTest::mouseClick(dlg.MemeEcran(), Qt::LeftButton);
+  QTest::mouseClick(dlg.CaseMelange(), Qt::LeftButton, {}, QPoint(8, 8));
+  QTest::mouseClick(dlg.MemeEcran(), Qt::LeftButton, {}, QPoint(8, 8));
   lumaveil::testing::CaptureWidget(&dlg, "configuration_dialog_lecture");
   QTest::mouseClick(dlg.BoutonOk(), Qt::LeftButton);
   EXPECT_EQ(projet.MelangeEcrans, 1);

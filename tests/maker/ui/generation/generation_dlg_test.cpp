@@ -188,8 +188,8 @@ TEST_F(GenerationDepuisFenetre, ThePlayingChoicesGoWithTheProjectAndItsSaverUnle
   auto coche = [](CGenerationDlg& dlg) {
     EXPECT_FALSE(dlg.CaseMelange()->isChecked());
     EXPECT_TRUE(dlg.MemeEcran()->isChecked());
-    QTest::mouseClick(dlg.CaseMelange(), Qt::LeftButton);
-    QTest::mouseClick(dlg.EcransDifferents(), Qt::LeftButton);
+    QTest::mouseClick(dlg.CaseMelange(), Qt::LeftButton, {}, QPoint(8, 8));
+    QTest::mouseClick(dlg.EcransDifferents(), Qt::LeftButton, {}, QPoint(8, 8));
   };
   testing::RepondDialogue<CGenerationDlg>([&](CGenerationDlg& dlg) {
     coche(dlg);
