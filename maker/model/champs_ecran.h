@@ -15,6 +15,7 @@
 #include <variant>
 
 #include "ecran.h"
+#include "effets_transition.h"
 
 namespace lumaveil {
 
@@ -52,6 +53,11 @@ struct ChampEcran {
   const char* cleModele;    // the .mod key up to its value ("[Cadre Taille] "), or null
   GroupeModele groupe;      // reader group of that key
   bool gardeParEcran;       // "OK for all": the screen keeps its own value
+  const char* cleEtendue = nullptr;  // a field added after the designed layout
+                            // (both positions 0): its key in the .lmv's
+                            // extension block and, as "[cle] ", in the .mod
+                            // (champs_etendus.h); written only when it differs
+                            // from its default
 };
 
 // Every field in the designed order of CEcran.
@@ -91,6 +97,7 @@ inline constexpr std::array kChampsEcran = {
     ChampEcran{"FondCouleur", TypeChamp::Couleur, &CEcran::FondCouleur, 0x00FFFFFF, 27, 18, "[Fond Couleur] ", GroupeModele::Fond, false},
     ChampEcran{"EffetTransition", TypeChamp::Entier, &CEcran::EffetTransition, 0, 28, 19, "[Effet Transition] ", GroupeModele::Effet, false},
     ChampEcran{"DureeAffichage", TypeChamp::Entier, &CEcran::DureeAffichage, 3, 29, 20, "[Duree Affichage] ", GroupeModele::Duree, false},
+    ChampEcran{"DureeTransition", TypeChamp::Entier, &CEcran::DureeTransition, kDureeTransitionDefautMs, 0, 0, nullptr, GroupeModele::Aucun, false, "Duree Transition"},
 };
 
 using MembreTexte = std::variant<int T_TEXTE::*, COLORREF T_TEXTE::*, std::string T_TEXTE::*,
@@ -122,6 +129,12 @@ inline constexpr std::array kChampsTexte = {
     ChampTexte{"FondTransparent", TypeChamp::Entier, &T_TEXTE::FondTransparent, "Fond Transparent"},
     ChampTexte{"Fonte", TypeChamp::Police, &T_TEXTE::Fonte, "Fonte"},
 };
+
+// Fields of a text added after the designed layout: never in the designed
+// text block of either file; each is written, only when it differs from
+// T_TEXTE's own default, in the .lmv's extension block and as a .mod line,
+// both under the key "Texte n°<n> <cleModele>" (champs_etendus.h).
+inline constexpr std::array<ChampTexte, 0> kChampsTexteEtendus{};
 
 // The .mod key of field `champ` of text n (1..5), UTF-8.
 std::string CleModeleTexte(int n, const ChampTexte& champ);
