@@ -1,8 +1,10 @@
 // HEIF and AVIF in the browser build, which has no libheif: such a picture
-// is refused with the reason the user needs (the page decodes AVIF itself
-// and hands the core a PNG; HEIC, which browsers cannot decode, stays
-// refused). The reason goes where a refused size goes: after "Unable to
-// load file", on the module's error output, which the page shows.
+// is refused with the reason the user needs (HEIC, which browsers cannot
+// decode, stays refused). The reason goes on the module's error output,
+// which the page shows beside "Unable to load file", whichever loader
+// asked (a screen's rendering, generation, a thumbnail).
+#include <cstdio>
+
 #include "codec/heif_lecture.h"
 #include "graphique.h"
 
@@ -17,8 +19,8 @@ constexpr const char* kHeifRefuse =
 
 }  // namespace
 
-ImageJPEG DecodeHEIF(const std::string&) {
-  Bitmap::SetLastCreateError(kHeifRefuse);
+ImageJPEG DecodeHEIF(const std::string& chemin) {
+  std::fprintf(stderr, "%s: %s\n", chemin.c_str(), kHeifRefuse);
   return {};
 }
 
