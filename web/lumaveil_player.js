@@ -1,16 +1,11 @@
-// Lumaveil web player: plays a saver made by Lumaveil (Windows or Linux) on
-// a canvas, from the saver file: the player program, one record per screen
-// (duration, effect, imageLength, a JPEG), an options block when the saver
-// uses the moving effects or shuffle, and a 16-byte trailer (width, height,
-// screenCount, dataOffset), all 32-bit little-endian (doc/package_format.md).
-// Over HTTP only the trailer, the block and the records are read, with
-// Range requests; from a server without Range the file is streamed and
-// only the records are kept. Screens are drawn as the desktop player draws
-// them: same fitting, effects, frame math and generator for Random.
+// Lumaveil web player: plays a saver (doc/package_format.md: the player
+// program, one record per screen, an options block, the trailer) on a
+// canvas as the desktop player does. Over HTTP it reads only the trailer,
+// the block and the records, with Range requests, or streams the file from
+// a server without Range, keeping only the records.
 //
-// Importing this module does nothing: the page calls mountPlayers(document)
-// (or mountPlayer on one element). Loaded as a service worker, it keeps the
-// page, itself and the saver played for offline use.
+// Importing it does nothing: the page calls mountPlayers(document). Loaded
+// as a service worker, it keeps the page and the saver for offline play.
 
 // The format's limits, named as in doc/package_format.md.
 export const FORMAT = Object.freeze({
@@ -35,13 +30,12 @@ export const NOT_A_SAVER = 'This file is not a screen saver made with Lumaveil, 
 export class SaverError extends Error {}
 const damaged = () => new SaverError(NOT_A_SAVER);
 
-// ---- Reading ------------------------------------------------------------------
+// ---- Reading
 
 const int32 = (b, i) => b[i] | (b[i + 1] << 8) | (b[i + 2] << 16) | (b[i + 3] << 24);
 const text4 = (b, i) => String.fromCharCode(b[i], b[i + 1], b[i + 2], b[i + 3]);
 
-// The picture size in a JPEG's frame header; null when the bytes are not a
-// JPEG (no start marker, or the scan before any frame header).
+// The size in a JPEG's frame header; null when not a JPEG.
 export function jpegSize(b) {
   if (b.length < 4 || b[0] !== 0xff || b[1] !== 0xd8) return null;
   for (let i = 2; i + 4 <= b.length;) {
@@ -61,8 +55,8 @@ export function jpegSize(b) {
   return null;
 }
 
-// The options block of `b` (the whole block) for trailer `t`, or null when
-// any field is out of its range.
+// The options block `b` of a saver whose trailer is `t`; null when any
+// field is out of its range.
 export function parseOptionsBlock(b, t) {
   const n = b.length;
   if (n < F.kOptionsHeaderSize + F.kOptionsFooterSize || text4(b, 0) !== 'LMVO' ||
@@ -84,12 +78,10 @@ export function parseOptionsBlock(b, t) {
   return { flags: int32(b, 12), entries };
 }
 
-// Reads the trailer and the options block, then records by index (each
-// record's place is learnt by walking the headers before it). `source` is
-// { size, read(offset, length, onBytes) } giving exactly `length` bytes.
-// Lengths are checked against the file before anything is read or
-// allocated, and a record's picture against its declared size before it
-// is decoded.
+// Reads the trailer and the options block, then records by index (found
+// by walking the headers before them) from `source`: { size, read(offset,
+// length, onBytes) }. Lengths are checked before anything is read, a
+// picture's size before it is decoded.
 export class PackageReader {
   constructor(source) {
     this.source = source;
@@ -126,7 +118,7 @@ export class PackageReader {
     return t;
   }
 
-  // The entry of record `index`: the block's, or the designed defaults.
+  // Record `index`'s entry: the block's, or the designed values.
   entry(index) {
     const t = this.trailer;
     return (this.options.entries && this.options.entries[index]) || {
@@ -241,11 +233,10 @@ async function body(response, limit, onBytes) {
 const unreachable = (status) => new SaverError(`The screen saver could not be loaded (HTTP ${status}).`);
 const range = (a, b) => ({ headers: { Range: `bytes=${a}-${b}` } });
 
-// A file from a server without Range: `response` is read to its end once,
-// keeping only its size and last bytes (the trailer and the options
-// block); then each read streams the file again from where the last one
-// stopped (from the start when it lies before), dropping what lies before
-// it. Memory holds one network chunk and the bytes asked for.
+// A file from a server without Range: `response` is read through once,
+// keeping its size and last bytes (trailer, block); each read then goes on
+// streaming from where the last stopped (from the start when it lies
+// before), dropping what comes before it.
 async function streamSource(url, fetchFn, response, onBytes) {
   const pieces = [];
   let size = 0;
@@ -320,17 +311,16 @@ export async function urlSource(url, fetchFn = (...a) => fetch(...a), onBytes) {
   return streamSource(url, fetchFn, first.status === 200 ? first : await fetchFn(url), onBytes);
 }
 
-// ---- Geometry, effects, motion, generators ---------------------------------
+// ---- Geometry, effects, motion, generators
 
-// Where pictures of width x height go on a screen. Only the widths are
-// compared: narrower, drawn at its own size and centred (truncating; y may
-// be negative); equal, copied into the whole screen; wider, scaled into it.
-export function computeGeometry(width, height, screenWidth, screenHeight) {
-  if (width >= screenWidth) {
-    return { x: 0, y: 0, width: screenWidth, height: screenHeight, stretch: width > screenWidth };
-  }
-  return { x: Math.trunc((screenWidth - width) / 2), y: Math.trunc((screenHeight - height) / 2),
-           width, height, stretch: false };
+// Where the screens go on a display: as large as fits, proportions kept,
+// centred; `stretch` when scaled (the whole display at the saver's size).
+export function computeGeometry(W, H, SW, SH) {
+  const wide = W * SH >= SW * H;
+  const width = wide ? SW : Math.floor((2 * W * SH + H) / (2 * H));
+  const height = wide ? Math.floor((2 * H * SW + W) / (2 * W)) : SH;
+  return { x: Math.floor((SW - width) / 2), y: Math.floor((SH - height) / 2), width, height,
+           stretch: width !== W || height !== H };
 }
 
 // part(X) at step 1..10: step * (X / 10), truncating; X at step 10.
@@ -443,10 +433,9 @@ export function nextShuffleCycle(s, count) {
   return order;
 }
 
-// ---- Playing ----------------------------------------------------------------
+// ---- Playing
 
-// A page's clock: calendar milliseconds, timers, animation frames. Tests
-// give the player one they step themselves.
+// Calendar milliseconds, timers, animation frames; tests step their own.
 const pageClock = {
   now: () => performance.timeOrigin + performance.now(),
   setTimer: (fn, ms) => setTimeout(fn, ms),
@@ -475,31 +464,28 @@ function pixelsOf(picture) {
   return picture.pixels;
 }
 
-// The options a player takes, each checked, in an object of their own.
+// A player's options, checked, in an object of their own: a value of the
+// wrong type is replaced by the default. Hooks: onScreen(record number),
+// onStep({ step, due, drawn }) per designed step, onFrame(time) per frame
+// of a moving effect.
 const fn = (f, fallback) => (typeof f === 'function' ? f : fallback);
 export function playerOptions(o = {}) {
   const c = o.clock;
-  const nothing = () => {};
+  const none = () => {};
   return Object.freeze({
-    clock: c && ['now', 'setTimer', 'clearTimer', 'frame', 'cancelFrame'].every((k) => typeof c[k] === 'function')
-      ? c : pageClock,
-    reducedMotion: fn(o.reducedMotion, () => false),
-    decode: fn(o.decode, decodeJpeg),
-    onError: fn(o.onError, nothing),
-    onFirstScreen: fn(o.onFirstScreen, nothing),
-    onScreen: fn(o.onScreen, nothing),  // (record number) as each screen comes on
-    onStep: fn(o.onStep, nothing),      // ({ step, due, drawn }) for each designed step
-    onFrame: fn(o.onFrame, nothing),    // (frame time) for each frame of a moving effect
+    clock: c && ['now', 'setTimer', 'clearTimer', 'frame', 'cancelFrame'].every((k) => fn(c[k])) ? c : pageClock,
+    reducedMotion: fn(o.reducedMotion, () => false), decode: fn(o.decode, decodeJpeg),
+    onError: fn(o.onError, none), onFirstScreen: fn(o.onFirstScreen, none), onScreen: fn(o.onScreen, none),
+    onStep: fn(o.onStep, none), onFrame: fn(o.onFrame, none),
     seed: Number.isInteger(o.seed) ? o.seed >>> 0 : null,
   });
 }
 
-// Plays an open (or openable) PackageReader's records on a canvas. The
-// first screen comes without effect; each later one once its predecessor
-// has been up for its duration in whole seconds: the designed effects in
-// ten steps 50 ms apart, cross-fade and pan-and-zoom in animation frames
-// paced by time (a late frame is skipped, the fade ends on time). The next
-// record is read and decoded while the current one is on display.
+// Plays a PackageReader's records on a canvas: the first screen without
+// effect, each later one when its predecessor's duration (whole seconds)
+// is over: the designed effects in ten steps 50 ms apart, the moving ones
+// in animation frames paced by time (a late frame is skipped, never
+// slowed). The next record is read and decoded during the current one.
 export class Player {
   constructor(canvas, reader, options) {
     this.canvas = canvas;
@@ -516,7 +502,7 @@ export class Player {
     this.transition = null; // { t0, effect, drawn }
     this.waiting = false;   // its time has come, its successor has not
     this.cycles = new Map();
-    this.timer = this.frameId = this.pausedAt = null;
+    this.timer = this.frameId = this.pausedAt = this.upAt = null;
     this.pausedTotal = 0;
     this.stopped = false;
     this.loads = 0;
@@ -568,14 +554,14 @@ export class Player {
   }
 
   // A new canvas size: its geometry, and the screen on display drawn again
-  // on the window background (white, as the desktop player's).
+  // on black.
   resize(width, height) {
     this.canvas.width = Math.max(1, width);
     this.canvas.height = Math.max(1, height);
     const t = this.reader && this.reader.trailer;
     if (!t || !this.ctx) return;
     this.geometry = computeGeometry(t.width, t.height, this.canvas.width, this.canvas.height);
-    this.ctx.fillStyle = '#fff';
+    this.ctx.fillStyle = '#000';
     this.ctx.fillRect(0, 0, this.canvas.width, this.canvas.height);
     if (this.shown && !this.transition) this.paint(this.shown, this.time());
     else if (this.shown) this.blit(this.shown, planStep(0, 1, this.geometry, t.width, t.height));
@@ -584,9 +570,12 @@ export class Player {
   tick() {
     this.timer = null;
     if (this.stopped || this.transition || (this.paused && !this.cut)) return;
-    const elapsed = Math.floor(this.time() / 1000) - this.shownAt;
-    if (!this.cut && elapsed < this.duration) {
-      this.arm((this.duration - elapsed) * 1000, () => this.tick());
+    // A moving screen's time is up in milliseconds, a designed one's in
+    // whole seconds.
+    const left = this.upAt !== null ? this.upAt - this.time()
+      : (this.duration - Math.floor(this.time() / 1000) + this.shownAt) * 1000;
+    if (!this.cut && left > 0) {
+      this.arm(left, () => this.tick());
       return;
     }
     const screen = this.next;
@@ -598,8 +587,11 @@ export class Player {
     let effect = this.cut ? 0 : resolveEffect(r.effect, this.random);
     if (!(effect >= 0 && effect <= 9) || reduced) effect = 0;
     this.previous = this.shown;
+    // On time, the screen starts when its predecessor's time was up.
+    const now = this.time();
+    const t0 = this.upAt !== null && !this.cut && now - this.upAt < 250 ? this.upAt : now;
     this.shown = { ...screen, index: r.index, duration: Math.max(0, r.duration), entry: r.entry,
-                   pan: !reduced && (effect === 9 || r.effect === 9), t0: this.time() };
+                   pan: !reduced && (effect === 9 || r.effect === 9), t0 };
     this.position = screen.position;
     this.cut = false;
     this.duration = this.shown.duration;
@@ -650,10 +642,13 @@ export class Player {
   }
 
   finish() {
+    const tr = this.transition;
     this.transition = null;
     this.previous = null;
     this.shownAt = Math.floor(this.time() / 1000);
-    this.arm(this.duration * 1000, () => this.tick());
+    const moving = tr.effect >= 8 || this.shown.pan;
+    this.upAt = moving ? tr.t0 + (tr.effect >= 8 ? this.shown.entry.transitionMs : 0) + this.duration * 1000 : null;
+    this.arm(this.upAt !== null ? this.upAt - this.time() : this.duration * 1000, () => this.tick());
     if (this.first) {
       this.first = false;
       this.options.onFirstScreen();
@@ -685,44 +680,35 @@ export class Player {
     this.fetch(this.position + delta);
   }
 
-  // The picture of screen `s` at play time `now`, in the fitted rectangle:
-  // its pan-and-zoom window, or the whole picture (a pan-and-zoom one's
-  // largest centred window when still).
+  // Screen `s`'s layer at play time `now` in the fitted rectangle: its
+  // pan-and-zoom window, or its whole picture.
   paint(s, now) {
     const g = this.geometry;
     const t = this.reader.trailer;
     const p = s.picture;
     const e = s.entry;
-    let w;
-    if (s.pan) {
-      const elapsed = Math.floor(now - s.t0);
-      w = panZoomWindow(s.index, progress(elapsed, panPeriodMs(s.duration, e.transitionMs)),
-                        e.pictureWidth, e.pictureHeight, t.width, t.height, e);
-    } else if (e.pictureWidth !== t.width || e.pictureHeight !== t.height) {
-      w = fullPanWindow(e.pictureWidth, e.pictureHeight, t.width, t.height);
-      w.x = (e.pictureWidth - w.w) / 2;
-      w.y = (e.pictureHeight - w.h) / 2;
-    } else if (g.stretch) {
-      w = { x: 0, y: 0, w: p.width, h: p.height };
-    } else {
-      this.ctx.drawImage(p, g.x, g.y);
-      return;
-    }
-    this.ctx.imageSmoothingEnabled = true;
-    this.ctx.imageSmoothingQuality = 'low';
-    this.ctx.drawImage(p, w.x, w.y, w.w, w.h, g.x, g.y, g.width, g.height);
+    if (!s.pan && p.width === g.width && p.height === g.height) return this.ctx.drawImage(p, g.x, g.y);
+    const w = s.pan ? panZoomWindow(s.index, progress(Math.floor(now - s.t0), panPeriodMs(s.duration, e.transitionMs)),
+                                    p.width, p.height, t.width, t.height, e)
+      : { x: 0, y: 0, w: p.width, h: p.height };
+    this.smooth(p, w, { x: g.x, y: g.y, w: g.width, h: g.height });
   }
 
-  // A designed step. Copies go through drawImage, which is exact. Scaled
-  // steps are made here, sampling pixel centres in integers as the desktop
-  // player does: the canvas's own scaling lands a pixel off now and then.
+  // Bilinear scaling of window `s` of picture `p` onto `d`.
+  smooth(p, s, d) {
+    this.ctx.imageSmoothingEnabled = true;
+    this.ctx.imageSmoothingQuality = 'low';
+    this.ctx.drawImage(p, s.x, s.y, s.w, s.h, d.x, d.y, d.w, d.h);
+  }
+
+  // A designed step: copies by drawImage (exact); scaled into a fitted
+  // rectangle, bilinear; scaled at the saver's size, here, sampling pixel
+  // centres in integers as the desktop player does.
   blit(screen, { dest: d, source: s }) {
     const p = screen.picture;
     if (d.w <= 0 || d.h <= 0 || !p) return;
-    if (d.w === s.w && d.h === s.h) {
-      this.ctx.drawImage(p, s.x, s.y, s.w, s.h, d.x, d.y, d.w, d.h);
-      return;
-    }
+    if (d.w === s.w && d.h === s.h) return this.ctx.drawImage(p, s.x, s.y, s.w, s.h, d.x, d.y, d.w, d.h);
+    if (this.geometry.stretch) return this.smooth(p, s, d);
     const x0 = Math.max(0, -d.x);
     const y0 = Math.max(0, -d.y);
     const w = Math.min(d.w, this.canvas.width - d.x) - x0;
@@ -778,7 +764,7 @@ export class Player {
   }
 }
 
-// ---- The page ---------------------------------------------------------------
+// ---- The page
 
 const STYLE = `.lmv-stage{position:relative;margin:auto;width:100%;aspect-ratio:4/3;background:#000;overflow:hidden;touch-action:manipulation}
 .lmv-stage:fullscreen,.lmv-window{width:100vw!important;height:100vh;aspect-ratio:auto!important}
@@ -827,9 +813,14 @@ export function mountPlayer(root, options) {
   const progress = element(stage, 'div', { className: 'lmv-progress' },
                            { role: 'progressbar', 'aria-label': `Loading ${name}` });
   const bar = element(stage, 'div', { className: 'lmv-bar' }, { role: 'toolbar', 'aria-label': 'Playback', 'aria-hidden': 'true' });
+  // A bar button: its action (once there is a player), the bar kept up.
   const button = (parent, label, action) => {
     const b = element(parent, 'button', { type: 'button', textContent: label });
-    b.addEventListener('click', (event) => { event.stopPropagation(); action(); }, { signal });
+    on(b, 'click', (event) => {
+      event.stopPropagation();
+      if (player) action();
+      showBar(true);
+    });
     return b;
   };
   const message = element(root, 'p', { className: 'lmv-error', hidden: true }, { role: 'alert' });
@@ -860,13 +851,12 @@ export function mountPlayer(root, options) {
   };
 
   const pauseButton = button(bar, 'Pause', () => {
-    if (player) (player.paused ? player.resume() : player.pause());
-    pauseButton.textContent = player && player.paused ? 'Play' : 'Pause';
-    showBar(true);
+    player.paused ? player.resume() : player.pause();
+    pauseButton.textContent = player.paused ? 'Play' : 'Pause';
     wake();
   });
-  button(bar, 'Previous', () => { if (player) player.skip(-1); showBar(true); });
-  button(bar, 'Next', () => { if (player) player.skip(1); showBar(true); });
+  button(bar, 'Previous', () => player.skip(-1));
+  button(bar, 'Next', () => player.skip(1));
   const leaveButton = button(bar, 'Leave full screen', () => leave());
   const showBar = (shown) => {
     bar.classList.toggle('lmv-shown', shown);
@@ -1013,14 +1003,13 @@ export function mountPlayers(doc) {
   return [...doc.querySelectorAll('[data-lumaveil-saver]')].map((root) => mountPlayer(root));
 }
 
-// ---- Offline ------------------------------------------------------------------
+// ---- Offline
 
 const CACHE = 'lumaveil';
 
-// The service worker: the network first; when it fails, what was kept.
-// A saver is kept from its first record on (a Range request's answer, its
-// first byte and the file's size in headers), and Range requests are
-// answered from it.
+// The service worker: the network first, else what was kept. A saver is
+// kept from its first record on (its first byte and size in headers), and
+// Range requests are answered from it.
 export function serveOffline(scope) {
   const ours = (url) => typeof url === 'string' && new URL(url).origin === scope.location.origin;
   const keep = async ({ keep: urls, saver, from }) => {
@@ -1028,11 +1017,12 @@ export function serveOffline(scope) {
     await Promise.all(urls.filter(ours).map((u) => cache.add(new Request(u, { cache: 'no-store' }))));
     if (!ours(saver) || !(from >= 0)) return;
     const r = await fetch(saver, { headers: { Range: `bytes=${from}-` } });
-    const total = /\/(\d+)$/.exec(r.headers.get('Content-Range') || '');
-    if (r.status !== 200 && !(r.status === 206 && total)) return;
+    const total = /\/(\d+)$/.exec(r.headers.get('Content-Range')) || [];
     const blob = await r.blob();
-    await cache.put(saver, new Response(blob, { headers: {
-      'X-Lumaveil-From': String(r.status === 206 ? from : 0), 'X-Lumaveil-Size': total ? total[1] : String(blob.size) } }));
+    if (r.status === 200 || total[1]) {
+      await cache.put(saver, new Response(blob, { headers: {
+        'X-Lumaveil-From': r.status === 206 ? from : 0, 'X-Lumaveil-Size': total[1] || blob.size } }));
+    }
   };
   scope.addEventListener('install', (e) => e.waitUntil(scope.skipWaiting()));
   scope.addEventListener('activate', (e) => e.waitUntil(scope.clients.claim()));
@@ -1050,15 +1040,15 @@ async function answer(request) {
   } catch (error) {
     const kept = await (await caches.open(CACHE)).match(request.url);
     if (!kept) throw error;
-    if (!kept.headers.has('X-Lumaveil-From')) return kept;
-    const from = Number(kept.headers.get('X-Lumaveil-From'));
+    const from = Number(kept.headers.get('X-Lumaveil-From') || NaN);
+    if (!(from >= 0)) return kept;
     const n = Number(kept.headers.get('X-Lumaveil-Size'));
-    const asked = /^bytes=(\d*)-(\d*)$/.exec(request.headers.get('Range') || '');
-    const a = !asked ? 0 : asked[1] === '' ? Math.max(0, n - Number(asked[2])) : Number(asked[1]);
-    const b = !asked || asked[1] === '' || asked[2] === '' ? n - 1 : Math.min(n - 1, Number(asked[2]));
-    if (!(a >= from && a <= b)) return new Response('', { status: 416, headers: { 'Content-Range': `bytes */${n}` } });
-    const blob = await kept.blob();
-    return new Response(blob.slice(a - from, b + 1 - from), { status: 206, headers: { 'Content-Range': `bytes ${a}-${b}/${n}` } });
+    const [, x, y] = /^bytes=(\d*)-(\d*)$/.exec(request.headers.get('Range')) || [];
+    const a = x ? Number(x) : n - Number(y);
+    const b = x && y ? Math.min(n - 1, Number(y)) : n - 1;
+    if (!(a >= from && a <= b)) throw error;
+    return new Response((await kept.blob()).slice(a - from, b + 1 - from),
+                        { status: 206, headers: { 'Content-Range': `bytes ${a}-${b}/${n}` } });
   }
 }
 
