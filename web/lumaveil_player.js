@@ -78,10 +78,9 @@ export function parseOptionsBlock(b, t) {
   return { flags: int32(b, 12), entries };
 }
 
-// Reads the trailer and the options block, then records by index (found
-// by walking the headers before them) from `source`: { size, read(offset,
-// length, onBytes) }. Lengths are checked before anything is read, a
-// picture's size before it is decoded.
+// Reads the trailer, the options block, then records by index from
+// `source` ({ size, read(offset, length, onBytes) }), every length checked
+// before it is read, every picture's size before it is decoded.
 export class PackageReader {
   constructor(source) {
     this.source = source;
@@ -134,7 +133,7 @@ export class PackageReader {
   }
 
   // Record `index` (0-based): { index, number, duration, effect, entry,
-  // image (the JPEG bytes) }. Reads run one after the other.
+  // image }. Reads run one after the other.
   read(index) {
     const run = this.queue.then(() => this.readAt(index));
     this.queue = run.catch(() => {});
@@ -172,8 +171,8 @@ export class PackageReader {
     return n;
   }
 
-  // `length` bytes at `offset`, from the last piece read if it holds them;
-  // else the missing part, and up to `ahead` more bytes of records.
+  // `length` bytes at `offset`: from the last piece read, else read with up
+  // to `ahead` more bytes.
   async take(offset, length, ahead) {
     const c = this.cache;
     const k = c && offset >= c.offset && offset < c.offset + c.bytes.length ? offset - c.offset : -1;
@@ -285,8 +284,8 @@ async function streamSource(url, fetchFn, response, onBytes) {
   };
 }
 
-// The saver at `url`: asks for its last 16 bytes; a 206 answer gives the
-// size and later reads are Range requests, a 200 answer is streamed.
+// The saver at `url`: its last 16 bytes asked for; a 206 answer means
+// Range reads, a 200 one streaming.
 export async function urlSource(url, fetchFn = (...a) => fetch(...a), onBytes) {
   const first = await fetchFn(url, range('', F.kTrailerSize));
   const total = /\/\s*(\d+)\s*$/.exec(first.headers.get('Content-Range') || '');
@@ -326,8 +325,8 @@ export function computeGeometry(W, H, SW, SH) {
 // part(X) at step 1..10: step * (X / 10), truncating; X at step 10.
 export const part = (x, step) => (step >= STEPS ? x : step * Math.trunc(x / STEPS));
 
-// One step's blit of the designed effects 0..6 (other codes draw as 0):
-// { dest, source } rectangles {x, y, w, h}, source in picture pixels.
+// A designed step's blit (codes other than 1..6 as 0): { dest, source,
+// stretch }, rectangles { x, y, w, h }, source in picture pixels.
 export function planStep(effect, step, g, width, height) {
   const rect = (x, y, w, h) => ({ x, y, w, h });
   const blit = (dest, source = rect(0, 0, width, height)) =>
@@ -365,8 +364,7 @@ export function resolveEffect(effect, random) {
   return effect;
 }
 
-// The motion math, operation for operation as doc/package_format.md
-// writes it (32-bit integers through Math.imul and >>>, doubles in order).
+// The motion math, operation for operation as in doc/package_format.md.
 export function mix32(x) {
   x ^= x >>> 16;
   x = Math.imul(x, 0x85ebca6b);
@@ -421,8 +419,7 @@ export const panPeriodMs = (seconds, ms) => Math.max(1, Math.max(seconds, 0) * 1
 export const progress = (elapsed, length) => (length <= 0 ? 1 : clamp(elapsed / length, 0, 1));
 export const crossFadeAlpha = (elapsed, ms) => Math.floor(progress(elapsed, ms) * 256 + 0.5);
 
-// Shuffle: { state, last }; each cycle every record once, never starting
-// with the one the previous cycle ended with.
+// The next shuffled cycle; `s` is { state, last }.
 export function nextShuffleCycle(s, count) {
   const value = () => mix32(s.state = (s.state + 0x9e3779b9) >>> 0);
   const order = Array.from({ length: count }, (_, i) => i);
@@ -464,10 +461,8 @@ function pixelsOf(picture) {
   return picture.pixels;
 }
 
-// A player's options, checked, in an object of their own: a value of the
-// wrong type is replaced by the default. Hooks: onScreen(record number),
-// onStep({ step, due, drawn }) per designed step, onFrame(time) per frame
-// of a moving effect.
+// A player's options, checked (a wrong type gives the default). Hooks:
+// onScreen(number), onStep({ step, due, drawn }), onFrame(time).
 const fn = (f, fallback) => (typeof f === 'function' ? f : fallback);
 export function playerOptions(o = {}) {
   const c = o.clock;
@@ -493,19 +488,16 @@ export class Player {
     this.options = playerOptions(options);
     this.clock = this.options.clock;
     this.random = new Random();
-    this.position = -1;     // place in the playing order of the screen shown
-    this.cut = true;        // the next screen comes without effect
-    this.first = true;
-    this.next = null;       // the screen read in advance: { position, record, picture }
-    this.shown = null;      // the screen on display, with t0 (when it began to come on)
-    this.previous = null;   // the screen it replaces, while it comes on
-    this.transition = null; // { t0, effect, drawn }
-    this.waiting = false;   // its time has come, its successor has not
-    this.cycles = new Map();
+    this.position = -1;  // place in the playing order of the screen shown
+    this.cut = this.first = true;  // cut: the next screen comes without effect
+    this.stopped = this.waiting = false;  // waiting: its time has come, its successor has not
+    // next: read in advance ({ position, record, picture }); shown: on
+    // display (with t0, when it began to come on); previous: the one it
+    // replaces while it comes on; transition: { t0, effect, drawn }.
+    this.next = this.shown = this.previous = this.transition = null;
     this.timer = this.frameId = this.pausedAt = this.upAt = null;
-    this.pausedTotal = 0;
-    this.stopped = false;
-    this.loads = 0;
+    this.cycles = new Map();
+    this.pausedTotal = this.loads = 0;
   }
 
   // Milliseconds of play: the clock less the time spent paused.
@@ -530,8 +522,7 @@ export class Player {
     }
   }
 
-  // The record index at `position` of the playing order: the file's order,
-  // or with shuffle a new order each cycle.
+  // The record at `position` of the playing order (shuffled by cycles).
   order(position) {
     const n = this.reader.trailer.screenCount;
     const cycle = Math.floor(position / n);
@@ -553,8 +544,7 @@ export class Player {
     return { position, record: { ...record, image: null }, picture };
   }
 
-  // A new canvas size: its geometry, and the screen on display drawn again
-  // on black.
+  // A new canvas size: the screen on display drawn again, on black.
   resize(width, height) {
     this.canvas.width = Math.max(1, width);
     this.canvas.height = Math.max(1, height);
@@ -600,8 +590,8 @@ export class Player {
     this.animate();
   }
 
-  // Draws what is due by now, or by the frame's time: the designed steps,
-  // a cross-fade's frame, or the pan of the screen shown.
+  // Draws what is due by now or the frame's time: designed steps, a fade,
+  // a pan.
   animate(frameTime) {
     this.frameId = null;
     if (this.paused && frameTime !== undefined) return;
@@ -661,7 +651,7 @@ export class Player {
     const load = ++this.loads;
     this.load(position).then((screen) => {
       if (load !== this.loads) return;
-      if (screen.record.effect < 8) pixelsOf(screen.picture);  // now, not in a step
+      if (!this.geometry.stretch && screen.record.effect < 8) pixelsOf(screen.picture);  // not in a step
       this.next = screen;
       if (this.waiting || this.cut) this.tick();
     }, (error) => this.fail(error));
@@ -694,16 +684,14 @@ export class Player {
     this.smooth(p, w, { x: g.x, y: g.y, w: g.width, h: g.height });
   }
 
-  // Bilinear scaling of window `s` of picture `p` onto `d`.
+  // Window `s` of picture `p` scaled bilinearly onto `d`.
   smooth(p, s, d) {
-    this.ctx.imageSmoothingEnabled = true;
-    this.ctx.imageSmoothingQuality = 'low';
+    Object.assign(this.ctx, { imageSmoothingEnabled: true, imageSmoothingQuality: 'low' });
     this.ctx.drawImage(p, s.x, s.y, s.w, s.h, d.x, d.y, d.w, d.h);
   }
 
-  // A designed step: copies by drawImage (exact); scaled into a fitted
-  // rectangle, bilinear; scaled at the saver's size, here, sampling pixel
-  // centres in integers as the desktop player does.
+  // A designed step: a copy; bilinear when fitted; else scaled here as
+  // the desktop player does, sampling pixel centres in integers.
   blit(screen, { dest: d, source: s }) {
     const p = screen.picture;
     if (d.w <= 0 || d.h <= 0 || !p) return;
@@ -766,17 +754,16 @@ export class Player {
 
 // ---- The page
 
-const STYLE = `.lmv-stage{position:relative;margin:auto;width:100%;aspect-ratio:4/3;background:#000;overflow:hidden;touch-action:manipulation}
+const STYLE = `.lmv-stage{position:relative;margin:auto;width:100%;aspect-ratio:4/3;background:#000;overflow:hidden}
 .lmv-stage:fullscreen,.lmv-window{width:100vw!important;height:100vh;aspect-ratio:auto!important}
-.lmv-window{position:fixed;inset:0;height:100dvh;z-index:2147483647}.lmv-stage canvas{position:absolute;left:0;top:0;width:100%;height:100%}
-.lmv-progress{position:absolute;left:0;bottom:0;height:4px;background:#8fb3ff}
-.lmv-bar{position:absolute;left:50%;bottom:1rem;transform:translateX(-50%);display:flex;gap:.5rem;padding:.5rem;border-radius:2rem;background:#000a;opacity:0;transition:opacity .4s;pointer-events:none}
-.lmv-bar.lmv-shown{opacity:1;pointer-events:auto}.lmv-bar button{font:inherit;color:#fff;background:none;border:1px solid #fff8;border-radius:1.5rem;padding:.4rem .9rem;cursor:pointer}
-.lmv-error{margin:.75rem 0;color:#b00020;font-weight:600}
-.lmv-controls{margin:.75rem 0;display:flex;flex-wrap:wrap;gap:.75rem;justify-content:center}
-.lmv-controls button,.lmv-open{font:inherit;padding:.5rem 1rem;border-radius:.5rem;border:1px solid #3b4f8f;background:#fff;color:#1f2430;cursor:pointer}
-.lmv-open input{position:absolute;width:1px;opacity:0}
-@media (prefers-color-scheme:dark){.lmv-error{color:#ff8a80}}`;
+.lmv-window{position:fixed;inset:0;height:100dvh;z-index:9}.lmv-stage canvas{position:absolute;width:100%;height:100%}
+.lmv-progress{position:absolute;bottom:0;width:30%;height:4px;background:#8fb3ff;animation:lmv-load 1.2s linear infinite}
+@keyframes lmv-load{from{left:-30%}to{left:100%}}
+.lmv-bar{position:absolute;left:50%;bottom:1rem;transform:translateX(-50%);display:flex;gap:.5rem;opacity:0;transition:opacity .4s;pointer-events:none}
+.lmv-shown{opacity:1;pointer-events:auto}.lmv-bar button{color:#fff;background:#000a;border:1px solid #fff8;border-radius:2rem;padding:.4rem .9rem}
+.lmv-error{color:#b00020;font-weight:600}.lmv-controls{margin:.75rem 0;display:flex;flex-wrap:wrap;gap:.75rem;justify-content:center}
+.lmv-controls button,.lmv-open{font:inherit;padding:.5rem 1rem;border-radius:.5rem;border:1px solid #3b4f8f;background:#fff;color:#1f2430}
+.lmv-open input{position:absolute;width:1px;opacity:0}@media (prefers-color-scheme:dark){.lmv-error{color:#ff8a80}}`;
 const BAR_MS = 3000;  // the bar fades out this long after the last tap
 
 function element(parent, tag, props, attributes = {}) {
@@ -786,36 +773,55 @@ function element(parent, tag, props, attributes = {}) {
   return e;
 }
 
-// The options of a mounted player, checked: where the saver is, its name,
-// and for tests the clock, fetch, a source already open and the hooks.
-function mountOptions(root, o = {}) {
-  const text = (v, fallback) => (typeof v === 'string' ? v : fallback);
-  return Object.freeze({
-    src: text(o.src, root.dataset.src), name: text(o.name, root.dataset.name || 'Screen saver'),
-    fetch: fn(o.fetch, undefined), source: o.source && typeof o.source.then === 'function' ? o.source : null,
-    player: o,  // clock, onStep, onFrame, seed: checked by playerOptions
-  });
-}
-
 // Makes `root` a player: the picture (a canvas named after the saver, a
 // progress line while the first screen loads, a bar a tap shows), one line
-// for errors, the controls. Returns { play, player, stop }; stop() removes
-// all it added: elements, listeners, observers, timers, the wake lock.
-export function mountPlayer(root, options) {
-  const o = mountOptions(root, options);
-  const name = o.name;
-  // One style sheet for all the page's players, there while one is.
+// for errors, the controls. Options (checked): src, name, fetch, source (a
+// promise of a source), and the player's. Returns { play, player, stop };
+// stop() removes all it added: elements, listeners, observers, timers, the
+// wake lock.
+export function mountPlayer(root, options = {}) {
+  const text = (v, fallback) => (typeof v === 'string' ? v : fallback);
+  const o = Object.freeze({
+    src: text(options.src, root.dataset.src), name: text(options.name, root.dataset.name || 'Screen saver'),
+    fetch: fn(options.fetch), source: options.source && fn(options.source.then) ? options.source : null,
+  });
+  // One style sheet for the page's players, there while one is.
   const style = document.getElementById('lmv-style') ||
     element(document.head, 'style', { id: 'lmv-style', textContent: STYLE });
   style.dataset.players = Number(style.dataset.players || 0) + 1;
+  const stopping = new AbortController();
+  const { signal } = stopping;
+  const on = (target, type, f) => target.addEventListener(type, f, { signal });
   const stage = element(root, 'div', { className: 'lmv-stage' });
-  const canvas = element(stage, 'canvas', { width: 1, height: 1 }, { role: 'img', 'aria-label': name });
-  const progress = element(stage, 'div', { className: 'lmv-progress' },
-                           { role: 'progressbar', 'aria-label': `Loading ${name}` });
-  const bar = element(stage, 'div', { className: 'lmv-bar' }, { role: 'toolbar', 'aria-label': 'Playback', 'aria-hidden': 'true' });
+  const canvas = element(stage, 'canvas', { width: 1, height: 1 }, { role: 'img', 'aria-label': o.name });
+  const progress = element(stage, 'div', { className: 'lmv-progress' }, { role: 'progressbar', 'aria-label': `Loading ${o.name}` });
+  const bar = element(stage, 'div', { className: 'lmv-bar' }, { role: 'toolbar', 'aria-label': 'Playback' });
+  const message = element(root, 'p', { className: 'lmv-error', hidden: true }, { role: 'alert' });
+  const controls = element(root, 'div', { className: 'lmv-controls' });
+  let player = null;
+  let barTimer = null;
+  let lock = null;
+  const say = (t) => { message.textContent = t; message.hidden = !t; };
+  const full = () => document.fullscreenElement === stage || stage.classList.contains('lmv-window');
+
+  // The screen stays awake while playing full screen and visible.
+  const wake = () => {
+    const want = full() && !document.hidden && player && !player.paused && !player.stopped;
+    if (want && !lock && navigator.wakeLock) lock = navigator.wakeLock.request('screen').catch(() => null);
+    else if (!want && lock) {
+      lock.then((l) => l && l.release()).catch(() => {});
+      lock = null;
+    }
+  };
+  const showBar = (shown) => {
+    bar.classList.toggle('lmv-shown', shown);
+    leaveButton.hidden = !full();
+    clearTimeout(barTimer);
+    barTimer = shown ? setTimeout(() => showBar(false), BAR_MS) : null;
+  };
   // A bar button: its action (once there is a player), the bar kept up.
-  const button = (parent, label, action) => {
-    const b = element(parent, 'button', { type: 'button', textContent: label });
+  const button = (label, action) => {
+    const b = element(bar, 'button', { type: 'button', textContent: label });
     on(b, 'click', (event) => {
       event.stopPropagation();
       if (player) action();
@@ -823,60 +829,24 @@ export function mountPlayer(root, options) {
     });
     return b;
   };
-  const message = element(root, 'p', { className: 'lmv-error', hidden: true }, { role: 'alert' });
-  const controls = element(root, 'div', { className: 'lmv-controls' });
-  const added = [stage, message, controls];
-  const stopping = new AbortController();
-  const { signal } = stopping;
-  const on = (target, type, f) => target.addEventListener(type, f, { signal });
-  let player = null;
-  let barTimer = null;
-  let progressTimer = null;
-  let lock = null;
-  const say = (text) => {
-    message.textContent = text;
-    message.hidden = !text;
-  };
-  const full = () => document.fullscreenElement === stage || stage.classList.contains('lmv-window');
-
-  // Keeps the screen awake while playing full screen and visible.
-  const wake = () => {
-    const want = full() && !document.hidden && player && !player.paused && !player.stopped;
-    if (want && !lock && navigator.wakeLock) {
-      lock = navigator.wakeLock.request('screen').catch(() => null);
-    } else if (!want && lock) {
-      lock.then((l) => l && l.release()).catch(() => {});
-      lock = null;
-    }
-  };
-
-  const pauseButton = button(bar, 'Pause', () => {
+  const pauseButton = button('Pause', () => {
     player.paused ? player.resume() : player.pause();
     pauseButton.textContent = player.paused ? 'Play' : 'Pause';
     wake();
   });
-  button(bar, 'Previous', () => player.skip(-1));
-  button(bar, 'Next', () => player.skip(1));
-  const leaveButton = button(bar, 'Leave full screen', () => leave());
-  const showBar = (shown) => {
-    bar.classList.toggle('lmv-shown', shown);
-    bar.setAttribute('aria-hidden', String(!shown));
-    leaveButton.hidden = !full();
-    clearTimeout(barTimer);
-    barTimer = shown ? setTimeout(() => showBar(false), BAR_MS) : null;
-  };
-
+  button('Previous', () => player.skip(-1));
+  button('Next', () => player.skip(1));
+  const leaveButton = button('Leave full screen', () => leave());
   const fullButton = element(controls, 'button', { type: 'button', textContent: 'Play full screen' });
   const open = element(controls, 'label', { className: 'lmv-open', textContent: 'Open the saver file', hidden: true });
   const input = element(open, 'input', { type: 'file' });
 
-  // The canvas covers the stage at the display's pixel density; the player
-  // fits the screens in it.
+  // The canvas covers the stage at the display's pixel density.
   const layout = () => {
     if (!player || !player.reader || !player.reader.trailer) return;
     const area = stage.getBoundingClientRect();
-    const w = Math.max(1, Math.round(area.width * devicePixelRatio));
-    const h = Math.max(1, Math.round(area.height * devicePixelRatio));
+    const w = Math.round(area.width * devicePixelRatio);
+    const h = Math.round(area.height * devicePixelRatio);
     if (w !== canvas.width || h !== canvas.height) player.resize(w, h);
   };
   const changed = () => {
@@ -887,11 +857,9 @@ export function mountPlayer(root, options) {
   };
   // Element full screen where the browser has it, else the whole window.
   const enter = () => {
-    if (stage.requestFullscreen) stage.requestFullscreen().catch(() => {});
-    else {
-      stage.classList.add('lmv-window');
-      changed();
-    }
+    if (stage.requestFullscreen) return stage.requestFullscreen().catch(() => {});
+    stage.classList.add('lmv-window');
+    changed();
   };
   const leave = () => {
     if (document.fullscreenElement === stage) document.exitFullscreen().catch(() => {});
@@ -903,11 +871,10 @@ export function mountPlayer(root, options) {
     if (player) player.stop();
     say('');
     progress.hidden = false;
-    progress.style.width = '0';
     const current = player = new Player(canvas, null, {
       reducedMotion: () => matchMedia('(prefers-reduced-motion: reduce)').matches,
-      ...o.player,
-      onError: (text) => { say(text); wake(); },
+      ...options,
+      onError: (t) => { say(t); wake(); },
       onFirstScreen: () => {
         progress.hidden = true;
         if (!o.source) keepOffline(o.src, current.reader.trailer.dataOffset);
@@ -918,13 +885,6 @@ export function mountPlayer(root, options) {
       const t = await reader.open();
       stage.style.aspectRatio = `${t.width}/${t.height}`;
       stage.style.width = `min(100%, calc(65vh * ${t.width} / ${t.height}))`;
-      clearInterval(progressTimer);
-      progressTimer = setInterval(() => {
-        const c = reader.cache;
-        const expected = 28 + (c && c.offset === t.dataOffset ? int32(c.bytes, 8) : READ_AHEAD);
-        progress.style.width = `${Math.min(100, (100 * reader.received) / expected)}%`;
-        if (progress.hidden || current.stopped) clearInterval(progressTimer);
-      }, 100);
     } catch (error) {
       progress.hidden = true;
       // An empty message: the page already says what to do instead.
@@ -944,16 +904,17 @@ export function mountPlayer(root, options) {
   on(document, 'keydown', () => full() && leave());
   on(document, 'fullscreenchange', changed);
   on(document, 'visibilitychange', () => {
-    if (player && !player.stopped) document.hidden ? player.pause() : pauseButton.textContent === 'Pause' && player.resume();
+    if (player && document.hidden) player.pause();
+    else if (player && pauseButton.textContent === 'Pause') player.resume();
     wake();
   });
   const observer = new ResizeObserver(layout);
   observer.observe(stage);
 
-  const offer = (text) => {
+  const offer = (t) => {
     open.hidden = false;
     progress.hidden = true;
-    say(text);
+    say(t);
   };
   if (o.source) play(o.source);
   // From the disk the browser refuses to fetch the saver: the user opens it.
@@ -972,21 +933,19 @@ export function mountPlayer(root, options) {
     stopping.abort();
     observer.disconnect();
     clearTimeout(barTimer);
-    clearInterval(progressTimer);
     wake();
-    for (const e of added) e.remove();
+    for (const e of [stage, message, controls]) e.remove();
     if (!(style.dataset.players -= 1)) style.remove();
   };
   return { play, stop, get player() { return player; } };
 }
 
-// The module's own address, to register it as the service worker: where
-// it was loaded from, or beside the page when the page holds it.
+// The module's file: where it was loaded from, or beside the page.
 const MODULE_FILE = 'lumaveil_player.js';
 const moduleUrl = () => (import.meta.url.endsWith('.js') ? import.meta.url : new URL(MODULE_FILE, document.baseURI).href);
 
-// Asks the service worker to keep the page, the module and the saver at
-// `src` from byte `from` (its records) for offline play.
+// Has the service worker keep the page, the module and the saver at `src`
+// from byte `from` on.
 function keepOffline(src, from) {
   if (!src || !navigator.serviceWorker || !/^https?:$/.test(location.protocol)) return;
   navigator.serviceWorker.ready.then((r) => r.active && r.active.postMessage({
@@ -994,8 +953,8 @@ function keepOffline(src, from) {
   })).catch(() => {});
 }
 
-// Every [data-lumaveil-saver] element of `doc` becomes a player, and over
-// HTTP the module serves the page offline after a visit.
+// Every [data-lumaveil-saver] of `doc` becomes a player; over HTTP the
+// module is the page's service worker.
 export function mountPlayers(doc) {
   if (navigator.serviceWorker && /^https?:$/.test(location.protocol)) {
     navigator.serviceWorker.register(moduleUrl(), { type: 'module' }).catch(() => {});
