@@ -756,7 +756,7 @@ export class Player {
 
 const STYLE = `.lmv-stage{position:relative;margin:auto;width:100%;aspect-ratio:4/3;background:#000;overflow:hidden}
 .lmv-stage:fullscreen,.lmv-window{width:100vw!important;height:100vh;aspect-ratio:auto!important}
-.lmv-window{position:fixed;inset:0;height:100dvh;z-index:9}.lmv-stage canvas{position:absolute;width:100%;height:100%}
+.lmv-window{position:fixed;inset:0;height:100dvh;z-index:9}.lmv-stage canvas{position:absolute;inset:0;width:100%;height:100%}
 .lmv-progress{position:absolute;bottom:0;width:30%;height:4px;background:#8fb3ff;animation:lmv-load 1.2s linear infinite}
 @keyframes lmv-load{from{left:-30%}to{left:100%}}
 .lmv-bar{position:absolute;left:50%;bottom:1rem;transform:translateX(-50%);display:flex;gap:.5rem;opacity:0;transition:opacity .4s;pointer-events:none}

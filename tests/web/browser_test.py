@@ -226,8 +226,10 @@ class WebPlayer(unittest.TestCase):
           return [seen('a.telecharger'), seen('.ordinateur'), icon.naturalWidth > 0];''')
         self.assertEqual(shown, [False, True, True])
         box = self.browser.run('''const r = document.querySelector("canvas").getBoundingClientRect();
-                                  return [r.width, r.height, innerWidth];''')
+                                  const s = document.querySelector(".lmv-stage").getBoundingClientRect();
+                                  return [r.width, r.height, innerWidth, r.x === s.x && r.y === s.y];''')
         self.assertLessEqual(box[0], box[2])
+        self.assertTrue(box[3], 'the canvas covers the stage')
         self.assertAlmostEqual(box[1], box[0] * 768 / 1024, delta=2)
         time.sleep(1.0)
         self.browser.driver.save_screenshot(os.path.join(self.shots, 'page-phone.png'))
