@@ -108,7 +108,12 @@ class WebPlayer(unittest.TestCase):
         past_end[first[0] + 8:first[0] + 12] = struct.pack('<i', len(good))
         not_jpeg = bytearray(good)
         not_jpeg[first[0] + 12:first[0] + 20] = b'\x89PNG\r\n\x1a\n'
-        for name, data in (('trailer', bad_trailer), ('length', past_end), ('jpeg', not_jpeg)):
+        # A first picture whose frame header says 16384x16384 in a 1024x768 saver.
+        too_large = bytearray(good)
+        sof = re.search(rb'\xff[\xc0\xc2]', good[first[0] + 12:first[0] + 12 + first[3]]).start() + first[0] + 12
+        too_large[sof + 5:sof + 9] = struct.pack('>HH', 16384, 16384)
+        for name, data in (('trailer', bad_trailer), ('length', past_end), ('jpeg', not_jpeg),
+                           ('size', too_large)):
             with open(os.path.join(cls.site, 'bad-%s.scr' % name), 'wb') as f:
                 f.write(data)
             with open(os.path.join(cls.site, 'bad-%s.html' % name), 'w') as f:
@@ -267,7 +272,7 @@ class WebPlayer(unittest.TestCase):
         self.assertGreater(self.canvas_colours(), 8)
 
     def test_damaged_savers_show_one_error_line(self):
-        for name in ('trailer', 'length', 'jpeg'):
+        for name in ('trailer', 'length', 'jpeg', 'size'):
             with self.subTest(damage=name):
                 self.open(self.server.url + 'site/bad-%s.html' % name)
                 self.assertEqual(self.first_screen(), NOT_A_SAVER)
