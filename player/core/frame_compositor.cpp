@@ -88,6 +88,40 @@ bool Drawable(const FrameLayer& layer) {
 
 }  // namespace
 
+void ComposeFrame(const FrameLayer& under, const FrameLayer& over, int alpha, Raster& frame,
+                  RowRunner* rows) {
+  const int parts = rows ? std::max(rows->Parts(), 1) : 1;
+  if (parts == 1 || frame.height < 2 * parts) {
+    ComposeRows(under, over, alpha, frame, 0, frame.height);
+    return;
+  }
+  rows->Run([&](int part) {
+    const int begin = static_cast<int>(int64_t{frame.height} * part / parts);
+    const int end = static_cast<int>(int64_t{frame.height} * (part + 1) / parts);
+    ComposeRows(under, over, alpha, frame, begin, end);
+  });
+}
+
+void DrawWindowInto(const Raster& picture, const Rect& source, const Rect& dest, Raster& target) {
+  if (picture.pixels.empty() || target.pixels.empty() || dest.w <= 0 || dest.h <= 0 ||
+      source.w <= 0 || source.h <= 0) {
+    return;
+  }
+  const int x0 = std::max(dest.x, 0);
+  const int y0 = std::max(dest.y, 0);
+  const int x1 = static_cast<int>(std::min<int64_t>(int64_t{dest.x} + dest.w, target.width));
+  const int y1 = static_cast<int>(std::min<int64_t>(int64_t{dest.y} + dest.h, target.height));
+  if (x0 >= x1 || y0 >= y1) return;
+  Taps columns, rows;
+  MakeTaps(source.x, source.w, dest.w, picture.width, x0 - dest.x, x1 - dest.x, columns);
+  MakeTaps(source.y, source.h, dest.h, picture.height, y0 - dest.y, y1 - dest.y, rows);
+  for (int y = y0; y < y1; ++y) {
+    const size_t k = static_cast<size_t>(y - y0);
+    SampleRow(picture, columns, rows.first[k], rows.second[k], rows.weight[k],
+              target.pixels.data() + static_cast<size_t>(y) * target.width + x0, x1 - x0);
+  }
+}
+
 void ComposeRows(const FrameLayer& under, const FrameLayer& over, int alpha, Raster& frame,
                  int rowBegin, int rowEnd) {
   rowBegin = std::max(rowBegin, 0);
