@@ -11,6 +11,7 @@
 #include "chaines_maker.h"
 #include "champs_legende.h"
 #include "chargement_rendu.h"
+#include "effets_transition.h"
 #include "fichier_atomique.h"
 #include "fichier_modele.h"
 #include "fichier_projet.h"
@@ -29,12 +30,16 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: lumaveil --new PROJECT.lmv [--resolution WxH] [--template FILE.mod]\n"
+    "                [--effect cross-fade|pan-zoom|N] [--transition SECONDS]\n"
     "                [--caption TEXT]... [PICTURE...]\n"
     "       lumaveil --render PROJECT.lmv --screen N --output FILE [--quality Q]\n"
     "       lumaveil --generate PROJECT.lmv --output FILE [--quality Q]\n"
     "                [--platform windows|linux] [--engine PLAYER] [--install]\n"
+    "                [--shuffle] [--monitors same|different]\n"
     "       lumaveil --web-page PROJECT.lmv --output DIR [--quality Q]\n"
+    "                [--shuffle] [--monitors same|different]\n"
     "       lumaveil --save-template PROJECT.lmv --output FILE.mod\n"
+    "       lumaveil --web-maker DIR\n"
     "       lumaveil --help | --version\n"
     "--caption adds a caption at the bottom of every new screen (up to five),\n"
     "white with a soft shadow, sized for the resolution;\n"
@@ -45,6 +50,14 @@ constexpr const char* kUsage =
     "whose fields are all empty is not drawn. Other braces are kept as they are.\n"
     "Without --quality, pictures are written at the JPEG quality set in the\n"
     "window's Configuration dialog (75 until it is changed); --quality overrides it.\n"
+    "--effect gives every screen of the new project its transition: cross-fade,\n"
+    "pan-zoom (a slow pan and zoom across each screen) or a code as templates store\n"
+    "it (0 none, 1-6 the wipes, 7 random among them, 8 cross-fade, 9 pan-zoom,\n"
+    "10 random among all); --transition the length of its cross-fade, 0.5 to 5\n"
+    "seconds (without it, the template's: 1.5 unless the template says).\n"
+    "--shuffle plays each cycle of screens in a new random order; --monitors\n"
+    "different shows a different screen on each monitor. Without them the\n"
+    "project's own choices (the window's Generate dialog) hold.\n"
     "Exit status: 0 when everything went well; 1 on failure (nothing written);\n"
     "2 when --generate wrote the screen saver but some pictures could not be\n"
     "loaded (their screens show the background alone; they are named above).\n";
@@ -91,6 +104,10 @@ struct Options {
   Plateforme plateforme = Plateforme::Windows;
   bool installer = false;
   std::vector<std::string> images;
+  std::optional<int> effet;              // --effect
+  std::optional<int> dureeTransitionMs;  // --transition
+  bool melange = false;                  // --shuffle
+  std::optional<bool> moniteursDifferents;  // --monitors
   std::vector<std::string> legendes;  // --caption, fields as {date}
 };
 
@@ -134,6 +151,10 @@ std::optional<std::string> Analyse(int argc, char** argv, Options& o) {
       if (!o.commande.empty()) return "only one command at a time";
       o.commande = a.substr(2);
       if (!valeur(o.projet)) return a + " needs a project file";
+    } else if (a == "--web-maker") {
+      if (!o.commande.empty()) return "only one command at a time";
+      o.commande = "web-maker";
+      if (!valeur(o.sortie)) return "--web-maker needs a folder";
     } else if (a == "--output") {
       if (!valeur(o.sortie)) return "--output needs a file";
     } else if (a == "--engine") {
@@ -166,6 +187,19 @@ std::optional<std::string> Analyse(int argc, char** argv, Options& o) {
       o.legendes.push_back(v);
     } else if (a == "--install") {
       o.installer = true;
+    } else if (a == "--effect") {
+      if (!valeur(v) || !(o.effet = LitEffet(v)))
+        return "--effect needs cross-fade, pan-zoom or a code from 0 to 10";
+    } else if (a == "--transition") {
+      if (!valeur(v) || !(o.dureeTransitionMs = LitDureeTransition(v)))
+        return "--transition needs a length from 0.5 to 5 seconds";
+    } else if (a == "--shuffle") {
+      o.melange = true;
+    } else if (a == "--monitors") {
+      if (!valeur(v)) return "--monitors needs same or different";
+      if (v == "same") o.moniteursDifferents = false;
+      else if (v == "different") o.moniteursDifferents = true;
+      else return "--monitors needs same or different";
     } else if (a.size() > 1 && a[0] == '-' && a != "-") {
       return "unknown option " + a;
     } else {
@@ -176,9 +210,16 @@ std::optional<std::string> Analyse(int argc, char** argv, Options& o) {
   if (o.commande != "new" && !o.images.empty()) return "unexpected argument " + o.images[0];
   if (o.commande != "new" && !o.legendes.empty()) return "--caption applies to --new only";
   if (o.commande != "new" && o.sortie.empty()) return "--" + o.commande + " needs --output";
+  if (o.commande == "web-maker" && (o.installer || !o.moteur.empty() || o.qualite))
+    return "--web-maker takes a folder and nothing else";
   if (o.commande == "web-page" && (o.installer || !o.moteur.empty()))
     return "--web-page takes no --install or --engine";
   if (o.commande == "render" && o.ecran == 0) return "--render needs --screen N";
+  if (o.commande != "new" && (o.effet || o.dureeTransitionMs))
+    return "--effect and --transition go with --new";
+  if (o.commande != "generate" && o.commande != "web-page" &&
+      (o.melange || o.moniteursDifferents))
+    return "--shuffle and --monitors go with --generate or --web-page";
   return std::nullopt;
 }
 
@@ -226,6 +267,10 @@ int Nouveau(const Options& o, IDialogue& d) {
     p.NomModele = o.modele;
     p.ModeleCharge = 1;
   }
+  // Given on the command line, they win over the template's, in every
+  // screen made from it.
+  if (o.effet) p.ModeleEcran.EffetTransition = *o.effet;
+  if (o.dureeTransitionMs) p.ModeleEcran.DureeTransition = *o.dureeTransitionMs;
   // As files dropped on the list: one screen per file, its path set, no
   // type checked. With no file, one blank screen. A file that does not
   // load still makes its screen (without picture), and is named on
@@ -256,6 +301,13 @@ int Nouveau(const Options& o, IDialogue& d) {
   // template file.
   if (!SortieAcceptee(p, o.modele, o.projet, d)) return 1;
   return SauveProjet(p, o.projet, d) ? 0 : 1;
+}
+
+// --shuffle and --monitors over the project's own choices, for this saver
+// only: the project file is not written.
+void AppliqueChoixLecture(const Options& o, CProjet& p) {
+  if (o.melange) p.MelangeEcrans = 1;
+  if (o.moniteursDifferents) p.MoniteursDifferents = *o.moniteursDifferents ? 1 : 0;
 }
 
 int Rendu(const Options& o, IDialogue& d) {
@@ -305,6 +357,7 @@ int Rendu(const Options& o, IDialogue& d) {
 int Genere(const Options& o, IDialogue& d) {
   CProjet p;
   if (!ChargeProjet(p, o.projet, d)) return 1;
+  AppliqueChoixLecture(o, p);
   talvik::CGraphique graphique(talvik::LitMotifsUtilisateur());
   OptionsGeneration g;
   g.sortie = o.sortie;
@@ -333,6 +386,7 @@ int Genere(const Options& o, IDialogue& d) {
 int PageWeb(const Options& o, IDialogue& d) {
   CProjet p;
   if (!ChargeProjet(p, o.projet, d)) return 1;
+  AppliqueChoixLecture(o, p);
   talvik::CGraphique graphique(talvik::LitMotifsUtilisateur());
   OptionsPageWeb w;
   w.dossier = o.sortie;
@@ -343,6 +397,41 @@ int PageWeb(const Options& o, IDialogue& d) {
   CProgressionConsole progression;
   const BilanPageWeb bilan = EcritPageWeb(p, graphique, w, d, progression);
   return bilan.ecrite ? 0 : 1;
+}
+
+// "The maker in a browser": the shipped folder of static files, copied
+// whole into `o.sortie` (made when missing; files of the same names are
+// replaced), to be served by any web server.
+int FabriquantWeb(const Options& o) {
+  namespace fs = std::filesystem;
+  const std::string source = CheminLivre(kDossierFabriquantWeb);
+  std::error_code ec;
+  if (!fs::is_regular_file(fs::path(source) / "index.html", ec)) {
+    std::fprintf(stderr, "The web maker is not installed: %s is missing.\n", source.c_str());
+    return 1;
+  }
+  fs::create_directories(o.sortie, ec);
+  if (!ec)
+    fs::copy(source, o.sortie, fs::copy_options::recursive | fs::copy_options::overwrite_existing,
+             ec);
+  // The players the page's savers begin with: the maker's own.
+  for (Plateforme p : {Plateforme::Windows, Plateforme::Linux}) {
+    const fs::path moteur = CheminMoteur(p);
+    if (ec || !fs::is_regular_file(moteur)) continue;
+    fs::create_directories(fs::path(o.sortie) / "engines", ec);
+    if (!ec)
+      fs::copy_file(moteur, fs::path(o.sortie) / "engines" / NomMoteur(p),
+                    fs::copy_options::overwrite_existing, ec);
+  }
+  if (ec) {
+    std::fprintf(stderr, "Unable to write %s: %s\n", o.sortie.c_str(), ec.message().c_str());
+    return 1;
+  }
+  std::printf("The web maker is in %s. Serve the folder with any web server (for example\n"
+              "python3 -m http.server -d %s) and open its address in a browser: the photos\n"
+              "stay on the computer, nothing is uploaded.\n",
+              o.sortie.c_str(), o.sortie.c_str());
+  return 0;
 }
 
 // The version, then each shipped file and where it was found (or where it
@@ -387,6 +476,7 @@ int ExecuteLigneCommande(int argc, char** argv) {
   if (o.commande == "render") return Rendu(o, dialogue);
   if (o.commande == "generate") return Genere(o, dialogue);
   if (o.commande == "web-page") return PageWeb(o, dialogue);
+  if (o.commande == "web-maker") return FabriquantWeb(o);
   return SauveGabarit(o, dialogue);
 }
 

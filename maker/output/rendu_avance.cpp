@@ -2,9 +2,13 @@
 
 #include <algorithm>
 
+#include "base/fils.h"
 #include "base/message.h"
 #include "picture/taille_declaree.h"
+#include "agrandissement.h"
 #include "chargement_rendu.h"
+#include "effets_transition.h"
+#include "options_block.h"
 
 namespace lumaveil {
 
@@ -13,6 +17,7 @@ EcranRendu RendPourGeneration(const CProjet& projet, int index, talvik::CGraphiq
   talvik::CMessagesRetenus retenus;
   std::unique_ptr<CEcran> e = NouvelEcran(projet.ModeleEcran, projet.ResolutionCible);
   e->CopieParametres(projet.Ecran(index));
+  AgranditEcran(*e, TailleRendu(*e, e->TailleCible));
   DemandeRendu demande;
   demande.pour = PourRendu::Generation;
   demande.echantillonnage = Echantillonnage::Moyenne;
@@ -23,7 +28,28 @@ EcranRendu RendPourGeneration(const CProjet& projet, int index, talvik::CGraphiq
   return EcranRendu{e->ImageFinale, illisible, retenus.Prend()};
 }
 
+SIZE TailleRendu(const CEcran& ecran, SIZE resolution) {
+  if (ecran.EffetTransition != kEffetPanoramique) return resolution;
+  return SIZE{lmvengine::PanZoomPictureSide(resolution.cx),
+              lmvengine::PanZoomPictureSide(resolution.cy)};
+}
+
+lmvengine::RecordOptions EntreeEnregistrement(const CEcran& ecran, const EcranRendu& rendu) {
+  lmvengine::RecordOptions o;
+  o.transitionMs = DureeTransitionBornee(ecran.DureeTransition);
+  if (rendu.image && ecran.EffetTransition == kEffetPanoramique) {
+    o.pictureWidth = std::int32_t(rendu.image.Width());
+    o.pictureHeight = std::int32_t(rendu.image.Height());
+    o.subjectLeft = rendu.sujet.left;
+    o.subjectTop = rendu.sujet.top;
+    o.subjectRight = rendu.sujet.right;
+    o.subjectBottom = rendu.sujet.bottom;
+  }
+  return o;
+}
+
 int FilsDeRenduParDefaut() {
+  if (!talvik::kFilsPossibles) return 1;
   return std::clamp(int(std::thread::hardware_concurrency()), 2, 4);
 }
 
@@ -33,7 +59,7 @@ CRenduEnAvance::CRenduEnAvance(const CProjet& projet, talvik::CGraphique& graphi
       graphique_(graphique),
       capacite_(std::max(1, fils)),
       messageChargement_(messageChargement) {
-  if (fils < 2 || projet_.NombreEcrans() == 0) return;
+  if (!talvik::kFilsPossibles || fils < 2 || projet_.NombreEcrans() == 0) return;
   for (int i = 0; i < fils; ++i) {
     try {
       fils_.emplace_back(&CRenduEnAvance::Boucle, this);

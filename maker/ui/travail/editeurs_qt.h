@@ -27,7 +27,7 @@ class CEditeursQt : public IEditeursEcran {
                   const std::string& photo) override;
   int EditeCadre(const HBITMAP& apercu, SIZE taille, ValeursCadre& valeurs) override;
   int EditeFond(const HBITMAP& apercu, SIZE taille, ValeursFond& valeurs) override;
-  int EditeEffet(int& effet) override;
+  int EditeEffet(ValeursEffet& valeurs) override;
   int EditeDuree(int& duree) override;
 
  private:
