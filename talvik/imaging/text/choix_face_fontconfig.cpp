@@ -1,7 +1,10 @@
 // The desktop's faces: fontconfig's match for a family, weight and slant.
+#include <cstring>
+#include <strings.h>
 #include <fontconfig/fontconfig.h>
 
 #include "text/choix_face.h"
+#include "text/police.h"
 
 namespace talvik::texte {
 
@@ -34,6 +37,37 @@ ChoixFace CherchePoliceSysteme(const std::string& famille, bool gras, bool itali
   }
   FcPatternDestroy(motif);
   return choix;
+}
+
+}  // namespace talvik::texte
+
+namespace talvik::texte {
+
+std::string FamilleInstallee() {
+  static const char* const kPreferees[] = {"DejaVu Sans", "Liberation Sans", "Noto Sans",
+                                           "Nimbus Sans", "sans-serif"};
+  if (FcInit() != FcTrue) return "sans-serif";
+  for (const char* famille : kPreferees) {
+    FcPattern* motif = FcNameParse(reinterpret_cast<const FcChar8*>(famille));
+    if (!motif) continue;
+    FcConfigSubstitute(nullptr, motif, FcMatchPattern);
+    FcDefaultSubstitute(motif);
+    FcResult resultat = FcResultNoMatch;
+    FcPattern* trouve = FcFontMatch(nullptr, motif, &resultat);
+    FcPatternDestroy(motif);
+    if (!trouve) continue;
+    FcChar8* nom = nullptr;
+    std::string donne;
+    if (FcPatternGetString(trouve, FC_FAMILY, 0, &nom) == FcResultMatch && nom)
+      donne = reinterpret_cast<const char*>(nom);
+    FcPatternDestroy(trouve);
+    // A family counts when fontconfig gives that family itself, not a
+    // stand-in; the last request takes whatever it gives.
+    if (!donne.empty() && (strcasecmp(donne.c_str(), famille) == 0 ||
+                           std::strcmp(famille, "sans-serif") == 0))
+      return donne.size() < 32 ? donne : std::string(famille);
+  }
+  return "sans-serif";
 }
 
 }  // namespace talvik::texte

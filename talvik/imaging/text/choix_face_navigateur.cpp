@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "text/choix_face.h"
+#include "text/police.h"
 
 namespace talvik::texte {
 
@@ -81,5 +82,12 @@ ChoixFace CherchePoliceSysteme(const std::string& famille, bool gras, bool itali
   choix.incliner = italique && !meilleure->italique;
   return choix;
 }
+
+}  // namespace talvik::texte
+
+namespace talvik::texte {
+
+// The page ships its faces; the default one stands for any family.
+std::string FamilleInstallee() { return "sans-serif"; }
 
 }  // namespace talvik::texte

@@ -168,34 +168,3 @@ Face* FacePour(const LOGFONT& police) {
 
 }  // namespace talvik::texte
 
-namespace talvik::texte {
-
-std::string FamilleInstallee() {
-  static const char* const kPreferees[] = {"DejaVu Sans", "Liberation Sans", "Noto Sans",
-                                           "Nimbus Sans", "sans-serif"};
-  std::lock_guard<std::mutex> verrou(VerrouTexte());
-  if (FcInit() != FcTrue) return "sans-serif";
-  for (const char* famille : kPreferees) {
-    FcPattern* motif = FcNameParse(reinterpret_cast<const FcChar8*>(famille));
-    if (!motif) continue;
-    FcConfigSubstitute(nullptr, motif, FcMatchPattern);
-    FcDefaultSubstitute(motif);
-    FcResult resultat = FcResultNoMatch;
-    FcPattern* trouve = FcFontMatch(nullptr, motif, &resultat);
-    FcPatternDestroy(motif);
-    if (!trouve) continue;
-    FcChar8* nom = nullptr;
-    std::string donne;
-    if (FcPatternGetString(trouve, FC_FAMILY, 0, &nom) == FcResultMatch && nom)
-      donne = reinterpret_cast<const char*>(nom);
-    FcPatternDestroy(trouve);
-    // A family counts when fontconfig gives that family itself, not a
-    // stand-in; the last request takes whatever it gives.
-    if (!donne.empty() && (Minuscules(donne) == Minuscules(famille) ||
-                           std::strcmp(famille, "sans-serif") == 0))
-      return donne.size() < LF_FACESIZE ? donne : std::string(famille);
-  }
-  return "sans-serif";
-}
-
-}  // namespace talvik::texte
