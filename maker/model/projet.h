@@ -45,6 +45,15 @@ class CProjet {
   int Deplace(int de, int vers);
   // Removes every screen, last to first.
   void SupprimeTout();
+  // Inserts `ecran` at `index` (clamped to the list); a selection at or
+  // after that place moves with its screen. Returns the index.
+  int InsereA(int index, std::unique_ptr<CEcran> ecran);
+  // Takes screen `index` out of the list and gives it to the caller (null
+  // for a bad index); the selection is as after Supprime.
+  std::unique_ptr<CEcran> Retire(int index);
+  // Puts `ecran` at `index` and gives the caller the screen that was there
+  // (nothing for a bad index or a null screen).
+  void EchangeEcran(int index, std::unique_ptr<CEcran>& ecran);
 
   // Index of the selected screen, -1 when none.
   int Selection() const { return selection_; }
@@ -62,6 +71,13 @@ class CProjet {
   int ModeleCharge = 0;           // the template came from a template file
   int ModeleSauve = 0;            // the template was saved to a template file
   std::string CheminEcranDeVeille;  // last generated screen saver; cleared on change
+
+  // The project's own settings (everything but the screens, the selection
+  // and the last generated saver): the target resolution, the template and
+  // its file name and flags. A setting added to the project is added to
+  // both.
+  void CopieReglages(const CProjet& autre);
+  void EchangeReglages(CProjet& autre);
 
   // Takes over another project's screens and settings (used to swap in a
   // project read from a file only once it has been read whole).

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "chaines_maker.h"
+#include "ecrans_suffisants.h"
 #include "fichier_atomique.h"
 #include "graphique.h"
 #include "package_format.h"
@@ -117,10 +118,7 @@ BilanGeneration GenerePaquet(const CProjet& projet, talvik::CGraphique& graphiqu
     m.fichier = options.sortie;
     return m;
   }();
-  if (projet.NombreEcrans() < 2) {
-    dialogue.Message(MessageMaker(IDS_DEUX_ECRANS, IDS_ATTENTION, IconeMessage::Attention));
-    return bilan;
-  }
+  if (!EcransSuffisants(projet, dialogue)) return bilan;
   const int n = projet.NombreEcrans();
   if (!lmvengine::PlayableSize(projet.ResolutionCible.cx, projet.ResolutionCible.cy)) {
     dialogue.Message(MessageResolutionInjouable(projet.ResolutionCible.cx,

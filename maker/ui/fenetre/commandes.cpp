@@ -14,6 +14,8 @@ constexpr std::array<DefinitionCommande, kNombreCommandes> kTable{{
     {C::Modele, "File", "Template", nullptr, nullptr, nullptr, true},
     {C::Propriete, "File", "Property", nullptr, nullptr, nullptr, false},
     {C::Quitter, "File", "&Quit", nullptr, nullptr, nullptr, true},
+    {C::Annuler, "Edit", "&Undo\tCtrl+Z", "Ctrl+Z", "Undo the last change", ":/icones/annuler.svg", false},
+    {C::Retablir, "Edit", "&Redo\tCtrl+Shift+Z", "Ctrl+Shift+Z|Ctrl+Y", "Redo the change undone", ":/icones/retablir.svg", false},
     {C::EcranNouveau, "Screen", "New", nullptr, "Create a new screen", ":/icones/ecran_nouveau.svg", false},
     {C::EcranSupprime, "Screen", "Delete", nullptr, "Delete selected screen", ":/icones/ecran_supprime.svg", false},
     {C::EcranPrecedent, "Screen", "Previous", nullptr, "Select previous screen", ":/icones/precedent.svg", false},

@@ -8,6 +8,7 @@
 #include "travail/travail.h"
 #include "chaines_maker.h"
 #include "commande_generation.h"
+#include "ecrans_suffisants.h"
 #include "distribution/page_web.h"
 #include "dialogs/commun/boite_message.h"
 #include "dialogue.h"
@@ -15,14 +16,6 @@
 #include "generation/generation_dlg.h"
 
 namespace lumaveil {
-
-namespace {
-
-// Nothing to send until a saver has been generated since the last change.
-constexpr unsigned kIdAucunFichier = 61255;
-constexpr const char* kAucunFichier = "No saved file.\nFirst, you must save screensaver in file.";
-
-}  // namespace
 
 CCommandesGeneration::CCommandesGeneration(CContexte& contexte, CTravail& travail,
                                            QWidget* principale, IDialogue& dialogue,
@@ -115,12 +108,8 @@ BilanGeneration CCommandesGeneration::Sauve(Plateforme plateforme) {
 
 bool CCommandesGeneration::SauvePageWeb() {
   const CProjet& projet = contexte_.Projet;
-  if (projet.NombreEcrans() < 2) {
-    // The generation says why, before any folder is asked for.
-    dialogue_.Message(MessageMaker(IDS_DEUX_ECRANS, IDS_ATTENTION,
-                                   IconeMessage::Attention));
-    return false;
-  }
+  // The generation says why, before any folder is asked for.
+  if (!EcransSuffisants(projet, dialogue_)) return false;
   const QString dossier =
       ChoixDossierPageWeb ? ChoixDossierPageWeb()
                           : QFileDialog::getExistingDirectory(principale_,
@@ -149,8 +138,8 @@ bool CCommandesGeneration::SauvePageWeb() {
 
 void CCommandesGeneration::SansEnvoi() {
   if (contexte_.Projet.CheminEcranDeVeille.empty()) {
-    dialogue_.Message(MessageUtilisateur{kIdAucunFichier, kAucunFichier, talvik::kTitreErreur,
-                                         IconeMessage::Erreur, {}});
+    // Nothing to send until a saver has been generated since the last change.
+    dialogue_.Message(MessageMaker(IDS_PAS_DE_FICHIER, IDS_ERREUR, IconeMessage::Erreur));
     return;
   }
   talvik::Bip();

@@ -10,6 +10,7 @@
 #include <fstream>
 
 #include "fenetre_essai.h"
+#include "projet_essai.h"
 #include "capture_ecran.h"
 #include "dialogs/commun/boite_message.h"
 #include "dialogues_essai.h"
@@ -64,7 +65,7 @@ class GenerationDepuisFenetre : public ::testing::Test {
  protected:
   GenerationDepuisFenetre() {
     // The smallest size the player accepts.
-    contexte_.Projet.ModeleEcran.TailleCible = kTaille;
+    testing::ProjetEssai(contexte_).ModeleEcran.TailleCible = kTaille;
     frame_ = testing::FenetreEssai(contexte_, kTaille);
     frame_->show();
     talvik::InstalleHookBoiteMessage([this](const std::string& texte, const std::string& titre,
