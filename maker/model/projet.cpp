@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "champs_etendus.h"
 #include "redimension.h"
 
 namespace lumaveil {
@@ -22,6 +23,7 @@ void CProjet::Nouveau() {
   ModeleCharge = 0;
   ModeleSauve = 0;
   CheminEcranDeVeille.clear();
+  OptionsParDefaut(*this);
 }
 
 std::unique_ptr<CEcran> CProjet::NouvelEcranDepuisModele() const {
@@ -97,6 +99,7 @@ void CProjet::CopieReglages(const CProjet& autre) {
   NomModele = autre.NomModele;
   ModeleCharge = autre.ModeleCharge;
   ModeleSauve = autre.ModeleSauve;
+  for (const ChampProjet& champ : kChampsProjet) this->*champ.membre = autre.*champ.membre;
 }
 
 void CProjet::EchangeReglages(CProjet& autre) {
@@ -108,6 +111,8 @@ void CProjet::EchangeReglages(CProjet& autre) {
   std::swap(NomModele, autre.NomModele);
   std::swap(ModeleCharge, autre.ModeleCharge);
   std::swap(ModeleSauve, autre.ModeleSauve);
+  for (const ChampProjet& champ : kChampsProjet)
+    std::swap(this->*champ.membre, autre.*champ.membre);
 }
 
 int CProjet::Selectionne(int index) {

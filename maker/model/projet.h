@@ -72,10 +72,16 @@ class CProjet {
   int ModeleSauve = 0;            // the template was saved to a template file
   std::string CheminEcranDeVeille;  // last generated screen saver; cleared on change
 
+  // Options of the whole project added after the designed file layout; their
+  // defaults, keys and places in the files are in champs_etendus.h.
+  int MelangeEcrans = 0;          // the saver shows each cycle in a new random order
+  int MoniteursDifferents = 0;    // each monitor shows its own place in the sequence
+  int PairePortraits = 0;         // two portrait screens share one landscape screen
+
   // The project's own settings (everything but the screens, the selection
   // and the last generated saver): the target resolution, the template and
-  // its file name and flags. A setting added to the project is added to
-  // both.
+  // its file name and flags, and the options of kChampsProjet
+  // (champs_etendus.h).
   void CopieReglages(const CProjet& autre);
   void EchangeReglages(CProjet& autre);
 
