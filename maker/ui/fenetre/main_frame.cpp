@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "commun/dialogue_qt.h"
+#include "commun/langue.h"
 #include "dialogs/commun/apropos_dlg.h"
 #include "dialogs/commun/image_qt.h"
 #include "dialogs/commun/placement_fenetre.h"
@@ -199,14 +200,14 @@ IDialogue& CMainFrame::Dialogue() { return *dialogue_; }
 
 QMenu* CMainFrame::Menu(const QString& titre) const {
   for (QAction* a : menuBar()->actions()) {
-    if (a->menu() && TexteSansMnemonique(a->text().toUtf8().constData()) == titre) return a->menu();
+    if (a->menu() && a->menu()->accessibleName() == titre) return a->menu();
   }
   return nullptr;
 }
 
 void CMainFrame::CreeActions() {
   for (const DefinitionCommande& d : TableCommandes()) {
-    auto* action = new QAction(QString::fromUtf8(d.texte).section('\t', 0, 0), this);
+    auto* action = new QAction(TraduitCommande(d.texte).section('\t', 0, 0), this);
     if (d.raccourci) {
       QList<QKeySequence> raccourcis;
       for (const QString& r : QString::fromUtf8(d.raccourci).split('|'))
@@ -215,7 +216,7 @@ void CMainFrame::CreeActions() {
       action->setShortcutContext(Qt::WindowShortcut);
     }
     if (d.icone) action->setIcon(QIcon(QString::fromUtf8(d.icone)));
-    if (d.bulle) action->setToolTip(QString::fromUtf8(d.bulle));
+    if (d.bulle) action->setToolTip(TraduitCommande(d.bulle));
     else action->setToolTip(TexteSansMnemonique(d.texte));
     actions_[std::size_t(d.commande)] = action;
     addAction(action);
@@ -229,11 +230,11 @@ void CMainFrame::CreeMenus() {
     if (!d.menu) continue;
     if (courant != QString::fromUtf8(d.menu)) {
       courant = QString::fromUtf8(d.menu);
-      const QString titre = courant == "File"       ? QStringLiteral("&File")
-                            : courant == "Edit"     ? QStringLiteral("&Edit")
-                            : courant == "Screen"   ? QStringLiteral("&Screen")
-                            : courant == "Generate" ? QStringLiteral("&Generate")
-                            : courant == "Setup"    ? QStringLiteral("Se&tup")
+      const QString titre = courant == "File"       ? tr("&File")
+                            : courant == "Edit"     ? tr("&Edit")
+                            : courant == "Screen"   ? tr("&Screen")
+                            : courant == "Generate" ? tr("&Generate")
+                            : courant == "Setup"    ? tr("Se&tup")
                                                     : QStringLiteral("&?");
       menu = menuBar()->addMenu(titre);
       menu->setAccessibleName(courant);

@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 
+#include "commun/langue.h"
 #include "dialogs/commun/bouton_outil.h"
 
 namespace lumaveil {
@@ -41,9 +42,9 @@ COutilDialog::COutilDialog(const std::function<QAction*(Commande)>& action, QWid
     bouton->setAutoRaise(true);
     bouton->setIconSize(QSize(32, 32));
     bouton->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    const char* bulle = Definition(CommandesBoutons()[i]).bulle;
-    bouton->setToolTip(QString::fromUtf8(bulle));
-    bouton->setAccessibleName(QString::fromUtf8(bulle));
+    const QString bulle = TraduitCommande(Definition(CommandesBoutons()[i]).bulle);
+    bouton->setToolTip(bulle);
+    bouton->setAccessibleName(bulle);
     bouton->setFocusPolicy(Qt::TabFocus);
     boutons_[i] = bouton;
     disposition->addWidget(bouton);
