@@ -213,6 +213,27 @@ void CControleurProjet::NoteEcranDeVeille(const std::string& chemin) {
   projet_.CheminEcranDeVeille = chemin;
 }
 
+void CControleurProjet::FixeMelangeEcrans(bool melange) {
+  if ((projet_.MelangeEcrans != 0) == melange) return;
+  auto reglages = std::make_unique<CProjet>();
+  reglages->CopieReglages(projet_);
+  reglages->MelangeEcrans = melange ? 1 : 0;
+  Execute(std::make_unique<CReglagesProjet>(*this, Texte(changement::kOptionsLecture, nullptr),
+                                            std::move(reglages)));
+  // The last generated saver plays the old way.
+  projet_.CheminEcranDeVeille.clear();
+}
+
+void CControleurProjet::FixeMoniteursDifferents(bool differents) {
+  if ((projet_.MoniteursDifferents != 0) == differents) return;
+  auto reglages = std::make_unique<CProjet>();
+  reglages->CopieReglages(projet_);
+  reglages->MoniteursDifferents = differents ? 1 : 0;
+  Execute(std::make_unique<CReglagesProjet>(*this, Texte(changement::kOptionsLecture, nullptr),
+                                            std::move(reglages)));
+  projet_.CheminEcranDeVeille.clear();
+}
+
 void CControleurProjet::Nouveau() {
   projet_.Nouveau();
   pile_.clear();
