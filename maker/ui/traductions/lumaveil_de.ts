@@ -88,6 +88,10 @@
         <translation>Vorlage für alle Bildschirme</translation>
     </message>
     <message>
+        <source>Playing options</source>
+        <translation>Wiedergabeoptionen</translation>
+    </message>
+    <message>
         <source>Rebuild screens</source>
         <translation>Bildschirme neu erstellen</translation>
     </message>

@@ -88,6 +88,10 @@
         <translation>Plantilla para todas las pantallas</translation>
     </message>
     <message>
+        <source>Playing options</source>
+        <translation>Opciones de reproducción</translation>
+    </message>
+    <message>
         <source>Rebuild screens</source>
         <translation>Reconstruir pantallas</translation>
     </message>

@@ -88,6 +88,10 @@
         <translation>Modèle pour tous les écrans</translation>
     </message>
     <message>
+        <source>Playing options</source>
+        <translation>Options de lecture</translation>
+    </message>
+    <message>
         <source>Rebuild screens</source>
         <translation>Reconstruction des écrans</translation>
     </message>
