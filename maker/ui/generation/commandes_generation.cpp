@@ -1,7 +1,9 @@
 #include "generation/commandes_generation.h"
 
+#include <QDesktopServices>
 #include <QDir>
-#include <QFileDialog>
+#include <QFileInfo>
+#include <QUrl>
 #include <QWidget>
 
 #include "taches/progression_travail.h"
@@ -11,6 +13,7 @@
 #include "distribution/page_web.h"
 #include "dialogs/commun/boite_message.h"
 #include "dialogue.h"
+#include "generation/choix_dossier_qt.h"
 #include "generation/choix_fichier_qt.h"
 #include "generation/generation_dlg.h"
 
@@ -21,6 +24,10 @@ namespace {
 // Nothing to send until a saver has been generated since the last change.
 constexpr unsigned kIdAucunFichier = 61255;
 constexpr const char* kAucunFichier = "No saved file.\nFirst, you must save screensaver in file.";
+
+void OuvreDossierParDefaut(const QString& dossier) {
+  QDesktopServices::openUrl(QUrl::fromLocalFile(dossier));
+}
 
 }  // namespace
 
@@ -110,6 +117,14 @@ BilanGeneration CCommandesGeneration::Sauve(Plateforme plateforme) {
   });
   if (bilan.paquetEcrit) contexte_.Controleur.NoteEcranDeVeille(o.sortie);
   TermineGeneration(bilan, o, parametres, dialogue_);
+  if (bilan.resultat == ResultatGeneration::Termine && bilan.paquetEcrit) {
+    // Where the saver went, and its folder opened on Yes.
+    const QString fichier = QFileInfo(QString::fromStdString(o.sortie)).absoluteFilePath();
+    if (dialogue_.Question(MessageUtilisateur{
+            kIdEcranSauve, QString::fromUtf8(kEcranSauve).arg(fichier).toStdString(),
+            talvik::kTitreQuestion, IconeMessage::Question, o.sortie}))
+      (OuvreDossier ? OuvreDossier : OuvreDossierParDefaut)(QFileInfo(fichier).absolutePath());
+  }
   return bilan;
 }
 
@@ -123,8 +138,7 @@ bool CCommandesGeneration::SauvePageWeb() {
   }
   const QString dossier =
       ChoixDossierPageWeb ? ChoixDossierPageWeb()
-                          : QFileDialog::getExistingDirectory(principale_,
-                                                              QStringLiteral("Save as web page"));
+                          : CChoixDossierQt::Choisit(principale_, QStringLiteral("Save as web page"));
   if (dossier.isEmpty()) return false;
   OptionsPageWeb options;
   options.dossier = dossier.toStdString();
