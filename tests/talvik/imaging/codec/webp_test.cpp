@@ -105,9 +105,25 @@ TEST_F(WebP, CanvasBeyondTheLimitIsRefusedAndDamagedFilesGiveNull) {
   }
 }
 
+// Loads the 4096 x 4096 canvas below with 160 MiB of address space more
+// than the process has: 0 when it loads whole, with its first frame.
+static int ChargeSousLimite(const std::string& chemin) {
+  std::ifstream etat("/proc/self/statm");
+  long pages = 0;
+  etat >> pages;
+  struct rlimit r {};
+  r.rlim_cur = r.rlim_max = rlim_t(pages) * rlim_t(sysconf(_SC_PAGESIZE)) + (rlim_t(160) << 20);
+  if (setrlimit(RLIMIT_AS, &r) != 0) return 3;
+  const Bitmap lu = CGraphique::ChargeImage(chemin, 0);
+  return lu && lu.Width() == 4096 && lu.Height() == 4096 && lu.GetPixel(60, 60) == RGB(220, 20, 20) &&
+                 lu.GetPixel(2000, 3000) == RGB(0, 0, 0)
+             ? 0
+             : 1;
+}
+
 // A small frame on a large canvas costs one canvas, not three: a 4096 x
 // 4096 canvas (64 MiB) loads under an address-space limit of 160 MiB more
-// than the process has, which three canvases (192 MiB) would pass.
+// than the process has, which three canvases (192 MiB) would exceed.
 TEST_F(WebP, ASmallFrameOnALargeCanvasCostsOneCanvas) {
   const std::string rouge = Png("r.png", Bitmap::Create(128, 128, RGB(220, 20, 20)));
   const std::string bleu = Png("b.png", Bitmap::Create(128, 128, RGB(20, 20, 220)));
@@ -123,19 +139,5 @@ TEST_F(WebP, ASmallFrameOnALargeCanvasCostsOneCanvas) {
   }
   lumaveil::testing::Ecrit(d_.File("toile.webp"), o);
   const std::string chemin = d_.File("toile.webp");
-  EXPECT_EXIT(
-      {
-        std::ifstream etat("/proc/self/statm");
-        long pages = 0;
-        etat >> pages;
-        const rlim_t limite = rlim_t(pages) * rlim_t(sysconf(_SC_PAGESIZE)) + (rlim_t(160) << 20);
-        const struct rlimit r = {limite, limite};
-        if (setrlimit(RLIMIT_AS, &r) != 0) std::_Exit(3);
-        const Bitmap lu = CGraphique::ChargeImage(chemin, 0);
-        const bool juste = lu && lu.Width() == 4096 && lu.Height() == 4096 &&
-                           lu.GetPixel(60, 60) == RGB(220, 20, 20) &&
-                           lu.GetPixel(2000, 3000) == RGB(0, 0, 0);
-        std::_Exit(juste ? 0 : 1);
-      },
-      ::testing::ExitedWithCode(0), "");
+  EXPECT_EXIT(std::_Exit(ChargeSousLimite(chemin)), ::testing::ExitedWithCode(0), "");
 }
