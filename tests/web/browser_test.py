@@ -25,11 +25,19 @@ from selenium.webdriver.common.action_chains import ActionChains  # noqa: E402
 
 from browser import Browser  # noqa: E402
 from range_server import RangeServer  # noqa: E402
+from saver_files import demo_pictures, pack  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 SOURCE = os.path.dirname(os.path.dirname(HERE))
 BUILD = os.path.abspath(sys.argv.pop(1)) if len(sys.argv) > 1 else os.path.join(SOURCE, 'build')
 BIN = os.path.join(BUILD, 'bin')
+# The player program the test's savers are made of (another build's, to
+# compare with it).
+ENGINE_BIN = os.environ.get('LMV_ENGINE_BIN', BIN)
+# Moments of the moving saver (on the 60 Hz display's refreshes): the first
+# screen; the 1.2 s cross-fade from 1 s; the pan-and-zoom screen fading in
+# from 4.2 s and panning until 8.2 s; the designed screen after it.
+MOVING_MOMENTS = [0, 1000, 1300, 1600, 2150, 2200, 4200, 4500, 5000, 5200, 6000, 7500, 8250]
 NOT_A_SAVER = 'This file is not a screen saver made with Lumaveil, or it is damaged.'
 
 
@@ -56,38 +64,6 @@ def records(path):
     return found
 
 
-def pack(path, size, screens, flags=0, entries=None):
-    """A saver of LmvEngine and `screens` ((duration, effect, JPEG file)),
-    with an options block of `entries` ((transitionMs, pictureWidth,
-    pictureHeight), no subject) when given."""
-    with open(os.path.join(BIN, 'LmvEngine'), 'rb') as f:
-        out = bytearray(f.read())
-    engine = len(out)
-    for duration, effect, jpeg in screens:
-        with open(jpeg, 'rb') as f:
-            data = f.read()
-        out += struct.pack('<3i', duration, effect, len(data)) + data
-    if entries is not None:
-        n = len(screens)
-        length = 32 + 28 * n
-        out += b'LMVO' + struct.pack('<5i', length, 1, flags, n, 28)
-        for e in entries:
-            out += struct.pack('<7i', *e, 0, 0, 10000, 10000)
-        out += struct.pack('<i', length) + b'LMVX'
-    w, h = map(int, size.split('x'))
-    out += struct.pack('<4i', w, h, len(screens), engine)
-    with open(path, 'wb') as f:
-        f.write(out)
-    os.chmod(path, 0o755)
-
-
-def demo_pictures(directory, size, count):
-    run(os.path.join(BIN, 'lmvdemo'), directory, size)
-    with open(os.path.join(directory, 'pictures.txt')) as f:
-        files = [line.strip().split(':')[-1] for line in f if line.strip()][:count]
-    return [os.path.join(directory, name) for name in files]
-
-
 def player_reads(asked):
     """The reads of the player itself: the service worker keeping a saver
     for offline play asks for all of it from its first record on."""
@@ -105,7 +81,7 @@ class WebPlayer(unittest.TestCase):
             files = [line.strip().split(':')[-1] for line in f if line.strip()][:4]
         cls.pictures = [os.path.join(pictures, name) for name in files]
         cls.saver = os.path.join(d, 'four.scr')
-        run(os.path.join(BIN, 'lmvpack'), cls.saver, os.path.join(BIN, 'LmvEngine'), '1024x768',
+        run(os.path.join(BIN, 'lmvpack'), cls.saver, os.path.join(ENGINE_BIN, 'LmvEngine'), '1024x768',
             *['1:%d:%s' % (effect, p) for effect, p in zip((0, 1, 4, 6), cls.pictures)])
         os.chmod(cls.saver, 0o755)
         for size in ('1024x768', '800x600', '1280x1024'):
@@ -132,7 +108,12 @@ class WebPlayer(unittest.TestCase):
         past_end[first[0] + 8:first[0] + 12] = struct.pack('<i', len(good))
         not_jpeg = bytearray(good)
         not_jpeg[first[0] + 12:first[0] + 20] = b'\x89PNG\r\n\x1a\n'
-        for name, data in (('trailer', bad_trailer), ('length', past_end), ('jpeg', not_jpeg)):
+        # A first picture whose frame header says 16384x16384 in a 1024x768 saver.
+        too_large = bytearray(good)
+        sof = re.search(rb'\xff[\xc0\xc2]', good[first[0] + 12:first[0] + 12 + first[3]]).start() + first[0] + 12
+        too_large[sof + 5:sof + 9] = struct.pack('>HH', 16384, 16384)
+        for name, data in (('trailer', bad_trailer), ('length', past_end), ('jpeg', not_jpeg),
+                           ('size', too_large)):
             with open(os.path.join(cls.site, 'bad-%s.scr' % name), 'wb') as f:
                 f.write(data)
             with open(os.path.join(cls.site, 'bad-%s.html' % name), 'w') as f:
@@ -144,11 +125,13 @@ class WebPlayer(unittest.TestCase):
         for size, large in (('1024x768', '1280x960'), ('1920x1080', '2400x1350')):
             w, h = map(int, size.split('x'))
             lw, lh = map(int, large.split('x'))
-            still = demo_pictures(os.path.join(d, 'pictures-' + size), size, 2)
-            panned = demo_pictures(os.path.join(d, 'pictures-' + large), large, 3)[2]
+            still = demo_pictures(BIN, os.path.join(d, 'pictures-' + size), size, 2)
+            panned = demo_pictures(BIN, os.path.join(d, 'pictures-' + large), large, 3)[2]
             saver = cls.moving[size] = os.path.join(d, 'moving-%s.scr' % size)
-            pack(saver, size, [(1, 0, still[0]), (2, 8, still[1]), (3, 9, panned)],
+            pack(ENGINE_BIN, saver, size, [(1, 0, still[0]), (2, 8, still[1]), (3, 9, panned)],
                  entries=[(1500, w, h), (1200, w, h), (1000, lw, lh)])
+            run(saver, '--virtual', size, '--frames', os.path.join(d, 'moving-' + size),
+                '--at-ms', ','.join(str(t) for t in MOVING_MOMENTS))
 
         cls.shots = os.path.join(BUILD, 'tests', 'web-screenshots')
         os.makedirs(cls.shots, exist_ok=True)
@@ -248,8 +231,10 @@ class WebPlayer(unittest.TestCase):
           return [seen('a.telecharger'), seen('.ordinateur'), icon.naturalWidth > 0];''')
         self.assertEqual(shown, [False, True, True])
         box = self.browser.run('''const r = document.querySelector("canvas").getBoundingClientRect();
-                                  return [r.width, r.height, innerWidth];''')
+                                  const s = document.querySelector(".lmv-stage").getBoundingClientRect();
+                                  return [r.width, r.height, innerWidth, r.x === s.x && r.y === s.y];''')
         self.assertLessEqual(box[0], box[2])
+        self.assertTrue(box[3], 'the canvas covers the stage')
         self.assertAlmostEqual(box[1], box[0] * 768 / 1024, delta=2)
         time.sleep(1.0)
         self.browser.driver.save_screenshot(os.path.join(self.shots, 'page-phone.png'))
@@ -287,7 +272,7 @@ class WebPlayer(unittest.TestCase):
         self.assertGreater(self.canvas_colours(), 8)
 
     def test_damaged_savers_show_one_error_line(self):
-        for name in ('trailer', 'length', 'jpeg'):
+        for name in ('trailer', 'length', 'jpeg', 'size'):
             with self.subTest(damage=name):
                 self.open(self.server.url + 'site/bad-%s.html' % name)
                 self.assertEqual(self.first_screen(), NOT_A_SAVER)
@@ -304,6 +289,18 @@ class WebPlayer(unittest.TestCase):
 
     def digests(self, moments):
         return [self.browser.run('await harness.to(arguments[0]); return harness.digest();', at) for at in moments]
+
+    def test_cross_fade_and_pan_and_zoom_match_the_virtual_display(self):
+        for size in sorted(self.moving):
+            w, h = map(int, size.split('x'))
+            self.harness(os.path.basename(self.moving[size]), w, h)
+            for at in MOVING_MOMENTS:
+                mean, worst = self.browser.run(
+                    'await harness.to(arguments[0]); return harness.compare(arguments[1]);',
+                    at, 'moving-%s/at-%d.ppm' % (size, at))
+                with self.subTest(size=size, at=at):
+                    self.assertLessEqual(mean, 1.5)
+                    self.assertLessEqual(worst, 24)
 
     def test_reduced_motion_draws_no_fade_and_a_still_picture(self):
         # Mid-fade and just after; then twice during the pan.
