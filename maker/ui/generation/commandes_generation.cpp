@@ -1,7 +1,9 @@
 #include "generation/commandes_generation.h"
 
+#include <QDesktopServices>
 #include <QDir>
-#include <QFileDialog>
+#include <QFileInfo>
+#include <QUrl>
 #include <QWidget>
 
 #include "taches/progression_travail.h"
@@ -12,10 +14,19 @@
 #include "distribution/page_web.h"
 #include "dialogs/commun/boite_message.h"
 #include "dialogue.h"
+#include "generation/choix_dossier_qt.h"
 #include "generation/choix_fichier_qt.h"
 #include "generation/generation_dlg.h"
 
 namespace lumaveil {
+
+namespace {
+
+void OuvreDossierParDefaut(const QString& dossier) {
+  QDesktopServices::openUrl(QUrl::fromLocalFile(dossier));
+}
+
+}  // namespace
 
 CCommandesGeneration::CCommandesGeneration(CContexte& contexte, CTravail& travail,
                                            QWidget* principale, IDialogue& dialogue,
@@ -111,6 +122,14 @@ BilanGeneration CCommandesGeneration::Sauve(Plateforme plateforme) {
   });
   if (bilan.paquetEcrit) contexte_.Controleur.NoteEcranDeVeille(o.sortie);
   TermineGeneration(bilan, o, parametres, dialogue_);
+  if (bilan.resultat == ResultatGeneration::Termine && bilan.paquetEcrit) {
+    // Where the saver went, and its folder opened on Yes.
+    const QString fichier = QFileInfo(QString::fromStdString(o.sortie)).absoluteFilePath();
+    if (dialogue_.Question(MessageUtilisateur{
+            kIdEcranSauve, QString::fromUtf8(kEcranSauve).arg(fichier).toStdString(),
+            talvik::kTitreQuestion, IconeMessage::Question, o.sortie}))
+      (OuvreDossier ? OuvreDossier : OuvreDossierParDefaut)(QFileInfo(fichier).absolutePath());
+  }
   return bilan;
 }
 
@@ -120,8 +139,7 @@ bool CCommandesGeneration::SauvePageWeb() {
   if (!EcransSuffisants(projet, dialogue_)) return false;
   const QString dossier =
       ChoixDossierPageWeb ? ChoixDossierPageWeb()
-                          : QFileDialog::getExistingDirectory(principale_,
-                                                              QStringLiteral("Save as web page"));
+                          : CChoixDossierQt::Choisit(principale_, QStringLiteral("Save as web page"));
   if (dossier.isEmpty()) return false;
   OptionsPageWeb options;
   options.dossier = dossier.toStdString();
