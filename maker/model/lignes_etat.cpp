@@ -36,8 +36,10 @@ LignesRetouche LignesEtatRetouche(const CEcran& ecran, bool enChargement) {
     lignes.fichier = "*** No loaded picture ***";
   }
   lignes.recoupe = ecran.RecoupeUtilisation ? "Cutting.done." : "No defined cutting.";
-  lignes.rotation = ecran.RotationUtilisation ? Formate("Rotating of %d\u00b0 done.", ecran.RotationAngle)
-                                              : "No defined rotating..";
+  // The stored code counts half degrees; the line names the true angle.
+  lignes.rotation = ecran.RotationUtilisation
+                        ? Formate("Rotating of %d\u00b0 done.", ecran.RotationAngle / 2)
+                        : "No defined rotating..";
   lignes.reglage = ecran.ReglageUtilisation ? "Color adjustment done." : "No color adjustment defined.";
   return lignes;
 }

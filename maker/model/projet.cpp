@@ -1,5 +1,6 @@
 #include "projet.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 
@@ -70,6 +71,50 @@ void CProjet::SupprimeTout() {
   selection_ = -1;
 }
 
+int CProjet::InsereA(int index, std::unique_ptr<CEcran> ecran) {
+  if (!ecran) return -1;
+  index = std::clamp(index, 0, NombreEcrans());
+  ecrans_.insert(ecrans_.begin() + index, std::move(ecran));
+  if (selection_ >= index) ++selection_;
+  return index;
+}
+
+std::unique_ptr<CEcran> CProjet::Retire(int index) {
+  if (index < 0 || index >= NombreEcrans()) return nullptr;
+  std::unique_ptr<CEcran> ecran = std::move(ecrans_[std::size_t(index)]);
+  ecrans_.erase(ecrans_.begin() + index);
+  if (selection_ >= NombreEcrans()) selection_ = NombreEcrans() - 1;
+  else if (selection_ > index) --selection_;
+  return ecran;
+}
+
+void CProjet::EchangeEcran(int index, std::unique_ptr<CEcran>& ecran) {
+  if (!ecran || index < 0 || index >= NombreEcrans()) return;
+  std::swap(ecrans_[std::size_t(index)], ecran);
+}
+
+void CProjet::CopieReglages(const CProjet& autre) {
+  ResolutionCible = autre.ResolutionCible;
+  ModeleEcran.CopieParametres(autre.ModeleEcran);
+  NomModele = autre.NomModele;
+  ModeleCharge = autre.ModeleCharge;
+  ModeleSauve = autre.ModeleSauve;
+  for (const ChampProjet& champ : kChampsProjet) this->*champ.membre = autre.*champ.membre;
+}
+
+void CProjet::EchangeReglages(CProjet& autre) {
+  std::swap(ResolutionCible, autre.ResolutionCible);
+  CEcran t(ModeleEcran.TailleCible);
+  t.CopieParametres(ModeleEcran);
+  ModeleEcran.CopieParametres(autre.ModeleEcran);
+  autre.ModeleEcran.CopieParametres(t);
+  std::swap(NomModele, autre.NomModele);
+  std::swap(ModeleCharge, autre.ModeleCharge);
+  std::swap(ModeleSauve, autre.ModeleSauve);
+  for (const ChampProjet& champ : kChampsProjet)
+    std::swap(this->*champ.membre, autre.*champ.membre);
+}
+
 int CProjet::Selectionne(int index) {
   if (index < -1 || index >= NombreEcrans()) return 0;
   selection_ = index;
@@ -88,16 +133,8 @@ std::string CProjet::Libelle(int index) {
 void CProjet::Echange(CProjet& autre) {
   std::swap(ecrans_, autre.ecrans_);
   std::swap(selection_, autre.selection_);
-  std::swap(ResolutionCible, autre.ResolutionCible);
-  CEcran t;
-  t.CopieParametres(ModeleEcran);
-  ModeleEcran.CopieParametres(autre.ModeleEcran);
-  autre.ModeleEcran.CopieParametres(t);
-  std::swap(NomModele, autre.NomModele);
-  std::swap(ModeleCharge, autre.ModeleCharge);
-  std::swap(ModeleSauve, autre.ModeleSauve);
+  EchangeReglages(autre);
   std::swap(CheminEcranDeVeille, autre.CheminEcranDeVeille);
-  for (const ChampProjet& c : kChampsProjet) std::swap(this->*c.membre, autre.*c.membre);
 }
 
 }  // namespace lumaveil

@@ -45,6 +45,15 @@ class CProjet {
   int Deplace(int de, int vers);
   // Removes every screen, last to first.
   void SupprimeTout();
+  // Inserts `ecran` at `index` (clamped to the list); a selection at or
+  // after that place moves with its screen. Returns the index.
+  int InsereA(int index, std::unique_ptr<CEcran> ecran);
+  // Takes screen `index` out of the list and gives it to the caller (null
+  // for a bad index); the selection is as after Supprime.
+  std::unique_ptr<CEcran> Retire(int index);
+  // Puts `ecran` at `index` and gives the caller the screen that was there
+  // (nothing for a bad index or a null screen).
+  void EchangeEcran(int index, std::unique_ptr<CEcran>& ecran);
 
   // Index of the selected screen, -1 when none.
   int Selection() const { return selection_; }
@@ -68,6 +77,13 @@ class CProjet {
   int MelangeEcrans = 0;          // the saver shows each cycle in a new random order
   int MoniteursDifferents = 0;    // each monitor shows its own place in the sequence
   int PairePortraits = 0;         // two portrait screens share one landscape screen
+
+  // The project's own settings (everything but the screens, the selection
+  // and the last generated saver): the target resolution, the template and
+  // its file name and flags, and the options of kChampsProjet
+  // (champs_etendus.h).
+  void CopieReglages(const CProjet& autre);
+  void EchangeReglages(CProjet& autre);
 
   // Takes over another project's screens and settings (used to swap in a
   // project read from a file only once it has been read whole).

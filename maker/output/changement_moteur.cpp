@@ -29,6 +29,15 @@ bool Copie(std::ifstream& entree, std::int64_t longueur, std::FILE* sortie) {
 }  // namespace
 
 int ChangeMoteur(const std::string& paquet, const std::string& moteur, const std::string& sortie) {
+  talvik::CFichierAtomique fichier;
+  return fichier.Ouvre(sortie) && ChangeMoteurDans(paquet, moteur, fichier) && fichier.Remplace()
+             ? 1
+             : 0;
+}
+
+int ChangeMoteurDans(const std::string& paquet, const std::string& moteur,
+                     talvik::CFichierAtomique& fichier) {
+  if (!fichier.Flux()) return 0;
   std::ifstream source(paquet, std::ios::binary);
   std::ifstream engin(moteur, std::ios::binary);
   if (!source || !engin) return 0;
@@ -50,8 +59,6 @@ int ChangeMoteur(const std::string& paquet, const std::string& moteur, const std
       enregistrements < std::int64_t{trailer.screenCount} * lmvengine::kRecordHeaderSize)
     return 0;
 
-  talvik::CFichierAtomique fichier;
-  if (!fichier.Ouvre(sortie)) return 0;
   source.seekg(trailer.dataOffset);
   engin.seekg(0);
   lmvengine::WriteLe32(fin + 12, static_cast<std::int32_t>(longueurMoteur));
@@ -61,7 +68,7 @@ int ChangeMoteur(const std::string& paquet, const std::string& moteur, const std
     fichier.Abandonne();
     return 0;
   }
-  return fichier.Valide(talvik::kModeProgramme);
+  return fichier.Prepare(talvik::kModeProgramme);
 }
 
 }  // namespace lumaveil

@@ -4,6 +4,10 @@
 
 #include <string>
 
+namespace talvik {
+class CFichierAtomique;
+}
+
 namespace lumaveil {
 
 // Writes at `sortie` the engine file `moteur`, then the records of the
@@ -13,5 +17,11 @@ namespace lumaveil {
 // temporary name and renamed once whole, with the permissions of a
 // program. 1 on success; 0 and nothing at `sortie` otherwise.
 int ChangeMoteur(const std::string& paquet, const std::string& moteur, const std::string& sortie);
+
+// The same into `fichier`, already open on its target (Ouvre), which is
+// left prepared (Prepare) for its owner to rename. 1 on success; 0
+// otherwise (the owner then abandons the file).
+int ChangeMoteurDans(const std::string& paquet, const std::string& moteur,
+                     talvik::CFichierAtomique& fichier);
 
 }  // namespace lumaveil

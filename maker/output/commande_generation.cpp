@@ -1,6 +1,7 @@
 #include "commande_generation.h"
 
 #include "chaines_maker.h"
+#include "ecrans_suffisants.h"
 #include "installation.h"
 
 namespace lumaveil {
@@ -8,10 +9,7 @@ namespace lumaveil {
 std::optional<OptionsGeneration> PrepareGeneration(const CProjet& projet,
                                                    const ParametresCommandeGeneration& parametres,
                                                    IChoixFichier& choix, IDialogue& dialogue) {
-  if (projet.NombreEcrans() < 2) {
-    dialogue.Message(MessageMaker(IDS_DEUX_ECRANS, IDS_ATTENTION, IconeMessage::Attention));
-    return std::nullopt;
-  }
+  if (!EcransSuffisants(projet, dialogue)) return std::nullopt;
   const bool windows = parametres.plateforme == Plateforme::Windows;
   std::optional<std::string> cible =
       choix.ChoisitFichierSauvegarde(NomPropose(parametres.titreProjet), windows ? "*.scr" : "",

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "chaines_maker.h"
+#include "ecrans_suffisants.h"
 #include "fichier_atomique.h"
 #include "graphique.h"
 #include "options_block.h"
@@ -18,6 +19,7 @@
 #include "package_writer.h"
 #include "rendu_avance.h"
 #include "restes_generation.h"
+#include "temporaires_abandonnes.h"
 
 namespace lumaveil {
 
@@ -124,10 +126,7 @@ BilanGeneration GenerePaquet(const CProjet& projet, talvik::CGraphique& graphiqu
     m.fichier = options.sortie;
     return m;
   }();
-  if (projet.NombreEcrans() < 2) {
-    dialogue.Message(MessageMaker(IDS_DEUX_ECRANS, IDS_ATTENTION, IconeMessage::Attention));
-    return bilan;
-  }
+  if (!EcransSuffisants(projet, dialogue)) return bilan;
   const int n = projet.NombreEcrans();
   if (!lmvengine::PlayableSize(projet.ResolutionCible.cx, projet.ResolutionCible.cy)) {
     dialogue.Message(MessageResolutionInjouable(projet.ResolutionCible.cx,
@@ -140,10 +139,13 @@ BilanGeneration GenerePaquet(const CProjet& projet, talvik::CGraphique& graphiqu
   }
   // A saver is a regular file: a device or a pipe named as the target is
   // refused as it is, never written to nor removed.
+  const talvik::Liens liens = options.paquetDiffere ? talvik::Liens::Remplaces : talvik::Liens::Suivis;
   {
     std::error_code ec;
-    const auto etat = std::filesystem::status(options.sortie, ec);
-    if (std::filesystem::exists(etat) && !std::filesystem::is_regular_file(etat)) {
+    const auto etat = liens == talvik::Liens::Suivis ? std::filesystem::status(options.sortie, ec)
+                                                     : std::filesystem::symlink_status(options.sortie, ec);
+    if (std::filesystem::exists(etat) && !std::filesystem::is_regular_file(etat) &&
+        !std::filesystem::is_symlink(etat)) {
       dialogue.Message(ouvertureImpossible);
       return bilan;
     }
@@ -152,15 +154,16 @@ BilanGeneration GenerePaquet(const CProjet& projet, talvik::CGraphique& graphiqu
   EffaceRestesGeneration(options.sortie, options.moteur, RepertoireTemporaire(options));
 
   // The package is made under a temporary name beside its target.
-  talvik::CFichierAtomique paquet;
-  if (!paquet.Ouvre(options.sortie) || !paquet.LibereFlux()) {
+  talvik::CFichierAtomique paquetPropre;
+  talvik::CFichierAtomique& paquet = options.paquetDiffere ? *options.paquetDiffere : paquetPropre;
+  if (!paquet.Ouvre(options.sortie, liens) || !paquet.LibereFlux()) {
     dialogue.Message(ouvertureImpossible);
     return bilan;
   }
-  CFichierJetable jpeg{CreeFichierUnique(RepertoireTemporaire(options) + "/LMV-XXXXXX.TMP", 4)};
-  // Both files are locked while this run uses them: another run's clearing
-  // of leftovers passes them by.
-  const CVerrouTemporaire verrouPaquet(paquet.CheminTemporaire());
+  CFichierJetable jpeg{CreeFichierUnique(
+      RepertoireTemporaire(options) + "/" + talvik::kPrefixeTemporaire + "XXXXXX.jpg", 4)};
+  // Both files are locked while this run uses them (the package by its
+  // writer): another run's clearing of leftovers passes them by.
   const CVerrouTemporaire verrouJpeg(jpeg.chemin);
   lmvengine::PackageWriter ecrivain;
   if (!MoteurLisible(options.moteur) || !ecrivain.Begin(paquet.CheminTemporaire(), options.moteur)) {
@@ -224,7 +227,8 @@ BilanGeneration GenerePaquet(const CProjet& projet, talvik::CGraphique& graphiqu
     if (ecrivain.RecordCount() == 0)
       dialogue.Message(MessageMaker(IDS_AUCUN_ECRAN_SAUVE, IDS_ERREUR, IconeMessage::Erreur));
   } else if (ecrivain.Finish(projet.ResolutionCible.cx, projet.ResolutionCible.cy) &&
-             paquet.Valide(talvik::kModeProgramme)) {
+             (options.paquetDiffere ? paquet.Prepare(talvik::kModeProgramme)
+                                    : paquet.Valide(talvik::kModeProgramme))) {
     bilan.paquetEcrit = true;
     bilan.enregistrements = ecrivain.RecordCount();
   } else {

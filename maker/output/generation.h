@@ -23,6 +23,7 @@
 #include "projet.h"
 
 namespace talvik {
+class CFichierAtomique;
 class CGraphique;
 }
 
@@ -39,6 +40,11 @@ struct OptionsGeneration {
   std::string fichierProjet;        // the project's own file ("" when it has none)
   int messageChargement = 0;        // non-zero: a picture that cannot be loaded is
                                     // reported ("Unable to load file", naming it)
+  // When set, the package is written through this file, a link at `sortie`
+  // being replaced rather than followed, and left prepared
+  // (CFichierAtomique::Prepare): the caller renames it over `sortie`
+  // together with the files that go with it.
+  talvik::CFichierAtomique* paquetDiffere = nullptr;
 };
 
 enum class ResultatGeneration {
@@ -50,7 +56,8 @@ enum class ResultatGeneration {
 struct BilanGeneration {
   ResultatGeneration resultat = ResultatGeneration::Echec;
   int enregistrements = 0;   // complete records in the package
-  bool paquetEcrit = false;  // the package exists at options.sortie
+  bool paquetEcrit = false;  // the package exists at options.sortie (or is prepared
+                             // in options.paquetDiffere)
   int imagesIllisibles = 0;  // screens whose picture could not be loaded
 };
 

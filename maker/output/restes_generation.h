@@ -1,15 +1,14 @@
 // What a generation killed in mid-run leaves behind, and how the next one
 // to the same target clears it: the package's temporary file beside the
-// target ("saver.Ab12Cd.scr") and the JPEG of a screen in the temporary
-// folder ("LMV-Ab12Cd.TMP").
+// target (".lumaveil-tmp-Ab12Cd.scr") and the JPEG of a screen in the
+// temporary folder (".lumaveil-tmp-Ab12Cd.jpg").
 //
 // A running generation holds an exclusive lock (flock) on both files for as
-// long as it uses them; a file is taken as an earlier run's leftover only
-// when nobody holds its lock, it is a regular file of the user's with the
-// owner-only permissions of a fresh temporary file, its name has the form
-// above, and its content starts as such a file does (the engine's first
-// bytes, or a JPEG's start marker; the JPEG may also be empty). Anything
-// else is left alone.
+// long as it uses them; a file is taken as an earlier run's leftover by the
+// rules of temporaires_abandonnes.h, its content proving it at once when it
+// starts with the engine's first bytes (the package, whatever permissions
+// it had reached) or a JPEG's start marker. Anything else is left alone,
+// whatever its name looks like.
 #pragma once
 
 #include <string>

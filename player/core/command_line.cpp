@@ -35,7 +35,12 @@ int64_t ReadNumber(std::string_view text) {
 
 CommandLine ParseCommandLine(std::string_view text) {
   CommandLine line;
-  if (text.size() >= 2 && text[0] == '/' && text[1] == 'c') {
+  std::string_view word = text;
+  while (!word.empty() && IsSpace(word.front())) word.remove_prefix(1);
+  while (!word.empty() && IsSpace(word.back())) word.remove_suffix(1);
+  if (word == "--help" || word == "-h") {
+    line.mode = PlayerMode::kHelp;
+  } else if (text.size() >= 2 && text[0] == '/' && text[1] == 'c') {
     line.mode = PlayerMode::kAbout;
   } else if (text.size() >= 4 && text.substr(0, 3) == "/p ") {
     line.mode = PlayerMode::kPreview;

@@ -7,6 +7,7 @@
 //                                   xscreensaver hack: draws into that window
 //   LmvEngine --virtual WxH --frames DIR [--draws N]
 //                                   virtual display, frames written as PPM
+//   LmvEngine --help | -h           the usage below, on standard output
 //   LmvEngine [anything else]       full screen
 #include <X11/Xlib.h>
 
@@ -27,6 +28,17 @@
 namespace {
 
 namespace fs = std::filesystem;
+
+constexpr const char* kUsage =
+    "usage: LmvEngine [/s]                  play full screen\n"
+    "       LmvEngine /c                    about box\n"
+    "       LmvEngine /p WINDOW             preview inside that X window\n"
+    "       LmvEngine -root | -window-id ID as an xscreensaver hack (or with\n"
+    "                                       XSCREENSAVER_WINDOW set)\n"
+    "       LmvEngine --virtual WxH --frames DIR [--draws N]\n"
+    "                                       play on a virtual display, frames as PPM files\n"
+    "       LmvEngine --help | -h           this text\n"
+    "The screens are the ones appended to this program's own file.\n";
 
 // The running program's own file.
 fs::path OwnFile(const char* argv0) {
@@ -92,6 +104,10 @@ int Run(int argc, char** argv) {
   std::string line;
   for (size_t i = 0; i < args.size(); ++i) line += (i ? " " : "") + args[i];
   const lmvengine::CommandLine command = lmvengine::ParseCommandLine(line);
+  if (command.mode == lmvengine::PlayerMode::kHelp) {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
   const char* environment = std::getenv("XSCREENSAVER_WINDOW");
   if (!hack && command.mode != lmvengine::PlayerMode::kAbout && environment && *environment) {
     hack = true;

@@ -1,7 +1,10 @@
 #include "fichier_atomique.h"
 
+#include "temporaires_abandonnes.h"
+
 #include <cstdlib>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -28,19 +31,23 @@ mode_t ModeNouveau(mode_t base) {
 
 CFichierAtomique::~CFichierAtomique() { Abandonne(); }
 
-int CFichierAtomique::Ouvre(const std::string& cible) {
+int CFichierAtomique::Ouvre(const std::string& cible, Liens liens) {
   Abandonne();
   if (cible.empty()) return 0;
   cible_ = cible;
-  // A link is written through: the file it names is replaced, the link
-  // stays.
-  if (char* reel = realpath(cible.c_str(), nullptr)) {
-    cible_ = reel;
-    std::free(reel);
+  if (liens == Liens::Suivis) {
+    // A link is written through: the file it names is replaced, the link
+    // stays.
+    if (char* reel = realpath(cible.c_str(), nullptr)) {
+      cible_ = reel;
+      std::free(reel);
+    }
   }
-  // A device or a pipe cannot be replaced: it is written in place.
+  // A device or a pipe cannot be replaced: it is written in place. A link
+  // that is itself replaced is never opened.
   struct stat st;
-  if (stat(cible_.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+  const int etat = liens == Liens::Suivis ? stat(cible_.c_str(), &st) : lstat(cible_.c_str(), &st);
+  if (etat == 0 && !S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode)) {
     flux_ = std::fopen(cible_.c_str(), "wb");
     if (!flux_) return 0;
     direct_ = true;
@@ -48,18 +55,29 @@ int CFichierAtomique::Ouvre(const std::string& cible) {
     temporaire_ = cible_;
     return 1;
   }
+  const std::size_t barre = cible_.find_last_of('/');
+  const std::string repertoire = barre == std::string::npos ? std::string() : cible_.substr(0, barre + 1);
+  EffaceTemporairesAbandonnes(repertoire.empty() ? "." : repertoire);
   const std::string extension = Extension(cible_);
-  std::string modele =
-      cible_.substr(0, cible_.size() - extension.size()) + ".XXXXXX" + extension;
+  std::string modele = repertoire + kPrefixeTemporaire + "XXXXXX" + extension;
+  // mkstemps creates the file exclusively: an existing name, a link
+  // included, is never opened.
   int fd = mkstemps(modele.data(), int(extension.size()));
   if (fd < 0) return 0;
-  flux_ = fdopen(fd, "wb");
+  // The lock stays with verrou_ until the file is renamed or removed; the
+  // stream has its own descriptor of the same open file.
+  flock(fd, LOCK_EX);
+  const int fdFlux = dup(fd);
+  flux_ = fdFlux >= 0 ? fdopen(fdFlux, "wb") : nullptr;
   if (!flux_) {
-    close(fd);
+    if (fdFlux >= 0) close(fdFlux);
     unlink(modele.c_str());
+    close(fd);
     return 0;
   }
+  verrou_ = fd;
   direct_ = false;
+  prepare_ = false;
   fluxEnErreur_ = false;
   temporaire_ = modele;
   return 1;
@@ -72,12 +90,14 @@ int CFichierAtomique::LibereFlux() {
   return fluxEnErreur_ ? 0 : 1;
 }
 
-int CFichierAtomique::Valide(int mode_demande) {
+int CFichierAtomique::Prepare(int mode_demande) {
   if (temporaire_.empty()) return 0;
+  if (prepare_) return 1;
   bool ok = !fluxEnErreur_;
   if (flux_) ok = LibereFlux() && ok;
   if (direct_) {
-    temporaire_.clear();
+    if (!ok) temporaire_.clear();
+    prepare_ = ok;
     return ok ? 1 : 0;
   }
   if (ok) {
@@ -91,14 +111,39 @@ int CFichierAtomique::Valide(int mode_demande) {
       mode = ancien.st_mode & 07777;
     else
       mode = ModeNouveau(0666);
-    const int fd = open(temporaire_.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = open(temporaire_.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
     ok = fd >= 0 && fchmod(fd, mode) == 0 && fsync(fd) == 0;
     if (fd >= 0) ok = (close(fd) == 0) && ok;
   }
-  if (ok) ok = std::rename(temporaire_.c_str(), cible_.c_str()) == 0;
-  if (!ok) unlink(temporaire_.c_str());
+  if (!ok) {
+    Abandonne();
+    return 0;
+  }
+  prepare_ = true;
+  return 1;
+}
+
+int CFichierAtomique::Remplace() {
+  if (temporaire_.empty()) return 0;
+  if (!prepare_ && !Prepare(kModeAncien)) return 0;
+  if (direct_) {
+    temporaire_.clear();
+    prepare_ = false;
+    return 1;
+  }
+  if (std::rename(temporaire_.c_str(), cible_.c_str()) != 0) {
+    Abandonne();
+    return 0;
+  }
   temporaire_.clear();
-  return ok ? 1 : 0;
+  prepare_ = false;
+  if (verrou_ >= 0) close(verrou_);
+  verrou_ = -1;
+  return 1;
+}
+
+int CFichierAtomique::Valide(int mode_demande) {
+  return Prepare(mode_demande) && Remplace() ? 1 : 0;
 }
 
 void CFichierAtomique::Abandonne() {
@@ -110,6 +155,9 @@ void CFichierAtomique::Abandonne() {
     if (!direct_) unlink(temporaire_.c_str());
     temporaire_.clear();
   }
+  prepare_ = false;
+  if (verrou_ >= 0) close(verrou_);
+  verrou_ = -1;
 }
 
 int EcritFichierAtomique(const std::string& cible, const std::uint8_t* donnees,

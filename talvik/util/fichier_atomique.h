@@ -2,6 +2,12 @@
 // one: the bytes go to a temporary file beside the target, which is
 // flushed to disk and then renamed over the target. Every file the
 // programs write goes through here.
+//
+// The temporary file is named ".lumaveil-tmp-" followed by six random
+// characters and the target's extension, a name nobody gives a file of
+// their own, and it is locked (flock) for as long as it is in use. What a
+// killed program left that way is cleared by the next writer in the same
+// folder (temporaires_abandonnes.h).
 #pragma once
 
 #include <cstddef>
@@ -17,6 +23,12 @@ inline constexpr int kModeAncien = -1;      // those of the old file; a new file
                                             // 0666 less the umask
 inline constexpr int kModeProgramme = -2;   // a program: 0777 less the umask
 
+// How a target that is a symbolic link is treated.
+enum class Liens {
+  Suivis,     // the file it names is replaced, the link stays
+  Remplaces,  // the link itself is replaced; the file it names is never touched
+};
+
 class CFichierAtomique {
  public:
   CFichierAtomique() = default;
@@ -28,11 +40,12 @@ class CFichierAtomique {
   // Creates the temporary file in the target's directory, named after the
   // target and ending with the target's extension (".png" stays ".png",
   // for writers that choose the format by the name). 1 on success. A
-  // symbolic link is followed (the file it names is replaced, the link
-  // stays); a target that exists and is not a regular file (a device, a
-  // pipe) is never replaced: it is opened and written in place, and
-  // CheminTemporaire() is the target itself.
-  int Ouvre(const std::string& cible);
+  // symbolic link is treated as `liens` says; a target that exists and is
+  // not a regular file (a device, a pipe) is never replaced: it is opened
+  // and written in place, and CheminTemporaire() is the target itself
+  // (with Liens::Remplaces, a link is replaced whatever it names). The
+  // abandoned temporary files of the folder are cleared first.
+  int Ouvre(const std::string& cible, Liens liens = Liens::Suivis);
   // The open stream (binary); null before Ouvre, after LibereFlux and
   // after Valide/Abandonne.
   std::FILE* Flux() const { return flux_; }
@@ -46,8 +59,15 @@ class CFichierAtomique {
   // or kModeProgramme; the temporary file is only ever readable by its
   // owner until then), syncs it to disk and renames it over the target. 1
   // on success; on failure the temporary file is removed and the target is
-  // left as it was.
+  // left as it was. Prepare then Remplace.
   int Valide(int mode = kModeAncien);
+  // Everything Valide does but the rename: the temporary file is whole, on
+  // disk, with its permissions, and still locked. 1 on success; on failure
+  // the temporary file is removed.
+  int Prepare(int mode = kModeAncien);
+  // Renames the prepared file over the target. 1 on success; on failure the
+  // temporary file is removed and the target is left as it was.
+  int Remplace();
   // Removes the temporary file; the target is left as it was.
   void Abandonne();
 
@@ -55,6 +75,8 @@ class CFichierAtomique {
   std::FILE* flux_ = nullptr;
   bool fluxEnErreur_ = false;
   bool direct_ = false;  // the target is a device or a pipe, written in place
+  bool prepare_ = false;
+  int verrou_ = -1;      // holds the temporary file's lock
   std::string cible_;
   std::string temporaire_;
 };

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "ecrans_essai.h"
+#include "projet_essai.h"
 #include "fenetre/main_frame.h"
 #include "fenetre/outil_dialog.h"
 #include "liste/liste_view.h"
@@ -23,7 +24,7 @@ namespace lumaveil::testing {
 inline std::unique_ptr<CMainFrame> FenetreEssai(CContexte& contexte,
                                                 std::optional<SIZE> taille = std::nullopt) {
   contexte.Parametres.StartWizard = 0;
-  if (taille) contexte.Projet.ResolutionCible = *taille;
+  if (taille) ProjetEssai(contexte).ResolutionCible = *taille;
   auto frame = std::make_unique<CMainFrame>(contexte);
   frame->Contexte().DemarrageEnCours = false;
   frame->NouveauProjet();
@@ -35,7 +36,7 @@ inline std::unique_ptr<CMainFrame> FenetreEssai(CContexte& contexte,
 class FenetreOuverte : public ::testing::Test {
  protected:
   FenetreOuverte() {
-    contexte_.Projet.ModeleEcran.TailleCible = kPetitCanevas;
+    ProjetEssai(contexte_).ModeleEcran.TailleCible = kPetitCanevas;
     frame_ = FenetreEssai(contexte_, kPetitCanevas);
     frame_->show();
   }

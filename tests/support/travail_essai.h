@@ -25,7 +25,7 @@ class TravailFactice : public ITravailEcran {
   TravailFactice() : ecran_(SIZE{320, 240}) {}
   CEcran& EcranCourant() override { return ecran_; }
   talvik::CGraphique& Graphique() override { return graphique_; }
-  void Valide(int niveau) override {
+  void Valide(int niveau, const char* /*nom*/ = nullptr) override {
     ecran_.CalculeImageFinale(graphique_, niveau, Etapes::Toutes());
     niveaux.push_back(niveau);
     if (apresValidation) apresValidation();

@@ -18,6 +18,7 @@
 #include "jpeg_decoder.h"
 #include "package_format.h"
 #include "fichier_atomique.h"
+#include "temporaires_abandonnes.h"
 #include "package_writer.h"
 #include "size_text.h"
 
@@ -182,6 +183,17 @@ int Run(int argc, char** argv) {
   // The package is written under a temporary name beside `out` and renamed
   // over it once whole: a run that fails or is killed never leaves a
   // truncated saver, and an old one stays until the new one is complete.
+  // What runs killed earlier left beside `out` (their packages start with
+  // the engine) goes first.
+  {
+    std::string start(64, '\0');
+    std::ifstream e(engine, std::ios::binary);
+    e.read(start.data(), std::streamsize(start.size()));
+    start.resize(std::size_t(e.gcount()));
+    std::error_code where;
+    const fs::path folder = fs::absolute(out, where).parent_path();
+    talvik::EffaceTemporairesAbandonnes(folder.string(), {start});
+  }
   talvik::CFichierAtomique file;
   if (!file.Ouvre(out.string()) || !file.LibereFlux()) {
     std::cerr << "lmvpack: cannot create " << out.string() << "\n";

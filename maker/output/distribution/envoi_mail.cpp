@@ -3,12 +3,13 @@
 #include <filesystem>
 
 #include "chaines_maker.h"
+#include "generation.h"
 #include "routine.h"
 
 namespace lumaveil {
 
 std::string NomBase(const std::string& titreDocument) {
-  return titreDocument.substr(0, titreDocument.find('.'));
+  return NomPropose(titreDocument);
 }
 
 bool AdresseWebValide(const std::string& adresse) {

@@ -9,6 +9,7 @@
 
 #include "apercu_plein_ecran/apercu_fenetre.h"
 #include "chaines_maker.h"
+#include "ecrans_suffisants.h"
 #include "dialogs/commun/boite_message.h"
 #include "dialogue.h"
 #include "projet.h"
@@ -39,10 +40,7 @@ CJoueScenarioUIThread* CJoueScenarioUIThread::Lance(const CProjet& projet,
                                                     talvik::CGraphique& graphique,
                                                     QWidget* principale, IDialogue& dialogue,
                                                     OptionsApercu options) {
-  if (projet.NombreEcrans() < 2) {
-    dialogue.Message(MessageMaker(IDS_DEUX_ECRANS, IDS_ATTENTION, IconeMessage::Attention));
-    return nullptr;
-  }
+  if (!EcransSuffisants(projet, dialogue)) return nullptr;
   if (!options.rendu) {
     // The list's screen, rendered from a fresh copy as the saver will show
     // it; the project's own screens are not touched.

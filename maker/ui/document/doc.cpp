@@ -61,7 +61,7 @@ QString CDoc::FiltreProjets() {
 
 bool CDoc::SauveModifications() {
   if (!modifie_) return true;
-  switch (Question(QStringLiteral("Save changes to %1?").arg(Titre()))) {
+  switch (Question(tr("Save changes to %1?").arg(Titre()))) {
     case ReponseSauvegarde::Oui:
       return Sauve();
     case ReponseSauvegarde::Non:

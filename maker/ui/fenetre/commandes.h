@@ -18,6 +18,9 @@ enum class Commande {
   Modele,
   Propriete,
   Quitter,
+  // Edit
+  Annuler,
+  Retablir,
   // Screen
   EcranNouveau,
   EcranSupprime,
@@ -55,9 +58,9 @@ inline constexpr int kNombreCommandes = int(Commande::APropos) + 1;
 
 struct DefinitionCommande {
   Commande commande;
-  const char* menu;      // "File", "Screen", "Generate", "Setup", "?"; null: no menu item
+  const char* menu;      // "File", "Edit", "Screen", "Generate", "Setup", "?"; null: no menu item
   const char* texte;     // menu text, with its & mnemonic and \t accelerator
-  const char* raccourci; // key sequence (portable text), or null
+  const char* raccourci; // key sequences (portable text, several separated by "|"), or null
   const char* bulle;     // tooltip of its top-bar button, or null
   const char* icone;     // resource of its button picture, or null
   bool separateurAvant;  // a separator precedes it in its menu

@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "commun/dialogue_qt.h"
+#include "commun/langue.h"
 #include "dialogs/commun/apropos_dlg.h"
 #include "dialogs/commun/image_qt.h"
 #include "dialogs/commun/placement_fenetre.h"
@@ -199,20 +200,23 @@ IDialogue& CMainFrame::Dialogue() { return *dialogue_; }
 
 QMenu* CMainFrame::Menu(const QString& titre) const {
   for (QAction* a : menuBar()->actions()) {
-    if (a->menu() && TexteSansMnemonique(a->text().toUtf8().constData()) == titre) return a->menu();
+    if (a->menu() && a->menu()->accessibleName() == titre) return a->menu();
   }
   return nullptr;
 }
 
 void CMainFrame::CreeActions() {
   for (const DefinitionCommande& d : TableCommandes()) {
-    auto* action = new QAction(QString::fromUtf8(d.texte).section('\t', 0, 0), this);
+    auto* action = new QAction(TraduitCommande(d.texte).section('\t', 0, 0), this);
     if (d.raccourci) {
-      action->setShortcut(QKeySequence(QString::fromUtf8(d.raccourci)));
+      QList<QKeySequence> raccourcis;
+      for (const QString& r : QString::fromUtf8(d.raccourci).split('|'))
+        raccourcis << QKeySequence(r);
+      action->setShortcuts(raccourcis);
       action->setShortcutContext(Qt::WindowShortcut);
     }
     if (d.icone) action->setIcon(QIcon(QString::fromUtf8(d.icone)));
-    if (d.bulle) action->setToolTip(QString::fromUtf8(d.bulle));
+    if (d.bulle) action->setToolTip(TraduitCommande(d.bulle));
     else action->setToolTip(TexteSansMnemonique(d.texte));
     actions_[std::size_t(d.commande)] = action;
     addAction(action);
@@ -226,10 +230,11 @@ void CMainFrame::CreeMenus() {
     if (!d.menu) continue;
     if (courant != QString::fromUtf8(d.menu)) {
       courant = QString::fromUtf8(d.menu);
-      const QString titre = courant == "File"       ? QStringLiteral("&File")
-                            : courant == "Screen"   ? QStringLiteral("&Screen")
-                            : courant == "Generate" ? QStringLiteral("&Generate")
-                            : courant == "Setup"    ? QStringLiteral("Se&tup")
+      const QString titre = courant == "File"       ? tr("&File")
+                            : courant == "Edit"     ? tr("&Edit")
+                            : courant == "Screen"   ? tr("&Screen")
+                            : courant == "Generate" ? tr("&Generate")
+                            : courant == "Setup"    ? tr("Se&tup")
                                                     : QStringLiteral("&?");
       menu = menuBar()->addMenu(titre);
       menu->setAccessibleName(courant);
@@ -248,13 +253,10 @@ void CMainFrame::RouteCommandes() {
   connect(liste_, &CListeView::precedentDemande, travail_, &CTravail::Precedent);
   connect(liste_, &CListeView::suivantDemande, travail_, &CTravail::Suivant);
   connect(liste_, &CListeView::ecranChoisi, travail_, &CTravail::RendCourant);
-  connect(&contexte_.Controleur, &CControleurProjet::modifie, this,
-          [this] { doc_->FixeModifie(true); });
-  // Screens moved by a drag or made from dropped files change the project.
-  connect(liste_, &CListeView::ecranDeplace, &contexte_.Controleur,
-          &CControleurProjet::EcransChanges);
-  connect(liste_, &CListeView::fichiersDeposes, &contexte_.Controleur,
-          &CControleurProjet::EcransChanges);
+  // The modified flag and Undo / Redo follow the controller's history.
+  connect(&contexte_.Controleur, &CControleurProjet::historiqueChange, this,
+          &CMainFrame::MetAJourHistorique);
+  MetAJourHistorique();
   connect(travail_, &CTravail::ecranCourantChange, this, [this] {
     if (travail_->AUnEcranCourant())
       RafraichitPanneaux(panneaux_, travail_->EcranCourant(), travail_->ChargementEnCours());
@@ -278,6 +280,8 @@ void CMainFrame::RouteCommandes() {
          CommandeModele(contexte_, liste_->FondVignette(), *travail_, *dialogue_, false, this);
        }},
       {Commande::Propriete, [this] { CommandePropriete(contexte_, *travail_, this); }},
+      {Commande::Annuler, [this] { travail_->Annule(); }},
+      {Commande::Retablir, [this] { travail_->Refait(); }},
       {Commande::EcranNouveau, [this] { travail_->NouvelEcran(); }},
       {Commande::EcranSupprime, [this] { travail_->SupprimeEcran(); }},
       {Commande::EcranPrecedent, [this] { travail_->Precedent(); }},
@@ -339,6 +343,20 @@ void CMainFrame::MetAJourTitre() {
   setWindowModified(doc_->EstModifie());
 }
 
+void CMainFrame::MetAJourHistorique() {
+  const CControleurProjet& controleur = contexte_.Controleur;
+  doc_->FixeModifie(controleur.EstModifie());
+  QAction* annuler = Action(Commande::Annuler);
+  QAction* retablir = Action(Commande::Retablir);
+  annuler->setEnabled(controleur.PeutAnnuler());
+  retablir->setEnabled(controleur.PeutRefaire());
+  annuler->setText(controleur.PeutAnnuler() ? tr("&Undo %1").arg(controleur.TexteAnnulation())
+                                            : tr("&Undo"));
+  retablir->setText(controleur.PeutRefaire()
+                        ? tr("&Redo %1").arg(controleur.TexteRetablissement())
+                        : tr("&Redo"));
+}
+
 void CMainFrame::MetAJourRecents() {
   for (QAction* a : actionsRecents_) {
     menuFichier_->removeAction(a);
@@ -378,6 +396,7 @@ void CMainFrame::NouveauProjet() {
   if (contexte_.Parametres.StartWizard && Assistant) Assistant();
   travail_->PremierEcran();
   // What the wizard made is the new project, not a change to it.
+  contexte_.Controleur.OublieHistorique();
   doc_->FixeModifie(false);
 }
 
@@ -386,6 +405,7 @@ int CMainFrame::LitProjet(const QString& chemin) {
   repaint();
   if (!contexte_.Controleur.Ouvre(chemin.toStdString(), *dialogue_)) return 0;
   travail_->PremierEcran();
+  contexte_.Controleur.OublieHistorique();
   return 1;
 }
 

@@ -91,6 +91,8 @@ class CMainFrame : public QMainWindow, public IVuesDocument {
   void OrdreTabulation();
   bool place_ = false;  // placed at its first show
   void MetAJourTitre();
+  // The modified flag, and the texts and state of Undo and Redo.
+  void MetAJourHistorique();
   void MetAJourRecents();
   void OuvreAvecBureau(const QUrl& url);
 

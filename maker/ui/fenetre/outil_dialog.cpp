@@ -4,21 +4,23 @@
 #include <QFrame>
 #include <QHBoxLayout>
 
+#include "commun/langue.h"
 #include "dialogs/commun/bouton_outil.h"
 
 namespace lumaveil {
 
-const std::array<Commande, 9>& COutilDialog::CommandesBoutons() {
-  static const std::array<Commande, 9> kBoutons{
+const std::array<Commande, COutilDialog::kNombreBoutons>& COutilDialog::CommandesBoutons() {
+  static const std::array<Commande, kNombreBoutons> kBoutons{
       Commande::Nouveau,       Commande::Ouvrir,         Commande::Enregistrer,
       Commande::EcranNouveau,  Commande::EcranSupprime,  Commande::EcranPrecedent,
-      Commande::EcranSuivant,  Commande::Generation,     Commande::Aide};
+      Commande::EcranSuivant,  Commande::Generation,     Commande::Aide,
+      Commande::Annuler,       Commande::Retablir};
   return kBoutons;
 }
 
 COutilDialog::COutilDialog(const std::function<QAction*(Commande)>& action, QWidget* parent)
     : QWidget(parent) {
-  std::array<QAction*, 9> actions{};
+  std::array<QAction*, kNombreBoutons> actions{};
   for (std::size_t i = 0; i < actions.size(); ++i) actions[i] = action(CommandesBoutons()[i]);
   setObjectName("COutilDialog");
   setAccessibleName("Tools");
@@ -26,8 +28,8 @@ COutilDialog::COutilDialog(const std::function<QAction*(Commande)>& action, QWid
   disposition->setContentsMargins(6, 4, 6, 4);
   disposition->setSpacing(2);
   for (std::size_t i = 0; i < actions.size(); ++i) {
-    // Groups: the document, the screens, generation and help.
-    if (i == 3 || i == 7) {
+    // Groups: the document, the screens, generation and help, undo.
+    if (i == 3 || i == 7 || i == 9) {
       auto* trait = new QFrame(this);
       trait->setFrameShape(QFrame::VLine);
       trait->setFrameShadow(QFrame::Sunken);
@@ -40,9 +42,9 @@ COutilDialog::COutilDialog(const std::function<QAction*(Commande)>& action, QWid
     bouton->setAutoRaise(true);
     bouton->setIconSize(QSize(32, 32));
     bouton->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    const char* bulle = Definition(CommandesBoutons()[i]).bulle;
-    bouton->setToolTip(QString::fromUtf8(bulle));
-    bouton->setAccessibleName(QString::fromUtf8(bulle));
+    const QString bulle = TraduitCommande(Definition(CommandesBoutons()[i]).bulle);
+    bouton->setToolTip(bulle);
+    bouton->setAccessibleName(bulle);
     bouton->setFocusPolicy(Qt::TabFocus);
     boutons_[i] = bouton;
     disposition->addWidget(bouton);

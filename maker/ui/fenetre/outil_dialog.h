@@ -1,6 +1,6 @@
-// COutilDialog: the top bar of the main window, nine picture buttons left
+// COutilDialog: the top bar of the main window, eleven picture buttons left
 // to right (New, Open, Save, New screen, Delete screen, Previous, Next,
-// Generate, Help manual). Each button shows its command's action; its
+// Generate, Help manual, Undo, Redo). Each button shows its command's action; its
 // tooltip and accessible name are the designed tooltip text.
 #pragma once
 
@@ -18,8 +18,9 @@ namespace lumaveil {
 class COutilDialog : public QWidget {
   Q_OBJECT
  public:
-  // The commands of the nine buttons, left to right.
-  static const std::array<Commande, 9>& CommandesBoutons();
+  static constexpr std::size_t kNombreBoutons = 11;
+  // The commands of the buttons, left to right.
+  static const std::array<Commande, kNombreBoutons>& CommandesBoutons();
 
   // `action` gives the shared action of a command.
   COutilDialog(const std::function<QAction*(Commande)>& action, QWidget* parent = nullptr);
@@ -27,7 +28,7 @@ class COutilDialog : public QWidget {
   QToolButton* Bouton(int i) const { return boutons_.at(std::size_t(i)); }
 
  private:
-  std::array<QToolButton*, 9> boutons_{};
+  std::array<QToolButton*, kNombreBoutons> boutons_{};
 };
 
 }  // namespace lumaveil

@@ -1,16 +1,20 @@
 #include "generation/commandes_generation.h"
 
+#include <QDesktopServices>
 #include <QDir>
-#include <QFileDialog>
+#include <QFileInfo>
+#include <QUrl>
 #include <QWidget>
 
 #include "taches/progression_travail.h"
 #include "travail/travail.h"
 #include "chaines_maker.h"
 #include "commande_generation.h"
+#include "ecrans_suffisants.h"
 #include "distribution/page_web.h"
 #include "dialogs/commun/boite_message.h"
 #include "dialogue.h"
+#include "generation/choix_dossier_qt.h"
 #include "generation/choix_fichier_qt.h"
 #include "generation/generation_dlg.h"
 
@@ -18,9 +22,9 @@ namespace lumaveil {
 
 namespace {
 
-// Nothing to send until a saver has been generated since the last change.
-constexpr unsigned kIdAucunFichier = 61255;
-constexpr const char* kAucunFichier = "No saved file.\nFirst, you must save screensaver in file.";
+void OuvreDossierParDefaut(const QString& dossier) {
+  QDesktopServices::openUrl(QUrl::fromLocalFile(dossier));
+}
 
 }  // namespace
 
@@ -118,21 +122,24 @@ BilanGeneration CCommandesGeneration::Sauve(Plateforme plateforme) {
   });
   if (bilan.paquetEcrit) contexte_.Controleur.NoteEcranDeVeille(o.sortie);
   TermineGeneration(bilan, o, parametres, dialogue_);
+  if (bilan.resultat == ResultatGeneration::Termine && bilan.paquetEcrit) {
+    // Where the saver went, and its folder opened on Yes.
+    const QString fichier = QFileInfo(QString::fromStdString(o.sortie)).absoluteFilePath();
+    if (dialogue_.Question(MessageUtilisateur{
+            kIdEcranSauve, QString::fromUtf8(kEcranSauve).arg(fichier).toStdString(),
+            talvik::kTitreQuestion, IconeMessage::Question, o.sortie}))
+      (OuvreDossier ? OuvreDossier : OuvreDossierParDefaut)(QFileInfo(fichier).absolutePath());
+  }
   return bilan;
 }
 
 bool CCommandesGeneration::SauvePageWeb() {
   const CProjet& projet = contexte_.Projet;
-  if (projet.NombreEcrans() < 2) {
-    // The generation says why, before any folder is asked for.
-    dialogue_.Message(MessageMaker(IDS_DEUX_ECRANS, IDS_ATTENTION,
-                                   IconeMessage::Attention));
-    return false;
-  }
+  // The generation says why, before any folder is asked for.
+  if (!EcransSuffisants(projet, dialogue_)) return false;
   const QString dossier =
       ChoixDossierPageWeb ? ChoixDossierPageWeb()
-                          : QFileDialog::getExistingDirectory(principale_,
-                                                              QStringLiteral("Save as web page"));
+                          : CChoixDossierQt::Choisit(principale_, QStringLiteral("Save as web page"));
   if (dossier.isEmpty()) return false;
   OptionsPageWeb options;
   options.dossier = dossier.toStdString();
@@ -157,8 +164,8 @@ bool CCommandesGeneration::SauvePageWeb() {
 
 void CCommandesGeneration::SansEnvoi() {
   if (contexte_.Projet.CheminEcranDeVeille.empty()) {
-    dialogue_.Message(MessageUtilisateur{kIdAucunFichier, kAucunFichier, talvik::kTitreErreur,
-                                         IconeMessage::Erreur, {}});
+    // Nothing to send until a saver has been generated since the last change.
+    dialogue_.Message(MessageMaker(IDS_PAS_DE_FICHIER, IDS_ERREUR, IconeMessage::Erreur));
     return;
   }
   talvik::Bip();

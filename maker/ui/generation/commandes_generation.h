@@ -4,7 +4,8 @@
 // - Save for Windows / Save for Linux: the chooser on the GUI thread, the
 //   generation on a worker thread under the progress window (Stop and the
 //   questions answered on the GUI thread), the main window disabled
-//   meanwhile, then the install offer (Linux savers);
+//   meanwhile, then the install offer (Linux savers) and where the saver
+//   went, its folder opened on Yes;
 // - Save as web page: the folder chooser on the GUI thread, the saver, the
 //   web player and its page written on a worker under the progress window;
 // - Send by email / Send to Internet: the entry points given by whoever
@@ -58,8 +59,17 @@ class CCommandesGeneration : public QObject {
   std::string MoteurWindows;
   std::string MoteurLinux;
   // The folder "Save as web page" writes to; "" when the user cancels. By
-  // default the maker's folder chooser.
+  // default the maker's folder chooser (CChoixDossierQt).
   std::function<QString()> ChoixDossierPageWeb;
+  // Opens a folder in the desktop's file manager; by default
+  // QDesktopServices::openUrl.
+  std::function<void(const QString& dossier)> OuvreDossier;
+
+  // The question after Save for Windows / Save for Linux: where the saver
+  // went (%1), and whether to open its folder.
+  static constexpr unsigned kIdEcranSauve = 61291;
+  static constexpr const char* kEcranSauve =
+      "The screen saver is saved as:\n%1\n\nOpen the folder that holds it?";
   // How a preview renders and keeps time (tests).
   OptionsApercu OptionsPreview;
   // The senders of the last generated saver; empty until one is given.

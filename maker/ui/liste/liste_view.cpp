@@ -20,6 +20,7 @@
 #include "dialogs/commun/image_qt.h"
 #include "graphique.h"
 #include "icones/ressources.h"
+#include "projet/noms_changements.h"
 
 namespace lumaveil {
 
@@ -102,12 +103,8 @@ CListeView::CListeView(CControleurProjet& controleur, talvik::CGraphique& graphi
   fabrique_->FixeReception(
       [this](std::uint64_t jeton, talvik::HBITMAP vignette) { Recoit(jeton, vignette); });
 
-  connect(&controleur_, &CControleurProjet::ecranInsere, this, &CListeView::Insere);
-  connect(&controleur_, &CControleurProjet::ecranRemplace, this, &CListeView::Remplace);
-  connect(&controleur_, &CControleurProjet::ecranSupprime, this, &CListeView::Supprime);
-  connect(&controleur_, &CControleurProjet::ecranDeplace, this, &CListeView::Deplace);
+  connect(&controleur_, &CControleurProjet::change, this, &CListeView::Suit);
   connect(&controleur_, &CControleurProjet::ecranSelectionne, this, &CListeView::MontreSelection);
-  connect(&controleur_, &CControleurProjet::listeRemplacee, this, &CListeView::Recharge);
 }
 
 CListeView::~CListeView() {
@@ -140,10 +137,16 @@ void CListeView::MontreVignette(int index, const talvik::HBITMAP& vignette) {
   }
 }
 
-void CListeView::DemandeVignette(int index, const CEcran& source) {
-  if (source.ImageFinale) {
-    CEcran cible(source.TailleCible);
-    cible.CreeVignette(graphique_, &source.ImageFinale, &fond_);
+void CListeView::DemandeVignette(int index, const CEcran* source) {
+  // A screen taken back by Undo comes with the thumbnail it had.
+  const CEcran& ecran = controleur_.Ecran(index);
+  if (!source && ecran.Vignette) {
+    MontreVignette(index, ecran.Vignette);
+    return;
+  }
+  if (source && source->ImageFinale) {
+    CEcran cible(source->TailleCible);
+    cible.CreeVignette(graphique_, &source->ImageFinale, &fond_);
     MontreVignette(index, cible.Vignette);
     return;
   }
@@ -174,15 +177,37 @@ void CListeView::SelectionneItem(int index) {
   setCurrentItem(it, QItemSelectionModel::ClearAndSelect);
 }
 
-void CListeView::Insere(int index, const CEcran& source) {
+void CListeView::Suit(const CChangement& c) {
+  using G = CChangement::Genre;
+  switch (c.genre) {
+    case G::Insertion:
+      Insere(c.index, c.source);
+      break;
+    case G::Suppression:
+      Supprime(c.index);
+      break;
+    case G::Remplacement:
+      DemandeVignette(c.index, c.source);
+      SelectionneItem(c.index);
+      break;
+    case G::Deplacement:
+      Deplace(c.index, c.vers);
+      break;
+    case G::Tout:
+      Recharge();
+      break;
+    case G::Projet:
+      break;
+  }
+}
+
+void CListeView::Insere(int index, const CEcran* source) {
   insertItem(index, NouvelItem(index));
   Renumerote(index + 1);
   DemandeVignette(index, source);
   SelectionneItem(index);
   viewport()->repaint();
 }
-
-void CListeView::Remplace(int index, const CEcran& source) { DemandeVignette(index, source); }
 
 void CListeView::Supprime(int index) {
   delete takeItem(index);
@@ -209,7 +234,7 @@ void CListeView::Recharge() {
   for (int i = 0; i < controleur_.NombreEcrans(); ++i) {
     addItem(NouvelItem(i));
   }
-  for (int i = 0; i < controleur_.NombreEcrans(); ++i) DemandeVignette(i, controleur_.Ecran(i));
+  for (int i = 0; i < controleur_.NombreEcrans(); ++i) DemandeVignette(i, &controleur_.Ecran(i));
   if (controleur_.Selection() >= 0) SelectionneItem(controleur_.Selection());
 }
 
@@ -365,10 +390,13 @@ void CListeView::dropEvent(QDropEvent* evenement) {
   for (const QUrl& url : evenement->mimeData()->urls()) {
     if (url.isLocalFile()) chemins.push_back(url.toLocalFile().toStdString());
   }
-  const int nombre = controleur_.InsereFichiers(chemins);
   evenement->acceptProposedAction();
-  if (nombre == 0) return;
+  if (chemins.empty()) return;
+  // The screen made current is part of the change: Redo shows it again.
+  controleur_.DebutGroupe(changement::kAjoutPhotos);
+  const int nombre = controleur_.InsereFichiers(chemins);
   emit ecranChoisi(controleur_.NombreEcrans() - 1);
+  controleur_.FinGroupe();
   talvik::Bip();
   emit fichiersDeposes(nombre);
 }

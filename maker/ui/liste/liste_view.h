@@ -81,8 +81,8 @@ class CListeView : public QListWidget {
 
  private:
   // What the controller announces.
-  void Insere(int index, const CEcran& source);
-  void Remplace(int index, const CEcran& source);
+  void Suit(const CChangement& changement);
+  void Insere(int index, const CEcran* source);
   void Supprime(int index);
   void Deplace(int de, int vers);
   void MontreSelection(int index);
@@ -90,7 +90,9 @@ class CListeView : public QListWidget {
   QListWidgetItem* NouvelItem(int index);
   void Renumerote(int depuis);
   void MontreVignette(int index, const talvik::HBITMAP& vignette);
-  void DemandeVignette(int index, const CEcran& source);
+  // The thumbnail of item `index`: the one the screen keeps (a screen taken
+  // back by Undo), else made from `source`'s rendering, else by the worker.
+  void DemandeVignette(int index, const CEcran* source);
   void Recoit(std::uint64_t jeton, const talvik::HBITMAP& vignette);
   void SelectionneItem(int index);
   void DebutGlissement(int index, const QPoint& position);

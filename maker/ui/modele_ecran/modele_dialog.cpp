@@ -130,7 +130,7 @@ void CModeleDlg::Stocke(CControleurProjet& controleur) const {
 
 QString CModeleDlg::Ligne(int i) const { return lignes_[std::size_t(i)]->text(); }
 
-void CModeleDlg::Valide(int niveau) {
+void CModeleDlg::Valide(int niveau, const char* /*nom*/) {
   const talvik::HBITMAP rendu =
       modele_->CalculeImageFinale(graphique_, niveau, Etapes::Toutes());
   QPixmap image = talvik::PixmapQt(rendu);

@@ -86,7 +86,7 @@ class CModeleDlg : public QDialog, private ITravailEcran {
   // ITravailEcran: the editors work on the copy.
   CEcran& EcranCourant() override { return *modele_; }
   talvik::CGraphique& Graphique() override { return graphique_; }
-  void Valide(int niveau) override;
+  void Valide(int niveau, const char* nom = nullptr) override;
 
   void Charge();
   void Sauve();

@@ -32,7 +32,7 @@ QLabel* NouvelleLigneEtat(QWidget* parent) {
   static const char* const kModeles[] = {
       "Defined white color background.", "Defined black color background.",
       "Defined duration to 180 second(s)", "No color adjustment defined.",
-      "File 99999 kb   12/31/2026",       "Rotating of -180\u00b0 done."};
+      "File 99999 kb   12/31/2026",       "Rotating of -90\u00b0 done."};
   auto* ligne = new QLabel(parent);
   int largeur = 0;
   for (const char* modele : kModeles)

@@ -11,6 +11,7 @@
 #include "assistant/assistant.h"
 #include "dialogs/commun/boite_message.h"
 #include "chaines_maker.h"
+#include "commun/langue.h"
 #include "distribution/trousseau.h"
 #include "fenetre/main_frame.h"
 
@@ -130,6 +131,8 @@ int LanceApplication(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Lumaveil"));
   QApplication::setOrganizationName(QStringLiteral("Vermalune"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/icones/logo.svg")));
+  // The window in the user's language (LANGUAGE=fr lumaveil: French).
+  InstalleTraductions(application, LangueChoisie());
   const QStringList arguments = QApplication::arguments();
   CLumaveilApp app;
   app.Assistant = [&app] { LanceAssistant(*app.Fenetre()); };

@@ -1,5 +1,6 @@
 // What the maker's application owns for the whole run and shares with its
-// windows: the project and the controller every change to it goes through,
+// windows: the project, read-only, and the controller every change to it
+// goes through,
 // the working screen, the one image-operations object, the settings and the
 // mail capacity.
 #pragma once
@@ -16,8 +17,12 @@
 namespace lumaveil {
 
 struct CContexte {
-  CProjet Projet;                                 // screens, selection, template, resolution
-  CControleurProjet Controleur{Projet};           // every change to Projet, with its signals
+ private:
+  CProjet projet_;  // changed through Controleur only
+
+ public:
+  CControleurProjet Controleur{projet_};          // every change to the project, undoable
+  const CProjet& Projet = projet_;                // screens, selection, template, resolution
   std::unique_ptr<CEcran> EcranCourant;           // the working screen, mirrors the selection
   std::unique_ptr<talvik::CGraphique> Graphique;  // shared by every editor and renderer
   ParametresApplication Parametres;               // the ten settings

@@ -1,6 +1,7 @@
 #include "proprietes/applique_proprietes.h"
 
 #include "projet/contexte.h"
+#include "projet/noms_changements.h"
 #include "travail/refonte_ecrans.h"
 #include "travail/travail.h"
 #include "dialogs/commun/boite_message.h"
@@ -31,7 +32,8 @@ int CommandePropriete(CContexte& contexte, CTravail& travail, QWidget* parent) {
 }
 
 int RefaitEcrans(CContexte& contexte, CTravail& travail, SIZE taille, QWidget* parent) {
-  const SIZE ancienne = contexte.Projet.ResolutionCible;
+  // The resolution and the screens made for it are one change.
+  contexte.Controleur.DebutGroupe(changement::kResolution);
   contexte.Controleur.FixeResolutionCible(taille);
   const auto modele = NouvelEcran(contexte.Projet.ModeleEcran, taille);
   const int fait = RefaitChaqueEcran(contexte, travail, parent, [&](const CEcran& ancien) {
@@ -42,7 +44,7 @@ int RefaitEcrans(CContexte& contexte, CTravail& travail, SIZE taille, QWidget* p
   });
   // Stopped: screens of two sizes would make a broken saver, so the
   // resolution goes back with the screens.
-  if (!fait) contexte.Controleur.FixeResolutionCible(ancienne);
+  contexte.Controleur.FinGroupe(fait != 0);
   return fait;
 }
 

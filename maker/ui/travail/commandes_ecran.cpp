@@ -4,6 +4,7 @@
 
 #include "dialogs/commun/boite_message.h"
 #include "graphique.h"
+#include "projet/noms_changements.h"
 #include "redimension.h"
 
 namespace lumaveil {
@@ -29,7 +30,7 @@ void CCommandesEcran::ChargementImage() {
   std::string chemin = travail_.EcranCourant().CheminImage;
   if (!editeurs_.ChoixImage(chemin)) return;
   AppliqueChargement(travail_.EcranCourant(), chemin);
-  travail_.Valide(kNiveauImage);
+  travail_.Valide(kNiveauImage, changement::kChargementImage);
 }
 
 void CCommandesEcran::DechargementImage() {
@@ -37,7 +38,7 @@ void CCommandesEcran::DechargementImage() {
   CEcran& ecran = travail_.EcranCourant();
   ecran.SupprimeImages();
   ecran.CheminImage.clear();
-  travail_.Valide(kNiveauImage);
+  travail_.Valide(kNiveauImage, changement::kDechargementImage);
 }
 
 void CCommandesEcran::Rotation() {
@@ -48,7 +49,7 @@ void CCommandesEcran::Rotation() {
   const HBITMAP image = ecran.ImageSource;
   if (!editeurs_.EditeRotation(image, SIZE{image.Width(), image.Height()}, angle)) return;
   AppliqueRotation(ecran, angle);
-  travail_.Valide(kNiveauRotation);
+  travail_.Valide(kNiveauRotation, changement::kRotation);
 }
 
 void CCommandesEcran::Reglage() {
@@ -60,7 +61,7 @@ void CCommandesEcran::Reglage() {
   ValeursReglage valeurs = ValeursReglageEcran(ecran);
   if (!editeurs_.EditeReglage(apercu, taille, valeurs)) return;
   AppliqueReglage(ecran, valeurs);
-  travail_.Valide(kNiveauReglage);
+  travail_.Valide(kNiveauReglage, changement::kReglage);
 }
 
 void CCommandesEcran::Recoupe() {
@@ -72,7 +73,7 @@ void CCommandesEcran::Recoupe() {
   RECT rectangle = RectangleRecoupeEcran(ecran, taille);
   if (!editeurs_.EditeRecoupe(apercu, taille, rectangle)) return;
   AppliqueRecoupe(ecran, rectangle, taille);
-  travail_.Valide(kNiveauSuite);
+  travail_.Valide(kNiveauSuite, changement::kRecoupe);
 }
 
 void CCommandesEcran::Redimension() {
@@ -84,7 +85,7 @@ void CCommandesEcran::Redimension() {
   ValeursRedimension valeurs = ValeursRedimensionEcran(ecran, taille);
   if (!editeurs_.EditeRedimension(apercu, taille, valeurs)) return;
   AppliqueRedimension(ecran, valeurs, taille);
-  travail_.Valide(kNiveauSuite);
+  travail_.Valide(kNiveauSuite, changement::kRedimension);
 }
 
 void CCommandesEcran::Texte() {
@@ -96,7 +97,7 @@ void CCommandesEcran::Texte() {
   std::copy(std::begin(ecran.Textes), std::end(ecran.Textes), std::begin(textes));
   if (!editeurs_.EditeTextes(apercu, taille, textes, ecran.CheminImage)) return;
   std::copy(std::begin(textes), std::end(textes), std::begin(ecran.Textes));
-  travail_.Valide(kNiveauSuite);
+  travail_.Valide(kNiveauSuite, changement::kTexte);
 }
 
 void CCommandesEcran::Cadre() {
@@ -108,7 +109,7 @@ void CCommandesEcran::Cadre() {
   ValeursCadre valeurs = ValeursCadreEcran(ecran);
   if (!editeurs_.EditeCadre(apercu, taille, valeurs)) return;
   AppliqueCadre(ecran, valeurs);
-  travail_.Valide(kNiveauSuite);
+  travail_.Valide(kNiveauSuite, changement::kCadre);
 }
 
 void CCommandesEcran::Fond() {
@@ -119,7 +120,7 @@ void CCommandesEcran::Fond() {
   ValeursFond valeurs = ValeursFondEcran(ecran);
   if (!editeurs_.EditeFond(apercu, taille, valeurs)) return;
   AppliqueFond(ecran, valeurs);
-  travail_.Valide(kNiveauSuite);
+  travail_.Valide(kNiveauSuite, changement::kFond);
 }
 
 void CCommandesEcran::Effet() {
@@ -129,7 +130,7 @@ void CCommandesEcran::Effet() {
   if (!editeurs_.EditeEffet(valeurs)) return;
   ecran.EffetTransition = valeurs.effet;
   ecran.DureeTransition = valeurs.dureeTransitionMs;
-  travail_.Valide(kNiveauSuite);
+  travail_.Valide(kNiveauSuite, changement::kEffet);
 }
 
 void CCommandesEcran::Duree() {
@@ -138,7 +139,7 @@ void CCommandesEcran::Duree() {
   int duree = ecran.DureeAffichage;
   if (!editeurs_.EditeDuree(duree)) return;
   ecran.DureeAffichage = duree;
-  travail_.Valide(kNiveauSuite);
+  travail_.Valide(kNiveauSuite, changement::kDuree);
 }
 
 void CCommandesEcran::DepotFichiers(const std::vector<std::string>& fichiers) {
@@ -147,7 +148,7 @@ void CCommandesEcran::DepotFichiers(const std::vector<std::string>& fichiers) {
     CEcran& ecran = travail_.EcranCourant();
     ecran.SupprimeImages();
     ecran.ChargeImage(fichiers.front(), 1);
-    travail_.Valide(kNiveauImage);
+    travail_.Valide(kNiveauImage, changement::kDepotImage);
   } else {
     talvik::BoiteMessage(nullptr, kMessageDepotMultiple, talvik::kTitreAttention,
                          talvik::IconeMessage::Attention);

@@ -5,6 +5,7 @@
 
 #include "chargement_rendu.h"
 #include "projet/contexte.h"
+#include "projet/noms_changements.h"
 #include "commun/dialogue_qt.h"
 #include "taches/progression_travail.h"
 #include "travail/travail.h"
@@ -36,6 +37,7 @@ int RefaitChaqueEcran(CContexte& contexte, CTravail& travail, QWidget* parent,
 
   CDialogueQt dialogue(parent);
   CProgressionTravail progression(parent, dialogue);
+  controleur.DebutGroupe(changement::kRefonte);
   // The number of screens made again before a stop.
   const int refaits = progression.Execute([&](IProgression& p) {
     p.Debut(unsigned(nombre));
@@ -53,7 +55,7 @@ int RefaitChaqueEcran(CContexte& contexte, CTravail& travail, QWidget* parent,
           &controleur,
           [&] {
             controleur.Selectionne(i);
-            controleur.RemplaceSelection(*ecran);
+            controleur.RemplaceSelection(*ecran, changement::kRefonte);
           },
           Qt::BlockingQueuedConnection);
     }
@@ -61,14 +63,9 @@ int RefaitChaqueEcran(CContexte& contexte, CTravail& travail, QWidget* parent,
     return nombre;
   });
 
-  if (refaits < nombre) {
-    for (int i = 0; i < refaits; ++i) {
-      controleur.Selectionne(i);
-      controleur.RemplaceSelection(*anciens[i]);
-    }
-  } else {
-    controleur.EcransChanges();
-  }
+  // Stopped, the screens made again so far go back as they were, with
+  // their thumbnails.
+  controleur.FinGroupe(refaits == nombre);
   travail.RendCourant(selection >= 0 ? selection : 0);
   return refaits == nombre ? 1 : 0;
 }

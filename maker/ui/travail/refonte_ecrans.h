@@ -19,10 +19,10 @@ struct CContexte;
 // copy of the screen's settings) gives its new settings; the picture is
 // loaded (one that cannot be loaded leaves the screen without it), the
 // screen rendered completely and stored over its list item with a new
-// thumbnail. "Stop" in the progress window puts every screen back as it
-// was and gives 0. Done, the project is marked modified
-// (CControleurProjet::EcransChanges), the last generated saver forgotten, and
-// 1 is given.
+// thumbnail, all one change ("Rebuild screens", or the group the caller
+// has opened). "Stop" in the progress window puts every screen back as it
+// was, with its thumbnail, leaves no change and gives 0 (a group the caller
+// opened is then taken back whole). Done, 1 is given.
 // Either way the screen selected before is made current again.
 using RefaitEcran = std::function<std::unique_ptr<CEcran>(const CEcran& ancien)>;
 int RefaitChaqueEcran(CContexte& contexte, CTravail& travail, QWidget* parent,

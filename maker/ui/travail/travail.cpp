@@ -1,6 +1,7 @@
 #include "travail/travail.h"
 
 #include "chargement_rendu.h"
+#include "projet/noms_changements.h"
 #include "travail/chargement_ecran.h"
 #include "dialogs/commun/boite_message.h"
 
@@ -13,6 +14,22 @@ CTravail::CTravail(CContexte& contexte, QObject* parent)
       chargement_(std::make_unique<CChargementEcran>(*contexte.Graphique)) {
   connect(chargement_.get(), &CChargementEcran::pret, this,
           [this] { Installe(chargement_->Prend()); });
+  // Undo and Redo change the project under the working screen: it follows.
+  connect(&controleur_, &CControleurProjet::repris, this, [this] {
+    const int index = controleur_.Selection();
+    if (index >= 0) RendCourant(index);
+  });
+}
+
+void CTravail::Annule() {
+  // A load in progress would install a picture of the screen as it was.
+  if (AUnEcranCourant()) EcranPret();
+  controleur_.Annule();
+}
+
+void CTravail::Refait() {
+  if (AUnEcranCourant()) EcranPret();
+  controleur_.Refait();
 }
 
 CTravail::~CTravail() = default;
@@ -58,34 +75,31 @@ void CTravail::RendCourant(int index) {
   emit ecranCourantChange();
 }
 
-void CTravail::Valide(int niveau) {
+void CTravail::Valide(int niveau, const char* nom) {
   if (!contexte_.EcranCourant) return;
   EcranPret();
   Rend(niveau);
   emit ecranCourantChange();
-  controleur_.RemplaceSelection(*contexte_.EcranCourant);
-  controleur_.EcransChanges();
+  controleur_.RemplaceSelection(*contexte_.EcranCourant, nom);
 }
 
 void CTravail::InsereVierge() {
   NouveauDepuisModele();
   Rend(0);
-  controleur_.InsereEcran(*contexte_.EcranCourant, true);
+  controleur_.InsereEcran(*contexte_.EcranCourant, true, changement::kNouvelEcran);
   emit ecranCourantChange();
 }
 
-void CTravail::NouvelEcran() {
-  InsereVierge();
-  controleur_.EcransChanges();
-}
+void CTravail::NouvelEcran() { InsereVierge(); }
 
 void CTravail::SupprimeEcran() {
+  controleur_.DebutGroupe(changement::kSuppression);
   controleur_.SupprimeEcran(-1);
   const int index = controleur_.Selection();
   const int nombre = controleur_.NombreEcrans();
   if (nombre > 0) RendCourant(index >= 0 ? index : nombre - 1);
   else InsereVierge();
-  controleur_.EcransChanges();
+  controleur_.FinGroupe();
 }
 
 void CTravail::Precedent() {
@@ -101,6 +115,8 @@ void CTravail::Suivant() {
 }
 
 void CTravail::InsereImages(const QStringList& chemins) {
+  if (chemins.isEmpty()) return;
+  controleur_.DebutGroupe(changement::kAjoutPhotos);
   for (const QString& chemin : chemins) {
     NouveauDepuisModele();
     DemandeRendu demande;
@@ -110,9 +126,8 @@ void CTravail::InsereImages(const QStringList& chemins) {
     ChargeEtRendEcran(courant, chemin.toStdString(), *contexte_.Graphique, demande);
     controleur_.InsereEcran(courant, true);
   }
-  if (chemins.isEmpty()) return;
+  controleur_.FinGroupe();
   emit ecranCourantChange();
-  controleur_.EcransChanges();
 }
 
 void CTravail::PremierEcran() {

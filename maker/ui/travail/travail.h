@@ -12,7 +12,7 @@
 // Whoever shows the working screen (the edit panels) refreshes on
 // ecranCourantChange (once when the screen changes, again when its picture
 // arrives). The screen list changes through the project controller
-// (CContexte::Controleur), which also carries the modified flag.
+// (CContexte::Controleur), whose Undo and Redo the working screen follows.
 #pragma once
 
 #include <QObject>
@@ -54,18 +54,17 @@ class CTravail : public QObject {
   // picture is loaded and the whole screen rendered on the worker.
   // Nothing for an index outside the list.
   void RendCourant(int index);
-  // Commits the working screen: rendered again at `niveau`, copied over the
-  // selected screen with a new thumbnail, the project marked modified, the
-  // last generated screen saver forgotten.
-  void Valide(int niveau);
+  // Commits the working screen as the change `nom` (noms_changements.h):
+  // rendered again at `niveau`, copied over the selected screen with a new
+  // thumbnail (the last generated screen saver is then forgotten).
+  void Valide(int niveau, const char* nom = nullptr);
 
   // New screen: a blank working screen from the template, inserted after
-  // the selection (the new item becomes selected). Marks the project
-  // modified.
+  // the selection (the new item becomes selected). One change.
   void NouvelEcran();
   // Delete screen: the selected screen goes; the screen now at its place
   // (or the last one) becomes current; deleting the only screen leaves one
-  // blank screen from the template. Marks the project modified.
+  // blank screen from the template. One change.
   void SupprimeEcran();
   // Previous / Next: the neighbouring screen becomes current; at either end
   // only the warning beep sounds.
@@ -83,8 +82,14 @@ class CTravail : public QObject {
   // Pictures chosen in the multi-selection chooser, in order: for each, the
   // working screen becomes a new one from the template with that picture
   // loaded and rendered, and a copy goes in after the selection (which
-  // moves to it). Marks the project modified.
+  // moves to it). One change, "Add photos".
   void InsereImages(const QStringList& chemins);
+
+  // Undo and Redo (the project controller's): the working screen then
+  // becomes the screen selected after the change, loaded again from its
+  // settings (the same picture as when it was made).
+  void Annule();
+  void Refait();
 
  signals:
   void ecranCourantChange();

@@ -33,8 +33,9 @@ class ITravailEcran {
   virtual lumaveil::Echantillonnage Echantillonnage() const {
     return lumaveil::Echantillonnage::Rapide;
   }
-  // Commits EcranCourant at the level.
-  virtual void Valide(int niveau) = 0;
+  // Commits EcranCourant at the level, as the change `nom` (a name of
+  // projet/noms_changements.h; null: "Change screen").
+  virtual void Valide(int niveau, const char* nom = nullptr) = 0;
 };
 
 }  // namespace lumaveil

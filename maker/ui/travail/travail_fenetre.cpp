@@ -18,6 +18,6 @@ Echantillonnage CTravailFenetre::Echantillonnage() const {
   return contexte_.EchantillonnageRendu();
 }
 
-void CTravailFenetre::Valide(int niveau) { travail_.Valide(niveau); }
+void CTravailFenetre::Valide(int niveau, const char* nom) { travail_.Valide(niveau, nom); }
 
 }  // namespace lumaveil

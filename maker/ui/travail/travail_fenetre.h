@@ -17,7 +17,7 @@ class CTravailFenetre : public ITravailEcran {
   CEcran& EcranCourant() override;
   talvik::CGraphique& Graphique() override;
   lumaveil::Echantillonnage Echantillonnage() const override;
-  void Valide(int niveau) override;
+  void Valide(int niveau, const char* nom = nullptr) override;
 
  private:
   CContexte& contexte_;

@@ -20,6 +20,26 @@
 namespace lmvengine::win32 {
 namespace {
 
+constexpr char kUsage[] =
+    "usage: LmvEngine.exe [/s]            play full screen\r\n"
+    "       LmvEngine.exe /c              settings: the about box\r\n"
+    "       LmvEngine.exe /p WINDOW       preview inside that window\r\n"
+    "       LmvEngine.exe --help | -h     this text\r\n"
+    "The screens are the ones appended to this program's own file.\r\n";
+
+// The usage on standard output: the handle the program was given (a pipe,
+// a file), else the console of the program that started it; a message box
+// when there is neither.
+void ShowUsage() {
+  HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+  if ((out == nullptr || out == INVALID_HANDLE_VALUE) && AttachConsole(ATTACH_PARENT_PROCESS))
+    out = GetStdHandle(STD_OUTPUT_HANDLE);
+  DWORD written = 0;
+  if (out == nullptr || out == INVALID_HANDLE_VALUE ||
+      !WriteFile(out, kUsage, DWORD(sizeof kUsage - 1), &written, nullptr))
+    MessageBoxA(nullptr, kUsage, "LmvEngine", MB_OK | MB_ICONINFORMATION);
+}
+
 // Screen size for the geometry: the preview parent's client rectangle, or
 // the display's resolution. A handle that is no window leaves it empty.
 RECT ScreenArea(bool preview, HWND parent) {
@@ -44,6 +64,10 @@ int Run(HINSTANCE instance, const std::wstring& commandLine, int showCommand) {
   RegisterEngineClass(instance, className);
 
   const CommandLine command = ParseCommandLine(Narrow(commandLine));
+  if (command.mode == PlayerMode::kHelp) {
+    ShowUsage();
+    return 0;
+  }
   if (command.mode == PlayerMode::kAbout) {
     ShowAboutBox(instance, nullptr);
     return 0;

@@ -34,13 +34,15 @@ CRotationDlg::CRotationDlg(QWidget* parent)
     : CDialogueEditeur(
           parent, QStringLiteral("Rotating a picture"), 1016,
           QStringLiteral("To rotate a picture allows to turn it for displaying in better position."),
-          QStringLiteral("Select rotating by clicking on left arrow  (-180°),  center (360°)  or "
-                         "right (180°).\nClick on picture to display it on full screen.")) {
+          QStringLiteral("Select rotating by clicking on left arrow  (-90°),  center (180°)  or "
+                         "right (90°).\nClick on picture to display it on full screen.")) {
   auto* ligne = new QHBoxLayout;
   auto* colonne = new QVBoxLayout;
-  m_pGauche = BoutonRotation(this, 2001, QStringLiteral("-180°"));
-  m_pInverse = BoutonRotation(this, 2002, QStringLiteral("360°"));
-  m_pDroite = BoutonRotation(this, 2000, QStringLiteral("180°"));
+  // The buttons name the true angles; the codes they store count half
+  // degrees (-180, 360, 180).
+  m_pGauche = BoutonRotation(this, 2001, QStringLiteral("-90°"));
+  m_pInverse = BoutonRotation(this, 2002, QStringLiteral("180°"));
+  m_pDroite = BoutonRotation(this, 2000, QStringLiteral("90°"));
   auto* boutons = new QHBoxLayout;
   boutons->addWidget(m_pGauche);
   boutons->addWidget(m_pInverse);

@@ -1,11 +1,13 @@
 // WebP pictures through libwebp: still pictures straight into the
-// picture's rows, animated ones as their first frame composed on the
-// canvas. The container's EXIF chunk gives the orientation, its ICCP chunk
+// picture's rows, animated ones as their first frame decoded straight onto
+// the canvas. The container's EXIF chunk gives the orientation, its ICCP chunk
 // the colour profile.
 #include <webp/decode.h>
 #include <webp/demux.h>
 
-#include <cstring>
+#include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <memory>
 
 #include "colour/profil_couleur.h"
@@ -21,11 +23,6 @@ namespace {
 struct LibereDemux {
   void operator()(WebPDemuxer* d) const {
     if (d) WebPDemuxDelete(d);
-  }
-};
-struct LibereAnimation {
-  void operator()(WebPAnimDecoder* d) const {
-    if (d) WebPAnimDecoderDelete(d);
   }
 };
 
@@ -73,22 +70,36 @@ HBITMAP CGraphique::ChargeImageWebP(const CString& chemin) {
   if (!demux) return {};
 
   Bitmap image;
+  bool alpha = traits.has_alpha != 0;
   if (traits.has_animation) {
-    WebPAnimDecoderOptions options;
-    if (!WebPAnimDecoderOptionsInit(&options)) return {};
-    options.color_mode = MODE_BGRA;
-    options.use_threads = 0;
-    std::unique_ptr<WebPAnimDecoder, LibereAnimation> anim(WebPAnimDecoderNew(&donnees, &options));
-    WebPAnimInfo info;
-    if (!anim || !WebPAnimDecoderGetInfo(anim.get(), &info) ||
-        std::int64_t(info.canvas_width) * info.canvas_height > kMaxPixels)
+    // The first frame alone, decoded straight into the canvas (transparent
+    // where the frame does not reach): one canvas-sized buffer, allocated
+    // only once the canvas has passed the pixel budget.
+    const std::int64_t largeur = WebPDemuxGetI(demux.get(), WEBP_FF_CANVAS_WIDTH);
+    const std::int64_t hauteur = WebPDemuxGetI(demux.get(), WEBP_FF_CANVAS_HEIGHT);
+    if (largeur <= 0 || hauteur <= 0) return {};
+    if (largeur * hauteur > kMaxPixels) {
+      Bitmap::Create(int(std::min<std::int64_t>(largeur, INT32_MAX)),
+                     int(std::min<std::int64_t>(hauteur, INT32_MAX)));  // records why
       return {};
-    std::uint8_t* toile = nullptr;
-    int temps = 0;
-    if (!WebPAnimDecoderGetNext(anim.get(), &toile, &temps) || !toile) return {};
-    image = Bitmap::CreateUninitialized(int(info.canvas_width), int(info.canvas_height));
-    if (!image) return {};
-    std::memcpy(image.Pixels(), toile, image.PixelCount() * 4);
+    }
+    WebPIterator trame;
+    if (!WebPDemuxGetFrame(demux.get(), 1, &trame)) return {};
+    const bool dedans = trame.x_offset >= 0 && trame.y_offset >= 0 && trame.width > 0 &&
+                        trame.height > 0 && trame.x_offset + trame.width <= largeur &&
+                        trame.y_offset + trame.height <= hauteur;
+    if (dedans) image = Bitmap::Create(int(largeur), int(hauteur));
+    bool decodee = false;
+    if (image) {
+      const std::size_t pas = std::size_t(largeur) * 4;
+      const std::size_t debut = std::size_t(trame.y_offset) * pas + std::size_t(trame.x_offset) * 4;
+      decodee = WebPDecodeBGRAInto(trame.fragment.bytes, trame.fragment.size,
+                                   reinterpret_cast<std::uint8_t*>(image.Pixels()) + debut,
+                                   image.PixelCount() * 4 - debut, int(pas)) != nullptr;
+    }
+    alpha = true;  // what the frame leaves of the canvas is transparent
+    WebPDemuxReleaseIterator(&trame);
+    if (!decodee) return {};
   } else {
     image = Bitmap::CreateUninitialized(traits.width, traits.height);
     if (!image) return {};
@@ -98,7 +109,7 @@ HBITMAP CGraphique::ChargeImageWebP(const CString& chemin) {
                             image.PixelCount() * 4, pas))
       return {};
   }
-  SurNoir(image, traits.has_alpha != 0);
+  SurNoir(image, alpha);
 
   const WebPData icc = Morceau(demux.get(), "ICCP");
   if (icc.bytes) couleur::ProfilVersSRGB(image, icc.bytes, icc.size);

@@ -255,6 +255,24 @@ TEST_F(BoutEnBout, WebPageFolderHoldsThePageWithItsPlayerAndSaversOfTheSameScree
   EXPECT_FALSE(fs::exists(dir_.File("one/index.html")));
 }
 
+// A folder that holds the user's own page: the command line answers No,
+// leaves it as it was and ends with 1.
+TEST_F(BoutEnBout, WebPageRefusesToReplaceFilesItDidNotWrite) {
+  Nouveau("summer.lmv");
+  fs::create_directories(dir_.File("public_html"));
+  std::ofstream(dir_.File("public_html/index.html")) << "my home page";
+  Sortie s = Lance("--web-page summer.lmv --output public_html");
+  EXPECT_EQ(s.code, 1);
+  EXPECT_NE(s.erreur.find("    index.html\n"), std::string::npos) << s.erreur;
+  EXPECT_NE(s.erreur.find("Replace them? A link is replaced itself, never the file it names.\nNo\n"),
+            std::string::npos)
+      << s.erreur;
+  EXPECT_NE(s.erreur.find("The web page was not written: the folder is left as it was."),
+            std::string::npos);
+  EXPECT_EQ(Texte(dir_.File("public_html/index.html")), "my home page");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_.File("public_html")), fs::directory_iterator()), 1);
+}
+
 TEST_F(BoutEnBout, TemplateSavedFromAProjectIsTheProjectsTemplate) {
   std::string p = Nouveau("p.lmv");
   ASSERT_EQ(Lance("--save-template p.lmv --output back.mod").code, 0);

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -320,17 +322,24 @@ TEST_F(Generation, TheLeftoversOfAKilledRunAreRemovedByTheNext) {
     return chemin;
   };
   const std::string jpeg = std::string("\xFF\xD8\xFF\xE0", 4) + "half a picture";
-  const std::string restes[] = {cree(dir_.File("s.Ab12Cd.scr"), moteur.substr(0, 3000), 0600),
-                                cree(tmp + "/LMV-Qw34Er.TMP", jpeg, 0600),
-                                cree(tmp + "/LMV-Zx56Cv.TMP", "", 0600)};
+  auto vieux = [](const std::string& chemin) {
+    const struct timespec heure[2] = {{std::time(nullptr) - 3600, 0}, {std::time(nullptr) - 3600, 0}};
+    ::utimensat(AT_FDCWD, chemin.c_str(), heure, 0);
+    return chemin;
+  };
+  const std::string restes[] = {
+      cree(dir_.File(".lumaveil-tmp-Ab12Cd.scr"), moteur.substr(0, 3000), 0600),
+      cree(dir_.File(".lumaveil-tmp-3swqll.scr"), moteur, 0755),  // killed after its chmod
+      cree(tmp + "/.lumaveil-tmp-Qw34Er.jpg", jpeg, 0600),
+      vieux(cree(tmp + "/.lumaveil-tmp-Zx56Cv.jpg", "", 0600))};
   const std::string gardes[] = {
-      cree(dir_.File("s.backup.scr"), moteur, 0644),        // the user's own copy
-      cree(dir_.File("s.Xy78Uv.scr"), "a letter", 0600),    // not a package
-      cree(dir_.File("t.Ab12Cd.scr"), moteur, 0600),        // another target's
-      cree(dir_.File("s.Ab12Cd.jpg"), moteur, 0600),        // another extension
-      cree(tmp + "/LMV-Lk90Mn.TMP", jpeg, 0600),            // in use: locked below
-      cree(tmp + "/LMV-Rt12Yu.TMP", "not a jpeg", 0600)};
-  const CVerrouTemporaire enCours(tmp + "/LMV-Lk90Mn.TMP");
+      cree(dir_.File("s.backup.scr"), moteur, 0644),        // the user's own copies
+      cree(dir_.File("s.mailed.scr"), moteur, 0600),
+      cree(dir_.File("s.Ab12Cd.scr"), moteur, 0600),
+      cree(dir_.File(".lumaveil-tmp-Xy78Uv.scr"), "a letter", 0600),  // not a package (yet)
+      cree(tmp + "/.lumaveil-tmp-Lk90Mn.jpg", jpeg, 0600),            // in use: locked below
+      cree(tmp + "/.lumaveil-tmp-Rt12Yu.jpg", "not a jpeg", 0600)};
+  const CVerrouTemporaire enCours(tmp + "/.lumaveil-tmp-Lk90Mn.jpg");
   ASSERT_TRUE(enCours.Tenu());
   OptionsGeneration o = Options("s.scr");
   o.repertoireTemporaire = tmp;

@@ -33,6 +33,15 @@ TEST(CommandLine, PreviewNumberReadsLikeASignedDecimal) {
   EXPECT_GT(ParseCommandLine("/p 99999999999999999999999").parent, 0);  // saturates
 }
 
+TEST(CommandLine, HelpAloneAsksForTheUsage) {
+  for (const char* line : {"--help", "-h", " --help "}) {
+    EXPECT_EQ(ParseCommandLine(line).mode, PlayerMode::kHelp) << line;
+  }
+  for (const char* line : {"--helpme", "-h x", "/p --help"}) {
+    EXPECT_NE(ParseCommandLine(line).mode, PlayerMode::kHelp) << line;
+  }
+}
+
 TEST(CommandLine, EverythingElseIsFullScreen) {
   for (const char* line : {"", "/s", "/S", "-s", "hello", "c"}) {
     EXPECT_EQ(ParseCommandLine(line).mode, PlayerMode::kFullScreen) << line;

@@ -92,4 +92,29 @@ TEST(FichierAtomique, LinksAreWrittenThroughAndDevicesInPlace) {
   EXPECT_EQ(NombreDeFichiers(d.Path()), 2);
 }
 
+// Asked to, the writer replaces a link itself: the file it names is never
+// touched, and neither is anything through a link beside the target.
+TEST(FichierAtomique, ALinkIsReplacedItselfWhenAskedAndPreparedFilesWaitForTheirRename) {
+  TempDir d;
+  std::ofstream(d.File("bashrc")) << "mine";
+  std::filesystem::create_symlink(d.File("bashrc"), d.File("index.html"));
+  talvik::CFichierAtomique f;
+  ASSERT_EQ(f.Ouvre(d.File("index.html"), talvik::Liens::Remplaces), 1);
+  std::fputs("page", f.Flux());
+  ASSERT_EQ(f.Prepare(), 1);
+  EXPECT_TRUE(std::filesystem::is_symlink(d.File("index.html")));  // not yet in place
+  ASSERT_EQ(f.Remplace(), 1);
+  EXPECT_FALSE(std::filesystem::is_symlink(d.File("index.html")));
+  EXPECT_EQ(Contenu(d.File("index.html")), "page");
+  EXPECT_EQ(Contenu(d.File("bashrc")), "mine");
+  // Abandoned once prepared: nothing changes, nothing is left.
+  talvik::CFichierAtomique g;
+  ASSERT_EQ(g.Ouvre(d.File("index.html"), talvik::Liens::Remplaces), 1);
+  std::fputs("other", g.Flux());
+  ASSERT_EQ(g.Prepare(), 1);
+  g.Abandonne();
+  EXPECT_EQ(Contenu(d.File("index.html")), "page");
+  EXPECT_EQ(NombreDeFichiers(d.Path()), 2);
+}
+
 }  // namespace

@@ -228,3 +228,33 @@ TEST_F(Lmvpack, VirtualOptionsMustBeComplete) {
 }
 
 }  // namespace
+
+namespace {
+
+// A saver asked for its usage prints it and ends, display or not.
+TEST_F(Lmvpack, TheSaverAskedForHelpPrintsItsUsageAndEnds) {
+  ASSERT_EQ(Pack("640x480 " + Quote(red_)).exitCode, 0);
+  for (const std::string& option : {std::string("--help"), std::string("-h")}) {
+    auto r = RunCommand("env -u DISPLAY -u XSCREENSAVER_WINDOW " + Quote(out_) + " " + option,
+                        scratch_);
+    EXPECT_EQ(r.exitCode, 0) << option << r.err;
+    EXPECT_EQ(r.out.rfind("usage: LmvEngine", 0), 0u) << option << r.out;
+  }
+}
+
+// What runs killed in mid-write left beside the package goes with the next
+// run; the user's files of similar names stay.
+TEST_F(Lmvpack, TheLeftoversOfKilledRunsGoWithTheNext) {
+  const auto engine = lumaveil::testing::ReadBytes(BinPath("LmvEngine"));
+  const std::string start(engine.begin(), engine.begin() + 4096);
+  const std::string reste = dir_.File(".lumaveil-tmp-Ab12Cd"), copie = dir_.File("saver.mailed");
+  for (const std::string& f : {reste, copie}) {
+    std::ofstream(f, std::ios::binary) << start;
+    fs::permissions(f, fs::perms::owner_all);
+  }
+  ASSERT_EQ(Pack("640x480 " + Quote(red_)).exitCode, 0);
+  EXPECT_FALSE(fs::exists(reste));
+  EXPECT_TRUE(fs::exists(copie));
+}
+
+}  // namespace

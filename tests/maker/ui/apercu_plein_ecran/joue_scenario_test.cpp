@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "apercu_plein_ecran/joue_scenario.h"
+#include "projet_essai.h"
 #include "fenetre_essai.h"
 #include "capture_ecran.h"
 #include "dialogs/commun/boite_message.h"
@@ -34,7 +35,7 @@ class SansPause : public lmvengine::Sleeper {
 class Apercu : public ::testing::Test {
  protected:
   Apercu() {
-    contexte_.Projet.ModeleEcran.TailleCible = testing::kPetitCanevas;
+    testing::ProjetEssai(contexte_).ModeleEcran.TailleCible = testing::kPetitCanevas;
     frame_ = testing::FenetreEssai(contexte_, testing::kPetitCanevas);
     frame_->show();
     frame_->Generation().OptionsPreview.pause = &sansPause_;
@@ -118,7 +119,7 @@ TEST_F(Apercu, FromTheThirdOfFivePlaysOnInListOrderAndAClickStopsWithTheBeep) {
 
 TEST_F(Apercu, AKeyStopsAndTheScreenOnDisplayIsTheSelectedOne) {
   EcransBleus(3);
-  for (int i = 0; i < 3; ++i) contexte_.Projet.Ecran(i).DureeAffichage = 60;
+  for (int i = 0; i < 3; ++i) testing::ProjetEssai(contexte_).Ecran(i).DureeAffichage = 60;
   frame_->ListeView()->Selectionne(1);
   frame_->Action(Commande::Affichage)->trigger();
   CJoueScenarioUIThread* apercu = frame_->Generation().Apercu();
@@ -149,7 +150,7 @@ TEST_F(Apercu, ScreenshotOfAPhotoOnDisplay) {
   testing::TempDir dossier;
   const std::string photo = dossier.File("photo.png");
   ASSERT_TRUE(testing::PhotoDeTest(480, 360).save(QString::fromStdString(photo)));
-  contexte_.Projet.ResolutionCible = SIZE{640, 480};
+  testing::ProjetEssai(contexte_).ResolutionCible = SIZE{640, 480};
   frame_->Contexte().Controleur.SupprimeTout();
   for (int i = 0; i < 2; ++i) {
     auto e = std::make_unique<CEcran>(SIZE{640, 480});

@@ -49,7 +49,7 @@ class Assistant : public ::testing::Test {
     QObject::connect(generation, &QAction::triggered, frame_.get(), [this] { ++generations_; });
   }
 
-  CProjet& Projet() { return contexte_.Projet; }
+  const CProjet& Projet() { return contexte_.Projet; }
 
   testing::TempDir dossier_;
   CContexte contexte_;

@@ -59,7 +59,8 @@ TEST(ConfigurationDlg, ThePlayingChoicesOfTheProjectGoThroughItsControllerOnOk) 
   CProjet projet;
   projet.MoniteursDifferents = 1;
   CControleurProjet controleur(projet);
-  QSignalSpy modifie(&controleur, &CControleurProjet::modifie);
+  // The modified flag follows the controller's history.
+  QSignalSpy modifie(&controleur, &CControleurProjet::historiqueChange);
   {
     CConfigurationDlg dlg(p, &controleur);
     dlg.show();
@@ -83,6 +84,7 @@ TEST(ConfigurationDlg, ThePlayingChoicesOfTheProjectGoThroughItsControllerOnOk) 
   EXPECT_EQ(projet.MelangeEcrans, 1);
   EXPECT_EQ(projet.MoniteursDifferents, 0);
   EXPECT_GE(modifie.count(), 1);
+  EXPECT_TRUE(controleur.EstModifie());
   // The saver made before plays the old way: it is not offered for sending.
   EXPECT_TRUE(projet.CheminEcranDeVeille.empty());
 }

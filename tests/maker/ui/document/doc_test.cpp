@@ -10,6 +10,7 @@
 #include <fstream>
 
 #include "document/doc.h"
+#include "projet_essai.h"
 #include "dossier_temporaire.h"
 #include "ecrans_essai.h"
 #include "fenetre_essai.h"
@@ -113,7 +114,7 @@ TEST_F(Doc, SaveChangesQuestionOnNewOpenAndClose) {
 
 TEST_F(Doc, SaveThenOpenKeepsOrderAndMakesTheLastScreenCurrent) {
   for (COLORREF c : {RGB(10, 0, 0), RGB(20, 0, 0), RGB(30, 0, 0)}) {
-    contexte_.Projet.ModeleEcran.FondCouleur = c;
+    testing::ProjetEssai(contexte_).ModeleEcran.FondCouleur = c;
     Clique(Commande::EcranNouveau);
   }
   Liste().Selectionne(0);

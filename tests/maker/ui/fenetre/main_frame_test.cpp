@@ -24,6 +24,7 @@
 #include <fstream>
 
 #include "fenetre_essai.h"
+#include "projet_essai.h"
 #include "travail/travail.h"
 #include "capture_ecran.h"
 #include <QPushButton>
@@ -71,7 +72,7 @@ TEST_F(MainFrame, TopBarHasNineButtonsWithTheirTooltipsAsNames) {
 TEST_F(MainFrame, MenusAndAcceleratorsAsDesigned) {
   QStringList menus;
   for (QAction* a : frame_->menuBar()->actions()) menus << a->text().remove('&');
-  EXPECT_EQ(menus, (QStringList{"File", "Screen", "Generate", "Setup", "?"}));
+  EXPECT_EQ(menus, (QStringList{"File", "Edit", "Screen", "Generate", "Setup", "?"}));
   QStringList fichier;
   for (QAction* a : frame_->Menu("File")->actions())
     if (!a->isSeparator()) fichier << a->text();
@@ -81,6 +82,15 @@ TEST_F(MainFrame, MenusAndAcceleratorsAsDesigned) {
   EXPECT_EQ(frame_->Action(Commande::Ouvrir)->shortcut(), QKeySequence("Ctrl+O"));
   EXPECT_EQ(frame_->Action(Commande::Enregistrer)->shortcut(), QKeySequence("Ctrl+S"));
   EXPECT_EQ(frame_->Action(Commande::Aide)->shortcut(), QKeySequence("F1"));
+  // Edit: Undo and Redo with the usual keys, greyed with nothing to take.
+  QStringList edition;
+  for (QAction* a : frame_->Menu("Edit")->actions()) edition << a->text();
+  EXPECT_EQ(edition, (QStringList{"&Undo", "&Redo"}));
+  EXPECT_EQ(frame_->Action(Commande::Annuler)->shortcuts(), QList<QKeySequence>{QKeySequence("Ctrl+Z")});
+  EXPECT_EQ(frame_->Action(Commande::Retablir)->shortcuts(),
+            (QList<QKeySequence>{QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}));
+  EXPECT_FALSE(frame_->Action(Commande::Annuler)->isEnabled());
+  EXPECT_FALSE(frame_->Action(Commande::Retablir)->isEnabled());
   EXPECT_EQ(frame_->Action(Commande::APropos)->text(), "About Lumaveil...");
 }
 
@@ -109,13 +119,13 @@ TEST_F(MainFrame, BottomBarLinkUnderlinesOnHoverAndOpensOnClick) {
 }
 
 TEST_F(MainFrame, NewScreenGoesAfterTheSelectionAndModifies) {
-  contexte_.Projet.ModeleEcran.FondCouleur = RGB(0, 0, 200);
+  testing::ProjetEssai(contexte_).ModeleEcran.FondCouleur = RGB(0, 0, 200);
   Clique(Commande::EcranNouveau);
   Clique(Commande::EcranNouveau);
   ASSERT_EQ(Liste().NombreEcrans(), 3);
   EXPECT_EQ(Liste().Selection(), 2);
   Liste().Selectionne(0);
-  contexte_.Projet.ModeleEcran.FondCouleur = RGB(200, 0, 0);
+  testing::ProjetEssai(contexte_).ModeleEcran.FondCouleur = RGB(200, 0, 0);
   Clique(Commande::EcranNouveau);
   EXPECT_EQ(Liste().Selection(), 1);
   EXPECT_EQ(Liste().Ecran(1).FondCouleur, RGB(200, 0, 0));
@@ -136,11 +146,11 @@ TEST_F(MainFrame, EveryChangeMarksTheProjectModifiedAndForgetsAStaleSaver) {
   Clique(Commande::EcranNouveau);
   Clique(Commande::EcranNouveau);
   ASSERT_EQ(Liste().NombreEcrans(), 3);
-  frame_->Contexte().Projet.Ecran(0).DureeAffichage = 7;
+  testing::ProjetEssai(frame_->Contexte()).Ecran(0).DureeAffichage = 7;
   CDoc& doc = frame_->Doc();
   auto ecritSaver = [&] {
     doc.FixeModifie(false);
-    contexte_.Projet.CheminEcranDeVeille = "/tmp/generated.scr";
+    testing::ProjetEssai(contexte_).CheminEcranDeVeille = "/tmp/generated.scr";
   };
   auto centre = [&](int i) { return Liste().visualItemRect(Liste().item(i)).center(); };
 
@@ -184,7 +194,7 @@ TEST_F(MainFrame, EveryChangeMarksTheProjectModifiedAndForgetsAStaleSaver) {
 
 TEST_F(MainFrame, DeleteKeySelectsTheNextScreenOrTheLastAndModifies) {
   for (COLORREF c : {RGB(1, 1, 1), RGB(2, 2, 2), RGB(3, 3, 3)}) {
-    contexte_.Projet.ModeleEcran.FondCouleur = c;
+    testing::ProjetEssai(contexte_).ModeleEcran.FondCouleur = c;
     Clique(Commande::EcranNouveau);
   }
   // 4 screens: blank, 1, 2, 3. Delete the second.
@@ -205,7 +215,7 @@ TEST_F(MainFrame, DeleteKeySelectsTheNextScreenOrTheLastAndModifies) {
 }
 
 TEST_F(MainFrame, DeletingTheOnlyScreenLeavesOneBlankScreenFromTheTemplate) {
-  contexte_.Projet.ModeleEcran.DureeAffichage = 17;
+  testing::ProjetEssai(contexte_).ModeleEcran.DureeAffichage = 17;
   contexte_.EcranCourant->DureeAffichage = 99;
   Clique(Commande::EcranSupprime);
   ASSERT_EQ(Liste().NombreEcrans(), 1);
@@ -235,7 +245,7 @@ TEST_F(MainFrame, PreviousAndNextStopAtTheEnds) {
 TEST_F(MainFrame, CommitReplacesTheSelectedScreenAndModifies) {
   Clique(Commande::EcranNouveau);
   contexte_.EcranCourant->FondCouleur = RGB(0, 150, 0);
-  contexte_.Projet.CheminEcranDeVeille = "/tmp/x.scr";
+  testing::ProjetEssai(contexte_).CheminEcranDeVeille = "/tmp/x.scr";
   frame_->Travail().Valide(3);
   EXPECT_EQ(Liste().Ecran(1).FondCouleur, RGB(0, 150, 0));
   EXPECT_EQ(testing::CouleurVignette(Liste().item(1)), RGB(0, 150, 0));

@@ -3,6 +3,10 @@
 // chooser and progress window writes a saver the package reader reads back.
 #include <gtest/gtest.h>
 
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QRadioButton>
@@ -12,11 +16,13 @@
 #include <fstream>
 
 #include "fenetre_essai.h"
+#include "projet_essai.h"
 #include "capture_ecran.h"
 #include "dialogs/commun/boite_message.h"
 #include "dialogues_essai.h"
 #include "fenetre/main_frame.h"
 #include "generation/commandes_generation.h"
+#include "generation/choix_dossier_qt.h"
 #include "generation/generation_dlg.h"
 #include "lecture_options.h"
 #include "liste/liste_view.h"
@@ -67,7 +73,7 @@ class GenerationDepuisFenetre : public ::testing::Test {
  protected:
   GenerationDepuisFenetre() {
     // The smallest size the player accepts.
-    contexte_.Projet.ModeleEcran.TailleCible = kTaille;
+    testing::ProjetEssai(contexte_).ModeleEcran.TailleCible = kTaille;
     frame_ = testing::FenetreEssai(contexte_, kTaille);
     frame_->show();
     talvik::InstalleHookBoiteMessage([this](const std::string& texte, const std::string& titre,
@@ -126,9 +132,60 @@ TEST_F(GenerationDepuisFenetre, SaveForLinuxWritesASaverThePackageReaderReadsWit
     EXPECT_EQ(image.width, 320) << i;
   }
   EXPECT_EQ(contexte_.Projet.CheminEcranDeVeille, cible);
-  // The install offer came, and No installed nothing.
-  ASSERT_EQ(boites_.size(), 1u);
+  // The install offer came, and No installed nothing; then where the saver
+  // went, and No opened nothing.
+  ASSERT_EQ(boites_.size(), 2u);
   EXPECT_EQ(boites_[0].first, "Question");
+  EXPECT_EQ(boites_[1].first, "Question");
+  EXPECT_EQ(boites_[1].second,
+            "The screen saver is saved as:\n" + cible + "\n\nOpen the folder that holds it?");
+}
+
+// After Save for Windows the saver's place is said, and Yes opens its
+// folder.
+TEST_F(GenerationDepuisFenetre, SaveForWindowsSaysWhereTheSaverWentAndOpensItsFolderOnYes) {
+  AjouteEcrans(2);
+  testing::TempDir dossier;
+  const std::string moteur = dossier.File("LmvEngine.exe");
+  std::ofstream(moteur, std::ios::binary) << "MZ" << std::string(3000, 'E');
+  frame_->Generation().MoteurWindows = moteur;
+  std::vector<QString> ouverts;
+  frame_->Generation().OuvreDossier = [&](const QString& d) { ouverts.push_back(d); };
+  talvik::InstalleHookBoiteMessage([this](const std::string& texte, const std::string& titre,
+                                          talvik::IconeMessage, talvik::BoutonsMessage) {
+    boites_.emplace_back(titre, texte);
+    return int(talvik::IDYES);
+  });
+  const std::string cible = dossier.File("ete.scr");
+  CliqueDansDialogue(CGenerationDlg::kSauveWindows);
+  testing::ChoisitFichier(QString::fromStdString(cible));
+  frame_->Action(Commande::Generation)->trigger();
+
+  ASSERT_TRUE(std::filesystem::exists(cible));
+  ASSERT_EQ(boites_.size(), 1u);
+  EXPECT_EQ(boites_[0].second,
+            "The screen saver is saved as:\n" + cible + "\n\nOpen the folder that holds it?");
+  EXPECT_EQ(ouverts, std::vector<QString>{QString::fromStdString(dossier.Path())});
+}
+
+// The web page's folder chooser takes the name of a folder still to make,
+// typed in its name field, and makes it.
+TEST_F(GenerationDepuisFenetre, TheWebPageFolderChooserMakesATypedFolderThatDoesNotExist) {
+  testing::TempDir dossier;
+  testing::RepondDialogue<CChoixDossierQt>([&](CChoixDossierQt& choix) {
+    choix.setDirectory(QString::fromStdString(dossier.Path()));
+    auto* nom = choix.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    ASSERT_NE(nom, nullptr);
+    nom->clear();
+    QTest::keyClicks(nom, QStringLiteral("site"));
+    QPushButton* choisir = choix.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Open);
+    EXPECT_TRUE(choisir->isEnabled());
+    QTest::mouseClick(choisir, Qt::LeftButton);
+  });
+  const QString choisi = CChoixDossierQt::Choisit(frame_.get(), QStringLiteral("Save as web page"));
+  EXPECT_EQ(choisi, QString::fromStdString(dossier.File("site")));
+  EXPECT_TRUE(std::filesystem::is_directory(dossier.File("site")));
+  EXPECT_TRUE(boites_.empty());
 }
 
 TEST_F(GenerationDepuisFenetre, SaveAsWebPageFromTheMenuWritesThePageItsPlayerAndTheSaver) {

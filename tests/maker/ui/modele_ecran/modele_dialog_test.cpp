@@ -11,6 +11,7 @@
 #include <QToolButton>
 
 #include "fenetre_essai.h"
+#include "projet_essai.h"
 #include "commun/dialogue_qt.h"
 #include "assistant/assistant_dialog.h"
 #include "capture_ecran.h"
@@ -64,7 +65,7 @@ class CommandeModele : public ::testing::Test {
   }
 
   CListeView& Liste() { return *frame_->ListeView(); }
-  CProjet& Projet() { return contexte_.Projet; }
+  CProjet& Projet() { return testing::ProjetEssai(contexte_); }
 
   testing::TempDir dossier_;
   CContexte contexte_;

@@ -90,7 +90,7 @@ TEST_F(Fenetre, PictureStatusLinesWithAndWithoutAPicture) {
   EXPECT_EQ(lignes.fichier, "File 1048 kb    3/ 7/2026");
   EXPECT_EQ(lignes.format, "Format 640x480");
   EXPECT_EQ(lignes.recoupe, "Cutting.done.");
-  EXPECT_EQ(lignes.rotation, "Rotating of -180\u00b0 done.");
+  EXPECT_EQ(lignes.rotation, "Rotating of -90\u00b0 done.");
   EXPECT_EQ(lignes.reglage, "Color adjustment done.");
 
   ecran.ImageSource = talvik::Bitmap::Create(20, 9);
@@ -153,7 +153,7 @@ TEST_F(Fenetre, ButtonsRunTheirCommandsAndTheStatusFollowsTheCommit) {
   editeurs.redimension = ValeursRedimension{150, 200, 50, 1, 1};
   QTest::mouseClick(panneaux.decor->Bouton(CDecorDialog::kRedimension), Qt::LeftButton);
   EXPECT_EQ(travail.niveaux, (std::vector<int>{0, 1, 3}));
-  EXPECT_EQ(panneaux.retouche->Lignes().rotation, "Rotating of 180\u00b0 done.");
+  EXPECT_EQ(panneaux.retouche->Lignes().rotation, "Rotating of 90\u00b0 done.");
   EXPECT_EQ(panneaux.decor->TexteLigne(CDecorDialog::kRedimension), "Stretching to 50%.");
   for (QToolButton* bouton : forme.findChildren<QToolButton*>()) {
     EXPECT_FALSE(bouton->accessibleName().isEmpty());

@@ -23,6 +23,7 @@
 #include <gtest/gtest.h>
 
 #include "dialogs/commun/boite_message.h"
+#include "projet_essai.h"
 #include "fenetre_essai.h"
 #include "fenetre/outil_dialog.h"
 #include "generation/commandes_generation.h"
@@ -55,7 +56,7 @@ class PageWebSouris : public ::testing::Test {
   static constexpr SIZE kTaille{320, 240};
 
   void SetUp() override {
-    contexte_.Projet.ModeleEcran.TailleCible = kTaille;
+    testing::ProjetEssai(contexte_).ModeleEcran.TailleCible = kTaille;
     frame_ = testing::FenetreEssai(contexte_, kTaille);
     for (int i = 0; i < 2; ++i) {
       CEcran ecran(kTaille);

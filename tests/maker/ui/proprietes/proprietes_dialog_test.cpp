@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "fenetre_essai.h"
+#include "projet_essai.h"
 #include "travail/travail.h"
 #include "capture_ecran.h"
 #include "dialogs/commun/boite_message.h"
@@ -114,7 +115,7 @@ TEST_F(CommandePropriete, NoKeepsTheResolutionAndEveryScreen) {
 
 TEST_F(CommandePropriete, YesRebuildsEveryScreenAtTheNewSizeAndKeepsTheTemplate) {
   const auto modele = contexte_.Projet.ModeleEcran.TailleCible;
-  contexte_.Projet.Selectionne(0);
+  testing::ProjetEssai(contexte_).Selectionne(0);
   EXPECT_EQ(Change(talvik::IDYES), 1);
   EXPECT_EQ(contexte_.Projet.ResolutionCible.cx, 640);
   ASSERT_EQ(contexte_.Projet.NombreEcrans(), 3);  // the first blank screen and two new ones
@@ -135,7 +136,7 @@ TEST_F(CommandePropriete, RebuiltScreensFitTheWholePictureToTheNewResolution) {
   ASSERT_EQ(talvik::CGraphique::SauveImage(
                 image, talvik::Bitmap::Create(400, 100, talvik::RGB(200, 30, 30)), 90, 0, 0),
             1);
-  contexte_.Projet.Ecran(1).CheminImage = image;
+  testing::ProjetEssai(contexte_).Ecran(1).CheminImage = image;
   ASSERT_TRUE(EstAjusteEcran(contexte_.Projet.Ecran(1)));
   EXPECT_EQ(Change(talvik::IDYES), 1);
   const CEcran& refait = contexte_.Projet.Ecran(1);

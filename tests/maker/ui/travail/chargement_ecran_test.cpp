@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "fenetre_essai.h"
+#include "projet_essai.h"
 #include "travail/travail.h"
 #include "dialogs/rotation/rotation_dlg.h"
 #include "ecrans_essai.h"
@@ -27,7 +28,7 @@ using talvik::RGB;
 class ChargementEcran : public ::testing::Test {
  protected:
   ChargementEcran() {
-    contexte_.Projet.ModeleEcran.TailleCible = testing::kPetitCanevas;
+    testing::ProjetEssai(contexte_).ModeleEcran.TailleCible = testing::kPetitCanevas;
     frame_ = testing::FenetreEssai(contexte_, testing::kPetitCanevas);
     frame_->show();
     // Screens 1 and 2 after the blank one: a red and a blue picture, each

@@ -1,5 +1,6 @@
 #include "dialogs/rotation/rotation_dlg.h"
 
+#include <QLabel>
 #include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -32,8 +33,17 @@ TEST(CRotationDlg, ButtonsToggleTheirCodeAndOnlyOneStaysPressed) {
   dlg.m_nAngle = 360;
   dlg.InitInstance(&graphique);
   dlg.show();
-  // The button of the code handed in is pressed on opening.
+  // The button of the code handed in is pressed on opening; the buttons
+  // and the explanation name the true angles of the half-degree codes.
   Boutons b = Etat(dlg);
+  EXPECT_EQ(dlg.Bouton(-180)->text(), QString::fromUtf8("-90°"));
+  EXPECT_EQ(dlg.Bouton(360)->text(), QString::fromUtf8("180°"));
+  EXPECT_EQ(dlg.Bouton(180)->text(), QString::fromUtf8("90°"));
+  bool explique = false;
+  for (const QLabel* l : dlg.findChildren<QLabel*>())
+    explique = explique || l->text().contains(QString::fromUtf8("left arrow  (-90°),  center (180°)  or "
+                                                                "right (90°)"));
+  EXPECT_TRUE(explique);
   EXPECT_TRUE(!b.gauche && b.inverse && !b.droite);
 
   QTest::mouseClick(dlg.Bouton(180), Qt::LeftButton);

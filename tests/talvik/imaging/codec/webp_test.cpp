@@ -1,6 +1,11 @@
 // WebP files: still pictures lossy and lossless, alpha, the first frame of
 // an animation, and the refusal of a canvas too large to hold.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
 
 #include "fichiers_images_essai.h"
 #include "graphique.h"
@@ -98,4 +103,41 @@ TEST_F(WebP, CanvasBeyondTheLimitIsRefusedAndDamagedFilesGiveNull) {
     lumaveil::testing::Ecrit(d_.File("coupe.webp"), std::vector<std::uint8_t>(bon.begin(), bon.begin() + long(n)));
     EXPECT_FALSE(CGraphique::ChargeImage(d_.File("coupe.webp"), 0)) << n;
   }
+}
+
+// Loads the 4096 x 4096 canvas below with 160 MiB of address space more
+// than the process has: 0 when it loads whole, with its first frame.
+static int ChargeSousLimite(const std::string& chemin) {
+  std::ifstream etat("/proc/self/statm");
+  long pages = 0;
+  etat >> pages;
+  struct rlimit r {};
+  r.rlim_cur = r.rlim_max = rlim_t(pages) * rlim_t(sysconf(_SC_PAGESIZE)) + (rlim_t(160) << 20);
+  if (setrlimit(RLIMIT_AS, &r) != 0) return 3;
+  const Bitmap lu = CGraphique::ChargeImage(chemin, 0);
+  return lu && lu.Width() == 4096 && lu.Height() == 4096 && lu.GetPixel(60, 60) == RGB(220, 20, 20) &&
+                 lu.GetPixel(2000, 3000) == RGB(0, 0, 0)
+             ? 0
+             : 1;
+}
+
+// A small frame on a large canvas costs one canvas, not three: a 4096 x
+// 4096 canvas (64 MiB) loads under an address-space limit of 160 MiB more
+// than the process has, which three canvases (192 MiB) would exceed.
+TEST_F(WebP, ASmallFrameOnALargeCanvasCostsOneCanvas) {
+  const std::string rouge = Png("r.png", Bitmap::Create(128, 128, RGB(220, 20, 20)));
+  const std::string bleu = Png("b.png", Bitmap::Create(128, 128, RGB(20, 20, 220)));
+  ASSERT_TRUE(Lance("img2webp -lossless " + Cite(rouge) + " -d 100 " + Cite(bleu) + " -o " +
+                    Cite(d_.File("anim.webp"))));
+  std::vector<std::uint8_t> o = lumaveil::testing::Lit(d_.File("anim.webp"));
+  ASSERT_GT(o.size(), 30u);
+  ASSERT_EQ(std::string(o.begin() + 12, o.begin() + 16), "VP8X");
+  for (std::size_t at : {std::size_t(24), std::size_t(27)}) {  // 4096 - 1, 24 bits
+    o[at] = 0xFF;
+    o[at + 1] = 0x0F;
+    o[at + 2] = 0;
+  }
+  lumaveil::testing::Ecrit(d_.File("toile.webp"), o);
+  const std::string chemin = d_.File("toile.webp");
+  EXPECT_EXIT(std::_Exit(ChargeSousLimite(chemin)), ::testing::ExitedWithCode(0), "");
 }
