@@ -82,6 +82,8 @@ bool CLumaveilApp::InitInstance(const QString& projet, int secondesImage) {
     });
   }
   contexte_.Controleur.FixeResolutionCible(TailleEcranCourante());
+  // The display's size is where the project starts, not a change to undo.
+  contexte_.Controleur.OublieHistorique();
   InstalleChainesMaker();
   talvik::InstalleMessagesQt();
 

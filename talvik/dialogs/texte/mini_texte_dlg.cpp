@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QMenu>
 #include <QSyntaxHighlighter>
@@ -126,6 +127,8 @@ CMiniTexteDlg::CMiniTexteDlg(QWidget* parent) : QWidget(parent) {
   for (QComboBox* choix : {m_pFormatDate, m_pRelief}) {
     choix->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     choix->setMinimumContentsLength(8);
+    // The list that drops down is named after its box.
+    choix->view()->setAccessibleName(choix->accessibleName());
   }
   etiquetteRelief->setBuddy(m_pRelief);
   reliefs->addWidget(etiquetteRelief);
