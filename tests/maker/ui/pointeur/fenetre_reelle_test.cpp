@@ -201,7 +201,8 @@ TEST_F(FenetreReelle, TabFollowsTheEyeWithNoInvisibleStop) {
   for (int i = 0; i < 4; ++i) attendu.push_back(p.decor->Bouton(CDecorDialog::Ligne(i)));
   for (int i = 0; i < 2; ++i) attendu.push_back(p.transition->Bouton(CTransitionDialog::Ligne(i)));
   attendu.push_back(frame_->InformationDialog()->Lien());
-  for (int i = 0; i < 9; ++i) attendu.push_back(frame_->OutilDialog()->Bouton(i));
+  for (int i = 0; i < int(COutilDialog::kNombreBoutons); ++i)
+    attendu.push_back(frame_->OutilDialog()->Bouton(i));
   attendu.push_back(frame_->ListeView());
   std::erase_if(attendu, [](QWidget* w) { return !w->isEnabled(); });
 
