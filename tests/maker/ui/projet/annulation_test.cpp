@@ -218,7 +218,7 @@ TEST_P(ChaqueChangement, UndoGivesBackTheFileAndTheViewsAndRedoTheChange) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Annulation, ChaqueChangement, ::testing::ValuesIn(kGenres),
-                         [](const auto& info) { return std::string(info.param.nom); });
+                         [](const auto& parametre) { return std::string(parametre.param.nom); });
 
 // One step of the random run, made again from its values alone.
 struct Pas {
