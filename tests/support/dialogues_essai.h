@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTest>
@@ -54,6 +55,14 @@ void RepondDialogue(std::function<void(T&)> reponse, int essais = 500) {
   });
 }
 
+// Puts `noms` (a path, or quoted names) in a file chooser's name field.
+// selectFile() leaves that field alone once it has the focus, which a
+// loaded machine gives it before a test's answer runs: the text is typed.
+inline void TapeNom(QFileDialog& choix, const QString& noms) {
+  choix.selectFile(noms);
+  if (auto* nom = choix.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) nom->setText(noms);
+}
+
 // The next file chooser takes `chemin`; an empty path cancels it.
 inline void ChoisitFichier(const QString& chemin) {
   RepondDialogue<QFileDialog>([chemin](QFileDialog& choix) {
@@ -61,7 +70,7 @@ inline void ChoisitFichier(const QString& chemin) {
       choix.reject();
       return;
     }
-    choix.selectFile(chemin);
+    TapeNom(choix, chemin);
     static_cast<QDialog&>(choix).accept();
   });
 }

@@ -89,7 +89,7 @@ TEST_F(Assistant, FullPathSetsTheResolutionAndTemplateMakesAScreenPerPictureAndO
   const QString dossier = QString::fromStdString(dossier_.Path());
   RepondDialogue<QFileDialog>([dossier](QFileDialog& choix) {
     choix.setDirectory(dossier);
-    choix.selectFile("\"a.bmp\" \"b.bmp\"");
+    testing::TapeNom(choix, "\"a.bmp\" \"b.bmp\"");
     QMetaObject::invokeMethod(&choix, "accept");
   });
   frame_->NouveauProjet();

@@ -322,7 +322,7 @@ TEST_F(MainFrame, PictureChooserTakesSeveralPicturesInOrderAfterTheSelection) {
     filtres = choix->nameFilters();
     EXPECT_EQ(choix->fileMode(), QFileDialog::ExistingFiles);
     choix->setDirectory(QString::fromStdString(dossier.Path()));
-    choix->selectFile("\"un.png\" \"deux.bmp\"");
+    testing::TapeNom(*choix, "\"un.png\" \"deux.bmp\"");
     QMetaObject::invokeMethod(choix, "accept");
   });
   ASSERT_EQ(frame_->ChoisitImages(), IDOK);
