@@ -126,8 +126,15 @@ BilanGeneration GenerePaquet(const CProjet& projet, talvik::CGraphique& graphiqu
     m.fichier = options.sortie;
     return m;
   }();
-  if (!EcransSuffisants(projet, dialogue)) return bilan;
-  const int n = projet.NombreEcrans();
+  // A screen that shows nothing of the user's would be a plain frame in
+  // the saver: it is left out, and the user told which.
+  std::vector<int> ecrans;
+  for (int i = 0; i < projet.NombreEcrans(); ++i)
+    if (!EcranBlanc(projet.Ecran(i))) ecrans.push_back(i);
+  if (int(ecrans.size()) < projet.NombreEcrans())
+    dialogue.Message(MessageEcransBlancs(EcransBlancs(projet)));
+  if (!EcransSuffisants(int(ecrans.size()), dialogue)) return bilan;
+  const int n = int(ecrans.size());
   if (!lmvengine::PlayableSize(projet.ResolutionCible.cx, projet.ResolutionCible.cy)) {
     dialogue.Message(MessageResolutionInjouable(projet.ResolutionCible.cx,
                                                 projet.ResolutionCible.cy));
@@ -180,17 +187,17 @@ BilanGeneration GenerePaquet(const CProjet& projet, talvik::CGraphique& graphiqu
   progression.Debut(unsigned(n));
   bool interrompu = false;
   {
-    CRenduEnAvance rendus(projet, graphique,
+    CRenduEnAvance rendus(projet, ecrans, graphique,
                           options.fils > 0 ? options.fils : FilsDeRenduParDefaut(),
                           options.messageChargement);
     for (int j = 0; j < n && !interrompu; ++j) {
       if (progression.AfficheEtTeste(unsigned(j + 1), unsigned(n), options.sortie,
-                                     Format(IDS_TRAITEMENT_ECRAN, j + 1)) &&
+                                     Format(IDS_TRAITEMENT_ECRAN, ecrans[std::size_t(j)] + 1)) &&
           dialogue.Question(MessageMaker(IDS_INTERROMPRE, IDS_QUESTION, IconeMessage::Question))) {
         interrompu = true;
         break;
       }
-      const CEcran& ecran = projet.Ecran(j);
+      const CEcran& ecran = projet.Ecran(ecrans[std::size_t(j)]);
       bool ecrit = false;
       {
         EcranRendu rendu = rendus.Prend(j);

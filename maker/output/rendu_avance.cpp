@@ -1,6 +1,7 @@
 #include "rendu_avance.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "base/fils.h"
 #include "base/message.h"
@@ -53,13 +54,14 @@ int FilsDeRenduParDefaut() {
   return std::clamp(int(std::thread::hardware_concurrency()), 2, 4);
 }
 
-CRenduEnAvance::CRenduEnAvance(const CProjet& projet, talvik::CGraphique& graphique, int fils,
-                               int messageChargement)
+CRenduEnAvance::CRenduEnAvance(const CProjet& projet, std::vector<int> ecrans,
+                               talvik::CGraphique& graphique, int fils, int messageChargement)
     : projet_(projet),
+      ecrans_(std::move(ecrans)),
       graphique_(graphique),
       capacite_(std::max(1, fils)),
       messageChargement_(messageChargement) {
-  if (!talvik::kFilsPossibles || fils < 2 || projet_.NombreEcrans() == 0) return;
+  if (!talvik::kFilsPossibles || fils < 2 || ecrans_.empty()) return;
   for (int i = 0; i < fils; ++i) {
     try {
       fils_.emplace_back(&CRenduEnAvance::Boucle, this);
@@ -81,7 +83,7 @@ CRenduEnAvance::~CRenduEnAvance() {
 }
 
 void CRenduEnAvance::Boucle() {
-  const int n = projet_.NombreEcrans();
+  const int n = int(ecrans_.size());
   for (;;) {
     int i = 0;
     {
@@ -94,7 +96,7 @@ void CRenduEnAvance::Boucle() {
     }
     // How much memory the picture takes, from its header: a big picture,
     // or one whose header does not say, is loaded alone.
-    const std::string& chemin = projet_.Ecran(i).CheminImage;
+    const std::string& chemin = projet_.Ecran(ecrans_[std::size_t(i)]).CheminImage;
     const std::int64_t pixels = chemin.empty() ? 1 : talvik::PixelsDeclares(chemin);
     const bool seul = pixels <= 0 || pixels > kPixelsEnParallele;
     {
@@ -111,7 +113,8 @@ void CRenduEnAvance::Boucle() {
       if (arret_) return;
       ++enCours_;
     }
-    EcranRendu rendu = RendPourGeneration(projet_, i, graphique_, messageChargement_);
+    EcranRendu rendu =
+        RendPourGeneration(projet_, ecrans_[std::size_t(i)], graphique_, messageChargement_);
     {
       std::lock_guard<std::mutex> verrou(mutex_);
       --enCours_;
@@ -123,8 +126,10 @@ void CRenduEnAvance::Boucle() {
 }
 
 EcranRendu CRenduEnAvance::Prend(int index) {
-  if (index < 0 || index >= projet_.NombreEcrans()) return {};
-  if (fils_.empty()) return RendPourGeneration(projet_, index, graphique_, messageChargement_);
+  if (index < 0 || index >= int(ecrans_.size())) return {};
+  if (fils_.empty())
+    return RendPourGeneration(projet_, ecrans_[std::size_t(index)], graphique_,
+                              messageChargement_);
   EcranRendu rendu;
   {
     std::unique_lock<std::mutex> verrou(mutex_);

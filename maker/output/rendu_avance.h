@@ -75,21 +75,22 @@ int FilsDeRenduParDefaut();
 
 class CRenduEnAvance {
  public:
-  // With `fils` >= 2, that many threads start rendering screens 0, 1, ...
-  // at once (falls back to the caller's thread when no thread can be
-  // started); with 1, each screen is rendered on the caller's thread when
-  // it is asked for. `messageChargement` as for RendPourGeneration.
-  CRenduEnAvance(const CProjet& projet, talvik::CGraphique& graphique, int fils,
-                 int messageChargement = 0);
+  // Renders the screens of `projet` whose indexes `ecrans` lists, in that
+  // order. With `fils` >= 2, that many threads start rendering the first
+  // of them at once (falls back to the caller's thread when no thread can
+  // be started); with 1, each screen is rendered on the caller's thread
+  // when it is asked for. `messageChargement` as for RendPourGeneration.
+  CRenduEnAvance(const CProjet& projet, std::vector<int> ecrans, talvik::CGraphique& graphique,
+                 int fils, int messageChargement = 0);
   // Stops the threads (after the screens they are rendering) and waits for
   // them.
   ~CRenduEnAvance();
   CRenduEnAvance(const CRenduEnAvance&) = delete;
   CRenduEnAvance& operator=(const CRenduEnAvance&) = delete;
 
-  // Screen `index`, rendered, with its messages; a null image and no
-  // message for an index outside the list. Indexes must be asked for in
-  // order 0, 1, 2...; one asked for out of order is null.
+  // The screen at place `index` of `ecrans`, rendered, with its messages;
+  // a null image and no message for a place outside the list. Places must
+  // be asked for in order 0, 1, 2...; one asked for out of order is null.
   // The caller drops its previous screen before asking for the next one to
   // keep memory bounded.
   EcranRendu Prend(int index);
@@ -98,13 +99,14 @@ class CRenduEnAvance {
   void Boucle();
 
   const CProjet& projet_;
+  const std::vector<int> ecrans_;  // the project's indexes, in the order they are rendered
   talvik::CGraphique& graphique_;
   const int capacite_;  // screens rendered or being rendered beyond the caller's
   std::mutex mutex_;
   std::condition_variable cv_;
   bool arret_ = false;
-  int prochain_ = 0;          // the next screen a thread takes up
-  int attendu_ = 0;           // the next screen the caller asks for
+  int prochain_ = 0;          // the place in ecrans_ a thread takes up next
+  int attendu_ = 0;           // the place the caller asks for next
   int enCours_ = 0;           // screens being rendered
   int seulEnAttente_ = 0;     // big pictures waiting for the others to finish
   bool seulEnCours_ = false;  // a big picture is being rendered
