@@ -18,6 +18,7 @@ CTravail::CTravail(CContexte& contexte, QObject* parent)
   connect(&controleur_, &CControleurProjet::repris, this, [this] {
     const int index = controleur_.Selection();
     if (index >= 0) RendCourant(index);
+    else if (controleur_.NombreEcrans() == 0) MontreVierge();
   });
 }
 
@@ -80,13 +81,20 @@ void CTravail::Valide(int niveau, const char* nom) {
   EcranPret();
   Rend(niveau);
   emit ecranCourantChange();
-  controleur_.RemplaceSelection(*contexte_.EcranCourant, nom);
+  if (controleur_.NombreEcrans() == 0) controleur_.InsereEcran(*contexte_.EcranCourant, true, nom);
+  else controleur_.RemplaceSelection(*contexte_.EcranCourant, nom);
 }
 
 void CTravail::InsereVierge() {
   NouveauDepuisModele();
   Rend(0);
   controleur_.InsereEcran(*contexte_.EcranCourant, true, changement::kNouvelEcran);
+  emit ecranCourantChange();
+}
+
+void CTravail::MontreVierge() {
+  NouveauDepuisModele();
+  Rend(0);
   emit ecranCourantChange();
 }
 
@@ -98,7 +106,7 @@ void CTravail::SupprimeEcran() {
   const int index = controleur_.Selection();
   const int nombre = controleur_.NombreEcrans();
   if (nombre > 0) RendCourant(index >= 0 ? index : nombre - 1);
-  else InsereVierge();
+  else MontreVierge();
   controleur_.FinGroupe();
 }
 
@@ -135,7 +143,7 @@ void CTravail::PremierEcran() {
     RendCourant(controleur_.NombreEcrans() - 1);
     return;
   }
-  InsereVierge();
+  MontreVierge();
 }
 
 }  // namespace lumaveil
