@@ -101,12 +101,17 @@ void CTravail::MontreVierge() {
 void CTravail::NouvelEcran() { InsereVierge(); }
 
 void CTravail::SupprimeEcran() {
+  // An empty list has nothing to delete.
+  if (controleur_.NombreEcrans() == 0) {
+    talvik::Bip();
+    return;
+  }
   controleur_.DebutGroupe(changement::kSuppression);
   controleur_.SupprimeEcran(-1);
   const int index = controleur_.Selection();
   const int nombre = controleur_.NombreEcrans();
   if (nombre > 0) RendCourant(index >= 0 ? index : nombre - 1);
-  else MontreVierge();
+  else InsereVierge();
   controleur_.FinGroupe();
 }
 

@@ -64,9 +64,8 @@ class CTravail : public QObject {
   // the selection (the new item becomes selected). One change.
   void NouvelEcran();
   // Delete screen: the selected screen goes; the screen now at its place
-  // (or the last one) becomes current; deleting the only screen leaves the
-  // list empty, with a blank working screen from the template shown. One
-  // change.
+  // (or the last one) becomes current; deleting the only screen leaves one
+  // blank screen from the template. One change.
   void SupprimeEcran();
   // Previous / Next: the neighbouring screen becomes current; at either end
   // only the warning beep sounds.

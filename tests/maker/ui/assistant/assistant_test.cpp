@@ -122,6 +122,7 @@ TEST_F(Assistant, AnyOtherAnswerEndsItKeepingWhatEarlierStepsStored) {
   EXPECT_EQ(Projet().ResolutionCible.cx, 320);
   ASSERT_NE(contexte_.EcranCourant, nullptr);
   EXPECT_FALSE(frame_->Doc().EstModifie());
+  testing::CaptureWidget(frame_.get(), "nouveau_projet_vide");
   // A picture loaded then is screen 1 (001), the only one; undone, the
   // project is empty again.
   const std::string photo = dossier_.File("photo.bmp");
