@@ -20,6 +20,11 @@ CTravail::CTravail(CContexte& contexte, QObject* parent)
     if (index >= 0) RendCourant(index);
     else if (controleur_.NombreEcrans() == 0) MontreVierge();
   });
+  // With an empty list the working screen is the template's: it follows the
+  // template and the resolution as they change.
+  connect(&controleur_, &CControleurProjet::change, this, [this] {
+    if (controleur_.NombreEcrans() == 0 && AUnEcranCourant()) MontreVierge();
+  });
 }
 
 void CTravail::Annule() {

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <regex>
 #include <sstream>
 
@@ -266,6 +267,21 @@ TEST_F(Lmvpack, VirtualOptionsMustBeComplete) {
   EXPECT_NE(r.err.find("--frames"), std::string::npos);
   auto s = RunCommand(Quote(out_) + " --virtual 640 --frames " + Quote(dir_.File("f")), scratch_);
   EXPECT_EQ(s.exitCode, 1);
+}
+
+// The manual page's draw count on the virtual display is the player's own
+// when --draws is not given.
+TEST_F(Lmvpack, TheManualsDefaultDrawCountIsThePlayers) {
+  std::ifstream page(std::string(LUMAVEIL_SOURCE_DIR) + "/doc/man/LmvEngine.1");
+  const std::string text((std::istreambuf_iterator<char>(page)), std::istreambuf_iterator<char>());
+  std::smatch found;
+  ASSERT_TRUE(std::regex_search(text, found, std::regex(R"(\((\d+) draws, or)")));
+  const int documented = std::stoi(found[1]);
+  ASSERT_EQ(Pack("640x480 --duration 1 " + Quote(red_)).exitCode, 0);
+  const std::string frames = dir_.File("frames");
+  auto r = RunCommand(Quote(out_) + " --virtual 320x240 --frames " + Quote(frames), scratch_);
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(std::distance(fs::directory_iterator(frames), fs::directory_iterator()), documented);
 }
 
 }  // namespace

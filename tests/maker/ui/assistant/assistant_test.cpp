@@ -123,8 +123,12 @@ TEST_F(Assistant, AnyOtherAnswerEndsItKeepingWhatEarlierStepsStored) {
   ASSERT_NE(contexte_.EcranCourant, nullptr);
   EXPECT_FALSE(frame_->Doc().EstModifie());
   testing::CaptureWidget(frame_.get(), "nouveau_projet_vide");
-  // A picture loaded then is screen 1 (001), the only one; undone, the
-  // project is empty again.
+  // That working screen follows the project's settings.
+  contexte_.Controleur.FixeResolutionCible(SIZE{640, 480});
+  EXPECT_EQ(contexte_.EcranCourant->TailleCible.cx, 640);
+  EXPECT_EQ(Projet().NombreEcrans(), 0);
+  // A picture loaded then is screen 1 (001), the only one, at that size;
+  // undone, the project is empty again.
   const std::string photo = dossier_.File("photo.bmp");
   ASSERT_EQ(talvik::CGraphique::SauveImage(photo, talvik::HBITMAP::Create(64, 48, 0x00336699), 90,
                                            0, 0),
@@ -133,6 +137,7 @@ TEST_F(Assistant, AnyOtherAnswerEndsItKeepingWhatEarlierStepsStored) {
   frame_->Action(Commande::ChargementImage)->trigger();
   ASSERT_EQ(Projet().NombreEcrans(), 1);
   EXPECT_EQ(Projet().Ecran(0).CheminImage, photo);
+  EXPECT_EQ(Projet().Ecran(0).TailleCible.cx, 640);
   EXPECT_EQ(Projet().Selection(), 0);
   ASSERT_EQ(frame_->ListeView()->count(), 1);
   EXPECT_EQ(frame_->ListeView()->item(0)->text(), "001");
