@@ -312,15 +312,14 @@ export async function urlSource(url, fetchFn = (...a) => fetch(...a), onBytes) {
 
 // ---- Geometry, effects, motion, generators
 
-// Where pictures of width x height go on a screen. Only the widths are
-// compared: narrower, drawn at its own size and centred (truncating; y may
-// be negative); equal, copied into the whole screen; wider, scaled into it.
-export function computeGeometry(width, height, screenWidth, screenHeight) {
-  if (width >= screenWidth) {
-    return { x: 0, y: 0, width: screenWidth, height: screenHeight, stretch: width > screenWidth };
-  }
-  return { x: Math.trunc((screenWidth - width) / 2), y: Math.trunc((screenHeight - height) / 2),
-           width, height, stretch: false };
+// Where the screens go on a display: as large as fits, proportions kept,
+// centred; `stretch` when scaled (the whole display at the saver's size).
+export function computeGeometry(W, H, SW, SH) {
+  const wide = W * SH >= SW * H;
+  const width = wide ? SW : Math.floor((2 * W * SH + H) / (2 * H));
+  const height = wide ? Math.floor((2 * H * SW + W) / (2 * W)) : SH;
+  return { x: Math.floor((SW - width) / 2), y: Math.floor((SH - height) / 2), width, height,
+           stretch: width !== W || height !== H };
 }
 
 // part(X) at step 1..10: step * (X / 10), truncating; X at step 10.
@@ -545,15 +544,14 @@ export class Player {
     return { position, record: { ...record, image: null }, picture };
   }
 
-  // A new canvas size: the screen on display drawn again, on the window
-  // background (white, as the desktop player's).
+  // A new canvas size: the screen on display drawn again, on black.
   resize(width, height) {
     this.canvas.width = Math.max(1, width);
     this.canvas.height = Math.max(1, height);
     const t = this.reader && this.reader.trailer;
     if (!t || !this.ctx) return;
     this.geometry = computeGeometry(t.width, t.height, this.canvas.width, this.canvas.height);
-    this.ctx.fillStyle = '#fff';
+    this.ctx.fillStyle = '#000';
     this.ctx.fillRect(0, 0, this.canvas.width, this.canvas.height);
     if (this.shown && !this.transition) this.paint(this.shown, this.time());
     else if (this.shown) this.blit(this.shown, planStep(0, 1, this.geometry, t.width, t.height));
@@ -653,7 +651,7 @@ export class Player {
     const load = ++this.loads;
     this.load(position).then((screen) => {
       if (load !== this.loads) return;
-      if (screen.record.effect < 8) pixelsOf(screen.picture);  // now, not in a step
+      if (!this.geometry.stretch && screen.record.effect < 8) pixelsOf(screen.picture);  // not in a step
       this.next = screen;
       if (this.waiting || this.cut) this.tick();
     }, (error) => this.fail(error));
@@ -692,12 +690,13 @@ export class Player {
     this.ctx.drawImage(p, s.x, s.y, s.w, s.h, d.x, d.y, d.w, d.h);
   }
 
-  // A designed step: a copy, or scaled here as the desktop player does,
-  // sampling pixel centres in integers.
+  // A designed step: a copy; bilinear when fitted; else scaled here as
+  // the desktop player does, sampling pixel centres in integers.
   blit(screen, { dest: d, source: s }) {
     const p = screen.picture;
     if (d.w <= 0 || d.h <= 0 || !p) return;
     if (d.w === s.w && d.h === s.h) return this.ctx.drawImage(p, s.x, s.y, s.w, s.h, d.x, d.y, d.w, d.h);
+    if (this.geometry.stretch) return this.smooth(p, s, d);
     const x0 = Math.max(0, -d.x);
     const y0 = Math.max(0, -d.y);
     const w = Math.min(d.w, this.canvas.width - d.x) - x0;

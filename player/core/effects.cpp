@@ -90,7 +90,11 @@ constexpr StepPlan kPlans[] = {PlanNone,   PlanUpDown,    PlanUpLeftDown, PlanDo
 
 BlitStep PlanEffectStep(int32_t effect, int step, const Geometry& geometry, int width,
                         int height) {
-  return kPlans[DrawnEffect(effect)](StepInput{geometry, width, height, step});
+  BlitStep planned = kPlans[DrawnEffect(effect)](StepInput{geometry, width, height, step});
+  // Screens drawn at another size than their own are filtered; at their
+  // own size every step stays as planned.
+  planned.smooth = planned.stretch && geometry.stretch;
+  return planned;
 }
 
 }  // namespace lmvengine

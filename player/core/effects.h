@@ -37,11 +37,14 @@ struct Rect {
 
 // One blit. A copy (stretch false) takes dest.w x dest.h pixels from
 // source.x, source.y (source.w/h equal dest.w/h); a stretch scales the
-// whole source rectangle into the destination with nearest-pixel sampling.
+// whole source rectangle into the destination with nearest-pixel sampling,
+// or bilinear when smooth (the screens are drawn at another size than
+// their own).
 struct BlitStep {
   Rect dest;
   Rect source;
   bool stretch = false;
+  bool smooth = false;
   bool operator==(const BlitStep&) const = default;
 };
 

@@ -4,6 +4,9 @@
 // splits the rows over its threads and shows the frame it gets.
 #pragma once
 
+#include <functional>
+
+#include "effects.h"
 #include "motion.h"
 #include "soft_raster.h"
 
@@ -29,5 +32,25 @@ PanWindow WholePicture(const Raster& picture);
 // without a picture leaves the rows black.
 void ComposeRows(const FrameLayer& under, const FrameLayer& over, int alpha, Raster& frame,
                  int rowBegin, int rowEnd);
+
+// Splits a frame's rows over threads: Run calls task(part) for every part
+// 0 .. Parts() - 1, perhaps at once on several threads, and returns when
+// all are done. The default runs them in turn on the caller's thread.
+class RowRunner {
+ public:
+  virtual ~RowRunner() = default;
+  virtual int Parts() const { return 1; }
+  virtual void Run(const std::function<void(int part)>& task) { task(0); }
+};
+
+// The whole frame (ComposeRows), its rows split in Parts() equal bands run
+// by `rows` (in turn on this thread when null).
+void ComposeFrame(const FrameLayer& under, const FrameLayer& over, int alpha, Raster& frame,
+                  RowRunner* rows);
+
+// A smooth stretch blit: `source` (whole pixels of `picture`) sampled as
+// ComposeRows samples a window, into `dest` of `target`, clipped to the
+// target; nothing is drawn from an empty picture or rectangle.
+void DrawWindowInto(const Raster& picture, const Rect& source, const Rect& dest, Raster& target);
 
 }  // namespace lmvengine

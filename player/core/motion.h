@@ -23,7 +23,7 @@ inline constexpr double kPanZoomSubjectPivot = 0.9;
 
 // Spreading of monitor timelines: monitor m's first screen stays
 // m x kMonitorStaggerMs longer, so transitions do not all fall together.
-inline constexpr int32_t kMonitorStaggerMs = 700;
+inline constexpr int32_t kMonitorStaggerMs = 1000;
 
 // A 32-bit mix (the murmur3 finaliser): x ^= x >> 16; x *= 0x85EBCA6B;
 // x ^= x >> 13; x *= 0xC2B2AE35; x ^= x >> 16, all modulo 2^32.

@@ -1,13 +1,16 @@
-// Reading a screen package from its file: the trailer once at start-up,
-// then one record at a time, wrapping to the first after the last.
+// Reading a screen package from its file: the trailer (and the options
+// block, when there is one) once at start-up, then one record at a time,
+// wrapping to the first after the last, or any record by its index.
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "jpeg_decoder.h"
+#include "options_block.h"
 #include "package_format.h"
 
 namespace lmvengine {
@@ -41,9 +44,17 @@ class PackageReader {
   // whose first record (its header and the image its imageLength counts)
   // does not lie between dataOffset and the trailer: nothing could ever be
   // shown. Nothing is allocated from trailer values.
+  // When the 8 bytes before the trailer end in "LMVX" the options block is
+  // read and checked (ParseOptionsBlock); it must start after dataOffset,
+  // and the records, walked from dataOffset, must end exactly where it
+  // starts; anything else is kBadData. The records then lie between
+  // dataOffset and the block, and each can be read by its index.
   OpenStatus Open(const std::filesystem::path& path);
 
   const PackageTrailer& Trailer() const { return trailer_; }
+  // The block read, or DefaultOptions() of the trailer when there is none.
+  const OptionsBlock& Options() const { return options_; }
+  bool HasOptionsBlock() const { return hasBlock_; }
   int64_t FileSize() const { return fileSize_; }
 
   // Reads the record at the read position: its header, then its JPEG
@@ -54,7 +65,13 @@ class PackageReader {
   // is set to the record's end (from imageLength, whatever the decoder
   // consumed) and the record is counted; after screenCount records it
   // wraps to dataOffset.
+  // Each record's picture decodes at most at its entry's picture size.
   RecordRead ReadRecord(DecodedImage& image);
+
+  // Reads record `index` (0-based) whatever the read position, and leaves
+  // the position after it; only with an options block (the records'
+  // offsets are known), else the result is kOutside. Does not count.
+  RecordRead ReadRecordAt(int32_t index, DecodedImage& image);
 
   // Records read since the last wrap-around.
   int RecordCounter() const { return counter_; }
@@ -65,12 +82,21 @@ class PackageReader {
  private:
   void Wrap();
   bool FirstRecordInside();
+  // Reads the options block if the footer says one is there; false when it
+  // is damaged.
+  bool ReadOptions();
+  // Header and picture of the record at position_, which must be inside.
+  RecordRead ReadAtPosition(int number, DecodedImage& image);
 
   std::ifstream file_;
   PackageTrailer trailer_;
   int64_t fileSize_ = 0;
   int64_t position_ = 0;  // read position, bytes from the file start
+  int64_t areaEnd_ = 0;   // end of the records: the block's start, or the trailer's
   int counter_ = 0;
+  OptionsBlock options_;
+  bool hasBlock_ = false;
+  std::vector<int64_t> offsets_;  // each record's start, with a block
 };
 
 // Message text of an open failure (kCantOpen or kBadData); "" for kOk.

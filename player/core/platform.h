@@ -9,14 +9,19 @@
 
 #include "effects.h"
 #include "jpeg_decoder.h"
+#include "soft_raster.h"
 
 namespace lmvengine {
 
-// Calendar time in whole seconds (time(nullptr) on a real machine).
+// Calendar time in whole seconds (time(nullptr) on a real machine), and a
+// monotonic clock in milliseconds that paces the moving effects.
 class Clock {
  public:
   virtual ~Clock() = default;
   virtual int64_t NowSeconds() = 0;
+  // Milliseconds from any fixed origin, never going back. By default the
+  // calendar seconds, which only a clock without a finer one should keep.
+  virtual int64_t NowMilliseconds() { return NowSeconds() * 1000; }
 };
 
 // Blocking pause between the steps of a transition.
@@ -46,6 +51,10 @@ class Surface {
   // One blit from the picture slot onto the window, as planned by
   // PlanEffectStep(). Source pixels outside the picture are not drawn.
   virtual void Blit(const BlitStep& step) = 0;
+  // One frame of a moving effect, frame.width x frame.height pixels
+  // (0x00RRGGBB), shown with its top left at (x, y) of the window, inside
+  // the area set; called between BeginDraw and EndDraw.
+  virtual void PresentFrame(const Raster& /*frame*/, int /*x*/, int /*y*/) {}
 };
 
 enum class MessageIcon { kError, kWarning, kInformation };

@@ -1,5 +1,7 @@
 #include "soft_raster.h"
 
+#include "frame_compositor.h"
+
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -42,6 +44,10 @@ int Sample(int d, int sourceSize, int destSize) {
 }  // namespace
 
 void BlitRaster(const Raster& picture, const BlitStep& step, Raster& target) {
+  if (step.stretch && step.smooth) {
+    DrawWindowInto(picture, step.source, step.dest, target);
+    return;
+  }
   const Rect& d = step.dest;
   const Rect& s = step.source;
   if (d.w <= 0 || d.h <= 0 || picture.pixels.empty() || target.pixels.empty()) return;

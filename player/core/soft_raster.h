@@ -13,8 +13,8 @@
 
 namespace lmvengine {
 
-// The window class background (the system window colour): white.
-inline constexpr uint32_t kClassBackground = 0x00FFFFFF;
+// What the display shows around the screens and before the first: black.
+inline constexpr uint32_t kClassBackground = 0x00000000;
 
 struct Raster {
   int width = 0;
@@ -33,7 +33,8 @@ Raster RasterFromImage(const DecodedImage& image);
 // Executes one blit from `picture` onto `target`. Destination pixels outside
 // `target` are clipped; destination pixels whose source pixel lies outside
 // `picture` keep their colour. Stretch maps destination pixel d to source
-// source.x + ((2d + 1) * source.w) / (2 * dest.w) on each axis.
+// source.x + ((2d + 1) * source.w) / (2 * dest.w) on each axis; a smooth
+// stretch samples bilinearly (DrawWindowInto).
 void BlitRaster(const Raster& picture, const BlitStep& step, Raster& target);
 
 // Writes the raster as binary PPM (P6, maxval 255). Returns false on failure.

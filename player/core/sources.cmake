@@ -29,3 +29,7 @@ set(LMV_PACKAGE_SOURCES
 # no fused multiply-add may round it differently.
 set_source_files_properties(${LMVENGINE_CORE_DIR}/motion.cpp
   PROPERTIES COMPILE_OPTIONS -ffp-contract=off)
+# The frame compositor runs for every pixel of every frame of the moving
+# effects: fully optimised (its rows vectorise).
+set_source_files_properties(${LMVENGINE_CORE_DIR}/frame_compositor.cpp
+  PROPERTIES COMPILE_OPTIONS -O3)

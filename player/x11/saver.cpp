@@ -2,6 +2,7 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/Xrandr.h>
 #include <X11/keysym.h>
 #include <fcntl.h>
 #include <poll.h>
@@ -13,7 +14,9 @@
 #include <thread>
 
 #include "about.h"
+#include "motion.h"
 #include "player.h"
+#include "thread_rows.h"
 #include "x_surface.h"
 
 namespace lmvx11 {
@@ -46,7 +49,35 @@ void InstallStopSignals() {
 class CalendarClock : public lmvengine::Clock {
  public:
   int64_t NowSeconds() override { return static_cast<int64_t>(std::time(nullptr)); }
+  int64_t NowMilliseconds() override {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               SteadyClock::now().time_since_epoch())
+        .count();
+  }
 };
+
+// The display's refresh period, from RandR when the server has it (60 Hz
+// otherwise, or for a rate it cannot tell).
+std::chrono::microseconds RefreshPeriod(Display* display, Window root) {
+  int rate = 0;
+  int event = 0, error = 0;
+  if (XRRQueryExtension(display, &event, &error)) {
+    if (XRRScreenConfiguration* config = XRRGetScreenInfo(display, root)) {
+      rate = XRRConfigCurrentRate(config);
+      XRRFreeScreenConfigInfo(config);
+    }
+  }
+  if (rate < 20 || rate > 500) rate = 60;
+  return std::chrono::microseconds(1000000 / rate);
+}
+
+// A 32-bit seed from the time: each start of the saver differs.
+uint32_t TimeSeed() {
+  const auto now = std::chrono::system_clock::now().time_since_epoch();
+  const uint64_t ns = static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
+  return lmvengine::Mix32(static_cast<uint32_t>(ns) ^ static_cast<uint32_t>(ns >> 32) ^
+                          static_cast<uint32_t>(getpid()));
+}
 
 class RealSleeper : public lmvengine::Sleeper {
  public:
@@ -139,21 +170,26 @@ int RunSaver(Display* display, const SaverTarget& target, const std::filesystem:
 
   lmvengine::Player player;
   if (!lmvengine::OpenPlayer(player, package, screen.width, screen.height, messages)) return 0;
+  // Under xscreensaver each X screen runs its own hack: its screen number
+  // makes its place in the sequence and its shuffle its own.
+  const int screens = target.kind == SaverKind::kHack ? ScreenCount(display) : 1;
+  lmvengine::StartSequence(player, TimeSeed() ^ lmvengine::Mix32(static_cast<uint32_t>(screenNumber) + 1),
+                           screens > 1 ? screenNumber : 0, screens);
   if (target.kind != SaverKind::kFullScreen && !targetIsWindow) return 0;
   if (screen.width < 1 || screen.height < 1) return 0;
 
   // The window.
   Window window = None;
   Cursor cursor = None;
-  const unsigned long white = WhitePixel(display, screenNumber);
+  const unsigned long black = BlackPixel(display, screenNumber);
   if (target.kind == SaverKind::kHack) {
     window = target.target;
-    XSetWindowBackground(display, window, white);
+    XSetWindowBackground(display, window, black);
     XClearWindow(display, window);
     XSelectInput(display, window, ExposureMask | StructureNotifyMask);
   } else {
     XSetWindowAttributes attrs{};
-    attrs.background_pixel = white;
+    attrs.background_pixel = black;
     attrs.event_mask = ExposureMask | StructureNotifyMask;
     unsigned long mask = CWBackPixel | CWEventMask;
     Window parent = root;
@@ -189,7 +225,10 @@ int RunSaver(Display* display, const SaverTarget& target, const std::filesystem:
   XSurface surface(display, window, screen.width, screen.height);
   CalendarClock clock;
   RealSleeper sleeper;
-  lmvengine::PlayerContext context{clock, sleeper, surface, messages};
+  // Two threads share the composition of a frame.
+  lmvengine::ThreadRows rows(2);
+  lmvengine::PlayerContext context{clock, sleeper, surface, messages, &rows};
+  const std::chrono::microseconds period = RefreshPeriod(display, root);
   InstallStopSignals();
 
   bool running = surface.Ok();
@@ -198,6 +237,11 @@ int RunSaver(Display* display, const SaverTarget& target, const std::filesystem:
   int mouseX = -1, mouseY = -1;  // first mouse position, -1 until seen
   bool ownWindowGone = false;
 
+  // Frames of the moving effects come on a grid of the display's refresh
+  // period; a frame that misses its slot is skipped, the next one is drawn
+  // for its own time.
+  SteadyClock::time_point frameGrid = SteadyClock::now();
+  bool animating = false;
   auto tick = [&] {
     lmvengine::TickResult r = lmvengine::Tick(player, context);
     if (r.end) {
@@ -205,7 +249,15 @@ int RunSaver(Display* display, const SaverTarget& target, const std::filesystem:
       return;
     }
     timerArmed = true;
-    timerAt = SteadyClock::now() + std::chrono::milliseconds(r.timerMs);
+    const SteadyClock::time_point now = SteadyClock::now();
+    if (r.animating) {
+      if (!animating) frameGrid = now;
+      const auto slots = (now - frameGrid) / period + 1;
+      timerAt = frameGrid + slots * period;
+    } else {
+      timerAt = now + std::chrono::milliseconds(r.timerMs);
+    }
+    animating = r.animating;
   };
 
   const int xfd = ConnectionNumber(display);

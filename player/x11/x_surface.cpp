@@ -88,6 +88,22 @@ void XSurface::Blit(const lmvengine::BlitStep& step) {
   XFlush(display_);
 }
 
+void XSurface::PresentFrame(const lmvengine::Raster& frame, int x, int y) {
+  if (!image_ || frame.pixels.empty()) return;
+  const int x0 = std::max(x, 0);
+  const int y0 = std::max(y, 0);
+  const int x1 = static_cast<int>(std::min<int64_t>(int64_t{x} + frame.width, mirror_.width));
+  const int y1 = static_cast<int>(std::min<int64_t>(int64_t{y} + frame.height, mirror_.height));
+  if (x0 >= x1 || y0 >= y1) return;
+  for (int row = y0; row < y1; ++row) {
+    std::memcpy(mirror_.pixels.data() + static_cast<size_t>(row) * mirror_.width + x0,
+                frame.pixels.data() + static_cast<size_t>(row - y) * frame.width + (x0 - x),
+                static_cast<size_t>(x1 - x0) * 4);
+  }
+  Send(x0, y0, x1 - x0, y1 - y0);
+  XFlush(display_);
+}
+
 void XSurface::EndDraw() { XSync(display_, False); }
 
 void XSurface::Send(int x, int y, int w, int h) {

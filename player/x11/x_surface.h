@@ -25,6 +25,7 @@ class XSurface : public lmvengine::Surface {
   bool SetPicture(const lmvengine::DecodedImage& image) override;
   void DropPicture() override;
   void Blit(const lmvengine::BlitStep& step) override;
+  void PresentFrame(const lmvengine::Raster& frame, int x, int y) override;
   void EndDraw() override;
 
  private:

@@ -34,6 +34,10 @@ BIN = os.path.join(BUILD, 'bin')
 # The player program the test's savers are made of (another build's, to
 # compare with it).
 ENGINE_BIN = os.environ.get('LMV_ENGINE_BIN', BIN)
+# Moments of the moving saver (on the 60 Hz display's refreshes): the first
+# screen; the 1.2 s cross-fade from 1 s; the pan-and-zoom screen fading in
+# from 4.2 s and panning until 8.2 s; the designed screen after it.
+MOVING_MOMENTS = [0, 1000, 1300, 1600, 2150, 2200, 4200, 4500, 5000, 5200, 6000, 7500, 8250]
 NOT_A_SAVER = 'This file is not a screen saver made with Lumaveil, or it is damaged.'
 
 
@@ -126,6 +130,8 @@ class WebPlayer(unittest.TestCase):
             saver = cls.moving[size] = os.path.join(d, 'moving-%s.scr' % size)
             pack(ENGINE_BIN, saver, size, [(1, 0, still[0]), (2, 8, still[1]), (3, 9, panned)],
                  entries=[(1500, w, h), (1200, w, h), (1000, lw, lh)])
+            run(saver, '--virtual', size, '--frames', os.path.join(d, 'moving-' + size),
+                '--at-ms', ','.join(str(t) for t in MOVING_MOMENTS))
 
         cls.shots = os.path.join(BUILD, 'tests', 'web-screenshots')
         os.makedirs(cls.shots, exist_ok=True)
@@ -283,6 +289,18 @@ class WebPlayer(unittest.TestCase):
 
     def digests(self, moments):
         return [self.browser.run('await harness.to(arguments[0]); return harness.digest();', at) for at in moments]
+
+    def test_cross_fade_and_pan_and_zoom_match_the_virtual_display(self):
+        for size in sorted(self.moving):
+            w, h = map(int, size.split('x'))
+            self.harness(os.path.basename(self.moving[size]), w, h)
+            for at in MOVING_MOMENTS:
+                mean, worst = self.browser.run(
+                    'await harness.to(arguments[0]); return harness.compare(arguments[1]);',
+                    at, 'moving-%s/at-%d.ppm' % (size, at))
+                with self.subTest(size=size, at=at):
+                    self.assertLessEqual(mean, 1.5)
+                    self.assertLessEqual(worst, 24)
 
     def test_reduced_motion_draws_no_fade_and_a_still_picture(self):
         # Mid-fade and just after; then twice during the pan.

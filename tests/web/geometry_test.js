@@ -5,21 +5,25 @@ import { describe, it } from 'node:test';
 import { computeGeometry, part, planStep } from '../../web/lumaveil_player.js';
 
 describe('computeGeometry', () => {
-  it('centres a narrower picture at its own size', () => {
-    assert.deepEqual(computeGeometry(640, 480, 1024, 768),
-      { x: 192, y: 144, width: 640, height: 480, stretch: false });
-  });
-
-  it('compares only the widths: a narrower but taller picture starts above the screen', () => {
-    assert.deepEqual(computeGeometry(800, 1001, 1024, 768),
-      { x: 112, y: -116, width: 800, height: 1001, stretch: false });
-  });
-
-  it('copies a picture of the screen width into the whole screen, scales a wider one', () => {
-    assert.deepEqual(computeGeometry(1024, 500, 1024, 768),
+  it('copies a picture of the screen size into the whole screen', () => {
+    assert.deepEqual(computeGeometry(1024, 768, 1024, 768),
       { x: 0, y: 0, width: 1024, height: 768, stretch: false });
-    assert.deepEqual(computeGeometry(1280, 960, 1024, 768),
-      { x: 0, y: 0, width: 1024, height: 768, stretch: true });
+  });
+
+  it('fits any other size as large as it goes, proportions kept, centred', () => {
+    // Narrower and wider of the same shape; 16:9 on 16:10 and 4:3; a
+    // landscape saver on a portrait phone; a portrait one on a landscape screen.
+    const cases = [
+      [[640, 480, 1024, 768], { x: 0, y: 0, width: 1024, height: 768 }],
+      [[1280, 960, 1024, 768], { x: 0, y: 0, width: 1024, height: 768 }],
+      [[1920, 1080, 1440, 900], { x: 0, y: 45, width: 1440, height: 810 }],
+      [[1920, 1080, 1024, 768], { x: 0, y: 96, width: 1024, height: 576 }],
+      [[1024, 768, 390, 844], { x: 0, y: 275, width: 390, height: 293 }],
+      [[768, 1024, 1920, 1080], { x: 555, y: 0, width: 810, height: 1080 }],
+    ];
+    for (const [args, box] of cases) {
+      assert.deepEqual(computeGeometry(...args), { ...box, stretch: true }, args.join(' '));
+    }
   });
 });
 

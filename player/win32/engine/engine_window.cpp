@@ -10,39 +10,12 @@ EngineState* StateOf(HWND window) {
   return reinterpret_cast<EngineState*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
-// Runs the core's tick and arms the timer for what it asks. A message box
-// shown by the tick (a picture that does not decode) pumps messages: paint
-// and timer messages that arrive meanwhile are left to the running tick,
-// and the package is closed only once the tick has returned.
-void RunTick(HWND window, EngineState& state) {
-  if (state.inTick) return;
-  state.inTick = true;
-  const PlayerContext context{state.clock, state.sleeper, state.surface, state.messages};
-  const TickResult result = Tick(state.player, context);
-  state.inTick = false;
-  if (state.closeAfterTick) {
-    ClosePlayer(state.player);
-    return;
-  }
-  if (result.end) {
-    DestroyWindow(window);
-    return;
-  }
-  SetTimer(window, kTickTimer, static_cast<UINT>(result.timerMs), nullptr);
-}
-
-// The background of a window over several monitors: the class background
-// on every monitor, black where no monitor shows the window (between
-// monitors of different sizes).
-void EraseAroundMonitors(HWND window, HDC dc, const std::vector<Rect>& monitors) {
+// The background of a window over several monitors: black, on the
+// monitors around their screens and where no monitor shows the window.
+void EraseAroundMonitors(HWND window, HDC dc) {
   RECT client;
   GetClientRect(window, &client);
   FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-  HBRUSH background = GetSysColorBrush(COLOR_WINDOW);
-  for (const Rect& m : monitors) {
-    const RECT area{m.x, m.y, m.x + m.w, m.y + m.h};
-    FillRect(dc, &area, background);
-  }
 }
 
 // Input that ends the full-screen saver; the preview ignores it.
@@ -73,7 +46,7 @@ LRESULT CALLBACK EngineWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     }
     case WM_ERASEBKGND:
       if (!state->monitors.empty()) {
-        EraseAroundMonitors(window, reinterpret_cast<HDC>(wParam), state->monitors);
+        EraseAroundMonitors(window, reinterpret_cast<HDC>(wParam));
         return 1;
       }
       break;
@@ -81,12 +54,15 @@ LRESULT CALLBACK EngineWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
       if (wParam == kTickTimer) RunTick(window, *state);
       return 0;
     case WM_DESTROY:
+      state->animating = false;
       if (state->inTick) {
         state->closeAfterTick = true;
       } else {
         ClosePlayer(state->player);
+        for (auto& other : state->others) ClosePlayer(other->player);
       }
       state->surface.SetWindow(nullptr);
+      for (auto& other : state->others) other->surface.SetWindow(nullptr);
       state->messages.SetOwner(nullptr);
       if (!state->preview) ShowCursor(TRUE);
       PostQuitMessage(0);
@@ -127,6 +103,50 @@ LRESULT CALLBACK EngineWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 
 }  // namespace
 
+// A message box shown by a tick (a picture that does not decode) pumps
+// messages: paint and timer messages that arrive meanwhile are left to the
+// running tick, and the package is closed only once the tick has returned.
+void RunTick(HWND window, EngineState& state) {
+  if (state.inTick) return;
+  state.inTick = true;
+  bool ended = true;
+  bool animating = false;
+  int timerMs = 0x7FFFFFFF;
+  auto tick = [&](Player& player, GdiSurface& surface) {
+    const PlayerContext context{state.clock, state.sleeper, surface, state.messages, &state.rows};
+    const TickResult result = Tick(player, context);
+    if (result.end) return;
+    ended = false;
+    if (result.animating) {
+      animating = true;
+    } else if (result.timerMs < timerMs) {
+      timerMs = result.timerMs;
+    }
+  };
+  tick(state.player, state.surface);
+  for (auto& other : state.others) {
+    if (!state.closeAfterTick) tick(other->player, other->surface);
+  }
+  state.inTick = false;
+  if (state.closeAfterTick) {
+    state.animating = false;
+    ClosePlayer(state.player);
+    for (auto& other : state.others) ClosePlayer(other->player);
+    return;
+  }
+  if (ended) {
+    state.animating = false;
+    DestroyWindow(window);
+    return;
+  }
+  state.animating = animating;
+  if (animating) {
+    KillTimer(window, kTickTimer);
+  } else {
+    SetTimer(window, kTickTimer, static_cast<UINT>(timerMs), nullptr);
+  }
+}
+
 bool RegisterEngineClass(HINSTANCE instance, const wchar_t* className) {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
@@ -136,7 +156,7 @@ bool RegisterEngineClass(HINSTANCE instance, const wchar_t* className) {
   windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_LMVENGINE));
   windowClass.hIconSm = LoadIconW(instance, MAKEINTRESOURCEW(IDI_SMALL));
   windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
+  windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
   windowClass.lpszMenuName = nullptr;
   windowClass.lpszClassName = className;
   return RegisterClassExW(&windowClass) != 0;
@@ -158,6 +178,7 @@ HWND CreateEngineWindow(EngineState& state, const wchar_t* className, HWND paren
   }
   if (window) {
     state.surface.SetWindow(window);
+    for (auto& other : state.others) other->surface.SetWindow(window);
     state.messages.SetOwner(window);
   }
   return window;

@@ -7,13 +7,23 @@
 
 #include <vector>
 
+#include <memory>
+
+#include "frame_pacer.h"
 #include "gdi_surface.h"
 #include "player.h"
+#include "win32_rows.h"
 #include "win32_services.h"
 
 namespace lmvengine::win32 {
 
 inline constexpr UINT_PTR kTickTimer = 1;  // the single window timer
+
+// The player of one more monitor, when each monitor shows its own screens.
+struct MonitorPlayer {
+  Player player;
+  GdiSurface surface;
+};
 
 // Everything one run of the player keeps; lives in WinMain for the whole
 // run and is reached from the window procedure through GWLP_USERDATA.
@@ -23,8 +33,12 @@ struct EngineState {
   std::vector<Rect> monitors;     // full screen over several monitors: each one's
                                   // rectangle in the window; empty otherwise
   POINT firstMouse{-1, -1};       // first mouse position seen; (-1, -1) = none yet
-  Player player;                  // the portable core's state
+  Player player;                  // the portable core's state (the first monitor's)
   GdiSurface surface;
+  std::vector<std::unique_ptr<MonitorPlayer>> others;  // the other monitors' own players
+  Win32Rows rows;                 // the compositor's second thread
+  FramePacer pacer;               // one frame per refresh while animating
+  bool animating = false;         // a moving effect is on: frames, not the timer
   SystemClock clock;
   SystemSleeper sleeper;
   MessageBoxSink messages;
@@ -32,9 +46,15 @@ struct EngineState {
   bool closeAfterTick = false;    // the window went away during the tick
 };
 
+// Runs the players' tick (each player's), then arms the timer for the
+// earliest of what they ask, or, when one is animating, leaves the timer
+// off and sets `animating`: the message loop then calls it once per
+// refresh (FramePacer) between its messages.
+void RunTick(HWND window, EngineState& state);
+
 // Registers the window class `className`: CS_HREDRAW | CS_VREDRAW |
-// CS_BYTEALIGNCLIENT, icons 107 and 108, the arrow cursor, the COLOR_WINDOW
-// background, no menu. Returns false when registration fails.
+// CS_BYTEALIGNCLIENT, icons 107 and 108, the arrow cursor, a black
+// background (around the screens fitted to the display), no menu. Returns false when registration fails.
 bool RegisterEngineClass(HINSTANCE instance, const wchar_t* className);
 
 // Preview: a WS_CHILD | WS_VISIBLE window over the parent's client

@@ -86,6 +86,12 @@ void GdiSurface::Blit(const BlitStep& step) {
   BlitStep clipped;
   if (!ClipToPicture(step, pictureWidth_, pictureHeight_, clipped)) return;
   if (clipped.stretch) {
+    if (step.smooth) {
+      SetStretchBltMode(windowDc_, HALFTONE);
+      SetBrushOrgEx(windowDc_, 0, 0, nullptr);
+    } else {
+      SetStretchBltMode(windowDc_, COLORONCOLOR);
+    }
     StretchBlt(windowDc_, clipped.dest.x, clipped.dest.y, clipped.dest.w, clipped.dest.h,
                memoryDc_, clipped.source.x, clipped.source.y, clipped.source.w, clipped.source.h,
                SRCCOPY);
@@ -93,6 +99,21 @@ void GdiSurface::Blit(const BlitStep& step) {
     BitBlt(windowDc_, clipped.dest.x, clipped.dest.y, clipped.dest.w, clipped.dest.h, memoryDc_,
            clipped.source.x, clipped.source.y, SRCCOPY);
   }
+}
+
+void GdiSurface::PresentFrame(const Raster& frame, int x, int y) {
+  if (!windowDc_ || frame.pixels.empty()) return;
+  BITMAPINFO info{};
+  BITMAPINFOHEADER& header = info.bmiHeader;
+  header.biSize = sizeof(BITMAPINFOHEADER);
+  header.biWidth = frame.width;
+  header.biHeight = -frame.height;  // negative: rows run top-down
+  header.biPlanes = 1;
+  header.biBitCount = 32;           // 0x00RRGGBB in memory is blue, green, red, 0
+  header.biCompression = BI_RGB;
+  SetDIBitsToDevice(windowDc_, x, y, static_cast<DWORD>(frame.width),
+                    static_cast<DWORD>(frame.height), 0, 0, 0, static_cast<UINT>(frame.height),
+                    frame.pixels.data(), &info, DIB_RGB_COLORS);
 }
 
 }  // namespace lmvengine::win32

@@ -1,7 +1,8 @@
 // The player's drawing surface on a Win32 window: the next screen as a
 // device-dependent bitmap made from a 24-bit device-independent
-// description, drawn with BitBlt and StretchBlt (COLORONCOLOR) from a
-// memory device context.
+// description, drawn with BitBlt and StretchBlt (COLORONCOLOR, HALFTONE for
+// the smooth stretch of a screen drawn at another size) from a memory
+// device context; the frames of the moving effects are set as they are.
 #pragma once
 
 #include <windows.h>
@@ -36,6 +37,8 @@ class GdiSurface : public Surface {
   // BitBlt (copy) or StretchBlt (stretch) with SRCCOPY, clipped to the
   // picture; does nothing outside BeginDraw/EndDraw or without a picture.
   void Blit(const BlitStep& step) override;
+  // SetDIBitsToDevice of the frame's 32-bit top-down rows.
+  void PresentFrame(const Raster& frame, int x, int y) override;
 
  private:
   HWND window_ = nullptr;

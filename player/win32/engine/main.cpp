@@ -14,6 +14,7 @@
 #include "command_line.h"
 #include "engine_window.h"
 #include "monitors.h"
+#include "motion.h"
 #include "resource.h"
 
 namespace lmvengine::win32 {
@@ -69,6 +70,26 @@ int Run(HINSTANCE instance, const std::wstring& commandLine, int showCommand) {
     return 0;
   }
   if (!state.monitors.empty()) SetMonitors(state.player, state.monitors);
+  // Each start differs: the shuffle is seeded from the time.
+  const uint32_t seed = Mix32(static_cast<uint32_t>(CounterMicroseconds()) ^
+                              static_cast<uint32_t>(GetTickCount()) ^ GetCurrentProcessId());
+  const int monitorCount = static_cast<int>(state.monitors.size());
+  if (monitorCount > 1 && state.player.package.HasOptionsBlock() &&
+      (state.player.package.Options().flags & kOptionDifferentMonitors)) {
+    // Different screens on each monitor: a player of its own for each.
+    SetMonitors(state.player, {state.monitors[0]});
+    StartSequence(state.player, seed, 0, monitorCount);
+    for (int m = 1; m < monitorCount; ++m) {
+      auto other = std::make_unique<MonitorPlayer>();
+      const Rect& at = state.monitors[static_cast<size_t>(m)];
+      if (!OpenPlayer(other->player, modulePath, at.w, at.h, state.messages)) return 0;
+      SetMonitors(other->player, {at});
+      StartSequence(other->player, seed, m, monitorCount);
+      state.others.push_back(std::move(other));
+    }
+  } else {
+    StartSequence(state.player, seed, 0, 1);
+  }
 
   HWND window = CreateEngineWindow(state, className, state.preview ? parent : nullptr, area);
   if (!window) return 0;
@@ -82,16 +103,24 @@ int Run(HINSTANCE instance, const std::wstring& commandLine, int showCommand) {
   UpdateWindow(window);
 
   HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDC_LMVENGINE));
+  // The messages first, always; while a moving effect is on, one frame per
+  // refresh of the display between them, so input is handled within a frame.
   MSG message;
-  BOOL got;
-  while ((got = GetMessageW(&message, nullptr, 0, 0)) != 0) {
-    if (got == -1) return 0;
-    if (!TranslateAcceleratorW(message.hwnd, accelerators, &message)) {
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
+  for (;;) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (message.message == WM_QUIT) return static_cast<int>(message.wParam);
+      if (!TranslateAcceleratorW(message.hwnd, accelerators, &message)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+      }
     }
+    if (state.animating && IsWindow(window)) {
+      RunTick(window, state);
+      if (state.animating) state.pacer.WaitForRefresh();
+      continue;
+    }
+    WaitMessage();
   }
-  return static_cast<int>(message.wParam);
 }
 
 }  // namespace

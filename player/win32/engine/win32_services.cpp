@@ -1,11 +1,15 @@
 #include "win32_services.h"
 
+#include "frame_pacer.h"
+
 #include <ctime>
 #include <vector>
 
 namespace lmvengine::win32 {
 
 int64_t SystemClock::NowSeconds() { return static_cast<int64_t>(std::time(nullptr)); }
+
+int64_t SystemClock::NowMilliseconds() { return CounterMicroseconds() / 1000; }
 
 void SystemSleeper::SleepMilliseconds(int milliseconds) {
   Sleep(milliseconds > 0 ? static_cast<DWORD>(milliseconds) : 0);

@@ -13,10 +13,11 @@
 
 namespace lmvengine::win32 {
 
-// Calendar time in whole seconds.
+// Calendar time in whole seconds; the performance counter in milliseconds.
 class SystemClock : public Clock {
  public:
   int64_t NowSeconds() override;
+  int64_t NowMilliseconds() override;
 };
 
 // Sleep(): blocks the thread, and with it the message loop.

@@ -5,6 +5,8 @@
 #include <map>
 
 #include "paquet_essai.h"
+#include "motion.h"
+#include "options_block.h"
 #include "player.h"
 #include "random.h"
 #include "dossier_temporaire.h"
@@ -19,6 +21,7 @@ using lumaveil::testing::RecordData;
 class FakeTime : public lmvengine::Clock, public lmvengine::Sleeper {
  public:
   int64_t NowSeconds() override { return ms / 1000; }
+  int64_t NowMilliseconds() override { return ms; }
   void SleepMilliseconds(int pause) override {
     ms += pause;
     ++sleeps;
@@ -42,6 +45,12 @@ class FakeSurface : public lmvengine::Surface {
     blits.push_back(step);
     areas.push_back(area);
   }
+  void PresentFrame(const lmvengine::Raster& frame, int x, int y) override {
+    frames.push_back(frame.At(frame.width / 2, frame.height / 2));
+    frameAt = {x, y, frame.width, frame.height};
+  }
+  std::vector<uint32_t> frames;           // centre pixel of each frame shown
+  lmvengine::Rect frameAt;                // where the last one went
   bool holding = false;
   lmvengine::Rect area;                   // the last SetArea()
   std::vector<lmvengine::Rect> areas;     // the area of each blit
@@ -62,12 +71,16 @@ class RecordingSink : public lmvengine::MessageSink {
 class TickTest : public ::testing::Test {
  protected:
   bool Open(const std::vector<RecordData>& records, int w = 640, int h = 480, int sw = 1024,
-            int sh = 768, int screenCount = -1) {
+            int sh = 768, int screenCount = -1, const lmvengine::OptionsBlock* options = nullptr) {
     const std::vector<unsigned char> engine(777, 0x11);
     auto trailer = lumaveil::testing::TrailerFor(engine, w, h, records.size());
     if (screenCount >= 0) trailer.screenCount = screenCount;
-    auto path = lumaveil::testing::WriteBytes(dir_.File("p.scr"),
-                                    lumaveil::testing::PackageBytes(engine, records, trailer));
+    auto bytes = lumaveil::testing::PackageBytes(engine, records, trailer);
+    if (options) {
+      const auto block = lmvengine::WriteOptionsBlock(*options, trailer);
+      bytes.insert(bytes.end() - 16, block.begin(), block.end());
+    }
+    auto path = lumaveil::testing::WriteBytes(dir_.File("p.scr"), bytes);
     return lmvengine::OpenPlayer(player_, path, sw, sh, sink_);
   }
   TickResult Tick() { return lmvengine::Tick(player_, context_); }
@@ -102,7 +115,7 @@ TEST_F(TickTest, FirstScreenIsDrawnWithoutEffectAndTheNextIsReadAhead) {
   EXPECT_EQ(r.timerMs, 5000);
   ASSERT_EQ(surface_.blits.size(), 1u);
   EXPECT_EQ(time_.sleeps, 0);
-  EXPECT_EQ(surface_.blits[0].dest, (lmvengine::Rect{192, 144, 640, 480}));
+  EXPECT_EQ(surface_.blits[0].dest, (lmvengine::Rect{0, 0, 1024, 768}));
   // Record 2 is already decoded and waiting.
   EXPECT_TRUE(surface_.holding);
   EXPECT_TRUE(lumaveil::testing::CloseColour(surface_.lastPictureColour, 0x00FF00));
@@ -267,16 +280,16 @@ TEST_F(TickTest, EveryMonitorDrawsEachStepWithItsOwnGeometry) {
   ASSERT_TRUE(lmvengine::SetMonitors(player_, {left, right}));
   ASSERT_TRUE(Tick().drew);
   ASSERT_EQ(surface_.blits.size(), 2u);
-  EXPECT_EQ(surface_.blits[0].dest, (lmvengine::Rect{320, 272, 640, 480}));
-  EXPECT_EQ(surface_.blits[1].dest, (lmvengine::Rect{1280 + 192, 144, 640, 480}));
+  EXPECT_EQ(surface_.blits[0].dest, (lmvengine::Rect{0, 32, 1280, 960}));
+  EXPECT_EQ(surface_.blits[1].dest, (lmvengine::Rect{1280, 0, 1024, 768}));
   EXPECT_EQ(surface_.areas, (std::vector<lmvengine::Rect>{left, right}));
 
   ASSERT_TRUE(NextDraw().drew);
   ASSERT_EQ(surface_.blits.size(), 22u);
   EXPECT_EQ(time_.sleeps, 10);
-  // Stretching, step 1: a 64x48 rectangle at the centre of each picture.
-  EXPECT_EQ(surface_.blits[2].dest, (lmvengine::Rect{320 + 288, 272 + 216, 64, 48}));
-  EXPECT_EQ(surface_.blits[3].dest, (lmvengine::Rect{1472 + 288, 144 + 216, 64, 48}));
+  // Stretching, step 1: a tenth of each fitted picture, at its centre.
+  EXPECT_EQ(surface_.blits[2].dest, (lmvengine::Rect{576, 32 + 432, 128, 96}));
+  EXPECT_EQ(surface_.blits[3].dest, (lmvengine::Rect{1280 + 461, 346, 102, 76}));
   for (size_t i = 2; i < surface_.blits.size(); ++i) {
     EXPECT_EQ(surface_.areas[i], i % 2 == 0 ? left : right) << i;
   }
@@ -294,8 +307,96 @@ TEST_F(TickTest, PictureIsCopiedOnOneMonitorAndScaledOnTheNarrowerOne) {
   ASSERT_TRUE(lmvengine::SetMonitors(player_, {{0, 0, 1280, 1024}, {1280, 0, 1024, 768}}));
   ASSERT_TRUE(Tick().drew);
   ASSERT_EQ(surface_.blits.size(), 2u);
-  EXPECT_EQ(surface_.blits[0], (BlitStep{{0, 0, 1280, 1024}, {0, 0, 1280, 1024}, false}));
-  EXPECT_EQ(surface_.blits[1], (BlitStep{{1280, 0, 1024, 768}, {0, 0, 1280, 960}, true}));
+  EXPECT_EQ(surface_.blits[0], (BlitStep{{0, 32, 1280, 960}, {0, 0, 1280, 960}, false}));
+  EXPECT_EQ(surface_.blits[1], (BlitStep{{1280, 0, 1024, 768}, {0, 0, 1280, 960}, true, true}));
+}
+
+}  // namespace
+
+namespace {
+
+// A cross-fade of 1 s drawn by frames: each frame is blended for the time
+// it is drawn at (a late one is not slowed), the fade ends on time, and the
+// screen then stays its duration with no frame drawn.
+TEST_F(TickTest, CrossFadeIsDrawnFrameByFrameForTheTimeOfEachFrame) {
+  lmvengine::OptionsBlock options;
+  options.entries = {lmvengine::RecordOptions{}, lmvengine::RecordOptions{1000}};
+  ASSERT_TRUE(Open({{2, 0, Jpeg(0xFF0000)}, {3, lmvengine::kEffectCrossFade, Jpeg(0x0000FF)}}, 640,
+                   480, 640, 480, -1, &options));
+  ASSERT_TRUE(Tick().drew);
+  time_.ms += 2000;
+  const int64_t start = time_.ms;
+  TickResult r = Tick();
+  ASSERT_TRUE(r.drew);
+  EXPECT_EQ(r.effect, lmvengine::kEffectCrossFade);
+  EXPECT_TRUE(r.animating);
+  for (int64_t at : {16, 33, 250, 500, 990}) {  // 50 to 250: a stall, skipped
+    time_.ms = start + at;
+    r = Tick();
+    ASSERT_TRUE(r.frame) << at;
+    const uint32_t pixel = surface_.frames.back();
+    const int alpha = lmvengine::CrossFadeAlpha(at, 1000);
+    EXPECT_NEAR(int(pixel >> 16), 254 * (256 - alpha) / 256, 6) << at;
+    EXPECT_NEAR(int(pixel & 255), 254 * alpha / 256, 6) << at;
+    EXPECT_TRUE(r.animating);
+  }
+  time_.ms = start + 1004;
+  r = Tick();
+  EXPECT_TRUE(r.frame);
+  EXPECT_TRUE(lumaveil::testing::CloseColour(surface_.frames.back(), 0x0000FF, 6));
+  EXPECT_FALSE(r.animating);
+  EXPECT_EQ(r.timerMs, 1000 + 3000 - 1004);
+  EXPECT_EQ(surface_.frameAt, (lmvengine::Rect{0, 0, 640, 480}));
+  const size_t frames = surface_.frames.size();
+  time_.ms += r.timerMs - 1;
+  EXPECT_FALSE(Tick().drew);
+  EXPECT_EQ(surface_.frames.size(), frames) << "a still screen draws nothing";
+}
+
+// A pan-and-zoom screen keeps drawing frames while shown, its window
+// moving; the record order follows the shuffle.
+TEST_F(TickTest, PanAndZoomAnimatesWhileShownAndShuffleOrdersTheRecords) {
+  lmvengine::OptionsBlock options;
+  options.flags = lmvengine::kOptionShuffle;
+  options.entries.assign(3, lmvengine::RecordOptions{});
+  std::vector<RecordData> records;
+  for (uint32_t c : {0xFF0000u, 0x00FF00u, 0x0000FFu}) {
+    records.push_back({1, lmvengine::kEffectPanZoom, Jpeg(c)});
+  }
+  ASSERT_TRUE(Open(records, 640, 480, 640, 480, -1, &options));
+  lmvengine::StartSequence(player_, 1234, 0, 1);
+  lmvengine::Shuffle expected{1234};
+  const std::vector<int32_t> order = lmvengine::NextShuffleCycle(expected, 3);
+  TickResult r = Tick();
+  ASSERT_TRUE(r.drew);
+  EXPECT_EQ(r.record, order[0] + 1);
+  EXPECT_TRUE(r.animating) << "the first screen pans too";
+  std::vector<int> drawn{r.record};
+  for (int i = 0; i < 400 && drawn.size() < 3; ++i) {
+    time_.ms += 16;
+    r = Tick();
+    EXPECT_TRUE(r.animating || r.drew);
+    if (r.drew) drawn.push_back(r.record);
+  }
+  ASSERT_EQ(drawn.size(), 3u);
+  EXPECT_EQ(drawn, (std::vector<int>{order[0] + 1, order[1] + 1, order[2] + 1}));
+}
+
+TEST_F(TickTest, DamagedOptionsBlockIsBadData) {
+  lmvengine::OptionsBlock options;
+  options.entries = {lmvengine::RecordOptions{}, lmvengine::RecordOptions{}};
+  ASSERT_TRUE(Open({{2, 0, Jpeg(0xFF0000)}, {3, 8, Jpeg(0x0000FF)}}, 640, 480, 640, 480, -1,
+                   &options));
+  auto bytes = lumaveil::testing::ReadBytes(dir_.File("p.scr"));
+  lmvengine::ClosePlayer(player_);
+  // A record longer than it is: the records no longer end at the block.
+  auto longer = bytes;
+  lmvengine::WriteLe32(&longer[777 + 8], lmvengine::ReadLe32(&longer[777 + 8]) + 1);
+  lumaveil::testing::WriteBytes(dir_.File("p.scr"), longer);
+  lmvengine::Player other;
+  EXPECT_FALSE(lmvengine::OpenPlayer(other, dir_.File("p.scr"), 640, 480, sink_));
+  ASSERT_FALSE(sink_.shown.empty());
+  EXPECT_EQ(sink_.shown.back().second, "LmvEngine bad data");
 }
 
 }  // namespace

@@ -19,6 +19,11 @@
 #include <functional>
 #include <thread>
 
+#include "effects.h"
+#include "motion.h"
+#include "options_block.h"
+#include "package_writer.h"
+#include "jpeg_encoder.h"
 #include "paquet_essai.h"
 #include "execution_commande.h"
 #include "dossier_temporaire.h"
@@ -167,16 +172,96 @@ class X11Player : public ::testing::Test {
   std::string package_;
 };
 
-TEST_F(X11Player, FullScreenShowsTheFirstScreenCentredAndAKeyEndsIt) {
+TEST_F(X11Player, FullScreenFillsTheDisplayWithTheFirstScreenAndAKeyEndsIt) {
   auto player = Start({"/s"});
   ASSERT_TRUE(player->Started());
   ASSERT_TRUE(WaitForColour(500, 400, kRed)) << std::hex << Pixel(500, 400);
-  EXPECT_EQ(Pixel(100, 100), 0xFFFFFFu);  // the class background around it
-  EXPECT_TRUE(lumaveil::testing::CloseColour(Pixel(192, 144), kRed, 10));
-  EXPECT_EQ(Pixel(191, 144), 0xFFFFFFu);
+  // 640x480 on 1024x768: scaled to the whole display.
+  EXPECT_TRUE(lumaveil::testing::CloseColour(Pixel(0, 0), kRed, 10));
+  EXPECT_TRUE(lumaveil::testing::CloseColour(Pixel(1023, 767), kRed, 10));
   Xdotool("key space");
   ASSERT_TRUE(player->WaitExit(3000ms));
   EXPECT_EQ(player->ExitCode(), 0);
+}
+
+// A saver of the moving effects, written by the package writer after the
+// engine: red, then blue coming on with `effect` over a 5 s transition.
+std::string MovingSaver(lumaveil::testing::TempDir& dir, int32_t effect) {
+  const std::string path = dir.File("moving-saver");
+  lmvengine::PackageWriter writer;
+  if (!writer.Begin(path, lumaveil::testing::BinPath("LmvEngine"))) return "";
+  const int side = effect == lmvengine::kEffectPanZoom ? lmvengine::PanZoomPictureSide(640) : 640;
+  const int high = effect == lmvengine::kEffectPanZoom ? lmvengine::PanZoomPictureSide(480) : 480;
+  for (uint32_t colour : {kRed, kBlue}) {
+    const std::string jpeg = lumaveil::testing::WriteBytes(
+        dir.File("m.jpg"), lumaveil::testing::SolidJpeg(side, high, colour)).string();
+    lmvengine::RecordOptions options{5000, side, high};
+    if (!writer.AppendRecordFile(1, effect, jpeg, options)) return "";
+  }
+  if (!writer.Finish(640, 480)) return "";
+  std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+  return path;
+}
+
+// Mid cross-fade the screen shows a blend of both pictures over the whole
+// display (not a band), and a key ends the saver at once.
+TEST_F(X11Player, CrossFadeShowsABlendAndAKeyEndsItAtOnce) {
+  const std::string saver = MovingSaver(dir_, lmvengine::kEffectCrossFade);
+  ASSERT_FALSE(saver.empty());
+  auto player = Start({"/s"}, saver);
+  ASSERT_TRUE(WaitForColour(500, 400, kRed));
+  auto blended = [&](uint32_t p) {
+    const int r = int(p >> 16) & 255, b = int(p) & 255;
+    return r > 50 && r < 205 && b > 50 && b < 205;
+  };
+  ASSERT_TRUE(WaitFor([&] { return blended(Pixel(500, 400)); }, 5000ms)) << std::hex << Pixel(500, 400);
+  for (auto [x, y] : {std::pair{10, 10}, std::pair{1013, 757}, std::pair{10, 757}}) {
+    EXPECT_TRUE(blended(Pixel(x, y))) << x << "," << y << " " << std::hex << Pixel(x, y);
+  }
+  const auto before = std::chrono::steady_clock::now();
+  Xdotool("key space");
+  const auto sent = std::chrono::steady_clock::now();
+  ASSERT_TRUE(player->WaitExit(3000ms));
+  const auto ended = std::chrono::steady_clock::now() - sent;
+  std::printf("key to exit during a cross-fade: %lld ms (xdotool took %lld ms)\n",
+              static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(ended).count()),
+              static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(sent - before).count()));
+  EXPECT_LT(ended, 100ms);
+}
+
+// A pan-and-zoom screen moves while it is shown: its first screen, a
+// picture with its halves of two colours, shows the seam in another place
+// a moment later.
+TEST_F(X11Player, PanAndZoomMovesThePictureWhileShown) {
+  const std::string path = dir_.File("pan-saver");
+  lmvengine::PackageWriter writer;
+  ASSERT_TRUE(writer.Begin(path, lumaveil::testing::BinPath("LmvEngine")));
+  const int w = lmvengine::PanZoomPictureSide(640), h = lmvengine::PanZoomPictureSide(480);
+  std::vector<unsigned char> rgb = lumaveil::testing::SolidRgb(w, h, kRed);
+  for (int y = 0; y < h; ++y) {
+    for (int x = w / 2; x < w; ++x) rgb[(size_t(y) * w + x) * 3] = 0, rgb[(size_t(y) * w + x) * 3 + 2] = 255;
+  }
+  const std::string jpeg = lumaveil::testing::WriteBytes(dir_.File("halves.jpg"),
+                                                         lmvtools::EncodeJpeg(rgb, w, h, 3, 95)).string();
+  ASSERT_TRUE(writer.AppendRecordFile(6, lmvengine::kEffectPanZoom, jpeg, {1000, w, h}));
+  ASSERT_TRUE(writer.Finish(640, 480));
+  std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+  auto player = Start({"/s"}, path);
+  // The seam: the first column from the left that is blue on row 384.
+  auto seam = [&] {
+    XImage* row = XGetImage(display_, DefaultRootWindow(display_), 0, 384, 1024, 1, AllPlanes, ZPixmap);
+    if (!row) return -1;
+    int at = -1;
+    for (int x = 0; x < 1024 && at < 0; ++x) {
+      if ((XGetPixel(row, x, 0) & 0xFF) > 128 && ((XGetPixel(row, x, 0) >> 16) & 0xFF) < 128) at = x;
+    }
+    XDestroyImage(row);
+    return at;
+  };
+  ASSERT_TRUE(WaitFor([&] { return seam() > 0; }, 5000ms));
+  const int first = seam();
+  EXPECT_TRUE(WaitFor([&] { return std::abs(seam() - first) >= 4; }, 4000ms)) << first;
+  EXPECT_TRUE(player->Running());
 }
 
 TEST_F(X11Player, SecondScreenComesUpFromTheBottom) {

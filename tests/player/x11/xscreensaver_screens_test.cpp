@@ -1,6 +1,8 @@
 // The Linux saver under a real xscreensaver on a display of two X screens
 // (two monitors that are not joined): xscreensaver starts the saver once per
-// screen, and each draws the first screen with the geometry of its own size.
+// screen, and each draws with the geometry of its own size; a saver made
+// with different screens on each monitor starts each X screen at its own
+// place, so the two show different pictures.
 #include <gtest/gtest.h>
 
 #include <X11/Xlib.h>
@@ -15,6 +17,8 @@
 #include <functional>
 #include <thread>
 
+#include "options_block.h"
+#include "package_writer.h"
 #include "paquet_essai.h"
 #include "execution_commande.h"
 #include "dossier_temporaire.h"
@@ -26,7 +30,7 @@ using namespace std::chrono_literals;
 using lumaveil::testing::Quote;
 
 constexpr uint32_t kBlue = 0x0000FF;
-constexpr uint32_t kWhite = 0xFFFFFF;
+constexpr uint32_t kRed = 0xFF0000;
 
 // Colour of one pixel of X screen `screen`, 0x00RRGGBB.
 uint32_t Pixel(Display* display, int screen, int x, int y) {
@@ -58,14 +62,18 @@ TEST(XscreensaverScreens, EachScreenPlaysTheSaverAtItsOwnSize) {
   // directory that user may use.
   const bool root = geteuid() == 0;
   chmod(dir.Path().c_str(), 0777);
-  const std::string blue =
-      lumaveil::testing::WriteBytes(dir.File("blue.jpg"), lumaveil::testing::SolidJpeg(640, 480, kBlue)).string();
   const std::string saver = dir.File("saver");
-  auto made = lumaveil::testing::RunCommand(Quote(lumaveil::testing::BinPath("lmvpack")) + " " + Quote(saver) + " " +
-                                      Quote(lumaveil::testing::BinPath("LmvEngine")) + " 640x480 30:0:" +
-                                      blue + " 30:1:" + blue,
-                                  dir.Path());
-  ASSERT_EQ(made.exitCode, 0) << made.err;
+  {
+    lmvengine::PackageWriter writer;
+    ASSERT_TRUE(writer.Begin(saver, lumaveil::testing::BinPath("LmvEngine")));
+    for (uint32_t colour : {kBlue, kRed}) {
+      const std::string jpeg = lumaveil::testing::WriteBytes(
+          dir.File("picture.jpg"), lumaveil::testing::SolidJpeg(640, 480, colour)).string();
+      ASSERT_TRUE(writer.AppendRecordFile(30, 0, jpeg));
+    }
+    writer.SetOptionFlags(lmvengine::kOptionDifferentMonitors);
+    ASSERT_TRUE(writer.Finish(640, 480));
+  }
   chmod(saver.c_str(), 0755);
   const std::string home = dir.File("home");
   std::filesystem::create_directories(home);
@@ -98,23 +106,21 @@ TEST(XscreensaverScreens, EachScreenPlaysTheSaverAtItsOwnSize) {
   Display* display = XOpenDisplay(xvfb.Display().c_str());
   ASSERT_NE(display, nullptr);
   ASSERT_EQ(ScreenCount(display), 2);
-  // 640x480 centred on 1024x768 at (192, 144) and on 800x600 at (80, 60),
-  // the class background around it.
+  // 640x480 fills 1024x768 and 800x600 alike: the first record on screen
+  // 0, the second on screen 1.
   auto drawn = [&] {
-    return lumaveil::testing::CloseColour(Pixel(display, 0, 192, 144), kBlue, 24) &&
-           lumaveil::testing::CloseColour(Pixel(display, 0, 831, 623), kBlue, 24) &&
-           lumaveil::testing::CloseColour(Pixel(display, 1, 80, 60), kBlue, 24) &&
-           lumaveil::testing::CloseColour(Pixel(display, 1, 719, 539), kBlue, 24) &&
-           Pixel(display, 0, 191, 144) == kWhite && Pixel(display, 0, 832, 623) == kWhite &&
-           Pixel(display, 1, 79, 60) == kWhite && Pixel(display, 1, 720, 539) == kWhite;
+    return lumaveil::testing::CloseColour(Pixel(display, 0, 0, 0), kBlue, 24) &&
+           lumaveil::testing::CloseColour(Pixel(display, 0, 1023, 767), kBlue, 24) &&
+           lumaveil::testing::CloseColour(Pixel(display, 1, 0, 0), kRed, 24) &&
+           lumaveil::testing::CloseColour(Pixel(display, 1, 799, 599), kRed, 24);
   };
   const bool both = WaitFor(drawn, 20000ms);
   std::ifstream logFile(dir.File("xscreensaver.log"));
   const std::string log((std::istreambuf_iterator<char>(logFile)), std::istreambuf_iterator<char>());
-  EXPECT_TRUE(both) << std::hex << "screen 0 (192,144)=" << Pixel(display, 0, 192, 144)
-                    << " (191,144)=" << Pixel(display, 0, 191, 144)
-                    << "; screen 1 (80,60)=" << Pixel(display, 1, 80, 60)
-                    << " (79,60)=" << Pixel(display, 1, 79, 60) << "\n" << log;
+  EXPECT_TRUE(both) << std::hex << "screen 0 (0,0)=" << Pixel(display, 0, 0, 0)
+                    << " (1023,767)=" << Pixel(display, 0, 1023, 767)
+                    << "; screen 1 (0,0)=" << Pixel(display, 1, 0, 0)
+                    << " (799,599)=" << Pixel(display, 1, 799, 599) << "\n" << log;
   XCloseDisplay(display);
   lumaveil::testing::RunCommand(as + env + "xscreensaver-command -exit", dir.Path());
 }

@@ -125,7 +125,7 @@ TEST_F(Lmvpack, AKilledRunLeavesTheOldSaverWhole) {
 TEST_F(Lmvpack, PackageRunsItselfOnTheVirtualDisplay) {
   ASSERT_EQ(Pack("640x480 3:1:" + red_ + " 3:4:" + blue_).exitCode, 0);
   const std::string frames = dir_.File("frames");
-  auto r = Play(out_, "1024x768", frames, 21);
+  auto r = Play(out_, "1024x480", frames, 21);
   ASSERT_EQ(r.exitCode, 0) << r.err;
   EXPECT_EQ(r.out,
             "draw record=1 effect=0 duration=3 at=0\n"
@@ -134,20 +134,21 @@ TEST_F(Lmvpack, PackageRunsItselfOnTheVirtualDisplay) {
   // 1 + 10 + 10 blits.
   EXPECT_TRUE(fs::exists(frames + "/frame-0021.ppm"));
   EXPECT_FALSE(fs::exists(frames + "/frame-0022.ppm"));
-  // First screen: 640x480 at (192, 144) on the white class background.
+  // First screen: a display of the saver's height shows it unscaled at
+  // (192, 0), on black.
   lmvengine::Raster first = ReadPpm(frames + "/frame-0001.ppm");
   ASSERT_EQ(first.width, 1024);
-  ASSERT_EQ(first.height, 768);
+  ASSERT_EQ(first.height, 480);
   EXPECT_EQ(first.At(191, 400), lmvengine::kClassBackground);
   EXPECT_EQ(first.At(100, 100), lmvengine::kClassBackground);
-  EXPECT_TRUE(lumaveil::testing::CloseColour(first.At(192, 144), 0xFF0000, 8));
-  EXPECT_TRUE(lumaveil::testing::CloseColour(first.At(831, 623), 0xFF0000, 8));
-  EXPECT_EQ(first.At(832, 623), lmvengine::kClassBackground);
+  EXPECT_TRUE(lumaveil::testing::CloseColour(first.At(192, 0), 0xFF0000, 8));
+  EXPECT_TRUE(lumaveil::testing::CloseColour(first.At(831, 479), 0xFF0000, 8));
+  EXPECT_EQ(first.At(832, 479), lmvengine::kClassBackground);
   // Step 3 of Down/Up: the bottom 144 rows of the place are blue already.
   lmvengine::Raster step3 = ReadPpm(frames + "/frame-0004.ppm");
-  EXPECT_TRUE(lumaveil::testing::CloseColour(step3.At(500, 623), 0x0000FF, 8));
-  EXPECT_TRUE(lumaveil::testing::CloseColour(step3.At(500, 624 - 144), 0x0000FF, 8));
-  EXPECT_TRUE(lumaveil::testing::CloseColour(step3.At(500, 623 - 144), 0xFF0000, 8));
+  EXPECT_TRUE(lumaveil::testing::CloseColour(step3.At(500, 479), 0x0000FF, 8));
+  EXPECT_TRUE(lumaveil::testing::CloseColour(step3.At(500, 480 - 144), 0x0000FF, 8));
+  EXPECT_TRUE(lumaveil::testing::CloseColour(step3.At(500, 479 - 144), 0xFF0000, 8));
 }
 
 TEST_F(Lmvpack, WidePackageIsScaledDownOnTheVirtualDisplay) {
@@ -158,8 +159,12 @@ TEST_F(Lmvpack, WidePackageIsScaledDownOnTheVirtualDisplay) {
   ASSERT_EQ(r.exitCode, 0) << r.err;
   EXPECT_EQ(r.out, "draw record=1 effect=0 duration=3 at=0\n");
   lmvengine::Raster frame = ReadPpm(dir_.File("frames") + "/frame-0001.ppm");
-  for (auto [x, y] : {std::pair{0, 0}, std::pair{1023, 767}, std::pair{512, 384}}) {
+  // As wide as the display, proportions kept: 1024x576 at (0, 96) on black.
+  for (auto [x, y] : {std::pair{0, 96}, std::pair{1023, 671}, std::pair{512, 384}}) {
     EXPECT_TRUE(lumaveil::testing::CloseColour(frame.At(x, y), 0x00C000, 8)) << x << "," << y;
+  }
+  for (auto [x, y] : {std::pair{0, 95}, std::pair{1023, 672}}) {
+    EXPECT_EQ(frame.At(x, y), lmvengine::kClassBackground) << x << "," << y;
   }
 }
 

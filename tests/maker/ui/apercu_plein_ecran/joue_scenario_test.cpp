@@ -170,15 +170,14 @@ TEST_F(Apercu, ScreenshotOfAPhotoOnDisplay) {
   ASSERT_FALSE(ecran.isNull());
 
   // The screen as the renderer makes it, placed as the player places it:
-  // centred, shrunk to the display when it is larger.
+  // centred, as large as the display holds it.
   CEcran attendu(SIZE{640, 480});
   attendu.CopieParametres(contexte_.Projet.Ecran(0));
   ASSERT_TRUE(attendu.ChargeImage(photo));
   const HBITMAP rendu =
       attendu.CalculeImageFinale(*contexte_.Graphique, 0, Etapes::Toutes(), nullptr);
   ASSERT_TRUE(rendu);
-  const double echelle =
-      std::min({1.0, ecran.width() / 640.0, ecran.height() / 480.0});
+  const double echelle = std::min(ecran.width() / 640.0, ecran.height() / 480.0);
   const double x0 = (ecran.width() - 640 * echelle) / 2, y0 = (ecran.height() - 480 * echelle) / 2;
   // Sky, sun, both rows of hills and the lake of the photo (480 x 360 in the
   // middle of the screen), and the background beside it.

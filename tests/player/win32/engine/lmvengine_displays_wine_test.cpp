@@ -25,7 +25,7 @@ constexpr uint32_t kBlue = 0x2050C0;
 constexpr uint32_t kRed = 0xC03020;
 constexpr uint32_t kGreen = 0x30A040;
 constexpr uint32_t kYellow = 0xE0C020;
-constexpr uint32_t kWindowColour = 0xFFFFFF;  // COLOR_WINDOW of Wine's default scheme
+constexpr uint32_t kBackground = 0x000000;  // around the screens fitted to the display
 constexpr int kStartMs = 45000;                // a loaded machine starts Wine slowly
 constexpr int kJpegTolerance = 24;
 
@@ -119,8 +119,8 @@ class DisplaysUnderWine : public ::testing::Test {
 };
 
 // Two monitors side by side, 1280x1024 and 1024x768, and a 1280x960 saver
-// of four coloured quadrants: the left monitor shows it 1:1 from (0, 0),
-// the right one scales it into its 1024x768. A key press ends the saver,
+// of four coloured quadrants: the left monitor shows it 1:1 at (0, 32),
+// as wide as the monitor, the right one scales it into its 1024x768. A key press ends the saver,
 // and so does the mouse moving on the right monitor.
 TEST_F(DisplaysUnderWine, EveryMonitorShowsTheFirstScreenWithItsOwnGeometry) {
   XephyrMonitors x({{1280, 1024}, {1024, 768}});
@@ -148,12 +148,11 @@ TEST_F(DisplaysUnderWine, EveryMonitorShowsTheFirstScreenWithItsOwnGeometry) {
     int tolerance;
   };
   const std::vector<Probe> probes = {
-      // Left monitor: copied unscaled; the rows below the picture show the
-      // class background.
-      {320, 240, kBlue, kJpegTolerance},   {960, 240, kRed, kJpegTolerance},
-      {320, 720, kGreen, kJpegTolerance},  {960, 720, kYellow, kJpegTolerance},
-      {5, 955, kGreen, kJpegTolerance},    {1275, 5, kRed, kJpegTolerance},
-      {640, 1000, kWindowColour, 8},
+      // Left monitor: copied unscaled, centred; black above and below.
+      {320, 272, kBlue, kJpegTolerance},   {960, 272, kRed, kJpegTolerance},
+      {320, 752, kGreen, kJpegTolerance},  {960, 752, kYellow, kJpegTolerance},
+      {5, 987, kGreen, kJpegTolerance},    {1275, 37, kRed, kJpegTolerance},
+      {640, 1000, kBackground, 8},         {640, 20, kBackground, 8},
       // Right monitor: the whole picture scaled into 1024x768.
       {1536, 192, kBlue, kJpegTolerance},  {2048, 192, kRed, kJpegTolerance},
       {1536, 576, kGreen, kJpegTolerance}, {2048, 576, kYellow, kJpegTolerance},
