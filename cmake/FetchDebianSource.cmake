@@ -1,15 +1,21 @@
-# cmake -DPACKAGE=<name> -DDEST=<dir> -P FetchDebianSource.cmake
+# cmake -DPACKAGE=<name> -DDEST=<dir> [-DMARKER=<file>] -P FetchDebianSource.cmake
 #
 # Fetches Debian's source package <name> with `apt-get source` (needs the
 # deb-src entries that scripts/setup adds) and unpacks it, Debian patches
-# applied, into <dir>. Does nothing when <dir> already holds an unpacked tree,
-# so a rebuild never fetches again.
+# applied, into <dir>. Does nothing when <dir> already holds an unpacked tree
+# (its <dir>/<MARKER>, CMakeLists.txt unless told), so a rebuild never
+# fetches again. When the newest version listed cannot be fetched (a
+# security update the mirror does not hold yet), the release's own version
+# is fetched instead.
 cmake_minimum_required(VERSION 3.25)
 
 if(NOT PACKAGE OR NOT DEST)
   message(FATAL_ERROR "FetchDebianSource: PACKAGE and DEST are required")
 endif()
-if(EXISTS "${DEST}/CMakeLists.txt")
+if(NOT MARKER)
+  set(MARKER CMakeLists.txt)
+endif()
+if(EXISTS "${DEST}/${MARKER}")
   return()
 endif()
 
@@ -39,6 +45,22 @@ execute_process(
   RESULT_VARIABLE rc
   OUTPUT_VARIABLE out
   ERROR_VARIABLE err)
+if(NOT rc EQUAL 0)
+  file(STRINGS /etc/os-release codename REGEX "^VERSION_CODENAME=")
+  string(REPLACE "VERSION_CODENAME=" "" codename "${codename}")
+  if(codename)
+    file(REMOVE_RECURSE "${work}")
+    file(MAKE_DIRECTORY "${work}")
+    execute_process(
+      COMMAND ${APT_GET} source -qq ${sandbox} ${PACKAGE}/${codename}
+      WORKING_DIRECTORY "${work}"
+      RESULT_VARIABLE rc
+      OUTPUT_VARIABLE out2
+      ERROR_VARIABLE err2)
+    string(APPEND out "${out2}")
+    string(APPEND err "${err2}")
+  endif()
+endif()
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "FetchDebianSource: `apt-get source ${PACKAGE}` failed (${rc}):\n"
                       "${out}${err}\nRun scripts/setup, which enables Debian source "

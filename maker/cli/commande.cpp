@@ -36,6 +36,7 @@ constexpr const char* kUsage =
     "       lumaveil --web-page PROJECT.lmv --output DIR [--quality Q]\n"
     "                [--shuffle] [--monitors same|different]\n"
     "       lumaveil --save-template PROJECT.lmv --output FILE.mod\n"
+    "       lumaveil --web-maker DIR\n"
     "       lumaveil --help | --version\n"
     "Without --quality, pictures are written at the JPEG quality set in the\n"
     "window's Configuration dialog (75 until it is changed); --quality overrides it.\n"
@@ -139,6 +140,10 @@ std::optional<std::string> Analyse(int argc, char** argv, Options& o) {
       if (!o.commande.empty()) return "only one command at a time";
       o.commande = a.substr(2);
       if (!valeur(o.projet)) return a + " needs a project file";
+    } else if (a == "--web-maker") {
+      if (!o.commande.empty()) return "only one command at a time";
+      o.commande = "web-maker";
+      if (!valeur(o.sortie)) return "--web-maker needs a folder";
     } else if (a == "--output") {
       if (!valeur(o.sortie)) return "--output needs a file";
     } else if (a == "--engine") {
@@ -190,6 +195,8 @@ std::optional<std::string> Analyse(int argc, char** argv, Options& o) {
   if (o.commande.empty()) return "no command given";
   if (o.commande != "new" && !o.images.empty()) return "unexpected argument " + o.images[0];
   if (o.commande != "new" && o.sortie.empty()) return "--" + o.commande + " needs --output";
+  if (o.commande == "web-maker" && (o.installer || !o.moteur.empty() || o.qualite))
+    return "--web-maker takes a folder and nothing else";
   if (o.commande == "web-page" && (o.installer || !o.moteur.empty()))
     return "--web-page takes no --install or --engine";
   if (o.commande == "render" && o.ecran == 0) return "--render needs --screen N";
@@ -347,6 +354,41 @@ int PageWeb(const Options& o, IDialogue& d) {
   return bilan.ecrite ? 0 : 1;
 }
 
+// "The maker in a browser": the shipped folder of static files, copied
+// whole into `o.sortie` (made when missing; files of the same names are
+// replaced), to be served by any web server.
+int FabriquantWeb(const Options& o) {
+  namespace fs = std::filesystem;
+  const std::string source = CheminLivre(kDossierFabriquantWeb);
+  std::error_code ec;
+  if (!fs::is_regular_file(fs::path(source) / "index.html", ec)) {
+    std::fprintf(stderr, "The web maker is not installed: %s is missing.\n", source.c_str());
+    return 1;
+  }
+  fs::create_directories(o.sortie, ec);
+  if (!ec)
+    fs::copy(source, o.sortie, fs::copy_options::recursive | fs::copy_options::overwrite_existing,
+             ec);
+  // The players the page's savers begin with: the maker's own.
+  for (Plateforme p : {Plateforme::Windows, Plateforme::Linux}) {
+    const fs::path moteur = CheminMoteur(p);
+    if (ec || !fs::is_regular_file(moteur)) continue;
+    fs::create_directories(fs::path(o.sortie) / "engines", ec);
+    if (!ec)
+      fs::copy_file(moteur, fs::path(o.sortie) / "engines" / NomMoteur(p),
+                    fs::copy_options::overwrite_existing, ec);
+  }
+  if (ec) {
+    std::fprintf(stderr, "Unable to write %s: %s\n", o.sortie.c_str(), ec.message().c_str());
+    return 1;
+  }
+  std::printf("The web maker is in %s. Serve the folder with any web server (for example\n"
+              "python3 -m http.server -d %s) and open its address in a browser: the photos\n"
+              "stay on the computer, nothing is uploaded.\n",
+              o.sortie.c_str(), o.sortie.c_str());
+  return 0;
+}
+
 // The version, then each shipped file and where it was found (or where it
 // was expected), so that a broken installation shows itself.
 int Version() {
@@ -389,6 +431,7 @@ int ExecuteLigneCommande(int argc, char** argv) {
   if (o.commande == "render") return Rendu(o, dialogue);
   if (o.commande == "generate") return Genere(o, dialogue);
   if (o.commande == "web-page") return PageWeb(o, dialogue);
+  if (o.commande == "web-maker") return FabriquantWeb(o);
   return SauveGabarit(o, dialogue);
 }
 

@@ -19,6 +19,8 @@ inline constexpr const char* kFichierPage = "Page.html";
 inline constexpr const char* kFichierModule = "lumaveil_player.js";  // the web player
 inline constexpr const char* kFichierManuel = "manual/aide.html";
 inline constexpr const char* kFichierPresentation = "presentation.scr";
+// The maker in a browser: a folder of static files (maker/web).
+inline constexpr const char* kDossierFabriquantWeb = "web-maker";
 
 // The directories searched, in order, for a program in `repertoireProgramme`
 // (no trailing separator): the maker's library directory, its data

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/fils.h"
 #include "base/message.h"
 #include "picture/taille_declaree.h"
 #include "agrandissement.h"
@@ -48,6 +49,7 @@ lmvengine::RecordOptions EntreeEnregistrement(const CEcran& ecran, const EcranRe
 }
 
 int FilsDeRenduParDefaut() {
+  if (!talvik::kFilsPossibles) return 1;
   return std::clamp(int(std::thread::hardware_concurrency()), 2, 4);
 }
 
@@ -57,7 +59,7 @@ CRenduEnAvance::CRenduEnAvance(const CProjet& projet, talvik::CGraphique& graphi
       graphique_(graphique),
       capacite_(std::max(1, fils)),
       messageChargement_(messageChargement) {
-  if (fils < 2 || projet_.NombreEcrans() == 0) return;
+  if (!talvik::kFilsPossibles || fils < 2 || projet_.NombreEcrans() == 0) return;
   for (int i = 0; i < fils; ++i) {
     try {
       fils_.emplace_back(&CRenduEnAvance::Boucle, this);

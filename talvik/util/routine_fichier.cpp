@@ -5,6 +5,7 @@
 #include <zlib.h>
 
 #include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <ctime>
 #include <memory>
@@ -118,17 +119,44 @@ int CRoutine::CompressionGZIP(const CString& source, const CString& destination)
   });
 }
 
-void CRoutine::RecupereInfosFichier(const CString& chemin, long* taille, SYSTEMTIME* creation) {
+namespace {
+
+// A file's size and its creation time (its last change where the file
+// system keeps no creation time); false when the file cannot be asked.
+// The browser build's file system has no statx.
+bool InfosFichier(const char* chemin, unsigned long long& taille, std::int64_t& secondes,
+                  long& nanosecondes) {
+#ifdef __EMSCRIPTEN__
+  struct stat st {};
+  if (::stat(chemin, &st) != 0) return false;
+  taille = static_cast<unsigned long long>(st.st_size);
+  secondes = st.st_mtim.tv_sec;
+  nanosecondes = st.st_mtim.tv_nsec;
+#else
   struct statx sx {};
-  if (::statx(AT_FDCWD, chemin.c_str(), 0, STATX_SIZE | STATX_BTIME | STATX_MTIME, &sx) != 0)
-    return;
+  if (::statx(AT_FDCWD, chemin, 0, STATX_SIZE | STATX_BTIME | STATX_MTIME, &sx) != 0)
+    return false;
+  taille = sx.stx_size;
+  const struct statx_timestamp& ts = (sx.stx_mask & STATX_BTIME) ? sx.stx_btime : sx.stx_mtime;
+  secondes = ts.tv_sec;
+  nanosecondes = long(ts.tv_nsec);
+#endif
+  return true;
+}
+
+}  // namespace
+
+void CRoutine::RecupereInfosFichier(const CString& chemin, long* taille, SYSTEMTIME* creation) {
+  unsigned long long octets = 0;
+  std::int64_t secondesFichier = 0;
+  long nanosecondes = 0;
+  if (!InfosFichier(chemin.c_str(), octets, secondesFichier, nanosecondes)) return;
   if (taille) {
-    unsigned long long t = sx.stx_size;
+    unsigned long long t = octets;
     *taille = t > static_cast<unsigned long long>(LONG_MAX) ? LONG_MAX : static_cast<long>(t);
   }
   if (!creation) return;
-  const struct statx_timestamp& ts = (sx.stx_mask & STATX_BTIME) ? sx.stx_btime : sx.stx_mtime;
-  std::time_t secondes = static_cast<std::time_t>(ts.tv_sec);
+  std::time_t secondes = static_cast<std::time_t>(secondesFichier);
   std::tm tm {};
   if (!::gmtime_r(&secondes, &tm)) return;
   creation->wYear = static_cast<WORD>(tm.tm_year + 1900);
@@ -138,7 +166,7 @@ void CRoutine::RecupereInfosFichier(const CString& chemin, long* taille, SYSTEMT
   creation->wHour = static_cast<WORD>(tm.tm_hour);
   creation->wMinute = static_cast<WORD>(tm.tm_min);
   creation->wSecond = static_cast<WORD>(tm.tm_sec);
-  creation->wMilliseconds = static_cast<WORD>(ts.tv_nsec / 1000000);
+  creation->wMilliseconds = static_cast<WORD>(nanosecondes / 1000000);
 }
 
 }  // namespace talvik

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <thread>
 
+#include "base/fils.h"
 #include "codec/jpeg_huitieme_parties.h"
 
 namespace talvik::huitieme {
@@ -115,7 +116,7 @@ bool LitDiffs(const Entete& e, const std::uint8_t* d, std::size_t octets,
               Tampon<std::uint32_t>& positions, Tampon<std::int16_t>& diffsSeconde) {
   const Decodeur dec(e, d, octets);
   const std::size_t total = std::size_t(e.mcuX) * std::size_t(e.mcuY);
-  const bool deux = octets >= kSeuilDeuxFils;
+  const bool deux = kFilsPossibles && octets >= kSeuilDeuxFils;
 
   if (e.intervalle) {
     const std::size_t intervalles = (total + e.intervalle - 1) / e.intervalle;

@@ -219,7 +219,9 @@ Bitmap LitStockee(Tiff t) {
   // Only the bytes libtiff says it read are used: the strip buffer is not
   // cleared either.
   const std::size_t tailleTampon = std::size_t(tailleBande) + std::size_t(tailleLigne);
-  const auto bande = std::make_unique_for_overwrite<std::uint8_t[]>(tailleTampon);
+  // (new without "()": its bytes are left as they are; the browser build's
+  // library has no make_unique_for_overwrite.)
+  const std::unique_ptr<std::uint8_t[]> bande(new std::uint8_t[tailleTampon]);
   for (std::uint32_t ligne = 0; ligne < h; ligne += lignesParBande) {
     const std::uint32_t n = std::min(lignesParBande, h - ligne);
     const tmsize_t lus = TIFFReadEncodedStrip(t.get(), TIFFComputeStrip(t.get(), ligne, 0),

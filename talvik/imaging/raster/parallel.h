@@ -6,6 +6,8 @@
 #include <thread>
 #include <vector>
 
+#include "base/fils.h"
+
 namespace talvik::raster {
 
 // Calls travail(debut, fin) on disjoint row ranges covering [0, lignes).
@@ -16,7 +18,7 @@ template <class Travail>
 void ParLignes(int lignes, std::int64_t operations, Travail&& travail) {
   if (lignes <= 0) return;
   unsigned coeurs = std::max(1u, std::min(8u, std::thread::hardware_concurrency()));
-  if (operations < (std::int64_t(1) << 18) || coeurs == 1 || lignes < 2) {
+  if (!kFilsPossibles || operations < (std::int64_t(1) << 18) || coeurs == 1 || lignes < 2) {
     travail(0, lignes);
     return;
   }

@@ -1,8 +1,8 @@
-// Matching a font record to an installed face (fontconfig) and sizing it
+// Matching a font record to a face (fontconfig on the desktop, the faces
+// shipped with the page in the browser: choix_face.h) and sizing it
 // (FreeType), with a small cache of sized faces.
 #include "text/police.h"
 
-#include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_TRUETYPE_TABLES_H
@@ -14,6 +14,7 @@
 #include <map>
 #include <memory>
 
+#include "text/choix_face.h"
 #include "text/face.h"
 
 namespace talvik::texte {
@@ -33,50 +34,17 @@ std::string NomFace(const LOGFONT& police) {
   return std::string(police.lfFaceName, ::strnlen(police.lfFaceName, LF_FACESIZE));
 }
 
-struct Choix {
-  std::string fichier;
-  int index = 0;
-  bool emboldir = false;
-  bool incliner = false;
-};
+using Choix = ChoixFace;
 
 bool Gras(const LOGFONT& p) { return p.lfWeight >= 600; }
 
-// fontconfig's choice for a family, weight and slant (cached).
+// The system's choice for a family, weight and slant (cached).
 const Choix& ChoisitFace(const std::string& famille, bool gras, bool italique) {
   static std::map<std::string, Choix> cache;
   std::string cle = famille + (gras ? "|b" : "|r") + (italique ? "i" : "n");
   auto it = cache.find(cle);
   if (it != cache.end()) return it->second;
-  Choix choix;
-  static bool init = FcInit() == FcTrue;
-  if (init) {
-    FcPattern* motif = FcPatternCreate();
-    FcPatternAddString(motif, FC_FAMILY, reinterpret_cast<const FcChar8*>(famille.c_str()));
-    FcPatternAddInteger(motif, FC_WEIGHT, gras ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-    FcPatternAddInteger(motif, FC_SLANT, italique ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
-    FcPatternAddBool(motif, FC_SCALABLE, FcTrue);
-    FcConfigSubstitute(nullptr, motif, FcMatchPattern);
-    FcDefaultSubstitute(motif);
-    FcResult resultat = FcResultNoMatch;
-    FcPattern* trouve = FcFontMatch(nullptr, motif, &resultat);
-    if (trouve) {
-      FcChar8* fichier = nullptr;
-      int index = 0, poids = FC_WEIGHT_REGULAR, pente = FC_SLANT_ROMAN;
-      if (FcPatternGetString(trouve, FC_FILE, 0, &fichier) == FcResultMatch && fichier) {
-        choix.fichier = reinterpret_cast<const char*>(fichier);
-        FcPatternGetInteger(trouve, FC_INDEX, 0, &index);
-        FcPatternGetInteger(trouve, FC_WEIGHT, 0, &poids);
-        FcPatternGetInteger(trouve, FC_SLANT, 0, &pente);
-        choix.index = index;
-        choix.emboldir = gras && poids < FC_WEIGHT_DEMIBOLD;
-        choix.incliner = italique && pente == FC_SLANT_ROMAN;
-      }
-      FcPatternDestroy(trouve);
-    }
-    FcPatternDestroy(motif);
-  }
-  return cache.emplace(cle, choix).first->second;
+  return cache.emplace(cle, CherchePoliceSysteme(famille, gras, italique)).first->second;
 }
 
 struct FermeFace {

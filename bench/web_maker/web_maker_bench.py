@@ -1,0 +1,128 @@
+"""The web maker in headless Chromium, timed beside the desktop's
+`lumaveil` in the same run: page load to usable on a first visit and with
+the network cut, the bytes a first visit downloads (gzip-compressed, as a
+server sends them), one screen of a 12 MP JPEG rendered at 1920x1080 and
+20 such screens generated. Prints TABLE lines for scripts/bench.
+
+Usage: web_maker_bench.py BUILD_DIR"""
+
+import gzip
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+SOURCE = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+sys.path.insert(0, os.path.join(SOURCE, 'tests', 'web'))
+from browser import Browser  # noqa: E402
+from static_server import StaticServer  # noqa: E402
+from selenium.webdriver.common.by import By  # noqa: E402
+
+BUILD = os.path.abspath(sys.argv[1]) if len(sys.argv) > 1 else os.path.join(SOURCE, 'build')
+BIN = os.path.join(BUILD, 'bin')
+SITE = os.path.join(BUILD, 'web-maker')
+
+
+def table(name, figure, target, met, peer='-', peer_figure='-', ratio='-'):
+    """A line of scripts/bench's table: work, figure, peer, its figure, ratio, target, met."""
+    print('TABLE\tWeb maker: %s\t%s\t%s\t%s\t%s\t%s\t%s'
+          % (name, figure, peer, peer_figure, ratio, target, 'yes' if met else 'NO'))
+
+
+def against(name, browser, native, peer):
+    table(name, '%.2f s' % browser, '<= 2x', browser <= 2 * native, peer, '%.2f s' % native,
+          '%.2f' % (browser / native))
+
+
+def timed(*args, cwd=None):
+    start = time.perf_counter()
+    subprocess.run(args, check=True, cwd=cwd, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    return time.perf_counter() - start
+
+
+def main():
+    work = tempfile.mkdtemp(prefix='lmv-maker-bench-')
+    try:
+        # A 12 MP photo: a demo picture enlarged by the desktop itself.
+        run_dir = os.path.join(work, 'pictures')
+        subprocess.run([os.path.join(BIN, 'lmvdemo'), run_dir, '1024x768'], check=True,
+                       stdout=subprocess.DEVNULL)
+        with open(os.path.join(run_dir, 'pictures.txt')) as f:
+            first = [line.strip().split(':')[-1] for line in f if line.strip()][0]
+        small = os.path.join(work, 'small.lmv')
+        subprocess.run([os.path.join(BIN, 'lumaveil'), '--new', small, '--resolution', '4000x3000',
+                        os.path.join(run_dir, first)], check=True, stderr=subprocess.DEVNULL)
+        photo = os.path.join(work, 'photo.jpg')
+        subprocess.run([os.path.join(BIN, 'lumaveil'), '--render', small, '--screen', '1', '--output',
+                        photo, '--quality', '92'], check=True, stderr=subprocess.DEVNULL)
+
+        total = 0
+        for root, _, files in os.walk(SITE):
+            for name in files:
+                with open(os.path.join(root, name), 'rb') as f:
+                    total += len(gzip.compress(f.read(), 6))
+        table('first visit download (gzip)', '%.2f MB' % (total / 1e6), '<= 6 MB', total <= 6e6)
+
+        server = StaticServer(SITE)
+        browser = Browser(1280, 720)
+        d = browser.driver
+        try:
+            for visit in ('first visit', 'offline'):
+                if visit == 'offline':
+                    d.set_network_conditions(offline=True, latency=0, throughput=0)
+                start = time.perf_counter()
+                d.get(server.url)
+                while d.execute_script("return document.body.dataset.ready !== 'true'"):
+                    time.sleep(0.01)
+                limit = 1.5 if visit == 'first visit' else 0.5
+                seconds = time.perf_counter() - start
+                table('page load to usable, ' + visit, '%.2f s' % seconds, '<= %.1f s' % limit,
+                      seconds <= limit)
+                if visit == 'first visit':
+                    while not d.execute_script('return navigator.serviceWorker.controller'):
+                        time.sleep(0.05)
+            d.delete_network_conditions()
+
+            # One screen, then twenty: the page's own core against the desktop.
+            project = os.path.join(work, 'one.lmv')
+            subprocess.run([os.path.join(BIN, 'lumaveil'), '--new', project, '--resolution',
+                            '1920x1080', photo], check=True, stderr=subprocess.DEVNULL)
+            native = timed(os.path.join(BIN, 'lumaveil'), '--render', project, '--screen', '1',
+                           '--output', os.path.join(work, 'one.bmp'))
+            d.find_element(By.ID, 'resolution').send_keys('1920x1080')
+            start = time.perf_counter()
+            d.find_element(By.ID, 'photos').send_keys(photo)
+            while d.execute_script("return !document.querySelector('#screens li') ||"
+                                   " document.body.dataset.busy === 'true'"):
+                time.sleep(0.01)
+            browser_render = time.perf_counter() - start
+            against('add and render one 12 MP photo at 1920x1080', browser_render, native,
+                    'lumaveil --render')
+
+            twenty = os.path.join(work, 'twenty.lmv')
+            subprocess.run([os.path.join(BIN, 'lumaveil'), '--new', twenty, '--resolution',
+                            '1920x1080'] + [photo] * 20, check=True, stderr=subprocess.DEVNULL)
+            engine = os.path.join(BIN, 'LmvEngine')
+            native = timed(os.path.join(BIN, 'lumaveil'), '--generate', twenty, '--output',
+                           os.path.join(work, 'twenty'), '--platform', 'linux', '--engine', engine)
+            d.find_element(By.ID, 'photos').send_keys('\n'.join([photo] * 19))
+            while d.execute_script("return document.querySelectorAll('#screens li').length < 20 ||"
+                                   " document.body.dataset.busy === 'true'"):
+                time.sleep(0.05)
+            start = time.perf_counter()
+            d.find_element(By.ID, 'make-linux').click()
+            while not d.execute_script("return /is made/.test(document.getElementById('status').textContent)"):
+                time.sleep(0.05)
+            browser_generate = time.perf_counter() - start
+            against('generate 20 such screens', browser_generate, native, 'lumaveil --generate')
+        finally:
+            browser.close()
+            server.close()
+    finally:
+        shutil.rmtree(work, ignore_errors=True)
+
+
+if __name__ == '__main__':
+    main()

@@ -1,0 +1,101 @@
+// The maker's core in WebAssembly (lumaveil_core.wasm, the desktop's own
+// imaging, project, rendering and generation code) as the page, its
+// workers and the tests use it: one instance per call of openCore, with its
+// own in-memory file system. Commands are those of the `lumaveil` command
+// line, run on that file system: the photos, the project and the engines
+// are written into it, and what a command writes is read back from it.
+//
+// The faces captions are drawn with ship beside the module (polices/, with
+// the table polices.txt) and are written into the instance before its
+// first command.
+import LumaveilCore from './lumaveil_core.mjs';
+
+export const FONT_DIR = '/polices/';
+export const FONT_TABLE = 'polices.txt';
+
+// The file names the font table lists (one face per line, the file last).
+export function fontFiles(table) {
+  const files = [];
+  for (const line of table.split('\n')) {
+    const fields = line.split('\t');
+    if (fields.length === 4 && fields[3] && !files.includes(fields[3])) files.push(fields[3]);
+  }
+  return files;
+}
+
+// Fetches the shipped faces from `baseUrl` (the folder of this module by
+// default): a Map from file name to bytes, the table included.
+export async function fetchFonts(baseUrl = new URL('./polices/', import.meta.url)) {
+  const fonts = new Map();
+  const response = await fetch(new URL(FONT_TABLE, baseUrl));
+  if (!response.ok) throw new Error(`The faces of the captions could not be loaded (${response.status}).`);
+  const table = await response.text();
+  fonts.set(FONT_TABLE, new TextEncoder().encode(table));
+  await Promise.all(fontFiles(table).map(async (name) => {
+    const face = await fetch(new URL(name, baseUrl));
+    if (face.ok) fonts.set(name, new Uint8Array(await face.arrayBuffer()));
+  }));
+  return fonts;
+}
+
+function parentOf(path) {
+  const slash = path.lastIndexOf('/');
+  return slash > 0 ? path.slice(0, slash) : '/';
+}
+
+// A new instance of the core. `wasmBinary` (the .wasm bytes) spares the
+// instance a fetch (node has no file URLs for fetch); `fonts` is what
+// fetchFonts gives; `onLine` hears each line a command writes as it comes
+// (generation's progress).
+export async function openCore({ wasmBinary, fonts, onLine } = {}) {
+  let messages = [];
+  const options = {
+    print: () => {},
+    printErr: (line) => {
+      messages.push(line);
+      onLine?.(line);
+    },
+  };
+  if (wasmBinary) options.wasmBinary = wasmBinary;
+  const module = await LumaveilCore(options);
+  const FS = module.FS;
+  const absolute = (path) => (path.startsWith('/') ? path : `${FS.cwd().replace(/\/$/, '')}/${path}`);
+  const writeFile = (path, bytes) => {
+    FS.mkdirTree(parentOf(absolute(path)));
+    FS.writeFile(absolute(path), bytes);
+  };
+  for (const [name, bytes] of fonts ?? []) writeFile(FONT_DIR + name, bytes);
+  return {
+    // Runs `lumaveil ARGS...`: its exit status and the lines it wrote on
+    // its standard error (the messages the desktop shows), in order.
+    run(args) {
+      messages = [];
+      const status = module.ccall('lmv_commande', 'number', ['string'], [args.join('\n')]);
+      return { status, messages };
+    },
+    // The project at `path` as the model's fields (projet_web.cpp), or null.
+    project(path) {
+      messages = [];
+      const text = module.ccall('lmv_projet_json', 'number', ['string'], [path]);
+      if (!text) return null;
+      const json = module.UTF8ToString(text);
+      module._free(text);
+      return JSON.parse(json);
+    },
+    // Changes the project file at `path` (see lmv_change_projet).
+    change(path, index, operation, name = '', value = '') {
+      messages = [];
+      const done = module.ccall('lmv_change_projet', 'number',
+                                ['string', 'number', 'string', 'string', 'string'],
+                                [path, index, operation, name, value]) === 1;
+      return { done, messages };
+    },
+    writeFile,
+    readFile: (path) => FS.readFile(path),
+    list: (dir) => (FS.analyzePath(dir).exists ? FS.readdir(dir).filter((n) => n !== '.' && n !== '..') : []),
+    exists: (path) => FS.analyzePath(path).exists,
+    mkdir: (path) => FS.mkdirTree(path),
+    chdir: (path) => FS.chdir(path),
+    remove: (path) => FS.unlink(path),
+  };
+}
