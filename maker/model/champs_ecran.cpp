@@ -17,6 +17,15 @@ constexpr bool TableCoherente() {
     if (c.positionProjet != projet + 1) return false;
     projet = c.positionProjet;
   }
+  // A field added after the designed layout has no designed place, and a
+  // type both files can write as one value.
+  for (const ChampEcran& c : kChampsEcran) {
+    if (c.cleEtendue == nullptr) continue;
+    if (c.positionProjet != 0 || c.positionModele != 0 || c.cleModele != nullptr) return false;
+    if (c.type == TypeChamp::Taille || c.type == TypeChamp::Date ||
+        c.type == TypeChamp::Police || c.type == TypeChamp::Textes)
+      return false;
+  }
   GroupeModele precedent = GroupeModele::Aucun;
   for (std::size_t k = 0; k < kOrdreModele.size(); ++k) {
     const ChampEcran& c = kChampsEcran[kOrdreModele[k]];

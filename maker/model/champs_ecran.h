@@ -52,6 +52,11 @@ struct ChampEcran {
   const char* cleModele;    // the .mod key up to its value ("[Cadre Taille] "), or null
   GroupeModele groupe;      // reader group of that key
   bool gardeParEcran;       // "OK for all": the screen keeps its own value
+  const char* cleEtendue = nullptr;  // a field added after the designed layout
+                            // (both positions 0): its key in the .lmv's
+                            // extension block and, as "[cle] ", in the .mod
+                            // (champs_etendus.h); written only when it differs
+                            // from its default
 };
 
 // Every field in the designed order of CEcran.
@@ -122,6 +127,12 @@ inline constexpr std::array kChampsTexte = {
     ChampTexte{"FondTransparent", TypeChamp::Entier, &T_TEXTE::FondTransparent, "Fond Transparent"},
     ChampTexte{"Fonte", TypeChamp::Police, &T_TEXTE::Fonte, "Fonte"},
 };
+
+// Fields of a text added after the designed layout: never in the designed
+// text block of either file; each is written, only when it differs from
+// T_TEXTE's own default, in the .lmv's extension block and as a .mod line,
+// both under the key "Texte n°<n> <cleModele>" (champs_etendus.h).
+inline constexpr std::array<ChampTexte, 0> kChampsTexteEtendus{};
 
 // The .mod key of field `champ` of text n (1..5), UTF-8.
 std::string CleModeleTexte(int n, const ChampTexte& champ);

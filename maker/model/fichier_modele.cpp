@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "champs_ecran.h"
+#include "champs_etendus.h"
 #include "encodage.h"
 #include "fichier_atomique.h"
 #include "ligne_police.h"
@@ -184,6 +185,7 @@ std::string EcritModele(const CEcran& m) {
       ajoute(c.cleModele + Valeur(c.type, m.*std::get<int CEcran::*>(c.membre)));
     }
   }
+  for (const std::string& ligne : LignesEtenduesModele(m)) ajoute(ligne);
   return Utf8VersCp1252(s);
 }
 
@@ -200,7 +202,8 @@ void LitModele(const std::string& octets, CEcran& modele) {
     if (crochet) {
       std::string ligne = octets.substr(debut, fin - debut);
       while (!ligne.empty() && ligne.back() == '\r') ligne.pop_back();
-      AppliqueLigne(Cp1252VersUtf8(ligne), modele);
+      const std::string utf8 = Cp1252VersUtf8(ligne);
+      if (!LitLigneEtendueModele(utf8, modele)) AppliqueLigne(utf8, modele);
     }
     debut = fin + 1;
   }

@@ -8,6 +8,7 @@
 
 #include "archive.h"
 #include "champs_ecran.h"
+#include "champs_etendus.h"
 #include "encodage.h"
 #include "fichier_atomique.h"
 
@@ -128,6 +129,7 @@ std::vector<std::uint8_t> EcritProjet(const CProjet& projet) {
   ar.EcritEntier(projet.NombreEcrans());
   EcritEcran(ar, projet.ModeleEcran);
   for (int i = 0; i < projet.NombreEcrans(); ++i) EcritEcran(ar, projet.Ecran(i));
+  EcritExtension(ar, projet);
   return ar.Octets();
 }
 
@@ -163,6 +165,7 @@ int LitProjet(const std::uint8_t* octets, std::size_t taille, CProjet& nouveau,
     ecran->TailleCible = nouveau.ResolutionCible;
     nouveau.Ajoute(std::move(ecran));
   }
+  if (!LitExtension(ar, nouveau)) return echec(kFichierEndommage);
   return 1;
 }
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "champs_etendus.h"
 #include "redimension.h"
 
 namespace lumaveil {
@@ -21,6 +22,7 @@ void CProjet::Nouveau() {
   ModeleCharge = 0;
   ModeleSauve = 0;
   CheminEcranDeVeille.clear();
+  OptionsParDefaut(*this);
 }
 
 std::unique_ptr<CEcran> CProjet::NouvelEcranDepuisModele() const {
@@ -95,6 +97,7 @@ void CProjet::Echange(CProjet& autre) {
   std::swap(ModeleCharge, autre.ModeleCharge);
   std::swap(ModeleSauve, autre.ModeleSauve);
   std::swap(CheminEcranDeVeille, autre.CheminEcranDeVeille);
+  for (const ChampProjet& c : kChampsProjet) std::swap(this->*c.membre, autre.*c.membre);
 }
 
 }  // namespace lumaveil

@@ -63,6 +63,12 @@ class CProjet {
   int ModeleSauve = 0;            // the template was saved to a template file
   std::string CheminEcranDeVeille;  // last generated screen saver; cleared on change
 
+  // Options of the whole project added after the designed file layout; their
+  // defaults, keys and places in the files are in champs_etendus.h.
+  int MelangeEcrans = 0;          // the saver shows each cycle in a new random order
+  int MoniteursDifferents = 0;    // each monitor shows its own place in the sequence
+  int PairePortraits = 0;         // two portrait screens share one landscape screen
+
   // Takes over another project's screens and settings (used to swap in a
   // project read from a file only once it has been read whole).
   void Echange(CProjet& autre);
