@@ -19,6 +19,9 @@
 #include "graphique.h"
 #include "installation.h"
 #include "motifs_utilisateur.h"
+#include "paires_portraits.h"
+#include "redimension.h"
+#include "rendu_paire.h"
 #include "size_text.h"
 
 namespace lumaveil {
@@ -26,13 +29,18 @@ namespace lumaveil {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: lumaveil --new PROJECT.lmv [--resolution WxH] [--template FILE.mod] [PICTURE...]\n"
+    "usage: lumaveil --new PROJECT.lmv [--resolution WxH] [--template FILE.mod]\n"
+    "                [--background blur] [--fit fill|whole] [--pair-portraits] [PICTURE...]\n"
     "       lumaveil --render PROJECT.lmv --screen N --output FILE [--quality Q]\n"
     "       lumaveil --generate PROJECT.lmv --output FILE [--quality Q]\n"
     "                [--platform windows|linux] [--engine PLAYER] [--install]\n"
     "       lumaveil --web-page PROJECT.lmv --output DIR [--quality Q]\n"
     "       lumaveil --save-template PROJECT.lmv --output FILE.mod\n"
     "       lumaveil --help | --version\n"
+    "--background blur: every new screen's background is its own photo, blurred.\n"
+    "--fit fill: the photo fills the screen, cut around its subject (faces first);\n"
+    "--fit whole (the template's way when not given): the whole photo, fitted.\n"
+    "--pair-portraits: two portrait photos in a row share a landscape screen.\n"
     "Without --quality, pictures are written at the JPEG quality set in the\n"
     "window's Configuration dialog (75 until it is changed); --quality overrides it.\n"
     "Exit status: 0 when everything went well; 1 on failure (nothing written);\n"
@@ -80,6 +88,9 @@ struct Options {
   std::optional<int> qualite;  // --quality; else the stored JPEGQuality
   Plateforme plateforme = Plateforme::Windows;
   bool installer = false;
+  bool fondFlou = false;              // --background blur
+  std::optional<bool> remplissage;    // --fit fill (true) or whole (false)
+  bool pairePortraits = false;        // --pair-portraits
   std::vector<std::string> images;
 };
 
@@ -152,6 +163,14 @@ std::optional<std::string> Analyse(int argc, char** argv, Options& o) {
       else return "--platform needs windows or linux";
     } else if (a == "--install") {
       o.installer = true;
+    } else if (a == "--background") {
+      if (!valeur(v) || v != "blur") return "--background needs blur";
+      o.fondFlou = true;
+    } else if (a == "--fit") {
+      if (!valeur(v) || (v != "fill" && v != "whole")) return "--fit needs fill or whole";
+      o.remplissage = v == "fill";
+    } else if (a == "--pair-portraits") {
+      o.pairePortraits = true;
     } else if (a.size() > 1 && a[0] == '-' && a != "-") {
       return "unknown option " + a;
     } else {
@@ -164,6 +183,8 @@ std::optional<std::string> Analyse(int argc, char** argv, Options& o) {
   if (o.commande == "web-page" && (o.installer || !o.moteur.empty()))
     return "--web-page takes no --install or --engine";
   if (o.commande == "render" && o.ecran == 0) return "--render needs --screen N";
+  if (o.commande != "new" && (o.fondFlou || o.remplissage || o.pairePortraits))
+    return "--background, --fit and --pair-portraits go with --new";
   return std::nullopt;
 }
 
@@ -194,6 +215,17 @@ int Nouveau(const Options& o, IDialogue& d) {
     p.NomModele = o.modele;
     p.ModeleCharge = 1;
   }
+  // The choices of the command line go into the template, so that every
+  // new screen has them, and the saved project's template keeps them.
+  if (o.fondFlou) {
+    p.ModeleEcran.FondUtilisation = 1;
+    p.ModeleEcran.FondFlou = 1;
+  }
+  if (o.remplissage) {
+    if (*o.remplissage) RemplitEcran(p.ModeleEcran);
+    else AjusteEcran(p.ModeleEcran);
+  }
+  if (o.pairePortraits) p.PairePortraits = 1;
   // As files dropped on the list: one screen per file, its path set, no
   // type checked. With no file, one blank screen. A file that does not
   // load still makes its screen (without picture), and is named on
@@ -238,8 +270,15 @@ int Rendu(const Options& o, IDialogue& d) {
     retenus.reset();
     return true;
   };
-  ChargeEtRendEcran(e, e.CheminImage, graphique, demande);
-  HBITMAP image = e.ImageFinale;
+  // A screen paired with its neighbour is rendered as the pair shows.
+  const GroupeEcrans groupe = GroupeDe(GroupesDuProjet(p, p.PairePortraits != 0), o.ecran - 1);
+  HBITMAP image;
+  if (groupe.Paire()) {
+    image = ChargeEtRendPaire(p.Ecran(groupe.premier), p.Ecran(groupe.second), graphique, demande);
+  } else {
+    ChargeEtRendEcran(e, e.CheminImage, graphique, demande);
+    image = e.ImageFinale;
+  }
   if (!image) {
     std::fprintf(stderr, "Screen %d has no picture and no background: nothing to render.\n",
                  o.ecran);

@@ -121,7 +121,6 @@ BilanGeneration GenerePaquet(const CProjet& projet, talvik::CGraphique& graphiqu
     dialogue.Message(MessageMaker(IDS_DEUX_ECRANS, IDS_ATTENTION, IconeMessage::Attention));
     return bilan;
   }
-  const int n = projet.NombreEcrans();
   if (!lmvengine::PlayableSize(projet.ResolutionCible.cx, projet.ResolutionCible.cy)) {
     dialogue.Message(MessageResolutionInjouable(projet.ResolutionCible.cx,
                                                 projet.ResolutionCible.cy));
@@ -166,12 +165,15 @@ BilanGeneration GenerePaquet(const CProjet& projet, talvik::CGraphique& graphiqu
     return bilan;
   }
 
-  progression.Debut(unsigned(n));
   bool interrompu = false;
   {
     CRenduEnAvance rendus(projet, graphique,
                           options.fils > 0 ? options.fils : FilsDeRenduParDefaut(),
                           options.messageChargement);
+    // One record per screen shown: a pair of portraits is one record, with
+    // the time and effect of its first screen.
+    const int n = rendus.NombreGroupes();
+    progression.Debut(unsigned(n));
     for (int j = 0; j < n && !interrompu; ++j) {
       if (progression.AfficheEtTeste(unsigned(j + 1), unsigned(n), options.sortie,
                                      Format(IDS_TRAITEMENT_ECRAN, j + 1)) &&
@@ -179,7 +181,7 @@ BilanGeneration GenerePaquet(const CProjet& projet, talvik::CGraphique& graphiqu
         interrompu = true;
         break;
       }
-      const CEcran& ecran = projet.Ecran(j);
+      const CEcran& ecran = projet.Ecran(rendus.Groupe(j).premier);
       bool ecrit = false;
       {
         EcranRendu rendu = rendus.Prend(j);

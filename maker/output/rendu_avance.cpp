@@ -5,6 +5,7 @@
 #include "base/message.h"
 #include "picture/taille_declaree.h"
 #include "chargement_rendu.h"
+#include "rendu_paire.h"
 
 namespace lumaveil {
 
@@ -23,6 +24,23 @@ EcranRendu RendPourGeneration(const CProjet& projet, int index, talvik::CGraphiq
   return EcranRendu{e->ImageFinale, illisible, retenus.Prend()};
 }
 
+EcranRendu RendGroupePourGeneration(const CProjet& projet, const GroupeEcrans& groupe,
+                                    talvik::CGraphique& graphique, int messageChargement) {
+  if (!groupe.Paire()) return RendPourGeneration(projet, groupe.premier, graphique, messageChargement);
+  talvik::CMessagesRetenus retenus;
+  std::unique_ptr<CEcran> g = NouvelEcran(projet.ModeleEcran, projet.ResolutionCible);
+  std::unique_ptr<CEcran> d = NouvelEcran(projet.ModeleEcran, projet.ResolutionCible);
+  g->CopieParametres(projet.Ecran(groupe.premier));
+  d->CopieParametres(projet.Ecran(groupe.second));
+  DemandeRendu demande;
+  demande.pour = PourRendu::Generation;
+  demande.echantillonnage = Echantillonnage::Moyenne;
+  demande.signaleEchec = messageChargement != 0;
+  int charges = 0;
+  HBITMAP image = ChargeEtRendPaire(*g, *d, graphique, demande, &charges);
+  return EcranRendu{image, charges < 2, retenus.Prend()};
+}
+
 int FilsDeRenduParDefaut() {
   return std::clamp(int(std::thread::hardware_concurrency()), 2, 4);
 }
@@ -30,10 +48,11 @@ int FilsDeRenduParDefaut() {
 CRenduEnAvance::CRenduEnAvance(const CProjet& projet, talvik::CGraphique& graphique, int fils,
                                int messageChargement)
     : projet_(projet),
+      groupes_(GroupesDuProjet(projet, projet.PairePortraits != 0)),
       graphique_(graphique),
       capacite_(std::max(1, fils)),
       messageChargement_(messageChargement) {
-  if (fils < 2 || projet_.NombreEcrans() == 0) return;
+  if (fils < 2 || groupes_.empty()) return;
   for (int i = 0; i < fils; ++i) {
     try {
       fils_.emplace_back(&CRenduEnAvance::Boucle, this);
@@ -55,7 +74,7 @@ CRenduEnAvance::~CRenduEnAvance() {
 }
 
 void CRenduEnAvance::Boucle() {
-  const int n = projet_.NombreEcrans();
+  const int n = NombreGroupes();
   for (;;) {
     int i = 0;
     {
@@ -68,9 +87,17 @@ void CRenduEnAvance::Boucle() {
     }
     // How much memory the picture takes, from its header: a big picture,
     // or one whose header does not say, is loaded alone.
-    const std::string& chemin = projet_.Ecran(i).CheminImage;
-    const std::int64_t pixels = chemin.empty() ? 1 : talvik::PixelsDeclares(chemin);
-    const bool seul = pixels <= 0 || pixels > kPixelsEnParallele;
+    const GroupeEcrans& groupe = Groupe(i);
+    std::int64_t pixels = 0;
+    bool inconnu = false;
+    for (int k : {groupe.premier, groupe.second}) {
+      if (k < 0) continue;
+      const std::string& chemin = projet_.Ecran(k).CheminImage;
+      const std::int64_t p = chemin.empty() ? 1 : talvik::PixelsDeclares(chemin);
+      if (p <= 0) inconnu = true;
+      pixels += p;
+    }
+    const bool seul = inconnu || pixels > kPixelsEnParallele;
     {
       std::unique_lock<std::mutex> verrou(mutex_);
       if (seul) {
@@ -85,7 +112,7 @@ void CRenduEnAvance::Boucle() {
       if (arret_) return;
       ++enCours_;
     }
-    EcranRendu rendu = RendPourGeneration(projet_, i, graphique_, messageChargement_);
+    EcranRendu rendu = RendGroupePourGeneration(projet_, groupe, graphique_, messageChargement_);
     {
       std::lock_guard<std::mutex> verrou(mutex_);
       --enCours_;
@@ -97,8 +124,9 @@ void CRenduEnAvance::Boucle() {
 }
 
 EcranRendu CRenduEnAvance::Prend(int index) {
-  if (index < 0 || index >= projet_.NombreEcrans()) return {};
-  if (fils_.empty()) return RendPourGeneration(projet_, index, graphique_, messageChargement_);
+  if (index < 0 || index >= NombreGroupes()) return {};
+  if (fils_.empty())
+    return RendGroupePourGeneration(projet_, Groupe(index), graphique_, messageChargement_);
   EcranRendu rendu;
   {
     std::unique_lock<std::mutex> verrou(mutex_);
