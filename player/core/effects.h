@@ -18,6 +18,10 @@ enum EffectCode : int32_t {
   kEffectLeftRight = 5,     // band anchored at the left grows to the right
   kEffectStretching = 6,    // whole picture, scaled, grows from the centre
   kEffectRandom = 7,        // one of 0..6, chosen when the screen is shown
+  // The moving effects, drawn frame by frame at the display's rate (motion.h):
+  kEffectCrossFade = 8,     // the new screen fades in over the old one
+  kEffectPanZoom = 9,       // cross-fades in, then slowly zooms and drifts while shown
+  kEffectRandomAll = 10,    // one of 0..6, 8 and 9, chosen when the screen is shown
 };
 
 inline constexpr int kEffectSteps = 10;      // steps of the stepped effects
@@ -47,6 +51,12 @@ int Part(int x, int step);
 
 // Effect codes outside 0..6 are drawn as 0 (7 must be resolved first).
 int DrawnEffect(int32_t effect);
+
+// Whether the (resolved) effect is drawn frame by frame: cross-fade or pan
+// and zoom.
+inline bool IsMovingEffect(int32_t effect) {
+  return effect == kEffectCrossFade || effect == kEffectPanZoom;
+}
 
 // Number of blits the effect makes: 1 for effect 0, 10 for the others.
 int EffectStepCount(int32_t effect);

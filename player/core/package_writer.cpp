@@ -5,6 +5,8 @@
 #include <system_error>
 #include <vector>
 
+#include "effects.h"
+
 namespace lmvengine {
 namespace {
 
@@ -30,6 +32,8 @@ bool PackageWriter::Begin(const std::filesystem::path& out, const std::filesyste
   systemError_ = 0;
   finished_ = false;
   count_ = 0;
+  effects_.clear();
+  entries_.clear();
   recordStart_ = -1;
   std::ifstream in(engine, std::ios::binary);
   if (!in) {
@@ -68,7 +72,22 @@ bool PackageWriter::Begin(const std::filesystem::path& out, const std::filesyste
   return true;
 }
 
-bool PackageWriter::BeginRecord(int32_t duration, int32_t effect) {
+bool NeedsOptionsBlock(int32_t flags, const std::vector<int32_t>& effects,
+                       const std::vector<RecordOptions>& entries, int32_t width, int32_t height) {
+  if (flags != 0) return true;
+  for (int32_t effect : effects) {
+    if (effect >= kEffectCrossFade && effect <= kEffectRandomAll) return true;
+  }
+  for (const RecordOptions& e : entries) {
+    if ((e.pictureWidth != 0 && e.pictureWidth != width) ||
+        (e.pictureHeight != 0 && e.pictureHeight != height)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+bool PackageWriter::BeginRecord(int32_t duration, int32_t effect, const RecordOptions& options) {
   if (!file_.is_open()) return false;
   if (recordStart_ >= 0) AbandonRecord();
   file_.seekp(0, std::ios::end);
@@ -80,6 +99,8 @@ bool PackageWriter::BeginRecord(int32_t duration, int32_t effect) {
   WriteLe32(header + 8, 0);
   recordStart_ = start;
   imageBytes_ = 0;
+  pendingEffect_ = effect;
+  pendingOptions_ = options;
   if (!file_.write(reinterpret_cast<const char*>(header), kRecordHeaderSize)) {
     return Fail("cannot write " + path_.string());
   }
@@ -110,6 +131,8 @@ bool PackageWriter::EndRecord() {
   if (!file_) return Fail("cannot write " + path_.string());
   recordStart_ = -1;
   ++count_;
+  effects_.push_back(pendingEffect_);
+  entries_.push_back(pendingOptions_);
   return true;
 }
 
@@ -129,13 +152,14 @@ bool PackageWriter::AbandonRecord() {
 }
 
 bool PackageWriter::AppendRecordFile(int32_t duration, int32_t effect,
-                                     const std::filesystem::path& jpeg) {
+                                     const std::filesystem::path& jpeg,
+                                     const RecordOptions& options) {
   std::ifstream in(jpeg, std::ios::binary);
   if (!in) {
     error_ = "cannot open " + jpeg.string();
     return false;
   }
-  if (!BeginRecord(duration, effect)) return false;
+  if (!BeginRecord(duration, effect, options)) return false;
   std::vector<char> buffer(kChunk);
   while (in) {
     in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
@@ -156,12 +180,27 @@ bool PackageWriter::Finish(int32_t width, int32_t height) {
   if (recordStart_ >= 0) AbandonRecord();
   if (count_ == 0) return Fail("no screen in the package", false);
   if (count_ > kMaxScreenCount) return Fail("more than 31999 screens in the package", false);
+  file_.seekp(0, std::ios::end);
+  if (NeedsOptionsBlock(flags_, effects_, entries_, width, height)) {
+    const PackageTrailer t{width, height, count_, dataOffset_};
+    const std::vector<unsigned char> block = WriteOptionsBlock(OptionsBlock{flags_, entries_}, t);
+    // What the players would refuse is never written.
+    OptionsBlock check;
+    if (ParseOptionsBlock(block.data(), block.size(), t, check) != OptionsCheck::kOk) {
+      return Fail("a screen's transition, picture size or subject is out of range", false);
+    }
+    if (static_cast<int64_t>(file_.tellp()) + int64_t(block.size()) + kTrailerSize >
+        kMaxOffset) {
+      return Fail("the package would pass 2 GiB", false);
+    }
+    file_.write(reinterpret_cast<const char*>(block.data()),
+                static_cast<std::streamsize>(block.size()));
+  }
   unsigned char trailer[kTrailerSize];
   WriteLe32(trailer, width);
   WriteLe32(trailer + 4, height);
   WriteLe32(trailer + 8, count_);
   WriteLe32(trailer + 12, dataOffset_);
-  file_.seekp(0, std::ios::end);
   file_.write(reinterpret_cast<const char*>(trailer), kTrailerSize);
   file_.close();
   if (!file_) return Fail("cannot write " + path_.string());

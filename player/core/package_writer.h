@@ -1,6 +1,7 @@
 // Writing a screen package: the engine copied byte for byte, then the
-// records one at a time, then the trailer. A record that cannot be finished
-// is cut off again, so the file only ever holds complete records.
+// records one at a time, then (when the saver needs one) the options block,
+// then the trailer. A record that cannot be finished is cut off again, so
+// the file only ever holds complete records.
 //
 // Library lmv_package: used by lmvpack and by the maker's generation.
 #pragma once
@@ -10,6 +11,9 @@
 #include <fstream>
 #include <string>
 
+#include <vector>
+
+#include "options_block.h"
 #include "package_format.h"
 
 namespace lmvengine {
@@ -29,7 +33,10 @@ class PackageWriter {
   bool Begin(const std::filesystem::path& out, const std::filesystem::path& engine);
 
   // Starts a record: writes duration, effect and a zero imageLength.
-  bool BeginRecord(int32_t duration, int32_t effect);
+  // `options` is the record's entry of the options block (its transition
+  // length, its picture size when larger than the saver's, its subject);
+  // it counts only if the record is completed.
+  bool BeginRecord(int32_t duration, int32_t effect, const RecordOptions& options = {});
   // Appends JPEG bytes to the record begun.
   bool WriteImage(const void* data, size_t length);
   // Completes the record: its imageLength is patched and it is counted.
@@ -41,16 +48,29 @@ class PackageWriter {
 
   // One whole record from a JPEG file; on a read failure the record is
   // abandoned and false returned.
-  bool AppendRecordFile(int32_t duration, int32_t effect, const std::filesystem::path& jpeg);
+  bool AppendRecordFile(int32_t duration, int32_t effect, const std::filesystem::path& jpeg,
+                        const RecordOptions& options = {});
 
-  // Writes the trailer (width, height, the records completed, dataOffset)
-  // and closes the file. Fails when no record was completed.
+  // The saver-wide flags of the options block (kOptionShuffle,
+  // kOptionDifferentMonitors); 0 by default.
+  void SetOptionFlags(int32_t flags) { flags_ = flags; }
+
+  // Writes the options block when the saver needs one (NeedsOptionsBlock:
+  // a flag set, a record with a moving effect, or a picture larger than
+  // width x height), then the trailer (width, height, the records
+  // completed, dataOffset), and closes the file. A saver that needs no block
+  // is byte for byte the designed package. Fails when no record was
+  // completed, or a completed record's options are out of the block's
+  // ranges (a transition outside 100..10000 ms, a picture smaller than
+  // width x height, a subject that is not a rectangle inside 0..10000).
   bool Finish(int32_t width, int32_t height);
 
   // Closes and removes the file being written (a regular file only).
   void Discard();
 
   int RecordCount() const { return count_; }
+  // The entries of the records completed so far, in order.
+  const std::vector<RecordOptions>& RecordEntries() const { return entries_; }
   int32_t DataOffset() const { return dataOffset_; }
   const std::string& Error() const { return error_; }
   // The system's errno behind the last failure (0 when the failure was not
@@ -67,9 +87,20 @@ class PackageWriter {
   int64_t imageBytes_ = 0;    // bytes written into it so far
   int32_t dataOffset_ = 0;
   int count_ = 0;
+  int32_t flags_ = 0;                   // of the options block
+  int32_t pendingEffect_ = 0;           // of the record begun
+  RecordOptions pendingOptions_;        // of the record begun
+  std::vector<int32_t> effects_;        // of the records completed
+  std::vector<RecordOptions> entries_;  // of the records completed
   bool finished_ = false;
   std::string error_;
   int systemError_ = 0;
 };
+
+// Whether a saver needs the options block: `flags` set, an effect of 8 to
+// 10 among `effects`, or an entry whose picture differs from width x height
+// (an entry's 0 stands for the trailer's size).
+bool NeedsOptionsBlock(int32_t flags, const std::vector<int32_t>& effects,
+                       const std::vector<RecordOptions>& entries, int32_t width, int32_t height);
 
 }  // namespace lmvengine

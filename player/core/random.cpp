@@ -10,8 +10,12 @@ int Random::Next() {
 }
 
 int32_t ResolveRandomEffect(int32_t effect, Random& random) {
-  if (effect != kEffectRandom) return effect;
-  return random.Next() % 7;
+  if (effect == kEffectRandom) return random.Next() % 7;
+  if (effect == kEffectRandomAll) {
+    static constexpr int32_t kAll[] = {0, 1, 2, 3, 4, 5, 6, kEffectCrossFade, kEffectPanZoom};
+    return kAll[random.Next() % 9];
+  }
+  return effect;
 }
 
 }  // namespace lmvengine

@@ -14,7 +14,8 @@ struct Random {
   int Next();
 };
 
-// Resolves effect 7 (Random) to Next() mod 7; other codes are returned as given.
+// Resolves effect 7 (Random) to Next() mod 7 and effect 10 (Random among
+// all) to {0..6, 8, 9}[Next() mod 9]; other codes are returned as given.
 int32_t ResolveRandomEffect(int32_t effect, Random& random);
 
 }  // namespace lmvengine

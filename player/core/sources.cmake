@@ -4,8 +4,11 @@ set(LMVENGINE_CORE_DIR ${CMAKE_CURRENT_LIST_DIR})
 set(LMVENGINE_CORE_SOURCES
   ${LMVENGINE_CORE_DIR}/command_line.cpp
   ${LMVENGINE_CORE_DIR}/effects.cpp
+  ${LMVENGINE_CORE_DIR}/frame_compositor.cpp
   ${LMVENGINE_CORE_DIR}/geometry.cpp
   ${LMVENGINE_CORE_DIR}/jpeg_decoder.cpp
+  ${LMVENGINE_CORE_DIR}/motion.cpp
+  ${LMVENGINE_CORE_DIR}/options_block.cpp
   ${LMVENGINE_CORE_DIR}/device_rows.cpp
   ${LMVENGINE_CORE_DIR}/package_format.cpp
   ${LMVENGINE_CORE_DIR}/package_reader.cpp
@@ -18,6 +21,11 @@ set(LMVENGINE_CORE_SOURCES
 # The package writer (lmv_package): no libjpeg.
 set(LMV_PACKAGE_SOURCES
   ${LMVENGINE_CORE_DIR}/package_format.cpp
+  ${LMVENGINE_CORE_DIR}/options_block.cpp
   ${LMVENGINE_CORE_DIR}/package_writer.cpp
   ${LMVENGINE_CORE_DIR}/size_text.cpp
 )
+# The web player computes the same frame arithmetic in JavaScript doubles:
+# no fused multiply-add may round it differently.
+set_source_files_properties(${LMVENGINE_CORE_DIR}/motion.cpp
+  PROPERTIES COMPILE_OPTIONS -ffp-contract=off)
