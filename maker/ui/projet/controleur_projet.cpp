@@ -79,6 +79,12 @@ void CControleurProjet::FixeVignette(int index, const HBITMAP& vignette) {
 
 void CControleurProjet::FixeResolutionCible(SIZE taille) { projet_.ResolutionCible = taille; }
 
+void CControleurProjet::FixePairePortraits(int paire) {
+  projet_.PairePortraits = paire ? 1 : 0;
+  EcransChanges();
+  emit pairesChangees();
+}
+
 void CControleurProjet::MarqueModifie() { emit modifie(); }
 
 void CControleurProjet::EcransChanges() {

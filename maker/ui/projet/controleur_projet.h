@@ -67,6 +67,10 @@ class CControleurProjet : public QObject {
 
   // The target resolution (the screens are made again by whoever changes it).
   void FixeResolutionCible(SIZE taille);
+  // "Pair portrait photos" on (1) or off (0): the screens shown change
+  // (pairesChangees()), as after any change to the screens (EcransChanges).
+  void FixePairePortraits(int paire);
+  int PairePortraits() const { return projet_.PairePortraits; }
   // The project changed in a way that matters to its file: modifie().
   void MarqueModifie();
   // Every change to the screens ends here: the project is marked modified
@@ -100,6 +104,9 @@ class CControleurProjet : public QObject {
   void ecranSelectionne(int index);
   // Every screen may have changed (new project, project read, list emptied).
   void listeRemplacee();
+  // Which screens are shown in pairs may have changed (the option, or a
+  // screen's orientation, crop or fit).
+  void pairesChangees();
   void modifie();
 
  private:
