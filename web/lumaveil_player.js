@@ -1,22 +1,33 @@
 // Lumaveil web player: plays a saver made by Lumaveil (Windows or Linux) on
 // a canvas, from the saver file: the player program, one record per screen
-// (duration, effect, imageLength, a JPEG), a 16-byte trailer (width, height,
-// screenCount, dataOffset), all 32-bit little-endian. Over HTTP only the
-// trailer and the records are read, with Range requests; a server without
-// Range sends the file once. Screens are drawn as the desktop player draws
-// them: same geometry, effects, generator for Random, whole seconds.
+// (duration, effect, imageLength, a JPEG), an options block when the saver
+// uses the moving effects or shuffle, and a 16-byte trailer (width, height,
+// screenCount, dataOffset), all 32-bit little-endian (doc/package_format.md).
+// Over HTTP only the trailer, the block and the records are read, with
+// Range requests; from a server without Range the file is streamed and
+// only the records are kept. Screens are drawn as the desktop player draws
+// them: same fitting, effects, frame math and generator for Random.
 //
-// Every <div data-lumaveil-saver data-src="x.scr" data-name="x"> becomes a
-// player; the exports are its parts.
+// Importing this module does nothing: the page calls mountPlayers(document)
+// (or mountPlayer on one element). Loaded as a service worker, it keeps the
+// page, itself and the saver played for offline use.
 
-const TRAILER = 16;
-const HEADER = 12;
+// The format's limits, named as in doc/package_format.md.
+export const FORMAT = Object.freeze({
+  kTrailerSize: 16, kRecordHeaderSize: 12, kMinWidth: 240, kMaxWidth: 16384, kMinHeight: 240,
+  kMaxScreenCount: 31999, kMaxDecodedPixels: 2 ** 28, kMaxImageLength: 2 ** 27,
+  kOptionsHeaderSize: 24, kOptionsFooterSize: 8, kOptionsEntrySize: 28, kOptionsVersion: 1,
+  kMaxOptionsBlockLength: 64 * 1024 * 1024, kOptionShuffle: 1, kMinTransitionMs: 100,
+  kMaxTransitionMs: 10000, kDefaultTransitionMs: 1500, kSubjectScale: 10000, kMaxJpegSide: 65500,
+  kPanZoomMinZoom: 0.8, kPanZoomSubjectPivot: 0.9,
+});
+const F = FORMAT;
 const STEPS = 10;
 const STEP_MS = 50;
 const READ_AHEAD = 65536;
-const MAX_PIXELS = 2 ** 28;
-const MAX_IMAGE = 2 ** 27;
+const TAIL_KEPT = 1 << 20;  // bytes kept from the end of a streamed file
 const MAX_INT = 2 ** 31 - 1;
+const EMPTY = new Uint8Array(0);
 
 export const NOT_A_SAVER = 'This file is not a screen saver made with Lumaveil, or it is damaged.';
 
@@ -27,6 +38,7 @@ const damaged = () => new SaverError(NOT_A_SAVER);
 // ---- Reading ------------------------------------------------------------------
 
 const int32 = (b, i) => b[i] | (b[i + 1] << 8) | (b[i + 2] << 16) | (b[i + 3] << 24);
+const text4 = (b, i) => String.fromCharCode(b[i], b[i + 1], b[i + 2], b[i + 3]);
 
 // The picture size in a JPEG's frame header; null when the bytes are not a
 // JPEG (no start marker, or the scan before any frame header).
@@ -49,48 +61,123 @@ export function jpegSize(b) {
   return null;
 }
 
-// Reads the trailer, then the records in order, wrapping to the first after
-// the last. `source` is { size, read(offset, length, onBytes) } giving
-// exactly `length` bytes. Lengths are checked against the file before
-// anything is read or allocated.
+// The options block of `b` (the whole block) for trailer `t`, or null when
+// any field is out of its range.
+export function parseOptionsBlock(b, t) {
+  const n = b.length;
+  if (n < F.kOptionsHeaderSize + F.kOptionsFooterSize || text4(b, 0) !== 'LMVO' ||
+      text4(b, n - 4) !== 'LMVX' || int32(b, 4) !== n || int32(b, n - 8) !== n) return null;
+  const count = int32(b, 16);
+  const size = int32(b, 20);
+  if (int32(b, 8) < F.kOptionsVersion || count !== t.screenCount || size < F.kOptionsEntrySize ||
+      n !== 32 + count * size) return null;
+  const entries = [];
+  for (let i = 0, at = F.kOptionsHeaderSize; i < count; i += 1, at += size) {
+    const [ms, w, h, l, top, r, bottom] = [0, 4, 8, 12, 16, 20, 24].map((k) => int32(b, at + k));
+    if (!(ms >= F.kMinTransitionMs && ms <= F.kMaxTransitionMs && w >= t.width && h >= t.height &&
+          w <= F.kMaxJpegSide && h <= F.kMaxJpegSide && w * h <= F.kMaxDecodedPixels &&
+          l >= 0 && l < r && r <= F.kSubjectScale && top >= 0 && top < bottom &&
+          bottom <= F.kSubjectScale)) return null;
+    entries.push({ transitionMs: ms, pictureWidth: w, pictureHeight: h, subjectLeft: l,
+                   subjectTop: top, subjectRight: r, subjectBottom: bottom });
+  }
+  return { flags: int32(b, 12), entries };
+}
+
+// Reads the trailer and the options block, then records by index (each
+// record's place is learnt by walking the headers before it). `source` is
+// { size, read(offset, length, onBytes) } giving exactly `length` bytes.
+// Lengths are checked against the file before anything is read or
+// allocated, and a record's picture against its declared size before it
+// is decoded.
 export class PackageReader {
   constructor(source) {
     this.source = source;
     this.received = 0;  // bytes read so far
     this.cache = null;  // { offset, bytes }: the last piece read
+    this.queue = Promise.resolve();
   }
 
-  // The desktop player's ranges, and room in the file for every record.
   async open() {
     const size = this.source.size;
-    if (!(size > TRAILER + HEADER)) throw damaged();
-    const b = await this.take(size - TRAILER, TRAILER, 0);
+    if (!(size > F.kTrailerSize + F.kRecordHeaderSize)) throw damaged();
+    const b = await this.take(size - F.kTrailerSize, F.kTrailerSize, 0);
     const t = this.trailer = { width: int32(b, 0), height: int32(b, 4), screenCount: int32(b, 8),
                                dataOffset: int32(b, 12) };
-    this.end = size - TRAILER;
-    if (!(t.width >= 240 && t.width <= 16384 && t.height >= 240 && t.screenCount > 0 &&
-          t.screenCount < 32000 && t.dataOffset > 0 &&
-          t.dataOffset + t.screenCount * HEADER <= this.end)) throw damaged();
-    this.position = t.dataOffset;
+    this.end = size - F.kTrailerSize;
+    if (!(t.width >= F.kMinWidth && t.width <= F.kMaxWidth && t.height >= F.kMinHeight &&
+          t.screenCount > 0 && t.screenCount <= F.kMaxScreenCount && t.dataOffset > 0 &&
+          t.dataOffset + t.screenCount * F.kRecordHeaderSize <= this.end)) throw damaged();
+    this.options = { flags: 0, block: false, entries: null };
+    const footer = this.end - F.kOptionsFooterSize;
+    const f = footer > t.dataOffset ? await this.take(footer, F.kOptionsFooterSize, 0) : EMPTY;
+    if (f.length && text4(f, 4) === 'LMVX') {
+      const length = int32(f, 0);
+      const start = this.end - length;
+      if (!(length >= 32 && length <= F.kMaxOptionsBlockLength && start >= t.dataOffset +
+            t.screenCount * F.kRecordHeaderSize)) throw damaged();
+      const block = parseOptionsBlock(await this.take(start, length, 0), t);
+      if (!block) throw damaged();
+      this.options = { ...block, block: true };
+      this.end = start;
+    }
+    this.offsets = [t.dataOffset];
     this.counter = 0;
     return t;
   }
 
-  // The next record: { number, duration, effect, image (the JPEG bytes) }.
-  async readRecord() {
-    const start = this.position;
-    if (start + HEADER > this.end) throw damaged();
-    const h = await this.take(start, HEADER, READ_AHEAD);
-    const n = int32(h, 8);
-    if (n < 4 || n > MAX_IMAGE || start + HEADER + n > this.end) throw damaged();
-    const record = { number: this.counter + 1, duration: int32(h, 0), effect: int32(h, 4),
-                     image: await this.take(start + HEADER, n, READ_AHEAD) };
-    this.position = start + HEADER + n;
-    if (++this.counter >= this.trailer.screenCount) {
-      this.counter = 0;
-      this.position = this.trailer.dataOffset;
+  // The entry of record `index`: the block's, or the designed defaults.
+  entry(index) {
+    const t = this.trailer;
+    return (this.options.entries && this.options.entries[index]) || {
+      transitionMs: F.kDefaultTransitionMs, pictureWidth: t.width, pictureHeight: t.height,
+      subjectLeft: 0, subjectTop: 0, subjectRight: F.kSubjectScale, subjectBottom: F.kSubjectScale };
+  }
+
+  // The next record in file order, wrapping to the first after the last.
+  readRecord() {
+    const index = this.counter;
+    this.counter = (index + 1) % this.trailer.screenCount;
+    return this.read(index);
+  }
+
+  // Record `index` (0-based): { index, number, duration, effect, entry,
+  // image (the JPEG bytes) }. Reads run one after the other.
+  read(index) {
+    const run = this.queue.then(() => this.readAt(index));
+    this.queue = run.catch(() => {});
+    return run;
+  }
+
+  async readAt(index) {
+    const H = F.kRecordHeaderSize;
+    while (this.offsets.length <= index) {
+      const at = this.offsets[this.offsets.length - 1];
+      const n = await this.imageLength(at, 0);
+      this.offsets.push(at + H + n);
     }
-    return record;
+    const start = this.offsets[index];
+    const n = await this.imageLength(start, READ_AHEAD);
+    const h = await this.take(start, H, READ_AHEAD);
+    const record = { index, number: index + 1, duration: int32(h, 0), effect: int32(h, 4),
+                     entry: this.entry(index) };
+    // The last record ends where the options block begins.
+    if (index === this.trailer.screenCount - 1 && this.options.block && start + H + n !== this.end) {
+      throw damaged();
+    }
+    const image = await this.take(start + H, n, READ_AHEAD);
+    const size = jpegSize(image);
+    if (!size || !size.width || !size.height || size.width > record.entry.pictureWidth ||
+        size.height > record.entry.pictureHeight) throw damaged();
+    if (this.offsets.length === index + 1) this.offsets.push(start + H + n);
+    return { ...record, image };
+  }
+
+  async imageLength(start, ahead) {
+    if (start + F.kRecordHeaderSize > this.end) throw damaged();
+    const n = int32(await this.take(start, F.kRecordHeaderSize, ahead), 8);
+    if (n < 4 || n > F.kMaxImageLength || start + F.kRecordHeaderSize + n > this.end) throw damaged();
+    return n;
   }
 
   // `length` bytes at `offset`, from the last piece read if it holds them;
@@ -99,7 +186,7 @@ export class PackageReader {
     const c = this.cache;
     const k = c && offset >= c.offset && offset < c.offset + c.bytes.length ? offset - c.offset : -1;
     if (k >= 0 && k + length <= c.bytes.length) return c.bytes.subarray(k, k + length);
-    const head = k >= 0 ? c.bytes.subarray(k) : new Uint8Array(0);
+    const head = k >= 0 ? c.bytes.subarray(k) : EMPTY;
     const from = offset + head.length;
     const to = Math.max(offset + length, Math.min(this.end || 0, from + ahead));
     let bytes = await this.source.read(from, to - from, (n) => { this.received += n; });
@@ -136,23 +223,16 @@ export const fileSource = (file) => ({
 
 // A response's body, at most `limit` bytes.
 async function body(response, limit, onBytes) {
-  const declared = Number(response.headers.get('Content-Length'));
-  if (declared > limit) throw damaged();
-  let buffer = new Uint8Array(declared > 0 ? declared : Math.min(limit, 65536));
+  const out = new Uint8Array(limit);
   let n = 0;
   for (const reader = response.body.getReader(); ;) {
     const { done, value } = await reader.read();
-    if (done) return buffer.subarray(0, n);
+    if (done) return out.subarray(0, n);
     if (n + value.length > limit) {
-      reader.cancel();
+      reader.cancel().catch(() => {});
       throw damaged();
     }
-    if (n + value.length > buffer.length) {
-      const bigger = new Uint8Array(Math.min(limit, Math.max(n + value.length, 2 * buffer.length)));
-      bigger.set(buffer.subarray(0, n));
-      buffer = bigger;
-    }
-    buffer.set(value, n);
+    out.set(value, n);
     n += value.length;
     if (onBytes) onBytes(value.length);
   }
@@ -161,19 +241,72 @@ async function body(response, limit, onBytes) {
 const unreachable = (status) => new SaverError(`The screen saver could not be loaded (HTTP ${status}).`);
 const range = (a, b) => ({ headers: { Range: `bytes=${a}-${b}` } });
 
+// A file from a server without Range: `response` is read to its end once,
+// keeping only its size and last bytes (the trailer and the options
+// block); then each read streams the file again from where the last one
+// stopped (from the start when it lies before), dropping what lies before
+// it. Memory holds one network chunk and the bytes asked for.
+async function streamSource(url, fetchFn, response, onBytes) {
+  const pieces = [];
+  let size = 0;
+  let kept = 0;
+  for (const reader = response.body.getReader(); ;) {
+    const { done, value } = await reader.read();
+    if (done) break;
+    size += value.length;
+    pieces.push(value);
+    kept += value.length;
+    while (kept - pieces[0].length >= TAIL_KEPT) kept -= pieces.shift().length;
+    if (onBytes) onBytes(value.length);
+  }
+  const tail = new Uint8Array(kept);
+  pieces.reduce((at, p) => (tail.set(p, at), at + p.length), 0);
+  pieces.length = 0;
+  let s = null;  // { reader, at: file offset of rest[0], rest }
+  return {
+    size,
+    read: async (offset, length, more) => {
+      if (offset >= size - kept) return tail.slice(offset - size + kept, offset - size + kept + length);
+      if (!s || offset < s.at) {
+        if (s) s.reader.cancel().catch(() => {});
+        const r = await fetchFn(url);
+        if (r.status !== 200 || !r.body) throw unreachable(r.status);
+        s = { reader: r.body.getReader(), at: 0, rest: EMPTY };
+      }
+      const out = new Uint8Array(length);
+      for (let n = 0; n < length;) {
+        if (!s.rest.length) {
+          const { done, value } = await s.reader.read();
+          if (done) throw damaged();
+          s.rest = value;
+          if (more) more(value.length);
+        }
+        const from = offset + n - s.at;
+        const k = Math.max(0, Math.min(length - n, s.rest.length - from));
+        out.set(s.rest.subarray(from, from + k), n);
+        n += k;
+        const used = Math.min(s.rest.length, from + k);
+        s.at += used;
+        s.rest = s.rest.subarray(used);
+      }
+      return out;
+    },
+  };
+}
+
 // The saver at `url`: asks for its last 16 bytes; a 206 answer gives the
-// size and later reads are Range requests, a 200 answer is the whole file.
+// size and later reads are Range requests, a 200 answer is streamed.
 export async function urlSource(url, fetchFn = (...a) => fetch(...a), onBytes) {
-  const first = await fetchFn(url, range('', TRAILER));
+  const first = await fetchFn(url, range('', F.kTrailerSize));
   const total = /\/\s*(\d+)\s*$/.exec(first.headers.get('Content-Range') || '');
   if (first.status === 416) throw damaged();
   if (first.status === 206 && total) {
     const size = Number(total[1]);
-    const tail = await body(first, TRAILER, onBytes);
+    const tail = await body(first, F.kTrailerSize, onBytes);
     return {
       size,
       read: async (offset, length, more) => {
-        if (offset === size - TRAILER && tail.length === length) return tail;
+        if (offset === size - F.kTrailerSize && tail.length === length) return tail;
         const r = await fetchFn(url, range(offset, offset + length - 1));
         const got = /^\s*bytes\s+(\d+)-/.exec(r.headers.get('Content-Range') || '');
         if (r.status !== 206 || !got || Number(got[1]) !== offset) throw unreachable(r.status);
@@ -184,10 +317,10 @@ export async function urlSource(url, fetchFn = (...a) => fetch(...a), onBytes) {
     };
   }
   if (first.status !== 200 && first.status !== 206) throw unreachable(first.status);
-  return bytesSource(await body(first.status === 200 ? first : await fetchFn(url), MAX_INT, onBytes));
+  return streamSource(url, fetchFn, first.status === 200 ? first : await fetchFn(url), onBytes);
 }
 
-// ---- Geometry, effects, generator ------------------------------------------
+// ---- Geometry, effects, motion, generators ---------------------------------
 
 // Where pictures of width x height go on a screen. Only the widths are
 // compared: narrower, drawn at its own size and centred (truncating; y may
@@ -200,44 +333,26 @@ export function computeGeometry(width, height, screenWidth, screenHeight) {
            width, height, stretch: false };
 }
 
-// The screen in an area: all of it, except that a landscape picture on a
-// portrait area gets a band of its own shape across the width, centred.
-export function drawingBox(areaWidth, areaHeight, width, height) {
-  if (areaHeight > areaWidth && width >= height) {
-    const h = Math.max(1, Math.min(areaHeight, Math.round((areaWidth * height) / width)));
-    return { x: 0, y: Math.trunc((areaHeight - h) / 2), width: areaWidth, height: h };
-  }
-  return { x: 0, y: 0, width: areaWidth, height: areaHeight };
-}
-
 // part(X) at step 1..10: step * (X / 10), truncating; X at step 10.
 export const part = (x, step) => (step >= STEPS ? x : step * Math.trunc(x / STEPS));
 
-// Codes outside 0..6 draw as 0 (7 is resolved before).
-const drawn = (effect) => (effect >= 0 && effect <= 6 ? effect : 0);
-
-// One step's blit: { dest, source, stretch } with rectangles {x, y, w, h}. A
-// copy takes dest's size from source.x, source.y; a stretch scales the whole
-// source rectangle into dest.
+// One step's blit of the designed effects 0..6 (other codes draw as 0):
+// { dest, source } rectangles {x, y, w, h}, source in picture pixels.
 export function planStep(effect, step, g, width, height) {
   const rect = (x, y, w, h) => ({ x, y, w, h });
-  const whole = rect(0, 0, width, height);
-  const copyOrStretch = (dest, sx, sy, scaled) => (g.stretch
-    ? { dest, source: scaled, stretch: true }
-    : { dest, source: rect(sx, sy, dest.w, dest.h), stretch: false });
-  const scaled = (dest) => ({ dest, source: whole, stretch: true });
+  const blit = (dest, source = rect(0, 0, width, height)) =>
+    ({ dest, source, stretch: dest.w !== source.w || dest.h !== source.h });
   const w = part(g.width, step);
   const h = part(g.height, step);
-  const hs = part(height, step);
-  switch (drawn(effect)) {
-    case 1: return copyOrStretch(rect(g.x, g.y, g.width, h), 0, 0, rect(0, 0, width, hs));
-    case 2: return scaled(rect(g.x, g.y, w, h));
-    case 3: return scaled(rect(g.x + g.width - w, g.y + g.height - h, w, h));
-    case 4: return copyOrStretch(rect(g.x, g.y + g.height - h, g.width, h), 0, height - hs,
-                                 rect(0, height - hs, width, hs));
-    case 5: return copyOrStretch(rect(g.x, g.y, w, g.height), 0, 0, rect(0, 0, part(width, step), height));
-    case 6: return scaled(rect(g.x + Math.trunc((g.width - w) / 2), g.y + Math.trunc((g.height - h) / 2), w, h));
-    default: return copyOrStretch(rect(g.x, g.y, g.width, g.height), 0, 0, whole);
+  const hs = g.stretch ? part(height, step) : h;
+  switch (effect) {
+    case 1: return blit(rect(g.x, g.y, g.width, h), rect(0, 0, width, hs));
+    case 2: return blit(rect(g.x, g.y, w, h));
+    case 3: return blit(rect(g.x + g.width - w, g.y + g.height - h, w, h));
+    case 4: return blit(rect(g.x, g.y + g.height - h, g.width, h), rect(0, height - hs, width, hs));
+    case 5: return blit(rect(g.x, g.y, w, g.height), rect(0, 0, g.stretch ? part(width, step) : w, height));
+    case 6: return blit(rect(g.x + Math.trunc((g.width - w) / 2), g.y + Math.trunc((g.height - h) / 2), w, h));
+    default: return blit(rect(g.x, g.y, g.width, g.height));
   }
 }
 
@@ -250,8 +365,83 @@ export class Random {
   }
 }
 
-// Effect 7 becomes next() mod 7; other codes stay.
-export const resolveEffect = (effect, random) => (effect === 7 ? random.next() % 7 : effect);
+// Effect 7 becomes next() mod 7, 10 one of 0..6, 8 and 9; other codes stay.
+export function resolveEffect(effect, random) {
+  if (effect === 7) return random.next() % 7;
+  if (effect === 10) {
+    const v = random.next() % 9;
+    return v < 7 ? v : v + 1;
+  }
+  return effect;
+}
+
+// The motion math, operation for operation as doc/package_format.md
+// writes it (32-bit integers through Math.imul and >>>, doubles in order).
+export function mix32(x) {
+  x ^= x >>> 16;
+  x = Math.imul(x, 0x85ebca6b);
+  x ^= x >>> 13;
+  x = Math.imul(x, 0xc2b2ae35);
+  return (x ^ (x >>> 16)) >>> 0;
+}
+const clamp = (v, low, high) => Math.min(Math.max(v, low), high);
+
+export function fullPanWindow(pw, ph, sw, sh) {
+  return pw * sh >= ph * sw ? { x: 0, y: 0, w: ph * sw / sh, h: ph } : { x: 0, y: 0, w: pw, h: pw * sh / sw };
+}
+
+const placed = (full, zoom, ax, ay, pw, ph) => {
+  const w = full.w * zoom;
+  const h = full.h * zoom;
+  return { x: (pw - w) * ax, y: (ph - h) * ay, w, h };
+};
+
+export function panPath(index, pw, ph, sw, sh, e) {
+  const full = fullPanWindow(pw, ph, sw, sh);
+  const hash = mix32(Math.imul(index, 0x9e3779b9) + 0x7f4a7c15);
+  const ax = ((hash >>> 8) & 255) / 255;
+  const ay = ((hash >>> 16) & 255) / 255;
+  const S = F.kSubjectScale;
+  const min = F.kPanZoomMinZoom;
+  if (e.subjectLeft === 0 && e.subjectTop === 0 && e.subjectRight === S && e.subjectBottom === S) {
+    const zoomIn = (hash & 1) === 0;
+    return { start: placed(full, zoomIn ? 1 : min, ax, ay, pw, ph),
+             end: placed(full, zoomIn ? min : 1, 1 - ax, 1 - ay, pw, ph) };
+  }
+  const left = pw * e.subjectLeft / S;
+  const top = ph * e.subjectTop / S;
+  const right = pw * e.subjectRight / S;
+  const bottom = ph * e.subjectBottom / S;
+  const z1 = clamp(Math.max((right - left) / full.w, (bottom - top) / full.h), min, 1);
+  const w = full.w * z1;
+  const h = full.h * z1;
+  return { start: placed(full, z1 < F.kPanZoomSubjectPivot ? 1 : min, ax, ay, pw, ph),
+           end: { x: clamp((left + right) / 2 - w / 2, 0, pw - w), y: clamp((top + bottom) / 2 - h / 2, 0, ph - h), w, h } };
+}
+
+export function panZoomWindow(index, progress, pw, ph, sw, sh, e) {
+  const { start: s, end: d } = panPath(index, pw, ph, sw, sh, e);
+  const p = clamp(progress, 0, 1);
+  const w = s.w + (d.w - s.w) * p;
+  const h = s.h + (d.h - s.h) * p;
+  return { x: clamp(s.x + (d.x - s.x) * p, 0, pw - w), y: clamp(s.y + (d.y - s.y) * p, 0, ph - h), w, h };
+}
+
+export const panPeriodMs = (seconds, ms) => Math.max(1, Math.max(seconds, 0) * 1000 + 2 * Math.max(ms, 0));
+export const progress = (elapsed, length) => (length <= 0 ? 1 : clamp(elapsed / length, 0, 1));
+export const crossFadeAlpha = (elapsed, ms) => Math.floor(progress(elapsed, ms) * 256 + 0.5);
+
+// Shuffle: { state, last }; each cycle every record once, never starting
+// with the one the previous cycle ended with.
+export function nextShuffleCycle(s, count) {
+  const value = () => mix32(s.state = (s.state + 0x9e3779b9) >>> 0);
+  const order = Array.from({ length: count }, (_, i) => i);
+  const swap = (i, j) => { [order[i], order[j]] = [order[j], order[i]]; };
+  for (let i = count - 1; i >= 1; i -= 1) swap(i, value() % (i + 1));
+  if (count >= 2 && order[0] === s.last) swap(0, 1 + (value() % (count - 1)));
+  s.last = order[count - 1];
+  return order;
+}
 
 // ---- Playing ----------------------------------------------------------------
 
@@ -266,8 +456,6 @@ const pageClock = {
 };
 
 async function decodeJpeg(bytes) {
-  const size = jpegSize(bytes);
-  if (!size || !size.width || !size.height || size.width * size.height > MAX_PIXELS) throw damaged();
   try {
     return await createImageBitmap(new Blob([bytes], { type: 'image/jpeg' }),
                                    { colorSpaceConversion: 'none', premultiplyAlpha: 'none' });
@@ -287,21 +475,51 @@ function pixelsOf(picture) {
   return picture.pixels;
 }
 
-// Plays an open PackageReader's records on a canvas: the first screen
-// without effect, each later one with its effect in ten steps 50 ms apart
-// once its predecessor has been up for its duration in whole seconds; the
-// next record is read and decoded while the current one is on display.
+// The options a player takes, each checked, in an object of their own.
+const fn = (f, fallback) => (typeof f === 'function' ? f : fallback);
+export function playerOptions(o = {}) {
+  const c = o.clock;
+  const nothing = () => {};
+  return Object.freeze({
+    clock: c && ['now', 'setTimer', 'clearTimer', 'frame', 'cancelFrame'].every((k) => typeof c[k] === 'function')
+      ? c : pageClock,
+    reducedMotion: fn(o.reducedMotion, () => false),
+    decode: fn(o.decode, decodeJpeg),
+    onError: fn(o.onError, nothing),
+    onFirstScreen: fn(o.onFirstScreen, nothing),
+    onScreen: fn(o.onScreen, nothing),  // (record number) as each screen comes on
+    onStep: fn(o.onStep, nothing),      // ({ step, due, drawn }) for each designed step
+    onFrame: fn(o.onFrame, nothing),    // (frame time) for each frame of a moving effect
+    seed: Number.isInteger(o.seed) ? o.seed >>> 0 : null,
+  });
+}
+
+// Plays an open (or openable) PackageReader's records on a canvas. The
+// first screen comes without effect; each later one once its predecessor
+// has been up for its duration in whole seconds: the designed effects in
+// ten steps 50 ms apart, cross-fade and pan-and-zoom in animation frames
+// paced by time (a late frame is skipped, the fade ends on time). The next
+// record is read and decoded while the current one is on display.
 export class Player {
-  constructor(canvas, reader, options = {}) {
-    Object.assign(this, {
-      canvas, reader, clock: pageClock, reducedMotion: () => false, onError() {},
-      onFirstScreen() {}, onStep() {}, random: new Random(), first: true,
-      next: null,        // the record read in advance, with its picture
-      current: null,     // the picture on display
-      transition: null,  // { t0, effect, drawn }
-      waiting: false,    // its time has come, its successor has not
-      timer: null, frameId: null, pausedAt: null, pausedTotal: 0, stopped: false,
-    }, options);
+  constructor(canvas, reader, options) {
+    this.canvas = canvas;
+    this.reader = reader;
+    this.options = playerOptions(options);
+    this.clock = this.options.clock;
+    this.random = new Random();
+    this.position = -1;     // place in the playing order of the screen shown
+    this.cut = true;        // the next screen comes without effect
+    this.first = true;
+    this.next = null;       // the screen read in advance: { position, record, picture }
+    this.shown = null;      // the screen on display, with t0 (when it began to come on)
+    this.previous = null;   // the screen it replaces, while it comes on
+    this.transition = null; // { t0, effect, drawn }
+    this.waiting = false;   // its time has come, its successor has not
+    this.cycles = new Map();
+    this.timer = this.frameId = this.pausedAt = null;
+    this.pausedTotal = 0;
+    this.stopped = false;
+    this.loads = 0;
   }
 
   // Milliseconds of play: the clock less the time spent paused.
@@ -309,23 +527,44 @@ export class Player {
     return (this.pausedAt === null ? this.clock.now() : this.pausedAt) - this.pausedTotal;
   }
 
+  get paused() { return this.pausedAt !== null; }
+
   async start() {
     try {
       if (!this.reader.trailer) await this.reader.open();
+      const o = this.reader.options;
+      this.shuffle = { state: this.options.seed ?? (this.clock.now() >>> 0), last: -1 };
+      this.shuffled = !!(o && o.flags & F.kOptionShuffle) && this.reader.trailer.screenCount > 1;
       this.ctx = this.canvas.getContext('2d', { alpha: false });
       this.resize(this.canvas.width, this.canvas.height);
-      this.next = await this.load();
+      this.next = await this.load(0);
       this.tick();
     } catch (error) {
       this.fail(error);
     }
   }
 
-  async load() {
-    const record = await this.reader.readRecord();
-    const picture = await (this.decode || decodeJpeg)(record.image);
+  // The record index at `position` of the playing order: the file's order,
+  // or with shuffle a new order each cycle.
+  order(position) {
+    const n = this.reader.trailer.screenCount;
+    const cycle = Math.floor(position / n);
+    const at = position - cycle * n;
+    if (!this.shuffled) return at;
+    while (!this.cycles.has(cycle)) {
+      const last = Math.max(-1, ...this.cycles.keys());
+      if (cycle < last) return at;  // long forgotten: the file's order
+      this.cycles.set(last + 1, nextShuffleCycle(this.shuffle, n));
+      this.cycles.delete(last - 2);
+    }
+    return this.cycles.get(cycle)[at];
+  }
+
+  async load(position) {
+    const record = await this.reader.read(this.order(position));
+    const picture = await this.options.decode(record.image);
     if (this.stopped) throw new SaverError('');
-    return { ...record, image: null, picture };
+    return { position, record: { ...record, image: null }, picture };
   }
 
   // A new canvas size: its geometry, and the screen on display drawn again
@@ -336,83 +575,152 @@ export class Player {
     const t = this.reader && this.reader.trailer;
     if (!t || !this.ctx) return;
     this.geometry = computeGeometry(t.width, t.height, this.canvas.width, this.canvas.height);
-    this.ctx.imageSmoothingEnabled = false;
     this.ctx.fillStyle = '#fff';
     this.ctx.fillRect(0, 0, this.canvas.width, this.canvas.height);
-    if (this.current) this.blit(planStep(0, 1, this.geometry, t.width, t.height));
+    if (this.shown && !this.transition) this.paint(this.shown, this.time());
+    else if (this.shown) this.blit(this.shown, planStep(0, 1, this.geometry, t.width, t.height));
   }
 
   tick() {
     this.timer = null;
-    if (this.stopped || this.pausedAt !== null || this.transition) return;
+    if (this.stopped || this.transition || (this.paused && !this.cut)) return;
     const elapsed = Math.floor(this.time() / 1000) - this.shownAt;
-    if (!this.first && elapsed < this.duration) {
+    if (!this.cut && elapsed < this.duration) {
       this.arm((this.duration - elapsed) * 1000, () => this.tick());
       return;
     }
-    const record = this.next;
-    this.waiting = !record;
-    if (!record) return;
+    const screen = this.next;
+    this.waiting = !screen;
+    if (!screen) return;
     this.next = null;
-    const effect = drawn(resolveEffect(this.first ? 0 : record.effect, this.random));
-    this.current = record.picture;
-    this.duration = Math.max(0, record.duration);
-    this.record = record.number;
-    this.transition = { t0: this.time(), effect: this.reducedMotion() ? 0 : effect, drawn: 0 };
-    this.steps();
+    const reduced = this.options.reducedMotion();
+    const r = screen.record;
+    let effect = this.cut ? 0 : resolveEffect(r.effect, this.random);
+    if (!(effect >= 0 && effect <= 9) || reduced) effect = 0;
+    this.previous = this.shown;
+    this.shown = { ...screen, index: r.index, duration: Math.max(0, r.duration), entry: r.entry,
+                   pan: !reduced && (effect === 9 || r.effect === 9), t0: this.time() };
+    this.position = screen.position;
+    this.cut = false;
+    this.duration = this.shown.duration;
+    this.transition = { t0: this.shown.t0, effect, drawn: 0 };
+    this.options.onScreen(r.number);
+    this.animate();
   }
 
-  // Draws the transition's steps due by now, or by the frame's time.
-  steps(frameTime) {
+  // Draws what is due by now, or by the frame's time: the designed steps,
+  // a cross-fade's frame, or the pan of the screen shown.
+  animate(frameTime) {
     this.frameId = null;
+    if (this.paused && frameTime !== undefined) return;
+    const now = frameTime !== undefined ? frameTime - this.pausedTotal : this.time();
     const tr = this.transition;
-    if (!tr || this.pausedAt !== null) return;
-    const count = tr.effect ? STEPS : 1;
-    const now = frameTime ? frameTime - this.pausedTotal : this.time();
-    const due = Math.min(count, Math.floor((now - tr.t0) / STEP_MS) + 1);
     const t = this.reader.trailer;
-    while (tr.drawn < due) {
-      tr.drawn += 1;
-      this.blit(planStep(tr.effect, tr.drawn, this.geometry, t.width, t.height));
-      this.onStep({ step: tr.drawn, due: tr.t0 + (tr.drawn - 1) * STEP_MS, drawn: now });
+    if (tr && tr.effect < 8) {
+      const count = tr.effect ? STEPS : 1;
+      const due = Math.min(count, Math.floor((now - tr.t0) / STEP_MS) + 1);
+      while (tr.drawn < due) {
+        tr.drawn += 1;
+        this.blit(this.shown, planStep(tr.effect, tr.drawn, this.geometry, t.width, t.height));
+        this.options.onStep({ step: tr.drawn, due: tr.t0 + (tr.drawn - 1) * STEP_MS, drawn: now });
+      }
+      if (tr.drawn < count) return this.want();
+      const end = tr.t0 + (count > 1 ? count * STEP_MS : 0);
+      if (end > now) this.arm(end - now, () => this.finish());
+      else this.finish();
+    } else if (tr) {
+      const elapsed = Math.floor(now - tr.t0);
+      const alpha = crossFadeAlpha(elapsed, this.shown.entry.transitionMs);
+      if (this.previous) this.paint(this.previous, now);
+      this.ctx.globalAlpha = this.previous ? alpha / 256 : 1;
+      this.paint(this.shown, now);
+      this.ctx.globalAlpha = 1;
+      if (frameTime !== undefined) this.options.onFrame(frameTime);
+      if (alpha < 256 && this.previous) return this.want();
+      this.finish();
+    } else if (this.shown && this.shown.pan) {
+      this.paint(this.shown, now);
+      if (frameTime !== undefined) this.options.onFrame(frameTime);
     }
-    if (tr.drawn < count) {
-      this.frameId = this.clock.frame((t) => this.steps(t));
-      return;
-    }
-    const end = tr.t0 + (count > 1 ? count * STEP_MS : 0);
-    if (end > now) this.arm(end - now, () => this.finish());
-    else this.finish();
+    if (this.shown && this.shown.pan && !this.paused) this.want();
+  }
+
+  want() {
+    if (this.frameId === null) this.frameId = this.clock.frame((t) => this.animate(t));
   }
 
   finish() {
     this.transition = null;
+    this.previous = null;
     this.shownAt = Math.floor(this.time() / 1000);
     this.arm(this.duration * 1000, () => this.tick());
     if (this.first) {
       this.first = false;
-      this.onFirstScreen();
+      this.options.onFirstScreen();
     }
-    this.load().then((record) => {
-      pixelsOf(record.picture);  // now rather than in the transition's first frame
-      this.next = record;
-      if (this.waiting) this.tick();
+    if (!this.next) this.fetch(this.position + 1);
+  }
+
+  // Reads the screen at `position` in advance (the last asked wins).
+  fetch(position) {
+    const load = ++this.loads;
+    this.load(position).then((screen) => {
+      if (load !== this.loads) return;
+      if (screen.record.effect < 8) pixelsOf(screen.picture);  // now, not in a step
+      this.next = screen;
+      if (this.waiting || this.cut) this.tick();
     }, (error) => this.fail(error));
   }
 
-  // Copies go through drawImage, which is exact. Stretches are made here,
-  // sampling pixel centres in integers as the desktop player does: the
-  // canvas's own scaling lands a pixel off now and then.
-  blit({ dest: d, source: s, stretch }) {
-    const p = this.current;
+  // Shows the screen `delta` places away now, without effect.
+  skip(delta) {
+    if (this.stopped || !this.shown) return;
+    this.clock.clearTimer(this.timer);
+    this.clock.cancelFrame(this.frameId);
+    this.frameId = null;
+    this.transition = null;
+    this.previous = null;
+    this.next = null;
+    this.cut = true;
+    this.fetch(this.position + delta);
+  }
+
+  // The picture of screen `s` at play time `now`, in the fitted rectangle:
+  // its pan-and-zoom window, or the whole picture (a pan-and-zoom one's
+  // largest centred window when still).
+  paint(s, now) {
+    const g = this.geometry;
+    const t = this.reader.trailer;
+    const p = s.picture;
+    const e = s.entry;
+    let w;
+    if (s.pan) {
+      const elapsed = Math.floor(now - s.t0);
+      w = panZoomWindow(s.index, progress(elapsed, panPeriodMs(s.duration, e.transitionMs)),
+                        e.pictureWidth, e.pictureHeight, t.width, t.height, e);
+    } else if (e.pictureWidth !== t.width || e.pictureHeight !== t.height) {
+      w = fullPanWindow(e.pictureWidth, e.pictureHeight, t.width, t.height);
+      w.x = (e.pictureWidth - w.w) / 2;
+      w.y = (e.pictureHeight - w.h) / 2;
+    } else if (g.stretch) {
+      w = { x: 0, y: 0, w: p.width, h: p.height };
+    } else {
+      this.ctx.drawImage(p, g.x, g.y);
+      return;
+    }
+    this.ctx.imageSmoothingEnabled = true;
+    this.ctx.imageSmoothingQuality = 'low';
+    this.ctx.drawImage(p, w.x, w.y, w.w, w.h, g.x, g.y, g.width, g.height);
+  }
+
+  // A designed step. Copies go through drawImage, which is exact. Scaled
+  // steps are made here, sampling pixel centres in integers as the desktop
+  // player does: the canvas's own scaling lands a pixel off now and then.
+  blit(screen, { dest: d, source: s }) {
+    const p = screen.picture;
     if (d.w <= 0 || d.h <= 0 || !p) return;
-    if (!stretch) {
-      // Nothing is drawn from outside the picture.
-      const x0 = Math.max(0, -s.x);
-      const y0 = Math.max(0, -s.y);
-      const w = Math.min(d.w, p.width - s.x) - x0;
-      const h = Math.min(d.h, p.height - s.y) - y0;
-      if (w > 0 && h > 0) this.ctx.drawImage(p, s.x + x0, s.y + y0, w, h, d.x + x0, d.y + y0, w, h);
+    if (d.w === s.w && d.h === s.h) {
+      this.ctx.drawImage(p, s.x, s.y, s.w, s.h, d.x, d.y, d.w, d.h);
       return;
     }
     const x0 = Math.max(0, -d.x);
@@ -435,49 +743,55 @@ export class Player {
     this.ctx.putImageData(image, d.x + x0, d.y + y0);
   }
 
-  arm(ms, fn) {
+  arm(ms, f) {
     this.clock.clearTimer(this.timer);
-    this.timer = this.clock.setTimer(fn, Math.min(MAX_INT, Math.max(0, ms)));
+    this.timer = this.clock.setTimer(f, Math.min(MAX_INT, Math.max(0, ms)));
   }
 
   pause() {
-    if (this.pausedAt !== null || this.stopped) return;
+    if (this.paused || this.stopped) return;
     this.pausedAt = this.clock.now();
     this.clock.clearTimer(this.timer);
     this.clock.cancelFrame(this.frameId);
+    this.frameId = null;
   }
 
   // Play goes on where it stopped: paused time does not count.
   resume() {
-    if (this.pausedAt === null || this.stopped) return;
+    if (!this.paused || this.stopped) return;
     this.pausedTotal += this.clock.now() - this.pausedAt;
     this.pausedAt = null;
-    if (this.transition) this.steps();
-    else if (!this.first || this.next) this.tick();
+    if (this.transition) this.animate();
+    else if (this.shown) { this.want(); this.tick(); } else if (this.next) this.tick();
   }
 
   stop() {
     this.pause();
     this.stopped = true;
+    this.loads += 1;
   }
 
   fail(error) {
     if (this.stopped) return;
     this.stop();
-    this.onError(error instanceof SaverError ? error.message : NOT_A_SAVER);
+    this.options.onError(error instanceof SaverError ? error.message : NOT_A_SAVER);
   }
 }
 
 // ---- The page ---------------------------------------------------------------
 
-const STYLE = `.lmv-stage{position:relative;margin:auto;width:100%;aspect-ratio:4/3;background:#000;overflow:hidden}
-.lmv-stage:fullscreen{width:100vw!important;height:100vh;aspect-ratio:auto!important;cursor:none}.lmv-stage canvas{position:absolute}
+const STYLE = `.lmv-stage{position:relative;margin:auto;width:100%;aspect-ratio:4/3;background:#000;overflow:hidden;touch-action:manipulation}
+.lmv-stage:fullscreen,.lmv-window{width:100vw!important;height:100vh;aspect-ratio:auto!important}
+.lmv-window{position:fixed;inset:0;height:100dvh;z-index:2147483647}.lmv-stage canvas{position:absolute;left:0;top:0;width:100%;height:100%}
 .lmv-progress{position:absolute;left:0;bottom:0;height:4px;background:#8fb3ff}
+.lmv-bar{position:absolute;left:50%;bottom:1rem;transform:translateX(-50%);display:flex;gap:.5rem;padding:.5rem;border-radius:2rem;background:#000a;opacity:0;transition:opacity .4s;pointer-events:none}
+.lmv-bar.lmv-shown{opacity:1;pointer-events:auto}.lmv-bar button{font:inherit;color:#fff;background:none;border:1px solid #fff8;border-radius:1.5rem;padding:.4rem .9rem;cursor:pointer}
 .lmv-error{margin:.75rem 0;color:#b00020;font-weight:600}
 .lmv-controls{margin:.75rem 0;display:flex;flex-wrap:wrap;gap:.75rem;justify-content:center}
 .lmv-controls button,.lmv-open{font:inherit;padding:.5rem 1rem;border-radius:.5rem;border:1px solid #3b4f8f;background:#fff;color:#1f2430;cursor:pointer}
 .lmv-open input{position:absolute;width:1px;opacity:0}
 @media (prefers-color-scheme:dark){.lmv-error{color:#ff8a80}}`;
+const BAR_MS = 3000;  // the bar fades out this long after the last tap
 
 function element(parent, tag, props, attributes = {}) {
   const e = Object.assign(document.createElement(tag), props);
@@ -486,38 +800,113 @@ function element(parent, tag, props, attributes = {}) {
   return e;
 }
 
+// The options of a mounted player, checked: where the saver is, its name,
+// and for tests the clock, fetch, a source already open and the hooks.
+function mountOptions(root, o = {}) {
+  const text = (v, fallback) => (typeof v === 'string' ? v : fallback);
+  return Object.freeze({
+    src: text(o.src, root.dataset.src), name: text(o.name, root.dataset.name || 'Screen saver'),
+    fetch: fn(o.fetch, undefined), source: o.source && typeof o.source.then === 'function' ? o.source : null,
+    player: o,  // clock, onStep, onFrame, seed: checked by playerOptions
+  });
+}
+
 // Makes `root` a player: the picture (a canvas named after the saver, a
-// progress line while the first screen loads), one line for errors, the
-// controls. Options: src, name, clock, fetch, source, onStep.
-export function mountPlayer(root, options = {}) {
-  const src = options.src ?? root.dataset.src;
-  const name = options.name ?? root.dataset.name ?? 'Screen saver';
-  if (!document.getElementById('lmv-style')) element(document.head, 'style', { id: 'lmv-style', textContent: STYLE });
+// progress line while the first screen loads, a bar a tap shows), one line
+// for errors, the controls. Returns { play, player, stop }; stop() removes
+// all it added: elements, listeners, observers, timers, the wake lock.
+export function mountPlayer(root, options) {
+  const o = mountOptions(root, options);
+  const name = o.name;
+  // One style sheet for all the page's players, there while one is.
+  const style = document.getElementById('lmv-style') ||
+    element(document.head, 'style', { id: 'lmv-style', textContent: STYLE });
+  style.dataset.players = Number(style.dataset.players || 0) + 1;
   const stage = element(root, 'div', { className: 'lmv-stage' });
   const canvas = element(stage, 'canvas', { width: 1, height: 1 }, { role: 'img', 'aria-label': name });
   const progress = element(stage, 'div', { className: 'lmv-progress' },
                            { role: 'progressbar', 'aria-label': `Loading ${name}` });
+  const bar = element(stage, 'div', { className: 'lmv-bar' }, { role: 'toolbar', 'aria-label': 'Playback', 'aria-hidden': 'true' });
+  const button = (parent, label, action) => {
+    const b = element(parent, 'button', { type: 'button', textContent: label });
+    b.addEventListener('click', (event) => { event.stopPropagation(); action(); }, { signal });
+    return b;
+  };
   const message = element(root, 'p', { className: 'lmv-error', hidden: true }, { role: 'alert' });
   const controls = element(root, 'div', { className: 'lmv-controls' });
-  const full = element(controls, 'button', { type: 'button', textContent: 'Play full screen', hidden: !stage.requestFullscreen });
-  const open = element(controls, 'label', { className: 'lmv-open', textContent: 'Open the saver file', hidden: true });
-  const input = element(open, 'input', { type: 'file' });
+  const added = [stage, message, controls];
+  const stopping = new AbortController();
+  const { signal } = stopping;
+  const on = (target, type, f) => target.addEventListener(type, f, { signal });
   let player = null;
+  let barTimer = null;
+  let progressTimer = null;
+  let lock = null;
   const say = (text) => {
     message.textContent = text;
     message.hidden = !text;
   };
+  const full = () => document.fullscreenElement === stage || stage.classList.contains('lmv-window');
 
-  // The canvas fills its box in the stage at the display's pixel density.
+  // Keeps the screen awake while playing full screen and visible.
+  const wake = () => {
+    const want = full() && !document.hidden && player && !player.paused && !player.stopped;
+    if (want && !lock && navigator.wakeLock) {
+      lock = navigator.wakeLock.request('screen').catch(() => null);
+    } else if (!want && lock) {
+      lock.then((l) => l && l.release()).catch(() => {});
+      lock = null;
+    }
+  };
+
+  const pauseButton = button(bar, 'Pause', () => {
+    if (player) (player.paused ? player.resume() : player.pause());
+    pauseButton.textContent = player && player.paused ? 'Play' : 'Pause';
+    showBar(true);
+    wake();
+  });
+  button(bar, 'Previous', () => { if (player) player.skip(-1); showBar(true); });
+  button(bar, 'Next', () => { if (player) player.skip(1); showBar(true); });
+  const leaveButton = button(bar, 'Leave full screen', () => leave());
+  const showBar = (shown) => {
+    bar.classList.toggle('lmv-shown', shown);
+    bar.setAttribute('aria-hidden', String(!shown));
+    leaveButton.hidden = !full();
+    clearTimeout(barTimer);
+    barTimer = shown ? setTimeout(() => showBar(false), BAR_MS) : null;
+  };
+
+  const fullButton = element(controls, 'button', { type: 'button', textContent: 'Play full screen' });
+  const open = element(controls, 'label', { className: 'lmv-open', textContent: 'Open the saver file', hidden: true });
+  const input = element(open, 'input', { type: 'file' });
+
+  // The canvas covers the stage at the display's pixel density; the player
+  // fits the screens in it.
   const layout = () => {
-    const t = player && player.reader && player.reader.trailer;
-    if (!t) return;
+    if (!player || !player.reader || !player.reader.trailer) return;
     const area = stage.getBoundingClientRect();
-    const box = drawingBox(area.width, area.height, t.width, t.height);
-    Object.assign(canvas.style, { left: `${box.x}px`, top: `${box.y}px`, width: `${box.width}px`, height: `${box.height}px` });
-    const w = Math.round(box.width * devicePixelRatio);
-    const h = Math.round(box.height * devicePixelRatio);
+    const w = Math.max(1, Math.round(area.width * devicePixelRatio));
+    const h = Math.max(1, Math.round(area.height * devicePixelRatio));
     if (w !== canvas.width || h !== canvas.height) player.resize(w, h);
+  };
+  const changed = () => {
+    if (!full()) stage.classList.remove('lmv-window');
+    leaveButton.hidden = !full();
+    layout();
+    wake();
+  };
+  // Element full screen where the browser has it, else the whole window.
+  const enter = () => {
+    if (stage.requestFullscreen) stage.requestFullscreen().catch(() => {});
+    else {
+      stage.classList.add('lmv-window');
+      changed();
+    }
+  };
+  const leave = () => {
+    if (document.fullscreenElement === stage) document.exitFullscreen().catch(() => {});
+    stage.classList.remove('lmv-window');
+    changed();
   };
 
   async function play(source) {
@@ -526,22 +915,25 @@ export function mountPlayer(root, options = {}) {
     progress.hidden = false;
     progress.style.width = '0';
     const current = player = new Player(canvas, null, {
-      clock: options.clock || pageClock,
       reducedMotion: () => matchMedia('(prefers-reduced-motion: reduce)').matches,
-      onError: say,
-      onFirstScreen: () => { progress.hidden = true; },
-      onStep: options.onStep || (() => {}),
+      ...o.player,
+      onError: (text) => { say(text); wake(); },
+      onFirstScreen: () => {
+        progress.hidden = true;
+        if (!o.source) keepOffline(o.src, current.reader.trailer.dataOffset);
+      },
     });
     try {
       const reader = current.reader = new PackageReader(await source);
       const t = await reader.open();
       stage.style.aspectRatio = `${t.width}/${t.height}`;
       stage.style.width = `min(100%, calc(65vh * ${t.width} / ${t.height}))`;
-      const shown = setInterval(() => {
+      clearInterval(progressTimer);
+      progressTimer = setInterval(() => {
         const c = reader.cache;
-        const expected = TRAILER + HEADER + (c && c.offset === t.dataOffset ? int32(c.bytes, 8) : READ_AHEAD);
+        const expected = 28 + (c && c.offset === t.dataOffset ? int32(c.bytes, 8) : READ_AHEAD);
         progress.style.width = `${Math.min(100, (100 * reader.received) / expected)}%`;
-        if (progress.hidden || current.stopped) clearInterval(shown);
+        if (progress.hidden || current.stopped) clearInterval(progressTimer);
       }, 100);
     } catch (error) {
       progress.hidden = true;
@@ -552,35 +944,124 @@ export function mountPlayer(root, options = {}) {
     if (current !== player) return;
     layout();
     await current.start();
+    wake();
   }
 
-  input.addEventListener('change', () => input.files[0] && play(fileSource(input.files[0])));
-  full.addEventListener('click', () => stage.requestFullscreen().catch(() => {}));
-  // A click or a key leaves full screen, as input ends the desktop saver.
-  const leave = () => document.fullscreenElement === stage && document.exitFullscreen().catch(() => {});
-  stage.addEventListener('click', leave);
-  document.addEventListener('keydown', leave);
-  document.addEventListener('visibilitychange', () => player && (document.hidden ? player.pause() : player.resume()));
-  new ResizeObserver(layout).observe(stage);
+  on(input, 'change', () => input.files[0] && play(fileSource(input.files[0])));
+  on(fullButton, 'click', enter);
+  on(stage, 'click', () => showBar(!bar.classList.contains('lmv-shown')));
+  // A key leaves full screen, as input ends the desktop saver.
+  on(document, 'keydown', () => full() && leave());
+  on(document, 'fullscreenchange', changed);
+  on(document, 'visibilitychange', () => {
+    if (player && !player.stopped) document.hidden ? player.pause() : pauseButton.textContent === 'Pause' && player.resume();
+    wake();
+  });
+  const observer = new ResizeObserver(layout);
+  observer.observe(stage);
 
   const offer = (text) => {
     open.hidden = false;
     progress.hidden = true;
     say(text);
   };
-  if (options.source) play(options.source);
+  if (o.source) play(o.source);
   // From the disk the browser refuses to fetch the saver: the user opens it.
-  else if (location.protocol === 'file:' || !src) offer('Choose the saver file to play it here.');
+  else if (location.protocol === 'file:' || !o.src) offer('Choose the saver file to play it here.');
   else {
-    play(urlSource(src, options.fetch).catch((e) => {
+    play(urlSource(o.src, o.fetch).catch((e) => {
       if (e instanceof SaverError) throw e;
       offer('The saver could not be read from here: choose the saver file to play it.');
       throw new SaverError('');
     }));
   }
-  return { play, get player() { return player; } };
+  const stop = () => {
+    if (signal.aborted) return;
+    if (player) player.stop();
+    leave();
+    stopping.abort();
+    observer.disconnect();
+    clearTimeout(barTimer);
+    clearInterval(progressTimer);
+    wake();
+    for (const e of added) e.remove();
+    if (!(style.dataset.players -= 1)) style.remove();
+  };
+  return { play, stop, get player() { return player; } };
 }
 
-if (typeof document !== 'undefined') {
-  for (const root of document.querySelectorAll('[data-lumaveil-saver]')) mountPlayer(root);
+// The module's own address, to register it as the service worker: where
+// it was loaded from, or beside the page when the page holds it.
+const MODULE_FILE = 'lumaveil_player.js';
+const moduleUrl = () => (import.meta.url.endsWith('.js') ? import.meta.url : new URL(MODULE_FILE, document.baseURI).href);
+
+// Asks the service worker to keep the page, the module and the saver at
+// `src` from byte `from` (its records) for offline play.
+function keepOffline(src, from) {
+  if (!src || !navigator.serviceWorker || !/^https?:$/.test(location.protocol)) return;
+  navigator.serviceWorker.ready.then((r) => r.active && r.active.postMessage({
+    keep: [location.href.split('#')[0], moduleUrl()], saver: new URL(src, document.baseURI).href, from,
+  })).catch(() => {});
+}
+
+// Every [data-lumaveil-saver] element of `doc` becomes a player, and over
+// HTTP the module serves the page offline after a visit.
+export function mountPlayers(doc) {
+  if (navigator.serviceWorker && /^https?:$/.test(location.protocol)) {
+    navigator.serviceWorker.register(moduleUrl(), { type: 'module' }).catch(() => {});
+  }
+  return [...doc.querySelectorAll('[data-lumaveil-saver]')].map((root) => mountPlayer(root));
+}
+
+// ---- Offline ------------------------------------------------------------------
+
+const CACHE = 'lumaveil';
+
+// The service worker: the network first; when it fails, what was kept.
+// A saver is kept from its first record on (a Range request's answer, its
+// first byte and the file's size in headers), and Range requests are
+// answered from it.
+export function serveOffline(scope) {
+  const ours = (url) => typeof url === 'string' && new URL(url).origin === scope.location.origin;
+  const keep = async ({ keep: urls, saver, from }) => {
+    const cache = await caches.open(CACHE);
+    await Promise.all(urls.filter(ours).map((u) => cache.add(new Request(u, { cache: 'no-store' }))));
+    if (!ours(saver) || !(from >= 0)) return;
+    const r = await fetch(saver, { headers: { Range: `bytes=${from}-` } });
+    const total = /\/(\d+)$/.exec(r.headers.get('Content-Range') || '');
+    if (r.status !== 200 && !(r.status === 206 && total)) return;
+    const blob = await r.blob();
+    await cache.put(saver, new Response(blob, { headers: {
+      'X-Lumaveil-From': String(r.status === 206 ? from : 0), 'X-Lumaveil-Size': total ? total[1] : String(blob.size) } }));
+  };
+  scope.addEventListener('install', (e) => e.waitUntil(scope.skipWaiting()));
+  scope.addEventListener('activate', (e) => e.waitUntil(scope.clients.claim()));
+  scope.addEventListener('message', (e) => {
+    if (e.data && Array.isArray(e.data.keep)) e.waitUntil(keep(e.data).catch(() => {}));
+  });
+  scope.addEventListener('fetch', (e) => {
+    if (e.request.method === 'GET' && ours(e.request.url)) e.respondWith(answer(e.request));
+  });
+}
+
+async function answer(request) {
+  try {
+    return await fetch(request);
+  } catch (error) {
+    const kept = await (await caches.open(CACHE)).match(request.url);
+    if (!kept) throw error;
+    if (!kept.headers.has('X-Lumaveil-From')) return kept;
+    const from = Number(kept.headers.get('X-Lumaveil-From'));
+    const n = Number(kept.headers.get('X-Lumaveil-Size'));
+    const asked = /^bytes=(\d*)-(\d*)$/.exec(request.headers.get('Range') || '');
+    const a = !asked ? 0 : asked[1] === '' ? Math.max(0, n - Number(asked[2])) : Number(asked[1]);
+    const b = !asked || asked[1] === '' || asked[2] === '' ? n - 1 : Math.min(n - 1, Number(asked[2]));
+    if (!(a >= from && a <= b)) return new Response('', { status: 416, headers: { 'Content-Range': `bytes */${n}` } });
+    const blob = await kept.blob();
+    return new Response(blob.slice(a - from, b + 1 - from), { status: 206, headers: { 'Content-Range': `bytes ${a}-${b}/${n}` } });
+  }
+}
+
+if (typeof ServiceWorkerGlobalScope === 'function' && globalThis instanceof ServiceWorkerGlobalScope) {
+  serveOffline(globalThis);
 }

@@ -38,7 +38,8 @@ new MutationObserver((changes) => {
 </script>
 '''
 MOUNT = '''<script type="module">
-import { mountPlayer } from './lumaveil_player.js';
+import { mountPlayer, mountPlayers } from './lumaveil_player.js';
+mountPlayers(document);
 mountPlayer(document.getElementById('bench'), { src: 'saver.scr', name: 'bench',
   onStep: (s) => window.bench.steps.push([s.due, s.drawn]) });
 </script>
@@ -54,7 +55,8 @@ def page(template, inline_mount):
     if inline_mount:
         text = text.replace('data-lumaveil-saver ', 'id="bench" ').replace('**PLAYERSCRIPT**', MOUNT)
     else:
-        text = text.replace('**PLAYERSCRIPT**', '<script type="module" src="lumaveil_player.js"></script>')
+        text = text.replace('**PLAYERSCRIPT**', '<script type="module">\nimport { mountPlayers } from '
+                            "'./lumaveil_player.js';\nmountPlayers(document);\n</script>")
     return text.replace('<body>', '<body>\n' + HOOK)
 
 

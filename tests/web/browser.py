@@ -47,6 +47,8 @@ class Browser:
     def phone(self):
         self.driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', {
             'width': 390, 'height': 844, 'deviceScaleFactor': 3, 'mobile': True})
+        self.driver.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': True, 'maxTouchPoints': 5})
 
     def desktop(self):
         self.driver.execute_cdp_cmd('Emulation.clearDeviceMetricsOverride', {})
+        self.driver.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': False})

@@ -56,6 +56,44 @@ def records(path):
     return found
 
 
+def pack(path, size, screens, flags=0, entries=None):
+    """A saver of LmvEngine and `screens` ((duration, effect, JPEG file)),
+    with an options block of `entries` ((transitionMs, pictureWidth,
+    pictureHeight), no subject) when given."""
+    with open(os.path.join(BIN, 'LmvEngine'), 'rb') as f:
+        out = bytearray(f.read())
+    engine = len(out)
+    for duration, effect, jpeg in screens:
+        with open(jpeg, 'rb') as f:
+            data = f.read()
+        out += struct.pack('<3i', duration, effect, len(data)) + data
+    if entries is not None:
+        n = len(screens)
+        length = 32 + 28 * n
+        out += b'LMVO' + struct.pack('<5i', length, 1, flags, n, 28)
+        for e in entries:
+            out += struct.pack('<7i', *e, 0, 0, 10000, 10000)
+        out += struct.pack('<i', length) + b'LMVX'
+    w, h = map(int, size.split('x'))
+    out += struct.pack('<4i', w, h, len(screens), engine)
+    with open(path, 'wb') as f:
+        f.write(out)
+    os.chmod(path, 0o755)
+
+
+def demo_pictures(directory, size, count):
+    run(os.path.join(BIN, 'lmvdemo'), directory, size)
+    with open(os.path.join(directory, 'pictures.txt')) as f:
+        files = [line.strip().split(':')[-1] for line in f if line.strip()][:count]
+    return [os.path.join(directory, name) for name in files]
+
+
+def player_reads(asked):
+    """The reads of the player itself: the service worker keeping a saver
+    for offline play asks for all of it from its first record on."""
+    return [a for a in asked if not (a[1] and re.fullmatch(r'bytes=\d+-', a[1]))]
+
+
 class WebPlayer(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
@@ -99,6 +137,18 @@ class WebPlayer(unittest.TestCase):
                 f.write(data)
             with open(os.path.join(cls.site, 'bad-%s.html' % name), 'w') as f:
                 f.write(cls.page.replace('data-src="%s"' % cls.played, 'data-src="bad-%s.scr"' % name))
+
+        # Cross-fade and pan-and-zoom: a still screen, a cross-fade in 1.2 s,
+        # a pan-and-zoom screen (its picture 1.25 times larger), at two sizes.
+        cls.moving = {}
+        for size, large in (('1024x768', '1280x960'), ('1920x1080', '2400x1350')):
+            w, h = map(int, size.split('x'))
+            lw, lh = map(int, large.split('x'))
+            still = demo_pictures(os.path.join(d, 'pictures-' + size), size, 2)
+            panned = demo_pictures(os.path.join(d, 'pictures-' + large), large, 3)[2]
+            saver = cls.moving[size] = os.path.join(d, 'moving-%s.scr' % size)
+            pack(saver, size, [(1, 0, still[0]), (2, 8, still[1]), (3, 9, panned)],
+                 entries=[(1500, w, h), (1200, w, h), (1000, lw, lh)])
 
         cls.shots = os.path.join(BUILD, 'tests', 'web-screenshots')
         os.makedirs(cls.shots, exist_ok=True)
@@ -170,6 +220,7 @@ class WebPlayer(unittest.TestCase):
         self.assertTrue(all(a[2] >= data_offset for a in asked), asked)
 
     def test_page_plays_with_range_reads_and_without(self):
+        earlier = len(self.server.requests('site/' + self.played))
         self.open(self.server.url + 'site/index.html')
         self.assertEqual(self.first_screen(), '')
         self.assertGreater(self.canvas_colours(), 8)
@@ -179,7 +230,7 @@ class WebPlayer(unittest.TestCase):
         self.assertIn('Download for Linux', links)
         saver = os.path.join(self.site, self.played)
         first = records(saver)[0]
-        asked = self.server.requests('site/' + self.played)
+        asked = player_reads(self.server.requests('site/' + self.played)[earlier:])
         self.assertTrue(all(start >= first[0] for _, _, start, _ in asked), asked)
         read = sum(n for _, _, _, n in asked)
         self.assertLessEqual(read, 16 + 12 + first[3] + 65536 + 12 + records(saver)[1][3])
@@ -188,6 +239,14 @@ class WebPlayer(unittest.TestCase):
         self.browser.phone()
         self.open(self.server.url + 'site/index.html')
         self.assertEqual(self.first_screen(), '')
+        # On a phone the links give way to a line; the page has its icon.
+        shown = self.browser.run('''
+          const seen = (q) => [...document.querySelectorAll(q)].some((e) => e.offsetParent !== null);
+          const icon = new Image();
+          icon.src = document.querySelector('link[rel=icon]').href;
+          await icon.decode();
+          return [seen('a.telecharger'), seen('.ordinateur'), icon.naturalWidth > 0];''')
+        self.assertEqual(shown, [False, True, True])
         box = self.browser.run('''const r = document.querySelector("canvas").getBoundingClientRect();
                                   return [r.width, r.height, innerWidth];''')
         self.assertLessEqual(box[0], box[2])
@@ -195,6 +254,8 @@ class WebPlayer(unittest.TestCase):
         time.sleep(1.0)
         self.browser.driver.save_screenshot(os.path.join(self.shots, 'page-phone.png'))
         self.browser.desktop()
+        self.assertTrue(self.browser.run('return [...document.querySelectorAll("a.telecharger")].every((a) => a.offsetParent)'))
+        self.assertEqual([a for a in self.server.log if 'favicon' in a[0]], [])
 
         # Full screen from the button; a key comes back, as it ends the saver.
         self.browser.driver.find_element('xpath', '//button[text()="Play full screen"]').click()
@@ -209,7 +270,7 @@ class WebPlayer(unittest.TestCase):
         self.open(self.whole.url + 'index.html')
         self.assertEqual(self.first_screen(), '')
         self.assertGreater(self.canvas_colours(), 8)
-        self.assertEqual(len(self.whole.requests(self.played)), 1)
+        self.assertEqual(len(player_reads(self.whole.requests(self.played))), 1)
 
     def test_page_from_the_disk_plays_the_chosen_file(self):
         self.open('file://' + os.path.join(self.site, 'index.html'))
@@ -234,6 +295,124 @@ class WebPlayer(unittest.TestCase):
                     'return [...document.querySelectorAll(".lmv-error")].filter((e) => !e.hidden).length')
                 self.assertEqual(lines, 1)
 
+
+    def harness(self, saver, w, h):
+        self.open(self.server.url + 'harness.html')
+        self.browser.run('''
+          while (!window.harnessReady) await new Promise((r) => setTimeout(r, 10));
+          await harness.start(arguments[0], arguments[1], arguments[2]);''', saver, w, h)
+
+    def digests(self, moments):
+        return [self.browser.run('await harness.to(arguments[0]); return harness.digest();', at) for at in moments]
+
+    def test_reduced_motion_draws_no_fade_and_a_still_picture(self):
+        # Mid-fade and just after; then twice during the pan.
+        moments = [1600, 1700, 5200, 5800]
+        for reduced in (False, True):
+            self.browser.driver.execute_cdp_cmd('Emulation.setEmulatedMedia', {'features': [
+                {'name': 'prefers-reduced-motion', 'value': 'reduce' if reduced else 'no-preference'}]})
+            self.harness(os.path.basename(self.moving['1024x768']), 1024, 768)
+            d = self.digests(moments)
+            with self.subTest(reduced=reduced):
+                self.assertEqual(d[0] == d[1], reduced)
+                self.assertEqual(d[2] == d[3], reduced)
+        self.browser.driver.execute_cdp_cmd('Emulation.setEmulatedMedia', {'features': []})
+
+    def test_plays_offline_after_one_visit(self):
+        server = RangeServer(self.site)
+        try:
+            self.open(server.url + 'index.html')
+            self.assertEqual(self.first_screen(), '')
+            kept = self.browser.run('''
+              for (let i = 0; i < 500; i += 1) {
+                const keys = await (await caches.open('lumaveil')).keys();
+                if (keys.length >= 3) return keys.map((r) => new URL(r.url).pathname).sort();
+                await new Promise((r) => setTimeout(r, 20));
+              }
+              return [];''')
+            self.assertEqual(kept, sorted(['/index.html', '/lumaveil_player.js', '/' + self.played]))
+            server.down = True
+            self.open(server.url + 'index.html')
+            self.assertEqual(self.first_screen(), '')
+            self.assertGreater(self.canvas_colours(), 8)
+        finally:
+            server.close()
+
+    def test_full_window_bar_wake_lock_and_stop(self):
+        # A browser without element full screen, whose wake lock is logged.
+        script = self.browser.driver.execute_cdp_cmd('Page.addScriptToEvaluateOnNewDocument', {'source': '''
+          delete Element.prototype.requestFullscreen;
+          window.locks = [];
+          Object.defineProperty(navigator, 'wakeLock', { value: { request: async (type) => {
+            const lock = { type, released: false, release: async () => { lock.released = true; },
+                           addEventListener() {} };
+            window.locks.push(lock);
+            return lock;
+          } } });'''})
+        try:
+            self.open(self.server.url + 'site/index.html')
+            self.assertEqual(self.first_screen(), '')
+            self.browser.driver.find_element('xpath', '//button[text()="Play full screen"]').click()
+            state = 'const s = document.querySelector(".lmv-stage").getBoundingClientRect();' \
+                    'return [s.width === innerWidth && s.height === innerHeight, locks.filter((l) => !l.released).length];'
+            self.assertEqual(self.browser.run(state), [True, 1])
+            bar = self.browser.driver.find_element('css selector', '.lmv-bar')
+            self.browser.driver.find_element('css selector', '.lmv-stage canvas').click()
+            self.assertIn('lmv-shown', bar.get_attribute('class'))
+            labels = [b.text for b in bar.find_elements('css selector', 'button')]
+            self.assertEqual(labels, ['Pause', 'Previous', 'Next', 'Leave full screen'])
+            self.browser.driver.save_screenshot(os.path.join(self.shots, 'page-full-window-bar.png'))
+            picture = 'const c = document.querySelector("canvas"); return c.toDataURL("image/jpeg", 0.5).length;'
+            before = self.browser.run(picture)
+            bar.find_element('xpath', 'button[text()="Next"]').click()
+            self.assertTrue(self.browser.run('''
+              const c = document.querySelector("canvas");
+              for (let i = 0; i < 200; i += 1) {
+                if (c.toDataURL("image/jpeg", 0.5).length !== arguments[0]) return true;
+                await new Promise((r) => setTimeout(r, 20));
+              }
+              return false;''', before))
+            bar.find_element('xpath', 'button[text()="Pause"]').click()
+            self.assertEqual(self.browser.run('return locks.filter((l) => !l.released).length'), 0)
+            bar.find_element('xpath', 'button[text()="Play"]').click()
+            bar.find_element('xpath', 'button[text()="Leave full screen"]').click()
+            self.assertEqual(self.browser.run(state), [False, 0])
+            # The bar fades out by itself.
+            self.assertTrue(self.browser.run('''
+              const bar = document.querySelector(".lmv-bar");
+              for (let i = 0; i < 100 && bar.classList.contains("lmv-shown"); i += 1) await new Promise((r) => setTimeout(r, 50));
+              return !bar.classList.contains("lmv-shown");'''))
+        finally:
+            self.browser.driver.execute_cdp_cmd('Page.removeScriptToEvaluateOnNewDocument',
+                                                {'identifier': script['identifier']})
+
+        # A player stopped leaves no listener, observer, timer or element.
+        left = self.browser.run('''
+          const { mountPlayer } = await import('./lumaveil_player.js');
+          const added = [];
+          const real = { add: EventTarget.prototype.addEventListener, set: setTimeout.bind(window),
+                         every: setInterval.bind(window), clearT: clearTimeout.bind(window), clearI: clearInterval.bind(window),
+                         observe: ResizeObserver.prototype.observe, off: ResizeObserver.prototype.disconnect };
+          let observing = 0;
+          const live = new Set();
+          EventTarget.prototype.addEventListener = function (type, f, o) { added.push(o && o.signal); return real.add.call(this, type, f, o); };
+          window.setTimeout = (f, ms) => { const id = real.set(() => { live.delete(id); f(); }, ms); live.add(id); return id; };
+          window.setInterval = (f, ms) => { const id = real.every(f, ms); live.add(id); return id; };
+          const clear = (c) => (id) => { live.delete(id); c(id); };
+          window.clearTimeout = clear(real.clearT);
+          window.clearInterval = clear(real.clearI);
+          ResizeObserver.prototype.observe = function (...a) { observing += 1; return real.observe.apply(this, a); };
+          ResizeObserver.prototype.disconnect = function () { observing -= 1; return real.off.call(this); };
+          const root = document.createElement('div');
+          document.body.append(root);
+          const mounted = mountPlayer(root, { src: arguments[0], name: 'again' });
+          for (let i = 0; i < 400 && !(mounted.player && mounted.player.shown); i += 1) await new Promise((r) => real.set(r, 20));
+          root.querySelector('canvas').click();
+          mounted.stop();
+          return [added.length > 3 && added.every((s) => s && s.aborted), observing, live.size, root.childElementCount,
+                  !!document.getElementById('lmv-style') === document.querySelectorAll('.lmv-stage').length > 0];''',
+            self.played)
+        self.assertEqual(left, [True, 0, 0, 0, True])
 
 if __name__ == '__main__':
     unittest.main(verbosity=2)

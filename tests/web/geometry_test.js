@@ -2,7 +2,7 @@
 import assert from 'node:assert/strict';
 import { describe, it } from 'node:test';
 
-import { computeGeometry, drawingBox, part, planStep } from '../../web/lumaveil_player.js';
+import { computeGeometry, part, planStep } from '../../web/lumaveil_player.js';
 
 describe('computeGeometry', () => {
   it('centres a narrower picture at its own size', () => {
@@ -23,17 +23,9 @@ describe('computeGeometry', () => {
   });
 });
 
-describe('drawingBox', () => {
-  it('letterboxes a landscape picture on a portrait area and keeps landscape areas whole', () => {
-    assert.deepEqual(drawingBox(390, 844, 1024, 768), { x: 0, y: 275, width: 390, height: 293 });
-    assert.deepEqual(drawingBox(1024, 768, 1024, 768), { x: 0, y: 0, width: 1024, height: 768 });
-    assert.deepEqual(drawingBox(390, 844, 240, 320), { x: 0, y: 0, width: 390, height: 844 });
-  });
-});
-
 describe('step sizes', () => {
   const scaled = computeGeometry(1280, 960, 1024, 768);
-  const centred = computeGeometry(640, 480, 1024, 768);
+  const centred = { x: 192, y: 144, width: 640, height: 480, stretch: false };
 
   it('grow by a tenth, truncated, and reach the full size at step 10', () => {
     assert.deepEqual([1, 9, 10].map((s) => part(767, s)), [76, 684, 767]);

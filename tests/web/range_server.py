@@ -17,6 +17,7 @@ class RangeServer:
         self.root = os.path.realpath(root)
         self.honour_range = honour_range
         self.log = []  # (path, range header or None, first byte, bytes sent)
+        self.down = False  # when set, every request is dropped unanswered, as when offline
         self.lock = threading.Lock()
         server = self
 
@@ -46,6 +47,9 @@ class RangeServer:
             return [entry for entry in self.log if entry[0] == '/' + name]
 
     def answer(self, handler):
+        if self.down:
+            handler.close_connection = True
+            return
         path = urllib.parse.unquote(urllib.parse.urlsplit(handler.path).path)
         file = os.path.realpath(os.path.join(self.root, path.lstrip('/')))
         if not file.startswith(self.root + os.sep) or not os.path.isfile(file):

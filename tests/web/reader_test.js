@@ -7,7 +7,7 @@ import { describe, it } from 'node:test';
 import {
   bytesSource, jpegSize, NOT_A_SAVER, PackageReader, SaverError, urlSource,
 } from '../../web/lumaveil_player.js';
-import { buildSaver, fakeJpeg } from './package_builder.js';
+import { buildSaver, fakeJpeg, optionsBlock } from './package_builder.js';
 
 const screens = (n, padding = 10) => Array.from({ length: n }, (_, i) => ({
   duration: i + 1, effect: i, image: fakeJpeg(640, 480, padding, i + 1),
@@ -142,8 +142,92 @@ describe('urlSource', () => {
     assert.equal(log.length, 1);
   });
 
+  it('keeps only the records of a streamed file, whatever its size', async () => {
+    // 512 MB of engine, then the records and the trailer, from a server
+    // without Range; memory holds a few records, never the file.
+    const tail = buildSaver({ engineLength: 0, records: screens(3, 100000),
+                              trailer: { dataOffset: 512 * 2 ** 20 } });
+    const engine = 512 * 2 ** 20;
+    const chunk = new Uint8Array(2 ** 20).fill(0x4d);
+    let peak = 0;
+    const fetch = async () => {
+      let at = 0;
+      const body = new ReadableStream({
+        pull(c) {
+          peak = Math.max(peak, process.memoryUsage().arrayBuffers);
+          if (at < engine) c.enqueue(chunk.subarray(0, Math.min(chunk.length, engine - at)));
+          else if (at < engine + tail.length) c.enqueue(tail.slice(at - engine, at - engine + 65536));
+          else c.close();
+          at += at < engine ? chunk.length : 65536;
+        },
+      });
+      return new Response(body, { status: 200, headers: { 'Content-Length': String(engine + tail.length) } });
+    };
+    const before = process.memoryUsage().arrayBuffers;
+    const reader = new PackageReader(await urlSource('x.scr', fetch));
+    assert.equal((await reader.open()).dataOffset, engine);
+    for (let i = 0; i < 4; i += 1) assert.equal((await reader.readRecord()).number, (i % 3) + 1);
+    peak = Math.max(peak, process.memoryUsage().arrayBuffers);
+    assert.ok(peak - before < 32 * 2 ** 20, `${(peak - before) / 2 ** 20} MiB held`);
+  });
+
   it('says which HTTP status kept the file from loading', async () => {
     const fetch = async () => new Response('gone', { status: 404 });
     await assert.rejects(urlSource('x.scr', fetch), /HTTP 404/);
+  });
+});
+
+describe('options block', () => {
+  const records = screens(3);
+  const entries = [{ transitionMs: 100 }, { pictureWidth: 800, pictureHeight: 600, subject: [1, 2, 3, 4] },
+    { transitionMs: 10000 }];
+  const withBlock = (block, changes = (r) => r) => buildSaver({ records: changes(screens(3)), block });
+
+  it('gives the flags and each record its entry; a saver without one the designed values', async () => {
+    const reader = await open(withBlock({ flags: 1 | 4, entries, entrySize: 40 }));
+    assert.equal(reader.options.flags, 5);
+    const got = [];
+    for (let i = 0; i < 3; i += 1) got.push((await reader.readRecord()).entry);
+    assert.deepEqual(got.map((e) => [e.transitionMs, e.pictureWidth, e.subjectLeft, e.subjectBottom]),
+      [[100, 640, 0, 10000], [1500, 800, 1, 4], [10000, 640, 0, 10000]]);
+    const plain = await open(buildSaver({ records }));
+    assert.deepEqual([plain.options.flags, (await plain.readRecord()).entry.transitionMs], [0, 1500]);
+  });
+
+  it('refuses a damaged block like a damaged trailer', async () => {
+    const length = 32 + 3 * 28;
+    for (const block of [
+      { header: { 0: 0x4f4f4f4f } }, { header: { 4: length + 28 } }, { header: { 8: 0 } },
+      { header: { 16: 4 } }, { entrySize: 27 }, { header: { [-8]: length - 1 } },
+      { header: { [-8]: 1 << 30 } }, { entries: [{ transitionMs: 99 }] },
+      { entries: [{ transitionMs: 10001 }] }, { entries: [{ pictureWidth: 639 }] },
+      { entries: [{ pictureHeight: 70000 }] }, { entries: [{ subject: [5000, 0, 5000, 10000] }] },
+      { entries: [{ subject: [0, 0, 10000, 10001] }] },
+    ]) {
+      await rejects(open(withBlock(block)));
+    }
+    // Records that do not end where the block begins.
+    const short = await open(withBlock({}, (r) => { r[2].length -= 2; return r; }));
+    await short.readRecord();
+    await short.readRecord();
+    await rejects(short.readRecord());
+    assert.equal(optionsBlock({ width: 640, height: 480, count: 3 }).length, length);
+  });
+});
+
+describe('picture size', () => {
+  it('refuses a JPEG larger than its record declares, before it is decoded', async () => {
+    const block = { entries: [{}, { pictureWidth: 800, pictureHeight: 600 }] };
+    for (const [width, height, pictures, fits] of [
+      [640, 480, null, true], [320, 200, null, true], [16384, 16384, null, false], [641, 480, null, false],
+      [640, 481, null, false], [800, 600, block, true], [801, 600, block, false], [800, 601, block, false],
+    ]) {
+      const image = fakeJpeg(width, height);
+      const reader = await open(buildSaver({ block: pictures,
+        records: [{ duration: 1, effect: 0, image: fakeJpeg(640, 480) }, { duration: 1, effect: 9, image }] }));
+      await reader.readRecord();
+      if (fits) assert.equal((await reader.readRecord()).image.length, image.length);
+      else await rejects(reader.readRecord());
+    }
   });
 });

@@ -63,9 +63,13 @@ std::string EchappeUrl(const std::string& texte) {
 std::string ScriptLecteur(const std::string& moduleEnLigne) {
   std::string minuscules = moduleEnLigne;
   for (char& c : minuscules) c = char(std::tolower(static_cast<unsigned char>(c)));
-  if (moduleEnLigne.empty() || minuscules.find("</script") != std::string::npos)
-    return std::string("<script type=\"module\" src=\"") + kFichierModule + "\"></script>";
-  return "<script type=\"module\">\n" + moduleEnLigne + "\n</script>";
+  // Importing the module does nothing: the page mounts the players.
+  const std::string monte = "mountPlayers(document);\n</script>";
+  if (moduleEnLigne.empty() || minuscules.find("</script") != std::string::npos) {
+    return std::string("<script type=\"module\">\nimport { mountPlayers } from './") +
+           kFichierModule + "';\n" + monte;
+  }
+  return "<script type=\"module\">\n" + moduleEnLigne + "\n" + monte;
 }
 
 std::string RemplitPage(const std::string& modele, const ContenuPage& contenu) {

@@ -44,9 +44,10 @@ std::string RemplitPage(const std::string& modele, const ContenuPage& contenu);
 std::string RemplitPage(const std::string& modele, const std::string& nomBase,
                         const std::string& nomFichier);
 
-// The script element of the player module: loaded from its file, or with
-// `moduleEnLigne` inside (loaded from the file when the source holds a
-// closing script tag, which would end the element early).
+// The script element that plays the page's savers: the player module
+// imported from its file, or `moduleEnLigne` inside (imported from the file
+// when the source holds a closing script tag, which would end the element
+// early), then its mountPlayers(document) call.
 std::string ScriptLecteur(const std::string& moduleEnLigne);
 
 // A filled page in a file of its own in the temporary directory, removed

@@ -96,7 +96,7 @@ TEST(EnvoiInternet, SaverAndPageReachTheDirectoryWholeInBothModes) {
   const std::string page = ContenuFichier(serveur.Racine() + "/pub/summer.html");
   EXPECT_NE(page.find("href=\"summer.scr\""), std::string::npos);
   EXPECT_NE(page.find("data-src=\"summer.scr\""), std::string::npos);
-  EXPECT_NE(page.find("<script type=\"module\" src=\"lumaveil_player.js\">"), std::string::npos);
+  EXPECT_NE(page.find("import { mountPlayers } from './lumaveil_player.js';"), std::string::npos);
   EXPECT_EQ(page.find("Download for Linux"), std::string::npos);
   EXPECT_TRUE(MemesOctets(serveur.Racine() + "/pub/lumaveil_player.js",
                           ContenuFichier(std::string(LUMAVEIL_BIN_DIR) + "/lumaveil_player.js")));

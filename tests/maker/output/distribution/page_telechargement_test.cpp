@@ -52,17 +52,19 @@ TEST(PageTelechargement, LinksOnlyTheSaversThereAreAndPlaysTheWindowsOneFirst) {
   EXPECT_EQ(RemplitPage(modele, contenu),
             "<div data-src=\"my%20saver\"></div>\n"
             "  <a href=\"my%20saver\">Linux</a>\n"
-            "<script type=\"module\" src=\"lumaveil_player.js\"></script>");
+            "<script type=\"module\">\nimport { mountPlayers } from './lumaveil_player.js';\n"
+            "mountPlayers(document);\n</script>");
   contenu.fichierWindows = "s.scr";
   contenu.moduleEnLigne = "export const a = '<b>';";
   EXPECT_EQ(RemplitPage(modele, contenu),
             "<div data-src=\"s.scr\"></div>\n"
             "  <a href=\"s.scr\">Windows</a>\r\n"
             "  <a href=\"my%20saver\">Linux</a>\n"
-            "<script type=\"module\">\nexport const a = '<b>';\n</script>");
+            "<script type=\"module\">\nexport const a = '<b>';\nmountPlayers(document);\n</script>");
   // A source that would close the element early is loaded from its file.
   EXPECT_EQ(ScriptLecteur("s = '</SCRIPT>';"),
-            "<script type=\"module\" src=\"lumaveil_player.js\"></script>");
+            "<script type=\"module\">\nimport { mountPlayers } from './lumaveil_player.js';\n"
+            "mountPlayers(document);\n</script>");
 }
 
 TEST(PageTelechargement, ShippedTemplateGivesAWholePageInAFileOfItsOwn) {
