@@ -86,6 +86,9 @@ class CListeView : public QListWidget {
   void paintEvent(QPaintEvent* evenement) override;
 
  private:
+  // Which screens are paired, from the project (paires_portraits.h); each
+  // item of a pair says so to assistive tools.
+  void RevoitPaires();
   // What the controller announces.
   void Insere(int index, const CEcran& source);
   void Remplace(int index, const CEcran& source);
