@@ -1,16 +1,11 @@
-// Lumaveil web player: plays a saver made by Lumaveil (Windows or Linux) on
-// a canvas, from the saver file: the player program, one record per screen
-// (duration, effect, imageLength, a JPEG), an options block when the saver
-// uses the moving effects or shuffle, and a 16-byte trailer (width, height,
-// screenCount, dataOffset), all 32-bit little-endian (doc/package_format.md).
-// Over HTTP only the trailer, the block and the records are read, with
-// Range requests; from a server without Range the file is streamed and
-// only the records are kept. Screens are drawn as the desktop player draws
-// them: same fitting, effects, frame math and generator for Random.
+// Lumaveil web player: plays a saver (doc/package_format.md: the player
+// program, one record per screen, an options block, the trailer) on a
+// canvas as the desktop player does. Over HTTP it reads only the trailer,
+// the block and the records, with Range requests, or streams the file from
+// a server without Range, keeping only the records.
 //
-// Importing this module does nothing: the page calls mountPlayers(document)
-// (or mountPlayer on one element). Loaded as a service worker, it keeps the
-// page, itself and the saver played for offline use.
+// Importing it does nothing: the page calls mountPlayers(document). Loaded
+// as a service worker, it keeps the page and the saver for offline play.
 
 // The format's limits, named as in doc/package_format.md.
 export const FORMAT = Object.freeze({
@@ -35,13 +30,12 @@ export const NOT_A_SAVER = 'This file is not a screen saver made with Lumaveil, 
 export class SaverError extends Error {}
 const damaged = () => new SaverError(NOT_A_SAVER);
 
-// ---- Reading ------------------------------------------------------------------
+// ---- Reading
 
 const int32 = (b, i) => b[i] | (b[i + 1] << 8) | (b[i + 2] << 16) | (b[i + 3] << 24);
 const text4 = (b, i) => String.fromCharCode(b[i], b[i + 1], b[i + 2], b[i + 3]);
 
-// The picture size in a JPEG's frame header; null when the bytes are not a
-// JPEG (no start marker, or the scan before any frame header).
+// The size in a JPEG's frame header; null when not a JPEG.
 export function jpegSize(b) {
   if (b.length < 4 || b[0] !== 0xff || b[1] !== 0xd8) return null;
   for (let i = 2; i + 4 <= b.length;) {
@@ -61,8 +55,8 @@ export function jpegSize(b) {
   return null;
 }
 
-// The options block of `b` (the whole block) for trailer `t`, or null when
-// any field is out of its range.
+// The options block `b` of a saver whose trailer is `t`; null when any
+// field is out of its range.
 export function parseOptionsBlock(b, t) {
   const n = b.length;
   if (n < F.kOptionsHeaderSize + F.kOptionsFooterSize || text4(b, 0) !== 'LMVO' ||
@@ -84,12 +78,9 @@ export function parseOptionsBlock(b, t) {
   return { flags: int32(b, 12), entries };
 }
 
-// Reads the trailer and the options block, then records by index (each
-// record's place is learnt by walking the headers before it). `source` is
-// { size, read(offset, length, onBytes) } giving exactly `length` bytes.
-// Lengths are checked against the file before anything is read or
-// allocated, and a record's picture against its declared size before it
-// is decoded.
+// Reads the trailer, the options block, then records by index from
+// `source` ({ size, read(offset, length, onBytes) }), every length checked
+// before it is read, every picture's size before it is decoded.
 export class PackageReader {
   constructor(source) {
     this.source = source;
@@ -126,7 +117,7 @@ export class PackageReader {
     return t;
   }
 
-  // The entry of record `index`: the block's, or the designed defaults.
+  // Record `index`'s entry: the block's, or the designed values.
   entry(index) {
     const t = this.trailer;
     return (this.options.entries && this.options.entries[index]) || {
@@ -142,7 +133,7 @@ export class PackageReader {
   }
 
   // Record `index` (0-based): { index, number, duration, effect, entry,
-  // image (the JPEG bytes) }. Reads run one after the other.
+  // image }. Reads run one after the other.
   read(index) {
     const run = this.queue.then(() => this.readAt(index));
     this.queue = run.catch(() => {});
@@ -180,8 +171,8 @@ export class PackageReader {
     return n;
   }
 
-  // `length` bytes at `offset`, from the last piece read if it holds them;
-  // else the missing part, and up to `ahead` more bytes of records.
+  // `length` bytes at `offset`: from the last piece read, else read with up
+  // to `ahead` more bytes.
   async take(offset, length, ahead) {
     const c = this.cache;
     const k = c && offset >= c.offset && offset < c.offset + c.bytes.length ? offset - c.offset : -1;
@@ -241,11 +232,10 @@ async function body(response, limit, onBytes) {
 const unreachable = (status) => new SaverError(`The screen saver could not be loaded (HTTP ${status}).`);
 const range = (a, b) => ({ headers: { Range: `bytes=${a}-${b}` } });
 
-// A file from a server without Range: `response` is read to its end once,
-// keeping only its size and last bytes (the trailer and the options
-// block); then each read streams the file again from where the last one
-// stopped (from the start when it lies before), dropping what lies before
-// it. Memory holds one network chunk and the bytes asked for.
+// A file from a server without Range: `response` is read through once,
+// keeping its size and last bytes (trailer, block); each read then goes on
+// streaming from where the last stopped (from the start when it lies
+// before), dropping what comes before it.
 async function streamSource(url, fetchFn, response, onBytes) {
   const pieces = [];
   let size = 0;
@@ -294,8 +284,8 @@ async function streamSource(url, fetchFn, response, onBytes) {
   };
 }
 
-// The saver at `url`: asks for its last 16 bytes; a 206 answer gives the
-// size and later reads are Range requests, a 200 answer is streamed.
+// The saver at `url`: its last 16 bytes asked for; a 206 answer means
+// Range reads, a 200 one streaming.
 export async function urlSource(url, fetchFn = (...a) => fetch(...a), onBytes) {
   const first = await fetchFn(url, range('', F.kTrailerSize));
   const total = /\/\s*(\d+)\s*$/.exec(first.headers.get('Content-Range') || '');
@@ -320,7 +310,7 @@ export async function urlSource(url, fetchFn = (...a) => fetch(...a), onBytes) {
   return streamSource(url, fetchFn, first.status === 200 ? first : await fetchFn(url), onBytes);
 }
 
-// ---- Geometry, effects, motion, generators ---------------------------------
+// ---- Geometry, effects, motion, generators
 
 // Where pictures of width x height go on a screen. Only the widths are
 // compared: narrower, drawn at its own size and centred (truncating; y may
@@ -336,8 +326,8 @@ export function computeGeometry(width, height, screenWidth, screenHeight) {
 // part(X) at step 1..10: step * (X / 10), truncating; X at step 10.
 export const part = (x, step) => (step >= STEPS ? x : step * Math.trunc(x / STEPS));
 
-// One step's blit of the designed effects 0..6 (other codes draw as 0):
-// { dest, source } rectangles {x, y, w, h}, source in picture pixels.
+// A designed step's blit (codes other than 1..6 as 0): { dest, source,
+// stretch }, rectangles { x, y, w, h }, source in picture pixels.
 export function planStep(effect, step, g, width, height) {
   const rect = (x, y, w, h) => ({ x, y, w, h });
   const blit = (dest, source = rect(0, 0, width, height)) =>
@@ -375,8 +365,7 @@ export function resolveEffect(effect, random) {
   return effect;
 }
 
-// The motion math, operation for operation as doc/package_format.md
-// writes it (32-bit integers through Math.imul and >>>, doubles in order).
+// The motion math, operation for operation as in doc/package_format.md.
 export function mix32(x) {
   x ^= x >>> 16;
   x = Math.imul(x, 0x85ebca6b);
@@ -431,8 +420,7 @@ export const panPeriodMs = (seconds, ms) => Math.max(1, Math.max(seconds, 0) * 1
 export const progress = (elapsed, length) => (length <= 0 ? 1 : clamp(elapsed / length, 0, 1));
 export const crossFadeAlpha = (elapsed, ms) => Math.floor(progress(elapsed, ms) * 256 + 0.5);
 
-// Shuffle: { state, last }; each cycle every record once, never starting
-// with the one the previous cycle ended with.
+// The next shuffled cycle; `s` is { state, last }.
 export function nextShuffleCycle(s, count) {
   const value = () => mix32(s.state = (s.state + 0x9e3779b9) >>> 0);
   const order = Array.from({ length: count }, (_, i) => i);
@@ -443,10 +431,9 @@ export function nextShuffleCycle(s, count) {
   return order;
 }
 
-// ---- Playing ----------------------------------------------------------------
+// ---- Playing
 
-// A page's clock: calendar milliseconds, timers, animation frames. Tests
-// give the player one they step themselves.
+// Calendar milliseconds, timers, animation frames; tests step their own.
 const pageClock = {
   now: () => performance.timeOrigin + performance.now(),
   setTimer: (fn, ms) => setTimeout(fn, ms),
@@ -475,31 +462,26 @@ function pixelsOf(picture) {
   return picture.pixels;
 }
 
-// The options a player takes, each checked, in an object of their own.
+// A player's options, checked (a wrong type gives the default). Hooks:
+// onScreen(number), onStep({ step, due, drawn }), onFrame(time).
 const fn = (f, fallback) => (typeof f === 'function' ? f : fallback);
 export function playerOptions(o = {}) {
   const c = o.clock;
-  const nothing = () => {};
+  const none = () => {};
   return Object.freeze({
-    clock: c && ['now', 'setTimer', 'clearTimer', 'frame', 'cancelFrame'].every((k) => typeof c[k] === 'function')
-      ? c : pageClock,
-    reducedMotion: fn(o.reducedMotion, () => false),
-    decode: fn(o.decode, decodeJpeg),
-    onError: fn(o.onError, nothing),
-    onFirstScreen: fn(o.onFirstScreen, nothing),
-    onScreen: fn(o.onScreen, nothing),  // (record number) as each screen comes on
-    onStep: fn(o.onStep, nothing),      // ({ step, due, drawn }) for each designed step
-    onFrame: fn(o.onFrame, nothing),    // (frame time) for each frame of a moving effect
+    clock: c && ['now', 'setTimer', 'clearTimer', 'frame', 'cancelFrame'].every((k) => fn(c[k])) ? c : pageClock,
+    reducedMotion: fn(o.reducedMotion, () => false), decode: fn(o.decode, decodeJpeg),
+    onError: fn(o.onError, none), onFirstScreen: fn(o.onFirstScreen, none), onScreen: fn(o.onScreen, none),
+    onStep: fn(o.onStep, none), onFrame: fn(o.onFrame, none),
     seed: Number.isInteger(o.seed) ? o.seed >>> 0 : null,
   });
 }
 
-// Plays an open (or openable) PackageReader's records on a canvas. The
-// first screen comes without effect; each later one once its predecessor
-// has been up for its duration in whole seconds: the designed effects in
-// ten steps 50 ms apart, cross-fade and pan-and-zoom in animation frames
-// paced by time (a late frame is skipped, the fade ends on time). The next
-// record is read and decoded while the current one is on display.
+// Plays a PackageReader's records on a canvas: the first screen without
+// effect, each later one when its predecessor's duration (whole seconds)
+// is over: the designed effects in ten steps 50 ms apart, the moving ones
+// in animation frames paced by time (a late frame is skipped, never
+// slowed). The next record is read and decoded during the current one.
 export class Player {
   constructor(canvas, reader, options) {
     this.canvas = canvas;
@@ -507,19 +489,16 @@ export class Player {
     this.options = playerOptions(options);
     this.clock = this.options.clock;
     this.random = new Random();
-    this.position = -1;     // place in the playing order of the screen shown
-    this.cut = true;        // the next screen comes without effect
-    this.first = true;
-    this.next = null;       // the screen read in advance: { position, record, picture }
-    this.shown = null;      // the screen on display, with t0 (when it began to come on)
-    this.previous = null;   // the screen it replaces, while it comes on
-    this.transition = null; // { t0, effect, drawn }
-    this.waiting = false;   // its time has come, its successor has not
+    this.position = -1;  // place in the playing order of the screen shown
+    this.cut = this.first = true;  // cut: the next screen comes without effect
+    this.stopped = this.waiting = false;  // waiting: its time has come, its successor has not
+    // next: read in advance ({ position, record, picture }); shown: on
+    // display (with t0, when it began to come on); previous: the one it
+    // replaces while it comes on; transition: { t0, effect, drawn }.
+    this.next = this.shown = this.previous = this.transition = null;
+    this.timer = this.frameId = this.pausedAt = this.upAt = null;
     this.cycles = new Map();
-    this.timer = this.frameId = this.pausedAt = null;
-    this.pausedTotal = 0;
-    this.stopped = false;
-    this.loads = 0;
+    this.pausedTotal = this.loads = 0;
   }
 
   // Milliseconds of play: the clock less the time spent paused.
@@ -544,8 +523,7 @@ export class Player {
     }
   }
 
-  // The record index at `position` of the playing order: the file's order,
-  // or with shuffle a new order each cycle.
+  // The record at `position` of the playing order (shuffled by cycles).
   order(position) {
     const n = this.reader.trailer.screenCount;
     const cycle = Math.floor(position / n);
@@ -567,8 +545,8 @@ export class Player {
     return { position, record: { ...record, image: null }, picture };
   }
 
-  // A new canvas size: its geometry, and the screen on display drawn again
-  // on the window background (white, as the desktop player's).
+  // A new canvas size: the screen on display drawn again, on the window
+  // background (white, as the desktop player's).
   resize(width, height) {
     this.canvas.width = Math.max(1, width);
     this.canvas.height = Math.max(1, height);
@@ -584,9 +562,12 @@ export class Player {
   tick() {
     this.timer = null;
     if (this.stopped || this.transition || (this.paused && !this.cut)) return;
-    const elapsed = Math.floor(this.time() / 1000) - this.shownAt;
-    if (!this.cut && elapsed < this.duration) {
-      this.arm((this.duration - elapsed) * 1000, () => this.tick());
+    // A moving screen's time is up in milliseconds, a designed one's in
+    // whole seconds.
+    const left = this.upAt !== null ? this.upAt - this.time()
+      : (this.duration - Math.floor(this.time() / 1000) + this.shownAt) * 1000;
+    if (!this.cut && left > 0) {
+      this.arm(left, () => this.tick());
       return;
     }
     const screen = this.next;
@@ -598,8 +579,11 @@ export class Player {
     let effect = this.cut ? 0 : resolveEffect(r.effect, this.random);
     if (!(effect >= 0 && effect <= 9) || reduced) effect = 0;
     this.previous = this.shown;
+    // On time, the screen starts when its predecessor's time was up.
+    const now = this.time();
+    const t0 = this.upAt !== null && !this.cut && now - this.upAt < 250 ? this.upAt : now;
     this.shown = { ...screen, index: r.index, duration: Math.max(0, r.duration), entry: r.entry,
-                   pan: !reduced && (effect === 9 || r.effect === 9), t0: this.time() };
+                   pan: !reduced && (effect === 9 || r.effect === 9), t0 };
     this.position = screen.position;
     this.cut = false;
     this.duration = this.shown.duration;
@@ -608,8 +592,8 @@ export class Player {
     this.animate();
   }
 
-  // Draws what is due by now, or by the frame's time: the designed steps,
-  // a cross-fade's frame, or the pan of the screen shown.
+  // Draws what is due by now or the frame's time: designed steps, a fade,
+  // a pan.
   animate(frameTime) {
     this.frameId = null;
     if (this.paused && frameTime !== undefined) return;
@@ -650,10 +634,13 @@ export class Player {
   }
 
   finish() {
+    const tr = this.transition;
     this.transition = null;
     this.previous = null;
     this.shownAt = Math.floor(this.time() / 1000);
-    this.arm(this.duration * 1000, () => this.tick());
+    const moving = tr.effect >= 8 || this.shown.pan;
+    this.upAt = moving ? tr.t0 + (tr.effect >= 8 ? this.shown.entry.transitionMs : 0) + this.duration * 1000 : null;
+    this.arm(this.upAt !== null ? this.upAt - this.time() : this.duration * 1000, () => this.tick());
     if (this.first) {
       this.first = false;
       this.options.onFirstScreen();
@@ -685,44 +672,32 @@ export class Player {
     this.fetch(this.position + delta);
   }
 
-  // The picture of screen `s` at play time `now`, in the fitted rectangle:
-  // its pan-and-zoom window, or the whole picture (a pan-and-zoom one's
-  // largest centred window when still).
+  // Screen `s`'s layer at play time `now` in the fitted rectangle: its
+  // pan-and-zoom window, or its whole picture.
   paint(s, now) {
     const g = this.geometry;
     const t = this.reader.trailer;
     const p = s.picture;
     const e = s.entry;
-    let w;
-    if (s.pan) {
-      const elapsed = Math.floor(now - s.t0);
-      w = panZoomWindow(s.index, progress(elapsed, panPeriodMs(s.duration, e.transitionMs)),
-                        e.pictureWidth, e.pictureHeight, t.width, t.height, e);
-    } else if (e.pictureWidth !== t.width || e.pictureHeight !== t.height) {
-      w = fullPanWindow(e.pictureWidth, e.pictureHeight, t.width, t.height);
-      w.x = (e.pictureWidth - w.w) / 2;
-      w.y = (e.pictureHeight - w.h) / 2;
-    } else if (g.stretch) {
-      w = { x: 0, y: 0, w: p.width, h: p.height };
-    } else {
-      this.ctx.drawImage(p, g.x, g.y);
-      return;
-    }
-    this.ctx.imageSmoothingEnabled = true;
-    this.ctx.imageSmoothingQuality = 'low';
-    this.ctx.drawImage(p, w.x, w.y, w.w, w.h, g.x, g.y, g.width, g.height);
+    if (!s.pan && p.width === g.width && p.height === g.height) return this.ctx.drawImage(p, g.x, g.y);
+    const w = s.pan ? panZoomWindow(s.index, progress(Math.floor(now - s.t0), panPeriodMs(s.duration, e.transitionMs)),
+                                    p.width, p.height, t.width, t.height, e)
+      : { x: 0, y: 0, w: p.width, h: p.height };
+    this.smooth(p, w, { x: g.x, y: g.y, w: g.width, h: g.height });
   }
 
-  // A designed step. Copies go through drawImage, which is exact. Scaled
-  // steps are made here, sampling pixel centres in integers as the desktop
-  // player does: the canvas's own scaling lands a pixel off now and then.
+  // Window `s` of picture `p` scaled bilinearly onto `d`.
+  smooth(p, s, d) {
+    Object.assign(this.ctx, { imageSmoothingEnabled: true, imageSmoothingQuality: 'low' });
+    this.ctx.drawImage(p, s.x, s.y, s.w, s.h, d.x, d.y, d.w, d.h);
+  }
+
+  // A designed step: a copy, or scaled here as the desktop player does,
+  // sampling pixel centres in integers.
   blit(screen, { dest: d, source: s }) {
     const p = screen.picture;
     if (d.w <= 0 || d.h <= 0 || !p) return;
-    if (d.w === s.w && d.h === s.h) {
-      this.ctx.drawImage(p, s.x, s.y, s.w, s.h, d.x, d.y, d.w, d.h);
-      return;
-    }
+    if (d.w === s.w && d.h === s.h) return this.ctx.drawImage(p, s.x, s.y, s.w, s.h, d.x, d.y, d.w, d.h);
     const x0 = Math.max(0, -d.x);
     const y0 = Math.max(0, -d.y);
     const w = Math.min(d.w, this.canvas.width - d.x) - x0;
@@ -778,19 +753,18 @@ export class Player {
   }
 }
 
-// ---- The page ---------------------------------------------------------------
+// ---- The page
 
-const STYLE = `.lmv-stage{position:relative;margin:auto;width:100%;aspect-ratio:4/3;background:#000;overflow:hidden;touch-action:manipulation}
+const STYLE = `.lmv-stage{position:relative;margin:auto;width:100%;aspect-ratio:4/3;background:#000;overflow:hidden}
 .lmv-stage:fullscreen,.lmv-window{width:100vw!important;height:100vh;aspect-ratio:auto!important}
-.lmv-window{position:fixed;inset:0;height:100dvh;z-index:2147483647}.lmv-stage canvas{position:absolute;left:0;top:0;width:100%;height:100%}
-.lmv-progress{position:absolute;left:0;bottom:0;height:4px;background:#8fb3ff}
-.lmv-bar{position:absolute;left:50%;bottom:1rem;transform:translateX(-50%);display:flex;gap:.5rem;padding:.5rem;border-radius:2rem;background:#000a;opacity:0;transition:opacity .4s;pointer-events:none}
-.lmv-bar.lmv-shown{opacity:1;pointer-events:auto}.lmv-bar button{font:inherit;color:#fff;background:none;border:1px solid #fff8;border-radius:1.5rem;padding:.4rem .9rem;cursor:pointer}
-.lmv-error{margin:.75rem 0;color:#b00020;font-weight:600}
-.lmv-controls{margin:.75rem 0;display:flex;flex-wrap:wrap;gap:.75rem;justify-content:center}
-.lmv-controls button,.lmv-open{font:inherit;padding:.5rem 1rem;border-radius:.5rem;border:1px solid #3b4f8f;background:#fff;color:#1f2430;cursor:pointer}
-.lmv-open input{position:absolute;width:1px;opacity:0}
-@media (prefers-color-scheme:dark){.lmv-error{color:#ff8a80}}`;
+.lmv-window{position:fixed;inset:0;height:100dvh;z-index:9}.lmv-stage canvas{position:absolute;inset:0;width:100%;height:100%}
+.lmv-progress{position:absolute;bottom:0;width:30%;height:4px;background:#8fb3ff;animation:lmv-load 1.2s linear infinite}
+@keyframes lmv-load{from{left:-30%}to{left:100%}}
+.lmv-bar{position:absolute;left:50%;bottom:1rem;transform:translateX(-50%);display:flex;gap:.5rem;opacity:0;transition:opacity .4s;pointer-events:none}
+.lmv-shown{opacity:1;pointer-events:auto}.lmv-bar button{color:#fff;background:#000a;border:1px solid #fff8;border-radius:2rem;padding:.4rem .9rem}
+.lmv-error{color:#b00020;font-weight:600}.lmv-controls{margin:.75rem 0;display:flex;flex-wrap:wrap;gap:.75rem;justify-content:center}
+.lmv-controls button,.lmv-open{font:inherit;padding:.5rem 1rem;border-radius:.5rem;border:1px solid #3b4f8f;background:#fff;color:#1f2430}
+.lmv-open input{position:absolute;width:1px;opacity:0}@media (prefers-color-scheme:dark){.lmv-error{color:#ff8a80}}`;
 const BAR_MS = 3000;  // the bar fades out this long after the last tap
 
 function element(parent, tag, props, attributes = {}) {
@@ -800,93 +774,80 @@ function element(parent, tag, props, attributes = {}) {
   return e;
 }
 
-// The options of a mounted player, checked: where the saver is, its name,
-// and for tests the clock, fetch, a source already open and the hooks.
-function mountOptions(root, o = {}) {
-  const text = (v, fallback) => (typeof v === 'string' ? v : fallback);
-  return Object.freeze({
-    src: text(o.src, root.dataset.src), name: text(o.name, root.dataset.name || 'Screen saver'),
-    fetch: fn(o.fetch, undefined), source: o.source && typeof o.source.then === 'function' ? o.source : null,
-    player: o,  // clock, onStep, onFrame, seed: checked by playerOptions
-  });
-}
-
 // Makes `root` a player: the picture (a canvas named after the saver, a
 // progress line while the first screen loads, a bar a tap shows), one line
-// for errors, the controls. Returns { play, player, stop }; stop() removes
-// all it added: elements, listeners, observers, timers, the wake lock.
-export function mountPlayer(root, options) {
-  const o = mountOptions(root, options);
-  const name = o.name;
-  // One style sheet for all the page's players, there while one is.
+// for errors, the controls. Options (checked): src, name, fetch, source (a
+// promise of a source), and the player's. Returns { play, player, stop };
+// stop() removes all it added: elements, listeners, observers, timers, the
+// wake lock.
+export function mountPlayer(root, options = {}) {
+  const text = (v, fallback) => (typeof v === 'string' ? v : fallback);
+  const o = Object.freeze({
+    src: text(options.src, root.dataset.src), name: text(options.name, root.dataset.name || 'Screen saver'),
+    fetch: fn(options.fetch), source: options.source && fn(options.source.then) ? options.source : null,
+  });
+  // One style sheet for the page's players, there while one is.
   const style = document.getElementById('lmv-style') ||
     element(document.head, 'style', { id: 'lmv-style', textContent: STYLE });
   style.dataset.players = Number(style.dataset.players || 0) + 1;
-  const stage = element(root, 'div', { className: 'lmv-stage' });
-  const canvas = element(stage, 'canvas', { width: 1, height: 1 }, { role: 'img', 'aria-label': name });
-  const progress = element(stage, 'div', { className: 'lmv-progress' },
-                           { role: 'progressbar', 'aria-label': `Loading ${name}` });
-  const bar = element(stage, 'div', { className: 'lmv-bar' }, { role: 'toolbar', 'aria-label': 'Playback', 'aria-hidden': 'true' });
-  const button = (parent, label, action) => {
-    const b = element(parent, 'button', { type: 'button', textContent: label });
-    b.addEventListener('click', (event) => { event.stopPropagation(); action(); }, { signal });
-    return b;
-  };
-  const message = element(root, 'p', { className: 'lmv-error', hidden: true }, { role: 'alert' });
-  const controls = element(root, 'div', { className: 'lmv-controls' });
-  const added = [stage, message, controls];
   const stopping = new AbortController();
   const { signal } = stopping;
   const on = (target, type, f) => target.addEventListener(type, f, { signal });
+  const stage = element(root, 'div', { className: 'lmv-stage' });
+  const canvas = element(stage, 'canvas', { width: 1, height: 1 }, { role: 'img', 'aria-label': o.name });
+  const progress = element(stage, 'div', { className: 'lmv-progress' }, { role: 'progressbar', 'aria-label': `Loading ${o.name}` });
+  const bar = element(stage, 'div', { className: 'lmv-bar' }, { role: 'toolbar', 'aria-label': 'Playback' });
+  const message = element(root, 'p', { className: 'lmv-error', hidden: true }, { role: 'alert' });
+  const controls = element(root, 'div', { className: 'lmv-controls' });
   let player = null;
   let barTimer = null;
-  let progressTimer = null;
   let lock = null;
-  const say = (text) => {
-    message.textContent = text;
-    message.hidden = !text;
-  };
+  const say = (t) => { message.textContent = t; message.hidden = !t; };
   const full = () => document.fullscreenElement === stage || stage.classList.contains('lmv-window');
 
-  // Keeps the screen awake while playing full screen and visible.
+  // The screen stays awake while playing full screen and visible.
   const wake = () => {
     const want = full() && !document.hidden && player && !player.paused && !player.stopped;
-    if (want && !lock && navigator.wakeLock) {
-      lock = navigator.wakeLock.request('screen').catch(() => null);
-    } else if (!want && lock) {
+    if (want && !lock && navigator.wakeLock) lock = navigator.wakeLock.request('screen').catch(() => null);
+    else if (!want && lock) {
       lock.then((l) => l && l.release()).catch(() => {});
       lock = null;
     }
   };
-
-  const pauseButton = button(bar, 'Pause', () => {
-    if (player) (player.paused ? player.resume() : player.pause());
-    pauseButton.textContent = player && player.paused ? 'Play' : 'Pause';
-    showBar(true);
-    wake();
-  });
-  button(bar, 'Previous', () => { if (player) player.skip(-1); showBar(true); });
-  button(bar, 'Next', () => { if (player) player.skip(1); showBar(true); });
-  const leaveButton = button(bar, 'Leave full screen', () => leave());
   const showBar = (shown) => {
     bar.classList.toggle('lmv-shown', shown);
-    bar.setAttribute('aria-hidden', String(!shown));
     leaveButton.hidden = !full();
     clearTimeout(barTimer);
     barTimer = shown ? setTimeout(() => showBar(false), BAR_MS) : null;
   };
-
+  // A bar button: its action (once there is a player), the bar kept up.
+  const button = (label, action) => {
+    const b = element(bar, 'button', { type: 'button', textContent: label });
+    on(b, 'click', (event) => {
+      event.stopPropagation();
+      if (player) action();
+      showBar(true);
+    });
+    return b;
+  };
+  const pauseButton = button('Pause', () => {
+    player.paused ? player.resume() : player.pause();
+    pauseButton.textContent = player.paused ? 'Play' : 'Pause';
+    wake();
+  });
+  button('Previous', () => player.skip(-1));
+  button('Next', () => player.skip(1));
+  const leaveButton = button('Leave full screen', () => leave());
   const fullButton = element(controls, 'button', { type: 'button', textContent: 'Play full screen' });
   const open = element(controls, 'label', { className: 'lmv-open', textContent: 'Open the saver file', hidden: true });
   const input = element(open, 'input', { type: 'file' });
 
-  // The canvas covers the stage at the display's pixel density; the player
-  // fits the screens in it.
+  // The canvas covers the stage at the display's pixel density.
   const layout = () => {
     if (!player || !player.reader || !player.reader.trailer) return;
     const area = stage.getBoundingClientRect();
-    const w = Math.max(1, Math.round(area.width * devicePixelRatio));
-    const h = Math.max(1, Math.round(area.height * devicePixelRatio));
+    const w = Math.round(area.width * devicePixelRatio);
+    const h = Math.round(area.height * devicePixelRatio);
     if (w !== canvas.width || h !== canvas.height) player.resize(w, h);
   };
   const changed = () => {
@@ -897,11 +858,9 @@ export function mountPlayer(root, options) {
   };
   // Element full screen where the browser has it, else the whole window.
   const enter = () => {
-    if (stage.requestFullscreen) stage.requestFullscreen().catch(() => {});
-    else {
-      stage.classList.add('lmv-window');
-      changed();
-    }
+    if (stage.requestFullscreen) return stage.requestFullscreen().catch(() => {});
+    stage.classList.add('lmv-window');
+    changed();
   };
   const leave = () => {
     if (document.fullscreenElement === stage) document.exitFullscreen().catch(() => {});
@@ -913,11 +872,10 @@ export function mountPlayer(root, options) {
     if (player) player.stop();
     say('');
     progress.hidden = false;
-    progress.style.width = '0';
     const current = player = new Player(canvas, null, {
       reducedMotion: () => matchMedia('(prefers-reduced-motion: reduce)').matches,
-      ...o.player,
-      onError: (text) => { say(text); wake(); },
+      ...options,
+      onError: (t) => { say(t); wake(); },
       onFirstScreen: () => {
         progress.hidden = true;
         if (!o.source) keepOffline(o.src, current.reader.trailer.dataOffset);
@@ -928,13 +886,6 @@ export function mountPlayer(root, options) {
       const t = await reader.open();
       stage.style.aspectRatio = `${t.width}/${t.height}`;
       stage.style.width = `min(100%, calc(65vh * ${t.width} / ${t.height}))`;
-      clearInterval(progressTimer);
-      progressTimer = setInterval(() => {
-        const c = reader.cache;
-        const expected = 28 + (c && c.offset === t.dataOffset ? int32(c.bytes, 8) : READ_AHEAD);
-        progress.style.width = `${Math.min(100, (100 * reader.received) / expected)}%`;
-        if (progress.hidden || current.stopped) clearInterval(progressTimer);
-      }, 100);
     } catch (error) {
       progress.hidden = true;
       // An empty message: the page already says what to do instead.
@@ -954,16 +905,17 @@ export function mountPlayer(root, options) {
   on(document, 'keydown', () => full() && leave());
   on(document, 'fullscreenchange', changed);
   on(document, 'visibilitychange', () => {
-    if (player && !player.stopped) document.hidden ? player.pause() : pauseButton.textContent === 'Pause' && player.resume();
+    if (player && document.hidden) player.pause();
+    else if (player && pauseButton.textContent === 'Pause') player.resume();
     wake();
   });
   const observer = new ResizeObserver(layout);
   observer.observe(stage);
 
-  const offer = (text) => {
+  const offer = (t) => {
     open.hidden = false;
     progress.hidden = true;
-    say(text);
+    say(t);
   };
   if (o.source) play(o.source);
   // From the disk the browser refuses to fetch the saver: the user opens it.
@@ -982,21 +934,19 @@ export function mountPlayer(root, options) {
     stopping.abort();
     observer.disconnect();
     clearTimeout(barTimer);
-    clearInterval(progressTimer);
     wake();
-    for (const e of added) e.remove();
+    for (const e of [stage, message, controls]) e.remove();
     if (!(style.dataset.players -= 1)) style.remove();
   };
   return { play, stop, get player() { return player; } };
 }
 
-// The module's own address, to register it as the service worker: where
-// it was loaded from, or beside the page when the page holds it.
+// The module's file: where it was loaded from, or beside the page.
 const MODULE_FILE = 'lumaveil_player.js';
 const moduleUrl = () => (import.meta.url.endsWith('.js') ? import.meta.url : new URL(MODULE_FILE, document.baseURI).href);
 
-// Asks the service worker to keep the page, the module and the saver at
-// `src` from byte `from` (its records) for offline play.
+// Has the service worker keep the page, the module and the saver at `src`
+// from byte `from` on.
 function keepOffline(src, from) {
   if (!src || !navigator.serviceWorker || !/^https?:$/.test(location.protocol)) return;
   navigator.serviceWorker.ready.then((r) => r.active && r.active.postMessage({
@@ -1004,8 +954,8 @@ function keepOffline(src, from) {
   })).catch(() => {});
 }
 
-// Every [data-lumaveil-saver] element of `doc` becomes a player, and over
-// HTTP the module serves the page offline after a visit.
+// Every [data-lumaveil-saver] of `doc` becomes a player; over HTTP the
+// module is the page's service worker.
 export function mountPlayers(doc) {
   if (navigator.serviceWorker && /^https?:$/.test(location.protocol)) {
     navigator.serviceWorker.register(moduleUrl(), { type: 'module' }).catch(() => {});
@@ -1013,14 +963,13 @@ export function mountPlayers(doc) {
   return [...doc.querySelectorAll('[data-lumaveil-saver]')].map((root) => mountPlayer(root));
 }
 
-// ---- Offline ------------------------------------------------------------------
+// ---- Offline
 
 const CACHE = 'lumaveil';
 
-// The service worker: the network first; when it fails, what was kept.
-// A saver is kept from its first record on (a Range request's answer, its
-// first byte and the file's size in headers), and Range requests are
-// answered from it.
+// The service worker: the network first, else what was kept. A saver is
+// kept from its first record on (its first byte and size in headers), and
+// Range requests are answered from it.
 export function serveOffline(scope) {
   const ours = (url) => typeof url === 'string' && new URL(url).origin === scope.location.origin;
   const keep = async ({ keep: urls, saver, from }) => {
@@ -1028,11 +977,12 @@ export function serveOffline(scope) {
     await Promise.all(urls.filter(ours).map((u) => cache.add(new Request(u, { cache: 'no-store' }))));
     if (!ours(saver) || !(from >= 0)) return;
     const r = await fetch(saver, { headers: { Range: `bytes=${from}-` } });
-    const total = /\/(\d+)$/.exec(r.headers.get('Content-Range') || '');
-    if (r.status !== 200 && !(r.status === 206 && total)) return;
+    const total = /\/(\d+)$/.exec(r.headers.get('Content-Range')) || [];
     const blob = await r.blob();
-    await cache.put(saver, new Response(blob, { headers: {
-      'X-Lumaveil-From': String(r.status === 206 ? from : 0), 'X-Lumaveil-Size': total ? total[1] : String(blob.size) } }));
+    if (r.status === 200 || total[1]) {
+      await cache.put(saver, new Response(blob, { headers: {
+        'X-Lumaveil-From': r.status === 206 ? from : 0, 'X-Lumaveil-Size': total[1] || blob.size } }));
+    }
   };
   scope.addEventListener('install', (e) => e.waitUntil(scope.skipWaiting()));
   scope.addEventListener('activate', (e) => e.waitUntil(scope.clients.claim()));
@@ -1050,15 +1000,15 @@ async function answer(request) {
   } catch (error) {
     const kept = await (await caches.open(CACHE)).match(request.url);
     if (!kept) throw error;
-    if (!kept.headers.has('X-Lumaveil-From')) return kept;
-    const from = Number(kept.headers.get('X-Lumaveil-From'));
+    const from = Number(kept.headers.get('X-Lumaveil-From') || NaN);
+    if (!(from >= 0)) return kept;
     const n = Number(kept.headers.get('X-Lumaveil-Size'));
-    const asked = /^bytes=(\d*)-(\d*)$/.exec(request.headers.get('Range') || '');
-    const a = !asked ? 0 : asked[1] === '' ? Math.max(0, n - Number(asked[2])) : Number(asked[1]);
-    const b = !asked || asked[1] === '' || asked[2] === '' ? n - 1 : Math.min(n - 1, Number(asked[2]));
-    if (!(a >= from && a <= b)) return new Response('', { status: 416, headers: { 'Content-Range': `bytes */${n}` } });
-    const blob = await kept.blob();
-    return new Response(blob.slice(a - from, b + 1 - from), { status: 206, headers: { 'Content-Range': `bytes ${a}-${b}/${n}` } });
+    const [, x, y] = /^bytes=(\d*)-(\d*)$/.exec(request.headers.get('Range')) || [];
+    const a = x ? Number(x) : n - Number(y);
+    const b = x && y ? Math.min(n - 1, Number(y)) : n - 1;
+    if (!(a >= from && a <= b)) throw error;
+    return new Response((await kept.blob()).slice(a - from, b + 1 - from),
+                        { status: 206, headers: { 'Content-Range': `bytes ${a}-${b}/${n}` } });
   }
 }
 

@@ -10,6 +10,7 @@
 #include "parametres.h"
 #include "chaines_maker.h"
 #include "chargement_rendu.h"
+#include "effets_transition.h"
 #include "fichier_atomique.h"
 #include "fichier_modele.h"
 #include "fichier_projet.h"
@@ -30,11 +31,14 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: lumaveil --new PROJECT.lmv [--resolution WxH] [--template FILE.mod]\n"
+    "                [--effect cross-fade|pan-zoom|N] [--transition SECONDS]\n"
     "                [--background blur] [--fit fill|whole] [--pair-portraits] [PICTURE...]\n"
     "       lumaveil --render PROJECT.lmv --screen N --output FILE [--quality Q]\n"
     "       lumaveil --generate PROJECT.lmv --output FILE [--quality Q]\n"
     "                [--platform windows|linux] [--engine PLAYER] [--install]\n"
+    "                [--shuffle] [--monitors same|different]\n"
     "       lumaveil --web-page PROJECT.lmv --output DIR [--quality Q]\n"
+    "                [--shuffle] [--monitors same|different]\n"
     "       lumaveil --save-template PROJECT.lmv --output FILE.mod\n"
     "       lumaveil --help | --version\n"
     "--background blur: every new screen's background is its own photo, blurred.\n"
@@ -43,6 +47,14 @@ constexpr const char* kUsage =
     "--pair-portraits: two portrait photos in a row share a landscape screen.\n"
     "Without --quality, pictures are written at the JPEG quality set in the\n"
     "window's Configuration dialog (75 until it is changed); --quality overrides it.\n"
+    "--effect gives every screen of the new project its transition: cross-fade,\n"
+    "pan-zoom (a slow pan and zoom across each screen) or a code as templates store\n"
+    "it (0 none, 1-6 the wipes, 7 random among them, 8 cross-fade, 9 pan-zoom,\n"
+    "10 random among all); --transition the length of its cross-fade, 0.5 to 5\n"
+    "seconds (without it, the template's: 1.5 unless the template says).\n"
+    "--shuffle plays each cycle of screens in a new random order; --monitors\n"
+    "different shows a different screen on each monitor. Without them the\n"
+    "project's own choices (the window's Generate dialog) hold.\n"
     "Exit status: 0 when everything went well; 1 on failure (nothing written);\n"
     "2 when --generate wrote the screen saver but some pictures could not be\n"
     "loaded (their screens show the background alone; they are named above).\n";
@@ -92,6 +104,10 @@ struct Options {
   std::optional<bool> remplissage;    // --fit fill (true) or whole (false)
   bool pairePortraits = false;        // --pair-portraits
   std::vector<std::string> images;
+  std::optional<int> effet;              // --effect
+  std::optional<int> dureeTransitionMs;  // --transition
+  bool melange = false;                  // --shuffle
+  std::optional<bool> moniteursDifferents;  // --monitors
 };
 
 bool LitEntier(const std::string& s, int& v) {
@@ -171,6 +187,19 @@ std::optional<std::string> Analyse(int argc, char** argv, Options& o) {
       o.remplissage = v == "fill";
     } else if (a == "--pair-portraits") {
       o.pairePortraits = true;
+    } else if (a == "--effect") {
+      if (!valeur(v) || !(o.effet = LitEffet(v)))
+        return "--effect needs cross-fade, pan-zoom or a code from 0 to 10";
+    } else if (a == "--transition") {
+      if (!valeur(v) || !(o.dureeTransitionMs = LitDureeTransition(v)))
+        return "--transition needs a length from 0.5 to 5 seconds";
+    } else if (a == "--shuffle") {
+      o.melange = true;
+    } else if (a == "--monitors") {
+      if (!valeur(v)) return "--monitors needs same or different";
+      if (v == "same") o.moniteursDifferents = false;
+      else if (v == "different") o.moniteursDifferents = true;
+      else return "--monitors needs same or different";
     } else if (a.size() > 1 && a[0] == '-' && a != "-") {
       return "unknown option " + a;
     } else {
@@ -185,6 +214,11 @@ std::optional<std::string> Analyse(int argc, char** argv, Options& o) {
   if (o.commande == "render" && o.ecran == 0) return "--render needs --screen N";
   if (o.commande != "new" && (o.fondFlou || o.remplissage || o.pairePortraits))
     return "--background, --fit and --pair-portraits go with --new";
+  if (o.commande != "new" && (o.effet || o.dureeTransitionMs))
+    return "--effect and --transition go with --new";
+  if (o.commande != "generate" && o.commande != "web-page" &&
+      (o.melange || o.moniteursDifferents))
+    return "--shuffle and --monitors go with --generate or --web-page";
   return std::nullopt;
 }
 
@@ -226,6 +260,10 @@ int Nouveau(const Options& o, IDialogue& d) {
     else AjusteEcran(p.ModeleEcran);
   }
   if (o.pairePortraits) p.PairePortraits = 1;
+  // Given on the command line, they win over the template's, in every
+  // screen made from it.
+  if (o.effet) p.ModeleEcran.EffetTransition = *o.effet;
+  if (o.dureeTransitionMs) p.ModeleEcran.DureeTransition = *o.dureeTransitionMs;
   // As files dropped on the list: one screen per file, its path set, no
   // type checked. With no file, one blank screen. A file that does not
   // load still makes its screen (without picture), and is named on
@@ -243,6 +281,13 @@ int Nouveau(const Options& o, IDialogue& d) {
   // template file.
   if (!SortieAcceptee(p, o.modele, o.projet, d)) return 1;
   return SauveProjet(p, o.projet, d) ? 0 : 1;
+}
+
+// --shuffle and --monitors over the project's own choices, for this saver
+// only: the project file is not written.
+void AppliqueChoixLecture(const Options& o, CProjet& p) {
+  if (o.melange) p.MelangeEcrans = 1;
+  if (o.moniteursDifferents) p.MoniteursDifferents = *o.moniteursDifferents ? 1 : 0;
 }
 
 int Rendu(const Options& o, IDialogue& d) {
@@ -299,6 +344,7 @@ int Rendu(const Options& o, IDialogue& d) {
 int Genere(const Options& o, IDialogue& d) {
   CProjet p;
   if (!ChargeProjet(p, o.projet, d)) return 1;
+  AppliqueChoixLecture(o, p);
   talvik::CGraphique graphique(talvik::LitMotifsUtilisateur());
   OptionsGeneration g;
   g.sortie = o.sortie;
@@ -327,6 +373,7 @@ int Genere(const Options& o, IDialogue& d) {
 int PageWeb(const Options& o, IDialogue& d) {
   CProjet p;
   if (!ChargeProjet(p, o.projet, d)) return 1;
+  AppliqueChoixLecture(o, p);
   talvik::CGraphique graphique(talvik::LitMotifsUtilisateur());
   OptionsPageWeb w;
   w.dossier = o.sortie;

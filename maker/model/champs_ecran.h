@@ -15,6 +15,7 @@
 #include <variant>
 
 #include "ecran.h"
+#include "effets_transition.h"
 
 namespace lumaveil {
 
@@ -96,6 +97,7 @@ inline constexpr std::array kChampsEcran = {
     ChampEcran{"FondCouleur", TypeChamp::Couleur, &CEcran::FondCouleur, 0x00FFFFFF, 27, 18, "[Fond Couleur] ", GroupeModele::Fond, false},
     ChampEcran{"EffetTransition", TypeChamp::Entier, &CEcran::EffetTransition, 0, 28, 19, "[Effet Transition] ", GroupeModele::Effet, false},
     ChampEcran{"DureeAffichage", TypeChamp::Entier, &CEcran::DureeAffichage, 3, 29, 20, "[Duree Affichage] ", GroupeModele::Duree, false},
+    ChampEcran{"DureeTransition", TypeChamp::Entier, &CEcran::DureeTransition, kDureeTransitionDefautMs, 0, 0, nullptr, GroupeModele::Aucun, false, "Duree Transition"},
     ChampEcran{"FondFlou", TypeChamp::Entier, &CEcran::FondFlou, 0, 0, 0, nullptr, GroupeModele::Aucun, false, "Fond Flou"},
     ChampEcran{"RedimensionRemplissage", TypeChamp::Entier, &CEcran::RedimensionRemplissage, 0, 0, 0, nullptr, GroupeModele::Aucun, false, "Redimension Remplissage"},
     ChampEcran{"RemplissageRectangle", TypeChamp::Rectangle, &CEcran::RemplissageRectangle, 0, 0, 0, nullptr, GroupeModele::Aucun, true, "Remplissage Rectangle"},

@@ -192,11 +192,12 @@ class CEcran {
   int FondMotifUtilisation{};               // background drawn with a pattern
   int FondMotif{};                          // pattern number
   COLORREF FondCouleur{};                   // background colour
-  int EffetTransition{};                    // transition effect code 0..7
+  int EffetTransition{};                    // transition effect code 0..10 (effets_transition.h)
   int DureeAffichage{};                     // display time, seconds (not clamped)
   HBITMAP Vignette;                         // thumbnail for the screen list
 
   // --- fields stored after the designed layout -------------------------
+  int DureeTransition{};                    // cross-fade of effects 8..10, milliseconds
   int FondFlou{};                           // background: the picture itself, blurred
   int RedimensionRemplissage{};             // resize: fill the screen around the subject
   RECT RemplissageRectangle{};              // the user's fill crop (picture pixels after

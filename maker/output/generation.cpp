@@ -13,6 +13,7 @@
 #include "chaines_maker.h"
 #include "fichier_atomique.h"
 #include "graphique.h"
+#include "options_block.h"
 #include "package_format.h"
 #include "package_writer.h"
 #include "rendu_avance.h"
@@ -77,6 +78,12 @@ std::string RaisonMoteur(const std::string& moteur, const lmvengine::PackageWrit
   std::fclose(f);
   if (vide) return "The engine file " + moteur + " is empty.";
   return ecrivain.SystemError() ? std::strerror(ecrivain.SystemError()) : std::string();
+}
+
+// The saver-wide choices of the options block.
+std::int32_t DrapeauxOptions(const CProjet& projet) {
+  return (projet.MelangeEcrans ? lmvengine::kOptionShuffle : 0) |
+         (projet.MoniteursDifferents ? lmvengine::kOptionDifferentMonitors : 0);
 }
 
 }  // namespace
@@ -165,6 +172,7 @@ BilanGeneration GenerePaquet(const CProjet& projet, talvik::CGraphique& graphiqu
     return bilan;
   }
 
+  ecrivain.SetOptionFlags(DrapeauxOptions(projet));
   bool interrompu = false;
   {
     CRenduEnAvance rendus(projet, graphique,
@@ -197,7 +205,7 @@ BilanGeneration GenerePaquet(const CProjet& projet, talvik::CGraphique& graphiqu
                   talvik::CGraphique::SauveImageJPEG(jpeg.chemin, rendu.image,
                                                      options.qualiteJPEG) &&
                   ecrivain.AppendRecordFile(ecran.DureeAffichage, ecran.EffetTransition,
-                                            jpeg.chemin);
+                                            jpeg.chemin, EntreeEnregistrement(ecran, rendu));
           messagesCodage = retenus.Prend();
         }
         for (const MessageUtilisateur& m : messagesCodage) dialogue.Message(m);

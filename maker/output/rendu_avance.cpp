@@ -4,7 +4,10 @@
 
 #include "base/message.h"
 #include "picture/taille_declaree.h"
+#include "agrandissement.h"
 #include "chargement_rendu.h"
+#include "effets_transition.h"
+#include "options_block.h"
 #include "rendu_paire.h"
 
 namespace lumaveil {
@@ -14,6 +17,7 @@ EcranRendu RendPourGeneration(const CProjet& projet, int index, talvik::CGraphiq
   talvik::CMessagesRetenus retenus;
   std::unique_ptr<CEcran> e = NouvelEcran(projet.ModeleEcran, projet.ResolutionCible);
   e->CopieParametres(projet.Ecran(index));
+  AgranditEcran(*e, TailleRendu(*e, e->TailleCible));
   DemandeRendu demande;
   demande.pour = PourRendu::Generation;
   demande.echantillonnage = Echantillonnage::Moyenne;
@@ -39,6 +43,26 @@ EcranRendu RendGroupePourGeneration(const CProjet& projet, const GroupeEcrans& g
   int charges = 0;
   HBITMAP image = ChargeEtRendPaire(*g, *d, graphique, demande, &charges);
   return EcranRendu{image, charges < 2, retenus.Prend()};
+}
+
+SIZE TailleRendu(const CEcran& ecran, SIZE resolution) {
+  if (ecran.EffetTransition != kEffetPanoramique) return resolution;
+  return SIZE{lmvengine::PanZoomPictureSide(resolution.cx),
+              lmvengine::PanZoomPictureSide(resolution.cy)};
+}
+
+lmvengine::RecordOptions EntreeEnregistrement(const CEcran& ecran, const EcranRendu& rendu) {
+  lmvengine::RecordOptions o;
+  o.transitionMs = DureeTransitionBornee(ecran.DureeTransition);
+  if (rendu.image && ecran.EffetTransition == kEffetPanoramique) {
+    o.pictureWidth = std::int32_t(rendu.image.Width());
+    o.pictureHeight = std::int32_t(rendu.image.Height());
+    o.subjectLeft = rendu.sujet.left;
+    o.subjectTop = rendu.sujet.top;
+    o.subjectRight = rendu.sujet.right;
+    o.subjectBottom = rendu.sujet.bottom;
+  }
+  return o;
 }
 
 int FilsDeRenduParDefaut() {

@@ -20,6 +20,7 @@
 
 #include "base/message.h"
 #include "paires_portraits.h"
+#include "options_block.h"
 #include "projet.h"
 
 namespace talvik {
@@ -35,16 +36,33 @@ struct EcranRendu {
   HBITMAP image;  // null when nothing could be rendered
   bool imageIllisible = false;  // the screen names a picture that could not be loaded
   std::vector<talvik::MessageUtilisateur> messages;
+  // Where the picture's subject lies in `image`, in 1/10000 of its width
+  // and height (left, top, right, bottom); the whole picture when the
+  // screen has none or does not pan.
+  RECT sujet{0, 0, 10000, 10000};
 };
+
+// The size screen `ecran` is rendered at for a saver of `resolution`: the
+// resolution itself, or kPanZoomScale times it (lmvengine's
+// PanZoomPictureSide) for a pan-and-zoom screen, whose moving window must
+// never sample fewer pixels than the display has.
+SIZE TailleRendu(const CEcran& ecran, SIZE resolution);
+
+// The entry of the saver's options block for screen `ecran` rendered as
+// `rendu`: its transition length (kept in 0.5 .. 5 s), and for a
+// pan-and-zoom screen its picture's size and subject. The entry of any
+// other screen leaves the picture at the saver's size (0) and no subject.
+lmvengine::RecordOptions EntreeEnregistrement(const CEcran& ecran, const EcranRendu& rendu);
 
 // Renders screen `index` of the project as generation does: a new screen
 // from the template, the settings of the list item (with its TailleCible),
 // the picture loaded (a JPEG that the screen shrinks by half or more comes
 // reduced in the DCT domain; `messageChargement` non-zero reports a
 // picture that cannot be loaded with "Unable to load file" naming it),
-// every stage, caches dropped. The image is null when nothing could be
-// rendered (no picture and no background). Nothing is shown: every
-// message comes back in the result.
+// every stage, caches dropped. A pan-and-zoom screen is rendered whole at
+// TailleRendu (AgranditEcran: canvas, picture, border and texts alike).
+// The image is null when nothing could be rendered (no picture and no
+// background). Nothing is shown: every message comes back in the result.
 EcranRendu RendPourGeneration(const CProjet& projet, int index, talvik::CGraphique& graphique,
                               int messageChargement = 0);
 

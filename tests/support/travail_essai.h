@@ -54,6 +54,7 @@ class EditeursFactices : public IEditeursEcran {
   ValeursCadre cadre;
   ValeursFond fond;
   int effet = 0;
+  int dureeTransition = 0;  // 0: the effect editor leaves the length as it is
   int duree = 0;
   // What the editor received, before the test's answer replaced it.
   int angleRecu = 0;
@@ -93,9 +94,12 @@ class EditeursFactices : public IEditeursEcran {
   int EditeFond(const HBITMAP& a, SIZE t, ValeursFond& v) override {
     return Ouvre("fond", a, t, v, fondRecu, fond);
   }
-  int EditeEffet(int& v) override {
+  int EditeEffet(ValeursEffet& v) override {
     ouverts.push_back("effet");
-    if (reponse) v = effet;
+    if (reponse) {
+      v.effet = effet;
+      if (dureeTransition) v.dureeTransitionMs = dureeTransition;
+    }
     return reponse;
   }
   int EditeDuree(int& v) override {

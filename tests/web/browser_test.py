@@ -25,11 +25,15 @@ from selenium.webdriver.common.action_chains import ActionChains  # noqa: E402
 
 from browser import Browser  # noqa: E402
 from range_server import RangeServer  # noqa: E402
+from saver_files import demo_pictures, pack  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 SOURCE = os.path.dirname(os.path.dirname(HERE))
 BUILD = os.path.abspath(sys.argv.pop(1)) if len(sys.argv) > 1 else os.path.join(SOURCE, 'build')
 BIN = os.path.join(BUILD, 'bin')
+# The player program the test's savers are made of (another build's, to
+# compare with it).
+ENGINE_BIN = os.environ.get('LMV_ENGINE_BIN', BIN)
 NOT_A_SAVER = 'This file is not a screen saver made with Lumaveil, or it is damaged.'
 
 
@@ -56,38 +60,6 @@ def records(path):
     return found
 
 
-def pack(path, size, screens, flags=0, entries=None):
-    """A saver of LmvEngine and `screens` ((duration, effect, JPEG file)),
-    with an options block of `entries` ((transitionMs, pictureWidth,
-    pictureHeight), no subject) when given."""
-    with open(os.path.join(BIN, 'LmvEngine'), 'rb') as f:
-        out = bytearray(f.read())
-    engine = len(out)
-    for duration, effect, jpeg in screens:
-        with open(jpeg, 'rb') as f:
-            data = f.read()
-        out += struct.pack('<3i', duration, effect, len(data)) + data
-    if entries is not None:
-        n = len(screens)
-        length = 32 + 28 * n
-        out += b'LMVO' + struct.pack('<5i', length, 1, flags, n, 28)
-        for e in entries:
-            out += struct.pack('<7i', *e, 0, 0, 10000, 10000)
-        out += struct.pack('<i', length) + b'LMVX'
-    w, h = map(int, size.split('x'))
-    out += struct.pack('<4i', w, h, len(screens), engine)
-    with open(path, 'wb') as f:
-        f.write(out)
-    os.chmod(path, 0o755)
-
-
-def demo_pictures(directory, size, count):
-    run(os.path.join(BIN, 'lmvdemo'), directory, size)
-    with open(os.path.join(directory, 'pictures.txt')) as f:
-        files = [line.strip().split(':')[-1] for line in f if line.strip()][:count]
-    return [os.path.join(directory, name) for name in files]
-
-
 def player_reads(asked):
     """The reads of the player itself: the service worker keeping a saver
     for offline play asks for all of it from its first record on."""
@@ -105,7 +77,7 @@ class WebPlayer(unittest.TestCase):
             files = [line.strip().split(':')[-1] for line in f if line.strip()][:4]
         cls.pictures = [os.path.join(pictures, name) for name in files]
         cls.saver = os.path.join(d, 'four.scr')
-        run(os.path.join(BIN, 'lmvpack'), cls.saver, os.path.join(BIN, 'LmvEngine'), '1024x768',
+        run(os.path.join(BIN, 'lmvpack'), cls.saver, os.path.join(ENGINE_BIN, 'LmvEngine'), '1024x768',
             *['1:%d:%s' % (effect, p) for effect, p in zip((0, 1, 4, 6), cls.pictures)])
         os.chmod(cls.saver, 0o755)
         for size in ('1024x768', '800x600', '1280x1024'):
@@ -132,7 +104,12 @@ class WebPlayer(unittest.TestCase):
         past_end[first[0] + 8:first[0] + 12] = struct.pack('<i', len(good))
         not_jpeg = bytearray(good)
         not_jpeg[first[0] + 12:first[0] + 20] = b'\x89PNG\r\n\x1a\n'
-        for name, data in (('trailer', bad_trailer), ('length', past_end), ('jpeg', not_jpeg)):
+        # A first picture whose frame header says 16384x16384 in a 1024x768 saver.
+        too_large = bytearray(good)
+        sof = re.search(rb'\xff[\xc0\xc2]', good[first[0] + 12:first[0] + 12 + first[3]]).start() + first[0] + 12
+        too_large[sof + 5:sof + 9] = struct.pack('>HH', 16384, 16384)
+        for name, data in (('trailer', bad_trailer), ('length', past_end), ('jpeg', not_jpeg),
+                           ('size', too_large)):
             with open(os.path.join(cls.site, 'bad-%s.scr' % name), 'wb') as f:
                 f.write(data)
             with open(os.path.join(cls.site, 'bad-%s.html' % name), 'w') as f:
@@ -144,10 +121,10 @@ class WebPlayer(unittest.TestCase):
         for size, large in (('1024x768', '1280x960'), ('1920x1080', '2400x1350')):
             w, h = map(int, size.split('x'))
             lw, lh = map(int, large.split('x'))
-            still = demo_pictures(os.path.join(d, 'pictures-' + size), size, 2)
-            panned = demo_pictures(os.path.join(d, 'pictures-' + large), large, 3)[2]
+            still = demo_pictures(BIN, os.path.join(d, 'pictures-' + size), size, 2)
+            panned = demo_pictures(BIN, os.path.join(d, 'pictures-' + large), large, 3)[2]
             saver = cls.moving[size] = os.path.join(d, 'moving-%s.scr' % size)
-            pack(saver, size, [(1, 0, still[0]), (2, 8, still[1]), (3, 9, panned)],
+            pack(ENGINE_BIN, saver, size, [(1, 0, still[0]), (2, 8, still[1]), (3, 9, panned)],
                  entries=[(1500, w, h), (1200, w, h), (1000, lw, lh)])
 
         cls.shots = os.path.join(BUILD, 'tests', 'web-screenshots')
@@ -248,8 +225,10 @@ class WebPlayer(unittest.TestCase):
           return [seen('a.telecharger'), seen('.ordinateur'), icon.naturalWidth > 0];''')
         self.assertEqual(shown, [False, True, True])
         box = self.browser.run('''const r = document.querySelector("canvas").getBoundingClientRect();
-                                  return [r.width, r.height, innerWidth];''')
+                                  const s = document.querySelector(".lmv-stage").getBoundingClientRect();
+                                  return [r.width, r.height, innerWidth, r.x === s.x && r.y === s.y];''')
         self.assertLessEqual(box[0], box[2])
+        self.assertTrue(box[3], 'the canvas covers the stage')
         self.assertAlmostEqual(box[1], box[0] * 768 / 1024, delta=2)
         time.sleep(1.0)
         self.browser.driver.save_screenshot(os.path.join(self.shots, 'page-phone.png'))
@@ -287,7 +266,7 @@ class WebPlayer(unittest.TestCase):
         self.assertGreater(self.canvas_colours(), 8)
 
     def test_damaged_savers_show_one_error_line(self):
-        for name in ('trailer', 'length', 'jpeg'):
+        for name in ('trailer', 'length', 'jpeg', 'size'):
             with self.subTest(damage=name):
                 self.open(self.server.url + 'site/bad-%s.html' % name)
                 self.assertEqual(self.first_screen(), NOT_A_SAVER)

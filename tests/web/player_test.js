@@ -4,7 +4,7 @@
 import assert from 'node:assert/strict';
 import { describe, it } from 'node:test';
 
-import { bytesSource, PackageReader, Player } from '../../web/lumaveil_player.js';
+import { bytesSource, nextShuffleCycle, PackageReader, Player } from '../../web/lumaveil_player.js';
 import { ManualClock } from './manual_clock.js';
 import { buildSaver, fakeJpeg } from './package_builder.js';
 
@@ -22,13 +22,13 @@ function fakeCanvas(clock, log) {
   return { width: 640, height: 480, getContext: () => ctx };
 }
 
-async function playing(records, { start = 0, reducedMotion = () => false } = {}) {
+async function playing(records, { start = 0, reducedMotion = () => false, block = null } = {}) {
   const clock = new ManualClock(start);
   const log = [];
-  const bytes = buildSaver({ records: records.map(([duration, effect], i) => ({
+  const bytes = buildSaver({ block, records: records.map(([duration, effect], i) => ({
     duration, effect, image: fakeJpeg(640, 480, 1, i + 1) })) });
   const player = new Player(fakeCanvas(clock, log), new PackageReader(bytesSource(bytes)), {
-    clock, reducedMotion,
+    clock, reducedMotion, seed: 7,
     // The picture stands for its record (the byte after the frame header),
     // and so do all its pixels.
     decode: async (image) => ({ width: 640, height: 480, record: image[18],
@@ -107,5 +107,13 @@ describe('Player', () => {
     player.resume();
     await run(3000);
     assert.deepEqual(appearances(log).map(({ at }) => at), [0, 62000, 64000]);
+  });
+
+  it('plays shuffled cycles from its seed when the saver asks for shuffle', async () => {
+    const { log, run } = await playing([[1, 0], [1, 0], [1, 0], [1, 0]], { block: { flags: 1 } });
+    await run(12500);
+    const shown = appearances(log).map(({ record }) => record - 1).slice(0, 12);
+    const shuffle = { state: 7, last: -1 };
+    assert.deepEqual(shown, [0, 1, 2].flatMap(() => nextShuffleCycle(shuffle, 4)));
   });
 });

@@ -15,6 +15,13 @@
 // A slot is drawn only once the worker has reported it ready: a timer that
 // comes while the next screen is still being rendered draws nothing, and
 // the ready report then draws it at once.
+//
+// The moving effects (cross-fade, pan and zoom) are drawn frame by frame
+// with the player core's frame code (motion.h, frame_compositor.h) on a
+// millisecond clock: the display step draws their first frame and asks for
+// the next one (ResultatAffichage::imageSuivanteMs), and EtapeImage draws
+// each following frame at the time it is called, until the fade has ended
+// and the pan, if any, has reached its end.
 #pragma once
 
 #include <condition_variable>
@@ -23,7 +30,9 @@
 #include <thread>
 
 #include "base/bitmap.h"
+#include "frame_compositor.h"
 #include "geometry.h"
+#include "options_block.h"
 #include "platform.h"
 #include "random.h"
 #include "soft_raster.h"
@@ -32,9 +41,11 @@ namespace lumaveil {
 
 // One screen of the project as the preview needs it.
 struct EcranApercu {
-  talvik::HBITMAP image;  // the screen rendered at the target size; null: nothing drawn
+  talvik::HBITMAP image;  // the screen rendered at the target size (a pan-and-zoom
+                          // screen larger); null: nothing drawn
   int duree = 0;          // DureeAffichage, seconds
-  int effet = 0;          // EffetTransition, 0..7 (Random unresolved)
+  int effet = 0;          // EffetTransition, 0..10 (Random unresolved)
+  lmvengine::RecordOptions entree;  // its transition length and subject, as the saver's
 };
 
 // Renders screen `index` of the project; called on the worker thread.
@@ -46,6 +57,7 @@ struct ResultatAffichage {
   int index = -1;        //   its index in the list
   int effet = 0;         //   the effect drawn (Random resolved, unknown codes as 0)
   int minuterieMs = 0;   // > 0: arm the timer for this many milliseconds
+  int imageSuivanteMs = 0;  // > 0: call EtapeImage in this many milliseconds
 };
 
 // The picture as the player's surfaces hold it (0x00RRGGBB, rows top-down).
@@ -85,6 +97,17 @@ class CScenarioApercu {
   // the one to fill and asks the worker for the following screen.
   ResultatAffichage EtapeAffichage();
 
+  // The next frame of a moving effect, drawn for the time it is now.
+  // Returns the milliseconds until the frame after it, 0 when the screen
+  // has come to rest (nothing more to draw until the next display step).
+  int EtapeImage();
+
+  // The millisecond clock of the moving effects (by default the system's
+  // monotonic clock); set before Demarre.
+  void FixeHorlogeMs(std::function<std::int64_t()> millisecondes) {
+    millisecondes_ = std::move(millisecondes);
+  }
+
   // Stops: no more drawing, the worker ends after the screen it is
   // rendering, and this waits for it. Safe to call more than once.
   void Arrete();
@@ -98,12 +121,27 @@ class CScenarioApercu {
     lmvengine::Raster image;  // the rendered screen (empty: nothing to draw)
     int duree = 0;
     int effet = 0;
+    lmvengine::RecordOptions entree;
     int index = -1;
     bool pret = false;        // rendered and reported; the worker no longer touches it
   };
 
+  // A screen as the display shows it (display thread only).
+  struct Affiche {
+    lmvengine::Raster image;
+    int index = -1;
+    int effet = 0;             // as drawn: Random resolved
+    int duree = 0;             // seconds
+    lmvengine::RecordOptions entree;
+    std::int64_t debutMs = 0;  // when it began to come on
+    int fonduMs = 0;           // its cross-fade (0: it came on at once)
+  };
+
   void Travail();
   void Signale();  // sets the auto-reset event
+  bool EnMouvement(std::int64_t maintenant) const;
+  lmvengine::FrameLayer Couche(const Affiche& a, std::int64_t maintenant) const;
+  void DessineImage(std::int64_t maintenant);
 
   Parametres parametres_;
   RenduApercu rendu_;
@@ -124,6 +162,11 @@ class CScenarioApercu {
   Emplacement emplacements_[2];
   int aRemplir_ = 0;          // the slot the worker fills; the other is on display
   int suivant_ = 0;           // index of the next screen to render
+
+  std::function<std::int64_t()> millisecondes_;
+  Affiche courant_;            // the screen on display
+  Affiche ancien_;             // the one it fades from, while it fades
+  lmvengine::Raster cadre_;    // a moving frame, the size of the drawn rectangle
 
   bool premier_ = true;       // nothing drawn yet
   bool arretEnCours_ = false;

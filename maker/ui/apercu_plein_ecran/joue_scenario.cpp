@@ -54,7 +54,8 @@ CJoueScenarioUIThread* CJoueScenarioUIThread::Lance(const CProjet& projet,
       const GroupeEcrans& groupe = groupes.at(std::size_t(index));
       EcranRendu rendu = RendGroupePourGeneration(projet, groupe, graphique);
       const CEcran& ecran = projet.Ecran(groupe.premier);
-      return EcranApercu{rendu.image, ecran.DureeAffichage, ecran.EffetTransition};
+      return EcranApercu{rendu.image, ecran.DureeAffichage, ecran.EffetTransition,
+                         EntreeEnregistrement(ecran, rendu)};
     };
   }
   auto* joue = new CJoueScenarioUIThread(principale);
@@ -69,6 +70,13 @@ CJoueScenarioUIThread::CJoueScenarioUIThread(QWidget* principale) : principale_(
   minuterie_.setSingleShot(true);
   connect(&minuterie_, &QTimer::timeout, this, [this] {
     if (scenario_ && !scenario_->ArretEnCours()) EtapeAffichage();
+  });
+  images_.setSingleShot(true);
+  images_.setTimerType(Qt::PreciseTimer);
+  connect(&images_, &QTimer::timeout, this, [this] {
+    if (!scenario_ || scenario_->ArretEnCours()) return;
+    const int suivante = scenario_->EtapeImage();
+    if (suivante > 0) images_.start(suivante);
   });
 }
 
@@ -101,6 +109,7 @@ bool CJoueScenarioUIThread::Demarre(const CProjet& projet, OptionsApercu options
   p.hauteurCible = projet.ResolutionCible.cy;
   lmvengine::Clock& horloge = options.horloge ? *options.horloge : g_calendrier;
   lmvengine::Sleeper& pause = options.pause ? *options.pause : g_pause;
+  std::function<std::int64_t()> millisecondes = std::move(options.millisecondes);
   scenario_ = std::make_unique<CScenarioApercu>(
       p, std::move(options.rendu), horloge, pause,
       [this] {
@@ -111,6 +120,7 @@ bool CJoueScenarioUIThread::Demarre(const CProjet& projet, OptionsApercu options
         QMetaObject::invokeMethod(this, [this] { EtapeAffichage(); }, Qt::QueuedConnection);
       });
 
+  if (millisecondes) scenario_->FixeHorlogeMs(std::move(millisecondes));
   if (principale_) principale_->setEnabled(false);
   fenetre_ = new CApercuFenetre(scenario_->Ecran(), ratio);
   fenetre_->setAttribute(Qt::WA_DeleteOnClose);
@@ -134,6 +144,7 @@ void CJoueScenarioUIThread::EtapeAffichage() {
   if (!scenario_) return;
   const ResultatAffichage r = scenario_->EtapeAffichage();
   if (r.minuterieMs > 0) minuterie_.start(r.minuterieMs);
+  if (r.imageSuivanteMs > 0) images_.start(r.imageSuivanteMs);
   if (r.dessine) emit ecranAffiche(r.index, r.effet);
 }
 
@@ -142,6 +153,7 @@ void CJoueScenarioUIThread::Arrete() {
   talvik::Bip();
   QApplication::setOverrideCursor(Qt::WaitCursor);
   minuterie_.stop();
+  images_.stop();
   scenario_->Arrete();
   QApplication::restoreOverrideCursor();
   if (fenetre_) fenetre_->close();
@@ -151,6 +163,7 @@ void CJoueScenarioUIThread::Sortie() {
   if (fini_) return;
   fini_ = true;
   minuterie_.stop();
+  images_.stop();
   if (scenario_) scenario_->Arrete();
   if (principale_) {
     principale_->setEnabled(true);

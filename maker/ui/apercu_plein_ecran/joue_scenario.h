@@ -13,6 +13,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 #include "apercu_plein_ecran/apercu_fenetre.h"
@@ -35,6 +36,7 @@ struct OptionsApercu {
   RenduApercu rendu;
   lmvengine::Clock* horloge = nullptr;
   lmvengine::Sleeper* pause = nullptr;
+  std::function<std::int64_t()> millisecondes;  // the moving effects' clock; empty: the system's
 };
 
 class CJoueScenarioUIThread : public QObject {
@@ -71,6 +73,7 @@ class CJoueScenarioUIThread : public QObject {
   std::unique_ptr<CScenarioApercu> scenario_;
   QPointer<CApercuFenetre> fenetre_;
   QTimer minuterie_;  // timer 1: the rest of the screen's duration
+  QTimer images_;     // the next frame of a moving effect
   bool fini_ = false;
 };
 

@@ -1,6 +1,8 @@
 #include "configuration/configuration_dialog.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +12,7 @@
 
 #include "commun/barre_boutons.h"
 #include "commun/champ_nombre.h"
+#include "projet/controleur_projet.h"
 
 namespace lumaveil {
 
@@ -36,7 +39,11 @@ void AjouteOuiNon(QWidget* parent, QGridLayout* grille, int ligne, const QString
 }  // namespace
 
 CConfigurationDlg::CConfigurationDlg(ParametresApplication& parametres, QWidget* parent)
-    : QDialog(parent), parametres_(parametres) {
+    : CConfigurationDlg(parametres, nullptr, parent) {}
+
+CConfigurationDlg::CConfigurationDlg(ParametresApplication& parametres,
+                                     CControleurProjet* controleur, QWidget* parent)
+    : QDialog(parent), parametres_(parametres), controleur_(controleur) {
   setWindowTitle(QStringLiteral("Configuration"));
   auto* grille = new QGridLayout;
   AjouteOuiNon(this, grille, 0, QStringLiteral("Start wizard at beginning :"),
@@ -55,6 +62,29 @@ CConfigurationDlg::CConfigurationDlg(ParametresApplication& parametres, QWidget*
 
   auto* colonne = new QVBoxLayout(this);
   colonne->addLayout(grille);
+  if (controleur_) {
+    // The open project's playing choices, as the generation dialog shows them.
+    auto* lecture = new QGroupBox(QStringLiteral("Playing (saved with the project)"), this);
+    lecture->setAccessibleName(lecture->title());
+    auto* choix = new QVBoxLayout(lecture);
+    melange_ = new QCheckBox(QStringLiteral("Shuffle"), lecture);
+    melange_->setAccessibleName(melange_->text());
+    memeEcran_ = new QRadioButton(QStringLiteral("The same screen on every monitor"), lecture);
+    memeEcran_->setAccessibleName(memeEcran_->text());
+    ecransDifferents_ =
+        new QRadioButton(QStringLiteral("Different screens on each monitor"), lecture);
+    ecransDifferents_->setAccessibleName(ecransDifferents_->text());
+    auto* groupe = new QButtonGroup(lecture);
+    groupe->addButton(memeEcran_);
+    groupe->addButton(ecransDifferents_);
+    const CProjet& projet = controleur_->Projet();
+    melange_->setChecked(projet.MelangeEcrans != 0);
+    (projet.MoniteursDifferents ? ecransDifferents_ : memeEcran_)->setChecked(true);
+    choix->addWidget(melange_);
+    choix->addWidget(memeEcran_);
+    choix->addWidget(ecransDifferents_);
+    colonne->addWidget(lecture);
+  }
   colonne->addWidget(boutons.barre);
 }
 
@@ -62,6 +92,10 @@ void CConfigurationDlg::accept() {
   parametres_.JPEGQuality = qualite_->Valeur();
   parametres_.MailCompression = compressionOui_->isChecked() ? 1 : 0;
   parametres_.StartWizard = assistantOui_->isChecked() ? 1 : 0;
+  if (controleur_) {
+    controleur_->FixeMelangeEcrans(melange_->isChecked());
+    controleur_->FixeMoniteursDifferents(ecransDifferents_->isChecked());
+  }
   QDialog::accept();
 }
 

@@ -300,7 +300,7 @@ void CMainFrame::RouteCommandes() {
       {Commande::SauvePageWeb, [this] { generation_->SauvePageWeb(); }},
       {Commande::EnvoiMail, [this] { generation_->EnvoiMail(); }},
       {Commande::EnvoiInternet, [this] { generation_->EnvoiInternet(); }},
-      {Commande::Configuration, [this] { CConfigurationDlg(contexte_.Parametres, this).exec(); }},
+      {Commande::Configuration, [this] { CConfigurationDlg(contexte_.Parametres, &contexte_.Controleur, this).exec(); }},
       {Commande::Aide, [this] { OuvreAvecBureau(QUrl::fromLocalFile(CheminAide())); }},
       {Commande::Web, [this] { OuvreAvecBureau(SiteWeb()); }},
       // The demo saver here is a Linux saver: it is a program, started as one.

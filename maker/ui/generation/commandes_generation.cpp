@@ -44,7 +44,15 @@ CCommandesGeneration::~CCommandesGeneration() {
 
 void CCommandesGeneration::Generer() {
   CGenerationDlg dlg(principale_);
-  switch (dlg.exec()) {
+  dlg.FixeChoix(contexte_.Projet.MelangeEcrans != 0, contexte_.Projet.MoniteursDifferents != 0);
+  const int resultat = dlg.exec();
+  // The playing choices count for whatever the dialog was left with, not
+  // for Cancel.
+  if (resultat != CGenerationDlg::kAucun) {
+    contexte_.Controleur.FixeMelangeEcrans(dlg.Melange());
+    contexte_.Controleur.FixeMoniteursDifferents(dlg.MoniteursDifferents());
+  }
+  switch (resultat) {
     case CGenerationDlg::kAffichage:
       Affiche();
       break;

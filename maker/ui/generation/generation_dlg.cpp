@@ -1,9 +1,13 @@
 #include "generation/generation_dlg.h"
 
+#include <QButtonGroup>
+#include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -74,11 +78,43 @@ CGenerationDlg::CGenerationDlg(QWidget* parent, bool saverLinux) : QDialog(paren
     boutons_[i] = b;
   }
   disposition->addLayout(rangee);
+
+  // How the saver plays, whichever way it is made.
+  auto* lecture = new QGroupBox(QStringLiteral("Playing"), this);
+  lecture->setAccessibleName(lecture->title());
+  auto* colonne = new QVBoxLayout(lecture);
+  melange_ = new QCheckBox(QStringLiteral("Shuffle"), lecture);
+  melange_->setAccessibleName(melange_->text());
+  melange_->setToolTip(QStringLiteral(
+      "Each round shows every screen once, in a new random order."));
+  memeEcran_ = new QRadioButton(QStringLiteral("The same screen on every monitor"), lecture);
+  memeEcran_->setAccessibleName(memeEcran_->text());
+  ecransDifferents_ =
+      new QRadioButton(QStringLiteral("Different screens on each monitor"), lecture);
+  ecransDifferents_->setAccessibleName(ecransDifferents_->text());
+  auto* moniteurs = new QButtonGroup(lecture);
+  moniteurs->addButton(memeEcran_);
+  moniteurs->addButton(ecransDifferents_);
+  memeEcran_->setChecked(true);
+  colonne->addWidget(melange_);
+  colonne->addWidget(memeEcran_);
+  colonne->addWidget(ecransDifferents_);
+  disposition->addWidget(lecture);
+
   auto* annuler = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
   annuler->button(QDialogButtonBox::Cancel)->setAccessibleName(QStringLiteral("Cancel"));
   connect(annuler, &QDialogButtonBox::rejected, this, &QDialog::reject);
   disposition->addWidget(annuler);
 }
+
+void CGenerationDlg::FixeChoix(bool melange, bool moniteursDifferents) {
+  melange_->setChecked(melange);
+  (moniteursDifferents ? ecransDifferents_ : memeEcran_)->setChecked(true);
+}
+
+bool CGenerationDlg::Melange() const { return melange_->isChecked(); }
+
+bool CGenerationDlg::MoniteursDifferents() const { return ecransDifferents_->isChecked(); }
 
 QToolButton* CGenerationDlg::Bouton(Resultat resultat) const {
   for (std::size_t i = 0; i < std::size(kBoutons); ++i)

@@ -1,11 +1,16 @@
 // The generation dialog ("Screen saver Generation"): one picture button per
-// thing to do with the project, whose id is the dialog's result. Closing it
-// any other way (Cancel, Escape, the window's close box) gives 0.
+// thing to do with the project, whose id is the dialog's result, and below
+// them how the saver plays: "Shuffle" and the choice between "The same
+// screen on every monitor" and "Different screens on each monitor". Closing
+// it any other way (Cancel, Escape, the window's close box) gives 0; the
+// caller keeps the choices only for another result.
 #pragma once
 
 #include <QDialog>
 #include <array>
 
+class QCheckBox;
+class QRadioButton;
 class QToolButton;
 
 namespace lumaveil {
@@ -29,11 +34,22 @@ class CGenerationDlg : public QDialog {
   // The button whose result is `resultat`, null when the dialog has none.
   QToolButton* Bouton(Resultat resultat) const;
 
+  // The saver-wide choices: shown as given, read back after exec().
+  void FixeChoix(bool melange, bool moniteursDifferents);
+  bool Melange() const;
+  bool MoniteursDifferents() const;
+  QCheckBox* CaseMelange() const { return melange_; }
+  QRadioButton* MemeEcran() const { return memeEcran_; }
+  QRadioButton* EcransDifferents() const { return ecransDifferents_; }
+
   // True where the maker can make a Linux saver (on Linux).
   static bool SaverLinuxPossible();
 
  private:
   std::array<QToolButton*, 6> boutons_{};
+  QCheckBox* melange_ = nullptr;
+  QRadioButton* memeEcran_ = nullptr;
+  QRadioButton* ecransDifferents_ = nullptr;
 };
 
 }  // namespace lumaveil

@@ -107,6 +107,18 @@ void CControleurProjet::FixeModele(const CEcran& modele, const std::string& nom,
   projet_.ModeleSauve = sauve;
 }
 
+void CControleurProjet::FixeMelangeEcrans(bool melange) {
+  if ((projet_.MelangeEcrans != 0) == melange) return;
+  projet_.MelangeEcrans = melange ? 1 : 0;
+  EcransChanges();
+}
+
+void CControleurProjet::FixeMoniteursDifferents(bool differents) {
+  if ((projet_.MoniteursDifferents != 0) == differents) return;
+  projet_.MoniteursDifferents = differents ? 1 : 0;
+  EcransChanges();
+}
+
 void CControleurProjet::Nouveau() {
   projet_.Nouveau();
   emit listeRemplacee();

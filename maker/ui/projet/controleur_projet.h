@@ -85,6 +85,13 @@ class CControleurProjet : public QObject {
   // project's), with its file name and flags. New screens start from it.
   void FixeModele(const CEcran& modele, const std::string& nom, int charge, int sauve);
 
+  // How the saver plays: each cycle in a new random order (MelangeEcrans),
+  // each monitor its own place in the sequence (MoniteursDifferents). A
+  // change marks the project modified and forgets the last generated saver,
+  // which plays the old way; the same value again changes nothing.
+  void FixeMelangeEcrans(bool melange);
+  void FixeMoniteursDifferents(bool differents);
+
   // A new project: no screens, the default template (no template file), no
   // generated saver; the resolution stays. listeRemplacee().
   void Nouveau();

@@ -125,9 +125,10 @@ void CCommandesEcran::Fond() {
 void CCommandesEcran::Effet() {
   if (!travail_.AUnEcranCourant()) return;
   CEcran& ecran = travail_.EcranCourant();
-  int effet = ecran.EffetTransition;
-  if (!editeurs_.EditeEffet(effet)) return;
-  ecran.EffetTransition = effet;
+  ValeursEffet valeurs{ecran.EffetTransition, ecran.DureeTransition};
+  if (!editeurs_.EditeEffet(valeurs)) return;
+  ecran.EffetTransition = valeurs.effet;
+  ecran.DureeTransition = valeurs.dureeTransitionMs;
   travail_.Valide(kNiveauSuite);
 }
 

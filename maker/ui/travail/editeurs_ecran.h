@@ -8,6 +8,7 @@
 #include <string>
 
 #include "base/bitmap.h"
+#include "effets_transition.h"
 #include "valeurs_editeurs.h"
 
 namespace lumaveil {
@@ -32,7 +33,8 @@ class IEditeursEcran {
                           T_TEXTE (&textes)[kNombreTextes]) = 0;
   virtual int EditeCadre(const HBITMAP& apercu, SIZE taille, ValeursCadre& valeurs) = 0;
   virtual int EditeFond(const HBITMAP& apercu, SIZE taille, ValeursFond& valeurs) = 0;
-  virtual int EditeEffet(int& effet) = 0;
+  // The effect and the length of its cross-fade.
+  virtual int EditeEffet(ValeursEffet& valeurs) = 0;
   virtual int EditeDuree(int& duree) = 0;
 };
 

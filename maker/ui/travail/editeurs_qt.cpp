@@ -194,7 +194,9 @@ int CEditeursQt::EditeFond(const HBITMAP& apercu, SIZE taille, ValeursFond& vale
   return Edite<CFondDlg, Fond>(fenetre_, graphique_, apercu, taille, valeurs);
 }
 
-int CEditeursQt::EditeEffet(int& effet) { return lumaveil::EditeEffet(fenetre_, effet); }
+int CEditeursQt::EditeEffet(ValeursEffet& valeurs) {
+  return lumaveil::EditeEffet(fenetre_, valeurs);
+}
 
 int CEditeursQt::EditeDuree(int& duree) { return lumaveil::EditeDuree(fenetre_, duree); }
 

@@ -26,7 +26,7 @@ class CEditeursQt : public IEditeursEcran {
   int EditeTextes(const HBITMAP& apercu, SIZE taille, T_TEXTE (&textes)[kNombreTextes]) override;
   int EditeCadre(const HBITMAP& apercu, SIZE taille, ValeursCadre& valeurs) override;
   int EditeFond(const HBITMAP& apercu, SIZE taille, ValeursFond& valeurs) override;
-  int EditeEffet(int& effet) override;
+  int EditeEffet(ValeursEffet& valeurs) override;
   int EditeDuree(int& duree) override;
 
  private:

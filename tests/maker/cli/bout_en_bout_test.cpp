@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "dialogue_essai.h"
+#include "effets_transition.h"
 #include "empreinte_fichier.h"
 #include "fichier_modele.h"
 #include "fichier_projet.h"
@@ -19,6 +20,7 @@
 #include "images_comparees.h"
 #include "lecture_paquet.h"
 #include "motifs_utilisateur.h"
+#include "lecture_options.h"
 #include "sortie_commande.h"
 #include "registre.h"
 #include "dossier_temporaire.h"
@@ -435,6 +437,65 @@ TEST_F(BoutEnBout, AFullDiskGivesTheSystemsReasonAfterTheEngineMessage) {
   EXPECT_NE(texte.find("Unable to put software engine !\nFile too large\n"), std::string::npos)
       << texte;
   EXPECT_FALSE(fs::exists(dir_.File("full")));
+}
+
+// The moving effects and the playing choices from the command line: --new
+// gives every screen its effect and transition length, --generate and
+// --web-page add shuffle and the monitor choice to the saver (not to the
+// project), and what cannot be understood is refused before anything is
+// written.
+TEST_F(BoutEnBout, EffectTransitionShuffleAndMonitorsReachTheSaver) {
+  Sortie s = Lance("--new m.lmv --resolution 640x480 --effect pan-zoom --transition 2.5 a.bmp "
+                   "b.png c.jpg");
+  ASSERT_EQ(s.code, 0) << s.erreur;
+  ASSERT_EQ(Lance("--new n.lmv --effect 8 a.bmp b.png").code, 0);
+  for (const auto& [fichier, effet, duree] :
+       {std::tuple{"m.lmv", 9, 2500}, {"n.lmv", 8, kDureeTransitionDefautMs}}) {
+    CProjet projet;
+    testing::CDialogueTest d;
+    ASSERT_EQ(ChargeProjet(projet, dir_.File(fichier), d), 1);
+    EXPECT_EQ(projet.ModeleEcran.EffetTransition, effet);
+    for (int i = 0; i < projet.NombreEcrans(); ++i) {
+      EXPECT_EQ(projet.Ecran(i).EffetTransition, effet) << fichier;
+      EXPECT_EQ(projet.Ecran(i).DureeTransition, duree) << fichier;
+    }
+  }
+
+  s = Lance("--generate m.lmv --output m --platform linux --shuffle --monitors different");
+  ASSERT_EQ(s.code, 0) << s.erreur;
+  lmvengine::OptionsBlock bloc;
+  ASSERT_TRUE(testing::LitBlocOptions(dir_.File("m"), bloc));
+  EXPECT_EQ(bloc.flags, lmvengine::kOptionShuffle | lmvengine::kOptionDifferentMonitors);
+  ASSERT_EQ(bloc.entries.size(), 3u);
+  for (const auto& e : bloc.entries) {
+    EXPECT_EQ(e.transitionMs, 2500);
+    EXPECT_EQ(e.pictureWidth, 800);
+    EXPECT_EQ(e.pictureHeight, 600);
+  }
+  // The project keeps its own choices.
+  CProjet relu;
+  testing::CDialogueTest d;
+  ASSERT_EQ(ChargeProjet(relu, dir_.File("m.lmv"), d), 1);
+  EXPECT_EQ(relu.MelangeEcrans, 0);
+  EXPECT_EQ(relu.MoniteursDifferents, 0);
+
+  const char* refus[] = {"--new x.lmv --effect wipe a.bmp", "--new x.lmv --effect 11 a.bmp",
+                         "--new x.lmv --transition 9 a.bmp", "--new x.lmv --transition a.bmp",
+                         "--new x.lmv --shuffle a.bmp",
+                         "--generate m.lmv --output x --monitors both",
+                         "--generate m.lmv --output x --effect 8",
+                         "--render m.lmv --screen 1 --output x --monitors same"};
+  for (const char* r : refus) {
+    Sortie e = Lance(r);
+    EXPECT_EQ(e.code, 1) << r;
+    EXPECT_NE(e.erreur.find("usage:"), std::string::npos) << r;
+  }
+  EXPECT_FALSE(fs::exists(dir_.File("x.lmv")));
+  EXPECT_FALSE(fs::exists(dir_.File("x")));
+  const std::string aide = lumaveil::testing::RunAndCapture(kBin + "/lumaveil --help");
+  for (const char* option : {"[--effect cross-fade|pan-zoom|N] [--transition SECONDS]",
+                             "[--shuffle] [--monitors same|different]"})
+    EXPECT_NE(aide.find(option), std::string::npos) << option;
 }
 
 TEST_F(BoutEnBout, FailuresExitWithOneAndLeaveNothingBehind) {

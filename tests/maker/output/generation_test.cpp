@@ -14,9 +14,11 @@
 #include "chaines_maker.h"
 #include "commande_generation.h"
 #include "dialogue_essai.h"
+#include "effets_transition.h"
 #include "generation.h"
 #include "graphique.h"
 #include "lecture_paquet.h"
+#include "lecture_options.h"
 #include "restes_generation.h"
 #include "dossier_temporaire.h"
 
@@ -575,6 +577,92 @@ TEST_F(Generation, CommandChecksScreensThenAsksForTheFileThenOffersTheInstall) {
   ASSERT_EQ(dialogue_.questions.size(), 1u);
   EXPECT_TRUE(std::filesystem::exists(dir_.Path() + "/.local/share/lumaveil/savers/summer"));
   EXPECT_TRUE(std::filesystem::exists(dir_.File(".xscreensaver")));
+}
+
+// A saver without moving effects, shuffle or different monitors is the
+// designed package to the byte, whatever transition lengths its screens
+// keep; each of those features adds the options block, which the player
+// core reads back with the project's choices and each record's entry.
+TEST_F(Generation, TheOptionsBlockIsWrittenOnlyForTheFeaturesThatNeedIt) {
+  const COLORREF couleurs[3] = {RGB(200, 30, 30), RGB(30, 200, 30), RGB(30, 30, 200)};
+  for (int i = 0; i < 3; ++i)
+    Ajoute(Image("o" + std::to_string(i) + ".png", couleurs[i]), 2 + i, i * 3 % 8);
+  auto genere = [&](const std::string& nom) {
+    EXPECT_EQ(GenereEcranDeVeille(projet_, *graphique_, Options(nom), dialogue_, progression_)
+                  .enregistrements,
+              3)
+        << nom;
+    return testing::Contenu(dir_.File(nom));
+  };
+  const std::vector<std::uint8_t> concu = genere("concu.scr");
+  lmvengine::OptionsBlock aucun;
+  EXPECT_FALSE(testing::LitBlocOptions(concu, aucun));
+  testing::Paquet p = LitPaquet(dir_.File("concu.scr"));
+  ASSERT_TRUE(p.lu);
+  std::size_t attendu = std::size_t(p.debut) + 16;
+  for (const auto& e : p.enregistrements) attendu += 12 + e.jpeg.size();
+  EXPECT_EQ(concu.size(), attendu);
+  projet_.Ecran(0).DureeTransition = 4000;
+  projet_.Ecran(2).DureeTransition = 600;
+  EXPECT_EQ(genere("longueurs.scr"), concu);
+
+  struct Cas {
+    const char* nom;
+    int melange, moniteurs, effet;  // effect of screen 1
+    std::int32_t drapeaux;
+  };
+  for (const Cas& c : {Cas{"melange.scr", 1, 0, 3, lmvengine::kOptionShuffle},
+                       Cas{"moniteurs.scr", 0, 1, 3, lmvengine::kOptionDifferentMonitors},
+                       Cas{"fondu.scr", 0, 0, kEffetFondu, 0},
+                       Cas{"tous.scr", 1, 1, kEffetAleatoireTous, 3}}) {
+    projet_.MelangeEcrans = c.melange;
+    projet_.MoniteursDifferents = c.moniteurs;
+    projet_.Ecran(1).EffetTransition = c.effet;
+    const std::vector<std::uint8_t> o = genere(c.nom);
+    lmvengine::OptionsBlock lu;
+    ASSERT_TRUE(testing::LitBlocOptions(o, lu)) << c.nom;
+    EXPECT_EQ(lu.flags, c.drapeaux) << c.nom;
+    ASSERT_EQ(lu.entries.size(), 3u);
+    EXPECT_EQ(lu.entries[0].transitionMs, 4000);
+    EXPECT_EQ(lu.entries[1].transitionMs, kDureeTransitionDefautMs);
+    EXPECT_EQ(lu.entries[2].transitionMs, 600);
+    for (const auto& e : lu.entries) {
+      EXPECT_EQ(e.pictureWidth, 320) << c.nom;
+      EXPECT_FALSE(e.HasSubject());
+    }
+    // The records before the block are those of the designed package.
+    testing::Paquet q = LitPaquet(dir_.File(c.nom));
+    EXPECT_EQ(q.nombre, 3);
+  }
+}
+
+// A pan-and-zoom screen is stored 1.25 times the saver's size, declared in
+// its entry, and shows the same screen as its neighbours' size would.
+TEST_F(Generation, APanAndZoomScreenIsStoredLargerAndDeclaresItsSize) {
+  Ajoute(Image("p0.png", RGB(200, 30, 30)), 3, 0);
+  CEcran& pan = Ajoute(Image("p1.png", RGB(30, 30, 200), 160, 120), 3, kEffetPanoramique);
+  pan.CadreUtilisation = 1;
+  pan.CadreTaille = 8;
+  pan.CadreCouleur = RGB(255, 255, 0);
+  ASSERT_EQ(GenereEcranDeVeille(projet_, *graphique_, Options("pan.scr"), dialogue_,
+                                progression_)
+                .enregistrements,
+            2);
+  testing::Paquet p = LitPaquet(dir_.File("pan.scr"));
+  ASSERT_EQ(p.enregistrements.size(), 2u);
+  int w = 0, h = 0;
+  EXPECT_TRUE(Proche(Centre(p.enregistrements[0].jpeg, &w, &h), RGB(200, 30, 30)));
+  EXPECT_EQ(w, 320);
+  EXPECT_TRUE(Proche(Centre(p.enregistrements[1].jpeg, &w, &h), RGB(30, 30, 200)));
+  EXPECT_EQ(w, lmvengine::PanZoomPictureSide(320));
+  EXPECT_EQ(h, lmvengine::PanZoomPictureSide(240));
+
+  lmvengine::OptionsBlock lu;
+  ASSERT_TRUE(testing::LitBlocOptions(dir_.File("pan.scr"), lu));
+  EXPECT_EQ(lu.flags, 0);
+  EXPECT_EQ(lu.entries[0].pictureWidth, 320);
+  EXPECT_EQ(lu.entries[1].pictureWidth, w);
+  EXPECT_EQ(lu.entries[1].pictureHeight, h);
 }
 
 TEST(NomPropose, IsTheTitleCutAtItsFirstDot) {

@@ -216,6 +216,77 @@ TEST(ScenarioApercu, ASlowNextScreenKeepsTheCurrentOneUntilItIsReadyThenComesAtO
   EXPECT_EQ(s.Ecran().At(s.Geometrie().destX, s.Geometrie().destY), 2u);
 }
 
+// The moving effects on the millisecond clock: a cross-fade starts on the
+// old screen, is half way at half its length and the new screen exactly at
+// its end, when frames stop; the screen's time counts from its fade; a
+// pan-and-zoom screen (the first comes on at once) moves until its path
+// ends and never shows anything but its own picture.
+TEST(ScenarioApercu, CrossFadeAndPanAreDrawnFrameByFrameOnTheirOwnClock) {
+  TempsSimule temps;
+  Reports reports;
+  auto rendu = [](int i) {
+    EcranApercu e;
+    e.duree = 1;
+    if (i == 0) {
+      // 20 x 15: 1.25 times the saver, a gradient of blue.
+      talvik::HBITMAP b = talvik::HBITMAP::Create(20, 15, 0);
+      for (int y = 0; y < 15; ++y)
+        for (int x = 0; x < 20; ++x) b.SetPixel(x, y, Bleu(10 + 10 * x));
+      e.image = b;
+      e.effet = lmvengine::kEffectPanZoom;
+    } else {
+      e.image = talvik::HBITMAP::Create(16, 12, talvik::RGB(200, 0, 0));
+      e.effet = lmvengine::kEffectCrossFade;
+    }
+    e.entree.transitionMs = 1000;
+    return e;
+  };
+  CScenarioApercu::Parametres p = Taille(2, 0);
+  p.largeurEcran = 16;
+  p.hauteurEcran = 12;
+  CScenarioApercu s(p, rendu, temps, temps, {}, [&] { reports.Pret(); });
+  s.FixeHorlogeMs([&] { return temps.ms; });
+  ASSERT_TRUE(s.Demarre());
+  ASSERT_TRUE(reports.Attend(1));
+  const auto pixel = [&] { return s.Ecran().At(8, 6); };
+
+  ResultatAffichage r = s.EtapeAffichage();
+  ASSERT_TRUE(r.dessine);
+  EXPECT_EQ(r.effet, lmvengine::kEffectPanZoom);
+  EXPECT_GT(r.imageSuivanteMs, 0);
+  std::vector<std::uint32_t> vus;
+  for (int k = 0; k < 5; ++k) {
+    temps.ms += 500;  // the path lasts 1 s + 2 x 1 s
+    EXPECT_GT(s.EtapeImage(), 0) << k;
+    vus.push_back(pixel());
+    EXPECT_EQ(pixel() >> 8, 0u);  // blue only: nothing outside the picture
+  }
+  EXPECT_NE(vus.front(), vus.back());
+  // Its time (1 s, no fade for the first) is up; the next fades in over the
+  // pan, which goes on under it.
+  ASSERT_TRUE(reports.Attend(2));
+  const std::uint32_t avant = pixel();
+  r = s.EtapeAffichage();
+  ASSERT_TRUE(r.dessine);
+  EXPECT_EQ(r.effet, lmvengine::kEffectCrossFade);
+  EXPECT_EQ(pixel(), avant);
+  temps.ms += 500;
+  EXPECT_GT(s.EtapeImage(), 0);
+  const int rouge = int(pixel() >> 16);
+  EXPECT_GE(rouge, 95);
+  EXPECT_LE(rouge, 105);
+  EXPECT_NE(pixel() & 0xFF, 0u);
+  temps.ms += 500;
+  EXPECT_EQ(s.EtapeImage(), 0);
+  EXPECT_EQ(pixel(), 0x00C80000u);
+  // 1 s of fade and 1 s of its own: 1 s is left.
+  ASSERT_TRUE(reports.Attend(3));
+  r = s.EtapeAffichage();
+  EXPECT_FALSE(r.dessine);
+  EXPECT_EQ(r.minuterieMs, 1000);
+  s.Arrete();
+}
+
 TEST(ScenarioApercu, StopWaitsForTheScreenBeingRenderedAndDrawsNothingMore) {
   TempsSimule temps;
   Reports reports;

@@ -1,7 +1,9 @@
 // The configuration dialog writes its three settings back on OK only.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -10,6 +12,7 @@
 #include "capture_ecran.h"
 #include "commun/champ_nombre.h"
 #include "configuration/configuration_dialog.h"
+#include "projet/controleur_projet.h"
 
 namespace lumaveil {
 namespace {
@@ -46,6 +49,42 @@ TEST(ConfigurationDlg, ArrowsKeepToZeroToOneHundredAndCancelChangesNothing) {
   dlg.reject();
   EXPECT_EQ(p.StartWizard, 0);
   EXPECT_EQ(p.JPEGQuality, 100);
+}
+
+// The open project's playing choices: shown as the project has them, given
+// to the project controller on OK (the project is then modified), left
+// alone on Cancel.
+TEST(ConfigurationDlg, ThePlayingChoicesOfTheProjectGoThroughItsControllerOnOk) {
+  ParametresApplication p;
+  CProjet projet;
+  projet.MoniteursDifferents = 1;
+  CControleurProjet controleur(projet);
+  QSignalSpy modifie(&controleur, &CControleurProjet::modifie);
+  {
+    CConfigurationDlg dlg(p, &controleur);
+    dlg.show();
+    EXPECT_FALSE(dlg.CaseMelange()->isChecked());
+    EXPECT_TRUE(dlg.EcransDifferents()->isChecked());
+    QTest::mouseClick(dlg.CaseMelange(), Qt::LeftButton, {}, QPoint(8, 8));
+    QTest::mouseClick(dlg.MemeEcran(), Qt::LeftButton, {}, QPoint(8, 8));
+    dlg.reject();
+  }
+  EXPECT_EQ(projet.MelangeEcrans, 0);
+  EXPECT_EQ(projet.MoniteursDifferents, 1);
+  EXPECT_EQ(modifie.count(), 0);
+
+  projet.CheminEcranDeVeille = "/tmp/old.scr";
+  CConfigurationDlg dlg(p, &controleur);
+  dlg.show();
+  QTest::mouseClick(dlg.CaseMelange(), Qt::LeftButton, {}, QPoint(8, 8));
+  QTest::mouseClick(dlg.MemeEcran(), Qt::LeftButton, {}, QPoint(8, 8));
+  lumaveil::testing::CaptureWidget(&dlg, "configuration_dialog_lecture");
+  QTest::mouseClick(dlg.BoutonOk(), Qt::LeftButton);
+  EXPECT_EQ(projet.MelangeEcrans, 1);
+  EXPECT_EQ(projet.MoniteursDifferents, 0);
+  EXPECT_GE(modifie.count(), 1);
+  // The saver made before plays the old way: it is not offered for sending.
+  EXPECT_TRUE(projet.CheminEcranDeVeille.empty());
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
 #include <filesystem>
@@ -16,6 +18,7 @@
 #include "fenetre/main_frame.h"
 #include "generation/commandes_generation.h"
 #include "generation/generation_dlg.h"
+#include "lecture_options.h"
 #include "liste/liste_view.h"
 #include "package_reader.h"
 #include "fenetre/outil_dialog.h"
@@ -176,6 +179,52 @@ TEST_F(GenerationDepuisFenetre, SaveAsWebPageWithOneScreenWarnsBeforeAskingForAF
   ASSERT_EQ(boites_.size(), 1u);
   EXPECT_EQ(boites_[0].first, "Warning");
   EXPECT_TRUE(contexte_.Projet.CheminEcranDeVeille.empty());
+}
+
+// "Shuffle" and the monitor choice open on the project's own, count for
+// every button but Cancel, and reach the saver written.
+TEST_F(GenerationDepuisFenetre, ThePlayingChoicesGoWithTheProjectAndItsSaverUnlessCancelled) {
+  AjouteEcrans(1);
+  auto coche = [](CGenerationDlg& dlg) {
+    EXPECT_FALSE(dlg.CaseMelange()->isChecked());
+    EXPECT_TRUE(dlg.MemeEcran()->isChecked());
+    QTest::mouseClick(dlg.CaseMelange(), Qt::LeftButton, {}, QPoint(8, 8));
+    QTest::mouseClick(dlg.EcransDifferents(), Qt::LeftButton, {}, QPoint(8, 8));
+  };
+  testing::RepondDialogue<CGenerationDlg>([&](CGenerationDlg& dlg) {
+    coche(dlg);
+    testing::CaptureWidget(&dlg, "generation_dialog_lecture");
+    dlg.reject();
+  });
+  frame_->Action(Commande::Generation)->trigger();
+  EXPECT_EQ(contexte_.Projet.MelangeEcrans, 0);
+  EXPECT_EQ(contexte_.Projet.MoniteursDifferents, 0);
+
+  testing::TempDir dossier;
+  const std::string moteur = dossier.File("LmvEngine");
+  std::ofstream(moteur, std::ios::binary) << std::string(3000, 'E');
+  frame_->Generation().MoteurLinux = moteur;
+  const std::string cible = dossier.File("melange");
+  testing::RepondDialogue<CGenerationDlg>([&](CGenerationDlg& dlg) {
+    coche(dlg);
+    QTest::mouseClick(dlg.Bouton(CGenerationDlg::kSauveLinux), Qt::LeftButton);
+  });
+  testing::ChoisitFichier(QString::fromStdString(cible));
+  frame_->Action(Commande::Generation)->trigger();
+  EXPECT_EQ(contexte_.Projet.MelangeEcrans, 1);
+  EXPECT_EQ(contexte_.Projet.MoniteursDifferents, 1);
+  EXPECT_EQ(contexte_.Projet.CheminEcranDeVeille, cible);
+  lmvengine::OptionsBlock bloc;
+  ASSERT_TRUE(testing::LitBlocOptions(cible, bloc));
+  EXPECT_EQ(bloc.flags, lmvengine::kOptionShuffle | lmvengine::kOptionDifferentMonitors);
+
+  // Opened again, it shows them.
+  testing::RepondDialogue<CGenerationDlg>([&](CGenerationDlg& dlg) {
+    EXPECT_TRUE(dlg.CaseMelange()->isChecked());
+    EXPECT_TRUE(dlg.EcransDifferents()->isChecked());
+    dlg.reject();
+  });
+  frame_->Action(Commande::Generation)->trigger();
 }
 
 TEST_F(GenerationDepuisFenetre, OneScreenGivesTheMessageAndSendingWithoutASaverSaysSo) {
