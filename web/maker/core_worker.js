@@ -66,6 +66,10 @@ const ops = {
     core.remove(out);
     return { image, messages };
   },
+  thumbnail(index) {
+    const bytes = core.thumbnail(PROJECT, index);
+    return bytes ? { image: readBmp(bytes) } : {};
+  },
   // The saver for `platform` with `engine` (its bytes): { bytes, status, messages }.
   generate(platform, engine, quality) {
     core.writeFile(`/moteurs/${platform}`, engine);

@@ -167,6 +167,12 @@ test("the editors start from the screen's values and the picture before their st
   assert.deepEqual(core.editor(PROJECT, 0, 'redimension').values.slice(0, 3), [0, 480, 480]);
   assert.deepEqual(core.editor(PROJECT, 0, 'cadre').values.slice(0, 3), [0, 25, 5]);
   assert.equal(core.editor(PROJECT, 3, 'recoupe'), null);
+  // The list's thumbnail: the turned and cropped screen, framed in grey.
+  const thumb = readBmp(core.thumbnail(PROJECT, 0));
+  assert.deepEqual([thumb.width, thumb.height], [150, 110]);
+  const at = (x, y) => [...thumb.rgba.subarray((y * 150 + x) * 4, (y * 150 + x) * 4 + 3)];
+  assert.deepEqual(at(1, 1), [0xc0, 0xc0, 0xc0]);
+  assert.notDeepEqual(at(75, 55), [0xc0, 0xc0, 0xc0]);
   // The pattern bank: the shipped patterns, none past them without user ones.
   for (const n of [0, 49]) assert.deepEqual([readBmp(core.pattern(n)).width, readBmp(core.pattern(n)).height], [40, 40]);
   assert.equal(core.pattern(50), null);
