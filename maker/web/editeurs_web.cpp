@@ -28,6 +28,7 @@
 #include <vector>
 
 #include "chaines_maker.h"
+#include "chargement_rendu.h"
 #include "dialogue.h"
 #include "fichier_projet.h"
 #include "graphique.h"
@@ -325,6 +326,26 @@ EMSCRIPTEN_KEEPALIVE int lmv_edite(const char* chemin, int ecran, const char* ed
     return 0;
   }
   return SauveProjet(c.projet, chemin, dialogue);
+}
+
+// Screen `ecran` rendered whole as the saver will show it (the photo
+// loaded as generation loads it: a JPEG the screen shrinks by half or more
+// decoded reduced), as a BMP at `sortie`; 1 when written. A photo that
+// does not load is named and the screen rendered without it.
+EMSCRIPTEN_KEEPALIVE int lmv_rendu(const char* chemin, int ecran, const char* sortie) {
+  InstalleChainesMaker();
+  CDialogueErreurs dialogue;
+  EcranCharge c;
+  if (!Charge(c, chemin, ecran, dialogue, false)) return 0;
+  talvik::CGraphique graphique(talvik::LitMotifsUtilisateur());
+  talvik::CMessagesRetenus retenus;
+  DemandeRendu demande;
+  demande.pour = PourRendu::Generation;
+  demande.echantillonnage = Echantillonnage::Moyenne;
+  demande.signaleEchec = true;
+  ChargeEtRendEcran(*c.ecran, c.ecran->CheminImage, graphique, demande);
+  for (const MessageUtilisateur& m : retenus.Prend()) dialogue.Message(m);
+  return Ecrit(sortie ? sortie : "", c.ecran->ImageFinale) ? 1 : 0;
 }
 
 // The list's thumbnail (150 x 110) of screen `ecran`, made as the

@@ -147,8 +147,10 @@ test("each editor sets the desktop's fields, and the desktop renders what the br
     const now = screen();
     for (const [name, value] of Object.entries(fields)) assert.deepEqual(now[name], value, `${what}: ${name}`);
     const shown = webRender(core);
-    // The live preview was the edit's result.
+    // The live preview was the edit's result, and the page's large screen
+    // (generation's loading, no reduction for a photo this small) shows it.
     assertSamePicture(readBmp(tried), shown, `${what}, preview`);
+    assertSamePicture(readBmp(core.render(PROJECT, 0)), shown, `${what}, large screen`);
     assertSamePicture(desktopRender(core, work, [PROJECT, 'photos/photo.jpg']), shown, `${what}, desktop`);
   }
 });
