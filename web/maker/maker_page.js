@@ -293,7 +293,8 @@ async function make(kind) {
     }
   };
   try {
-    await worker.call('load', [await core.call('files')]);
+    const files = await core.call('files');
+    await worker.call('load', [files], { transfer: files.map(([, bytes]) => bytes.buffer) });
     let result;
     if (kind === 'web') {
       const shipped = {};
