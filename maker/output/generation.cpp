@@ -127,14 +127,11 @@ BilanGeneration GenerePaquet(const CProjet& projet, talvik::CGraphique& graphiqu
     return m;
   }();
   // A screen that shows nothing of the user's would be a plain frame in
-  // the saver: it is left out, and the user told which.
-  std::vector<int> ecrans;
-  for (int i = 0; i < projet.NombreEcrans(); ++i)
-    if (!EcranBlanc(projet.Ecran(i))) ecrans.push_back(i);
-  if (int(ecrans.size()) < projet.NombreEcrans())
-    dialogue.Message(MessageEcransBlancs(EcransBlancs(projet)));
-  if (!EcransSuffisants(int(ecrans.size()), dialogue)) return bilan;
-  const int n = int(ecrans.size());
+  // the saver: it is left out (CRenduEnAvance renders the others only),
+  // and the user told which.
+  const std::vector<int> blancs = EcransBlancs(projet);
+  if (!blancs.empty()) dialogue.Message(MessageEcransBlancs(blancs));
+  if (!EcransSuffisants(projet.NombreEcrans() - int(blancs.size()), dialogue)) return bilan;
   if (!lmvengine::PlayableSize(projet.ResolutionCible.cx, projet.ResolutionCible.cy)) {
     dialogue.Message(MessageResolutionInjouable(projet.ResolutionCible.cx,
                                                 projet.ResolutionCible.cy));
@@ -184,20 +181,23 @@ BilanGeneration GenerePaquet(const CProjet& projet, talvik::CGraphique& graphiqu
   }
 
   ecrivain.SetOptionFlags(DrapeauxOptions(projet));
-  progression.Debut(unsigned(n));
   bool interrompu = false;
   {
-    CRenduEnAvance rendus(projet, ecrans, graphique,
+    CRenduEnAvance rendus(projet, graphique,
                           options.fils > 0 ? options.fils : FilsDeRenduParDefaut(),
                           options.messageChargement);
+    // One record per screen shown: a pair of portraits is one record, with
+    // the time and effect of its first screen.
+    const int n = rendus.NombreGroupes();
+    progression.Debut(unsigned(n));
     for (int j = 0; j < n && !interrompu; ++j) {
       if (progression.AfficheEtTeste(unsigned(j + 1), unsigned(n), options.sortie,
-                                     Format(IDS_TRAITEMENT_ECRAN, ecrans[std::size_t(j)] + 1)) &&
+                                     Format(IDS_TRAITEMENT_ECRAN, rendus.Groupe(j).premier + 1)) &&
           dialogue.Question(MessageMaker(IDS_INTERROMPRE, IDS_QUESTION, IconeMessage::Question))) {
         interrompu = true;
         break;
       }
-      const CEcran& ecran = projet.Ecran(ecrans[std::size_t(j)]);
+      const CEcran& ecran = projet.Ecran(rendus.Groupe(j).premier);
       bool ecrit = false;
       {
         EcranRendu rendu = rendus.Prend(j);

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "base/message.h"
+#include "paires_portraits.h"
 #include "options_block.h"
 #include "projet.h"
 
@@ -65,6 +66,13 @@ lmvengine::RecordOptions EntreeEnregistrement(const CEcran& ecran, const EcranRe
 EcranRendu RendPourGeneration(const CProjet& projet, int index, talvik::CGraphique& graphique,
                               int messageChargement = 0);
 
+// The same for one displayed screen of the generated saver: a screen alone
+// as RendPourGeneration, or a pair of portraits side by side (RendPaire),
+// both pictures loaded as generation loads them; imageIllisible when
+// either picture could not be loaded.
+EcranRendu RendGroupePourGeneration(const CProjet& projet, const GroupeEcrans& groupe,
+                                    talvik::CGraphique& graphique, int messageChargement = 0);
+
 // Pictures up to this many pixels (32 MP: 128 MB decoded) are loaded side
 // by side; bigger ones one at a time.
 inline constexpr std::int64_t kPixelsEnParallele = std::int64_t(1) << 25;
@@ -73,24 +81,32 @@ inline constexpr std::int64_t kPixelsEnParallele = std::int64_t(1) << 25;
 // machine's cores, 2 to 4.
 int FilsDeRenduParDefaut();
 
+// The screens the saver shows are the project's screens grouped by the
+// pairing rule (GroupesDuProjet with the project's PairePortraits): with
+// pairs, screen k of the saver may be two screens of the project. A blank
+// screen (EcranBlanc: no picture, no text; never half of a pair) is left
+// out.
 class CRenduEnAvance {
  public:
-  // Renders the screens of `projet` whose indexes `ecrans` lists, in that
-  // order. With `fils` >= 2, that many threads start rendering the first
-  // of them at once (falls back to the caller's thread when no thread can
-  // be started); with 1, each screen is rendered on the caller's thread
-  // when it is asked for. `messageChargement` as for RendPourGeneration.
-  CRenduEnAvance(const CProjet& projet, std::vector<int> ecrans, talvik::CGraphique& graphique,
-                 int fils, int messageChargement = 0);
+  // With `fils` >= 2, that many threads start rendering screens 0, 1, ...
+  // at once (falls back to the caller's thread when no thread can be
+  // started); with 1, each screen is rendered on the caller's thread when
+  // it is asked for. `messageChargement` as for RendPourGeneration.
+  CRenduEnAvance(const CProjet& projet, talvik::CGraphique& graphique, int fils,
+                 int messageChargement = 0);
   // Stops the threads (after the screens they are rendering) and waits for
   // them.
   ~CRenduEnAvance();
   CRenduEnAvance(const CRenduEnAvance&) = delete;
   CRenduEnAvance& operator=(const CRenduEnAvance&) = delete;
 
-  // The screen at place `index` of `ecrans`, rendered, with its messages;
-  // a null image and no message for a place outside the list. Places must
-  // be asked for in order 0, 1, 2...; one asked for out of order is null.
+  // How many screens the saver shows, and which project screens each one is.
+  int NombreGroupes() const { return int(groupes_.size()); }
+  const GroupeEcrans& Groupe(int index) const { return groupes_.at(std::size_t(index)); }
+
+  // Displayed screen `index` (0 to NombreGroupes() - 1), rendered, with
+  // its messages; a null image and no message for an index outside them. Indexes must be asked for in
+  // order 0, 1, 2...; one asked for out of order is null.
   // The caller drops its previous screen before asking for the next one to
   // keep memory bounded.
   EcranRendu Prend(int index);
@@ -99,14 +115,14 @@ class CRenduEnAvance {
   void Boucle();
 
   const CProjet& projet_;
-  const std::vector<int> ecrans_;  // the project's indexes, in the order they are rendered
+  const std::vector<GroupeEcrans> groupes_;
   talvik::CGraphique& graphique_;
   const int capacite_;  // screens rendered or being rendered beyond the caller's
   std::mutex mutex_;
   std::condition_variable cv_;
   bool arret_ = false;
-  int prochain_ = 0;          // the place in ecrans_ a thread takes up next
-  int attendu_ = 0;           // the place the caller asks for next
+  int prochain_ = 0;          // the next screen a thread takes up
+  int attendu_ = 0;           // the next screen the caller asks for
   int enCours_ = 0;           // screens being rendered
   int seulEnAttente_ = 0;     // big pictures waiting for the others to finish
   bool seulEnCours_ = false;  // a big picture is being rendered

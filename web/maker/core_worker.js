@@ -57,14 +57,14 @@ const ops = {
     if (bytes) core.writeFile(PROJECT, bytes);
     else if (core.exists(PROJECT)) core.remove(PROJECT);
   },
+  // The selected screen as the saver will show it.
   render(index) {
-    const out = '/tmp/rendu.bmp';
-    const { status, messages } =
-      core.run(['--render', PROJECT, '--screen', String(index + 1), '--output', out]);
-    if (status !== 0) return { messages };
-    const image = readBmp(core.readFile(out));
-    core.remove(out);
-    return { image, messages };
+    const bytes = core.render(PROJECT, index);
+    return { image: bytes ? readBmp(bytes) : null, messages: core.messages() };
+  },
+  thumbnail(index) {
+    const bytes = core.thumbnail(PROJECT, index);
+    return bytes ? { image: readBmp(bytes) } : {};
   },
   // The saver for `platform` with `engine` (its bytes): { bytes, status, messages }.
   generate(platform, engine, quality) {
@@ -157,7 +157,14 @@ async function answer({ id, op, args }) {
     const transfer = [];
     if (result?.image) transfer.push(result.image.rgba.buffer);
     if (result instanceof Uint8Array) transfer.push(result.buffer);
-    if (Array.isArray(result)) for (const r of result) if (r?.rgba) transfer.push(r.rgba.buffer);
+    // Pictures and files are handed over, not copied: a project of many
+    // photos is not held twice on its way to the generation's worker.
+    if (Array.isArray(result)) {
+      for (const r of result) {
+        if (r?.rgba) transfer.push(r.rgba.buffer);
+        if (Array.isArray(r) && r[1] instanceof Uint8Array) transfer.push(r[1].buffer);
+      }
+    }
     postMessage({ id, result }, transfer);
   } catch (error) {
     postMessage({ id, error: String(error?.message ?? error) });
