@@ -1,5 +1,5 @@
 // The page's editors (rotation, colour adjustment, crop, resize, border,
-// background) through the desktop's own rules: each editor starts from the
+// background) and the list's thumbnails through the desktop's own rules: each editor starts from the
 // values and the preview the desktop's per-screen commands give theirs
 // (valeurs_editeurs.h, CalculeImageFinale up to the stage before the
 // editor's), and a confirmed edit sets the fields and use flags as the
@@ -28,6 +28,7 @@
 #include <vector>
 
 #include "chaines_maker.h"
+#include "chargement_rendu.h"
 #include "dialogue.h"
 #include "fichier_projet.h"
 #include "graphique.h"
@@ -36,6 +37,7 @@
 #include "projet.h"
 #include "redimension.h"
 #include "valeurs_editeurs.h"
+#include "vignette.h"
 
 namespace lumaveil {
 
@@ -99,7 +101,8 @@ struct EcranCharge {
   CEcran* ecran = nullptr;
 };
 
-bool Charge(EcranCharge& c, const char* chemin, int index, IDialogue& dialogue) {
+bool Charge(EcranCharge& c, const char* chemin, int index, IDialogue& dialogue,
+           bool avecImage = true) {
   if (!ChargeProjet(c.projet, chemin, dialogue)) return false;
   if (index < 0 || index >= c.projet.NombreEcrans()) {
     std::fprintf(stderr, "Screen %d does not exist.\n", index + 1);
@@ -109,7 +112,7 @@ bool Charge(EcranCharge& c, const char* chemin, int index, IDialogue& dialogue) 
   // A picture that does not load was named when it was added: the screen
   // goes on without it.
   talvik::CMessagesRetenus retenus;
-  if (!c.ecran->CheminImage.empty()) c.ecran->ChargeImage(c.ecran->CheminImage, 0);
+  if (avecImage && !c.ecran->CheminImage.empty()) c.ecran->ChargeImage(c.ecran->CheminImage, 0);
   return true;
 }
 
@@ -311,16 +314,52 @@ EMSCRIPTEN_KEEPALIVE int lmv_edite(const char* chemin, int ecran, const char* ed
     c.projet.ModeleEcran.CopieParametres(*modele);
     return SauveProjet(c.projet, chemin, dialogue);
   }
-  if (!Charge(c, chemin, ecran, dialogue)) return 0;
+  // Only the crop and the resize need the preview's size, hence the
+  // picture; the other edits set their fields at once.
+  const bool taillee = quel == Editeur::Recoupe || quel == Editeur::Redimension;
+  if (!Charge(c, chemin, ecran, dialogue, taillee)) return 0;
   talvik::CGraphique graphique(talvik::LitMotifsUtilisateur());
   SIZE taille{};
-  if (quel == Editeur::Recoupe || quel == Editeur::Redimension)
-    Apercu(*c.ecran, graphique, quel, taille);
+  if (taillee) Apercu(*c.ecran, graphique, quel, taille);
   if (!Applique(*c.ecran, quel, Nombres(valeurs), taille)) {
     std::fprintf(stderr, "These values do not fit the editor (%s).\n", editeur);
     return 0;
   }
   return SauveProjet(c.projet, chemin, dialogue);
+}
+
+// Screen `ecran` rendered whole as the saver will show it (the photo
+// loaded as generation loads it: a JPEG the screen shrinks by half or more
+// decoded reduced), as a BMP at `sortie`; 1 when written. A photo that
+// does not load is named and the screen rendered without it.
+EMSCRIPTEN_KEEPALIVE int lmv_rendu(const char* chemin, int ecran, const char* sortie) {
+  InstalleChainesMaker();
+  CDialogueErreurs dialogue;
+  EcranCharge c;
+  if (!Charge(c, chemin, ecran, dialogue, false)) return 0;
+  talvik::CGraphique graphique(talvik::LitMotifsUtilisateur());
+  talvik::CMessagesRetenus retenus;
+  DemandeRendu demande;
+  demande.pour = PourRendu::Generation;
+  demande.echantillonnage = Echantillonnage::Moyenne;
+  demande.signaleEchec = true;
+  ChargeEtRendEcran(*c.ecran, c.ecran->CheminImage, graphique, demande);
+  for (const MessageUtilisateur& m : retenus.Prend()) dialogue.Message(m);
+  return Ecrit(sortie ? sortie : "", c.ecran->ImageFinale) ? 1 : 0;
+}
+
+// The list's thumbnail (150 x 110) of screen `ecran`, made as the
+// desktop's list makes it (vignette.h: a JPEG decoded reduced), as a BMP
+// at `sortie`; 1 when written.
+EMSCRIPTEN_KEEPALIVE int lmv_vignette(const char* chemin, int ecran, const char* sortie) {
+  InstalleChainesMaker();
+  CDialogueErreurs dialogue;
+  EcranCharge c;
+  if (!Charge(c, chemin, ecran, dialogue, false)) return 0;
+  talvik::CGraphique graphique(talvik::LitMotifsUtilisateur());
+  // The photo's failure was named when it was added.
+  talvik::CMessagesRetenus retenus;
+  return Ecrit(sortie ? sortie : "", VignetteEcran(*c.ecran, graphique)) ? 1 : 0;
 }
 
 // The thumbnail (40 x 40) of pattern `n` of the bank, as a BMP at

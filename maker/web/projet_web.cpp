@@ -12,6 +12,8 @@
 #include <string>
 #include <variant>
 
+#include "base/message.h"
+#include "chaines.h"
 #include "champs_ecran.h"
 #include "chaines_maker.h"
 #include "dialogue.h"
@@ -271,9 +273,16 @@ EMSCRIPTEN_KEEPALIVE int lmv_change_projet(const char* chemin, int ecran, const 
     ecranNouveau->CheminImage = nom ? nom : "";
     {
       // As the command line's --new: the path is set, the picture only
-      // checked.
+      // checked, here read whole but a JPEG at an eighth of its size (all
+      // its data is still decoded, so damage shows as it would).
       talvik::CMessagesRetenus retenus;
-      talvik::CGraphique::ChargeImage(ecranNouveau->CheminImage, 1);
+      CEcran essai(p.ResolutionCible);
+      if (!essai.ChargeImageReduite(ecranNouveau->CheminImage, 8))
+        talvik::AfficheMessage(MessageUtilisateur{
+            talvik::IDS_CHARGEMENT_IMPOSSIBLE,
+            talvik::ChargeChaine(talvik::IDS_CHARGEMENT_IMPOSSIBLE),
+            talvik::ChargeChaine(talvik::IDS_ERREUR_LIBRAIRIE), talvik::IconeMessage::Erreur,
+            ecranNouveau->CheminImage});
       for (const MessageUtilisateur& m : retenus.Prend()) dialogue.Message(m);
     }
     p.Ajoute(std::move(ecranNouveau));

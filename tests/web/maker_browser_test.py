@@ -108,6 +108,17 @@ class WebMaker(unittest.TestCase):
         self.idle()
         said = d.find_element(By.ID, 'messages').text
         self.assertIn('Unable to load file: photos/damaged.jpg', said)
+        # One clear line for the damaged photo, whatever its decoder said.
+        self.assertEqual(said.count('damaged.jpg'), 1, said)
+        # Every control the page shows has a name for assistive technology.
+        controls = {'button', 'textbox', 'combobox', 'slider', 'checkbox', 'spinbutton', 'listbox',
+                    'ColorWell'}
+        tree = d.execute_cdp_cmd('Accessibility.getFullAXTree', {})['nodes']
+        unnamed = [n.get('role', {}).get('value') for n in tree
+                   if not n.get('ignored') and n.get('role', {}).get('value') in controls
+                   and not n.get('name', {}).get('value', '').strip()]
+        self.assertEqual(unnamed, [])
+        self.assertGreater(sum(n.get('role', {}).get('value') in controls for n in tree), 30)
         # The first screen turned and captioned, then moved one down.
         self.screens()[0].click()
         d.find_element(By.ID, 'rotate-right').click()
@@ -181,6 +192,10 @@ class WebMaker(unittest.TestCase):
         self.idle()
         index = 2
         for kind in (interaction.POINTER_MOUSE, interaction.POINTER_TOUCH):
+            if kind == interaction.POINTER_TOUCH:  # a finger on a tablet
+                d.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', {
+                    'width': 820, 'height': 1180, 'deviceScaleFactor': 1, 'mobile': True})
+                d.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': True, 'maxTouchPoints': 5})
             d.find_element(By.ID, 'crop').click()
             self.wait("return document.getElementById('screen').classList.contains('cropping')")
             # The picture's pixels under the page's points, as the page maps them.
@@ -200,6 +215,8 @@ class WebMaker(unittest.TestCase):
             got = d.execute_script(project + ".ecrans[%d].RecoupeRectangle" % index)
             for g, w in zip(got, want):
                 self.assertLessEqual(abs(g - w), 2 / scale + 1, (kind, got, want))
+        d.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': False})
+        d.execute_cdp_cmd('Emulation.clearDeviceMetricsOverride', {})
         # A border of pattern 4 from the bank.
         d.find_element(By.ID, 'border-pattern').click()
         self.wait("return document.getElementById('patterns').open")

@@ -57,14 +57,14 @@ const ops = {
     if (bytes) core.writeFile(PROJECT, bytes);
     else if (core.exists(PROJECT)) core.remove(PROJECT);
   },
+  // The selected screen as the saver will show it.
   render(index) {
-    const out = '/tmp/rendu.bmp';
-    const { status, messages } =
-      core.run(['--render', PROJECT, '--screen', String(index + 1), '--output', out]);
-    if (status !== 0) return { messages };
-    const image = readBmp(core.readFile(out));
-    core.remove(out);
-    return { image, messages };
+    const bytes = core.render(PROJECT, index);
+    return { image: bytes ? readBmp(bytes) : null, messages: core.messages() };
+  },
+  thumbnail(index) {
+    const bytes = core.thumbnail(PROJECT, index);
+    return bytes ? { image: readBmp(bytes) } : {};
   },
   // The saver for `platform` with `engine` (its bytes): { bytes, status, messages }.
   generate(platform, engine, quality) {

@@ -147,6 +147,28 @@ export async function openCore({ wasmBinary, fonts, onLine } = {}) {
                                 [path, index, editor, values.join(',')]) === 1;
       return { done, messages };
     },
+    // Screen `index` as the saver shows it, as BMP bytes, or null (see
+    // lmv_rendu).
+    render(path, index) {
+      messages = [];
+      const out = '/tmp/rendu.bmp';
+      if (module.ccall('lmv_rendu', 'number', ['string', 'number', 'string'], [path, index, out]) !== 1)
+        return null;
+      const bytes = FS.readFile(out);
+      FS.unlink(out);
+      return bytes;
+    },
+    // The list's thumbnail of screen `index` (150 x 110), as BMP bytes, or
+    // null.
+    thumbnail(path, index) {
+      messages = [];
+      const out = '/tmp/vignette.bmp';
+      if (module.ccall('lmv_vignette', 'number', ['string', 'number', 'string'], [path, index, out]) !== 1)
+        return null;
+      const bytes = FS.readFile(out);
+      FS.unlink(out);
+      return bytes;
+    },
     // The thumbnail of pattern `n` of the bank, as BMP bytes, or null.
     pattern(n) {
       const out = '/tmp/motif.bmp';

@@ -89,15 +89,35 @@ function drawInto(canvas, image, width, height) {
   context.drawImage(source, (width - w) >> 1, (height - h) >> 1, w, h);
 }
 
-const renders = new Map();  // screen index -> rendered image, until the next change
+// Rendered screens and thumbnails by the resolution and the screen's fields:
+// a screen that did not change keeps them wherever it moves. A few whole screens are kept,
+// every thumbnail.
+const renders = new Map();
+const thumbs = new Map();
+const RENDERS_KEPT = 6;
+
+const keyOf = (index) => JSON.stringify([state.project?.resolution, state.project?.ecrans?.[index] ?? null]);
+
+function forgetPictures() {
+  renders.clear();
+  thumbs.clear();
+}
 
 async function rendered(index) {
-  if (!renders.has(index)) {
+  const key = keyOf(index);
+  if (!renders.has(key)) {
     const { image, messages } = await core.call('render', [index]);
     if (messages.length) showMessages(messages);
-    renders.set(index, image ?? null);
+    renders.set(key, image ?? null);
+    if (renders.size > RENDERS_KEPT) renders.delete(renders.keys().next().value);
   }
-  return renders.get(index);
+  return renders.get(key);
+}
+
+async function thumbnail(index) {
+  const key = keyOf(index);
+  if (!thumbs.has(key)) thumbs.set(key, (await core.call('thumbnail', [index])).image ?? null);
+  return thumbs.get(key);
 }
 
 function screenName(screen, index) {
@@ -109,7 +129,6 @@ const refresh = () => busy(redraw);
 
 async function redraw() {
   state.project = await core.call('project');
-  renders.clear();
   const screens = state.project?.ecrans ?? [];
   if (state.selected >= screens.length) state.selected = screens.length - 1;
   if (state.selected < 0 && screens.length) state.selected = 0;
@@ -122,8 +141,8 @@ async function redraw() {
     item.setAttribute('aria-selected', String(index === state.selected));
     item.setAttribute('aria-label', `Screen ${screenName(screen, index)}`);
     const thumb = document.createElement('canvas');
-    thumb.width = 140;
-    thumb.height = 100;
+    thumb.width = 150;
+    thumb.height = 110;
     const label = document.createElement('span');
     label.textContent = screenName(screen, index);
     item.append(thumb, label);
@@ -143,7 +162,7 @@ async function redraw() {
   // Thumbnails after the selected screen, one at a time.
   for (const item of list.children) {
     const index = Number(item.dataset.index);
-    drawInto(item.firstChild, await rendered(index), 140, 100);
+    drawInto(item.firstChild, await thumbnail(index), 150, 110);
   }
 }
 
@@ -370,8 +389,10 @@ const openProject = (files) => busy(async () => {
   }
   showMessages(lines);
   say('');
-  // Opening is not a change of the project Undo takes back.
+  // Opening is not a change of the project Undo takes back; its photos may
+  // bear the names of the last project's.
   state.undo = [];
+  forgetPictures();
   state.selected = 0;
   await redraw();
 });

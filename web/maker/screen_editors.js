@@ -30,9 +30,9 @@ export function canvasPoint(canvas, clientX, clientY) {
 const PATTERNS = 50;  // the bank's own patterns
 
 export class ScreenEditors {
-  // `page`: { core, screen() (the selected screen's fields), index(),
+  // `page`: { core (the core's worker), index() (the selected screen's),
   // edit(name, values) (one Undo step), draw(image) (on the large screen),
-  // redrawSelected(), say(lines) }.
+  // redrawSelected() }.
   constructor(page) {
     this.page = page;
     this.trialRunning = false;

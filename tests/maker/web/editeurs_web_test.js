@@ -147,8 +147,10 @@ test("each editor sets the desktop's fields, and the desktop renders what the br
     const now = screen();
     for (const [name, value] of Object.entries(fields)) assert.deepEqual(now[name], value, `${what}: ${name}`);
     const shown = webRender(core);
-    // The live preview was the edit's result.
+    // The live preview was the edit's result, and the page's large screen
+    // (generation's loading, no reduction for a photo this small) shows it.
     assertSamePicture(readBmp(tried), shown, `${what}, preview`);
+    assertSamePicture(readBmp(core.render(PROJECT, 0)), shown, `${what}, large screen`);
     assertSamePicture(desktopRender(core, work, [PROJECT, 'photos/photo.jpg']), shown, `${what}, desktop`);
   }
 });
@@ -167,6 +169,12 @@ test("the editors start from the screen's values and the picture before their st
   assert.deepEqual(core.editor(PROJECT, 0, 'redimension').values.slice(0, 3), [0, 480, 480]);
   assert.deepEqual(core.editor(PROJECT, 0, 'cadre').values.slice(0, 3), [0, 25, 5]);
   assert.equal(core.editor(PROJECT, 3, 'recoupe'), null);
+  // The list's thumbnail: the turned and cropped screen, framed in grey.
+  const thumb = readBmp(core.thumbnail(PROJECT, 0));
+  assert.deepEqual([thumb.width, thumb.height], [150, 110]);
+  const at = (x, y) => [...thumb.rgba.subarray((y * 150 + x) * 4, (y * 150 + x) * 4 + 3)];
+  assert.deepEqual(at(1, 1), [0xc0, 0xc0, 0xc0]);
+  assert.notDeepEqual(at(75, 55), [0xc0, 0xc0, 0xc0]);
   // The pattern bank: the shipped patterns, none past them without user ones.
   for (const n of [0, 49]) assert.deepEqual([readBmp(core.pattern(n)).width, readBmp(core.pattern(n)).height], [40, 40]);
   assert.equal(core.pattern(50), null);
