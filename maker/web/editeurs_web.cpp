@@ -205,7 +205,15 @@ std::vector<long> Valeurs(const CEcran& e, Editeur editeur, SIZE apercu) {
       return {r.left, r.top, r.right, r.bottom};
     }
     case Editeur::Redimension: {
-      const ValeursRedimension r = ValeursRedimensionEcran(e, apercu);
+      ValeursRedimension r = ValeursRedimensionEcran(e, apercu);
+      // By percentage, the width and height offered are those the picture
+      // has now, where a size typed next starts from.
+      if (r.parPourcentage || r.tailleX < 1 || r.tailleY < 1) {
+        const talvik::CSize maintenant =
+            e.RedimensionUtilisation ? TailleRedimensionnee(e, talvik::CSize(apercu)) : talvik::CSize(apercu);
+        r.tailleX = maintenant.cx;
+        r.tailleY = maintenant.cy;
+      }
       const long mode = !e.RedimensionUtilisation ? 2 : EstAjusteEcran(e) ? 0 : r.parPourcentage ? 1 : 2;
       return {mode, r.tailleX, r.tailleY, r.pourcentage, r.conservationProportion};
     }

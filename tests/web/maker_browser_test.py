@@ -205,6 +205,8 @@ class WebMaker(unittest.TestCase):
                 "return [r.left + (r.width - c.width * s) / 2, r.top + (r.height - c.height * s) / 2, s,"
                 " c.width, c.height];")
             left, top, scale, width, height = box
+            if kind == interaction.POINTER_TOUCH:
+                d.save_screenshot(os.path.join(self.shots, 'maker-crop-tablet.png'))
             want = [width // 5, height // 4, width * 3 // 4, height * 4 // 5] if kind == interaction.POINTER_MOUSE \
                 else [width // 3, height // 3, width - 10, height - 5]
             at = lambda x, y: (int(left + x * scale), int(top + y * scale))  # noqa: E731

@@ -157,7 +157,14 @@ async function answer({ id, op, args }) {
     const transfer = [];
     if (result?.image) transfer.push(result.image.rgba.buffer);
     if (result instanceof Uint8Array) transfer.push(result.buffer);
-    if (Array.isArray(result)) for (const r of result) if (r?.rgba) transfer.push(r.rgba.buffer);
+    // Pictures and files are handed over, not copied: a project of many
+    // photos is not held twice on its way to the generation's worker.
+    if (Array.isArray(result)) {
+      for (const r of result) {
+        if (r?.rgba) transfer.push(r.rgba.buffer);
+        if (Array.isArray(r) && r[1] instanceof Uint8Array) transfer.push(r[1].buffer);
+      }
+    }
     postMessage({ id, result }, transfer);
   } catch (error) {
     postMessage({ id, error: String(error?.message ?? error) });

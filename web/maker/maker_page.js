@@ -3,7 +3,7 @@
 // goes to the core, which owns the project file; the page shows what the
 // core answers. Generation runs in a second worker with a copy of the
 // project, so that Stop can end it at once.
-import { ScreenEditors } from './screen_editors.js';
+import { ScreenEditors, setValue } from './screen_editors.js';
 import { messageLines } from './message_lines.js';
 
 const $ = (id) => document.getElementById(id);
@@ -176,10 +176,10 @@ async function showSelected() {
     return;
   }
   const [w, h] = state.project.resolution;
-  $('effect').value = String(screen.EffetTransition);
-  $('duration').value = String(screen.DureeAffichage);
+  setValue('effect', String(screen.EffetTransition));
+  setValue('duration', String(screen.DureeAffichage));
   const caption = screen.Textes[0];
-  $('caption').value = caption.Utilisation ? caption.Libelle : '';
+  setValue('caption', caption.Utilisation ? caption.Libelle : '');
   editors.show(screen);
   if (editors.crop) editors.leaveCrop(false);
   drawInto(canvas, await rendered(state.selected), w, h);
@@ -293,7 +293,8 @@ async function make(kind) {
     }
   };
   try {
-    await worker.call('load', [await core.call('files')]);
+    const files = await core.call('files');
+    await worker.call('load', [files], { transfer: files.map(([, bytes]) => bytes.buffer) });
     let result;
     if (kind === 'web') {
       const shipped = {};

@@ -29,6 +29,17 @@ export function canvasPoint(canvas, clientX, clientY) {
 
 const PATTERNS = 50;  // the bank's own patterns
 
+// A control shows the project's value, unless the user is in it: a change
+// answered while he types does not undo his typing.
+export function setValue(id, value) {
+  const control = $(id);
+  if (document.activeElement !== control) control.value = value;
+}
+function setChecked(id, checked) {
+  const control = $(id);
+  if (document.activeElement !== control) control.checked = checked;
+}
+
 export class ScreenEditors {
   // `page`: { core (the core's worker), index() (the selected screen's),
   // edit(name, values) (one Undo step), draw(image) (on the large screen),
@@ -47,22 +58,22 @@ export class ScreenEditors {
     const fitted = screen.RedimensionUtilisation && !screen.RedimensionPourcentageUtilisation &&
       screen.RedimensionTailleX === 0 && screen.RedimensionTailleY === 0;
     const mode = !screen.RedimensionUtilisation ? 1 : fitted ? 0 : screen.RedimensionPourcentageUtilisation ? 1 : 2;
-    $('size-mode').value = String(mode);
-    $('size-percent').value = String(screen.RedimensionUtilisation ? screen.RedimensionPourcentageValeur : 100);
-    $('size-width').value = mode === 2 ? String(screen.RedimensionTailleX) : '';
-    $('size-height').value = mode === 2 ? String(screen.RedimensionTailleY) : '';
-    $('size-keep').checked = !!screen.RedimensionConservationProportion;
+    setValue('size-mode', String(mode));
+    setValue('size-percent', String(screen.RedimensionUtilisation ? screen.RedimensionPourcentageValeur : 100));
+    setValue('size-width', mode === 2 ? String(screen.RedimensionTailleX) : '');
+    setValue('size-height', mode === 2 ? String(screen.RedimensionTailleY) : '');
+    setChecked('size-keep', !!screen.RedimensionConservationProportion);
     this.showSizeMode();
-    $('brightness').value = String(screen.ReglageLumiere);
-    $('contrast').value = String(screen.ReglageContraste);
-    $('intensity').value = String(screen.ReglageIntensite);
-    $('border-mode').value = String(!screen.CadreUtilisation ? 0 : screen.CadreMotifUtilisation ? 2 : 1);
-    $('border-size').value = String(screen.CadreTaille);
-    $('border-colour').value = colourToHex(screen.CadreCouleur);
-    $('border-edge').checked = !!screen.CadreBordureUtilisation;
-    $('border-edge-colour').value = colourToHex(screen.CadreCouleurBordure);
-    $('background-mode').value = String(screen.FondMotifUtilisation ? 1 : 0);
-    $('background-colour').value = colourToHex(screen.FondCouleur);
+    setValue('brightness', String(screen.ReglageLumiere));
+    setValue('contrast', String(screen.ReglageContraste));
+    setValue('intensity', String(screen.ReglageIntensite));
+    setValue('border-mode', String(!screen.CadreUtilisation ? 0 : screen.CadreMotifUtilisation ? 2 : 1));
+    setValue('border-size', String(screen.CadreTaille));
+    setValue('border-colour', colourToHex(screen.CadreCouleur));
+    setChecked('border-edge', !!screen.CadreBordureUtilisation);
+    setValue('border-edge-colour', colourToHex(screen.CadreCouleurBordure));
+    setValue('background-mode', String(screen.FondMotifUtilisation ? 1 : 0));
+    setValue('background-colour', colourToHex(screen.FondCouleur));
     this.showPattern($('border-pattern'), screen.CadreMotif);
     this.showPattern($('background-pattern'), screen.FondMotif);
   }

@@ -167,6 +167,9 @@ test("the editors start from the screen's values and the picture before their st
   // New screens are fitted to the screen: the resize editor starts from
   // the size the fit gives the cropped picture.
   assert.deepEqual(core.editor(PROJECT, 0, 'redimension').values.slice(0, 3), [0, 480, 480]);
+  // By percentage, the size offered is the one the percentage gives.
+  assert.equal(core.edit(PROJECT, 0, 'redimension', [1, 0, 0, 50, 1]).done, true);
+  assert.deepEqual(core.editor(PROJECT, 0, 'redimension').values, [1, 120, 120, 50, 1]);
   assert.deepEqual(core.editor(PROJECT, 0, 'cadre').values.slice(0, 3), [0, 25, 5]);
   assert.equal(core.editor(PROJECT, 3, 'recoupe'), null);
   // The list's thumbnail: the turned and cropped screen, framed in grey.
