@@ -7,7 +7,13 @@
 // the library call, which gives the CPU time per screen. Then the fixed
 // cost of the command (a project of two tiny screens) and the peak memory
 // of a whole generation of 20 and of 200 screens, each in a child process
-// of its own. Lines starting with "TABLE" feed scripts/bench.
+// of its own. Then the composed screens at 1920x1080: 20 photos of 12 MP,
+// half of them portraits (two in a row, so that they pair), every screen on
+// a "Blurred photo" background with "Pair portrait photos" on, beside a
+// libvips pipeline doing the resize, embed and blur alone for each photo
+// (vips thumbnail to fit; a cover thumbnail at an eighth of the screen,
+// vips gaussblur of a sixth of that, vips resize back up; vips insert).
+// Lines starting with "TABLE" feed scripts/bench.
 //
 //   bench_generation [--screens N] [--repetitions R] [--memory-screens A,B]
 //                    [--fixed-cost-only] [benchmark flags]
@@ -117,6 +123,25 @@ void Projet(CProjet& p, int ecrans, int largeur, int hauteur) {
     e->Textes[0].CouleurEncre = RGB(255, 255, 255);
     p.Ajoute(std::move(e));
   }
+}
+
+// The composed project at 1920x1080: photo i is a portrait when i % 4 < 2;
+// blurred backgrounds, portraits in pairs, fitted whole.
+std::vector<std::string> g_composees;
+std::string FichierComposition() {
+  CProjet p;
+  p.ResolutionCible = {1920, 1080};
+  p.PairePortraits = 1;
+  for (const std::string& photo : g_composees) {
+    auto e = p.NouvelEcranDepuisModele();
+    e->CheminImage = photo;
+    e->FondUtilisation = 1;
+    e->FondFlou = 1;
+    p.Ajoute(std::move(e));
+  }
+  CSilence d;
+  const std::string chemin = g_dir + "/composition.lmv";
+  return lumaveil::SauveProjet(p, chemin, d) ? chemin : std::string();
 }
 
 // The pattern bank, made once in main() and gone before the temporary
@@ -236,6 +261,34 @@ void Vips(benchmark::State& state, std::string cle, int largeur, int hauteur) {
               g_dir + "/vips.jpg[Q=75]' centre " + std::to_string(largeur) + " " +
               std::to_string(hauteur) + " --extend background --background 255; cat '" + g_dir +
               "/vips.jpg' >> '" + g_dir + "/vips.scr'; ";
+  }
+  Chronometre(state, cle, RUSAGE_CHILDREN, [&] { return Shell(script); },
+              "vips failed (is libvips-tools installed?)");
+}
+
+void LumaveilComposition(benchmark::State& state, std::string cle) {
+  const std::string projet = FichierComposition();
+  Chronometre(state, cle, RUSAGE_CHILDREN,
+              [&] { return !projet.empty() && Shell(Commande(projet, g_dir + "/comp.scr")); },
+              "lumaveil --generate failed");
+}
+
+void VipsComposition(benchmark::State& state, std::string cle) {
+  const std::string d = g_dir;
+  std::string script = "set -e; cp '" + std::string(LUMAVEIL_BIN_DIR) + "/LmvEngine' '" + d +
+                       "/vipsc.scr'; ";
+  for (const std::string& photo : g_composees) {
+    // The fitted picture and where it goes: vips prints no size, so the
+    // sizes are worked out here as the fit gives them.
+    const bool portrait = photo.find("portrait") != std::string::npos;
+    const int w = portrait ? 810 : 1440, h = 1080;
+    script += "vips thumbnail '" + photo + "' '" + d + "/t.v' 1920 --height 1080; " +
+              "vips thumbnail '" + photo + "' '" + d + "/s.v' 240 --height 135 --size both --crop centre; " +
+              "vips gaussblur '" + d + "/s.v' '" + d + "/g.v' 5.4; " +
+              "vips resize '" + d + "/g.v' '" + d + "/b.v' 8; " +
+              "vips insert '" + d + "/b.v' '" + d + "/t.v' '" + d + "/c.jpg[Q=75]' " +
+              std::to_string((1920 - w) / 2) + " " + std::to_string((1080 - h) / 2) + "; " +
+              "cat '" + d + "/c.jpg' >> '" + d + "/vipsc.scr'; ";
   }
   Chronometre(state, cle, RUSAGE_CHILDREN, [&] { return Shell(script); },
               "vips failed (is libvips-tools installed?)");
@@ -368,6 +421,14 @@ int main(int argc, char** argv) {
   }
   std::fprintf(stderr, "Making %d photos of %dx%d...\n", g_ecrans, kLargeurPhoto, kHauteurPhoto);
   for (int i = 0; i < g_ecrans; ++i) g_photos.push_back(FabriquePhoto(i));
+  for (int i = 0; i < g_ecrans; ++i) {
+    const bool portrait = i % 4 < 2;
+    const std::string chemin = g_dir + (portrait ? "/portrait" : "/paysage") + std::to_string(i) + ".jpg";
+    g_composees.push_back(lumaveil::bench::FabriquePhoto(chemin, 100 + i, portrait ? kHauteurPhoto : kLargeurPhoto,
+                                                          portrait ? kLargeurPhoto : kHauteurPhoto)
+                              ? chemin
+                              : std::string());
+  }
 
   auto enregistre = [](const std::string& nom, auto fonction, auto... arguments) {
     benchmark::RegisterBenchmark(nom.c_str(), fonction, nom, arguments...)
@@ -384,6 +445,8 @@ int main(int argc, char** argv) {
     enregistre("ImageMagick/convert/" + s, ImageMagick, l, h);
     enregistre("libvips/thumbnail+gravity/" + s, Vips, l, h);
   }
+  enregistre("Lumaveil/composition/1920x1080", LumaveilComposition);
+  enregistre("libvips/composition/1920x1080", VipsComposition);
   benchmark::RunSpecifiedBenchmarks();
 
   auto trouve = [](const std::map<std::string, double>& m, const std::string& cle) {
@@ -409,6 +472,15 @@ int main(int argc, char** argv) {
       Table("CPU time per screen at " + taille, t, "-", "-", -1, "<= 60 ms",
             cpu * 1000.0 / g_ecrans <= 60.0);
     }
+  }
+  {
+    const double nous = trouve(g_secondes, "Lumaveil/composition/1920x1080");
+    const double vips = trouve(g_secondes, "libvips/composition/1920x1080");
+    if (nous > 0 && vips > 0)
+      Table("Generate " + std::to_string(g_ecrans) +
+                " screens at 1920x1080 with blurred backgrounds and pairs",
+            Secondes(nous), "libvips resize+blur+embed", Secondes(vips), vips / nous, ">= 4x",
+            vips / nous >= 4.0);
   }
   TableCoutFixe();
   for (int e : g_memoire) {

@@ -21,6 +21,9 @@
 #include "graphique.h"
 #include "installation.h"
 #include "motifs_utilisateur.h"
+#include "paires_portraits.h"
+#include "redimension.h"
+#include "rendu_paire.h"
 #include "size_text.h"
 #include "textes_ecran.h"
 
@@ -31,7 +34,8 @@ namespace {
 constexpr const char* kUsage =
     "usage: lumaveil --new PROJECT.lmv [--resolution WxH] [--template FILE.mod]\n"
     "                [--effect cross-fade|pan-zoom|N] [--transition SECONDS]\n"
-    "                [--caption TEXT]... [PICTURE...]\n"
+    "                [--caption TEXT]... [--background blur] [--fit fill|whole]\n"
+    "                [--pair-portraits] [PICTURE...]\n"
     "       lumaveil --render PROJECT.lmv --screen N --output FILE [--quality Q]\n"
     "       lumaveil --generate PROJECT.lmv --output FILE [--quality Q]\n"
     "                [--platform windows|linux] [--engine PLAYER] [--install]\n"
@@ -48,6 +52,10 @@ constexpr const char* kUsage =
     "position), {title}, {description}, {camera} and {file} (the file's name).\n"
     "A field the photo has no value for is left out with its separator; a caption\n"
     "whose fields are all empty is not drawn. Other braces are kept as they are.\n"
+    "--background blur: every new screen's background is its own photo, blurred.\n"
+    "--fit fill: the photo fills the screen, cut around its subject (faces first);\n"
+    "--fit whole (the template's way when not given): the whole photo, fitted.\n"
+    "--pair-portraits: two portrait photos in a row share a landscape screen.\n"
     "Without --quality, pictures are written at the JPEG quality set in the\n"
     "window's Configuration dialog (75 until it is changed); --quality overrides it.\n"
     "--effect gives every screen of the new project its transition: cross-fade,\n"
@@ -103,6 +111,9 @@ struct Options {
   std::optional<int> qualite;  // --quality; else the stored JPEGQuality
   Plateforme plateforme = Plateforme::Windows;
   bool installer = false;
+  bool fondFlou = false;              // --background blur
+  std::optional<bool> remplissage;    // --fit fill (true) or whole (false)
+  bool pairePortraits = false;        // --pair-portraits
   std::vector<std::string> images;
   std::optional<int> effet;              // --effect
   std::optional<int> dureeTransitionMs;  // --transition
@@ -187,6 +198,14 @@ std::optional<std::string> Analyse(int argc, char** argv, Options& o) {
       o.legendes.push_back(v);
     } else if (a == "--install") {
       o.installer = true;
+    } else if (a == "--background") {
+      if (!valeur(v) || v != "blur") return "--background needs blur";
+      o.fondFlou = true;
+    } else if (a == "--fit") {
+      if (!valeur(v) || (v != "fill" && v != "whole")) return "--fit needs fill or whole";
+      o.remplissage = v == "fill";
+    } else if (a == "--pair-portraits") {
+      o.pairePortraits = true;
     } else if (a == "--effect") {
       if (!valeur(v) || !(o.effet = LitEffet(v)))
         return "--effect needs cross-fade, pan-zoom or a code from 0 to 10";
@@ -215,6 +234,8 @@ std::optional<std::string> Analyse(int argc, char** argv, Options& o) {
   if (o.commande == "web-page" && (o.installer || !o.moteur.empty()))
     return "--web-page takes no --install or --engine";
   if (o.commande == "render" && o.ecran == 0) return "--render needs --screen N";
+  if (o.commande != "new" && (o.fondFlou || o.remplissage || o.pairePortraits))
+    return "--background, --fit and --pair-portraits go with --new";
   if (o.commande != "new" && (o.effet || o.dureeTransitionMs))
     return "--effect and --transition go with --new";
   if (o.commande != "generate" && o.commande != "web-page" &&
@@ -267,6 +288,17 @@ int Nouveau(const Options& o, IDialogue& d) {
     p.NomModele = o.modele;
     p.ModeleCharge = 1;
   }
+  // The choices of the command line go into the template, so that every
+  // new screen has them, and the saved project's template keeps them.
+  if (o.fondFlou) {
+    p.ModeleEcran.FondUtilisation = 1;
+    p.ModeleEcran.FondFlou = 1;
+  }
+  if (o.remplissage) {
+    if (*o.remplissage) RemplitEcran(p.ModeleEcran);
+    else AjusteEcran(p.ModeleEcran);
+  }
+  if (o.pairePortraits) p.PairePortraits = 1;
   // Given on the command line, they win over the template's, in every
   // screen made from it.
   if (o.effet) p.ModeleEcran.EffetTransition = *o.effet;
@@ -335,8 +367,15 @@ int Rendu(const Options& o, IDialogue& d) {
     retenus.reset();
     return true;
   };
-  ChargeEtRendEcran(e, e.CheminImage, graphique, demande);
-  HBITMAP image = e.ImageFinale;
+  // A screen paired with its neighbour is rendered as the pair shows.
+  const GroupeEcrans groupe = GroupeDe(GroupesDuProjet(p, p.PairePortraits != 0), o.ecran - 1);
+  HBITMAP image;
+  if (groupe.Paire()) {
+    image = ChargeEtRendPaire(p.Ecran(groupe.premier), p.Ecran(groupe.second), graphique, demande);
+  } else {
+    ChargeEtRendEcran(e, e.CheminImage, graphique, demande);
+    image = e.ImageFinale;
+  }
   if (!image) {
     std::fprintf(stderr, "Screen %d has no picture and no background: nothing to render.\n",
                  o.ecran);

@@ -98,6 +98,9 @@ inline constexpr std::array kChampsEcran = {
     ChampEcran{"EffetTransition", TypeChamp::Entier, &CEcran::EffetTransition, 0, 28, 19, "[Effet Transition] ", GroupeModele::Effet, false},
     ChampEcran{"DureeAffichage", TypeChamp::Entier, &CEcran::DureeAffichage, 3, 29, 20, "[Duree Affichage] ", GroupeModele::Duree, false},
     ChampEcran{"DureeTransition", TypeChamp::Entier, &CEcran::DureeTransition, kDureeTransitionDefautMs, 0, 0, nullptr, GroupeModele::Aucun, false, "Duree Transition"},
+    ChampEcran{"FondFlou", TypeChamp::Entier, &CEcran::FondFlou, 0, 0, 0, nullptr, GroupeModele::Aucun, false, "Fond Flou"},
+    ChampEcran{"RedimensionRemplissage", TypeChamp::Entier, &CEcran::RedimensionRemplissage, 0, 0, 0, nullptr, GroupeModele::Aucun, false, "Redimension Remplissage"},
+    ChampEcran{"RemplissageRectangle", TypeChamp::Rectangle, &CEcran::RemplissageRectangle, 0, 0, 0, nullptr, GroupeModele::Aucun, true, "Remplissage Rectangle"},
 };
 
 using MembreTexte = std::variant<int T_TEXTE::*, COLORREF T_TEXTE::*, std::string T_TEXTE::*,

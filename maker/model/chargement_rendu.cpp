@@ -55,8 +55,7 @@ int Charge(CEcran& e, const std::string& chemin, const DemandeRendu& demande) {
 
 }  // namespace
 
-int ChargeEtRendEcran(CEcran& ecran, const std::string& chemin, talvik::CGraphique& graphique,
-                      const DemandeRendu& demande) {
+int ChargeImagePourRendu(CEcran& ecran, const std::string& chemin, const DemandeRendu& demande) {
   // A copy: loading may set ecran.CheminImage, which the caller may have
   // passed.
   const std::string fichier = chemin;
@@ -66,6 +65,12 @@ int ChargeEtRendEcran(CEcran& ecran, const std::string& chemin, talvik::CGraphiq
         talvik::IDS_CHARGEMENT_IMPOSSIBLE, talvik::ChargeChaine(talvik::IDS_CHARGEMENT_IMPOSSIBLE),
         talvik::ChargeChaine(talvik::IDS_ERREUR_LIBRAIRIE), talvik::IconeMessage::Erreur,
         fichier});
+  return charge;
+}
+
+int ChargeEtRendEcran(CEcran& ecran, const std::string& chemin, talvik::CGraphique& graphique,
+                      const DemandeRendu& demande) {
+  const int charge = ChargeImagePourRendu(ecran, chemin, demande);
   if (demande.poursuit && !demande.poursuit()) return charge;
   ecran.CalculeImageFinale(graphique, 0, Etapes::Toutes(), nullptr, demande.echantillonnage);
   return charge;

@@ -57,6 +57,11 @@ struct DemandeRendu {
 //
 // Thread safety: as CEcran::CalculeImageFinale; `ecran` is the caller's,
 // `graphique` may be shared with other threads that render.
+// The loading half of ChargeEtRendEcran: the picture at `chemin` loaded
+// into `ecran` as `demande` asks, a failure reported as it says; 1 when it
+// loaded. For renderings that draw several screens at once (a pair).
+int ChargeImagePourRendu(CEcran& ecran, const std::string& chemin, const DemandeRendu& demande);
+
 int ChargeEtRendEcran(CEcran& ecran, const std::string& chemin, talvik::CGraphique& graphique,
                       const DemandeRendu& demande);
 

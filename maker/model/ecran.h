@@ -198,6 +198,32 @@ class CEcran {
 
   // --- fields stored after the designed layout -------------------------
   int DureeTransition{};                    // cross-fade of effects 8..10, milliseconds
+  int FondFlou{};                           // background: the picture itself, blurred
+  int RedimensionRemplissage{};             // resize: fill the screen around the subject
+  RECT RemplissageRectangle{};              // the user's fill crop (picture pixels after
+                                            // rotation and crop); empty: around the subject
+
+  // --- run-time values of a rendering, never stored or copied ----------
+  // Where the last complete rendering drew the picture: a point (x, y) of
+  // the picture after rotation and crop (file pixels) lands at
+  // (x * echelleX + dx, y * echelleY + dy) of ImageFinale.
+  struct Placement {
+    double echelleX = 0, echelleY = 0, dx = 0, dy = 0;
+    SIZE avant{};                           // the picture after rotation and crop
+  };
+  Placement PlacementImage{};
+  // The place a fitted picture is fitted into, when not TailleCible less
+  // the border (a screen drawn beside another one); 0 x 0: TailleCible.
+  SIZE PlaceAjustement{};
+  // Where the background stage draws the picture: 0 centred; 1 its right
+  // side CalageMarge pixels from the screen's right edge; 2 its left side
+  // CalageMarge pixels from the left edge (centred vertically).
+  int CalageImage{};
+  talvik::LONG CalageMarge{};
+  // The subject found in the picture after rotation and crop (file
+  // pixels) and what it was found for (file, rotation, crop).
+  RECT SujetTrouve{};
+  std::string SujetCle{};
 };
 
 // A new screen from the template: a default screen with the template's

@@ -24,6 +24,9 @@ void CProjet::Nouveau() {
   ModeleSauve = 0;
   CheminEcranDeVeille.clear();
   OptionsParDefaut(*this);
+  // A project begun today pairs its portraits; one read from a file keeps
+  // what the file says (off when it says nothing).
+  PairePortraits = 1;
 }
 
 std::unique_ptr<CEcran> CProjet::NouvelEcranDepuisModele() const {

@@ -20,7 +20,8 @@ class CProjet {
 
   // A new project (start-up without a file, File > New): no screens, no
   // selection, a default template (no template file), no generated saver.
-  // The target resolution stays as the user chose it.
+  // The target resolution stays as the user chose it. The project options
+  // take their defaults, but "Pair portrait photos" is on.
   void Nouveau();
 
   int NombreEcrans() const { return int(ecrans_.size()); }

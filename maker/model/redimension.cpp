@@ -24,9 +24,8 @@ talvik::LONG MargeCadre(const CEcran& e) {
 }
 
 talvik::CSize Ajustee(const CEcran& e, talvik::CSize avant) {
-  const talvik::LONG marge = MargeCadre(e);
-  const std::int64_t lx = std::max<std::int64_t>(1, std::int64_t(e.TailleCible.cx) - 2 * marge);
-  const std::int64_t ly = std::max<std::int64_t>(1, std::int64_t(e.TailleCible.cy) - 2 * marge);
+  const talvik::CSize place = PlaceImage(e);
+  const std::int64_t lx = place.cx, ly = place.cy;
   const std::int64_t w = avant.cx, h = avant.cy;
   if (w <= 0 || h <= 0) return talvik::CSize(talvik::LONG(lx), talvik::LONG(ly));
   // Wider than the place (w / h >= lx / ly): the width fills it.
@@ -39,6 +38,22 @@ talvik::CSize Ajustee(const CEcran& e, talvik::CSize avant) {
 
 }  // namespace
 
+talvik::CSize PlaceImage(const CEcran& e) {
+  const SIZE t = e.PlaceAjustement.cx > 0 && e.PlaceAjustement.cy > 0 ? e.PlaceAjustement
+                                                                      : e.TailleCible;
+  const talvik::LONG marge = MargeCadre(e);
+  return talvik::CSize(talvik::LONG(std::max<std::int64_t>(1, std::int64_t(t.cx) - 2 * marge)),
+                       talvik::LONG(std::max<std::int64_t>(1, std::int64_t(t.cy) - 2 * marge)));
+}
+
+bool EstRemplissageEcran(const CEcran& e) { return EstAjusteEcran(e) && e.RedimensionRemplissage; }
+
+void RemplitEcran(CEcran& e) {
+  AjusteEcran(e);
+  e.RedimensionRemplissage = 1;
+  e.RemplissageRectangle = RECT{};
+}
+
 bool EstAjusteEcran(const CEcran& e) {
   return e.RedimensionUtilisation && !e.RedimensionPourcentageUtilisation &&
          e.RedimensionTailleX == 0 && e.RedimensionTailleY == 0;
@@ -50,6 +65,7 @@ void AjusteEcran(CEcran& e) {
   e.RedimensionTailleX = 0;
   e.RedimensionTailleY = 0;
   e.RedimensionConservationProportion = 1;
+  e.RedimensionRemplissage = 0;
 }
 
 void ModeleParDefaut(CEcran& modele, SIZE tailleCible) {
@@ -58,6 +74,7 @@ void ModeleParDefaut(CEcran& modele, SIZE tailleCible) {
 }
 
 talvik::CSize TailleRedimensionnee(const CEcran& e, talvik::CSize avant) {
+  if (EstRemplissageEcran(e)) return PlaceImage(e);
   if (EstAjusteEcran(e)) return Ajustee(e, avant);
   talvik::CSize voulue =
       e.RedimensionPourcentageUtilisation

@@ -4,6 +4,7 @@
 // cached on the screen; the other stages are recomputed every time.
 // Bitmaps are shared handles: an intermediate picture goes away with its
 // last handle, and a cache returned to the caller stays the screen's.
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -12,9 +13,11 @@
 #include "attente.h"
 #include "champs_legende.h"
 #include "chargement_rendu.h"
+#include "composition/flou_fond.h"
 #include "ecran.h"
 #include "graphique.h"
 #include "redimension.h"
+#include "sujet_ecran.h"
 
 namespace lumaveil {
 
@@ -42,6 +45,9 @@ HBITMAP CEcran::CalculeImageFinale(CGraphique& graphique, int niveau, Etapes eta
   HBITMAP b = ImageSource;
   talvik::LONG w = TailleImage.cx;
   talvik::LONG h = TailleImage.cy;
+  // Where the picture after rotation and crop lands: x' = (x - ox) * ex + dx.
+  CEcran::Placement placement;
+  double ox = 0, oy = 0, ex = 1, ey = 1, dx = 0, dy = 0;
 
   if (ImageSource) {
     if (etapes.Contient(Etape::Rotation) && RotationUtilisation) {
@@ -69,8 +75,26 @@ HBITMAP CEcran::CalculeImageFinale(CGraphique& graphique, int niveau, Etapes eta
       w = t.cx;
       h = t.cy;
     }
+    placement.avant = SIZE{w, h};
     if (etapes.Contient(Etape::Redimension) && RedimensionUtilisation) {
+      if (EstRemplissageEcran(*this) && b) {
+        // Cut to the screen's proportions around the subject first.
+        const RECT c = RectangleRemplissageEcran(*this, b, CSize(w, h));
+        const int rb = reduite ? r : 1;
+        b = CGraphique::RecoupeImage(
+            b, CPoint(c.left / rb, c.top / rb),
+            CSize(std::max(1, int(c.right - c.left) / rb), std::max(1, int(c.bottom - c.top) / rb)),
+            0);
+        ox = c.left;
+        oy = c.top;
+        w = c.right - c.left;
+        h = c.bottom - c.top;
+      }
       const CSize t = TailleRedimensionnee(*this, CSize(w, h));
+      if (w > 0 && h > 0) {
+        ex = double(t.cx) / w;
+        ey = double(t.cy) / h;
+      }
       w = t.cx;
       h = t.cy;
       b = CGraphique::RedimensionneImage(b, t, int(echantillonnage));
@@ -83,14 +107,39 @@ HBITMAP CEcran::CalculeImageFinale(CGraphique& graphique, int niveau, Etapes eta
                                CadreBordureUtilisation, CadreCouleurBordure, 1);
       CSize t;
       CGraphique::RecupereInfosImage(b, t);
+      dx += (t.cx - w) / 2;
+      dy += (t.cy - h) / 2;
       w = t.cx;
       h = t.cy;
     }
   }
 
   if (etapes.Contient(Etape::Fond) && FondUtilisation) {
-    b = graphique.FondImage(CSize(TailleCible), kBitsParPixel, b, FondMotifUtilisation, FondMotif,
-                            FondCouleur, TransparenceUtilisation, CouleurTransparente);
+    if (b && CalageImage) {
+      // Against one side: the background alone, then the picture on it.
+      const CPoint p(CalageImage == 1 ? TailleCible.cx - CalageMarge - w : CalageMarge,
+                     (TailleCible.cy - h) / 2);
+      const HBITMAP fond =
+          FondFlou ? talvik::FlouRemplissage(b, CSize(TailleCible))
+                   : graphique.FondImage(CSize(TailleCible), kBitsParPixel, HBITMAP(),
+                                         FondMotifUtilisation, FondMotif, FondCouleur, 0, 0);
+      b = fond ? CGraphique::FusionneImage(fond, b, p, TransparenceUtilisation,
+                                           CouleurTransparente)
+               : HBITMAP();
+      dx += p.x;
+      dy += p.y;
+    } else {
+      if (b) {
+        dx += (TailleCible.cx - w) / 2;
+        dy += (TailleCible.cy - h) / 2;
+      }
+      // "Blurred photo" needs a picture to blur; without one the colour stays.
+      b = FondFlou && b ? talvik::FondFlouImage(CSize(TailleCible), b, TransparenceUtilisation,
+                                                CouleurTransparente)
+                        : graphique.FondImage(CSize(TailleCible), kBitsParPixel, b,
+                                              FondMotifUtilisation, FondMotif, FondCouleur,
+                                              TransparenceUtilisation, CouleurTransparente);
+    }
     w = TailleCible.cx;
     h = TailleCible.cy;
   }
@@ -121,6 +170,11 @@ HBITMAP CEcran::CalculeImageFinale(CGraphique& graphique, int niveau, Etapes eta
   if (etapes.SontToutes()) {
     ImageFinale = b;
     TailleFinale = SIZE{w, h};
+    placement.echelleX = ImageSource ? ex : 0;
+    placement.echelleY = ImageSource ? ey : 0;
+    placement.dx = dx - ox * ex;
+    placement.dy = dy - oy * ey;
+    PlacementImage = placement;
   }
   if (taille) *taille = SIZE{w, h};
   return b;

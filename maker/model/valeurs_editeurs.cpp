@@ -1,6 +1,7 @@
 #include "valeurs_editeurs.h"
 
 #include "redimension.h"
+#include "sujet_ecran.h"
 
 namespace lumaveil {
 
@@ -28,6 +29,10 @@ void AppliqueReglage(CEcran& ecran, const ValeursReglage& valeurs) {
 }
 
 void AppliqueRecoupe(CEcran& ecran, const RECT& rectangle, SIZE apercu) {
+  if (EstRemplissageEcran(ecran) && !ecran.RecoupeUtilisation) {
+    ecran.RemplissageRectangle = rectangle;
+    return;
+  }
   ecran.RecoupeRectangle = rectangle;
   const bool entier = rectangle.left == 0 && rectangle.top == 0 &&
                       rectangle.right == apercu.cx && rectangle.bottom == apercu.cy;
@@ -35,6 +40,14 @@ void AppliqueRecoupe(CEcran& ecran, const RECT& rectangle, SIZE apercu) {
 }
 
 void AppliqueRedimension(CEcran& ecran, const ValeursRedimension& valeurs, SIZE apercu) {
+  if (valeurs.remplissage) {
+    if (!EstRemplissageEcran(ecran)) RemplitEcran(ecran);
+    return;
+  }
+  if (EstRemplissageEcran(ecran)) {
+    ecran.RedimensionRemplissage = 0;
+    ecran.RemplissageRectangle = RECT{};
+  }
   // A screen fitted to the screen stays so unless its size was changed: the
   // editor was shown the size the fit gives at the current resolution.
   if (EstAjusteEcran(ecran) && !valeurs.parPourcentage) {
@@ -66,7 +79,8 @@ void AppliqueCadre(CEcran& ecran, const ValeursCadre& valeurs) {
 void AppliqueFond(CEcran& ecran, const ValeursFond& valeurs) {
   ecran.FondMotif = valeurs.motif;
   ecran.FondCouleur = valeurs.couleur;
-  ecran.FondMotifUtilisation = valeurs.motifUtilisation;
+  ecran.FondMotifUtilisation = valeurs.flou ? 0 : valeurs.motifUtilisation;
+  ecran.FondFlou = valeurs.flou ? 1 : 0;
   ecran.FondUtilisation = 1;
 }
 
@@ -74,8 +88,10 @@ ValeursReglage ValeursReglageEcran(const CEcran& ecran) {
   return ValeursReglage{ecran.ReglageLumiere, ecran.ReglageContraste, ecran.ReglageIntensite};
 }
 
-RECT RectangleRecoupeEcran(const CEcran& ecran, SIZE apercu) {
+RECT RectangleRecoupeEcran(CEcran& ecran, SIZE apercu, const HBITMAP& image) {
   if (ecran.RecoupeUtilisation) return ecran.RecoupeRectangle;
+  if (EstRemplissageEcran(ecran) && image)
+    return RectangleRemplissageEcran(ecran, image, talvik::CSize(apercu));
   return RECT{0, 0, apercu.cx, apercu.cy};
 }
 
@@ -83,7 +99,8 @@ ValeursRedimension ValeursRedimensionEcran(const CEcran& ecran, SIZE apercu) {
   if (!ecran.RedimensionUtilisation) return ValeursRedimension{apercu.cx, apercu.cy, 100, 1, 1};
   if (EstAjusteEcran(ecran)) {
     const talvik::CSize ajustee = TailleRedimensionnee(ecran, talvik::CSize(apercu));
-    return ValeursRedimension{ajustee.cx, ajustee.cy, ecran.RedimensionPourcentageValeur, 0, 1};
+    return ValeursRedimension{ajustee.cx, ajustee.cy, ecran.RedimensionPourcentageValeur, 0, 1,
+                              EstRemplissageEcran(ecran) ? 1 : 0};
   }
   return ValeursRedimension{ecran.RedimensionTailleX, ecran.RedimensionTailleY,
                             ecran.RedimensionPourcentageValeur,
@@ -111,6 +128,7 @@ ValeursFond ValeursFondEcran(const CEcran& ecran) {
   valeurs.couleur = ecran.FondCouleur;
   valeurs.motifUtilisation = ecran.FondMotifUtilisation;
   valeurs.modeCouleur = (ecran.FondUtilisation && !ecran.FondMotifUtilisation) ? 1 : 0;
+  valeurs.flou = ecran.FondUtilisation && ecran.FondFlou ? 1 : 0;
   return valeurs;
 }
 

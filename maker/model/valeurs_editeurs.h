@@ -24,6 +24,7 @@ struct ValeursRedimension {
   int pourcentage = 100;
   int parPourcentage = 1;
   int conservationProportion = 1;
+  int remplissage = 0;        // "Fill the screen"
 };
 
 // Border: none, colour or pattern.
@@ -44,6 +45,7 @@ struct ValeursFond {
   COLORREF couleur = 0x00FFFFFF;
   int motifUtilisation = 0;
   int modeCouleur = 1;        // background on without a pattern (given, not edited)
+  int flou = 0;               // "Blurred photo"
 };
 
 // What a confirmed editor does to the screen's values and use flags.
@@ -57,17 +59,26 @@ void AppliqueRotation(CEcran& ecran, int angle);
 // is off when all three are 50.
 void AppliqueReglage(CEcran& ecran, const ValeursReglage& valeurs);
 // The rectangle; the step is off when it is the whole preview (0, 0, w, h).
+// A screen that fills the screen without a crop of its own keeps no crop:
+// the rectangle becomes its fill rectangle (RemplissageRectangle), the
+// place the user moved the fill to.
 void AppliqueRecoupe(CEcran& ecran, const RECT& rectangle, SIZE apercu);
 // The five values; the step is on for a percentage other than 100 or, by
-// size, for a size other than the preview's.
+// size, for a size other than the preview's. "Fill the screen" sets the
+// screen to RemplitEcran (the user's fill rectangle is forgotten) and
+// leaves the other values as they were; turning it off keeps the fit.
 void AppliqueRedimension(CEcran& ecran, const ValeursRedimension& valeurs, SIZE apercu);
 void AppliqueCadre(CEcran& ecran, const ValeursCadre& valeurs);
-// Pattern, colour and pattern flag; the background step is on.
+// Pattern, colour, pattern flag and "Blurred photo"; the background step
+// is on.
 void AppliqueFond(CEcran& ecran, const ValeursFond& valeurs);
 
 // The values each editor starts from.
 ValeursReglage ValeursReglageEcran(const CEcran& ecran);
-RECT RectangleRecoupeEcran(const CEcran& ecran, SIZE apercu);
+// A screen that fills the screen without a crop of its own starts from its
+// fill rectangle (RectangleRemplissageEcran of `image`, the picture the
+// crop editor shows).
+RECT RectangleRecoupeEcran(CEcran& ecran, SIZE apercu, const HBITMAP& image);
 ValeursRedimension ValeursRedimensionEcran(const CEcran& ecran, SIZE apercu);
 ValeursCadre ValeursCadreEcran(const CEcran& ecran);
 ValeursFond ValeursFondEcran(const CEcran& ecran);

@@ -177,12 +177,15 @@ BilanGeneration GenerePaquet(const CProjet& projet, talvik::CGraphique& graphiqu
   }
 
   ecrivain.SetOptionFlags(DrapeauxOptions(projet));
-  progression.Debut(unsigned(n));
   bool interrompu = false;
   {
     CRenduEnAvance rendus(projet, graphique,
                           options.fils > 0 ? options.fils : FilsDeRenduParDefaut(),
                           options.messageChargement);
+    // One record per screen shown: a pair of portraits is one record, with
+    // the time and effect of its first screen.
+    const int n = rendus.NombreGroupes();
+    progression.Debut(unsigned(n));
     for (int j = 0; j < n && !interrompu; ++j) {
       if (progression.AfficheEtTeste(unsigned(j + 1), unsigned(n), options.sortie,
                                      Format(IDS_TRAITEMENT_ECRAN, j + 1)) &&
@@ -190,7 +193,7 @@ BilanGeneration GenerePaquet(const CProjet& projet, talvik::CGraphique& graphiqu
         interrompu = true;
         break;
       }
-      const CEcran& ecran = projet.Ecran(j);
+      const CEcran& ecran = projet.Ecran(rendus.Groupe(j).premier);
       bool ecrit = false;
       {
         EcranRendu rendu = rendus.Prend(j);

@@ -9,6 +9,8 @@
 #include "chargement_rendu.h"
 #include "effets_transition.h"
 #include "options_block.h"
+#include "rendu_paire.h"
+#include "sujet_ecran.h"
 
 namespace lumaveil {
 
@@ -24,8 +26,33 @@ EcranRendu RendPourGeneration(const CProjet& projet, int index, talvik::CGraphiq
   demande.signaleEchec = messageChargement != 0;
   const bool illisible =
       !ChargeEtRendEcran(*e, e->CheminImage, graphique, demande) && !e->CheminImage.empty();
-  // The screen and its other pictures go here.
-  return EcranRendu{e->ImageFinale, illisible, retenus.Prend()};
+  EcranRendu rendu{e->ImageFinale, illisible, retenus.Prend()};
+  // A pan and zoom ends on the picture's subject (faces first).
+  RECT s{};
+  if (e->EffetTransition == kEffetPanoramique && rendu.image && RectangleSujetEcran(*e, &s) &&
+      s.right > s.left && s.bottom > s.top) {
+    const double w = double(rendu.image.Width()), h = double(rendu.image.Height());
+    rendu.sujet = RECT{talvik::LONG(s.left * 10000.0 / w), talvik::LONG(s.top * 10000.0 / h),
+                       talvik::LONG(s.right * 10000.0 / w), talvik::LONG(s.bottom * 10000.0 / h)};
+  }
+  return rendu;
+}
+
+EcranRendu RendGroupePourGeneration(const CProjet& projet, const GroupeEcrans& groupe,
+                                    talvik::CGraphique& graphique, int messageChargement) {
+  if (!groupe.Paire()) return RendPourGeneration(projet, groupe.premier, graphique, messageChargement);
+  talvik::CMessagesRetenus retenus;
+  std::unique_ptr<CEcran> g = NouvelEcran(projet.ModeleEcran, projet.ResolutionCible);
+  std::unique_ptr<CEcran> d = NouvelEcran(projet.ModeleEcran, projet.ResolutionCible);
+  g->CopieParametres(projet.Ecran(groupe.premier));
+  d->CopieParametres(projet.Ecran(groupe.second));
+  DemandeRendu demande;
+  demande.pour = PourRendu::Generation;
+  demande.echantillonnage = Echantillonnage::Moyenne;
+  demande.signaleEchec = messageChargement != 0;
+  int charges = 0;
+  HBITMAP image = ChargeEtRendPaire(*g, *d, graphique, demande, &charges);
+  return EcranRendu{image, charges < 2, retenus.Prend()};
 }
 
 SIZE TailleRendu(const CEcran& ecran, SIZE resolution) {
@@ -56,10 +83,11 @@ int FilsDeRenduParDefaut() {
 CRenduEnAvance::CRenduEnAvance(const CProjet& projet, talvik::CGraphique& graphique, int fils,
                                int messageChargement)
     : projet_(projet),
+      groupes_(GroupesDuProjet(projet, projet.PairePortraits != 0)),
       graphique_(graphique),
       capacite_(std::max(1, fils)),
       messageChargement_(messageChargement) {
-  if (!talvik::kFilsPossibles || fils < 2 || projet_.NombreEcrans() == 0) return;
+  if (!talvik::kFilsPossibles || fils < 2 || groupes_.empty()) return;
   for (int i = 0; i < fils; ++i) {
     try {
       fils_.emplace_back(&CRenduEnAvance::Boucle, this);
@@ -81,7 +109,7 @@ CRenduEnAvance::~CRenduEnAvance() {
 }
 
 void CRenduEnAvance::Boucle() {
-  const int n = projet_.NombreEcrans();
+  const int n = NombreGroupes();
   for (;;) {
     int i = 0;
     {
@@ -94,9 +122,17 @@ void CRenduEnAvance::Boucle() {
     }
     // How much memory the picture takes, from its header: a big picture,
     // or one whose header does not say, is loaded alone.
-    const std::string& chemin = projet_.Ecran(i).CheminImage;
-    const std::int64_t pixels = chemin.empty() ? 1 : talvik::PixelsDeclares(chemin);
-    const bool seul = pixels <= 0 || pixels > kPixelsEnParallele;
+    const GroupeEcrans& groupe = Groupe(i);
+    std::int64_t pixels = 0;
+    bool inconnu = false;
+    for (int k : {groupe.premier, groupe.second}) {
+      if (k < 0) continue;
+      const std::string& chemin = projet_.Ecran(k).CheminImage;
+      const std::int64_t p = chemin.empty() ? 1 : talvik::PixelsDeclares(chemin);
+      if (p <= 0) inconnu = true;
+      pixels += p;
+    }
+    const bool seul = inconnu || pixels > kPixelsEnParallele;
     {
       std::unique_lock<std::mutex> verrou(mutex_);
       if (seul) {
@@ -111,7 +147,7 @@ void CRenduEnAvance::Boucle() {
       if (arret_) return;
       ++enCours_;
     }
-    EcranRendu rendu = RendPourGeneration(projet_, i, graphique_, messageChargement_);
+    EcranRendu rendu = RendGroupePourGeneration(projet_, groupe, graphique_, messageChargement_);
     {
       std::lock_guard<std::mutex> verrou(mutex_);
       --enCours_;
@@ -123,8 +159,9 @@ void CRenduEnAvance::Boucle() {
 }
 
 EcranRendu CRenduEnAvance::Prend(int index) {
-  if (index < 0 || index >= projet_.NombreEcrans()) return {};
-  if (fils_.empty()) return RendPourGeneration(projet_, index, graphique_, messageChargement_);
+  if (index < 0 || index >= NombreGroupes()) return {};
+  if (fils_.empty())
+    return RendGroupePourGeneration(projet_, Groupe(index), graphique_, messageChargement_);
   EcranRendu rendu;
   {
     std::unique_lock<std::mutex> verrou(mutex_);

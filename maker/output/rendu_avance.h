@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "base/message.h"
+#include "paires_portraits.h"
 #include "options_block.h"
 #include "projet.h"
 
@@ -65,6 +66,13 @@ lmvengine::RecordOptions EntreeEnregistrement(const CEcran& ecran, const EcranRe
 EcranRendu RendPourGeneration(const CProjet& projet, int index, talvik::CGraphique& graphique,
                               int messageChargement = 0);
 
+// The same for one displayed screen of the generated saver: a screen alone
+// as RendPourGeneration, or a pair of portraits side by side (RendPaire),
+// both pictures loaded as generation loads them; imageIllisible when
+// either picture could not be loaded.
+EcranRendu RendGroupePourGeneration(const CProjet& projet, const GroupeEcrans& groupe,
+                                    talvik::CGraphique& graphique, int messageChargement = 0);
+
 // Pictures up to this many pixels (32 MP: 128 MB decoded) are loaded side
 // by side; bigger ones one at a time.
 inline constexpr std::int64_t kPixelsEnParallele = std::int64_t(1) << 25;
@@ -73,6 +81,9 @@ inline constexpr std::int64_t kPixelsEnParallele = std::int64_t(1) << 25;
 // machine's cores, 2 to 4.
 int FilsDeRenduParDefaut();
 
+// The screens the saver shows are the project's screens grouped by the
+// pairing rule (GroupesDuProjet with the project's PairePortraits): with
+// pairs, screen k of the saver may be two screens of the project.
 class CRenduEnAvance {
  public:
   // With `fils` >= 2, that many threads start rendering screens 0, 1, ...
@@ -87,8 +98,12 @@ class CRenduEnAvance {
   CRenduEnAvance(const CRenduEnAvance&) = delete;
   CRenduEnAvance& operator=(const CRenduEnAvance&) = delete;
 
-  // Screen `index`, rendered, with its messages; a null image and no
-  // message for an index outside the list. Indexes must be asked for in
+  // How many screens the saver shows, and which project screens each one is.
+  int NombreGroupes() const { return int(groupes_.size()); }
+  const GroupeEcrans& Groupe(int index) const { return groupes_.at(std::size_t(index)); }
+
+  // Displayed screen `index` (0 to NombreGroupes() - 1), rendered, with
+  // its messages; a null image and no message for an index outside them. Indexes must be asked for in
   // order 0, 1, 2...; one asked for out of order is null.
   // The caller drops its previous screen before asking for the next one to
   // keep memory bounded.
@@ -98,6 +113,7 @@ class CRenduEnAvance {
   void Boucle();
 
   const CProjet& projet_;
+  const std::vector<GroupeEcrans> groupes_;
   talvik::CGraphique& graphique_;
   const int capacite_;  // screens rendered or being rendered beyond the caller's
   std::mutex mutex_;

@@ -13,6 +13,7 @@
 #include "dialogs/commun/boite_message.h"
 #include "dialogue.h"
 #include "projet.h"
+#include "paires_portraits.h"
 #include "rendu_avance.h"
 
 namespace lumaveil {
@@ -44,9 +45,13 @@ CJoueScenarioUIThread* CJoueScenarioUIThread::Lance(const CProjet& projet,
   if (!options.rendu) {
     // The list's screen, rendered from a fresh copy as the saver will show
     // it; the project's own screens are not touched.
-    options.rendu = [&projet, &graphique](int index) {
-      EcranRendu rendu = RendPourGeneration(projet, index, graphique);
-      const CEcran& ecran = projet.Ecran(index);
+    // Screens paired as the saver pairs them: index counts the screens
+    // shown (see Demarre).
+    options.rendu = [&projet, &graphique,
+                     groupes = GroupesDuProjet(projet, projet.PairePortraits != 0)](int index) {
+      const GroupeEcrans& groupe = groupes.at(std::size_t(index));
+      EcranRendu rendu = RendGroupePourGeneration(projet, groupe, graphique);
+      const CEcran& ecran = projet.Ecran(groupe.premier);
       return EcranApercu{rendu.image, ecran.DureeAffichage, ecran.EffetTransition,
                          EntreeEnregistrement(ecran, rendu)};
     };
@@ -87,8 +92,15 @@ bool CJoueScenarioUIThread::Demarre(const CProjet& projet, OptionsApercu options
   // One pixel of the preview is one pixel of the display, as for the player.
   const qreal ratio = ecran->devicePixelRatio();
   CScenarioApercu::Parametres p;
-  p.nombre = projet.NombreEcrans();
+  // The screens shown: pairs of portraits count once, and the preview
+  // starts on the one that shows the selected screen.
+  const std::vector<GroupeEcrans> groupes = GroupesDuProjet(projet, projet.PairePortraits != 0);
+  p.nombre = int(groupes.size());
   p.depart = projet.Selection();
+  for (int k = 0; k < p.nombre; ++k)
+    if (groupes[std::size_t(k)].premier == projet.Selection() ||
+        groupes[std::size_t(k)].second == projet.Selection())
+      p.depart = k;
   p.largeurEcran = int(std::lround(ecran->geometry().width() * ratio));
   p.hauteurEcran = int(std::lround(ecran->geometry().height() * ratio));
   p.largeurCible = projet.ResolutionCible.cx;

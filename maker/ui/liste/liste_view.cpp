@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QTimer>
 #include <QUrl>
 #include <algorithm>
 #include <cmath>
@@ -19,6 +20,7 @@
 #include "dialogs/commun/boite_message.h"
 #include "dialogs/commun/image_qt.h"
 #include "graphique.h"
+#include "paires_portraits.h"
 #include "icones/ressources.h"
 #include "projet/noms_changements.h"
 
@@ -105,6 +107,59 @@ CListeView::CListeView(CControleurProjet& controleur, talvik::CGraphique& graphi
 
   connect(&controleur_, &CControleurProjet::change, this, &CListeView::Suit);
   connect(&controleur_, &CControleurProjet::ecranSelectionne, this, &CListeView::MontreSelection);
+  // Pairs follow any change of the project (its screens or the option),
+  // once the list has made it.
+  connect(&controleur_, &CControleurProjet::change, this,
+          [this] { QTimer::singleShot(0, this, &CListeView::RevoitPaires); });
+}
+
+void CListeView::RevoitPaires() {
+  std::vector<ApparieEcran> d;
+  for (int i = 0; i < controleur_.NombreEcrans(); ++i)
+    d.push_back(DecritPourAppariement(controleur_.Ecran(i)));
+  std::vector<std::pair<int, int>> paires;
+  for (const GroupeEcrans& g : GroupeEcransEnPaires(d, controleur_.PairePortraits() != 0))
+    if (g.Paire()) paires.emplace_back(g.premier, g.second);
+  for (int i = 0; i < count(); ++i) item(i)->setData(Qt::AccessibleDescriptionRole, QVariant());
+  for (const auto& [a, b] : paires) {
+    if (a >= count() || b >= count()) continue;
+    item(a)->setData(Qt::AccessibleDescriptionRole,
+                     QStringLiteral("Shown beside %1").arg(LibelleItem(b)));
+    item(b)->setData(Qt::AccessibleDescriptionRole,
+                     QStringLiteral("Shown beside %1").arg(LibelleItem(a)));
+  }
+  if (paires != paires_) {
+    paires_ = std::move(paires);
+    viewport()->update();
+  }
+}
+
+void CListeView::paintEvent(QPaintEvent* evenement) {
+  QListWidget::paintEvent(evenement);
+  if (paires_.empty()) return;
+  QPainter p(viewport());
+  p.setRenderHint(QPainter::Antialiasing);
+  const QColor couleur = palette().color(QPalette::Highlight);
+  for (const auto& [a, b] : paires_) {
+    if (a >= count() || b >= count()) continue;
+    const QRect ra = visualItemRect(item(a)), rb = visualItemRect(item(b));
+    if (ra.isEmpty() || rb.isEmpty()) continue;
+    // A band across the gap between the two thumbnails, at their middle;
+    // items on two rows get a stub on each.
+    const int epaisseur = std::max(4, iconSize().height() / 12);
+    const int y = ra.top() + iconSize().height() / 2;
+    p.setPen(Qt::NoPen);
+    p.setBrush(couleur);
+    if (rb.top() == ra.top()) {
+      p.drawRoundedRect(QRect(QPoint(ra.center().x(), y - epaisseur / 2),
+                              QPoint(rb.center().x(), y + epaisseur / 2)),
+                        epaisseur / 2.0, epaisseur / 2.0);
+    } else {
+      p.drawRect(QRect(ra.right() - epaisseur, y - epaisseur / 2, epaisseur, epaisseur));
+      p.drawRect(QRect(rb.left(), rb.top() + iconSize().height() / 2 - epaisseur / 2, epaisseur,
+                       epaisseur));
+    }
+  }
 }
 
 CListeView::~CListeView() {

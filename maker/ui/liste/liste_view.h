@@ -14,6 +14,9 @@
 // next).
 #pragma once
 
+#include <utility>
+#include <vector>
+
 #include <QCursor>
 #include <QIcon>
 #include <QListWidget>
@@ -78,8 +81,14 @@ class CListeView : public QListWidget {
   void dragEnterEvent(QDragEnterEvent* evenement) override;
   void dragMoveEvent(QDragMoveEvent* evenement) override;
   void dropEvent(QDropEvent* evenement) override;
+  // The thumbnails, then a band joining the two of each pair of portraits
+  // shown side by side on one screen.
+  void paintEvent(QPaintEvent* evenement) override;
 
  private:
+  // Which screens are paired, from the project (paires_portraits.h); each
+  // item of a pair says so to assistive tools.
+  void RevoitPaires();
   // What the controller announces.
   void Suit(const CChangement& changement);
   void Insere(int index, const CEcran* source);
@@ -115,6 +124,7 @@ class CListeView : public QListWidget {
   int source_ = -1;
   int cible_ = -1;
   QPointer<QLabel> imageGlissement_;
+  std::vector<std::pair<int, int>> paires_;  // the pairs shown joined
 };
 
 // Label of the item at `index`: "%3d" of index + 1 with spaces as "0".

@@ -224,6 +224,17 @@ void CControleurProjet::FixeMelangeEcrans(bool melange) {
   projet_.CheminEcranDeVeille.clear();
 }
 
+void CControleurProjet::FixePairePortraits(int paire) {
+  if ((projet_.PairePortraits != 0) == (paire != 0)) return;
+  auto reglages = std::make_unique<CProjet>();
+  reglages->CopieReglages(projet_);
+  reglages->PairePortraits = paire ? 1 : 0;
+  Execute(std::make_unique<CReglagesProjet>(*this, Texte(changement::kPaires, nullptr),
+                                            std::move(reglages)));
+  // The last generated saver shows the screens the old way.
+  projet_.CheminEcranDeVeille.clear();
+}
+
 void CControleurProjet::FixeMoniteursDifferents(bool differents) {
   if ((projet_.MoniteursDifferents != 0) == differents) return;
   auto reglages = std::make_unique<CProjet>();

@@ -90,6 +90,10 @@ class CControleurProjet : public QObject {
 
   // The target resolution (the screens are made again by whoever changes it).
   void FixeResolutionCible(SIZE taille);
+  // "Pair portrait photos" on (1) or off (0): one command; the screens
+  // shown change with it.
+  void FixePairePortraits(int paire);
+  int PairePortraits() const { return projet_.PairePortraits; }
   // The template dialog's template stored as the project's (the fields a
   // screen keeps of its own, such as the picture and its size, stay the
   // project's), with its file name and flags. New screens start from it.

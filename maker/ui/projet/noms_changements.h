@@ -34,6 +34,7 @@ inline constexpr const char* kModele = QT_TRANSLATE_NOOP("Changement", "Template
 inline constexpr const char* kModelePourTous =
     QT_TRANSLATE_NOOP("Changement", "Template for all screens");
 inline constexpr const char* kOptionsLecture = QT_TRANSLATE_NOOP("Changement", "Playing options");
+inline constexpr const char* kPaires = QT_TRANSLATE_NOOP("Changement", "Pair portrait photos");
 inline constexpr const char* kRefonte = QT_TRANSLATE_NOOP("Changement", "Rebuild screens");
 
 }  // namespace lumaveil::changement

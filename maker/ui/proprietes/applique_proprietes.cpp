@@ -19,7 +19,10 @@ constexpr char kConfirmation[] =
 
 int CommandePropriete(CContexte& contexte, CTravail& travail, QWidget* parent) {
   CProprietesDlg dlg(contexte.Projet.ResolutionCible, false, parent);
+  dlg.MontrePaires(contexte.Projet.PairePortraits != 0);
   if (dlg.exec() != QDialog::Accepted) return 0;
+  if (dlg.Paires() != (contexte.Projet.PairePortraits != 0))
+    contexte.Controleur.FixePairePortraits(dlg.Paires() ? 1 : 0);
   const SIZE taille = dlg.Taille();
   const SIZE ancienne = contexte.Projet.ResolutionCible;
   if (taille.cx == ancienne.cx && taille.cy == ancienne.cy) return 0;

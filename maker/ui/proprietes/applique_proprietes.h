@@ -12,7 +12,9 @@ class CTravail;
 struct CContexte;
 using talvik::SIZE;
 
-// Normal mode. Cancel, the same size or No to the question change nothing;
+// Normal mode. A change of "Pair portrait photos" is kept on OK
+// (CControleurProjet::FixePairePortraits). Cancel, the same size or No to
+// the question change no size;
 // on Yes every screen is rebuilt (RefaitEcrans). Returns 1 when the screens
 // were rebuilt.
 int CommandePropriete(CContexte& contexte, CTravail& travail, QWidget* parent);

@@ -1,6 +1,7 @@
 #include "proprietes/proprietes_dialog.h"
 
 #include <QDialogButtonBox>
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
@@ -82,10 +83,22 @@ CProprietesDlg::CProprietesDlg(SIZE taille, bool assistant, QWidget* parent)
   });
   Coche();
 
+  paires_ = new QCheckBox(QStringLiteral("Pair portrait photos"), this);
+  paires_->setAccessibleName(paires_->text());
+  paires_->hide();
+
   auto* colonne = new QVBoxLayout(this);
   colonne->addLayout(grille);
+  colonne->addWidget(paires_);
   colonne->addWidget(barre);
 }
+
+void CProprietesDlg::MontrePaires(bool paires) {
+  paires_->setChecked(paires);
+  paires_->show();
+}
+
+bool CProprietesDlg::Paires() const { return paires_->isChecked(); }
 
 void CProprietesDlg::Coche() {
   boutons_.back()->setChecked(true);

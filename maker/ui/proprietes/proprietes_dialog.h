@@ -1,7 +1,8 @@
 // The display-properties dialog "Displaying properties": the target
 // resolution of the screen saver among presets, or "Other" for the
 // resolution of this machine. Normal mode shows OK and Cancel, wizard mode
-// "Next" and "Finish"; each of these first reads the checked preset.
+// "Next" and "Finish"; each of these first reads the checked preset. Under
+// the sizes, normal mode may show the project's "Pair portrait photos".
 #pragma once
 
 #include <QDialog>
@@ -9,6 +10,7 @@
 
 #include "base/wintypes.h"
 
+class QCheckBox;
 class QRadioButton;
 class QPushButton;
 
@@ -25,6 +27,11 @@ class CProprietesDlg : public QDialog {
   CProprietesDlg(SIZE taille, bool assistant, QWidget* parent = nullptr);
 
   SIZE Taille() const { return taille_; }
+  // Normal mode also holds the project's "Pair portrait photos", shown
+  // checked as given; what the user left there.
+  void MontrePaires(bool paires);
+  bool Paires() const;
+  QCheckBox* CasePaires() const { return paires_; }
   int NombrePresets() const { return int(boutons_.size()); }
   QRadioButton* Bouton(int index) const { return boutons_[std::size_t(index)]; }
   QRadioButton* BoutonAutre() const { return boutons_.back(); }
@@ -49,6 +56,7 @@ class CProprietesDlg : public QDialog {
   QPushButton* suivant_ = nullptr;
   QPushButton* terminer_ = nullptr;
   QPushButton* reset_ = nullptr;
+  QCheckBox* paires_ = nullptr;  // "Pair portrait photos"
 };
 
 // The resolution of the screen the maker runs on.

@@ -70,7 +70,7 @@ void CCommandesEcran::Recoupe() {
   SIZE taille;
   const HBITMAP apercu = Apercu(kNiveauSuite, Etape::Recoupe, taille);
   CEcran& ecran = travail_.EcranCourant();
-  RECT rectangle = RectangleRecoupeEcran(ecran, taille);
+  RECT rectangle = RectangleRecoupeEcran(ecran, taille, apercu);
   if (!editeurs_.EditeRecoupe(apercu, taille, rectangle)) return;
   AppliqueRecoupe(ecran, rectangle, taille);
   travail_.Valide(kNiveauSuite, changement::kRecoupe);

@@ -106,7 +106,8 @@ using Redimension = Description<
     Lien<&CRedimensionDlg::m_nTailleX, &ValeursRedimension::tailleX>,
     Lien<&CRedimensionDlg::m_nTailleY, &ValeursRedimension::tailleY>,
     Lien<&CRedimensionDlg::m_bConservationProportion,
-         &ValeursRedimension::conservationProportion>>;
+         &ValeursRedimension::conservationProportion>,
+    Lien<&CRedimensionDlg::m_bRemplissage, &ValeursRedimension::remplissage>>;
 
 // The five texts, copied whole.
 struct CopieTextes {
@@ -152,7 +153,8 @@ struct DonneesDuFond {
 using Fond = Description<DonneesDuFond,
                          Lien<&CFondDlg::m_bMotif, &ValeursFond::motifUtilisation>,
                          Lien<&CFondDlg::m_nMotif, &ValeursFond::motif>,
-                         Lien<&CFondDlg::m_crCouleur, &ValeursFond::couleur>>;
+                         Lien<&CFondDlg::m_crCouleur, &ValeursFond::couleur>,
+                         Lien<&CFondDlg::m_bFlou, &ValeursFond::flou>>;
 
 }  // namespace
 

@@ -10,6 +10,7 @@
 #include "dialogs/motifs/controles_nommes.h"
 #include "dialogs/motifs/icones_decor.h"
 #include "dialogs/motifs/liste_motifs.h"
+#include "composition/flou_fond.h"
 #include "graphique.h"
 
 namespace talvik {
@@ -28,8 +29,9 @@ CFondDlg::CFondDlg(QWidget* parent)
   m_pAucun->hide();
   m_pMotif = RadioNomme(QStringLiteral("Background with pattern"), this);
   m_pCouleur = RadioNomme(QStringLiteral("Background with color"), this);
-  CadreTypes(QStringLiteral("Background typ"), {m_pAucun, m_pMotif, m_pCouleur},
-             {ID_AUCUN, ID_MOTIF, ID_COULEUR});
+  m_pFlou = RadioNomme(QStringLiteral("Blurred photo"), this);
+  CadreTypes(QStringLiteral("Background typ"), {m_pAucun, m_pMotif, m_pCouleur, m_pFlou},
+             {ID_AUCUN, ID_MOTIF, ID_COULEUR, ID_FLOU});
   gauche->addWidget(m_pAucun->parentWidget());
   gauche->addWidget(CadreListe(), 1);
   m_pChoixCouleur = CadreChoixCouleur(QStringLiteral("Color"), m_pCadreCouleur);
@@ -57,7 +59,8 @@ void CFondDlg::OnInitDialog() {
   }
   m_pAucun->setChecked(m_bAucun != 0);
   m_pMotif->setChecked(m_bMotif != 0);
-  m_pCouleur->setChecked(m_bCouleur != 0);
+  m_pCouleur->setChecked(m_bCouleur != 0 && m_bFlou == 0);
+  m_pFlou->setChecked(m_bFlou != 0);
   RestrictionAcces();
   AfficheImage();
   m_bPret = 1;
@@ -75,6 +78,7 @@ COLORREF CFondDlg::CouleurChoisie() const {
 
 HBITMAP CFondDlg::Resultat() {
   if (m_pAucun->isChecked() || !m_pGraphique) return m_hImage;
+  if (m_pFlou->isChecked() && m_hImage) return FondFlouImage(m_sizeEcran, m_hImage, 0, 0);
   return m_pGraphique->FondImage(m_sizeEcran, m_nBits, m_hImage, m_pMotif->isChecked() ? 1 : 0,
                                  m_nMotif, CouleurChoisie(), 0, 0);
 }
@@ -84,9 +88,10 @@ void CFondDlg::AfficheImage() {
   DemandeApercu([graphique = m_pGraphique, image = m_hImage, taille = m_sizeEcran,
                  bits = m_nBits, aucun = m_pAucun->isChecked(),
                  motif = m_pMotif->isChecked() ? 1 : 0, nMotif = m_nMotif,
-                 couleur = CouleurChoisie()] {
-    return aucun ? image
-                 : graphique->FondImage(taille, bits, image, motif, nMotif, couleur, 0, 0);
+                 couleur = CouleurChoisie(), flou = m_pFlou->isChecked() && m_hImage] {
+    if (aucun) return image;
+    if (flou) return FondFlouImage(taille, image, 0, 0);
+    return graphique->FondImage(taille, bits, image, motif, nMotif, couleur, 0, 0);
   });
 }
 
@@ -106,6 +111,7 @@ void CFondDlg::OnReset() {
   m_pAucun->setChecked(false);
   m_pMotif->setChecked(false);
   m_pCouleur->setChecked(true);
+  m_pFlou->setChecked(false);
   if (m_pChoixCouleur) {
     m_pChoixCouleur->ValeurDefaut();
     m_pChoixCouleur->OnCouleurBase(CCouleurDlg::ID_HEX);
@@ -118,6 +124,7 @@ void CFondDlg::OnOK() {
   m_bAucun = m_pAucun->isChecked() ? 1 : 0;
   m_bMotif = m_pMotif->isChecked() ? 1 : 0;
   m_bCouleur = m_pCouleur->isChecked() ? 1 : 0;
+  m_bFlou = m_pFlou->isChecked() ? 1 : 0;
   m_crCouleur = CouleurChoisie();
   accept();
 }

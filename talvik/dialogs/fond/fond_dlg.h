@@ -1,6 +1,7 @@
 // CFondDlg: the background editor. The screen's picture is centred on a
 // background of the target display size, made of a tiled pattern of the
-// bank or of a plain colour; the preview shows the whole background
+// bank, of a plain colour, or of the picture itself scaled to fill the
+// background, blurred and darkened ("Blurred photo"); the preview shows the whole background
 // reduced into the preview area. User patterns can be added from picture
 // files and deleted here; the bank changes at once, whatever the user
 // answers afterwards.
@@ -31,6 +32,7 @@ class CFondDlg : public CDialogueMotifs {
     ID_MOTIF = 2234,
     ID_COULEUR = 2235,
     ID_LISTE = 2236,
+    ID_FLOU = 2237,
   };
 
   explicit CFondDlg(QWidget* parent = nullptr);
@@ -44,10 +46,12 @@ class CFondDlg : public CDialogueMotifs {
   QRadioButton* m_pAucun;       // "Motif": hidden choice meaning no background
   QRadioButton* m_pMotif;       // "Background with pattern"
   QRadioButton* m_pCouleur;     // "Background with color"
+  QRadioButton* m_pFlou;        // "Blurred photo"
   // m_nMotif (the selected pattern) comes with the pattern list.
   int m_bAucun = 0;             // no background
   int m_bMotif = 0;             // background with a pattern
   int m_bCouleur = 0;           // background with a colour
+  int m_bFlou = 0;              // the picture itself, blurred
   COLORREF m_crCouleur = 0;     // background colour
 
   // Empties the pattern list and destroys the colour chooser.

@@ -40,14 +40,16 @@ CDialogueMotifs::~CDialogueMotifs() {
   m_pRendu = nullptr;
 }
 
-QVBoxLayout* CDialogueMotifs::CadreTypes(const QString& titre, QRadioButton* const (&types)[3],
-                                         const int (&ids)[3]) {
+QVBoxLayout* CDialogueMotifs::CadreTypes(const QString& titre,
+                                         std::initializer_list<QRadioButton*> types,
+                                         std::initializer_list<int> ids) {
   QGroupBox* cadre = CadreNomme(titre, this);
   auto* groupe = new QButtonGroup(this);
   auto* disposition = new QVBoxLayout(cadre);
-  for (int i = 0; i < 3; ++i) {
-    groupe->addButton(types[i], ids[i]);
-    disposition->addWidget(types[i]);
+  const int* id = ids.begin();
+  for (QRadioButton* type : types) {
+    groupe->addButton(type, id != ids.end() ? *id++ : -1);
+    disposition->addWidget(type);
   }
   connect(groupe, &QButtonGroup::idClicked, this,
           [this](int id) { OnChangeAcces(unsigned(id)); });

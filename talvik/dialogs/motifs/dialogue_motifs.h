@@ -4,6 +4,8 @@
 // preview drawn on a worker thread.
 #pragma once
 
+#include <initializer_list>
+
 #include <functional>
 
 #include "base/bitmap.h"
@@ -66,11 +68,12 @@ class CDialogueMotifs : public CDialogueEditeur {
   // The preview area with the two pattern buttons under it, for the
   // editor's layout.
   QLayout* ColonneApercu();
-  // The editor's frame of the three type radios (none, pattern, colour),
-  // named `titre`, their group giving each its id; a click on one calls
-  // OnChangeAcces(id). Returns the frame's layout, for more controls.
-  QVBoxLayout* CadreTypes(const QString& titre, QRadioButton* const (&types)[3],
-                          const int (&ids)[3]);
+  // The editor's frame of the type radios (none, pattern, colour, and any
+  // more), named `titre`, their group giving each its id (as many ids as
+  // radios); a click on one calls OnChangeAcces(id). Returns the frame's
+  // layout, for more controls.
+  QVBoxLayout* CadreTypes(const QString& titre, std::initializer_list<QRadioButton*> types,
+                          std::initializer_list<int> ids);
   // The "Pattern" frame holding the pattern list.
   QGroupBox* CadreListe();
   // A frame named `titre` holding a colour chooser, which is returned.

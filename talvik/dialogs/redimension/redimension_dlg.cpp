@@ -45,6 +45,10 @@ CRedimensionDlg::CRedimensionDlg(QWidget* parent)
   lblY->setBuddy(m_pTailleY);
   m_pProportion = new QCheckBox(QStringLiteral("KP"), this);
   m_pProportion->setAccessibleName(QStringLiteral("KP"));
+  // Fills the screen with the picture cut to its proportions around the
+  // subject; the size is then the screen's, the other values wait.
+  m_pRemplissage = new QCheckBox(QStringLiteral("Fill the screen"), this);
+  m_pRemplissage->setAccessibleName(QStringLiteral("Fill the screen"));
 
   valeurs->addWidget(m_pRadioPourcentage, 0, 0);
   valeurs->addWidget(m_pPourcentage, 0, 1, 1, 2);
@@ -54,7 +58,8 @@ CRedimensionDlg::CRedimensionDlg(QWidget* parent)
   valeurs->addWidget(lblY, 3, 0, Qt::AlignRight);
   valeurs->addWidget(m_pTailleY, 3, 1, 1, 2);
   valeurs->addWidget(m_pProportion, 4, 1, 1, 2);
-  valeurs->setRowStretch(5, 1);
+  valeurs->addWidget(m_pRemplissage, 5, 0, 1, 3);
+  valeurs->setRowStretch(6, 1);
   ligne->addLayout(valeurs);
 
   m_pZone = new CZoneApercu(TailleZoneApercu(), this);
@@ -70,6 +75,11 @@ CRedimensionDlg::CRedimensionDlg(QWidget* parent)
   connect(m_pTailleX, &QSpinBox::valueChanged, this, &CRedimensionDlg::OnChangeValeurX);
   connect(m_pTailleY, &QSpinBox::valueChanged, this, &CRedimensionDlg::OnChangeValeurY);
   connect(m_pProportion, &QCheckBox::toggled, this, &CRedimensionDlg::OnConservationProportion);
+  connect(m_pRemplissage, &QCheckBox::toggled, this, [this](bool coche) {
+    if (!m_bPret) return;
+    m_bRemplissage = coche ? 1 : 0;
+    RestrictionAcces();
+  });
   connect(m_pZone, &CZoneApercu::clique, this, &CRedimensionDlg::OnPleinEcran);
 }
 
@@ -96,10 +106,13 @@ int CRedimensionDlg::ControleValeurs() const {
 }
 
 void CRedimensionDlg::RestrictionAcces() {
-  m_pPourcentage->setEnabled(m_bPourcentage != 0);
-  m_pTailleX->setEnabled(m_bPourcentage == 0);
-  m_pTailleY->setEnabled(m_bPourcentage == 0);
-  m_pProportion->setEnabled(m_bPourcentage == 0);
+  const bool libre = m_bRemplissage == 0;
+  m_pRadioPourcentage->setEnabled(libre);
+  m_pRadioTaille->setEnabled(libre);
+  m_pPourcentage->setEnabled(libre && m_bPourcentage != 0);
+  m_pTailleX->setEnabled(libre && m_bPourcentage == 0);
+  m_pTailleY->setEnabled(libre && m_bPourcentage == 0);
+  m_pProportion->setEnabled(libre && m_bPourcentage == 0);
 }
 
 void CRedimensionDlg::CalculProportion(bool bDepuisLargeur) {
@@ -138,6 +151,7 @@ void CRedimensionDlg::EcritValeurs() {
   m_pTailleX->setValue(m_nTailleX);
   m_pTailleY->setValue(m_nTailleY);
   m_pProportion->setChecked(m_bConservationProportion != 0);
+  m_pRemplissage->setChecked(m_bRemplissage != 0);
   m_bPret = pret;
 }
 
@@ -209,6 +223,7 @@ void CRedimensionDlg::ValeursInitiales() {
   m_bPourcentage = 1;
   m_nPourcentage = 100;
   m_bConservationProportion = 1;
+  m_bRemplissage = 0;
 }
 
 void CRedimensionDlg::OnReset() {
@@ -233,7 +248,7 @@ void CRedimensionDlg::OnPleinEcran() {
 }
 
 void CRedimensionDlg::OnOK() {
-  if (!ControleValeurs()) {
+  if (!m_bRemplissage && !ControleValeurs()) {
     OnReset();
     MessageValidationImpossible();
   }

@@ -32,6 +32,7 @@ class CRedimensionDlg : public CDialogueEditeur {
   int m_nTailleX = 0;                 // width, pixels
   int m_nTailleY = 0;                 // height, pixels
   int m_bConservationProportion = 1;  // keep the proportions in size mode
+  int m_bRemplissage = 0;             // "Fill the screen": cut around the subject
   int m_nLargeur = 0;                 // picture width, pixels
   int m_nHauteur = 0;                 // picture height, pixels
   HBITMAP m_hImage;                   // the picture, the caller's (read only)
@@ -67,6 +68,7 @@ class CRedimensionDlg : public CDialogueEditeur {
   CSpinEdition* EditionX() const { return m_pTailleX; }
   CSpinEdition* EditionY() const { return m_pTailleY; }
   QCheckBox* CaseProportion() const { return m_pProportion; }
+  QCheckBox* CaseRemplissage() const { return m_pRemplissage; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -88,6 +90,7 @@ class CRedimensionDlg : public CDialogueEditeur {
   CSpinEdition* m_pTailleX = nullptr;
   CSpinEdition* m_pTailleY = nullptr;
   QCheckBox* m_pProportion = nullptr;
+  QCheckBox* m_pRemplissage = nullptr;
   int m_bPret = 0;          // 0 while the dialog writes its own edits
   double m_dRapport = 1.0;  // picture width / height
   QTimer m_timerAffichage;

@@ -54,7 +54,9 @@ CSpinEdition* ChampNumero(const QString& libelle, QGridLayout* grille, int ligne
 }
 
 // Shows each field of the caption as a grey chip holding its name; its two
-// marks (private-use characters) are drawn transparent and tiny.
+// marks (private-use characters) are drawn transparent and tiny. (A
+// negative letter spacing would hide them too, but it moves every later
+// letter back by as much, over the text before the field.)
 class CSurligneChamps : public QSyntaxHighlighter {
  public:
   using QSyntaxHighlighter::QSyntaxHighlighter;
@@ -67,8 +69,7 @@ class CSurligneChamps : public QSyntaxHighlighter {
     puce.setForeground(QColor(0x20, 0x20, 0x60));
     QTextCharFormat marque = puce;
     marque.setForeground(Qt::transparent);
-    marque.setFontLetterSpacingType(QFont::AbsoluteSpacing);
-    marque.setFontLetterSpacing(-100);
+    marque.setFontPointSize(1);
     for (int i = texte.indexOf(debut); i >= 0; i = texte.indexOf(debut, i + 1)) {
       const int j = texte.indexOf(fin, i + 1);
       if (j < 0) break;

@@ -12,6 +12,8 @@
 #include "travail/travail.h"
 #include "dialogue_essai.h"
 #include "fichier_projet.h"
+#include "capture_ecran.h"
+#include "document/doc.h"
 #include "fenetre/main_frame.h"
 #include "fenetre_essai.h"
 #include "heif_essai.h"
@@ -143,6 +145,44 @@ TEST_F(PhotosFenetre, PortraitPhoneJpegIsUprightInTheListAndOnTheWorkingScreen) 
   ASSERT_TRUE(testing::EcritJpegOriente(dossier_.File("sans.jpg"), droite, 6));
   Ouvre({"camera.jpg", "sans.jpg"});
   VerifieDroites(copie);
+}
+
+// Portraits in pairs: the list joins the two thumbnails of a pair (a phone
+// photo stored on its side counts as the portrait it shows), and turning
+// the option off in the project breaks the pair.
+TEST_F(PhotosFenetre, TwoPortraitsInARowAreJoinedInTheListUntilPairingIsTurnedOff) {
+  const talvik::Bitmap visage = talvik::CGraphique::ChargeImage(
+      "/usr/share/matplotlib/mpl-data/sample_data/grace_hopper.jpg", 0);
+  ASSERT_TRUE(visage);
+  ASSERT_TRUE(talvik::CGraphique::SauveImageJPEG(dossier_.File("visage.jpg"), visage, 90));
+  ASSERT_TRUE(testing::EcritJpegOriente(dossier_.File("cote.jpg"),
+                                        testing::Quadrants(300, 400, testing::kQuadrantsDroits), 6));
+  ASSERT_TRUE(talvik::CGraphique::SauveImageJPEG(
+      dossier_.File("paysage.jpg"), testing::Quadrants(400, 300, testing::kQuadrantsDroits), 90));
+  CProjet projet;
+  projet.ResolutionCible = SIZE{640, 480};
+  projet.PairePortraits = 1;
+  projet.ModeleEcran.FondFlou = 1;
+  for (const char* nom : {"visage.jpg", "cote.jpg", "paysage.jpg"}) {
+    auto e = projet.NouvelEcranDepuisModele();
+    e->CheminImage = dossier_.File(nom);
+    projet.Ajoute(std::move(e));
+  }
+  testing::CDialogueTest d;
+  const std::string chemin = dossier_.File("paires.lmv");
+  ASSERT_EQ(SauveProjet(projet, chemin, d), 1);
+  ASSERT_EQ(frame_->LitProjet(QString::fromStdString(chemin)), 1);
+  QTRY_COMPARE_WITH_TIMEOUT(frame_->ListeView()->VignettesEnAttente(), 0, 20000);
+  CListeView& liste = *frame_->ListeView();
+  QTRY_COMPARE_WITH_TIMEOUT(liste.item(0)->data(Qt::AccessibleDescriptionRole).toString(),
+                            QString("Shown beside 002"), 5000);
+  EXPECT_EQ(liste.item(1)->data(Qt::AccessibleDescriptionRole).toString(), "Shown beside 001");
+  EXPECT_TRUE(liste.item(2)->data(Qt::AccessibleDescriptionRole).isNull());
+  testing::CaptureWidget(frame_.get(), "fenetre_paires_portraits");
+
+  contexte_.Controleur.FixePairePortraits(0);
+  QTRY_VERIFY_WITH_TIMEOUT(liste.item(0)->data(Qt::AccessibleDescriptionRole).isNull(), 5000);
+  EXPECT_TRUE(frame_->Doc().EstModifie());
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "capture_ecran.h"
+#include "composition/flou_fond.h"
 #include "dialogues_essai.h"
 #include "dialogs/apercu/zone_apercu.h"
 #include "dialogs/commun/couleur_dlg.h"
@@ -119,6 +120,29 @@ TEST_F(CFondDlgTest, ResetChoosesABlackColourBackground) {
   EXPECT_EQ(dlg.m_bCouleur, 1);
   EXPECT_EQ(dlg.m_bMotif, 0);
   EXPECT_EQ(dlg.m_crCouleur, 0u);
+}
+
+TEST_F(CFondDlgTest, BlurredPhotoFillsTheBarsWithThePictureDarkenedAndComesBackOnOK) {
+  dlg.m_bCouleur = 1;
+  dlg.m_crCouleur = RGB(255, 255, 255);
+  Ouvre();
+  Clique(dlg.m_pFlou);
+  EXPECT_FALSE(dlg.Liste()->isEnabled());
+  EXPECT_FALSE(dlg.CadreCouleur()->isEnabled());
+  dlg.AttendApercu();
+  const HBITMAP resultat = dlg.Resultat();
+  ASSERT_EQ(resultat.Width(), 640);
+  EXPECT_EQ(resultat.GetPixel(320, 240), RGB(255, 0, 0));
+  const BYTE sombre = BYTE(255 * kLumiereFlou / 256);
+  EXPECT_EQ(resultat.GetPixel(0, 0), RGB(sombre, 0, 0));
+  const CZoneApercu* zone = dlg.Apercu();
+  const CSize reduite = TailleReduite(CSize(640, 480), zone->Taille());
+  EXPECT_EQ(zone->Apercu().GetPixel((zone->Taille().cx - reduite.cx) / 2 + 2, zone->Taille().cy / 2),
+            RGB(sombre, 0, 0));
+  Clique(dlg.BoutonOK());
+  EXPECT_EQ(dlg.m_bFlou, 1);
+  EXPECT_EQ(dlg.m_bMotif, 0);
+  EXPECT_EQ(dlg.m_bCouleur, 0);
 }
 
 TEST(CFondDlgCapture, PatternBackgroundBehindAPhotograph) {
