@@ -32,6 +32,7 @@
 #include "dialogue.h"
 #include "fichier_projet.h"
 #include "graphique.h"
+#include "messages_photo.h"
 #include "modele_pour_tous.h"
 #include "motifs_utilisateur.h"
 #include "projet.h"
@@ -351,8 +352,8 @@ EMSCRIPTEN_KEEPALIVE int lmv_rendu(const char* chemin, int ecran, const char* so
   demande.pour = PourRendu::Generation;
   demande.echantillonnage = Echantillonnage::Moyenne;
   demande.signaleEchec = true;
-  ChargeEtRendEcran(*c.ecran, c.ecran->CheminImage, graphique, demande);
-  for (const MessageUtilisateur& m : retenus.Prend()) dialogue.Message(m);
+  const bool lue = ChargeEtRendEcran(*c.ecran, c.ecran->CheminImage, graphique, demande) != 0;
+  RapporteMessagesPhoto(retenus.Prend(), c.ecran->CheminImage, lue, dialogue);
   return Ecrit(sortie ? sortie : "", c.ecran->ImageFinale) ? 1 : 0;
 }
 

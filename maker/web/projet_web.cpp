@@ -19,6 +19,7 @@
 #include "dialogue.h"
 #include "fichier_projet.h"
 #include "graphique.h"
+#include "messages_photo.h"
 #include "projet.h"
 
 namespace lumaveil {
@@ -277,13 +278,14 @@ EMSCRIPTEN_KEEPALIVE int lmv_change_projet(const char* chemin, int ecran, const 
       // its data is still decoded, so damage shows as it would).
       talvik::CMessagesRetenus retenus;
       CEcran essai(p.ResolutionCible);
-      if (!essai.ChargeImageReduite(ecranNouveau->CheminImage, 8))
+      const bool lue = essai.ChargeImageReduite(ecranNouveau->CheminImage, 8) != 0;
+      if (!lue)
         talvik::AfficheMessage(MessageUtilisateur{
             talvik::IDS_CHARGEMENT_IMPOSSIBLE,
             talvik::ChargeChaine(talvik::IDS_CHARGEMENT_IMPOSSIBLE),
             talvik::ChargeChaine(talvik::IDS_ERREUR_LIBRAIRIE), talvik::IconeMessage::Erreur,
             ecranNouveau->CheminImage});
-      for (const MessageUtilisateur& m : retenus.Prend()) dialogue.Message(m);
+      RapporteMessagesPhoto(retenus.Prend(), ecranNouveau->CheminImage, lue, dialogue);
     }
     p.Ajoute(std::move(ecranNouveau));
     return SauveProjet(p, chemin, dialogue);

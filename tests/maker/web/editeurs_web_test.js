@@ -237,3 +237,20 @@ test('a desktop project opens with its photos chosen beside it', async () => {
   assert.equal(made.status, 0, made.stderr);
   assertSamePicture(readBmp(new Uint8Array(fs.readFileSync(path.join(folder, 'd.bmp')))), webRender(other), 'desktop project');
 });
+
+test('a photo read with damage, or not at all, is one line naming it', () => {
+  const photo = fs.readFileSync(path.join(dir, 'photo.jpg'));
+  // Bytes before the end marker, which libjpeg reads past with a warning;
+  // the file cut short, which it cannot read.
+  core.writeFile('photos/extra.jpg', Buffer.concat([photo.subarray(0, -2), Buffer.alloc(40), photo.subarray(-2)]));
+  core.writeFile('photos/cut.jpg', photo.subarray(0, 300));
+  core.writeFile(PROJECT, start);
+  const damaged = 'Damaged data in photos/extra.jpg: the photo is shown as far as it could be read.';
+  assert.deepEqual(core.change(PROJECT, 0, 'ajoute', 'photos/extra.jpg').messages, [damaged]);
+  assert.deepEqual(core.change(PROJECT, 0, 'ajoute', 'photos/cut.jpg').messages,
+                   ['Unable to load file: photos/cut.jpg']);
+  assert.ok(core.render(PROJECT, 1));
+  assert.deepEqual(core.messages(), [damaged]);
+  assert.ok(core.render(PROJECT, 2));
+  assert.deepEqual(core.messages(), ['Unable to load file: photos/cut.jpg']);
+});
