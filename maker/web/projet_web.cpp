@@ -83,12 +83,13 @@ void Texte(std::string& json, const T_TEXTE& t) {
   json += '}';
 }
 
-// The fields the project file keeps, by their designed names.
+// The fields the project file keeps (the designed ones and those of its
+// extension block), by their designed names.
 void Ecran(std::string& json, const CEcran& e) {
   json += '{';
   bool premier = true;
   for (const ChampEcran& c : kChampsEcran) {
-    if (c.positionProjet == 0) continue;
+    if (c.positionProjet == 0 && !c.cleEtendue) continue;
     if (!premier) json += ',';
     premier = false;
     Echappe(json, c.nom);
@@ -184,7 +185,7 @@ bool FixeChamp(CEcran& e, const std::string& champ, const char* valeur) {
     return FixeTexte(e.Textes[n - 1], champ.substr(point + 1), valeur);
   }
   for (const ChampEcran& c : kChampsEcran) {
-    if (champ != c.nom || c.positionProjet == 0) continue;
+    if (champ != c.nom || (c.positionProjet == 0 && !c.cleEtendue)) continue;
     return std::visit(
         [&](auto m) -> bool {
           using Valeur = std::remove_cv_t<std::remove_reference_t<decltype(e.*m)>>;
