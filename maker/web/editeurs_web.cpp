@@ -192,7 +192,7 @@ bool Applique(CEcran& e, Editeur editeur, const std::vector<long>& v, SIZE aperc
 }
 
 // The values the editor starts from, in the order Applique reads them.
-std::vector<long> Valeurs(const CEcran& e, Editeur editeur, SIZE apercu) {
+std::vector<long> Valeurs(CEcran& e, Editeur editeur, SIZE apercu, const HBITMAP& image) {
   switch (editeur) {
     case Editeur::Rotation:
       return {e.RotationUtilisation ? e.RotationAngle : 0};
@@ -201,7 +201,7 @@ std::vector<long> Valeurs(const CEcran& e, Editeur editeur, SIZE apercu) {
       return {r.lumiere, r.contraste, r.intensite};
     }
     case Editeur::Recoupe: {
-      const RECT r = RectangleRecoupeEcran(e, apercu);
+      const RECT r = RectangleRecoupeEcran(e, apercu, image);
       return {r.left, r.top, r.right, r.bottom};
     }
     case Editeur::Redimension: {
@@ -273,7 +273,7 @@ EMSCRIPTEN_KEEPALIVE char* lmv_editeur(const char* chemin, int ecran, const char
   if (!Ecrit(sortie ? sortie : "", apercu)) return nullptr;
   std::string json = "{\"largeur\":" + std::to_string(taille.cx) +
                      ",\"hauteur\":" + std::to_string(taille.cy) + ",\"valeurs\":[";
-  const std::vector<long> v = Valeurs(*c.ecran, quel, taille);
+  const std::vector<long> v = Valeurs(*c.ecran, quel, taille, apercu);
   for (std::size_t i = 0; i < v.size(); ++i) json += (i ? "," : "") + std::to_string(v[i]);
   json += "]}";
   return Copie(json);
