@@ -12,7 +12,8 @@
 //   "reglage"      brightness, contrast, intensity (0..100, 50 neutral)
 //   "recoupe"      left, top, right, bottom in the preview's pixels
 //   "redimension"  mode (0 fitted to the screen, 1 by percentage, 2 to a
-//                  size), width, height, percentage, keep proportions
+//                  size, 3 filling the screen), width, height, percentage,
+//                  keep proportions
 //   "cadre"        mode (0 none, 1 colour, 2 pattern), pattern, thickness,
 //                  edge on, colour, edge colour
 //   "fond"         pattern, colour, pattern on
@@ -32,6 +33,7 @@
 #include "dialogue.h"
 #include "fichier_projet.h"
 #include "graphique.h"
+#include "messages_photo.h"
 #include "modele_pour_tous.h"
 #include "motifs_utilisateur.h"
 #include "projet.h"
@@ -151,9 +153,22 @@ bool Applique(CEcran& e, Editeur editeur, const std::vector<long>& v, SIZE aperc
       return true;
     }
     case Editeur::Redimension:
-      if (v.size() != 5 || v[0] < 0 || v[0] > 2) return false;
+      if (v.size() != 5 || v[0] < 0 || v[0] > 3) return false;
       if (v[0] == 0) {
+        // Fitted: a fill is turned off as the desktop's editor turns it
+        // off, any other size fitted again.
+        if (EstRemplissageEcran(e)) {
+          ValeursRedimension r = ValeursRedimensionEcran(e, apercu);
+          r.remplissage = 0;
+          AppliqueRedimension(e, r, apercu);
+        }
         AjusteEcran(e);
+        return true;
+      }
+      if (v[0] == 3) {
+        ValeursRedimension r;
+        r.remplissage = 1;
+        AppliqueRedimension(e, r, apercu);
         return true;
       }
       if (v[0] == 1 && (v[3] < 1 || v[3] > 1000)) return false;
@@ -191,7 +206,8 @@ bool Applique(CEcran& e, Editeur editeur, const std::vector<long>& v, SIZE aperc
   }
 }
 
-// The values the editor starts from, in the order Applique reads them.
+// The values the editor starts from, in the order Applique reads them;
+// `image` is the editor's preview.
 std::vector<long> Valeurs(CEcran& e, Editeur editeur, SIZE apercu, const HBITMAP& image) {
   switch (editeur) {
     case Editeur::Rotation:
@@ -214,7 +230,11 @@ std::vector<long> Valeurs(CEcran& e, Editeur editeur, SIZE apercu, const HBITMAP
         r.tailleX = maintenant.cx;
         r.tailleY = maintenant.cy;
       }
-      const long mode = !e.RedimensionUtilisation ? 2 : EstAjusteEcran(e) ? 0 : r.parPourcentage ? 1 : 2;
+      const long mode = !e.RedimensionUtilisation ? 2
+                        : EstRemplissageEcran(e) ? 3
+                        : EstAjusteEcran(e)      ? 0
+                        : r.parPourcentage       ? 1
+                                                 : 2;
       return {mode, r.tailleX, r.tailleY, r.pourcentage, r.conservationProportion};
     }
     case Editeur::Cadre: {
@@ -351,8 +371,8 @@ EMSCRIPTEN_KEEPALIVE int lmv_rendu(const char* chemin, int ecran, const char* so
   demande.pour = PourRendu::Generation;
   demande.echantillonnage = Echantillonnage::Moyenne;
   demande.signaleEchec = true;
-  ChargeEtRendEcran(*c.ecran, c.ecran->CheminImage, graphique, demande);
-  for (const MessageUtilisateur& m : retenus.Prend()) dialogue.Message(m);
+  const bool lue = ChargeEtRendEcran(*c.ecran, c.ecran->CheminImage, graphique, demande) != 0;
+  RapporteMessagesPhoto(retenus.Prend(), c.ecran->CheminImage, lue, dialogue);
   return Ecrit(sortie ? sortie : "", c.ecran->ImageFinale) ? 1 : 0;
 }
 

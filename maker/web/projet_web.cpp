@@ -19,6 +19,7 @@
 #include "dialogue.h"
 #include "fichier_projet.h"
 #include "graphique.h"
+#include "messages_photo.h"
 #include "projet.h"
 
 namespace lumaveil {
@@ -82,12 +83,13 @@ void Texte(std::string& json, const T_TEXTE& t) {
   json += '}';
 }
 
-// The fields the project file keeps, by their designed names.
+// The fields the project file keeps (the designed ones and those of its
+// extension block), by their designed names.
 void Ecran(std::string& json, const CEcran& e) {
   json += '{';
   bool premier = true;
   for (const ChampEcran& c : kChampsEcran) {
-    if (c.positionProjet == 0) continue;
+    if (c.positionProjet == 0 && !c.cleEtendue) continue;
     if (!premier) json += ',';
     premier = false;
     Echappe(json, c.nom);
@@ -183,7 +185,7 @@ bool FixeChamp(CEcran& e, const std::string& champ, const char* valeur) {
     return FixeTexte(e.Textes[n - 1], champ.substr(point + 1), valeur);
   }
   for (const ChampEcran& c : kChampsEcran) {
-    if (champ != c.nom || c.positionProjet == 0) continue;
+    if (champ != c.nom || (c.positionProjet == 0 && !c.cleEtendue)) continue;
     return std::visit(
         [&](auto m) -> bool {
           using Valeur = std::remove_cv_t<std::remove_reference_t<decltype(e.*m)>>;
@@ -277,13 +279,14 @@ EMSCRIPTEN_KEEPALIVE int lmv_change_projet(const char* chemin, int ecran, const 
       // its data is still decoded, so damage shows as it would).
       talvik::CMessagesRetenus retenus;
       CEcran essai(p.ResolutionCible);
-      if (!essai.ChargeImageReduite(ecranNouveau->CheminImage, 8))
+      const bool lue = essai.ChargeImageReduite(ecranNouveau->CheminImage, 8) != 0;
+      if (!lue)
         talvik::AfficheMessage(MessageUtilisateur{
             talvik::IDS_CHARGEMENT_IMPOSSIBLE,
             talvik::ChargeChaine(talvik::IDS_CHARGEMENT_IMPOSSIBLE),
             talvik::ChargeChaine(talvik::IDS_ERREUR_LIBRAIRIE), talvik::IconeMessage::Erreur,
             ecranNouveau->CheminImage});
-      for (const MessageUtilisateur& m : retenus.Prend()) dialogue.Message(m);
+      RapporteMessagesPhoto(retenus.Prend(), ecranNouveau->CheminImage, lue, dialogue);
     }
     p.Ajoute(std::move(ecranNouveau));
     return SauveProjet(p, chemin, dialogue);
