@@ -132,7 +132,7 @@ TEST_F(Doc, SaveThenOpenKeepsOrderAndMakesTheLastScreenCurrent) {
   QTRY_COMPARE_WITH_TIMEOUT(Liste().VignettesEnAttente(), 0, 20000);
   QApplication::processEvents();
   for (int i = 1; i < 4; ++i)
-    EXPECT_EQ(testing::CouleurVignette(Liste().item(i)), RGB(talvik::BYTE(10 * i), 0, 0)) << i;
+    EXPECT_EQ(testing::CouleurVignette(Liste().Ligne(i)), RGB(talvik::BYTE(10 * i), 0, 0)) << i;
   EXPECT_EQ(frame_->FichiersRecents().Liste().front(), chemin.toStdString());
 }
 
