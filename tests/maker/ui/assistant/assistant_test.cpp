@@ -118,7 +118,7 @@ TEST_F(Assistant, AnyOtherAnswerEndsItKeepingWhatEarlierStepsStored) {
   frame_->NouveauProjet();
   EXPECT_EQ(etapes_, 1);
   EXPECT_EQ(Projet().NombreEcrans(), 0);
-  EXPECT_EQ(frame_->ListeView()->count(), 0);
+  EXPECT_EQ(frame_->ListeView()->model()->rowCount(), 0);
   EXPECT_EQ(Projet().ResolutionCible.cx, 320);
   ASSERT_NE(contexte_.EcranCourant, nullptr);
   EXPECT_FALSE(frame_->Doc().EstModifie());
@@ -139,8 +139,8 @@ TEST_F(Assistant, AnyOtherAnswerEndsItKeepingWhatEarlierStepsStored) {
   EXPECT_EQ(Projet().Ecran(0).CheminImage, photo);
   EXPECT_EQ(Projet().Ecran(0).TailleCible.cx, 640);
   EXPECT_EQ(Projet().Selection(), 0);
-  ASSERT_EQ(frame_->ListeView()->count(), 1);
-  EXPECT_EQ(frame_->ListeView()->item(0)->text(), "001");
+  ASSERT_EQ(frame_->ListeView()->model()->rowCount(), 1);
+  EXPECT_EQ(frame_->ListeView()->Ligne(0).data().toString(), "001");
   EXPECT_TRUE(frame_->Doc().EstModifie());
   frame_->Action(Commande::Annuler)->trigger();
   EXPECT_EQ(Projet().NombreEcrans(), 0);
