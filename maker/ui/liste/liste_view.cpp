@@ -79,7 +79,7 @@ CListeView::CListeView(CControleurProjet& controleur, talvik::CGraphique& graphi
     : QListWidget(parent), controleur_(controleur), graphique_(graphique) {
   InitialiseIcones();
   setObjectName("CListeView");
-  setAccessibleName("Screens");
+  setAccessibleName(tr("Screens"));
   setViewMode(QListView::IconMode);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setMovement(QListView::Static);
@@ -123,10 +123,8 @@ void CListeView::RevoitPaires() {
   for (int i = 0; i < count(); ++i) item(i)->setData(Qt::AccessibleDescriptionRole, QVariant());
   for (const auto& [a, b] : paires) {
     if (a >= count() || b >= count()) continue;
-    item(a)->setData(Qt::AccessibleDescriptionRole,
-                     QStringLiteral("Shown beside %1").arg(LibelleItem(b)));
-    item(b)->setData(Qt::AccessibleDescriptionRole,
-                     QStringLiteral("Shown beside %1").arg(LibelleItem(a)));
+    item(a)->setData(Qt::AccessibleDescriptionRole, tr("Shown beside %1").arg(LibelleItem(b)));
+    item(b)->setData(Qt::AccessibleDescriptionRole, tr("Shown beside %1").arg(LibelleItem(a)));
   }
   if (paires != paires_) {
     paires_ = std::move(paires);
@@ -405,7 +403,7 @@ void CListeView::DebutGlissement(int index, const QPoint& position) {
                                         Qt::WindowDoesNotAcceptFocus);
   image->setAttribute(Qt::WA_TransparentForMouseEvents);
   image->setAttribute(Qt::WA_ShowWithoutActivating);
-  image->setWindowTitle(QStringLiteral("Moving screen"));
+  image->setWindowTitle(tr("Moving screen"));
   image->setAccessibleName(image->windowTitle());
   image->setAttribute(Qt::WA_DeleteOnClose);
   image->setPixmap(QIcon(QStringLiteral(":/icones/logo.svg")).pixmap(QSize(48, 48)));
