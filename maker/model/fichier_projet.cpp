@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -201,6 +202,20 @@ int ChargeProjet(CProjet& projet, const std::string& chemin, IDialogue& dialogue
   projet.ModeleCharge = 0;
   projet.ModeleSauve = 0;
   projet.CheminEcranDeVeille.clear();
+  // A picture named relative to the project (a project unpacked with its
+  // photos, as the web maker saves one) is found beside the project file
+  // when the current folder does not hold it.
+  const std::filesystem::path dossier = std::filesystem::path(chemin).parent_path();
+  if (!dossier.empty()) {
+    std::error_code e;
+    for (int i = 0; i < projet.NombreEcrans(); ++i) {
+      std::string& image = projet.Ecran(i).CheminImage;
+      const std::filesystem::path relatif(image);
+      if (image.empty() || relatif.is_absolute() || std::filesystem::exists(relatif, e)) continue;
+      const std::filesystem::path voisin = dossier / relatif;
+      if (std::filesystem::is_regular_file(voisin, e)) image = voisin.lexically_normal().string();
+    }
+  }
   // The last screen becomes the current one; a file without screens opens
   // as a new project does, with one blank screen.
   if (projet.NombreEcrans() == 0) projet.InsereApresSelection(projet.NouvelEcranDepuisModele());

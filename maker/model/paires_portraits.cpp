@@ -3,10 +3,9 @@
 #include <string>
 #include <utility>
 
-#include "codec/heif_lecture.h"
-#include "codec/jpeg_lecture.h"
 #include "picture/format.h"
 #include "picture/orientation_fichier.h"
+#include "picture/taille_declaree.h"
 #include "projet.h"
 #include "redimension.h"
 
@@ -18,20 +17,13 @@ namespace {
 // 0 x 0 when the header says nothing this reader knows.
 SIZE TailleDuFichier(const std::string& chemin) {
   int l = 0, h = 0;
-  switch (talvik::FormatDuFichier(chemin)) {
-    case talvik::FormatImage::JPEG:
-      if (!talvik::TailleJPEG(chemin, &l, &h)) return {};
-      break;
-    case talvik::FormatImage::HEIF:
-    case talvik::FormatImage::AVIF:
-      // The decoder applies the file's transformations: its size is shown.
-      if (!talvik::TailleHEIF(chemin, &l, &h)) return {};
-      return SIZE{l, h};
-    default:
-      return {};
+  if (!talvik::TailleDeclaree(chemin, &l, &h)) return {};
+  const talvik::FormatImage format = talvik::FormatDuFichier(chemin);
+  // HEIF and AVIF sizes are already as shown.
+  if (format != talvik::FormatImage::HEIF && format != talvik::FormatImage::AVIF) {
+    const int o = talvik::OrientationDuFichier(chemin);
+    if (o >= 5 && o <= 8) std::swap(l, h);
   }
-  const int o = talvik::OrientationDuFichier(chemin);
-  if (o >= 5 && o <= 8) std::swap(l, h);
   return SIZE{l, h};
 }
 

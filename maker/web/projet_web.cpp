@@ -12,11 +12,14 @@
 #include <string>
 #include <variant>
 
+#include "base/message.h"
+#include "chaines.h"
 #include "champs_ecran.h"
 #include "chaines_maker.h"
 #include "dialogue.h"
 #include "fichier_projet.h"
 #include "graphique.h"
+#include "messages_photo.h"
 #include "projet.h"
 
 namespace lumaveil {
@@ -271,10 +274,18 @@ EMSCRIPTEN_KEEPALIVE int lmv_change_projet(const char* chemin, int ecran, const 
     ecranNouveau->CheminImage = nom ? nom : "";
     {
       // As the command line's --new: the path is set, the picture only
-      // checked.
+      // checked, here read whole but a JPEG at an eighth of its size (all
+      // its data is still decoded, so damage shows as it would).
       talvik::CMessagesRetenus retenus;
-      talvik::CGraphique::ChargeImage(ecranNouveau->CheminImage, 1);
-      for (const MessageUtilisateur& m : retenus.Prend()) dialogue.Message(m);
+      CEcran essai(p.ResolutionCible);
+      const bool lue = essai.ChargeImageReduite(ecranNouveau->CheminImage, 8) != 0;
+      if (!lue)
+        talvik::AfficheMessage(MessageUtilisateur{
+            talvik::IDS_CHARGEMENT_IMPOSSIBLE,
+            talvik::ChargeChaine(talvik::IDS_CHARGEMENT_IMPOSSIBLE),
+            talvik::ChargeChaine(talvik::IDS_ERREUR_LIBRAIRIE), talvik::IconeMessage::Erreur,
+            ecranNouveau->CheminImage});
+      RapporteMessagesPhoto(retenus.Prend(), ecranNouveau->CheminImage, lue, dialogue);
     }
     p.Ajoute(std::move(ecranNouveau));
     return SauveProjet(p, chemin, dialogue);

@@ -7,6 +7,9 @@ Photos made by lmvdemo and one damaged photo are added through the file
 input; a screen is turned and given a caption through its controls, one is
 moved down the list by the keyboard; the Windows saver the page downloads
 is then the one `lumaveil --generate` writes for the project the page holds.
+A crop is drawn by a mouse drag and again by a finger on the large screen,
+a border pattern is picked from the bank; the project saved as a zip opens
+again the same, the web page folder comes as a zip and "Preview" plays.
 The page opens again and makes a screen with the network cut. Screenshots
 at 1920x1080, 1280x720 and a tablet's size go to
 BUILD_DIR/tests/web-screenshots."""
@@ -18,10 +21,14 @@ import sys
 import tempfile
 import time
 import unittest
+import zipfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from selenium.webdriver.common.by import By  # noqa: E402
 from selenium.webdriver.common.keys import Keys  # noqa: E402
+from selenium.webdriver.common.actions import interaction  # noqa: E402
+from selenium.webdriver.common.actions.action_builder import ActionBuilder  # noqa: E402
+from selenium.webdriver.common.actions.pointer_input import PointerInput  # noqa: E402
 
 from browser import Browser  # noqa: E402
 from static_server import StaticServer  # noqa: E402
@@ -101,6 +108,17 @@ class WebMaker(unittest.TestCase):
         self.idle()
         said = d.find_element(By.ID, 'messages').text
         self.assertIn('Unable to load file: photos/damaged.jpg', said)
+        # One clear line for the damaged photo, whatever its decoder said.
+        self.assertEqual(said.count('damaged.jpg'), 1, said)
+        # Every control the page shows has a name for assistive technology.
+        controls = {'button', 'textbox', 'combobox', 'slider', 'checkbox', 'spinbutton', 'listbox',
+                    'ColorWell'}
+        tree = d.execute_cdp_cmd('Accessibility.getFullAXTree', {})['nodes']
+        unnamed = [n.get('role', {}).get('value') for n in tree
+                   if not n.get('ignored') and n.get('role', {}).get('value') in controls
+                   and not n.get('name', {}).get('value', '').strip()]
+        self.assertEqual(unnamed, [])
+        self.assertGreater(sum(n.get('role', {}).get('value') in controls for n in tree), 30)
         # The first screen turned and captioned, then moved one down.
         self.screens()[0].click()
         d.find_element(By.ID, 'rotate-right').click()
@@ -146,7 +164,102 @@ class WebMaker(unittest.TestCase):
         with open(saver, 'rb') as a, open(native, 'rb') as b:
             self.assertEqual(a.read(), b.read())
 
-    def test_2_works_with_the_network_cut(self):
+    def download(self, name, timeout=120):
+        path = os.path.join(self.downloads, name)
+        end = time.time() + timeout
+        while not os.path.exists(path) and time.time() < end:
+            time.sleep(0.2)
+        self.assertTrue(os.path.exists(path), self.browser.driver.find_element(By.ID, 'status').text)
+        return path
+
+    def drag(self, kind, start, stop):
+        """A press at `start`, a move to `stop` and a release, in CSS pixels
+        of the page, by a mouse or a finger."""
+        d = self.browser.driver
+        pointer = PointerInput(kind, 'finger' if kind == interaction.POINTER_TOUCH else 'mouse')
+        actions = ActionBuilder(d, mouse=pointer, duration=50)
+        actions.pointer_action.move_to_location(*start).pointer_down()
+        for step in (1, 2, 3):
+            actions.pointer_action.move_to_location(
+                start[0] + (stop[0] - start[0]) * step // 3, start[1] + (stop[1] - start[1]) * step // 3)
+        actions.pointer_action.pointer_up()
+        actions.perform()
+
+    def test_2_crop_by_drag_patterns_project_zip_web_page_and_preview(self):
+        d = self.browser.driver
+        project = "return window.lumaveilMaker.project()"
+        self.screens()[2].click()
+        self.idle()
+        index = 2
+        for kind in (interaction.POINTER_MOUSE, interaction.POINTER_TOUCH):
+            if kind == interaction.POINTER_TOUCH:  # a finger on a tablet
+                d.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', {
+                    'width': 820, 'height': 1180, 'deviceScaleFactor': 1, 'mobile': True})
+                d.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': True, 'maxTouchPoints': 5})
+            d.find_element(By.ID, 'crop').click()
+            self.wait("return document.getElementById('screen').classList.contains('cropping')")
+            # The picture's pixels under the page's points, as the page maps them.
+            box = self.browser.run(
+                "const c = document.getElementById('screen'), r = c.getBoundingClientRect();"
+                "const s = Math.min(r.width / c.width, r.height / c.height);"
+                "return [r.left + (r.width - c.width * s) / 2, r.top + (r.height - c.height * s) / 2, s,"
+                " c.width, c.height];")
+            left, top, scale, width, height = box
+            if kind == interaction.POINTER_TOUCH:
+                d.save_screenshot(os.path.join(self.shots, 'maker-crop-tablet.png'))
+            want = [width // 5, height // 4, width * 3 // 4, height * 4 // 5] if kind == interaction.POINTER_MOUSE \
+                else [width // 3, height // 3, width - 10, height - 5]
+            at = lambda x, y: (int(left + x * scale), int(top + y * scale))  # noqa: E731
+            self.drag(kind, at(want[0], want[1]), at(want[2], want[3]))
+            self.wait(project + ".ecrans[%d].RecoupeUtilisation === 1 && "
+                      "!document.getElementById('screen').classList.contains('cropping')" % index)
+            self.idle()
+            got = d.execute_script(project + ".ecrans[%d].RecoupeRectangle" % index)
+            for g, w in zip(got, want):
+                self.assertLessEqual(abs(g - w), 2 / scale + 1, (kind, got, want))
+        d.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': False})
+        d.execute_cdp_cmd('Emulation.clearDeviceMetricsOverride', {})
+        # A border of pattern 4 from the bank.
+        d.find_element(By.ID, 'border-pattern').click()
+        self.wait("return document.getElementById('patterns').open")
+        d.find_element(By.CSS_SELECTOR, '#pattern-grid [aria-label="Pattern 4"]').click()
+        self.wait(project + ".ecrans[%d].CadreMotifUtilisation === 1" % index)
+        self.assertEqual(d.execute_script(project + ".ecrans[%d].CadreMotif" % index), 3)
+        self.idle()
+        self.shoot('maker-editors-1280x720.png', 1280, 720)
+
+        # Saved as a zip, and opened again: the same project.
+        before = d.execute_script(project)
+        d.find_element(By.ID, 'save').click()
+        saved = self.download('lumaveil-project.zip')
+        with zipfile.ZipFile(saved) as z:
+            names = z.namelist()
+        self.assertEqual(names[0], 'project.lmv')
+        self.assertEqual(len(names), 1 + len({s['CheminImage'] for s in before['ecrans']}))
+        d.find_element(By.ID, 'undo').click()  # a change the opened project does not have
+        self.idle()
+        d.find_element(By.ID, 'open').send_keys(saved)
+        self.wait(project + ".ecrans[%d].CadreMotif === 3" % index)
+        self.idle()
+        self.assertEqual(d.execute_script(project), before)
+        self.assertTrue(d.find_element(By.ID, 'undo').get_attribute('disabled'))
+
+        # The web page folder.
+        d.find_element(By.ID, 'make-web').click()
+        page = self.download('lumaveil-web-page.zip')
+        with zipfile.ZipFile(page) as z:
+            names = set(z.namelist())
+        self.assertLessEqual({'lumaveil-web-page/index.html', 'lumaveil-web-page/lumaveil_player.js'}, names)
+        self.assertTrue(names & {'lumaveil-web-page/lumaveil', 'lumaveil-web-page/lumaveil.scr'}, names)
+
+        # "Preview" plays the project here with the web player.
+        d.find_element(By.ID, 'preview').click()
+        self.wait("const c = document.querySelector('#player-screen canvas');"
+                  "return c && c.width > 1 && document.querySelector('#player-screen .lmv-progress').hidden;")
+        d.find_element(By.ID, 'player-close').click()
+        self.wait("return document.getElementById('player').hidden")
+
+    def test_3_works_with_the_network_cut(self):
         d = self.browser.driver
         self.open_page()
         self.wait("return navigator.serviceWorker.controller !== null")

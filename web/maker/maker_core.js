@@ -38,6 +38,29 @@ export async function fetchFonts(baseUrl = new URL('./polices/', import.meta.url
   return fonts;
 }
 
+// A picture the core wrote as a BMP, as RGBA: { width, height, rgba }.
+export function readBmp(bytes) {
+  const view = new DataView(bytes.buffer, bytes.byteOffset, bytes.byteLength);
+  const offset = view.getUint32(10, true);
+  const w = view.getInt32(18, true);
+  const rawH = view.getInt32(22, true);
+  const h = Math.abs(rawH);
+  const bpp = view.getUint16(28, true) / 8;
+  const stride = Math.ceil((w * bpp) / 4) * 4;
+  const rgba = new Uint8ClampedArray(w * h * 4);
+  for (let y = 0; y < h; ++y) {
+    const row = offset + (rawH > 0 ? h - 1 - y : y) * stride;
+    for (let x = 0; x < w; ++x) {
+      const s = row + x * bpp, d = (y * w + x) * 4;
+      rgba[d] = bytes[s + 2];
+      rgba[d + 1] = bytes[s + 1];
+      rgba[d + 2] = bytes[s];
+      rgba[d + 3] = 255;
+    }
+  }
+  return { width: w, height: h, rgba };
+}
+
 function parentOf(path) {
   const slash = path.lastIndexOf('/');
   return slash > 0 ? path.slice(0, slash) : '/';
@@ -90,10 +113,87 @@ export async function openCore({ wasmBinary, fonts, onLine } = {}) {
                                 [path, index, operation, name, value]) === 1;
       return { done, messages };
     },
+    // Editor `editor` of screen `index` (editeurs_web.cpp): { width,
+    // height, values, preview } with the preview's BMP bytes, or null.
+    editor(path, index, editor) {
+      messages = [];
+      const out = '/tmp/apercu.bmp';
+      const text = module.ccall('lmv_editeur', 'number', ['string', 'number', 'string', 'string'],
+                                [path, index, editor, out]);
+      if (!text) return null;
+      const { largeur, hauteur, valeurs } = JSON.parse(module.UTF8ToString(text));
+      module._free(text);
+      const preview = FS.readFile(out);
+      FS.unlink(out);
+      return { width: largeur, height: hauteur, values: valeurs, preview };
+    },
+    // The whole screen with the editor's values (a list of integers) tried,
+    // as BMP bytes; the project is not changed. Null when they do not fit.
+    trial(path, index, editor, values) {
+      messages = [];
+      const out = '/tmp/essai.bmp';
+      const done = module.ccall('lmv_essai', 'number',
+                                ['string', 'number', 'string', 'string', 'string'],
+                                [path, index, editor, values.join(','), out]) === 1;
+      if (!done) return null;
+      const bytes = FS.readFile(out);
+      FS.unlink(out);
+      return bytes;
+    },
+    // Confirms the editor's values on screen `index`, and saves.
+    edit(path, index, editor, values = []) {
+      messages = [];
+      const done = module.ccall('lmv_edite', 'number', ['string', 'number', 'string', 'string'],
+                                [path, index, editor, values.join(',')]) === 1;
+      return { done, messages };
+    },
+    // Screen `index` as the saver shows it, as BMP bytes, or null (see
+    // lmv_rendu).
+    render(path, index) {
+      messages = [];
+      const out = '/tmp/rendu.bmp';
+      if (module.ccall('lmv_rendu', 'number', ['string', 'number', 'string'], [path, index, out]) !== 1)
+        return null;
+      const bytes = FS.readFile(out);
+      FS.unlink(out);
+      return bytes;
+    },
+    // The list's thumbnail of screen `index` (150 x 110), as BMP bytes, or
+    // null.
+    thumbnail(path, index) {
+      messages = [];
+      const out = '/tmp/vignette.bmp';
+      if (module.ccall('lmv_vignette', 'number', ['string', 'number', 'string'], [path, index, out]) !== 1)
+        return null;
+      const bytes = FS.readFile(out);
+      FS.unlink(out);
+      return bytes;
+    },
+    // The thumbnail of pattern `n` of the bank, as BMP bytes, or null.
+    pattern(n) {
+      const out = '/tmp/motif.bmp';
+      if (module.ccall('lmv_motif', 'number', ['number', 'string'], [n, out]) !== 1) return null;
+      const bytes = FS.readFile(out);
+      FS.unlink(out);
+      return bytes;
+    },
+    // The messages of the last call.
+    messages: () => messages,
     writeFile,
     readFile: (path) => FS.readFile(path),
     list: (dir) => (FS.analyzePath(dir).exists ? FS.readdir(dir).filter((n) => n !== '.' && n !== '..') : []),
     exists: (path) => FS.analyzePath(path).exists,
+    isDirectory: (path) => FS.isDir(FS.stat(path).mode),
+    // Removes `path` and all below it.
+    removeTree(path) {
+      if (!FS.analyzePath(path).exists) return;
+      if (FS.isDir(FS.stat(path).mode)) {
+        for (const name of FS.readdir(path)) if (name !== '.' && name !== '..') this.removeTree(`${path}/${name}`);
+        FS.rmdir(path);
+      } else {
+        FS.unlink(path);
+      }
+    },
     mkdir: (path) => FS.mkdirTree(path),
     chdir: (path) => FS.chdir(path),
     remove: (path) => FS.unlink(path),

@@ -3,11 +3,18 @@
 // goes to the core, which owns the project file; the page shows what the
 // core answers. Generation runs in a second worker with a copy of the
 // project, so that Stop can end it at once.
+import { ScreenEditors, setValue } from './screen_editors.js';
+import { messageLines } from './message_lines.js';
+
 const $ = (id) => document.getElementById(id);
 
 const ENGINES = { windows: 'engines/LmvEngine.exe', linux: 'engines/LmvEngine' };
 const SAVER_NAMES = { windows: 'lumaveil.scr', linux: 'lumaveil-saver' };
 const QUALITY = 75;
+const WEB_PAGE_NAME = 'lumaveil-web-page.zip';
+const PROJECT_ZIP_NAME = 'lumaveil-project.zip';
+// What the web page folder is made from, beside the players.
+const PAGE_FILES = ['Page.html', 'lumaveil_player.js'];
 
 // One worker and its requests, answered in order.
 class CoreWorker {
@@ -39,7 +46,7 @@ class CoreWorker {
 }
 
 const core = new CoreWorker();
-const state = { project: null, selected: -1, undo: [], generating: null, busy: 0 };
+const state = { project: null, selected: -1, undo: [], generating: null, previewing: null, busy: 0 };
 
 // Work in progress shows on the page (the tests wait for it to end).
 async function busy(work) {
@@ -56,12 +63,11 @@ function say(text) {
 }
 
 // The lines the core wrote (a photo it could not read, a refusal), one
-// item each; progress lines are not kept.
+// item each (message_lines.js).
 function showMessages(lines) {
   const list = $('messages');
   list.replaceChildren();
-  for (const line of lines) {
-    if (/^\(\d+ \/ \d+\)/.test(line)) continue;
+  for (const line of messageLines(lines)) {
     const item = document.createElement('li');
     item.textContent = line;
     list.append(item);
@@ -83,15 +89,35 @@ function drawInto(canvas, image, width, height) {
   context.drawImage(source, (width - w) >> 1, (height - h) >> 1, w, h);
 }
 
-const renders = new Map();  // screen index -> rendered image, until the next change
+// Rendered screens and thumbnails by the resolution and the screen's fields:
+// a screen that did not change keeps them wherever it moves. A few whole screens are kept,
+// every thumbnail.
+const renders = new Map();
+const thumbs = new Map();
+const RENDERS_KEPT = 6;
+
+const keyOf = (index) => JSON.stringify([state.project?.resolution, state.project?.ecrans?.[index] ?? null]);
+
+function forgetPictures() {
+  renders.clear();
+  thumbs.clear();
+}
 
 async function rendered(index) {
-  if (!renders.has(index)) {
+  const key = keyOf(index);
+  if (!renders.has(key)) {
     const { image, messages } = await core.call('render', [index]);
     if (messages.length) showMessages(messages);
-    renders.set(index, image ?? null);
+    renders.set(key, image ?? null);
+    if (renders.size > RENDERS_KEPT) renders.delete(renders.keys().next().value);
   }
-  return renders.get(index);
+  return renders.get(key);
+}
+
+async function thumbnail(index) {
+  const key = keyOf(index);
+  if (!thumbs.has(key)) thumbs.set(key, (await core.call('thumbnail', [index])).image ?? null);
+  return thumbs.get(key);
 }
 
 function screenName(screen, index) {
@@ -103,7 +129,6 @@ const refresh = () => busy(redraw);
 
 async function redraw() {
   state.project = await core.call('project');
-  renders.clear();
   const screens = state.project?.ecrans ?? [];
   if (state.selected >= screens.length) state.selected = screens.length - 1;
   if (state.selected < 0 && screens.length) state.selected = 0;
@@ -116,21 +141,28 @@ async function redraw() {
     item.setAttribute('aria-selected', String(index === state.selected));
     item.setAttribute('aria-label', `Screen ${screenName(screen, index)}`);
     const thumb = document.createElement('canvas');
-    thumb.width = 140;
-    thumb.height = 100;
+    thumb.width = 150;
+    thumb.height = 110;
     const label = document.createElement('span');
     label.textContent = screenName(screen, index);
     item.append(thumb, label);
     list.append(item);
   });
   $('undo').disabled = state.undo.length === 0;
+  $('save').disabled = screens.length === 0;
+  if (state.project) {
+    const size = state.project.resolution.join('x');
+    const select = $('resolution');
+    if (![...select.options].some((o) => o.value === size)) select.add(new Option(size, size));
+    select.value = size;
+  }
   $('edit').hidden = screens.length === 0;
   $('empty').hidden = screens.length !== 0;
   await showSelected();
   // Thumbnails after the selected screen, one at a time.
   for (const item of list.children) {
     const index = Number(item.dataset.index);
-    drawInto(item.firstChild, await rendered(index), 140, 100);
+    drawInto(item.firstChild, await thumbnail(index), 150, 110);
   }
 }
 
@@ -144,10 +176,12 @@ async function showSelected() {
     return;
   }
   const [w, h] = state.project.resolution;
-  $('effect').value = String(screen.EffetTransition);
-  $('duration').value = String(screen.DureeAffichage);
+  setValue('effect', String(screen.EffetTransition));
+  setValue('duration', String(screen.DureeAffichage));
   const caption = screen.Textes[0];
-  $('caption').value = caption.Utilisation ? caption.Libelle : '';
+  setValue('caption', caption.Utilisation ? caption.Libelle : '');
+  editors.show(screen);
+  if (editors.crop) editors.leaveCrop(false);
   drawInto(canvas, await rendered(state.selected), w, h);
 }
 
@@ -169,6 +203,27 @@ async function applyAll(index, changes) {
 }
 const change = (index, operation, name, value) => changeAll(index, [[operation, name, value]]);
 
+// An editor's values confirmed on the selected screen: one Undo step.
+const editScreen = (name, values) => busy(async () => {
+  const before = await core.call('snapshot');
+  try {
+    await core.call('edit', [state.selected, name, values]);
+    state.undo.push(before);
+  } catch (error) {
+    await core.call('restore', [before]);
+    showMessages([error.message]);
+  }
+  await refresh();
+});
+
+const editors = new ScreenEditors({
+  core,
+  index: () => state.selected,
+  edit: editScreen,
+  draw: (image) => drawInto($('screen'), image, image.width, image.height),
+  redrawSelected: () => busy(showSelected),
+});
+
 const addPhotos = (files) => busy(() => readPhotos(files));
 
 async function readPhotos(files) {
@@ -187,15 +242,41 @@ async function readPhotos(files) {
   await refresh();
 }
 
-async function generate(platform) {
+function download(bytes, name, type = 'application/octet-stream') {
+  const link = document.createElement('a');
+  link.href = URL.createObjectURL(new Blob([bytes], { type }));
+  link.download = name;
+  document.body.append(link);
+  link.click();
+  link.remove();
+  setTimeout(() => URL.revokeObjectURL(link.href), 60000);
+}
+
+// The players this page holds, as bytes: { windows, linux } (either may
+// be missing).
+async function engines() {
+  const found = {};
+  for (const [platform, path] of Object.entries(ENGINES)) {
+    const response = await fetch(path);
+    if (response.ok) found[platform] = new Uint8Array(await response.arrayBuffer());
+  }
+  return found;
+}
+
+// What the page makes, in a worker of its own with a copy of the project
+// (Stop ends it at once): `kind` is "windows" or "linux" (the saver),
+// "web" (the web page folder) or "preview" (a saver to play here). The
+// bytes made, or null (the lines say why).
+async function make(kind) {
   if ((state.project?.ecrans?.length ?? 0) < 2) {
     showMessages(['A screen saver needs two screens or more.']);
-    return;
+    return null;
   }
-  const engine = await fetch(ENGINES[platform]);
-  if (!engine.ok) {
+  const players = await engines();
+  const platform = kind === 'preview' ? (players.windows ? 'windows' : 'linux') : kind;
+  if (kind !== 'web' && !players[platform]) {
     showMessages([`The ${platform === 'windows' ? 'Windows' : 'Linux'} player is not part of this page.`]);
-    return;
+    return null;
   }
   const worker = new CoreWorker();
   state.generating = worker;
@@ -203,33 +284,33 @@ async function generate(platform) {
   const progress = $('progress');
   progress.hidden = false;
   progress.removeAttribute('value');
-  try {
-    await worker.call('load', [await core.call('files')]);
-    const result = await worker.call('generate',
-      [platform, new Uint8Array(await engine.arrayBuffer()), QUALITY], {
-        onLine: (line) => {
-          const step = /^\((\d+) \/ (\d+)\)/.exec(line);
-          if (step) {
-            progress.max = Number(step[2]);
-            progress.value = Number(step[1]);
-            say(`Making screen ${step[1]} of ${step[2]}...`);
-          }
-        },
-      });
-    showMessages(result.messages);
-    if (result.bytes) {
-      const link = document.createElement('a');
-      link.href = URL.createObjectURL(new Blob([result.bytes], { type: 'application/octet-stream' }));
-      link.download = SAVER_NAMES[platform];
-      document.body.append(link);
-      link.click();
-      link.remove();
-      say(`The screen saver is made: ${SAVER_NAMES[platform]}.`);
-    } else {
-      say('No screen saver was made.');
+  const onLine = (line) => {
+    const step = /^\((\d+) \/ (\d+)\)/.exec(line);
+    if (step) {
+      progress.max = Number(step[2]);
+      progress.value = Number(step[1]);
+      say(`Making screen ${step[1]} of ${step[2]}...`);
     }
+  };
+  try {
+    const files = await core.call('files');
+    await worker.call('load', [files], { transfer: files.map(([, bytes]) => bytes.buffer) });
+    let result;
+    if (kind === 'web') {
+      const shipped = {};
+      for (const name of PAGE_FILES) {
+        const response = await fetch(name);
+        if (response.ok) shipped[name] = new Uint8Array(await response.arrayBuffer());
+      }
+      result = await worker.call('webPage', [players, shipped, QUALITY], { onLine });
+    } else {
+      result = await worker.call('generate', [platform, players[platform], QUALITY], { onLine });
+    }
+    showMessages(result.messages);
+    return result.bytes;
   } catch (error) {
-    say(error.message === 'stopped' ? 'Stopped: no screen saver was made.' : error.message);
+    say(error.message === 'stopped' ? 'Stopped: nothing was made.' : error.message);
+    return null;
   } finally {
     worker.terminate();
     state.generating = null;
@@ -237,6 +318,85 @@ async function generate(platform) {
     progress.hidden = true;
   }
 }
+
+async function generate(kind) {
+  const bytes = await make(kind);
+  const name = kind === 'web' ? WEB_PAGE_NAME : SAVER_NAMES[kind];
+  if (bytes) {
+    download(bytes, name, kind === 'web' ? 'application/zip' : 'application/octet-stream');
+    say(kind === 'web' ? `The web page folder is made: ${name}.` : `The screen saver is made: ${name}.`);
+  } else if (!/^Stopped/.test($('status').textContent)) {
+    say(kind === 'web' ? 'No web page was made.' : 'No screen saver was made.');
+  }
+}
+
+// "Preview": the saver made and played here by the web player, full
+// screen. The full screen is asked for at once, while the click allows
+// it; a key or "Close" ends the preview.
+async function preview() {
+  const overlay = $('player');
+  overlay.hidden = false;
+  overlay.requestFullscreen?.().catch(() => {});
+  const end = () => {
+    state.previewing?.stop();
+    state.previewing = null;
+    overlay.hidden = true;
+    $('player-screen').replaceChildren();
+    if (document.fullscreenElement === overlay) document.exitFullscreen().catch(() => {});
+  };
+  $('player-close').onclick = end;
+  overlay.onkeydown = (e) => e.key === 'Escape' && end();
+  document.onfullscreenchange = () => !document.fullscreenElement && !overlay.hidden && end();
+  say('Making the preview...');
+  const bytes = await make('preview');
+  if (!bytes || overlay.hidden) {
+    end();
+    return;
+  }
+  say('');
+  const { mountPlayer, bytesSource } = await import('./lumaveil_player.js');
+  state.previewing = mountPlayer($('player-screen'), {
+    name: 'Preview', source: Promise.resolve(bytesSource(bytes)),
+  });
+  $('player-close').focus();
+}
+
+// "Save project": the project file and its photos as one zip.
+const saveProject = () => busy(async () => {
+  const bytes = await core.call('saveArchive');
+  if (!bytes) return;
+  download(bytes, PROJECT_ZIP_NAME, 'application/zip');
+  say(`The project is saved: ${PROJECT_ZIP_NAME}.`);
+});
+
+// "Open project": a project's zip, or a project file (.lmv) chosen with
+// its photos.
+const openProject = (files) => busy(async () => {
+  const zip = files.find((f) => /\.zip$/i.test(f.name));
+  const lmv = files.find((f) => /\.lmv$/i.test(f.name));
+  if (!zip && !lmv) {
+    showMessages(['Choose a project: its .zip, or its .lmv file with its photos.']);
+    return;
+  }
+  say('Opening the project...');
+  let lines;
+  if (zip) {
+    lines = await core.call('openArchive', [new Uint8Array(await zip.arrayBuffer())]);
+  } else {
+    const photos = [];
+    for (const f of files)
+      if (f !== lmv) photos.push({ name: f.name, bytes: new Uint8Array(await f.arrayBuffer()) });
+    lines = await core.call('openProject', [new Uint8Array(await lmv.arrayBuffer()), photos]);
+  }
+  showMessages(lines);
+  say('');
+  // Opening is not a change of the project Undo takes back; its photos may
+  // bear the names of the last project's.
+  state.undo = [];
+  forgetPictures();
+  state.selected = 0;
+  await redraw();
+});
 
 function select(index) {
   const count = state.project?.ecrans?.length ?? 0;
@@ -319,6 +479,11 @@ function wire() {
     await refresh();
   });
   $('make-windows').addEventListener('click', () => generate('windows'));
+  $('make-web').addEventListener('click', () => generate('web'));
+  $('preview').addEventListener('click', preview);
+  $('save').addEventListener('click', saveProject);
+  $('open').addEventListener('change', (e) => openProject([...e.target.files]).then(() => (e.target.value = '')));
+  editors.wire();
   $('make-linux').addEventListener('click', () => generate('linux'));
   $('stop').addEventListener('click', () => state.generating?.terminate());
   document.addEventListener('keydown', (e) => {
@@ -338,8 +503,7 @@ function rotate(quarters) {
   if (!screen) return;
   const now = Math.max(0, HALF_DEGREES.indexOf(screen.RotationUtilisation ? screen.RotationAngle : 0));
   const angle = HALF_DEGREES[(now + quarters + 4) % 4];
-  changeAll(state.selected, [['champ', 'RotationAngle', angle],
-                             ['champ', 'RotationUtilisation', angle ? 1 : 0]]);
+  editScreen('rotation', [angle]);
 }
 
 async function removeSelected() {

@@ -26,32 +26,44 @@ std::uint32_t Grand32(const std::uint8_t* p) {
 
 }  // namespace
 
-std::int64_t PixelsDeclares(const std::string& chemin) {
+bool TailleDeclaree(const std::string& chemin, int* largeur, int* hauteur) {
   int l = 0, h = 0;
   switch (FormatDuFichier(chemin)) {
     case FormatImage::JPEG:
-      if (!TailleJPEG(chemin, &l, &h)) return 0;
+      if (!TailleJPEG(chemin, &l, &h)) l = h = 0;
       break;
     case FormatImage::HEIF:
     case FormatImage::AVIF:
-      if (!TailleHEIF(chemin, &l, &h)) return 0;
+      if (!TailleHEIF(chemin, &l, &h)) l = h = 0;
       break;
     case FormatImage::PNG: {
       // The signature, then the IHDR chunk: width and height first.
       std::uint8_t d[24];
-      if (Debut(chemin, d, sizeof d) < sizeof d || std::memcmp(d + 12, "IHDR", 4) != 0) return 0;
-      return std::int64_t(Grand32(d + 16)) * Grand32(d + 20);
+      if (Debut(chemin, d, sizeof d) == sizeof d && std::memcmp(d + 12, "IHDR", 4) == 0 &&
+          Grand32(d + 16) <= 0x7FFFFFFF && Grand32(d + 20) <= 0x7FFFFFFF) {
+        l = int(Grand32(d + 16));
+        h = int(Grand32(d + 20));
+      }
+      break;
     }
     case FormatImage::WebP: {
       std::uint8_t d[64];
       const std::size_t n = Debut(chemin, d, sizeof d);
-      if (!WebPGetInfo(d, n, &l, &h)) return 0;
+      if (!WebPGetInfo(d, n, &l, &h)) l = h = 0;
       break;
     }
     default:
-      return 0;
+      break;
   }
-  return l > 0 && h > 0 ? std::int64_t(l) * h : 0;
+  const bool connue = l > 0 && h > 0;
+  *largeur = connue ? l : 0;
+  *hauteur = connue ? h : 0;
+  return connue;
+}
+
+std::int64_t PixelsDeclares(const std::string& chemin) {
+  int l = 0, h = 0;
+  return TailleDeclaree(chemin, &l, &h) ? std::int64_t(l) * h : 0;
 }
 
 }  // namespace talvik

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -278,6 +279,39 @@ TEST(FichierProjet, SaveThenLoadKeepsEveryFieldAndTheOrder) {
   ASSERT_EQ(q.NombreEcrans(), 6);
   for (int i = 0; i < 6; ++i) ExpectMemesParametres(p.Ecran(i), q.Ecran(i));
   EXPECT_EQ(LitFichier(dir.File("p.lmv")), EcritProjet(q));
+}
+
+// Pictures named relative to the project, as a project unpacked from the
+// web maker's zip names its photos: found beside the project unless the
+// current folder holds that name; absolute, empty and missing paths kept.
+TEST(FichierProjet, RelativePicturesAreFoundBesideTheProject) {
+  lumaveil::testing::TempDir dir;
+  std::filesystem::create_directories(dir.File("p/photos"));
+  std::ofstream(dir.File("p/photos/a.jpg")) << "a";
+  std::ofstream(dir.File("here.jpg")) << "h";
+  std::ofstream(dir.File("p/here.jpg")) << "p";
+  const std::string chemins[] = {"photos/a.jpg", "here.jpg", "photos/missing.jpg", "",
+                                 dir.File("here.jpg")};
+  CProjet p;
+  for (const std::string& c : chemins) {
+    auto e = p.NouvelEcranDepuisModele();
+    e->CheminImage = c;
+    p.Ajoute(std::move(e));
+  }
+  CDialogueTest d;
+  ASSERT_EQ(SauveProjet(p, dir.File("p/p.lmv"), d), 1);
+  const std::filesystem::path avant = std::filesystem::current_path();
+  std::filesystem::current_path(dir.File(""));
+  CProjet q;
+  const int charge = ChargeProjet(q, "p/p.lmv", d);
+  std::filesystem::current_path(avant);
+  ASSERT_EQ(charge, 1);
+  ASSERT_EQ(q.NombreEcrans(), 5);
+  EXPECT_EQ(q.Ecran(0).CheminImage, "p/photos/a.jpg");
+  EXPECT_EQ(q.Ecran(1).CheminImage, "here.jpg");
+  EXPECT_EQ(q.Ecran(2).CheminImage, "photos/missing.jpg");
+  EXPECT_EQ(q.Ecran(3).CheminImage, "");
+  EXPECT_EQ(q.Ecran(4).CheminImage, dir.File("here.jpg"));
 }
 
 TEST(FichierProjet, FileWithoutScreensOpensWithOneBlankScreen) {
