@@ -1665,6 +1665,54 @@ Klicken Sie auf das Bild für die Vollbildanzeige.</translation>
         <source>Background color</source>
         <translation>Hintergrundfarbe</translation>
     </message>
+    <message>
+        <source>Date taken</source>
+        <translation>Aufnahmedatum</translation>
+    </message>
+    <message>
+        <source>Time taken</source>
+        <translation>Aufnahmezeit</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Kamera</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Long (14 July 2024)</source>
+        <translation>Lang (14. Juli 2024)</translation>
+    </message>
+    <message>
+        <source>With the day (Sunday 14 July 2024)</source>
+        <translation>Mit Wochentag (Sonntag, 14. Juli 2024)</translation>
+    </message>
+    <message>
+        <source>Numeric (14/07/2024)</source>
+        <translation>Numerisch (14.07.2024)</translation>
+    </message>
+    <message>
+        <source>Month and year (July 2024)</source>
+        <translation>Monat und Jahr (Juli 2024)</translation>
+    </message>
+    <message>
+        <source>Year (2024)</source>
+        <translation>Jahr (2024)</translation>
+    </message>
 </context>
 <context>
     <name>talvik::CPleinEcranDlg</name>

@@ -1665,6 +1665,54 @@ Haga clic en la imagen para verla a pantalla completa.</translation>
         <source>Background color</source>
         <translation>Color de fondo</translation>
     </message>
+    <message>
+        <source>Date taken</source>
+        <translation>Fecha de la toma</translation>
+    </message>
+    <message>
+        <source>Time taken</source>
+        <translation>Hora de la toma</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Lugar</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Cámara</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nombre del archivo</translation>
+    </message>
+    <message>
+        <source>Long (14 July 2024)</source>
+        <translation>Largo (14 de julio de 2024)</translation>
+    </message>
+    <message>
+        <source>With the day (Sunday 14 July 2024)</source>
+        <translation>Con el día (domingo, 14 de julio de 2024)</translation>
+    </message>
+    <message>
+        <source>Numeric (14/07/2024)</source>
+        <translation>Numérico (14/07/2024)</translation>
+    </message>
+    <message>
+        <source>Month and year (July 2024)</source>
+        <translation>Mes y año (julio de 2024)</translation>
+    </message>
+    <message>
+        <source>Year (2024)</source>
+        <translation>Año (2024)</translation>
+    </message>
 </context>
 <context>
     <name>talvik::CPleinEcranDlg</name>

@@ -1665,6 +1665,54 @@ Cliquez sur l&apos;image pour l&apos;afficher en plein écran.</translation>
         <source>Background color</source>
         <translation>Couleur de fond</translation>
     </message>
+    <message>
+        <source>Date taken</source>
+        <translation>Date de prise de vue</translation>
+    </message>
+    <message>
+        <source>Time taken</source>
+        <translation>Heure de prise de vue</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Lieu</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Appareil photo</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nom du fichier</translation>
+    </message>
+    <message>
+        <source>Long (14 July 2024)</source>
+        <translation>Long (14 juillet 2024)</translation>
+    </message>
+    <message>
+        <source>With the day (Sunday 14 July 2024)</source>
+        <translation>Avec le jour (dimanche 14 juillet 2024)</translation>
+    </message>
+    <message>
+        <source>Numeric (14/07/2024)</source>
+        <translation>Numérique (14/07/2024)</translation>
+    </message>
+    <message>
+        <source>Month and year (July 2024)</source>
+        <translation>Mois et année (juillet 2024)</translation>
+    </message>
+    <message>
+        <source>Year (2024)</source>
+        <translation>Année (2024)</translation>
+    </message>
 </context>
 <context>
     <name>talvik::CPleinEcranDlg</name>

@@ -106,7 +106,7 @@ CMiniTexteDlg::CMiniTexteDlg(QWidget* parent) : QWidget(parent) {
   m_pInsereChamp->setPopupMode(QToolButton::InstantPopup);
   auto* menu = new QMenu(m_pInsereChamp);
   for (const ChampLegende& c : kChampsLegende) {
-    QAction* action = menu->addAction(QString::fromUtf8(c.libelle));
+    QAction* action = menu->addAction(tr(c.libelle));
     connect(action, &QAction::triggered, this, [this, nom = c.nom] { OnInsereChamp(nom); });
   }
   m_pInsereChamp->setMenu(menu);
@@ -114,7 +114,7 @@ CMiniTexteDlg::CMiniTexteDlg(QWidget* parent) : QWidget(parent) {
   auto* etiquetteFormat = new QLabel(tr("Date format"), cadreChamps);
   m_pFormatDate = new QComboBox(cadreChamps);
   m_pFormatDate->setAccessibleName(tr("Date format"));
-  for (const char* libelle : kLibellesFormatDate) m_pFormatDate->addItem(QString::fromUtf8(libelle));
+  for (const char* libelle : kLibellesFormatDate) m_pFormatDate->addItem(tr(libelle));
   etiquetteFormat->setBuddy(m_pFormatDate);
   rangeeChamps->addWidget(etiquetteFormat);
   rangeeChamps->addWidget(m_pFormatDate, 1);
