@@ -97,7 +97,11 @@ void MakerSousX::Lance(const std::string& projet, const std::string& registre) {
   _exit(127);
 }
 
-std::string TitreTraduit(const char* contexte, const char* anglais) {
+namespace {
+
+// `anglais` in the language the maker runs in, as its translation (Qt's
+// for a context "Q...") gives it; itself when none is chosen.
+QString Traduit(const char* contexte, const char* anglais) {
   QString langue;
   for (const QString& l : QLocale::system().uiLanguages()) {
     const QString code = l.section('-', 0, 0).section('_', 0, 0).toLower();
@@ -118,6 +122,20 @@ std::string TitreTraduit(const char* contexte, const char* anglais) {
     const QString traduit = traduction.translate(contexte, anglais);
     if (!traduit.isEmpty()) titre = traduit;
   }
+  return titre;
+}
+
+}  // namespace
+
+std::string ToucheTraduite(const char* contexte, const char* anglais) {
+  const QString texte = Traduit(contexte, anglais);
+  const qsizetype et = texte.indexOf('&');
+  return et < 0 || et + 1 >= texte.size() ? std::string()
+                                          : texte.mid(et + 1, 1).toLower().toStdString();
+}
+
+std::string TitreTraduit(const char* contexte, const char* anglais) {
+  const QString titre = Traduit(contexte, anglais);
   const qsizetype coupe = titre.indexOf(QRegularExpression(QStringLiteral("[][().*+?^$|\\\"'&]")));
   return titre.left(coupe < 0 ? titre.size() : coupe).trimmed().toStdString();
 }

@@ -30,6 +30,9 @@ bool MemesPixels(const std::string& a, const std::string& b, const Geometrie& zo
 // "Q..."), cut before its first character that a window-name pattern
 // reads otherwise ("(", "." ...). English when no translation is chosen.
 std::string TitreTraduit(const char* contexte, const char* anglais);
+// The key of the "&" of `anglais` so translated, lower case ("&File": "f",
+// "&Datei": "d"); "" when it has none.
+std::string ToucheTraduite(const char* contexte, const char* anglais);
 
 class MakerSousX {
  public:

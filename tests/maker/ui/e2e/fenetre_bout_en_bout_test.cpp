@@ -22,6 +22,7 @@ namespace {
 namespace reg = talvik::registre;
 using namespace std::chrono_literals;
 using testing::TitreTraduit;
+using testing::ToucheTraduite;
 
 class Silence : public IDialogue {
  public:
@@ -80,9 +81,9 @@ TEST_F(FenetreBoutEnBout, AddDeleteSaveQuitWritesTheProjectAndTheTenSettings) {
   std::this_thread::sleep_for(800ms);
   Xdotool("key --window " + fenetre + " ctrl+s");
   std::this_thread::sleep_for(1000ms);
-  Xdotool("key --window " + fenetre + " alt+f");
+  Xdotool("key --window " + fenetre + " alt+" + ToucheTraduite("lumaveil::CMainFrame", "&File"));
   std::this_thread::sleep_for(500ms);
-  Xdotool("key q");
+  Xdotool("key " + ToucheTraduite("Commandes", "&Quit"));
   int statut = -1;
   ASSERT_TRUE(AttendFin(20, &statut)) << "the maker did not quit";
   EXPECT_TRUE(WIFEXITED(statut) && WEXITSTATUS(statut) == 0);
@@ -152,9 +153,9 @@ TEST_F(FenetreBoutEnBout, FirstStartRunsTheWizardToASavedProjectOfTheChosenPictu
   bool fini = false;
   for (int essai = 0; essai < 3 && !fini; ++essai) {
     if (essai > 0) Touches(fenetre, "Escape");  // a menu left open by a late try
-    Touches(fenetre, "alt+f");
+    Touches(fenetre, "alt+" + ToucheTraduite("lumaveil::CMainFrame", "&File"));
     std::this_thread::sleep_for(1000ms);
-    Xdotool("key q");
+    Xdotool("key " + ToucheTraduite("Commandes", "&Quit"));
     fini = AttendFin(10, &statut);
   }
   ASSERT_TRUE(fini) << "the maker did not quit";
