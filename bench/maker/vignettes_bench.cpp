@@ -165,9 +165,9 @@ void BM_ClicEcran(benchmark::State& state) {
     totalClic = totalPret = 0;
     clics = 0;
     for (int i = 0; i < liste->NombreEcrans(); ++i) {
-      liste->scrollToItem(liste->item(i));
+      liste->scrollTo(liste->Ligne(i));
       QApplication::processEvents();
-      const QPoint centre = liste->visualItemRect(liste->item(i)).center();
+      const QPoint centre = liste->RectLigne(i).center();
       horloge.start();
       QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, centre);
       const double clic = double(horloge.nsecsElapsed()) / 1e6;

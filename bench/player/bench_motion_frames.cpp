@@ -3,10 +3,19 @@
 // screen fading in over a panning one), at 1920x1080 on one thread (CPU
 // time of the thread, the target is 6 ms) and at 3840x2160 on two (wall
 // time, the target is 16 ms). Pan pictures are 1.25 times the saver's size.
+// Beside them, the peer: libvips scaling one such picture onto the frame
+// with bilinear sampling on one thread (`vips affine`, CPU time of the
+// command; its 16x16 run is the command's own start to subtract).
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
 
 #include "frame_compositor.h"
 #include "motion.h"
+#include "soft_raster.h"
 #include "thread_rows.h"
 
 namespace {
@@ -58,6 +67,53 @@ BENCHMARK(BM_MotionFrame)
     ->Args({0, 3840, 2160, 2})
     ->Args({1, 3840, 2160, 2})
     ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+
+double ChildrenCpuSeconds() {
+  rusage u{};
+  getrusage(RUSAGE_CHILDREN, &u);
+  return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+         static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+// range(0), range(1): the frame; the picture is 1.25 times as large.
+void BM_PeerVipsAffine(benchmark::State& state) {
+  namespace fs = std::filesystem;
+  const int w = static_cast<int>(state.range(0));
+  const int h = static_cast<int>(state.range(1));
+  const int pw = lmvengine::PanZoomPictureSide(w);
+  const int ph = lmvengine::PanZoomPictureSide(h);
+  const fs::path dir = fs::temp_directory_path() / ("lmv-bench-vips-" + std::to_string(w));
+  fs::create_directories(dir);
+  const std::string picture = (dir / "a.v").string();
+  const std::string prepare = "vips copy '" + (dir / "a.ppm").string() + "' '" + picture +
+                              "' >/dev/null 2>&1";
+  if (!lmvengine::WritePpm(Picture(pw, ph, 1), dir / "a.ppm") ||
+      std::system(prepare.c_str()) != 0) {
+    state.SkipWithError("vips is not available (libvips-tools)");
+    return;
+  }
+  const double scale = static_cast<double>(w) / pw;
+  const std::string command =
+      "vips affine '" + picture + "' '" + (dir / "b.v").string() + "' '" +
+      std::to_string(scale) + " 0 0 " + std::to_string(scale) +
+      "' --interpolate bilinear --oarea '0 0 " + std::to_string(w) + " " + std::to_string(h) +
+      "' --vips-concurrency=1 >/dev/null 2>&1";
+  for (auto _ : state) {
+    const double before = ChildrenCpuSeconds();
+    if (std::system(command.c_str()) != 0) {
+      state.SkipWithError("vips affine failed");
+      break;
+    }
+    state.SetIterationTime(ChildrenCpuSeconds() - before);
+  }
+  fs::remove_all(dir);
+}
+BENCHMARK(BM_PeerVipsAffine)
+    ->ArgNames({"w", "h"})
+    ->Args({16, 16})
+    ->Args({1920, 1080})
+    ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

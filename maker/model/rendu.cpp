@@ -18,18 +18,35 @@
 #include "graphique.h"
 #include "redimension.h"
 #include "sujet_ecran.h"
+#include "text/police.h"
 
 namespace lumaveil {
 
 using talvik::CGraphique;
 using talvik::CPoint;
 using talvik::CSize;
+using talvik::LONG;
 
 namespace {
 // Backdrop of a thumbnail when the caller gives none.
 constexpr COLORREF kFondVignetteDefaut = 0x00F0F0F0;
 // Depth handed to FondImage: pictures are 32-bit whatever the display.
 constexpr int kBitsParPixel = 32;
+
+// Makes the caption's face smaller, when `libelle` drawn with it is wider
+// than a screen `largeur` wide less the caption's margin on each side (at
+// least a fortieth of the width), so that it fits; never below a third of
+// its size.
+void ReduitPourLargeur(T_TEXTE& texte, const std::string& libelle, LONG largeur) {
+  const LONG marge = std::max<LONG>(texte.DeltaX, largeur / 40);
+  const LONG place = largeur - 2 * marge;
+  const LONG large = talvik::texte::MesureTexte(libelle, texte.Fonte).cx;
+  if (place <= 0 || large <= place || texte.Fonte.lfHeight == 0) return;
+  const double rapport = std::max(1.0 / 3, double(place) / double(large));
+  texte.Fonte.lfHeight = LONG(double(texte.Fonte.lfHeight) * rapport);
+  texte.Fonte.lfWidth = LONG(double(texte.Fonte.lfWidth) * rapport);
+  if (texte.Fonte.lfHeight == 0) texte.Fonte.lfHeight = -1;
+}
 }  // namespace
 
 HBITMAP CEcran::CalculeImageFinale(CGraphique& graphique, int niveau, Etapes etapes,
@@ -150,6 +167,7 @@ HBITMAP CEcran::CalculeImageFinale(CGraphique& graphique, int niveau, Etapes eta
     for (const T_TEXTE& t : Textes) {
       if (!t.Utilisation) continue;
       std::string libelle = t.Libelle;
+      T_TEXTE dessine = t;
       if (ContientChamps(libelle)) {
         if (!valeurs) {
           bool lieu = false;
@@ -159,11 +177,16 @@ HBITMAP CEcran::CalculeImageFinale(CGraphique& graphique, int niveau, Etapes eta
         bool vide = false;
         libelle = DevelopeChamps(libelle, *valeurs, FormatDateDe(t.FormatDate), &vide);
         if (vide) continue;
+        // A caption written from the photo is as long as its values: one
+        // wider than the screen (a long place name, half of a pair) is
+        // drawn smaller so that it fits between the screen's margins.
+        if (t.PositionAutomatique) ReduitPourLargeur(dessine, libelle, w);
       }
-      const CPoint p = CGraphique::CalculePositionTexte(t, CSize(w, h));
+      const CPoint p = CGraphique::CalculePositionTexte(dessine, CSize(w, h));
       b = CGraphique::EcritureTexteDansImage(b, libelle, p, t.PositionAutomatiqueVerticale,
                                              t.PositionAutomatiqueHorizontale, t.CouleurEncre,
-                                             t.CouleurFond, t.FondTransparent, t.Fonte, t.Relief);
+                                             t.CouleurFond, t.FondTransparent, dessine.Fonte,
+                                             t.Relief);
     }
   }
 

@@ -12,7 +12,8 @@
 //   "reglage"      brightness, contrast, intensity (0..100, 50 neutral)
 //   "recoupe"      left, top, right, bottom in the preview's pixels
 //   "redimension"  mode (0 fitted to the screen, 1 by percentage, 2 to a
-//                  size), width, height, percentage, keep proportions
+//                  size, 3 filling the screen), width, height, percentage,
+//                  keep proportions
 //   "cadre"        mode (0 none, 1 colour, 2 pattern), pattern, thickness,
 //                  edge on, colour, edge colour
 //   "fond"         pattern, colour, pattern on
@@ -29,6 +30,7 @@
 
 #include "chaines_maker.h"
 #include "chargement_rendu.h"
+#include "appel_web.h"
 #include "dialogue.h"
 #include "fichier_projet.h"
 #include "graphique.h"
@@ -44,15 +46,8 @@ namespace lumaveil {
 
 namespace {
 
-class CDialogueErreurs : public IDialogue {
- public:
-  using IDialogue::Message;
-  void Message(const MessageUtilisateur& m) override {
-    if (m.fichier.empty()) std::fprintf(stderr, "%s\n", m.texte.c_str());
-    else std::fprintf(stderr, "%s: %s\n", m.texte.c_str(), m.fichier.c_str());
-  }
-  int Question(const MessageUtilisateur&) override { return 0; }
-};
+using web::CDialogueErreurs;
+using web::Copie;
 
 enum class Editeur { Aucun, Rotation, Reglage, Recoupe, Redimension, Cadre, Fond, Modele };
 
@@ -152,9 +147,22 @@ bool Applique(CEcran& e, Editeur editeur, const std::vector<long>& v, SIZE aperc
       return true;
     }
     case Editeur::Redimension:
-      if (v.size() != 5 || v[0] < 0 || v[0] > 2) return false;
+      if (v.size() != 5 || v[0] < 0 || v[0] > 3) return false;
       if (v[0] == 0) {
+        // Fitted: a fill is turned off as the desktop's editor turns it
+        // off, any other size fitted again.
+        if (EstRemplissageEcran(e)) {
+          ValeursRedimension r = ValeursRedimensionEcran(e, apercu);
+          r.remplissage = 0;
+          AppliqueRedimension(e, r, apercu);
+        }
         AjusteEcran(e);
+        return true;
+      }
+      if (v[0] == 3) {
+        ValeursRedimension r;
+        r.remplissage = 1;
+        AppliqueRedimension(e, r, apercu);
         return true;
       }
       if (v[0] == 1 && (v[3] < 1 || v[3] > 1000)) return false;
@@ -192,8 +200,9 @@ bool Applique(CEcran& e, Editeur editeur, const std::vector<long>& v, SIZE aperc
   }
 }
 
-// The values the editor starts from, in the order Applique reads them.
-std::vector<long> Valeurs(const CEcran& e, Editeur editeur, SIZE apercu) {
+// The values the editor starts from, in the order Applique reads them;
+// `image` is the editor's preview.
+std::vector<long> Valeurs(CEcran& e, Editeur editeur, SIZE apercu, const HBITMAP& image) {
   switch (editeur) {
     case Editeur::Rotation:
       return {e.RotationUtilisation ? e.RotationAngle : 0};
@@ -202,7 +211,7 @@ std::vector<long> Valeurs(const CEcran& e, Editeur editeur, SIZE apercu) {
       return {r.lumiere, r.contraste, r.intensite};
     }
     case Editeur::Recoupe: {
-      const RECT r = RectangleRecoupeEcran(e, apercu);
+      const RECT r = RectangleRecoupeEcran(e, apercu, image);
       return {r.left, r.top, r.right, r.bottom};
     }
     case Editeur::Redimension: {
@@ -215,7 +224,11 @@ std::vector<long> Valeurs(const CEcran& e, Editeur editeur, SIZE apercu) {
         r.tailleX = maintenant.cx;
         r.tailleY = maintenant.cy;
       }
-      const long mode = !e.RedimensionUtilisation ? 2 : EstAjusteEcran(e) ? 0 : r.parPourcentage ? 1 : 2;
+      const long mode = !e.RedimensionUtilisation ? 2
+                        : EstRemplissageEcran(e) ? 3
+                        : EstAjusteEcran(e)      ? 0
+                        : r.parPourcentage       ? 1
+                                                 : 2;
       return {mode, r.tailleX, r.tailleY, r.pourcentage, r.conservationProportion};
     }
     case Editeur::Cadre: {
@@ -239,12 +252,6 @@ bool Ecrit(const std::string& sortie, const HBITMAP& image) {
     return false;
   }
   return true;
-}
-
-char* Copie(const std::string& s) {
-  char* r = static_cast<char*>(std::malloc(s.size() + 1));
-  if (r) std::memcpy(r, s.c_str(), s.size() + 1);
-  return r;
 }
 
 }  // namespace
@@ -274,7 +281,7 @@ EMSCRIPTEN_KEEPALIVE char* lmv_editeur(const char* chemin, int ecran, const char
   if (!Ecrit(sortie ? sortie : "", apercu)) return nullptr;
   std::string json = "{\"largeur\":" + std::to_string(taille.cx) +
                      ",\"hauteur\":" + std::to_string(taille.cy) + ",\"valeurs\":[";
-  const std::vector<long> v = Valeurs(*c.ecran, quel, taille);
+  const std::vector<long> v = Valeurs(*c.ecran, quel, taille, apercu);
   for (std::size_t i = 0; i < v.size(); ++i) json += (i ? "," : "") + std::to_string(v[i]);
   json += "]}";
   return Copie(json);

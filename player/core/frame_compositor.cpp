@@ -1,5 +1,7 @@
 #include "frame_compositor.h"
 
+#include "pixel_rows.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -13,29 +15,6 @@ PanWindow WholePicture(const Raster& picture) {
 }
 
 namespace {
-
-constexpr uint32_t kRedBlue = 0x00FF00FFu;
-constexpr uint32_t kGreen = 0x0000FF00u;
-
-// a + (b - a) x f / 256 on the three channels at once (f in 0..255), two
-// multiplications: the borrows of a negative difference stay in the bits
-// the masks drop.
-inline uint32_t Lerp(uint32_t a, uint32_t b, uint32_t f) {
-  const uint32_t rb = a & kRedBlue;
-  const uint32_t gr = a & kGreen;
-  return ((rb + ((((b & kRedBlue) - rb) * f) >> 8)) & kRedBlue) |
-         ((gr + ((((b & kGreen) - gr) * f) >> 8)) & kGreen);
-}
-
-// BlendChannel on the three channels at once.
-inline uint32_t Blend(uint32_t under, uint32_t over, uint32_t alpha) {
-  const uint32_t g = 256 - alpha;
-  const uint32_t rb = (((under & kRedBlue) * g + (over & kRedBlue) * alpha + 0x00800080u) >> 8) &
-                      kRedBlue;
-  const uint32_t gr = (((under & kGreen) * g + (over & kGreen) * alpha + 0x00008000u) >> 8) &
-                      kGreen;
-  return rb | gr;
-}
 
 // Where each frame column (or row) samples the picture: the two pixels
 // around it and the weight of the second, in 1/256.
@@ -72,86 +51,69 @@ void MakeTaps(double origin, double size, int frameSize, int pictureSize, int be
   }
 }
 
-// One frame row of a layer: a pointer to its `width` pixels, either inside
-// the picture (a plain copy needs none) or in `out`. `vertical` holds a
-// picture row's worth of pixels.
-const uint32_t* SampleRow(const Raster& picture, const Taps& columns, int top, int bottom,
-                          uint32_t fy, uint32_t* out, uint32_t* vertical, int width) {
-  const uint32_t* a = picture.pixels.data() + static_cast<size_t>(top) * picture.width;
-  const uint32_t* source = a;
-  if (fy != 0) {
-    // Between two rows: first down, over the columns the row uses.
-    const uint32_t* b = picture.pixels.data() + static_cast<size_t>(bottom) * picture.width;
-    for (int x = columns.low; x <= columns.high; ++x) vertical[x] = Lerp(a[x], b[x], fy);
-    source = vertical;
-  }
-  if (columns.identity) return source + columns.first[0];
-  const int* c0 = columns.first.data();
-  const int* c1 = columns.second.data();
-  const uint32_t* fx = columns.weight.data();
-  int x = 0;
-  // Where the right neighbour is the next pixel (all but the last column
-  // of the picture): two neighbouring loads.
-  for (; x < width && c1[x] == c0[x] + 1; ++x) {
-    const uint32_t* p = source + c0[x];
-    out[x] = Lerp(p[0], p[1], fx[x]);
-  }
-  for (; x < width; ++x) out[x] = Lerp(source[c0[x]], source[c1[x]], fx[x]);
-  return out;
-}
-
-// The rows of one layer: each picture row the frame needs is filtered
-// across once (kept for the next frame row, which mostly needs it again),
-// then two of them are mixed down.
+// The rows of one layer, a band of frame rows and columns of it: a frame
+// row is either a run of picture pixels (a whole-pixel window of the
+// frame's size) or the two picture rows around it mixed down (over the
+// columns the row uses) into a wide row, then sampled across. The taps
+// are worked out once per band; the last wide row is kept for the next
+// frame row, which needs it again when the picture is enlarged.
 class LayerRows {
  public:
-  LayerRows(const Raster& picture, const Taps& columns, int width)
-      : picture_(picture), columns_(columns), width_(width) {
-    if (!columns.identity) {
-      for (auto& b : across_) b.resize(static_cast<size_t>(width));
+  LayerRows(const Raster& picture, const PanWindow& window, int frameWidth, int frameHeight,
+            int columnBegin, int columnEnd, int rowBegin, int rowEnd)
+      : picture_(picture), rowBegin_(rowBegin) {
+    MakeTaps(window.x, window.w, frameWidth, picture.width, columnBegin, columnEnd, columns_);
+    MakeTaps(window.y, window.h, frameHeight, picture.height, rowBegin, rowEnd, rows_);
+    if (columns_.identity) return;
+    left_.assign(columns_.first.begin(), columns_.first.end());
+    weights_.resize(left_.size() * 8);
+    for (size_t x = 0; x < left_.size(); ++x) {
+      const uint16_t f = static_cast<uint16_t>(columns_.weight[x]);
+      std::fill_n(weights_.begin() + static_cast<std::ptrdiff_t>(8 * x), 4,
+                  static_cast<uint16_t>(256 - f));
+      std::fill_n(weights_.begin() + static_cast<std::ptrdiff_t>(8 * x + 4), 4, f);
     }
+    wide_.resize(static_cast<size_t>(picture.width) + 1);
   }
 
-  // Frame row between picture rows `top` and `bottom`, weight fy of the
-  // second; in `out` or inside the picture.
-  const uint32_t* Row(int top, int bottom, uint32_t fy, uint32_t* out) {
-    const uint32_t* a = Across(top);
-    if (fy == 0) return a;
-    const uint32_t* b = Across(bottom);
-    for (int x = 0; x < width_; ++x) out[x] = Lerp(a[x], b[x], fy);
-    return out;
+  // Frame row y as picture pixels, or null when it must be sampled.
+  const uint32_t* Direct(int y) const {
+    const size_t k = static_cast<size_t>(y - rowBegin_);
+    if (!columns_.identity || rows_.weight[k] != 0) return nullptr;
+    return PictureRow(rows_.first[k]) + columns_.first[0];
   }
+
+  // Frame row y mixed down, to sample across with Across().
+  const WidePixel* Wide(int y, const RowKernels& kernels) {
+    const size_t k = static_cast<size_t>(y - rowBegin_);
+    const int top = rows_.first[k];
+    const uint32_t fy = rows_.weight[k];
+    if (top != wideTop_ || fy != wideWeight_) {
+      const uint32_t* a = PictureRow(top);
+      const uint32_t* b = fy != 0 ? PictureRow(rows_.second[k]) : a;
+      const int low = columns_.low;
+      kernels.down(a + low, b + low, fy, columns_.high - low + 1, wide_.data() + low);
+      wideTop_ = top;
+      wideWeight_ = fy;
+    }
+    return wide_.data();
+  }
+
+  AcrossTaps Across() const { return AcrossTaps{left_.data(), weights_.data()}; }
 
  private:
-  const uint32_t* Across(int row) {
-    const uint32_t* source = picture_.pixels.data() + static_cast<size_t>(row) * picture_.width;
-    if (columns_.identity) return source + columns_.first[0];
-    for (int i = 0; i < 2; ++i) {
-      if (rowOf_[i] == row) return across_[i].data();
-    }
-    // Replace the older of the two.
-    const int slot = next_;
-    next_ = 1 - next_;
-    rowOf_[slot] = row;
-    uint32_t* out = across_[slot].data();
-    const int* c0 = columns_.first.data();
-    const int* c1 = columns_.second.data();
-    const uint32_t* fx = columns_.weight.data();
-    int x = 0;
-    for (; x < width_ && c1[x] == c0[x] + 1; ++x) {
-      const uint32_t* p = source + c0[x];
-      out[x] = Lerp(p[0], p[1], fx[x]);
-    }
-    for (; x < width_; ++x) out[x] = Lerp(source[c0[x]], source[c1[x]], fx[x]);
-    return out;
+  const uint32_t* PictureRow(int row) const {
+    return picture_.pixels.data() + static_cast<size_t>(row) * picture_.width;
   }
 
   const Raster& picture_;
-  const Taps& columns_;
-  int width_;
-  std::vector<uint32_t> across_[2];
-  int rowOf_[2] = {-1, -1};
-  int next_ = 0;
+  int rowBegin_;
+  Taps columns_, rows_;
+  std::vector<int32_t> left_;
+  std::vector<uint16_t> weights_;
+  std::vector<WidePixel> wide_;
+  int wideTop_ = -1;
+  uint32_t wideWeight_ = 0;
 };
 
 bool Drawable(const FrameLayer& layer) {
@@ -185,16 +147,19 @@ void DrawWindowInto(const Raster& picture, const Rect& source, const Rect& dest,
   const int x1 = static_cast<int>(std::min<int64_t>(int64_t{dest.x} + dest.w, target.width));
   const int y1 = static_cast<int>(std::min<int64_t>(int64_t{dest.y} + dest.h, target.height));
   if (x0 >= x1 || y0 >= y1) return;
-  Taps columns, rows;
-  MakeTaps(source.x, source.w, dest.w, picture.width, x0 - dest.x, x1 - dest.x, columns);
-  MakeTaps(source.y, source.h, dest.h, picture.height, y0 - dest.y, y1 - dest.y, rows);
-  std::vector<uint32_t> vertical(static_cast<size_t>(picture.width));
+  const RowKernels& kernels = FastRowKernels();
+  const PanWindow window{static_cast<double>(source.x), static_cast<double>(source.y),
+                         static_cast<double>(source.w), static_cast<double>(source.h)};
+  LayerRows rows(picture, window, dest.w, dest.h, x0 - dest.x, x1 - dest.x, y0 - dest.y,
+                 y1 - dest.y);
+  const size_t bytes = static_cast<size_t>(x1 - x0) * sizeof(uint32_t);
   for (int y = y0; y < y1; ++y) {
-    const size_t k = static_cast<size_t>(y - y0);
     uint32_t* to = target.pixels.data() + static_cast<size_t>(y) * target.width + x0;
-    const uint32_t* row = SampleRow(picture, columns, rows.first[k], rows.second[k],
-                                    rows.weight[k], to, vertical.data(), x1 - x0);
-    if (row != to) std::memcpy(to, row, static_cast<size_t>(x1 - x0) * sizeof(uint32_t));
+    if (const uint32_t* direct = rows.Direct(y - dest.y)) {
+      std::memcpy(to, direct, bytes);
+    } else {
+      kernels.across(rows.Wide(y - dest.y, kernels), rows.Across(), x1 - x0, to);
+    }
   }
 }
 
@@ -205,52 +170,59 @@ void ComposeRows(const FrameLayer& under, const FrameLayer& over, int alpha, Ras
   if (rowBegin >= rowEnd || frame.pixels.empty()) return;
   alpha = std::min(std::max(alpha, 0), 256);
   const int width = frame.width;
+  const size_t bytes = static_cast<size_t>(width) * sizeof(uint32_t);
   const bool drawUnder = alpha < 256 && Drawable(under);
   const bool drawOver = alpha > 0 && Drawable(over);
-  Taps underColumns, underRows, overColumns, overRows;
+  if (!drawUnder && !drawOver) {
+    for (int y = rowBegin; y < rowEnd; ++y) {
+      std::memset(frame.pixels.data() + static_cast<size_t>(y) * width, 0, bytes);
+    }
+    return;
+  }
+  const RowKernels& kernels = FastRowKernels();
+  const uint32_t a = static_cast<uint32_t>(alpha);
+  std::optional<LayerRows> underRows, overRows;
   if (drawUnder) {
-    MakeTaps(under.window.x, under.window.w, width, under.picture->width, 0, width, underColumns);
-    MakeTaps(under.window.y, under.window.h, frame.height, under.picture->height, rowBegin,
-             rowEnd, underRows);
+    underRows.emplace(*under.picture, under.window, width, frame.height, 0, width, rowBegin,
+                      rowEnd);
   }
   if (drawOver) {
-    MakeTaps(over.window.x, over.window.w, width, over.picture->width, 0, width, overColumns);
-    MakeTaps(over.window.y, over.window.h, frame.height, over.picture->height, rowBegin, rowEnd,
-             overRows);
+    overRows.emplace(*over.picture, over.window, width, frame.height, 0, width, rowBegin, rowEnd);
   }
-  std::vector<uint32_t> scratch(static_cast<size_t>(width));
-  std::optional<LayerRows> underRowsOf, overRowsOf;
-  if (drawUnder) underRowsOf.emplace(*under.picture, underColumns, width);
-  if (drawOver) overRowsOf.emplace(*over.picture, overColumns, width);
-  const uint32_t a = static_cast<uint32_t>(alpha);
+  // A layer's row: in the picture, or sampled into `out`.
+  auto sampled = [&](LayerRows& layer, int y, uint32_t* out) -> const uint32_t* {
+    if (const uint32_t* direct = layer.Direct(y)) return direct;
+    kernels.across(layer.Wide(y, kernels), layer.Across(), width, out);
+    return out;
+  };
+  // Black under a layer fading in alone; the over layer's row otherwise.
+  std::vector<uint32_t> scratch(static_cast<size_t>(width), kClassBackground);
   for (int y = rowBegin; y < rowEnd; ++y) {
     uint32_t* row = frame.pixels.data() + static_cast<size_t>(y) * width;
-    const size_t k = static_cast<size_t>(y - rowBegin);
-    if (!drawUnder && !drawOver) {
-      std::memset(row, 0, static_cast<size_t>(width) * sizeof(uint32_t));
-      continue;
-    }
-    // The under layer (or the only one) straight into the frame's row.
-    const bool onlyOver = !drawUnder;
-    const Taps& rows = onlyOver ? overRows : underRows;
-    LayerRows& first = onlyOver ? *overRowsOf : *underRowsOf;
-    const uint32_t* sampled = first.Row(rows.first[k], rows.second[k], rows.weight[k], row);
-    if (onlyOver) {
-      if (alpha < 256) {
-        // Over black.
-        for (int x = 0; x < width; ++x) row[x] = Blend(0, sampled[x], a);
-      } else if (sampled != row) {
-        std::memcpy(row, sampled, static_cast<size_t>(width) * sizeof(uint32_t));
+    if (!drawOver || !drawUnder) {
+      // One layer: the under one alone, or the over one, over black while
+      // it fades in.
+      LayerRows& layer = drawUnder ? *underRows : *overRows;
+      const uint32_t* pixels = sampled(layer, y, row);
+      if (drawOver && alpha < 256) {
+        kernels.blend(scratch.data(), pixels, a, width, row);
+      } else if (pixels != row) {
+        std::memcpy(row, pixels, bytes);
       }
       continue;
     }
-    if (!drawOver) {
-      if (sampled != row) std::memcpy(row, sampled, static_cast<size_t>(width) * sizeof(uint32_t));
+    const uint32_t* underDirect = underRows->Direct(y);
+    const uint32_t* overDirect = overRows->Direct(y);
+    if (underDirect == nullptr && overDirect == nullptr) {
+      // Both sampled across and blended in one pass.
+      const WidePixel* u = underRows->Wide(y, kernels);
+      const WidePixel* o = overRows->Wide(y, kernels);
+      kernels.acrossBlend(u, underRows->Across(), o, overRows->Across(), a, width, row);
       continue;
     }
-    const uint32_t* top =
-        overRowsOf->Row(overRows.first[k], overRows.second[k], overRows.weight[k], scratch.data());
-    for (int x = 0; x < width; ++x) row[x] = Blend(sampled[x], top[x], a);
+    const uint32_t* bottom = underDirect ? underDirect : sampled(*underRows, y, row);
+    const uint32_t* top = overDirect ? overDirect : sampled(*overRows, y, scratch.data());
+    kernels.blend(bottom, top, a, width, row);
   }
 }
 

@@ -27,8 +27,9 @@ PanWindow WholePicture(const Raster& picture);
 // only `over`). Frame pixel (x, y) samples the window at
 //   u = wx + (x + 0.5) x ww / frameWidth - 0.5, likewise v,
 // held inside the picture, bilinear between the four pixels around (u, v)
-// with weights in 1/256; a window of the frame's size at whole-pixel offsets
-// copies its pixels exactly. Rows outside the frame are ignored; a layer
+// with weights in 1/256: the two rows mixed down, then the two columns
+// across, each rounding down (pixel_rows.h); a window of the frame's size
+// at whole-pixel offsets copies its pixels exactly. Rows outside the frame are ignored; a layer
 // without a picture leaves the rows black.
 void ComposeRows(const FrameLayer& under, const FrameLayer& over, int alpha, Raster& frame,
                  int rowBegin, int rowEnd);

@@ -12,6 +12,7 @@ set(LMVENGINE_CORE_SOURCES
   ${LMVENGINE_CORE_DIR}/device_rows.cpp
   ${LMVENGINE_CORE_DIR}/package_format.cpp
   ${LMVENGINE_CORE_DIR}/package_reader.cpp
+  ${LMVENGINE_CORE_DIR}/pixel_rows.cpp
   ${LMVENGINE_CORE_DIR}/player.cpp
   ${LMVENGINE_CORE_DIR}/random.cpp
   ${LMVENGINE_CORE_DIR}/size_text.cpp
@@ -29,7 +30,7 @@ set(LMV_PACKAGE_SOURCES
 # no fused multiply-add may round it differently.
 set_source_files_properties(${LMVENGINE_CORE_DIR}/motion.cpp
   PROPERTIES COMPILE_OPTIONS -ffp-contract=off)
-# The frame compositor runs for every pixel of every frame of the moving
+# The frame compositor and its row loops run for every pixel of every frame of the moving
 # effects: fully optimised (its rows vectorise).
 set_source_files_properties(${LMVENGINE_CORE_DIR}/frame_compositor.cpp
-  PROPERTIES COMPILE_OPTIONS -O3)
+  ${LMVENGINE_CORE_DIR}/pixel_rows.cpp PROPERTIES COMPILE_OPTIONS -O3)

@@ -10,6 +10,8 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <thread>
 
@@ -145,6 +147,27 @@ struct Screen {
   int height = 0;
 };
 
+// How the moving effects' frames kept to the refresh grid: each frame
+// drawn falls in a slot of the grid; a slot passed without a frame (the
+// loop woke late, or the frame before took longer than a period) is a
+// late frame. Asked for with LMVENGINE_FRAME_STATS naming a file, to
+// which the player adds one line at exit: "frames drawn N late M".
+struct PacingStats {
+  int64_t drawn = 0;
+  int64_t late = 0;
+  int64_t lastSlot = 0;  // slot of the last frame drawn on the current grid
+
+  void Write() const {
+    const char* path = std::getenv("LMVENGINE_FRAME_STATS");
+    if (path == nullptr || *path == 0) return;
+    if (std::FILE* f = std::fopen(path, "a")) {
+      std::fprintf(f, "frames drawn %lld late %lld\n", static_cast<long long>(drawn),
+                   static_cast<long long>(late));
+      std::fclose(f);
+    }
+  }
+};
+
 }  // namespace
 
 int RunSaver(Display* display, const SaverTarget& target, const std::filesystem::path& package,
@@ -242,8 +265,20 @@ int RunSaver(Display* display, const SaverTarget& target, const std::filesystem:
   // for its own time.
   SteadyClock::time_point frameGrid = SteadyClock::now();
   bool animating = false;
+  PacingStats pacing;
   auto tick = [&] {
+    const SteadyClock::time_point began = SteadyClock::now();
     lmvengine::TickResult r = lmvengine::Tick(player, context);
+    if (r.frame) {
+      ++pacing.drawn;
+      if (animating) {
+        const int64_t slot = (began - frameGrid) / period;
+        if (slot > pacing.lastSlot + 1) pacing.late += slot - pacing.lastSlot - 1;
+        pacing.lastSlot = slot;
+      } else {
+        pacing.lastSlot = 0;  // the first frame starts the grid
+      }
+    }
     if (r.end) {
       running = false;
       return;
@@ -319,6 +354,7 @@ int RunSaver(Display* display, const SaverTarget& target, const std::filesystem:
   }
 
   lmvengine::ClosePlayer(player);
+  pacing.Write();
   if (target.kind == SaverKind::kFullScreen) {
     XUngrabPointer(display, CurrentTime);
     XUngrabKeyboard(display, CurrentTime);

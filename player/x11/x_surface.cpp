@@ -1,11 +1,23 @@
 #include "x_surface.h"
 
+#include <X11/extensions/XShm.h>
+#include <sys/ipc.h>
+#include <sys/shm.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
 namespace lmvx11 {
 namespace {
+
+// X errors while the shared memory is attached: a display on another
+// machine refuses it.
+bool g_attachFailed = false;
+int NoteAttachError(Display*, XErrorEvent*) {
+  g_attachFailed = true;
+  return 0;
+}
 
 bool HostIsLittleEndian() {
   const uint32_t one = 1;
@@ -48,6 +60,10 @@ XSurface::XSurface(Display* display, Window window, int width, int height)
     }
     XFree(formats);
   }
+  if (AttachSharedImage(visual, depth, width, height)) {
+    FinishSetup();
+    return;
+  }
   const int pad = bpp > 16 ? 32 : (bpp > 8 ? 16 : 8);
   const size_t stride = ((static_cast<size_t>(width) * bpp + pad - 1) / pad) * (pad / 8);
   char* data = static_cast<char*>(std::calloc(stride * static_cast<size_t>(height), 1));
@@ -59,6 +75,47 @@ XSurface::XSurface(Display* display, Window window, int width, int height)
     std::free(data);
     return;
   }
+  FinishSetup();
+}
+
+bool XSurface::AttachSharedImage(Visual* visual, int depth, int width, int height) {
+  if (!XShmQueryExtension(display_)) return false;
+  XImage* image = XShmCreateImage(display_, visual, static_cast<unsigned>(depth), ZPixmap, nullptr,
+                                  &shm_, static_cast<unsigned>(width),
+                                  static_cast<unsigned>(height));
+  if (!image) return false;
+  shm_.shmid = shmget(IPC_PRIVATE, static_cast<size_t>(image->bytes_per_line) * image->height,
+                      IPC_CREAT | 0600);
+  if (shm_.shmid < 0) {
+    XDestroyImage(image);
+    return false;
+  }
+  void* at = shmat(shm_.shmid, nullptr, 0);
+  if (at == reinterpret_cast<void*>(-1)) {
+    shmctl(shm_.shmid, IPC_RMID, nullptr);
+    XDestroyImage(image);
+    return false;
+  }
+  shm_.shmaddr = image->data = static_cast<char*>(at);
+  shm_.readOnly = False;
+  XSync(display_, False);
+  g_attachFailed = false;
+  auto* previous = XSetErrorHandler(NoteAttachError);
+  const bool attached = XShmAttach(display_, &shm_) && (XSync(display_, False), !g_attachFailed);
+  XSetErrorHandler(previous);
+  // Removed now, the segment goes when both sides let it go.
+  shmctl(shm_.shmid, IPC_RMID, nullptr);
+  if (!attached) {
+    XDestroyImage(image);
+    shmdt(at);
+    return false;
+  }
+  image_ = image;
+  shared_ = true;
+  return true;
+}
+
+void XSurface::FinishSetup() {
   directPixels_ = image_->bits_per_pixel == 32 && redMask_ == 0xFF0000 &&
                   greenMask_ == 0xFF00 && blueMask_ == 0xFF &&
                   (image_->byte_order == LSBFirst) == HostIsLittleEndian();
@@ -67,7 +124,13 @@ XSurface::XSurface(Display* display, Window window, int width, int height)
 
 XSurface::~XSurface() {
   if (gc_) XFreeGC(display_, gc_);
-  if (image_) XDestroyImage(image_);  // frees the pixel data too
+  if (shared_) {
+    XShmDetach(display_, &shm_);
+    XDestroyImage(image_);
+    shmdt(shm_.shmaddr);
+  } else if (image_) {
+    XDestroyImage(image_);  // frees the pixel data too
+  }
 }
 
 bool XSurface::SetPicture(const lmvengine::DecodedImage& image) {
@@ -121,8 +184,15 @@ void XSurface::Send(int x, int y, int w, int h) {
       }
     }
   }
-  XPutImage(display_, window_, gc_, image_, x, y, x, y, static_cast<unsigned>(w),
-            static_cast<unsigned>(h));
+  if (shared_) {
+    // The server reads the pixels where they are; done before they change.
+    XShmPutImage(display_, window_, gc_, image_, x, y, x, y, static_cast<unsigned>(w),
+                 static_cast<unsigned>(h), False);
+    XSync(display_, False);
+  } else {
+    XPutImage(display_, window_, gc_, image_, x, y, x, y, static_cast<unsigned>(w),
+              static_cast<unsigned>(h));
+  }
 }
 
 }  // namespace lmvx11

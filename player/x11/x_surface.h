@@ -1,10 +1,12 @@
 // The player's Surface on an X11 window: the picture slot is kept as
 // pixels, each blit is done in a mirror of the window's contents and the
-// changed rectangle is sent with XPutImage.
+// changed rectangle is sent: through shared memory (MIT-SHM) where the
+// display is on this machine, else with XPutImage.
 #pragma once
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/XShm.h>
 
 #include "platform.h"
 #include "soft_raster.h"
@@ -31,11 +33,18 @@ class XSurface : public lmvengine::Surface {
  private:
   // Copies rectangle (x, y, w, h) of the mirror into the XImage and sends it.
   void Send(int x, int y, int w, int h);
+  // The XImage in memory shared with the server; false when the display
+  // has no MIT-SHM or refuses it.
+  bool AttachSharedImage(Visual* visual, int depth, int width, int height);
+  // The pixel format and the GC, once the image is made.
+  void FinishSetup();
 
   Display* display_;
   Window window_;
   GC gc_ = nullptr;
   XImage* image_ = nullptr;        // the window's size, in the visual's format
+  bool shared_ = false;            // image_ lives in shm_, sent with XShmPutImage
+  XShmSegmentInfo shm_{};
   bool directPixels_ = false;      // 32-bit 0x00RRGGBB in host byte order
   unsigned long redMask_ = 0, greenMask_ = 0, blueMask_ = 0;
   lmvengine::Raster mirror_;       // what the window shows, as drawn by us

@@ -1,10 +1,10 @@
 // Screens for the window tests: plain coloured screens that render fast
 // (no picture, a small canvas of one colour), and reading back the colour a
-// list item shows.
+// row of the screen list shows.
 #pragma once
 
 #include <QIcon>
-#include <QListWidgetItem>
+#include <QModelIndex>
 #include <memory>
 
 #include "ecran.h"
@@ -23,9 +23,14 @@ inline std::unique_ptr<CEcran> EcranCouleur(COLORREF couleur, bool rendu,
   return e;
 }
 
-// COLORREF of the centre of the item's thumbnail.
-inline COLORREF CouleurVignette(const QListWidgetItem* item) {
-  const QImage image = item->icon().pixmap(QSize(150, 110)).toImage();
+// The thumbnail a row of the screen list shows.
+inline QIcon IconeLigne(const QModelIndex& ligne) {
+  return qvariant_cast<QIcon>(ligne.data(Qt::DecorationRole));
+}
+
+// COLORREF of the centre of the row's thumbnail.
+inline COLORREF CouleurVignette(const QModelIndex& ligne) {
+  const QImage image = IconeLigne(ligne).pixmap(QSize(150, 110)).toImage();
   const QColor c = image.pixelColor(image.width() / 2, image.height() / 2);
   return talvik::RGB(talvik::BYTE(c.red()), talvik::BYTE(c.green()), talvik::BYTE(c.blue()));
 }

@@ -57,7 +57,9 @@ export class ScreenEditors {
   show(screen) {
     const fitted = screen.RedimensionUtilisation && !screen.RedimensionPourcentageUtilisation &&
       screen.RedimensionTailleX === 0 && screen.RedimensionTailleY === 0;
-    const mode = !screen.RedimensionUtilisation ? 1 : fitted ? 0 : screen.RedimensionPourcentageUtilisation ? 1 : 2;
+    const mode = !screen.RedimensionUtilisation ? 1
+      : fitted ? (screen.RedimensionRemplissage ? 3 : 0)
+      : screen.RedimensionPourcentageUtilisation ? 1 : 2;
     setValue('size-mode', String(mode));
     setValue('size-percent', String(screen.RedimensionUtilisation ? screen.RedimensionPourcentageValeur : 100));
     setValue('size-width', mode === 2 ? String(screen.RedimensionTailleX) : '');

@@ -9,8 +9,6 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSvgRenderer>
-#include <QTimer>
 #include <QUrl>
 #include <algorithm>
 #include <cmath>
@@ -18,9 +16,7 @@
 #include <vector>
 
 #include "dialogs/commun/boite_message.h"
-#include "dialogs/commun/image_qt.h"
 #include "graphique.h"
-#include "paires_portraits.h"
 #include "icones/ressources.h"
 #include "projet/noms_changements.h"
 
@@ -28,21 +24,7 @@ namespace lumaveil {
 
 namespace {
 
-constexpr int kRoleJeton = Qt::UserRole + 1;
 constexpr QSize kTailleImage(150, 110);
-
-// The thumbnails' backdrop, drawn at `echelle` times 140 x 100: the
-// thumbnails are then made at that scale (EchelleVignette).
-talvik::HBITMAP FondDepuisRessource(int echelle) {
-  const int largeur = kVignetteLargeur * echelle, hauteur = kVignetteHauteur * echelle;
-  QImage image(largeur, hauteur, QImage::Format_RGB32);
-  image.fill(QColor(0xE8, 0xE8, 0xE8));
-  QPainter peintre(&image);
-  QSvgRenderer rendu(QStringLiteral(":/icones/fond_vignette.svg"));
-  if (rendu.isValid()) rendu.render(&peintre, QRectF(0, 0, largeur, hauteur));
-  peintre.end();
-  return talvik::BitmapDepuisImageQt(image);
-}
 
 // Only the left button chooses a screen: another is taken here and goes no
 // further, so a right or middle click leaves the highlight on the current
@@ -53,30 +35,11 @@ bool BoutonGauche(QMouseEvent* evenement) {
   return false;
 }
 
-// The label of item `index`, as shown and as screen readers say it.
-void Etiquette(QListWidgetItem* item, int index) {
-  const QString libelle = LibelleItem(index);
-  if (item->text() == libelle) return;
-  item->setText(libelle);
-  item->setData(Qt::AccessibleTextRole, libelle);
-}
-
-// A thumbnail shown at its 150 x 110 place, whatever scale it was made at.
-QIcon IconeVignette(const talvik::HBITMAP& vignette) {
-  QPixmap pixmap = talvik::PixmapQt(vignette);
-  pixmap.setDevicePixelRatio(std::max(1.0, double(pixmap.width()) / kTailleImage.width()));
-  return QIcon(pixmap);
-}
-
 }  // namespace
-
-QString LibelleItem(int index) {
-  return QString::asprintf("%3d", index + 1).replace(' ', '0');
-}
 
 CListeView::CListeView(CControleurProjet& controleur, talvik::CGraphique& graphique,
                        QWidget* parent)
-    : QListWidget(parent), controleur_(controleur), graphique_(graphique) {
+    : QListView(parent), controleur_(controleur) {
   InitialiseIcones();
   setObjectName("CListeView");
   setAccessibleName(tr("Screens"));
@@ -96,51 +59,51 @@ CListeView::CListeView(CControleurProjet& controleur, talvik::CGraphique& graphi
   setDropIndicatorShown(false);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-  // Thumbnails drawn for the physical pixels of a scaled display.
+  // Thumbnails drawn for the physical pixels of a scaled display. The model
+  // follows the controller first: the view then finds its rows made.
   const int echelle = std::max(1, int(std::ceil(devicePixelRatioF())));
-  fond_ = FondDepuisRessource(echelle);
-  iconeFond_ = IconeVignette(graphique_.CadreImage(fond_, 0, 0, 0x00C0C0C0, 5 * echelle, 0, 0, 1));
-  fabrique_ = new CFabriqueVignettes(this);
-  fabrique_->FixeFond(fond_);
-  fabrique_->FixeReception(
-      [this](std::uint64_t jeton, talvik::HBITMAP vignette) { Recoit(jeton, vignette); });
-
+  modele_ = new CModeleListe(controleur_, graphique, echelle, this);
+  setModel(modele_);
+  connect(modele_, &CModeleListe::vignetteAffichee, this, &CListeView::vignetteAffichee);
+  connect(modele_, &CModeleListe::pairesChangees, viewport(), qOverload<>(&QWidget::update));
   connect(&controleur_, &CControleurProjet::change, this, &CListeView::Suit);
   connect(&controleur_, &CControleurProjet::ecranSelectionne, this, &CListeView::MontreSelection);
-  // Pairs follow any change of the project (its screens or the option),
-  // once the list has made it.
-  connect(&controleur_, &CControleurProjet::change, this,
-          [this] { QTimer::singleShot(0, this, &CListeView::RevoitPaires); });
 }
 
-void CListeView::RevoitPaires() {
-  std::vector<ApparieEcran> d;
-  for (int i = 0; i < controleur_.NombreEcrans(); ++i)
-    d.push_back(DecritPourAppariement(controleur_.Ecran(i)));
-  std::vector<std::pair<int, int>> paires;
-  for (const GroupeEcrans& g : GroupeEcransEnPaires(d, controleur_.PairePortraits() != 0))
-    if (g.Paire()) paires.emplace_back(g.premier, g.second);
-  for (int i = 0; i < count(); ++i) item(i)->setData(Qt::AccessibleDescriptionRole, QVariant());
-  for (const auto& [a, b] : paires) {
-    if (a >= count() || b >= count()) continue;
-    item(a)->setData(Qt::AccessibleDescriptionRole, tr("Shown beside %1").arg(LibelleItem(b)));
-    item(b)->setData(Qt::AccessibleDescriptionRole, tr("Shown beside %1").arg(LibelleItem(a)));
+QRect CListeView::MarqueInsertion() const {
+  if (!glissement_ || cible_ < 0 || cible_ == source_) return {};
+  const QRect r = RectLigne(cible_);
+  if (r.isEmpty()) return {};
+  // The screen lands after the target when it comes from before it, else
+  // before it: the line sits in the gap on that side, across it when the
+  // thumbnails stand one per row.
+  const bool apres = cible_ > source_;
+  const int epaisseur = 4;
+  const bool colonne = viewport()->width() < 2 * gridSize().width();
+  if (colonne) {
+    const int marge = (gridSize().height() - r.height()) / 2;
+    const int y = apres ? r.bottom() + marge : r.top() - marge;
+    return QRect(r.left(), y - epaisseur / 2, r.width(), epaisseur);
   }
-  if (paires != paires_) {
-    paires_ = std::move(paires);
-    viewport()->update();
-  }
+  const int marge = std::max(2, (gridSize().width() - r.width()) / 2);
+  const int x = apres ? r.right() + marge : r.left() - marge;
+  return QRect(x - epaisseur / 2, r.top(), epaisseur, r.height());
 }
 
 void CListeView::paintEvent(QPaintEvent* evenement) {
-  QListWidget::paintEvent(evenement);
-  if (paires_.empty()) return;
+  QListView::paintEvent(evenement);
+  const QRect marque = MarqueInsertion();
+  if (!marque.isEmpty()) {
+    QPainter p(viewport());
+    p.fillRect(marque, palette().color(QPalette::Text));
+  }
+  const auto& paires = modele_->Paires();
+  if (paires.empty()) return;
   QPainter p(viewport());
   p.setRenderHint(QPainter::Antialiasing);
   const QColor couleur = palette().color(QPalette::Highlight);
-  for (const auto& [a, b] : paires_) {
-    if (a >= count() || b >= count()) continue;
-    const QRect ra = visualItemRect(item(a)), rb = visualItemRect(item(b));
+  for (const auto& [a, b] : paires) {
+    const QRect ra = RectLigne(a), rb = RectLigne(b);
     if (ra.isEmpty() || rb.isEmpty()) continue;
     // A band across the gap between the two thumbnails, at their middle;
     // items on two rows get a stub on each.
@@ -162,133 +125,45 @@ void CListeView::paintEvent(QPaintEvent* evenement) {
 
 CListeView::~CListeView() {
   FinGlissement();
-  fabrique_->Arrete();
-}
-
-QListWidgetItem* CListeView::NouvelItem(int index) {
-  auto* item = new QListWidgetItem;
-  Etiquette(item, index);
-  item->setIcon(iconeFond_);
-  item->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  item->setData(kRoleJeton, QVariant::fromValue<qulonglong>(0));
-  return item;
-}
-
-void CListeView::Renumerote(int depuis) {
-  for (int i = std::max(depuis, 0); i < count(); ++i) Etiquette(item(i), i);
-}
-
-void CListeView::MontreVignette(int index, const talvik::HBITMAP& vignette) {
-  QListWidgetItem* it = item(index);
-  if (!it) return;
-  it->setData(kRoleJeton, QVariant::fromValue<qulonglong>(0));
-  if (vignette) {
-    controleur_.FixeVignette(index, vignette);
-    it->setIcon(IconeVignette(vignette));
-  } else {
-    it->setIcon(iconeFond_);
-  }
-}
-
-void CListeView::DemandeVignette(int index, const CEcran* source) {
-  // A screen taken back by Undo comes with the thumbnail it had.
-  const CEcran& ecran = controleur_.Ecran(index);
-  if (!source && ecran.Vignette) {
-    MontreVignette(index, ecran.Vignette);
-    return;
-  }
-  if (source && source->ImageFinale) {
-    CEcran cible(source->TailleCible);
-    cible.CreeVignette(graphique_, &source->ImageFinale, &fond_);
-    MontreVignette(index, cible.Vignette);
-    return;
-  }
-  const std::uint64_t jeton = prochainJeton_++;
-  QListWidgetItem* it = item(index);
-  it->setIcon(iconeFond_);
-  it->setData(kRoleJeton, QVariant::fromValue<qulonglong>(jeton));
-  fabrique_->Demande(jeton, controleur_.Ecran(index));
-}
-
-void CListeView::Recoit(std::uint64_t jeton, const talvik::HBITMAP& vignette) {
-  for (int i = 0; i < count(); ++i) {
-    if (item(i)->data(kRoleJeton).toULongLong() == jeton) {
-      MontreVignette(i, vignette);
-      emit vignetteAffichee(i);
-      return;
-    }
-  }
+  modele_->Fabrique().Arrete();
 }
 
 void CListeView::SelectionneItem(int index) {
-  QListWidgetItem* it = item(index);
-  if (!it) {
+  const QModelIndex ligne = Ligne(index);
+  if (!ligne.isValid()) {
     clearSelection();
     return;
   }
-  scrollToItem(it);
-  setCurrentItem(it, QItemSelectionModel::ClearAndSelect);
+  scrollTo(ligne);
+  selectionModel()->setCurrentIndex(ligne, QItemSelectionModel::ClearAndSelect);
 }
 
 void CListeView::Suit(const CChangement& c) {
   using G = CChangement::Genre;
   switch (c.genre) {
     case G::Insertion:
-      Insere(c.index, c.source);
-      break;
-    case G::Suppression:
-      Supprime(c.index);
+      SelectionneItem(c.index);
+      viewport()->repaint();
       break;
     case G::Remplacement:
-      DemandeVignette(c.index, c.source);
       SelectionneItem(c.index);
       break;
     case G::Deplacement:
-      Deplace(c.index, c.vers);
+      SelectionneItem(c.vers);
       break;
+    case G::Suppression:
     case G::Tout:
-      Recharge();
+      if (controleur_.Selection() >= 0) SelectionneItem(controleur_.Selection());
+      else clearSelection();
       break;
     case G::Projet:
       break;
   }
 }
 
-void CListeView::Insere(int index, const CEcran* source) {
-  insertItem(index, NouvelItem(index));
-  Renumerote(index + 1);
-  DemandeVignette(index, source);
-  SelectionneItem(index);
-  viewport()->repaint();
-}
-
-void CListeView::Supprime(int index) {
-  delete takeItem(index);
-  Renumerote(index);
-  if (controleur_.Selection() >= 0) SelectionneItem(controleur_.Selection());
-  else clearSelection();
-}
-
-void CListeView::Deplace(int de, int vers) {
-  QListWidgetItem* it = takeItem(de);
-  insertItem(vers, it);
-  Renumerote(std::min(de, vers));
-  SelectionneItem(vers);
-}
-
 void CListeView::MontreSelection(int index) {
   SelectionneItem(index);
   setFocus();
-}
-
-void CListeView::Recharge() {
-  fabrique_->AnnuleTout();
-  clear();
-  for (int i = 0; i < controleur_.NombreEcrans(); ++i) {
-    addItem(NouvelItem(i));
-  }
-  for (int i = 0; i < controleur_.NombreEcrans(); ++i) DemandeVignette(i, &controleur_.Ecran(i));
-  if (controleur_.Selection() >= 0) SelectionneItem(controleur_.Selection());
 }
 
 // ---- keyboard -----------------------------------------------------------
@@ -307,10 +182,12 @@ void CListeView::keyPressEvent(QKeyEvent* evenement) {
     default:
       break;
   }
-  QListWidget::keyPressEvent(evenement);
+  QListView::keyPressEvent(evenement);
   // Other keys that move the selection choose that screen.
-  const int ligne = currentRow();
-  if (ligne >= 0 && ligne != controleur_.Selection() && item(ligne)->isSelected()) emit ecranChoisi(ligne);
+  const QModelIndex courant = currentIndex();
+  const int ligne = courant.row();
+  if (ligne >= 0 && ligne != controleur_.Selection() && selectionModel()->isSelected(courant))
+    emit ecranChoisi(ligne);
 }
 
 // ---- mouse: selection and reordering ------------------------------------
@@ -320,15 +197,14 @@ void CListeView::mousePressEvent(QMouseEvent* evenement) {
   // where it was and this press counts on its own.
   if (glissement_) TermineGlissement();
   if (!BoutonGauche(evenement)) return;
-  QListWidget::mousePressEvent(evenement);
+  QListView::mousePressEvent(evenement);
   boutonEnfonce_ = true;
   pointAppui_ = evenement->position().toPoint();
-  QListWidgetItem* it = itemAt(pointAppui_);
-  itemAppui_ = it ? row(it) : -1;
+  itemAppui_ = LigneA(pointAppui_);
 }
 
 void CListeView::mouseDoubleClickEvent(QMouseEvent* evenement) {
-  if (BoutonGauche(evenement)) QListWidget::mouseDoubleClickEvent(evenement);
+  if (BoutonGauche(evenement)) QListView::mouseDoubleClickEvent(evenement);
 }
 
 void CListeView::mouseMoveEvent(QMouseEvent* evenement) {
@@ -347,14 +223,12 @@ void CListeView::mouseMoveEvent(QMouseEvent* evenement) {
   }
   if (imageGlissement_)
     imageGlissement_->move(viewport()->mapToGlobal(position) - QPoint(24, 24));
-  QListWidgetItem* survol = itemAt(position);
-  if (!survol) return;
-  const int c = row(survol);
-  if (c == cible_) return;
+  const int c = LigneA(position);
+  if (c < 0 || c == cible_) return;
   // Show the neighbour in the direction of the drag.
   const int voisin = cible_ < c ? c + 1 : c - 1;
-  if (item(voisin)) scrollToItem(item(voisin));
-  setCurrentItem(survol, QItemSelectionModel::ClearAndSelect);
+  if (Ligne(voisin).isValid()) scrollTo(Ligne(voisin));
+  selectionModel()->setCurrentIndex(Ligne(c), QItemSelectionModel::ClearAndSelect);
   viewport()->update();
   cible_ = c;
 }
@@ -366,15 +240,15 @@ void CListeView::mouseReleaseEvent(QMouseEvent* evenement) {
     TermineGlissement();
     return;
   }
-  QListWidget::mouseReleaseEvent(evenement);
+  QListView::mouseReleaseEvent(evenement);
   // A click: the first selected item becomes current; a click on empty
   // space selects the current item again.
-  const QList<QListWidgetItem*> choisis = selectedItems();
+  const QModelIndexList choisis = selectionModel()->selectedIndexes();
   if (choisis.isEmpty()) {
     if (controleur_.Selection() >= 0) SelectionneItem(controleur_.Selection());
     return;
   }
-  const int ligne = row(choisis.front());
+  const int ligne = choisis.front().row();
   if (ligne != controleur_.Selection()) emit ecranChoisi(ligne);
 }
 
@@ -420,6 +294,7 @@ void CListeView::DebutGlissement(int index, const QPoint& position) {
 void CListeView::FinGlissement() {
   if (!glissement_) return;
   glissement_ = false;
+  viewport()->update();
   if (imageGlissement_) imageGlissement_->close();
   QApplication::restoreOverrideCursor();
   viewport()->releaseMouse();

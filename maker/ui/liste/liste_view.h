@@ -1,36 +1,28 @@
 // CListeView: the left pane of the main window, one 150 x 110 thumbnail
-// per screen in playing order, labelled "001", "002", ... It shows the
-// project's screen list and follows every change the project controller
-// (CControleurProjet) announces: the item at position i is screen i, with
-// screen i's thumbnail. It changes nothing itself: the user's gestures
-// (a drag that moves a screen, files dropped) go to the controller.
-//
-// Thumbnails of screens that have a rendered picture are made at once;
-// the others are made by the thumbnail worker and appear when ready, the
-// plain backdrop showing meanwhile.
+// per screen in playing order, labelled "001", "002", ... It is a view over
+// the list model of the project controller (CModeleListe, which it makes):
+// row i is screen i, with screen i's thumbnail. The view keeps the
+// controller's selection highlighted and changes nothing itself: the
+// user's gestures (a drag that moves a screen, files dropped) go to the
+// controller as commands.
 //
 // What the user does here that concerns the working screen is reported by
 // signals; the main frame acts on them (make current, delete, previous,
 // next).
 #pragma once
 
-#include <utility>
-#include <vector>
-
 #include <QCursor>
-#include <QIcon>
-#include <QListWidget>
+#include <QListView>
 #include <QPointer>
-#include <cstdint>
 
-#include "liste/fabrique_vignettes.h"
+#include "liste/modele_liste.h"
 #include "projet/controleur_projet.h"
 
 class QLabel;
 
 namespace lumaveil {
 
-class CListeView : public QListWidget {
+class CListeView : public QListView {
   Q_OBJECT
  public:
   explicit CListeView(CControleurProjet& controleur, talvik::CGraphique& graphique,
@@ -43,7 +35,7 @@ class CListeView : public QListWidget {
   const CEcran* Selectionne(int index) { return controleur_.Selectionne(index); }
   // Rebuilds every item from the project: labels and backdrops at once,
   // thumbnails from the worker in list order.
-  void Recharge();
+  void Recharge() { modele_->Recharge(); }
 
   int Selection() const { return controleur_.Selection(); }
   int NombreEcrans() const { return controleur_.NombreEcrans(); }
@@ -51,11 +43,21 @@ class CListeView : public QListWidget {
   SIZE ResolutionCible() const { return controleur_.ResolutionCible(); }
 
   // The 140 x 100 backdrop of the thumbnails.
-  const talvik::HBITMAP& FondVignette() const { return fond_; }
-  CFabriqueVignettes& Fabrique() { return *fabrique_; }
+  const talvik::HBITMAP& FondVignette() const { return modele_->FondVignette(); }
+  CFabriqueVignettes& Fabrique() { return modele_->Fabrique(); }
   // Thumbnails asked of the worker and not yet shown.
-  int VignettesEnAttente() const { return fabrique_->EnAttente(); }
+  int VignettesEnAttente() const { return modele_->VignettesEnAttente(); }
   bool GlissementEnCours() const { return glissement_; }
+  // Where the line showing where the dragged screen will land is drawn
+  // (viewport coordinates); empty when no drag would move a screen.
+  QRect MarqueInsertion() const;
+
+  CModeleListe& Modele() const { return *modele_; }
+  // Row `index` of the model and where it is drawn in the viewport.
+  QModelIndex Ligne(int index) const { return modele_->index(index); }
+  QRect RectLigne(int index) const { return visualRect(Ligne(index)); }
+  // The row under `point` of the viewport, -1 for none.
+  int LigneA(const QPoint& point) const { return indexAt(point).row(); }
 
  signals:
   // The user chose screen `index` (click, keys other than Delete/Up/Down,
@@ -81,28 +83,15 @@ class CListeView : public QListWidget {
   void dragEnterEvent(QDragEnterEvent* evenement) override;
   void dragMoveEvent(QDragMoveEvent* evenement) override;
   void dropEvent(QDropEvent* evenement) override;
-  // The thumbnails, then a band joining the two of each pair of portraits
-  // shown side by side on one screen.
+  // The thumbnails, the insertion line of a drag, then a band joining the
+  // two of each pair of portraits shown side by side on one screen.
   void paintEvent(QPaintEvent* evenement) override;
 
  private:
-  // Which screens are paired, from the project (paires_portraits.h); each
-  // item of a pair says so to assistive tools.
-  void RevoitPaires();
-  // What the controller announces.
+  // What the controller announces, once the model has followed it: the
+  // highlight goes to the controller's selection.
   void Suit(const CChangement& changement);
-  void Insere(int index, const CEcran* source);
-  void Supprime(int index);
-  void Deplace(int de, int vers);
   void MontreSelection(int index);
-
-  QListWidgetItem* NouvelItem(int index);
-  void Renumerote(int depuis);
-  void MontreVignette(int index, const talvik::HBITMAP& vignette);
-  // The thumbnail of item `index`: the one the screen keeps (a screen taken
-  // back by Undo), else made from `source`'s rendering, else by the worker.
-  void DemandeVignette(int index, const CEcran* source);
-  void Recoit(std::uint64_t jeton, const talvik::HBITMAP& vignette);
   void SelectionneItem(int index);
   void DebutGlissement(int index, const QPoint& position);
   void FinGlissement();
@@ -110,11 +99,7 @@ class CListeView : public QListWidget {
   void TermineGlissement();
 
   CControleurProjet& controleur_;
-  talvik::CGraphique& graphique_;
-  talvik::HBITMAP fond_;           // 140 x 100 backdrop (times the display's scale)
-  QIcon iconeFond_;                // the framed backdrop shown while a thumbnail is made
-  CFabriqueVignettes* fabrique_;
-  std::uint64_t prochainJeton_ = 1;
+  CModeleListe* modele_;
 
   // Reordering by drag.
   bool boutonEnfonce_ = false;
@@ -124,10 +109,6 @@ class CListeView : public QListWidget {
   int source_ = -1;
   int cible_ = -1;
   QPointer<QLabel> imageGlissement_;
-  std::vector<std::pair<int, int>> paires_;  // the pairs shown joined
 };
-
-// Label of the item at `index`: "%3d" of index + 1 with spaces as "0".
-QString LibelleItem(int index);
 
 }  // namespace lumaveil

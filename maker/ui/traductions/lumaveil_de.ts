@@ -1162,10 +1162,6 @@ Den Ordner öffnen, der ihn enthält?</translation>
         <translation>Bildschirme</translation>
     </message>
     <message>
-        <source>Shown beside %1</source>
-        <translation>Neben %1 gezeigt</translation>
-    </message>
-    <message>
         <source>Moving screen</source>
         <translation>Bildschirm wird verschoben</translation>
     </message>
@@ -1262,6 +1258,13 @@ Den Ordner öffnen, der ihn enthält?</translation>
     <message>
         <source>No saved template.</source>
         <translation>Keine Vorlage gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>lumaveil::CModeleListe</name>
+    <message>
+        <source>Shown beside %1</source>
+        <translation>Neben %1 gezeigt</translation>
     </message>
 </context>
 <context>

@@ -1162,10 +1162,6 @@ Open the folder that holds it?</source>
         <translation>Pantallas</translation>
     </message>
     <message>
-        <source>Shown beside %1</source>
-        <translation>Se muestra junto a %1</translation>
-    </message>
-    <message>
         <source>Moving screen</source>
         <translation>Moviendo la pantalla</translation>
     </message>
@@ -1262,6 +1258,13 @@ Open the folder that holds it?</source>
     <message>
         <source>No saved template.</source>
         <translation>Ninguna plantilla guardada.</translation>
+    </message>
+</context>
+<context>
+    <name>lumaveil::CModeleListe</name>
+    <message>
+        <source>Shown beside %1</source>
+        <translation>Se muestra junto a %1</translation>
     </message>
 </context>
 <context>

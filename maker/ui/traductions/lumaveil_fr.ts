@@ -1162,10 +1162,6 @@ Ouvrir le dossier qui le contient ?</translation>
         <translation>Écrans</translation>
     </message>
     <message>
-        <source>Shown beside %1</source>
-        <translation>Affiché à côté de %1</translation>
-    </message>
-    <message>
         <source>Moving screen</source>
         <translation>Déplacement de l&apos;écran</translation>
     </message>
@@ -1262,6 +1258,13 @@ Ouvrir le dossier qui le contient ?</translation>
     <message>
         <source>No saved template.</source>
         <translation>Aucun modèle enregistré.</translation>
+    </message>
+</context>
+<context>
+    <name>lumaveil::CModeleListe</name>
+    <message>
+        <source>Shown beside %1</source>
+        <translation>Affiché à côté de %1</translation>
     </message>
 </context>
 <context>

@@ -18,10 +18,31 @@ void EraseAroundMonitors(HWND window, HDC dc) {
   FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
 }
 
-// Input that ends the full-screen saver; the preview ignores it.
-bool EndOnInput(HWND window, const EngineState& state) {
+// The end of the run: the players closed (once the running tick has
+// returned), the window given up, the message loop told to quit.
+void EndRun(EngineState& state) {
+  state.animating = false;
+  if (state.inTick) {
+    state.closeAfterTick = true;
+  } else {
+    ClosePlayer(state.player);
+    for (auto& other : state.others) ClosePlayer(other->player);
+  }
+  state.surface.SetWindow(nullptr);
+  for (auto& other : state.others) other->surface.SetWindow(nullptr);
+  state.messages.SetOwner(nullptr);
+  if (!state.preview) ShowCursor(TRUE);
+  PostQuitMessage(0);
+}
+
+// Input that ends the full-screen saver; the preview ignores it. The run
+// ends at once and the window goes with the process: hiding it first
+// (DestroyWindow) can wait on the window manager, under Wine up to 2 s.
+bool EndOnInput(HWND window, EngineState& state) {
   if (state.preview) return false;
-  DestroyWindow(window);
+  EndRun(state);
+  // What the window still receives goes to the default procedure.
+  SetWindowLongPtrW(window, GWLP_USERDATA, 0);
   return true;
 }
 
@@ -54,18 +75,7 @@ LRESULT CALLBACK EngineWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
       if (wParam == kTickTimer) RunTick(window, *state);
       return 0;
     case WM_DESTROY:
-      state->animating = false;
-      if (state->inTick) {
-        state->closeAfterTick = true;
-      } else {
-        ClosePlayer(state->player);
-        for (auto& other : state->others) ClosePlayer(other->player);
-      }
-      state->surface.SetWindow(nullptr);
-      for (auto& other : state->others) other->surface.SetWindow(nullptr);
-      state->messages.SetOwner(nullptr);
-      if (!state->preview) ShowCursor(TRUE);
-      PostQuitMessage(0);
+      EndRun(*state);
       return 0;
     case WM_COMMAND:
       if (LOWORD(wParam) == IDM_ABOUT) {

@@ -108,8 +108,19 @@ TEST_F(CompositionCli, GeneratedPairOfRealPortraitsIsOneRecordOfTheWholeScreen) 
   ASSERT_TRUE(talvik::CGraphique::SauveImageJPEG(dir_.File("a.jpg"), visage, 90));
   ASSERT_TRUE(talvik::CGraphique::SauveImageJPEG(
       dir_.File("b.jpg"), talvik::CGraphique::ReglageImage(visage, 65, 50, 30), 90));
+  // Taken in Lyon on 14 July 2024, as a phone writes it: each half of the
+  // pair writes its own date and place under it.
+  ASSERT_EQ(std::system(("cd '" + dir_.Path() +
+                         "' && exiftool -q -q -overwrite_original -DateTimeOriginal='2024:07:14 "
+                         "18:30:00' -GPSLatitude=45.7640 -GPSLatitudeRef=N -GPSLongitude=4.8357 "
+                         "-GPSLongitudeRef=E a.jpg b.jpg")
+                            .c_str()),
+            0);
   std::string erreur;
-  ASSERT_EQ(Lance("--new r.lmv --resolution 1920x1080 --background blur --pair-portraits a.jpg b.jpg vert.png", &erreur), 0)
+  ASSERT_EQ(Lance("--new r.lmv --resolution 1920x1080 --background blur --pair-portraits "
+                  "--caption '{date} · {place}' a.jpg b.jpg vert.png",
+                  &erreur),
+            0)
       << erreur;
   ASSERT_EQ(Lance("--generate r.lmv --output saver --platform linux", &erreur), 0) << erreur;
   const testing::Paquet paquet = testing::LitPaquet(dir_.File("saver"));
@@ -126,6 +137,22 @@ TEST_F(CompositionCli, GeneratedPairOfRealPortraitsIsOneRecordOfTheWholeScreen) 
   ASSERT_TRUE(ecran);
   EXPECT_EQ(ecran.Width(), 1920);
   EXPECT_EQ(ecran.Height(), 1080);
+  // The captions are white on the photo's dark coat, low in each half, and
+  // each fits its half (too long for it at its size, it is drawn smaller
+  // instead of being cut at the half's edges).
+  for (int moitie = 0; moitie < 2; ++moitie) {
+    int blancs = 0, auBord = 0;
+    for (int y = 1080 * 9 / 10; y < 1080; ++y)
+      for (int x = moitie * 960; x < moitie * 960 + 960; ++x) {
+        const talvik::COLORREF c = ecran.GetPixel(x, y);
+        const bool blanc =
+            talvik::GetRValue(c) > 220 && talvik::GetGValue(c) > 220 && talvik::GetBValue(c) > 220;
+        blancs += blanc;
+        auBord += blanc && (x % 960 < 12 || x % 960 >= 948);
+      }
+    EXPECT_GT(blancs, 500) << "half " << moitie;
+    EXPECT_EQ(auBord, 0) << "half " << moitie;
+  }
 }
 
 // The pan and zoom of a screen ends on its subject: the face against the

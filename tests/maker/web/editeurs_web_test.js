@@ -120,6 +120,9 @@ const EDITS = [
   ['recoupe', [0, 0, 321, 240], null],
   ['redimension', [1, 0, 0, 50, 1], { RedimensionUtilisation: 1, RedimensionPourcentageUtilisation: 1, RedimensionPourcentageValeur: 50 }],
   ['redimension', [2, 200, 90, 0, 0], { RedimensionUtilisation: 1, RedimensionPourcentageUtilisation: 0, RedimensionTailleX: 200, RedimensionTailleY: 90, RedimensionConservationProportion: 0 }],
+  // Filling cuts around the picture's subject, which the desktop may find
+  // with its face detector, which the browser has not: its fields only.
+  ['redimension', [3, 0, 0, 100, 1], { RedimensionUtilisation: 1, RedimensionRemplissage: 1, RedimensionTailleX: 0, RedimensionTailleY: 0 }, 'fields only'],
   ['redimension', [0, 0, 0, 100, 1], { RedimensionUtilisation: 1, RedimensionPourcentageUtilisation: 0, RedimensionTailleX: 0, RedimensionTailleY: 0 }],
   ['cadre', [2, 7, 12, 1, 0x0000ff, 0xff0000], { CadreUtilisation: 1, CadreMotifUtilisation: 1, CadreMotif: 7, CadreTaille: 12, CadreBordureUtilisation: 1, CadreCouleur: 0x0000ff, CadreCouleurBordure: 0xff0000 }],
   ['cadre', [1, 7, 9, 0, 0x00ff00, 0], { CadreUtilisation: 1, CadreMotifUtilisation: 0, CadreTaille: 9, CadreCouleur: 0x00ff00 }],
@@ -129,7 +132,7 @@ const EDITS = [
 
 test("each editor sets the desktop's fields, and the desktop renders what the browser shows", () => {
   const work = path.join(dir, 'edits');
-  for (const [editor, values, fields] of EDITS) {
+  for (const [editor, values, fields, only] of EDITS) {
     const what = `${editor} ${values}`;
     core.writeFile(PROJECT, start);
     // A crop before the edit, which a rotation turns off.
@@ -151,7 +154,7 @@ test("each editor sets the desktop's fields, and the desktop renders what the br
     // (generation's loading, no reduction for a photo this small) shows it.
     assertSamePicture(readBmp(tried), shown, `${what}, preview`);
     assertSamePicture(readBmp(core.render(PROJECT, 0)), shown, `${what}, large screen`);
-    assertSamePicture(desktopRender(core, work, [PROJECT, 'photos/photo.jpg']), shown, `${what}, desktop`);
+    if (!only) assertSamePicture(desktopRender(core, work, [PROJECT, 'photos/photo.jpg']), shown, `${what}, desktop`);
   }
 });
 

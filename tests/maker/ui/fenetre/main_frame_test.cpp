@@ -129,8 +129,8 @@ TEST_F(MainFrame, NewScreenGoesAfterTheSelectionAndModifies) {
   Clique(Commande::EcranNouveau);
   EXPECT_EQ(Liste().Selection(), 1);
   EXPECT_EQ(Liste().Ecran(1).FondCouleur, RGB(200, 0, 0));
-  EXPECT_EQ(testing::CouleurVignette(Liste().item(1)), RGB(200, 0, 0));
-  EXPECT_EQ(Liste().item(3)->text(), "004");
+  EXPECT_EQ(testing::CouleurVignette(Liste().Ligne(1)), RGB(200, 0, 0));
+  EXPECT_EQ(Liste().Ligne(3).data().toString(), "004");
   // A new screen is a change to the project like any other.
   EXPECT_TRUE(frame_->Doc().EstModifie());
   EXPECT_EQ(frame_->windowTitle(), "Noname[*] - Lumaveil");
@@ -152,7 +152,7 @@ TEST_F(MainFrame, EveryChangeMarksTheProjectModifiedAndForgetsAStaleSaver) {
     doc.FixeModifie(false);
     testing::ProjetEssai(contexte_).CheminEcranDeVeille = "/tmp/generated.scr";
   };
-  auto centre = [&](int i) { return Liste().visualItemRect(Liste().item(i)).center(); };
+  auto centre = [&](int i) { return Liste().RectLigne(i).center(); };
 
   ecritSaver();
   QWidget* vp = Liste().viewport();
@@ -248,7 +248,7 @@ TEST_F(MainFrame, CommitReplacesTheSelectedScreenAndModifies) {
   testing::ProjetEssai(contexte_).CheminEcranDeVeille = "/tmp/x.scr";
   frame_->Travail().Valide(3);
   EXPECT_EQ(Liste().Ecran(1).FondCouleur, RGB(0, 150, 0));
-  EXPECT_EQ(testing::CouleurVignette(Liste().item(1)), RGB(0, 150, 0));
+  EXPECT_EQ(testing::CouleurVignette(Liste().Ligne(1)), RGB(0, 150, 0));
   EXPECT_EQ(Liste().Ecran(0).FondCouleur, RGB(255, 255, 255));
   EXPECT_TRUE(frame_->Doc().EstModifie());
   EXPECT_TRUE(contexte_.Projet.CheminEcranDeVeille.empty());
@@ -346,7 +346,7 @@ TEST_F(MainFrame, PictureChooserTakesSeveralPicturesInOrderAfterTheSelection) {
   EXPECT_EQ(Liste().Ecran(1).CheminImage, photos[0]);
   EXPECT_EQ(Liste().Ecran(2).CheminImage, photos[1]);
   EXPECT_EQ(Liste().Selection(), 2);
-  EXPECT_EQ(testing::CouleurVignette(Liste().item(2)), couleurs[1]);
+  EXPECT_EQ(testing::CouleurVignette(Liste().Ligne(2)), couleurs[1]);
   EXPECT_EQ(contexte_.EcranCourant->CheminImage, photos[1]);
 }
 

@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "travail/travail.h"
+#include "ecrans_essai.h"
 #include "dialogue_essai.h"
 #include "fichier_projet.h"
 #include "capture_ecran.h"
@@ -27,10 +28,10 @@ namespace {
 
 using talvik::RGB;
 
-// The list item's thumbnail as a picture.
-talvik::Bitmap Vignette(const QListWidgetItem* item) {
-  const QImage image =
-      item->icon().pixmap(QSize(150, 110)).toImage().convertToFormat(QImage::Format_RGB32);
+// The list row's thumbnail as a picture.
+talvik::Bitmap Vignette(const QModelIndex& ligne) {
+  const QImage image = testing::IconeLigne(ligne).pixmap(QSize(150, 110)).toImage().convertToFormat(
+      QImage::Format_RGB32);
   talvik::Bitmap b = talvik::Bitmap::Create(image.width(), image.height());
   for (int y = 0; y < image.height(); ++y)
     for (int x = 0; x < image.width(); ++x) {
@@ -90,7 +91,7 @@ class PhotosFenetre : public ::testing::Test {
     CListeView& liste = *frame_->ListeView();
     ASSERT_EQ(liste.NombreEcrans(), 2);
     for (int i : {0, 1}) {
-      const talvik::Bitmap v = Vignette(liste.item(i));
+      const talvik::Bitmap v = Vignette(liste.Ligne(i));
       const talvik::RECT place = PlaceCouleurs(v);
       EXPECT_GT(place.bottom - place.top, place.right - place.left) << i;
       std::string pourquoi;
@@ -174,14 +175,14 @@ TEST_F(PhotosFenetre, TwoPortraitsInARowAreJoinedInTheListUntilPairingIsTurnedOf
   ASSERT_EQ(frame_->LitProjet(QString::fromStdString(chemin)), 1);
   QTRY_COMPARE_WITH_TIMEOUT(frame_->ListeView()->VignettesEnAttente(), 0, 20000);
   CListeView& liste = *frame_->ListeView();
-  QTRY_COMPARE_WITH_TIMEOUT(liste.item(0)->data(Qt::AccessibleDescriptionRole).toString(),
+  QTRY_COMPARE_WITH_TIMEOUT(liste.Ligne(0).data(Qt::AccessibleDescriptionRole).toString(),
                             QString("Shown beside 002"), 5000);
-  EXPECT_EQ(liste.item(1)->data(Qt::AccessibleDescriptionRole).toString(), "Shown beside 001");
-  EXPECT_TRUE(liste.item(2)->data(Qt::AccessibleDescriptionRole).isNull());
+  EXPECT_EQ(liste.Ligne(1).data(Qt::AccessibleDescriptionRole).toString(), "Shown beside 001");
+  EXPECT_TRUE(liste.Ligne(2).data(Qt::AccessibleDescriptionRole).isNull());
   testing::CaptureWidget(frame_.get(), "fenetre_paires_portraits");
 
   contexte_.Controleur.FixePairePortraits(0);
-  QTRY_VERIFY_WITH_TIMEOUT(liste.item(0)->data(Qt::AccessibleDescriptionRole).isNull(), 5000);
+  QTRY_VERIFY_WITH_TIMEOUT(liste.Ligne(0).data(Qt::AccessibleDescriptionRole).isNull(), 5000);
   EXPECT_TRUE(frame_->Doc().EstModifie());
 }
 

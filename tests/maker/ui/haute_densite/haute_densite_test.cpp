@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QTest>
 
+#include "ecrans_essai.h"
 #include "fenetre_essai.h"
 #include "travail/travail.h"
 #include "capture_ecran.h"
@@ -46,10 +47,10 @@ class HauteDensite : public ::testing::Test {
   }
 
   bool VignettesPretes() const {
-    QListWidget* liste = frame_->ListeView();
-    if (liste->count() != 4) return false;
-    for (int i = 0; i < liste->count(); ++i)
-      if (liste->item(i)->data(Qt::UserRole + 1).toULongLong() != 0) return false;
+    CListeView* liste = frame_->ListeView();
+    if (liste->model()->rowCount() != 4) return false;
+    for (int i = 0; i < 4; ++i)
+      if (liste->Ligne(i).data(CModeleListe::kRoleJeton).toULongLong() != 0) return false;
     return true;
   }
 
@@ -84,9 +85,9 @@ TEST_F(HauteDensite, IconsAndPicturesAreDrawnForThePhysicalPixels) {
   }
   EXPECT_GE(images, 2);  // the picture of the working screen and the logo
 
-  QListWidget* liste = frame_->ListeView();
-  for (int i = 0; i < liste->count(); ++i) {
-    const QPixmap vignette = liste->item(i)->icon().pixmap(liste->iconSize(), echelle);
+  CListeView* liste = frame_->ListeView();
+  for (int i = 0; i < liste->model()->rowCount(); ++i) {
+    const QPixmap vignette = testing::IconeLigne(liste->Ligne(i)).pixmap(liste->iconSize(), echelle);
     EXPECT_EQ(vignette.size(), liste->iconSize() * echelle) << "thumbnail " << i + 1;
   }
 }

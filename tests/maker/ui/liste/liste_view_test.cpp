@@ -45,14 +45,14 @@ class ListeView : public ::testing::Test {
   }
   // Every item shows its own screen's thumbnail and its position's label.
   void VerifieItems() {
-    ASSERT_EQ(liste_.count(), projet_.NombreEcrans());
-    for (int i = 0; i < liste_.count(); ++i) {
-      EXPECT_EQ(liste_.item(i)->text(), LibelleItem(i));
-      EXPECT_EQ(liste_.item(i)->data(Qt::AccessibleTextRole).toString(), LibelleItem(i));
-      EXPECT_EQ(CouleurVignette(liste_.item(i)), projet_.Ecran(i).FondCouleur) << "item " << i;
+    ASSERT_EQ(liste_.model()->rowCount(), projet_.NombreEcrans());
+    for (int i = 0; i < projet_.NombreEcrans(); ++i) {
+      EXPECT_EQ(liste_.Ligne(i).data().toString(), LibelleItem(i));
+      EXPECT_EQ(liste_.Ligne(i).data(Qt::AccessibleTextRole).toString(), LibelleItem(i));
+      EXPECT_EQ(CouleurVignette(liste_.Ligne(i)), projet_.Ecran(i).FondCouleur) << "item " << i;
     }
   }
-  QPoint Centre(int i) { return liste_.visualItemRect(liste_.item(i)).center(); }
+  QPoint Centre(int i) { return liste_.RectLigne(i).center(); }
 
   talvik::CGraphique graphique_;
   CProjet projet_;
@@ -73,7 +73,7 @@ TEST_F(ListeView, InsertIntoTheMiddleRenumbersAndKeepsEachThumbnailOnItsScreen) 
   const int i = controleur_.InsereEcran(*EcranCouleur(kD, true, graphique_), true);
   EXPECT_EQ(i, 1);
   EXPECT_EQ(liste_.Selection(), 1);
-  EXPECT_TRUE(liste_.item(1)->isSelected());
+  EXPECT_TRUE(liste_.selectionModel()->isSelected(liste_.Ligne(1)));
   EXPECT_EQ(Fonds(), (std::vector<COLORREF>{kA, kD, kB, kC}));
   VerifieItems();
   // Not after: the new screen takes the selection's place.
@@ -103,7 +103,7 @@ TEST_F(ListeView, DeleteRenumbersAndDeletingTheLastLeavesNoSelection) {
   liste_.Selectionne(2);
   controleur_.SupprimeEcran(-1);
   EXPECT_EQ(liste_.Selection(), -1);
-  EXPECT_TRUE(liste_.selectedItems().isEmpty());
+  EXPECT_TRUE(liste_.selectionModel()->selectedIndexes().isEmpty());
   EXPECT_EQ(controleur_.SupprimeEcran(7), 0);
   EXPECT_EQ(controleur_.SupprimeEcran(-1), 0);  // nothing selected
   EXPECT_EQ(Fonds(), (std::vector<COLORREF>{kA, kC}));
@@ -156,7 +156,7 @@ TEST_F(Glissement, OntoItselfOrEmptySpaceChangesNothing) {
   QSignalSpy deplace(&liste_, &CListeView::ecranDeplace);
   Glisse(1, {}, Centre(1));
   const QPoint vide(liste_.viewport()->width() - 3, liste_.viewport()->height() - 3);
-  ASSERT_EQ(liste_.itemAt(vide), nullptr);
+  ASSERT_EQ(liste_.LigneA(vide), -1);
   Glisse(2, {vide}, vide);
   EXPECT_EQ(Fonds(), (std::vector<COLORREF>{kA, kB, kC, kD}));
   EXPECT_EQ(deplace.count(), 0);
@@ -170,8 +170,8 @@ TEST_F(Glissement, ClickOnEmptySpaceKeepsTheCurrentScreenSelected) {
   const QPoint vide(liste_.viewport()->width() - 3, liste_.viewport()->height() - 3);
   QTest::mouseClick(liste_.viewport(), Qt::LeftButton, {}, vide);
   EXPECT_EQ(choisi.count(), 0);
-  ASSERT_EQ(liste_.selectedItems().size(), 1);
-  EXPECT_EQ(liste_.row(liste_.selectedItems().front()), 1);
+  ASSERT_EQ(liste_.selectionModel()->selectedIndexes().size(), 1);
+  EXPECT_EQ(liste_.selectionModel()->selectedIndexes().front().row(), 1);
   QTest::mouseClick(liste_.viewport(), Qt::LeftButton, {}, Centre(3));
   ASSERT_EQ(choisi.count(), 1);
   EXPECT_EQ(choisi.front().front().toInt(), 3);
@@ -223,30 +223,29 @@ TEST_F(ListeView, DroppedFilesBecomeScreensAfterTheSelectionWithoutTypeCheck) {
   // the framed backdrop.
   QTRY_COMPARE_WITH_TIMEOUT(liste_.VignettesEnAttente(), 0, 20000);
   QApplication::processEvents();
-  EXPECT_EQ(CouleurVignette(liste_.item(1)), rouge);
-  const QImage fond = liste_.item(2)->icon().pixmap(QSize(150, 110)).toImage();
+  EXPECT_EQ(CouleurVignette(liste_.Ligne(1)), rouge);
+  const QImage fond = testing::IconeLigne(liste_.Ligne(2)).pixmap(QSize(150, 110)).toImage();
   const QColor bord = fond.pixelColor(2, 2);
   EXPECT_EQ(bord, QColor(0xC0, 0xC0, 0xC0));
-  EXPECT_NE(CouleurVignette(liste_.item(2)), rouge);
-  EXPECT_EQ(liste_.item(3)->text(), "004");
+  EXPECT_NE(CouleurVignette(liste_.Ligne(2)), rouge);
+  EXPECT_EQ(liste_.Ligne(3).data().toString(), "004");
 }
 
 TEST_F(ListeView, ThumbnailsFromTheWorkerLandOnTheirOwnScreensAfterReload) {
   for (COLORREF c : {kA, kB, kC, kD}) projet_.Ajoute(EcranCouleur(c, false, graphique_));
   projet_.Selectionne(3);
   liste_.Recharge();
-  EXPECT_EQ(liste_.count(), 4);
+  EXPECT_EQ(liste_.model()->rowCount(), 4);
   EXPECT_EQ(liste_.Selection(), 3);
   // Meanwhile a screen moves: its thumbnail follows it.
-  projet_.Deplace(0, 2);
-  liste_.insertItem(2, liste_.takeItem(0));
+  controleur_.DeplaceEcran(0, 2);
   QTRY_COMPARE_WITH_TIMEOUT(liste_.VignettesEnAttente(), 0, 20000);
   QApplication::processEvents();
   for (int i = 0; i < 4; ++i)
-    EXPECT_EQ(CouleurVignette(liste_.item(i)), projet_.Ecran(i).FondCouleur) << i;
+    EXPECT_EQ(CouleurVignette(liste_.Ligne(i)), projet_.Ecran(i).FondCouleur) << i;
   // Emptying drops what the worker had not finished.
   controleur_.SupprimeTout();
-  EXPECT_EQ(liste_.count(), 0);
+  EXPECT_EQ(liste_.model()->rowCount(), 0);
   EXPECT_EQ(liste_.Selection(), -1);
 }
 
@@ -277,7 +276,7 @@ TEST_F(ListeView, WorkerDrawsWithAPatternAddedAfterItStarted) {
   liste_.Recharge();
   QTRY_COMPARE_WITH_TIMEOUT(liste_.VignettesEnAttente(), 0, 20000);
   QApplication::processEvents();
-  EXPECT_EQ(CouleurVignette(liste_.item(1)), kD);
+  EXPECT_EQ(CouleurVignette(liste_.Ligne(1)), kD);
   talvik::SauveMotifsUtilisateur({});
 }
 

@@ -1,14 +1,14 @@
 // The main window and the editors as the window manager shows them: every
 // window inside the screen's available area, centred on the main window;
 // the panels stay put when their status lines change; Tab follows the eye
-// with no invisible stop; "Displaying properties" takes the arrow keys.
+// with no invisible stop; "Displaying properties" takes the arrow keys; a
+// screen dragged in the list shows where it will land.
 // Screenshots of the main window and of every editor at this screen size.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QListWidget>
 #include <QProcess>
 #include <QRadioButton>
 #include <QScreen>
@@ -206,8 +206,8 @@ TEST_F(FenetreReelle, TabFollowsTheEyeWithNoInvisibleStop) {
   attendu.push_back(frame_->ListeView());
   std::erase_if(attendu, [](QWidget* w) { return !w->isEnabled(); });
 
-  QListWidget* liste = frame_->ListeView();
-  testing::Clique(liste, liste->visualItemRect(liste->item(0)).center());
+  CListeView* liste = frame_->ListeView();
+  testing::Clique(liste, liste->RectLigne(0).center());
   ASSERT_EQ(QApplication::focusWidget(), liste);
   for (std::size_t i = 0; i < attendu.size(); ++i) {
     Touches("Tab");
@@ -249,6 +249,35 @@ TEST_F(FenetreReelle, DisplayingPropertiesTakesTheArrowKeys) {
   EXPECT_EQ(focusOuverture, "800x600") << "the focus is not on the checked size";
   EXPECT_EQ(apresBas, "640x480") << "Down did not move the check";
   EXPECT_EQ(apresHaut, "1024x768");
+}
+
+// While the pointer drags the first screen over the second, a line in the
+// gap after the second shows where the screen will land, on the screen as
+// X shows it; the release moves it there and the line goes.
+TEST_F(FenetreReelle, ADraggedScreenShowsWhereItWillLand) {
+  for (int i = 0; i < 2; ++i) frame_->Travail().NouvelEcran();
+  CListeView* liste = frame_->ListeView();
+  ASSERT_GE(liste->NombreEcrans(), 3);
+  const CEcran* premier = &liste->Ecran(0);
+  liste->scrollTo(liste->Ligne(0));
+  QWidget* vp = liste->viewport();
+  const QPoint de = liste->RectLigne(0).center(), a = liste->RectLigne(1).center();
+  testing::Presse(vp, de);
+  testing::DeplaceEnPas(vp, de, a);
+  ASSERT_TRUE(Attend([&] { return !liste->MarqueInsertion().isEmpty(); }));
+  QTest::qWait(100);
+  const QRect marque = liste->MarqueInsertion(), deux = liste->RectLigne(1),
+              trois = liste->RectLigne(2);
+  EXPECT_FALSE(marque.intersects(deux) || marque.intersects(trois));
+  EXPECT_TRUE(marque.center().y() > deux.bottom() || marque.center().x() > deux.right());
+  EXPECT_TRUE(marque.center().y() < trois.top() || marque.center().x() < trois.left());
+  const QImage ecran(CaptureEcran("liste_glissement_" + Taille()));
+  EXPECT_EQ(ecran.pixelColor(vp->mapToGlobal(marque.center())),
+            liste->palette().color(QPalette::Text));
+  testing::Relache();
+  ASSERT_TRUE(Attend([&] { return !liste->GlissementEnCours(); }));
+  EXPECT_EQ(&liste->Ecran(1), premier);
+  EXPECT_TRUE(liste->MarqueInsertion().isEmpty());
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "dialogues_essai.h"
+#include "ecrans_essai.h"
 #include "dossier_temporaire.h"
 #include "commun/champ_nombre.h"
 #include "duree/duree_dialog.h"
@@ -67,8 +68,8 @@ class Annulation : public testing::FenetreOuverte {
   Vue Montre() {
     EXPECT_TRUE(QTest::qWaitFor([this] { return Liste().VignettesEnAttente() == 0; }, 10000));
     Vue v;
-    for (int i = 0; i < Liste().count(); ++i)
-      v.vignettes.push_back(Liste().item(i)->icon().pixmap(QSize(150, 110)).toImage());
+    for (int i = 0; i < Liste().model()->rowCount(); ++i)
+      v.vignettes.push_back(testing::IconeLigne(Liste().Ligne(i)).pixmap(QSize(150, 110)).toImage());
     v.ecran = talvik::ImageQt(frame_->Travail().EcranPret().ImageFinale);
     v.selection = Liste().Selection();
     return v;
@@ -95,7 +96,7 @@ struct Genre {
 };
 
 void Glisse(CListeView& liste, int de, int vers) {
-  auto centre = [&](int i) { return liste.visualItemRect(liste.item(i)).center(); };
+  auto centre = [&](int i) { return liste.RectLigne(i).center(); };
   QWidget* vp = liste.viewport();
   QTest::mousePress(vp, Qt::LeftButton, {}, centre(de));
   QTest::mouseMove(vp, centre(de) + QPoint(0, 15));

@@ -51,7 +51,7 @@ class ChargementEcran : public ::testing::Test {
   CTravail& Travail() { return frame_->Travail(); }
   void CliqueItem(int i) {
     QTest::mouseClick(Liste().viewport(), Qt::LeftButton, {},
-                      Liste().visualItemRect(Liste().item(i)).center());
+                      Liste().RectLigne(i).center());
   }
   COLORREF CentreRendu() {
     const talvik::HBITMAP& rendu = contexte_.EcranCourant->ImageFinale;
