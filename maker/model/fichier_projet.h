@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "chaines.h"  // QT_TRANSLATE_NOOP
 #include "dialogue.h"
 #include "projet.h"
 
@@ -18,8 +19,10 @@ namespace lumaveil {
 inline constexpr std::int32_t kMagiqueProjet = 175;
 
 // Texts of the failures.
-inline constexpr const char* kFichierIncorrect = "This file isn't correct.";
-inline constexpr const char* kFichierEndommage = "This file is damaged or incomplete.";
+inline constexpr const char* kFichierIncorrect =
+    QT_TRANSLATE_NOOP("Messages", "This file isn't correct.");
+inline constexpr const char* kFichierEndommage =
+    QT_TRANSLATE_NOOP("Messages", "This file is damaged or incomplete.");
 
 // The bytes of the project file for `projet`.
 std::vector<std::uint8_t> EcritProjet(const CProjet& projet);
