@@ -12,7 +12,7 @@
 // asserts the equality.
 #define ATTEND_EGAL(a, b, ms)                               \
   do {                                                      \
-    QTest::qWaitFor([&] { return (a) == (b); }, (ms));      \
+    (void)QTest::qWaitFor([&] { return (a) == (b); }, (ms)); \
     ASSERT_EQ(a, b);                                        \
   } while (0)
 
@@ -20,6 +20,6 @@
 // gone, then asserts it.
 #define ATTEND_VRAI(condition, ms)                          \
   do {                                                      \
-    QTest::qWaitFor([&] { return bool(condition); }, (ms)); \
+    (void)QTest::qWaitFor([&] { return bool(condition); }, (ms)); \
     ASSERT_TRUE(condition);                                 \
   } while (0)

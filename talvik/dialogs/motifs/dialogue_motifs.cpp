@@ -52,7 +52,7 @@ QVBoxLayout* CDialogueMotifs::CadreTypes(const QString& titre,
     disposition->addWidget(type);
   }
   connect(groupe, &QButtonGroup::idClicked, this,
-          [this](int id) { OnChangeAcces(unsigned(id)); });
+          [this](int choisi) { OnChangeAcces(unsigned(choisi)); });
   return disposition;
 }
 

@@ -43,7 +43,7 @@ class HauteDensite : public ::testing::Test {
     frame_->Travail().InsereImages(photos);
     // The thumbnails are made on a worker thread.
     // (In a constructor: the check cannot return, it only fails.)
-    QTest::qWaitFor([this] { return VignettesPretes(); }, 20000);
+    (void)QTest::qWaitFor([this] { return VignettesPretes(); }, 20000);
     EXPECT_TRUE(VignettesPretes());
     QApplication::processEvents();
   }
