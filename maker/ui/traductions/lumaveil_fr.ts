@@ -99,6 +99,26 @@
 <context>
     <name>Commandes</name>
     <message>
+        <source>Add &amp;photos...	Ctrl+Shift+O</source>
+        <translation>Ajouter des &amp;photos...	Ctrl+Maj+O</translation>
+    </message>
+    <message>
+        <source>Add photos</source>
+        <translation>Ajouter des photos</translation>
+    </message>
+    <message>
+        <source>Add &amp;folder...</source>
+        <translation>Ajouter un &amp;dossier...</translation>
+    </message>
+    <message>
+        <source>Add in name order</source>
+        <translation>Ajouter par ordre des noms</translation>
+    </message>
+    <message>
+        <source>Add in date order</source>
+        <translation>Ajouter par ordre des dates</translation>
+    </message>
+    <message>
         <source>&amp;New	Ctrl+N</source>
         <translation>&amp;Nouveau	Ctrl+N</translation>
     </message>
@@ -307,6 +327,10 @@
 </context>
 <context>
     <name>lumaveil::CMainFrame</name>
+    <message>
+        <source>Select a folder of photos</source>
+        <translation>Choisir un dossier de photos</translation>
+    </message>
     <message>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
