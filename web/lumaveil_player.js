@@ -26,6 +26,50 @@ const EMPTY = new Uint8Array(0);
 
 export const NOT_A_SAVER = 'This file is not a screen saver made with Lumaveil, or it is damaged.';
 
+// The player's words in the languages the maker writes pages in (the page's
+// lang attribute), keyed by their English text; any other language reads
+// English.
+export const WORDS = Object.freeze({
+  fr: {
+    'Screen saver': 'Économiseur d\'écran', 'Loading %s': 'Chargement de %s', Playback: 'Lecture',
+    Pause: 'Pause', Play: 'Lecture', Previous: 'Précédent', Next: 'Suivant',
+    'Leave full screen': 'Quitter le plein écran', 'Play full screen': 'Lire en plein écran',
+    'Open the saver file': 'Ouvrir le fichier de l\'économiseur',
+    'Choose the saver file to play it here.': 'Choisissez le fichier de l\'économiseur pour le lire ici.',
+    'The saver could not be read from here: choose the saver file to play it.':
+      'L\'économiseur n\'a pas pu être lu d\'ici : choisissez son fichier pour le lire.',
+    [NOT_A_SAVER]: 'Ce fichier n\'est pas un économiseur d\'écran créé avec Lumaveil, ou il est endommagé.',
+  },
+  de: {
+    'Screen saver': 'Bildschirmschoner', 'Loading %s': '%s wird geladen', Playback: 'Wiedergabe',
+    Pause: 'Pause', Play: 'Abspielen', Previous: 'Zurück', Next: 'Weiter',
+    'Leave full screen': 'Vollbild verlassen', 'Play full screen': 'Im Vollbild abspielen',
+    'Open the saver file': 'Bildschirmschoner-Datei öffnen',
+    'Choose the saver file to play it here.': 'Wählen Sie die Bildschirmschoner-Datei, um sie hier abzuspielen.',
+    'The saver could not be read from here: choose the saver file to play it.':
+      'Der Bildschirmschoner konnte von hier nicht gelesen werden: Wählen Sie seine Datei, um ihn abzuspielen.',
+    [NOT_A_SAVER]: 'Diese Datei ist kein mit Lumaveil erstellter Bildschirmschoner oder sie ist beschädigt.',
+  },
+  es: {
+    'Screen saver': 'Salvapantallas', 'Loading %s': 'Cargando %s', Playback: 'Reproducción',
+    Pause: 'Pausa', Play: 'Reproducir', Previous: 'Anterior', Next: 'Siguiente',
+    'Leave full screen': 'Salir de pantalla completa', 'Play full screen': 'Ver a pantalla completa',
+    'Open the saver file': 'Abrir el archivo del salvapantallas',
+    'Choose the saver file to play it here.': 'Elija el archivo del salvapantallas para verlo aquí.',
+    'The saver could not be read from here: choose the saver file to play it.':
+      'No se pudo leer el salvapantallas desde aquí: elija su archivo para verlo.',
+    [NOT_A_SAVER]: 'Este archivo no es un salvapantallas creado con Lumaveil, o está dañado.',
+  },
+});
+
+// The words of `lang` ("de", "de-AT"): a function from an English text
+// (with %s for `value`) to its wording, the English one when there is none.
+export function wordsFor(lang) {
+  const words = WORDS[String(lang || '').toLowerCase().split(/[-_]/)[0]] || {};
+  return (english, value = '') =>
+    (Object.hasOwn(words, english) ? words[english] : english).replace('%s', value);
+}
+
 // A file that cannot be played; its message is shown as is.
 export class SaverError extends Error {}
 const damaged = () => new SaverError(NOT_A_SAVER);
@@ -781,8 +825,10 @@ function element(parent, tag, props, attributes = {}) {
 // wake lock.
 export function mountPlayer(root, options = {}) {
   const text = (v, fallback) => (typeof v === 'string' ? v : fallback);
+  // The words of the page's language (the root's or the document's lang).
+  const words = wordsFor((root.closest && root.closest('[lang]') || document.documentElement).lang);
   const o = Object.freeze({
-    src: text(options.src, root.dataset.src), name: text(options.name, root.dataset.name || 'Screen saver'),
+    src: text(options.src, root.dataset.src), name: text(options.name, root.dataset.name || words('Screen saver')),
     fetch: fn(options.fetch), source: options.source && fn(options.source.then) ? options.source : null,
   });
   // One style sheet for the page's players, there while one is.
@@ -794,14 +840,14 @@ export function mountPlayer(root, options = {}) {
   const on = (target, type, f) => target.addEventListener(type, f, { signal });
   const stage = element(root, 'div', { className: 'lmv-stage' });
   const canvas = element(stage, 'canvas', { width: 1, height: 1 }, { role: 'img', 'aria-label': o.name });
-  const progress = element(stage, 'div', { className: 'lmv-progress' }, { role: 'progressbar', 'aria-label': `Loading ${o.name}` });
-  const bar = element(stage, 'div', { className: 'lmv-bar' }, { role: 'toolbar', 'aria-label': 'Playback' });
+  const progress = element(stage, 'div', { className: 'lmv-progress' }, { role: 'progressbar', 'aria-label': words('Loading %s', o.name) });
+  const bar = element(stage, 'div', { className: 'lmv-bar' }, { role: 'toolbar', 'aria-label': words('Playback') });
   const message = element(root, 'p', { className: 'lmv-error', hidden: true }, { role: 'alert' });
   const controls = element(root, 'div', { className: 'lmv-controls' });
   let player = null;
   let barTimer = null;
   let lock = null;
-  const say = (t) => { message.textContent = t; message.hidden = !t; };
+  const say = (t) => { message.textContent = words(t); message.hidden = !t; };
   const full = () => document.fullscreenElement === stage || stage.classList.contains('lmv-window');
 
   // The screen stays awake while playing full screen and visible.
@@ -829,16 +875,16 @@ export function mountPlayer(root, options = {}) {
     });
     return b;
   };
-  const pauseButton = button('Pause', () => {
+  const pauseButton = button(words('Pause'), () => {
     player.paused ? player.resume() : player.pause();
-    pauseButton.textContent = player.paused ? 'Play' : 'Pause';
+    pauseButton.textContent = words(player.paused ? 'Play' : 'Pause');
     wake();
   });
-  button('Previous', () => player.skip(-1));
-  button('Next', () => player.skip(1));
-  const leaveButton = button('Leave full screen', () => leave());
-  const fullButton = element(controls, 'button', { type: 'button', textContent: 'Play full screen' });
-  const open = element(controls, 'label', { className: 'lmv-open', textContent: 'Open the saver file', hidden: true });
+  button(words('Previous'), () => player.skip(-1));
+  button(words('Next'), () => player.skip(1));
+  const leaveButton = button(words('Leave full screen'), () => leave());
+  const fullButton = element(controls, 'button', { type: 'button', textContent: words('Play full screen') });
+  const open = element(controls, 'label', { className: 'lmv-open', textContent: words('Open the saver file'), hidden: true });
   const input = element(open, 'input', { type: 'file' });
 
   // The canvas covers the stage at the display's pixel density.
@@ -905,7 +951,7 @@ export function mountPlayer(root, options = {}) {
   on(document, 'fullscreenchange', changed);
   on(document, 'visibilitychange', () => {
     if (player && document.hidden) player.pause();
-    else if (player && pauseButton.textContent === 'Pause') player.resume();
+    else if (player && pauseButton.textContent === words('Pause')) player.resume();
     wake();
   });
   const observer = new ResizeObserver(layout);

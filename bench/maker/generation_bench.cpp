@@ -34,11 +34,13 @@
 #include <vector>
 
 #include "chaines_maker.h"
+#include "champs_legende.h"
 #include "dialogue.h"
 #include "fichier_projet.h"
 #include "generation.h"
 #include "graphique.h"
 #include "photo_bench.h"
+#include "textes_ecran.h"
 #include "processus_bench.h"
 
 namespace {
@@ -126,7 +128,8 @@ void Projet(CProjet& p, int ecrans, int largeur, int hauteur) {
 }
 
 // The composed project at 1920x1080: photo i is a portrait when i % 4 < 2;
-// blurred backgrounds, portraits in pairs, fitted whole.
+// blurred backgrounds, portraits in pairs, fitted whole, each with a
+// "{date} · {place}" caption its photo's metadata write out.
 std::vector<std::string> g_composees;
 std::string FichierComposition() {
   CProjet p;
@@ -137,6 +140,8 @@ std::string FichierComposition() {
     e->CheminImage = photo;
     e->FondUtilisation = 1;
     e->FondFlou = 1;
+    e->Textes[0] = lumaveil::NouvelleLegende(lumaveil::ChampsDepuisAccolades("{date} · {place}"),
+                                             e->TailleCible);
     p.Ajoute(std::move(e));
   }
   CSilence d;
@@ -429,6 +434,13 @@ int main(int argc, char** argv) {
                               ? chemin
                               : std::string());
   }
+  // Taken in Lyon, as a phone writes it, for the composed screens' captions.
+  std::string etiquette = "exiftool -q -q -overwrite_original -DateTimeOriginal='2024:07:14 "
+                          "18:30:00' -GPSLatitude=45.764 -GPSLatitudeRef=N -GPSLongitude=4.8357 "
+                          "-GPSLongitudeRef=E";
+  for (const std::string& photo : g_composees) etiquette += " '" + photo + "'";
+  if (std::system((etiquette + " >/dev/null 2>&1").c_str()) != 0)
+    std::fprintf(stderr, "exiftool failed: the composed captions will be empty\n");
 
   auto enregistre = [](const std::string& nom, auto fonction, auto... arguments) {
     benchmark::RegisterBenchmark(nom.c_str(), fonction, nom, arguments...)
@@ -478,7 +490,7 @@ int main(int argc, char** argv) {
     const double vips = trouve(g_secondes, "libvips/composition/1920x1080");
     if (nous > 0 && vips > 0)
       Table("Generate " + std::to_string(g_ecrans) +
-                " screens at 1920x1080 with blurred backgrounds and pairs",
+                " screens at 1920x1080 with date-and-place captions, blurred backgrounds and pairs",
             Secondes(nous), "libvips resize+blur+embed", Secondes(vips), vips / nous, ">= 4x",
             vips / nous >= 4.0);
   }

@@ -304,9 +304,9 @@ int Nouveau(const Options& o, IDialogue& d) {
   if (o.effet) p.ModeleEcran.EffetTransition = *o.effet;
   if (o.dureeTransitionMs) p.ModeleEcran.DureeTransition = *o.dureeTransitionMs;
   // As files dropped on the list: one screen per file, its path set, no
-  // type checked. With no file, one blank screen. A file that does not
-  // load still makes its screen (without picture), and is named on
-  // standard error.
+  // type checked. With no file, no screen: the project starts empty. A
+  // file that does not load still makes its screen (without picture), and
+  // is named on standard error.
   bool placees = true;
   for (const std::string& image : o.images) {
     auto e = p.NouvelEcranDepuisModele();
@@ -317,11 +317,8 @@ int Nouveau(const Options& o, IDialogue& d) {
     SignaleImageIllisible(e->CheminImage, d);
     p.InsereApresSelection(std::move(e));
   }
-  if (o.images.empty()) {
-    auto e = p.NouvelEcranDepuisModele();
-    placees = AjouteLegendes(*e, o.legendes);
-    p.InsereApresSelection(std::move(e));
-  }
+  // Captions that could not be placed are refused all the same.
+  if (o.images.empty()) placees = AjouteLegendes(*p.NouvelEcranDepuisModele(), o.legendes);
   if (!placees) {
     std::fprintf(stderr,
                  "lumaveil: too many --caption: a screen has %d captions, and those the "

@@ -37,6 +37,7 @@ enum : unsigned {
   IDS_INSTALLATION_REUSSIE = 61301,     // %s = the name in xscreensaver's list
   IDS_AUCUN_ECRAN_SAUVE = 61320,        // a run ended without one complete screen
   IDS_CLE_INCONNUE = 61321,             // trust an SFTP server's key? %s server, %s fingerprint
+  IDS_ECRANS_BLANCS = 61322,            // screens left out of a saver (MessageEcransBlancs)
 };
 
 // Text of one of the maker's ids ("" for an id it does not own).

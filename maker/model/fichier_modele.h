@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "chaines.h"  // QT_TRANSLATE_NOOP
 #include "dialogue.h"
 #include "ecran.h"
 
@@ -15,10 +16,13 @@ namespace lumaveil {
 
 // Texts of the failures (caption "Error"), in English like every message
 // the user sees.
-inline constexpr const char* kModeleEcritureImpossible = "Unable to open the file for writing";
-inline constexpr const char* kModeleLectureImpossible = "Unable to open the file for reading";
-inline constexpr const char* kModeleInvalide = "This file is not a Lumaveil template";
-inline constexpr const char* kTitreErreurModele = "Error";
+inline constexpr const char* kModeleEcritureImpossible =
+    QT_TRANSLATE_NOOP("Messages", "Unable to open the file for writing");
+inline constexpr const char* kModeleLectureImpossible =
+    QT_TRANSLATE_NOOP("Messages", "Unable to open the file for reading");
+inline constexpr const char* kModeleInvalide =
+    QT_TRANSLATE_NOOP("Messages", "This file is not a Lumaveil template");
+inline constexpr const char* kTitreErreurModele = QT_TRANSLATE_NOOP("Messages", "Error");
 
 // The bytes of the template file for `modele`.
 std::string EcritModele(const CEcran& modele);

@@ -217,8 +217,7 @@ int ChargeProjet(CProjet& projet, const std::string& chemin, IDialogue& dialogue
     }
   }
   // The last screen becomes the current one; a file without screens opens
-  // as a new project does, with one blank screen.
-  if (projet.NombreEcrans() == 0) projet.InsereApresSelection(projet.NouvelEcranDepuisModele());
+  // as a new project starts, empty (nothing selected).
   projet.Selectionne(projet.NombreEcrans() - 1);
   return 1;
 }

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "chaines.h"  // QT_TRANSLATE_NOOP
 #include "dialogue.h"
 #include "projet.h"
 
@@ -18,8 +19,10 @@ namespace lumaveil {
 inline constexpr std::int32_t kMagiqueProjet = 175;
 
 // Texts of the failures.
-inline constexpr const char* kFichierIncorrect = "This file isn't correct.";
-inline constexpr const char* kFichierEndommage = "This file is damaged or incomplete.";
+inline constexpr const char* kFichierIncorrect =
+    QT_TRANSLATE_NOOP("Messages", "This file isn't correct.");
+inline constexpr const char* kFichierEndommage =
+    QT_TRANSLATE_NOOP("Messages", "This file is damaged or incomplete.");
 
 // The bytes of the project file for `projet`.
 std::vector<std::uint8_t> EcritProjet(const CProjet& projet);
@@ -45,9 +48,9 @@ int SauveProjet(const CProjet& projet, const std::string& chemin, IDialogue& dia
 // fault: the screens, ResolutionCible and the template settings are taken
 // over, ModeleCharge and ModeleSauve are cleared (NomModele is kept),
 // CheminEcranDeVeille is cleared, and the last screen is selected (a file
-// without screens opens with one blank screen from its template). A
-// relative picture path the current folder does not hold but the project's
-// folder does names that file. No picture is loaded here. On failure the
+// without screens opens empty, nothing selected). A relative picture path
+// the current folder does not hold but the project's folder does names
+// that file. No picture is loaded here. On failure the
 // message ("This file isn't correct.", or the damaged-file text, or "Unable
 // to open file %s") is shown with caption "Error", `projet` is left
 // untouched and 0 is returned.

@@ -126,8 +126,12 @@ BilanGeneration GenerePaquet(const CProjet& projet, talvik::CGraphique& graphiqu
     m.fichier = options.sortie;
     return m;
   }();
-  if (!EcransSuffisants(projet, dialogue)) return bilan;
-  const int n = projet.NombreEcrans();
+  // A screen that shows nothing of the user's would be a plain frame in
+  // the saver: it is left out (CRenduEnAvance renders the others only),
+  // and the user told which.
+  const std::vector<int> blancs = EcransBlancs(projet);
+  if (!blancs.empty()) dialogue.Message(MessageEcransBlancs(blancs));
+  if (!EcransSuffisants(projet.NombreEcrans() - int(blancs.size()), dialogue)) return bilan;
   if (!lmvengine::PlayableSize(projet.ResolutionCible.cx, projet.ResolutionCible.cy)) {
     dialogue.Message(MessageResolutionInjouable(projet.ResolutionCible.cx,
                                                 projet.ResolutionCible.cy));
@@ -188,7 +192,7 @@ BilanGeneration GenerePaquet(const CProjet& projet, talvik::CGraphique& graphiqu
     progression.Debut(unsigned(n));
     for (int j = 0; j < n && !interrompu; ++j) {
       if (progression.AfficheEtTeste(unsigned(j + 1), unsigned(n), options.sortie,
-                                     Format(IDS_TRAITEMENT_ECRAN, j + 1)) &&
+                                     Format(IDS_TRAITEMENT_ECRAN, rendus.Groupe(j).premier + 1)) &&
           dialogue.Question(MessageMaker(IDS_INTERROMPRE, IDS_QUESTION, IconeMessage::Question))) {
         interrompu = true;
         break;

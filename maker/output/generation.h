@@ -62,7 +62,11 @@ struct BilanGeneration {
 };
 
 // Generates the package for the screens of `projet` in list order.
-// `graphique` holds the pattern bank. Messages and questions (61239,
+// Blank screens (EcranBlanc: no picture and no text) are left out, named
+// first in one warning (MessageEcransBlancs); fewer than kEcransMinimum
+// left is refused with 61239 and nothing is written. The progress line
+// names each screen by its number in the list. `graphique` holds the
+// pattern bank. Messages and questions (61239,
 // 61240, 61242, 61245, 61247) go through `dialogue`, progress and Stop
 // through `progression`, whose AfficheEtTeste is called before each screen
 // on the calling thread. Every message, those of the pictures' loaders and

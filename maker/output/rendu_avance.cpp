@@ -7,12 +7,25 @@
 #include "picture/taille_declaree.h"
 #include "agrandissement.h"
 #include "chargement_rendu.h"
+#include "ecrans_suffisants.h"
 #include "effets_transition.h"
 #include "options_block.h"
 #include "rendu_paire.h"
 #include "sujet_ecran.h"
 
 namespace lumaveil {
+
+namespace {
+
+// The groups a saver shows: those of the project but its blank screens.
+std::vector<GroupeEcrans> GroupesAGenerer(const CProjet& projet) {
+  std::vector<GroupeEcrans> groupes;
+  for (const GroupeEcrans& g : GroupesDuProjet(projet, projet.PairePortraits != 0))
+    if (g.Paire() || !EcranBlanc(projet.Ecran(g.premier))) groupes.push_back(g);
+  return groupes;
+}
+
+}  // namespace
 
 EcranRendu RendPourGeneration(const CProjet& projet, int index, talvik::CGraphique& graphique,
                               int messageChargement) {
@@ -83,7 +96,7 @@ int FilsDeRenduParDefaut() {
 CRenduEnAvance::CRenduEnAvance(const CProjet& projet, talvik::CGraphique& graphique, int fils,
                                int messageChargement)
     : projet_(projet),
-      groupes_(GroupesDuProjet(projet, projet.PairePortraits != 0)),
+      groupes_(GroupesAGenerer(projet)),
       graphique_(graphique),
       capacite_(std::max(1, fils)),
       messageChargement_(messageChargement) {

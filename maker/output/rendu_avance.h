@@ -83,7 +83,9 @@ int FilsDeRenduParDefaut();
 
 // The screens the saver shows are the project's screens grouped by the
 // pairing rule (GroupesDuProjet with the project's PairePortraits): with
-// pairs, screen k of the saver may be two screens of the project.
+// pairs, screen k of the saver may be two screens of the project. A blank
+// screen (EcranBlanc: no picture, no text; never half of a pair) is left
+// out.
 class CRenduEnAvance {
  public:
   // With `fils` >= 2, that many threads start rendering screens 0, 1, ...

@@ -30,6 +30,7 @@
 
 #include "chaines_maker.h"
 #include "chargement_rendu.h"
+#include "appel_web.h"
 #include "dialogue.h"
 #include "fichier_projet.h"
 #include "graphique.h"
@@ -45,15 +46,8 @@ namespace lumaveil {
 
 namespace {
 
-class CDialogueErreurs : public IDialogue {
- public:
-  using IDialogue::Message;
-  void Message(const MessageUtilisateur& m) override {
-    if (m.fichier.empty()) std::fprintf(stderr, "%s\n", m.texte.c_str());
-    else std::fprintf(stderr, "%s: %s\n", m.texte.c_str(), m.fichier.c_str());
-  }
-  int Question(const MessageUtilisateur&) override { return 0; }
-};
+using web::CDialogueErreurs;
+using web::Copie;
 
 enum class Editeur { Aucun, Rotation, Reglage, Recoupe, Redimension, Cadre, Fond, Modele };
 
@@ -258,12 +252,6 @@ bool Ecrit(const std::string& sortie, const HBITMAP& image) {
     return false;
   }
   return true;
-}
-
-char* Copie(const std::string& s) {
-  char* r = static_cast<char*>(std::malloc(s.size() + 1));
-  if (r) std::memcpy(r, s.c_str(), s.size() + 1);
-  return r;
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "chaines.h"
 #include "champs_ecran.h"
 #include "chaines_maker.h"
+#include "appel_web.h"
 #include "dialogue.h"
 #include "fichier_projet.h"
 #include "graphique.h"
@@ -26,16 +27,8 @@ namespace lumaveil {
 
 namespace {
 
-// Messages on standard error, as the command line writes them.
-class CDialogueErreurs : public IDialogue {
- public:
-  using IDialogue::Message;
-  void Message(const MessageUtilisateur& m) override {
-    if (m.fichier.empty()) std::fprintf(stderr, "%s\n", m.texte.c_str());
-    else std::fprintf(stderr, "%s: %s\n", m.texte.c_str(), m.fichier.c_str());
-  }
-  int Question(const MessageUtilisateur&) override { return 0; }
-};
+using web::CDialogueErreurs;
+using web::Copie;
 
 void Echappe(std::string& json, const std::string& texte) {
   json += '"';
@@ -210,12 +203,6 @@ bool FixeChamp(CEcran& e, const std::string& champ, const char* valeur) {
         c.membre);
   }
   return false;
-}
-
-char* Copie(const std::string& s) {
-  char* r = static_cast<char*>(std::malloc(s.size() + 1));
-  if (r) std::memcpy(r, s.c_str(), s.size() + 1);
-  return r;
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ CommandLine ParseCommandLine(std::string_view text) {
   std::string_view word = text;
   while (!word.empty() && IsSpace(word.front())) word.remove_prefix(1);
   while (!word.empty() && IsSpace(word.back())) word.remove_suffix(1);
-  if (word == "--help" || word == "-h") {
+  if (word == "--help" || word == "-h" || word == "/?") {
     line.mode = PlayerMode::kHelp;
   } else if (text.size() >= 2 && text[0] == '/' && text[1] == 'c') {
     line.mode = PlayerMode::kAbout;

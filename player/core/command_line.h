@@ -8,7 +8,7 @@
 namespace lmvengine {
 
 enum class PlayerMode {
-  kHelp,        // "--help" or "-h" alone: the usage on standard output
+  kHelp,        // "--help", "-h" or "/?" alone: the usage on standard output
   kAbout,       // begins with "/c"
   kPreview,     // "/p " and at least one more character: parent window number
   kFullScreen,  // anything else ("", "/s", "/S", "/C", "/P", "/p", "/p5", ...)

@@ -7,7 +7,7 @@
 //                                   xscreensaver hack: draws into that window
 //   LmvEngine --virtual WxH --frames DIR [--draws N]
 //                                   virtual display, frames written as PPM
-//   LmvEngine --help | -h           the usage below, on standard output
+//   LmvEngine --help | -h | /?      the usage below, on standard output
 //   LmvEngine [anything else]       full screen
 #include <X11/Xlib.h>
 
@@ -37,7 +37,7 @@ constexpr const char* kUsage =
     "                                       XSCREENSAVER_WINDOW set)\n"
     "       LmvEngine --virtual WxH --frames DIR [--draws N]\n"
     "                                       play on a virtual display, frames as PPM files\n"
-    "       LmvEngine --help | -h           this text\n"
+    "       LmvEngine --help | -h | /?      this text\n"
     "The screens are the ones appended to this program's own file.\n";
 
 // The running program's own file.

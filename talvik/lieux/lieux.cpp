@@ -14,10 +14,13 @@ namespace {
 constexpr double kRayonTerreKm = 6371.0;
 constexpr double kRadians = 3.14159265358979323846 / 180.0;
 
+// A town's position and its index in the gazetteer, whose names are read
+// only for the town a lookup finds (reading every town's three names at
+// start-up would double the load).
 struct Ville {
   double latitude;
   double longitude;
-  std::string nom, region, pays;
+  int index;
 };
 
 // The towns sorted by latitude, loaded once.
@@ -35,10 +38,7 @@ const Repertoire& Villes() {
     for (int i = 0; i < n; ++i) {
       GeonamesCity* c = geonames_get_city(i);
       if (!c) continue;
-      auto texte = [](const gchar* s) { return s ? std::string(s) : std::string(); };
-      r.villes.push_back(Ville{geonames_city_get_latitude(c), geonames_city_get_longitude(c),
-                               texte(geonames_city_get_name(c)), texte(geonames_city_get_state(c)),
-                               texte(geonames_city_get_country(c))});
+      r.villes.push_back(Ville{geonames_city_get_latitude(c), geonames_city_get_longitude(c), i});
       geonames_city_free(c);
     }
     std::sort(r.villes.begin(), r.villes.end(),
@@ -79,10 +79,17 @@ bool LieuLePlusProche(double latitude, double longitude, Lieu* lieu) {
     }
   }
   if (!meilleure) return false;
-  lieu->ville = meilleure->nom;
-  lieu->region = meilleure->region;
-  lieu->pays = meilleure->pays;
+  // The gazetteer's own calls, one thread at a time.
+  static std::mutex verrou;
+  const std::lock_guard<std::mutex> garde(verrou);
+  GeonamesCity* c = geonames_get_city(meilleure->index);
+  if (!c) return false;
+  auto texte = [](const gchar* t) { return t ? std::string(t) : std::string(); };
+  lieu->ville = texte(geonames_city_get_name(c));
+  lieu->region = texte(geonames_city_get_state(c));
+  lieu->pays = texte(geonames_city_get_country(c));
   lieu->distanceKm = distance;
+  geonames_city_free(c);
   return true;
 }
 

@@ -34,6 +34,21 @@ using TableChaines = std::function<std::optional<std::string>(unsigned id)>;
 // returns the previous one.
 TableChaines InstalleTableApplication(TableChaines table);
 
+// The texts of the tables in the user's language: the user interface
+// installs its translation (Qt's translators, context "Messages"); without
+// one every text stays the designed English. Returns the previous one.
+using TraductionChaines = std::function<std::string(const char* texte)>;
+TraductionChaines InstalleTraductionChaines(TraductionChaines traduction);
+
+// `texte` (a designed English text) in the user's language.
+std::string TraduitChaine(const char* texte);
+
+// Marks a designed text for the translators where Qt's headers are not
+// included (lupdate reads the marker; the code keeps the English text).
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(scope, x) x
+#endif
+
 // Text of id: the application's table first, then the library's; ""
 // when neither holds it.
 std::string ChargeChaine(unsigned id);

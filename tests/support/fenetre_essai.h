@@ -1,6 +1,7 @@
 // The maker's main window as the window tests start it.
 #pragma once
 
+#include <QAction>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 
 #include "ecrans_essai.h"
 #include "projet_essai.h"
+#include "document/doc.h"
 #include "fenetre/main_frame.h"
 #include "fenetre/outil_dialog.h"
 #include "liste/liste_view.h"
@@ -20,6 +22,9 @@ namespace lumaveil::testing {
 
 // A main window on `contexte` with the wizard off and no start-up picture
 // showing, on a new project whose screens are `taille` when it is given.
+// A new project has no screen; the window tests start from one blank
+// screen from the template, made with Screen > New and not counted as a
+// change (the project is unmodified, nothing to undo).
 // Not shown: the caller shows it when its test needs a visible window.
 inline std::unique_ptr<CMainFrame> FenetreEssai(CContexte& contexte,
                                                 std::optional<SIZE> taille = std::nullopt) {
@@ -28,6 +33,9 @@ inline std::unique_ptr<CMainFrame> FenetreEssai(CContexte& contexte,
   auto frame = std::make_unique<CMainFrame>(contexte);
   frame->Contexte().DemarrageEnCours = false;
   frame->NouveauProjet();
+  frame->Action(Commande::EcranNouveau)->trigger();
+  frame->Contexte().Controleur.OublieHistorique();
+  frame->Doc().FixeModifie(false);
   return frame;
 }
 

@@ -1,5 +1,13 @@
 #include "maker_sous_x.h"
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QTranslator>
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -7,10 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
-#include <sys/stat.h>
-#include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
 
 #include "fichier_projet.h"
 #include "graphique.h"
@@ -92,13 +97,57 @@ void MakerSousX::Lance(const std::string& projet, const std::string& registre) {
   _exit(127);
 }
 
+namespace {
+
+// `anglais` in the language the maker runs in, as its translation (Qt's
+// for a context "Q...") gives it; itself when none is chosen.
+QString Traduit(const char* contexte, const char* anglais) {
+  QString langue;
+  for (const QString& l : QLocale::system().uiLanguages()) {
+    const QString code = l.section('-', 0, 0).section('_', 0, 0).toLower();
+    if (code == QLatin1String("en")) break;
+    if (code == QLatin1String("fr") || code == QLatin1String("de") || code == QLatin1String("es")) {
+      langue = code;
+      break;
+    }
+  }
+  QString titre = QString::fromUtf8(anglais);
+  QTranslator traduction;
+  const bool qt = contexte[0] == 'Q';
+  if (!langue.isEmpty() &&
+      (qt ? traduction.load(QStringLiteral("qtbase_") + langue,
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+          : traduction.load(QStringLiteral("lumaveil_") + langue,
+                            QStringLiteral(LUMAVEIL_BIN_DIR "/traductions")))) {
+    const QString traduit = traduction.translate(contexte, anglais);
+    if (!traduit.isEmpty()) titre = traduit;
+  }
+  return titre;
+}
+
+}  // namespace
+
+std::string ToucheTraduite(const char* contexte, const char* anglais) {
+  const QString texte = Traduit(contexte, anglais);
+  const qsizetype et = texte.indexOf('&');
+  return et < 0 || et + 1 >= texte.size() ? std::string()
+                                          : texte.mid(et + 1, 1).toLower().toStdString();
+}
+
+std::string TitreTraduit(const char* contexte, const char* anglais) {
+  const QString titre = Traduit(contexte, anglais);
+  const qsizetype coupe = titre.indexOf(QRegularExpression(QStringLiteral("[][().*+?^$|\\\"'&]")));
+  return titre.left(coupe < 0 ? titre.size() : coupe).trimmed().toStdString();
+}
+
 std::string MakerSousX::LanceEtAttend(const std::string& projet) {
   Lance(projet);
   const std::string fenetre = AttendFenetre("projet.lmv.*Lumaveil", 30);
   if (fenetre.empty()) return "";
   // The start-up picture shows for 3 seconds; the project is read after it.
-  if (AttendFenetre("About Lumaveil", 10).empty()) return "";
-  if (!AttendFermeture("About Lumaveil", 15)) return "";
+  const std::string apropos = TitreTraduit("lumaveil::CMainFrame", "About Lumaveil");
+  if (AttendFenetre(apropos, 10).empty()) return "";
+  if (!AttendFermeture(apropos, 15)) return "";
   std::this_thread::sleep_for(1500ms);
   return fenetre;
 }

@@ -24,6 +24,16 @@ struct Geometrie {
 // coordinates); false when either cannot be read.
 bool MemesPixels(const std::string& a, const std::string& b, const Geometrie& zone);
 
+// The title a window of the maker shows in the language the maker runs
+// in (LANGUAGE and the locale, as the maker chooses it): `anglais` as the
+// maker's translation of `contexte` gives it (Qt's own for a context
+// "Q..."), cut before its first character that a window-name pattern
+// reads otherwise ("(", "." ...). English when no translation is chosen.
+std::string TitreTraduit(const char* contexte, const char* anglais);
+// The key of the "&" of `anglais` so translated, lower case ("&File": "f",
+// "&Datei": "d"); "" when it has none.
+std::string ToucheTraduite(const char* contexte, const char* anglais);
+
 class MakerSousX {
  public:
   // Starts Xvfb at `largeur` x `hauteur`, and openbox on it when `gestionnaire`.

@@ -21,6 +21,10 @@ test('one line per photo that cannot be read, the rest as it is', () => {
     [['(2 / 20) Making screens', 'A screen saver needs two screens or more.',
       'A screen saver needs two screens or more.'],
      ['A screen saver needs two screens or more.']],
+    [['Screens 1 and 4 have no picture and no text; they were left out.', 'JPEG Fatal Error',
+      'Unable to load file: photos/b.jpg'],
+     ['Screens 1 and 4 have no picture and no text; they were left out.',
+      'Unable to load file: photos/b.jpg']],
     [[], []],
   ];
   for (const [lines, shown] of cases) assert.deepEqual(messageLines(lines), shown, lines.join(' | '));

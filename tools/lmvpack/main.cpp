@@ -1,10 +1,15 @@
-// lmvpack OUT ENGINE WxH [--duration D] [--effect E] PICTURE...
+// lmvpack OUT ENGINE WxH [--duration D] [--effect E] [--transition MS] PICTURE...
 //
 // Makes a screen package from finished JPEG pictures: ENGINE copied byte for
 // byte, one record per PICTURE, then the trailer. A PICTURE is a JPEG file,
-// or D:E:file.jpg with its own duration and effect. Every input is checked
-// before anything is written; on any error (or a kill) an existing OUT is
-// left as it was, no partial package takes its place, and the exit code is 1.
+// or D:E:file.jpg with its own duration and effect, or D:E:MS:file.jpg with
+// its own cross-fade length too. A saver with a moving effect (8 cross-fade,
+// 9 pan and zoom, 10 random among all) gets the options block before its
+// trailer, as the maker writes it: each record's cross-fade length, and for
+// a pan-and-zoom picture larger than the saver its size. Every input is
+// checked before anything is written; on any error (or a kill) an existing
+// OUT is left as it was, no partial package takes its place, and the exit
+// code is 1.
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -15,7 +20,9 @@
 #include <system_error>
 #include <vector>
 
+#include "effects.h"
 #include "jpeg_decoder.h"
+#include "options_block.h"
 #include "package_format.h"
 #include "fichier_atomique.h"
 #include "temporaires_abandonnes.h"
@@ -34,13 +41,20 @@ constexpr int kMaxDuration = 180;
 struct Picture {
   int duration;
   int effect;
+  int transitionMs;  // cross-fade of the moving effects
   fs::path file;
+  int width = 0, height = 0;  // of the JPEG, once checked
 };
 
 void Usage() {
-  std::cerr << "usage: lmvpack OUT ENGINE WxH [--duration D] [--effect E] PICTURE...\n"
-               "  PICTURE: a JPEG file, or D:E:file.jpg with its own duration and effect\n"
-               "  D: seconds 1..180 (default 3); E: effect 0..7 (default 0)\n";
+  std::cerr << "usage: lmvpack OUT ENGINE WxH [--duration D] [--effect E] [--transition MS]\n"
+               "               PICTURE...\n"
+               "  PICTURE: a JPEG file, or D:E:file.jpg with its own duration and effect,\n"
+               "  or D:E:MS:file.jpg with its own cross-fade length too\n"
+               "  D: seconds 1..180 (default 3); E: effect 0..10 (default 0; 8 cross-fade,\n"
+               "  9 pan and zoom, 10 random among all); MS: cross-fade of effects 8 to 10,\n"
+               "  milliseconds 100..10000 (default 1500)\n"
+               "  A pan-and-zoom picture is WxH or 1.25 times it on each side.\n";
 }
 
 // A whole decimal integer, optionally signed.
@@ -55,20 +69,28 @@ bool ParseInt(const std::string& text, int& value) {
 }
 
 bool DurationOk(int d) { return d >= kMinDuration && d <= kMaxDuration; }
-bool EffectOk(int e) { return e >= 0 && e <= 7; }
+bool EffectOk(int e) { return e >= 0 && e <= lmvengine::kEffectRandomAll; }
+bool TransitionOk(int ms) {
+  return ms >= lmvengine::kMinTransitionMs && ms <= lmvengine::kMaxTransitionMs;
+}
 
-// "D:E:file" when the first two fields are numbers; otherwise a plain file.
-Picture ParsePicture(const std::string& arg, int duration, int effect) {
+// "D:E:MS:file" when the first three fields are numbers, "D:E:file" when
+// the first two are; otherwise a plain file.
+Picture ParsePicture(const std::string& arg, int duration, int effect, int transitionMs) {
   size_t a = arg.find(':');
   if (a != std::string::npos) {
     size_t b = arg.find(':', a + 1);
-    int d = 0, e = 0;
+    int d = 0, e = 0, t = 0;
     if (b != std::string::npos && b + 1 < arg.size() && ParseInt(arg.substr(0, a), d) &&
         ParseInt(arg.substr(a + 1, b - a - 1), e)) {
-      return Picture{d, e, arg.substr(b + 1)};
+      size_t c = arg.find(':', b + 1);
+      if (c != std::string::npos && c + 1 < arg.size() &&
+          ParseInt(arg.substr(b + 1, c - b - 1), t))
+        return Picture{d, e, t, arg.substr(c + 1)};
+      return Picture{d, e, transitionMs, arg.substr(b + 1)};
     }
   }
-  return Picture{duration, effect, arg};
+  return Picture{duration, effect, transitionMs, arg};
 }
 
 bool ReadFile(const fs::path& path, std::vector<unsigned char>& bytes) {
@@ -78,15 +100,21 @@ bool ReadFile(const fs::path& path, std::vector<unsigned char>& bytes) {
   return !in.bad();
 }
 
-// The picture must be a JPEG that the player decodes, at the package's size.
-bool CheckPicture(const Picture& p, int width, int height) {
+// The picture must be a JPEG that the player decodes, at the package's
+// size (a pan-and-zoom picture may be PanZoomPictureSide of it instead).
+bool CheckPicture(Picture& p, int width, int height) {
   if (!DurationOk(p.duration)) {
     std::cerr << "lmvpack: " << p.file.string() << ": duration " << p.duration
               << " is not 1..180\n";
     return false;
   }
   if (!EffectOk(p.effect)) {
-    std::cerr << "lmvpack: " << p.file.string() << ": effect " << p.effect << " is not 0..7\n";
+    std::cerr << "lmvpack: " << p.file.string() << ": effect " << p.effect << " is not 0..10\n";
+    return false;
+  }
+  if (!TransitionOk(p.transitionMs)) {
+    std::cerr << "lmvpack: " << p.file.string() << ": cross-fade " << p.transitionMs
+              << " ms is not 100..10000\n";
     return false;
   }
   std::vector<unsigned char> bytes;
@@ -108,11 +136,20 @@ bool CheckPicture(const Picture& p, int width, int height) {
     std::cerr << "lmvpack: " << p.file.string() << " does not decode: " << r.message << "\n";
     return false;
   }
-  if (image.width != width || image.height != height) {
+  const int panWidth = lmvengine::PanZoomPictureSide(width);
+  const int panHeight = lmvengine::PanZoomPictureSide(height);
+  const bool pan = p.effect == lmvengine::kEffectPanZoom && image.width == panWidth &&
+                   image.height == panHeight && panWidth <= lmvengine::kMaxJpegSide &&
+                   panHeight <= lmvengine::kMaxJpegSide;
+  if ((image.width != width || image.height != height) && !pan) {
     std::cerr << "lmvpack: " << p.file.string() << " is " << image.width << "x" << image.height
-              << ", not " << width << "x" << height << "\n";
+              << ", not " << width << "x" << height;
+    if (p.effect == lmvengine::kEffectPanZoom) std::cerr << " nor " << panWidth << "x" << panHeight;
+    std::cerr << "\n";
     return false;
   }
+  p.width = image.width;
+  p.height = image.height;
   return true;
 }
 
@@ -135,23 +172,26 @@ int Run(int argc, char** argv) {
               << lmvengine::kMinHeight << ".." << lmvengine::kMaxWidth << ")\n";
     return 1;
   }
-  int duration = kDefaultDuration, effect = 0;
+  int duration = kDefaultDuration, effect = 0, transitionMs = lmvengine::kDefaultTransitionMs;
   std::vector<Picture> pictures;
   for (size_t i = 3; i < args.size(); ++i) {
-    if (args[i] == "--duration" || args[i] == "--effect") {
+    if (args[i] == "--duration" || args[i] == "--effect" || args[i] == "--transition") {
       int v = 0;
       if (i + 1 >= args.size() || !ParseInt(args[i + 1], v)) {
         std::cerr << "lmvpack: " << args[i] << " needs a number\n";
         return 1;
       }
-      if (args[i] == "--duration" ? !DurationOk(v) : !EffectOk(v)) {
+      const bool ok = args[i] == "--duration" ? DurationOk(v)
+                      : args[i] == "--effect" ? EffectOk(v)
+                                              : TransitionOk(v);
+      if (!ok) {
         std::cerr << "lmvpack: " << args[i] << " " << v << " is out of range\n";
         return 1;
       }
-      (args[i] == "--duration" ? duration : effect) = v;
+      (args[i] == "--duration" ? duration : args[i] == "--effect" ? effect : transitionMs) = v;
       ++i;
     } else {
-      pictures.push_back(ParsePicture(args[i], duration, effect));
+      pictures.push_back(ParsePicture(args[i], duration, effect, transitionMs));
     }
   }
   if (pictures.empty()) {
@@ -171,7 +211,7 @@ int Run(int argc, char** argv) {
     std::cerr << "lmvpack: the package would overwrite its own engine " << engine.string() << "\n";
     return 1;
   }
-  for (const Picture& p : pictures) {
+  for (Picture& p : pictures) {
     if (!CheckPicture(p, width, height)) return 1;
     std::error_code same;
     if (fs::equivalent(out, p.file, same)) {
@@ -205,7 +245,15 @@ int Run(int argc, char** argv) {
     return 1;
   }
   for (const Picture& p : pictures) {
-    if (!writer.AppendRecordFile(p.duration, p.effect, p.file)) {
+    // The record's entry of the options block, which the writer adds only
+    // when the saver needs it (a moving effect, a larger picture).
+    lmvengine::RecordOptions entry;
+    entry.transitionMs = p.transitionMs;
+    if (p.width != width || p.height != height) {
+      entry.pictureWidth = p.width;
+      entry.pictureHeight = p.height;
+    }
+    if (!writer.AppendRecordFile(p.duration, p.effect, p.file, entry)) {
       std::cerr << "lmvpack: " << writer.Error() << "\n";
       writer.Discard();
       return 1;

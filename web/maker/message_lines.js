@@ -1,8 +1,11 @@
 // The lines the page shows of what the core wrote: one clear line per
 // photo that cannot be read, naming it ("Unable to load file: NAME", with
 // the reason the core gave for that file), the other messages as they
-// are, each once. Progress lines ("(3 / 20) ...") are not kept.
+// are, each once; the screens left out of a saver are always said.
+// Progress lines ("(3 / 20) ...") are not kept.
 const UNABLE = 'Unable to load file: ';
+// "Screen 3 has no picture and no text; it was left out.", "Screens 1 and 4 ..."
+const LEFT_OUT = /^Screens? [\d, and]+ ha(s|ve) no picture and no text; (it was|they were) left out\.$/;
 
 export function messageLines(lines) {
   const kept = lines.filter((line) => !/^\(\d+ \/ \d+\)/.test(line));
@@ -24,7 +27,8 @@ export function messageLines(lines) {
     if (line.startsWith(UNABLE)) {
       const name = line.slice(UNABLE.length);
       out.push(reasons.has(name) ? `${line} (${reasons.get(name).replace(/\.$/, '')})` : line);
-    } else if (!unreadable.some((name) => line.includes(name)) && namesAFile(line)) {
+    } else if (LEFT_OUT.test(line) ||
+               (!unreadable.some((name) => line.includes(name)) && namesAFile(line))) {
       out.push(line);
     }
   }

@@ -46,6 +46,7 @@ BilanInternet EnvoieSurInternet(const DemandeInternet& demande,
   if (demande.page) {
     ContenuPage contenu;
     contenu.nomBase = demande.nomBase;
+    contenu.langue = demande.langue;
     (PourWindows(demande.nomEcranDeVeille) ? contenu.fichierWindows : contenu.fichierLinux) =
         demande.nomEcranDeVeille;
     pageFaite = page.Fabrique(modele, contenu) == 1;

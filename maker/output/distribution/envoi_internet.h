@@ -25,6 +25,7 @@ struct DemandeInternet {
   std::string nomPage;           // remote file name of the page
   std::string modelePage;        // the template; "" for "Page.html" beside the program
   std::string modulePage;        // the web player; "" for the one beside the program
+  std::string langue = "en";     // the page's language (ContenuPage::langue)
 };
 
 struct BilanInternet {

@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "distribution/textes_page.h"
 #include "fichiers_livres.h"
 
 namespace lumaveil {
@@ -72,7 +73,8 @@ std::string ScriptLecteur(const std::string& moduleEnLigne) {
   return "<script type=\"module\">\n" + moduleEnLigne + "\n" + monte;
 }
 
-std::string RemplitPage(const std::string& modele, const ContenuPage& contenu) {
+std::string RemplitPage(const std::string& modeleAnglais, const ContenuPage& contenu) {
+  const std::string modele = TraduitModelePage(modeleAnglais, contenu.langue);
   const std::string joue =
       contenu.fichierWindows.empty() ? contenu.fichierLinux : contenu.fichierWindows;
   const std::pair<std::string, std::string> marques[] = {

@@ -24,6 +24,9 @@ struct ContenuPage {
   // its file beside the page (kFichierModule). A page opened from the disk
   // needs it inside: browsers load no module file there.
   std::string moduleEnLigne;
+  // The language of the page's texts and of its player ("en", "fr", "de",
+  // "es"): the maker's (textes_page.h).
+  std::string langue = "en";
 };
 
 // Text made safe for HTML text and attribute values: & < > " ' as entities.

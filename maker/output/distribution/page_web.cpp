@@ -155,8 +155,9 @@ BilanPageWeb EcritPageWeb(const CProjet& projet, talvik::CGraphique& graphique,
     }
   }
   if (!etrangers.empty()) {
-    std::vector<char> texte(std::strlen(kRemplaceEtrangers) + etrangers.size() + 1);
-    std::snprintf(texte.data(), texte.size(), kRemplaceEtrangers, etrangers.c_str());
+    const std::string question = talvik::TraduitChaine(kRemplaceEtrangers);
+    std::vector<char> texte(question.size() + etrangers.size() + 1);
+    std::snprintf(texte.data(), texte.size(), question.c_str(), etrangers.c_str());
     if (!dialogue.Question(MessageUtilisateur{kIdRemplaceEtrangers, texte.data(),
                                               ChaineMaker(IDS_QUESTION), IconeMessage::Question,
                                               {}})) {
@@ -203,6 +204,7 @@ BilanPageWeb EcritPageWeb(const CProjet& projet, talvik::CGraphique& graphique,
   contenu.fichierWindows = windows ? fichierWindows : "";
   contenu.fichierLinux = !windows || deux ? fichierLinux : "";
   contenu.moduleEnLigne = *module;
+  contenu.langue = options.langue;
   if (!EcritTexte(copieModule, dossier, *module)) return echec(copieModule);
   if (!EcritTexte(index, dossier, RemplitPage(*modele, contenu))) return echec(index);
 

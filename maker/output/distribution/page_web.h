@@ -17,6 +17,7 @@
 
 #include <string>
 
+#include "chaines.h"  // QT_TRANSLATE_NOOP
 #include "dialogue.h"
 #include "generation.h"
 #include "progression.h"
@@ -38,13 +39,14 @@ inline constexpr const char* kEnteteManifeste = "Lumaveil web page";
 // the message when the page is not written; the one when it was written
 // only in part (a rename failed).
 inline constexpr unsigned kIdRemplaceEtrangers = 61290;
-inline constexpr const char* kRemplaceEtrangers =
+inline constexpr const char* kRemplaceEtrangers = QT_TRANSLATE_NOOP(
+    "Messages",
     "The folder already holds files that were not written by an earlier web page:\n\n%s\n"
-    "Replace them? A link is replaced itself, never the file it names.";
+    "Replace them? A link is replaced itself, never the file it names.");
 inline constexpr const char* kPageNonEcrite =
-    "The web page was not written: the folder is left as it was.";
-inline constexpr const char* kPageIncomplete =
-    "The web page was written only in part: this file could not be put in place";
+    QT_TRANSLATE_NOOP("Messages", "The web page was not written: the folder is left as it was.");
+inline constexpr const char* kPageIncomplete = QT_TRANSLATE_NOOP(
+    "Messages", "The web page was written only in part: this file could not be put in place");
 
 struct OptionsPageWeb {
   std::string dossier;        // the folder to write (made when missing)
@@ -57,6 +59,7 @@ struct OptionsPageWeb {
   std::string module;         // "": the shipped web player
   int fils = 0;               // as OptionsGeneration
   int messageChargement = 0;  // as OptionsGeneration
+  std::string langue = "en";  // the page's language (ContenuPage::langue)
 };
 
 struct BilanPageWeb {

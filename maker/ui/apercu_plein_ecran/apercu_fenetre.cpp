@@ -9,7 +9,7 @@ namespace lumaveil {
 CApercuFenetre::CApercuFenetre(const lmvengine::Raster& pixels, qreal ratio, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), pixels_(pixels), ratio_(ratio) {
   setObjectName("CApercuFenetre");
-  setAccessibleName(QStringLiteral("Preview"));
+  setAccessibleName(tr("Preview"));
   setFocusPolicy(Qt::StrongFocus);
 }
 

@@ -20,12 +20,12 @@ CChampNombre::CChampNombre(int minimum, int maximum, const QString& nomAccessibl
   haut_->setArrowType(Qt::UpArrow);
   haut_->setAutoRepeat(true);
   haut_->setToolTip(tr("Up"));
-  haut_->setAccessibleName(nomAccessible + QStringLiteral(" up"));
+  haut_->setAccessibleName(nomAccessible + tr(" up"));
   bas_ = new QToolButton(this);
   bas_->setArrowType(Qt::DownArrow);
   bas_->setAutoRepeat(true);
   bas_->setToolTip(tr("Down"));
-  bas_->setAccessibleName(nomAccessible + QStringLiteral(" down"));
+  bas_->setAccessibleName(nomAccessible + tr(" down"));
   auto* fleches = new QVBoxLayout;
   fleches->setSpacing(0);
   fleches->addWidget(haut_);

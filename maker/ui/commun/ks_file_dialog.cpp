@@ -1,5 +1,6 @@
 #include "commun/ks_file_dialog.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QWidget>
@@ -35,7 +36,8 @@ QString Entree(const QString& texte, const QString& motifs) {
 }  // namespace
 
 QString FiltreImages() {
-  QString filtre = QStringLiteral("All pictures|") + Motifs({}) + "|";
+  QString filtre = QString(QT_TRANSLATE_NOOP("lumaveil::CKSFileDialog", "All pictures")) + "|" +
+                   Motifs({}) + "|";
   QStringList faits;
   for (const FormatChoix& f : kFormatsDesignes) {
     filtre += Entree(QString::fromUtf8(f.texte), Motifs(f.format));
@@ -47,14 +49,17 @@ QString FiltreImages() {
     filtre += Entree(format, Motifs(e.format));
     faits << format;
   }
-  return filtre + QStringLiteral("All files (*.*)|*.*||");
+  return filtre + QString(QT_TRANSLATE_NOOP("lumaveil::CKSFileDialog", "All files (*.*)")) +
+         "|*.*||";
 }
 
 QStringList FiltresQt(const QString& filtre) {
   QStringList resultat;
   const QStringList morceaux = filtre.split('|');
   for (int i = 0; i + 1 < morceaux.size(); i += 2) {
-    const QString& texte = morceaux[i];
+    // Each description in the user's language (their patterns stay).
+    const QString texte =
+        QCoreApplication::translate("lumaveil::CKSFileDialog", morceaux[i].toUtf8().constData());
     if (texte.isEmpty()) break;
     QString motifs;
     // Every letter of an extension in either case: "*.JPG" from a camera
@@ -100,7 +105,9 @@ int CKSFileDialog::DoModal() {
   if (extension.startsWith('.')) extension.remove(0, 1);
   if (!extension.isEmpty()) dialogue.setDefaultSuffix(extension);
   dialogue.setNameFilters(FiltresQt(filtre_));
-  if (!titre_.isEmpty()) dialogue.setWindowTitle(titre_);
+  if (!titre_.isEmpty())
+    dialogue.setWindowTitle(
+        QCoreApplication::translate("lumaveil::CKSFileDialog", titre_.toUtf8().constData()));
   if (!nom_.isEmpty()) {
     const QFileInfo info(nom_);
     if (info.isAbsolute() || nom_.contains('/')) dialogue.setDirectory(info.absolutePath());

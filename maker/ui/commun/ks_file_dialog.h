@@ -25,8 +25,8 @@ inline constexpr unsigned OFN_OVERWRITEPROMPT = 0x2;
 // Pictures the maker loads, with "All files" last.
 QString FiltreImages();
 // Title of the multi-selection picture chooser.
-inline constexpr const char* kTitreChoixImages =
-    "Select images to load (use 'CTRL' for multiple selection)";
+inline constexpr const char* kTitreChoixImages = QT_TRANSLATE_NOOP(
+    "lumaveil::CKSFileDialog", "Select images to load (use 'CTRL' for multiple selection)");
 
 // The Qt name filters of a "Text|patterns|...||" filter: each entry keeps
 // its text as shown and matches its ';'-separated patterns.

@@ -4,6 +4,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "chaines.h"
 #include "fichiers_livres.h"
 
 namespace lumaveil {
@@ -28,13 +29,31 @@ QString TraduitCommande(const char* texte) {
   return texte ? QCoreApplication::translate("Commandes", texte) : QString();
 }
 
+namespace {
+
+QString& Installee() {
+  static QString langue = QStringLiteral("en");
+  return langue;
+}
+
+}  // namespace
+
+QString LangueInterface() { return Installee(); }
+
 int InstalleTraductions(QCoreApplication& application, const QString& langue) {
+  Installee() = QStringLiteral("en");
+  QLocale::setDefault(QLocale::system());
   // The translators of the last call, owned by the application.
   for (QTranslator* ancien : application.findChildren<QTranslator*>(
            QStringLiteral("TraductionLumaveil"), Qt::FindDirectChildrenOnly)) {
     QCoreApplication::removeTranslator(ancien);
     delete ancien;
   }
+  // The texts of the string tables, looked up without Qt, through the same
+  // translators (context "Messages"): English while none is installed.
+  talvik::InstalleTraductionChaines([](const char* texte) {
+    return QCoreApplication::translate("Messages", texte).toStdString();
+  });
   if (!LanguesTraduites().contains(langue)) return 0;
   auto installe = [&application](const QString& fichier, const QString& dossier) {
     auto* traduction = new QTranslator(&application);
@@ -51,7 +70,15 @@ int InstalleTraductions(QCoreApplication& application, const QString& langue) {
   // lrelease wrote them.
   const QString livres = QString::fromStdString(CheminLivre("traductions"));
   const QString fichier = QStringLiteral("lumaveil_") + langue;
-  return installe(fichier, livres) || installe(fichier, QStringLiteral(LUMAVEIL_TRADUCTIONS_CONSTRUCTION));
+  if (!installe(fichier, livres) &&
+      !installe(fichier, QStringLiteral(LUMAVEIL_TRADUCTIONS_CONSTRUCTION)))
+    return 0;
+  Installee() = langue;
+  // Numbers, dates and sizes as the window's language writes them, unless
+  // the system's locale already speaks it (de_AT keeps its own formats).
+  QLocale::setDefault(QLocale::system().name().startsWith(langue) ? QLocale::system()
+                                                                  : QLocale(langue));
+  return 1;
 }
 
 }  // namespace lumaveil

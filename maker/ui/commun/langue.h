@@ -33,4 +33,9 @@ QString TraduitCommande(const char* texte);
 // translation was found. A second call replaces the first's.
 int InstalleTraductions(QCoreApplication& application, const QString& langue);
 
+// The language the window speaks: the one of the last InstalleTraductions
+// that found the maker's translation, else "en". The savers' web pages
+// are written in it.
+QString LangueInterface();
+
 }  // namespace lumaveil

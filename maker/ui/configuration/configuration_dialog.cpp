@@ -2,8 +2,9 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QGroupBox>
+#include <QCoreApplication>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,11 +23,15 @@ namespace {
 void AjouteOuiNon(QWidget* parent, QGridLayout* grille, int ligne, const QString& question,
                   bool oui, QRadioButton*& boutonOui, QRadioButton*& boutonNon) {
   auto* libelle = new QLabel(question, parent);
-  boutonOui = new QRadioButton(QStringLiteral("Yes"), parent);
-  boutonNon = new QRadioButton(QStringLiteral("No"), parent);
+  boutonOui =
+      new QRadioButton(QCoreApplication::translate("lumaveil::CConfigurationDlg", "Yes"), parent);
+  boutonNon =
+      new QRadioButton(QCoreApplication::translate("lumaveil::CConfigurationDlg", "No"), parent);
   // Both buttons read as the question they answer.
-  boutonOui->setAccessibleName(question + QStringLiteral(" Yes"));
-  boutonNon->setAccessibleName(question + QStringLiteral(" No"));
+  boutonOui->setAccessibleName(question +
+                               QCoreApplication::translate("lumaveil::CConfigurationDlg", " Yes"));
+  boutonNon->setAccessibleName(question +
+                               QCoreApplication::translate("lumaveil::CConfigurationDlg", " No"));
   auto* groupe = new QButtonGroup(parent);
   groupe->addButton(boutonOui);
   groupe->addButton(boutonNon);
@@ -44,13 +49,13 @@ CConfigurationDlg::CConfigurationDlg(ParametresApplication& parametres, QWidget*
 CConfigurationDlg::CConfigurationDlg(ParametresApplication& parametres,
                                      CControleurProjet* controleur, QWidget* parent)
     : QDialog(parent), parametres_(parametres), controleur_(controleur) {
-  setWindowTitle(QStringLiteral("Configuration"));
+  setWindowTitle(tr("Configuration"));
   auto* grille = new QGridLayout;
-  AjouteOuiNon(this, grille, 0, QStringLiteral("Start wizard at beginning :"),
-               parametres.StartWizard != 0, assistantOui_, assistantNon_);
-  AjouteOuiNon(this, grille, 1, QStringLiteral("Send compressed fil (*.gz) by email :"),
+  AjouteOuiNon(this, grille, 0, tr("Start wizard at beginning :"), parametres.StartWizard != 0,
+               assistantOui_, assistantNon_);
+  AjouteOuiNon(this, grille, 1, tr("Send compressed fil (*.gz) by email :"),
                parametres.MailCompression != 0, compressionOui_, compressionNon_);
-  auto* libelle = new QLabel(QStringLiteral("Quality of image JPEG :"), this);
+  auto* libelle = new QLabel(tr("Quality of image JPEG :"), this);
   qualite_ = new CChampNombre(0, 100, libelle->text(), this);
   qualite_->SetValeur(parametres.JPEGQuality);
   libelle->setBuddy(qualite_->Edit());
@@ -64,15 +69,14 @@ CConfigurationDlg::CConfigurationDlg(ParametresApplication& parametres,
   colonne->addLayout(grille);
   if (controleur_) {
     // The open project's playing choices, as the generation dialog shows them.
-    auto* lecture = new QGroupBox(QStringLiteral("Playing (saved with the project)"), this);
+    auto* lecture = new QGroupBox(tr("Playing (saved with the project)"), this);
     lecture->setAccessibleName(lecture->title());
     auto* choix = new QVBoxLayout(lecture);
-    melange_ = new QCheckBox(QStringLiteral("Shuffle"), lecture);
+    melange_ = new QCheckBox(tr("Shuffle"), lecture);
     melange_->setAccessibleName(melange_->text());
-    memeEcran_ = new QRadioButton(QStringLiteral("The same screen on every monitor"), lecture);
+    memeEcran_ = new QRadioButton(tr("The same screen on every monitor"), lecture);
     memeEcran_->setAccessibleName(memeEcran_->text());
-    ecransDifferents_ =
-        new QRadioButton(QStringLiteral("Different screens on each monitor"), lecture);
+    ecransDifferents_ = new QRadioButton(tr("Different screens on each monitor"), lecture);
     ecransDifferents_->setAccessibleName(ecransDifferents_->text());
     auto* groupe = new QButtonGroup(lecture);
     groupe->addButton(memeEcran_);

@@ -39,7 +39,8 @@ class CDoc : public QObject {
   // Document strings of the project file type.
   static constexpr const char* kTitreFenetre = "Lumaveil";
   static constexpr const char* kNomParDefaut = "Noname";
-  static constexpr const char* kFiltre = "Lumaveil File(*.lmv)";
+  static constexpr const char* kFiltre =
+      QT_TRANSLATE_NOOP("lumaveil::CKSFileDialog", "Lumaveil File(*.lmv)");
   static constexpr const char* kExtension = ".lmv";
 
   // File name of the project, or "Noname" before its first save.

@@ -12,13 +12,13 @@
 namespace lumaveil {
 
 CDureeDlg::CDureeDlg(int duree, QWidget* parent) : QDialog(parent), duree_(duree) {
-  setWindowTitle(QStringLiteral("Displaying duration definition"));
-  auto* libelle = new QLabel(QStringLiteral("Duration"), this);
+  setWindowTitle(tr("Displaying duration definition"));
+  auto* libelle = new QLabel(tr("Duration"), this);
   champ_ = new CChampNombre(1, 180, libelle->text(), this);
   champ_->SetValeur(duree);
   libelle->setBuddy(champ_->Edit());
-  auto* unite = new QLabel(QStringLiteral("second(s)"), this);
-  auto* aide = new QLabel(QStringLiteral("Select a duration between 1 to 180 seconds"), this);
+  auto* unite = new QLabel(tr("second(s)"), this);
+  auto* aide = new QLabel(tr("Select a duration between 1 to 180 seconds"), this);
   aide->setAccessibleName(aide->text());
 
   auto* ligne = new QHBoxLayout;

@@ -24,17 +24,29 @@ struct DescriptionEffet {
 
 // In the order of the codes stored in the project and the screen saver.
 constexpr DescriptionEffet kEffets[kNombreEffets] = {
-    {"No effect.", "New screen is only displayed on old screen."},
-    {"Up/Down : ", "New screen go down on old screen."},
-    {"Up-left/Down :", "New scrren go down from up-left on old screen."},
-    {"Down-right/Up :", "New screen go up from down-right on old screen."},
-    {"Down/Up : ", "New screen go up straight on old screen."},
-    {"Left/right : ", "New screen go from left to right on old screen."},
-    {"Stretching :", "New screen stretch up step by step on old screen."},
-    {"Random : ", "a randomize effect from the list."},
-    {"Cross-fade", "The new screen fades in over the old one."},
-    {"Pan and zoom", "The screen slowly zooms and drifts while it is shown; it fades in."},
-    {"Random (all effects)", "An effect chosen at random among all the others."},
+    {QT_TRANSLATE_NOOP("lumaveil::CEffetDlg", "No effect."),
+     QT_TRANSLATE_NOOP("lumaveil::CEffetDlg", "New screen is only displayed on old screen.")},
+    {QT_TRANSLATE_NOOP("lumaveil::CEffetDlg", "Up/Down : "),
+     QT_TRANSLATE_NOOP("lumaveil::CEffetDlg", "New screen go down on old screen.")},
+    {QT_TRANSLATE_NOOP("lumaveil::CEffetDlg", "Up-left/Down :"),
+     QT_TRANSLATE_NOOP("lumaveil::CEffetDlg", "New scrren go down from up-left on old screen.")},
+    {QT_TRANSLATE_NOOP("lumaveil::CEffetDlg", "Down-right/Up :"),
+     QT_TRANSLATE_NOOP("lumaveil::CEffetDlg", "New screen go up from down-right on old screen.")},
+    {QT_TRANSLATE_NOOP("lumaveil::CEffetDlg", "Down/Up : "),
+     QT_TRANSLATE_NOOP("lumaveil::CEffetDlg", "New screen go up straight on old screen.")},
+    {QT_TRANSLATE_NOOP("lumaveil::CEffetDlg", "Left/right : "),
+     QT_TRANSLATE_NOOP("lumaveil::CEffetDlg", "New screen go from left to right on old screen.")},
+    {QT_TRANSLATE_NOOP("lumaveil::CEffetDlg", "Stretching :"),
+     QT_TRANSLATE_NOOP("lumaveil::CEffetDlg", "New screen stretch up step by step on old screen.")},
+    {QT_TRANSLATE_NOOP("lumaveil::CEffetDlg", "Random : "),
+     QT_TRANSLATE_NOOP("lumaveil::CEffetDlg", "a randomize effect from the list.")},
+    {QT_TRANSLATE_NOOP("lumaveil::CEffetDlg", "Cross-fade"),
+     QT_TRANSLATE_NOOP("lumaveil::CEffetDlg", "The new screen fades in over the old one.")},
+    {QT_TRANSLATE_NOOP("lumaveil::CEffetDlg", "Pan and zoom"),
+     QT_TRANSLATE_NOOP("lumaveil::CEffetDlg",
+                       "The screen slowly zooms and drifts while it is shown; it fades in.")},
+    {QT_TRANSLATE_NOOP("lumaveil::CEffetDlg", "Random (all effects)"),
+     QT_TRANSLATE_NOOP("lumaveil::CEffetDlg", "An effect chosen at random among all the others.")},
 };
 
 }  // namespace
@@ -44,7 +56,7 @@ CEffetDlg::CEffetDlg(int effet, QWidget* parent)
 
 CEffetDlg::CEffetDlg(const ValeursEffet& valeurs, QWidget* parent)
     : QDialog(parent), valeurs_(valeurs) {
-  setWindowTitle(QStringLiteral("Changing effect definition"));
+  setWindowTitle(tr("Changing effect definition"));
   auto* grille = new QGridLayout;
   auto* groupe = new QButtonGroup(this);
   int ligne = 0;
@@ -56,9 +68,9 @@ CEffetDlg::CEffetDlg(const ValeursEffet& valeurs, QWidget* parent)
       trait->setFrameShadow(QFrame::Sunken);
       grille->addWidget(trait, ligne++, 0, 1, 2);
     }
-    auto* b = new QRadioButton(QString::fromUtf8(kEffets[i].libelle), this);
+    auto* b = new QRadioButton(tr(kEffets[i].libelle), this);
     b->setAccessibleName(b->text());
-    auto* d = new QLabel(QString::fromUtf8(kEffets[i].description), this);
+    auto* d = new QLabel(tr(kEffets[i].description), this);
     d->setAccessibleName(d->text());
     groupe->addButton(b, i);
     grille->addWidget(b, ligne, 0);
@@ -71,14 +83,14 @@ CEffetDlg::CEffetDlg(const ValeursEffet& valeurs, QWidget* parent)
   if (effet >= 0 && effet < kNombreEffets) boutons_[std::size_t(effet)]->setChecked(true);
 
   auto* rangeeDuree = new QHBoxLayout;
-  auto* libelleDuree = new QLabel(QStringLiteral("Transition length :"), this);
+  auto* libelleDuree = new QLabel(tr("Transition length :"), this);
   duree_ = new QDoubleSpinBox(this);
   duree_->setDecimals(1);
   duree_->setSingleStep(0.1);
   duree_->setRange(kDureeTransitionMinMs / 1000.0, kDureeTransitionMaxMs / 1000.0);
   duree_->setSuffix(QStringLiteral(" s"));
   duree_->setValue(DureeTransitionBornee(valeurs_.dureeTransitionMs) / 1000.0);
-  duree_->setAccessibleName(QStringLiteral("Transition length"));
+  duree_->setAccessibleName(tr("Transition length"));
   dureeAffichee_ = duree_->value();
   libelleDuree->setBuddy(duree_);
   rangeeDuree->addWidget(libelleDuree);

@@ -22,14 +22,14 @@ QString VersionProgramme() {
 
 CInformationDialog::CInformationDialog(QWidget* parent) : QWidget(parent) {
   setObjectName("CInformationDialog");
-  setAccessibleName("Information");
+  setAccessibleName(tr("Information"));
   auto* disposition = new QHBoxLayout(this);
   disposition->setContentsMargins(8, 4, 8, 4);
 
   auto* textes = new QVBoxLayout;
   textes->setSpacing(0);
-  version_ = new QLabel(QString::fromUtf8("Version software  n° %1").arg(VersionProgramme()), this);
-  produit_ = new QLabel(QStringLiteral("Lumaveil,  software to make screensavers."), this);
+  version_ = new QLabel(tr("Version software  n° %1").arg(VersionProgramme()), this);
+  produit_ = new QLabel(tr("Lumaveil,  software to make screensavers."), this);
   for (QLabel* l : {version_, produit_}) {
     l->setAccessibleName(l->text());
     textes->addWidget(l);
@@ -49,7 +49,7 @@ CInformationDialog::CInformationDialog(QWidget* parent) : QWidget(parent) {
 
   logo_ = new QLabel(this);
   logo_->setPixmap(QIcon(QStringLiteral(":/icones/logo.svg")).pixmap(QSize(40, 40)));
-  logo_->setAccessibleName(QStringLiteral("Lumaveil logo"));
+  logo_->setAccessibleName(tr("Lumaveil logo"));
   logo_->setToolTip(SiteWeb().toString());
   logo_->setCursor(Qt::PointingHandCursor);
   for (QLabel* l : {lien_, logo_}) {

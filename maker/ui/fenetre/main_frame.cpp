@@ -339,7 +339,7 @@ void CMainFrame::MontreAPropos(int secondes) {
   talvik::CAproposdeDlg boite(this);
   boite.setObjectName("CAproposdeDlg");
   boite.m_hImage = ImageAPropos();
-  boite.m_strTitre = "About Lumaveil";
+  boite.m_strTitre = tr("About Lumaveil").toStdString();
   boite.m_nSecondes = secondes;
   boite.exec();
 }

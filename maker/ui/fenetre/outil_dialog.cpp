@@ -23,7 +23,7 @@ COutilDialog::COutilDialog(const std::function<QAction*(Commande)>& action, QWid
   std::array<QAction*, kNombreBoutons> actions{};
   for (std::size_t i = 0; i < actions.size(); ++i) actions[i] = action(CommandesBoutons()[i]);
   setObjectName("COutilDialog");
-  setAccessibleName("Tools");
+  setAccessibleName(tr("Tools"));
   auto* disposition = new QHBoxLayout(this);
   disposition->setContentsMargins(6, 4, 6, 4);
   disposition->setSpacing(2);

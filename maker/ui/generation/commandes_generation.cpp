@@ -6,17 +6,18 @@
 #include <QUrl>
 #include <QWidget>
 
-#include "taches/progression_travail.h"
-#include "travail/travail.h"
 #include "chaines_maker.h"
 #include "commande_generation.h"
-#include "ecrans_suffisants.h"
-#include "distribution/page_web.h"
+#include "commun/langue.h"
 #include "dialogs/commun/boite_message.h"
 #include "dialogue.h"
+#include "distribution/page_web.h"
+#include "ecrans_suffisants.h"
 #include "generation/choix_dossier_qt.h"
 #include "generation/choix_fichier_qt.h"
 #include "generation/generation_dlg.h"
+#include "taches/progression_travail.h"
+#include "travail/travail.h"
 
 namespace lumaveil {
 
@@ -125,9 +126,9 @@ BilanGeneration CCommandesGeneration::Sauve(Plateforme plateforme) {
   if (bilan.resultat == ResultatGeneration::Termine && bilan.paquetEcrit) {
     // Where the saver went, and its folder opened on Yes.
     const QString fichier = QFileInfo(QString::fromStdString(o.sortie)).absoluteFilePath();
-    if (dialogue_.Question(MessageUtilisateur{
-            kIdEcranSauve, QString::fromUtf8(kEcranSauve).arg(fichier).toStdString(),
-            talvik::kTitreQuestion, IconeMessage::Question, o.sortie}))
+    if (dialogue_.Question(
+            MessageUtilisateur{kIdEcranSauve, tr(kEcranSauve).arg(fichier).toStdString(),
+                               talvik::kTitreQuestion, IconeMessage::Question, o.sortie}))
       (OuvreDossier ? OuvreDossier : OuvreDossierParDefaut)(QFileInfo(fichier).absolutePath());
   }
   return bilan;
@@ -137,14 +138,15 @@ bool CCommandesGeneration::SauvePageWeb() {
   const CProjet& projet = contexte_.Projet;
   // The generation says why, before any folder is asked for.
   if (!EcransSuffisants(projet, dialogue_)) return false;
-  const QString dossier =
-      ChoixDossierPageWeb ? ChoixDossierPageWeb()
-                          : CChoixDossierQt::Choisit(principale_, QStringLiteral("Save as web page"));
+  const QString dossier = ChoixDossierPageWeb
+                              ? ChoixDossierPageWeb()
+                              : CChoixDossierQt::Choisit(principale_, tr("Save as web page"));
   if (dossier.isEmpty()) return false;
   OptionsPageWeb options;
   options.dossier = dossier.toStdString();
   options.nomBase = NomPropose(titre_ ? titre_().toStdString() : std::string());
   options.qualiteJPEG = contexte_.Parametres.JPEGQuality;
+  options.langue = LangueInterface().toStdString();
   options.fichierProjet = fichierProjet_ ? fichierProjet_().toStdString() : std::string();
   options.moteurWindows = MoteurWindows;
   options.moteurLinux = MoteurLinux;
@@ -155,9 +157,13 @@ bool CCommandesGeneration::SauvePageWeb() {
   if (bilan.ecrite) {
     dialogue_.Message(MessageUtilisateur{
         0,
-        "The web page is ready. Open index.html in a browser to watch the screen saver, or "
-        "copy the whole folder to any web host and share the link.\n\n" + bilan.page,
-        "Information", IconeMessage::Information, {}});
+        tr("The web page is ready. Open index.html in a browser to watch the screen saver, or "
+           "copy the whole folder to any web host and share the link.\n\n%1")
+            .arg(QString::fromStdString(bilan.page))
+            .toStdString(),
+        "Information",
+        IconeMessage::Information,
+        {}});
   }
   return bilan.ecrite;
 }

@@ -69,7 +69,8 @@ class CCommandesGeneration : public QObject {
   // went (%1), and whether to open its folder.
   static constexpr unsigned kIdEcranSauve = 61291;
   static constexpr const char* kEcranSauve =
-      "The screen saver is saved as:\n%1\n\nOpen the folder that holds it?";
+      QT_TRANSLATE_NOOP("lumaveil::CCommandesGeneration",
+                        "The screen saver is saved as:\n%1\n\nOpen the folder that holds it?");
   // How a preview renders and keeps time (tests).
   OptionsApercu OptionsPreview;
   // The senders of the last generated saver; empty until one is given.

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "dialogs/commun/bouton_outil.h"
 
@@ -27,12 +28,21 @@ struct DefinitionBouton {
 };
 
 constexpr DefinitionBouton kBoutons[] = {
-    {CGenerationDlg::kAffichage, "Display", ":/generation/icones/affichage.svg"},
-    {CGenerationDlg::kSauveWindows, "Save for Windows", ":/generation/icones/sauve_windows.svg"},
-    {CGenerationDlg::kSauveLinux, "Save for Linux", ":/generation/icones/sauve_linux.svg"},
-    {CGenerationDlg::kSauvePageWeb, "Save as web page", ":/generation/icones/sauve_page_web.svg"},
-    {CGenerationDlg::kEnvoiMail, "Send by email", ":/generation/icones/envoi_mail.svg"},
-    {CGenerationDlg::kEnvoiInternet, "Send to Internet", ":/generation/icones/envoi_internet.svg"},
+    {CGenerationDlg::kAffichage, QT_TRANSLATE_NOOP("lumaveil::CGenerationDlg", "Display"),
+     ":/generation/icones/affichage.svg"},
+    {CGenerationDlg::kSauveWindows,
+     QT_TRANSLATE_NOOP("lumaveil::CGenerationDlg", "Save for Windows"),
+     ":/generation/icones/sauve_windows.svg"},
+    {CGenerationDlg::kSauveLinux, QT_TRANSLATE_NOOP("lumaveil::CGenerationDlg", "Save for Linux"),
+     ":/generation/icones/sauve_linux.svg"},
+    {CGenerationDlg::kSauvePageWeb,
+     QT_TRANSLATE_NOOP("lumaveil::CGenerationDlg", "Save as web page"),
+     ":/generation/icones/sauve_page_web.svg"},
+    {CGenerationDlg::kEnvoiMail, QT_TRANSLATE_NOOP("lumaveil::CGenerationDlg", "Send by email"),
+     ":/generation/icones/envoi_mail.svg"},
+    {CGenerationDlg::kEnvoiInternet,
+     QT_TRANSLATE_NOOP("lumaveil::CGenerationDlg", "Send to Internet"),
+     ":/generation/icones/envoi_internet.svg"},
 };
 
 }  // namespace
@@ -52,7 +62,7 @@ CGenerationDlg::CGenerationDlg(QWidget* parent, bool saverLinux) : QDialog(paren
   }();
   (void)ressources;
   setObjectName("CGenerationDlg");
-  setWindowTitle(QStringLiteral("Screen saver Generation"));
+  setWindowTitle(tr("Screen saver Generation"));
   setAccessibleName(windowTitle());
 
   auto* disposition = new QVBoxLayout(this);
@@ -62,7 +72,7 @@ CGenerationDlg::CGenerationDlg(QWidget* parent, bool saverLinux) : QDialog(paren
     const DefinitionBouton& d = kBoutons[i];
     if (d.resultat == kSauveLinux && !saverLinux) continue;
     auto* b = new talvik::CBoutonOutil(this);
-    const QString texte = QString::fromUtf8(d.texte);
+    const QString texte = tr(d.texte);
     b->setIcon(QIcon(QString::fromUtf8(d.icone)));
     b->setIconSize(QSize(48, 48));
     b->setText(texte);
@@ -70,7 +80,9 @@ CGenerationDlg::CGenerationDlg(QWidget* parent, bool saverLinux) : QDialog(paren
     b->setAccessibleName(texte);
     b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     b->setAutoRaise(false);
-    b->setMinimumWidth(110);
+    // At least the designed 110 pixels, and never less than its text needs
+    // (longer in some languages).
+    b->setMinimumWidth(std::max(110, b->sizeHint().width()));
     b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     const int resultat = d.resultat;
     connect(b, &QToolButton::clicked, this, [this, resultat] { done(resultat); });
@@ -80,17 +92,15 @@ CGenerationDlg::CGenerationDlg(QWidget* parent, bool saverLinux) : QDialog(paren
   disposition->addLayout(rangee);
 
   // How the saver plays, whichever way it is made.
-  auto* lecture = new QGroupBox(QStringLiteral("Playing"), this);
+  auto* lecture = new QGroupBox(tr("Playing"), this);
   lecture->setAccessibleName(lecture->title());
   auto* colonne = new QVBoxLayout(lecture);
-  melange_ = new QCheckBox(QStringLiteral("Shuffle"), lecture);
+  melange_ = new QCheckBox(tr("Shuffle"), lecture);
   melange_->setAccessibleName(melange_->text());
-  melange_->setToolTip(QStringLiteral(
-      "Each round shows every screen once, in a new random order."));
-  memeEcran_ = new QRadioButton(QStringLiteral("The same screen on every monitor"), lecture);
+  melange_->setToolTip(tr("Each round shows every screen once, in a new random order."));
+  memeEcran_ = new QRadioButton(tr("The same screen on every monitor"), lecture);
   memeEcran_->setAccessibleName(memeEcran_->text());
-  ecransDifferents_ =
-      new QRadioButton(QStringLiteral("Different screens on each monitor"), lecture);
+  ecransDifferents_ = new QRadioButton(tr("Different screens on each monitor"), lecture);
   ecransDifferents_->setAccessibleName(ecransDifferents_->text());
   auto* moniteurs = new QButtonGroup(lecture);
   moniteurs->addButton(memeEcran_);
@@ -102,7 +112,7 @@ CGenerationDlg::CGenerationDlg(QWidget* parent, bool saverLinux) : QDialog(paren
   disposition->addWidget(lecture);
 
   auto* annuler = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-  annuler->button(QDialogButtonBox::Cancel)->setAccessibleName(QStringLiteral("Cancel"));
+  annuler->button(QDialogButtonBox::Cancel)->setAccessibleName(tr("Cancel"));
   connect(annuler, &QDialogButtonBox::rejected, this, &QDialog::reject);
   disposition->addWidget(annuler);
 }

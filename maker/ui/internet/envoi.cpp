@@ -1,16 +1,18 @@
 #include "internet/envoi.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
 #include <QWidget>
 
-#include "projet/contexte.h"
-#include "commun/dialogue_qt.h"
-#include "taches/progression_travail.h"
 #include "chaines_maker.h"
+#include "commun/dialogue_qt.h"
+#include "commun/langue.h"
 #include "distribution/envoi_internet.h"
 #include "distribution/envoi_mail.h"
 #include "internet/internet_dialog.h"
+#include "projet/contexte.h"
+#include "taches/progression_travail.h"
 
 namespace lumaveil {
 
@@ -32,7 +34,9 @@ std::string TitreVersNom(const QString& titreDocument) {
 BilanInternet EnvoieAvecProgression(QWidget* parent, IDialogue& dialogue,
                                     const DemandeInternet& demande) {
   CProgressionTravail travail(parent, dialogue);
-  const std::string operation = "Sending to " + demande.serveur.nom;
+  const std::string operation = QCoreApplication::translate("Messages", "Sending to %1")
+                                    .arg(QString::fromStdString(demande.serveur.nom))
+                                    .toStdString();
   return travail.Execute([&](IProgression& progression, IDialogue& surFil) {
     // An SFTP server whose key is not known yet: the user is asked, on the
     // GUI thread, while the upload waits.
@@ -101,6 +105,7 @@ int CommandeEnvoiInternet(QWidget* parent, CContexte& contexte, const QString& c
   DemandeInternet demande;
   demande.cheminEcranDeVeille = cheminEcranDeVeille.toStdString();
   demande.nomBase = nom;
+  demande.langue = LangueInterface().toStdString();
   demande.serveur.nom = p.ServerName;
   demande.serveur.port = p.PortNumber;
   demande.serveur.passif = p.PassiveMode != 0;

@@ -33,44 +33,43 @@ QString Q(const std::string& texte) { return QString::fromStdString(texte); }
 
 CInternetDlg::CInternetDlg(QWidget* parent) : QDialog(parent) {
   InitialiseIcones();
-  setWindowTitle(QStringLiteral("Internet"));
+  setWindowTitle(tr("Internet"));
   auto* icone = new QLabel(this);
   icone->setPixmap(QIcon(QStringLiteral(":/icones/logo.svg")).pixmap(48, 48));
   icone->setFixedSize(48, 48);
-  icone->setAccessibleName(QStringLiteral("Lumaveil"));
+  icone->setAccessibleName(tr("Lumaveil"));
   icone->setAlignment(Qt::AlignTop);
 
   auto* formulaire = new QFormLayout;
-  serveur_ = Champ(this, formulaire, QStringLiteral("Server name"));
-  serveur_->setToolTip(QStringLiteral(
-      "An FTP server (encrypted with TLS), or sftp://host for SFTP"));
-  port_ = Champ(this, formulaire, QStringLiteral("Port number"));
+  serveur_ = Champ(this, formulaire, tr("Server name"));
+  serveur_->setToolTip(tr("An FTP server (encrypted with TLS), or sftp://host for SFTP"));
+  port_ = Champ(this, formulaire, tr("Port number"));
   port_->setValidator(
       new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,5}")), port_));
   port_->setMaximumWidth(port_->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 16);
-  passif_ = new QCheckBox(QStringLiteral("Passive mode"), this);
+  passif_ = new QCheckBox(tr("Passive mode"), this);
   passif_->setAccessibleName(passif_->text());
   formulaire->addRow(QString(), passif_);
-  enClair_ = new QCheckBox(QStringLiteral("Allow unencrypted FTP (password sent in clear)"), this);
+  enClair_ = new QCheckBox(tr("Allow unencrypted FTP (password sent in clear)"), this);
   enClair_->setAccessibleName(enClair_->text());
-  enClair_->setToolTip(QStringLiteral(
-      "Only for a server that offers no encryption: anyone on the way can read the password"));
+  enClair_->setToolTip(
+      tr("Only for a server that offers no encryption: anyone on the way can read the password"));
   formulaire->addRow(QString(), enClair_);
-  utilisateur_ = Champ(this, formulaire, QStringLiteral("User name"));
-  motDePasse_ = Champ(this, formulaire, QStringLiteral("Password"));
+  utilisateur_ = Champ(this, formulaire, tr("User name"));
+  motDePasse_ = Champ(this, formulaire, tr("Password"));
   motDePasse_->setEchoMode(QLineEdit::Password);
-  repertoire_ = Champ(this, formulaire, QStringLiteral("Server directory"));
-  fichier_ = Champ(this, formulaire, QStringLiteral("Screensaver file name"));
-  page_ = new QCheckBox(QStringLiteral("Create a simple Web page for download."), this);
+  repertoire_ = Champ(this, formulaire, tr("Server directory"));
+  fichier_ = Champ(this, formulaire, tr("Screensaver file name"));
+  page_ = new QCheckBox(tr("Create a simple Web page for download."), this);
   page_->setAccessibleName(page_->text());
   formulaire->addRow(QString(), page_);
-  nomPage_ = Champ(this, formulaire, QStringLiteral("Web page name"));
+  nomPage_ = Champ(this, formulaire, tr("Web page name"));
   connect(page_, &QCheckBox::toggled, nomPage_, &QLineEdit::setEnabled);
-  adressePage_ = Champ(this, formulaire, QStringLiteral("Web address of the page"));
-  adressePage_->setPlaceholderText(QStringLiteral("https://example.org/summer.html (optional)"));
-  adressePage_->setToolTip(QStringLiteral(
-      "Where people see the page once it is sent; \"Send by email\" can then send this link "
-      "instead of the file"));
+  adressePage_ = Champ(this, formulaire, tr("Web address of the page"));
+  adressePage_->setPlaceholderText(tr("https://example.org/summer.html (optional)"));
+  adressePage_->setToolTip(
+      tr("Where people see the page once it is sent; \"Send by email\" can then send this link "
+         "instead of the file"));
 
   const BarreBoutons boutons = BarreOkAnnuler(this);
   ok_ = boutons.ok;

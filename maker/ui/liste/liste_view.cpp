@@ -42,7 +42,7 @@ CListeView::CListeView(CControleurProjet& controleur, talvik::CGraphique& graphi
     : QListView(parent), controleur_(controleur) {
   InitialiseIcones();
   setObjectName("CListeView");
-  setAccessibleName("Screens");
+  setAccessibleName(tr("Screens"));
   setViewMode(QListView::IconMode);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setMovement(QListView::Static);
@@ -277,7 +277,7 @@ void CListeView::DebutGlissement(int index, const QPoint& position) {
                                         Qt::WindowDoesNotAcceptFocus);
   image->setAttribute(Qt::WA_TransparentForMouseEvents);
   image->setAttribute(Qt::WA_ShowWithoutActivating);
-  image->setWindowTitle(QStringLiteral("Moving screen"));
+  image->setWindowTitle(tr("Moving screen"));
   image->setAccessibleName(image->windowTitle());
   image->setAttribute(Qt::WA_DeleteOnClose);
   image->setPixmap(QIcon(QStringLiteral(":/icones/logo.svg")).pixmap(QSize(48, 48)));

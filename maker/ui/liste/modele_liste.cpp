@@ -190,8 +190,8 @@ void CModeleListe::RevoitPaires() {
       paires.emplace_back(g.premier, g.second);
   std::vector<QString> descriptions(lignes_.size());
   for (const auto& [a, b] : paires) {
-    descriptions[std::size_t(a)] = QStringLiteral("Shown beside %1").arg(LibelleItem(b));
-    descriptions[std::size_t(b)] = QStringLiteral("Shown beside %1").arg(LibelleItem(a));
+    descriptions[std::size_t(a)] = tr("Shown beside %1").arg(LibelleItem(b));
+    descriptions[std::size_t(b)] = tr("Shown beside %1").arg(LibelleItem(a));
   }
   for (int i = 0; i < rowCount(); ++i) {
     if (lignes_[std::size_t(i)].description == descriptions[std::size_t(i)]) continue;

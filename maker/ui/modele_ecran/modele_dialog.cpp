@@ -45,7 +45,7 @@ CModeleDlg::CModeleDlg(const CProjet& projet, const talvik::HBITMAP& fondVignett
       nomModele_(projet.NomModele),
       modeleCharge_(projet.ModeleCharge),
       modeleSauve_(projet.ModeleSauve) {
-  setWindowTitle(QStringLiteral("Template definition"));
+  setWindowTitle(tr("Template definition"));
   setAccessibleName(windowTitle());
   modele_->CopieParametres(projet.ModeleEcran);
   modele_->TailleCible = projet.ResolutionCible;
@@ -62,7 +62,7 @@ CModeleDlg::CModeleDlg(const CProjet& projet, const talvik::HBITMAP& fondVignett
   apercu_ = new QLabel(this);
   apercu_->setAlignment(Qt::AlignCenter);
   apercu_->setMinimumSize(kCoteApercu, kCoteApercu * 3 / 4);
-  apercu_->setAccessibleName(QStringLiteral("Template preview"));
+  apercu_->setAccessibleName(tr("Template preview"));
 
   auto* grille = new QGridLayout;
   for (int i = 0; i < kNombreEditeurs; ++i) {
@@ -73,8 +73,8 @@ CModeleDlg::CModeleDlg(const CProjet& projet, const talvik::HBITMAP& fondVignett
     // Beside its status line, right-aligned with the two text buttons below.
     grille->addWidget(editeurs_[i], i, 0, Qt::AlignRight);
   }
-  chargement_ = new QPushButton(QStringLiteral("Template loading"), this);
-  sauvegarde_ = new QPushButton(QStringLiteral("Template saving"), this);
+  chargement_ = new QPushButton(tr("Template loading"), this);
+  sauvegarde_ = new QPushButton(tr("Template saving"), this);
   for (QPushButton* b : {chargement_, sauvegarde_}) {
     b->setAccessibleName(b->text());
     b->setAutoDefault(false);
@@ -90,16 +90,16 @@ CModeleDlg::CModeleDlg(const CProjet& projet, const talvik::HBITMAP& fondVignett
   grille->setColumnStretch(1, 1);
 
   auto* barre = new QDialogButtonBox(this);
-  reset_ = barre->addButton(QStringLiteral("Reset"), QDialogButtonBox::ResetRole);
+  reset_ = barre->addButton(tr("Reset"), QDialogButtonBox::ResetRole);
   connect(reset_, &QPushButton::clicked, this, &CModeleDlg::Reset);
   if (assistant) {
-    suivant_ = barre->addButton(QStringLiteral("Next"), QDialogButtonBox::AcceptRole);
-    terminer_ = barre->addButton(QStringLiteral("Finish"), QDialogButtonBox::RejectRole);
+    suivant_ = barre->addButton(tr("Next"), QDialogButtonBox::AcceptRole);
+    terminer_ = barre->addButton(tr("Finish"), QDialogButtonBox::RejectRole);
     connect(suivant_, &QPushButton::clicked, this, [this] { done(kSuivant); });
     connect(terminer_, &QPushButton::clicked, this, [this] { done(kTerminer); });
   } else {
     ok_ = barre->addButton(QDialogButtonBox::Ok);
-    okPourTous_ = barre->addButton(QStringLiteral("OK for all"), QDialogButtonBox::AcceptRole);
+    okPourTous_ = barre->addButton(tr("OK for all"), QDialogButtonBox::AcceptRole);
     QPushButton* annuler = barre->addButton(QDialogButtonBox::Cancel);
     connect(ok_, &QPushButton::clicked, this, [this] { done(QDialog::Accepted); });
     connect(okPourTous_, &QPushButton::clicked, this, [this] { done(kOkPourTous); });
@@ -145,8 +145,14 @@ void CModeleDlg::Rafraichit() {
   const std::string nom = NomFichier(nomModele_);
   std::string lignes[kNombreEditeurs + 2];
   for (int i = 0; i < kNombreEditeurs; ++i) lignes[i] = kEditeursPanneaux[std::size_t(i)].ligne(m);
-  lignes[kNombreEditeurs] = modeleCharge_ ? "Loaded template '" + nom + "'." : "No loaded template.";
-  lignes[kNombreEditeurs + 1] = modeleSauve_ ? "Saved template '" + nom + "'." : "No saved template.";
+  lignes[kNombreEditeurs] =
+      (modeleCharge_ ? tr("Loaded template '%1'.").arg(QString::fromStdString(nom))
+                     : tr("No loaded template."))
+          .toStdString();
+  lignes[kNombreEditeurs + 1] =
+      (modeleSauve_ ? tr("Saved template '%1'.").arg(QString::fromStdString(nom))
+                    : tr("No saved template."))
+          .toStdString();
   for (std::size_t i = 0; i < lignes_.size(); ++i) {
     const QString texte = QString::fromStdString(lignes[i]);
     lignes_[i]->setText(texte);

@@ -39,9 +39,12 @@ class CEditeursQt;
 inline constexpr int kOkPourTous = 12;
 
 // Texts of the template file choosers.
-inline constexpr char kFiltreModele[] = "Lumaveil Template (*.mod)|*.mod||";
-inline constexpr char kTitreChargementModele[] = "Template loading from";
-inline constexpr char kTitreSauvegardeModele[] = "Template saving under";
+inline constexpr char kFiltreModele[] =
+    QT_TRANSLATE_NOOP("lumaveil::CKSFileDialog", "Lumaveil Template (*.mod)") "|*.mod||";
+inline constexpr char kTitreChargementModele[] =
+    QT_TRANSLATE_NOOP("lumaveil::CKSFileDialog", "Template loading from");
+inline constexpr char kTitreSauvegardeModele[] =
+    QT_TRANSLATE_NOOP("lumaveil::CKSFileDialog", "Template saving under");
 
 // The demo picture's size for a resolution: 80 % of each side (integer
 // arithmetic), 800 x 600 for 1024 x 768.

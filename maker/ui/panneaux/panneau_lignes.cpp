@@ -11,19 +11,25 @@
 namespace lumaveil {
 
 const std::array<EditeurPanneau, 6> kEditeursPanneaux{{
-    {"redimension", "Stretching", &LigneRedimension, &CCommandesEcran::Redimension},
-    {"texte", "Text definition", &LigneTextes, &CCommandesEcran::Texte},
-    {"cadre", "Border definition", &LigneCadre, &CCommandesEcran::Cadre},
-    {"fond", "Background definition", &LigneFond, &CCommandesEcran::Fond},
-    {"effet", "Changing effect", &LigneEffet, &CCommandesEcran::Effet},
-    {"duree", "Displaying duration", &LigneDuree, &CCommandesEcran::Duree},
+    {"redimension", QT_TRANSLATE_NOOP("lumaveil::CPanneauLignes", "Stretching"), &LigneRedimension,
+     &CCommandesEcran::Redimension},
+    {"texte", QT_TRANSLATE_NOOP("lumaveil::CPanneauLignes", "Text definition"), &LigneTextes,
+     &CCommandesEcran::Texte},
+    {"cadre", QT_TRANSLATE_NOOP("lumaveil::CPanneauLignes", "Border definition"), &LigneCadre,
+     &CCommandesEcran::Cadre},
+    {"fond", QT_TRANSLATE_NOOP("lumaveil::CPanneauLignes", "Background definition"), &LigneFond,
+     &CCommandesEcran::Fond},
+    {"effet", QT_TRANSLATE_NOOP("lumaveil::CPanneauLignes", "Changing effect"), &LigneEffet,
+     &CCommandesEcran::Effet},
+    {"duree", QT_TRANSLATE_NOOP("lumaveil::CPanneauLignes", "Displaying duration"), &LigneDuree,
+     &CCommandesEcran::Duree},
 }};
 
 CPanneauLignes::CPanneauLignes(int premier, int nombre, QWidget* parent)
     : QWidget(parent), editeurs_(&kEditeursPanneaux[std::size_t(premier)]) {
   auto* grille = new QGridLayout(this);
   for (int i = 0; i < nombre; ++i) {
-    boutons_.push_back(BoutonImage(this, editeurs_[i].icone, editeurs_[i].nom));
+    boutons_.push_back(BoutonImage(this, editeurs_[i].icone, tr(editeurs_[i].nom)));
     lignes_.push_back(NouvelleLigneEtat(this));
     grille->addWidget(boutons_.back(), i, 0);
     grille->addWidget(lignes_.back(), i, 1);

@@ -1,10 +1,12 @@
 #include "panneaux/retouche_dialog.h"
 
 #include <QCheckBox>
+#include <QDate>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QMimeData>
 #include <QPainter>
 #include <QRadialGradient>
@@ -13,6 +15,7 @@
 #include <QVBoxLayout>
 #include <cstdio>
 
+#include "commun/langue.h"
 #include "dialogs/commun/boite_message.h"
 #include "dialogs/commun/image_qt.h"
 #include "dialogs/commun/plein_ecran_dlg.h"
@@ -58,18 +61,18 @@ CRetoucheDialog::CRetoucheDialog(QWidget* parent)
   m_pBoite->setFixedSize(kLargeurBoite, kHauteurBoite);
   m_pBoite->setFrameShape(QFrame::StyledPanel);
   m_pBoite->setCursor(Qt::PointingHandCursor);
-  m_pBoite->setToolTip("Click to display on full screen");
-  m_pBoite->setAccessibleName("Picture");
+  m_pBoite->setToolTip(tr("Click to display on full screen"));
+  m_pBoite->setAccessibleName(tr("Picture"));
   m_pBoite->installEventFilter(this);
 
-  m_pAjuste = new QCheckBox("Full screen", this);
-  m_pAjuste->setAccessibleName("Full screen");
+  m_pAjuste = new QCheckBox(tr("Full screen"), this);
+  m_pAjuste->setAccessibleName(tr("Full screen"));
   m_pAjuste->setChecked(m_bAjuste != 0);
 
-  m_pChargement = BoutonImage(this, "chargement", "Picture loading");
-  m_pRotation = BoutonImage(this, "rotation", "Rotating");
-  m_pReglage = BoutonImage(this, "reglage", "Color Adjustment");
-  m_pRecoupe = BoutonImage(this, "recoupe", "Cutting");
+  m_pChargement = BoutonImage(this, "chargement", tr("Picture loading"));
+  m_pRotation = BoutonImage(this, "rotation", tr("Rotating"));
+  m_pReglage = BoutonImage(this, "reglage", tr("Color Adjustment"));
+  m_pRecoupe = BoutonImage(this, "recoupe", tr("Cutting"));
 
   const char* const noms[6] = {"nom", "fichier", "format", "recoupe", "rotation", "reglage"};
   for (int i = 0; i < 6; ++i) m_pLignes[i] = Ligne(this, noms[i]);
@@ -108,7 +111,18 @@ void CRetoucheDialog::Rafraichit(const CEcran& ecran, bool enChargement) {
   m_hRendu = ecran.ImageFinale;
   m_sizeFinale = ecran.TailleFinale;
   AfficheImage();
-  const LignesRetouche lignes = LignesEtatRetouche(ecran, enChargement);
+  LignesRetouche lignes = LignesEtatRetouche(ecran, enChargement);
+  // In a translated window the file's size and date are in the locale's
+  // format (the English line keeps its designed kb and month/day/year).
+  if (LangueInterface() != QLatin1String("en") && !ecran.ImageSource.IsNull()) {
+    const QLocale locale;
+    const QDate date(ecran.DateFichier.wYear, ecran.DateFichier.wMonth, ecran.DateFichier.wDay);
+    lignes.fichier = tr("File %1   %2")
+                         .arg(locale.formattedDataSize(ecran.TailleFichier, 0,
+                                                       QLocale::DataSizeTraditionalFormat),
+                              locale.toString(date, QLocale::ShortFormat))
+                         .toStdString();
+  }
   const std::string* textes[6] = {&lignes.nom,     &lignes.fichier,  &lignes.format,
                                   &lignes.recoupe, &lignes.rotation, &lignes.reglage};
   for (int i = 0; i < 6; ++i) AfficheLigneEtat(m_pLignes[i], *textes[i]);

@@ -7,7 +7,7 @@ namespace lumaveil {
 
 CPrincipaleView::CPrincipaleView(QWidget* parent) : QScrollArea(parent) {
   setObjectName("CPrincipaleView");
-  setAccessibleName("Screen");
+  setAccessibleName(tr("Screen"));
   setFrameShape(QFrame::NoFrame);
   // The form keeps its size; the scroll area centres it where there is room
   // and scrolls where there is not.
@@ -32,9 +32,9 @@ CPrincipaleView::CPrincipaleView(QWidget* parent) : QScrollArea(parent) {
     disposition->setContentsMargins(8, 8, 8, 8);
     return g;
   };
-  retouche_ = groupe(QStringLiteral("Picture"), QSize(320, 420));
-  decor_ = groupe(QStringLiteral("Decoration"), QSize(300, 250));
-  transition_ = groupe(QStringLiteral("Transition"), QSize(300, 150));
+  retouche_ = groupe(tr("Picture"), QSize(320, 420));
+  decor_ = groupe(tr("Decoration"), QSize(300, 250));
+  transition_ = groupe(tr("Transition"), QSize(300, 150));
   grille->addWidget(retouche_, 0, 0, 2, 1);
   grille->addWidget(decor_, 0, 1);
   grille->addWidget(transition_, 1, 1);

@@ -94,8 +94,11 @@ bool CLumaveilApp::InitInstance(const QString& projet, int secondesImage) {
   fenetre_->Assistant = Assistant;
   if (!projet.isEmpty()) {
     if (!QFileInfo(projet).isFile()) {
-      talvik::BoiteMessage(nullptr, "Unable to open file " + projet.toStdString(), talvik::kTitreErreur,
-                   IconeMessage::Erreur);
+      talvik::BoiteMessage(nullptr,
+                           QCoreApplication::translate("Messages", "Unable to open file %1")
+                               .arg(projet)
+                               .toStdString(),
+                           talvik::kTitreErreur, IconeMessage::Erreur);
       return false;
     }
     fenetre_->Doc().FixeChemin(QFileInfo(projet).absoluteFilePath());

@@ -1,19 +1,22 @@
 #include "proprietes/applique_proprietes.h"
 
+#include <QtGlobal>
+
+#include "dialogs/commun/boite_message.h"
 #include "projet/contexte.h"
 #include "projet/noms_changements.h"
+#include "proprietes/proprietes_dialog.h"
 #include "travail/refonte_ecrans.h"
 #include "travail/travail.h"
-#include "dialogs/commun/boite_message.h"
-#include "proprietes/proprietes_dialog.h"
 
 namespace lumaveil {
 
 namespace {
 
-constexpr char kConfirmation[] =
+constexpr char kConfirmation[] = QT_TRANSLATE_NOOP(
+    "Messages",
     "Warning ! Displaying properties have changed.\nAll screens must be rebuild.\n"
-    "This operation may change quality of actual screen.\n\nConfirm this operation ?";
+    "This operation may change quality of actual screen.\n\nConfirm this operation ?");
 
 }  // namespace
 

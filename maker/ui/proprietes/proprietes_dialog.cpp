@@ -46,31 +46,30 @@ SIZE ResolutionMachine() {
 
 CProprietesDlg::CProprietesDlg(SIZE taille, bool assistant, QWidget* parent)
     : QDialog(parent), taille_(taille) {
-  setWindowTitle(QStringLiteral("Displaying properties"));
+  setWindowTitle(tr("Displaying properties"));
   auto* grille = new QGridLayout;
   for (int i = 0; i <= kNombrePresets; ++i) {
     const bool autre = i == kNombrePresets;
-    auto* b = new QRadioButton(autre ? QStringLiteral("Other") : QString(kPresets[i].texte), this);
+    auto* b = new QRadioButton(autre ? tr("Other") : QString(kPresets[i].texte), this);
     b->setAccessibleName(b->text());
     grille->addWidget(b, i, 0);
-    const QString note =
-        autre ? QStringLiteral("(actual resolution not defined)") : QString(kPresets[i].note);
+    const QString note = autre ? tr("(actual resolution not defined)") : QString(kPresets[i].note);
     if (!note.isEmpty()) grille->addWidget(new QLabel(note, this), i, 1);
     boutons_.push_back(b);
   }
   grille->setColumnStretch(1, 1);
 
   auto* barre = new QDialogButtonBox(this);
-  reset_ = barre->addButton(QStringLiteral("Reset"), QDialogButtonBox::ResetRole);
+  reset_ = barre->addButton(tr("Reset"), QDialogButtonBox::ResetRole);
   if (assistant) {
-    suivant_ = barre->addButton(QStringLiteral("Next"), QDialogButtonBox::AcceptRole);
-    terminer_ = barre->addButton(QStringLiteral("Finish"), QDialogButtonBox::RejectRole);
+    suivant_ = barre->addButton(tr("Next"), QDialogButtonBox::AcceptRole);
+    terminer_ = barre->addButton(tr("Finish"), QDialogButtonBox::RejectRole);
     connect(suivant_, &QPushButton::clicked, this, [this] { Ferme(kSuivant); });
     connect(terminer_, &QPushButton::clicked, this, [this] { Ferme(kTerminer); });
   } else {
     ok_ = barre->addButton(QDialogButtonBox::Ok);
     QPushButton* annuler = barre->addButton(QDialogButtonBox::Cancel);
-    annuler->setAccessibleName(QStringLiteral("Cancel"));
+    annuler->setAccessibleName(tr("Cancel"));
     connect(ok_, &QPushButton::clicked, this, [this] { Ferme(QDialog::Accepted); });
     connect(annuler, &QPushButton::clicked, this, &QDialog::reject);
   }
@@ -83,7 +82,7 @@ CProprietesDlg::CProprietesDlg(SIZE taille, bool assistant, QWidget* parent)
   });
   Coche();
 
-  paires_ = new QCheckBox(QStringLiteral("Pair portrait photos"), this);
+  paires_ = new QCheckBox(tr("Pair portrait photos"), this);
   paires_->setAccessibleName(paires_->text());
   paires_->hide();
 

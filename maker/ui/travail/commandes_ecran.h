@@ -17,6 +17,7 @@
 // | Effet, Duree    | no      | none                               | 3      |
 #pragma once
 
+#include <QtGlobal>
 #include <string>
 #include <vector>
 
@@ -27,7 +28,7 @@ namespace lumaveil {
 
 // The message of several files dropped on the picture panel.
 inline constexpr char kMessageDepotMultiple[] =
-    "Drag&drop all pictures on list to create screens !";
+    QT_TRANSLATE_NOOP("Messages", "Drag&drop all pictures on list to create screens !");
 
 class CCommandesEcran {
  public:

@@ -14,7 +14,7 @@ namespace lumaveil {
 
 namespace {
 
-constexpr char kOperation[] = "Rebuilding the screen";
+constexpr char kOperation[] = QT_TRANSLATE_NOOP("Messages", "Rebuilding the screen");
 
 }  // namespace
 

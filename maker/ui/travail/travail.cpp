@@ -18,6 +18,12 @@ CTravail::CTravail(CContexte& contexte, QObject* parent)
   connect(&controleur_, &CControleurProjet::repris, this, [this] {
     const int index = controleur_.Selection();
     if (index >= 0) RendCourant(index);
+    else if (controleur_.NombreEcrans() == 0) MontreVierge();
+  });
+  // With an empty list the working screen is the template's: it follows the
+  // template and the resolution as they change.
+  connect(&controleur_, &CControleurProjet::change, this, [this] {
+    if (controleur_.NombreEcrans() == 0 && AUnEcranCourant()) MontreVierge();
   });
 }
 
@@ -80,7 +86,8 @@ void CTravail::Valide(int niveau, const char* nom) {
   EcranPret();
   Rend(niveau);
   emit ecranCourantChange();
-  controleur_.RemplaceSelection(*contexte_.EcranCourant, nom);
+  if (controleur_.NombreEcrans() == 0) controleur_.InsereEcran(*contexte_.EcranCourant, true, nom);
+  else controleur_.RemplaceSelection(*contexte_.EcranCourant, nom);
 }
 
 void CTravail::InsereVierge() {
@@ -90,9 +97,20 @@ void CTravail::InsereVierge() {
   emit ecranCourantChange();
 }
 
+void CTravail::MontreVierge() {
+  NouveauDepuisModele();
+  Rend(0);
+  emit ecranCourantChange();
+}
+
 void CTravail::NouvelEcran() { InsereVierge(); }
 
 void CTravail::SupprimeEcran() {
+  // An empty list has nothing to delete.
+  if (controleur_.NombreEcrans() == 0) {
+    talvik::Bip();
+    return;
+  }
   controleur_.DebutGroupe(changement::kSuppression);
   controleur_.SupprimeEcran(-1);
   const int index = controleur_.Selection();
@@ -135,7 +153,7 @@ void CTravail::PremierEcran() {
     RendCourant(controleur_.NombreEcrans() - 1);
     return;
   }
-  InsereVierge();
+  MontreVierge();
 }
 
 }  // namespace lumaveil

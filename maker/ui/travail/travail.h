@@ -56,7 +56,8 @@ class CTravail : public QObject {
   void RendCourant(int index);
   // Commits the working screen as the change `nom` (noms_changements.h):
   // rendered again at `niveau`, copied over the selected screen with a new
-  // thumbnail (the last generated screen saver is then forgotten).
+  // thumbnail (the last generated screen saver is then forgotten). The
+  // working screen of an empty list, once changed, goes in as screen 1.
   void Valide(int niveau, const char* nom = nullptr);
 
   // New screen: a blank working screen from the template, inserted after
@@ -75,8 +76,9 @@ class CTravail : public QObject {
   void Abandonne();
 
   // The end of the new-project routine: the last screen of the list becomes
-  // current, or, for an empty list, a blank screen from the template is
-  // inserted as the only screen.
+  // current, or, for an empty list, a blank working screen from the
+  // template is shown, in no list: the project stays empty until a picture
+  // is added or that screen is changed.
   void PremierEcran();
 
   // Pictures chosen in the multi-selection chooser, in order: for each, the
@@ -99,6 +101,8 @@ class CTravail : public QObject {
   // A blank working screen from the template, rendered and inserted after
   // the selection.
   void InsereVierge();
+  // A blank working screen from the template, rendered, for an empty list.
+  void MontreVierge();
   // Installs a finished load in the working screen.
   void Installe(std::unique_ptr<CEcran> charge);
 

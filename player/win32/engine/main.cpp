@@ -24,7 +24,7 @@ constexpr char kUsage[] =
     "usage: LmvEngine.exe [/s]            play full screen\r\n"
     "       LmvEngine.exe /c              settings: the about box\r\n"
     "       LmvEngine.exe /p WINDOW       preview inside that window\r\n"
-    "       LmvEngine.exe --help | -h     this text\r\n"
+    "       LmvEngine.exe --help|-h|/?    this text\r\n"
     "The screens are the ones appended to this program's own file.\r\n";
 
 // The usage on standard output: the handle the program was given (a pipe,

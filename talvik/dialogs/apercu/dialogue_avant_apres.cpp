@@ -25,10 +25,10 @@ CDialogueAvantApres::CDialogueAvantApres(QWidget* parent, const QString& titre, 
 void CDialogueAvantApres::AjouteApercus() {
   auto* apercus = new QHBoxLayout;
   const CSize taille = TailleZoneApercu();
-  const char* titres[2] = {"Before", "After"};
+  const char* titres[2] = {QT_TR_NOOP("Before"), QT_TR_NOOP("After")};
   for (int i = 0; i < 2; ++i) {
     auto* colonne = new QVBoxLayout;
-    auto* titre = new QLabel(QString::fromLatin1(titres[i]), this);
+    auto* titre = new QLabel(tr(titres[i]), this);
     m_pZone[i] = new CZoneApercu(taille, this);
     m_pZone[i]->setAccessibleName(titre->text());
     titre->setBuddy(m_pZone[i]);

@@ -55,14 +55,14 @@ CDialogueEditeur::CDialogueEditeur(QWidget* parent, const QString& titre, int nI
   principal->addLayout(m_pCorps, 1);
 
   auto* boutons = new QHBoxLayout;
-  m_pReset = new QPushButton(QStringLiteral("Reset"), this);
-  m_pReset->setAccessibleName(QStringLiteral("Reset"));
+  m_pReset = new QPushButton(tr("Reset"), this);
+  m_pReset->setAccessibleName(tr("Reset"));
   m_pReset->setAutoDefault(false);
-  m_pOK = new QPushButton(QStringLiteral("OK"), this);
-  m_pOK->setAccessibleName(QStringLiteral("OK"));
+  m_pOK = new QPushButton(tr("OK"), this);
+  m_pOK->setAccessibleName(tr("OK"));
   m_pOK->setDefault(true);
-  m_pAnnuler = new QPushButton(QStringLiteral("Cancel"), this);
-  m_pAnnuler->setAccessibleName(QStringLiteral("Cancel"));
+  m_pAnnuler = new QPushButton(tr("Cancel"), this);
+  m_pAnnuler->setAccessibleName(tr("Cancel"));
   m_pAnnuler->setAutoDefault(false);
   boutons->addWidget(m_pReset);
   boutons->addStretch(1);

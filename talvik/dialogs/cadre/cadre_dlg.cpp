@@ -21,31 +21,31 @@
 namespace talvik {
 
 CCadreDlg::CCadreDlg(QWidget* parent)
-    : CDialogueMotifs(parent, QStringLiteral("Add a border to picture"), IconeDecor(kIconeCadre),
-                      QStringLiteral("To add a border to a picture allows to give a nicer "
-                                     "picture."),
-                      QStringLiteral("Select border typ : pattern or color with/without "
-                                     "borderline. \nClick on picture to display it on full "
-                                     "screen.")) {
+    : CDialogueMotifs(parent, tr("Add a border to picture"), IconeDecor(kIconeCadre),
+                      tr("To add a border to a picture allows to give a nicer "
+                         "picture."),
+                      tr("Select border typ : pattern or color with/without "
+                         "borderline. \nClick on picture to display it on full "
+                         "screen.")) {
   auto* gauche = new QVBoxLayout;
 
   auto* ligneHaut = new QHBoxLayout;
-  m_pAucun = RadioNomme(QStringLiteral("None"), this);
-  m_pMotif = RadioNomme(QStringLiteral("Border with pattern"), this);
-  m_pCouleur = RadioNomme(QStringLiteral("Border with color"), this);
-  QVBoxLayout* types = CadreTypes(QStringLiteral("Border typ"), {m_pAucun, m_pMotif, m_pCouleur},
+  m_pAucun = RadioNomme(tr("None"), this);
+  m_pMotif = RadioNomme(tr("Border with pattern"), this);
+  m_pCouleur = RadioNomme(tr("Border with color"), this);
+  QVBoxLayout* types = CadreTypes(tr("Border typ"), {m_pAucun, m_pMotif, m_pCouleur},
                                   {ID_AUCUN, ID_MOTIF, ID_COULEUR});
-  m_pBordure = CaseNommee(QStringLiteral("Borderline"), this);
+  m_pBordure = CaseNommee(tr("Borderline"), this);
   auto* decale = new QHBoxLayout;
   decale->addSpacing(20);
   decale->addWidget(m_pBordure);
   types->addLayout(decale);
   ligneHaut->addWidget(m_pAucun->parentWidget());
 
-  auto* cadreEpaisseur = CadreNomme(QStringLiteral("Thickness"), this);
+  auto* cadreEpaisseur = CadreNomme(tr("Thickness"), this);
   m_pEpaisseur = new CSpinEdition(cadreEpaisseur);
   m_pEpaisseur->FixePlage(kEpaisseurMin, kEpaisseurMax);
-  m_pEpaisseur->setAccessibleName(QStringLiteral("Thickness"));
+  m_pEpaisseur->setAccessibleName(tr("Thickness"));
   auto* epaisseur = new QVBoxLayout(cadreEpaisseur);
   epaisseur->addWidget(m_pEpaisseur);
   epaisseur->addStretch(1);
@@ -55,8 +55,8 @@ CCadreDlg::CCadreDlg(QWidget* parent)
   gauche->addWidget(CadreListe(), 1);
 
   auto* couleurs = new QHBoxLayout;
-  m_pChoixCouleur = CadreChoixCouleur(QStringLiteral("Border color"), m_pCadreCouleur);
-  m_pChoixBordure = CadreChoixCouleur(QStringLiteral("Borderline color"), m_pCadreBordure);
+  m_pChoixCouleur = CadreChoixCouleur(tr("Border color"), m_pCadreCouleur);
+  m_pChoixBordure = CadreChoixCouleur(tr("Borderline color"), m_pCadreBordure);
   couleurs->addWidget(m_pCadreCouleur);
   couleurs->addWidget(m_pCadreBordure);
   gauche->addLayout(couleurs);

@@ -29,7 +29,7 @@ void CAproposdeDlg::showEvent(QShowEvent* event) {
     m_bOuvert = true;
     const QString titre = QString::fromStdString(m_strTitre);
     setWindowTitle(titre);
-    setAccessibleName(titre.isEmpty() ? QString("About") : titre);
+    setAccessibleName(titre.isEmpty() ? tr("About") : titre);
     m_pImage->setAccessibleName(accessibleName());
     m_pImage->setPixmap(PixmapQt(m_hImage));
     setFixedSize(m_hImage.Width(), m_hImage.Height());

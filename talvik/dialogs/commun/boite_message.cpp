@@ -89,10 +89,14 @@ int BoiteMessage(QWidget* parent, const std::string& texte, const std::string& t
                  IconeMessage icone, BoutonsMessage boutons) {
   const std::string legende = titre.empty() ? std::string(TitreMessage(icone)) : titre;
   if (HookBoite()) return HookBoite()(texte, legende, icone, boutons);
-  CBoiteQt boite(IconeQt(icone), QString::fromStdString(legende),
-                    QString::fromStdString(texte), BoutonsQt(boutons),
-                    parent ? parent : QApplication::activeWindow());
-  boite.setAccessibleName(QString::fromStdString(legende));
+  // Every message is shown here: its designed English text and caption in
+  // the user's language (context "Messages"; texts already translated, or
+  // built around a file name, are shown as they are).
+  const QString titreTraduit = QCoreApplication::translate("Messages", legende.c_str());
+  CBoiteQt boite(IconeQt(icone), titreTraduit,
+                 QCoreApplication::translate("Messages", texte.c_str()), BoutonsQt(boutons),
+                 parent ? parent : QApplication::activeWindow());
+  boite.setAccessibleName(titreTraduit);
   return Reponse(boite.exec(), boutons);
 }
 

@@ -3,6 +3,7 @@
 // one place that tests can take over (no modal box ever blocks a test).
 #pragma once
 
+#include <QtGlobal>
 #include <functional>
 #include <string>
 
@@ -13,10 +14,10 @@ class QWidget;
 namespace talvik {
 
 // Captions of the message boxes (string ids 61218, 61238, 61243, 61236).
-inline constexpr char kTitreAttention[] = "Warning";
-inline constexpr char kTitreErreur[] = "Error";
-inline constexpr char kTitreQuestion[] = "Question";
-inline constexpr char kTitreInformation[] = "Information";
+inline constexpr char kTitreAttention[] = QT_TRANSLATE_NOOP("Messages", "Warning");
+inline constexpr char kTitreErreur[] = QT_TRANSLATE_NOOP("Messages", "Error");
+inline constexpr char kTitreQuestion[] = QT_TRANSLATE_NOOP("Messages", "Question");
+inline constexpr char kTitreInformation[] = QT_TRANSLATE_NOOP("Messages", "Information");
 
 // The caption that goes with an icon: Attention "Warning", Erreur "Error",
 // Question "Question", Information "Information".

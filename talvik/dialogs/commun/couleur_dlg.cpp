@@ -34,27 +34,29 @@ class ValidateurMajuscules : public QValidator {
   }
 };
 
-const char* const kNomsComposantes[3] = {"red", "green", "blue"};
+const char* const kNomsComposantes[3] = {QT_TRANSLATE_NOOP("talvik::CCouleurDlg", "red"),
+                                         QT_TRANSLATE_NOOP("talvik::CCouleurDlg", "green"),
+                                         QT_TRANSLATE_NOOP("talvik::CCouleurDlg", "blue")};
 const char* const kLibelles[3] = {"R = ", "G = ", "B = "};
 
 }  // namespace
 
 CCouleurDlg::CCouleurDlg(QWidget* parent) : QWidget(parent) {
-  setAccessibleName("Color");
+  setAccessibleName(tr("Color"));
   m_pEchantillon = new QLabel(this);
   m_pEchantillon->setFixedSize(kTailleEchantillon, kTailleEchantillon);
   m_pEchantillon->setFrameShape(QFrame::Box);
   m_pEchantillon->setCursor(Qt::PointingHandCursor);
-  m_pEchantillon->setToolTip("Choose a color");
-  m_pEchantillon->setAccessibleName("Choose a color");
+  m_pEchantillon->setToolTip(tr("Choose a color"));
+  m_pEchantillon->setAccessibleName(tr("Choose a color"));
   m_pEchantillon->installEventFilter(this);
 
-  m_pHex = new QRadioButton("Hex", this);
-  m_pHex->setAccessibleName("Hex");
-  m_pDec = new QRadioButton("Dec", this);
-  m_pDec->setAccessibleName("Dec");
-  m_pTransparent = new QCheckBox("Transparent", this);
-  m_pTransparent->setAccessibleName("Transparent");
+  m_pHex = new QRadioButton(tr("Hex"), this);
+  m_pHex->setAccessibleName(tr("Hex"));
+  m_pDec = new QRadioButton(tr("Dec"), this);
+  m_pDec->setAccessibleName(tr("Dec"));
+  m_pTransparent = new QCheckBox(tr("Transparent"), this);
+  m_pTransparent->setAccessibleName(tr("Transparent"));
 
   auto* composantes = new QGridLayout;
   composantes->setHorizontalSpacing(2);
@@ -75,11 +77,11 @@ CCouleurDlg::CCouleurDlg(QWidget* parent) : QWidget(parent) {
       fleche->setFixedSize(16, 11);
       fleche->setFocusPolicy(Qt::NoFocus);
     }
-    const QString nom = kNomsComposantes[i];
-    m_pPlus[i]->setToolTip("More " + nom);
-    m_pPlus[i]->setAccessibleName("More " + nom);
-    m_pMoins[i]->setToolTip("Less " + nom);
-    m_pMoins[i]->setAccessibleName("Less " + nom);
+    const QString nom = tr(kNomsComposantes[i]);
+    m_pPlus[i]->setToolTip(tr("More %1").arg(nom));
+    m_pPlus[i]->setAccessibleName(m_pPlus[i]->toolTip());
+    m_pMoins[i]->setToolTip(tr("Less %1").arg(nom));
+    m_pMoins[i]->setAccessibleName(m_pMoins[i]->toolTip());
     auto* fleches = new QVBoxLayout;
     fleches->setSpacing(0);
     fleches->addWidget(m_pPlus[i]);
@@ -204,7 +206,7 @@ void CCouleurDlg::OnCouleurFlecheChange(int composante, int pas) {
 }
 
 void CCouleurDlg::OnCouleurSelecteur() {
-  const QColor choix = QColorDialog::getColor(CouleurQt(m_crCouleur), this, "Color");
+  const QColor choix = QColorDialog::getColor(CouleurQt(m_crCouleur), this, tr("Color"));
   if (!choix.isValid()) return;
   m_bChange = 1;
   m_crCouleur = CouleurWindows(choix);

@@ -17,7 +17,7 @@ namespace talvik {
 
 CPleinEcranDlg::CPleinEcranDlg(QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::FramelessWindowHint) {
-  setAccessibleName("Full screen view");
+  setAccessibleName(tr("Full screen view"));
   QPalette noir = palette();
   noir.setColor(QPalette::Window, Qt::black);
   noir.setColor(QPalette::WindowText, Qt::white);
@@ -25,7 +25,7 @@ CPleinEcranDlg::CPleinEcranDlg(QWidget* parent)
   setAutoFillBackground(true);
 
   m_pImage = new QLabel(this);
-  m_pImage->setAccessibleName("Picture");
+  m_pImage->setAccessibleName(tr("Picture"));
   m_pImage->installEventFilter(this);
   m_pImage->setCursor(Qt::PointingHandCursor);
 

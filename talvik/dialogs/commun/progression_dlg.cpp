@@ -1,6 +1,7 @@
 #include "dialogs/commun/progression_dlg.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,32 +15,32 @@
 namespace talvik {
 
 CProgressionDlg::CProgressionDlg(QWidget* parent) : QDialog(parent) {
-  setWindowTitle("Running operation...");
-  setAccessibleName("Running operation...");
+  setWindowTitle(tr("Running operation..."));
+  setAccessibleName(tr("Running operation..."));
   setModal(false);
 
   m_Progression = new QProgressBar(this);
-  m_Progression->setAccessibleName("Progress");
+  m_Progression->setAccessibleName(tr("Progress"));
   m_Progression->setTextVisible(false);
   m_Progression->setRange(0, 0);
   m_Progression->setValue(0);
   m_pCompteur = new QLabel(this);
   m_pCompteur->setAlignment(Qt::AlignCenter);
-  m_pCompteur->setAccessibleName("Counter");
+  m_pCompteur->setAccessibleName(tr("Counter"));
   m_pFichier = new QLineEdit(this);
   m_pFichier->setReadOnly(true);
-  m_pFichier->setAccessibleName("File");
+  m_pFichier->setAccessibleName(tr("File"));
   m_pOperation = new QLineEdit(this);
   m_pOperation->setReadOnly(true);
-  m_pOperation->setAccessibleName("Operation");
-  m_pArret = new QPushButton("Stop", this);
+  m_pOperation->setAccessibleName(tr("Operation"));
+  m_pArret = new QPushButton(tr("Stop"), this);
   m_pArret->setCheckable(true);
-  m_pArret->setAccessibleName("Stop");
+  m_pArret->setAccessibleName(tr("Stop"));
   m_pArret->setAutoDefault(false);
 
   auto* lignes = new QFormLayout;
-  lignes->addRow("File", m_pFichier);
-  lignes->addRow("Operation", m_pOperation);
+  lignes->addRow(tr("File"), m_pFichier);
+  lignes->addRow(tr("Operation"), m_pOperation);
   auto* bas = new QHBoxLayout;
   bas->addStretch();
   bas->addWidget(m_pArret);
@@ -71,7 +72,9 @@ void CProgressionDlg::UpdateData(bool bSauve) {
   }
   m_pCompteur->setText(QString::fromStdString(m_strCompteur));
   m_pFichier->setText(QString::fromStdString(m_strFichier));
-  m_pOperation->setText(QString::fromStdString(m_strOperation));
+  // The operation comes from the work's own strings: shown in the
+  // user's language.
+  m_pOperation->setText(QCoreApplication::translate("Messages", m_strOperation.c_str()));
   m_pArret->setChecked(m_bArret != 0);
 }
 

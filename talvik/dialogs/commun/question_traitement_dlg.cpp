@@ -12,27 +12,28 @@
 namespace talvik {
 
 CQuestionTraitementDlg::CQuestionTraitementDlg(QWidget* parent) : QDialog(parent) {
-  setWindowTitle("Question");
-  setAccessibleName("Question");
+  setWindowTitle(tr("Question"));
+  setAccessibleName(tr("Question"));
 
   auto* icone = new QLabel(this);
   const int cote = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
   icone->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(cote, cote));
-  icone->setAccessibleName("Question");
-  auto* texte = new QLabel("Caution ! Filename already exists. What do you want to do ?", this);
+  icone->setAccessibleName(tr("Question"));
+  auto* texte = new QLabel(tr("Caution ! Filename already exists. What do you want to do ?"), this);
   texte->setAccessibleName(texte->text());
   m_pNomFichier = new QLabel(this);
   m_pNomFichier->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-  const char* const libelles[4] = {"Replace", "Rename", "All replace", "Pass"};
+  const char* const libelles[4] = {QT_TR_NOOP("Replace"), QT_TR_NOOP("Rename"),
+                                   QT_TR_NOOP("All replace"), QT_TR_NOOP("Pass")};
   auto* boutons = new QHBoxLayout;
   for (int i = 0; i < 4; ++i) {
-    m_pBoutons[i] = new QPushButton(libelles[i], this);
-    m_pBoutons[i]->setAccessibleName(libelles[i]);
+    m_pBoutons[i] = new QPushButton(tr(libelles[i]), this);
+    m_pBoutons[i]->setAccessibleName(m_pBoutons[i]->text());
     boutons->addWidget(m_pBoutons[i]);
   }
-  m_pArret = new QPushButton("Stop", this);
-  m_pArret->setAccessibleName("Stop");
+  m_pArret = new QPushButton(tr("Stop"), this);
+  m_pArret->setAccessibleName(tr("Stop"));
   boutons->addWidget(m_pArret);
   m_pBoutons[0]->setDefault(true);
 

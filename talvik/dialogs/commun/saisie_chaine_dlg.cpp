@@ -9,15 +9,15 @@
 namespace talvik {
 
 CSaisieChaineDlg::CSaisieChaineDlg(QWidget* parent) : QDialog(parent) {
-  setWindowTitle("Request");
-  setAccessibleName("Request");
+  setWindowTitle(tr("Request"));
+  setAccessibleName(tr("Request"));
   m_pQuestion = new QLabel(this);
   m_pQuestion->setWordWrap(true);
   m_pReponse = new QLineEdit(this);
   m_pQuestion->setBuddy(m_pReponse);
   auto* boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   boutons->button(QDialogButtonBox::Ok)->setAccessibleName("OK");
-  boutons->button(QDialogButtonBox::Cancel)->setAccessibleName("Cancel");
+  boutons->button(QDialogButtonBox::Cancel)->setAccessibleName(tr("Cancel"));
   connect(boutons, &QDialogButtonBox::accepted, this, &CSaisieChaineDlg::accept);
   connect(boutons, &QDialogButtonBox::rejected, this, &CSaisieChaineDlg::reject);
   auto* tout = new QVBoxLayout(this);
@@ -33,7 +33,7 @@ void CSaisieChaineDlg::showEvent(QShowEvent* event) {
   const QString question = QString::fromStdString(m_strQuestion);
   m_pQuestion->setText(question);
   m_pQuestion->setAccessibleName(question);
-  m_pReponse->setAccessibleName(question.isEmpty() ? QString("Answer") : question);
+  m_pReponse->setAccessibleName(question.isEmpty() ? tr("Answer") : question);
   m_pReponse->setText(QString::fromStdString(m_strReponse));
   m_pReponse->selectAll();
   m_pReponse->setFocus();

@@ -1,8 +1,8 @@
 #include "dialogs/echange/echange_donnees.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLineEdit>
-
 #include <memory>
 
 #include "dialogs/apercu/spin_edition.h"
@@ -41,7 +41,7 @@ bool EchangeEntier(CSpinEdition& champ, int& valeur) {
   bool ok = false;
   const int lu = champ.cleanText().trimmed().toInt(&ok, 10);
   if (!ok) {
-    Signale(champ, QStringLiteral("Please enter an integer."));
+    Signale(champ, QCoreApplication::translate("talvik::CSpinEdition", "Please enter an integer."));
     return false;
   }
   valeur = lu;
@@ -50,7 +50,8 @@ bool EchangeEntier(CSpinEdition& champ, int& valeur) {
 
 bool VerifieEntier(CSpinEdition& champ, int valeur, int minimum, int maximum) {
   if (valeur >= minimum && valeur <= maximum) return true;
-  Signale(champ, QStringLiteral("Please enter an integer between %1 and %2.")
+  Signale(champ, QCoreApplication::translate("talvik::CSpinEdition",
+                                             "Please enter an integer between %1 and %2.")
                      .arg(minimum)
                      .arg(maximum));
   return false;

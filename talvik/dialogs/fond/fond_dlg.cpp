@@ -16,25 +16,25 @@
 namespace talvik {
 
 CFondDlg::CFondDlg(QWidget* parent)
-    : CDialogueMotifs(parent, QStringLiteral("Background definitiion"), IconeDecor(kIconeFond),
-                      QStringLiteral("To add a background to a picture allows to give some "
-                                     "relief to it."),
-                      QStringLiteral("Select background typ : pattern ord color.\nClick on "
-                                     "picture to display it on full screen.")) {
+    : CDialogueMotifs(parent, tr("Background definitiion"), IconeDecor(kIconeFond),
+                      tr("To add a background to a picture allows to give some "
+                         "relief to it."),
+                      tr("Select background typ : pattern ord color.\nClick on "
+                         "picture to display it on full screen.")) {
   m_sizeEcran = CGraphique::RetourneTailleEcran(&m_nBits);
 
   auto* gauche = new QVBoxLayout;
 
-  m_pAucun = RadioNomme(QStringLiteral("Motif"), this);
+  m_pAucun = RadioNomme(tr("Motif"), this);
   m_pAucun->hide();
-  m_pMotif = RadioNomme(QStringLiteral("Background with pattern"), this);
-  m_pCouleur = RadioNomme(QStringLiteral("Background with color"), this);
-  m_pFlou = RadioNomme(QStringLiteral("Blurred photo"), this);
-  CadreTypes(QStringLiteral("Background typ"), {m_pAucun, m_pMotif, m_pCouleur, m_pFlou},
+  m_pMotif = RadioNomme(tr("Background with pattern"), this);
+  m_pCouleur = RadioNomme(tr("Background with color"), this);
+  m_pFlou = RadioNomme(tr("Blurred photo"), this);
+  CadreTypes(tr("Background typ"), {m_pAucun, m_pMotif, m_pCouleur, m_pFlou},
              {ID_AUCUN, ID_MOTIF, ID_COULEUR, ID_FLOU});
   gauche->addWidget(m_pAucun->parentWidget());
   gauche->addWidget(CadreListe(), 1);
-  m_pChoixCouleur = CadreChoixCouleur(QStringLiteral("Color"), m_pCadreCouleur);
+  m_pChoixCouleur = CadreChoixCouleur(tr("Color"), m_pCadreCouleur);
   gauche->addWidget(m_pCadreCouleur);
   DisposeCorps(gauche);
 

@@ -21,11 +21,11 @@ namespace talvik {
 CDialogueMotifs::CDialogueMotifs(QWidget* parent, const QString& titre, int nIcone,
                                  const QString& texte, const QString& aide)
     : CDialogueEditeur(parent, titre, nIcone, texte, aide) {
-  m_pListe = new ListeMotifs(QStringLiteral("Pattern"), this);
+  m_pListe = new ListeMotifs(tr("Pattern"), this);
   m_pZone = new CZoneApercu(TailleZoneApercu(), this);
-  NommeImageBouton(m_pZone, QStringLiteral("Full screen"));
-  m_pAjout = BoutonNomme(QStringLiteral("Add pattern"), this);
-  m_pEfface = BoutonNomme(QStringLiteral("Delete pattern"), this);
+  NommeImageBouton(m_pZone, tr("Full screen"));
+  m_pAjout = BoutonNomme(tr("Add pattern"), this);
+  m_pEfface = BoutonNomme(tr("Delete pattern"), this);
   m_pRendu = new RenduDiffere([this](const HBITMAP& image) { m_pZone->Affiche(image); }, this);
 
   connect(m_pListe, &QListWidget::itemSelectionChanged, this, &CDialogueMotifs::OnSelectionType);
@@ -57,7 +57,7 @@ QVBoxLayout* CDialogueMotifs::CadreTypes(const QString& titre,
 }
 
 QGroupBox* CDialogueMotifs::CadreListe() {
-  QGroupBox* cadre = CadreNomme(QStringLiteral("Pattern"), this);
+  QGroupBox* cadre = CadreNomme(tr("Pattern"), this);
   (new QVBoxLayout(cadre))->addWidget(m_pListe);
   return cadre;
 }

@@ -1,12 +1,13 @@
 #include "dialogs/motifs/liste_motifs.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QStringList>
 #include <QTimer>
 
 #include "chaines.h"
-#include "dialogs/commun/image_qt.h"
 #include "dialogs/commun/boite_message.h"
+#include "dialogs/commun/image_qt.h"
 #include "graphique.h"
 
 namespace talvik {
@@ -41,8 +42,10 @@ QListWidgetItem* NouvelElement(const CGraphique& graphique, int n, qreal echelle
 // The filters of the pattern file chooser, in their designed order.
 QStringList FiltresMotif() {
   const QString tous = QString::fromStdString(ChargeChaine(IDS_TOUS_FICHIERS));
-  return {QStringLiteral("Jpeg (*.jpg)"), QStringLiteral("Bitmap (*.bmp)"),
-          QStringLiteral("Gif (*.gif)"), QStringLiteral("PNG (*.png)"),
+  return {QCoreApplication::translate("talvik::ListeMotifs", "Jpeg (*.jpg)"),
+          QCoreApplication::translate("talvik::CGraphique", "Bitmap (*.bmp)"),
+          QCoreApplication::translate("talvik::ListeMotifs", "Gif (*.gif)"),
+          QCoreApplication::translate("talvik::CGraphique", "PNG (*.png)"),
           QStringLiteral("%1 (*.*)").arg(tous)};
 }
 

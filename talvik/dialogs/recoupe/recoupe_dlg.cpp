@@ -20,10 +20,10 @@ constexpr COLORREF kRougeContour = 0x000000FF;
 
 CRecoupeDlg::CRecoupeDlg(QWidget* parent)
     : CDialogueAvantApres(
-          parent, QStringLiteral("Cutting a picture"), 1014,
-          QStringLiteral("To cut a picture allows to keep only a special piece of it."),
-          QStringLiteral("Modify up-left point (X1,Y1) and down-right point (X2,Y2) from picture "
-                         "to cut it.\nClick on picture to display it on full screen.")) {
+          parent, tr("Cutting a picture"), 1014,
+          tr("To cut a picture allows to keep only a special piece of it."),
+          tr("Modify up-left point (X1,Y1) and down-right point (X2,Y2) from picture "
+             "to cut it.\nClick on picture to display it on full screen.")) {
   auto* valeurs = new QGridLayout;
   const char* noms[4] = {"X1", "Y1", "X2", "Y2"};
   for (int i = 0; i < 4; ++i) {

@@ -17,12 +17,11 @@
 namespace talvik {
 
 CRedimensionDlg::CRedimensionDlg(QWidget* parent)
-    : CDialogueEditeur(
-          parent, QStringLiteral("Resizing a picture"), 1015,
-          QStringLiteral("To resize a picture allows to decrease or increase size of it."),
-          QStringLiteral("Modify size of image by selecting percent (%)  or select and input "
-                         "absolute values (X,Y), in this case you can keep proportion ( KP ).\n\n"
-                         "Click on picture to display it on full screen.")) {
+    : CDialogueEditeur(parent, tr("Resizing a picture"), 1015,
+                       tr("To resize a picture allows to decrease or increase size of it."),
+                       tr("Modify size of image by selecting percent (%)  or select and input "
+                          "absolute values (X,Y), in this case you can keep proportion ( KP ).\n\n"
+                          "Click on picture to display it on full screen.")) {
   auto* ligne = new QHBoxLayout;
   auto* valeurs = new QGridLayout;
   m_pRadioPourcentage = new QRadioButton(QStringLiteral("%"), this);
@@ -43,12 +42,12 @@ CRedimensionDlg::CRedimensionDlg(QWidget* parent)
   lblX->setBuddy(m_pTailleX);
   auto* lblY = new QLabel(QStringLiteral("Y"), this);
   lblY->setBuddy(m_pTailleY);
-  m_pProportion = new QCheckBox(QStringLiteral("KP"), this);
-  m_pProportion->setAccessibleName(QStringLiteral("KP"));
+  m_pProportion = new QCheckBox(tr("KP"), this);
+  m_pProportion->setAccessibleName(tr("KP"));
   // Fills the screen with the picture cut to its proportions around the
   // subject; the size is then the screen's, the other values wait.
-  m_pRemplissage = new QCheckBox(QStringLiteral("Fill the screen"), this);
-  m_pRemplissage->setAccessibleName(QStringLiteral("Fill the screen"));
+  m_pRemplissage = new QCheckBox(tr("Fill the screen"), this);
+  m_pRemplissage->setAccessibleName(tr("Fill the screen"));
 
   valeurs->addWidget(m_pRadioPourcentage, 0, 0);
   valeurs->addWidget(m_pPourcentage, 0, 1, 1, 2);
@@ -63,7 +62,7 @@ CRedimensionDlg::CRedimensionDlg(QWidget* parent)
   ligne->addLayout(valeurs);
 
   m_pZone = new CZoneApercu(TailleZoneApercu(), this);
-  m_pZone->setAccessibleName(QStringLiteral("Picture"));
+  m_pZone->setAccessibleName(tr("Picture"));
   ligne->addWidget(m_pZone, 1, Qt::AlignCenter);
   Corps()->addLayout(ligne);
 

@@ -13,15 +13,15 @@ namespace talvik {
 
 CReglageDlg::CReglageDlg(QWidget* parent)
     : CDialogueAvantApres(
-          parent, QStringLiteral("Color adjustment to picture"), 1018,
-          QStringLiteral("To adjust color to a picture allows to improve clearness and clarte of "
-                         "it (like you want)."),
-          QStringLiteral("Slide cursors from left to right to adjust light, contrast and "
-                         "intensity.\n\nClick on picture to display it on full screen.")) {
+          parent, tr("Color adjustment to picture"), 1018,
+          tr("To adjust color to a picture allows to improve clearness and clarte of "
+             "it (like you want)."),
+          tr("Slide cursors from left to right to adjust light, contrast and "
+             "intensity.\n\nClick on picture to display it on full screen.")) {
   auto* curseurs = new QGridLayout;
-  const char* noms[3] = {"Light", "Contrast", "Intensity"};
+  const char* noms[3] = {QT_TR_NOOP("Light"), QT_TR_NOOP("Contrast"), QT_TR_NOOP("Intensity")};
   for (int i = 0; i < 3; ++i) {
-    auto* etiquette = new QLabel(QString::fromLatin1(noms[i]), this);
+    auto* etiquette = new QLabel(tr(noms[i]), this);
     m_pCurseur[i] = new QSlider(Qt::Horizontal, this);
     m_pCurseur[i]->setRange(0, 100);
     m_pCurseur[i]->setPageStep(10);

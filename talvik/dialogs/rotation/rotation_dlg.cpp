@@ -32,10 +32,10 @@ QToolButton* BoutonRotation(QWidget* parent, int nIcone, const QString& texte) {
 
 CRotationDlg::CRotationDlg(QWidget* parent)
     : CDialogueEditeur(
-          parent, QStringLiteral("Rotating a picture"), 1016,
-          QStringLiteral("To rotate a picture allows to turn it for displaying in better position."),
-          QStringLiteral("Select rotating by clicking on left arrow  (-90°),  center (180°)  or "
-                         "right (90°).\nClick on picture to display it on full screen.")) {
+          parent, tr("Rotating a picture"), 1016,
+          tr("To rotate a picture allows to turn it for displaying in better position."),
+          tr("Select rotating by clicking on left arrow  (-90°),  center (180°)  or "
+             "right (90°).\nClick on picture to display it on full screen.")) {
   auto* ligne = new QHBoxLayout;
   auto* colonne = new QVBoxLayout;
   // The buttons name the true angles; the codes they store count half
@@ -52,7 +52,7 @@ CRotationDlg::CRotationDlg(QWidget* parent)
   colonne->addStretch(1);
   ligne->addLayout(colonne);
   m_pZone = new CZoneApercu(TailleZoneApercu(), this);
-  m_pZone->setAccessibleName(QStringLiteral("Picture"));
+  m_pZone->setAccessibleName(tr("Picture"));
   ligne->addWidget(m_pZone, 1, Qt::AlignCenter);
   Corps()->addLayout(ligne);
 

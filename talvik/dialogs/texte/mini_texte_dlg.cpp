@@ -85,9 +85,9 @@ class CSurligneChamps : public QSyntaxHighlighter {
 CMiniTexteDlg::CMiniTexteDlg(QWidget* parent) : QWidget(parent) {
   auto* grille = new QGridLayout(this);
 
-  auto* cadreTexte = CadreNomme(QStringLiteral("Text"), this);
+  auto* cadreTexte = CadreNomme(tr("Text"), this);
   m_pEditTexte = new QPlainTextEdit(cadreTexte);
-  m_pEditTexte->setAccessibleName(QStringLiteral("Text"));
+  m_pEditTexte->setAccessibleName(tr("Text"));
   m_pEditTexte->setTabChangesFocus(true);
   m_pEditTexte->setMinimumHeight(70);
   // The caption is drawn on one line: so is its sample.
@@ -101,29 +101,29 @@ CMiniTexteDlg::CMiniTexteDlg(QWidget* parent) : QWidget(parent) {
   colonneTexte->setContentsMargins(0, 0, 0, 0);
   auto* rangeeChamps = new QHBoxLayout;
   m_pInsereChamp = new QToolButton(cadreChamps);
-  m_pInsereChamp->setText(QStringLiteral("Insert field"));
-  m_pInsereChamp->setAccessibleName(QStringLiteral("Insert field"));
+  m_pInsereChamp->setText(tr("Insert field"));
+  m_pInsereChamp->setAccessibleName(tr("Insert field"));
   m_pInsereChamp->setPopupMode(QToolButton::InstantPopup);
   auto* menu = new QMenu(m_pInsereChamp);
   for (const ChampLegende& c : kChampsLegende) {
-    QAction* action = menu->addAction(QString::fromUtf8(c.libelle));
+    QAction* action = menu->addAction(tr(c.libelle));
     connect(action, &QAction::triggered, this, [this, nom = c.nom] { OnInsereChamp(nom); });
   }
   m_pInsereChamp->setMenu(menu);
   rangeeChamps->addWidget(m_pInsereChamp);
-  auto* etiquetteFormat = new QLabel(QStringLiteral("Date format"), cadreChamps);
+  auto* etiquetteFormat = new QLabel(tr("Date format"), cadreChamps);
   m_pFormatDate = new QComboBox(cadreChamps);
-  m_pFormatDate->setAccessibleName(QStringLiteral("Date format"));
-  for (const char* libelle : kLibellesFormatDate) m_pFormatDate->addItem(QString::fromUtf8(libelle));
+  m_pFormatDate->setAccessibleName(tr("Date format"));
+  for (const char* libelle : kLibellesFormatDate) m_pFormatDate->addItem(tr(libelle));
   etiquetteFormat->setBuddy(m_pFormatDate);
   rangeeChamps->addWidget(etiquetteFormat);
   rangeeChamps->addWidget(m_pFormatDate, 1);
   colonneTexte->addLayout(rangeeChamps);
   auto* reliefs = new QHBoxLayout;
-  auto* etiquetteRelief = new QLabel(QStringLiteral("Text edge"), cadreChamps);
+  auto* etiquetteRelief = new QLabel(tr("Text edge"), cadreChamps);
   m_pRelief = new QComboBox(cadreChamps);
-  m_pRelief->setAccessibleName(QStringLiteral("Text edge"));
-  m_pRelief->addItems({QStringLiteral("None"), QStringLiteral("Outline"), QStringLiteral("Soft shadow")});
+  m_pRelief->setAccessibleName(tr("Text edge"));
+  m_pRelief->addItems({tr("None"), tr("Outline"), tr("Soft shadow")});
   // The choices do not widen the page: the text field keeps its width.
   for (QComboBox* choix : {m_pFormatDate, m_pRelief}) {
     choix->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -138,21 +138,21 @@ CMiniTexteDlg::CMiniTexteDlg(QWidget* parent) : QWidget(parent) {
   grille->addWidget(cadreTexte, 0, 0);
   grille->addWidget(cadreChamps, 3, 0, 1, 2);
 
-  auto* cadrePolice = CadreNomme(QStringLiteral("Font"), this);
-  m_pBoutonPolice = BoutonNomme(QStringLiteral("Font"), cadrePolice);
+  auto* cadrePolice = CadreNomme(tr("Font"), this);
+  m_pBoutonPolice = BoutonNomme(tr("Font"), cadrePolice);
   m_pBoutonPolice->setMinimumHeight(64);
   (new QVBoxLayout(cadrePolice))->addWidget(m_pBoutonPolice);
   grille->addWidget(cadrePolice, 1, 0);
 
-  auto* cadrePosition = CadreNomme(QStringLiteral("Position"), this);
+  auto* cadrePosition = CadreNomme(tr("Position"), this);
   auto* position = new QGridLayout(cadrePosition);
-  m_pAbsolue = RadioNomme(QStringLiteral("Absolute"), cadrePosition);
-  m_pAutomatique = RadioNomme(QStringLiteral("Automatic"), cadrePosition);
-  m_pHaut = RadioNomme(QStringLiteral("Up"), cadrePosition);
-  m_pBas = RadioNomme(QStringLiteral("Down"), cadrePosition);
-  m_pDroite = RadioNomme(QStringLiteral("Right"), cadrePosition);
-  m_pGauche = RadioNomme(QStringLiteral("Left"), cadrePosition);
-  m_pCentre = RadioNomme(QStringLiteral("Center"), cadrePosition);
+  m_pAbsolue = RadioNomme(tr("Absolute"), cadrePosition);
+  m_pAutomatique = RadioNomme(tr("Automatic"), cadrePosition);
+  m_pHaut = RadioNomme(tr("Up"), cadrePosition);
+  m_pBas = RadioNomme(tr("Down"), cadrePosition);
+  m_pDroite = RadioNomme(tr("Right"), cadrePosition);
+  m_pGauche = RadioNomme(tr("Left"), cadrePosition);
+  m_pCentre = RadioNomme(tr("Center"), cadrePosition);
   position->addWidget(m_pAbsolue, 0, 0);
   m_pChampX = ChampNumero(QStringLiteral("X = "), position, 0, 1, cadrePosition);
   m_pChampY = ChampNumero(QStringLiteral("Y = "), position, 0, 3, cadrePosition);
@@ -169,16 +169,16 @@ CMiniTexteDlg::CMiniTexteDlg(QWidget* parent) : QWidget(parent) {
   ancres->addLayout(verticales);
   ancres->addLayout(horizontales);
   position->addLayout(ancres, 2, 0);
-  m_pChampDx = ChampNumero(QStringLiteral("Dx = "), position, 2, 1, cadrePosition);
-  m_pChampDy = ChampNumero(QStringLiteral("Dy = "), position, 2, 3, cadrePosition);
+  m_pChampDx = ChampNumero(tr("Dx = "), position, 2, 1, cadrePosition);
+  m_pChampDy = ChampNumero(tr("Dy = "), position, 2, 3, cadrePosition);
   position->setRowStretch(3, 1);
   grille->addWidget(cadrePosition, 0, 1, 2, 1);
 
-  auto* cadreEncre = CadreNomme(QStringLiteral("Ink color"), this);
+  auto* cadreEncre = CadreNomme(tr("Ink color"), this);
   m_pCouleurEncre = new CCouleurDlg(cadreEncre);
   (new QVBoxLayout(cadreEncre))->addWidget(m_pCouleurEncre, 0, Qt::AlignLeft);
   grille->addWidget(cadreEncre, 2, 0);
-  auto* cadreFond = CadreNomme(QStringLiteral("Background color"), this);
+  auto* cadreFond = CadreNomme(tr("Background color"), this);
   m_pCouleurFond = new CCouleurDlg(cadreFond);
   (new QVBoxLayout(cadreFond))->addWidget(m_pCouleurFond, 0, Qt::AlignLeft);
   grille->addWidget(cadreFond, 2, 1);
@@ -393,7 +393,7 @@ void CMiniTexteDlg::OnInsereChamp(const char* nom) {
 void CMiniTexteDlg::OnPoliceSelecteur() {
   if (!m_bPret) return;
   QFontDialog choix(PoliceQt(m_lfPolice), this);
-  choix.setWindowTitle(QStringLiteral("Font"));
+  choix.setWindowTitle(tr("Font"));
   if (choix.exec() != QDialog::Accepted) return;
   m_lfPolice = LogFontDe(choix.selectedFont(), PointsParPouceEcran());
   m_bModifie = 1;

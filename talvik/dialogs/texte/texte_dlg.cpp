@@ -46,19 +46,19 @@ HBITMAP DessineTextes(const HBITMAP& image, const T_TEXTE (&textes)[CTexteDlg::k
 }  // namespace
 
 CTexteDlg::CTexteDlg(QWidget* parent)
-    : CDialogueEditeur(parent, QStringLiteral("Add text to picture"), IconeDecor(kIconeTexte),
-                       QStringLiteral("To add text to a picture allows to give some infomations "
-                                      "about it."),
-                       QStringLiteral("Select text by clicking on tab and input "
-                                      "characteristics.\nClick on picture to display it on full "
-                                      "screen.")) {
+    : CDialogueEditeur(parent, tr("Add text to picture"), IconeDecor(kIconeTexte),
+                       tr("To add text to a picture allows to give some infomations "
+                          "about it."),
+                       tr("Select text by clicking on tab and input "
+                          "characteristics.\nClick on picture to display it on full "
+                          "screen.")) {
   auto* corps = new QHBoxLayout;
   m_pOnglets = new QTabWidget(this);
-  m_pOnglets->setAccessibleName(QStringLiteral("Texts"));
+  m_pOnglets->setAccessibleName(tr("Texts"));
   corps->addWidget(m_pOnglets, 1);
   auto* droite = new QVBoxLayout;
   m_pZone = new CZoneApercu(TailleZoneApercu(), this);
-  NommeImageBouton(m_pZone, QStringLiteral("Full screen"));
+  NommeImageBouton(m_pZone, tr("Full screen"));
   droite->addWidget(m_pZone);
   droite->addStretch(1);
   corps->addLayout(droite);

@@ -14,23 +14,35 @@ namespace talvik {
 inline constexpr const char* kDebutChamp = "\xEE\x80\x80";  // U+E000
 inline constexpr const char* kFinChamp = "\xEE\x80\x81";    // U+E001
 
+// Marks the texts the text editor shows for its translators (lupdate
+// reads it; the code keeps the English text).
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(scope, x) x
+#endif
+
 struct ChampLegende {
   const char* nom;      // in the stored text and on the command line: "date"
   const char* libelle;  // in the text editor's "Insert field" menu
 };
 
 inline constexpr std::array kChampsLegende = {
-    ChampLegende{"date", "Date taken"},   ChampLegende{"time", "Time taken"},
-    ChampLegende{"place", "Place"},       ChampLegende{"title", "Title"},
-    ChampLegende{"description", "Description"}, ChampLegende{"camera", "Camera"},
-    ChampLegende{"file", "File name"},
+    ChampLegende{"date", QT_TRANSLATE_NOOP("talvik::CMiniTexteDlg", "Date taken")},
+    ChampLegende{"time", QT_TRANSLATE_NOOP("talvik::CMiniTexteDlg", "Time taken")},
+    ChampLegende{"place", QT_TRANSLATE_NOOP("talvik::CMiniTexteDlg", "Place")},
+    ChampLegende{"title", QT_TRANSLATE_NOOP("talvik::CMiniTexteDlg", "Title")},
+    ChampLegende{"description", QT_TRANSLATE_NOOP("talvik::CMiniTexteDlg", "Description")},
+    ChampLegende{"camera", QT_TRANSLATE_NOOP("talvik::CMiniTexteDlg", "Camera")},
+    ChampLegende{"file", QT_TRANSLATE_NOOP("talvik::CMiniTexteDlg", "File name")},
 };
 
 // The date formats a caption chooses from, in the order of their stored
 // numbers (T_TEXTE::FormatDate), as the text editor lists them.
 inline constexpr std::array kLibellesFormatDate = {
-    "Long (14 July 2024)", "With the day (Sunday 14 July 2024)", "Numeric (14/07/2024)",
-    "Month and year (July 2024)", "Year (2024)",
+    QT_TRANSLATE_NOOP("talvik::CMiniTexteDlg", "Long (14 July 2024)"),
+    QT_TRANSLATE_NOOP("talvik::CMiniTexteDlg", "With the day (Sunday 14 July 2024)"),
+    QT_TRANSLATE_NOOP("talvik::CMiniTexteDlg", "Numeric (14/07/2024)"),
+    QT_TRANSLATE_NOOP("talvik::CMiniTexteDlg", "Month and year (July 2024)"),
+    QT_TRANSLATE_NOOP("talvik::CMiniTexteDlg", "Year (2024)"),
 };
 
 // The stored form of the field `nom`.

@@ -285,15 +285,34 @@ TEST_F(BoutEnBout, TemplateSavedFromAProjectIsTheProjectsTemplate) {
   EXPECT_EQ(projet.ModeleEcran.CadreTaille, 4);
 }
 
-TEST_F(BoutEnBout, NewProjectWithoutPicturesHasOneBlankScreenAtTheDisplaySize) {
+// A new project without pictures starts empty; a blank screen added to a
+// project later is left out of its saver and of its web page, with one
+// line that names it, and the command still succeeds.
+TEST_F(BoutEnBout, NewProjectWithoutPicturesIsEmptyAndBlankScreensAreLeftOutWithALine) {
   ASSERT_EQ(Lance("--new blank.lmv").code, 0);
   CProjet projet;
   testing::CDialogueTest d;
   ASSERT_EQ(ChargeProjet(projet, dir_.File("blank.lmv"), d), 1);
-  ASSERT_EQ(projet.NombreEcrans(), 1);
-  EXPECT_EQ(projet.Ecran(0).CheminImage, "");
+  EXPECT_EQ(projet.NombreEcrans(), 0);
   EXPECT_EQ(projet.ResolutionCible.cx, 1024);
   EXPECT_EQ(projet.ResolutionCible.cy, 768);
+
+  ASSERT_EQ(Lance("--new p.lmv --resolution 640x480 a.bmp b.png").code, 0);
+  ASSERT_EQ(ChargeProjet(projet, dir_.File("p.lmv"), d), 1);
+  projet.InsereA(1, projet.NouvelEcranDepuisModele());
+  ASSERT_TRUE(SauveProjet(projet, dir_.File("p.lmv"), d));
+  const std::string ligne = "Screen 2 has no picture and no text; it was left out.\n";
+  for (const std::string& commande :
+       {std::string("--generate p.lmv --output saver --platform linux"),
+        std::string("--web-page p.lmv --output site")}) {
+    Sortie s = Lance(commande);
+    EXPECT_EQ(s.code, 0) << commande << "\n" << s.erreur;
+    const std::size_t a = s.erreur.find(ligne);
+    ASSERT_NE(a, std::string::npos) << commande << "\n" << s.erreur;
+    EXPECT_EQ(s.erreur.find(ligne, a + 1), std::string::npos) << s.erreur;  // once
+  }
+  EXPECT_EQ(testing::LitPaquet(dir_.File("saver")).nombre, 2);
+  EXPECT_EQ(testing::LitPaquet(dir_.File("site/p")).nombre, 2);
 }
 
 // The stored JPEGQuality of the window's Configuration dialog is the
@@ -423,11 +442,16 @@ TEST_F(BoutEnBout, AGenerationWithoutOneScreenSaysSoAndHelpNamesTheStatuses) {
   std::ofstream(dir_.File("x.mod"), std::ios::binary)
       << "Fichier mod\xE8le de : Lumaveil\r\n\r\n[Fond Utilisation] 0\r\n";
   ASSERT_EQ(Lance("--new n.lmv --template x.mod").code, 0);
-  // Two screens with neither picture nor background: nothing to encode.
+  // Two screens with a text but neither picture nor background: nothing
+  // to encode.
   CProjet p;
   testing::CDialogueTest d;
   ASSERT_TRUE(ChargeProjet(p, dir_.File("n.lmv"), d));
-  p.Ajoute(p.NouvelEcranDepuisModele());
+  for (int i = 0; i < 2; ++i) {
+    CEcran& e = p.Ecran(p.Ajoute(p.NouvelEcranDepuisModele()));
+    e.Textes[0].Utilisation = 1;
+    e.Textes[0].Libelle = "title";
+  }
   ASSERT_TRUE(SauveProjet(p, dir_.File("n.lmv"), d));
   Sortie s = Lance("--generate n.lmv --output n.scr --platform linux");
   EXPECT_EQ(s.code, 1);

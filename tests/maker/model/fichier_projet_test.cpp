@@ -314,7 +314,7 @@ TEST(FichierProjet, RelativePicturesAreFoundBesideTheProject) {
   EXPECT_EQ(q.Ecran(4).CheminImage, dir.File("here.jpg"));
 }
 
-TEST(FichierProjet, FileWithoutScreensOpensWithOneBlankScreen) {
+TEST(FichierProjet, FileWithoutScreensOpensEmptyWithItsTemplate) {
   Octets f;
   f.i32(175).i32(800).i32(600).i32(0).ecran("", 11, "t");
   lumaveil::testing::TempDir dir;
@@ -323,11 +323,12 @@ TEST(FichierProjet, FileWithoutScreensOpensWithOneBlankScreen) {
   CProjet p;
   CDialogueTest d;
   ASSERT_EQ(ChargeProjet(p, dir.File("e.lmv"), d), 1);
-  ASSERT_EQ(p.NombreEcrans(), 1);
-  EXPECT_EQ(p.Selection(), 0);
-  EXPECT_EQ(p.Ecran(0).DureeAffichage, 11);  // from the file's template
-  EXPECT_EQ(p.Ecran(0).TailleCible.cx, 800);
-  EXPECT_EQ(p.Ecran(0).CheminImage, "");
+  EXPECT_EQ(p.NombreEcrans(), 0);
+  EXPECT_EQ(p.Selection(), -1);
+  // A screen made then comes from the file's template and resolution.
+  const std::unique_ptr<CEcran> e = p.NouvelEcranDepuisModele();
+  EXPECT_EQ(e->DureeAffichage, 11);
+  EXPECT_EQ(e->TailleCible.cx, 800);
 }
 
 TEST(FichierProjet, WrongMagicLeavesTheOpenProjectAsItWas) {

@@ -2,6 +2,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -14,6 +15,7 @@
 
 #include "attente.h"
 #include "chaines_maker.h"
+#include "champs_legende.h"
 #include "commande_generation.h"
 #include "dialogue_essai.h"
 #include "effets_transition.h"
@@ -22,6 +24,7 @@
 #include "lecture_paquet.h"
 #include "lecture_options.h"
 #include "restes_generation.h"
+#include "textes_ecran.h"
 #include "dossier_temporaire.h"
 
 namespace lumaveil {
@@ -84,6 +87,14 @@ class Generation : public ::testing::Test {
     e->DureeAffichage = duree;
     e->EffetTransition = effet;
     return projet_.Ecran(projet_.Ajoute(std::move(e)));
+  }
+
+  // A screen without a picture whose text makes it a title screen.
+  CEcran& AjouteTitre(const std::string& texte, int duree, int effet) {
+    CEcran& e = Ajoute("", duree, effet);
+    e.Textes[0].Utilisation = 1;
+    e.Textes[0].Libelle = texte;
+    return e;
   }
 
   OptionsGeneration Options(const std::string& sortie, int fils = 2) {
@@ -239,8 +250,8 @@ TEST_F(Generation, FewerThanTwoScreensWritesNothing) {
 }
 
 TEST_F(Generation, MissingEngineLeavesTheOldFileAndNoNewOne) {
-  Ajoute("", 3, 0);
-  Ajoute("", 3, 0);
+  AjouteTitre("one", 3, 0);
+  AjouteTitre("two", 3, 0);
   std::ofstream(dir_.File("old.scr")) << "previous saver";
   OptionsGeneration o = Options("old.scr");
   o.moteur = dir_.File("no-engine");
@@ -356,8 +367,8 @@ TEST_F(Generation, TheLeftoversOfAKilledRunAreRemovedByTheNext) {
 }
 
 TEST_F(Generation, UnwritablePlaceShowsTheWriteOpenMessage) {
-  Ajoute("", 3, 0);
-  Ajoute("", 3, 0);
+  AjouteTitre("one", 3, 0);
+  AjouteTitre("two", 3, 0);
   OptionsGeneration o = Options("missing/dir/x.scr");
   BilanGeneration b = GenereEcranDeVeille(projet_, *graphique_, o, dialogue_, progression_);
   EXPECT_EQ(b.resultat, ResultatGeneration::Echec);
@@ -398,7 +409,8 @@ TEST_F(Generation, ScreenWhosePictureIsGoneIsRenderedWithBackgroundAndTexts) {
 
 TEST_F(Generation, FailedScreenLeavesNoBytesWhenSkippedAndStopsOnNo) {
   Ajoute(Image("x.bmp", RGB(5, 5, 5)), 3, 0);
-  CEcran& vide = Ajoute("", 3, 0);  // no picture and no background: nothing to encode
+  // A text but no picture and no background: nothing to encode.
+  CEcran& vide = AjouteTitre("rien", 3, 0);
   vide.FondUtilisation = 0;
   Ajoute(Image("y.bmp", RGB(5, 5, 5)), 4, 0);
   dialogue_.reponses = {1};  // continue
@@ -423,11 +435,94 @@ TEST_F(Generation, FailedScreenLeavesNoBytesWhenSkippedAndStopsOnNo) {
   EXPECT_EQ(p.nombre, 1);
 }
 
+// A screen that shows nothing of the user's (no picture, no text that
+// draws) is left out of the saver, which is then to the byte the saver of
+// the list without it, and one warning names the screens left out by their
+// numbers in the list; a screen with a text but no picture is a title
+// screen and stays. Fewer than two left is the two-screen rule.
+TEST_F(Generation, BlankScreensAreLeftOutAndNamedInOneWarning) {
+  const std::string rouge = Image("rouge.bmp", RGB(200, 30, 30));
+  const std::string vert = Image("vert.bmp", RGB(30, 200, 30));
+  // The user's screens, in order, around the blank ones.
+  auto remplit = [&](const std::vector<int>& blancs, int total) {
+    projet_.SupprimeTout();
+    int suivant = 0, k = 0;
+    for (int i = 0; i < total; ++i) {
+      if (std::find(blancs.begin(), blancs.end(), i) != blancs.end()) {
+        CEcran& b = Ajoute("", 9, 3);
+        // Blank whatever else it has: its own background, a text not
+        // used, a caption made only of the photo's fields.
+        if (k == 1) b.FondCouleur = RGB(0, 0, 250);
+        if (k == 2) b.Textes[1].Libelle = "not used";
+        if (k == 3)
+          b.Textes[2] = NouvelleLegende(ChampsDepuisAccolades("{date} {place}"), b.TailleCible);
+        ++k;
+        continue;
+      }
+      if (suivant == 0) Ajoute(rouge, 3, 1);
+      if (suivant == 1) AjouteTitre("Summer", 4, 2).FondCouleur = RGB(20, 20, 90);
+      if (suivant == 2) Ajoute(vert, 5, 4);
+      ++suivant;
+    }
+  };
+  remplit({}, 3);
+  BilanGeneration b = GenereEcranDeVeille(projet_, *graphique_, Options("sans.scr"), dialogue_,
+                                          progression_);
+  ASSERT_EQ(b.enregistrements, 3);
+  EXPECT_TRUE(dialogue_.messages.empty());
+  const std::vector<std::uint8_t> sans = testing::Contenu(dir_.File("sans.scr"));
+
+  struct Cas {
+    std::vector<int> blancs;  // places of the blank screens, 0-based
+    int total;
+    const char* message;
+  };
+  for (const Cas& c :
+       {Cas{{0}, 4, "Screen 1 has no picture and no text; it was left out."},
+        Cas{{0, 3}, 5, "Screens 1 and 4 have no picture and no text; they were left out."},
+        Cas{{1, 2, 4, 6}, 7,
+            "Screens 2, 3, 5 and 7 have no picture and no text; they were left out."}}) {
+    remplit(c.blancs, c.total);
+    CDialogueTest d;
+    CProgressionTest progression;
+    const std::string nom = "avec" + std::to_string(c.total) + ".scr";
+    b = GenereEcranDeVeille(projet_, *graphique_, Options(nom), d, progression);
+    EXPECT_EQ(b.resultat, ResultatGeneration::Termine) << c.message;
+    EXPECT_EQ(b.enregistrements, 3) << c.message;
+    ASSERT_EQ(d.messages.size(), 1u) << c.message;
+    EXPECT_EQ(d.messages[0].texte, c.message);
+    EXPECT_EQ(d.messages[0].titre, "Warning");
+    EXPECT_EQ(d.messages[0].icone, IconeMessage::Attention);
+    EXPECT_TRUE(d.questions.empty());
+    EXPECT_EQ(testing::Contenu(dir_.File(nom)), sans) << c.message;
+    // Progress counts the screens written and names them as the list does.
+    EXPECT_EQ(progression.vus, (std::vector<unsigned>{1, 2, 3})) << c.message;
+    if (c.total == 5) {
+      EXPECT_EQ(progression.operations[2], "*** Treatment of screen n°5 ***");
+    }
+  }
+
+  // One screen of the user's and two blank ones: nothing is written.
+  projet_.SupprimeTout();
+  Ajoute("", 3, 0);
+  Ajoute(rouge, 3, 0);
+  Ajoute("", 3, 0);
+  CDialogueTest d;
+  b = GenereEcranDeVeille(projet_, *graphique_, Options("un.scr"), d, progression_);
+  EXPECT_EQ(b.resultat, ResultatGeneration::Echec);
+  ASSERT_EQ(d.messages.size(), 2u);
+  EXPECT_EQ(d.messages[0].texte,
+            "Screens 1 and 3 have no picture and no text; they were left out.");
+  EXPECT_EQ(d.messages[1].id, unsigned(IDS_DEUX_ECRANS));
+  EXPECT_FALSE(std::filesystem::exists(dir_.File("un.scr")));
+}
+
 // A run that ends without one complete screen writes nothing and says so,
 // whether every screen failed or the user stopped before the first; an
 // earlier saver of that name stays as it was.
 TEST_F(Generation, ARunWithoutOneSavedScreenSaysSoAndKeepsTheOldSaver) {
-  for (int i = 0; i < 3; ++i) Ajoute("", 3, 0).FondUtilisation = 0;  // nothing to encode
+  // A text but no picture and no background: nothing to encode.
+  for (int i = 0; i < 3; ++i) AjouteTitre("rien", 3, 0).FondUtilisation = 0;
   std::ofstream(dir_.File("old.scr")) << "previous saver";
   dialogue_.reponses = {1, 1, 1};  // go on after each failed screen
   BilanGeneration b = GenereEcranDeVeille(projet_, *graphique_, Options("old.scr"), dialogue_,

@@ -158,6 +158,20 @@ for (const platform of ['windows', 'linux']) {
   });
 }
 
+test('a screen with neither a picture nor a text is left out of the saver and named', () => {
+  const project = path.join(dir, 'blank.lmv');
+  core.run(['--new', project, '--resolution', '320x240',
+            ...['photo.jpg', 'photo.png'].map((n) => path.join(dir, n))]);
+  assert.ok(core.change(project, 0, 'ajoute', '', '').done);
+  const engine = path.join(dir, 'engine-windows');
+  core.writeFile(engine, new TextEncoder().encode('engine'));
+  const made = core.run(['--generate', project, '--output', path.join(dir, 'blank.scr'),
+                         '--engine', engine]);
+  assert.equal(made.status, 0, made.messages.join('\n'));
+  assert.deepEqual(made.messages.filter((l) => !/^\(\d+ \/ \d+\)/.test(l)),
+                   ['Screen 3 has no picture and no text; it was left out.']);
+});
+
 test('an unreadable photo is named and the other screens are generated', () => {
   const pictures = ['photo.jpg', 'damaged.jpg', 'iphone.heic', 'photo.png'].map((n) => path.join(dir, n));
   const project = path.join(dir, 'mixed.lmv');

@@ -34,10 +34,10 @@ TEST(CommandLine, PreviewNumberReadsLikeASignedDecimal) {
 }
 
 TEST(CommandLine, HelpAloneAsksForTheUsage) {
-  for (const char* line : {"--help", "-h", " --help "}) {
+  for (const char* line : {"--help", "-h", " --help ", "/?"}) {
     EXPECT_EQ(ParseCommandLine(line).mode, PlayerMode::kHelp) << line;
   }
-  for (const char* line : {"--helpme", "-h x", "/p --help"}) {
+  for (const char* line : {"--helpme", "-h x", "/p --help", "/?x"}) {
     EXPECT_NE(ParseCommandLine(line).mode, PlayerMode::kHelp) << line;
   }
 }

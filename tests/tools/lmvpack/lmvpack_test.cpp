@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <regex>
 #include <sstream>
 
@@ -81,13 +82,54 @@ TEST_F(Lmvpack, BadInputIsAnErrorAndLeavesNoFile) {
        {"640x480 " + Quote(dir_.File("missing.jpg")), "640x480 " + Quote(text),
         "239x480 " + Quote(red_), "640x239 " + Quote(red_), "16385x480 " + Quote(red_),
         "640x480 " + Quote(small), "640x480 --duration 0 " + Quote(red_),
-        "640x480 --effect 8 " + Quote(red_), "640x480 181:1:" + red_, "640by480 " + Quote(red_),
+        "640x480 --effect 11 " + Quote(red_), "640x480 181:1:" + red_, "640by480 " + Quote(red_),
+        "640x480 --transition 99 " + Quote(red_), "640x480 3:8:10001:" + red_,
         std::string("640x480")}) {
     auto r = Pack(args);
     EXPECT_EQ(r.exitCode, 1) << args;
     EXPECT_FALSE(r.err.empty()) << args;
     EXPECT_FALSE(fs::exists(out_)) << args;
   }
+}
+
+// The moving effects: the records keep their effects 8 to 10 and the
+// options block (as the maker writes it) each one's cross-fade length and
+// the size of a pan-and-zoom picture 1.25 times the saver's; the player
+// plays the saver. A larger picture for any other effect is refused.
+TEST_F(Lmvpack, MovingEffectsWriteTheOptionsBlockThePlayerReads) {
+  const std::string pan =
+      lumaveil::testing::WriteBytes(dir_.File("pan.jpg"), lumaveil::testing::SolidJpeg(800, 600, 0x00C000)).string();
+  auto r = Pack("640x480 --transition 2500 --effect 8 " + Quote(red_) + " 3:9:" + pan +
+                " 2:10:700:" + blue_);
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  lmvengine::PackageReader reader;
+  ASSERT_EQ(reader.Open(out_), lmvengine::OpenStatus::kOk);
+  ASSERT_TRUE(reader.HasOptionsBlock());
+  const auto& entries = reader.Options().entries;
+  ASSERT_EQ(entries.size(), 3u);
+  EXPECT_EQ(entries[0].transitionMs, 2500);
+  EXPECT_EQ(entries[1].transitionMs, 2500);
+  EXPECT_EQ(entries[2].transitionMs, 700);
+  EXPECT_EQ(entries[0].pictureWidth, 640);
+  EXPECT_EQ(entries[1].pictureWidth, 800);
+  EXPECT_EQ(entries[1].pictureHeight, 600);
+  EXPECT_FALSE(entries[1].HasSubject());
+  std::vector<int> effects;
+  for (int i = 0; i < 3; ++i) {
+    lmvengine::DecodedImage image;
+    const lmvengine::RecordRead read = reader.ReadRecord(image);
+    EXPECT_EQ(read.status, lmvengine::RecordStatus::kDecoded) << i;
+    effects.push_back(read.header.effect);
+  }
+  EXPECT_EQ(effects, (std::vector<int>{8, 9, 10}));
+  reader.Close();
+  auto play = Play(out_, "640x480", dir_.File("frames"), 400);
+  ASSERT_EQ(play.exitCode, 0) << play.err;
+  EXPECT_NE(play.out.find("record=2 effect=9"), std::string::npos) << play.out;
+
+  fs::remove(out_);
+  EXPECT_EQ(Pack("640x480 3:8:" + pan).exitCode, 1);
+  EXPECT_FALSE(fs::exists(out_));
 }
 
 TEST_F(Lmvpack, OutputThatIsAnInputIsRefusedAndKept) {
@@ -227,6 +269,21 @@ TEST_F(Lmvpack, VirtualOptionsMustBeComplete) {
   EXPECT_EQ(s.exitCode, 1);
 }
 
+// The manual page's draw count on the virtual display is the player's own
+// when --draws is not given.
+TEST_F(Lmvpack, TheManualsDefaultDrawCountIsThePlayers) {
+  std::ifstream page(std::string(LUMAVEIL_SOURCE_DIR) + "/doc/man/LmvEngine.1");
+  const std::string text((std::istreambuf_iterator<char>(page)), std::istreambuf_iterator<char>());
+  std::smatch found;
+  ASSERT_TRUE(std::regex_search(text, found, std::regex(R"(\((\d+) draws, or)")));
+  const int documented = std::stoi(found[1]);
+  ASSERT_EQ(Pack("640x480 --duration 1 " + Quote(red_)).exitCode, 0);
+  const std::string frames = dir_.File("frames");
+  auto r = RunCommand(Quote(out_) + " --virtual 320x240 --frames " + Quote(frames), scratch_);
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(std::distance(fs::directory_iterator(frames), fs::directory_iterator()), documented);
+}
+
 }  // namespace
 
 namespace {
@@ -234,7 +291,7 @@ namespace {
 // A saver asked for its usage prints it and ends, display or not.
 TEST_F(Lmvpack, TheSaverAskedForHelpPrintsItsUsageAndEnds) {
   ASSERT_EQ(Pack("640x480 " + Quote(red_)).exitCode, 0);
-  for (const std::string& option : {std::string("--help"), std::string("-h")}) {
+  for (const std::string& option : {std::string("--help"), std::string("-h"), std::string("'/?'")}) {
     auto r = RunCommand("env -u DISPLAY -u XSCREENSAVER_WINDOW " + Quote(out_) + " " + option,
                         scratch_);
     EXPECT_EQ(r.exitCode, 0) << option << r.err;

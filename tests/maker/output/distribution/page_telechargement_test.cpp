@@ -5,9 +5,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
-#include "serveur_ftp.h"
 #include "dossier_temporaire.h"
+#include "serveur_ftp.h"
 
 namespace lumaveil {
 namespace {
@@ -92,6 +93,39 @@ TEST(PageTelechargement, ShippedTemplateGivesAWholePageInAFileOfItsOwn) {
   }
   EXPECT_FALSE(std::filesystem::exists(chemin));
 }
+
+// The shipped page in each language the maker speaks: its lang attribute
+// (the web player reads it) and none of the designed English texts left;
+// a language without wording keeps the English page.
+class PageEnLangue : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(PageEnLangue, TheShippedPageSpeaksTheMakersLanguage) {
+  std::ifstream lu(std::string(LUMAVEIL_BIN_DIR) + "/Page.html", std::ios::binary);
+  const std::string modele((std::istreambuf_iterator<char>(lu)), std::istreambuf_iterator<char>());
+  ASSERT_NE(modele.find("<html lang=\"en\">"), std::string::npos);
+  ContenuPage contenu;
+  contenu.nomBase = "Sommer";
+  contenu.fichierWindows = "sommer.scr";
+  contenu.fichierLinux = "sommer";
+  contenu.langue = GetParam();
+  const std::string html = RemplitPage(modele, contenu);
+  EXPECT_NE(html.find(std::string("<html lang=\"") + GetParam() + "\">"), std::string::npos);
+  for (const char* anglais :
+       {"A screen saver made with Lumaveil", "Download for Windows", "Download for Linux",
+        "Save the file, then install", "The screen saver installs", "Made with <a", "by Vermalune",
+        "aria-label=\"Download\"", "– screen saver"})
+    EXPECT_EQ(html.find(anglais), std::string::npos) << GetParam() << ": " << anglais;
+  EXPECT_NE(html.find("href=\"sommer.scr\""), std::string::npos);
+  EXPECT_NE(html.find("https://www.vermalune.org/lumaveil/"), std::string::npos);
+  contenu.langue = "pt";
+  EXPECT_EQ(RemplitPage(modele, contenu), RemplitPage(modele, [&] {
+              ContenuPage anglais = contenu;
+              anglais.langue = "en";
+              return anglais;
+            }()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Langues, PageEnLangue, ::testing::Values("fr", "de", "es"));
 
 TEST(PageTelechargement, MissingTemplateMakesNoFile) {
   TempDir dir;

@@ -111,15 +111,41 @@ TEST_F(Assistant, FullPathSetsTheResolutionAndTemplateMakesAScreenPerPictureAndO
 }
 
 TEST_F(Assistant, AnyOtherAnswerEndsItKeepingWhatEarlierStepsStored) {
-  // "Finish" in the first dialog: nothing else, one blank screen.
+  // "Finish" in the first dialog: nothing else, and no screen: the working
+  // screen shown is the template's, in no list.
   RepondDialogue<CAssistantDlg>(
       [](CAssistantDlg& dlg) { QTest::mouseClick(dlg.BoutonTerminer(), Qt::LeftButton); });
   frame_->NouveauProjet();
   EXPECT_EQ(etapes_, 1);
-  ASSERT_EQ(Projet().NombreEcrans(), 1);
-  EXPECT_EQ(Projet().Ecran(0).CheminImage, "");
+  EXPECT_EQ(Projet().NombreEcrans(), 0);
+  EXPECT_EQ(frame_->ListeView()->model()->rowCount(), 0);
   EXPECT_EQ(Projet().ResolutionCible.cx, 320);
   ASSERT_NE(contexte_.EcranCourant, nullptr);
+  EXPECT_FALSE(frame_->Doc().EstModifie());
+  testing::CaptureWidget(frame_.get(), "nouveau_projet_vide");
+  // That working screen follows the project's settings.
+  contexte_.Controleur.FixeResolutionCible(SIZE{640, 480});
+  EXPECT_EQ(contexte_.EcranCourant->TailleCible.cx, 640);
+  EXPECT_EQ(Projet().NombreEcrans(), 0);
+  // A picture loaded then is screen 1 (001), the only one, at that size;
+  // undone, the project is empty again.
+  const std::string photo = dossier_.File("photo.bmp");
+  ASSERT_EQ(talvik::CGraphique::SauveImage(photo, talvik::HBITMAP::Create(64, 48, 0x00336699), 90,
+                                           0, 0),
+            1);
+  testing::ChoisitFichier(QString::fromStdString(photo));
+  frame_->Action(Commande::ChargementImage)->trigger();
+  ASSERT_EQ(Projet().NombreEcrans(), 1);
+  EXPECT_EQ(Projet().Ecran(0).CheminImage, photo);
+  EXPECT_EQ(Projet().Ecran(0).TailleCible.cx, 640);
+  EXPECT_EQ(Projet().Selection(), 0);
+  ASSERT_EQ(frame_->ListeView()->model()->rowCount(), 1);
+  EXPECT_EQ(frame_->ListeView()->Ligne(0).data().toString(), "001");
+  EXPECT_TRUE(frame_->Doc().EstModifie());
+  frame_->Action(Commande::Annuler)->trigger();
+  EXPECT_EQ(Projet().NombreEcrans(), 0);
+  ASSERT_NE(contexte_.EcranCourant, nullptr);
+  EXPECT_EQ(contexte_.EcranCourant->CheminImage, "");
 
   // "Finish" in the display properties stores the size and ends.
   RepondDialogue<CAssistantDlg>(
@@ -131,8 +157,9 @@ TEST_F(Assistant, AnyOtherAnswerEndsItKeepingWhatEarlierStepsStored) {
   frame_->NouveauProjet();
   EXPECT_EQ(etapes_, 2);
   EXPECT_EQ(Projet().ResolutionCible.cx, 800);
-  ASSERT_EQ(Projet().NombreEcrans(), 1);
-  EXPECT_EQ(Projet().Ecran(0).TailleCible.cx, 800);
+  EXPECT_EQ(Projet().NombreEcrans(), 0);
+  ASSERT_NE(contexte_.EcranCourant, nullptr);
+  EXPECT_EQ(contexte_.EcranCourant->TailleCible.cx, 800);
 
   // Closing the template dialog keeps the template; a cancelled chooser
   // adds nothing and opens no generation.
@@ -163,8 +190,7 @@ TEST_F(Assistant, AnyOtherAnswerEndsItKeepingWhatEarlierStepsStored) {
   frame_->NouveauProjet();
   EXPECT_EQ(etapes_, 4);
   EXPECT_EQ(generations_, 0);
-  ASSERT_EQ(Projet().NombreEcrans(), 1);
-  EXPECT_EQ(Projet().Ecran(0).CheminImage, "");
+  EXPECT_EQ(Projet().NombreEcrans(), 0);
 }
 
 }  // namespace

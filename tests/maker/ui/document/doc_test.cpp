@@ -79,10 +79,10 @@ TEST_F(Doc, SaveChangesQuestionOnNewOpenAndClose) {
     propose = nom;
     return cible;
   };
-  // Not modified: no question.
+  // Not modified: no question; a new project has no screen.
   ASSERT_TRUE(doc.Nouveau());
   EXPECT_TRUE(questions.isEmpty());
-  EXPECT_EQ(Liste().NombreEcrans(), 1);
+  EXPECT_EQ(Liste().NombreEcrans(), 0);
 
   Clique(Commande::EcranNouveau);
   Clique(Commande::EcranSupprime);  // modifies
@@ -103,7 +103,7 @@ TEST_F(Doc, SaveChangesQuestionOnNewOpenAndClose) {
   EXPECT_FALSE(doc.EstModifie());
   EXPECT_EQ(questions.size(), 3);
   // No: closes without saving.
-  Clique(Commande::EcranSupprime);
+  Clique(Commande::EcranNouveau);
   reponse = ReponseSauvegarde::Non;
   doc.ChoixOuverture = [&] { return cible; };
   EXPECT_TRUE(doc.Ouvre());
@@ -123,7 +123,7 @@ TEST_F(Doc, SaveThenOpenKeepsOrderAndMakesTheLastScreenCurrent) {
   frame_->Doc().ChoixSauvegarde = [&](const QString&) { return chemin; };
   ASSERT_TRUE(frame_->Doc().SauveSous());
   EXPECT_TRUE(frame_->Doc().Nouveau());
-  EXPECT_EQ(Liste().NombreEcrans(), 1);
+  EXPECT_EQ(Liste().NombreEcrans(), 0);
   frame_->Doc().ChoixOuverture = [&] { return chemin; };
   ASSERT_TRUE(frame_->Doc().Ouvre());
   ASSERT_EQ(Liste().NombreEcrans(), 4);

@@ -21,6 +21,8 @@ namespace {
 
 namespace reg = talvik::registre;
 using namespace std::chrono_literals;
+using testing::TitreTraduit;
+using testing::ToucheTraduite;
 
 class Silence : public IDialogue {
  public:
@@ -60,8 +62,11 @@ TEST_F(FenetreBoutEnBout, AddDeleteSaveQuitWritesTheProjectAndTheTenSettings) {
   const std::string fenetre = AttendFenetre("projet.lmv.*Lumaveil", 30);
   ASSERT_FALSE(fenetre.empty()) << "the main window did not show";
   // The start-up picture shows for 3 seconds; the project is read after it.
-  ASSERT_FALSE(AttendFenetre("About Lumaveil", 10).empty());
-  for (int i = 0; i < 100 && !Xdotool("search --onlyvisible --name 'About Lumaveil'").empty(); ++i)
+  ASSERT_FALSE(AttendFenetre(TitreTraduit("lumaveil::CMainFrame", "About Lumaveil"), 10).empty());
+  for (int i = 0; i < 100 && !Xdotool("search --onlyvisible --name '" +
+                                      TitreTraduit("lumaveil::CMainFrame", "About Lumaveil") + "'")
+                                  .empty();
+       ++i)
     std::this_thread::sleep_for(100ms);
   std::this_thread::sleep_for(1500ms);
 
@@ -76,9 +81,9 @@ TEST_F(FenetreBoutEnBout, AddDeleteSaveQuitWritesTheProjectAndTheTenSettings) {
   std::this_thread::sleep_for(800ms);
   Xdotool("key --window " + fenetre + " ctrl+s");
   std::this_thread::sleep_for(1000ms);
-  Xdotool("key --window " + fenetre + " alt+f");
+  Xdotool("key --window " + fenetre + " alt+" + ToucheTraduite("lumaveil::CMainFrame", "&File"));
   std::this_thread::sleep_for(500ms);
-  Xdotool("key q");
+  Xdotool("key " + ToucheTraduite("Commandes", "&Quit"));
   int statut = -1;
   ASSERT_TRUE(AttendFin(20, &statut)) << "the maker did not quit";
   EXPECT_TRUE(WIFEXITED(statut) && WEXITSTATUS(statut) == 0);
@@ -112,32 +117,35 @@ TEST_F(FenetreBoutEnBout, FirstStartRunsTheWizardToASavedProjectOfTheChosenPictu
   const std::string registre = Dossier().File("premier.reg");
   Lance("", registre);
   // The start-up picture shows for 3 seconds; then New runs the wizard.
-  std::string id = AttendFenetre("Screen saver creation wizard", 40);
+  std::string id =
+      AttendFenetre(TitreTraduit("lumaveil::CAssistantDlg", "Screen saver creation wizard"), 40);
   ASSERT_FALSE(id.empty()) << "the wizard did not show";
   Touches(id, "Return");
-  id = AttendFenetre("Displaying properties", 10);
+  id = AttendFenetre(TitreTraduit("lumaveil::CProprietesDlg", "Displaying properties"), 10);
   ASSERT_FALSE(id.empty()) << "no display properties";
   Touches(id, "Return");
-  id = AttendFenetre("Template definition", 10);
+  id = AttendFenetre(TitreTraduit("lumaveil::CModeleDlg", "Template definition"), 10);
   ASSERT_FALSE(id.empty()) << "no template dialog";
   Touches(id, "Return");
-  id = AttendFenetre("Select images to load", 10);
+  const std::string choixImages = TitreTraduit(
+      "lumaveil::CKSFileDialog", "Select images to load (use 'CTRL' for multiple selection)");
+  id = AttendFenetre(choixImages, 10);
   ASSERT_FALSE(id.empty()) << "no picture chooser";
   Ecrit(id, "\"" + images_[0] + "\" \"" + images_[1] + "\"");
-  ASSERT_TRUE(Accepte("Select images to load"));
+  ASSERT_TRUE(Accepte(choixImages));
   // The last step opens the generation dialog, when there is one.
-  id = AttendFenetre("Screen saver Generation", 5);
+  id = AttendFenetre(TitreTraduit("lumaveil::CGenerationDlg", "Screen saver Generation"), 5);
   if (!id.empty()) Touches(id, "Escape");
 
   const std::string fenetre = AttendFenetre(" - Lumaveil$", 10);
   ASSERT_FALSE(fenetre.empty()) << "the main window did not come back";
   std::this_thread::sleep_for(1000ms);
   Touches(fenetre, "ctrl+s");
-  id = AttendFenetre("Save As", 10);
+  id = AttendFenetre(TitreTraduit("QFileDialog", "Save As"), 10);
   ASSERT_FALSE(id.empty()) << "no save chooser";
   const std::string sauve = Dossier().File("assistant.lmv");
   Ecrit(id, sauve);
-  ASSERT_TRUE(Accepte("Save As"));
+  ASSERT_TRUE(Accepte(TitreTraduit("QFileDialog", "Save As")));
   // Saved: the window is named after the file.
   ASSERT_FALSE(AttendFenetre("assistant.lmv.*Lumaveil", 20).empty()) << "not saved";
   // File > Quit; the menu may open late on a busy machine, so again if need be.
@@ -145,9 +153,9 @@ TEST_F(FenetreBoutEnBout, FirstStartRunsTheWizardToASavedProjectOfTheChosenPictu
   bool fini = false;
   for (int essai = 0; essai < 3 && !fini; ++essai) {
     if (essai > 0) Touches(fenetre, "Escape");  // a menu left open by a late try
-    Touches(fenetre, "alt+f");
+    Touches(fenetre, "alt+" + ToucheTraduite("lumaveil::CMainFrame", "&File"));
     std::this_thread::sleep_for(1000ms);
-    Xdotool("key q");
+    Xdotool("key " + ToucheTraduite("Commandes", "&Quit"));
     fini = AttendFin(10, &statut);
   }
   ASSERT_TRUE(fini) << "the maker did not quit";

@@ -65,7 +65,8 @@ TEST_P(ListeSouris, DragMovesTheScreenAndTheListAnswersTheNextClick) {
   Geometrie pendant;
   Geometrie pointeur;
   x_.Glisse(fenetre_, kXItem, YItem(0), kXItem, YItem(1), 6, [&] {
-    const std::string image = x_.AttendFenetre("Moving screen", 2);
+    const std::string image =
+        x_.AttendFenetre(TitreTraduit("lumaveil::CListeView", "Moving screen"), 2);
     ASSERT_FALSE(image.empty()) << "no drag picture";
     pendant = x_.GeometrieFenetre(image);
     pointeur = x_.Pointeur();
@@ -73,7 +74,8 @@ TEST_P(ListeSouris, DragMovesTheScreenAndTheListAnswersTheNextClick) {
   });
   EXPECT_LE(std::abs(pendant.x + pendant.largeur / 2 - pointeur.x), 8);
   EXPECT_LE(std::abs(pendant.y + pendant.hauteur / 2 - pointeur.y), 8);
-  EXPECT_TRUE(x_.AttendFermeture("Moving screen", 3)) << "the drag picture stayed";
+  EXPECT_TRUE(x_.AttendFermeture(TitreTraduit("lumaveil::CListeView", "Moving screen"), 3))
+      << "the drag picture stayed";
   x_.Capture("liste_glissement_apres_" + Suffixe());
 
   // The list may have scrolled the next item into view by a few pixels.

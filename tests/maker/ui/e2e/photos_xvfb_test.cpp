@@ -5,21 +5,21 @@
 // picture every photo, in the list and on the working screen, stands
 // upright: red over blue, red left of green.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <cstdlib>
-#include <sys/wait.h>
-#include <thread>
-#include <unistd.h>
-
 #include <filesystem>
+#include <thread>
 
+#include "dossier_temporaire.h"
 #include "graphique.h"
 #include "heif_essai.h"
 #include "images_comparees.h"
+#include "maker_sous_x.h"
 #include "photo_telephone_essai.h"
 #include "sortie_commande.h"
-#include "dossier_temporaire.h"
 #include "xvfb.h"
 
 namespace lumaveil::testing {
@@ -90,7 +90,11 @@ TEST(PhotosXvfb, PortraitPhotosAreUprightInTheListAndOnTheWorkingScreen) {
   }
   ASSERT_FALSE(fenetre.empty()) << "the main window did not show";
   // Past the start-up picture, the project read and its thumbnails made.
-  for (int i = 0; i < 100 && !xdotool("search --onlyvisible --name 'About Lumaveil'").empty(); ++i)
+  for (int i = 0;
+       i < 100 && !xdotool("search --onlyvisible --name '" +
+                           testing::TitreTraduit("lumaveil::CMainFrame", "About Lumaveil") + "'")
+                       .empty();
+       ++i)
     std::this_thread::sleep_for(100ms);
   std::this_thread::sleep_for(4000ms);
   std::filesystem::create_directories(LUMAVEIL_SCREENSHOT_DIR);

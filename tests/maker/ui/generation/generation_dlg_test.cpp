@@ -75,6 +75,9 @@ class GenerationDepuisFenetre : public ::testing::Test {
     // The smallest size the player accepts.
     testing::ProjetEssai(contexte_).ModeleEcran.TailleCible = kTaille;
     frame_ = testing::FenetreEssai(contexte_, kTaille);
+    // The window's first screen is a title: a screen with neither a
+    // picture nor a text would be left out of the savers.
+    testing::ProjetEssai(contexte_).Ecran(0).Textes[0] = Titre("Summer");
     frame_->show();
     talvik::InstalleHookBoiteMessage([this](const std::string& texte, const std::string& titre,
                                             talvik::IconeMessage, talvik::BoutonsMessage) {
@@ -84,10 +87,18 @@ class GenerationDepuisFenetre : public ::testing::Test {
   }
   ~GenerationDepuisFenetre() override { talvik::InstalleHookBoiteMessage({}); }
 
+  static T_TEXTE Titre(const char* texte) {
+    T_TEXTE t;
+    t.Utilisation = 1;
+    t.Libelle = texte;
+    return t;
+  }
+  // Title screens, each of its own colour.
   void AjouteEcrans(int n) {
     for (int i = 0; i < n; ++i) {
       CEcran ecran(kTaille);
       ecran.FondCouleur = talvik::RGB(talvik::BYTE(40 * i), 90, 200);
+      ecran.Textes[0] = Titre("Day");
       frame_->Contexte().Controleur.InsereEcran(ecran, true);
     }
   }
@@ -102,9 +113,12 @@ class GenerationDepuisFenetre : public ::testing::Test {
   std::vector<std::pair<std::string, std::string>> boites_;  // caption, text
 };
 
+// A blank screen (Screen > New, left so) is left out and named in a box
+// before the saver's questions.
 TEST_F(GenerationDepuisFenetre, SaveForLinuxWritesASaverThePackageReaderReadsWithEveryScreen) {
-  AjouteEcrans(2);  // after the new project's blank screen: 3 screens
-  ASSERT_EQ(contexte_.Projet.NombreEcrans(), 3);
+  AjouteEcrans(2);  // after the first: 3 screens
+  frame_->Action(Commande::EcranNouveau)->trigger();
+  ASSERT_EQ(contexte_.Projet.NombreEcrans(), 4);
   testing::TempDir dossier;
   const std::string moteur = dossier.File("LmvEngine");
   std::ofstream(moteur, std::ios::binary) << std::string(3000, 'E');
@@ -132,12 +146,14 @@ TEST_F(GenerationDepuisFenetre, SaveForLinuxWritesASaverThePackageReaderReadsWit
     EXPECT_EQ(image.width, 320) << i;
   }
   EXPECT_EQ(contexte_.Projet.CheminEcranDeVeille, cible);
-  // The install offer came, and No installed nothing; then where the saver
-  // went, and No opened nothing.
-  ASSERT_EQ(boites_.size(), 2u);
-  EXPECT_EQ(boites_[0].first, "Question");
+  // The blank screen left out; the install offer came, and No installed
+  // nothing; then where the saver went, and No opened nothing.
+  ASSERT_EQ(boites_.size(), 3u);
+  EXPECT_EQ(boites_[0].first, "Warning");
+  EXPECT_EQ(boites_[0].second, "Screen 4 has no picture and no text; it was left out.");
   EXPECT_EQ(boites_[1].first, "Question");
-  EXPECT_EQ(boites_[1].second,
+  EXPECT_EQ(boites_[2].first, "Question");
+  EXPECT_EQ(boites_[2].second,
             "The screen saver is saved as:\n" + cible + "\n\nOpen the folder that holds it?");
 }
 

@@ -58,9 +58,16 @@ class PageWebSouris : public ::testing::Test {
   void SetUp() override {
     testing::ProjetEssai(contexte_).ModeleEcran.TailleCible = kTaille;
     frame_ = testing::FenetreEssai(contexte_, kTaille);
+    // Title screens: a screen with neither a picture nor a text would be
+    // left out of the saver.
+    T_TEXTE titre;
+    titre.Utilisation = 1;
+    titre.Libelle = "Summer";
+    testing::ProjetEssai(contexte_).Ecran(0).Textes[0] = titre;
     for (int i = 0; i < 2; ++i) {
       CEcran ecran(kTaille);
       ecran.FondCouleur = talvik::RGB(talvik::BYTE(60 + 80 * i), 90, 200);
+      ecran.Textes[0] = titre;
       frame_->Contexte().Controleur.InsereEcran(ecran, true);
     }
     ASSERT_EQ(contexte_.Projet.NombreEcrans(), 3);

@@ -84,7 +84,7 @@ TEST_F(Application, QuittingWritesAllTenSettingsEvenWhenNoneChanged) {
   {
     CLumaveilApp app;
     ASSERT_TRUE(app.InitInstance(QString(), 0));
-    EXPECT_EQ(app.Fenetre()->ListeView()->NombreEcrans(), 1);  // a new project's blank screen
+    EXPECT_EQ(app.Fenetre()->ListeView()->NombreEcrans(), 0);  // a new project has no screen
     app.ExitInstance(0);
   }
   const std::pair<const char*, const char*> attendus[] = {
