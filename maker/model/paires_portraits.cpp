@@ -3,8 +3,6 @@
 #include <string>
 #include <utility>
 
-#include "picture/format.h"
-#include "picture/orientation_fichier.h"
 #include "picture/taille_declaree.h"
 #include "projet.h"
 #include "redimension.h"
@@ -13,17 +11,11 @@ namespace lumaveil {
 
 namespace {
 
-// The size the file's header declares, with its Exif orientation applied;
-// 0 x 0 when the header says nothing this reader knows.
+// The upright size the file's header declares; 0 x 0 when the header says
+// nothing this reader knows.
 SIZE TailleDuFichier(const std::string& chemin) {
   int l = 0, h = 0;
-  if (!talvik::TailleDeclaree(chemin, &l, &h)) return {};
-  const talvik::FormatImage format = talvik::FormatDuFichier(chemin);
-  // HEIF and AVIF sizes are already as shown.
-  if (format != talvik::FormatImage::HEIF && format != talvik::FormatImage::AVIF) {
-    const int o = talvik::OrientationDuFichier(chemin);
-    if (o >= 5 && o <= 8) std::swap(l, h);
-  }
+  talvik::TailleDeclaree(chemin, &l, &h);
   return SIZE{l, h};
 }
 

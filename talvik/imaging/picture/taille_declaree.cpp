@@ -5,10 +5,12 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <utility>
 
 #include "codec/heif_lecture.h"
 #include "codec/jpeg_lecture.h"
 #include "picture/format.h"
+#include "picture/orientation_fichier.h"
 
 namespace talvik {
 
@@ -28,7 +30,8 @@ std::uint32_t Grand32(const std::uint8_t* p) {
 
 bool TailleDeclaree(const std::string& chemin, int* largeur, int* hauteur) {
   int l = 0, h = 0;
-  switch (FormatDuFichier(chemin)) {
+  const FormatImage format = FormatDuFichier(chemin);
+  switch (format) {
     case FormatImage::JPEG:
       if (!TailleJPEG(chemin, &l, &h)) l = h = 0;
       break;
@@ -56,6 +59,11 @@ bool TailleDeclaree(const std::string& chemin, int* largeur, int* hauteur) {
       break;
   }
   const bool connue = l > 0 && h > 0;
+  // JPEG's and HEIF's readers give the upright size already.
+  if (connue && (format == FormatImage::PNG || format == FormatImage::WebP)) {
+    const int o = OrientationDuFichier(chemin);
+    if (o >= 5 && o <= 8) std::swap(l, h);
+  }
   *largeur = connue ? l : 0;
   *hauteur = connue ? h : 0;
   return connue;

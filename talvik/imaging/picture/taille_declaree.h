@@ -14,10 +14,9 @@ namespace talvik {
 // not open. The picture itself may still fail to load.
 std::int64_t PixelsDeclares(const std::string& chemin);
 
-// The width and height the header declares, for the same formats, as the
-// file stores them (before any Exif orientation; HEIF/AVIF give them as
-// shown, their decoder applying the file's transformations); false, and
-// 0 x 0, when PixelsDeclares would say 0.
+// The upright width and height the header declares, for the same formats
+// (swapped when the file's Exif orientation turns the picture a quarter);
+// false, and 0 x 0, when PixelsDeclares would say 0.
 bool TailleDeclaree(const std::string& chemin, int* largeur, int* hauteur);
 
 }  // namespace talvik

@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "attente_essai.h"
 #include "apercu_plein_ecran/joue_scenario.h"
 #include "projet_essai.h"
 #include "fenetre_essai.h"
@@ -91,7 +92,7 @@ TEST_F(Apercu, FromTheThirdOfFivePlaysOnInListOrderAndAClickStopsWithTheBeep) {
   EXPECT_EQ(fenetre->accessibleName(), "Preview");
   EXPECT_FALSE(frame_->isEnabled());
 
-  QTRY_VERIFY_WITH_TIMEOUT(vus.count() >= 6, 20000);
+  ATTEND_VRAI(vus.count() >= 6, 20000);
   std::vector<int> ordre;
   for (int i = 0; i < 6; ++i) ordre.push_back(vus.at(i).at(0).toInt());
   EXPECT_EQ(ordre, (std::vector<int>{2, 3, 4, 0, 1, 2}));
@@ -107,10 +108,10 @@ TEST_F(Apercu, FromTheThirdOfFivePlaysOnInListOrderAndAClickStopsWithTheBeep) {
 
   QTest::mouseClick(fenetre, Qt::LeftButton, {}, QPoint(100, 100));
   EXPECT_EQ(bips_, 1);
-  QTRY_COMPARE(fin.count(), 1);
+  ATTEND_EGAL(fin.count(), 1, 5000);
   EXPECT_TRUE(frame_->isEnabled());
-  QTRY_COMPARE(QApplication::activeWindow(), frame_.get());
-  QTRY_VERIFY(frame_->Generation().Apercu() == nullptr);
+  ATTEND_EGAL(QApplication::activeWindow(), frame_.get(), 5000);
+  ATTEND_VRAI(frame_->Generation().Apercu() == nullptr, 5000);
   EXPECT_TRUE(messages_.empty());
   // The project's screens are as they were.
   EXPECT_EQ(contexte_.Projet.NombreEcrans(), 5);
@@ -126,14 +127,14 @@ TEST_F(Apercu, AKeyStopsAndTheScreenOnDisplayIsTheSelectedOne) {
   ASSERT_NE(apercu, nullptr);
   QSignalSpy vus(apercu, &CJoueScenarioUIThread::ecranAffiche);
   QSignalSpy fin(apercu, &CJoueScenarioUIThread::termine);
-  QTRY_COMPARE_WITH_TIMEOUT(vus.count(), 1, 20000);
+  ATTEND_EGAL(vus.count(), 1, 20000);
   EXPECT_EQ(Milieu(apercu->Fenetre()), Bleu(1));
   // The next screen is ready long before its time: it waits.
   QTest::qWait(300);
   EXPECT_EQ(vus.count(), 1);
   QTest::keyClick(apercu->Fenetre(), Qt::Key_Space);
   EXPECT_EQ(bips_, 1);
-  QTRY_COMPARE(fin.count(), 1);
+  ATTEND_EGAL(fin.count(), 1, 5000);
   EXPECT_TRUE(frame_->isEnabled());
 }
 
@@ -164,7 +165,7 @@ TEST_F(Apercu, ScreenshotOfAPhotoOnDisplay) {
   CJoueScenarioUIThread* apercu = frame_->Generation().Apercu();
   ASSERT_NE(apercu, nullptr);
   QSignalSpy vus(apercu, &CJoueScenarioUIThread::ecranAffiche);
-  QTRY_COMPARE_WITH_TIMEOUT(vus.count(), 1, 20000);
+  ATTEND_EGAL(vus.count(), 1, 20000);
   const QString capture = testing::CaptureWidget(apercu->Fenetre(), "apercu");
   ASSERT_FALSE(capture.isEmpty());
   const QImage ecran(capture);
@@ -195,7 +196,7 @@ TEST_F(Apercu, ScreenshotOfAPhotoOnDisplay) {
   // The points are the photo's own colours, not one flat colour.
   EXPECT_NE(rendu.GetPixel(80 + 96, 60 + 36), rendu.GetPixel(80 + 192, 60 + 331));
   QTest::keyClick(apercu->Fenetre(), Qt::Key_Escape);
-  QTRY_VERIFY(frame_->Generation().Apercu() == nullptr);
+  ATTEND_VRAI(frame_->Generation().Apercu() == nullptr, 5000);
 }
 
 }  // namespace

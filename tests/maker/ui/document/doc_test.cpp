@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <fstream>
 
+#include "attente_essai.h"
 #include "document/doc.h"
 #include "projet_essai.h"
 #include "dossier_temporaire.h"
@@ -129,7 +130,7 @@ TEST_F(Doc, SaveThenOpenKeepsOrderAndMakesTheLastScreenCurrent) {
   ASSERT_EQ(Liste().NombreEcrans(), 4);
   EXPECT_EQ(Liste().Selection(), 3);
   EXPECT_EQ(contexte_.EcranCourant->FondCouleur, RGB(30, 0, 0));
-  QTRY_COMPARE_WITH_TIMEOUT(Liste().VignettesEnAttente(), 0, 20000);
+  ATTEND_EGAL(Liste().VignettesEnAttente(), 0, 20000);
   QApplication::processEvents();
   for (int i = 1; i < 4; ++i)
     EXPECT_EQ(testing::CouleurVignette(Liste().Ligne(i)), RGB(talvik::BYTE(10 * i), 0, 0)) << i;

@@ -23,6 +23,7 @@
 #include <QTimer>
 #include <fstream>
 
+#include "attente_essai.h"
 #include "fenetre_essai.h"
 #include "projet_essai.h"
 #include "travail/travail.h"
@@ -291,7 +292,7 @@ TEST_F(MainFrame, PictureChooserListsEveryReadablePictureWhateverTheCase) {
     choix->setDirectory(QString::fromStdString(dossier.Path()));
     auto* vue = choix->findChild<QListView*>("listView");
     ASSERT_NE(vue, nullptr);
-    QTRY_COMPARE_WITH_TIMEOUT(vue->model()->rowCount(vue->rootIndex()), 4, 5000);
+    ATTEND_EGAL(vue->model()->rowCount(vue->rootIndex()), 4, 5000);
     for (int i = 0; i < vue->model()->rowCount(vue->rootIndex()); ++i)
       listes << vue->model()->index(i, 0, vue->rootIndex()).data().toString();
     QMetaObject::invokeMethod(choix, "reject");
@@ -420,7 +421,7 @@ TEST(Presentation, ShowStartsTheDemoSaverOfTheCurrentDirectoryElseTheShippedOne)
   CMainFrame frame(contexte);
   frame.Contexte().DemarrageEnCours = false;
   frame.Action(Commande::Presentation)->trigger();
-  QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(QString::fromStdString(dossier.File("played"))),
+  ATTEND_VRAI(QFileInfo::exists(QString::fromStdString(dossier.File("played"))),
                            10000);
   QDir::setCurrent(ancien);
 }

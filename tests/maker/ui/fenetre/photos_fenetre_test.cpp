@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "attente_essai.h"
 #include "travail/travail.h"
 #include "ecrans_essai.h"
 #include "dialogue_essai.h"
@@ -79,7 +80,7 @@ class PhotosFenetre : public ::testing::Test {
     const std::string chemin = dossier_.File("photos.lmv");
     ASSERT_EQ(SauveProjet(projet, chemin, d), 1);
     ASSERT_EQ(frame_->LitProjet(QString::fromStdString(chemin)), 1);
-    QTRY_COMPARE_WITH_TIMEOUT(frame_->ListeView()->VignettesEnAttente(), 0, 20000);
+    ATTEND_EGAL(frame_->ListeView()->VignettesEnAttente(), 0, 20000);
     QApplication::processEvents();
   }
 
@@ -99,7 +100,7 @@ class PhotosFenetre : public ::testing::Test {
                                            i == 0 ? copie : testing::kQuadrantsDroits))
           << "thumbnail " << i << ": " << pourquoi;
     }
-    QTRY_VERIFY_WITH_TIMEOUT(contexte_.EcranCourant && contexte_.EcranCourant->ImageFinale,
+    ATTEND_VRAI(contexte_.EcranCourant && contexte_.EcranCourant->ImageFinale,
                              20000);
     const CEcran& courant = *contexte_.EcranCourant;
     EXPECT_EQ(courant.TailleImage.cx, 300);
@@ -163,6 +164,7 @@ TEST_F(PhotosFenetre, TwoPortraitsInARowAreJoinedInTheListUntilPairingIsTurnedOf
   CProjet projet;
   projet.ResolutionCible = SIZE{640, 480};
   projet.PairePortraits = 1;
+  projet.ModeleEcran.FondUtilisation = 1;
   projet.ModeleEcran.FondFlou = 1;
   for (const char* nom : {"visage.jpg", "cote.jpg", "paysage.jpg"}) {
     auto e = projet.NouvelEcranDepuisModele();
@@ -173,16 +175,16 @@ TEST_F(PhotosFenetre, TwoPortraitsInARowAreJoinedInTheListUntilPairingIsTurnedOf
   const std::string chemin = dossier_.File("paires.lmv");
   ASSERT_EQ(SauveProjet(projet, chemin, d), 1);
   ASSERT_EQ(frame_->LitProjet(QString::fromStdString(chemin)), 1);
-  QTRY_COMPARE_WITH_TIMEOUT(frame_->ListeView()->VignettesEnAttente(), 0, 20000);
+  ATTEND_EGAL(frame_->ListeView()->VignettesEnAttente(), 0, 20000);
   CListeView& liste = *frame_->ListeView();
-  QTRY_COMPARE_WITH_TIMEOUT(liste.Ligne(0).data(Qt::AccessibleDescriptionRole).toString(),
+  ATTEND_EGAL(liste.Ligne(0).data(Qt::AccessibleDescriptionRole).toString(),
                             QString("Shown beside 002"), 5000);
   EXPECT_EQ(liste.Ligne(1).data(Qt::AccessibleDescriptionRole).toString(), "Shown beside 001");
   EXPECT_TRUE(liste.Ligne(2).data(Qt::AccessibleDescriptionRole).isNull());
   testing::CaptureWidget(frame_.get(), "fenetre_paires_portraits");
 
   contexte_.Controleur.FixePairePortraits(0);
-  QTRY_VERIFY_WITH_TIMEOUT(liste.Ligne(0).data(Qt::AccessibleDescriptionRole).isNull(), 5000);
+  ATTEND_VRAI(liste.Ligne(0).data(Qt::AccessibleDescriptionRole).isNull(), 5000);
   EXPECT_TRUE(frame_->Doc().EstModifie());
 }
 

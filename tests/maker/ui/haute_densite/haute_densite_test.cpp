@@ -42,7 +42,9 @@ class HauteDensite : public ::testing::Test {
     }
     frame_->Travail().InsereImages(photos);
     // The thumbnails are made on a worker thread.
-    QTRY_VERIFY_WITH_TIMEOUT(VignettesPretes(), 20000);
+    // (In a constructor: the check cannot return, it only fails.)
+    QTest::qWaitFor([this] { return VignettesPretes(); }, 20000);
+    EXPECT_TRUE(VignettesPretes());
     QApplication::processEvents();
   }
 

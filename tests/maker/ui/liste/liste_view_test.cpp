@@ -9,6 +9,7 @@
 #include <QUrl>
 #include <fstream>
 
+#include "attente_essai.h"
 #include "capture_ecran.h"
 #include "ecrans_essai.h"
 #include "liste/liste_view.h"
@@ -221,7 +222,7 @@ TEST_F(ListeView, DroppedFilesBecomeScreensAfterTheSelectionWithoutTypeCheck) {
   EXPECT_EQ(deposes.count(), 1);
   // The worker makes both thumbnails: the picture's, and for the text file
   // the framed backdrop.
-  QTRY_COMPARE_WITH_TIMEOUT(liste_.VignettesEnAttente(), 0, 20000);
+  ATTEND_EGAL(liste_.VignettesEnAttente(), 0, 20000);
   QApplication::processEvents();
   EXPECT_EQ(CouleurVignette(liste_.Ligne(1)), rouge);
   const QImage fond = testing::IconeLigne(liste_.Ligne(2)).pixmap(QSize(150, 110)).toImage();
@@ -239,7 +240,7 @@ TEST_F(ListeView, ThumbnailsFromTheWorkerLandOnTheirOwnScreensAfterReload) {
   EXPECT_EQ(liste_.Selection(), 3);
   // Meanwhile a screen moves: its thumbnail follows it.
   controleur_.DeplaceEcran(0, 2);
-  QTRY_COMPARE_WITH_TIMEOUT(liste_.VignettesEnAttente(), 0, 20000);
+  ATTEND_EGAL(liste_.VignettesEnAttente(), 0, 20000);
   QApplication::processEvents();
   for (int i = 0; i < 4; ++i)
     EXPECT_EQ(CouleurVignette(liste_.Ligne(i)), projet_.Ecran(i).FondCouleur) << i;
@@ -263,7 +264,7 @@ TEST_F(ListeView, WorkerDrawsWithAPatternAddedAfterItStarted) {
   talvik::SauveMotifsUtilisateur({});
   projet_.Ajoute(EcranCouleur(kA, false, graphique_));
   liste_.Recharge();
-  QTRY_COMPARE_WITH_TIMEOUT(liste_.VignettesEnAttente(), 0, 20000);
+  ATTEND_EGAL(liste_.VignettesEnAttente(), 0, 20000);
 
   testing::TempDir dossier;
   const std::string motif = dossier.File("motif.png");
@@ -274,7 +275,7 @@ TEST_F(ListeView, WorkerDrawsWithAPatternAddedAfterItStarted) {
   ecran->FondMotif = talvik::kPremierMotifUtilisateur;
   projet_.Ajoute(std::move(ecran));
   liste_.Recharge();
-  QTRY_COMPARE_WITH_TIMEOUT(liste_.VignettesEnAttente(), 0, 20000);
+  ATTEND_EGAL(liste_.VignettesEnAttente(), 0, 20000);
   QApplication::processEvents();
   EXPECT_EQ(CouleurVignette(liste_.Ligne(1)), kD);
   talvik::SauveMotifsUtilisateur({});

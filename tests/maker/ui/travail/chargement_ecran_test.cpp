@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "attente_essai.h"
 #include "fenetre_essai.h"
 #include "projet_essai.h"
 #include "travail/travail.h"
@@ -81,7 +82,7 @@ TEST_F(ChargementEcran, ClickShowsTheSettingsAtOnceAndThePictureWhenLoaded) {
   EXPECT_EQ(retouche->Lignes().fichier, "");
   EXPECT_EQ(transition->TexteLigne(CTransitionDialog::kDuree), "Defined duration to 20 second(s)");
 
-  QTRY_VERIFY_WITH_TIMEOUT(!Travail().ChargementEnCours(), 20000);
+  ATTEND_VRAI(!Travail().ChargementEnCours(), 20000);
   ASSERT_FALSE(contexte_.EcranCourant->ImageSource.IsNull());
   EXPECT_EQ(CentreRendu(), couleurs_[0]);
   EXPECT_EQ(retouche->Lignes().format, "Format 400x300");
@@ -92,7 +93,7 @@ TEST_F(ChargementEcran, ANewerClickSupersedesTheLoadInProgress) {
   CliqueItem(1);
   CliqueItem(2);
   EXPECT_EQ(Liste().Selection(), 2);
-  QTRY_VERIFY_WITH_TIMEOUT(!Travail().ChargementEnCours(), 20000);
+  ATTEND_VRAI(!Travail().ChargementEnCours(), 20000);
   // Whatever the first load delivers later is not installed.
   QTest::qWait(100);
   EXPECT_EQ(contexte_.EcranCourant->CheminImage, chemins_[1]);
