@@ -23,6 +23,10 @@ enum class Commande {
   Retablir,
   // Screen
   EcranNouveau,
+  AjoutPhotos,
+  AjoutDossier,
+  OrdreNom,
+  OrdreDate,
   EcranSupprime,
   EcranPrecedent,
   EcranSuivant,

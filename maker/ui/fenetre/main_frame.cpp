@@ -4,7 +4,9 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QActionGroup>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
 #include <QIcon>
@@ -38,6 +40,7 @@
 #include "principale/principale_view.h"
 #include "redimension.h"
 #include "travail/commandes_ecran.h"
+#include "travail/ajout_photos.h"
 #include "travail/editeurs_qt.h"
 #include "travail/travail_fenetre.h"
 #include "motifs_utilisateur.h"
@@ -283,6 +286,10 @@ void CMainFrame::RouteCommandes() {
       {Commande::Annuler, [this] { travail_->Annule(); }},
       {Commande::Retablir, [this] { travail_->Refait(); }},
       {Commande::EcranNouveau, [this] { travail_->NouvelEcran(); }},
+      {Commande::AjoutPhotos, [this] { AjouteDesPhotos(false); }},
+      {Commande::AjoutDossier, [this] { AjouteDesPhotos(true); }},
+      {Commande::OrdreNom, [] { EcritOrdrePhotos(OrdrePhotos::Nom); }},
+      {Commande::OrdreDate, [] { EcritOrdrePhotos(OrdrePhotos::Date); }},
       {Commande::EcranSupprime, [this] { travail_->SupprimeEcran(); }},
       {Commande::EcranPrecedent, [this] { travail_->Precedent(); }},
       {Commande::EcranSuivant, [this] { travail_->Suivant(); }},
@@ -313,6 +320,14 @@ void CMainFrame::RouteCommandes() {
   };
   for (const auto& [commande, travail] : parCommande)
     connect(Action(commande), &QAction::triggered, this, travail);
+  // The order photos are added in: one of two, as last chosen.
+  auto* ordre = new QActionGroup(this);
+  for (Commande c : {Commande::OrdreNom, Commande::OrdreDate}) {
+    Action(c)->setCheckable(true);
+    ordre->addAction(Action(c));
+  }
+  Action(LitOrdrePhotos() == OrdrePhotos::Date ? Commande::OrdreDate : Commande::OrdreNom)
+      ->setChecked(true);
 }
 
 void CMainFrame::OuvreAvecBureau(const QUrl& url) {
@@ -335,6 +350,28 @@ int CMainFrame::ChoisitImages() {
   choix.FixeTitre(QString::fromUtf8(kTitreChoixImages));
   if (choix.DoModal() != IDOK) return IDCANCEL;
   travail_->InsereImages(choix.Chemins());
+  return IDOK;
+}
+
+int CMainFrame::AjouteDesPhotos(bool dossier) {
+  QStringList chemins;
+  if (dossier) {
+    QFileDialog choix(this, tr("Select a folder of photos"));
+    choix.setObjectName(CKSFileDialog::kNomObjet);
+    choix.setOption(QFileDialog::DontUseNativeDialog);
+    choix.setFileMode(QFileDialog::Directory);
+    choix.setOption(QFileDialog::ShowDirsOnly);
+    if (choix.exec() != QDialog::Accepted) return IDCANCEL;
+    chemins = choix.selectedFiles();
+  } else {
+    CKSFileDialog choix(true, QStringLiteral(".jpg"), QString(),
+                        OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST, FiltreImages(), this);
+    choix.FixeTitre(QString::fromUtf8(kTitreChoixImages));
+    if (choix.DoModal() != IDOK) return IDCANCEL;
+    chemins = choix.Chemins();
+  }
+  AjoutePhotos(contexte_.Controleur, chemins, LitOrdrePhotos(), this,
+               [this](int index) { travail_->RendCourant(index); });
   return IDOK;
 }
 

@@ -71,6 +71,11 @@ class CMainFrame : public QMainWindow, public IVuesDocument {
   // The multi-selection picture chooser: the chosen pictures become screens
   // after the selection (CTravail::InsereImages). IDOK or IDCANCEL.
   int ChoisitImages();
+  // "Add photos..." (`dossier` false: several files) and "Add folder..."
+  // (a folder's pictures): the chosen photos become screens after the
+  // selection, in the order the Screen menu names, as one change
+  // (travail/ajout_photos.h). IDOK or IDCANCEL.
+  int AjouteDesPhotos(bool dossier);
 
   // Runs the creation wizard at New when the settings ask for it; empty
   // until the wizard exists.

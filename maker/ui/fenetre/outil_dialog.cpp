@@ -12,9 +12,9 @@ namespace lumaveil {
 const std::array<Commande, COutilDialog::kNombreBoutons>& COutilDialog::CommandesBoutons() {
   static const std::array<Commande, kNombreBoutons> kBoutons{
       Commande::Nouveau,       Commande::Ouvrir,         Commande::Enregistrer,
-      Commande::EcranNouveau,  Commande::EcranSupprime,  Commande::EcranPrecedent,
-      Commande::EcranSuivant,  Commande::Generation,     Commande::Aide,
-      Commande::Annuler,       Commande::Retablir};
+      Commande::EcranNouveau,  Commande::AjoutPhotos,    Commande::EcranSupprime,
+      Commande::EcranPrecedent, Commande::EcranSuivant,  Commande::Generation,
+      Commande::Aide,          Commande::Annuler,        Commande::Retablir};
   return kBoutons;
 }
 
@@ -29,7 +29,7 @@ COutilDialog::COutilDialog(const std::function<QAction*(Commande)>& action, QWid
   disposition->setSpacing(2);
   for (std::size_t i = 0; i < actions.size(); ++i) {
     // Groups: the document, the screens, generation and help, undo.
-    if (i == 3 || i == 7 || i == 9) {
+    if (i == 3 || i == 8 || i == 10) {
       auto* trait = new QFrame(this);
       trait->setFrameShape(QFrame::VLine);
       trait->setFrameShadow(QFrame::Sunken);

@@ -18,7 +18,7 @@ namespace lumaveil {
 class COutilDialog : public QWidget {
   Q_OBJECT
  public:
-  static constexpr std::size_t kNombreBoutons = 11;
+  static constexpr std::size_t kNombreBoutons = 12;
   // The commands of the buttons, left to right.
   static const std::array<Commande, kNombreBoutons>& CommandesBoutons();
 

@@ -103,6 +103,26 @@
 <context>
     <name>Commandes</name>
     <message>
+        <source>Add &amp;photos...	Ctrl+Shift+O</source>
+        <translation>&amp;Fotos hinzufügen...	Strg+Umschalt+O</translation>
+    </message>
+    <message>
+        <source>Add photos</source>
+        <translation>Fotos hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add &amp;folder...</source>
+        <translation>&amp;Ordner hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Add in name order</source>
+        <translation>Nach Namen hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add in date order</source>
+        <translation>Nach Datum hinzufügen</translation>
+    </message>
+    <message>
         <source>&amp;New	Ctrl+N</source>
         <translation>&amp;Neu	Strg+N</translation>
     </message>
@@ -1168,6 +1188,10 @@ Den Ordner öffnen, der ihn enthält?</translation>
 </context>
 <context>
     <name>lumaveil::CMainFrame</name>
+    <message>
+        <source>Select a folder of photos</source>
+        <translation>Fotoordner auswählen</translation>
+    </message>
     <message>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>

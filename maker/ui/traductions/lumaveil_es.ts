@@ -103,6 +103,26 @@
 <context>
     <name>Commandes</name>
     <message>
+        <source>Add &amp;photos...	Ctrl+Shift+O</source>
+        <translation>Añadir &amp;fotos...	Ctrl+Mayús+O</translation>
+    </message>
+    <message>
+        <source>Add photos</source>
+        <translation>Añadir fotos</translation>
+    </message>
+    <message>
+        <source>Add &amp;folder...</source>
+        <translation>Añadir &amp;carpeta...</translation>
+    </message>
+    <message>
+        <source>Add in name order</source>
+        <translation>Añadir por orden de nombre</translation>
+    </message>
+    <message>
+        <source>Add in date order</source>
+        <translation>Añadir por orden de fecha</translation>
+    </message>
+    <message>
         <source>&amp;New	Ctrl+N</source>
         <translation>&amp;Nuevo	Ctrl+N</translation>
     </message>
@@ -1168,6 +1188,10 @@ Open the folder that holds it?</source>
 </context>
 <context>
     <name>lumaveil::CMainFrame</name>
+    <message>
+        <source>Select a folder of photos</source>
+        <translation>Seleccionar una carpeta de fotos</translation>
+    </message>
     <message>
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>

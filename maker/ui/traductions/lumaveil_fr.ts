@@ -103,6 +103,26 @@
 <context>
     <name>Commandes</name>
     <message>
+        <source>Add &amp;photos...	Ctrl+Shift+O</source>
+        <translation>Ajouter des &amp;photos...	Ctrl+Maj+O</translation>
+    </message>
+    <message>
+        <source>Add photos</source>
+        <translation>Ajouter des photos</translation>
+    </message>
+    <message>
+        <source>Add &amp;folder...</source>
+        <translation>Ajouter un &amp;dossier...</translation>
+    </message>
+    <message>
+        <source>Add in name order</source>
+        <translation>Ajouter par ordre des noms</translation>
+    </message>
+    <message>
+        <source>Add in date order</source>
+        <translation>Ajouter par ordre des dates</translation>
+    </message>
+    <message>
         <source>&amp;New	Ctrl+N</source>
         <translation>&amp;Nouveau	Ctrl+N</translation>
     </message>
@@ -1168,6 +1188,10 @@ Ouvrir le dossier qui le contient ?</translation>
 </context>
 <context>
     <name>lumaveil::CMainFrame</name>
+    <message>
+        <source>Select a folder of photos</source>
+        <translation>Choisir un dossier de photos</translation>
+    </message>
     <message>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>

@@ -54,13 +54,13 @@ using talvik::RGB;
 
 using MainFrame = testing::FenetreOuverte;
 
-TEST_F(MainFrame, TopBarHasNineButtonsWithTheirTooltipsAsNames) {
+TEST_F(MainFrame, TopBarHasTenButtonsWithTheirTooltipsAsNames) {
   const char* bulles[] = {"Creates a new document",   "Open an existing document",
                           "Save working document",    "Create a new screen",
-                          "Delete selected screen",   "Select previous screen",
-                          "Select next screen",       "Generate a screen saver",
-                          "Information about software"};
-  for (int i = 0; i < 9; ++i) {
+                          "Add photos",               "Delete selected screen",
+                          "Select previous screen",   "Select next screen",
+                          "Generate a screen saver",  "Information about software"};
+  for (int i = 0; i < 10; ++i) {
     QToolButton* b = frame_->OutilDialog()->Bouton(i);
     EXPECT_EQ(b->toolTip(), bulles[i]);
     EXPECT_EQ(b->accessibleName(), bulles[i]);

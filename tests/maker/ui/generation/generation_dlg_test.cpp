@@ -128,7 +128,7 @@ TEST_F(GenerationDepuisFenetre, SaveForLinuxWritesASaverThePackageReaderReadsWit
   CliqueDansDialogue(CGenerationDlg::kSauveLinux);
   testing::ChoisitFichier(QString::fromStdString(cible));
   // The top bar's "Generate a screen saver" button.
-  QToolButton* generer = frame_->OutilDialog()->Bouton(7);
+  QToolButton* generer = frame_->OutilDialog()->Bouton(8);
   ASSERT_EQ(generer->toolTip(), "Generate a screen saver");
   QTest::mouseClick(generer, Qt::LeftButton);
 

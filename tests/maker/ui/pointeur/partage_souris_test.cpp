@@ -188,7 +188,7 @@ TEST_F(PageWebSouris, ChosenInTheGenerationDialogItDoesTheSame) {
       },
       [](QWidget* w) { return qobject_cast<CGenerationDlg*>(w) != nullptr; });
   // The top bar's "Generate a screen saver".
-  QToolButton* generer = frame_->OutilDialog()->Bouton(7);
+  QToolButton* generer = frame_->OutilDialog()->Bouton(8);
   ASSERT_EQ(generer->toolTip(), "Generate a screen saver");
   Clique(generer, Centre(generer));
   VerifieDossier();
