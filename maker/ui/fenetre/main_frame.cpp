@@ -28,6 +28,7 @@
 #include "configuration/configuration_dialog.h"
 #include "modele_ecran/commande_modele.h"
 #include "proprietes/applique_proprietes.h"
+#include "fenetre/geometrie_fenetre.h"
 #include "fenetre/information_dialog.h"
 #include "fenetre/outil_dialog.h"
 #include "fenetre/placeur_fenetres.h"
@@ -457,6 +458,7 @@ void CMainFrame::closeEvent(QCloseEvent* evenement) {
     return;
   }
   recents_.Ecrit();
+  RetientFenetrePrincipale(*this);
   // The thumbnails still being made are not wanted any more: the workers
   // stop now rather than when the window is destroyed.
   liste_->Fabrique().Arrete();

@@ -13,6 +13,7 @@
 #include "chaines_maker.h"
 #include "commun/langue.h"
 #include "distribution/trousseau.h"
+#include "fenetre/geometrie_fenetre.h"
 #include "fenetre/main_frame.h"
 
 namespace lumaveil {
@@ -104,7 +105,8 @@ bool CLumaveilApp::InitInstance(const QString& projet, int secondesImage) {
     fenetre_->Doc().FixeChemin(QFileInfo(projet).absoluteFilePath());
   }
 
-  // 9. The main window.
+  // 9. The main window, where the user left it or sized for the screen.
+  PlaceFenetrePrincipale(*fenetre_);
   fenetre_->show();
   // 10. The start-up picture.
   if (secondesImage > 0) fenetre_->MontreAPropos(secondesImage);
