@@ -172,12 +172,19 @@ constexpr RowKernels kSse2{DownSse2, AcrossSse2, AcrossBlendSse2, BlendSse2};
 
 const RowKernels& PortableRowKernels() { return kPortable; }
 
-const RowKernels& FastRowKernels() {
+const RowKernels* Sse2RowKernels() {
 #ifdef LMV_ROWS_SSE2
-  return kSse2;
+  return &kSse2;
 #else
-  return kPortable;
+  return nullptr;
 #endif
+}
+
+const RowKernels& FastRowKernels() {
+  static const RowKernels& fastest = Avx2RowKernels()   ? *Avx2RowKernels()
+                                     : Sse2RowKernels() ? *Sse2RowKernels()
+                                                        : kPortable;
+  return fastest;
 }
 
 }  // namespace lmvengine

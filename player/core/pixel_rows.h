@@ -5,8 +5,9 @@
 //   blend:           (a x (256 - t) + b x t + 128) >> 8  (t in 0..256)
 // so weight 0 gives `a` exactly. Two sets compute these same pixels: the
 // portable one (four channels as 16-bit lanes of a 64-bit word, or two
-// pixels per word) and, where the compiler targets SSE2 (every x86-64,
-// the Windows build included), one that runs four pixels at a time.
+// pixels per word), where the compiler targets SSE2 (every x86-64, the
+// Windows build included) one that runs four pixels at a time, and on
+// processors with AVX2 one that runs eight (pixel_rows_avx2.cpp).
 // Output pixels keep their top byte 0.
 #pragma once
 
@@ -45,8 +46,12 @@ struct RowKernels {
 
 // The portable kernels.
 const RowKernels& PortableRowKernels();
-// The fastest kernels this build has (the portable ones without SSE2):
-// the same pixels.
+// The SSE2 kernels (null where the build targets no SSE2), and the AVX2
+// ones (null unless the build is for x86 and the processor has AVX2):
+// the portable pixels, four and eight at a time.
+const RowKernels* Sse2RowKernels();
+const RowKernels* Avx2RowKernels();
+// The fastest of these on this processor, chosen once.
 const RowKernels& FastRowKernels();
 
 }  // namespace lmvengine

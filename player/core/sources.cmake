@@ -13,6 +13,7 @@ set(LMVENGINE_CORE_SOURCES
   ${LMVENGINE_CORE_DIR}/package_format.cpp
   ${LMVENGINE_CORE_DIR}/package_reader.cpp
   ${LMVENGINE_CORE_DIR}/pixel_rows.cpp
+  ${LMVENGINE_CORE_DIR}/pixel_rows_avx2.cpp
   ${LMVENGINE_CORE_DIR}/player.cpp
   ${LMVENGINE_CORE_DIR}/random.cpp
   ${LMVENGINE_CORE_DIR}/size_text.cpp
@@ -33,4 +34,5 @@ set_source_files_properties(${LMVENGINE_CORE_DIR}/motion.cpp
 # The frame compositor and its row loops run for every pixel of every frame of the moving
 # effects: fully optimised (its rows vectorise).
 set_source_files_properties(${LMVENGINE_CORE_DIR}/frame_compositor.cpp
-  ${LMVENGINE_CORE_DIR}/pixel_rows.cpp PROPERTIES COMPILE_OPTIONS -O3)
+  ${LMVENGINE_CORE_DIR}/pixel_rows.cpp ${LMVENGINE_CORE_DIR}/pixel_rows_avx2.cpp
+  PROPERTIES COMPILE_OPTIONS -O3)

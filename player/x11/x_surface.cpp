@@ -158,12 +158,21 @@ void XSurface::PresentFrame(const lmvengine::Raster& frame, int x, int y) {
   const int x1 = static_cast<int>(std::min<int64_t>(int64_t{x} + frame.width, mirror_.width));
   const int y1 = static_cast<int>(std::min<int64_t>(int64_t{y} + frame.height, mirror_.height));
   if (x0 >= x1 || y0 >= y1) return;
+  // Straight into the image when it holds our pixels: a frame is copied
+  // once on its way to the server.
   for (int row = y0; row < y1; ++row) {
-    std::memcpy(mirror_.pixels.data() + static_cast<size_t>(row) * mirror_.width + x0,
-                frame.pixels.data() + static_cast<size_t>(row - y) * frame.width + (x0 - x),
+    uint32_t* to = directPixels_
+                       ? reinterpret_cast<uint32_t*>(image_->data +
+                                                     static_cast<size_t>(row) * image_->bytes_per_line)
+                       : mirror_.pixels.data() + static_cast<size_t>(row) * mirror_.width;
+    std::memcpy(to + x0, frame.pixels.data() + static_cast<size_t>(row - y) * frame.width + (x0 - x),
                 static_cast<size_t>(x1 - x0) * 4);
   }
-  Send(x0, y0, x1 - x0, y1 - y0);
+  if (directPixels_) {
+    Put(x0, y0, x1 - x0, y1 - y0);
+  } else {
+    Send(x0, y0, x1 - x0, y1 - y0);
+  }
   XFlush(display_);
 }
 
@@ -184,6 +193,10 @@ void XSurface::Send(int x, int y, int w, int h) {
       }
     }
   }
+  Put(x, y, w, h);
+}
+
+void XSurface::Put(int x, int y, int w, int h) {
   if (shared_) {
     // The server reads the pixels where they are; done before they change.
     XShmPutImage(display_, window_, gc_, image_, x, y, x, y, static_cast<unsigned>(w),

@@ -38,6 +38,8 @@ class XSurface : public lmvengine::Surface {
   bool AttachSharedImage(Visual* visual, int depth, int width, int height);
   // The pixel format and the GC, once the image is made.
   void FinishSetup();
+  // The image's rectangle to the window.
+  void Put(int x, int y, int w, int h);
 
   Display* display_;
   Window window_;
@@ -47,7 +49,9 @@ class XSurface : public lmvengine::Surface {
   XShmSegmentInfo shm_{};
   bool directPixels_ = false;      // 32-bit 0x00RRGGBB in host byte order
   unsigned long redMask_ = 0, greenMask_ = 0, blueMask_ = 0;
-  lmvengine::Raster mirror_;       // what the window shows, as drawn by us
+  // The designed effects' steps as drawn by us, before they go to the
+  // image; moving frames skip it when the image holds our pixel format.
+  lmvengine::Raster mirror_;
   lmvengine::Raster picture_;      // the picture slot
 };
 

@@ -1,5 +1,5 @@
-// The row loops of the smooth frames: the fast set draws the portable
-// set's pixels, and both follow the per-channel arithmetic they promise.
+// The row loops of the smooth frames: every fast set this processor runs
+// (SSE2, AVX2) draws the portable set's pixels, and both follow the per-channel arithmetic they promise.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -43,42 +43,50 @@ TEST_P(RowKernelsAgree, FastKernelsDrawThePortablePixels) {
     }
   }
   const AcrossTaps taps{left.data(), weights.data()};
-  const RowKernels& fast = lmvengine::FastRowKernels();
   const RowKernels& portable = lmvengine::PortableRowKernels();
-  for (uint32_t f : {0u, 1u, 128u, 255u, 256u, next() % 257}) {
-    std::vector<WidePixel> wideFast(count), widePortable(count);
-    fast.down(a.data(), b.data(), f, count, wideFast.data());
-    portable.down(a.data(), b.data(), f, count, widePortable.data());
-    ASSERT_EQ(wideFast, widePortable) << "down, weight " << f;
-    for (int i = 0; i < count; ++i) {
-      for (int lane = 0; lane < 4; ++lane) {
-        ASSERT_EQ(Channel(widePortable[i], lane, 16),
-                  (Channel(a[i], lane, 8) * (256 - f) + Channel(b[i], lane, 8) * f) >> 8);
+  std::vector<const RowKernels*> sets{&lmvengine::FastRowKernels()};
+  for (const RowKernels* set : {lmvengine::Sse2RowKernels(), lmvengine::Avx2RowKernels()}) {
+    if (set) sets.push_back(set);
+  }
+  for (const RowKernels* set : sets) {
+    SCOPED_TRACE(set == lmvengine::Avx2RowKernels() ? "AVX2" : "SSE2 or the fastest");
+    const RowKernels& fast = *set;
+    for (uint32_t f : {0u, 1u, 128u, 255u, 256u, next() % 257}) {
+      std::vector<WidePixel> wideFast(count), widePortable(count);
+      fast.down(a.data(), b.data(), f, count, wideFast.data());
+      portable.down(a.data(), b.data(), f, count, widePortable.data());
+      ASSERT_EQ(wideFast, widePortable) << "down, weight " << f;
+      for (int i = 0; i < count; ++i) {
+        for (int lane = 0; lane < 4; ++lane) {
+          ASSERT_EQ(Channel(widePortable[i], lane, 16),
+                    (Channel(a[i], lane, 8) * (256 - f) + Channel(b[i], lane, 8) * f) >> 8);
+        }
       }
-    }
-    for (int i = 0; i <= wideCount; ++i) {
-      under[i] = widePortable[i % count];
-      over[i] = wideFast[(i * 7) % count];
-    }
-    std::vector<uint32_t> outFast(count), outPortable(count);
-    fast.across(under.data(), taps, count, outFast.data());
-    portable.across(under.data(), taps, count, outPortable.data());
-    ASSERT_EQ(outFast, outPortable) << "across";
-    fast.acrossBlend(under.data(), taps, over.data(), taps, f, count, outFast.data());
-    portable.acrossBlend(under.data(), taps, over.data(), taps, f, count, outPortable.data());
-    ASSERT_EQ(outFast, outPortable) << "across and blend, weight " << f;
-    fast.blend(a.data(), b.data(), f, count, outFast.data());
-    portable.blend(a.data(), b.data(), f, count, outPortable.data());
-    ASSERT_EQ(outFast, outPortable) << "blend, weight " << f;
-    for (int i = 0; i < count; ++i) {
-      ASSERT_EQ(outPortable[i] >> 24, 0u);
-      for (int lane = 0; lane < 3; ++lane) {
-        ASSERT_EQ(Channel(outPortable[i], lane, 8),
-                  (Channel(a[i], lane, 8) * (256 - f) + Channel(b[i], lane, 8) * f + 128) >> 8);
+      for (int i = 0; i <= wideCount; ++i) {
+        under[i] = widePortable[i % count];
+        over[i] = wideFast[(i * 7) % count];
+      }
+      std::vector<uint32_t> outFast(count), outPortable(count);
+      fast.across(under.data(), taps, count, outFast.data());
+      portable.across(under.data(), taps, count, outPortable.data());
+      ASSERT_EQ(outFast, outPortable) << "across";
+      fast.acrossBlend(under.data(), taps, over.data(), taps, f, count, outFast.data());
+      portable.acrossBlend(under.data(), taps, over.data(), taps, f, count, outPortable.data());
+      ASSERT_EQ(outFast, outPortable) << "across and blend, weight " << f;
+      fast.blend(a.data(), b.data(), f, count, outFast.data());
+      portable.blend(a.data(), b.data(), f, count, outPortable.data());
+      ASSERT_EQ(outFast, outPortable) << "blend, weight " << f;
+      for (int i = 0; i < count; ++i) {
+        ASSERT_EQ(outPortable[i] >> 24, 0u);
+        for (int lane = 0; lane < 3; ++lane) {
+          ASSERT_EQ(Channel(outPortable[i], lane, 8),
+                    (Channel(a[i], lane, 8) * (256 - f) + Channel(b[i], lane, 8) * f + 128) >> 8);
+        }
       }
     }
   }
 }
-INSTANTIATE_TEST_SUITE_P(Lengths, RowKernelsAgree, ::testing::Values(1, 2, 3, 4, 5, 7, 8, 67));
+INSTANTIATE_TEST_SUITE_P(Lengths, RowKernelsAgree,
+                         ::testing::Values(1, 2, 3, 4, 5, 7, 8, 9, 16, 17, 67));
 
 }  // namespace
