@@ -5,6 +5,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 
 #include "effects.h"
@@ -55,6 +57,23 @@ class Surface {
   // (0x00RRGGBB), shown with its top left at (x, y) of the window, inside
   // the area set; called between BeginDraw and EndDraw.
   virtual void PresentFrame(const Raster& /*frame*/, int /*x*/, int /*y*/) {}
+};
+
+// Work running beside the caller's thread (reading the next screen while
+// the frames go on). Destroying it waits until the work is over.
+class BackgroundWork {
+ public:
+  virtual ~BackgroundWork() = default;
+  // The work is over, asked without waiting.
+  virtual bool Finished() = 0;
+};
+
+// Starts work on a thread of its own; null when it cannot (the caller then
+// does the work itself).
+class WorkStarter {
+ public:
+  virtual ~WorkStarter() = default;
+  virtual std::unique_ptr<BackgroundWork> Start(std::function<void()> work) = 0;
 };
 
 enum class MessageIcon { kError, kWarning, kInformation };

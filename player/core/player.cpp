@@ -46,35 +46,87 @@ RecordRead ReadSequenced(Player& player, DecodedImage& image) {
   return package.ReadRecordAt(player.order[player.orderPosition++], image);
 }
 
-// Releases the picture just shown and reads records until one decodes and
-// its picture is in the surface. A full round of the package (screenCount
-// reads) without success means that no record decodes.
-bool ReadNext(Player& player, const PlayerContext& context) {
-  player.nextReady = false;
-  player.nextPicture = Raster{};
-  context.surface.DropPicture();
-  DecodedImage image;
-  const int rounds = player.package.Trailer().screenCount;
-  for (int attempt = 0; attempt < rounds; ++attempt) {
-    RecordRead read = ReadSequenced(player, image);
+// Reads records until one decodes, at most `ahead.attemptsLeft` of them
+// (a full round of the package, screenCount reads, without success means
+// that no record decodes). Touches neither the surface nor the messages,
+// so it may run beside the frames.
+void ReadDecoded(Player& player, ReadAhead& ahead) {
+  while (ahead.attemptsLeft > 0) {
+    --ahead.attemptsLeft;
+    RecordRead read = ReadSequenced(player, ahead.image);
     if (read.status == RecordStatus::kDecoded) {
-      bool made = context.surface.SetPicture(image);
-      if (made) player.nextPicture = RasterFromImage(image);
-      image = DecodedImage{};
-      if (!made) continue;
-      player.next = read.header;
-      player.nextRecord = read.number;
+      ahead.picture = RasterFromImage(ahead.image);
+      ahead.read = read;
+      ahead.found = true;
+      return;
+    }
+    if (read.status == RecordStatus::kSkipped) {
+      ahead.failures.push_back(read.decode);
+    } else if (read.number == 1 && !player.package.HasOptionsBlock()) {
+      // Even the first record lies outside the file: nothing can be read.
+      return;
+    }
+  }
+}
+
+// What ReadDecoded found, on the tick's thread: the failures shown, the
+// picture in the surface. A picture the surface cannot take is passed
+// over for the next record that decodes.
+bool Adopt(Player& player, const PlayerContext& context, ReadAhead& ahead) {
+  for (;;) {
+    for (const DecodeResult& failure : ahead.failures) ShowDecodeFailure(player, context, failure);
+    ahead.failures.clear();
+    if (!ahead.found) return false;
+    const bool made = context.surface.SetPicture(ahead.image);
+    ahead.image = DecodedImage{};
+    ahead.found = false;
+    if (made) {
+      player.nextPicture = std::move(ahead.picture);
+      player.next = ahead.read.header;
+      player.nextRecord = ahead.read.number;
       player.nextReady = true;
       return true;
     }
-    if (read.status == RecordStatus::kSkipped) {
-      ShowDecodeFailure(player, context, read.decode);
-    } else if (read.number == 1 && !player.package.HasOptionsBlock()) {
-      // Even the first record lies outside the file: nothing can be read.
-      return false;
-    }
+    ahead.picture = Raster{};
+    ReadDecoded(player, ahead);
   }
-  return false;
+}
+
+// Releases the picture just shown and makes ready to read the next record.
+void DropNext(Player& player, const PlayerContext& context) {
+  player.nextReady = false;
+  player.nextPicture = Raster{};
+  context.surface.DropPicture();
+  player.ahead = ReadAhead{};
+  player.ahead.attemptsLeft = player.package.Trailer().screenCount;
+}
+
+// Releases the picture just shown and reads records until one decodes and
+// its picture is in the surface.
+bool ReadNext(Player& player, const PlayerContext& context) {
+  DropNext(player, context);
+  ReadDecoded(player, player.ahead);
+  return Adopt(player, context, player.ahead);
+}
+
+// ReadNext beside the frames where the back-end has a thread for it; the
+// picture goes to the surface in FinishReadNext.
+void StartReadNext(Player& player, const PlayerContext& context) {
+  if (!context.work) {
+    ReadNext(player, context);
+    return;
+  }
+  DropNext(player, context);
+  player.reading = context.work->Start([&player] { ReadDecoded(player, player.ahead); });
+  if (!player.reading) ReadNext(player, context);
+}
+
+// The read started by StartReadNext taken in once it is over (at once, if
+// `wait`).
+void FinishReadNext(Player& player, const PlayerContext& context, bool wait) {
+  if (!player.reading || (!wait && !player.reading->Finished())) return;
+  player.reading.reset();
+  Adopt(player, context, player.ahead);
 }
 
 // The record read in advance as the screen coming on.
@@ -191,7 +243,7 @@ TickResult ComeOn(Player& player, const PlayerContext& context, int64_t startMs)
       player.nextReady = false;
       result.animating = true;
     } else {
-      ReadNext(player, context);
+      StartReadNext(player, context);  // a panning screen: beside its frames
       result.animating = pans;
       result.timerMs = ClampMs(player.dueMs - context.clock.NowMilliseconds());
     }
@@ -230,10 +282,13 @@ TickResult TimedTick(Player& player, const PlayerContext& context) {
     player.leaving = ShownScreen{};
   }
   if (!player.fading && player.readPending) {
+    // The fade is over: the next record is read beside the frames (a
+    // panning screen keeps moving meanwhile), or now.
     player.readPending = false;
-    ReadNext(player, context);
+    StartReadNext(player, context);
     now = context.clock.NowMilliseconds();
   }
+  FinishReadNext(player, context, !player.fading && now >= player.dueMs);
   if (!player.fading && now >= player.dueMs) {
     if (!player.nextReady) {
       result.end = true;
@@ -335,6 +390,9 @@ TickResult Tick(Player& player, const PlayerContext& context) {
   return ComeOn(player, context, context.clock.NowMilliseconds());
 }
 
-void ClosePlayer(Player& player) { player.package.Close(); }
+void ClosePlayer(Player& player) {
+  player.reading.reset();
+  player.package.Close();
+}
 
 }  // namespace lmvengine

@@ -55,6 +55,17 @@ struct ShownScreen {
   int64_t startMs = 0;   // monotonic milliseconds when it began to come on
 };
 
+// The next screen as read from the package, before the surface has its
+// picture: the record that decoded (if one did) and the failures before it.
+struct ReadAhead {
+  RecordRead read;
+  DecodedImage image;
+  Raster picture;                       // the image as frame pixels
+  std::vector<DecodeResult> failures;  // records skipped on the way
+  bool found = false;
+  int attemptsLeft = 0;  // reads left before a whole round of the package failed
+};
+
 // All the player's state, one instance per run (one per monitor when each
 // monitor shows its own screens).
 struct Player {
@@ -86,6 +97,11 @@ struct Player {
   bool readPending = false;    // the next record is read once the fade is over
   int64_t dueMs = 0;           // when its time is up (timed)
   std::vector<Raster> frames;  // one per monitor
+  // The next screen read beside the frames of a moving one (a WorkStarter
+  // given): what the work finds, and the work, last so that it is waited
+  // for before anything it uses goes.
+  ReadAhead ahead;
+  std::unique_ptr<BackgroundWork> reading;
 };
 
 // What the back-end does after a tick.
@@ -132,6 +148,9 @@ struct PlayerContext {
   Surface& surface;
   MessageSink& messages;
   RowRunner* rows = nullptr;  // threads of the frame compositor (none: this one)
+  // A thread to read the next screen on while a moving one plays (none:
+  // read between two frames, which holds them).
+  WorkStarter* work = nullptr;
 };
 
 // The player's heartbeat, run on every paint and timer expiry:

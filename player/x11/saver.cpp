@@ -19,6 +19,7 @@
 #include "motion.h"
 #include "player.h"
 #include "thread_rows.h"
+#include "thread_work.h"
 #include "x_surface.h"
 
 namespace lmvx11 {
@@ -250,7 +251,9 @@ int RunSaver(Display* display, const SaverTarget& target, const std::filesystem:
   RealSleeper sleeper;
   // Two threads share the composition of a frame.
   lmvengine::ThreadRows rows(2);
-  lmvengine::PlayerContext context{clock, sleeper, surface, messages, &rows};
+  // The next screen is read on a thread of its own while a moving one plays.
+  lmvengine::ThreadWorkStarter work;
+  lmvengine::PlayerContext context{clock, sleeper, surface, messages, &rows, &work};
   const std::chrono::microseconds period = RefreshPeriod(display, root);
   InstallStopSignals();
 

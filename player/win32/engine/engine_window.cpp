@@ -123,7 +123,8 @@ void RunTick(HWND window, EngineState& state) {
   bool animating = false;
   int timerMs = 0x7FFFFFFF;
   auto tick = [&](Player& player, GdiSurface& surface) {
-    const PlayerContext context{state.clock, state.sleeper, surface, state.messages, &state.rows};
+    const PlayerContext context{state.clock, state.sleeper, surface, state.messages, &state.rows,
+                               &state.work};
     const TickResult result = Tick(player, context);
     if (result.end) return;
     ended = false;

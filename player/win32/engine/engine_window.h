@@ -37,6 +37,7 @@ struct EngineState {
   GdiSurface surface;
   std::vector<std::unique_ptr<MonitorPlayer>> others;  // the other monitors' own players
   Win32Rows rows;                 // the compositor's second thread
+  Win32WorkStarter work;          // reads the next screen while a moving one plays
   FramePacer pacer;               // one frame per refresh while animating
   bool animating = false;         // a moving effect is on: frames, not the timer
   SystemClock clock;

@@ -10,7 +10,37 @@ DWORD WINAPI RunSecondPart(void* task) {
   return 0;
 }
 
+class Win32Work final : public BackgroundWork {
+ public:
+  explicit Win32Work(std::function<void()> work) : work_(std::move(work)) {}
+  ~Win32Work() override {
+    if (!thread_) return;
+    WaitForSingleObject(thread_, INFINITE);
+    CloseHandle(thread_);
+  }
+  bool Start() {
+    thread_ = CreateThread(nullptr, 0, Run, this, 0, nullptr);
+    return thread_ != nullptr;
+  }
+  bool Finished() override { return WaitForSingleObject(thread_, 0) == WAIT_OBJECT_0; }
+
+ private:
+  static DWORD WINAPI Run(void* self) {
+    static_cast<Win32Work*>(self)->work_();
+    return 0;
+  }
+
+  std::function<void()> work_;
+  HANDLE thread_ = nullptr;
+};
+
 }  // namespace
+
+std::unique_ptr<BackgroundWork> Win32WorkStarter::Start(std::function<void()> work) {
+  auto started = std::make_unique<Win32Work>(std::move(work));
+  if (!started->Start()) return nullptr;
+  return started;
+}
 
 void Win32Rows::Run(const std::function<void(int part)>& task) {
   HANDLE thread = CreateThread(nullptr, 0, RunSecondPart,

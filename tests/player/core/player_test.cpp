@@ -9,6 +9,7 @@
 #include "options_block.h"
 #include "player.h"
 #include "random.h"
+#include "thread_work.h"
 #include "dossier_temporaire.h"
 
 namespace {
@@ -354,8 +355,15 @@ TEST_F(TickTest, CrossFadeIsDrawnFrameByFrameForTheTimeOfEachFrame) {
 }
 
 // A pan-and-zoom screen keeps drawing frames while shown, its window
-// moving; the record order follows the shuffle.
-TEST_F(TickTest, PanAndZoomAnimatesWhileShownAndShuffleOrdersTheRecords) {
+// moving; the record order follows the shuffle, whether the next screen
+// is read between two frames or on a thread beside them.
+class PanTickTest : public TickTest, public ::testing::WithParamInterface<bool> {
+ protected:
+  lmvengine::ThreadWorkStarter work_;
+};
+
+TEST_P(PanTickTest, PanAndZoomAnimatesWhileShownAndShuffleOrdersTheRecords) {
+  if (GetParam()) context_.work = &work_;
   lmvengine::OptionsBlock options;
   options.flags = lmvengine::kOptionShuffle;
   options.entries.assign(3, lmvengine::RecordOptions{});
@@ -381,6 +389,8 @@ TEST_F(TickTest, PanAndZoomAnimatesWhileShownAndShuffleOrdersTheRecords) {
   ASSERT_EQ(drawn.size(), 3u);
   EXPECT_EQ(drawn, (std::vector<int>{order[0] + 1, order[1] + 1, order[2] + 1}));
 }
+INSTANTIATE_TEST_SUITE_P(ReadAhead, PanTickTest, ::testing::Values(false, true),
+                         [](const auto& threaded) { return threaded.param ? "OnAThread" : "BetweenFrames"; });
 
 TEST_F(TickTest, DamagedOptionsBlockIsBadData) {
   lmvengine::OptionsBlock options;
