@@ -237,7 +237,11 @@ TickResult ComeOn(Player& player, const PlayerContext& context, int64_t startMs)
     player.shownAt = context.clock.NowSeconds();
     result.drawnAt = player.shownAt;
     player.first = false;
-    if (player.fading) {
+    if (player.fading && context.work) {
+      // Read beside the fade's frames, ready when it ends.
+      StartReadNext(player, context);
+      result.animating = true;
+    } else if (player.fading) {
       // Decoding the next picture now would hold the fade's first frames.
       player.readPending = true;
       player.nextReady = false;

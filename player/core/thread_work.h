@@ -1,6 +1,6 @@
 // A WorkStarter on std::thread, for the players built with a thread
-// library (the X11 player): each work gets a thread of its own, joined
-// when the work's handle goes. The Windows player has its own on the
+// library (the X11 player): each work gets a thread of its own, at a
+// lower priority than the frames', joined when the work's handle goes. The Windows player has its own on the
 // system's threads.
 #pragma once
 

@@ -20,6 +20,8 @@ class Win32Work final : public BackgroundWork {
   }
   bool Start() {
     thread_ = CreateThread(nullptr, 0, Run, this, 0, nullptr);
+    // Below the frames' threads: the work takes the time they leave.
+    if (thread_) SetThreadPriority(thread_, THREAD_PRIORITY_BELOW_NORMAL);
     return thread_ != nullptr;
   }
   bool Finished() override { return WaitForSingleObject(thread_, 0) == WAIT_OBJECT_0; }
