@@ -9,13 +9,13 @@
 #include <QWidget>
 #include <atomic>
 #include <chrono>
-#include <cstdio>
 #include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "base/message.h"
+#include "dialogs/commun/nombres_locaux.h"
 #include "dialogs/commun/progression_dlg.h"
 
 namespace lumaveil {
@@ -54,9 +54,7 @@ struct CProgressionTravail::Etat {
       fenetre->m_strFichier = fichier;
       fenetre->m_strOperation = operation;
     }
-    char compteur[64];
-    std::snprintf(compteur, sizeof compteur, "(%u / %u)", c, t);
-    fenetre->m_strCompteur = t ? compteur : "";
+    fenetre->m_strCompteur = t ? talvik::CompteurLocal(c, t) : "";
     fenetre->m_Progression->setRange(0, int(t));
     fenetre->m_Progression->setValue(int(c));
     fenetre->m_bArret = arret.load();

@@ -1,8 +1,8 @@
 #include "dialogs/commun/routine_progression.h"
 
 #include <QProgressBar>
-#include <cstdio>
 
+#include "dialogs/commun/nombres_locaux.h"
 #include "dialogs/commun/progression_dlg.h"
 #include "dialogs/commun/question_traitement_dlg.h"
 
@@ -15,9 +15,7 @@ int ProgressionAfficheEtTeste(CProgressionDlg& dlg, unsigned int courant, unsign
   dlg.UpdateData(true);
   const int arretEnAttente = dlg.m_bArret;
 
-  char compteur[64];
-  std::snprintf(compteur, sizeof compteur, "(%u / %u)", courant, total);
-  dlg.m_strCompteur = compteur;
+  dlg.m_strCompteur = CompteurLocal(courant, total);
   dlg.m_strFichier = fichier;
   dlg.m_strOperation = operation;
   dlg.m_Progression->setValue(int(courant));

@@ -7,6 +7,7 @@
 
 #include "dialogs/apercu/spin_edition.h"
 #include "dialogs/commun/boite_message.h"
+#include "dialogs/commun/nombres_locaux.h"
 
 namespace talvik {
 
@@ -52,8 +53,7 @@ bool VerifieEntier(CSpinEdition& champ, int valeur, int minimum, int maximum) {
   if (valeur >= minimum && valeur <= maximum) return true;
   Signale(champ, QCoreApplication::translate("talvik::CSpinEdition",
                                              "Please enter an integer between %1 and %2.")
-                     .arg(minimum)
-                     .arg(maximum));
+                     .arg(NombreLocal(minimum), NombreLocal(maximum)));
   return false;
 }
 
