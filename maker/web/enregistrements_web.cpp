@@ -14,6 +14,7 @@
 #include "enregistrement_pret.h"
 #include "fichier_projet.h"
 #include "graphique.h"
+#include "motifs_utilisateur.h"
 #include "projet.h"
 #include "rendu_avance.h"
 
