@@ -2,7 +2,10 @@
 `lumaveil` in the same run: page load to usable on a first visit and with
 the network cut, the bytes a first visit downloads (gzip-compressed, as a
 server sends them), one screen of a 12 MP JPEG rendered at 1920x1080 and
-20 such screens generated. Prints TABLE lines for scripts/bench.
+20 such screens generated, and the memory of the tab (its renderer
+processes, the generation's workers included) with 200 such photos in
+the project, at rest and while it generates on every core (stopped after
+a few screens). Prints TABLE lines for scripts/bench.
 
 Usage: web_maker_bench.py BUILD_DIR"""
 
@@ -12,6 +15,7 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 
 SOURCE = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
@@ -34,6 +38,67 @@ def table(name, figure, target, met, peer='-', peer_figure='-', ratio='-'):
 def against(name, browser, native, peer):
     table(name, '%.2f s' % browser, '<= 2x', browser <= 2 * native, peer, '%.2f s' % native,
           '%.2f' % (browser / native))
+
+
+def renderers(root):
+    """The pids of Chromium's renderer processes below `root`."""
+    children = {}
+    for entry in os.listdir('/proc'):
+        if not entry.isdigit():
+            continue
+        try:
+            with open('/proc/%s/stat' % entry) as f:
+                parent = int(f.read().rsplit(')', 1)[1].split()[1])
+        except (OSError, ValueError, IndexError):
+            continue
+        children.setdefault(parent, []).append(int(entry))
+    found, todo = [], [root]
+    while todo:
+        for child in children.get(todo.pop(), []):
+            todo.append(child)
+            try:
+                with open('/proc/%d/cmdline' % child, 'rb') as f:
+                    if b'--type=renderer' in f.read():
+                        found.append(child)
+            except OSError:
+                pass
+    return found
+
+
+def tab_memory(root):
+    """What the tab holds in memory: the resident set of every renderer
+    process (the page's and its workers', which Chromium runs there)."""
+    total = 0
+    for pid in renderers(root):
+        try:
+            with open('/proc/%d/status' % pid) as f:
+                for line in f:
+                    if line.startswith('VmRSS:'):
+                        total += int(line.split()[1]) * 1024
+        except OSError:
+            pass
+    return total
+
+
+class PeakMemory:
+    """The most the tab held while the block ran, sampled every 50 ms."""
+
+    def __init__(self, root):
+        self.root, self.peak, self.running = root, 0, True
+
+    def __enter__(self):
+        self.thread = threading.Thread(target=self.sample)
+        self.thread.start()
+        return self
+
+    def sample(self):
+        while self.running:
+            self.peak = max(self.peak, tab_memory(self.root))
+            time.sleep(0.05)
+
+    def __exit__(self, *_):
+        self.running = False
+        self.thread.join()
 
 
 def timed(*args, cwd=None):
@@ -117,6 +182,40 @@ def main():
                 time.sleep(0.05)
             browser_generate = time.perf_counter() - start
             against('generate 20 such screens', browser_generate, native, 'lumaveil --generate')
+
+            # 200 photos of 12 MP (one picture under 200 names) in a new
+            # project: the tab at rest with their thumbnails drawn, then
+            # while it generates, stopped once every worker made a few screens.
+            many = os.path.join(work, 'many')
+            os.makedirs(many)
+            names = []
+            for n in range(200):
+                names.append(os.path.join(many, 'photo-%03d.jpg' % n))
+                os.link(photo, names[-1])
+            root = browser.driver.service.process.pid
+            d.get(server.url)
+            while d.execute_script("return document.body.dataset.ready !== 'true'"):
+                time.sleep(0.05)
+            d.find_element(By.ID, 'resolution').send_keys('1920x1080')
+            with PeakMemory(root) as adding:
+                d.find_element(By.ID, 'photos').send_keys('\n'.join(names))
+                while d.execute_script("return document.querySelectorAll('#screens li').length < 200 ||"
+                                       " document.body.dataset.busy === 'true'"):
+                    time.sleep(0.1)
+            limit = 1.5 * 2 ** 30
+            table('tab memory, 200 photos of 12 MP added', '%.2f GiB' % (adding.peak / 2 ** 30),
+                  '<= 1.5 GiB', adding.peak <= limit)
+            workers = d.execute_script('return navigator.hardwareConcurrency')
+            with PeakMemory(root) as generating:
+                d.find_element(By.ID, 'make-linux').click()
+                while d.execute_script("return (document.getElementById('progress').value || 0) < %d"
+                                       % (3 * workers)):
+                    time.sleep(0.1)
+                d.find_element(By.ID, 'stop').click()
+                while not d.execute_script("return /^Stopped/.test(document.getElementById('status').textContent)"):
+                    time.sleep(0.05)
+            table('tab memory, generating those 200 on %d workers' % workers,
+                  '%.2f GiB' % (generating.peak / 2 ** 30), '<= 1.5 GiB', generating.peak <= limit)
         finally:
             browser.close()
             server.close()

@@ -120,6 +120,7 @@ struct Options {
   bool melange = false;                  // --shuffle
   std::optional<bool> moniteursDifferents;  // --monitors
   std::vector<std::string> legendes;  // --caption, fields as {date}
+  std::string enregistrementsPrets;   // given by the caller, never by an argument
 };
 
 bool LitEntier(const std::string& s, int& v) {
@@ -402,6 +403,7 @@ int Genere(const Options& o, IDialogue& d) {
   g.garderSiInterrompu = false;
   g.fichierProjet = o.projet;
   g.messageChargement = 1;
+  g.enregistrementsPrets = o.enregistrementsPrets;
   CProgressionConsole progression;
   BilanGeneration bilan = GenereEcranDeVeille(p, graphique, g, d, progression);
   if (bilan.resultat != ResultatGeneration::Termine || !bilan.paquetEcrit) return 1;
@@ -430,6 +432,7 @@ int PageWeb(const Options& o, IDialogue& d) {
   w.qualiteJPEG = Qualite(o);
   w.fichierProjet = o.projet;
   w.messageChargement = 1;
+  w.enregistrementsPrets = o.enregistrementsPrets;
   CProgressionConsole progression;
   const BilanPageWeb bilan = EcritPageWeb(p, graphique, w, d, progression);
   return bilan.ecrite ? 0 : 1;
@@ -495,9 +498,10 @@ int SauveGabarit(const Options& o, IDialogue& d) {
 
 }  // namespace
 
-int ExecuteLigneCommande(int argc, char** argv) {
+int ExecuteLigneCommande(int argc, char** argv, const std::string& enregistrementsPrets) {
   InstalleChainesMaker();
   Options o;
+  o.enregistrementsPrets = enregistrementsPrets;
   if (auto erreur = Analyse(argc, argv, o)) {
     std::fprintf(stderr, "lumaveil: %s\n%s", erreur->c_str(), kUsage);
     return 1;

@@ -13,8 +13,13 @@
 // command leaves no half-written file behind.
 #pragma once
 
+#include <string>
+
 namespace lumaveil {
 
-int ExecuteLigneCommande(int argc, char** argv);
+// `enregistrementsPrets`, when given, is where --generate and --web-page
+// take their records from instead of rendering the screens (see
+// OptionsGeneration): the web maker's workers made them ready.
+int ExecuteLigneCommande(int argc, char** argv, const std::string& enregistrementsPrets = {});
 
 }  // namespace lumaveil

@@ -12,6 +12,7 @@
 
 #include "chaines_maker.h"
 #include "ecrans_suffisants.h"
+#include "enregistrement_pret.h"
 #include "fichier_atomique.h"
 #include "graphique.h"
 #include "options_block.h"
@@ -183,9 +184,12 @@ BilanGeneration GenerePaquet(const CProjet& projet, talvik::CGraphique& graphiqu
   ecrivain.SetOptionFlags(DrapeauxOptions(projet));
   bool interrompu = false;
   {
-    CRenduEnAvance rendus(projet, graphique,
-                          options.fils > 0 ? options.fils : FilsDeRenduParDefaut(),
-                          options.messageChargement);
+    // Records made ready need no rendering here: the screens are only
+    // grouped.
+    const int fils = !options.enregistrementsPrets.empty() ? 1
+                     : options.fils > 0                     ? options.fils
+                                                            : FilsDeRenduParDefaut();
+    CRenduEnAvance rendus(projet, graphique, fils, options.messageChargement);
     // One record per screen shown: a pair of portraits is one record, with
     // the time and effect of its first screen.
     const int n = rendus.NombreGroupes();
@@ -198,26 +202,21 @@ BilanGeneration GenerePaquet(const CProjet& projet, talvik::CGraphique& graphiqu
         break;
       }
       const CEcran& ecran = projet.Ecran(rendus.Groupe(j).premier);
-      bool ecrit = false;
-      {
-        EcranRendu rendu = rendus.Prend(j);
-        if (rendu.imageIllisible) ++bilan.imagesIllisibles;
-        // The messages of the picture's loading and rendering, whatever
-        // thread did the work, and those of the encoder go to the dialogue,
-        // here, on the caller's thread.
-        for (const MessageUtilisateur& m : rendu.messages) dialogue.Message(m);
-        std::vector<MessageUtilisateur> messagesCodage;
-        {
-          talvik::CMessagesRetenus retenus;
-          ecrit = !jpeg.chemin.empty() &&
-                  talvik::CGraphique::SauveImageJPEG(jpeg.chemin, rendu.image,
-                                                     options.qualiteJPEG) &&
-                  ecrivain.AppendRecordFile(ecran.DureeAffichage, ecran.EffetTransition,
-                                            jpeg.chemin, EntreeEnregistrement(ecran, rendu));
-          messagesCodage = retenus.Prend();
-        }
-        for (const MessageUtilisateur& m : messagesCodage) dialogue.Message(m);
-      }
+      // The screen rendered and encoded here, or made ready before.
+      const bool pret = !options.enregistrementsPrets.empty();
+      const std::string fichierJpeg =
+          pret ? CheminJpegPret(options.enregistrementsPrets, j) : jpeg.chemin;
+      const EnregistrementPret enregistrement =
+          pret ? LitEnregistrementPret(options.enregistrementsPrets, j)
+               : EncodeEnregistrement(ecran, rendus.Prend(j), jpeg.chemin, options.qualiteJPEG);
+      if (enregistrement.imageIllisible) ++bilan.imagesIllisibles;
+      // The messages of the picture's loading and rendering, whatever
+      // thread or instance did the work, then those of the encoder go to
+      // the dialogue, here, on the caller's thread.
+      for (const MessageUtilisateur& m : enregistrement.messages) dialogue.Message(m);
+      const bool ecrit = enregistrement.jpegEcrit &&
+                         ecrivain.AppendRecordFile(ecran.DureeAffichage, ecran.EffetTransition,
+                                                   fichierJpeg, enregistrement.entree);
       if (!ecrit &&
           !dialogue.Question(MessageMaker(IDS_ERREUR_ECRAN, IDS_QUESTION, IconeMessage::Question)))
         interrompu = true;

@@ -45,6 +45,9 @@ struct OptionsGeneration {
   // (CFichierAtomique::Prepare): the caller renames it over `sortie`
   // together with the files that go with it.
   talvik::CFichierAtomique* paquetDiffere = nullptr;
+  // When set, no screen is rendered: record k is read from this folder,
+  // where PrepareEnregistrement made it (enregistrement_pret.h).
+  std::string enregistrementsPrets;
 };
 
 enum class ResultatGeneration {

@@ -17,14 +17,7 @@ namespace {
 // every file it writes unreadable; a desktop session's is 022.
 [[maybe_unused]] const mode_t kMasqueInitial = umask(022);
 
-}  // namespace
-
-extern "C" {
-
-// Runs one command: `ligne` holds the arguments after the program's name,
-// one per line ("--render\n/projet/p.lmv\n--screen\n1\n..."). Returns the
-// command's exit status; its messages go to the module's standard error.
-EMSCRIPTEN_KEEPALIVE int lmv_commande(const char* ligne) {
+int Execute(const char* ligne, const std::string& enregistrements) {
   std::vector<std::string> arguments{"lumaveil"};
   std::string courant;
   for (const char* c = ligne; c && *c; ++c) {
@@ -39,7 +32,24 @@ EMSCRIPTEN_KEEPALIVE int lmv_commande(const char* ligne) {
   std::vector<char*> argv;
   for (std::string& a : arguments) argv.push_back(a.data());
   argv.push_back(nullptr);
-  return lumaveil::ExecuteLigneCommande(int(arguments.size()), argv.data());
+  return lumaveil::ExecuteLigneCommande(int(arguments.size()), argv.data(), enregistrements);
+}
+
+}  // namespace
+
+extern "C" {
+
+// Runs one command: `ligne` holds the arguments after the program's name,
+// one per line ("--render\n/projet/p.lmv\n--screen\n1\n..."). Returns the
+// command's exit status; its messages go to the module's standard error.
+EMSCRIPTEN_KEEPALIVE int lmv_commande(const char* ligne) {
+  return Execute(ligne, {});
+}
+
+// The same, --generate and --web-page taking the saver's records from the
+// folder `enregistrements`, where lmv_prepare_enregistrement made them.
+EMSCRIPTEN_KEEPALIVE int lmv_commande_preparee(const char* ligne, const char* enregistrements) {
+  return Execute(ligne, enregistrements ? enregistrements : "");
 }
 
 }  // extern "C"

@@ -1,11 +1,15 @@
 // A worker holding one instance of the maker's core: the page's project
-// and photos live in its file system. Requests come as
+// lives in its file system, with links to the photos the browser keeps
+// (photo_store.js). The page's own worker holds the project it edits; the
+// generation's workers (generation_workers.js) each hold a copy of it,
+// with the same photos. Requests come as
 // { id, op, args } and are answered in order with { id, result } or
 // { id, error }; the lines a command writes while it runs (generation's
 // progress) come as { id, line } before the answer.
 import { openCore, fetchFonts, readBmp } from './maker_core.js';
 import { writeZip } from './zip_archive.js';
-import { PHOTOS, photoPath, saveArchive, openArchive, openProject } from './project_archive.js';
+import { saveArchive, openArchive, openProject } from './project_archive.js';
+import { PhotoStore } from './photo_store.js';
 
 // The project's folder is the current one: the project names its photos
 // relative to it ("photos/NAME"), as a project saved with its photos does.
@@ -13,29 +17,42 @@ const FOLDER = '/projet';
 export const PROJECT = 'projet.lmv';
 
 let core;
+let photos;
 let currentId = 0;
 const ready = (async () => {
   const fonts = await fetchFonts();
   core = await openCore({ fonts, onLine: (line) => postMessage({ id: currentId, line }) });
   core.mkdir(FOLDER);
   core.chdir(FOLDER);
+  photos = new PhotoStore(core);
 })();
 
 // Where the core looks for the files that ship with it (fichiers_livres.h).
 const SHIPPED = '/';
 const ENGINE_NAMES = { windows: 'LmvEngine.exe', linux: 'LmvEngine' };
+// Where the records made ready for a saver are put (prepare), and where
+// the worker that writes the package is given them all.
+const RECORDS = '/tmp/enregistrements';
+
+// The records [{ jpeg, description }] given, by number, where the core
+// finds them: the folder to give the command, or undefined without any.
+function putRecords(records) {
+  if (!records) return undefined;
+  core.removeTree(RECORDS);
+  core.mkdir(RECORDS);
+  records.forEach(({ jpeg, description }, k) => {
+    if (jpeg) core.writeFile(`${RECORDS}/${k}.jpg`, jpeg);
+    core.writeFile(`${RECORDS}/${k}.txt`, description);
+  });
+  return RECORDS;
+}
 
 const ops = {
-  // Photos as [{ name, bytes }]: each becomes a screen at the end of the
-  // list. The lines say which could not be read.
-  addPhotos(photos, resolution) {
+  // Photos as [{ name, blob }] (the files chosen): each becomes a screen
+  // at the end of the list. The lines say which could not be read.
+  addPhotos(added, resolution) {
     const lines = [];
-    const paths = photos.map(({ name, bytes }) => {
-      const path = photoPath(core, name);
-      core.writeFile(path, bytes);
-      return path;
-    });
-    for (const path of paths) lines.push(...core.change(PROJECT, 0, 'ajoute', path, resolution).messages);
+    for (const path of photos.add(added)) lines.push(...core.change(PROJECT, 0, 'ajoute', path, resolution).messages);
     return lines;
   },
   project() {
@@ -66,13 +83,16 @@ const ops = {
     const bytes = core.thumbnail(PROJECT, index);
     return bytes ? { image: readBmp(bytes) } : {};
   },
-  // The saver for `platform` with `engine` (its bytes): { bytes, status, messages }.
-  generate(platform, engine, quality) {
+  // The saver for `platform` with `engine` (its bytes): { bytes, status,
+  // messages }; from `records` when given (made ready by prepare, in any
+  // worker), rendering none here.
+  generate(platform, engine, quality, records) {
     core.writeFile(`/moteurs/${platform}`, engine);
     const out = `/tmp/saver-${platform}`;
     const { status, messages } = core.run(['--generate', PROJECT, '--output', out, '--platform',
                                            platform, '--engine', `/moteurs/${platform}`,
-                                           '--quality', String(quality)]);
+                                           '--quality', String(quality)], putRecords(records));
+    core.removeTree(RECORDS);
     const bytes = core.exists(out) ? core.readFile(out) : null;
     if (bytes) core.remove(out);
     return { bytes, status, messages };
@@ -105,20 +125,22 @@ const ops = {
     return images;
   },
   saveArchive: () => saveArchive(core, PROJECT),
-  openArchive: (bytes) => openArchive(core, PROJECT, bytes),
-  openProject: (bytes, photos) => openProject(core, PROJECT, bytes, photos),
+  openArchive: (bytes) => openArchive(core, PROJECT, bytes, photos),
+  openProject: (bytes, chosen) => openProject(core, PROJECT, bytes, chosen, photos),
   // The web page folder (the desktop's "Save as web page") as one zip:
   // `engines` { windows, linux } and `shipped` (the page's template and the
   // web player, by name) are put where the core finds its shipped files.
-  async webPage(engines, shipped, quality) {
+  async webPage(engines, shipped, quality, records) {
     for (const [platform, bytes] of Object.entries(engines)) core.writeFile(SHIPPED + ENGINE_NAMES[platform], bytes);
     for (const [name, bytes] of Object.entries(shipped)) core.writeFile(SHIPPED + name, bytes);
     // The saver and the page take their name from the project file's.
     const out = '/tmp/page';
     const named = 'lumaveil.lmv';
     core.writeFile(named, core.readFile(PROJECT));
-    const { status, messages } = core.run(['--web-page', named, '--output', out, '--quality', String(quality)]);
+    const { status, messages } = core.run(['--web-page', named, '--output', out, '--quality', String(quality)],
+                                          putRecords(records));
     core.remove(named);
+    core.removeTree(RECORDS);
     const entries = [];
     const walk = (dir, prefix) => {
       for (const name of core.list(dir)) {
@@ -131,17 +153,34 @@ const ops = {
     core.removeTree(out);
     return { bytes: entries.length ? await writeZip(entries) : null, status, messages };
   },
-  // Everything a second worker needs to generate alone: the project file
-  // and its photos.
+  // The project file and its photos, as [path, Blob or bytes].
   files() {
-    const files = [];
-    if (core.exists(PROJECT)) files.push([PROJECT, core.readFile(PROJECT)]);
-    for (const name of core.list(PHOTOS)) files.push([PHOTOS + name, core.readFile(PHOTOS + name)]);
-    return files;
+    const files = core.exists(PROJECT) ? [[PROJECT, core.readFile(PROJECT)]] : [];
+    return files.concat(photos.entries().map(([path, data]) =>
+      [path, data instanceof Uint8Array ? data : core.readFile(path)]));
   },
-  load(files) {
-    for (const [path, bytes] of files) core.writeFile(path, bytes);
+  // What a generation worker is given to make the saver's records: the
+  // project file's bytes and the photos (the browser's files, not
+  // copied), and how many records the saver holds (-1: none can be made).
+  sources() {
+    if (!core.exists(PROJECT)) return { project: null, photos: [], records: -1 };
+    return { project: core.readFile(PROJECT), photos: photos.entries(), records: core.records(PROJECT) };
+  },
+  load({ project, photos: files }) {
+    core.writeFile(PROJECT, project);
+    photos.place(files);
     return true;
+  },
+  // Record `k` of the saver rendered and encoded at `quality`, as
+  // { jpeg, description } (jpeg null when the screen could not be made;
+  // the description says why).
+  prepare(k, quality) {
+    if (!core.prepare(PROJECT, k, quality, RECORDS))
+      throw new Error(core.messages().join(' ') || `Screen ${k + 1} could not be made.`);
+    const jpeg = `${RECORDS}/${k}.jpg`, description = `${RECORDS}/${k}.txt`;
+    const record = { jpeg: core.exists(jpeg) ? core.readFile(jpeg) : null, description: core.readFile(description) };
+    core.removeTree(RECORDS);
+    return record;
   },
 };
 
@@ -154,18 +193,20 @@ async function answer({ id, op, args }) {
     await ready;
     currentId = id;
     const result = await ops[op](...(args ?? []));
-    const transfer = [];
-    if (result?.image) transfer.push(result.image.rgba.buffer);
-    if (result instanceof Uint8Array) transfer.push(result.buffer);
-    // Pictures and files are handed over, not copied: a project of many
-    // photos is not held twice on its way to the generation's worker.
+    // Pictures and files made here are handed over, not copied: a saver
+    // or a screen's JPEG is not held twice on its way to the page.
+    const transfer = new Set();
+    if (result?.image) transfer.add(result.image.rgba.buffer);
+    if (result instanceof Uint8Array) transfer.add(result.buffer);
+    if (result && !Array.isArray(result) && typeof result === 'object')
+      for (const value of Object.values(result)) if (value instanceof Uint8Array) transfer.add(value.buffer);
     if (Array.isArray(result)) {
       for (const r of result) {
-        if (r?.rgba) transfer.push(r.rgba.buffer);
-        if (Array.isArray(r) && r[1] instanceof Uint8Array) transfer.push(r[1].buffer);
+        if (r?.rgba) transfer.add(r.rgba.buffer);
+        if (Array.isArray(r) && r[1] instanceof Uint8Array) transfer.add(r[1].buffer);
       }
     }
-    postMessage({ id, result }, transfer);
+    postMessage({ id, result }, [...transfer]);
   } catch (error) {
     postMessage({ id, error: String(error?.message ?? error) });
   }

@@ -90,11 +90,29 @@ export async function openCore({ wasmBinary, fonts, onLine } = {}) {
   for (const [name, bytes] of fonts ?? []) writeFile(FONT_DIR + name, bytes);
   return {
     // Runs `lumaveil ARGS...`: its exit status and the lines it wrote on
-    // its standard error (the messages the desktop shows), in order.
-    run(args) {
+    // its standard error (the messages the desktop shows), in order. With
+    // `records`, --generate and --web-page take the saver's records from
+    // that folder, where prepare() made them, instead of rendering.
+    run(args, records) {
       messages = [];
-      const status = module.ccall('lmv_commande', 'number', ['string'], [args.join('\n')]);
+      const status = records
+        ? module.ccall('lmv_commande_preparee', 'number', ['string', 'string'], [args.join('\n'), records])
+        : module.ccall('lmv_commande', 'number', ['string'], [args.join('\n')]);
       return { status, messages };
+    },
+    // How many records the saver of the project at `path` holds (a pair of
+    // portraits is one, a blank screen none); -1 when it cannot be read.
+    records(path) {
+      messages = [];
+      return module.ccall('lmv_nombre_enregistrements', 'number', ['string'], [path]);
+    },
+    // Record `k` of that saver rendered and encoded at `quality` into the
+    // folder `dir` as --generate makes it (k.jpg and its description
+    // k.txt). True when done.
+    prepare(path, k, quality, dir) {
+      messages = [];
+      return module.ccall('lmv_prepare_enregistrement', 'number', ['string', 'number', 'number', 'string'],
+                          [path, k, quality, dir]) === 1;
     },
     // The project at `path` as the model's fields (projet_web.cpp), or null.
     project(path) {
@@ -184,15 +202,31 @@ export async function openCore({ wasmBinary, fonts, onLine } = {}) {
     list: (dir) => (FS.analyzePath(dir).exists ? FS.readdir(dir).filter((n) => n !== '.' && n !== '..') : []),
     exists: (path) => FS.analyzePath(path).exists,
     isDirectory: (path) => FS.isDir(FS.stat(path).mode),
-    // Removes `path` and all below it.
+    // Removes `path` and all below it (a link, not what it names).
     removeTree(path) {
-      if (!FS.analyzePath(path).exists) return;
-      if (FS.isDir(FS.stat(path).mode)) {
+      if (!FS.analyzePath(path, true).exists) return;
+      if (FS.isDir(FS.lstat(path).mode)) {
         for (const name of FS.readdir(path)) if (name !== '.' && name !== '..') this.removeTree(`${path}/${name}`);
         FS.rmdir(path);
       } else {
         FS.unlink(path);
       }
+    },
+    // Files the browser keeps (Blobs, a chosen photo's File), read where
+    // they are when the core reads them, never copied in: `blobs`
+    // [{ name, data }] appear in the new folder `dir`. In a worker only.
+    mount(dir, blobs) {
+      FS.mkdirTree(dir);
+      FS.mount(FS.filesystems.WORKERFS, { blobs }, dir);
+    },
+    unmount(dir) {
+      FS.unmount(dir);
+      FS.rmdir(dir);
+    },
+    // A link at `path` to `target`.
+    link(target, path) {
+      FS.mkdirTree(parentOf(absolute(path)));
+      FS.symlink(target, absolute(path));
     },
     mkdir: (path) => FS.mkdirTree(path),
     chdir: (path) => FS.chdir(path),

@@ -1,8 +1,11 @@
 // The web maker's page: the screens of one project kept by the maker's
 // core in a worker (core_worker.js), shown and edited here. Every change
 // goes to the core, which owns the project file; the page shows what the
-// core answers. Generation runs in a second worker with a copy of the
-// project, so that Stop can end it at once.
+// core answers. Generation runs in workers of its own, one per core, with
+// copies of the project (generation_workers.js), so that Stop can end it
+// at once.
+import { CoreWorker } from './core_client.js';
+import { Generation } from './generation_workers.js';
 import { ScreenEditors, setValue } from './screen_editors.js';
 import { messageLines } from './message_lines.js';
 
@@ -15,35 +18,6 @@ const WEB_PAGE_NAME = 'lumaveil-web-page.zip';
 const PROJECT_ZIP_NAME = 'lumaveil-project.zip';
 // What the web page folder is made from, beside the players.
 const PAGE_FILES = ['Page.html', 'lumaveil_player.js'];
-
-// One worker and its requests, answered in order.
-class CoreWorker {
-  constructor() {
-    this.worker = new Worker(new URL('./core_worker.js', import.meta.url), { type: 'module' });
-    this.next = 1;
-    this.pending = new Map();
-    this.worker.onmessage = ({ data }) => {
-      const request = this.pending.get(data.id);
-      if (!request) return;
-      if ('line' in data) return request.onLine?.(data.line);
-      this.pending.delete(data.id);
-      if ('error' in data) request.reject(new Error(data.error));
-      else request.resolve(data.result);
-    };
-  }
-  call(op, args = [], { onLine, transfer = [] } = {}) {
-    const id = this.next++;
-    return new Promise((resolve, reject) => {
-      this.pending.set(id, { resolve, reject, onLine });
-      this.worker.postMessage({ id, op, args }, transfer);
-    });
-  }
-  terminate() {
-    this.worker.terminate();
-    for (const { reject } of this.pending.values()) reject(new Error('stopped'));
-    this.pending.clear();
-  }
-}
 
 const core = new CoreWorker();
 const state = { project: null, selected: -1, undo: [], generating: null, previewing: null, busy: 0 };
@@ -231,7 +205,8 @@ async function readPhotos(files) {
   for (const file of files) {
     if (!file.type.startsWith('image/') && !/\.(heic|heif|avif|webp|tiff?|bmp|gif|png|jpe?g)$/i.test(file.name))
       continue;
-    photos.push({ name: file.name, bytes: new Uint8Array(await file.arrayBuffer()) });
+    // The file itself: the core reads it where the browser keeps it.
+    photos.push({ name: file.name, blob: file });
   }
   if (!photos.length) return;
   say(`Adding ${photos.length} photo${photos.length > 1 ? 's' : ''}...`);
@@ -263,8 +238,8 @@ async function engines() {
   return found;
 }
 
-// What the page makes, in a worker of its own with a copy of the project
-// (Stop ends it at once): `kind` is "windows" or "linux" (the saver),
+// What the page makes, in workers of its own with copies of the project
+// (Stop ends them at once): `kind` is "windows" or "linux" (the saver),
 // "web" (the web page folder) or "preview" (a saver to play here). The
 // bytes made, or null (the lines say why).
 async function make(kind) {
@@ -278,41 +253,40 @@ async function make(kind) {
     showMessages([`The ${platform === 'windows' ? 'Windows' : 'Linux'} player is not part of this page.`]);
     return null;
   }
-  const worker = new CoreWorker();
-  state.generating = worker;
+  const generation = new Generation();
+  state.generating = generation;
   $('stop').hidden = false;
   const progress = $('progress');
   progress.hidden = false;
   progress.removeAttribute('value');
-  const onLine = (line) => {
-    const step = /^\((\d+) \/ (\d+)\)/.exec(line);
-    if (step) {
-      progress.max = Number(step[2]);
-      progress.value = Number(step[1]);
-      say(`Making screen ${step[1]} of ${step[2]}...`);
-    }
+  // Screens done, in whichever worker.
+  const onDone = (done, total) => {
+    progress.max = total;
+    progress.value = done;
+    say(`Making screen ${Math.min(done + 1, total)} of ${total}...`);
   };
   try {
-    const files = await core.call('files');
-    await worker.call('load', [files], { transfer: files.map(([, bytes]) => bytes.buffer) });
-    let result;
+    const sources = await core.call('sources');
+    let write;
     if (kind === 'web') {
       const shipped = {};
       for (const name of PAGE_FILES) {
         const response = await fetch(name);
         if (response.ok) shipped[name] = new Uint8Array(await response.arrayBuffer());
       }
-      result = await worker.call('webPage', [players, shipped, QUALITY], { onLine });
+      write = (worker, records, transfer) => worker.call('webPage', [players, shipped, QUALITY, records], { transfer });
     } else {
-      result = await worker.call('generate', [platform, players[platform], QUALITY], { onLine });
+      write = (worker, records, transfer) =>
+        worker.call('generate', [platform, players[platform], QUALITY, records], { transfer });
     }
+    const result = await generation.run(sources, QUALITY, onDone, write);
     showMessages(result.messages);
     return result.bytes;
   } catch (error) {
     say(error.message === 'stopped' ? 'Stopped: nothing was made.' : error.message);
     return null;
   } finally {
-    worker.terminate();
+    generation.stop();
     state.generating = null;
     $('stop').hidden = true;
     progress.hidden = true;
@@ -383,9 +357,7 @@ const openProject = (files) => busy(async () => {
   if (zip) {
     lines = await core.call('openArchive', [new Uint8Array(await zip.arrayBuffer())]);
   } else {
-    const photos = [];
-    for (const f of files)
-      if (f !== lmv) photos.push({ name: f.name, bytes: new Uint8Array(await f.arrayBuffer()) });
+    const photos = files.filter((f) => f !== lmv).map((f) => ({ name: f.name, blob: f }));
     lines = await core.call('openProject', [new Uint8Array(await lmv.arrayBuffer()), photos]);
   }
   showMessages(lines);
@@ -485,7 +457,7 @@ function wire() {
   $('open').addEventListener('change', (e) => openProject([...e.target.files]).then(() => (e.target.value = '')));
   editors.wire();
   $('make-linux').addEventListener('click', () => generate('linux'));
-  $('stop').addEventListener('click', () => state.generating?.terminate());
+  $('stop').addEventListener('click', () => state.generating?.stop());
   document.addEventListener('keydown', (e) => {
     if ((e.ctrlKey || e.metaKey) && e.key === 'z' && !e.target.closest('input')) {
       e.preventDefault();

@@ -5,27 +5,15 @@
 // both make one zip; a desktop project opens with its photos chosen
 // beside it, each screen taking the photo of its picture's file name.
 import { writeZip, readZip } from './zip_archive.js';
+import { PHOTOS, PhotoStore } from './photo_store.js';
 
-export const PHOTOS = 'photos/';
 // Where the project file stands in a saved project's zip.
 export const PROJECT_IN_ZIP = 'project.lmv';
 
-// A name of its own under the photos folder for each photo added.
-export function photoPath(core, name) {
-  const clean = name.replace(/[\\/\n]/g, '_') || 'photo';
-  let candidate = PHOTOS + clean;
-  for (let n = 2; core.exists(candidate); ++n) {
-    const dot = clean.lastIndexOf('.');
-    candidate = PHOTOS + (dot > 0 ? `${clean.slice(0, dot)} (${n})${clean.slice(dot)}`
-                                  : `${clean} (${n})`);
-  }
-  return candidate;
-}
-
 // The project and its photos gone: a new project starts.
-function clear(core, project) {
+function clear(core, project, store) {
   if (core.exists(project)) core.remove(project);
-  core.removeTree(PHOTOS.slice(0, -1));
+  store.clear();
 }
 
 function baseName(path) {
@@ -70,29 +58,28 @@ export async function saveArchive(core, project) {
 }
 
 // Opens a project saved as a zip: the first project file it holds and
-// every file beside or below it. The lines say what could not be read.
-export async function openArchive(core, project, bytes) {
+// every file beside or below it (kept by the browser, in `store`). The
+// lines say what could not be read.
+export async function openArchive(core, project, bytes, store = new PhotoStore(core)) {
   const read = await readZip(bytes);
   if (read.error) return [read.error];
   const found = read.entries.find((e) => /\.lmv$/i.test(e.name));
   if (!found) return ['This zip holds no Lumaveil project (.lmv).'];
   const base = found.name.slice(0, found.name.lastIndexOf('/') + 1);
-  clear(core, project);
+  clear(core, project, store);
+  const files = [];
   for (const { name, bytes: data } of read.entries) {
-    if (!name.startsWith(base) || name === found.name || name.split('/').includes('..')) continue;
-    core.writeFile(name.slice(base.length), data);
+    if (!name.startsWith(base) || name === found.name || name.split('/').includes('..'))
+      continue;
+    files.push([name.slice(base.length), store.keepsBlobs ? new Blob([data]) : data]);
   }
+  store.place(files);
   return open(core, project, found.bytes, []);
 }
 
 // Opens a project file made by the desktop maker with its photos, chosen
-// beside it ([{ name, bytes }]).
-export function openProject(core, project, bytes, photos) {
-  clear(core, project);
-  const names = photos.map(({ name, bytes: data }) => {
-    const path = photoPath(core, name);
-    core.writeFile(path, data);
-    return path;
-  });
-  return open(core, project, bytes, names);
+// beside it ([{ name, blob }] or [{ name, bytes }]).
+export function openProject(core, project, bytes, photos, store = new PhotoStore(core)) {
+  clear(core, project, store);
+  return open(core, project, bytes, store.add(photos));
 }

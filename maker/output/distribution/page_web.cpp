@@ -175,6 +175,7 @@ BilanPageWeb EcritPageWeb(const CProjet& projet, talvik::CGraphique& graphique,
   generation.fichierProjet = options.fichierProjet;
   generation.messageChargement = options.messageChargement;
   generation.paquetDiffere = &ecran.fichier;
+  generation.enregistrementsPrets = options.enregistrementsPrets;
   bilan.generation = GenerePaquet(projet, graphique, generation, dialogue, progression);
   if (bilan.generation.resultat != ResultatGeneration::Termine || !bilan.generation.paquetEcrit)
     return bilan;

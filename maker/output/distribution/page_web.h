@@ -59,6 +59,7 @@ struct OptionsPageWeb {
   std::string module;         // "": the shipped web player
   int fils = 0;               // as OptionsGeneration
   int messageChargement = 0;  // as OptionsGeneration
+  std::string enregistrementsPrets;  // as OptionsGeneration
   std::string langue = "en";  // the page's language (ContenuPage::langue)
 };
 

@@ -33,12 +33,17 @@ class FichierProjete {
       if (p != MAP_FAILED) {
         d_ = static_cast<const std::uint8_t*>(p);
         n_ = std::size_t(st.st_size);
+        projete_ = true;
+      } else {
+        // A file system that cannot map (the browser's files, read where
+        // the user keeps them): the file is read whole.
+        LitTout(fd, std::size_t(st.st_size));
       }
     }
     ::close(fd);
   }
   ~FichierProjete() {
-    if (d_) ::munmap(const_cast<std::uint8_t*>(d_), n_);
+    if (projete_) ::munmap(const_cast<std::uint8_t*>(d_), n_);
   }
   FichierProjete(const FichierProjete&) = delete;
   FichierProjete& operator=(const FichierProjete&) = delete;
@@ -47,8 +52,23 @@ class FichierProjete {
   std::size_t Taille() const { return n_; }
 
  private:
+  void LitTout(int fd, std::size_t taille) {
+    lus_.resize(taille);
+    std::size_t fait = 0;
+    while (fait < taille) {
+      const ssize_t n = ::pread(fd, lus_.data() + fait, taille - fait, off_t(fait));
+      if (n <= 0) break;
+      fait += std::size_t(n);
+    }
+    lus_.resize(fait);
+    d_ = lus_.empty() ? nullptr : lus_.data();
+    n_ = lus_.size();
+  }
+
   const std::uint8_t* d_ = nullptr;
   std::size_t n_ = 0;
+  bool projete_ = false;
+  std::vector<std::uint8_t> lus_;
 };
 
 std::uint32_t Grand32(const std::uint8_t* p) {

@@ -19,6 +19,7 @@
 #include "commande_generation.h"
 #include "dialogue_essai.h"
 #include "effets_transition.h"
+#include "enregistrement_pret.h"
 #include "generation.h"
 #include "graphique.h"
 #include "lecture_paquet.h"
@@ -207,6 +208,44 @@ TEST_F(Generation, SeveralThreadsWriteTheSameBytesAsOne) {
     else
       EXPECT_EQ(testing::Contenu(dir_.File(nom)), un) << fils;
   }
+}
+
+TEST_F(Generation, RecordsMadeReadyApartWriteTheSameSaverAndMessages) {
+  // What the web maker's workers do: each record made ready on its own, in
+  // any order, then the package written from them. A pan and zoom carries
+  // its picture's size and subject; a missing picture, whose name holds a
+  // line break, its message naming the file.
+  Ajoute(Image("a.png", RGB(200, 30, 30), 500, 300), 4, 1);
+  Ajoute(Image("b.jpg", RGB(30, 200, 30), 640, 480), 6, kEffetPanoramique).DureeTransition = 2500;
+  Ajoute(dir_.File("absente\nligne.jpg"), 3, 0);
+  AjouteTitre("Fin", 2, 8);
+  const std::string dossier = dir_.File("prets");
+  std::filesystem::create_directories(dossier);
+  for (int k = 3; k >= 0; --k)
+    ASSERT_TRUE(PrepareEnregistrement(projet_, k, *graphique_, 80, 1, dossier)) << k;
+  BilanGeneration bilans[2];
+  testing::CDialogueTest dialogues[2];
+  for (int pret : {0, 1}) {
+    OptionsGeneration o = Options(pret ? "pret.scr" : "seul.scr", 1);
+    o.qualiteJPEG = 80;
+    o.messageChargement = 1;
+    if (pret) o.enregistrementsPrets = dossier;
+    bilans[pret] = GenerePaquet(projet_, *graphique_, o, dialogues[pret], progression_);
+  }
+  EXPECT_EQ(bilans[1].enregistrements, 4);
+  EXPECT_EQ(bilans[1].imagesIllisibles, 1);
+  EXPECT_EQ(bilans[0].imagesIllisibles, 1);
+  ASSERT_FALSE(dialogues[0].messages.empty());
+  EXPECT_EQ(dialogues[1].messages, dialogues[0].messages);
+  EXPECT_EQ(testing::Contenu(dir_.File("pret.scr")), testing::Contenu(dir_.File("seul.scr")));
+  // A record that was not made ready is a failed screen, not a blank one.
+  std::filesystem::remove(CheminDescriptionPrete(dossier, 2));
+  OptionsGeneration o = Options("manque.scr", 1);
+  o.enregistrementsPrets = dossier;
+  testing::CDialogueTest manque;
+  manque.reponses = {1};  // go on without it
+  EXPECT_EQ(GenerePaquet(projet_, *graphique_, o, manque, progression_).enregistrements, 3);
+  ASSERT_EQ(manque.questions.size(), 1u);
 }
 
 TEST_F(Generation, StopAtTheThirdOfFiveKeepsTwoRecords) {
