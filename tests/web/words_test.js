@@ -1,9 +1,10 @@
-// The player's words: every language the maker writes pages in words every
+// The page's words: every language the maker writes pages in words every
 // English text, keeps its %s, and any other language reads English.
 import assert from 'node:assert/strict';
 import { it } from 'node:test';
 
-import { NOT_A_SAVER, WORDS, wordsFor } from '../../web/lumaveil_player.js';
+import { WORDS, wordsFor } from '../../web/lumaveil_page.js';
+import { NOT_A_SAVER } from '../../web/lumaveil_player.js';
 
 it('each language words the same texts, the value in place, else English', () => {
   const english = Object.keys(WORDS.fr).sort();

@@ -2,11 +2,11 @@
 // network once it has been opened: every file of the folder is kept at the
 // first visit, and answered from the cache first afterwards. Nothing else
 // is ever asked for: the page requests nothing from other sites.
-const CACHE = 'lumaveil-web-maker-2';
+const CACHE = 'lumaveil-web-maker-3';
 const FILES = [
   './', 'index.html', 'maker.css', 'maker_page.js', 'core_worker.js', 'maker_core.js',
   'screen_editors.js', 'zip_archive.js', 'project_archive.js', 'message_lines.js', 'lumaveil_core.mjs', 'lumaveil_core.wasm',
-  'polices/polices.txt', 'Page.html', 'lumaveil_player.js',
+  'polices/polices.txt', 'Page.html', 'lumaveil_page.js', 'lumaveil_player.js',
 ];
 
 self.addEventListener('install', (event) => {

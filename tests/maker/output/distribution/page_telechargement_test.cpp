@@ -53,7 +53,7 @@ TEST(PageTelechargement, LinksOnlyTheSaversThereAreAndPlaysTheWindowsOneFirst) {
   EXPECT_EQ(RemplitPage(modele, contenu),
             "<div data-src=\"my%20saver\"></div>\n"
             "  <a href=\"my%20saver\">Linux</a>\n"
-            "<script type=\"module\">\nimport { mountPlayers } from './lumaveil_player.js';\n"
+            "<script type=\"module\">\nimport { mountPlayers } from './lumaveil_page.js';\n"
             "mountPlayers(document);\n</script>");
   contenu.fichierWindows = "s.scr";
   contenu.moduleEnLigne = "export const a = '<b>';";
@@ -64,7 +64,7 @@ TEST(PageTelechargement, LinksOnlyTheSaversThereAreAndPlaysTheWindowsOneFirst) {
             "<script type=\"module\">\nexport const a = '<b>';\nmountPlayers(document);\n</script>");
   // A source that would close the element early is loaded from its file.
   EXPECT_EQ(ScriptLecteur("s = '</SCRIPT>';"),
-            "<script type=\"module\">\nimport { mountPlayers } from './lumaveil_player.js';\n"
+            "<script type=\"module\">\nimport { mountPlayers } from './lumaveil_page.js';\n"
             "mountPlayers(document);\n</script>");
 }
 
