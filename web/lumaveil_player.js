@@ -13,6 +13,7 @@ export const FORMAT = Object.freeze({
   kTrailerSize: 16, kRecordHeaderSize: 12, kMinWidth: 240, kMaxWidth: 16384, kMinHeight: 240,
   kMaxScreenCount: 31999, kMaxDecodedPixels: 2 ** 28, kMaxImageLength: 2 ** 27,
   kOptionsHeaderSize: 24, kOptionsFooterSize: 8, kOptionsEntrySize: 28, kOptionsVersion: 1,
+  kOptionsFieldsVersion: 2, kOptionsFieldHeaderSize: 8,
   kMaxOptionsBlockLength: 64 * 1024 * 1024, kOptionShuffle: 1, kMinTransitionMs: 100,
   kMaxTransitionMs: 10000, kDefaultTransitionMs: 1500, kSubjectScale: 10000, kMaxJpegSide: 65500,
   kPanZoomMinZoom: 0.8, kPanZoomSubjectPivot: 0.9,
@@ -56,19 +57,22 @@ export function jpegSize(b) {
   return null;
 }
 
-// The options block `b` of a saver whose trailer is `t`; null when any
-// field is out of its range.
+// The options block `b` of a saver whose trailer is `t`: { flags, entries,
+// language }; null when any field is out of its range.
 export function parseOptionsBlock(b, t) {
   const n = b.length;
   if (n < F.kOptionsHeaderSize + F.kOptionsFooterSize || text4(b, 0) !== 'LMVO' ||
       text4(b, n - 4) !== 'LMVX' || int32(b, 4) !== n || int32(b, n - 8) !== n) return null;
   const count = int32(b, 16);
   const size = int32(b, 20);
-  if (int32(b, 8) < F.kOptionsVersion || count !== t.screenCount || size < F.kOptionsEntrySize ||
-      n !== 32 + count * size) return null;
+  const version = int32(b, 8);
+  let at = F.kOptionsHeaderSize + count * size;  // the fields (version 2 on) up to the footer
+  const end = n - F.kOptionsFooterSize;
+  if (version < F.kOptionsVersion || count !== t.screenCount || size < F.kOptionsEntrySize ||
+      at > end || (version < F.kOptionsFieldsVersion && at !== end)) return null;
   const entries = [];
-  for (let i = 0, at = F.kOptionsHeaderSize; i < count; i += 1, at += size) {
-    const [ms, w, h, l, top, r, bottom] = [0, 4, 8, 12, 16, 20, 24].map((k) => int32(b, at + k));
+  for (let i = 0, e = F.kOptionsHeaderSize; i < count; i += 1, e += size) {
+    const [ms, w, h, l, top, r, bottom] = [0, 4, 8, 12, 16, 20, 24].map((k) => int32(b, e + k));
     if (!(ms >= F.kMinTransitionMs && ms <= F.kMaxTransitionMs && w >= t.width && h >= t.height &&
           w <= F.kMaxJpegSide && h <= F.kMaxJpegSide && w * h <= F.kMaxDecodedPixels &&
           l >= 0 && l < r && r <= F.kSubjectScale && top >= 0 && top < bottom &&
@@ -76,7 +80,20 @@ export function parseOptionsBlock(b, t) {
     entries.push({ transitionMs: ms, pictureWidth: w, pictureHeight: h, subjectLeft: l,
                    subjectTop: top, subjectRight: r, subjectBottom: bottom });
   }
-  return { flags: int32(b, 12), entries };
+  // The saver's language among fields skipped unknown, each whole inside.
+  let language = '';
+  for (const H = F.kOptionsFieldHeaderSize; at < end;) {
+    const length = at + H <= end ? int32(b, at + 4) : -1;
+    const padded = Math.ceil(length / 4) * 4;
+    if (length < 0 || padded > end - at - H || b.subarray(at + H + length, at + H + padded).some((x) => x)) return null;
+    if (text4(b, at) === 'LANG') {
+      const code = String.fromCharCode(...b.subarray(at + H, at + H + length));
+      if (language || !/^[a-z]{2,3}$/.test(code)) return null;
+      language = code;
+    }
+    at += H + padded;
+  }
+  return { flags: int32(b, 12), entries, language };
 }
 
 // Reads the trailer, the options block, then records by index from
@@ -100,7 +117,7 @@ export class PackageReader {
     if (!(t.width >= F.kMinWidth && t.width <= F.kMaxWidth && t.height >= F.kMinHeight &&
           t.screenCount > 0 && t.screenCount <= F.kMaxScreenCount && t.dataOffset > 0 &&
           t.dataOffset + t.screenCount * F.kRecordHeaderSize <= this.end)) throw damaged();
-    this.options = { flags: 0, block: false, entries: null };
+    this.options = { flags: 0, block: false, entries: null, language: '' };
     const footer = this.end - F.kOptionsFooterSize;
     const f = footer > t.dataOffset ? await this.take(footer, F.kOptionsFooterSize, 0) : EMPTY;
     if (f.length && text4(f, 4) === 'LMVX') {

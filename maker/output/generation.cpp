@@ -181,6 +181,7 @@ BilanGeneration GenerePaquet(const CProjet& projet, talvik::CGraphique& graphiqu
   }
 
   ecrivain.SetOptionFlags(DrapeauxOptions(projet));
+  ecrivain.SetLanguage(options.langue);
   bool interrompu = false;
   {
     CRenduEnAvance rendus(projet, graphique,

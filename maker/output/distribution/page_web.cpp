@@ -175,6 +175,7 @@ BilanPageWeb EcritPageWeb(const CProjet& projet, talvik::CGraphique& graphique,
   generation.garderSiInterrompu = false;
   generation.fichierProjet = options.fichierProjet;
   generation.messageChargement = options.messageChargement;
+  generation.langue = options.langue;
   generation.paquetDiffere = &ecran.fichier;
   bilan.generation = GenerePaquet(projet, graphique, generation, dialogue, progression);
   if (bilan.generation.resultat != ResultatGeneration::Termine || !bilan.generation.paquetEcrit)

@@ -61,7 +61,7 @@ struct OptionsPageWeb {
   std::string modulePage;     // "": the shipped page module
   int fils = 0;               // as OptionsGeneration
   int messageChargement = 0;  // as OptionsGeneration
-  std::string langue = "en";  // the page's language (ContenuPage::langue)
+  std::string langue = "en";  // the page's and the savers' language (ContenuPage::langue)
 };
 
 struct BilanPageWeb {

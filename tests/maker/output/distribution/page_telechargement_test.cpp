@@ -68,6 +68,19 @@ TEST(PageTelechargement, LinksOnlyTheSaversThereAreAndPlaysTheWindowsOneFirst) {
             "mountPlayers(document);\n</script>");
 }
 
+// Inside the page the player comes first and the page module loses its
+// import of it; a page module that does not import it that way is loaded
+// from its file.
+TEST(PageTelechargement, ModulesInsideThePageAreThePlayerThenThePageWithoutItsImport) {
+  EXPECT_EQ(ModulesEnLigne("export const p = 1;",
+                           "// page\r\nimport { p } from './lumaveil_player.js';\r\nuse(p);\n"),
+            "export const p = 1;\n// page\r\nuse(p);\n");
+  for (const char* page : {"use(p);\n", "import { p } from './other.js';\n",
+                           "// import { p } from './lumaveil_player.js';\n",
+                           "import { p } from './lumaveil_player.js'; use(p);\n"})
+    EXPECT_EQ(ModulesEnLigne("export const p = 1;", page), "") << page;
+}
+
 TEST(PageTelechargement, ShippedTemplateGivesAWholePageInAFileOfItsOwn) {
   const std::string modele = std::string(LUMAVEIL_BIN_DIR) + "/Page.html";
   std::string chemin;
