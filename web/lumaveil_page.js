@@ -7,7 +7,7 @@
 // Importing it does nothing in a page: the page calls mountPlayers(document).
 // The maker puts this module and the player inside a page opened from the
 // disk, this import line left out; nothing here is named as in the player.
-import { fileSource, NOT_A_SAVER, PackageReader, Player, SaverError, urlSource } from './lumaveil_player.js';
+import { fileSource, NOT_A_SAVER, PackageReader, Player, SaverError, UNREACHABLE, urlSource } from './lumaveil_player.js';
 
 // The page's words in the languages the maker writes pages in (the page's
 // lang attribute), keyed by their English text; any other language reads
@@ -22,6 +22,7 @@ export const WORDS = Object.freeze({
     'The saver could not be read from here: choose the saver file to play it.':
       'L\'économiseur n\'a pas pu être lu d\'ici : choisissez son fichier pour le lire.',
     [NOT_A_SAVER]: 'Ce fichier n\'est pas un économiseur d\'écran créé avec Lumaveil, ou il est endommagé.',
+    [UNREACHABLE]: 'L\'économiseur d\'écran n\'a pas pu être chargé (HTTP %s).',
   },
   de: {
     'Screen saver': 'Bildschirmschoner', 'Loading %s': '%s wird geladen', Playback: 'Wiedergabe',
@@ -32,6 +33,7 @@ export const WORDS = Object.freeze({
     'The saver could not be read from here: choose the saver file to play it.':
       'Der Bildschirmschoner konnte von hier nicht gelesen werden: Wählen Sie seine Datei, um ihn abzuspielen.',
     [NOT_A_SAVER]: 'Diese Datei ist kein mit Lumaveil erstellter Bildschirmschoner oder sie ist beschädigt.',
+    [UNREACHABLE]: 'Der Bildschirmschoner konnte nicht geladen werden (HTTP %s).',
   },
   es: {
     'Screen saver': 'Salvapantallas', 'Loading %s': 'Cargando %s', Playback: 'Reproducción',
@@ -42,6 +44,7 @@ export const WORDS = Object.freeze({
     'The saver could not be read from here: choose the saver file to play it.':
       'No se pudo leer el salvapantallas desde aquí: elija su archivo para verlo.',
     [NOT_A_SAVER]: 'Este archivo no es un salvapantallas creado con Lumaveil, o está dañado.',
+    [UNREACHABLE]: 'No se pudo cargar el salvapantallas (HTTP %s).',
   },
 });
 
@@ -104,7 +107,7 @@ export function mountPlayer(root, options = {}) {
   let player = null;
   let barTimer = null;
   let lock = null;
-  const say = (t) => { message.textContent = words(t); message.hidden = !t; };
+  const say = (t, value) => { message.textContent = words(t, value); message.hidden = !t; };
   const full = () => document.fullscreenElement === stage || stage.classList.contains('lmv-window');
 
   // The screen stays awake while playing full screen and visible.
@@ -177,7 +180,7 @@ export function mountPlayer(root, options = {}) {
     const current = player = new Player(canvas, null, {
       reducedMotion: () => matchMedia('(prefers-reduced-motion: reduce)').matches,
       ...options,
-      onError: (t) => { say(t); wake(); },
+      onError: (t, e) => { say(e.words, e.value); wake(); },
       onFirstScreen: () => {
         progress.hidden = true;
         if (!o.source) keepOffline(o.src, current.reader.trailer.dataOffset);

@@ -27,9 +27,16 @@ const MAX_INT = 2 ** 31 - 1;
 const EMPTY = new Uint8Array(0);
 
 export const NOT_A_SAVER = 'This file is not a screen saver made with Lumaveil, or it is damaged.';
+export const UNREACHABLE = 'The screen saver could not be loaded (HTTP %s).';
 
-// A file that cannot be played; its message is shown as is.
-export class SaverError extends Error {}
+// A file that cannot be played: its message, made of `words` (the English
+// text, %s for `value`) that a page may word in its language.
+export class SaverError extends Error {
+  constructor(words, value = '') {
+    super(words.replace('%s', value));
+    Object.assign(this, { words, value });
+  }
+}
 const damaged = () => new SaverError(NOT_A_SAVER);
 
 // ---- Reading
@@ -247,7 +254,7 @@ async function body(response, limit, onBytes) {
   }
 }
 
-const unreachable = (status) => new SaverError(`The screen saver could not be loaded (HTTP ${status}).`);
+const unreachable = (status) => new SaverError(UNREACHABLE, String(status));
 const range = (a, b) => ({ headers: { Range: `bytes=${a}-${b}` } });
 
 // A file from a server without Range: `response` is read through once,
@@ -480,7 +487,8 @@ function pixelsOf(picture) {
 }
 
 // A player's options, checked (a wrong type gives the default). Hooks:
-// onScreen(number), onStep({ step, due, drawn }), onFrame(time).
+// onError(message, saverError), onScreen(number), onStep({ step, due,
+// drawn }), onFrame(time).
 const fn = (f, fallback) => (typeof f === 'function' ? f : fallback);
 export function playerOptions(o = {}) {
   const c = o.clock;
@@ -766,6 +774,7 @@ export class Player {
   fail(error) {
     if (this.stopped) return;
     this.stop();
-    this.options.onError(error instanceof SaverError ? error.message : NOT_A_SAVER);
+    const e = error instanceof SaverError ? error : damaged();
+    this.options.onError(e.message, e);
   }
 }
