@@ -4,14 +4,16 @@
 // the block and the records, with Range requests, or streams the file from
 // a server without Range, keeping only the records.
 //
-// Importing it does nothing: the page calls mountPlayers(document). Loaded
-// as a service worker, it keeps the page and the saver for offline play.
+// Importing it does nothing; lumaveil_page.js makes a page's players of it.
+// It draws what a page, a harness or the web maker's preview asks: a
+// PackageReader over a source, a Player on a canvas.
 
 // The format's limits, named as in doc/package_format.md.
 export const FORMAT = Object.freeze({
   kTrailerSize: 16, kRecordHeaderSize: 12, kMinWidth: 240, kMaxWidth: 16384, kMinHeight: 240,
   kMaxScreenCount: 31999, kMaxDecodedPixels: 2 ** 28, kMaxImageLength: 2 ** 27,
   kOptionsHeaderSize: 24, kOptionsFooterSize: 8, kOptionsEntrySize: 28, kOptionsVersion: 1,
+  kOptionsFieldsVersion: 2, kOptionsFieldHeaderSize: 8,
   kMaxOptionsBlockLength: 64 * 1024 * 1024, kOptionShuffle: 1, kMinTransitionMs: 100,
   kMaxTransitionMs: 10000, kDefaultTransitionMs: 1500, kSubjectScale: 10000, kMaxJpegSide: 65500,
   kPanZoomMinZoom: 0.8, kPanZoomSubjectPivot: 0.9,
@@ -25,53 +27,16 @@ const MAX_INT = 2 ** 31 - 1;
 const EMPTY = new Uint8Array(0);
 
 export const NOT_A_SAVER = 'This file is not a screen saver made with Lumaveil, or it is damaged.';
+export const UNREACHABLE = 'The screen saver could not be loaded (HTTP %s).';
 
-// The player's words in the languages the maker writes pages in (the page's
-// lang attribute), keyed by their English text; any other language reads
-// English.
-export const WORDS = Object.freeze({
-  fr: {
-    'Screen saver': 'Économiseur d\'écran', 'Loading %s': 'Chargement de %s', Playback: 'Lecture',
-    Pause: 'Pause', Play: 'Lecture', Previous: 'Précédent', Next: 'Suivant',
-    'Leave full screen': 'Quitter le plein écran', 'Play full screen': 'Lire en plein écran',
-    'Open the saver file': 'Ouvrir le fichier de l\'économiseur',
-    'Choose the saver file to play it here.': 'Choisissez le fichier de l\'économiseur pour le lire ici.',
-    'The saver could not be read from here: choose the saver file to play it.':
-      'L\'économiseur n\'a pas pu être lu d\'ici : choisissez son fichier pour le lire.',
-    [NOT_A_SAVER]: 'Ce fichier n\'est pas un économiseur d\'écran créé avec Lumaveil, ou il est endommagé.',
-  },
-  de: {
-    'Screen saver': 'Bildschirmschoner', 'Loading %s': '%s wird geladen', Playback: 'Wiedergabe',
-    Pause: 'Pause', Play: 'Abspielen', Previous: 'Zurück', Next: 'Weiter',
-    'Leave full screen': 'Vollbild verlassen', 'Play full screen': 'Im Vollbild abspielen',
-    'Open the saver file': 'Bildschirmschoner-Datei öffnen',
-    'Choose the saver file to play it here.': 'Wählen Sie die Bildschirmschoner-Datei, um sie hier abzuspielen.',
-    'The saver could not be read from here: choose the saver file to play it.':
-      'Der Bildschirmschoner konnte von hier nicht gelesen werden: Wählen Sie seine Datei, um ihn abzuspielen.',
-    [NOT_A_SAVER]: 'Diese Datei ist kein mit Lumaveil erstellter Bildschirmschoner oder sie ist beschädigt.',
-  },
-  es: {
-    'Screen saver': 'Salvapantallas', 'Loading %s': 'Cargando %s', Playback: 'Reproducción',
-    Pause: 'Pausa', Play: 'Reproducir', Previous: 'Anterior', Next: 'Siguiente',
-    'Leave full screen': 'Salir de pantalla completa', 'Play full screen': 'Ver a pantalla completa',
-    'Open the saver file': 'Abrir el archivo del salvapantallas',
-    'Choose the saver file to play it here.': 'Elija el archivo del salvapantallas para verlo aquí.',
-    'The saver could not be read from here: choose the saver file to play it.':
-      'No se pudo leer el salvapantallas desde aquí: elija su archivo para verlo.',
-    [NOT_A_SAVER]: 'Este archivo no es un salvapantallas creado con Lumaveil, o está dañado.',
-  },
-});
-
-// The words of `lang` ("de", "de-AT"): a function from an English text
-// (with %s for `value`) to its wording, the English one when there is none.
-export function wordsFor(lang) {
-  const words = WORDS[String(lang || '').toLowerCase().split(/[-_]/)[0]] || {};
-  return (english, value = '') =>
-    (Object.hasOwn(words, english) ? words[english] : english).replace('%s', value);
+// A file that cannot be played: its message, made of `words` (the English
+// text, %s for `value`) that a page may word in its language.
+export class SaverError extends Error {
+  constructor(words, value = '') {
+    super(words.replace('%s', value));
+    Object.assign(this, { words, value });
+  }
 }
-
-// A file that cannot be played; its message is shown as is.
-export class SaverError extends Error {}
 const damaged = () => new SaverError(NOT_A_SAVER);
 
 // ---- Reading
@@ -99,19 +64,22 @@ export function jpegSize(b) {
   return null;
 }
 
-// The options block `b` of a saver whose trailer is `t`; null when any
-// field is out of its range.
+// The options block `b` of a saver whose trailer is `t`: { flags, entries,
+// language }; null when any field is out of its range.
 export function parseOptionsBlock(b, t) {
   const n = b.length;
   if (n < F.kOptionsHeaderSize + F.kOptionsFooterSize || text4(b, 0) !== 'LMVO' ||
       text4(b, n - 4) !== 'LMVX' || int32(b, 4) !== n || int32(b, n - 8) !== n) return null;
   const count = int32(b, 16);
   const size = int32(b, 20);
-  if (int32(b, 8) < F.kOptionsVersion || count !== t.screenCount || size < F.kOptionsEntrySize ||
-      n !== 32 + count * size) return null;
+  const version = int32(b, 8);
+  let at = F.kOptionsHeaderSize + count * size;  // the fields (version 2 on) up to the footer
+  const end = n - F.kOptionsFooterSize;
+  if (version < F.kOptionsVersion || count !== t.screenCount || size < F.kOptionsEntrySize ||
+      at > end || (version < F.kOptionsFieldsVersion && at !== end)) return null;
   const entries = [];
-  for (let i = 0, at = F.kOptionsHeaderSize; i < count; i += 1, at += size) {
-    const [ms, w, h, l, top, r, bottom] = [0, 4, 8, 12, 16, 20, 24].map((k) => int32(b, at + k));
+  for (let i = 0, e = F.kOptionsHeaderSize; i < count; i += 1, e += size) {
+    const [ms, w, h, l, top, r, bottom] = [0, 4, 8, 12, 16, 20, 24].map((k) => int32(b, e + k));
     if (!(ms >= F.kMinTransitionMs && ms <= F.kMaxTransitionMs && w >= t.width && h >= t.height &&
           w <= F.kMaxJpegSide && h <= F.kMaxJpegSide && w * h <= F.kMaxDecodedPixels &&
           l >= 0 && l < r && r <= F.kSubjectScale && top >= 0 && top < bottom &&
@@ -119,7 +87,20 @@ export function parseOptionsBlock(b, t) {
     entries.push({ transitionMs: ms, pictureWidth: w, pictureHeight: h, subjectLeft: l,
                    subjectTop: top, subjectRight: r, subjectBottom: bottom });
   }
-  return { flags: int32(b, 12), entries };
+  // The saver's language among fields skipped unknown, each whole inside.
+  let language = '';
+  for (const H = F.kOptionsFieldHeaderSize; at < end;) {
+    const length = at + H <= end ? int32(b, at + 4) : -1;
+    const padded = Math.ceil(length / 4) * 4;
+    if (length < 0 || padded > end - at - H || b.subarray(at + H + length, at + H + padded).some((x) => x)) return null;
+    if (text4(b, at) === 'LANG') {
+      const code = String.fromCharCode(...b.subarray(at + H, at + H + length));
+      if (language || !/^[a-z]{2,3}$/.test(code)) return null;
+      language = code;
+    }
+    at += H + padded;
+  }
+  return { flags: int32(b, 12), entries, language };
 }
 
 // Reads the trailer, the options block, then records by index from
@@ -143,7 +124,7 @@ export class PackageReader {
     if (!(t.width >= F.kMinWidth && t.width <= F.kMaxWidth && t.height >= F.kMinHeight &&
           t.screenCount > 0 && t.screenCount <= F.kMaxScreenCount && t.dataOffset > 0 &&
           t.dataOffset + t.screenCount * F.kRecordHeaderSize <= this.end)) throw damaged();
-    this.options = { flags: 0, block: false, entries: null };
+    this.options = { flags: 0, block: false, entries: null, language: '' };
     const footer = this.end - F.kOptionsFooterSize;
     const f = footer > t.dataOffset ? await this.take(footer, F.kOptionsFooterSize, 0) : EMPTY;
     if (f.length && text4(f, 4) === 'LMVX') {
@@ -273,7 +254,7 @@ async function body(response, limit, onBytes) {
   }
 }
 
-const unreachable = (status) => new SaverError(`The screen saver could not be loaded (HTTP ${status}).`);
+const unreachable = (status) => new SaverError(UNREACHABLE, String(status));
 const range = (a, b) => ({ headers: { Range: `bytes=${a}-${b}` } });
 
 // A file from a server without Range: `response` is read through once,
@@ -506,7 +487,8 @@ function pixelsOf(picture) {
 }
 
 // A player's options, checked (a wrong type gives the default). Hooks:
-// onScreen(number), onStep({ step, due, drawn }), onFrame(time).
+// onError(message, saverError), onScreen(number), onStep({ step, due,
+// drawn }), onFrame(time).
 const fn = (f, fallback) => (typeof f === 'function' ? f : fallback);
 export function playerOptions(o = {}) {
   const c = o.clock;
@@ -792,271 +774,7 @@ export class Player {
   fail(error) {
     if (this.stopped) return;
     this.stop();
-    this.options.onError(error instanceof SaverError ? error.message : NOT_A_SAVER);
+    const e = error instanceof SaverError ? error : damaged();
+    this.options.onError(e.message, e);
   }
-}
-
-// ---- The page
-
-const STYLE = `.lmv-stage{position:relative;margin:auto;width:100%;aspect-ratio:4/3;background:#000;overflow:hidden}
-.lmv-stage:fullscreen,.lmv-window{width:100vw!important;height:100vh;aspect-ratio:auto!important}
-.lmv-window{position:fixed;inset:0;height:100dvh;z-index:9}.lmv-stage canvas{position:absolute;inset:0;width:100%;height:100%}
-.lmv-progress{position:absolute;bottom:0;width:30%;height:4px;background:#8fb3ff;animation:lmv-load 1.2s linear infinite}
-@keyframes lmv-load{from{left:-30%}to{left:100%}}
-.lmv-bar{position:absolute;left:50%;bottom:1rem;transform:translateX(-50%);display:flex;gap:.5rem;opacity:0;transition:opacity .4s;pointer-events:none}
-.lmv-shown{opacity:1;pointer-events:auto}.lmv-bar button{color:#fff;background:#000a;border:1px solid #fff8;border-radius:2rem;padding:.4rem .9rem}
-.lmv-error{color:#b00020;font-weight:600}.lmv-controls{margin:.75rem 0;display:flex;flex-wrap:wrap;gap:.75rem;justify-content:center}
-.lmv-controls button,.lmv-open{font:inherit;padding:.5rem 1rem;border-radius:.5rem;border:1px solid #3b4f8f;background:#fff;color:#1f2430}
-.lmv-open input{position:absolute;width:1px;opacity:0}@media (prefers-color-scheme:dark){.lmv-error{color:#ff8a80}}`;
-const BAR_MS = 3000;  // the bar fades out this long after the last tap
-
-function element(parent, tag, props, attributes = {}) {
-  const e = Object.assign(document.createElement(tag), props);
-  for (const [k, v] of Object.entries(attributes)) e.setAttribute(k, v);
-  parent.append(e);
-  return e;
-}
-
-// Makes `root` a player: the picture (a canvas named after the saver, a
-// progress line while the first screen loads, a bar a tap shows), one line
-// for errors, the controls. Options (checked): src, name, fetch, source (a
-// promise of a source), and the player's. Returns { play, player, stop };
-// stop() removes all it added: elements, listeners, observers, timers, the
-// wake lock.
-export function mountPlayer(root, options = {}) {
-  const text = (v, fallback) => (typeof v === 'string' ? v : fallback);
-  // The words of the page's language (the root's or the document's lang).
-  const words = wordsFor((root.closest && root.closest('[lang]') || document.documentElement).lang);
-  const o = Object.freeze({
-    src: text(options.src, root.dataset.src), name: text(options.name, root.dataset.name || words('Screen saver')),
-    fetch: fn(options.fetch), source: options.source && fn(options.source.then) ? options.source : null,
-  });
-  // One style sheet for the page's players, there while one is.
-  const style = document.getElementById('lmv-style') ||
-    element(document.head, 'style', { id: 'lmv-style', textContent: STYLE });
-  style.dataset.players = Number(style.dataset.players || 0) + 1;
-  const stopping = new AbortController();
-  const { signal } = stopping;
-  const on = (target, type, f) => target.addEventListener(type, f, { signal });
-  const stage = element(root, 'div', { className: 'lmv-stage' });
-  const canvas = element(stage, 'canvas', { width: 1, height: 1 }, { role: 'img', 'aria-label': o.name });
-  const progress = element(stage, 'div', { className: 'lmv-progress' }, { role: 'progressbar', 'aria-label': words('Loading %s', o.name) });
-  const bar = element(stage, 'div', { className: 'lmv-bar' }, { role: 'toolbar', 'aria-label': words('Playback') });
-  const message = element(root, 'p', { className: 'lmv-error', hidden: true }, { role: 'alert' });
-  const controls = element(root, 'div', { className: 'lmv-controls' });
-  let player = null;
-  let barTimer = null;
-  let lock = null;
-  const say = (t) => { message.textContent = words(t); message.hidden = !t; };
-  const full = () => document.fullscreenElement === stage || stage.classList.contains('lmv-window');
-
-  // The screen stays awake while playing full screen and visible.
-  const wake = () => {
-    const want = full() && !document.hidden && player && !player.paused && !player.stopped;
-    if (want && !lock && navigator.wakeLock) lock = navigator.wakeLock.request('screen').catch(() => null);
-    else if (!want && lock) {
-      lock.then((l) => l && l.release()).catch(() => {});
-      lock = null;
-    }
-  };
-  const showBar = (shown) => {
-    bar.classList.toggle('lmv-shown', shown);
-    leaveButton.hidden = !full();
-    clearTimeout(barTimer);
-    barTimer = shown ? setTimeout(() => showBar(false), BAR_MS) : null;
-  };
-  // A bar button: its action (once there is a player), the bar kept up.
-  const button = (label, action) => {
-    const b = element(bar, 'button', { type: 'button', textContent: label });
-    on(b, 'click', (event) => {
-      event.stopPropagation();
-      if (player) action();
-      showBar(true);
-    });
-    return b;
-  };
-  const pauseButton = button(words('Pause'), () => {
-    player.paused ? player.resume() : player.pause();
-    pauseButton.textContent = words(player.paused ? 'Play' : 'Pause');
-    wake();
-  });
-  button(words('Previous'), () => player.skip(-1));
-  button(words('Next'), () => player.skip(1));
-  const leaveButton = button(words('Leave full screen'), () => leave());
-  const fullButton = element(controls, 'button', { type: 'button', textContent: words('Play full screen') });
-  const open = element(controls, 'label', { className: 'lmv-open', textContent: words('Open the saver file'), hidden: true });
-  const input = element(open, 'input', { type: 'file' });
-
-  // The canvas covers the stage at the display's pixel density.
-  const layout = () => {
-    if (!player || !player.reader || !player.reader.trailer) return;
-    const area = stage.getBoundingClientRect();
-    const w = Math.round(area.width * devicePixelRatio);
-    const h = Math.round(area.height * devicePixelRatio);
-    if (w !== canvas.width || h !== canvas.height) player.resize(w, h);
-  };
-  const changed = () => {
-    if (!full()) stage.classList.remove('lmv-window');
-    leaveButton.hidden = !full();
-    layout();
-    wake();
-  };
-  // Element full screen where the browser has it, else the whole window.
-  const enter = () => {
-    if (stage.requestFullscreen) return stage.requestFullscreen().catch(() => {});
-    stage.classList.add('lmv-window');
-    changed();
-  };
-  const leave = () => {
-    if (document.fullscreenElement === stage) document.exitFullscreen().catch(() => {});
-    stage.classList.remove('lmv-window');
-    changed();
-  };
-
-  async function play(source) {
-    if (player) player.stop();
-    say('');
-    progress.hidden = false;
-    const current = player = new Player(canvas, null, {
-      reducedMotion: () => matchMedia('(prefers-reduced-motion: reduce)').matches,
-      ...options,
-      onError: (t) => { say(t); wake(); },
-      onFirstScreen: () => {
-        progress.hidden = true;
-        if (!o.source) keepOffline(o.src, current.reader.trailer.dataOffset);
-      },
-    });
-    try {
-      const reader = current.reader = new PackageReader(await source);
-      const t = await reader.open();
-      stage.style.aspectRatio = `${t.width}/${t.height}`;
-      stage.style.width = `min(100%, calc(65vh * ${t.width} / ${t.height}))`;
-    } catch (error) {
-      progress.hidden = true;
-      // An empty message: the page already says what to do instead.
-      if (current === player && error.message) current.fail(error);
-      return;
-    }
-    if (current !== player) return;
-    layout();
-    await current.start();
-    wake();
-  }
-
-  on(input, 'change', () => input.files[0] && play(fileSource(input.files[0])));
-  on(fullButton, 'click', enter);
-  on(stage, 'click', () => showBar(!bar.classList.contains('lmv-shown')));
-  // A key leaves full screen, as input ends the desktop saver.
-  on(document, 'keydown', () => full() && leave());
-  on(document, 'fullscreenchange', changed);
-  on(document, 'visibilitychange', () => {
-    if (player && document.hidden) player.pause();
-    else if (player && pauseButton.textContent === words('Pause')) player.resume();
-    wake();
-  });
-  const observer = new ResizeObserver(layout);
-  observer.observe(stage);
-
-  const offer = (t) => {
-    open.hidden = false;
-    progress.hidden = true;
-    say(t);
-  };
-  if (o.source) play(o.source);
-  // From the disk the browser refuses to fetch the saver: the user opens it.
-  else if (location.protocol === 'file:' || !o.src) offer('Choose the saver file to play it here.');
-  else {
-    play(urlSource(o.src, o.fetch).catch((e) => {
-      if (e instanceof SaverError) throw e;
-      offer('The saver could not be read from here: choose the saver file to play it.');
-      throw new SaverError('');
-    }));
-  }
-  const stop = () => {
-    if (signal.aborted) return;
-    if (player) player.stop();
-    leave();
-    stopping.abort();
-    observer.disconnect();
-    clearTimeout(barTimer);
-    wake();
-    for (const e of [stage, message, controls]) e.remove();
-    if (!(style.dataset.players -= 1)) style.remove();
-  };
-  return { play, stop, get player() { return player; } };
-}
-
-// The module's file: where it was loaded from, or beside the page.
-const MODULE_FILE = 'lumaveil_player.js';
-const moduleUrl = () => (import.meta.url.endsWith('.js') ? import.meta.url : new URL(MODULE_FILE, document.baseURI).href);
-
-// Has the service worker keep the page, the module and the saver at `src`
-// from byte `from` on.
-function keepOffline(src, from) {
-  if (!src || !navigator.serviceWorker || !/^https?:$/.test(location.protocol)) return;
-  navigator.serviceWorker.ready.then((r) => r.active && r.active.postMessage({
-    keep: [location.href.split('#')[0], moduleUrl()], saver: new URL(src, document.baseURI).href, from,
-  })).catch(() => {});
-}
-
-// Every [data-lumaveil-saver] of `doc` becomes a player; over HTTP the
-// module is the page's service worker.
-export function mountPlayers(doc) {
-  if (navigator.serviceWorker && /^https?:$/.test(location.protocol)) {
-    navigator.serviceWorker.register(moduleUrl(), { type: 'module' }).catch(() => {});
-  }
-  return [...doc.querySelectorAll('[data-lumaveil-saver]')].map((root) => mountPlayer(root));
-}
-
-// ---- Offline
-
-const CACHE = 'lumaveil';
-
-// The service worker: the network first, else what was kept. A saver is
-// kept from its first record on (its first byte and size in headers), and
-// Range requests are answered from it.
-export function serveOffline(scope) {
-  const ours = (url) => typeof url === 'string' && new URL(url).origin === scope.location.origin;
-  const keep = async ({ keep: urls, saver, from }) => {
-    const cache = await caches.open(CACHE);
-    await Promise.all(urls.filter(ours).map((u) => cache.add(new Request(u, { cache: 'no-store' }))));
-    if (!ours(saver) || !(from >= 0)) return;
-    const r = await fetch(saver, { headers: { Range: `bytes=${from}-` } });
-    const total = /\/(\d+)$/.exec(r.headers.get('Content-Range')) || [];
-    const blob = await r.blob();
-    if (r.status === 200 || total[1]) {
-      await cache.put(saver, new Response(blob, { headers: {
-        'X-Lumaveil-From': r.status === 206 ? from : 0, 'X-Lumaveil-Size': total[1] || blob.size } }));
-    }
-  };
-  scope.addEventListener('install', (e) => e.waitUntil(scope.skipWaiting()));
-  scope.addEventListener('activate', (e) => e.waitUntil(scope.clients.claim()));
-  scope.addEventListener('message', (e) => {
-    if (e.data && Array.isArray(e.data.keep)) e.waitUntil(keep(e.data).catch(() => {}));
-  });
-  scope.addEventListener('fetch', (e) => {
-    if (e.request.method === 'GET' && ours(e.request.url)) e.respondWith(answer(e.request));
-  });
-}
-
-async function answer(request) {
-  try {
-    return await fetch(request);
-  } catch (error) {
-    const kept = await (await caches.open(CACHE)).match(request.url);
-    if (!kept) throw error;
-    const from = Number(kept.headers.get('X-Lumaveil-From') || NaN);
-    if (!(from >= 0)) return kept;
-    const n = Number(kept.headers.get('X-Lumaveil-Size'));
-    const [, x, y] = /^bytes=(\d*)-(\d*)$/.exec(request.headers.get('Range')) || [];
-    const a = x ? Number(x) : n - Number(y);
-    const b = x && y ? Math.min(n - 1, Number(y)) : n - 1;
-    if (!(a >= from && a <= b)) throw error;
-    return new Response((await kept.blob()).slice(a - from, b + 1 - from),
-                        { status: 206, headers: { 'Content-Range': `bytes ${a}-${b}/${n}` } });
-  }
-}
-
-if (typeof ServiceWorkerGlobalScope === 'function' && globalThis instanceof ServiceWorkerGlobalScope) {
-  serveOffline(globalThis);
 }

@@ -44,7 +44,7 @@ new MutationObserver((changes) => {
 </script>
 '''
 MOUNT = '''<script type="module">
-import { mountPlayer, mountPlayers } from './lumaveil_player.js';
+import { mountPlayer, mountPlayers } from './lumaveil_page.js';
 mountPlayers(document);
 const moving = location.search === '?moving';
 window.bench.frames = [];
@@ -66,7 +66,7 @@ def page(template, inline_mount):
         text = text.replace('data-lumaveil-saver ', 'id="bench" ').replace('**PLAYERSCRIPT**', MOUNT)
     else:
         text = text.replace('**PLAYERSCRIPT**', '<script type="module">\nimport { mountPlayers } from '
-                            "'./lumaveil_player.js';\nmountPlayers(document);\n</script>")
+                            "'./lumaveil_page.js';\nmountPlayers(document);\n</script>")
     return text.replace('<body>', '<body>\n' + HOOK)
 
 
@@ -93,7 +93,8 @@ def main():
                   for i in range(21)]
         pack(BIN, os.path.join(work, 'moving.scr'), '1920x1080', moving,
              entries=[(1000, 2400 if i % 2 else 1920, 1350 if i % 2 else 1080) for i in range(21)])
-        shutil.copy(os.path.join(SOURCE, 'web', 'lumaveil_player.js'), work)
+        for name in ('lumaveil_player.js', 'lumaveil_page.js'):
+            shutil.copy(os.path.join(SOURCE, 'web', name), work)
         template = os.path.join(SOURCE, 'web', 'Page.html')
         with open(os.path.join(work, 'index.html'), 'w') as f:
             f.write(page(template, False))

@@ -478,7 +478,7 @@ int FabriquantWeb(const Options& o) {
 int Version() {
   std::printf("lumaveil %s\n", LUMAVEIL_VERSION);
   const std::string noms[] = {NomMoteur(Plateforme::Windows), NomMoteur(Plateforme::Linux),
-                              kFichierPage, kFichierModule, kFichierManuel,
+                              kFichierPage, kFichierModulePage, kFichierModule, kFichierManuel,
                               kFichierPresentation};
   for (const std::string& nom : noms) {
     std::string chemin = CheminLivre(nom);

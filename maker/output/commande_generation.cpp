@@ -22,6 +22,7 @@ std::optional<OptionsGeneration> PrepareGeneration(const CProjet& projet,
       parametres.moteur.empty() ? CheminMoteur(parametres.plateforme) : parametres.moteur;
   options.qualiteJPEG = parametres.qualiteJPEG;
   options.fichierProjet = parametres.fichierProjet;
+  options.langue = parametres.langue;
   return options;
 }
 

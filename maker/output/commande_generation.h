@@ -20,6 +20,7 @@ struct ParametresCommandeGeneration {
   std::string maison;               // the user's home directory (Linux install)
   std::string moteur;               // engine file; "": the one beside the program
   std::string fichierProjet;        // the project's file, never accepted as the target
+  std::string langue = "en";        // the saver's messages (OptionsGeneration::langue)
 };
 
 // Fewer than 2 screens: message 61239 and nothing else. Otherwise the

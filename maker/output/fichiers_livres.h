@@ -1,5 +1,6 @@
 // Where the maker finds the files that ship with it: the two engines,
-// "Page.html" and its web player, the manual and the demo saver.
+// "Page.html", its page module and the web player that module imports, the
+// manual and the demo saver.
 //
 // Installed, the programs are in <prefix>/bin and these files in the maker's
 // own directories <prefix>/lib/lumaveil (the engines and the demo saver,
@@ -17,6 +18,7 @@ namespace lumaveil {
 // The shipped files besides the engines (plateforme.h names those).
 inline constexpr const char* kFichierPage = "Page.html";
 inline constexpr const char* kFichierModule = "lumaveil_player.js";  // the web player
+inline constexpr const char* kFichierModulePage = "lumaveil_page.js";  // the page's players
 inline constexpr const char* kFichierManuel = "manual/aide.html";
 inline constexpr const char* kFichierPresentation = "presentation.scr";
 // The maker in a browser: a folder of static files (maker/web).

@@ -182,6 +182,7 @@ BilanGeneration GenerePaquet(const CProjet& projet, talvik::CGraphique& graphiqu
   }
 
   ecrivain.SetOptionFlags(DrapeauxOptions(projet));
+  ecrivain.SetLanguage(options.langue);
   bool interrompu = false;
   {
     // Records made ready need no rendering here: the screens are only

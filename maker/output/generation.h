@@ -40,6 +40,8 @@ struct OptionsGeneration {
   std::string fichierProjet;        // the project's own file ("" when it has none)
   int messageChargement = 0;        // non-zero: a picture that cannot be loaded is
                                     // reported ("Unable to load file", naming it)
+  std::string langue = "en";        // the saver's messages ("en", "fr", "de", "es": the
+                                    // maker's); written in the package unless English
   // When set, the package is written through this file, a link at `sortie`
   // being replaced rather than followed, and left prepared
   // (CFichierAtomique::Prepare): the caller renames it over `sortie`

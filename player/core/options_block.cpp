@@ -33,6 +33,42 @@ bool EntryInRange(const RecordOptions& e, const PackageTrailer& trailer) {
   return e.subjectTop >= 0 && e.subjectTop < e.subjectBottom && e.subjectBottom <= kSubjectScale;
 }
 
+bool LanguageOk(const std::string& code) {
+  if (code.size() < size_t{kMinLanguageLength} || code.size() > size_t{kMaxLanguageLength}) {
+    return false;
+  }
+  for (char c : code) {
+    if (c < 'a' || c > 'z') return false;
+  }
+  return true;
+}
+
+int64_t Padded(int64_t length) { return (length + 3) / 4 * 4; }
+
+// The fields between the entries and the footer, `length` bytes at `p`:
+// each whole inside them, its padding zeros; the language read.
+bool ParseFields(const unsigned char* p, int64_t length, OptionsBlock& block) {
+  bool language = false;
+  while (length > 0) {
+    if (length < kOptionsFieldHeaderSize) return false;
+    const int32_t valueLength = ReadLe32(p + 4);
+    if (valueLength < 0 || Padded(valueLength) > length - kOptionsFieldHeaderSize) return false;
+    const unsigned char* value = p + kOptionsFieldHeaderSize;
+    for (int64_t i = valueLength; i < Padded(valueLength); ++i) {
+      if (value[i] != 0) return false;
+    }
+    if (std::memcmp(p, kFieldLanguage, 4) == 0) {
+      block.language.assign(reinterpret_cast<const char*>(value), static_cast<size_t>(valueLength));
+      if (language || !LanguageOk(block.language)) return false;
+      language = true;
+    }
+    const int64_t whole = kOptionsFieldHeaderSize + Padded(valueLength);
+    p += whole;
+    length -= whole;
+  }
+  return true;
+}
+
 }  // namespace
 
 OptionsCheck ParseOptionsBlock(const unsigned char* bytes, size_t length,
@@ -56,7 +92,9 @@ OptionsCheck ParseOptionsBlock(const unsigned char* bytes, size_t length,
     return OptionsCheck::kBadScreenCount;
   }
   if (entrySize < kOptionsEntrySize) return OptionsCheck::kBadEntrySize;
-  if (int64_t{kFixed} + int64_t{screenCount} * entrySize != blockLength) {
+  // Version 1 has no fields: the entries fill the block.
+  const int64_t fields = int64_t{blockLength} - kFixed - int64_t{screenCount} * entrySize;
+  if (fields < 0 || (version < kOptionsFieldsVersion && fields != 0)) {
     return OptionsCheck::kBadLength;
   }
   OptionsBlock block;
@@ -74,6 +112,7 @@ OptionsCheck ParseOptionsBlock(const unsigned char* bytes, size_t length,
     if (!EntryInRange(e, trailer)) return OptionsCheck::kBadEntry;
     p += entrySize;
   }
+  if (!ParseFields(p, fields, block)) return OptionsCheck::kBadField;
   out = std::move(block);
   return OptionsCheck::kOk;
 }
@@ -81,12 +120,16 @@ OptionsCheck ParseOptionsBlock(const unsigned char* bytes, size_t length,
 std::vector<unsigned char> WriteOptionsBlock(const OptionsBlock& options,
                                              const PackageTrailer& trailer) {
   const size_t count = options.entries.size();
-  const size_t length = kOptionsHeaderSize + count * kOptionsEntrySize + kOptionsFooterSize;
+  const size_t language = options.language.size();
+  const size_t fields =
+      language ? kOptionsFieldHeaderSize + static_cast<size_t>(Padded(int64_t(language))) : 0;
+  const size_t length =
+      kOptionsHeaderSize + count * kOptionsEntrySize + fields + kOptionsFooterSize;
   std::vector<unsigned char> bytes(length);
   unsigned char* p = bytes.data();
   std::memcpy(p, kOptionsMagic, 4);
   WriteLe32(p + 4, static_cast<int32_t>(length));
-  WriteLe32(p + 8, kOptionsVersion);
+  WriteLe32(p + 8, fields ? kOptionsFieldsVersion : kOptionsVersion);
   WriteLe32(p + 12, options.flags);
   WriteLe32(p + 16, static_cast<int32_t>(count));
   WriteLe32(p + 20, kOptionsEntrySize);
@@ -100,6 +143,12 @@ std::vector<unsigned char> WriteOptionsBlock(const OptionsBlock& options,
     WriteLe32(p + 20, e.subjectRight);
     WriteLe32(p + 24, e.subjectBottom);
     p += kOptionsEntrySize;
+  }
+  if (fields) {
+    std::memcpy(p, kFieldLanguage, 4);
+    WriteLe32(p + 4, static_cast<int32_t>(language));
+    std::memcpy(p + kOptionsFieldHeaderSize, options.language.data(), language);
+    p += fields;
   }
   WriteLe32(p, static_cast<int32_t>(length));
   std::memcpy(p + 4, kOptionsEndMagic, 4);

@@ -1,18 +1,20 @@
-// The options block: what a saver using the moving effects, shuffle or
-// different screens per monitor adds between its last record and its
-// trailer. A saver without any of them has no block and is byte for byte a
-// package of the designed layout.
+// The options block: what a saver using the moving effects, shuffle,
+// different screens per monitor or a language other than English adds
+// between its last record and its trailer. A saver without any of them has
+// no block and is byte for byte a package of the designed layout.
 //
 //   engine image | ScreenRecord x screenCount | options block | trailer
 //
 // Block layout (32-bit signed little-endian integers, like the package):
 //   0   "LMVO"         magic
 //   4   blockLength    bytes of the whole block, footer included
-//   8   version        kOptionsVersion
+//   8   version        kOptionsVersion, kOptionsFieldsVersion with fields
 //   12  flags          kOptionShuffle | kOptionDifferentMonitors; other bits ignored
 //   16  screenCount    equals the trailer's
 //   20  entrySize      bytes of each entry, at least kOptionsEntrySize
 //   24  entries        screenCount x entrySize, in record order
+//   ...  fields        (version 2 and later) the saver's own: tag, valueLength,
+//                      value padded with zeros to 4 bytes; kFieldLanguage
 //   blockLength - 8    blockLength again
 //   blockLength - 4    "LMVX"
 // The whole format, with the frame math, is described in doc/package_format.md.
@@ -20,6 +22,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "jpeg_decoder.h"
@@ -29,10 +32,21 @@ namespace lmvengine {
 
 inline constexpr unsigned char kOptionsMagic[4] = {'L', 'M', 'V', 'O'};
 inline constexpr unsigned char kOptionsEndMagic[4] = {'L', 'M', 'V', 'X'};
-inline constexpr int32_t kOptionsVersion = 1;
+inline constexpr int32_t kOptionsVersion = 1;        // written without fields
+inline constexpr int32_t kOptionsFieldsVersion = 2;  // written with fields after the entries
 inline constexpr int kOptionsHeaderSize = 24;   // magic .. entrySize
 inline constexpr int kOptionsFooterSize = 8;    // blockLength, "LMVX"
 inline constexpr int32_t kOptionsEntrySize = 28;  // bytes of the entry written (and the least read)
+
+// A field after the entries: a 4-byte tag, the value's length, the value
+// padded with zeros to a multiple of 4 bytes. A reader skips the tags it
+// does not know.
+inline constexpr int kOptionsFieldHeaderSize = 8;
+// The language the saver was made in: 2 or 3 lowercase letters (ISO 639,
+// "fr", "de", "es"); written only when it is not English.
+inline constexpr unsigned char kFieldLanguage[4] = {'L', 'A', 'N', 'G'};
+inline constexpr int32_t kMinLanguageLength = 2;
+inline constexpr int32_t kMaxLanguageLength = 3;
 
 // Flags of the block.
 inline constexpr int32_t kOptionShuffle = 1;            // each cycle in a new random order
@@ -80,17 +94,21 @@ struct RecordOptions {
 struct OptionsBlock {
   int32_t flags = 0;                   // kOption* bits
   std::vector<RecordOptions> entries;  // one per record, in record order
+  std::string language;                // kFieldLanguage's value; "" when there is none
   bool operator==(const OptionsBlock&) const = default;
 };
 
 enum class OptionsCheck {
   kOk,
   kBadMagic,        // does not begin with "LMVO" or end with blockLength, "LMVX"
-  kBadLength,       // blockLength is not 32 + screenCount x entrySize, or too large
+  kBadLength,       // blockLength is not 32 + screenCount x entrySize (version 1), is
+                    // less (version 2), or too large
   kBadVersion,      // version below 1
   kBadScreenCount,  // differs from the trailer's
   kBadEntrySize,    // below kOptionsEntrySize
   kBadEntry,        // a value out of range (transition, picture size, subject)
+  kBadField,        // a field that does not fit before the footer, padding that is not
+                    // zeros, a language that is not 2 or 3 lowercase letters, or twice
 };
 
 // The options of a package without a block: the designed effects, the
@@ -104,17 +122,20 @@ bool HasOptionsFooter(const unsigned char last8[kOptionsFooterSize], int32_t& bl
 // Reads a block of `length` bytes (the whole block, footer included) for a
 // package whose trailer is `trailer`. Checks every field: the magic at both
 // ends, version >= 1, screenCount equal to the trailer's, entrySize >= 28,
-// blockLength = 32 + screenCount x entrySize = length, each transitionMs in
+// blockLength = length = 32 + screenCount x entrySize, plus the fields from
+// version 2 on (each whole before the footer), each transitionMs in
 // kMinTransitionMs..kMaxTransitionMs, each picture at least the trailer's
 // size, at most kMaxJpegSide a side and kMaxDecodedPixels in all, each
 // subject with 0 <= left < right <= 10000 and 0 <= top < bottom <= 10000.
-// Bytes past the first 28 of an entry are skipped; unknown flag bits are
-// dropped. `out` is set only on kOk.
+// Bytes past the first 28 of an entry are skipped; unknown flag bits and
+// fields are dropped. `out` is set only on kOk.
 OptionsCheck ParseOptionsBlock(const unsigned char* bytes, size_t length,
                                const PackageTrailer& trailer, OptionsBlock& out);
 
 // The block for `options` (entries of kOptionsEntrySize bytes, flags as
 // given). Entries whose picture size is 0 are written with the trailer's.
+// With a language the block is version 2 and ends with its field; without,
+// it is version 1 as it always was.
 std::vector<unsigned char> WriteOptionsBlock(const OptionsBlock& options,
                                              const PackageTrailer& trailer);
 

@@ -181,12 +181,17 @@ bool PackageWriter::Finish(int32_t width, int32_t height) {
   if (count_ == 0) return Fail("no screen in the package", false);
   if (count_ > kMaxScreenCount) return Fail("more than 31999 screens in the package", false);
   file_.seekp(0, std::ios::end);
-  if (NeedsOptionsBlock(flags_, effects_, entries_, width, height)) {
+  if (NeedsOptionsBlock(flags_, effects_, entries_, width, height) || !language_.empty()) {
     const PackageTrailer t{width, height, count_, dataOffset_};
-    const std::vector<unsigned char> block = WriteOptionsBlock(OptionsBlock{flags_, entries_}, t);
+    const std::vector<unsigned char> block =
+        WriteOptionsBlock(OptionsBlock{flags_, entries_, language_}, t);
     // What the players would refuse is never written.
     OptionsBlock check;
-    if (ParseOptionsBlock(block.data(), block.size(), t, check) != OptionsCheck::kOk) {
+    const OptionsCheck refused = ParseOptionsBlock(block.data(), block.size(), t, check);
+    if (refused == OptionsCheck::kBadField) {
+      return Fail("the language " + language_ + " is not 2 or 3 lowercase letters", false);
+    }
+    if (refused != OptionsCheck::kOk) {
       return Fail("a screen's transition, picture size or subject is out of range", false);
     }
     if (static_cast<int64_t>(file_.tellp()) + int64_t(block.size()) + kTrailerSize >

@@ -54,15 +54,19 @@ class PackageWriter {
   // The saver-wide flags of the options block (kOptionShuffle,
   // kOptionDifferentMonitors); 0 by default.
   void SetOptionFlags(int32_t flags) { flags_ = flags; }
+  // The language the saver's messages are shown in (kFieldLanguage: "fr",
+  // "de", ...); English ("en" or "") is the players' own and is not written.
+  void SetLanguage(const std::string& code) { language_ = code == "en" ? std::string() : code; }
 
   // Writes the options block when the saver needs one (NeedsOptionsBlock:
   // a flag set, a record with a moving effect, or a picture larger than
-  // width x height), then the trailer (width, height, the records
+  // width x height; or a language), then the trailer (width, height, the records
   // completed, dataOffset), and closes the file. A saver that needs no block
   // is byte for byte the designed package. Fails when no record was
   // completed, or a completed record's options are out of the block's
   // ranges (a transition outside 100..10000 ms, a picture smaller than
-  // width x height, a subject that is not a rectangle inside 0..10000).
+  // width x height, a subject that is not a rectangle inside 0..10000, a
+  // language that is not 2 or 3 lowercase letters).
   bool Finish(int32_t width, int32_t height);
 
   // Closes and removes the file being written (a regular file only).
@@ -88,6 +92,7 @@ class PackageWriter {
   int32_t dataOffset_ = 0;
   int count_ = 0;
   int32_t flags_ = 0;                   // of the options block
+  std::string language_;                // of the options block; "" for none
   int32_t pendingEffect_ = 0;           // of the record begun
   RecordOptions pendingOptions_;        // of the record begun
   std::vector<int32_t> effects_;        // of the records completed

@@ -11,6 +11,7 @@
 
 #include "effects.h"
 #include "jpeg_decoder.h"
+#include "player_words.h"
 #include "soft_raster.h"
 
 namespace lmvengine {
@@ -84,6 +85,10 @@ class MessageSink {
  public:
   virtual ~MessageSink() = default;
   virtual void Show(const std::string& text, const std::string& caption, MessageIcon icon) = 0;
+  // The system's language, for what is shown before the package's own
+  // language is known (a package that cannot be read); English unless the
+  // back-end tells.
+  virtual Language SystemLanguage() const { return Language::kEnglish; }
 };
 
 }  // namespace lmvengine

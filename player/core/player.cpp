@@ -21,10 +21,13 @@ int ClampMs(int64_t ms) { return static_cast<int>(std::clamp<int64_t>(ms, 0, kMa
 void ShowDecodeFailure(Player& player, const PlayerContext& context, const DecodeResult& decode) {
   if (player.decodeFailureShown) return;
   player.decodeFailureShown = true;
+  const Language l = player.language;
   if (decode.status == DecodeStatus::kOutOfMemory) {
-    context.messages.Show(kMessageJpegOutOfMemory, kCaptionJpegOutOfMemory, MessageIcon::kError);
+    context.messages.Show(Words(l, kMessageJpegOutOfMemory), Words(l, kCaptionJpegOutOfMemory),
+                          MessageIcon::kError);
   } else {
-    context.messages.Show(decode.message, kCaptionJpegFatal, MessageIcon::kError);
+    context.messages.Show(Words(l, decode.message.c_str()), Words(l, kCaptionJpegFatal),
+                          MessageIcon::kError);
   }
 }
 
@@ -318,9 +321,12 @@ bool OpenPlayer(Player& player, const std::filesystem::path& path, int screenWid
                 int screenHeight, MessageSink& messages) {
   OpenStatus status = player.package.Open(path);
   if (status != OpenStatus::kOk) {
-    messages.Show(OpenStatusMessage(status), kCaptionError, MessageIcon::kError);
+    const Language l = messages.SystemLanguage();
+    messages.Show(Words(l, OpenStatusMessage(status)), Words(l, kCaptionError),
+                  MessageIcon::kError);
     return false;
   }
+  player.language = LanguageFromCode(player.package.Options().language);
   player.screenWidth = screenWidth;
   player.screenHeight = screenHeight;
   const PackageTrailer& t = player.package.Trailer();
@@ -397,6 +403,12 @@ TickResult Tick(Player& player, const PlayerContext& context) {
 void ClosePlayer(Player& player) {
   player.reading.reset();
   player.package.Close();
+}
+
+Language PackageLanguage(const std::filesystem::path& path, Language otherwise) {
+  PackageReader package;
+  if (package.Open(path) != OpenStatus::kOk) return otherwise;
+  return LanguageFromCode(package.Options().language);
 }
 
 }  // namespace lmvengine

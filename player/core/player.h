@@ -83,6 +83,7 @@ struct Player {
   int64_t shownAt = 0;       // calendar seconds when it finished drawing
   Random random;             // effect 7's and 10's choices
   bool decodeFailureShown = false;  // the "JPEG Fatal Error" box was shown once
+  Language language = Language::kEnglish;  // of its messages: the package's
   // The sequence, with an options block (else the records in their order).
   std::vector<int32_t> order;  // the cycle being played (record indices)
   size_t orderPosition = 0;    // next place in it
@@ -119,12 +120,18 @@ struct TickResult {
 };
 
 // Opens the package at `path` and checks its trailer; shows "LmvEngine can't
-// open file" or "LmvEngine bad data" (caption "Error") through `messages`
-// and returns false on failure. On success computes the geometry for a
-// screen of screenWidth x screenHeight and places the read position on the
-// first record.
+// open file" or "LmvEngine bad data" (caption "Error", in the sink's
+// SystemLanguage) through `messages` and returns false on failure. On
+// success takes the package's language for its later messages, computes
+// the geometry for a screen of screenWidth x screenHeight and places the
+// read position on the first record.
 bool OpenPlayer(Player& player, const std::filesystem::path& path, int screenWidth,
                 int screenHeight, MessageSink& messages);
+
+// The language the package at `path` was made in (English without one);
+// `otherwise` when it cannot be read. For what is shown without playing
+// (the about box).
+Language PackageLanguage(const std::filesystem::path& path, Language otherwise);
 
 // Replaces the single monitor that OpenPlayer() made (the whole window) by
 // `areas`, rectangles of the window, each one with the geometry of the

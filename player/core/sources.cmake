@@ -15,6 +15,7 @@ set(LMVENGINE_CORE_SOURCES
   ${LMVENGINE_CORE_DIR}/pixel_rows.cpp
   ${LMVENGINE_CORE_DIR}/pixel_rows_avx2.cpp
   ${LMVENGINE_CORE_DIR}/player.cpp
+  ${LMVENGINE_CORE_DIR}/player_words.cpp
   ${LMVENGINE_CORE_DIR}/random.cpp
   ${LMVENGINE_CORE_DIR}/size_text.cpp
   ${LMVENGINE_CORE_DIR}/soft_raster.cpp

@@ -63,6 +63,7 @@ class StderrSink : public lmvengine::MessageSink {
             lmvengine::MessageIcon) override {
     std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
   }
+  lmvengine::Language SystemLanguage() const override { return lmvengine::EnvironmentLanguage(); }
 };
 
 // Owns the display connection, if there is one.
@@ -120,7 +121,8 @@ int Run(int argc, char** argv) {
   lmvx11::MessageSinkX11 messages(display);
 
   if (!hack && command.mode == lmvengine::PlayerMode::kAbout) {
-    lmvx11::ShowAboutBox(display, None);
+    lmvx11::ShowAboutBox(display, None,
+                         lmvengine::PackageLanguage(self, lmvengine::EnvironmentLanguage()));
     return 0;
   }
   if (hack) {

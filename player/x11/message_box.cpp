@@ -28,14 +28,32 @@ std::vector<std::string> SplitLines(const std::string& text) {
   return lines;
 }
 
+// UTF-8 as the core fonts' ISO 8859-1 (every letter of the saver's
+// languages is there); a character outside it as '?'.
+std::string Latin1(const std::string& utf8) {
+  std::string out;
+  for (size_t i = 0; i < utf8.size(); ++i) {
+    const auto c = static_cast<unsigned char>(utf8[i]);
+    if (c < 0x80) {
+      out += static_cast<char>(c);
+    } else if ((c == 0xC2 || c == 0xC3) && i + 1 < utf8.size() &&
+               (static_cast<unsigned char>(utf8[i + 1]) & 0xC0) == 0x80) {
+      out += static_cast<char>(((c & 0x03) << 6) | (static_cast<unsigned char>(utf8[++i]) & 0x3F));
+    } else if ((c & 0xC0) != 0x80) {
+      out += '?';
+    }
+  }
+  return out;
+}
+
 int TextWidth(XFontStruct* font, const std::string& s) {
   return font ? XTextWidth(font, s.c_str(), static_cast<int>(s.size()))
               : static_cast<int>(s.size()) * 7;
 }
 
-// One modal box: lines of text over an OK button.
+// One modal box: lines of text (ISO 8859-1) over a button.
 void RunBox(Display* display, Window owner, const std::string& title,
-            const std::vector<std::string>& lines) {
+            const std::vector<std::string>& lines, const std::string& button) {
   const int screen = DefaultScreen(display);
   XFontStruct* font = XLoadQueryFont(display, "fixed");
   const int lineHeight = font ? font->ascent + font->descent + 4 : 16;
@@ -92,9 +110,9 @@ void RunBox(Display* display, Window owner, const std::string& title,
                       static_cast<int>(lines[i].size()));
         }
         XDrawRectangle(display, box, gc, buttonX, buttonY, kButtonWidth, kButtonHeight);
-        XDrawString(display, box, gc, buttonX + (kButtonWidth - TextWidth(font, "OK")) / 2,
+        XDrawString(display, box, gc, buttonX + (kButtonWidth - TextWidth(font, button)) / 2,
                     buttonY + kButtonHeight / 2 + (font ? font->ascent / 2 : 5),
-                    lmvengine::kAboutButton, 2);
+                    button.c_str(), static_cast<int>(button.size()));
         break;
       case KeyPress: {
         KeySym key = XLookupKeysym(&ev.xkey, 0);
@@ -130,24 +148,26 @@ void RunBox(Display* display, Window owner, const std::string& title,
 }  // namespace
 
 void ShowMessageBox(Display* display, Window owner, const std::string& caption,
-                    const std::string& text) {
+                    const std::string& text, lmvengine::Language language) {
   if (!display) return;
-  RunBox(display, owner, caption, SplitLines(text));
+  RunBox(display, owner, Latin1(caption), SplitLines(Latin1(text)),
+         Latin1(lmvengine::Words(language, lmvengine::kAboutButton)));
 }
 
-void ShowAboutBox(Display* display, Window owner) {
+void ShowAboutBox(Display* display, Window owner, lmvengine::Language language) {
   if (!display) {
     std::fprintf(stderr, "%s\n%s\n", lmvengine::kProductName, lmvengine::kMakerWebAddress);
     return;
   }
-  RunBox(display, owner, "", {lmvengine::kProductName, lmvengine::kMakerWebAddress});
+  RunBox(display, owner, "", {lmvengine::kProductName, lmvengine::kMakerWebAddress},
+         Latin1(lmvengine::Words(language, lmvengine::kAboutButton)));
 }
 
 void MessageSinkX11::Show(const std::string& text, const std::string& caption,
                           lmvengine::MessageIcon) {
   std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
   std::fflush(stderr);
-  ShowMessageBox(display_, owner_, caption, text);
+  ShowMessageBox(display_, owner_, caption, text, language_);
 }
 
 }  // namespace lmvx11

@@ -194,6 +194,7 @@ int RunSaver(Display* display, const SaverTarget& target, const std::filesystem:
 
   lmvengine::Player player;
   if (!lmvengine::OpenPlayer(player, package, screen.width, screen.height, messages)) return 0;
+  messages.SetLanguage(player.language);
   // Under xscreensaver each X screen runs its own hack: its screen number
   // makes its place in the sequence and its shuffle its own.
   const int screens = target.kind == SaverKind::kHack ? ScreenCount(display) : 1;
@@ -319,7 +320,7 @@ int RunSaver(Display* display, const SaverTarget& target, const std::filesystem:
               running = false;
               break;
             case KeyAction::kAbout:
-              ShowAboutBox(display, window);
+              ShowAboutBox(display, window, player.language);
               break;
             case KeyAction::kNone:
               break;

@@ -27,7 +27,7 @@ unset DISPLAY WAYLAND_DISPLAY
 # the unpacked tree.
 version=$("$bin/lumaveil" --version) || fail "lumaveil --version"
 echo "$version"
-for name in LmvEngine.exe LmvEngine Page.html lumaveil_player.js manual/aide.html presentation.scr; do
+for name in LmvEngine.exe LmvEngine Page.html lumaveil_page.js lumaveil_player.js manual/aide.html presentation.scr; do
   line=$(grep -F "$name " <<<"$version")
   if [ -e "$build/bin/$name" ]; then
     [[ "$line" == "$name"*" $root/usr/"* ]] || fail "installed maker does not find $name: $line"

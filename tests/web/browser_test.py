@@ -86,7 +86,7 @@ class WebPlayer(unittest.TestCase):
         os.chmod(cls.saver, 0o755)
         for size in ('1024x768', '800x600', '1280x1024'):
             run(cls.saver, '--virtual', size, '--frames', os.path.join(d, 'frames-' + size), '--draws', '36')
-        for name in ('lumaveil_player.js',):
+        for name in ('lumaveil_player.js', 'lumaveil_page.js'):
             shutil.copy(os.path.join(SOURCE, 'web', name), d)
         for name in ('harness.html', 'manual_clock.js'):
             shutil.copy(os.path.join(HERE, name), d)
@@ -323,11 +323,11 @@ class WebPlayer(unittest.TestCase):
             kept = self.browser.run('''
               for (let i = 0; i < 500; i += 1) {
                 const keys = await (await caches.open('lumaveil')).keys();
-                if (keys.length >= 3) return keys.map((r) => new URL(r.url).pathname).sort();
+                if (keys.length >= 4) return keys.map((r) => new URL(r.url).pathname).sort();
                 await new Promise((r) => setTimeout(r, 20));
               }
               return [];''')
-            self.assertEqual(kept, sorted(['/index.html', '/lumaveil_player.js', '/' + self.played]))
+            self.assertEqual(kept, sorted(['/index.html', '/lumaveil_page.js', '/lumaveil_player.js', '/' + self.played]))
             server.down = True
             self.open(server.url + 'index.html')
             self.assertEqual(self.first_screen(), '')
@@ -385,7 +385,7 @@ class WebPlayer(unittest.TestCase):
 
         # A player stopped leaves no listener, observer, timer or element.
         left = self.browser.run('''
-          const { mountPlayer } = await import('./lumaveil_player.js');
+          const { mountPlayer } = await import('./lumaveil_page.js');
           const added = [];
           const real = { add: EventTarget.prototype.addEventListener, set: setTimeout.bind(window),
                          every: setInterval.bind(window), clearT: clearTimeout.bind(window), clearI: clearInterval.bind(window),

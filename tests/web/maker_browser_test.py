@@ -249,7 +249,8 @@ class WebMaker(unittest.TestCase):
         page = self.download('lumaveil-web-page.zip')
         with zipfile.ZipFile(page) as z:
             names = set(z.namelist())
-        self.assertLessEqual({'lumaveil-web-page/index.html', 'lumaveil-web-page/lumaveil_player.js'}, names)
+        self.assertLessEqual({'lumaveil-web-page/index.html', 'lumaveil-web-page/lumaveil_page.js',
+                             'lumaveil-web-page/lumaveil_player.js'}, names)
         self.assertTrue(names & {'lumaveil-web-page/lumaveil', 'lumaveil-web-page/lumaveil.scr'}, names)
 
         # "Preview" plays the project here with the web player.

@@ -38,17 +38,28 @@ export function fakeJpeg(width, height, padding = 0, fill = 0) {
   return bytes;
 }
 
+// A field of the block: `tag`, then `value`'s length and `value` (a
+// string), padded to 4 bytes with `padding`.
+export function blockField(tag, value, padding = 0) {
+  const bytes = new Uint8Array(8 + Math.ceil(value.length / 4) * 4).fill(padding);
+  bytes.set([...tag].map((c) => c.charCodeAt(0)));
+  new DataView(bytes.buffer).setInt32(4, value.length, true);
+  bytes.set([...value].map((c) => c.charCodeAt(0)), 8);
+  return bytes;
+}
+
 // An options block: `entries` (each field defaulting to the designed
-// values), `flags`, and fields to write wrong (`header`: { offset: value },
-// `entrySize`).
+// values), `flags`, `fields` (bytes after the entries, version 2 then),
+// and fields to write wrong (`header`: { offset: value }, `entrySize`).
 export function optionsBlock({ width, height, count, flags = 0, entries = [], entrySize = 28,
-                               header = {} }) {
-  const length = 32 + count * entrySize;
+                               header = {}, fields = new Uint8Array(0) }) {
+  const length = 32 + count * entrySize + fields.length;
   const bytes = new Uint8Array(length);
   const view = new DataView(bytes.buffer);
   const put = (at, v) => view.setInt32(at, v, true);
   bytes.set([76, 77, 86, 79]);
-  [[4, length], [8, 1], [12, flags], [16, count], [20, entrySize]].forEach(([at, v]) => put(at, v));
+  bytes.set(fields, 24 + count * entrySize);
+  [[4, length], [8, fields.length ? 2 : 1], [12, flags], [16, count], [20, entrySize]].forEach(([at, v]) => put(at, v));
   for (let i = 0; i < count; i += 1) {
     const e = { transitionMs: 1500, pictureWidth: width, pictureHeight: height, subject: [0, 0, 10000, 10000],
                 ...entries[i] };

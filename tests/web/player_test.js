@@ -117,3 +117,10 @@ describe('Player', () => {
     assert.deepEqual(shown, [0, 1, 2].flatMap(() => nextShuffleCycle(shuffle, 4)));
   });
 });
+
+// The product's limit: the whole player, every effect, unminified.
+it('the player module stays within 40 KB', async () => {
+  const { stat } = await import('node:fs/promises');
+  const { size } = await stat(new URL('../../web/lumaveil_player.js', import.meta.url));
+  assert.ok(size <= 40960, `${size} bytes`);
+});

@@ -7,7 +7,7 @@ import { describe, it } from 'node:test';
 import {
   bytesSource, jpegSize, NOT_A_SAVER, PackageReader, SaverError, urlSource,
 } from '../../web/lumaveil_player.js';
-import { buildSaver, fakeJpeg, optionsBlock } from './package_builder.js';
+import { blockField, buildSaver, fakeJpeg, optionsBlock } from './package_builder.js';
 
 const screens = (n, padding = 10) => Array.from({ length: n }, (_, i) => ({
   duration: i + 1, effect: i, image: fakeJpeg(640, 480, padding, i + 1),
@@ -192,6 +192,10 @@ describe('options block', () => {
       [[100, 640, 0, 10000], [1500, 800, 1, 4], [10000, 640, 0, 10000]]);
     const plain = await open(buildSaver({ records }));
     assert.deepEqual([plain.options.flags, (await plain.readRecord()).entry.transitionMs], [0, 1500]);
+    // The saver's language, among fields a reader does not know.
+    const fields = new Uint8Array([...blockField('NEXT', 'abcde'), ...blockField('LANG', 'de')]);
+    const worded = await open(withBlock({ entries, fields }));
+    assert.deepEqual([worded.options.language, (await worded.read(2)).entry.transitionMs], ['de', 10000]);
   });
 
   it('refuses a damaged block like a damaged trailer', async () => {
@@ -203,6 +207,11 @@ describe('options block', () => {
       { entries: [{ transitionMs: 10001 }] }, { entries: [{ pictureWidth: 639 }] },
       { entries: [{ pictureHeight: 70000 }] }, { entries: [{ subject: [5000, 0, 5000, 10000] }] },
       { entries: [{ subject: [0, 0, 10000, 10001] }] },
+      { fields: blockField('LANG', 'DE') }, { fields: blockField('LANG', 'deutsch') },
+      { fields: blockField('LANG', 'de', 1) },
+      { fields: new Uint8Array([...blockField('LANG', 'de'), ...blockField('LANG', 'fr')]) },
+      { fields: blockField('LANG', 'de'), header: { [-16]: 8 } }, { fields: blockField('LANG', 'de'), header: { [-16]: -1 } },
+      { fields: blockField('LANG', 'de'), header: { 8: 1 } }, { fields: new Uint8Array(4) },
     ]) {
       await rejects(open(withBlock(block)));
     }

@@ -17,7 +17,7 @@ const QUALITY = 75;
 const WEB_PAGE_NAME = 'lumaveil-web-page.zip';
 const PROJECT_ZIP_NAME = 'lumaveil-project.zip';
 // What the web page folder is made from, beside the players.
-const PAGE_FILES = ['Page.html', 'lumaveil_player.js'];
+const PAGE_FILES = ['Page.html', 'lumaveil_page.js', 'lumaveil_player.js'];
 
 const core = new CoreWorker();
 const state = { project: null, selected: -1, undo: [], generating: null, previewing: null, busy: 0 };
@@ -328,7 +328,7 @@ async function preview() {
     return;
   }
   say('');
-  const { mountPlayer, bytesSource } = await import('./lumaveil_player.js');
+  const [{ mountPlayer }, { bytesSource }] = await Promise.all([import('./lumaveil_page.js'), import('./lumaveil_player.js')]);
   state.previewing = mountPlayer($('player-screen'), {
     name: 'Preview', source: Promise.resolve(bytesSource(bytes)),
   });

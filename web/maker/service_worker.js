@@ -7,7 +7,7 @@ const FILES = [
   './', 'index.html', 'maker.css', 'maker_page.js', 'core_client.js', 'core_worker.js', 'maker_core.js',
   'generation_workers.js', 'photo_store.js',
   'screen_editors.js', 'zip_archive.js', 'project_archive.js', 'message_lines.js', 'lumaveil_core.mjs', 'lumaveil_core.wasm',
-  'polices/polices.txt', 'Page.html', 'lumaveil_player.js',
+  'polices/polices.txt', 'Page.html', 'lumaveil_page.js', 'lumaveil_player.js',
 ];
 
 self.addEventListener('install', (event) => {

@@ -87,7 +87,12 @@ BilanInternet EnvoieSurInternet(const DemandeInternet& demande,
       transfert.Envoie(page.Chemin(), demande.nomPage, suivi(demande.nomPage));
   if (resultatPage.echec == EchecFtp::Aucun) {
     const std::string module =
-        demande.modulePage.empty() ? CheminModuleLecteur() : demande.modulePage;
+        demande.modulePage.empty() ? CheminModulePage() : demande.modulePage;
+    resultatPage = transfert.Envoie(module, kFichierModulePage, suivi(kFichierModulePage));
+  }
+  if (resultatPage.echec == EchecFtp::Aucun) {
+    const std::string module =
+        demande.moduleLecteur.empty() ? CheminModuleLecteur() : demande.moduleLecteur;
     resultatPage = transfert.Envoie(module, kFichierModule, suivi(kFichierModule));
   }
   if (resultatPage.echec == EchecFtp::Aucun) {

@@ -1,6 +1,6 @@
 // Sending the last generated screen saver to a web server: the saver, and
-// on request a download page made from the template with the web player
-// module it loads, uploaded by FTP (or FTPS, SFTP) once the user has
+// on request a download page made from the template with the page module it
+// loads and the web player that imports, uploaded by FTP (or FTPS, SFTP) once the user has
 // confirmed the Internet dialog. Runs on a
 // worker thread: it shows nothing itself and hands back the messages for
 // the user, in order.
@@ -24,14 +24,15 @@ struct DemandeInternet {
   bool page = true;              // WebPageCreating: make and upload the page
   std::string nomPage;           // remote file name of the page
   std::string modelePage;        // the template; "" for "Page.html" beside the program
-  std::string modulePage;        // the web player; "" for the one beside the program
+  std::string moduleLecteur;      // the web player; "" for the one beside the program
+  std::string modulePage;        // the page module; "" for the one beside the program
   std::string langue = "en";     // the page's language (ContenuPage::langue)
 };
 
 struct BilanInternet {
   std::vector<MessageUtilisateur> messages;  // to show, in this order
   bool ecranDeVeilleEnvoye = false;
-  bool pageEnvoyee = false;  // the page and its player module
+  bool pageEnvoyee = false;  // the page and its two modules
   bool arrete = false;  // the caller stopped it
 };
 
@@ -45,7 +46,8 @@ using ProgressionInternet =
 // failed upload gives 61263 and the page is still tried; a page that could
 // not be made or sent gives 61263. The page offers the saver for Windows
 // when its remote name ends in ".scr", for Linux otherwise, and plays it;
-// its player module goes after it under its own name (kFichierModule),
+// its page module and the web player go after it under their own names
+// (kFichierModulePage, kFichierModule),
 // written and renamed like the others. Each message says what happened on a
 // line after the designed text. Nothing local is changed.
 BilanInternet EnvoieSurInternet(const DemandeInternet& demande,

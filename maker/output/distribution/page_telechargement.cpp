@@ -68,9 +68,25 @@ std::string ScriptLecteur(const std::string& moduleEnLigne) {
   const std::string monte = "mountPlayers(document);\n</script>";
   if (moduleEnLigne.empty() || minuscules.find("</script") != std::string::npos) {
     return std::string("<script type=\"module\">\nimport { mountPlayers } from './") +
-           kFichierModule + "';\n" + monte;
+           kFichierModulePage + "';\n" + monte;
   }
   return "<script type=\"module\">\n" + moduleEnLigne + "\n" + monte;
+}
+
+std::string ModulesEnLigne(const std::string& lecteur, const std::string& page) {
+  const std::string importe = std::string(" from './") + kFichierModule + "';";
+  for (std::size_t debut = 0; debut < page.size();) {
+    std::size_t fin = page.find('\n', debut);
+    fin = fin == std::string::npos ? page.size() : fin + 1;
+    const std::string_view ligne(page.data() + debut, fin - debut);
+    const std::size_t a = ligne.find(importe);
+    if (ligne.rfind("import ", 0) == 0 && a != std::string_view::npos &&
+        ligne.find_first_not_of("\r\n", a + importe.size()) == std::string_view::npos) {
+      return lecteur + "\n" + page.substr(0, debut) + page.substr(fin);
+    }
+    debut = fin;
+  }
+  return {};
 }
 
 std::string RemplitPage(const std::string& modeleAnglais, const ContenuPage& contenu) {
@@ -184,6 +200,8 @@ int CPageTemporaire::Fabrique(const std::string& cheminModele, const ContenuPage
 std::string CheminModelePage() { return CheminLivre(kFichierPage); }
 
 std::string CheminModuleLecteur() { return CheminLivre(kFichierModule); }
+
+std::string CheminModulePage() { return CheminLivre(kFichierModulePage); }
 
 std::optional<std::string> LitTexte(const std::string& chemin) {
   std::ifstream entree(chemin, std::ios::binary);

@@ -1,6 +1,7 @@
 // The download page uploaded beside a screen saver: the template
 // "Page.html" beside the maker's program, filled with the saver's name, the
-// files it offers and the web player that plays the saver in the page.
+// files it offers and the page module (with the web player it imports) that
+// plays the saver in the page.
 #pragma once
 
 #include <optional>
@@ -13,16 +14,17 @@ inline constexpr char kMarqueNom[] = "**SCREENSAVERNAME**";          // the name
 inline constexpr char kMarqueFichier[] = "**SCREENSAVERNFILEAME**";  // the saver's remote file
 inline constexpr char kMarqueLinux[] = "**LINUXSAVERFILENAME**";     // the Linux saver's file
 inline constexpr char kMarqueJoue[] = "**PLAYEDSAVERFILENAME**";     // the file the page plays
-inline constexpr char kMarqueScript[] = "**PLAYERSCRIPT**";          // the player module's script
+inline constexpr char kMarqueScript[] = "**PLAYERSCRIPT**";          // the page module's script
 
 // What a page is filled with.
 struct ContenuPage {
   std::string nomBase;         // the saver's name, shown
   std::string fichierWindows;  // the Windows saver's file name; "" when there is none
   std::string fichierLinux;    // the Linux saver's file name; "" when there is none
-  // The web player's source to put in the page itself; "" to load it from
-  // its file beside the page (kFichierModule). A page opened from the disk
-  // needs it inside: browsers load no module file there.
+  // The modules' source to put in the page itself (ModulesEnLigne); "" to
+  // load the page module from its file beside the page (kFichierModulePage,
+  // which imports kFichierModule). A page opened from the disk needs them
+  // inside: browsers load no module file there.
   std::string moduleEnLigne;
   // The language of the page's texts and of its player ("en", "fr", "de",
   // "es"): the maker's (textes_page.h).
@@ -47,11 +49,17 @@ std::string RemplitPage(const std::string& modele, const ContenuPage& contenu);
 std::string RemplitPage(const std::string& modele, const std::string& nomBase,
                         const std::string& nomFichier);
 
-// The script element that plays the page's savers: the player module
+// The script element that plays the page's savers: the page module
 // imported from its file, or `moduleEnLigne` inside (imported from the file
 // when the source holds a closing script tag, which would end the element
 // early), then its mountPlayers(document) call.
 std::string ScriptLecteur(const std::string& moduleEnLigne);
+
+// The two modules as one script for inside the page: the web player
+// `lecteur`, then the page module `page` without its line importing the
+// player (the page module names nothing as the player does). "" when that
+// line is not there: the page then loads the modules from their files.
+std::string ModulesEnLigne(const std::string& lecteur, const std::string& page);
 
 // A filled page in a file of its own in the temporary directory, removed
 // with this object.
@@ -79,8 +87,9 @@ class CPageTemporaire {
 
 // "Page.html" where the maker's shipped files are (fichiers_livres.h).
 std::string CheminModelePage();
-// The web player module there.
+// The web player module there, and the page module.
 std::string CheminModuleLecteur();
+std::string CheminModulePage();
 
 // The whole text of a file; nullopt when it cannot be read.
 std::optional<std::string> LitTexte(const std::string& chemin);

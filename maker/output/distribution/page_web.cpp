@@ -123,11 +123,12 @@ BilanPageWeb EcritPageWeb(const CProjet& projet, talvik::CGraphique& graphique,
   FichierPage ecran{windows ? fichierWindows : fichierLinux, {}};
   FichierPage autre{fichierLinux, {}};
   FichierPage copieModule{kFichierModule, {}};
+  FichierPage copieModulePage{kFichierModulePage, {}};
   FichierPage index{kFichierIndex, {}};
   FichierPage manifeste{kFichierManifeste, {}};
   std::vector<FichierPage*> fichiers = {&ecran};
   if (deux) fichiers.push_back(&autre);
-  fichiers.insert(fichiers.end(), {&copieModule, &index});
+  fichiers.insert(fichiers.end(), {&copieModule, &copieModulePage, &index});
   const std::set<std::string> ecrits = NomsEcrits(dossier);
   std::string etrangers;
   for (const FichierPage* f : fichiers) {
@@ -174,6 +175,7 @@ BilanPageWeb EcritPageWeb(const CProjet& projet, talvik::CGraphique& graphique,
   generation.garderSiInterrompu = false;
   generation.fichierProjet = options.fichierProjet;
   generation.messageChargement = options.messageChargement;
+  generation.langue = options.langue;
   generation.paquetDiffere = &ecran.fichier;
   generation.enregistrementsPrets = options.enregistrementsPrets;
   bilan.generation = GenerePaquet(projet, graphique, generation, dialogue, progression);
@@ -191,12 +193,15 @@ BilanPageWeb EcritPageWeb(const CProjet& projet, talvik::CGraphique& graphique,
     return echec(autre);
 
   const std::string cheminModule = options.module.empty() ? CheminModuleLecteur() : options.module;
+  const std::string cheminModulePage =
+      options.modulePage.empty() ? CheminModulePage() : options.modulePage;
   const std::string cheminModele =
       options.modelePage.empty() ? CheminModelePage() : options.modelePage;
   const std::optional<std::string> module = LitTexte(cheminModule);
+  const std::optional<std::string> modulePage = LitTexte(cheminModulePage);
   const std::optional<std::string> modele = LitTexte(cheminModele);
-  if (!module || !modele) {
-    Ecriture(dialogue, !module ? cheminModule : cheminModele);
+  if (!module || !modulePage || !modele) {
+    Ecriture(dialogue, !module ? cheminModule : !modulePage ? cheminModulePage : cheminModele);
     NonEcrite(dialogue);
     return bilan;
   }
@@ -204,9 +209,10 @@ BilanPageWeb EcritPageWeb(const CProjet& projet, talvik::CGraphique& graphique,
   contenu.nomBase = options.nomBase;
   contenu.fichierWindows = windows ? fichierWindows : "";
   contenu.fichierLinux = !windows || deux ? fichierLinux : "";
-  contenu.moduleEnLigne = *module;
+  contenu.moduleEnLigne = ModulesEnLigne(*module, *modulePage);
   contenu.langue = options.langue;
   if (!EcritTexte(copieModule, dossier, *module)) return echec(copieModule);
+  if (!EcritTexte(copieModulePage, dossier, *modulePage)) return echec(copieModulePage);
   if (!EcritTexte(index, dossier, RemplitPage(*modele, contenu))) return echec(index);
 
   // The list keeps the names of earlier exports still there (a saver of

@@ -1,8 +1,9 @@
 // "Save as web page": a folder that any static web host serves as it is,
 // and that also plays from the disk. It holds the screen saver (the Windows
 // one, and the Linux one when its player is there, made from the same
-// records), the web player module, and the page as index.html with the
-// player inside it (a page opened from the disk may load no module file).
+// records), the page module and the web player it imports, and the page as
+// index.html with both inside it (a page opened from the disk may load no
+// module file).
 //
 // The folder may hold other things (a public_html, say): a file is written
 // there only when it is new or an earlier export wrote it, as the folder's
@@ -57,10 +58,11 @@ struct OptionsPageWeb {
   std::string moteurLinux;
   std::string modelePage;     // "": the shipped "Page.html"
   std::string module;         // "": the shipped web player
+  std::string modulePage;     // "": the shipped page module
   int fils = 0;               // as OptionsGeneration
   int messageChargement = 0;  // as OptionsGeneration
   std::string enregistrementsPrets;  // as OptionsGeneration
-  std::string langue = "en";  // the page's language (ContenuPage::langue)
+  std::string langue = "en";  // the page's and the savers' language (ContenuPage::langue)
 };
 
 struct BilanPageWeb {
@@ -79,7 +81,7 @@ struct BilanPageWeb {
 std::string NomFichierWeb(const std::string& nomBase, bool windows);
 
 // Generates the saver with whichever player is there (Windows first), makes
-// the other from it, then writes the module and index.html. The generation
+// the other from it, then writes the modules and index.html. The generation
 // reports through `dialogue` and `progression` as GenereEcranDeVeille does;
 // a file of the folder that cannot be written gives 61247 naming it, then
 // kPageNonEcrite. Files the exports did not write are named in the

@@ -113,6 +113,7 @@ BilanGeneration CCommandesGeneration::Sauve(Plateforme plateforme) {
   parametres.maison = QDir::homePath().toStdString();
   parametres.moteur = plateforme == Plateforme::Windows ? MoteurWindows : MoteurLinux;
   parametres.fichierProjet = fichierProjet_ ? fichierProjet_().toStdString() : std::string();
+  parametres.langue = LangueInterface().toStdString();
   CChoixFichierQt choix(principale_);
   std::optional<OptionsGeneration> options =
       PrepareGeneration(contexte_.Projet, parametres, choix, dialogue_);

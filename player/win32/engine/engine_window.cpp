@@ -79,7 +79,7 @@ LRESULT CALLBACK EngineWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
       return 0;
     case WM_COMMAND:
       if (LOWORD(wParam) == IDM_ABOUT) {
-        ShowAboutBox(state->instance, window);
+        ShowAboutBox(state->instance, window, state->player.language);
         return 0;
       }
       if (LOWORD(wParam) == IDM_EXIT) {

@@ -69,7 +69,8 @@ int Run(HINSTANCE instance, const std::wstring& commandLine, int showCommand) {
     return 0;
   }
   if (command.mode == PlayerMode::kAbout) {
-    ShowAboutBox(instance, nullptr);
+    MessageBoxSink system;
+    ShowAboutBox(instance, nullptr, PackageLanguage(modulePath, system.SystemLanguage()));
     return 0;
   }
 

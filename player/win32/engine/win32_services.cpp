@@ -32,6 +32,19 @@ void MessageBoxSink::Show(const std::string& text, const std::string& caption,
   MessageBoxW(owner_, Widen(text).c_str(), Widen(caption).c_str(), type);
 }
 
+Language MessageBoxSink::SystemLanguage() const {
+  switch (PRIMARYLANGID(GetUserDefaultUILanguage())) {
+    case LANG_FRENCH:
+      return Language::kFrench;
+    case LANG_GERMAN:
+      return Language::kGerman;
+    case LANG_SPANISH:
+      return Language::kSpanish;
+    default:
+      return Language::kEnglish;
+  }
+}
+
 std::wstring Widen(std::string_view text) {
   if (text.empty()) return {};
   int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),

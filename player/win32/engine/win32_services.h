@@ -32,6 +32,8 @@ class MessageBoxSink : public MessageSink {
  public:
   void SetOwner(HWND owner) { owner_ = owner; }
   void Show(const std::string& text, const std::string& caption, MessageIcon icon) override;
+  // The user's interface language (GetUserDefaultUILanguage).
+  Language SystemLanguage() const override;
 
  private:
   HWND owner_ = nullptr;

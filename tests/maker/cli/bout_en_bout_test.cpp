@@ -226,6 +226,7 @@ TEST_F(BoutEnBout, WebPageFolderHoldsThePageWithItsPlayerAndSaversOfTheSameScree
   // module file) and beside it for other pages.
   EXPECT_NE(page.find("<script type=\"module\">\n" + module), std::string::npos);
   EXPECT_EQ(Texte(dir_.File("site/lumaveil_player.js")), module);
+  EXPECT_EQ(Texte(dir_.File("site/lumaveil_page.js")), Texte(kBin + "/lumaveil_page.js"));
   EXPECT_NE(page.find("data-src=\"summer"), std::string::npos);
   EXPECT_NE(page.find("data-name=\"summer\""), std::string::npos);
   EXPECT_FALSE(std::regex_search(page, std::regex(R"(\*\*[A-Z]+\*\*)")));  // every placeholder filled

@@ -27,6 +27,7 @@
 #include "restes_generation.h"
 #include "textes_ecran.h"
 #include "dossier_temporaire.h"
+#include "execution_commande.h"
 
 namespace lumaveil {
 namespace {
@@ -777,6 +778,42 @@ TEST_F(Generation, TheOptionsBlockIsWrittenOnlyForTheFeaturesThatNeedIt) {
     testing::Paquet q = LitPaquet(dir_.File(c.nom));
     EXPECT_EQ(q.nombre, 3);
   }
+
+  // Made in German with the Linux player, nothing else asked: the block only
+  // names the language, and the saver speaks it. Its first picture made
+  // larger than its screens, the virtual display shows the player's message.
+  projet_.MelangeEcrans = 0;
+  projet_.MoniteursDifferents = 0;
+  projet_.Ecran(1).EffetTransition = 3;
+  OptionsGeneration allemand = Options("allemand");
+  allemand.moteur = testing::BinPath("LmvEngine");
+  allemand.langue = "de";
+  ASSERT_EQ(GenereEcranDeVeille(projet_, *graphique_, allemand, dialogue_, progression_)
+                .enregistrements, 3);
+  std::vector<std::uint8_t> octets = testing::Contenu(dir_.File("allemand"));
+  lmvengine::OptionsBlock lu;
+  ASSERT_TRUE(testing::LitBlocOptions(octets, lu));
+  EXPECT_EQ(lu.language, "de");
+  EXPECT_EQ(lu.flags, 0);
+  const std::size_t premier = std::size_t(LitPaquet(dir_.File("allemand")).debut) + 12;
+  std::size_t sof = premier + 2;
+  while (sof + 9 < octets.size() &&
+         !(octets[sof] == 0xFF && octets[sof + 1] >= 0xC0 && octets[sof + 1] <= 0xC2))
+    sof += 2 + (std::size_t(octets[sof + 2]) << 8 | octets[sof + 3]);
+  ASSERT_LT(sof + 9, octets.size());
+  octets[sof + 5] = 0x01;  // 240 rows become 496
+  std::ofstream(dir_.File("allemand"), std::ios::binary)
+      .write(reinterpret_cast<const char*>(octets.data()), std::streamsize(octets.size()));
+  std::filesystem::permissions(dir_.File("allemand"), std::filesystem::perms::owner_all);
+  const testing::CommandResult joue = testing::RunCommand(
+      testing::Quote(dir_.File("allemand")) + " --virtual 320x240 --frames " +
+          testing::Quote(dir_.File("images")) + " --draws 1",
+      dir_.Path());
+  EXPECT_EQ(joue.exitCode, 0);
+  EXPECT_NE(joue.err.find("Schwerer JPEG-Fehler: Bild größer als die Bildschirme des "
+                          "Bildschirmschoners"),
+            std::string::npos)
+      << joue.err;
 }
 
 // A pan-and-zoom screen is stored 1.25 times the saver's size, declared in

@@ -108,7 +108,8 @@ TEST(OptionsBlock, LargerEntriesAreReadAndUnknownFlagsDropped) {
   EXPECT_EQ(read, expected);
 }
 
-// The writer adds a block only for a saver that uses what needs one.
+// The writer adds a block only for a saver that uses what needs one (a
+// saver in English needs none).
 TEST(OptionsBlock, WriterAddsTheBlockOnlyWhenTheSaverNeedsIt) {
   lumaveil::testing::TempDir dir;
   const std::vector<unsigned char> engine(777, 0x5A);
@@ -120,10 +121,12 @@ TEST(OptionsBlock, WriterAddsTheBlockOnlyWhenTheSaverNeedsIt) {
     int32_t effect;
     int32_t pictureWidth;
     bool block;
+    const char* language = "en";
   };
   for (const Case c : {Case{0, 7, 0, false}, Case{0, 11, 320, false}, Case{0, 8, 0, true},
                        Case{0, 10, 0, true}, Case{lmvengine::kOptionShuffle, 1, 0, true},
-                       Case{0, 1, 400, true}}) {
+                       Case{0, 1, 400, true}, Case{0, 1, 0, false, ""}, Case{0, 1, 0, true, "de"},
+                       Case{0, 8, 0, true, "es"}}) {
     lmvengine::PackageWriter w;
     ASSERT_TRUE(w.Begin(dir.File("out.scr"), enginePath));
     ASSERT_TRUE(w.AppendRecordFile(5, 1, jpegPath));
@@ -131,6 +134,7 @@ TEST(OptionsBlock, WriterAddsTheBlockOnlyWhenTheSaverNeedsIt) {
     options.pictureWidth = c.pictureWidth;
     ASSERT_TRUE(w.AppendRecordFile(5, c.effect, jpegPath, options));
     w.SetOptionFlags(c.flags);
+    w.SetLanguage(c.language);
     ASSERT_TRUE(w.Finish(320, 240));
     const auto bytes = lumaveil::testing::ReadBytes(dir.File("out.scr"));
     const auto designed = lumaveil::testing::PackageBytes(
@@ -140,13 +144,16 @@ TEST(OptionsBlock, WriterAddsTheBlockOnlyWhenTheSaverNeedsIt) {
       EXPECT_EQ(bytes, designed) << "effect " << c.effect;
       continue;
     }
-    ASSERT_EQ(bytes.size(), designed.size() + 32 + 2 * 28) << "effect " << c.effect;
+    // A language adds its field: tag, length, two letters, two of padding.
+    const size_t length = 32 + 2 * 28 + (std::string(c.language) == "en" ? 0 : 12);
+    ASSERT_EQ(bytes.size(), designed.size() + length) << "effect " << c.effect;
     const size_t at = designed.size() - 16;
     OptionsBlock read;
-    ASSERT_EQ(lmvengine::ParseOptionsBlock(bytes.data() + at, 32 + 2 * 28,
+    ASSERT_EQ(lmvengine::ParseOptionsBlock(bytes.data() + at, length,
                                            PackageTrailer{320, 240, 2, 777}, read),
               OptionsCheck::kOk);
     EXPECT_EQ(read.flags, c.flags);
+    EXPECT_EQ(read.language, std::string(c.language) == "en" ? "" : c.language);
     EXPECT_EQ(read.entries[0].pictureWidth, 320) << "0 is written as the trailer's size";
     EXPECT_EQ(read.entries[1].pictureWidth, c.pictureWidth ? c.pictureWidth : 320);
   }

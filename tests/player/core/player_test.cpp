@@ -2,6 +2,7 @@
 // Random, skipping damaged records, and ending when nothing decodes.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 
 #include "paquet_essai.h"
@@ -66,7 +67,9 @@ class RecordingSink : public lmvengine::MessageSink {
   void Show(const std::string& text, const std::string& caption, lmvengine::MessageIcon) override {
     shown.emplace_back(caption, text);
   }
+  lmvengine::Language SystemLanguage() const override { return system; }
   std::vector<std::pair<std::string, std::string>> shown;
+  lmvengine::Language system = lmvengine::Language::kEnglish;
 };
 
 class TickTest : public ::testing::Test {
@@ -408,5 +411,70 @@ TEST_F(TickTest, DamagedOptionsBlockIsBadData) {
   ASSERT_FALSE(sink_.shown.empty());
   EXPECT_EQ(sink_.shown.back().second, "LmvEngine bad data");
 }
+
+// The saver's messages are in the language its block names, whatever the
+// system's; a package that cannot be read says so in the system's, and a
+// damaged language field is such a package.
+struct Spoken {
+  const char* made;            // the language field written; "" for no block at all
+  lmvengine::Language system;  // the system's language
+  std::pair<std::string, std::string> tooLarge;  // caption and text of a picture too large
+  std::pair<std::string, std::string> badData;   // of the package with its field damaged
+  // Done to a "de" field (tag, valueLength, "de", two bytes of padding).
+  std::function<void(unsigned char* field)> damage;
+};
+
+class Languages : public TickTest, public ::testing::WithParamInterface<Spoken> {};
+
+TEST_P(Languages, MessagesFollowTheSaversLanguageAndADamagedFieldIsBadData) {
+  const Spoken& s = GetParam();
+  sink_.system = s.system;
+  const lmvengine::PackageTrailer t{640, 480, 2, 777};
+  lmvengine::OptionsBlock options = lmvengine::DefaultOptions(t);
+  options.language = s.made;
+  // The first picture is larger than the saver: it does not decode.
+  ASSERT_TRUE(Open({{3, 0, lumaveil::testing::SolidJpeg(800, 600, 0xFF0000)}, {3, 0, Jpeg(0x00FF00)}},
+                   640, 480, 1024, 768, -1, *s.made ? &options : nullptr));
+  EXPECT_TRUE(NextDraw().drew);
+  ASSERT_EQ(sink_.shown.size(), 1u);
+  EXPECT_EQ(sink_.shown[0], s.tooLarge);
+
+  options.language = "de";
+  const std::vector<unsigned char> engine(777, 0x11);
+  auto bytes = lumaveil::testing::PackageBytes(engine, {{3, 0, Jpeg(0xFF0000)}, {3, 0, Jpeg(0x00FF00)}}, t);
+  const auto block = lmvengine::WriteOptionsBlock(options, t);
+  bytes.insert(bytes.end() - 16, block.begin(), block.end());
+  s.damage(&bytes[bytes.size() - 16 - 8 - 12]);
+  lmvengine::Player damaged;
+  sink_.shown.clear();
+  EXPECT_FALSE(lmvengine::OpenPlayer(damaged, lumaveil::testing::WriteBytes(dir_.File("d.scr"), bytes),
+                                     1024, 768, sink_));
+  ASSERT_EQ(sink_.shown.size(), 1u);
+  EXPECT_EQ(sink_.shown[0], s.badData);
+}
+
+using lmvengine::Language;
+INSTANTIATE_TEST_SUITE_P(
+    Player, Languages,
+    ::testing::Values(
+        Spoken{"", Language::kGerman, {"JPEG Fatal Error", "Picture larger than the screens of the package"},
+               {"Fehler", "LmvEngine: fehlerhafte Daten"},
+               [](unsigned char* f) { lmvengine::WriteLe32(f + 4, 1 << 30); }},  // past the file
+        Spoken{"fr", Language::kEnglish,
+               {"Erreur JPEG fatale", "Image plus grande que les écrans de l'économiseur"},
+               {"Error", "LmvEngine bad data"}, [](unsigned char* f) { f[8] = 'D'; }},
+        Spoken{"de", Language::kSpanish,
+               {"Schwerer JPEG-Fehler", "Bild größer als die Bildschirme des Bildschirmschoners"},
+               {"Error", "LmvEngine: datos incorrectos"}, [](unsigned char* f) { f[11] = 1; }},
+        Spoken{"es", Language::kFrench,
+               {"Error JPEG grave", "Imagen más grande que las pantallas del salvapantallas"},
+               {"Erreur", "LmvEngine : données incorrectes"},
+               [](unsigned char* f) { lmvengine::WriteLe32(f + 4, 6); }},  // into the footer
+        Spoken{"pt", Language::kGerman, {"JPEG Fatal Error", "Picture larger than the screens of the package"},
+               {"Fehler", "LmvEngine: fehlerhafte Daten"},
+               [](unsigned char* f) { lmvengine::WriteLe32(f + 4, -1); }}),
+    [](const ::testing::TestParamInfo<Spoken>& i) {
+      return std::string(*i.param.made ? i.param.made : "none");
+    });
 
 }  // namespace

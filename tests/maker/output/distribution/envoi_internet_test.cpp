@@ -48,7 +48,8 @@ DemandeInternet Demande(const ServeurFtpEssai& serveur, const std::string& saver
   d.nomEcranDeVeille = "summer.scr";
   d.nomPage = "summer.html";
   d.modelePage = std::string(LUMAVEIL_BIN_DIR) + "/Page.html";
-  d.modulePage = std::string(LUMAVEIL_BIN_DIR) + "/lumaveil_player.js";
+  d.moduleLecteur = std::string(LUMAVEIL_BIN_DIR) + "/lumaveil_player.js";
+  d.modulePage = std::string(LUMAVEIL_BIN_DIR) + "/lumaveil_page.js";
   return d;
 }
 
@@ -89,17 +90,18 @@ TEST(EnvoiInternet, SaverAndPageReachTheDirectoryWholeInBothModes) {
   EXPECT_TRUE(bilan.messages.empty()) << bilan.messages.front().texte;
   EXPECT_TRUE(bilan.ecranDeVeilleEnvoye && bilan.pageEnvoyee);
   EXPECT_EQ(Noms(serveur.Racine() + "/pub"),
-            (std::vector<std::string>{"lumaveil_player.js", "summer.html", "summer.scr"}));
+            (std::vector<std::string>{"lumaveil_page.js", "lumaveil_player.js", "summer.html", "summer.scr"}));
   EXPECT_TRUE(MemesOctets(serveur.Racine() + "/pub/summer.scr", octets));
   // The page plays the saver with the module sent beside it, and offers it
   // for Windows only.
   const std::string page = ContenuFichier(serveur.Racine() + "/pub/summer.html");
   EXPECT_NE(page.find("href=\"summer.scr\""), std::string::npos);
   EXPECT_NE(page.find("data-src=\"summer.scr\""), std::string::npos);
-  EXPECT_NE(page.find("import { mountPlayers } from './lumaveil_player.js';"), std::string::npos);
+  EXPECT_NE(page.find("import { mountPlayers } from './lumaveil_page.js';"), std::string::npos);
   EXPECT_EQ(page.find("Download for Linux"), std::string::npos);
-  EXPECT_TRUE(MemesOctets(serveur.Racine() + "/pub/lumaveil_player.js",
-                          ContenuFichier(std::string(LUMAVEIL_BIN_DIR) + "/lumaveil_player.js")));
+  for (const char* module : {"lumaveil_page.js", "lumaveil_player.js"})
+    EXPECT_TRUE(MemesOctets(serveur.Racine() + "/pub/" + module,
+                            ContenuFichier(std::string(LUMAVEIL_BIN_DIR) + "/" + module)));
 
   // An empty directory is the log-in directory; active mode; no page asked
   // for: only the saver goes. Sending again replaces the earlier file.
@@ -156,6 +158,7 @@ TEST(EnvoiInternet, TlsServerGetsEverythingEncryptedAndAnUntrustedOneNothing) {
   fs::remove(serveur.Racine() + "/summer.scr");
   fs::remove(serveur.Racine() + "/summer.html");
   fs::remove(serveur.Racine() + "/lumaveil_player.js");
+  fs::remove(serveur.Racine() + "/lumaveil_page.js");
   d.serveur.autorites.clear();
   bilan = EnvoieSurInternet(d);
   EXPECT_EQ(Ids(bilan), std::vector<unsigned>{IDS_PAS_DE_FTP});
@@ -259,7 +262,7 @@ TEST(EnvoiInternet, CutConnectionLeavesTheEarlierFileUntouched) {
   EXPECT_EQ(ContenuFichier(serveur.Racine() + "/summer.scr"), "the saver sent last week");
   // The part that arrived is removed; the page still went.
   EXPECT_EQ(Noms(serveur.Racine()),
-            (std::vector<std::string>{"lumaveil_player.js", "summer.html", "summer.scr"}));
+            (std::vector<std::string>{"lumaveil_page.js", "lumaveil_player.js", "summer.html", "summer.scr"}));
   // The local saver is never touched.
   EXPECT_EQ(fs::file_size(local.File("show.scr")), 2u * 1024 * 1024);
 }

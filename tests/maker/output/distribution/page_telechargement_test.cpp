@@ -53,7 +53,7 @@ TEST(PageTelechargement, LinksOnlyTheSaversThereAreAndPlaysTheWindowsOneFirst) {
   EXPECT_EQ(RemplitPage(modele, contenu),
             "<div data-src=\"my%20saver\"></div>\n"
             "  <a href=\"my%20saver\">Linux</a>\n"
-            "<script type=\"module\">\nimport { mountPlayers } from './lumaveil_player.js';\n"
+            "<script type=\"module\">\nimport { mountPlayers } from './lumaveil_page.js';\n"
             "mountPlayers(document);\n</script>");
   contenu.fichierWindows = "s.scr";
   contenu.moduleEnLigne = "export const a = '<b>';";
@@ -64,8 +64,21 @@ TEST(PageTelechargement, LinksOnlyTheSaversThereAreAndPlaysTheWindowsOneFirst) {
             "<script type=\"module\">\nexport const a = '<b>';\nmountPlayers(document);\n</script>");
   // A source that would close the element early is loaded from its file.
   EXPECT_EQ(ScriptLecteur("s = '</SCRIPT>';"),
-            "<script type=\"module\">\nimport { mountPlayers } from './lumaveil_player.js';\n"
+            "<script type=\"module\">\nimport { mountPlayers } from './lumaveil_page.js';\n"
             "mountPlayers(document);\n</script>");
+}
+
+// Inside the page the player comes first and the page module loses its
+// import of it; a page module that does not import it that way is loaded
+// from its file.
+TEST(PageTelechargement, ModulesInsideThePageAreThePlayerThenThePageWithoutItsImport) {
+  EXPECT_EQ(ModulesEnLigne("export const p = 1;",
+                           "// page\r\nimport { p } from './lumaveil_player.js';\r\nuse(p);\n"),
+            "export const p = 1;\n// page\r\nuse(p);\n");
+  for (const char* page : {"use(p);\n", "import { p } from './other.js';\n",
+                           "// import { p } from './lumaveil_player.js';\n",
+                           "import { p } from './lumaveil_player.js'; use(p);\n"})
+    EXPECT_EQ(ModulesEnLigne("export const p = 1;", page), "") << page;
 }
 
 TEST(PageTelechargement, ShippedTemplateGivesAWholePageInAFileOfItsOwn) {

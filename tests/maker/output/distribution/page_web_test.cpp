@@ -157,6 +157,7 @@ INSTANTIATE_TEST_SUITE_P(Dossier, Etranger,
                                            Intrus{"summer", "../outside/tool"},
                                            Intrus{"summer.scr", ""},
                                            Intrus{"lumaveil_player.js", ""},
+                                           Intrus{"lumaveil_page.js", "../outside/tool"},
                                            Intrus{".lumaveil-web-page", "../outside/bashrc"}),
                          [](const ::testing::TestParamInfo<Intrus>& i) {
                            std::string nom = std::string(*i.param.lien ? "link_" : "file_") + i.param.nom;
