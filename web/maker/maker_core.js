@@ -61,6 +61,38 @@ export function readBmp(bytes) {
   return { width: w, height: h, rgba };
 }
 
+// How much of a browser's file is read at once.
+const READ_BLOCK = 2 ** 20;
+
+// The browser's files (WORKERFS) read a block of a megabyte at a time,
+// kept for the reads that follow: the core reads a photo several times as
+// it decodes it (its kind, its size, its orientation, then its pixels), in
+// reads of a few KB, and each read of a browser's file is a trip to the
+// browser of a millisecond or so. Files the browser keeps do not change.
+export function readInBlocks(FS) {
+  const ops = FS.filesystems.WORKERFS?.stream_ops;
+  if (!ops || typeof FileReaderSync !== 'function') return () => {};
+  const reader = new FileReaderSync();
+  let blob = null, start = 0, block = new Uint8Array(0);
+  ops.read = function (stream, buffer, offset, length, position) {
+    const file = stream.node.contents;
+    if (position >= file.size) return 0;
+    const end = Math.min(file.size, position + length);
+    if (file !== blob || position < start || end > start + block.length) {
+      blob = null;  // the block before is not held beside the new one
+      block = new Uint8Array(reader.readAsArrayBuffer(file.slice(position, position + Math.max(length, READ_BLOCK))));
+      blob = file;
+      start = position;
+    }
+    buffer.set(block.subarray(position - start, end - start), offset);
+    return end - position;
+  };
+  return () => {
+    blob = null;
+    block = new Uint8Array(0);
+  };
+}
+
 function parentOf(path) {
   const slash = path.lastIndexOf('/');
   return slash > 0 ? path.slice(0, slash) : '/';
@@ -82,6 +114,7 @@ export async function openCore({ wasmBinary, fonts, onLine } = {}) {
   if (wasmBinary) options.wasmBinary = wasmBinary;
   const module = await LumaveilCore(options);
   const FS = module.FS;
+  const forgetBlock = readInBlocks(FS);
   const absolute = (path) => (path.startsWith('/') ? path : `${FS.cwd().replace(/\/$/, '')}/${path}`);
   const writeFile = (path, bytes) => {
     FS.mkdirTree(parentOf(absolute(path)));
@@ -220,6 +253,7 @@ export async function openCore({ wasmBinary, fonts, onLine } = {}) {
       FS.mount(FS.filesystems.WORKERFS, { blobs }, dir);
     },
     unmount(dir) {
+      forgetBlock();
       FS.unmount(dir);
       FS.rmdir(dir);
     },
