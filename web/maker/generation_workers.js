@@ -16,8 +16,35 @@ export function workerCount(records, cores = navigator.hardwareConcurrency, memo
   return Math.max(1, Math.min(cores || 1, 8, Math.floor(memory || 4), records));
 }
 
+// Workers made ready before a generation needs them: each loads the core
+// and its faces when it is made (a few hundred milliseconds), so the page
+// makes them while the user edits, and a generation begins at once. A
+// worker that generated is not put back (its memory grew with the photos
+// it decoded): the pool is filled again with new ones.
+export class WorkerPool {
+  constructor(size = workerCount(Infinity), make = () => new CoreWorker()) {
+    this.size = size;
+    this.make = make;
+    this.ready = [];
+  }
+
+  // Makes the workers the pool misses.
+  fill() {
+    while (this.ready.length < this.size) this.ready.push(this.make());
+  }
+
+  // `count` workers, the ready ones first.
+  take(count) {
+    const taken = this.ready.splice(0, count);
+    while (taken.length < count) taken.push(this.make());
+    return taken;
+  }
+}
+
 export class Generation {
-  constructor() {
+  // With `pool`, the workers are taken from it; without, made here.
+  constructor(pool = new WorkerPool(0)) {
+    this.pool = pool;
     this.workers = [];
     this.stopped = false;
   }
@@ -28,7 +55,7 @@ export class Generation {
   // and gives its answer. Throws "stopped" when stop() was called.
   async run(sources, quality, onDone, write) {
     const total = Math.max(0, sources.records);
-    this.workers = Array.from({ length: workerCount(total) }, () => new CoreWorker());
+    this.workers = this.pool.take(workerCount(total));
     if (this.stopped) this.stop();  // Stop came while the page asked for the sources
     await Promise.all(this.workers.map((w) => w.call('load', [sources])));
     const records = new Array(total);

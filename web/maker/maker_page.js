@@ -5,7 +5,7 @@
 // copies of the project (generation_workers.js), so that Stop can end it
 // at once.
 import { CoreWorker } from './core_client.js';
-import { Generation } from './generation_workers.js';
+import { Generation, WorkerPool } from './generation_workers.js';
 import { ScreenEditors, setValue } from './screen_editors.js';
 import { messageLines } from './message_lines.js';
 
@@ -20,6 +20,14 @@ const PROJECT_ZIP_NAME = 'lumaveil-project.zip';
 const PAGE_FILES = ['Page.html', 'lumaveil_page.js', 'lumaveil_player.js'];
 
 const core = new CoreWorker();
+// The generation's workers, made ready once the project has a screen.
+const pool = new WorkerPool();
+// Fills the pool when the page has nothing else to do, so that a new
+// worker loading the core does not slow the first photo being added.
+function fillPool() {
+  if (!state.project?.ecrans?.length || state.generating) return;
+  (self.requestIdleCallback ?? setTimeout)(() => pool.fill());
+}
 const state = { project: null, selected: -1, undo: [], generating: null, previewing: null, busy: 0 };
 
 // Work in progress shows on the page (the tests wait for it to end).
@@ -138,6 +146,7 @@ async function redraw() {
     const index = Number(item.dataset.index);
     drawInto(item.firstChild, await thumbnail(index), 150, 110);
   }
+  fillPool();
 }
 
 async function showSelected() {
@@ -229,7 +238,16 @@ function download(bytes, name, type = 'application/octet-stream') {
 
 // The players this page holds, as bytes: { windows, linux } (either may
 // be missing).
-async function engines() {
+let enginesHeld = null;
+function engines() {
+  enginesHeld ??= fetchEngines().catch((error) => {
+    enginesHeld = null;
+    throw error;
+  });
+  return enginesHeld;
+}
+
+async function fetchEngines() {
   const found = {};
   for (const [platform, path] of Object.entries(ENGINES)) {
     const response = await fetch(path);
@@ -253,7 +271,7 @@ async function make(kind) {
     showMessages([`The ${platform === 'windows' ? 'Windows' : 'Linux'} player is not part of this page.`]);
     return null;
   }
-  const generation = new Generation();
+  const generation = new Generation(pool);
   state.generating = generation;
   $('stop').hidden = false;
   const progress = $('progress');
@@ -288,6 +306,7 @@ async function make(kind) {
   } finally {
     generation.stop();
     state.generating = null;
+    fillPool();
     $('stop').hidden = true;
     progress.hidden = true;
   }
