@@ -115,10 +115,11 @@ const ops = {
     if (!done) throw new Error(messages.join(' ') || 'The screen could not be changed.');
     return true;
   },
-  // The first `count` patterns of the bank, as pictures (null where none).
-  patterns(count) {
+  // `count` patterns of the bank from pattern `first`, as pictures (null
+  // where none).
+  patterns(count, first = 0) {
     const images = [];
-    for (let n = 0; n < count; ++n) {
+    for (let n = first; n < first + count; ++n) {
       const bytes = core.pattern(n);
       images.push(bytes ? readBmp(bytes) : null);
     }

@@ -88,15 +88,25 @@ export class ScreenEditors {
   async showPattern(button, n) {
     button.dataset.pattern = String(n);
     button.setAttribute('aria-label', `${button.id.startsWith('border') ? 'Border' : 'Background'} pattern ${n + 1}`);
-    const images = await this.patterns();
+    const image = await this.pattern(n);
     button.replaceChildren();
-    if (images[n]) button.append(thumbnail(images[n]));
+    if (image) button.append(thumbnail(image));
     else button.textContent = `Pattern ${n + 1}`;
   }
 
+  // The whole bank, drawn when the choice of a pattern first opens.
   async patterns() {
     if (!this.patternImages) this.patternImages = this.page.core.call('patterns', [PATTERNS]);
     return this.patternImages;
+  }
+
+  // One pattern, as a screen's panel shows it: drawing the whole bank
+  // (~0.4 s) would hold back the first screen's picture.
+  async pattern(n) {
+    if (this.patternImages) return (await this.patternImages)[n];
+    this.onePattern ??= new Map();
+    if (!this.onePattern.has(n)) this.onePattern.set(n, this.page.core.call('patterns', [1, n]).then(([image]) => image));
+    return this.onePattern.get(n);
   }
 
   wire() {
