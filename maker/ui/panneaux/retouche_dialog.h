@@ -12,14 +12,13 @@
 #include "base/bitmap.h"
 #include "base/mfctypes.h"
 #include "lignes_etat.h"
+#include "panneaux/boite_ecran.h"
 
 class QCheckBox;
 class QLabel;
 class QToolButton;
 
 namespace lumaveil {
-
-class CBoiteEcran;
 
 class CRetoucheDialog : public QWidget {
   Q_OBJECT

@@ -1,5 +1,5 @@
 // The main window: bars, commands, the screen-list commands and the
-// modified flag, the centring of the form, and "Show" (the File commands
+// modified flag, the working screen's room, the list's zoom, and "Show" (the File commands
 // with their prompts and the title: tests/maker/ui/document/doc_test.cpp).
 #include <gtest/gtest.h>
 
@@ -9,6 +9,8 @@
 #include <QMimeData>
 #include <QUrl>
 #include <QDropEvent>
+#include <QGroupBox>
+#include <QScreen>
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
@@ -34,6 +36,7 @@
 #include "dialogs/motifs/liste_motifs.h"
 #include "dialogues_essai.h"
 #include "ecrans_essai.h"
+#include "fenetre/geometrie_fenetre.h"
 #include "fenetre/information_dialog.h"
 #include "fenetre/main_frame.h"
 #include "fenetre/outil_dialog.h"
@@ -41,6 +44,7 @@
 #include "commun/ks_file_dialog.h"
 #include "liste/liste_view.h"
 #include "modele_ecran/modele_dialog.h"
+#include "panneaux/boite_ecran.h"
 #include "motifs_utilisateur.h"
 #include "principale/principale_view.h"
 #include "sortie_commande.h"
@@ -73,7 +77,15 @@ TEST_F(MainFrame, TopBarHasTenButtonsWithTheirTooltipsAsNames) {
 TEST_F(MainFrame, MenusAndAcceleratorsAsDesigned) {
   QStringList menus;
   for (QAction* a : frame_->menuBar()->actions()) menus << a->text().remove('&');
-  EXPECT_EQ(menus, (QStringList{"File", "Edit", "Screen", "Generate", "Setup", "?"}));
+  EXPECT_EQ(menus, (QStringList{"File", "Edit", "View", "Screen", "Generate", "Setup", "?"}));
+  // View: the thumbnails' zoom, on the platform's keys.
+  QStringList vue;
+  for (QAction* a : frame_->Menu("View")->actions()) vue << a->text();
+  EXPECT_EQ(vue, (QStringList{"Zoom &In", "Zoom &Out"}));
+  EXPECT_EQ(frame_->Action(Commande::ZoomAvant)->shortcuts(),
+            QKeySequence::keyBindings(QKeySequence::ZoomIn));
+  EXPECT_EQ(frame_->Action(Commande::ZoomArriere)->shortcuts(),
+            QKeySequence::keyBindings(QKeySequence::ZoomOut));
   QStringList fichier;
   for (QAction* a : frame_->Menu("File")->actions())
     if (!a->isSeparator()) fichier << a->text();
@@ -255,20 +267,69 @@ TEST_F(MainFrame, CommitReplacesTheSelectedScreenAndModifies) {
   EXPECT_TRUE(contexte_.Projet.CheminEcranDeVeille.empty());
 }
 
-TEST_F(MainFrame, FormIsCentredAsOneBlockAndNotOffsetWhereTheViewIsSmaller) {
+// The working screen takes the room the window gives, in its own
+// proportions, the panels beside or below it, never over it; where the
+// window is smaller than the panels and the least screen the form scrolls
+// from its top left.
+TEST_F(MainFrame, WorkingScreenGrowsWithTheWindowInItsProportions) {
   CPrincipaleView* vue = frame_->PrincipaleView();
   QWidget* forme = vue->Formulaire();
-  frame_->resize(1400, 1000);
-  QApplication::processEvents();
-  const QSize v = vue->viewport()->size();
-  ASSERT_GT(v.width(), forme->width());
-  EXPECT_NEAR(forme->x(), (v.width() - forme->width()) / 2, 1);
-  EXPECT_NEAR(forme->y(), (v.height() - forme->height()) / 2, 1);
+  auto* boite = frame_->findChild<CBoiteEcran*>();
+  ASSERT_NE(boite, nullptr);
+  const double proportions = double(testing::kPetitCanevas.cx) / testing::kPetitCanevas.cy;
+  QSize precedent;
+  struct Cas {
+    QSize fenetre;
+    CPrincipaleView::Disposition disposition;
+  };
+  // Wide: the panels in a column beside the screen; tall: in a row below.
+  for (const Cas& c : {Cas{{1100, 800}, CPrincipaleView::Disposition::Colonne},
+                       Cas{{1600, 1000}, CPrincipaleView::Disposition::Colonne},
+                       Cas{{1200, 1400}, CPrincipaleView::Disposition::Rangee}}) {
+    frame_->resize(c.fenetre);
+    QApplication::processEvents();
+    const std::string nom = std::to_string(c.fenetre.width()) + "x" + std::to_string(c.fenetre.height());
+    EXPECT_EQ(forme->size(), vue->viewport()->size()) << nom;
+    EXPECT_EQ(vue->DispositionActuelle(), c.disposition) << nom;
+    const QRect ecran = boite->RectEcran();
+    EXPECT_NEAR(double(ecran.width()) / ecran.height(), proportions, 0.02) << nom;
+    const QRect place(boite->mapTo(forme, ecran.topLeft()), ecran.size());
+    for (QGroupBox* g : {vue->GroupeRetouche(), vue->GroupeDecor(), vue->GroupeTransition()}) {
+      const QRect panneau(g->mapTo(forme, QPoint(0, 0)), g->size());
+      EXPECT_TRUE(forme->rect().contains(panneau)) << nom << " " << g->title().toStdString();
+      EXPECT_FALSE(panneau.intersects(place)) << nom << " " << g->title().toStdString();
+    }
+    if (precedent.isValid() && c.fenetre.width() > 1100 && c.fenetre.height() >= 1000) {
+      EXPECT_GT(ecran.width() * ecran.height(), precedent.width() * precedent.height()) << nom;
+    }
+    precedent = ecran.size();
+    // Drawn for the size shown, from the full rendering.
+    ATTEND_VRAI(!boite->ReductionEnCours(), 5000);
+    EXPECT_EQ(boite->Reduite().size(), boite->RectImage().size() * boite->devicePixelRatioF())
+        << nom;
+  }
   frame_->resize(500, 400);
   QApplication::processEvents();
   EXPECT_EQ(forme->x(), 0);
   EXPECT_EQ(forme->y(), 0);
-  EXPECT_GT(vue->horizontalScrollBar()->maximum(), 0);
+  EXPECT_GT(vue->horizontalScrollBar()->maximum() + vue->verticalScrollBar()->maximum(), 0);
+}
+
+// The zoom the list was left at is the next window's; a window with none
+// kept takes the one that suits the display.
+TEST_F(MainFrame, ThumbnailZoomIsKeptForTheNextWindow) {
+  Liste().FixeZoom(150);
+  EXPECT_EQ(Liste().iconSize(), QSize(225, 165));
+  ASSERT_FALSE(frame_->Doc().EstModifie());
+  frame_->close();
+  CContexte autre;
+  std::unique_ptr<CMainFrame> suivante = testing::FenetreEssai(autre);
+  EXPECT_EQ(suivante->ListeView()->Zoom(), 150);
+  EXPECT_GE(suivante->Separateur()->sizes().front(), suivante->ListeView()->gridSize().width());
+  RetientZoomVignettes(0);
+  std::unique_ptr<CMainFrame> neuve = testing::FenetreEssai(autre);
+  EXPECT_EQ(neuve->ListeView()->Zoom(),
+            CListeView::ZoomPourDpi(QGuiApplication::primaryScreen()->logicalDotsPerInch()));
 }
 
 }  // namespace
