@@ -361,6 +361,12 @@ void CMainFrame::SuitZoom() {
   Action(Commande::ZoomArriere)->setEnabled(zoom > CListeView::kZoomMinimal);
   const int voulue = liste_->gridSize().width() + liste_->verticalScrollBar()->sizeHint().width() +
                      2 * liste_->frameWidth();
+  // Before the window is laid out the splitter's sizes are not yet its
+  // own: the list opens at its usual width, or wider for the zoom.
+  if (!separateur_->isVisible()) {
+    separateur_->setSizes({std::max(kLargeurListe, voulue), 800});
+    return;
+  }
   QList<int> tailles = separateur_->sizes();
   if (tailles.size() == 2 && tailles[0] < voulue) {
     const int total = tailles[0] + tailles[1];
