@@ -23,6 +23,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QTimer>
+#include <cstdlib>
 #include <fstream>
 
 #include "attente_essai.h"
@@ -268,45 +269,53 @@ TEST_F(MainFrame, CommitReplacesTheSelectedScreenAndModifies) {
 }
 
 // The working screen takes the room the window gives, in its own
-// proportions, the panels beside or below it, never over it; where the
-// window is smaller than the panels and the least screen the form scrolls
-// from its top left.
+// proportions, the panels beside it in a wide window and below it in a
+// tall one, never over it: a window larger both ways shows a larger
+// screen. Where the window is smaller than the panels and the least screen
+// the form scrolls from its top left.
 TEST_F(MainFrame, WorkingScreenGrowsWithTheWindowInItsProportions) {
   CPrincipaleView* vue = frame_->PrincipaleView();
   QWidget* forme = vue->Formulaire();
   auto* boite = frame_->findChild<CBoiteEcran*>();
   ASSERT_NE(boite, nullptr);
   const double proportions = double(testing::kPetitCanevas.cx) / testing::kPetitCanevas.cy;
-  QSize precedent;
-  struct Cas {
-    QSize fenetre;
-    CPrincipaleView::Disposition disposition;
-  };
-  // Wide: the panels in a column beside the screen; tall: in a row below.
-  for (const Cas& c : {Cas{{1100, 800}, CPrincipaleView::Disposition::Colonne},
-                       Cas{{1600, 1000}, CPrincipaleView::Disposition::Colonne},
-                       Cas{{1200, 1400}, CPrincipaleView::Disposition::Rangee}}) {
-    frame_->resize(c.fenetre);
+  using Disposition = CPrincipaleView::Disposition;
+  // The screen as shown in a window of `taille`, the panels checked around it.
+  auto ecranDans = [&](QSize taille, Disposition attendue) {
+    frame_->resize(taille);
     QApplication::processEvents();
-    const std::string nom = std::to_string(c.fenetre.width()) + "x" + std::to_string(c.fenetre.height());
+    const std::string nom = std::to_string(taille.width()) + "x" + std::to_string(taille.height());
     EXPECT_EQ(forme->size(), vue->viewport()->size()) << nom;
-    EXPECT_EQ(vue->DispositionActuelle(), c.disposition) << nom;
+    EXPECT_EQ(vue->DispositionActuelle(), attendue) << nom;
     const QRect ecran = boite->RectEcran();
     EXPECT_NEAR(double(ecran.width()) / ecran.height(), proportions, 0.02) << nom;
     const QRect place(boite->mapTo(forme, ecran.topLeft()), ecran.size());
     for (QGroupBox* g : {vue->GroupeRetouche(), vue->GroupeDecor(), vue->GroupeTransition()}) {
       const QRect panneau(g->mapTo(forme, QPoint(0, 0)), g->size());
-      EXPECT_TRUE(forme->rect().contains(panneau)) << nom << " " << g->title().toStdString();
-      EXPECT_FALSE(panneau.intersects(place)) << nom << " " << g->title().toStdString();
+      const std::string titre = nom + " " + g->title().toStdString();
+      EXPECT_TRUE(forme->rect().contains(panneau)) << titre;
+      if (attendue == Disposition::Rangee) EXPECT_GT(panneau.top(), place.bottom()) << titre;
+      else EXPECT_GT(panneau.left(), place.right()) << titre;
     }
-    if (precedent.isValid() && c.fenetre.width() > 1100 && c.fenetre.height() >= 1000) {
-      EXPECT_GT(ecran.width() * ecran.height(), precedent.width() * precedent.height()) << nom;
-    }
-    precedent = ecran.size();
     // Drawn for the size shown, from the full rendering.
-    ATTEND_VRAI(!boite->ReductionEnCours(), 5000);
+    (void)QTest::qWaitFor([&] { return !boite->ReductionEnCours(); }, 5000);
+    EXPECT_FALSE(boite->ReductionEnCours()) << nom;
     EXPECT_EQ(boite->Reduite().size(), boite->RectImage().size() * boite->devicePixelRatioF())
         << nom;
+    return ecran.size();
+  };
+  // Each window, then one larger in the same proportions.
+  struct Cas {
+    QSize fenetre;
+    double agrandissement;
+    Disposition disposition;
+  };
+  for (const Cas& c : {Cas{{1100, 800}, 1.5, Disposition::Colonne},
+                       Cas{{1200, 1400}, 1.25, Disposition::Rangee}}) {
+    const QSize petit = ecranDans(c.fenetre, c.disposition);
+    const QSize grand = ecranDans(c.fenetre * c.agrandissement, c.disposition);
+    EXPECT_GT(grand.width(), petit.width()) << c.fenetre.width() << "x" << c.fenetre.height();
+    EXPECT_GT(grand.height(), petit.height()) << c.fenetre.width() << "x" << c.fenetre.height();
   }
   frame_->resize(500, 400);
   QApplication::processEvents();
@@ -318,6 +327,17 @@ TEST_F(MainFrame, WorkingScreenGrowsWithTheWindowInItsProportions) {
 // The zoom the list was left at is the next window's; a window with none
 // kept takes the one that suits the display.
 TEST_F(MainFrame, ThumbnailZoomIsKeptForTheNextWindow) {
+  // A settings store of this test's own: the windows of the tests run
+  // beside it keep their zoom.
+  struct RegistrePropre {
+    testing::TempDir dossier;
+    std::string avant;
+    RegistrePropre() {
+      if (const char* r = std::getenv("LUMAVEIL_REGISTRY")) avant = r;
+      ::setenv("LUMAVEIL_REGISTRY", dossier.File("registry.reg").c_str(), 1);
+    }
+    ~RegistrePropre() { ::setenv("LUMAVEIL_REGISTRY", avant.c_str(), 1); }
+  } registre;
   Liste().FixeZoom(150);
   EXPECT_EQ(Liste().iconSize(), QSize(225, 165));
   ASSERT_FALSE(frame_->Doc().EstModifie());
@@ -325,6 +345,10 @@ TEST_F(MainFrame, ThumbnailZoomIsKeptForTheNextWindow) {
   CContexte autre;
   std::unique_ptr<CMainFrame> suivante = testing::FenetreEssai(autre);
   EXPECT_EQ(suivante->ListeView()->Zoom(), 150);
+  // The list is wide enough for a column of thumbnails once the window is
+  // laid out on the screen.
+  suivante->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(suivante.get()));
   EXPECT_GE(suivante->Separateur()->sizes().front(), suivante->ListeView()->gridSize().width());
   RetientZoomVignettes(0);
   std::unique_ptr<CMainFrame> neuve = testing::FenetreEssai(autre);
