@@ -99,18 +99,21 @@ void MakerSousX::Lance(const std::string& projet, const std::string& registre) {
 
 namespace {
 
-// `anglais` in the language the maker runs in, as its translation (Qt's
-// for a context "Q...") gives it; itself when none is chosen.
-QString Traduit(const char* contexte, const char* anglais) {
-  QString langue;
+// The language the maker runs in, as it chooses it: "" for English.
+QString LangueMaker() {
   for (const QString& l : QLocale::system().uiLanguages()) {
     const QString code = l.section('-', 0, 0).section('_', 0, 0).toLower();
     if (code == QLatin1String("en")) break;
-    if (code == QLatin1String("fr") || code == QLatin1String("de") || code == QLatin1String("es")) {
-      langue = code;
-      break;
-    }
+    if (code == QLatin1String("fr") || code == QLatin1String("de") || code == QLatin1String("es"))
+      return code;
   }
+  return {};
+}
+
+// `anglais` in the language the maker runs in, as its translation (Qt's
+// for a context "Q...") gives it; itself when none is chosen.
+QString Traduit(const char* contexte, const char* anglais) {
+  const QString langue = LangueMaker();
   QString titre = QString::fromUtf8(anglais);
   QTranslator traduction;
   const bool qt = contexte[0] == 'Q';
@@ -257,7 +260,10 @@ void MakerSousX::Ecrit(const std::string& id, const std::string& texte) {
 std::string MakerSousX::Capture(const std::string& nom) {
   const std::string dossier = LUMAVEIL_SCREENSHOT_DIR;
   mkdir(dossier.c_str(), 0755);
-  const std::string fichier = dossier + "/" + nom + ".png";
+  // A run in another language keeps its pictures beside the English ones.
+  const QString langue = LangueMaker();
+  const std::string suffixe = langue.isEmpty() ? "" : "_" + langue.toStdString();
+  const std::string fichier = dossier + "/" + nom + suffixe + ".png";
   const int r = std::system(("DISPLAY=" + xvfb_.Display() + " import -window root '" + fichier +
                              "' 2>/dev/null")
                                 .c_str());

@@ -79,8 +79,9 @@ class MakerSousX {
   void Touches(const std::string& id, const std::string& touches);
   void Ecrit(const std::string& id, const std::string& texte);
 
-  // The whole screen saved as NAME.png under the screenshot directory;
-  // returns the file's path ("" when it could not be written).
+  // The whole screen saved as NAME.png under the screenshot directory
+  // (NAME_de.png when the maker runs in German, and so on); returns the
+  // file's path ("" when it could not be written).
   std::string Capture(const std::string& nom);
 
   // Ctrl+S in the main window, then the project read back: the picture

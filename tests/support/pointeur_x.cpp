@@ -116,11 +116,20 @@ bool MontreEtActive(QWidget* widget) {
   return QTest::qWaitForWindowActive(widget);
 }
 
+namespace {
+QString& SuffixeCaptures() {
+  static QString suffixe;
+  return suffixe;
+}
+}  // namespace
+
+void FixeSuffixeCaptures(const QString& suffixe) { SuffixeCaptures() = suffixe; }
+
 QString CaptureEcran(const QString& nom) {
   QScreen* ecran = QGuiApplication::primaryScreen();
   if (!ecran) return {};
   QTest::qWait(100);
-  const QString chemin = QDir(DossierCaptures()).filePath(nom + ".png");
+  const QString chemin = QDir(DossierCaptures()).filePath(nom + SuffixeCaptures() + ".png");
   return ecran->grabWindow(0).save(chemin) ? chemin : QString();
 }
 

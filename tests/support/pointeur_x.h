@@ -48,7 +48,11 @@ void PendantModal(const std::function<void(QWidget*)>& action,
 bool MontreEtActive(QWidget* widget);
 
 // The whole screen as the X server shows it, saved as NAME.png under the
-// screenshot directory; returns the path ("" on failure).
+// screenshot directory (NAME then the suffix below); returns the path (""
+// on failure).
 QString CaptureEcran(const QString& nom);
+// Appended to every name CaptureEcran saves under ("_de" for a run in
+// German, so that it does not overwrite the English run's pictures).
+void FixeSuffixeCaptures(const QString& suffixe);
 
 }  // namespace lumaveil::testing

@@ -18,6 +18,8 @@ constexpr std::array<DefinitionCommande, kNombreCommandes> kTable{{
     {C::Quitter, "File", QT_TRANSLATE_NOOP("Commandes", "&Quit"), nullptr, nullptr, nullptr, true},
     {C::Annuler, "Edit", QT_TRANSLATE_NOOP("Commandes", "&Undo\tCtrl+Z"), "Ctrl+Z", QT_TRANSLATE_NOOP("Commandes", "Undo the last change"), ":/icones/annuler.svg", false},
     {C::Retablir, "Edit", QT_TRANSLATE_NOOP("Commandes", "&Redo\tCtrl+Shift+Z"), "Ctrl+Shift+Z|Ctrl+Y", QT_TRANSLATE_NOOP("Commandes", "Redo the change undone"), ":/icones/retablir.svg", false},
+    {C::ZoomAvant, "View", QT_TRANSLATE_NOOP("Commandes", "Zoom &In"), nullptr, nullptr, nullptr, false},
+    {C::ZoomArriere, "View", QT_TRANSLATE_NOOP("Commandes", "Zoom &Out"), nullptr, nullptr, nullptr, false},
     {C::EcranNouveau, "Screen", QT_TRANSLATE_NOOP("Commandes", "New"), nullptr, QT_TRANSLATE_NOOP("Commandes", "Create a new screen"), ":/icones/ecran_nouveau.svg", false},
     {C::AjoutPhotos, "Screen", QT_TRANSLATE_NOOP("Commandes", "Add &photos...\tCtrl+Shift+O"), "Ctrl+Shift+O", QT_TRANSLATE_NOOP("Commandes", "Add photos"), ":/icones/ajout_photos.svg", false},
     {C::AjoutDossier, "Screen", QT_TRANSLATE_NOOP("Commandes", "Add &folder..."), nullptr, nullptr, nullptr, false},

@@ -21,6 +21,9 @@ enum class Commande {
   // Edit
   Annuler,
   Retablir,
+  // View
+  ZoomAvant,
+  ZoomArriere,
   // Screen
   EcranNouveau,
   AjoutPhotos,
@@ -62,9 +65,10 @@ inline constexpr int kNombreCommandes = int(Commande::APropos) + 1;
 
 struct DefinitionCommande {
   Commande commande;
-  const char* menu;      // "File", "Edit", "Screen", "Generate", "Setup", "?"; null: no menu item
+  const char* menu;      // "File", "Edit", "View", "Screen", "Generate", "Setup", "?"; null: no menu item
   const char* texte;     // menu text, with its & mnemonic and \t accelerator
   const char* raccourci; // key sequences (portable text, several separated by "|"), or null
+                         // (the zoom takes the platform's standard keys)
   const char* bulle;     // tooltip of its top-bar button, or null
   const char* icone;     // resource of its button picture, or null
   bool separateurAvant;  // a separator precedes it in its menu

@@ -15,6 +15,7 @@ namespace lumaveil {
 namespace {
 
 constexpr const char* kCleGeometrie = "WindowGeometry";
+constexpr const char* kCleZoom = "ThumbnailZoom";
 
 // The size on a screen of `disponible` for a window that asks for `voulue`.
 QSize TailleAdaptee(const QRect& disponible, const QSize& voulue) {
@@ -50,6 +51,23 @@ void RetientFenetrePrincipale(const QWidget& fenetre) {
   talvik::CBaseRegistre registre;
   if (!registre.OuvreEcriture(kNomApplication, "")) return;
   registre.Ecriture(kCleGeometrie, fenetre.saveGeometry().toBase64().toStdString());
+  registre.Ferme();
+}
+
+int LitZoomVignettes(int defaut) {
+  talvik::CBaseRegistre registre;
+  int zoom = 0;
+  if (registre.OuvreLecture(kNomApplication, "")) {
+    if (!registre.Lecture(kCleZoom, zoom)) zoom = 0;
+    registre.Ferme();
+  }
+  return zoom > 0 ? zoom : defaut;
+}
+
+void RetientZoomVignettes(int pourcent) {
+  talvik::CBaseRegistre registre;
+  if (!registre.OuvreEcriture(kNomApplication, "")) return;
+  registre.Ecriture(kCleZoom, pourcent);
   registre.Ferme();
 }
 

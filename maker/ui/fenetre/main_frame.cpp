@@ -9,6 +9,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QScrollBar>
 #include <QIcon>
 #include <QMenuBar>
 #include <QPainter>
@@ -38,6 +41,7 @@
 #include "internet/envoi.h"
 #include "commun/ks_file_dialog.h"
 #include "liste/liste_view.h"
+#include "panneaux/boite_ecran.h"
 #include "principale/principale_view.h"
 #include "redimension.h"
 #include "travail/commandes_ecran.h"
@@ -126,6 +130,10 @@ CMainFrame::CMainFrame(CContexte& contexte, QWidget* parent)
   CPrincipaleView::PlacePanneau(principale_->GroupeRetouche(), panneaux_.retouche);
   CPrincipaleView::PlacePanneau(principale_->GroupeDecor(), panneaux_.decor);
   CPrincipaleView::PlacePanneau(principale_->GroupeTransition(), panneaux_.transition);
+  // The working screen itself, out of the Picture panel: as large as the
+  // window allows, the panels beside or below it.
+  panneaux_.retouche->Boite()->Agrandissable();
+  principale_->PlaceEcran(panneaux_.retouche->Boite());
   ecranTravail_ = std::make_unique<CTravailFenetre>(contexte_, *travail_);
   editeurs_ = std::make_unique<CEditeursQt>(this, *contexte_.Graphique);
   commandes_ = std::make_unique<CCommandesEcran>(*ecranTravail_, *editeurs_);
@@ -225,6 +233,13 @@ void CMainFrame::CreeActions() {
     actions_[std::size_t(d.commande)] = action;
     addAction(action);
   }
+  // The thumbnails' zoom: the platform's standard keys (Ctrl++ and Ctrl+-).
+  for (const auto& [commande, touches] :
+       {std::pair{Commande::ZoomAvant, QKeySequence::ZoomIn},
+        std::pair{Commande::ZoomArriere, QKeySequence::ZoomOut}}) {
+    Action(commande)->setShortcuts(touches);
+    Action(commande)->setShortcutContext(Qt::WindowShortcut);
+  }
 }
 
 void CMainFrame::CreeMenus() {
@@ -236,6 +251,7 @@ void CMainFrame::CreeMenus() {
       courant = QString::fromUtf8(d.menu);
       const QString titre = courant == "File"       ? tr("&File")
                             : courant == "Edit"     ? tr("&Edit")
+                            : courant == "View"     ? tr("&View")
                             : courant == "Screen"   ? tr("&Screen")
                             : courant == "Generate" ? tr("&Generate")
                             : courant == "Setup"    ? tr("Se&tup")
@@ -286,6 +302,8 @@ void CMainFrame::RouteCommandes() {
       {Commande::Propriete, [this] { CommandePropriete(contexte_, *travail_, this); }},
       {Commande::Annuler, [this] { travail_->Annule(); }},
       {Commande::Retablir, [this] { travail_->Refait(); }},
+      {Commande::ZoomAvant, [this] { liste_->ZoomAvant(); }},
+      {Commande::ZoomArriere, [this] { liste_->ZoomArriere(); }},
       {Commande::EcranNouveau, [this] { travail_->NouvelEcran(); }},
       {Commande::AjoutPhotos, [this] { AjouteDesPhotos(false); }},
       {Commande::AjoutDossier, [this] { AjouteDesPhotos(true); }},
@@ -329,6 +347,32 @@ void CMainFrame::RouteCommandes() {
   }
   Action(LitOrdrePhotos() == OrdrePhotos::Date ? Commande::OrdreDate : Commande::OrdreNom)
       ->setChecked(true);
+  // The zoom as last left, else the one that suits the display; the list
+  // widens to hold a column of thumbnails.
+  connect(liste_, &CListeView::zoomChange, this, &CMainFrame::SuitZoom);
+  const QScreen* ecran = QGuiApplication::primaryScreen();
+  liste_->FixeZoom(LitZoomVignettes(CListeView::ZoomPourDpi(ecran ? ecran->logicalDotsPerInch() : 96)));
+  SuitZoom();
+}
+
+void CMainFrame::SuitZoom() {
+  const int zoom = liste_->Zoom();
+  Action(Commande::ZoomAvant)->setEnabled(zoom < CListeView::kZoomMaximal);
+  Action(Commande::ZoomArriere)->setEnabled(zoom > CListeView::kZoomMinimal);
+  const int voulue = liste_->gridSize().width() + liste_->verticalScrollBar()->sizeHint().width() +
+                     2 * liste_->frameWidth();
+  // Before the window is laid out the splitter's sizes are not yet its
+  // own: the list opens at its usual width, or wider for the zoom.
+  if (!separateur_->isVisible()) {
+    separateur_->setSizes({std::max(kLargeurListe, voulue), 800});
+    return;
+  }
+  QList<int> tailles = separateur_->sizes();
+  if (tailles.size() == 2 && tailles[0] < voulue) {
+    const int total = tailles[0] + tailles[1];
+    tailles = {voulue, std::max(0, total - voulue)};
+    separateur_->setSizes(tailles);
+  }
 }
 
 void CMainFrame::OuvreAvecBureau(const QUrl& url) {
@@ -459,6 +503,7 @@ void CMainFrame::closeEvent(QCloseEvent* evenement) {
   }
   recents_.Ecrit();
   RetientFenetrePrincipale(*this);
+  RetientZoomVignettes(liste_->Zoom());
   // The thumbnails still being made are not wanted any more: the workers
   // stop now rather than when the window is destroyed.
   liste_->Fabrique().Arrete();

@@ -100,6 +100,9 @@ class CMainFrame : public QMainWindow, public IVuesDocument {
   void MetAJourHistorique();
   void MetAJourRecents();
   void OuvreAvecBureau(const QUrl& url);
+  // Zoom In and Out greyed at the ends; the list made wide enough for a
+  // column of thumbnails.
+  void SuitZoom();
 
   CContexte& contexte_;
   std::array<QAction*, kNombreCommandes> actions_{};

@@ -10,8 +10,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QUrl>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -25,6 +28,8 @@ namespace lumaveil {
 namespace {
 
 constexpr QSize kTailleImage(150, 110);
+// Zoom levels whose thumbnail sizes are whole pixels.
+constexpr int kNiveauxZoom[] = {50, 60, 80, 100, 120, 150, 200, 250, 300};
 
 // Only the left button chooses a screen: another is taken here and goes no
 // further, so a right or middle click leaves the highlight on the current
@@ -68,6 +73,59 @@ CListeView::CListeView(CControleurProjet& controleur, talvik::CGraphique& graphi
   connect(modele_, &CModeleListe::pairesChangees, viewport(), qOverload<>(&QWidget::update));
   connect(&controleur_, &CControleurProjet::change, this, &CListeView::Suit);
   connect(&controleur_, &CControleurProjet::ecranSelectionne, this, &CListeView::MontreSelection);
+}
+
+int CListeView::ZoomPourDpi(double dpiLogique) {
+  const int voulu = dpiLogique > 0 ? qRound(dpiLogique * 100 / 96) : 100;
+  int meilleur = 100;
+  for (int niveau : kNiveauxZoom)
+    if (std::abs(niveau - voulu) < std::abs(meilleur - voulu)) meilleur = niveau;
+  return meilleur;
+}
+
+void CListeView::FixeZoom(int pourcent) {
+  int niveau = kNiveauxZoom[0];
+  for (int n : kNiveauxZoom)
+    if (std::abs(n - pourcent) < std::abs(niveau - pourcent)) niveau = n;
+  if (niveau == zoom_ && iconSize() == kTailleImage * zoom_ / 100) return;
+  zoom_ = niveau;
+  const QSize taille = kTailleImage * zoom_ / 100;
+  setIconSize(taille);
+  setGridSize(QSize(taille.width() + 12, taille.height() + 28));
+  // Thumbnails made for the physical pixels of their new size.
+  modele_->FixeEchelle(int(std::ceil(devicePixelRatioF() * zoom_ / 100.0 - 1e-9)));
+  const int selection = controleur_.Selection();
+  if (selection >= 0) scrollTo(Ligne(selection));
+  emit zoomChange(zoom_);
+}
+
+void CListeView::ZoomAvant() {
+  for (int n : kNiveauxZoom)
+    if (n > zoom_) {
+      FixeZoom(n);
+      return;
+    }
+}
+
+void CListeView::ZoomArriere() {
+  for (auto i = std::size(kNiveauxZoom); i-- > 0;)
+    if (kNiveauxZoom[i] < zoom_) {
+      FixeZoom(kNiveauxZoom[i]);
+      return;
+    }
+}
+
+void CListeView::wheelEvent(QWheelEvent* evenement) {
+  if (!(evenement->modifiers() & Qt::ControlModifier)) {
+    molette_ = 0;
+    QListView::wheelEvent(evenement);
+    return;
+  }
+  evenement->accept();
+  // A notch is 120; a fine-grained wheel or touchpad sends less at a time.
+  molette_ += evenement->angleDelta().y();
+  for (; molette_ >= 120; molette_ -= 120) ZoomAvant();
+  for (; molette_ <= -120; molette_ += 120) ZoomArriere();
 }
 
 QRect CListeView::MarqueInsertion() const {

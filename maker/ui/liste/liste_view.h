@@ -1,5 +1,7 @@
-// CListeView: the left pane of the main window, one 150 x 110 thumbnail
-// per screen in playing order, labelled "001", "002", ... It is a view over
+// CListeView: the left pane of the main window, one thumbnail per screen
+// in playing order, labelled "001", "002", ...; the thumbnails are 150 x
+// 110 at a zoom of 100 %, and zoom from 50 % to 300 % (View > Zoom In and
+// Zoom Out, Ctrl with the mouse wheel), drawn again for their new size. It is a view over
 // the list model of the project controller (CModeleListe, which it makes):
 // row i is screen i, with screen i's thumbnail. The view keeps the
 // controller's selection highlighted and changes nothing itself: the
@@ -53,6 +55,19 @@ class CListeView : public QListView {
   QRect MarqueInsertion() const;
 
   CModeleListe& Modele() const { return *modele_; }
+
+  // The thumbnails' zoom, in percent of 150 x 110.
+  static constexpr int kZoomMinimal = 50;
+  static constexpr int kZoomMaximal = 300;
+  int Zoom() const { return zoom_; }
+  // The zoom of the level nearest `pourcent` (levels whose sizes are whole
+  // pixels: 50, 60, 80, 100, 120, 150, 200, 250, 300).
+  void FixeZoom(int pourcent);
+  // One level up or down; nothing beyond the ends.
+  void ZoomAvant();
+  void ZoomArriere();
+  // The zoom that suits a display of `dpiLogique` dots per inch (96: 100 %).
+  static int ZoomPourDpi(double dpiLogique);
   // Row `index` of the model and where it is drawn in the viewport.
   QModelIndex Ligne(int index) const { return modele_->index(index); }
   QRect RectLigne(int index) const { return visualRect(Ligne(index)); }
@@ -73,6 +88,8 @@ class CListeView : public QListView {
   void fichiersDeposes(int nombre);
   // A drag moved screen `de` to position `vers`.
   void ecranDeplace(int de, int vers);
+  // The zoom changed (percent).
+  void zoomChange(int pourcent);
 
  protected:
   void keyPressEvent(QKeyEvent* evenement) override;
@@ -83,6 +100,8 @@ class CListeView : public QListView {
   void dragEnterEvent(QDragEnterEvent* evenement) override;
   void dragMoveEvent(QDragMoveEvent* evenement) override;
   void dropEvent(QDropEvent* evenement) override;
+  // Ctrl with the wheel zooms; the wheel alone scrolls.
+  void wheelEvent(QWheelEvent* evenement) override;
   // The thumbnails, the insertion line of a drag, then a band joining the
   // two of each pair of portraits shown side by side on one screen.
   void paintEvent(QPaintEvent* evenement) override;
@@ -100,6 +119,8 @@ class CListeView : public QListView {
 
   CControleurProjet& controleur_;
   CModeleListe* modele_;
+  int zoom_ = 100;
+  int molette_ = 0;  // wheel steps under one notch, kept for the next event
 
   // Reordering by drag.
   bool boutonEnfonce_ = false;

@@ -28,9 +28,9 @@ talvik::HBITMAP FondDepuisRessource(int echelle) {
   return talvik::BitmapDepuisImageQt(image);
 }
 
-// A thumbnail shown at its 150 x 110 place, whatever scale it was made at.
-QIcon IconeVignette(const talvik::HBITMAP& vignette) {
-  QPixmap pixmap = talvik::PixmapQt(vignette);
+// A thumbnail shown at its 150 x 110 place, whatever scale it was made at
+// (the view's icon size, larger when zoomed, reduces it from there).
+QIcon IconeVignette(QPixmap pixmap) {
   pixmap.setDevicePixelRatio(std::max(1.0, double(pixmap.width()) / kLargeurImage));
   return QIcon(pixmap);
 }
@@ -43,9 +43,13 @@ QString LibelleItem(int index) {
 
 CModeleListe::CModeleListe(CControleurProjet& controleur, talvik::CGraphique& graphique,
                            int echelle, QObject* parent)
-    : QAbstractListModel(parent), controleur_(controleur), graphique_(graphique) {
-  fond_ = FondDepuisRessource(echelle);
-  iconeFond_ = IconeVignette(graphique_.CadreImage(fond_, 0, 0, 0x00C0C0C0, 5 * echelle, 0, 0, 1));
+    : QAbstractListModel(parent),
+      controleur_(controleur),
+      graphique_(graphique),
+      echelle_(std::max(1, echelle)) {
+  fond_ = FondDepuisRessource(echelle_);
+  iconeFond_ = IconeVignette(
+      talvik::PixmapQt(graphique_.CadreImage(fond_, 0, 0, 0x00C0C0C0, 5 * echelle_, 0, 0, 1)));
   fabrique_ = new CFabriqueVignettes(this);
   fabrique_->FixeFond(fond_);
   fabrique_->FixeReception(
@@ -88,7 +92,7 @@ void CModeleListe::Suit(const CChangement& c) {
   switch (c.genre) {
     case G::Insertion:
       beginInsertRows({}, c.index, c.index);
-      lignes_.insert(lignes_.begin() + c.index, Ligne{iconeFond_, 0, {}});
+      lignes_.insert(lignes_.begin() + c.index, Ligne{iconeFond_, {}, 0, {}});
       endInsertRows();
       Renumerote(c.index + 1);
       DemandeVignette(c.index, c.source);
@@ -124,10 +128,34 @@ void CModeleListe::Suit(const CChangement& c) {
 void CModeleListe::Recharge() {
   fabrique_->AnnuleTout();
   beginResetModel();
-  lignes_.assign(std::size_t(controleur_.NombreEcrans()), Ligne{iconeFond_, 0, {}});
+  lignes_.assign(std::size_t(controleur_.NombreEcrans()), Ligne{iconeFond_, {}, 0, {}});
   paires_.clear();
   endResetModel();
   for (int i = 0; i < controleur_.NombreEcrans(); ++i) DemandeVignette(i, &controleur_.Ecran(i));
+}
+
+void CModeleListe::FixeEchelle(int echelle) {
+  echelle = std::max(1, echelle);
+  if (echelle == echelle_) return;
+  echelle_ = echelle;
+  fond_ = FondDepuisRessource(echelle_);
+  iconeFond_ = IconeVignette(
+      talvik::PixmapQt(graphique_.CadreImage(fond_, 0, 0, 0x00C0C0C0, 5 * echelle_, 0, 0, 1)));
+  fabrique_->FixeFond(fond_);
+  // Thumbnails made at this scale or larger are reduced as they are shown:
+  // only the smaller ones are made again, the present one shown stretched
+  // meanwhile.
+  const QSize taille(kLargeurImage * echelle_, (kVignetteHauteur + 10) * echelle_);
+  for (int i = 0; i < rowCount(); ++i) {
+    Ligne& ligne = lignes_[std::size_t(i)];
+    if (!ligne.image.isNull() && ligne.image.width() >= taille.width()) continue;
+    ligne.icone = ligne.image.isNull()
+                      ? iconeFond_
+                      : IconeVignette(ligne.image.scaled(taille, Qt::IgnoreAspectRatio,
+                                                         Qt::SmoothTransformation));
+    DemandeVignette(i, &controleur_.Ecran(i), true);
+  }
+  if (rowCount() > 0) emit dataChanged(index(0), index(rowCount() - 1), {Qt::DecorationRole});
 }
 
 void CModeleListe::Renumerote(int depuis) {
@@ -143,17 +171,20 @@ void CModeleListe::MontreVignette(int i, const talvik::HBITMAP& vignette) {
   ligne.jeton = 0;
   if (vignette) {
     controleur_.FixeVignette(i, vignette);
-    ligne.icone = IconeVignette(vignette);
+    ligne.image = talvik::PixmapQt(vignette);
+    ligne.icone = IconeVignette(ligne.image);
   } else {
+    ligne.image = QPixmap();
     ligne.icone = iconeFond_;
   }
   emit dataChanged(index(i), index(i), {Qt::DecorationRole, kRoleJeton});
 }
 
-void CModeleListe::DemandeVignette(int i, const CEcran* source) {
-  // A screen taken back by Undo comes with the thumbnail it had.
+void CModeleListe::DemandeVignette(int i, const CEcran* source, bool garde) {
+  // A screen taken back by Undo comes with the thumbnail it had (made at
+  // this scale or larger).
   const CEcran& ecran = controleur_.Ecran(i);
-  if (!source && ecran.Vignette) {
+  if (!source && ecran.Vignette && int(ecran.Vignette.Width()) >= kLargeurImage * echelle_) {
     MontreVignette(i, ecran.Vignette);
     return;
   }
@@ -164,7 +195,10 @@ void CModeleListe::DemandeVignette(int i, const CEcran* source) {
     return;
   }
   Ligne& ligne = lignes_[std::size_t(i)];
-  ligne.icone = iconeFond_;
+  if (!garde) {
+    ligne.icone = iconeFond_;
+    ligne.image = QPixmap();
+  }
   ligne.jeton = prochainJeton_++;
   emit dataChanged(index(i), index(i), {Qt::DecorationRole, kRoleJeton});
   fabrique_->Demande(ligne.jeton, ecran);

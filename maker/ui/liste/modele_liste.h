@@ -31,7 +31,8 @@ class CModeleListe : public QAbstractListModel {
   // The request a row waits for from the workers (0: none).
   static constexpr int kRoleJeton = Qt::UserRole + 1;
 
-  // Thumbnails are made at `echelle` times 140 x 100 (the display's scale).
+  // Thumbnails are made at `echelle` times 140 x 100 (the display's scale
+  // times the zoom, rounded up).
   CModeleListe(CControleurProjet& controleur, talvik::CGraphique& graphique, int echelle,
                QObject* parent = nullptr);
   ~CModeleListe() override;
@@ -42,6 +43,12 @@ class CModeleListe : public QAbstractListModel {
   // Every row made again from the project: labels and backdrops at once,
   // thumbnails from the workers in list order.
   void Recharge();
+  // Thumbnails from now on at `echelle` times 140 x 100 (a zoom, or the
+  // display's scale); every row whose thumbnail is smaller is made again
+  // at that scale, its present thumbnail shown stretched until then (a
+  // larger one is only reduced as it is shown). Nothing for the same scale.
+  void FixeEchelle(int echelle);
+  int Echelle() const { return echelle_; }
 
   // The 140 x 100 backdrop of the thumbnails.
   const talvik::HBITMAP& FondVignette() const { return fond_; }
@@ -60,6 +67,7 @@ class CModeleListe : public QAbstractListModel {
  private:
   struct Ligne {
     QIcon icone;
+    QPixmap image;  // what the icon shows (null: the backdrop)
     std::uint64_t jeton = 0;
     QString description;
   };
@@ -70,12 +78,14 @@ class CModeleListe : public QAbstractListModel {
   void MontreVignette(int index, const talvik::HBITMAP& vignette);
   // The thumbnail of row `index`: the one the screen keeps (a screen taken
   // back by Undo), else made from `source`'s rendering, else by the workers.
-  void DemandeVignette(int index, const CEcran* source);
+  // `garde`: the row keeps showing what it shows until the workers answer.
+  void DemandeVignette(int index, const CEcran* source, bool garde = false);
   void Recoit(std::uint64_t jeton, const talvik::HBITMAP& vignette);
 
   CControleurProjet& controleur_;
   talvik::CGraphique& graphique_;
-  talvik::HBITMAP fond_;  // 140 x 100 backdrop (times the display's scale)
+  int echelle_ = 1;
+  talvik::HBITMAP fond_;  // 140 x 100 backdrop (times echelle_)
   QIcon iconeFond_;       // the framed backdrop shown while a thumbnail is made
   CFabriqueVignettes* fabrique_;
   std::uint64_t prochainJeton_ = 1;

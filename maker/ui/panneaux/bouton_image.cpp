@@ -1,10 +1,15 @@
 #include "panneaux/bouton_image.h"
 
+#include <QCoreApplication>
+#include <QDate>
 #include <QIcon>
 #include <QLabel>
+#include <QLocale>
 #include <QToolButton>
 #include <algorithm>
 
+#include "chaines.h"
+#include "commun/langue.h"
 #include "dialogs/commun/bouton_outil.h"
 
 static void InitialiseRessourcesPanneaux() { Q_INIT_RESOURCE(panneaux); }
@@ -27,16 +32,49 @@ QToolButton* BoutonImage(QWidget* parent, const QString& icone, const QString& t
   return bouton;
 }
 
+namespace {
+
+// The widest lines the panels show, with the widest digits, in the
+// window's language.
+QStringList ModelesLignes() {
+  QStringList modeles;
+  // Lines without a number, as the panels write them (lignes_etat.h).
+  for (const char* texte :
+       {QT_TRANSLATE_NOOP("Messages", "Defined white color background."),
+        QT_TRANSLATE_NOOP("Messages", "Defined black color background."),
+        QT_TRANSLATE_NOOP("Messages", "Defined pattern background."),
+        QT_TRANSLATE_NOOP("Messages", "No color adjustment defined."),
+        QT_TRANSLATE_NOOP("Messages", "Stretching to fit the screen."),
+        QT_TRANSLATE_NOOP("Messages", "No defined changing effect."),
+        QT_TRANSLATE_NOOP("Messages", "*** No loaded picture ***")})
+    modeles << QString::fromStdString(talvik::TraduitChaine(texte));
+  // Lines with a number, filled with the widest one they show.
+  const std::pair<const char*, const char*> remplis[] = {
+      {QT_TRANSLATE_NOOP("Messages", "Defined duration to %d second(s)"), "180"},
+      {QT_TRANSLATE_NOOP("Messages", "Rotating of %d\u00b0 done."), "-90"}};
+  for (const auto& [texte, nombre] : remplis)
+    modeles << QString::fromStdString(talvik::TraduitChaine(texte))
+                   .replace(QLatin1String("%d"), QLatin1String(nombre));
+  // The file's line: kb and month/day/year in English, the locale's
+  // formats in a translated window (CRetoucheDialog::Rafraichit).
+  if (LangueInterface() == QLatin1String("en")) {
+    modeles << QStringLiteral("File 99999 kb   12/31/2026");
+  } else {
+    const QLocale locale;
+    modeles << QCoreApplication::translate("lumaveil::CRetoucheDialog", "File %1   %2")
+                   .arg(locale.formattedDataSize(99999 * 1024, 0, QLocale::DataSizeTraditionalFormat),
+                        locale.toString(QDate(2026, 12, 31), QLocale::ShortFormat));
+  }
+  return modeles;
+}
+
+}  // namespace
+
 QLabel* NouvelleLigneEtat(QWidget* parent) {
-  // The widest lines the panels show, with the widest digits.
-  static const char* const kModeles[] = {
-      "Defined white color background.", "Defined black color background.",
-      "Defined duration to 180 second(s)", "No color adjustment defined.",
-      "File 99999 kb   12/31/2026",       "Rotating of -90\u00b0 done."};
   auto* ligne = new QLabel(parent);
   int largeur = 0;
-  for (const char* modele : kModeles)
-    largeur = std::max(largeur, ligne->fontMetrics().horizontalAdvance(QString::fromUtf8(modele)));
+  for (const QString& modele : ModelesLignes())
+    largeur = std::max(largeur, ligne->fontMetrics().horizontalAdvance(modele));
   // One line's height even while empty: the panel keeps its height too.
   ligne->setMinimumSize(largeur + 4, ligne->fontMetrics().height());
   ligne->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);

@@ -28,6 +28,8 @@ const std::array<EditeurPanneau, 6> kEditeursPanneaux{{
 CPanneauLignes::CPanneauLignes(int premier, int nombre, QWidget* parent)
     : QWidget(parent), editeurs_(&kEditeursPanneaux[std::size_t(premier)]) {
   auto* grille = new QGridLayout(this);
+  // The group box around the panel gives its margins.
+  grille->setContentsMargins(0, 0, 0, 0);
   for (int i = 0; i < nombre; ++i) {
     boutons_.push_back(BoutonImage(this, editeurs_[i].icone, tr(editeurs_[i].nom)));
     lignes_.push_back(NouvelleLigneEtat(this));

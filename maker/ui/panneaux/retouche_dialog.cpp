@@ -8,8 +8,6 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMimeData>
-#include <QPainter>
-#include <QRadialGradient>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -19,30 +17,12 @@
 #include "dialogs/commun/boite_message.h"
 #include "dialogs/commun/image_qt.h"
 #include "dialogs/commun/plein_ecran_dlg.h"
-#include "graphique.h"
+#include "panneaux/boite_ecran.h"
 #include "panneaux/bouton_image.h"
 
 namespace lumaveil {
 
 namespace {
-
-// A dark, softly lit backdrop behind the picture in the box.
-void PeintFondBoite(QPainter& peintre, int largeur, int hauteur) {
-  QRadialGradient lumiere(largeur / 2.0, hauteur / 2.0, largeur * 0.7);
-  lumiere.setColorAt(0, QColor(92, 100, 112));
-  lumiere.setColorAt(1, QColor(38, 42, 50));
-  peintre.fillRect(QRect(0, 0, largeur, hauteur), lumiere);
-  peintre.setPen(QColor(255, 255, 255, 18));
-  for (int x = -hauteur; x < largeur; x += 8) peintre.drawLine(x, hauteur, x + hauteur, 0);
-}
-
-talvik::HBITMAP FondBoite(int largeur, int hauteur) {
-  QImage fond(largeur, hauteur, QImage::Format_RGB32);
-  QPainter peintre(&fond);
-  PeintFondBoite(peintre, largeur, hauteur);
-  peintre.end();
-  return talvik::BitmapDepuisImageQt(fond);
-}
 
 QLabel* Ligne(QWidget* parent, const QString& nom) {
   QLabel* ligne = NouvelleLigneEtat(parent);
@@ -52,14 +32,12 @@ QLabel* Ligne(QWidget* parent, const QString& nom) {
 
 }  // namespace
 
-CRetoucheDialog::CRetoucheDialog(QWidget* parent)
-    : QWidget(parent), m_sizeBoite(kLargeurBoite, kHauteurBoite) {
+CRetoucheDialog::CRetoucheDialog(QWidget* parent) : QWidget(parent) {
   setAcceptDrops(true);
-  m_hFond = FondBoite(kLargeurBoite, kHauteurBoite);
 
-  m_pBoite = new QLabel(this);
-  m_pBoite->setFixedSize(kLargeurBoite, kHauteurBoite);
-  m_pBoite->setFrameShape(QFrame::StyledPanel);
+  m_pBoite = new CBoiteEcran(this);
+  m_pBoite->setObjectName("BoiteEcran");
+  m_pBoite->setAcceptDrops(true);
   m_pBoite->setCursor(Qt::PointingHandCursor);
   m_pBoite->setToolTip(tr("Click to display on full screen"));
   m_pBoite->setAccessibleName(tr("Picture"));
@@ -95,14 +73,15 @@ CRetoucheDialog::CRetoucheDialog(QWidget* parent)
   commandes->addWidget(m_pLignes[3], 3, 1);
   commandes->setRowStretch(4, 1);
 
-  // The picture above its commands: the panel stays narrow enough for the
-  // list and the three panels to fit a 1024-pixel-wide screen.
+  // The picture above its commands (in the main window the picture itself
+  // stands beside the panels, out of this layout).
   auto* tout = new QVBoxLayout(this);
+  // The group box around the panel gives its margins.
+  tout->setContentsMargins(0, 0, 0, 0);
   tout->addLayout(image);
   tout->addLayout(commandes, 1);
 
   connect(m_pAjuste, &QCheckBox::clicked, this, &CRetoucheDialog::OnAjustement);
-  AfficheImage();
 }
 
 CRetoucheDialog::~CRetoucheDialog() = default;
@@ -110,7 +89,7 @@ CRetoucheDialog::~CRetoucheDialog() = default;
 void CRetoucheDialog::Rafraichit(const CEcran& ecran, bool enChargement) {
   m_hRendu = ecran.ImageFinale;
   m_sizeFinale = ecran.TailleFinale;
-  AfficheImage();
+  m_pBoite->Montre(m_hRendu, QSize(int(ecran.TailleCible.cx), int(ecran.TailleCible.cy)));
   LignesRetouche lignes = LignesEtatRetouche(ecran, enChargement);
   // In a translated window the file's size and date are in the locale's
   // format (the English line keeps its designed kb and month/day/year).
@@ -133,44 +112,11 @@ LignesRetouche CRetoucheDialog::Lignes() const {
   return LignesRetouche{texte(0), texte(1), texte(2), texte(3), texte(4), texte(5)};
 }
 
-void CRetoucheDialog::AfficheImage() {
-  talvik::HBITMAP montre = m_hRendu;
-  if (!montre.IsNull() && m_bAjuste) {
-    const talvik::CSize taille = talvik::CGraphique::ConservationProportion(
-        talvik::CSize(m_hRendu.Width(), m_hRendu.Height()), m_sizeBoite);
-    montre = talvik::CGraphique::RedimensionneImage(m_hRendu, taille, 1);
-  }
-  if (montre.IsNull()) {
-    m_hBoite.Reset();
-    m_pBoite->clear();
-    return;
-  }
-  const talvik::CPoint position((m_sizeBoite.cx - montre.Width()) / 2,
-                                (m_sizeBoite.cy - montre.Height()) / 2);
-  m_hBoite = talvik::CGraphique::FusionneImage(m_hFond, montre, position, 0, 0);
-  const qreal echelle = m_pBoite->devicePixelRatioF();
-  if (echelle == 1.0) {
-    m_pBoite->setPixmap(talvik::PixmapQt(m_hBoite));
-    return;
-  }
-  // A scaled display: the same box drawn again for its physical pixels,
-  // the picture reduced from the full rendering rather than stretched
-  // from the box's own pixels.
-  const QSize physique = QSize(montre.Width(), montre.Height()) * echelle;
-  QPixmap pixmap(QSize(m_sizeBoite.cx, m_sizeBoite.cy) * echelle);
-  pixmap.setDevicePixelRatio(echelle);
-  QPainter peintre(&pixmap);
-  PeintFondBoite(peintre, m_sizeBoite.cx, m_sizeBoite.cy);
-  peintre.drawImage(QRectF(position.x, position.y, montre.Width(), montre.Height()),
-                    talvik::ImageQt(m_hRendu).scaled(physique, Qt::IgnoreAspectRatio,
-                                                     Qt::SmoothTransformation));
-  peintre.end();
-  m_pBoite->setPixmap(pixmap);
-}
+talvik::HBITMAP CRetoucheDialog::ImageBoite() const { return m_pBoite->Composee(); }
 
 void CRetoucheDialog::OnAjustement() {
   m_bAjuste = m_pAjuste->isChecked() ? 1 : 0;
-  AfficheImage();
+  m_pBoite->FixeAjuste(m_bAjuste != 0);
 }
 
 void CRetoucheDialog::OnImage() {
@@ -191,21 +137,37 @@ void CRetoucheDialog::dragEnterEvent(QDragEnterEvent* event) {
   if (event->mimeData()->hasUrls()) event->acceptProposedAction();
 }
 
-void CRetoucheDialog::dropEvent(QDropEvent* event) {
+void CRetoucheDialog::dropEvent(QDropEvent* event) { Depose(event); }
+
+bool CRetoucheDialog::Depose(QDropEvent* event) {
   QStringList fichiers;
   for (const QUrl& url : event->mimeData()->urls())
     if (url.isLocalFile()) fichiers << url.toLocalFile();
-  if (fichiers.isEmpty()) return;
+  if (fichiers.isEmpty()) return false;
   event->acceptProposedAction();
   emit fichiersDeposes(fichiers);
+  return true;
 }
 
 bool CRetoucheDialog::eventFilter(QObject* objet, QEvent* event) {
-  if (objet == m_pBoite && event->type() == QEvent::MouseButtonRelease) {
-    OnImage();
-    return true;
+  if (objet != m_pBoite) return QWidget::eventFilter(objet, event);
+  switch (event->type()) {
+    case QEvent::MouseButtonRelease:
+      OnImage();
+      return true;
+    // The box may sit elsewhere in the window: what is dropped on it comes
+    // here all the same.
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+      if (static_cast<QDragMoveEvent*>(event)->mimeData()->hasUrls())
+        static_cast<QDragMoveEvent*>(event)->acceptProposedAction();
+      return true;
+    case QEvent::Drop:
+      Depose(static_cast<QDropEvent*>(event));
+      return true;
+    default:
+      return QWidget::eventFilter(objet, event);
   }
-  return QWidget::eventFilter(objet, event);
 }
 
 }  // namespace lumaveil

@@ -1,8 +1,9 @@
 // CRetoucheDialog: the "Picture" panel. The rendered working screen in the
-// picture box (fitted to the box, or at its own size, over a backdrop);
-// the buttons Picture loading, Rotating, Color Adjustment and Cutting; the
+// picture box (CBoiteEcran: fitted to the box, or at its own size, over a
+// backdrop), which the main window takes out to show it large; the buttons Picture loading, Rotating, Color Adjustment and Cutting; the
 // "Full screen" check box (fit); the status lines. A click on the picture
-// opens the full-screen viewer; files dropped here are handed on.
+// opens the full-screen viewer; files dropped here or on the box are
+// handed on.
 #pragma once
 
 #include <QStringList>
@@ -11,6 +12,7 @@
 #include "base/bitmap.h"
 #include "base/mfctypes.h"
 #include "lignes_etat.h"
+#include "panneaux/boite_ecran.h"
 
 class QCheckBox;
 class QLabel;
@@ -22,10 +24,6 @@ class CRetoucheDialog : public QWidget {
   Q_OBJECT
 
  public:
-  // The picture box, in pixels.
-  static constexpr int kLargeurBoite = 240;
-  static constexpr int kHauteurBoite = 180;
-
   explicit CRetoucheDialog(QWidget* parent = nullptr);
   ~CRetoucheDialog() override;
 
@@ -38,12 +36,10 @@ class CRetoucheDialog : public QWidget {
   // "(%dx%d)" with its size; only the warning beep without a rendered picture.
   void OnImage();
 
-  talvik::CSize m_sizeBoite;  // size of the picture box
-  talvik::HBITMAP m_hFond;    // backdrop, at the box size
-  int m_bAjuste = 1;          // fit the picture into the box
+  int m_bAjuste = 1;  // fit the picture into the box
 
   // Controls, for the window and the tests.
-  QLabel* Boite() const { return m_pBoite; }
+  CBoiteEcran* Boite() const { return m_pBoite; }
   QCheckBox* CaseAjustement() const { return m_pAjuste; }
   QToolButton* BoutonChargement() const { return m_pChargement; }
   QToolButton* BoutonRotation() const { return m_pRotation; }
@@ -51,8 +47,8 @@ class CRetoucheDialog : public QWidget {
   QToolButton* BoutonRecoupe() const { return m_pRecoupe; }
   // The six lines as shown: name, file, format, cutting, rotating, colour.
   LignesRetouche Lignes() const;
-  // The picture the box shows.
-  const talvik::HBITMAP& ImageBoite() const { return m_hBoite; }
+  // The screen the box shows, at its size there (null without a picture).
+  talvik::HBITMAP ImageBoite() const;
 
  signals:
   void fichiersDeposes(const QStringList& fichiers);
@@ -63,12 +59,12 @@ class CRetoucheDialog : public QWidget {
   bool eventFilter(QObject* objet, QEvent* event) override;
 
  private:
-  void AfficheImage();
+  // Files of a drop, handed on; false when it holds none.
+  bool Depose(QDropEvent* event);
 
   talvik::HBITMAP m_hRendu;     // the screen's rendered picture (shared)
   talvik::SIZE m_sizeFinale{};  // its size
-  talvik::HBITMAP m_hBoite;     // what the box shows
-  QLabel* m_pBoite = nullptr;
+  CBoiteEcran* m_pBoite = nullptr;
   QCheckBox* m_pAjuste = nullptr;
   QToolButton* m_pChargement = nullptr;
   QToolButton* m_pRotation = nullptr;

@@ -175,6 +175,14 @@
         <translation>&amp;Wiederherstellen	Strg+Umschalt+Z</translation>
     </message>
     <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
         <source>Redo the change undone</source>
         <translation>Stellt die rückgängig gemachte Änderung wieder her</translation>
     </message>
@@ -1199,6 +1207,10 @@ Den Ordner öffnen, der ihn enthält?</translation>
     <message>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Screen</source>

@@ -175,6 +175,14 @@
         <translation>&amp;Rehacer	Ctrl+Mayús+Z</translation>
     </message>
     <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Acercar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>A&amp;lejar</translation>
+    </message>
+    <message>
         <source>Redo the change undone</source>
         <translation>Rehace el cambio deshecho</translation>
     </message>
@@ -1199,6 +1207,10 @@ Open the folder that holds it?</source>
     <message>
         <source>&amp;Edit</source>
         <translation>&amp;Edición</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>&amp;Screen</source>

@@ -175,6 +175,14 @@
         <translation>&amp;Rétablir	Ctrl+Maj+Z</translation>
     </message>
     <message>
+        <source>Zoom &amp;In</source>
+        <translation>Zoom &amp;avant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
         <source>Redo the change undone</source>
         <translation>Rétablit la modification annulée</translation>
     </message>
@@ -1199,6 +1207,10 @@ Ouvrir le dossier qui le contient ?</translation>
     <message>
         <source>&amp;Edit</source>
         <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>&amp;Screen</source>

@@ -95,11 +95,12 @@ CMiniTexteDlg::CMiniTexteDlg(QWidget* parent) : QWidget(parent) {
   m_pEditTexte->viewport()->installEventFilter(this);
   new CSurligneChamps(m_pEditTexte->document());
   (new QVBoxLayout(cadreTexte))->addWidget(m_pEditTexte);
-  // The fields of the photo and the letters' edge, below the colours.
+  // The fields of the photo and the letters' edge, below the colours: the
+  // date format above the edge, each choice as wide as its longest entry
+  // (a long date written out in German is not cut).
   auto* cadreChamps = new QWidget(this);
-  auto* colonneTexte = new QHBoxLayout(cadreChamps);
-  colonneTexte->setContentsMargins(0, 0, 0, 0);
-  auto* rangeeChamps = new QHBoxLayout;
+  auto* rangeeChamps = new QGridLayout(cadreChamps);
+  rangeeChamps->setContentsMargins(0, 0, 0, 0);
   m_pInsereChamp = new QToolButton(cadreChamps);
   m_pInsereChamp->setText(tr("Insert field"));
   m_pInsereChamp->setAccessibleName(tr("Insert field"));
@@ -110,31 +111,27 @@ CMiniTexteDlg::CMiniTexteDlg(QWidget* parent) : QWidget(parent) {
     connect(action, &QAction::triggered, this, [this, nom = c.nom] { OnInsereChamp(nom); });
   }
   m_pInsereChamp->setMenu(menu);
-  rangeeChamps->addWidget(m_pInsereChamp);
+  rangeeChamps->addWidget(m_pInsereChamp, 0, 0);
   auto* etiquetteFormat = new QLabel(tr("Date format"), cadreChamps);
   m_pFormatDate = new QComboBox(cadreChamps);
   m_pFormatDate->setAccessibleName(tr("Date format"));
   for (const char* libelle : kLibellesFormatDate) m_pFormatDate->addItem(tr(libelle));
   etiquetteFormat->setBuddy(m_pFormatDate);
-  rangeeChamps->addWidget(etiquetteFormat);
-  rangeeChamps->addWidget(m_pFormatDate, 1);
-  colonneTexte->addLayout(rangeeChamps);
-  auto* reliefs = new QHBoxLayout;
+  rangeeChamps->addWidget(etiquetteFormat, 0, 1);
+  rangeeChamps->addWidget(m_pFormatDate, 0, 2);
   auto* etiquetteRelief = new QLabel(tr("Text edge"), cadreChamps);
   m_pRelief = new QComboBox(cadreChamps);
   m_pRelief->setAccessibleName(tr("Text edge"));
   m_pRelief->addItems({tr("None"), tr("Outline"), tr("Soft shadow")});
-  // The choices do not widen the page: the text field keeps its width.
   for (QComboBox* choix : {m_pFormatDate, m_pRelief}) {
-    choix->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    choix->setMinimumContentsLength(8);
+    choix->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     // The list that drops down is named after its box.
     choix->view()->setAccessibleName(choix->accessibleName());
   }
   etiquetteRelief->setBuddy(m_pRelief);
-  reliefs->addWidget(etiquetteRelief);
-  reliefs->addWidget(m_pRelief, 1);
-  colonneTexte->addLayout(reliefs);
+  rangeeChamps->addWidget(etiquetteRelief, 1, 1);
+  rangeeChamps->addWidget(m_pRelief, 1, 2, Qt::AlignLeft);
+  rangeeChamps->setColumnStretch(3, 1);
   grille->addWidget(cadreTexte, 0, 0);
   grille->addWidget(cadreChamps, 3, 0, 1, 2);
 

@@ -1,14 +1,16 @@
 // Every dialog of the maker and of its editors in German, usually the
 // longest of the languages: the real translation loaded, the dialog opened
 // as the user sees it, its title translated, no text of a label, button,
-// box or tab narrower than it needs (a cut word), the whole dialog within
-// a 1024x768 screen. A screenshot of each (dialogue_de_NAME) is saved.
+// box, tab or choice narrower than it needs (a cut word), no two controls
+// over each other, the whole dialog within a 1024x768 screen. A screenshot of each (dialogue_de_NAME) is saved.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QStyleOptionComboBox>
 #include <QTabBar>
 #include <functional>
 #include <memory>
@@ -134,6 +136,22 @@ QStringList TextesCoupes(QWidget* fenetre) {
     } else if (auto* g = qobject_cast<QGroupBox*>(w); g && !g->title().isEmpty()) {
       texte = g->title();
       besoin = g->fontMetrics().horizontalAdvance(g->title());
+    } else if (auto* c = qobject_cast<QComboBox*>(w)) {
+      // Every entry, as it shows once chosen, in the box's text field.
+      QStyleOptionComboBox option;
+      option.initFrom(c);
+      option.editable = c->isEditable();
+      option.frame = c->hasFrame();
+      const int champ =
+          c->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, c)
+              .width();
+      for (int i = 0; i < c->count(); ++i)
+        if (c->fontMetrics().horizontalAdvance(c->itemText(i)) > champ)
+          coupes << QStringLiteral("%1 (%2 < %3)")
+                        .arg(c->itemText(i))
+                        .arg(champ)
+                        .arg(c->fontMetrics().horizontalAdvance(c->itemText(i)));
+      continue;
     } else if (auto* t = qobject_cast<QTabBar*>(w)) {
       for (int i = 0; i < t->count(); ++i)
         if (t->tabRect(i).width() < t->fontMetrics().horizontalAdvance(t->tabText(i)))
@@ -146,6 +164,31 @@ QStringList TextesCoupes(QWidget* fenetre) {
       coupes << QStringLiteral("%1 (%2 < %3)").arg(texte).arg(w->width()).arg(besoin);
   }
   return coupes;
+}
+
+// Controls of `fenetre` laid over one another: two visible children of
+// one widget whose places cross.
+QStringList Chevauchements(QWidget* fenetre) {
+  QStringList chevauches;
+  QList<QWidget*> parents = fenetre->findChildren<QWidget*>();
+  parents.prepend(fenetre);
+  auto nom = [](const QWidget* w) {
+    return !w->accessibleName().isEmpty() ? w->accessibleName()
+           : !w->objectName().isEmpty()   ? w->objectName()
+                                          : QString::fromLatin1(w->metaObject()->className());
+  };
+  for (QWidget* parent : parents) {
+    if (!parent->isVisibleTo(fenetre) && parent != fenetre) continue;
+    QList<QWidget*> enfants;
+    for (QObject* o : parent->children())
+      if (auto* w = qobject_cast<QWidget*>(o); w && !w->isWindow() && w->isVisibleTo(fenetre))
+        enfants << w;
+    for (int i = 0; i < enfants.size(); ++i)
+      for (int j = i + 1; j < enfants.size(); ++j)
+        if (enfants[i]->geometry().intersects(enfants[j]->geometry()))
+          chevauches << nom(enfants[i]) + QStringLiteral(" / ") + nom(enfants[j]);
+  }
+  return chevauches;
 }
 
 class DialoguesAllemands : public ::testing::TestWithParam<Dialogue> {
@@ -166,6 +209,8 @@ TEST_P(DialoguesAllemands, OpensTranslatedWithNoTextCutOnA1024x768Screen) {
     EXPECT_NE(fenetre->windowTitle(), QString::fromUtf8(GetParam().titreAnglais));
   }
   EXPECT_EQ(TextesCoupes(fenetre.get()).join(QStringLiteral(", ")).toStdString(), "")
+      << GetParam().nom;
+  EXPECT_EQ(Chevauchements(fenetre.get()).join(QStringLiteral(", ")).toStdString(), "")
       << GetParam().nom;
   EXPECT_LE(fenetre->frameGeometry().width(), 1024) << GetParam().nom;
   EXPECT_LE(fenetre->frameGeometry().height(), 768) << GetParam().nom;

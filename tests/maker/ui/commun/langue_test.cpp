@@ -48,7 +48,7 @@ TEST_F(FenetreAllemande, MenusToolbarAndUndoSpeakGermanAndNothingIsCut) {
   frame->show();
   QStringList menus;
   for (QAction* a : frame->menuBar()->actions()) menus << a->text();
-  EXPECT_EQ(menus, (QStringList{"&Datei", "&Bearbeiten", "B&ildschirm", "&Erzeugen",
+  EXPECT_EQ(menus, (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "B&ildschirm", "&Erzeugen",
                                 "&Einstellungen", "&?"}));
   EXPECT_EQ(frame->Action(Commande::Nouveau)->toolTip(), "Erstellt ein neues Dokument");
   frame->Action(Commande::EcranNouveau)->trigger();

@@ -1,5 +1,5 @@
 // The main window: bars, commands, the screen-list commands and the
-// modified flag, the centring of the form, and "Show" (the File commands
+// modified flag, the working screen's room, the list's zoom, and "Show" (the File commands
 // with their prompts and the title: tests/maker/ui/document/doc_test.cpp).
 #include <gtest/gtest.h>
 
@@ -9,6 +9,8 @@
 #include <QMimeData>
 #include <QUrl>
 #include <QDropEvent>
+#include <QGroupBox>
+#include <QScreen>
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
@@ -21,6 +23,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QTimer>
+#include <cstdlib>
 #include <fstream>
 
 #include "attente_essai.h"
@@ -34,6 +37,7 @@
 #include "dialogs/motifs/liste_motifs.h"
 #include "dialogues_essai.h"
 #include "ecrans_essai.h"
+#include "fenetre/geometrie_fenetre.h"
 #include "fenetre/information_dialog.h"
 #include "fenetre/main_frame.h"
 #include "fenetre/outil_dialog.h"
@@ -41,6 +45,7 @@
 #include "commun/ks_file_dialog.h"
 #include "liste/liste_view.h"
 #include "modele_ecran/modele_dialog.h"
+#include "panneaux/boite_ecran.h"
 #include "motifs_utilisateur.h"
 #include "principale/principale_view.h"
 #include "sortie_commande.h"
@@ -73,7 +78,15 @@ TEST_F(MainFrame, TopBarHasTenButtonsWithTheirTooltipsAsNames) {
 TEST_F(MainFrame, MenusAndAcceleratorsAsDesigned) {
   QStringList menus;
   for (QAction* a : frame_->menuBar()->actions()) menus << a->text().remove('&');
-  EXPECT_EQ(menus, (QStringList{"File", "Edit", "Screen", "Generate", "Setup", "?"}));
+  EXPECT_EQ(menus, (QStringList{"File", "Edit", "View", "Screen", "Generate", "Setup", "?"}));
+  // View: the thumbnails' zoom, on the platform's keys.
+  QStringList vue;
+  for (QAction* a : frame_->Menu("View")->actions()) vue << a->text();
+  EXPECT_EQ(vue, (QStringList{"Zoom &In", "Zoom &Out"}));
+  EXPECT_EQ(frame_->Action(Commande::ZoomAvant)->shortcuts(),
+            QKeySequence::keyBindings(QKeySequence::ZoomIn));
+  EXPECT_EQ(frame_->Action(Commande::ZoomArriere)->shortcuts(),
+            QKeySequence::keyBindings(QKeySequence::ZoomOut));
   QStringList fichier;
   for (QAction* a : frame_->Menu("File")->actions())
     if (!a->isSeparator()) fichier << a->text();
@@ -255,20 +268,92 @@ TEST_F(MainFrame, CommitReplacesTheSelectedScreenAndModifies) {
   EXPECT_TRUE(contexte_.Projet.CheminEcranDeVeille.empty());
 }
 
-TEST_F(MainFrame, FormIsCentredAsOneBlockAndNotOffsetWhereTheViewIsSmaller) {
+// The working screen takes the room the window gives, in its own
+// proportions, the panels beside it in a wide window and below it in a
+// tall one, never over it: a window larger both ways shows a larger
+// screen. Where the window is smaller than the panels and the least screen
+// the form scrolls from its top left.
+TEST_F(MainFrame, WorkingScreenGrowsWithTheWindowInItsProportions) {
   CPrincipaleView* vue = frame_->PrincipaleView();
   QWidget* forme = vue->Formulaire();
-  frame_->resize(1400, 1000);
-  QApplication::processEvents();
-  const QSize v = vue->viewport()->size();
-  ASSERT_GT(v.width(), forme->width());
-  EXPECT_NEAR(forme->x(), (v.width() - forme->width()) / 2, 1);
-  EXPECT_NEAR(forme->y(), (v.height() - forme->height()) / 2, 1);
+  auto* boite = frame_->findChild<CBoiteEcran*>();
+  ASSERT_NE(boite, nullptr);
+  const double proportions = double(testing::kPetitCanevas.cx) / testing::kPetitCanevas.cy;
+  using Disposition = CPrincipaleView::Disposition;
+  // The screen as shown in a window of `taille`, the panels checked around it.
+  auto ecranDans = [&](QSize taille, Disposition attendue) {
+    frame_->resize(taille);
+    QApplication::processEvents();
+    const std::string nom = std::to_string(taille.width()) + "x" + std::to_string(taille.height());
+    EXPECT_EQ(forme->size(), vue->viewport()->size()) << nom;
+    EXPECT_EQ(vue->DispositionActuelle(), attendue) << nom;
+    const QRect ecran = boite->RectEcran();
+    EXPECT_NEAR(double(ecran.width()) / ecran.height(), proportions, 0.02) << nom;
+    const QRect place(boite->mapTo(forme, ecran.topLeft()), ecran.size());
+    for (QGroupBox* g : {vue->GroupeRetouche(), vue->GroupeDecor(), vue->GroupeTransition()}) {
+      const QRect panneau(g->mapTo(forme, QPoint(0, 0)), g->size());
+      const std::string titre = nom + " " + g->title().toStdString();
+      EXPECT_TRUE(forme->rect().contains(panneau)) << titre;
+      if (attendue == Disposition::Rangee) EXPECT_GT(panneau.top(), place.bottom()) << titre;
+      else EXPECT_GT(panneau.left(), place.right()) << titre;
+    }
+    // Drawn for the size shown, from the full rendering.
+    (void)QTest::qWaitFor([&] { return !boite->ReductionEnCours(); }, 5000);
+    EXPECT_FALSE(boite->ReductionEnCours()) << nom;
+    EXPECT_EQ(boite->Reduite().size(), boite->RectImage().size() * boite->devicePixelRatioF())
+        << nom;
+    return ecran.size();
+  };
+  // Each window, then one larger in the same proportions.
+  struct Cas {
+    QSize fenetre;
+    double agrandissement;
+    Disposition disposition;
+  };
+  for (const Cas& c : {Cas{{1100, 800}, 1.5, Disposition::Colonne},
+                       Cas{{1200, 1400}, 1.25, Disposition::Rangee}}) {
+    const QSize petit = ecranDans(c.fenetre, c.disposition);
+    const QSize grand = ecranDans(c.fenetre * c.agrandissement, c.disposition);
+    EXPECT_GT(grand.width(), petit.width()) << c.fenetre.width() << "x" << c.fenetre.height();
+    EXPECT_GT(grand.height(), petit.height()) << c.fenetre.width() << "x" << c.fenetre.height();
+  }
   frame_->resize(500, 400);
   QApplication::processEvents();
   EXPECT_EQ(forme->x(), 0);
   EXPECT_EQ(forme->y(), 0);
-  EXPECT_GT(vue->horizontalScrollBar()->maximum(), 0);
+  EXPECT_GT(vue->horizontalScrollBar()->maximum() + vue->verticalScrollBar()->maximum(), 0);
+}
+
+// The zoom the list was left at is the next window's; a window with none
+// kept takes the one that suits the display.
+TEST_F(MainFrame, ThumbnailZoomIsKeptForTheNextWindow) {
+  // A settings store of this test's own: the windows of the tests run
+  // beside it keep their zoom.
+  struct RegistrePropre {
+    testing::TempDir dossier;
+    std::string avant;
+    RegistrePropre() {
+      if (const char* r = std::getenv("LUMAVEIL_REGISTRY")) avant = r;
+      ::setenv("LUMAVEIL_REGISTRY", dossier.File("registry.reg").c_str(), 1);
+    }
+    ~RegistrePropre() { ::setenv("LUMAVEIL_REGISTRY", avant.c_str(), 1); }
+  } registre;
+  Liste().FixeZoom(150);
+  EXPECT_EQ(Liste().iconSize(), QSize(225, 165));
+  ASSERT_FALSE(frame_->Doc().EstModifie());
+  frame_->close();
+  CContexte autre;
+  std::unique_ptr<CMainFrame> suivante = testing::FenetreEssai(autre);
+  EXPECT_EQ(suivante->ListeView()->Zoom(), 150);
+  // The list is wide enough for a column of thumbnails once the window is
+  // laid out on the screen.
+  suivante->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(suivante.get()));
+  EXPECT_GE(suivante->Separateur()->sizes().front(), suivante->ListeView()->gridSize().width());
+  RetientZoomVignettes(0);
+  std::unique_ptr<CMainFrame> neuve = testing::FenetreEssai(autre);
+  EXPECT_EQ(neuve->ListeView()->Zoom(),
+            CListeView::ZoomPourDpi(QGuiApplication::primaryScreen()->logicalDotsPerInch()));
 }
 
 }  // namespace

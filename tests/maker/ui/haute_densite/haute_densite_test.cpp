@@ -21,7 +21,9 @@
 #include "dialogs/fond/fond_dlg.h"
 #include "dialogs/motifs/liste_motifs.h"
 #include "fenetre/main_frame.h"
+#include "attente_essai.h"
 #include "liste/liste_view.h"
+#include "panneaux/boite_ecran.h"
 #include "photo_essai.h"
 #include "principale/principale_view.h"
 #include "dossier_temporaire.h"
@@ -84,6 +86,16 @@ TEST_F(HauteDensite, IconsAndPicturesAreDrawnForThePhysicalPixels) {
     if (!l->isVisible() || p.isNull()) continue;
     ++images;
     EXPECT_EQ(p.devicePixelRatio(), echelle) << Nom(l).toStdString();
+  }
+  // The working screen, drawn for the physical pixels of its place.
+  for (CBoiteEcran* boite : frame_->findChildren<CBoiteEcran*>()) {
+    if (!boite->isVisible()) continue;
+    ATTEND_VRAI(!boite->ReductionEnCours(), 10000);
+    const QImage& image = boite->Reduite();
+    if (image.isNull()) continue;
+    ++images;
+    EXPECT_EQ(image.devicePixelRatio(), echelle) << Nom(boite).toStdString();
+    EXPECT_EQ(image.size(), boite->RectImage().size() * echelle) << Nom(boite).toStdString();
   }
   EXPECT_GE(images, 2);  // the picture of the working screen and the logo
 

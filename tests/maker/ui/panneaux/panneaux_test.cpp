@@ -15,6 +15,7 @@
 
 #include "capture_ecran.h"
 #include "dialogs/commun/plein_ecran_dlg.h"
+#include "panneaux/boite_ecran.h"
 #include "travail/commandes_ecran.h"
 #include "travail_essai.h"
 

@@ -189,7 +189,7 @@ TEST_F(PageWebSouris, ChosenInTheGenerationDialogItDoesTheSame) {
       [](QWidget* w) { return qobject_cast<CGenerationDlg*>(w) != nullptr; });
   // The top bar's "Generate a screen saver".
   QToolButton* generer = frame_->OutilDialog()->Bouton(8);
-  ASSERT_EQ(generer->toolTip(), "Generate a screen saver");
+  ASSERT_EQ(generer->defaultAction(), frame_->Action(Commande::Generation));
   Clique(generer, Centre(generer));
   VerifieDossier();
 }

@@ -1,7 +1,8 @@
 // main() of the window tests under a real X pointer: a private X server of
 // the size in LUMAVEIL_ECRAN ("WxH", 1024x768 by default) with openbox on
 // it (none when LUMAVEIL_SANS_GESTIONNAIRE is set), then a QApplication on
-// that server and every GoogleTest case.
+// that server in the language of the environment (LANGUAGE=de: German), as
+// the maker starts, and every GoogleTest case.
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -10,7 +11,9 @@
 #include <cstring>
 #include <memory>
 
+#include "commun/langue.h"
 #include "openbox.h"
+#include "pointeur_x.h"
 #include "xvfb.h"
 
 int main(int argc, char** argv) {
@@ -37,5 +40,11 @@ int main(int argc, char** argv) {
   setenv("DISPLAY", xvfb.Display().c_str(), 1);
   setenv("QT_QPA_PLATFORM", "xcb", 1);
   QApplication app(argc, argv);
+  const QString langue = lumaveil::LangueChoisie();
+  if (langue != QLatin1String("en") && lumaveil::InstalleTraductions(app, langue) != 1) {
+    std::fprintf(stderr, "no translation for %s\n", qPrintable(langue));
+    return 1;
+  }
+  if (langue != QLatin1String("en")) lumaveil::testing::FixeSuffixeCaptures("_" + langue);
   return RUN_ALL_TESTS();
 }
