@@ -29,9 +29,9 @@ constexpr Preset kPresets[] = {
     {"3840x2160", 3840, 2160, ""},
     {"1024x768", 1024, 768, ""},
     {"800x600", 800, 600, ""},
-    {"640x480", 640, 480, "(better for Internet)"},
-    {"320x240", 320, 240, "(better for email)"},
-    {"240x320", 240, 320, "(better for PocketPC)"},
+    {"640x480", 640, 480, QT_TRANSLATE_NOOP("CProprietesDlg", "(better for Internet)")},
+    {"320x240", 320, 240, QT_TRANSLATE_NOOP("CProprietesDlg", "(better for email)")},
+    {"240x320", 240, 320, QT_TRANSLATE_NOOP("CProprietesDlg", "(better for PocketPC)")},
 };
 constexpr int kNombrePresets = int(sizeof(kPresets) / sizeof(kPresets[0]));
 
@@ -53,7 +53,8 @@ CProprietesDlg::CProprietesDlg(SIZE taille, bool assistant, QWidget* parent)
     auto* b = new QRadioButton(autre ? tr("Other") : QString(kPresets[i].texte), this);
     b->setAccessibleName(b->text());
     grille->addWidget(b, i, 0);
-    const QString note = autre ? tr("(actual resolution not defined)") : QString(kPresets[i].note);
+    const QString note = autre ? tr("(actual resolution not defined)")
+                               : *kPresets[i].note ? tr(kPresets[i].note) : QString();
     if (!note.isEmpty()) grille->addWidget(new QLabel(note, this), i, 1);
     boutons_.push_back(b);
   }

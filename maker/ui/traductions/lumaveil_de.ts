@@ -1367,6 +1367,18 @@ Den Ordner öffnen, der ihn enthält?</translation>
         <translation>Andere</translation>
     </message>
     <message>
+        <source>(better for Internet)</source>
+        <translation>(besser für das Internet)</translation>
+    </message>
+    <message>
+        <source>(better for email)</source>
+        <translation>(besser für E-Mail)</translation>
+    </message>
+    <message>
+        <source>(better for PocketPC)</source>
+        <translation>(besser für PocketPC)</translation>
+    </message>
+    <message>
         <source>(actual resolution not defined)</source>
         <translation>(aktuelle Auflösung nicht festgelegt)</translation>
     </message>

@@ -1367,6 +1367,18 @@ Open the folder that holds it?</source>
         <translation>Otra</translation>
     </message>
     <message>
+        <source>(better for Internet)</source>
+        <translation>(mejor para Internet)</translation>
+    </message>
+    <message>
+        <source>(better for email)</source>
+        <translation>(mejor para correo electrónico)</translation>
+    </message>
+    <message>
+        <source>(better for PocketPC)</source>
+        <translation>(mejor para PocketPC)</translation>
+    </message>
+    <message>
         <source>(actual resolution not defined)</source>
         <translation>(resolución actual no definida)</translation>
     </message>

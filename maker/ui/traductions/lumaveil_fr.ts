@@ -1367,6 +1367,18 @@ Ouvrir le dossier qui le contient ?</translation>
         <translation>Autre</translation>
     </message>
     <message>
+        <source>(better for Internet)</source>
+        <translation>(mieux pour Internet)</translation>
+    </message>
+    <message>
+        <source>(better for email)</source>
+        <translation>(mieux pour le courrier électronique)</translation>
+    </message>
+    <message>
+        <source>(better for PocketPC)</source>
+        <translation>(mieux pour PocketPC)</translation>
+    </message>
+    <message>
         <source>(actual resolution not defined)</source>
         <translation>(résolution actuelle non définie)</translation>
     </message>
