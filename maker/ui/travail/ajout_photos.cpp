@@ -66,6 +66,17 @@ int CompareNoms(const QString& a, const QString& b) {
   return int(a.size() - i > 0) - int(b.size() - j > 0);
 }
 
+// A project just started holds one blank screen, as every project holds at
+// least one: nothing changed since, no picture, no caption. The photos then
+// take its place rather than follow it.
+bool SeulEcranVierge(const CControleurProjet& controleur) {
+  if (controleur.NombreEcrans() != 1 || controleur.EstModifie()) return false;
+  const CEcran& ecran = controleur.Ecran(0);
+  if (!ecran.CheminImage.empty()) return false;
+  return std::none_of(std::begin(ecran.Textes), std::end(ecran.Textes),
+                      [](const T_TEXTE& texte) { return texte.Utilisation != 0; });
+}
+
 }  // namespace
 
 OrdrePhotos LitOrdrePhotos() {
@@ -130,8 +141,13 @@ int AjoutePhotos(CControleurProjet& controleur, const QStringList& chemins, Ordr
   const std::vector<std::string> photos = progression.Execute(
       [&](IProgression& p) { return PhotosEnOrdre(chemins, ordre, p); });
   if (photos.empty()) return 0;
+  const bool remplaceVierge = SeulEcranVierge(controleur);
   controleur.DebutGroupe(changement::kAjoutPhotos);
   const int nombre = controleur.InsereFichiers(photos);
+  if (remplaceVierge) {
+    controleur.SupprimeEcran(0);
+    controleur.Selectionne(nombre - 1);
+  }
   rendCourant(controleur.Selection());
   controleur.FinGroupe();
   return nombre;

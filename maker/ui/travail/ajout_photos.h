@@ -1,7 +1,8 @@
 // "Add photos..." and "Add folder...": the chosen pictures, and every
 // picture of a chosen folder (its own files, not its subfolders'), become
 // new screens from the template after the selection, in name or date
-// order, as one change ("Add photos"). Listing the folders and reading each
+// order, as one change ("Add photos"); into a project just started, they
+// take the place of its blank screen. Listing the folders and reading each
 // photo's date run on a worker behind the progress window; the thumbnails
 // and the working screen then load on their own workers, as for files
 // dropped on the list.

@@ -47,7 +47,11 @@ TEST_F(AjoutPhotos, AFolderByNameThenFilesByDateEachOneUndoableChange) {
   }
   std::ofstream(dossier.File("notes.txt")) << "not a picture";
   const QString chemin = QString::fromStdString(dossier.Path());
-  const int avant = Liste().NombreEcrans();
+  // The window's new project holds its one blank screen: the photos take
+  // its place, and Undo gives it back.
+  ASSERT_EQ(Liste().NombreEcrans(), 1);
+  ASSERT_EQ(Liste().Ecran(0).CheminImage, "");
+  const int avant = 0;
 
   testing::RepondDialogue<QFileDialog>([&](QFileDialog& choix) {
     EXPECT_EQ(choix.fileMode(), QFileDialog::Directory);
@@ -59,7 +63,8 @@ TEST_F(AjoutPhotos, AFolderByNameThenFilesByDateEachOneUndoableChange) {
   EXPECT_EQ(Liste().Selection(), avant + 2);
   EXPECT_EQ(frame_->Action(Commande::Annuler)->text(), "&Undo Add photos");
   frame_->Action(Commande::Annuler)->trigger();
-  EXPECT_EQ(Liste().NombreEcrans(), avant);
+  ASSERT_EQ(Liste().NombreEcrans(), 1);
+  EXPECT_EQ(Liste().Ecran(0).CheminImage, "");
 
   // Date order, chosen in the menu, is remembered; Ctrl+Shift+O is the
   // shortcut of no other command.
@@ -80,8 +85,15 @@ TEST_F(AjoutPhotos, AFolderByNameThenFilesByDateEachOneUndoableChange) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(frame_.get()));
   QTest::keyClick(frame_.get(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_EQ(Ajoutes(avant), (QStringList{"b 10.PNG", "b 2.bmp", "a.png"}));
-  frame_->Action(Commande::Annuler)->trigger();
-  EXPECT_EQ(Liste().NombreEcrans(), avant);
+
+  // Into a project that holds more than its blank screen, they follow the
+  // selection.
+  testing::RepondDialogue<QFileDialog>([&](QFileDialog& choix) {
+    testing::TapeNom(choix, chemin);
+    static_cast<QDialog&>(choix).accept();
+  });
+  frame_->Action(Commande::AjoutDossier)->trigger();
+  EXPECT_EQ(Ajoutes(3), (QStringList{"b 10.PNG", "b 2.bmp", "a.png"}));
 }
 
 }  // namespace
