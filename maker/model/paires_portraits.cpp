@@ -49,21 +49,26 @@ std::vector<GroupeEcrans> GroupeEcransEnPaires(const std::vector<ApparieEcran>& 
 ApparieEcran DecritPourAppariement(const CEcran& e) {
   ApparieEcran d;
   d.cible = e.TailleCible;
+  d.recoupe = e.RecoupeUtilisation != 0;
+  d.ajuste = EstAjusteEcran(e) && !EstRemplissageEcran(e);
+  d.fond = e.FondUtilisation != 0;
+  // The picture's size decides only for a screen that may be paired
+  // otherwise: the file's header is not read for the others (each look at
+  // the project would read every photo's).
+  if (d.cible.cx <= d.cible.cy || d.recoupe || !d.ajuste || !d.fond) return d;
   SIZE t = e.TailleImage;
   if ((t.cx <= 0 || t.cy <= 0) && !e.CheminImage.empty()) t = TailleDuFichier(e.CheminImage);
   if (e.RotationUtilisation && (e.RotationAngle == 180 || e.RotationAngle == -180))
     std::swap(t.cx, t.cy);
   d.image = t;
-  d.recoupe = e.RecoupeUtilisation != 0;
-  d.ajuste = EstAjusteEcran(e) && !EstRemplissageEcran(e);
-  d.fond = e.FondUtilisation != 0;
   return d;
 }
 
 std::vector<GroupeEcrans> GroupesDuProjet(const CProjet& projet, bool paire) {
-  std::vector<ApparieEcran> d;
-  d.reserve(std::size_t(projet.NombreEcrans()));
-  for (int i = 0; i < projet.NombreEcrans(); ++i) d.push_back(DecritPourAppariement(projet.Ecran(i)));
+  std::vector<ApparieEcran> d(std::size_t(projet.NombreEcrans()));
+  // Without pairs nothing of a screen counts.
+  if (paire)
+    for (int i = 0; i < projet.NombreEcrans(); ++i) d[std::size_t(i)] = DecritPourAppariement(projet.Ecran(i));
   return GroupeEcransEnPaires(d, paire);
 }
 

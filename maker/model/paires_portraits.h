@@ -44,10 +44,12 @@ std::vector<GroupeEcrans> GroupeEcransEnPaires(const std::vector<ApparieEcran>& 
 
 // What the rule needs from a screen: the picture's size from the loaded
 // picture (TailleImage) when there is one, else from the file's header
-// with its recorded orientation (nothing is decoded).
+// with its recorded orientation (nothing is decoded); left unknown for a
+// screen the rule would not pair whatever its picture.
 ApparieEcran DecritPourAppariement(const CEcran& ecran);
 
-// The project's screens grouped (DecritPourAppariement of each).
+// The project's screens grouped (DecritPourAppariement of each, with
+// `paire` only: without it no file is read).
 std::vector<GroupeEcrans> GroupesDuProjet(const CProjet& projet, bool paire);
 
 // The group that shows screen `index`, from `groupes`; a group of that

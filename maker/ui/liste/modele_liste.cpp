@@ -215,11 +215,8 @@ void CModeleListe::Recoit(std::uint64_t jeton, const talvik::HBITMAP& vignette) 
 }
 
 void CModeleListe::RevoitPaires() {
-  std::vector<ApparieEcran> d;
-  for (int i = 0; i < controleur_.NombreEcrans(); ++i)
-    d.push_back(DecritPourAppariement(controleur_.Ecran(i)));
   std::vector<std::pair<int, int>> paires;
-  for (const GroupeEcrans& g : GroupeEcransEnPaires(d, controleur_.PairePortraits() != 0))
+  for (const GroupeEcrans& g : GroupesDuProjet(controleur_.Projet(), controleur_.PairePortraits() != 0))
     if (g.Paire() && g.premier < rowCount() && g.second < rowCount())
       paires.emplace_back(g.premier, g.second);
   std::vector<QString> descriptions(lignes_.size());
