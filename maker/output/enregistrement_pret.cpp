@@ -75,14 +75,16 @@ std::string CheminDescriptionPrete(const std::string& dossier, int k) {
   return dossier + "/" + std::to_string(k) + ".txt";
 }
 
-bool PrepareEnregistrement(const CProjet& projet, int k, talvik::CGraphique& graphique,
-                           int qualite, int messageChargement, const std::string& dossier) {
-  CRenduEnAvance rendus(projet, graphique, 1, messageChargement);
-  if (k < 0 || k >= rendus.NombreGroupes()) return false;
-  const CEcran& ecran = projet.Ecran(rendus.Groupe(k).premier);
+bool PrepareEnregistrement(const CProjet& projet, const std::vector<GroupeEcrans>& groupes, int k,
+                           talvik::CGraphique& graphique, int qualite, int messageChargement,
+                           const std::string& dossier) {
+  if (k < 0 || k >= int(groupes.size())) return false;
+  const GroupeEcrans& groupe = groupes[std::size_t(k)];
   const std::string jpeg = CheminJpegPret(dossier, k);
   std::remove(jpeg.c_str());
-  const EnregistrementPret e = EncodeEnregistrement(ecran, rendus.Prend(k), jpeg, qualite);
+  const EnregistrementPret e = EncodeEnregistrement(
+      projet.Ecran(groupe.premier), RendGroupePourGeneration(projet, groupe, graphique, messageChargement),
+      jpeg, qualite);
   return EcritDescription(e, CheminDescriptionPrete(dossier, k));
 }
 

@@ -37,10 +37,13 @@ std::string CheminJpegPret(const std::string& dossier, int k);
 std::string CheminDescriptionPrete(const std::string& dossier, int k);
 
 // Record `k` of the project rendered and encoded into `dossier` as
-// generation would make it. False when the description could not be
+// generation would make it; `groupes` are the project's GroupesAGenerer
+// (rendu_avance.h), which an instance making several records works out
+// once. False for a `k` beyond them, or when the description could not be
 // written (the folder must exist).
-bool PrepareEnregistrement(const CProjet& projet, int k, talvik::CGraphique& graphique,
-                           int qualite, int messageChargement, const std::string& dossier);
+bool PrepareEnregistrement(const CProjet& projet, const std::vector<GroupeEcrans>& groupes, int k,
+                           talvik::CGraphique& graphique, int qualite, int messageChargement,
+                           const std::string& dossier);
 
 // Record `k` read back from `dossier`; jpegEcrit is false when it is
 // missing or its description cannot be read.

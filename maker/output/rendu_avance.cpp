@@ -15,17 +15,12 @@
 
 namespace lumaveil {
 
-namespace {
-
-// The groups a saver shows: those of the project but its blank screens.
 std::vector<GroupeEcrans> GroupesAGenerer(const CProjet& projet) {
   std::vector<GroupeEcrans> groupes;
   for (const GroupeEcrans& g : GroupesDuProjet(projet, projet.PairePortraits != 0))
     if (g.Paire() || !EcranBlanc(projet.Ecran(g.premier))) groupes.push_back(g);
   return groupes;
 }
-
-}  // namespace
 
 EcranRendu RendPourGeneration(const CProjet& projet, int index, talvik::CGraphique& graphique,
                               int messageChargement) {

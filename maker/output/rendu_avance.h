@@ -81,6 +81,9 @@ inline constexpr std::int64_t kPixelsEnParallele = std::int64_t(1) << 25;
 // machine's cores, 2 to 4.
 int FilsDeRenduParDefaut();
 
+// The groups of project screens a saver shows, in order (see below).
+std::vector<GroupeEcrans> GroupesAGenerer(const CProjet& projet);
+
 // The screens the saver shows are the project's screens grouped by the
 // pairing rule (GroupesDuProjet with the project's PairePortraits): with
 // pairs, screen k of the saver may be two screens of the project. A blank

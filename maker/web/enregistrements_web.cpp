@@ -6,6 +6,8 @@
 #include <emscripten/emscripten.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "appel_web.h"
@@ -20,6 +22,27 @@
 
 using namespace lumaveil;
 
+namespace {
+
+// The groups of the project last read, worked out once for the records an
+// instance makes of it: with pairs, they come from every photo's header,
+// and a browser's file is a trip to the browser each time it is read. A
+// generation's instance is given one project and makes many records of
+// it; another project file, or the same one changed, is worked out again.
+const std::vector<GroupeEcrans>& GroupesDe(const CProjet& projet, const char* chemin) {
+  static std::string octets;
+  static std::vector<GroupeEcrans> groupes;
+  std::ifstream f(chemin, std::ios::binary);
+  std::string lus((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+  if (lus.empty() || lus != octets) {
+    groupes = GroupesAGenerer(projet);
+    octets = std::move(lus);
+  }
+  return groupes;
+}
+
+}  // namespace
+
 extern "C" {
 
 // How many records a saver of the project at `chemin` holds (a pair of
@@ -30,8 +53,7 @@ EMSCRIPTEN_KEEPALIVE int lmv_nombre_enregistrements(const char* chemin) {
   web::CDialogueErreurs dialogue;
   CProjet p;
   if (!ChargeProjet(p, chemin, dialogue)) return -1;
-  talvik::CGraphique graphique(talvik::LitMotifsUtilisateur());
-  return CRenduEnAvance(p, graphique, 1).NombreGroupes();
+  return int(GroupesAGenerer(p).size());
 }
 
 // Record `k` of the project's saver made ready in the folder `dossier`
@@ -46,7 +68,7 @@ EMSCRIPTEN_KEEPALIVE int lmv_prepare_enregistrement(const char* chemin, int k, i
   std::error_code ec;
   std::filesystem::create_directories(dossier, ec);
   talvik::CGraphique graphique(talvik::LitMotifsUtilisateur());
-  return PrepareEnregistrement(p, k, graphique, qualite, 1, dossier) ? 1 : 0;
+  return PrepareEnregistrement(p, GroupesDe(p, chemin), k, graphique, qualite, 1, dossier) ? 1 : 0;
 }
 
 }  // extern "C"

@@ -222,8 +222,10 @@ TEST_F(Generation, RecordsMadeReadyApartWriteTheSameSaverAndMessages) {
   AjouteTitre("Fin", 2, 8);
   const std::string dossier = dir_.File("prets");
   std::filesystem::create_directories(dossier);
+  const std::vector<GroupeEcrans> groupes = GroupesAGenerer(projet_);
+  EXPECT_FALSE(PrepareEnregistrement(projet_, groupes, 4, *graphique_, 80, 1, dossier));
   for (int k = 3; k >= 0; --k)
-    ASSERT_TRUE(PrepareEnregistrement(projet_, k, *graphique_, 80, 1, dossier)) << k;
+    ASSERT_TRUE(PrepareEnregistrement(projet_, groupes, k, *graphique_, 80, 1, dossier)) << k;
   BilanGeneration bilans[2];
   testing::CDialogueTest dialogues[2];
   for (int pret : {0, 1}) {
