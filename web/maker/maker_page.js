@@ -26,7 +26,11 @@ const pool = new WorkerPool();
 // worker loading the core does not slow the first photo being added.
 function fillPool() {
   if (!state.project?.ecrans?.length || state.generating) return;
-  (self.requestIdleCallback ?? setTimeout)(() => pool.fill());
+  (self.requestIdleCallback ?? setTimeout)(() => {
+    pool.fill();
+    // The players a saver begins with, fetched while nothing waits for them.
+    engines().catch(() => {});
+  });
 }
 const state = { project: null, selected: -1, undo: [], generating: null, previewing: null, busy: 0 };
 
