@@ -356,7 +356,9 @@ class WebPlayer(unittest.TestCase):
             bar = self.browser.driver.find_element('css selector', '.lmv-bar')
             self.browser.driver.find_element('css selector', '.lmv-stage canvas').click()
             self.assertIn('lmv-shown', bar.get_attribute('class'))
-            labels = [b.text for b in bar.find_elements('css selector', 'button')]
+            # The bar fades in: its labels are read as they are, not as
+            # WebDriver sees them while the fade has barely begun.
+            labels = [b.get_attribute('textContent') for b in bar.find_elements('css selector', 'button')]
             self.assertEqual(labels, ['Pause', 'Previous', 'Next', 'Leave full screen'])
             self.browser.driver.save_screenshot(os.path.join(self.shots, 'page-full-window-bar.png'))
             picture = 'const c = document.querySelector("canvas"); return c.toDataURL("image/jpeg", 0.5).length;'
