@@ -47,6 +47,29 @@ function putRecords(records) {
   return RECORDS;
 }
 
+// A w x h picture of soft gradients, as a 24-bit BMP file.
+function gradientBmp(w, h) {
+  const row = (w * 3 + 3) & ~3;
+  const bytes = new Uint8Array(54 + row * h);
+  const view = new DataView(bytes.buffer);
+  bytes.set([0x42, 0x4d]);
+  view.setUint32(2, bytes.length, true);
+  view.setUint32(10, 54, true);
+  view.setUint32(14, 40, true);
+  view.setInt32(18, w, true);
+  view.setInt32(22, h, true);
+  view.setUint16(26, 1, true);
+  view.setUint16(28, 24, true);
+  for (let y = 0; y < h; ++y) {
+    for (let x = 0, o = 54 + y * row; x < w; ++x, o += 3) {
+      bytes[o] = (x * 255 / w) | 0;
+      bytes[o + 1] = (y * 255 / h) | 0;
+      bytes[o + 2] = ((x + y) * 127 / (w + h)) | 0;
+    }
+  }
+  return bytes;
+}
+
 const ops = {
   // Photos as [{ name, blob }] (the files chosen): each becomes a screen
   // at the end of the list. The lines say which could not be read.
@@ -171,6 +194,22 @@ const ops = {
     core.writeFile(PROJECT, project);
     photos.place(files);
     return true;
+  },
+  // Screens made and thrown away: the first screens an instance makes
+  // take half as long again as the next ones (the memory it grows into,
+  // the code the browser compiles again as it runs). A picture drawn here
+  // makes a large screen, whose JPEG then makes a screen of half its size
+  // as a photo does (decoded at half size, resized, encoded). True when
+  // both were made.
+  warm() {
+    const dir = '/tmp/chauffe';
+    core.writeFile(`${dir}/dessin.bmp`, gradientBmp(2560, 1440));
+    const screen = (picture, size, ready) => core.run(['--new', `${dir}/p.lmv`, '--resolution', size, picture]).status === 0
+      && core.prepare(`${dir}/p.lmv`, 0, 75, ready);
+    const made = screen(`${dir}/dessin.bmp`, '2560x1440', `${dir}/a`)
+      && screen(`${dir}/a/0.jpg`, '1280x720', `${dir}/b`);
+    core.removeTree(dir);
+    return made;
   },
   // Record `k` of the saver rendered and encoded at `quality`, as
   // { jpeg, description } (jpeg null when the screen could not be made;

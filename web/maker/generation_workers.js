@@ -17,10 +17,12 @@ export function workerCount(records, cores = navigator.hardwareConcurrency, memo
 }
 
 // Workers made ready before a generation needs them: each loads the core
-// and its faces when it is made (a few hundred milliseconds), so the page
-// makes them while the user edits, and a generation begins at once. A
-// worker that generated is not put back (its memory grew with the photos
-// it decoded): the pool is filled again with new ones.
+// and its faces when it is made (a few hundred milliseconds), then makes
+// one small screen it throws away (an instance's first screen takes half
+// as long again as the next ones), so the page makes them while the user
+// edits, and a generation begins at full speed. A worker that generated is
+// not put back (its memory grew with the photos it decoded): the pool is
+// filled again with new ones.
 export class WorkerPool {
   constructor(size = workerCount(Infinity), make = () => new CoreWorker()) {
     this.size = size;
@@ -30,7 +32,11 @@ export class WorkerPool {
 
   // Makes the workers the pool misses.
   fill() {
-    while (this.ready.length < this.size) this.ready.push(this.make());
+    while (this.ready.length < this.size) {
+      const worker = this.make();
+      worker.call('warm').catch(() => {});
+      this.ready.push(worker);
+    }
   }
 
   // `count` workers, the ready ones first.
