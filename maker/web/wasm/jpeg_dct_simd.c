@@ -1,0 +1,125 @@
+/* libjpeg-turbo's forward DCT of a JPEG being written (the accurate
+ * integer DCT, "islow", and the samples' move into its workspace) in
+ * WebAssembly's 128-bit SIMD, for the core compiled for the browser, where
+ * the library has no SIMD of its own. They take the place of the library's
+ * "no SIMD" answers for these two steps, through the interface it asks at
+ * run time (jsimd_can_convsamp, jsimd_can_fdct_islow).
+ *
+ * The sums are the library's C ones (jfdctint.c) to the bit: the same
+ * 13-bit constants, the same two passes and roundings, on 32-bit elements
+ * as the library's workspace holds them without SIMD; four rows or four
+ * columns at a time. (The inverse DCTs stay the library's C: they skip the
+ * work for a column or row without AC terms, which most of a photo's are,
+ * and SIMD without those shortcuts was slower.) */
+#include <stddef.h>
+#include <stdint.h>
+#include <stdio.h>
+#include <wasm_simd128.h>
+
+#define JPEG_INTERNALS
+#include "jpeglib.h"
+#include "jdct.h"
+
+/* This build of the library keeps its DCT workspace in ints. */
+_Static_assert(sizeof(DCTELEM) == 4, "32-bit DCT elements");
+
+typedef v128_t V;
+
+enum { BITS_CONSTANTES = 13, BITS_PASSE1 = 2 };
+
+static inline V Plus(V a, V b) { return wasm_i32x4_add(a, b); }
+static inline V Moins(V a, V b) { return wasm_i32x4_sub(a, b); }
+static inline V Fois(V a, int32_t c) { return wasm_i32x4_mul(a, wasm_i32x4_splat(c)); }
+/* (x + 2^(n-1)) >> n, the library's DESCALE. */
+static inline V Reduit(V x, int n) { return wasm_i32x4_shr(Plus(x, wasm_i32x4_splat(1 << (n - 1))), n); }
+
+/* One pass of the 8-point DCT over four lines at once: element k of each
+ * lane's line in d[k], in place. The first pass (the rows) keeps
+ * BITS_PASSE1 more bits, the second (the columns) takes them away. */
+static inline void Passe(V d[8], int premiere) {
+  const V t0 = Plus(d[0], d[7]), t7 = Moins(d[0], d[7]);
+  const V t1 = Plus(d[1], d[6]), t6 = Moins(d[1], d[6]);
+  const V t2 = Plus(d[2], d[5]), t5 = Moins(d[2], d[5]);
+  const V t3 = Plus(d[3], d[4]), t4 = Moins(d[3], d[4]);
+  const V t10 = Plus(t0, t3), t13 = Moins(t0, t3);
+  const V t11 = Plus(t1, t2), t12 = Moins(t1, t2);
+  const int n = premiere ? BITS_CONSTANTES - BITS_PASSE1 : BITS_CONSTANTES + BITS_PASSE1;
+
+  if (premiere) {
+    d[0] = wasm_i32x4_shl(Plus(t10, t11), BITS_PASSE1);
+    d[4] = wasm_i32x4_shl(Moins(t10, t11), BITS_PASSE1);
+  } else {
+    d[0] = Reduit(Plus(t10, t11), BITS_PASSE1);
+    d[4] = Reduit(Moins(t10, t11), BITS_PASSE1);
+  }
+  const V pair = Fois(Plus(t12, t13), 4433);           /* FIX(0.541196100) */
+  d[2] = Reduit(Plus(pair, Fois(t13, 6270)), n);         /* FIX(0.765366865) */
+  d[6] = Reduit(Plus(pair, Fois(t12, -15137)), n);       /* -FIX(1.847759065) */
+
+  const V z5 = Fois(Plus(Plus(t4, t6), Plus(t5, t7)), 9633);  /* FIX(1.175875602) */
+  const V z1 = Fois(Plus(t4, t7), -7373);                     /* -FIX(0.899976223) */
+  const V z2 = Fois(Plus(t5, t6), -20995);                    /* -FIX(2.562915447) */
+  const V z3 = Plus(Fois(Plus(t4, t6), -16069), z5);          /* -FIX(1.961570560) */
+  const V z4 = Plus(Fois(Plus(t5, t7), -3196), z5);           /* -FIX(0.390180644) */
+  d[7] = Reduit(Plus(Plus(Fois(t4, 2446), z1), z3), n);       /* FIX(0.298631336) */
+  d[5] = Reduit(Plus(Plus(Fois(t5, 16819), z2), z4), n);      /* FIX(2.053119869) */
+  d[3] = Reduit(Plus(Plus(Fois(t6, 25172), z2), z3), n);      /* FIX(3.072711026) */
+  d[1] = Reduit(Plus(Plus(Fois(t7, 12299), z1), z4), n);      /* FIX(1.501321110) */
+}
+
+/* a, b, c, d become the columns of the 4 x 4 block whose rows they were. */
+static inline void Transpose(V* a, V* b, V* c, V* d) {
+  const V ab0 = wasm_i32x4_shuffle(*a, *b, 0, 4, 1, 5), ab1 = wasm_i32x4_shuffle(*a, *b, 2, 6, 3, 7);
+  const V cd0 = wasm_i32x4_shuffle(*c, *d, 0, 4, 1, 5), cd1 = wasm_i32x4_shuffle(*c, *d, 2, 6, 3, 7);
+  *a = wasm_i32x4_shuffle(ab0, cd0, 0, 1, 4, 5);
+  *b = wasm_i32x4_shuffle(ab0, cd0, 2, 3, 6, 7);
+  *c = wasm_i32x4_shuffle(ab1, cd1, 0, 1, 4, 5);
+  *d = wasm_i32x4_shuffle(ab1, cd1, 2, 3, 6, 7);
+}
+
+int jsimd_can_fdct_islow(void) { return 1; }
+
+/* `donnees`: the 8 x 8 block, rows one after the other (DCTELEM is a
+ * 32-bit int in this build of the library). */
+void jsimd_fdct_islow(DCTELEM* donnees) {
+  /* gauche[r], droite[r]: columns 0-3 and 4-7 of row r. */
+  V gauche[8], droite[8];
+  for (int r = 0; r < 8; ++r) {
+    gauche[r] = wasm_v128_load(donnees + 8 * r);
+    droite[r] = wasm_v128_load(donnees + 8 * r + 4);
+  }
+  /* The rows, four at a time: each element of a row in its own vector. */
+  for (int h = 0; h < 8; h += 4) {
+    V d[8] = {gauche[h], gauche[h + 1], gauche[h + 2], gauche[h + 3],
+              droite[h], droite[h + 1], droite[h + 2], droite[h + 3]};
+    Transpose(&d[0], &d[1], &d[2], &d[3]);
+    Transpose(&d[4], &d[5], &d[6], &d[7]);
+    Passe(d, 1);
+    Transpose(&d[0], &d[1], &d[2], &d[3]);
+    Transpose(&d[4], &d[5], &d[6], &d[7]);
+    for (int k = 0; k < 4; ++k) {
+      gauche[h + k] = d[k];
+      droite[h + k] = d[4 + k];
+    }
+  }
+  /* The columns, four at a time, as they lie. */
+  Passe(gauche, 0);
+  Passe(droite, 0);
+  for (int r = 0; r < 8; ++r) {
+    wasm_v128_store(donnees + 8 * r, gauche[r]);
+    wasm_v128_store(donnees + 8 * r + 4, droite[r]);
+  }
+}
+
+int jsimd_can_convsamp(void) { return 1; }
+
+/* The 8 x 8 samples from column `colonne` of `lignes`, centred on 0. */
+void jsimd_convsamp(JSAMPARRAY lignes, JDIMENSION colonne, DCTELEM* espace) {
+  const V centre = wasm_i32x4_splat(128);
+  for (int r = 0; r < 8; ++r) {
+    const V octets = wasm_u16x8_extend_low_u8x16(wasm_v128_load64_zero(lignes[r] + colonne));
+    wasm_v128_store(espace + 8 * r, Moins(wasm_u32x4_extend_low_u16x8(octets), centre));
+    wasm_v128_store(espace + 8 * r + 4, Moins(wasm_u32x4_extend_high_u16x8(octets), centre));
+  }
+}
+
