@@ -71,4 +71,20 @@ EMSCRIPTEN_KEEPALIVE int lmv_prepare_enregistrement(const char* chemin, int k, i
   return PrepareEnregistrement(p, GroupesDe(p, chemin), k, graphique, qualite, 1, dossier) ? 1 : 0;
 }
 
+// The pictures of record `k` of the project's saver, one per line (two
+// for a pair), as the project names them: what a worker reads ahead.
+// Null for a project that cannot be read or a record beyond its own; the
+// caller frees the text.
+EMSCRIPTEN_KEEPALIVE char* lmv_photos_enregistrement(const char* chemin, int k) {
+  InstalleChainesMaker();
+  web::CDialogueErreurs dialogue;
+  CProjet p;
+  if (!ChargeProjet(p, chemin, dialogue)) return nullptr;
+  const std::vector<GroupeEcrans>& groupes = GroupesDe(p, chemin);
+  if (k < 0 || k >= int(groupes.size())) return nullptr;
+  std::string lignes = p.Ecran(groupes[std::size_t(k)].premier).CheminImage;
+  if (groupes[std::size_t(k)].Paire()) lignes += "\n" + p.Ecran(groupes[std::size_t(k)].second).CheminImage;
+  return web::Copie(lignes);
+}
+
 }  // extern "C"

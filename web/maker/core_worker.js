@@ -214,7 +214,12 @@ const ops = {
   // Record `k` of the saver rendered and encoded at `quality`, as
   // { jpeg, description } (jpeg null when the screen could not be made;
   // the description says why).
-  prepare(k, quality) {
+  // The photos of record `next`, which this worker is likely to make
+  // after it, are read from the browser meanwhile; the reading ahead for
+  // this one (begun with the record before) is waited for.
+  async prepare(k, quality, next) {
+    await photos.readingAhead;
+    photos.readAhead(next === undefined ? [] : core.recordPhotos(PROJECT, next));
     if (!core.prepare(PROJECT, k, quality, RECORDS))
       throw new Error(core.messages().join(' ') || `Screen ${k + 1} could not be made.`);
     const jpeg = `${RECORDS}/${k}.jpg`, description = `${RECORDS}/${k}.txt`;

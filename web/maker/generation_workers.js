@@ -69,7 +69,10 @@ export class Generation {
     await Promise.all(this.workers.map(async (w) => {
       while (next < total) {
         const k = next++;
-        records[k] = await w.call('prepare', [k, quality]);
+        // The workers take the records in turn: this one's next is likely
+        // one round on.
+        const after = k + this.workers.length;
+        records[k] = await w.call('prepare', [k, quality, after < total ? after : undefined]);
         onDone(++done, total);
       }
     }));

@@ -64,20 +64,32 @@ export function readBmp(bytes) {
 // How much of a browser's file is read at once.
 const READ_BLOCK = 2 ** 20;
 
+// How many whole files read ahead (hold) are kept.
+const HELD_FILES = 2;
+
 // The browser's files (WORKERFS) read a block of a megabyte at a time,
 // kept for the reads that follow: the core reads a photo several times as
 // it decodes it (its kind, its size, its orientation, then its pixels), in
 // reads of a few KB, and each read of a browser's file is a trip to the
 // browser of a millisecond or so. Files the browser keeps do not change.
+// A file's bytes read ahead, while the core was busy with something else
+// (hold), are read from memory: the last HELD_FILES are kept. Returns
+// { forget, hold(file, bytes) }; forget drops the block and what is held.
 export function readInBlocks(FS) {
   const ops = FS.filesystems.WORKERFS?.stream_ops;
-  if (!ops || typeof FileReaderSync !== 'function') return () => {};
+  if (!ops || typeof FileReaderSync !== 'function') return { forget: () => {}, hold: () => {} };
   const reader = new FileReaderSync();
   let blob = null, start = 0, block = new Uint8Array(0);
+  const held = new Map();
   ops.read = function (stream, buffer, offset, length, position) {
     const file = stream.node.contents;
     if (position >= file.size) return 0;
     const end = Math.min(file.size, position + length);
+    const whole = held.get(file);
+    if (whole) {
+      buffer.set(whole.subarray(position, end), offset);
+      return end - position;
+    }
     if (file !== blob || position < start || end > start + block.length) {
       blob = null;  // the block before is not held beside the new one
       block = new Uint8Array(reader.readAsArrayBuffer(file.slice(position, position + Math.max(length, READ_BLOCK))));
@@ -87,9 +99,18 @@ export function readInBlocks(FS) {
     buffer.set(block.subarray(position - start, end - start), offset);
     return end - position;
   };
-  return () => {
-    blob = null;
-    block = new Uint8Array(0);
+  return {
+    forget() {
+      blob = null;
+      block = new Uint8Array(0);
+      held.clear();
+    },
+    hold(file, bytes) {
+      if (bytes.length !== file.size) return;
+      held.delete(file);
+      held.set(file, bytes);
+      while (held.size > HELD_FILES) held.delete(held.keys().next().value);
+    },
   };
 }
 
@@ -114,7 +135,7 @@ export async function openCore({ wasmBinary, fonts, onLine } = {}) {
   if (wasmBinary) options.wasmBinary = wasmBinary;
   const module = await LumaveilCore(options);
   const FS = module.FS;
-  const forgetBlock = readInBlocks(FS);
+  const blocks = readInBlocks(FS);
   const absolute = (path) => (path.startsWith('/') ? path : `${FS.cwd().replace(/\/$/, '')}/${path}`);
   const writeFile = (path, bytes) => {
     FS.mkdirTree(parentOf(absolute(path)));
@@ -138,6 +159,21 @@ export async function openCore({ wasmBinary, fonts, onLine } = {}) {
     records(path) {
       messages = [];
       return module.ccall('lmv_nombre_enregistrements', 'number', ['string'], [path]);
+    },
+    // The pictures of record `k` of that saver (one, or two for a pair;
+    // none for a record beyond them), as the project names them.
+    recordPhotos(path, k) {
+      messages = [];
+      const text = module.ccall('lmv_photos_enregistrement', 'number', ['string', 'number'], [path, k]);
+      if (!text) return [];
+      const lines = module.UTF8ToString(text);
+      module._free(text);
+      return lines ? lines.split('\n') : [];
+    },
+    // The whole of a browser's file, read ahead: the core's reads of it
+    // then come from memory (readInBlocks).
+    hold(file, bytes) {
+      blocks.hold(file, bytes);
     },
     // Record `k` of that saver rendered and encoded at `quality` into the
     // folder `dir` as --generate makes it (k.jpg and its description
@@ -253,7 +289,7 @@ export async function openCore({ wasmBinary, fonts, onLine } = {}) {
       FS.mount(FS.filesystems.WORKERFS, { blobs }, dir);
     },
     unmount(dir) {
-      forgetBlock();
+      blocks.forget();
       FS.unmount(dir);
       FS.rmdir(dir);
     },

@@ -32,6 +32,7 @@ export class PhotoStore {
     this.mounts = [];
     this.made = 0;
     this.blobs = new Map();
+    this.readingAhead = Promise.resolve();
   }
 
   // Each photo [path, Blob or bytes] at its path (relative to the
@@ -73,6 +74,16 @@ export class PhotoStore {
     for (const dir of this.mounts) this.core.unmount(dir);
     this.mounts = [];
     this.blobs.clear();
+  }
+
+  // Starts reading the browser's files at `paths` (as the project names
+  // them) into memory, for the core to read them from there;
+  // `readingAhead` settles once they are held (or could not be read).
+  readAhead(paths) {
+    this.readingAhead = Promise.all(paths.map((path) => {
+      const blob = this.blobs.get(path);
+      return blob?.arrayBuffer().then((bytes) => this.core.hold(blob, new Uint8Array(bytes)), () => {});
+    }));
   }
 
   // The photos the core holds, as [path, Blob or bytes]: what another

@@ -1,7 +1,7 @@
 // The browser's files as the core reads them (readInBlocks): any run of
 // reads, at any place and of any length, gives the file's own bytes, and a
 // photo read in small pieces costs a few trips to the browser, not one
-// per piece.
+// per piece; a file read ahead costs none while it is held.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import path from 'node:path';
@@ -47,4 +47,29 @@ test('reads give the bytes of the file whatever their place and length', () => {
     assert.equal(buffer[1 + n], 0xAA, 'nothing is written past what was read');
   }
   assert.ok(trips <= 10, `${trips} trips to the browser for ${reads.length} reads`);
+});
+
+test('a file read ahead is read from memory while it is one of the last two held', () => {
+  const ops = {};
+  const blocks = readInBlocks({ filesystems: { WORKERFS: { stream_ops: ops } } });
+  const contents = [0, 1, 2].map((n) => Uint8Array.from({ length: 3000 + n }, (_, k) => (k * 31 + n) & 255));
+  const files = contents.map(browserFile);
+  const read = (which, position, length) => {
+    const buffer = new Uint8Array(length);
+    return buffer.subarray(0, ops.read({ node: { contents: files[which] } }, buffer, 0, length, position));
+  };
+  blocks.hold(files[0], contents[1]);  // not this file's size: not held
+  blocks.hold(files[1], contents[1]);
+  blocks.hold(files[2], contents[2]);
+  trips = 0;
+  assert.deepEqual(read(2, 10, 100), contents[2].subarray(10, 110));
+  assert.deepEqual(read(1, 2990, 50), contents[1].subarray(2990));
+  assert.equal(trips, 0);
+  blocks.hold(files[0], contents[0]);  // the first held goes
+  assert.deepEqual(read(0, 0, 3000), contents[0]);
+  assert.deepEqual(read(1, 0, 10), contents[1].subarray(0, 10));
+  assert.equal(trips, 1);
+  blocks.forget();
+  assert.deepEqual(read(0, 5, 5), contents[0].subarray(5, 10));
+  assert.equal(trips, 2);
 });
