@@ -1,14 +1,15 @@
-/* libjpeg-turbo's forward DCT of a JPEG being written (the accurate
- * integer DCT, "islow", and the samples' move into its workspace) in
- * WebAssembly's 128-bit SIMD, for the core compiled for the browser, where
- * the library has no SIMD of its own. They take the place of the library's
- * "no SIMD" answers for these two steps, through the interface it asks at
- * run time (jsimd_can_convsamp, jsimd_can_fdct_islow).
+/* libjpeg-turbo's forward DCT of a JPEG being written (the samples' move
+ * into its workspace, the accurate integer DCT, "islow", and the
+ * quantization of its coefficients) in WebAssembly's 128-bit SIMD, for the
+ * core compiled for the browser, where the library has no SIMD of its own.
+ * They take the place of the library's "no SIMD" answers for these three
+ * steps, through the interface it asks at run time (jsimd_can_convsamp,
+ * jsimd_can_fdct_islow, jsimd_can_quantize).
  *
- * The sums are the library's C ones (jfdctint.c) to the bit: the same
- * 13-bit constants, the same two passes and roundings, on 32-bit elements
- * as the library's workspace holds them without SIMD; four rows or four
- * columns at a time. (The inverse DCTs stay the library's C: they skip the
+ * The sums are the library's C ones (jfdctint.c, jcdctmgr.c) to the bit:
+ * the same 13-bit constants, the same two passes and roundings, the same
+ * reciprocals, on 32-bit elements as the library's workspace holds them
+ * without SIMD; four rows, columns or coefficients at a time. (The inverse DCTs stay the library's C: they skip the
  * work for a column or row without AC terms, which most of a photo's are,
  * and SIMD without those shortcuts was slower.) */
 #include <stddef.h>
@@ -123,3 +124,41 @@ void jsimd_convsamp(JSAMPARRAY lignes, JDIMENSION colonne, DCTELEM* espace) {
   }
 }
 
+
+int jsimd_can_quantize(void) { return 1; }
+
+/* The coefficients divided by the quantization table, rounded, as the
+ * library's C does it with the table of reciprocals it made (jcdctmgr.c,
+ * compute_reciprocal): for each coefficient t, with its reciprocal,
+ * correction and shift, |t| + correction times the reciprocal, in 64 bits,
+ * shifted right by 32 + shift, with the sign of t. A shift of -32 marks a
+ * divisor of 1, where the result is t. The shift differs from one
+ * coefficient to the next and WebAssembly shifts every lane alike: the
+ * high 32 bits of the product are shifted right by `shift` as a multiply
+ * by 2^(31 - shift) and a shift of all lanes by 31. */
+void jsimd_quantize(JCOEFPTR coefs, DCTELEM* diviseurs, DCTELEM* espace) {
+  for (int i = 0; i < DCTSIZE2; i += 8) {
+    V q[2];
+    for (int h = 0; h < 2; ++h) {
+      const int j = i + 4 * h;
+      const V t = wasm_v128_load(espace + j);
+      const V reciproque = wasm_v128_load(diviseurs + j);
+      const V correction = wasm_v128_load(diviseurs + DCTSIZE2 + j);
+      const V decalage = wasm_v128_load(diviseurs + 3 * DCTSIZE2 + j);
+      const V a = Plus(wasm_i32x4_abs(t), correction);
+      const V haut = wasm_i32x4_shuffle(wasm_u64x2_extmul_low_u32x4(a, reciproque),
+                                        wasm_u64x2_extmul_high_u32x4(a, reciproque), 1, 3, 5, 7);
+      /* 2^(31 - shift), made as a float's exponent. */
+      const V puissance = wasm_u32x4_trunc_sat_f32x4(
+          wasm_i32x4_shl(Moins(wasm_i32x4_splat(127 + 31), decalage), 23));
+      const V bas = wasm_u64x2_shr(wasm_u64x2_extmul_low_u32x4(haut, puissance), 31);
+      const V hautDecale = wasm_u64x2_shr(wasm_u64x2_extmul_high_u32x4(haut, puissance), 31);
+      const V quotient = wasm_i32x4_shuffle(bas, hautDecale, 0, 2, 4, 6);
+      const V unite = wasm_i32x4_eq(decalage, wasm_i32x4_splat(-32));
+      const V signe = wasm_i32x4_shr(t, 31);
+      const V absolu = wasm_v128_bitselect(a, quotient, unite);
+      q[h] = Moins(wasm_v128_xor(absolu, signe), signe);
+    }
+    wasm_v128_store(coefs + i, wasm_i16x8_narrow_i32x4(q[0], q[1]));
+  }
+}
