@@ -1,28 +1,32 @@
-/* libjpeg-turbo's forward DCT of a JPEG being written (the samples' move
- * into its workspace, the accurate integer DCT, "islow", and the
- * quantization of its coefficients) in WebAssembly's 128-bit SIMD, for the
- * core compiled for the browser, where the library has no SIMD of its own.
- * They take the place of the library's "no SIMD" answers for these three
- * steps, through the interface it asks at run time (jsimd_can_convsamp,
- * jsimd_can_fdct_islow, jsimd_can_quantize).
+/* libjpeg-turbo's DCTs in WebAssembly's 128-bit SIMD, for the core
+ * compiled for the browser, where the library has no SIMD of its own: for
+ * a JPEG being written, the samples' move into the workspace, the accurate
+ * integer DCT ("islow") and the quantization of its coefficients; for one
+ * read at half its size, the inverse DCT to 4 x 4 samples a block. They
+ * take the place of the library's "no SIMD" answers for these steps,
+ * through the interface it asks at run time (jsimd_can_convsamp,
+ * jsimd_can_fdct_islow, jsimd_can_quantize, jsimd_can_idct_4x4).
  *
- * The sums are the library's C ones (jfdctint.c, jcdctmgr.c) to the bit:
- * the same 13-bit constants, the same two passes and roundings, the same
- * reciprocals, on 32-bit elements as the library's workspace holds them
- * without SIMD; four rows, columns or coefficients at a time. (The inverse DCTs stay the library's C: they skip the
- * work for a column or row without AC terms, which most of a photo's are,
- * and SIMD without those shortcuts was slower.) */
+ * The sums are the library's C ones (jfdctint.c, jcdctmgr.c, jidctred.c)
+ * to the bit: the same 13-bit constants, the same two passes and
+ * roundings, the same reciprocals and range limits, on 32-bit elements as
+ * the library's workspace and tables hold them without SIMD; four rows,
+ * columns or coefficients at a time. A block read with its DC term alone
+ * (most blocks of a photo's smooth parts) is filled at once, as the C's
+ * shortcuts make it. */
 #include <stddef.h>
 #include <stdint.h>
 #include <stdio.h>
+#include <string.h>
 #include <wasm_simd128.h>
 
 #define JPEG_INTERNALS
 #include "jpeglib.h"
 #include "jdct.h"
 
-/* This build of the library keeps its DCT workspace in ints. */
-_Static_assert(sizeof(DCTELEM) == 4, "32-bit DCT elements");
+/* This build of the library keeps its DCT workspace and its inverse
+ * DCT's multipliers in ints. */
+_Static_assert(sizeof(DCTELEM) == 4 && sizeof(ISLOW_MULT_TYPE) == 4, "32-bit DCT elements");
 
 typedef v128_t V;
 
@@ -161,4 +165,90 @@ void jsimd_quantize(JCOEFPTR coefs, DCTELEM* diviseurs, DCTELEM* espace) {
     }
     wasm_v128_store(coefs + i, wasm_i16x8_narrow_i32x4(q[0], q[1]));
   }
+}
+
+/* ---- the inverse DCT at half size --------------------------------------- */
+
+/* The library's post-IDCT range table (jdmaster.c) for x & 1023: 0 to 127
+ * are x + 128, to 511 the top, to 895 the bottom, then x - 896. */
+static inline V Limite(V x) {
+  const V v = wasm_v128_and(x, wasm_i32x4_splat(1023));
+  const V haut = wasm_v128_bitselect(Plus(v, wasm_i32x4_splat(128)), wasm_i32x4_splat(255),
+                                     wasm_i32x4_lt(v, wasm_i32x4_splat(128)));
+  const V bas = wasm_v128_bitselect(wasm_i32x4_splat(0), Moins(v, wasm_i32x4_splat(896)),
+                                    wasm_i32x4_lt(v, wasm_i32x4_splat(896)));
+  return wasm_v128_bitselect(haut, bas, wasm_i32x4_lt(v, wasm_i32x4_splat(512)));
+}
+
+/* One pass of the 4-point inverse DCT (jidctred.c) over four lines: terms
+ * 0, 1, 2, 3, 5, 6, 7 of each lane's line in e[] (term 4 is not used), its
+ * four results in s[], reduced by `n` bits. */
+static inline void PasseInverse(const V e[8], V s[4], int n) {
+  const V t0 = wasm_i32x4_shl(e[0], BITS_CONSTANTES + 1);
+  const V t2 = Plus(Fois(e[2], 15137), Fois(e[6], -6270));   /* FIX(1.847759065), -FIX(0.765366865) */
+  const V t10 = Plus(t0, t2), t12 = Moins(t0, t2);
+  /* e[7], e[5], e[3], e[1] are the library's z1 to z4. */
+  const V impair0 = Plus(Plus(Fois(e[7], -1730), Fois(e[5], 11893)),   /* FIX(0.211164243), FIX(1.451774981) */
+                         Plus(Fois(e[3], -17799), Fois(e[1], 8697)));  /* FIX(2.172734803), FIX(1.061594337) */
+  const V impair2 = Plus(Plus(Fois(e[7], -4176), Fois(e[5], -4926)),   /* FIX(0.509795579), FIX(0.601344887) */
+                         Plus(Fois(e[3], 7373), Fois(e[1], 20995)));   /* FIX(0.899976223), FIX(2.562915447) */
+  s[0] = Reduit(Plus(t10, impair2), n);
+  s[3] = Reduit(Moins(t10, impair2), n);
+  s[1] = Reduit(Plus(t12, impair0), n);
+  s[2] = Reduit(Moins(t12, impair0), n);
+}
+
+int jsimd_can_idct_4x4(void) { return 1; }
+
+/* Four rows of four samples, from the 16 bytes of `octets`, into place. */
+static inline void Pose(V octets, JSAMPARRAY sortie, JDIMENSION colonne) {
+  uint32_t lignes[4];
+  wasm_v128_store(lignes, octets);
+  for (int r = 0; r < 4; ++r) memcpy(sortie[r] + colonne, &lignes[r], 4);
+}
+
+void jsimd_idct_4x4(j_decompress_ptr cinfo, jpeg_component_info* composante, JCOEFPTR bloc,
+                    JSAMPARRAY sortie, JDIMENSION colonne) {
+  (void)cinfo;
+  const ISLOW_MULT_TYPE* quant = (const ISLOW_MULT_TYPE*)composante->dct_table;
+  /* The rows of coefficients this size reads: all but row 4, and of
+   * each, all but column 4. */
+  V rangees[8];
+  V autres = wasm_i32x4_splat(0);
+  for (int r = 0; r < 8; ++r) {
+    if (r == 4) continue;
+    rangees[r] = wasm_v128_load(bloc + 8 * r);
+    if (r) autres = wasm_v128_or(autres, rangees[r]);
+  }
+  /* A block with its DC term alone (most blocks of a photo's smooth
+   * parts) gives 16 equal samples, as the C's shortcuts for a column and
+   * a row without AC terms make them. */
+  const V ac = wasm_v128_or(wasm_v128_and(rangees[0], wasm_i16x8_make(0, -1, -1, -1, 0, -1, -1, -1)),
+                            wasm_v128_and(autres, wasm_i16x8_make(-1, -1, -1, -1, 0, -1, -1, -1)));
+  if (!wasm_v128_any_true(ac)) {
+    const int32_t dc = (int32_t)((uint32_t)(bloc[0] * quant[0]) << BITS_PASSE1);
+    const V seul = Limite(wasm_i32x4_splat((dc + (1 << 4)) >> 5));
+    Pose(wasm_u8x16_narrow_i16x8(wasm_i16x8_narrow_i32x4(seul, seul), wasm_i16x8_narrow_i32x4(seul, seul)),
+         sortie, colonne);
+    return;
+  }
+  V gauche[8], droite[8];
+  for (int r = 0; r < 8; ++r) {
+    if (r == 4) continue;
+    gauche[r] = wasm_i32x4_mul(wasm_i32x4_extend_low_i16x8(rangees[r]), wasm_v128_load(quant + 8 * r));
+    droite[r] = wasm_i32x4_mul(wasm_i32x4_extend_high_i16x8(rangees[r]), wasm_v128_load(quant + 8 * r + 4));
+  }
+  V espaceG[4], espaceD[4];
+  PasseInverse(gauche, espaceG, BITS_CONSTANTES - BITS_PASSE1 + 1);
+  PasseInverse(droite, espaceD, BITS_CONSTANTES - BITS_PASSE1 + 1);
+  Transpose(&espaceG[0], &espaceG[1], &espaceG[2], &espaceG[3]);
+  Transpose(&espaceD[0], &espaceD[1], &espaceD[2], &espaceD[3]);
+  const V termes[8] = {espaceG[0], espaceG[1], espaceG[2], espaceG[3],
+                       espaceD[0], espaceD[1], espaceD[2], espaceD[3]};
+  V s[4];
+  PasseInverse(termes, s, BITS_CONSTANTES + BITS_PASSE1 + 3 + 1);
+  for (int k = 0; k < 4; ++k) s[k] = Limite(s[k]);
+  Transpose(&s[0], &s[1], &s[2], &s[3]);
+  Pose(wasm_u8x16_narrow_i16x8(wasm_i16x8_narrow_i32x4(s[0], s[1]), wasm_i16x8_narrow_i32x4(s[2], s[3])),
+       sortie, colonne);
 }
