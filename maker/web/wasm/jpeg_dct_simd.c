@@ -2,15 +2,16 @@
  * compiled for the browser, where the library has no SIMD of its own: for
  * a JPEG being written, the samples' move into the workspace, the accurate
  * integer DCT ("islow") and the quantization of its coefficients; for one
- * read at half its size, the inverse DCT to 4 x 4 samples a block. They
- * take the place of the library's "no SIMD" answers for these steps,
- * through the interface it asks at run time (jsimd_can_convsamp,
- * jsimd_can_fdct_islow, jsimd_can_quantize, jsimd_can_idct_4x4).
+ * being read, the accurate inverse DCT, at full size and at half size (4 x
+ * 4 samples a block). They take the place of the library's "no SIMD"
+ * answers for these steps, through the interface it asks at run time
+ * (jsimd_can_convsamp, jsimd_can_fdct_islow, jsimd_can_quantize,
+ * jsimd_can_idct_islow, jsimd_can_idct_4x4).
  *
- * The sums are the library's C ones (jfdctint.c, jcdctmgr.c, jidctred.c)
- * to the bit: the same 13-bit constants, the same two passes and
- * roundings, the same reciprocals and range limits, on 32-bit elements as
- * the library's workspace and tables hold them without SIMD; four rows,
+ * The sums are the library's C ones (jfdctint.c, jcdctmgr.c, jidctint.c,
+ * jidctred.c) to the bit: the same 13-bit constants, the same two passes
+ * and roundings, the same reciprocals and range limits, on 32-bit elements
+ * as the library's workspace and tables hold them without SIMD; four rows,
  * columns or coefficients at a time. A block read with its DC term alone
  * (most blocks of a photo's smooth parts) is filled at once, as the C's
  * shortcuts make it. */
@@ -251,4 +252,86 @@ void jsimd_idct_4x4(j_decompress_ptr cinfo, jpeg_component_info* composante, JCO
   Transpose(&s[0], &s[1], &s[2], &s[3]);
   Pose(wasm_u8x16_narrow_i16x8(wasm_i16x8_narrow_i32x4(s[0], s[1]), wasm_i16x8_narrow_i32x4(s[2], s[3])),
        sortie, colonne);
+}
+
+/* ---- the inverse DCT at full size --------------------------------------- */
+
+/* One pass of the 8-point inverse DCT (jidctint.c) over four lines: term k
+ * of each lane's line in e[k], its eight results in s[], reduced by `n`
+ * bits. */
+static inline void PasseInverse8(const V e[8], V s[8], int n) {
+  const V pair = Fois(Plus(e[2], e[6]), 4433);                 /* FIX(0.541196100) */
+  const V t2 = Plus(pair, Fois(e[6], -15137));                 /* -FIX(1.847759065) */
+  const V t3 = Plus(pair, Fois(e[2], 6270));                   /* FIX(0.765366865) */
+  const V t0 = wasm_i32x4_shl(Plus(e[0], e[4]), BITS_CONSTANTES);
+  const V t1 = wasm_i32x4_shl(Moins(e[0], e[4]), BITS_CONSTANTES);
+  const V t10 = Plus(t0, t3), t13 = Moins(t0, t3), t11 = Plus(t1, t2), t12 = Moins(t1, t2);
+  /* e[7], e[5], e[3], e[1] are the library's odd tmp0 to tmp3. */
+  const V z5 = Fois(Plus(Plus(e[7], e[3]), Plus(e[5], e[1])), 9633);  /* FIX(1.175875602) */
+  const V z1 = Fois(Plus(e[7], e[1]), -7373);                         /* -FIX(0.899976223) */
+  const V z2 = Fois(Plus(e[5], e[3]), -20995);                        /* -FIX(2.562915447) */
+  const V z3 = Plus(Fois(Plus(e[7], e[3]), -16069), z5);              /* -FIX(1.961570560) */
+  const V z4 = Plus(Fois(Plus(e[5], e[1]), -3196), z5);               /* -FIX(0.390180644) */
+  const V o0 = Plus(Fois(e[7], 2446), Plus(z1, z3));                  /* FIX(0.298631336) */
+  const V o1 = Plus(Fois(e[5], 16819), Plus(z2, z4));                 /* FIX(2.053119869) */
+  const V o2 = Plus(Fois(e[3], 25172), Plus(z2, z3));                 /* FIX(3.072711026) */
+  const V o3 = Plus(Fois(e[1], 12299), Plus(z1, z4));                 /* FIX(1.501321110) */
+  s[0] = Reduit(Plus(t10, o3), n);
+  s[7] = Reduit(Moins(t10, o3), n);
+  s[1] = Reduit(Plus(t11, o2), n);
+  s[6] = Reduit(Moins(t11, o2), n);
+  s[2] = Reduit(Plus(t12, o1), n);
+  s[5] = Reduit(Moins(t12, o1), n);
+  s[3] = Reduit(Plus(t13, o0), n);
+  s[4] = Reduit(Moins(t13, o0), n);
+}
+
+int jsimd_can_idct_islow(void) { return 1; }
+
+void jsimd_idct_islow(j_decompress_ptr cinfo, jpeg_component_info* composante, JCOEFPTR bloc,
+                      JSAMPARRAY sortie, JDIMENSION colonne) {
+  (void)cinfo;
+  const ISLOW_MULT_TYPE* quant = (const ISLOW_MULT_TYPE*)composante->dct_table;
+  V rangees[8];
+  V ac = wasm_v128_and(wasm_v128_load(bloc), wasm_i16x8_make(0, -1, -1, -1, -1, -1, -1, -1));
+  for (int r = 0; r < 8; ++r) {
+    rangees[r] = wasm_v128_load(bloc + 8 * r);
+    if (r) ac = wasm_v128_or(ac, rangees[r]);
+  }
+  uint64_t lignes[8];
+  if (!wasm_v128_any_true(ac)) {
+    /* The DC term alone: 64 equal samples. */
+    const int32_t dc = (int32_t)((uint32_t)(bloc[0] * quant[0]) << BITS_PASSE1);
+    const V seul = Limite(wasm_i32x4_splat((dc + (1 << 4)) >> 5));
+    const V huit = wasm_u8x16_narrow_i16x8(wasm_i16x8_narrow_i32x4(seul, seul), wasm_i16x8_narrow_i32x4(seul, seul));
+    for (int r = 0; r < 8; ++r) wasm_v128_store64_lane(sortie[r] + colonne, huit, 0);
+    return;
+  }
+  /* The columns, four at a time, as they lie. */
+  V gauche[8], droite[8], espaceG[8], espaceD[8];
+  for (int r = 0; r < 8; ++r) {
+    gauche[r] = wasm_i32x4_mul(wasm_i32x4_extend_low_i16x8(rangees[r]), wasm_v128_load(quant + 8 * r));
+    droite[r] = wasm_i32x4_mul(wasm_i32x4_extend_high_i16x8(rangees[r]), wasm_v128_load(quant + 8 * r + 4));
+  }
+  PasseInverse8(gauche, espaceG, BITS_CONSTANTES - BITS_PASSE1);
+  PasseInverse8(droite, espaceD, BITS_CONSTANTES - BITS_PASSE1);
+  /* The workspace's rows, four at a time: each term of a row in its own
+   * vector, then back to rows of samples. */
+  for (int h = 0; h < 8; h += 4) {
+    V e[8] = {espaceG[h], espaceG[h + 1], espaceG[h + 2], espaceG[h + 3],
+              espaceD[h], espaceD[h + 1], espaceD[h + 2], espaceD[h + 3]};
+    Transpose(&e[0], &e[1], &e[2], &e[3]);
+    Transpose(&e[4], &e[5], &e[6], &e[7]);
+    V s[8];
+    PasseInverse8(e, s, BITS_CONSTANTES + BITS_PASSE1 + 3);
+    for (int k = 0; k < 8; ++k) s[k] = Limite(s[k]);
+    Transpose(&s[0], &s[1], &s[2], &s[3]);
+    Transpose(&s[4], &s[5], &s[6], &s[7]);
+    for (int r = 0; r < 4; r += 2) {
+      const V deux = wasm_u8x16_narrow_i16x8(wasm_i16x8_narrow_i32x4(s[r], s[4 + r]),
+                                             wasm_i16x8_narrow_i32x4(s[r + 1], s[5 + r]));
+      wasm_v128_store(&lignes[h + r], deux);
+    }
+  }
+  for (int r = 0; r < 8; ++r) memcpy(sortie[r] + colonne, &lignes[r], 8);
 }
