@@ -48,15 +48,12 @@ export function readBmp(bytes) {
   const bpp = view.getUint16(28, true) / 8;
   const stride = Math.ceil((w * bpp) / 4) * 4;
   const rgba = new Uint8ClampedArray(w * h * 4);
-  for (let y = 0; y < h; ++y) {
+  // A pixel at a time as one little-endian word: R, G, B, then opaque.
+  const pixels = new Uint32Array(rgba.buffer);
+  for (let y = 0, d = 0; y < h; ++y) {
     const row = offset + (rawH > 0 ? h - 1 - y : y) * stride;
-    for (let x = 0; x < w; ++x) {
-      const s = row + x * bpp, d = (y * w + x) * 4;
-      rgba[d] = bytes[s + 2];
-      rgba[d + 1] = bytes[s + 1];
-      rgba[d + 2] = bytes[s];
-      rgba[d + 3] = 255;
-    }
+    for (let s = row, end = row + w * bpp; s < end; s += bpp)
+      pixels[d++] = 0xFF000000 | (bytes[s] << 16) | (bytes[s + 1] << 8) | bytes[s + 2];
   }
   return { width: w, height: h, rgba };
 }
