@@ -524,4 +524,5 @@ if ('serviceWorker' in navigator) navigator.serviceWorker.register('./service_wo
 wire();
 refresh().then(() => {
   document.body.dataset.ready = 'true';
+  (self.requestIdleCallback ?? setTimeout)(() => core.call('warmEditing').catch(() => {}));
 });
