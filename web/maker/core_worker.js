@@ -70,6 +70,18 @@ function gradientBmp(w, h) {
   return bytes;
 }
 
+// `work(dir)` run in a folder of its own holding dessin.bmp, a w x h
+// picture, and the folder removed after; what it returned.
+function throwaway(w, h, work) {
+  const dir = '/tmp/chauffe';
+  core.writeFile(`${dir}/dessin.bmp`, gradientBmp(w, h));
+  try {
+    return work(dir);
+  } finally {
+    core.removeTree(dir);
+  }
+}
+
 const ops = {
   // Photos as [{ name, blob }] (the files chosen): each becomes a screen
   // at the end of the list. The lines say which could not be read.
@@ -203,35 +215,28 @@ const ops = {
   // times: the browser optimises the code that runs most as it runs. True
   // when all were made.
   warm() {
-    const dir = '/tmp/chauffe';
-    core.writeFile(`${dir}/dessin.bmp`, gradientBmp(2560, 1440));
-    const screen = (picture, size, ready) => core.run(['--new', `${dir}/p.lmv`, '--resolution', size, picture]).status === 0
-      && core.prepare(`${dir}/p.lmv`, 0, 75, ready);
-    const made = screen(`${dir}/dessin.bmp`, '2560x1440', `${dir}/a`)
-      && [0, 1, 2].every(() => screen(`${dir}/a/0.jpg`, '1280x720', `${dir}/b`));
-    core.removeTree(dir);
-    return made;
+    return throwaway(2560, 1440, (dir) => {
+      const screen = (picture, size, ready) => core.run(['--new', `${dir}/p.lmv`, '--resolution', size, picture]).status === 0
+        && core.prepare(`${dir}/p.lmv`, 0, 75, ready);
+      return screen(`${dir}/dessin.bmp`, '2560x1440', `${dir}/a`)
+        && [0, 1, 2].every(() => screen(`${dir}/a/0.jpg`, '1280x720', `${dir}/b`));
+    });
   },
   // The same for the page's own worker, small: a photo made here is
-  // added to a project of its own, its screen and thumbnail drawn, and all
-  // thrown away, so that the code the user's first photo runs is compiled
-  // before it comes. True when all was made.
+  // added to a project of its own, its screen and thumbnail drawn, so that
+  // the code the user's first photo runs is compiled before it comes.
   warmEditing() {
-    const dir = '/tmp/chauffe';
-    core.writeFile(`${dir}/dessin.bmp`, gradientBmp(640, 480));
-    const made = core.run(['--new', `${dir}/a.lmv`, '--resolution', '640x480', `${dir}/dessin.bmp`]).status === 0
+    return throwaway(640, 480, (dir) => core.run(['--new', `${dir}/a.lmv`, '--resolution', '640x480', `${dir}/dessin.bmp`]).status === 0
       && core.prepare(`${dir}/a.lmv`, 0, 75, `${dir}/a`)
       && core.change(`${dir}/b.lmv`, 0, 'ajoute', `${dir}/a/0.jpg`, '200x150').done
-      && core.render(`${dir}/b.lmv`, 0) !== null && core.thumbnail(`${dir}/b.lmv`, 0) !== null;
-    core.removeTree(dir);
-    return made;
+      && core.render(`${dir}/b.lmv`, 0) !== null && core.thumbnail(`${dir}/b.lmv`, 0) !== null);
   },
   // Record `k` of the saver rendered and encoded at `quality`, as
   // { jpeg, description } (jpeg null when the screen could not be made;
-  // the description says why).
-  // The photos of record `next`, which this worker is likely to make
-  // after it, are read from the browser meanwhile; the reading ahead for
-  // this one (begun with the record before) is waited for.
+  // the description says why). The photos of record `next`, which this
+  // worker is likely to make after it, are read from the browser
+  // meanwhile; the reading ahead for this one (begun with the record
+  // before) is waited for.
   async prepare(k, quality, next) {
     await photos.readingAhead;
     photos.readAhead(next === undefined ? [] : core.recordPhotos(PROJECT, next));

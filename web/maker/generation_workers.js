@@ -18,8 +18,8 @@ export function workerCount(records, cores = navigator.hardwareConcurrency, memo
 
 // Workers made ready before a generation needs them: each loads the core
 // and its faces when it is made (a few hundred milliseconds), then makes
-// one small screen it throws away (an instance's first screen takes half
-// as long again as the next ones), so the page makes them while the user
+// a few small screens it throws away (an instance's first screens take
+// half as long again as the next ones), so the page makes them while the user
 // edits, and a generation begins at full speed. A worker that generated is
 // not put back (its memory grew with the photos it decoded): the pool is
 // filled again with new ones.

@@ -48,6 +48,10 @@ static int Disposer(J_COLOR_SPACE espace, Disposition* d) {
   }
 }
 
+/* The layout of the core's own pixels (B, G, R, X), the one done 16
+ * pixels at a time. */
+static inline int EstBgrx(const Disposition* d) { return d->taille == 4 && d->r == 2 && d->b == 0; }
+
 static inline JSAMPLE Borne(int32_t v) { return (JSAMPLE)(v < 0 ? 0 : v > 255 ? 255 : v); }
 
 /* ---- RGB to YCbCr ------------------------------------------------------ */
@@ -94,7 +98,7 @@ void jsimd_rgb_ycc_convert(j_compress_ptr cinfo, JSAMPARRAY input_buf, JSAMPIMAG
   Disposition d;
   if (!Disposer(cinfo->in_color_space, &d)) return;
   const JDIMENSION largeur = cinfo->image_width;
-  const int bgrx = d.taille == 4 && d.r == 2 && d.g == 1 && d.b == 0;
+  const int bgrx = EstBgrx(&d);
   for (int ligne = 0; ligne < num_rows; ++ligne, ++output_row) {
     const JSAMPLE* in = input_buf[ligne];
     JSAMPLE* y = output_buf[0][output_row];
@@ -156,7 +160,7 @@ void jsimd_ycc_rgb_convert(j_decompress_ptr cinfo, JSAMPIMAGE input_buf, JDIMENS
   Disposition d;
   if (!Disposer(cinfo->out_color_space, &d)) return;
   const JDIMENSION largeur = cinfo->output_width;
-  const int bgrx = d.taille == 4 && d.r == 2 && d.g == 1 && d.b == 0;
+  const int bgrx = EstBgrx(&d);
   for (int ligne = 0; ligne < num_rows; ++ligne, ++input_row) {
     const JSAMPLE* y = input_buf[0][input_row];
     const JSAMPLE* cb = input_buf[1][input_row];

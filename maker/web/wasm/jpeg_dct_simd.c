@@ -199,6 +199,26 @@ static inline void PasseInverse(const V e[8], V s[4], int n) {
   s[2] = Reduit(Moins(t12, impair0), n);
 }
 
+/* Sixteen 32-bit values, each 0..255, as sixteen bytes. */
+static inline V Octets(V a, V b, V c, V d) {
+  return wasm_u8x16_narrow_i16x8(wasm_i16x8_narrow_i32x4(a, b), wasm_i16x8_narrow_i32x4(c, d));
+}
+
+/* Row `rangee` of coefficients dequantized by row `quant` of the table:
+ * its columns 0-3 in *gauche, 4-7 in *droite. */
+static inline void Dequantifie(V rangee, const ISLOW_MULT_TYPE* quant, V* gauche, V* droite) {
+  *gauche = wasm_i32x4_mul(wasm_i32x4_extend_low_i16x8(rangee), wasm_v128_load(quant));
+  *droite = wasm_i32x4_mul(wasm_i32x4_extend_high_i16x8(rangee), wasm_v128_load(quant + 4));
+}
+
+/* The sample of a block with its DC term alone, in each of 16 bytes: what
+ * the C's shortcuts for a column and then a row without AC terms give. */
+static inline V SeulDc(JCOEFPTR bloc, const ISLOW_MULT_TYPE* quant) {
+  const int32_t dc = (int32_t)((uint32_t)(bloc[0] * quant[0]) << BITS_PASSE1);
+  const V seul = Limite(wasm_i32x4_splat((dc + (1 << 4)) >> 5));
+  return Octets(seul, seul, seul, seul);
+}
+
 int jsimd_can_idct_4x4(void) { return 1; }
 
 /* Four rows of four samples, from the 16 bytes of `octets`, into place. */
@@ -222,23 +242,16 @@ void jsimd_idct_4x4(j_decompress_ptr cinfo, jpeg_component_info* composante, JCO
     if (r) autres = wasm_v128_or(autres, rangees[r]);
   }
   /* A block with its DC term alone (most blocks of a photo's smooth
-   * parts) gives 16 equal samples, as the C's shortcuts for a column and
-   * a row without AC terms make them. */
+   * parts) gives 16 equal samples. */
   const V ac = wasm_v128_or(wasm_v128_and(rangees[0], wasm_i16x8_make(0, -1, -1, -1, 0, -1, -1, -1)),
                             wasm_v128_and(autres, wasm_i16x8_make(-1, -1, -1, -1, 0, -1, -1, -1)));
   if (!wasm_v128_any_true(ac)) {
-    const int32_t dc = (int32_t)((uint32_t)(bloc[0] * quant[0]) << BITS_PASSE1);
-    const V seul = Limite(wasm_i32x4_splat((dc + (1 << 4)) >> 5));
-    Pose(wasm_u8x16_narrow_i16x8(wasm_i16x8_narrow_i32x4(seul, seul), wasm_i16x8_narrow_i32x4(seul, seul)),
-         sortie, colonne);
+    Pose(SeulDc(bloc, quant), sortie, colonne);
     return;
   }
   V gauche[8], droite[8];
-  for (int r = 0; r < 8; ++r) {
-    if (r == 4) continue;
-    gauche[r] = wasm_i32x4_mul(wasm_i32x4_extend_low_i16x8(rangees[r]), wasm_v128_load(quant + 8 * r));
-    droite[r] = wasm_i32x4_mul(wasm_i32x4_extend_high_i16x8(rangees[r]), wasm_v128_load(quant + 8 * r + 4));
-  }
+  for (int r = 0; r < 8; ++r)
+    if (r != 4) Dequantifie(rangees[r], quant + 8 * r, &gauche[r], &droite[r]);
   V espaceG[4], espaceD[4];
   PasseInverse(gauche, espaceG, BITS_CONSTANTES - BITS_PASSE1 + 1);
   PasseInverse(droite, espaceD, BITS_CONSTANTES - BITS_PASSE1 + 1);
@@ -250,8 +263,7 @@ void jsimd_idct_4x4(j_decompress_ptr cinfo, jpeg_component_info* composante, JCO
   PasseInverse(termes, s, BITS_CONSTANTES + BITS_PASSE1 + 3 + 1);
   for (int k = 0; k < 4; ++k) s[k] = Limite(s[k]);
   Transpose(&s[0], &s[1], &s[2], &s[3]);
-  Pose(wasm_u8x16_narrow_i16x8(wasm_i16x8_narrow_i32x4(s[0], s[1]), wasm_i16x8_narrow_i32x4(s[2], s[3])),
-       sortie, colonne);
+  Pose(Octets(s[0], s[1], s[2], s[3]), sortie, colonne);
 }
 
 /* ---- the inverse DCT at full size --------------------------------------- */
@@ -301,18 +313,13 @@ void jsimd_idct_islow(j_decompress_ptr cinfo, jpeg_component_info* composante, J
   uint64_t lignes[8];
   if (!wasm_v128_any_true(ac)) {
     /* The DC term alone: 64 equal samples. */
-    const int32_t dc = (int32_t)((uint32_t)(bloc[0] * quant[0]) << BITS_PASSE1);
-    const V seul = Limite(wasm_i32x4_splat((dc + (1 << 4)) >> 5));
-    const V huit = wasm_u8x16_narrow_i16x8(wasm_i16x8_narrow_i32x4(seul, seul), wasm_i16x8_narrow_i32x4(seul, seul));
-    for (int r = 0; r < 8; ++r) wasm_v128_store64_lane(sortie[r] + colonne, huit, 0);
+    const V seul = SeulDc(bloc, quant);
+    for (int r = 0; r < 8; ++r) wasm_v128_store64_lane(sortie[r] + colonne, seul, 0);
     return;
   }
   /* The columns, four at a time, as they lie. */
   V gauche[8], droite[8], espaceG[8], espaceD[8];
-  for (int r = 0; r < 8; ++r) {
-    gauche[r] = wasm_i32x4_mul(wasm_i32x4_extend_low_i16x8(rangees[r]), wasm_v128_load(quant + 8 * r));
-    droite[r] = wasm_i32x4_mul(wasm_i32x4_extend_high_i16x8(rangees[r]), wasm_v128_load(quant + 8 * r + 4));
-  }
+  for (int r = 0; r < 8; ++r) Dequantifie(rangees[r], quant + 8 * r, &gauche[r], &droite[r]);
   PasseInverse8(gauche, espaceG, BITS_CONSTANTES - BITS_PASSE1);
   PasseInverse8(droite, espaceD, BITS_CONSTANTES - BITS_PASSE1);
   /* The workspace's rows, four at a time: each term of a row in its own
@@ -328,9 +335,7 @@ void jsimd_idct_islow(j_decompress_ptr cinfo, jpeg_component_info* composante, J
     Transpose(&s[0], &s[1], &s[2], &s[3]);
     Transpose(&s[4], &s[5], &s[6], &s[7]);
     for (int r = 0; r < 4; r += 2) {
-      const V deux = wasm_u8x16_narrow_i16x8(wasm_i16x8_narrow_i32x4(s[r], s[4 + r]),
-                                             wasm_i16x8_narrow_i32x4(s[r + 1], s[5 + r]));
-      wasm_v128_store(&lignes[h + r], deux);
+      wasm_v128_store(&lignes[h + r], Octets(s[r], s[4 + r], s[r + 1], s[5 + r]));
     }
   }
   for (int r = 0; r < 8; ++r) memcpy(sortie[r] + colonne, &lignes[r], 8);
